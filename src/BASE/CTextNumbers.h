@@ -1,0 +1,14 @@
+// Numbers in text the same way under every locale: the desktop sets the C
+// library's locale from the environment, so every format and parse of a file
+// or message goes through the "C" locale explicitly.
+#pragma once
+
+#include <string>
+
+std::string formatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void appendFormatC(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// The longest numeric prefix after leading white space; 0 when there is none.
+double parseDoubleC(const std::string& text);
+// As parseDoubleC for integers, saturated to the range of long long.
+long long parseIntegerC(const std::string& text);

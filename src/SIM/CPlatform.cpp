@@ -1,0 +1,19 @@
+#include "CPlatform.h"
+
+#include <chrono>
+#include <cstdio>
+
+double CPlatform::now()
+{
+    constexpr double referenceDateOffset = 978307200.0;  // 2001-01-01 in Unix seconds
+    return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count() -
+           referenceDateOffset;
+}
+
+int CConsolePlatform::alert(const std::string& title, const std::string& message,
+                            const std::vector<std::string>& buttons)
+{
+    std::fprintf(stderr, "%s %s [%s]\n", title.c_str(), message.c_str(),
+                 buttons.empty() ? "OK" : buttons.front().c_str());
+    return 0;
+}

@@ -1,0 +1,38 @@
+// The services of the desktop that the simulation needs: alert panels, the
+// open and save panels and the clock. The desktop shell installs its own;
+// tests install a scripted one; the batch runner prints alerts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CSavePanelRequest {
+    std::string title;
+    std::string nameFieldLabel;
+    std::string requiredFileType;
+    std::string proposedName;
+};
+
+class CPlatform {
+public:
+    virtual ~CPlatform() = default;
+    // Shows a modal alert; returns the index of the button pressed (0 is the default button).
+    virtual int alert(const std::string& title, const std::string& message,
+                      const std::vector<std::string>& buttons) = 0;
+    // Modal open panel for one file of the given type; true when confirmed.
+    virtual bool openPanel(const std::string& title, const std::string& fileType, std::string& chosenPath) = 0;
+    // Modal save panel; true when confirmed.
+    virtual bool savePanel(const CSavePanelRequest& request, std::string& chosenPath) = 0;
+    // Seconds since 1 January 2001 UTC.
+    virtual double now();
+};
+
+// Answers every alert with its default button, writing it to standard error,
+// and never confirms a panel. Used by the headless runner.
+class CConsolePlatform : public CPlatform {
+public:
+    int alert(const std::string& title, const std::string& message,
+              const std::vector<std::string>& buttons) override;
+    bool openPanel(const std::string&, const std::string&, std::string&) override { return false; }
+    bool savePanel(const CSavePanelRequest&, std::string&) override { return false; }
+};

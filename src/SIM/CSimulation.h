@@ -1,0 +1,372 @@
+// The whole state of one simulation: atom types and atoms, box and piston,
+// engine parameters, measured outputs with their averages and histogram,
+// display switches, the depth buffer and the scratch vectors every step
+// reuses. One class; its operations are split into source files by concern.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../BASE/CMatrix.h"
+#include "../BASE/CVector.h"
+#include "../BASE/CView.h"
+#include "CPlatform.h"
+
+class CSimulation {
+public:
+    static constexpr int kTypes = 4;
+    static constexpr int kMaxPerType = 400;
+    static constexpr int kMaxAtoms = kTypes * kMaxPerType;
+    static constexpr int kSlots = 5;
+    static constexpr int kBins = 40;
+
+    // ---- model and atom types
+    CView View;
+    int version = 56;
+    int totalAtoms = 0;
+    int number[kTypes] = {};
+    double diam[kTypes] = {};
+    double mass[kTypes] = {};
+    double invm[kTypes] = {};
+    float red[kTypes] = {}, green[kTypes] = {}, blue[kTypes] = {};
+    std::string name[kTypes];
+
+    // ---- atoms, [type][index]
+    CVector loc[kTypes][kMaxPerType];
+    CVector vel[kTypes][kMaxPerType];
+    CVector acc[kTypes][kMaxPerType];
+    double aKEnergy[kTypes][kMaxPerType] = {};
+    double aPEnergy[kTypes][kMaxPerType] = {};
+    double aTEnergy[kTypes][kMaxPerType] = {};
+    double nvel[kTypes][kMaxPerType] = {};
+    double paTEnergy[kTypes][kMaxPerType] = {};
+    double dE[kTypes][kMaxPerType] = {};
+    char sel[kTypes][kMaxPerType] = {};
+    int st = -1, sn = -1;
+
+    // ---- depth buffer, farthest first after updateZBuffer
+    int zType[kMaxAtoms] = {};
+    int zNumber[kMaxAtoms] = {};
+    CVector zObj[kMaxAtoms];
+    double zLen[kMaxAtoms] = {};
+    double zShade[kMaxAtoms] = {};
+    CPoint zPix[kMaxAtoms];
+    int zDiam[kMaxAtoms] = {};
+
+    // ---- run control and timing
+    int runFlag = 0;
+    float runTimerFrequency = 0.001f;
+    double timeStep = 1.0;
+    unsigned iterationsPerDisplay = 100;
+    unsigned iterations = 0;
+    double elapsedTime = 0.0;
+    int timeUnit = 1;
+
+    // ---- forces
+    char potentialUsed = 0;
+    double LJeps[kTypes][kTypes] = {};
+    double charge[kTypes] = {};
+    char floorPotentialUsed = 0;
+    double LJepsFloor[kTypes] = {};
+    char floorTempUsed = 0;
+    double floorTemp = 0.0;
+
+    // ---- measured outputs; slot 4 is all atoms together
+    double area = 0.0, volume = 0.0;
+    double dptot[kSlots] = {};
+    double pressure[kSlots] = {}, temperature[kSlots] = {};
+    double KEnergy[kSlots] = {}, PEnergy[kSlots] = {}, TEnergy[kSlots] = {};
+    double vsq[kSlots] = {}, avgvsq[kSlots] = {};
+    double TCVolume = 0.0;
+    double TCPressure[kSlots] = {}, TCTemperature[kSlots] = {};
+    double TCKEnergy[kSlots] = {}, TCPEnergy[kSlots] = {}, TCTEnergy[kSlots] = {};
+    double TCavgvsq[kSlots] = {}, sqrtTCavgvsq[kSlots] = {};
+    double histogram[kSlots][kBins] = {}, TCHistogram[kSlots][kBins] = {};
+
+    // ---- averaging and energy bookkeeping
+    int displayType = 4;
+    double displayTC = 10000.0;
+    int recordType = 0;
+    unsigned record = 0;
+    double oldPart = 0.0, newPart = 0.0;
+    char conserve = 1;
+    double tdE = 0.0, tdEPercent = 0.0, tdENotConserved = 0.0;
+
+    // ---- display switches and graph
+    char stateDisplayFlag = 1, energyDiffDisplayFlag = 1, numericDisplayFlag = 1, graphDisplayFlag = 1;
+    char axesShowFlag = 1;
+    int displayTextSize = 0;
+    double xmin = 0.0, xmax = 2.0, ymin = 0.0, ymax = 1.0;
+    int histogramWidth = 200, histogramHeight = 110;
+
+    // ---- speed meter
+    double oldt = 0.0, newt = 0.0, oldi = 0.0, newi = 0.0, ips = 0.0;
+
+    // ---- window
+    int aspectRatioIndex = 0;
+    float windowWidth = 400.0f, windowHeight = 250.0f;
+
+    // ---- box
+    double halfWidth = 1.0;
+    char boxShowFlag = 1, boxShowShadowFlag = 1, boxFloorShowFlag = 1;
+    int boxPlane[6][4] = {{0, 1, 2, 3}, {0, 1, 5, 4}, {0, 3, 7, 4}, {4, 5, 6, 7}, {2, 3, 7, 6}, {1, 2, 6, 5}};
+    CVector boxVertex[8];
+    CPoint boxPixel[8];
+    CVector boxPlaneCenter[6];
+    char boxLayer[6] = {};
+
+    // ---- piston
+    char pistonUsed = 0;
+    double pistonZ = 0.0, pistonV = 0.0, pistonA = 0.0, pistonM = 1.0;
+    double appliedPressure = 0.0;
+    CVector pistonVertex[4];
+    CPoint pistonPixel[4];
+    CVector pistonPlaneCenter;
+    CVector pistonDown;
+    char pistonLayer = 0;
+
+    // ---- files
+    std::string openPath, savePath, fileContent;
+
+    // ---- scratch
+    CVector tempv[kTypes][kMaxPerType];
+    CVector tv1, tv2, tv3, dir, corr, rjkmn, vjkmn, rjkmnp, rcm, vcm, move, dpv;
+    std::string msg;
+
+    // ---------------------------------------------------------------------
+    // The desktop services used for alerts, panels and the clock. Not owned.
+    explicit CSimulation(CPlatform& platform) : platform(&platform) {}
+    CSimulation(const CSimulation&) = delete;
+    CSimulation& operator=(const CSimulation&) = delete;
+    void setPlatform(CPlatform& p) { platform = &p; }
+    CPlatform& getPlatform() { return *platform; }
+
+    // ---- state and defaults
+    CSimulation& initWithDefaults();
+    void moreInitializations();
+    void initSimulationEnergies();
+    void initPreviousEnergies();
+
+    // ---- plain accessors
+    const std::string& getName(int t) const { return name[t]; }
+    void setName(int t, const std::string& text) { name[t] = text; }
+    int getNumber(int t) const { return number[t]; }
+    double getDiam(int t) const { return diam[t]; }
+    double getMass(int t) const { return mass[t]; }
+    float getRed(int t) const { return red[t]; }
+    float getGreen(int t) const { return green[t]; }
+    float getBlue(int t) const { return blue[t]; }
+    void setRed(int t, float c) { red[t] = c; }
+    void setGreen(int t, float c) { green[t] = c; }
+    void setBlue(int t, float c) { blue[t] = c; }
+    char getPotentialUsed() const { return potentialUsed; }
+    double getLJeps(int i, int j) const { return LJeps[i][j]; }
+    double getCharge(int t) const { return charge[t]; }
+    char getFloorPotentialUsed() const { return floorPotentialUsed; }
+    double getLJepsFloor(int t) const { return LJepsFloor[t]; }
+    char getFloorTempUsed() const { return floorTempUsed; }
+    void setFloorTempUsed(char f) { floorTempUsed = f; }
+    double getFloorTemp() const { return floorTemp; }
+    void setFloorTemp(double k) { floorTemp = k; }
+    int getRunFlag() const { return runFlag; }
+    void setRunFlag(int f) { runFlag = f; }
+    double getRunTimerFrequency() const { return runTimerFrequency; }
+    void setRunTimerFrequency(double s) { runTimerFrequency = static_cast<float>(s); }
+    double getTimeStep() const { return timeStep; }
+    void setTimeStep(double s) { timeStep = s; }
+    unsigned getIterations() const { return iterations; }
+    double getElapsedTime() const { return elapsedTime; }
+    int getTimeUnit() const { return timeUnit; }
+    void setTimeUnit(int u) { timeUnit = u; }
+    unsigned getIPD() const { return iterationsPerDisplay; }
+    void setIPD(unsigned n) { iterationsPerDisplay = n; }
+    double getTotaldE() const { return tdE; }
+    double getTotaldEPercent() const { return tdEPercent; }
+    char getConserve() const { return conserve; }
+    double gettdENotConserved() const { return tdENotConserved; }
+    void settdENotConserved(char value) { tdENotConserved = static_cast<double>(value); }
+    int getDisplayType() const { return displayType; }
+    void setDisplayType(int s) { displayType = s; }
+    double getDisplayTimeConstant() const { return displayTC; }
+    void setDisplayTimeConstant(double tc) { displayTC = tc; }
+    int getRecordType() const { return recordType; }
+    unsigned getRecord() const { return record; }
+    double getGraphXmax() const { return xmax; }
+    double getGraphYmax() const { return ymax; }
+    void setGraphYmax(double y) { ymax = y; }
+    double getGraphXmin() const { return xmin; }
+    double getGraphYmin() const { return ymin; }
+    char getStateDisplayFlag() const { return stateDisplayFlag; }
+    void setStateDisplayFlag(char f) { stateDisplayFlag = f; }
+    char getEnergyDiffDisplayFlag() const { return energyDiffDisplayFlag; }
+    void setEnergyDiffDisplayFlag(char f) { energyDiffDisplayFlag = f; }
+    char getNumericDisplayFlag() const { return numericDisplayFlag; }
+    void setNumericDisplayFlag(char f) { numericDisplayFlag = f; }
+    char getGraphDisplayFlag() const { return graphDisplayFlag; }
+    void setGraphDisplayFlag(char f) { graphDisplayFlag = f; }
+    char getAxesShowFlag() const { return axesShowFlag; }
+    void setAxesShowFlag(char f) { axesShowFlag = f; }
+    double getHistogram(int s, int b) const { return TCHistogram[s][b]; }
+    int getHistogramWidth() const { return histogramWidth; }
+    void setHistogramWidth(int w) { histogramWidth = w; }
+    int getHistogramHeight() const { return histogramHeight; }
+    void setHistogramHeight(int h) { histogramHeight = h; }
+    int getDisplayTextSize() const { return displayTextSize; }
+    void setDisplayTextSize(int s) { displayTextSize = s; }
+    int getAspectRatioIndex() const { return aspectRatioIndex; }
+    void setAspectRatioIndex(int i) { aspectRatioIndex = i; }
+    float getWindowWidth() const { return windowWidth; }
+    void setWindowWidth(float w) { windowWidth = w; }
+    float getWindowHeight() const { return windowHeight; }
+    void setWindowHeight(float h) { windowHeight = h; }
+    void setWindowDims(float w, float h) { windowWidth = w; windowHeight = h; }
+
+    double getKEnergy(int s) const { return KEnergy[s]; }
+    double getPEnergy(int s) const { return PEnergy[s]; }
+    double getTEnergy(int s) const { return TEnergy[s]; }
+    double getPressure(int s) const { return pressure[s]; }
+    double getTemperature(int s) const { return temperature[s]; }
+    double getTCKEnergy(int s) const { return TCKEnergy[s]; }
+    double getTCPEnergy(int s) const { return TCPEnergy[s]; }
+    double getTCTEnergy(int s) const { return TCTEnergy[s]; }
+    double getTCPressure(int s) const { return TCPressure[s]; }
+    double getTCTemperature(int s) const { return TCTemperature[s]; }
+    double getTCVolume() const { return TCVolume; }
+    double getTCVms(int s) const { return TCavgvsq[s]; }
+    double getTCVrms(int s) const { return sqrtTCavgvsq[s]; }
+    double getIPS() const { return ips; }
+
+    // ---- view forwarding
+    void setAngles(double phi, double theta) { View.setAngles(phi, theta); }
+    void changeAngles(double dphi, double dtheta) { View.changeAngles(dphi, dtheta); }
+    double getEyeR() const { return View.getEyeR(); }
+    bool setEyeR(double r);
+    double getEyePlaneR() const { return View.getEyePlaneR(); }
+    void setEyePlaneR(double r) { View.setEyePlaneR(r); }
+    double getScale() const { return View.getScale(); }
+    void setScale(double s) { View.setScale(s); }
+    void setView(double phi, double theta, double eyeR, double eyePlaneR, double scale);
+
+    // ---- setters with side effects
+    bool setNumber(int t, int n);
+    bool setDiam(int t, double d);
+    bool setMass(int t, double m);
+    void setPotentialUsed(char f);
+    void setLJeps(int i, int j, double e);
+    void setCharge(int t, double q);
+    void setFloorPotentialUsed(char f);
+    void setLJepsFloor(int t, double e);
+    void setConserve(char c);
+    void setRecordType(int r);
+    void setGraphXmax(double x);
+
+    // ---- adding atoms, kinetic energy
+    bool addOneAtom(int t);
+    bool addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz);
+    void changeKEnergy(double deltaE);
+
+    // ---- selection and editing
+    void selectAll(char flag);
+    void selectType(int t);
+    bool selectClickDown(int x, int y);
+    bool selectClickUp(int x, int y);
+    void selectionRectSelect(float ox, float oy, float width, float height);
+    int countSelected();
+    void saveSelectedLocations();
+    void revertSelectedLocations();
+    double getSelectedLocation(int axis) const;
+    void setSelectedLocation(double x, double y, double z);
+    double getSelectedVelocity(int axis) const;
+    void setSelectedVelocity(int axis, double value);
+    void calculateCentroid();
+    void saveCentroidToRCM() { rcm.copyFrom(move); }
+    double getSelectedCentroid(int axis) const;
+    void setSelectedCentroid(double x, double y, double z);
+    void setSelectedCentroidVelocity(int axis, double value);
+    void moveSelectedBy(float dx, float dy);
+    void shiftSelectedAtomsToClump();
+    void deleteSelected();
+
+    // ---- refitting
+    bool shiftAtomsToFit(int passes);
+    bool addOneAtomAtLocationWithShift(int t, double x, double y, double z);
+
+    // ---- engine
+    void MDCALCIterate();
+    void MDCALCCalcAcc();
+    static void MDCALCpot(double invR, double sigma, double eps, double q1, double q2, double& force, double& energy);
+    void MDCALCCollAdj();
+    void MDCALCTotalEnergy();
+    void MDCALCEnergyAdj();
+    void initEnergyDiffDisplay();
+    void resetIPS();
+    void calculateIPS();
+
+    // ---- measured outputs
+    void calculateAllOutputs();
+    void calculateTypedEnergies();
+    void calculateAreaVolumePressureTemperature();
+    void calculateVrms();
+    void calculateTCFractions();
+    void calculateTCOutputs();
+    void calculateHistogram();
+    void resetTCDisplay();
+
+    // ---- box and piston
+    double getHalfWidth() const { return halfWidth; }
+    bool setHalfWidth(double n);
+    char getBoxShowFlag() const { return boxShowFlag; }
+    void setBoxShowFlag(char f) { boxShowFlag = f; }
+    char getBoxFloorShowFlag() const { return boxFloorShowFlag; }
+    void setBoxFloorShowFlag(char f) { boxFloorShowFlag = f; }
+    char getBoxShowShadowFlag() const { return boxShowShadowFlag; }
+    void setBoxShowShadowFlag(char f) { boxShowShadowFlag = f; }
+    void establishBox();
+    void projectBox();
+    double getBoxShade(double distance) const;
+    char getPistonUsed() const { return pistonUsed; }
+    void setPistonUsed(char f);
+    double getAppliedPressure() const { return appliedPressure; }
+    void setAppliedPressure(double p);
+    double getPistonMass() const { return pistonM; }
+    bool setPistonMass(double m);
+    double getPistonZ() const { return pistonZ; }
+    void setPistonZ(double z) { pistonZ = z; }
+    double getPistonV() const { return pistonV; }
+    void setPistonV(double v) { pistonV = v; }
+    void establishPiston();
+    void projectPiston();
+    double getPistonShade(double distance) const { return getBoxShade(distance); }
+
+    // ---- depth buffer
+    void updateZBuffer();
+    void initZBuffer();
+    void sortZBuffer();
+    double getShade(double distance) const;
+    float getSelectColorFactor(int entry) const;
+
+    // ---- simulation file
+    void setOpenPath(const std::string& path) { openPath = path; }
+    bool requestOpenPath();
+    bool readInputFile();
+    void extractInputFileContent();
+    bool requestSavePath();
+    void extractFileNameFromPath(const std::string& path);
+    void generateOutputFileContent();
+    bool writeOutputFile();
+    void applyFileLine(const char* tag, std::string_view line);
+
+private:
+    CPlatform* platform;
+    int zOrder[kMaxAtoms] = {};  // sort permutation of the depth buffer
+
+    int showAlert(const char* title, const std::vector<std::string>& buttons);
+    void wallStep(CVector& atom, const CVector& partner, const CVector& first, const CVector& wallNormal, double d, bool& fitted);
+    void wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted);
+    void clampAllAtomsIntoBox();
+    void applyHeatBath(int t, int i);
+    void collideWithPiston();
+    void collideAtomPair(int t, int i, int u, int j);
+    void reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc);
+};

@@ -1,0 +1,290 @@
+// CSimulation: adding atoms, changing the kinetic energy, selecting, moving,
+// clumping, editing and deleting atoms.
+#include "CSimulation.h"
+
+#include "../BASE/CTextNumbers.h"
+
+bool CSimulation::addOneAtom(int t)
+{
+    if (number[t] >= kMaxPerType) return false;
+    double r = diam[t] / 2.0;
+    for (int attempt = 0; attempt < 100; attempt++) {
+        tv1.unitVectorRandomInUnitBox().muls(halfWidth - r);
+        if (pistonUsed && tv1.getZ() + r > pistonZ) tv1.setZ(pistonZ - r);
+        bool overlaps = false;
+        for (int u = 0; u < kTypes && !overlaps; u++)
+            for (int j = 0; j < number[u]; j++) {
+                tv2.equalsSub(tv1, loc[u][j]);
+                if (tv2.length() < diam[u] / 2.0 + r) {
+                    overlaps = true;
+                    break;
+                }
+            }
+        if (overlaps) continue;
+        int i = number[t];
+        loc[t][i].copyFrom(tv1);
+        vel[t][i].init();
+        sel[t][i] = 0;
+        number[t]++;
+        totalAtoms++;
+        return true;
+    }
+    return false;
+}
+
+// A type that already holds its maximum has no free slot: refused with an
+// alert instead of writing past the type's storage.
+bool CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz)
+{
+    if (number[t] >= kMaxPerType) {
+        msg = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i.", kMaxPerType);
+        showAlert("Alert.", {"OK"});
+        return false;
+    }
+    int i = number[t];
+    loc[t][i].setXYZ(x, y, z);
+    vel[t][i].setXYZ(vx, vy, vz);
+    number[t]++;
+    totalAtoms++;
+    return true;
+}
+
+void CSimulation::changeKEnergy(double deltaE)
+{
+    int n = totalAtoms;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            double k = aKEnergy[t][i];
+            if (k > 1e-50)
+                vel[t][i].normalize();
+            else
+                vel[t][i].unitVectorRandom();
+            double e = k + deltaE / n;
+            if (e < 0.0) e = 0.0;
+            vel[t][i].muls(std::sqrt(2.0 * e * invm[t]));
+        }
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
+// ---------------------------------------------------------------- selection
+
+void CSimulation::selectAll(char flag)
+{
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) sel[t][i] = flag;
+}
+
+void CSimulation::selectType(int t)
+{
+    selectAll(0);
+    for (int i = 0; i < number[t]; i++) sel[t][i] = 1;
+}
+
+// The hit area is the atom's bounding square, with the inclusion rule of a
+// half-open rectangle: left and bottom edges in, right and top edges out.
+static bool hitsEntry(double px, double py, const CPoint& centre, int diameter)
+{
+    double ox = centre.x - 0.5 * diameter, oy = centre.y - 0.5 * diameter;
+    return px >= ox && px < ox + diameter && py >= oy && py < oy + diameter;
+}
+
+bool CSimulation::selectClickDown(int x, int y)
+{
+    double px = static_cast<float>(x), py = static_cast<float>(y);
+    st = -1;
+    for (int k = totalAtoms - 1; k >= 0; k--)
+        if (hitsEntry(px, py, zPix[k], zDiam[k])) {
+            st = zType[k];
+            sn = zNumber[k];
+            return true;
+        }
+    return false;
+}
+
+bool CSimulation::selectClickUp(int x, int y)
+{
+    double px = static_cast<float>(x), py = static_cast<float>(y);
+    for (int k = totalAtoms - 1; k >= 0; k--)
+        if (zType[k] == st && zNumber[k] == sn && hitsEntry(px, py, zPix[k], zDiam[k])) {
+            char& mark = sel[st][sn];
+            mark = (mark == 0) ? 1 : 0;
+            return true;
+        }
+    return false;
+}
+
+static bool strictlyWithin(float p, float origin, float size)
+{
+    return size > 0 ? (origin < p && p < origin + size) : (origin + size < p && p < origin);
+}
+
+void CSimulation::selectionRectSelect(float ox, float oy, float width, float height)
+{
+    for (int k = 0; k < totalAtoms; k++)
+        if (strictlyWithin(zPix[k].x, ox, width) && strictlyWithin(zPix[k].y, oy, height))
+            sel[zType[k]][zNumber[k]] = 1;
+}
+
+int CSimulation::countSelected()
+{
+    int count = 0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) {
+                count++;
+                st = t;
+                sn = i;
+            }
+    return count;
+}
+
+void CSimulation::saveSelectedLocations()
+{
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) tempv[t][i].copyFrom(loc[t][i]);
+}
+
+void CSimulation::revertSelectedLocations()
+{
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) loc[t][i].copyFrom(tempv[t][i]);
+}
+
+static int axisIndex(int axis) { return (axis == 0 || axis == 1) ? axis : 2; }
+
+double CSimulation::getSelectedLocation(int axis) const { return loc[st][sn].getIndex(axisIndex(axis)); }
+
+void CSimulation::setSelectedLocation(double x, double y, double z) { loc[st][sn].setXYZ(x, y, z); }
+
+double CSimulation::getSelectedVelocity(int axis) const { return vel[st][sn].getIndex(axisIndex(axis)); }
+
+void CSimulation::setSelectedVelocity(int axis, double value) { vel[st][sn].setIndex(axisIndex(axis), value); }
+
+void CSimulation::calculateCentroid()
+{
+    move.init();
+    double totalMass = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) {
+                tv1.equalsMuls(loc[t][i], mass[t]);
+                move.add(tv1);
+                totalMass += mass[t];
+            }
+    move.divs(totalMass);
+}
+
+double CSimulation::getSelectedCentroid(int axis) const { return rcm.getIndex(axisIndex(axis)); }
+
+void CSimulation::setSelectedCentroid(double x, double y, double z)
+{
+    tv1.setXYZ(x, y, z);
+    tv1.sub(move);
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) loc[t][i].add(tv1);
+}
+
+void CSimulation::setSelectedCentroidVelocity(int axis, double value)
+{
+    if (axis < 0 || axis > 2) return;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) vel[t][i].setIndex(axis, value);
+}
+
+void CSimulation::moveSelectedBy(float dx, float dy)
+{
+    st = sn = -1;
+    double metresPerPoint = View.getEyeR() / (View.getScale() * View.getEyePlaneR());
+    View.getRotationRowTo(0, tv1).muls(dx * metresPerPoint);
+    View.getRotationRowTo(1, tv2).muls(-dy * metresPerPoint);
+    tv1.add(tv2);
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) loc[t][i].add(tv1);
+    clampAllAtomsIntoBox();
+    shiftAtomsToFit(100);
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
+// Puts every atom's centre back within its wall limits (and below the piston).
+void CSimulation::clampAllAtomsIntoBox()
+{
+    double h = halfWidth;
+    for (int t = 0; t < kTypes; t++) {
+        double r = diam[t] / 2.0;
+        for (int i = 0; i < number[t]; i++) {
+            double* c = loc[t][i].v;
+            for (int axis = 0; axis < 2; axis++) {
+                if (c[axis] > 0 && h - c[axis] - r < 0) c[axis] = h - r;
+                else if (c[axis] < 0 && h + c[axis] - r < 0) c[axis] = r - h;
+            }
+            if (pistonUsed) {
+                if (pistonZ - c[2] - r < 0) c[2] = pistonZ - r;
+                if (c[2] < 0 && h + c[2] - r < 0) c[2] = r - h;
+            } else if (c[2] > 0) {
+                if (h - c[2] - r < 0) c[2] = h - r;
+            } else if (c[2] < 0 && h + c[2] - r < 0) {
+                c[2] = r - h;
+            }
+        }
+    }
+}
+
+void CSimulation::shiftSelectedAtomsToClump()
+{
+    bool moved = true;
+    while (moved) {
+        moved = false;
+        for (int j = 0; j < kTypes; j++)
+            for (int k = 0; k < number[j]; k++) {
+                if (!sel[j][k]) continue;
+                for (int l = j; l < kTypes; l++)
+                    for (int m = (l == j ? k + 1 : 0); m < number[l]; m++) {
+                        if (!sel[l][m]) continue;
+                        double a = diam[j], b = diam[l];
+                        tv1.equalsSub(loc[j][k], loc[l][m]);
+                        double f = 0.05 * (a + b);
+                        if (tv1.length() - 0.561231024155 * (a + b) > f) {
+                            tv1.normalize();
+                            tv1.muls(f);
+                            loc[j][k].sub(tv1);
+                            loc[l][m].add(tv1);
+                            moved = true;
+                        }
+                    }
+            }
+    }
+    shiftAtomsToFit(100);
+}
+
+void CSimulation::deleteSelected()
+{
+    bool deleted = false;
+    for (int t = 0; t < kTypes; t++) {
+        int j = 0;
+        while (j < number[t]) {
+            if (!sel[t][j]) {
+                j++;
+                continue;
+            }
+            for (int k = j + 1; k < number[t]; k++) {
+                loc[t][k - 1].copyFrom(loc[t][k]);
+                vel[t][k - 1].copyFrom(vel[t][k]);
+                sel[t][k - 1] = sel[t][k];
+            }
+            number[t]--;
+            totalAtoms--;
+            deleted = true;
+        }
+    }
+    if (deleted) {
+        initSimulationEnergies();
+        resetTCDisplay();
+    }
+}

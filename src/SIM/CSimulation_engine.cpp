@@ -1,0 +1,351 @@
+// CSimulation: the reference dynamics engine. Velocity-Verlet steps with
+// forces, wall, floor and piston collisions, atom contacts, energy
+// bookkeeping and conservation, as straightforward loops over all pairs.
+#include "CSimulation.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+const double kCoulomb = 8987551787.37;
+const double kCoreFactor = 0.296966;
+const double kFloorOffset = 0.62246;
+const double kFloorRange = 3.0;
+const double kBoltzmannNegative = -1.380657e-23;
+}  // namespace
+
+void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, double q2, double& force, double& energy)
+{
+    double sa = sigma * invR;
+    double p = sa * sa;
+    double s6 = p * p * p;
+    double s12 = s6 * s6;
+    double c = q1 * q2 * kCoulomb;
+    double b = std::fabs(c * kCoreFactor / sigma);
+    energy = 4.0 * eps * (s12 - s6) + invR * c + b * s12;
+    force = 24.0 * eps * invR * (2.0 * s12 - s6) + invR * invR * c + 12.0 * invR * b * s12;
+}
+
+void CSimulation::MDCALCIterate()
+{
+    double dt = timeStep;
+    double half = dt * 0.5;
+    double quad = dt * half;
+    if (iterations == 0) {
+        initSimulationEnergies();
+        resetIPS();
+    }
+    for (unsigned step = 0; step < iterationsPerDisplay; step++) {
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < number[t]; i++) {
+                tv1.equalsMuls(vel[t][i], dt);
+                tv2.equalsMuls(acc[t][i], quad);
+                loc[t][i].add(tv1);
+                loc[t][i].add(tv2);
+            }
+        if (pistonUsed) {
+            pistonZ = pistonZ + dt * pistonV + quad * pistonA;
+            pistonV = pistonV + dt * pistonA;
+        }
+        MDCALCCollAdj();
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < number[t]; i++) {
+                tv1.equalsMuls(acc[t][i], half);
+                vel[t][i].add(tv1);
+            }
+        MDCALCCalcAcc();
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < number[t]; i++) {
+                tv1.equalsMuls(acc[t][i], half);
+                vel[t][i].add(tv1);
+            }
+        MDCALCTotalEnergy();
+        if (conserve) MDCALCEnergyAdj();
+        calculateAllOutputs();
+        iterations++;
+        elapsedTime += dt;
+        calculateIPS();
+    }
+}
+
+void CSimulation::MDCALCCalcAcc()
+{
+    PEnergy[4] = 0.0;
+    for (int t = 0; t < kTypes; t++) {
+        PEnergy[t] = 0.0;
+        for (int i = 0; i < number[t]; i++) {
+            acc[t][i].init();
+            aPEnergy[t][i] = 0.0;
+            aTEnergy[t][i] = 0.0;
+        }
+    }
+    if (!potentialUsed) return;
+
+    double force, energy;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            double d = diam[t];
+            double h = loc[t][i].getZ() + halfWidth + kFloorOffset * d;
+            if (h <= kFloorRange * d) {
+                MDCALCpot(1.0 / h, d, LJepsFloor[t], 0.0, 0.0, force, energy);
+                acc[t][i].v[2] += invm[t] * force;
+                aPEnergy[t][i] += energy;
+                aTEnergy[t][i] += energy;
+                PEnergy[t] += energy;
+                PEnergy[4] += energy;
+                dptot[t] += timeStep * force;
+                dptot[4] += timeStep * force;
+            }
+            for (int u = t; u < kTypes; u++) {
+                bool bothCharged = charge[t] != 0.0 && charge[u] != 0.0;
+                double m = (diam[t] + diam[u]) / 2.0;
+                double m2 = m * m;
+                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) {
+                    dir.equalsSub(loc[t][i], loc[u][j]);
+                    double r2 = dir.norm();
+                    if (r2 <= m2) continue;
+                    if (r2 > 9.0 * m2 && !bothCharged) continue;
+                    double r = std::sqrt(r2);
+                    dir.divs(r);
+                    MDCALCpot(1.0 / r, m, LJeps[t][u], charge[t], charge[u], force, energy);
+                    tv1.equalsMuls(dir, invm[t] * force);
+                    acc[t][i].add(tv1);
+                    tv1.equalsMuls(dir, invm[u] * force);
+                    acc[u][j].sub(tv1);
+                    double halfEnergy = energy / 2.0;
+                    aPEnergy[t][i] += halfEnergy;
+                    aTEnergy[t][i] += halfEnergy;
+                    aPEnergy[u][j] += halfEnergy;
+                    aTEnergy[u][j] += halfEnergy;
+                }
+            }
+        }
+}
+
+// ---------------------------------------------------------------- collisions
+
+// The draw u = (r + 1) / 2147483647 exceeds 1 for the largest r, which would
+// give a negative energy; u is capped at 1, so that draw gives no energy.
+void CSimulation::applyHeatBath(int t, int i)
+{
+    double m = mass[t];
+    CVector& v = vel[t][i];
+    paTEnergy[t][i] -= m * v.norm() / 2.0;
+    double vz = std::fabs(v.v[2]);
+    dptot[t] -= m * vz;
+    dptot[4] -= m * vz;
+    double u = (static_cast<double>(random()) + 1.0) / 2147483647.0;
+    if (u > 1.0) u = 1.0;
+    double e = kBoltzmannNegative * floorTemp * std::log(u);
+    v.v[2] = std::sqrt(2.0 * e * invm[t]);
+    paTEnergy[t][i] += m * v.norm() / 2.0;
+    dptot[t] += m * v.v[2];
+    dptot[4] += m * v.v[2];
+}
+
+void CSimulation::collideWithPiston()
+{
+    if (pistonZ < -halfWidth) {
+        pistonZ = -halfWidth;
+        pistonV = std::fabs(pistonV);
+    }
+    if (pistonZ > halfWidth) {
+        pistonZ = halfWidth;
+        pistonV = 0.0;
+    }
+    double bigM = pistonM;
+    for (int t = 0; t < kTypes; t++) {
+        double m = mass[t];
+        double top = pistonZ - diam[t] / 2.0;
+        for (int i = 0; i < number[t]; i++) {
+            CVector& x = loc[t][i];
+            CVector& v = vel[t][i];
+            if (!(x.v[2] > top)) continue;
+            paTEnergy[t][i] -= m * v.norm() / 2.0;
+            dptot[t] += m * v.v[2];
+            dptot[4] += m * v.v[2];
+            double w = 2.0 * (m * v.v[2] + bigM * pistonV) / (bigM + m);
+            v.v[2] = w - v.v[2];
+            pistonV = w - pistonV;
+            x.v[2] = 2.0 * (m * x.v[2] + bigM * top) / (bigM + m) - x.v[2];
+            paTEnergy[t][i] += m * v.norm() / 2.0;
+            dptot[t] -= m * v.v[2];
+            dptot[4] -= m * v.v[2];
+        }
+    }
+}
+
+// Reflects the velocity along the contact normal rjkmnp in the centre-of-mass
+// frame and moves the atom to where the collision would have left it.
+void CSimulation::reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc)
+{
+    tv1.equalsSub(v, vcm);
+    corr.equalsMuls(rjkmnp, 2.0 * tv1.dot(rjkmnp));
+    tv2.equalsMuls(corr, tc);
+    x.add(tv2);
+    v.sub(corr);
+}
+
+void CSimulation::collideAtomPair(int t, int i, int u, int j)
+{
+    double d = (diam[t] + diam[u]) / 2.0;
+    rjkmn.equalsSub(loc[t][i], loc[u][j]);
+    if (!potentialUsed) {
+        double q = rjkmn.norm() - d * d;
+        if (!(q < 0)) return;
+        vjkmn.equalsSub(vel[t][i], vel[u][j]);
+        double b = 2.0 * rjkmn.dot(vjkmn);
+        double a = vjkmn.norm();
+        double discriminant = b * b - 4.0 * a * q;
+        if (!(discriminant > 0)) return;
+        double tc = (b + std::sqrt(discriminant)) / (-2.0 * a);
+        double mt = mass[t], mu = mass[u];
+        tv1.equalsMuls(vel[t][i], mt);
+        tv2.equalsMuls(vel[u][j], mu);
+        vcm.equalsAdd(tv1, tv2);
+        vcm.divs(mt + mu);
+        tv1.equalsMuls(vjkmn, tc);
+        rjkmnp.equalsAdd(rjkmn, tv1);
+        rjkmnp.normalize();
+        reflectInCentreOfMassFrame(loc[t][i], vel[t][i], tc);
+        reflectInCentreOfMassFrame(loc[u][j], vel[u][j], tc);
+        return;
+    }
+    if (!(rjkmn.norm() < d * d)) return;
+    double r = rjkmn.length();
+    rjkmn.divs(r);
+    move.equalsMuls(rjkmn, (d - r) / 2.0);
+    loc[t][i].add(move);
+    loc[u][j].sub(move);
+    tv1.equalsSub(vel[t][i], vel[u][j]);
+    dpv.equalsMuls(rjkmn, tv1.dot(rjkmn) / (-0.5 * (invm[t] + invm[u])));
+    tv1.equalsMuls(dpv, invm[t]);
+    vel[t][i].add(tv1);
+    tv1.equalsMuls(dpv, invm[u]);
+    vel[u][j].sub(tv1);
+}
+
+void CSimulation::MDCALCCollAdj()
+{
+    for (double& p : dptot) p = 0.0;
+    double f = potentialUsed ? 1.0 : 2.0;
+    for (int t = 0; t < kTypes; t++) {
+        double m = mass[t];
+        double limit = halfWidth - diam[t] / 2.0;
+        for (int i = 0; i < number[t]; i++) {
+            double* c = loc[t][i].v;
+            double* v = vel[t][i].v;
+            for (int axis = 0; axis < 3; axis++) {
+                if (c[axis] < -limit) {
+                    c[axis] = c[axis] + (-limit - c[axis]) * f;
+                    v[axis] = -v[axis];
+                    dptot[t] += 2.0 * m * std::fabs(v[axis]);
+                    dptot[4] += 2.0 * m * std::fabs(v[axis]);
+                    if (axis == 2 && floorTempUsed) applyHeatBath(t, i);
+                } else if (c[axis] > limit) {
+                    c[axis] = c[axis] - (c[axis] - limit) * f;
+                    v[axis] = -v[axis];
+                    dptot[t] += 2.0 * m * std::fabs(v[axis]);
+                    dptot[4] += 2.0 * m * std::fabs(v[axis]);
+                }
+            }
+        }
+    }
+    if (pistonUsed) collideWithPiston();
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            for (int u = t; u < kTypes; u++)
+                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) collideAtomPair(t, i, u, j);
+}
+
+// ---------------------------------------------------------------- energies
+
+void CSimulation::MDCALCTotalEnergy()
+{
+    tdE = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            nvel[t][i] = vel[t][i].norm();
+            aKEnergy[t][i] = mass[t] * 0.5 * nvel[t][i];
+            aTEnergy[t][i] += aKEnergy[t][i];
+            dE[t][i] = aTEnergy[t][i] - paTEnergy[t][i];
+            tdE += dE[t][i];
+        }
+}
+
+// Opposite changes of two neighbours cancel; the rest stays on the atom whose
+// change has the sign of the sum.
+static void pairEnergyChanges(double& a, double& b)
+{
+    double s = a + b;
+    if (a < 0 && b > 0) {
+        if (s >= 0) { a = 0; b = s; }
+        else { a = s; b = 0; }
+    } else if (a > 0 && b < 0) {
+        if (s < 0) { a = 0; b = s; }
+        else { a = s; b = 0; }
+    }
+}
+
+void CSimulation::MDCALCEnergyAdj()
+{
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            for (int u = t; u < kTypes; u++) {
+                double reach = (charge[t] != 0.0 && charge[u] != 0.0) ? 2.0 * halfWidth : diam[t] + diam[u];
+                double reach2 = reach * reach;
+                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) {
+                    dir.equalsSub(loc[t][i], loc[u][j]);
+                    if (dir.norm() < reach2) pairEnergyChanges(dE[t][i], dE[u][j]);
+                }
+            }
+
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            double w2 = nvel[t][i] - 2.0 * invm[t] * dE[t][i];
+            if (w2 > 0 && nvel[t][i] > 0) {
+                vel[t][i].muls(std::sqrt(w2 / nvel[t][i]));
+                nvel[t][i] = vel[t][i].norm();
+                aKEnergy[t][i] -= dE[t][i];
+                aTEnergy[t][i] -= dE[t][i];
+            } else if (w2 < 0 || (w2 > 0 && nvel[t][i] == 0)) {
+                // An atom at rest has no direction to scale: what it should
+                // have gained is booked as not conserved, like a deficit.
+                tdENotConserved += dE[t][i];
+                aTEnergy[t][i] -= dE[t][i];
+            }
+        }
+
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) paTEnergy[t][i] = aTEnergy[t][i];
+}
+
+void CSimulation::initEnergyDiffDisplay()
+{
+    tdE = 0.0;
+    tdEPercent = 0.0;
+    tdENotConserved = 0.0;
+}
+
+void CSimulation::resetIPS()
+{
+    oldt = platform->now();
+    newt = oldi = newi = ips = 0.0;
+}
+
+void CSimulation::calculateIPS()
+{
+    if (runFlag < 1) {
+        ips = 0.0;
+        return;
+    }
+    newt = platform->now();
+    double elapsed = newt - oldt;
+    if (elapsed > 1.0) {
+        newi = iterations;
+        ips = (newi - oldi) / elapsed;
+        if (ips < 0) ips = 0.0;
+        oldt = newt;
+        oldi = newi;
+    }
+}

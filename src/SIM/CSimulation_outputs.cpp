@@ -1,0 +1,139 @@
+// CSimulation: measured quantities, their time-constant averages and the
+// speed histogram, computed after every step.
+#include "CSimulation.h"
+
+#include <cmath>
+
+namespace {
+const double kTemperaturePerEnergy = 4.82861948e+22;  // 2 / (3 k)
+}
+
+void CSimulation::calculateAllOutputs()
+{
+    calculateTypedEnergies();
+    calculateAreaVolumePressureTemperature();
+    calculateVrms();
+    calculateTCFractions();
+    calculateTCOutputs();
+    calculateHistogram();
+}
+
+void CSimulation::calculateTypedEnergies()
+{
+    KEnergy[4] = PEnergy[4] = TEnergy[4] = 0.0;
+    for (int t = 0; t < kTypes; t++) {
+        double k = 0.0, p = 0.0, e = 0.0;
+        for (int i = 0; i < number[t]; i++) {
+            k += aKEnergy[t][i];
+            p += aPEnergy[t][i];
+            e += aTEnergy[t][i];
+        }
+        KEnergy[t] = k;
+        PEnergy[t] = p;
+        TEnergy[t] = e;
+    }
+    for (int t = 0; t < kTypes; t++) {
+        KEnergy[4] += KEnergy[t];
+        PEnergy[4] += PEnergy[t];
+        TEnergy[4] += TEnergy[t];
+    }
+    tdEPercent = std::fabs(tdE / TEnergy[4]);
+}
+
+void CSimulation::calculateAreaVolumePressureTemperature()
+{
+    double l = halfWidth;
+    if (pistonUsed) {
+        double p = pistonZ;
+        volume = 4.0 * l * l * (l + p);
+        area = 8.0 * l * (l + p) + 8.0 * l * l;
+    } else {
+        volume = 8.0 * l * l * l;
+        area = 24.0 * l * l;
+    }
+    for (int s = 0; s < kSlots; s++) pressure[s] = dptot[s] / (timeStep * area);
+    temperature[4] = totalAtoms > 0 ? KEnergy[4] * kTemperaturePerEnergy / totalAtoms : 0.0;
+    for (int t = 0; t < kTypes; t++)
+        temperature[t] = number[t] > 0 ? KEnergy[t] * kTemperaturePerEnergy / number[t] : 0.0;
+}
+
+void CSimulation::calculateVrms()
+{
+    vsq[4] = 0.0;
+    for (int t = 0; t < kTypes; t++) {
+        double sum = 0.0;
+        for (int i = 0; i < number[t]; i++) sum += nvel[t][i];
+        vsq[t] = sum;
+        avgvsq[t] = number[t] > 0 ? vsq[t] / number[t] : 0.0;
+    }
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) vsq[4] += nvel[t][i];
+    avgvsq[4] = totalAtoms > 0 ? vsq[4] / totalAtoms : 0.0;
+}
+
+void CSimulation::calculateTCFractions()
+{
+    switch (recordType) {
+    case 0:
+        newPart = 1.0;
+        break;
+    case 1:
+        if (iterations == 0) {
+            newPart = 1.0;
+            record = 1;
+        } else {
+            newPart = 1.0 / displayTC;
+        }
+        break;
+    case 2:
+        record++;
+        newPart = 1.0 / record;
+        break;
+    default:
+        break;
+    }
+    oldPart = 1.0 - newPart;
+}
+
+void CSimulation::calculateTCOutputs()
+{
+    double o = oldPart, n = newPart;
+    for (int s = 0; s < kSlots; s++) {
+        TCPEnergy[s] = o * TCPEnergy[s] + n * PEnergy[s];
+        TCKEnergy[s] = o * TCKEnergy[s] + n * KEnergy[s];
+        TCTEnergy[s] = TCKEnergy[s] + TCPEnergy[s];
+        TCTemperature[s] = o * TCTemperature[s] + n * temperature[s];
+        TCPressure[s] = o * TCPressure[s] + n * pressure[s];
+        TCavgvsq[s] = o * TCavgvsq[s] + n * avgvsq[s];
+        sqrtTCavgvsq[s] = std::sqrt(TCavgvsq[s]);
+    }
+    TCVolume = o * TCVolume + n * volume;
+}
+
+void CSimulation::calculateHistogram()
+{
+    for (auto& slot : histogram)
+        for (double& bin : slot) bin = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            double bin = std::floor(vel[t][i].length() * kBins / xmax);
+            // Speeds at or beyond xmax (and undefined ones) are not counted.
+            if (!(bin >= 0.0 && bin <= kBins - 1)) continue;
+            int b = static_cast<int>(bin);
+            histogram[t][b] += 1.0;
+            histogram[4][b] += 1.0;
+        }
+    for (int s = 0; s < kSlots; s++)
+        for (int b = 0; b < kBins; b++) TCHistogram[s][b] = oldPart * TCHistogram[s][b] + newPart * histogram[s][b];
+}
+
+void CSimulation::resetTCDisplay()
+{
+    for (int s = 0; s < kSlots; s++) {
+        TCKEnergy[s] = TCPEnergy[s] = TCTEnergy[s] = TCTemperature[s] = TCPressure[s] = 0.0;
+        TCavgvsq[s] = sqrtTCavgvsq[s] = 0.0;
+        for (int b = 0; b < kBins; b++) histogram[s][b] = TCHistogram[s][b] = 0.0;
+    }
+    TCVolume = 0.0;
+    record = 0;
+}

@@ -1,0 +1,329 @@
+// CSimulation: start-up defaults, energy baselines and the parameter setters.
+#include "CSimulation.h"
+
+#include "../BASE/CTextNumbers.h"
+
+int CSimulation::showAlert(const char* title, const std::vector<std::string>& buttons)
+{
+    return platform->alert(title, msg, buttons);
+}
+
+CSimulation& CSimulation::initWithDefaults()
+{
+    View.initWithDefaults();
+    version = 56;
+    totalAtoms = 0;
+    const float startRed[kTypes] = {1, 0, 0, 1}, startGreen[kTypes] = {0, 1, 0, 1}, startBlue[kTypes] = {0, 0, 1, 1};
+    for (int t = 0; t < kTypes; t++) {
+        number[t] = 0;
+        diam[t] = mass[t] = invm[t] = 1.0;
+        name[t].clear();
+        name[t].reserve(100);
+        red[t] = startRed[t];
+        green[t] = startGreen[t];
+        blue[t] = startBlue[t];
+        for (int i = 0; i < kMaxPerType; i++) {
+            loc[t][i].init();
+            vel[t][i].init();
+            acc[t][i].init();
+            tempv[t][i].init();
+            aKEnergy[t][i] = aPEnergy[t][i] = aTEnergy[t][i] = paTEnergy[t][i] = 0.0;
+            nvel[t][i] = dE[t][i] = 0.0;
+            sel[t][i] = 0;
+        }
+    }
+    for (int k = 0; k < kMaxAtoms; k++) {
+        zType[k] = zNumber[k] = zDiam[k] = 0;
+        zObj[k].init();
+        zLen[k] = zShade[k] = 0.0;
+        zPix[k] = CPoint();
+    }
+
+    runFlag = 0;
+    runTimerFrequency = 0.001f;
+    timeStep = 1.0;
+    iterationsPerDisplay = 100;
+    iterations = 0;
+    elapsedTime = 0.0;
+    timeUnit = 1;
+
+    potentialUsed = floorPotentialUsed = floorTempUsed = 0;
+    floorTemp = 0.0;
+    for (int i = 0; i < kTypes; i++) {
+        charge[i] = LJepsFloor[i] = 0.0;
+        for (int j = 0; j < kTypes; j++) LJeps[i][j] = 0.0;
+    }
+    area = volume = TCVolume = 0.0;
+    for (int s = 0; s < kSlots; s++) {
+        dptot[s] = pressure[s] = temperature[s] = KEnergy[s] = PEnergy[s] = TEnergy[s] = 0.0;
+        vsq[s] = avgvsq[s] = TCPressure[s] = TCTemperature[s] = TCKEnergy[s] = TCPEnergy[s] = 0.0;
+        TCTEnergy[s] = TCavgvsq[s] = sqrtTCavgvsq[s] = 0.0;
+        for (int b = 0; b < kBins; b++) histogram[s][b] = TCHistogram[s][b] = 0.0;
+    }
+
+    displayType = 4;
+    displayTC = 10000.0;
+    recordType = 0;
+    record = 0;
+    oldPart = newPart = 0.0;
+    conserve = 1;
+    tdE = tdEPercent = tdENotConserved = 0.0;
+
+    stateDisplayFlag = energyDiffDisplayFlag = numericDisplayFlag = graphDisplayFlag = axesShowFlag = 1;
+    displayTextSize = 0;
+    xmin = 0.0; xmax = 2.0; ymin = 0.0; ymax = 1.0;
+    histogramWidth = 200;
+    histogramHeight = 110;
+
+    st = sn = -1;
+    oldt = newt = oldi = newi = ips = 0.0;
+    aspectRatioIndex = 0;
+    windowWidth = 400.0f;
+    windowHeight = 250.0f;
+    halfWidth = 1.0;
+    boxShowFlag = boxShowShadowFlag = boxFloorShowFlag = 1;
+    for (char& layer : boxLayer) layer = 0;
+    establishBox();
+
+    pistonUsed = 1;
+    pistonZ = halfWidth;
+    pistonV = 0.0;
+    pistonA = 0.0;
+    pistonM = 1.0;
+    setAppliedPressure(1e-6);
+    pistonPlaneCenter.setXYZ(0.0, 0.0, pistonZ);
+    pistonDown.setXYZ(0.0, 0.0, -1.0);
+    pistonLayer = 0;
+    establishPiston();
+
+    openPath.clear();
+    openPath.reserve(256);
+    savePath.clear();
+    savePath.reserve(256);
+    msg.clear();
+    msg.reserve(200);
+    for (CVector* v : {&tv1, &tv2, &tv3, &dir, &corr, &rjkmn, &vjkmn, &rjkmnp, &rcm, &vcm, &move, &dpv}) v->init();
+
+    moreInitializations();
+    return *this;
+}
+
+void CSimulation::moreInitializations()
+{
+    setTimeStep(1e-14);
+    setTimeUnit(1);
+    setIPD(100);
+    for (int t = 0; t < kTypes; t++) {
+        setDiam(t, 3e-10);
+        setMass(t, 5e-26);
+    }
+    const float r[kTypes] = {1, 0, 0, 1}, g[kTypes] = {0, 0, 1, 1}, b[kTypes] = {0, 1, 0, 0};
+    for (int t = 0; t < kTypes; t++) {
+        setRed(t, r[t]);
+        setGreen(t, g[t]);
+        setBlue(t, b[t]);
+    }
+    setHalfWidth(5e-10);
+    for (int k = 0; k < 4; k++) addOneAtom(0);
+    setEyePlaneR(1e-10);
+    setEyeR(2.5e-9);
+    setScale(5e12);
+    setPotentialUsed(0);
+    const int pairs[7][2] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
+    for (const auto& p : pairs) setLJeps(p[0], p[1], 1e-21);
+    setPistonUsed(0);
+    setGraphXmax(200.0);
+    setGraphYmax(0.3);
+    setAxesShowFlag(0);
+    setEnergyDiffDisplayFlag(0);
+    setGraphDisplayFlag(0);
+}
+
+void CSimulation::initSimulationEnergies()
+{
+    MDCALCCalcAcc();
+    MDCALCTotalEnergy();
+    initPreviousEnergies();
+    initEnergyDiffDisplay();
+}
+
+void CSimulation::initPreviousEnergies()
+{
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) paTEnergy[t][i] = aTEnergy[t][i];
+}
+
+// ---------------------------------------------------------------- setters
+
+bool CSimulation::setNumber(int t, int n)
+{
+    int old = number[t];
+    if (n == old) return true;
+    if (n < 0) {
+        msg = "The number of atoms can not be negative.";
+        showAlert("Alert.", {"OK"});
+        return false;
+    }
+    int total = totalAtoms;
+    int k = n - old;
+    if (k < 0) {
+        number[t] = n;
+        totalAtoms = total + k;
+    }
+    if (n > kMaxPerType) {
+        msg = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i?. "
+                      "Reset number to this maximum?",
+                      kMaxPerType);
+        if (showAlert("Alert.", {"Accept", "Cancel"}) != 0) return false;
+        k = kMaxPerType - number[t];
+    }
+    while (k > 0) {
+        if (addOneAtom(t)) {
+            k--;
+            continue;
+        }
+        msg = formatC("Unable to add all of the requested atoms for type: %s. %i atoms were added.",
+                      name[t].c_str(), number[t] - old);
+        if (showAlert("Operation Incomplete.", {"Accept", "Revert"}) == 0) break;
+        number[t] = old;
+        totalAtoms = total;
+        return false;
+    }
+    initSimulationEnergies();
+    resetTCDisplay();
+    return true;
+}
+
+bool CSimulation::setDiam(int t, double d)
+{
+    double old = diam[t];
+    if (d == old) return true;
+    if (d < old) {
+        diam[t] = d;
+        initSimulationEnergies();
+        resetTCDisplay();
+        return true;
+    }
+    if (d > 2.0 * halfWidth) {
+        msg = formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
+                      2.0 * halfWidth);
+        showAlert("Alert.", {"OK"});
+        return false;
+    }
+    if (!(d > old)) return true;  // NaN
+    diam[t] = d;
+    if (!shiftAtomsToFit(100)) {
+        msg = "Unable to increase the diameter for atoms of type: " + name[t];
+        showAlert("Operation Incomplete.", {"OK"});
+        diam[t] = old;
+        return false;
+    }
+    initSimulationEnergies();
+    resetTCDisplay();
+    return true;
+}
+
+// A mass of zero or below would give an infinite or negative inverse mass,
+// which the engine cannot survive; it is refused where it is entered.
+bool CSimulation::setMass(int t, double m)
+{
+    if (m == mass[t]) return true;
+    if (!(m > 0.0)) {
+        msg = "The mass of an atom must be greater than zero.";
+        showAlert("Alert.", {"OK"});
+        return false;
+    }
+    mass[t] = m;
+    invm[t] = 1.0 / m;
+    initSimulationEnergies();
+    resetTCDisplay();
+    return true;
+}
+
+void CSimulation::setPotentialUsed(char f)
+{
+    if (f == potentialUsed) return;
+    potentialUsed = f;
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
+void CSimulation::setLJeps(int i, int j, double e)
+{
+    if (e == LJeps[i][j]) return;
+    LJeps[i][j] = e;
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
+void CSimulation::setCharge(int t, double q)
+{
+    if (q == charge[t]) return;
+    charge[t] = q;
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
+void CSimulation::setFloorPotentialUsed(char f)
+{
+    if (f == floorPotentialUsed) return;
+    floorPotentialUsed = f;
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
+void CSimulation::setLJepsFloor(int t, double e)
+{
+    if (e == LJepsFloor[t]) return;
+    LJepsFloor[t] = e;
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
+void CSimulation::setConserve(char c)
+{
+    conserve = c;
+    tdE = 0.0;
+    tdEPercent = 0.0;
+    if (c) {
+        initSimulationEnergies();
+        resetTCDisplay();
+    }
+}
+
+void CSimulation::setRecordType(int r)
+{
+    recordType = r;
+    if (r != 2) record = 0;
+}
+
+void CSimulation::setGraphXmax(double x)
+{
+    if (x == xmax) return;
+    xmax = x;
+    oldPart = 0.0;
+    newPart = 1.0;
+    calculateHistogram();
+    record = 0;
+}
+
+bool CSimulation::setEyeR(double r)
+{
+    double p = View.getEyePlaneR();
+    if (1.73205080757 * halfWidth > r - p) {
+        msg = formatC("Box too close to the projection plane.\nMinimum eye distance is %.2e m.\n",
+                      1.73205080757 * halfWidth + p);
+        showAlert("Operation Incomplete.", {"OK"});
+        return false;
+    }
+    View.setEyeR(r);
+    return true;
+}
+
+void CSimulation::setView(double phi, double theta, double eyeR, double eyePlaneR, double scale)
+{
+    setAngles(phi, theta);
+    setEyeR(eyeR);
+    setEyePlaneR(eyePlaneR);
+    setScale(scale);
+}

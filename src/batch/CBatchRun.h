@@ -1,0 +1,20 @@
+// The headless runner: a simulation advanced display step by display step,
+// exactly as the application's run timer advances it.
+#pragma once
+
+#include <string>
+
+struct CBatchOptions {
+    std::string inputPath;   // empty: the default simulation
+    unsigned long ticks = 0;
+    std::string outputPath;  // simulation file written after the run
+    std::string csvPath;     // one row of smoothed outputs per display step
+};
+
+// Parses the arguments; on failure returns false with the reason in error.
+bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options, std::string& error);
+
+// Runs the simulation; returns the process exit status.
+int runBatch(const CBatchOptions& options);
+
+extern const char* const kBatchUsage;

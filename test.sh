@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: once in an optimised
+# build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+jobs=$(nproc)
+
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+(cd build && ctest --output-on-failure -j "$jobs")
+
+scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF
+(cd build-sanitize && QUORVEL_SANITIZED=1 ctest --output-on-failure -j "$jobs")
