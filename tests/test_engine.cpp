@@ -1,0 +1,365 @@
+// Forces, collisions, energy bookkeeping and the measured outputs.
+#include <cmath>
+#include <cstring>
+
+#include "support/SimulationFixture.h"
+
+namespace {
+const double kSigma = 3e-10;
+const double kMinimum = 1.122462048309373 * kSigma;  // 2^(1/6) sigma
+}  // namespace
+
+class Engine : public SimulationTest {
+protected:
+    void SetUp() override
+    {
+        SimulationTest::SetUp();
+        removeAllAtoms();
+        s.setHalfWidth(2e-9);
+    }
+    double totalPotential()
+    {
+        s.MDCALCCalcAcc();
+        double sum = 0;
+        for (int t = 0; t < 4; t++)
+            for (int i = 0; i < s.number[t]; i++) sum += s.aPEnergy[t][i];
+        return sum;
+    }
+};
+
+TEST(PairPotential, MinimumAtTheSixthRootOfTwoSigma)
+{
+    double force, energy;
+    CSimulation::MDCALCpot(1.0 / kMinimum, kSigma, 1e-21, 0, 0, force, energy);
+    EXPECT_NEAR(force, 0.0, 1e-24);
+    EXPECT_NEAR(energy, -1e-21, 1e-33);
+    CSimulation::MDCALCpot(1.0 / kSigma, kSigma, 0, 0, 0, force, energy);
+    EXPECT_EQ(force, 0.0);
+    EXPECT_EQ(energy, 0.0);
+}
+
+TEST(PairPotential, OppositeChargesAttractFarAndRepelNearWithTheMinimumAtTheSameDistance)
+{
+    double q = 1.602e-19, force, energy;
+    CSimulation::MDCALCpot(1.0 / (3 * kSigma), kSigma, 0, q, -q, force, energy);
+    EXPECT_LT(force, 0.0);
+    CSimulation::MDCALCpot(1.0 / (0.9 * kSigma), kSigma, 0, q, -q, force, energy);
+    EXPECT_GT(force, 0.0);
+    CSimulation::MDCALCpot(1.0 / kMinimum, kSigma, 0, q, -q, force, energy);
+    EXPECT_NEAR(force, 0.0, 1e-4 * std::fabs(q * q * 8987551787.37 / (kMinimum * kMinimum)));
+}
+
+TEST_F(Engine, ForcesAreMinusTheGradientOfTheEnergy)
+{
+    s.setPotentialUsed(1);
+    s.setCharge(0, 1e-20);
+    s.setCharge(1, -1e-20);
+    s.setLJepsFloor(2, 2e-21);
+    s.setDiam(2, 2.5e-10);
+    place(0, 0, 0, 0);
+    place(0, 3.9e-10, 1e-10, 0.5e-10);
+    place(1, -2e-10, 3e-10, 1e-10);
+    place(1, 1e-9, -1e-9, 0.8e-9);  // far away, but charged pairs have no cut-off
+    place(2, 0.5e-10, -3.5e-10, -1.7e-9);  // near the floor
+    place(3, -3.5e-10, -1e-10, -2e-10);
+    s.MDCALCCalcAcc();
+    for (int t = 0; t < 4; t++)
+        for (int i = 0; i < s.number[t]; i++)
+            for (int axis = 0; axis < 3; axis++) {
+                double analytic = s.acc[t][i].getIndex(axis) * s.mass[t];
+                double h = 1e-15, x = s.loc[t][i].getIndex(axis);
+                s.loc[t][i].setIndex(axis, x + h);
+                double up = totalPotential();
+                s.loc[t][i].setIndex(axis, x - h);
+                double down = totalPotential();
+                s.loc[t][i].setIndex(axis, x);
+                double numeric = -(up - down) / (2 * h);
+                EXPECT_NEAR(analytic, numeric, 1e-5 * std::fabs(analytic) + 1e-16) << t << i << axis;
+            }
+}
+
+TEST_F(Engine, PotentialsOffMeanNoForcesWhateverTheParameters)
+{
+    s.setCharge(0, 1e-19);
+    s.setLJepsFloor(0, 1e-20);
+    place(0, 0, 0, -1.8e-9);
+    place(0, 4e-10, 0, -1.8e-9);
+    s.MDCALCCalcAcc();
+    for (int i = 0; i < 2; i++) {
+        EXPECT_EQ(s.acc[0][i].norm(), 0.0);
+        EXPECT_EQ(s.aPEnergy[0][i], 0.0);
+    }
+}
+
+TEST_F(Engine, PairCutOffAtThreeMeanDiametersAndNoForceWhenTouching)
+{
+    s.setPotentialUsed(1);
+    place(0, -0.45e-9, 0, 0);
+    place(0, 0.45e-9, 0, 0);  // exactly 3 diameters
+    s.MDCALCCalcAcc();
+    EXPECT_NE(s.aPEnergy[0][0], 0.0);
+    s.loc[0][1].setX(-0.45e-9 + 3.0001 * kSigma);
+    s.MDCALCCalcAcc();
+    EXPECT_EQ(s.aPEnergy[0][0], 0.0);
+    s.loc[0][1].setX(-0.45e-9 + kSigma);
+    s.loc[0][0].setX(-0.45e-9);
+    s.MDCALCCalcAcc();
+    EXPECT_EQ(s.acc[0][0].norm(), 0.0);
+}
+
+TEST_F(Engine, PairAtTheMinimumHasNoForceAndEnergyMinusEpsilon)
+{
+    s.setPotentialUsed(1);
+    place(0, 0, 0, 0);
+    place(1, kMinimum, 0, 0);
+    s.MDCALCCalcAcc();
+    EXPECT_NEAR(s.aPEnergy[0][0] + s.aPEnergy[1][0], -1e-21, 1e-33);
+    EXPECT_NEAR(s.acc[0][0].getX() * s.mass[0], 0.0, 1e-22);
+}
+
+TEST_F(Engine, WallsMirrorHardSpheresAndStopSoftOnesOnTheWall)
+{
+    s.setHalfWidth(5e-10);
+    double limit = 5e-10 - 1.5e-10;
+    place(0, limit + 1e-12, 0, 0, 300, 0, 0);
+    s.MDCALCCollAdj();
+    EXPECT_NEAR(s.loc[0][0].getX(), limit - 1e-12, 1e-24);
+    EXPECT_EQ(s.vel[0][0].getX(), -300.0);
+    EXPECT_DOUBLE_EQ(s.dptot[0], 2 * 5e-26 * 300);
+    EXPECT_DOUBLE_EQ(s.dptot[4], 2 * 5e-26 * 300);
+
+    s.potentialUsed = 1;
+    s.loc[0][0].setX(limit + 1e-12);
+    s.vel[0][0].setX(300);
+    s.MDCALCCollAdj();
+    EXPECT_EQ(s.loc[0][0].getX(), limit);
+}
+
+TEST_F(Engine, HeatBathAtZeroKelvinStopsTheRebound)
+{
+    s.setHalfWidth(5e-10);
+    s.floorTempUsed = 1;
+    s.floorTemp = 0;
+    place(0, 0, 0, -3.6e-10, 10, 0, -300);
+    s.MDCALCCollAdj();
+    EXPECT_EQ(s.vel[0][0].getZ(), 0.0);
+    EXPECT_EQ(s.vel[0][0].getX(), 10.0);
+}
+
+TEST(HeatBath, TheLargestDrawGivesNoEnergyInsteadOfANegativeOne)
+{
+    EXPECT_EQ(CSimulation::heatBathEnergy(2147483647L, 300.0), 0.0);
+    EXPECT_GT(CSimulation::heatBathEnergy(2147483646L, 300.0), -1e-40);
+    double e = CSimulation::heatBathEnergy(0L, 300.0);
+    EXPECT_NEAR(e, 1.380657e-23 * 300 * std::log(2147483647.0), 1e-30);
+}
+
+TEST_F(Engine, PistonExchangesMomentumAndIsKeptInTheBox)
+{
+    s.setHalfWidth(5e-10);
+    s.setPistonUsed(1);
+    s.pistonM = s.mass[0];
+    s.pistonZ = 4e-10;
+    place(0, 0, 0, 2.6e-10, 0, 0, 50);
+    s.MDCALCCollAdj();
+    EXPECT_DOUBLE_EQ(s.pistonV, 50.0);
+    EXPECT_NEAR(s.vel[0][0].getZ(), 0.0, 1e-12);
+
+    removeAllAtoms();
+    s.pistonZ = -6e-10;
+    s.pistonV = -3;
+    s.MDCALCCollAdj();
+    EXPECT_EQ(s.pistonZ, -5e-10);
+    EXPECT_EQ(s.pistonV, 3.0);
+    s.pistonZ = 6e-10;
+    s.MDCALCCollAdj();
+    EXPECT_EQ(s.pistonZ, 5e-10);
+    EXPECT_EQ(s.pistonV, 0.0);
+}
+
+TEST_F(Engine, EqualHardSpheresMeetingHeadOnExchangeVelocitiesAndSeparate)
+{
+    place(0, -1.4e-10, 0, 0, 100, 0, 0);
+    place(0, 1.4e-10, 0, 0, -100, 0, 0);
+    s.MDCALCCollAdj();
+    EXPECT_NEAR(s.vel[0][0].getX(), -100.0, 1e-9);
+    EXPECT_NEAR(s.vel[0][1].getX(), 100.0, 1e-9);
+    CVector gap;
+    gap.equalsSub(s.loc[0][1], s.loc[0][0]);
+    EXPECT_GE(gap.length(), kSigma * (1 - 1e-12));
+}
+
+TEST_F(Engine, HardSpheresWithConservationKeepTheirSpeedsThroughWalls)
+{
+    s.setHalfWidth(5e-10);
+    place(0, 0, 0, 0, 310.25, -45.5, 170);
+    s.iterationsPerDisplay = 1000;
+    s.MDCALCIterate();
+    s.MDCALCIterate();
+    EXPECT_NEAR(s.vel[0][0].length(), std::sqrt(310.25 * 310.25 + 45.5 * 45.5 + 170 * 170), 1e-9);
+    EXPECT_EQ(s.tdENotConserved, 0.0);
+    EXPECT_EQ(s.iterations, 2000u);
+}
+
+TEST_F(Engine, OneStepPerTickAdvancesTheCounters)
+{
+    place(0, 0, 0, 0);
+    s.iterationsPerDisplay = 1;
+    s.MDCALCIterate();
+    s.MDCALCIterate();
+    EXPECT_EQ(s.iterations, 2u);
+    EXPECT_EQ(s.elapsedTime, 1e-14 + 1e-14);
+}
+
+TEST_F(Engine, NeighboursChangesCancelAndTheRestIsCorrected)
+{
+    place(0, 0, 0, 0, 100, 0, 0);
+    place(0, 4e-10, 0, 0, 0, 100, 0);
+    for (int i = 0; i < 2; i++) s.nvel[0][i] = 1e4;
+    s.dE[0][0] = 2e-22;
+    s.dE[0][1] = -3e-22;
+    s.aKEnergy[0][1] = 0.5 * s.mass[0] * 1e4;
+    s.MDCALCEnergyAdj();
+    EXPECT_EQ(s.dE[0][0], 0.0);
+    EXPECT_DOUBLE_EQ(s.dE[0][1], -1e-22);
+    EXPECT_EQ(s.vel[0][0].getX(), 100.0);
+    EXPECT_NEAR(0.5 * s.mass[0] * s.vel[0][1].norm(), 0.5 * s.mass[0] * 1e4 + 1e-22, 1e-34);
+}
+
+TEST_F(Engine, ChargedNeighboursPairWithinTheBoxWidth)
+{
+    s.charge[0] = 1e-20;
+    place(0, -8e-10, 0, 0, 100, 0, 0);
+    place(0, 8e-10, 0, 0, 100, 0, 0);
+    for (int i = 0; i < 2; i++) s.nvel[0][i] = 1e4;
+    s.dE[0][0] = 2e-22;
+    s.dE[0][1] = -2e-22;
+    s.MDCALCEnergyAdj();
+    EXPECT_EQ(s.dE[0][0], 0.0);
+    EXPECT_EQ(s.dE[0][1], 0.0);
+}
+
+TEST_F(Engine, AChangeLargerThanTheKineticEnergyIsBookedAsNotConserved)
+{
+    place(0, 0, 0, 0, 10, 0, 0);
+    s.nvel[0][0] = 100;
+    s.dE[0][0] = 1e-20;
+    s.MDCALCEnergyAdj();
+    EXPECT_EQ(s.vel[0][0].getX(), 10.0);
+    EXPECT_EQ(s.tdENotConserved, 1e-20);
+}
+
+TEST_F(Engine, AnAtomAtRestWithANegativeChangeStaysFinite)
+{
+    place(0, 0, 0, 0);
+    s.nvel[0][0] = 0;
+    s.dE[0][0] = -1e-22;
+    s.MDCALCEnergyAdj();
+    EXPECT_EQ(s.vel[0][0].norm(), 0.0);
+    EXPECT_EQ(s.tdENotConserved, -1e-22);
+    EXPECT_TRUE(std::isfinite(s.aTEnergy[0][0]));
+}
+
+TEST_F(Engine, HistogramBinsCountSpeedsBelowTheTopOfTheRange)
+{
+    place(0, 0, 0, 0, 5, 0, 0);
+    place(1, 0, 4e-10, 0, 0, 200, 0);
+    place(1, 0, -4e-10, 0, 0, 0, 199.9);
+    s.newPart = 1;
+    s.oldPart = 0;
+    s.calculateHistogram();
+    EXPECT_EQ(s.histogram[0][1], 1.0);
+    EXPECT_EQ(s.histogram[1][39], 1.0);
+    double all = 0;
+    for (int b = 0; b < 40; b++) all += s.histogram[4][b];
+    EXPECT_EQ(all, 2.0);
+    EXPECT_EQ(s.getHistogram(4, 1), 1.0);
+}
+
+TEST_F(Engine, AveragingModes)
+{
+    place(0, 0, 0, 0);
+    s.setRecordType(2);
+    s.resetTCDisplay();
+    s.iterations = 5;
+    const double samples[] = {1, 2, 3}, expected[] = {1, 1.5, 2};
+    for (int k = 0; k < 3; k++) {
+        s.temperature[0] = samples[k];
+        s.calculateTCFractions();
+        s.calculateTCOutputs();
+        EXPECT_DOUBLE_EQ(s.TCTemperature[0], expected[k]);
+    }
+    s.setRecordType(1);
+    s.resetTCDisplay();
+    s.temperature[0] = 1;
+    for (int k = 0; k < 10000; k++) {
+        s.calculateTCFractions();
+        s.calculateTCOutputs();
+    }
+    EXPECT_NEAR(s.TCTemperature[0], 1 - std::exp(-1.0), 1e-4);
+    s.setRecordType(0);
+    s.temperature[0] = 7;
+    s.calculateTCFractions();
+    s.calculateTCOutputs();
+    EXPECT_EQ(s.TCTemperature[0], 7.0);
+}
+
+TEST_F(Engine, VolumeAreaAndEmptyTypes)
+{
+    s.setHalfWidth(5e-10);
+    place(0, 0, 0, 0, 100, 0, 0);
+    s.initSimulationEnergies();
+    s.calculateTypedEnergies();
+    s.calculateAreaVolumePressureTemperature();
+    s.calculateVrms();
+    EXPECT_DOUBLE_EQ(s.volume, 1e-27);
+    EXPECT_DOUBLE_EQ(s.area, 6e-18);
+    EXPECT_EQ(s.temperature[1], 0.0);
+    EXPECT_EQ(s.avgvsq[1], 0.0);
+    EXPECT_DOUBLE_EQ(s.temperature[4], 0.5 * 5e-26 * 1e4 * 4.82861948e+22);
+    s.setPistonUsed(1);
+    s.pistonZ = 0;
+    s.calculateAreaVolumePressureTemperature();
+    EXPECT_DOUBLE_EQ(s.volume, 0.5e-27);
+}
+
+TEST_F(Engine, EnergyRatioIsNotFiniteWithoutEnergy)
+{
+    place(0, 0, 0, 0);
+    s.tdE = 0;
+    s.calculateTypedEnergies();
+    EXPECT_FALSE(std::isfinite(s.tdEPercent));
+}
+
+TEST_F(Engine, SpeedMeterReadsZeroWhileStoppedAndInTheFirstSecond)
+{
+    place(0, 0, 0, 0);
+    s.iterationsPerDisplay = 10;
+    s.MDCALCIterate();
+    EXPECT_EQ(s.getIPS(), 0.0);
+    s.runFlag = 1;
+    platform.clock = 0.5;
+    s.MDCALCIterate();
+    EXPECT_EQ(s.getIPS(), 0.0);
+    platform.clock = 2.0;
+    s.MDCALCIterate();  // refreshed at the first step of this tick
+    EXPECT_DOUBLE_EQ(s.getIPS(), 21.0 / 2.0);
+}
+
+TEST_F(Engine, BoundPairKeepsItsEnergyWithoutConservation)
+{
+    s.setPotentialUsed(1);
+    s.setConserve(0);
+    place(0, -0.6 * kSigma, 0, 0);
+    place(0, 0.6 * kSigma, 0, 0);
+    s.iterationsPerDisplay = 1;
+    s.MDCALCIterate();
+    double start = s.TEnergy[4];
+    double closest = 1;
+    for (int k = 0; k < 5000; k++) {
+        s.MDCALCIterate();
+        closest = std::min(closest, s.loc[0][1].getX() - s.loc[0][0].getX());
+    }
+    EXPECT_LT(closest, 1.1 * kSigma);  // it did oscillate
+    EXPECT_NEAR(s.TEnergy[4], start, 1e-4 * 1e-21);
+}
