@@ -4,6 +4,7 @@
 // reuses. One class; its operations are split into source files by concern.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,10 @@
 #include "../BASE/CVector.h"
 #include "../BASE/CView.h"
 #include "CPlatform.h"
+
+class CDrawingSurface;
+// Drawn over the atoms and under the front faces of a scene (the selection box).
+using CSceneOverlay = std::function<void(CDrawingSurface&)>;
 
 class CSimulation {
 public:
@@ -338,6 +343,18 @@ public:
     void establishPiston();
     void projectPiston();
     double getPistonShade(double distance) const { return getBoxShade(distance); }
+
+    // ---- scene drawing, painter's order (farthest first)
+    void drawAtoms(CDrawingSurface& surface);
+    void drawAtomShadows(CDrawingSurface& surface);
+    void drawBoxByLine(CDrawingSurface& surface, char layer);
+    void drawPistonByLine(CDrawingSurface& surface, char layer);
+    void drawAxes(CDrawingSurface& surface);
+    // One picture with the drawing origin already at its centre.
+    void drawScene(CDrawingSurface& surface, const CSceneOverlay& overAtoms = {});
+    // The whole view: opaque black, then one scene centred or a stereo pair.
+    void drawPicture(CDrawingSurface& surface, float width, float height, bool stereo,
+                     const CSceneOverlay& overAtoms = {});
 
     // ---- depth buffer
     void updateZBuffer();

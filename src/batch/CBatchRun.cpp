@@ -10,13 +10,18 @@
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
 #include "SIM/CSimulation.h"
+#include "UI/CScenePicture.h"
 
 const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"
+    "                     [--render OUT.png [--size WxH] [--stereo]]\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
-    "  --csv      write the smoothed outputs after every display step\n";
+    "  --csv      write the smoothed outputs after every display step\n"
+    "  --render   draw the scene after the run as the view shows it (PNG, JPEG, ...)\n"
+    "  --size     picture size in points for --render, default 1000x700\n"
+    "  --stereo   draw the stereo pair side by side\n";
 
 static bool parseCount(const std::string& text, unsigned long& out)
 {
@@ -25,6 +30,17 @@ static bool parseCount(const std::string& text, unsigned long& out)
     errno = 0;
     out = std::strtoul(text.c_str(), &end, 10);
     return errno == 0 && end && *end == '\0';
+}
+
+static bool parseSize(const std::string& text, int& width, int& height)
+{
+    std::size_t x = text.find('x');
+    unsigned long w = 0, h = 0;
+    if (x == std::string::npos || !parseCount(text.substr(0, x), w) || !parseCount(text.substr(x + 1), h)) return false;
+    if (w < 1 || h < 1 || w > 16384 || h > 16384) return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
 }
 
 bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options, std::string& error)
@@ -50,6 +66,17 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             if (!value(options.outputPath)) return false;
         } else if (arg == "--csv") {
             if (!value(options.csvPath)) return false;
+        } else if (arg == "--render") {
+            if (!value(options.renderPath)) return false;
+        } else if (arg == "--size") {
+            std::string text;
+            if (!value(text)) return false;
+            if (!parseSize(text, options.renderWidth, options.renderHeight)) {
+                error = "--size needs WIDTHxHEIGHT, each 1 to 16384, not \"" + text + "\"";
+                return false;
+            }
+        } else if (arg == "--stereo") {
+            options.renderStereo = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + std::string(arg);
             return false;
@@ -123,6 +150,14 @@ int runBatch(const CBatchOptions& options)
     if (!options.outputPath.empty()) {
         s.savePath = options.outputPath;
         if (!s.writeOutputFile()) status = 1;
+    }
+    if (!options.renderPath.empty()) {
+        QImage picture = renderScenePicture(s, QSize(options.renderWidth, options.renderHeight), options.renderStereo);
+        QString failure = writeImageAtomically(picture, QString::fromStdString(options.renderPath));
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "quorvel-batch: cannot write %s: %s\n", options.renderPath.c_str(), qPrintable(failure));
+            status = 1;
+        }
     }
     return status;
 }

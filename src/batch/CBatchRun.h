@@ -9,6 +9,9 @@ struct CBatchOptions {
     unsigned long ticks = 0;
     std::string outputPath;  // simulation file written after the run
     std::string csvPath;     // one row of smoothed outputs per display step
+    std::string renderPath;  // picture of the scene after the run
+    int renderWidth = 1000, renderHeight = 700;
+    bool renderStereo = false;
 };
 
 // Parses the arguments; on failure returns false with the reason in error.
