@@ -1,0 +1,289 @@
+// Adding atoms, kinetic energy, selection by click and rectangle, dragging,
+// clumping, deleting and refitting.
+#include <cmath>
+#include <cstring>
+
+#include "support/SimulationFixture.h"
+
+class Atoms : public SimulationTest {
+protected:
+    void SetUp() override
+    {
+        SimulationTest::SetUp();
+        removeAllAtoms();
+    }
+    bool sameBits(const CVector& a, const CVector& b) { return std::memcmp(a.v, b.v, sizeof a.v) == 0; }
+};
+
+TEST_F(Atoms, NewAtomsTouchingIsNotOverlapping)
+{
+    s.setHalfWidth(1e-9);
+    for (int k = 0; k < 50; k++) ASSERT_TRUE(s.addOneAtom(k % 4));
+    for (int t = 0; t < 4; t++)
+        for (int i = 0; i < s.number[t]; i++) {
+            EXPECT_EQ(s.vel[t][i].norm(), 0.0);
+            for (int u = 0; u < 4; u++)
+                for (int j = 0; j < s.number[u]; j++) {
+                    if (t == u && i == j) continue;
+                    CVector gap;
+                    gap.equalsSub(s.loc[t][i], s.loc[u][j]);
+                    EXPECT_GE(gap.length(), 3e-10);
+                }
+        }
+}
+
+TEST_F(Atoms, AFullBoxRefusesAnotherAtomAndChangesNothing)
+{
+    place(0, 0, 0, 0);
+    s.setDiam(1, 7e-10);  // no free place for an atom this large next to the first
+    EXPECT_FALSE(s.addOneAtom(1));
+    EXPECT_EQ(s.number[1], 0);
+    EXPECT_EQ(s.totalAtoms, 1);
+}
+
+TEST_F(Atoms, NewAtomsStayBelowALoweredPiston)
+{
+    s.setPistonUsed(1);
+    s.pistonZ = 0;
+    for (int k = 0; k < 4; k++) ASSERT_TRUE(s.addOneAtom(0));
+    for (int i = 0; i < 4; i++) EXPECT_LE(s.loc[0][i].getZ() + 1.5e-10, 1e-24);
+}
+
+TEST_F(Atoms, AddingAtAPlaceIsRefusedForAFullType)
+{
+    for (int i = 0; i < 400; i++) place(2, 0, 0, 0);
+    EXPECT_FALSE(s.addOneAtomAtLocationWithVelocity(2, 1e-10, 0, 0, 1, 2, 3));
+    EXPECT_EQ(s.number[2], 400);
+    ASSERT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(platform.alerts[0].title, "Alert.");
+    EXPECT_TRUE(s.addOneAtomAtLocationWithVelocity(1, 1e-10, 0, 0, 1, 2, 3));
+    EXPECT_EQ(s.vel[1][0].getY(), 2.0);
+    EXPECT_EQ(s.totalAtoms, 401);
+}
+
+TEST_F(Atoms, KineticEnergyIsSharedEquallyAndClampedAtZero)
+{
+    place(0, -2e-10, 0, 0, 100, 0, 0);
+    place(1, 2e-10, 0, 0);
+    s.initSimulationEnergies();
+    double share = 1e-21;
+    s.changeKEnergy(2 * share);
+    EXPECT_NEAR(s.aKEnergy[0][0], 0.5 * 5e-26 * 1e4 + share, 1e-33);
+    EXPECT_NEAR(s.aKEnergy[1][0], share, 1e-33);
+    EXPECT_GT(s.vel[1][0].norm(), 0.0);  // was at rest: a random direction
+    EXPECT_GT(s.vel[0][0].getX(), 0.0);  // keeps its direction
+    s.changeKEnergy(-1.0);
+    EXPECT_EQ(s.vel[0][0].norm(), 0.0);
+    EXPECT_EQ(s.vel[1][0].norm(), 0.0);
+}
+
+TEST_F(Atoms, ClickTogglesOnlyWhenPressedAndReleasedOnTheSameAtom)
+{
+    place(0, 0, -1e-10, 0);  // drawn left of the centre
+    place(1, 0, 1e-10, 0);   // drawn right of it
+    s.updateZBuffer();
+    EXPECT_FALSE(s.selectClickDown(500, 500));
+    EXPECT_FALSE(s.selectClickUp(500, 500));
+    int ax = static_cast<int>(std::lround(s.zPix[0].x)), bx = static_cast<int>(std::lround(s.zPix[1].x));
+    EXPECT_TRUE(s.selectClickDown(ax, 0));
+    EXPECT_FALSE(s.selectClickUp(bx, 0) && s.sel[1][0]);
+    EXPECT_EQ(s.sel[1][0], 0);
+    EXPECT_TRUE(s.selectClickDown(ax, 0));
+    EXPECT_TRUE(s.selectClickUp(ax, 0));
+    int a = s.zType[0] == 0 ? 0 : 1;
+    (void)a;
+    EXPECT_EQ(s.sel[0][0] + s.sel[1][0], 1);
+    EXPECT_TRUE(s.selectClickDown(ax, 0));
+    EXPECT_TRUE(s.selectClickUp(ax, 0));
+    EXPECT_EQ(s.sel[0][0] + s.sel[1][0], 0);
+}
+
+TEST_F(Atoms, ClickNearTheCornerOfTheBoundingSquareHits)
+{
+    place(0, 0, 0, 0);
+    s.updateZBuffer();
+    ASSERT_EQ(s.zDiam[0], 60);
+    EXPECT_TRUE(s.selectClickDown(-29, -29));
+    EXPECT_TRUE(s.selectClickUp(-29, -29));
+    EXPECT_EQ(s.sel[0][0], 1);
+}
+
+TEST_F(Atoms, TheNearestAtomWinsAClickAndEqualDistancesKeepTypeOrder)
+{
+    place(1, -1e-10, 0, 0);
+    place(0, 1e-10, 0, 0);  // nearer the eye on +x
+    s.updateZBuffer();
+    EXPECT_EQ(s.zType[1], 0);
+    EXPECT_TRUE(s.selectClickDown(0, 0));
+    EXPECT_EQ(s.st, 0);
+
+    removeAllAtoms();
+    place(2, 0, 1e-10, 0);
+    place(1, 0, -1e-10, 0);  // same distance from the eye
+    s.updateZBuffer();
+    EXPECT_EQ(s.zType[0], 1);
+    EXPECT_EQ(s.zType[1], 2);
+}
+
+TEST_F(Atoms, RectanglesSelectStrictlyInsideInEitherDirection)
+{
+    place(0, 0, 0, 0);
+    place(0, 0, 1e-10, 1e-10);
+    s.updateZBuffer();
+    float x = s.zPix[1].x, y = s.zPix[1].y;
+    s.selectionRectSelect(x + 5, y + 5, -10, -10);
+    EXPECT_EQ(s.countSelected(), 1);
+    s.selectAll(0);
+    s.selectionRectSelect(x, y - 5, 10, 10);  // left edge exactly through the centre
+    EXPECT_EQ(s.countSelected(), 0);
+    s.selectionRectSelect(-100, -100, 200, 200);
+    EXPECT_EQ(s.countSelected(), 2);
+    s.selectionRectSelect(-100, -100, 0, 200);
+    s.selectType(3);
+    EXPECT_EQ(s.countSelected(), 0);
+}
+
+TEST_F(Atoms, DraggingMovesInTheScreenPlaneAndClampsToTheWalls)
+{
+    place(0, 0, 0, 0);
+    place(1, 0, 0, -3.5e-10);  // clamped too, though not selected
+    s.loc[1][0].setZ(-4e-10);
+    s.sel[0][0] = 1;
+    s.moveSelectedBy(0, -10);  // ten points up
+    EXPECT_NEAR(s.loc[0][0].getZ(), 5e-11, 1e-22);
+    EXPECT_EQ(s.st, -1);
+    EXPECT_DOUBLE_EQ(s.loc[1][0].getZ(), -3.5e-10);
+    s.moveSelectedBy(-100, 0);  // far to the left: beyond the -y wall
+    EXPECT_NEAR(s.loc[0][0].getY(), -(5e-10 - 1.5e-10), 1e-22);
+    s.setPistonUsed(1);
+    s.pistonZ = 3e-10;
+    s.moveSelectedBy(0, -100);
+    EXPECT_LE(s.loc[0][0].getZ(), 1.5e-10 + 1e-22);
+}
+
+TEST_F(Atoms, ClumpingPullsTheSelectionTogether)
+{
+    s.setHalfWidth(2e-9);
+    place(0, -1.5e-9, 0, 0);
+    place(0, 1.5e-9, 0, 0);
+    place(1, 0, 1.5e-9, 0);
+    s.selectAll(1);
+    s.shiftSelectedAtomsToClump();
+    for (int a = 0; a < 3; a++)
+        for (int b = a + 1; b < 3; b++) {
+            const CVector& p = a < 2 ? s.loc[0][a] : s.loc[1][0];
+            const CVector& q = b < 2 ? s.loc[0][b] : s.loc[1][0];
+            CVector gap;
+            gap.equalsSub(p, q);
+            EXPECT_LT(gap.length(), 5e-10);  // from 2.1 nm and more apart
+        }
+}
+
+TEST_F(Atoms, DeletingKeepsTheRestInOrder)
+{
+    for (int i = 0; i < 4; i++) place(0, i * 1e-10, 0, 0);
+    s.sel[0][1] = s.sel[0][2] = 1;
+    s.deleteSelected();
+    EXPECT_EQ(s.number[0], 2);
+    EXPECT_EQ(s.totalAtoms, 2);
+    EXPECT_EQ(s.loc[0][0].getX(), 0.0);
+    EXPECT_EQ(s.loc[0][1].getX(), 3e-10);
+}
+
+TEST_F(Atoms, CentroidAndEditing)
+{
+    place(0, 1e-10, 0, 0);
+    place(1, 3e-10, 0, 0);
+    s.setMass(1, 1.5e-25);
+    s.calculateCentroid();
+    EXPECT_EQ(s.move.getX(), 0.0);  // nothing selected
+    s.selectAll(1);
+    s.calculateCentroid();
+    EXPECT_NEAR(s.move.getX(), 2.5e-10, 1e-22);
+    s.saveCentroidToRCM();
+    EXPECT_EQ(s.getSelectedCentroid(0), s.move.getX());
+    s.saveSelectedLocations();
+    s.setSelectedCentroid(0, 0, 1e-10);
+    EXPECT_NEAR(s.loc[0][0].getX(), -1.5e-10, 1e-22);
+    EXPECT_NEAR(s.loc[1][0].getZ(), 1e-10, 1e-22);
+    s.setSelectedCentroidVelocity(1, 7.0);
+    EXPECT_EQ(s.vel[0][0].getY(), 7.0);
+    EXPECT_EQ(s.vel[1][0].getX(), 0.0);
+    s.revertSelectedLocations();
+    EXPECT_EQ(s.loc[0][0].getX(), 1e-10);
+    EXPECT_EQ(s.countSelected(), 2);
+    EXPECT_EQ(s.st, 1);
+    s.setSelectedVelocity(5, 3.0);  // any other axis means z
+    EXPECT_EQ(s.getSelectedVelocity(2), 3.0);
+}
+
+TEST_F(Atoms, RefitWithoutPassesOrPairsChangesNothing)
+{
+    place(0, 9e-10, 0, 0);  // outside the walls, but alone
+    s.setPistonUsed(1);
+    s.pistonZ = 1e-10;
+    EXPECT_FALSE(s.shiftAtomsToFit(0));
+    EXPECT_TRUE(s.shiftAtomsToFit(100));
+    EXPECT_EQ(s.loc[0][0].getX(), 9e-10);
+    EXPECT_EQ(s.pistonZ, 1e-10);
+}
+
+TEST_F(Atoms, RefitOfAFittingPairKeepsPositionsButRaisesThePiston)
+{
+    place(0, -2e-10, 0, 0);
+    place(0, 2e-10, 0, 0);
+    s.setPistonUsed(1);
+    s.pistonZ = 1e-10;
+    CVector a = s.loc[0][0];
+    EXPECT_TRUE(s.shiftAtomsToFit(100));
+    EXPECT_TRUE(sameBits(a, s.loc[0][0]));
+    EXPECT_EQ(s.pistonZ, s.halfWidth);
+}
+
+TEST_F(Atoms, RefitSeparatesOverlapsAndPushesAtomsInsideTheWalls)
+{
+    place(0, -2e-10, 0, 1e-10);
+    place(0, -1e-10, 0, 1.5e-10);
+    place(1, 3.6e-10, 0, 0);  // beyond the +x limit of 3.5e-10, its partner below it
+    place(1, 3.6e-10, -3.4e-10, 0);
+    EXPECT_TRUE(s.shiftAtomsToFit(100));
+    for (int t = 0; t < 2; t++)
+        for (int i = 0; i < s.number[t]; i++)
+            for (int axis = 0; axis < 3; axis++) EXPECT_LE(std::fabs(s.loc[t][i].getIndex(axis)), 3.5e-10 + 1e-22);
+    CVector gap;
+    gap.equalsSub(s.loc[0][0], s.loc[0][1]);
+    EXPECT_GE(gap.length(), 0.561231024155 * 6e-10 * (1 - 1e-9));
+}
+
+TEST_F(Atoms, CoincidentAtomsAreParted)
+{
+    place(0, 1e-10, 1e-10, 0);
+    place(0, 1e-10, 1e-10, 0);
+    EXPECT_TRUE(s.shiftAtomsToFit(100));
+    CVector gap;
+    gap.equalsSub(s.loc[0][0], s.loc[0][1]);
+    EXPECT_GE(gap.length(), 0.561231024155 * 6e-10 * (1 - 1e-9));
+    for (int i = 0; i < 2; i++) EXPECT_TRUE(std::isfinite(s.loc[0][i].norm()));
+}
+
+TEST_F(Atoms, AFailedRefitLeavesEveryBitInPlace)
+{
+    for (int i = 0; i < 30; i++) place(i % 4, (i % 5) * 1e-10 - 2e-10, (i / 5) * 1e-10 - 2.5e-10, 0);
+    CVector before[4][400];
+    for (int t = 0; t < 4; t++)
+        for (int i = 0; i < s.number[t]; i++) before[t][i] = s.loc[t][i];
+    EXPECT_FALSE(s.shiftAtomsToFit(100));
+    for (int t = 0; t < 4; t++)
+        for (int i = 0; i < s.number[t]; i++) EXPECT_TRUE(sameBits(before[t][i], s.loc[t][i]));
+}
+
+TEST_F(Atoms, AddingWithRoomMadeByTheRefit)
+{
+    place(0, 0, 0, 0);
+    EXPECT_TRUE(s.addOneAtomAtLocationWithShift(1, 0.5e-10, 0, 0));
+    EXPECT_EQ(s.number[1], 1);
+    for (int k = 0; k < 40; k++) s.addOneAtomAtLocationWithShift(k % 4, 0, 0, 0);
+    EXPECT_FALSE(platform.alerts.empty());
+    EXPECT_EQ(platform.alerts.back().message, "Unable to add the requested atom.");
+    EXPECT_EQ(s.totalAtoms, s.number[0] + s.number[1] + s.number[2] + s.number[3]);
+}
