@@ -1,0 +1,107 @@
+// The headless runner as a user calls it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+
+namespace {
+
+std::string scratch(const std::string& name)
+{
+    static std::string dir = [] {
+        char pattern[] = "/tmp/quorvel-batch-XXXXXX";
+        return std::string(mkdtemp(pattern));
+    }();
+    return dir + "/" + name;
+}
+
+std::string readText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+bool exists(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+int runBatchCommand(const std::string& arguments)
+{
+    std::string command = std::string(QUORVEL_BATCH) + " " + arguments + " 2>" + scratch("stderr.txt");
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string bench(const char* name) { return std::string(QUORVEL_BENCH_DIR) + "/" + name; }
+
+}  // namespace
+
+TEST(BatchRunner, TheSameFileAndTicksGiveByteIdenticalOutputs)
+{
+    for (int k = 0; k < 2; k++) {
+        std::string n = std::to_string(k);
+        ASSERT_EQ(runBatchCommand(bench("piston-bath-800.txt") + " --ticks 3 --output " + scratch("run" + n + ".txt") +
+                                  " --csv " + scratch("run" + n + ".csv")),
+                  0);
+    }
+    EXPECT_EQ(readText(scratch("run0.txt")), readText(scratch("run1.txt")));
+    EXPECT_EQ(readText(scratch("run0.csv")), readText(scratch("run1.csv")));
+    std::string summary = readText(scratch("stderr.txt"));
+    EXPECT_NE(summary.find("300 integration steps"), std::string::npos) << summary;
+}
+
+TEST(BatchRunner, CsvHasAHeaderAndOneRowPerDisplayStep)
+{
+    ASSERT_EQ(runBatchCommand("--ticks 4 --csv " + scratch("default.csv")), 0);
+    std::stringstream csv(readText(scratch("default.csv")));
+    std::string header, row;
+    std::getline(csv, header);
+    EXPECT_EQ(header.rfind("iterations,elapsed_time,kinetic_energy_A,", 0), 0u);
+    EXPECT_NE(header.find(",rms_speed_all,volume,energy_difference,energy_not_conserved"), std::string::npos);
+    int rows = 0;
+    while (std::getline(csv, row)) {
+        rows++;
+        EXPECT_EQ(row.rfind(std::to_string(rows * 100) + ",", 0), 0u) << row;
+        EXPECT_EQ(std::count(row.begin(), row.end(), ','), std::count(header.begin(), header.end(), ','));
+    }
+    EXPECT_EQ(rows, 4);
+}
+
+TEST(BatchRunner, TheStoredRunFlagIsKeptAndTheDefaultSimulationIsTheStartingOne)
+{
+    ASSERT_EQ(runBatchCommand("--ticks 2 --output " + scratch("default-run.txt")), 0);
+    std::string text = readText(scratch("default-run.txt"));
+    EXPECT_NE(text.find("\nTRNF 0\n"), std::string::npos);
+    EXPECT_NE(text.find("\nTITR 200\n"), std::string::npos);
+    EXPECT_NE(text.find("\nANUM 0 4\n"), std::string::npos);
+}
+
+TEST(BatchRunner, BadArgumentsAndUnreadableFilesFailWithoutOutput)
+{
+    EXPECT_NE(runBatchCommand("--ticks many --output " + scratch("never1.txt")), 0);
+    EXPECT_NE(runBatchCommand("--frobnicate"), 0);
+    EXPECT_NE(runBatchCommand("--ticks"), 0);
+    EXPECT_NE(runBatchCommand("--ticks -3"), 0);
+    EXPECT_NE(runBatchCommand(scratch("missing.txt") + " --ticks 1 --csv " + scratch("never2.csv")), 0);
+    EXPECT_NE(readText(scratch("stderr.txt")).find("could not be read"), std::string::npos);
+    EXPECT_FALSE(exists(scratch("never1.txt")));
+    EXPECT_FALSE(exists(scratch("never2.csv")));
+    EXPECT_NE(runBatchCommand("--ticks 1 --output " + scratch("no-folder/out.txt")), 0);
+}
+
+TEST(BatchRunner, OptionsComeInAnyOrderAndOnlyOneFile)
+{
+    ASSERT_EQ(runBatchCommand("--csv " + scratch("order.csv") + " " + bench("liquid-400.txt") + " --ticks 1"), 0);
+    EXPECT_TRUE(exists(scratch("order.csv")));
+    EXPECT_NE(runBatchCommand(bench("liquid-400.txt") + " " + bench("gas-1600.txt")), 0);
+}

@@ -1,0 +1,290 @@
+// Writing and reading the simulation file: formats, round trips, the rules of
+// the reader, refusals, locale independence and malformed input.
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/SimulationFixture.h"
+
+namespace {
+
+std::string temporaryDirectory()
+{
+    static std::string dir = [] {
+        char pattern[] = "/tmp/quorvel-file-XXXXXX";
+        return std::string(mkdtemp(pattern));
+    }();
+    return dir;
+}
+
+std::string writeText(const std::string& name, const std::string& text)
+{
+    std::string path = temporaryDirectory() + "/" + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+std::string readText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+}  // namespace
+
+class SimulationFile : public SimulationTest {
+protected:
+    bool load(const std::string& path)
+    {
+        s.setOpenPath(path);
+        return s.readInputFile();
+    }
+    std::string save(const std::string& name)
+    {
+        s.savePath = temporaryDirectory() + "/" + name;
+        EXPECT_TRUE(s.writeOutputFile());
+        return readText(s.savePath);
+    }
+};
+
+TEST_F(SimulationFile, DefaultSimulationWritesItsLinesInOrder)
+{
+    std::vector<std::string> text = lines(save("default.txt"));
+    ASSERT_EQ(text.size(), 338u);
+    EXPECT_EQ(text[0], "VERS 56");
+    EXPECT_EQ(text[1], "VPHI 0.0000000000e+00");
+    EXPECT_EQ(text[2], "VTHE 1.5707963268e+00");
+    EXPECT_EQ(text[3], "VEYE 2.5000000000e-09");
+    EXPECT_EQ(text[6], "ANUM 0 4");
+    EXPECT_EQ(text[9], "ACLR 0 1.00");
+    EXPECT_EQ(text[12], "ANAM 0 ");
+    EXPECT_EQ(text[14], "AVEL 0 0 0.0000000000e+00 0.0000000000e+00 0.0000000000e+00");
+    EXPECT_EQ(text[15], "ASEL 0 0 0");
+    EXPECT_EQ(text.back(), "WHEI 250.00");
+    EXPECT_NE(std::find(text.begin(), text.end(), "ULJF 2 0.0000000000e+00"), text.end());
+    EXPECT_NE(std::find(text.begin(), text.end(), "TRTF 1.0000000475e-03"), text.end());
+}
+
+TEST_F(SimulationFile, NoAtomsWrite326Lines)
+{
+    for (int t = 0; t < 4; t++) s.number[t] = 0;
+    EXPECT_EQ(lines(save("empty.txt")).size(), 326u);
+}
+
+TEST_F(SimulationFile, SaveThenLoadGivesTheSameSimulation)
+{
+    s.setName(0, "Big A");
+    s.setPotentialUsed(1);
+    s.setCharge(1, -1.6e-20);
+    s.setNumber(1, 3);
+    s.sel[1][2] = 1;
+    s.vel[0][0].setXYZ(310.25, 0, -45.5);
+    s.setPistonUsed(1);
+    s.setAppliedPressure(1e7);
+    s.TCHistogram[4][7] = 2.5;
+    s.iterations = 12345;
+    s.runFlag = 1;
+    s.setAngles(0.3, 1.2);
+    s.setWindowDims(612.5f, 480.25f);
+    std::string first = save("roundtrip.txt");
+
+    ScriptedPlatform otherPlatform;
+    auto other = std::make_unique<CSimulation>(otherPlatform);
+    other->initWithDefaults();
+    other->setOpenPath(s.savePath);
+    ASSERT_TRUE(other->readInputFile());
+    EXPECT_EQ(other->name[0], "Big A");
+    EXPECT_EQ(other->number[1], 3);
+    EXPECT_EQ(other->totalAtoms, 7);
+    EXPECT_EQ(other->sel[1][2], 1);
+    EXPECT_EQ(other->vel[0][0].getX(), 310.25);
+    EXPECT_EQ(other->charge[1], -1.6e-20);
+    EXPECT_EQ(other->iterations, 12345u);
+    EXPECT_EQ(other->runFlag, 1);
+    EXPECT_EQ(other->TCHistogram[4][7], 2.5);
+    EXPECT_EQ(other->windowWidth, 612.5f);
+    EXPECT_DOUBLE_EQ(other->pistonA, 1e7 * -4 * 5e-10 * 5e-10);  // rebuilt from the loaded box
+    EXPECT_NEAR(other->View.getTheta(), 1.2, 1e-10);
+
+    other->savePath = temporaryDirectory() + "/roundtrip2.txt";
+    ASSERT_TRUE(other->writeOutputFile());
+    EXPECT_EQ(readText(other->savePath), first);
+}
+
+TEST_F(SimulationFile, AShortFileChangesOnlyWhatItNames)
+{
+    s.loc[0][4].setXYZ(1e-10, 2e-10, 3e-10);
+    std::string path = writeText("short.txt", "ANUM 0 5\nBHWD 1e-9\nVERS 1\n");
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(s.number[0], 5);
+    EXPECT_EQ(s.totalAtoms, 5);
+    EXPECT_EQ(s.halfWidth, 1e-9);
+    EXPECT_EQ(s.boxVertex[0].getX(), 1e-9);
+    EXPECT_EQ(s.loc[0][4].getY(), 2e-10);  // whatever the slot held; not refitted
+    EXPECT_EQ(s.timeStep, 1e-14);
+    EXPECT_TRUE(platform.alerts.empty());
+}
+
+TEST_F(SimulationFile, LaterLinesWinAndFieldsReadTheirNumericPrefix)
+{
+    std::string path = writeText("twice.txt",
+                                 "TTST 1e-15\nALOC 0 1 1e-10 0 0\nTTST 2e-15\nALOC 0 1 2e-10 3e-10x 4e-10\n"
+                                 "TIPD 12.9\nAMAS 1  7e-26\nANAM 2 Two words\r\nANAM 3 \n");
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(s.timeStep, 2e-15);
+    EXPECT_EQ(s.loc[0][1].getX(), 2e-10);
+    EXPECT_EQ(s.loc[0][1].getY(), 3e-10);
+    EXPECT_EQ(s.iterationsPerDisplay, 12u);
+    EXPECT_EQ(s.mass[1], 5e-26);  // the empty field between two spaces reads 0: refused
+    EXPECT_EQ(s.name[2], "Two words\r");
+    EXPECT_EQ(s.name[3], "");
+}
+
+TEST_F(SimulationFile, MalformedLinesAreSkippedAndCountsKeptInRange)
+{
+    std::string path = writeText("bad.txt",
+                                 "ANUM 7 3\nANUM 1 9999\nANUM 2 -5\nALOC 0 400 1 2 3\nALOC 4 0 1 2 3\nALOC 0 0 1\n"
+                                 "DHIS 5 0 1\nDHIS 0 40 1\nDTCK -1 3\nULJE 0 4 1\nANAM 1\nAVEL\nXANUM 0 7\n"
+                                 " ANUM 0 7\nANAM 0 XALOCX 1 2\n");
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(s.number[0], 4);
+    EXPECT_EQ(s.number[1], 400);
+    EXPECT_EQ(s.number[2], 0);
+    EXPECT_EQ(s.totalAtoms, 404);
+    EXPECT_EQ(s.name[0], "XALOCX 1 2");
+}
+
+TEST_F(SimulationFile, UnreadableOrNonAsciiFilesAreRefusedAndChangeNothing)
+{
+    std::string before = save("before.txt");
+    EXPECT_FALSE(load(temporaryDirectory() + "/does-not-exist.txt"));
+    EXPECT_FALSE(load(temporaryDirectory()));  // a folder
+    EXPECT_FALSE(load(writeText("latin.txt", "ANUM 0 2\nANAM 0 Caf\xe9\n")));
+    EXPECT_EQ(platform.alerts.size(), 3u);
+    for (const auto& alert : platform.alerts) EXPECT_EQ(alert.title, "Alert.");
+    EXPECT_EQ(save("after.txt"), before);
+}
+
+TEST_F(SimulationFile, AFailedWriteIsReportedAndLeavesTheOldFile)
+{
+    std::string path = writeText("existing.txt", "old contents\n");
+    s.savePath = path;
+    s.setName(1, "Caf\xc3\xa9");
+    EXPECT_FALSE(s.writeOutputFile());
+    EXPECT_EQ(readText(path), "old contents\n");
+    s.setName(1, "");
+    s.savePath = temporaryDirectory() + "/no/such/folder/x.txt";
+    EXPECT_FALSE(s.writeOutputFile());
+    ASSERT_EQ(platform.alerts.size(), 2u);
+    EXPECT_NE(platform.alerts[1].message.find("no/such/folder"), std::string::npos);
+    // No temporary file is left beside the target.
+    EXPECT_EQ(system(("test $(ls " + temporaryDirectory() + " | grep -c existing) -eq 1").c_str()), 0);
+}
+
+TEST_F(SimulationFile, NumbersAreTheSameUnderACommaLocale)
+{
+    std::string expected = save("c-locale.txt");
+    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"};
+    const char* chosen = nullptr;
+    for (int attempt = 0; attempt < 2 && !chosen; attempt++) {
+        if (attempt == 1) setenv("LOCPATH", QUORVEL_LOCALE_DIR, 1);  // the one the build generated
+        for (const char* name : commaLocales)
+            if (std::setlocale(LC_ALL, name) && std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
+                chosen = name;
+                break;
+            }
+    }
+    if (!chosen) {
+        std::setlocale(LC_ALL, "C");
+        GTEST_SKIP() << "no comma-decimal locale installed";
+    }
+    std::string written = save("comma-locale.txt");
+    ASSERT_TRUE(load(s.savePath));
+    std::string reread = save("comma-locale-2.txt");
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(reread, expected);
+}
+
+TEST_F(SimulationFile, ProposedNamesFollowTheLastConfirmedSave)
+{
+    platform.saveAnswers = {"", temporaryDirectory() + "/chosen.txt", ""};
+    EXPECT_FALSE(s.requestSavePath());
+    EXPECT_TRUE(s.requestSavePath());
+    EXPECT_FALSE(s.requestSavePath());
+    ASSERT_EQ(platform.saveRequests.size(), 3u);
+    EXPECT_EQ(platform.saveRequests[0].proposedName, "SIMULATION.txt");
+    EXPECT_EQ(platform.saveRequests[1].proposedName, "SIMULATION.txt");
+    EXPECT_EQ(platform.saveRequests[2].proposedName, "chosen.txt");
+    EXPECT_EQ(platform.saveRequests[0].title, "Save Simulation 'txt' File As...");
+    EXPECT_EQ(platform.saveRequests[0].nameFieldLabel, "File Name: ");
+    EXPECT_EQ(s.savePath, temporaryDirectory() + "/chosen.txt");
+
+    platform.openAnswers = {"/some/where/file.txt"};
+    EXPECT_TRUE(s.requestOpenPath());
+    EXPECT_EQ(s.openPath, "/some/where/file.txt");
+    EXPECT_FALSE(s.requestOpenPath());
+}
+
+// Thousands of mutated and random files: the reader must never crash or
+// write outside the fields (the sanitizer build checks the latter).
+TEST_F(SimulationFile, MutatedAndRandomFilesNeverBreakTheReader)
+{
+    std::string original = readText(std::string(QUORVEL_BENCH_DIR) + "/charged-800.txt");
+    std::mt19937 rng(12345);
+    const bool sanitized = std::getenv("QUORVEL_SANITIZED") != nullptr;
+    const int rounds = sanitized ? 300 : 2000;
+    const char alphabet[] = "0123456789 .-+eE\nXALOCANUMDHISBHWDPLOC\r\tnaif";
+    std::string path = temporaryDirectory() + "/fuzz.txt";
+    for (int round = 0; round < rounds; round++) {
+        std::string text;
+        if (round % 4 == 3) {
+            size_t length = rng() % 400;
+            for (size_t k = 0; k < length; k++) text += alphabet[rng() % (sizeof alphabet - 1)];
+        } else {
+            size_t start = rng() % original.size();
+            text = original.substr(start, 20000 + rng() % 20000);
+            int edits = 1 + static_cast<int>(rng() % 40);
+            for (int k = 0; k < edits && !text.empty(); k++) {
+                size_t at = rng() % text.size();
+                switch (rng() % 3) {
+                case 0: text[at] = alphabet[rng() % (sizeof alphabet - 1)]; break;
+                case 1: text.erase(at, rng() % 10); break;
+                default: text.insert(at, 1, alphabet[rng() % (sizeof alphabet - 1)]); break;
+                }
+            }
+        }
+        std::ofstream(path, std::ios::binary) << text;
+        s.iterationsPerDisplay = 2;
+        if (load(path)) {
+            for (int t = 0; t < 4; t++) {
+                ASSERT_GE(s.number[t], 0);
+                ASSERT_LE(s.number[t], 400);
+            }
+            if (round % 50 == 0) {
+                s.iterationsPerDisplay = 1;
+                s.halfWidth = std::fabs(s.halfWidth) < 1e-6 ? s.halfWidth : 1e-9;
+                s.MDCALCIterate();
+                s.updateZBuffer();
+            }
+        }
+        if (round % 200 == 0) s.initWithDefaults();
+    }
+}
