@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,3 +33,30 @@ std::string writeFileAtomically(const std::string& path, const std::string& text
     return failure;
 }
 
+
+std::string readWholeFile(const std::string& path, std::string& text)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return "not a regular file";
+    }
+    text.clear();
+    text.reserve(static_cast<size_t>(info.st_size));
+    char buffer[65536];
+    while (true) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            std::string failure = std::strerror(errno);
+            ::close(fd);
+            return failure;
+        }
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return {};
+}

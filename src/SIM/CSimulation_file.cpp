@@ -5,8 +5,6 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include "../BASE/CAtomicFile.h"
@@ -176,11 +174,10 @@ bool CSimulation::writeOutputFile()
 
 bool CSimulation::readInputFile()
 {
-    std::ifstream in(openPath, std::ios::binary);
     std::string text;
-    if (in) text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
-        msg = formatC("The file \"%s\" could not be read.", openPath.c_str());
+    std::string failure = readWholeFile(openPath, text);
+    if (!failure.empty()) {
+        msg = formatC("The file \"%s\" could not be read: %s.", openPath.c_str(), failure.c_str());
         showAlert("Alert.", {"OK"});
         return false;
     }
