@@ -37,8 +37,11 @@ protected:
 
 private:
     QPen currentPen() const;
+    bool stampDisc();
 
     QPainter& painter;
+    // The painted image when discs may be stamped straight into its pixels.
+    QImage* image = nullptr;
     QColor color = Qt::black;
     QPainterPath path;
     // A path that is one oval only (atoms, highlights, shadows) is painted as
