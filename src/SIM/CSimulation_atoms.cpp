@@ -63,8 +63,7 @@ void CSimulation::changeKEnergy(double deltaE)
             if (e < 0.0) e = 0.0;
             vel[t][i].muls(std::sqrt(2.0 * e * invm[t]));
         }
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
 }
 
 // ---------------------------------------------------------------- selection
@@ -208,8 +207,7 @@ void CSimulation::moveSelectedBy(float dx, float dy)
             if (sel[t][i]) loc[t][i].add(tv1);
     clampAllAtomsIntoBox();
     shiftAtomsToFit(100);
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
 }
 
 // Puts every atom's centre back within its wall limits (and below the piston).
@@ -284,7 +282,6 @@ void CSimulation::deleteSelected()
         }
     }
     if (deleted) {
-        initSimulationEnergies();
-        resetTCDisplay();
+        restartEnergiesAndAverages();
     }
 }

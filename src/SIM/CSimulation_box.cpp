@@ -14,8 +14,7 @@ bool CSimulation::setHalfWidth(double n)
         establishBox();
         establishPiston();
         if (floorPotentialUsed) {
-            initSimulationEnergies();
-            resetTCDisplay();
+            restartEnergiesAndAverages();
         }
         return true;
     }
@@ -32,8 +31,7 @@ bool CSimulation::setHalfWidth(double n)
     establishBox();
     establishPiston();
     if (floorPotentialUsed || potentialUsed) {
-        initSimulationEnergies();
-        resetTCDisplay();
+        restartEnergiesAndAverages();
     }
     return true;
 }

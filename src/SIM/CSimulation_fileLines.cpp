@@ -10,24 +10,35 @@ namespace {
 
 bool is(const char* tag, const char* name) { return std::memcmp(tag, name, 4) == 0; }
 
-// A double field stored straight, by tag.
-double* plainDouble(CSimulation& s, const char* tag)
+template <typename T>
+struct CTaggedField {
+    const char* tag;
+    T CSimulation::*field;
+};
+
+// The field that a tag of the table stores into, or nullptr.
+template <typename T, size_t N>
+T* taggedField(CSimulation& s, const char* tag, const CTaggedField<T> (&entries)[N])
 {
-    struct Entry { const char* tag; double CSimulation::*field; };
-    static const Entry entries[] = {
-        {"TTST", &CSimulation::timeStep},  {"TETM", &CSimulation::elapsedTime}, {"UFTM", &CSimulation::floorTemp},
-        {"DDTC", &CSimulation::displayTC}, {"DTCM", &CSimulation::TCVolume},    {"DXMX", &CSimulation::xmax},
-        {"DYMX", &CSimulation::ymax},      {"BHWD", &CSimulation::halfWidth},   {"PLOC", &CSimulation::pistonZ},
-        {"PVEL", &CSimulation::pistonV},   {"PAPP", &CSimulation::appliedPressure}};
-    for (const Entry& e : entries)
+    for (const CTaggedField<T>& e : entries)
         if (is(tag, e.tag)) return &(s.*e.field);
     return nullptr;
 }
 
+// A double field stored straight, by tag.
+double* plainDouble(CSimulation& s, const char* tag)
+{
+    static const CTaggedField<double> entries[] = {
+        {"TTST", &CSimulation::timeStep},  {"TETM", &CSimulation::elapsedTime}, {"UFTM", &CSimulation::floorTemp},
+        {"DDTC", &CSimulation::displayTC}, {"DTCM", &CSimulation::TCVolume},    {"DXMX", &CSimulation::xmax},
+        {"DYMX", &CSimulation::ymax},      {"BHWD", &CSimulation::halfWidth},   {"PLOC", &CSimulation::pistonZ},
+        {"PVEL", &CSimulation::pistonV},   {"PAPP", &CSimulation::appliedPressure}};
+    return taggedField(s, tag, entries);
+}
+
 char* plainFlag(CSimulation& s, const char* tag)
 {
-    struct Entry { const char* tag; char CSimulation::*field; };
-    static const Entry entries[] = {
+    static const CTaggedField<char> entries[] = {
         {"UAPU", &CSimulation::potentialUsed},    {"UFPU", &CSimulation::floorPotentialUsed},
         {"UFTU", &CSimulation::floorTempUsed},    {"ECSV", &CSimulation::conserve},
         {"DSDF", &CSimulation::stateDisplayFlag}, {"DEDF", &CSimulation::energyDiffDisplayFlag},
@@ -35,22 +46,17 @@ char* plainFlag(CSimulation& s, const char* tag)
         {"DAXS", &CSimulation::axesShowFlag},     {"BSHO", &CSimulation::boxShowFlag},
         {"BSDW", &CSimulation::boxShowShadowFlag}, {"BFLR", &CSimulation::boxFloorShowFlag},
         {"PUSE", &CSimulation::pistonUsed}};
-    for (const Entry& e : entries)
-        if (is(tag, e.tag)) return &(s.*e.field);
-    return nullptr;
+    return taggedField(s, tag, entries);
 }
 
 int* plainInteger(CSimulation& s, const char* tag)
 {
-    struct Entry { const char* tag; int CSimulation::*field; };
-    static const Entry entries[] = {
+    static const CTaggedField<int> entries[] = {
         {"TRNF", &CSimulation::runFlag},        {"TUNT", &CSimulation::timeUnit},
         {"DDTY", &CSimulation::displayType},    {"DRCT", &CSimulation::recordType},
         {"DHWD", &CSimulation::histogramWidth}, {"DHHT", &CSimulation::histogramHeight},
         {"DTSZ", &CSimulation::displayTextSize}, {"WARI", &CSimulation::aspectRatioIndex}};
-    for (const Entry& e : entries)
-        if (is(tag, e.tag)) return &(s.*e.field);
-    return nullptr;
+    return taggedField(s, tag, entries);
 }
 
 unsigned* plainUnsigned(CSimulation& s, const char* tag)

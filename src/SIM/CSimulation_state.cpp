@@ -147,6 +147,14 @@ void CSimulation::initSimulationEnergies()
     initEnergyDiffDisplay();
 }
 
+// After a change of the physics: forces and energies from the current
+// positions, and the smoothed outputs start again.
+void CSimulation::restartEnergiesAndAverages()
+{
+    initSimulationEnergies();
+    resetTCDisplay();
+}
+
 void CSimulation::initPreviousEnergies()
 {
     for (int t = 0; t < kTypes; t++)
@@ -189,8 +197,7 @@ bool CSimulation::setNumber(int t, int n)
         totalAtoms = total;
         return false;
     }
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
     return true;
 }
 
@@ -200,8 +207,7 @@ bool CSimulation::setDiam(int t, double d)
     if (d == old) return true;
     if (d < old) {
         diam[t] = d;
-        initSimulationEnergies();
-        resetTCDisplay();
+        restartEnergiesAndAverages();
         return true;
     }
     if (d > 2.0 * halfWidth) {
@@ -218,8 +224,7 @@ bool CSimulation::setDiam(int t, double d)
         diam[t] = old;
         return false;
     }
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
     return true;
 }
 
@@ -235,8 +240,7 @@ bool CSimulation::setMass(int t, double m)
     }
     mass[t] = m;
     invm[t] = 1.0 / m;
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
     return true;
 }
 
@@ -244,40 +248,35 @@ void CSimulation::setPotentialUsed(char f)
 {
     if (f == potentialUsed) return;
     potentialUsed = f;
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
 }
 
 void CSimulation::setLJeps(int i, int j, double e)
 {
     if (e == LJeps[i][j]) return;
     LJeps[i][j] = e;
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
 }
 
 void CSimulation::setCharge(int t, double q)
 {
     if (q == charge[t]) return;
     charge[t] = q;
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
 }
 
 void CSimulation::setFloorPotentialUsed(char f)
 {
     if (f == floorPotentialUsed) return;
     floorPotentialUsed = f;
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
 }
 
 void CSimulation::setLJepsFloor(int t, double e)
 {
     if (e == LJepsFloor[t]) return;
     LJepsFloor[t] = e;
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
 }
 
 void CSimulation::setConserve(char c)
@@ -286,8 +285,7 @@ void CSimulation::setConserve(char c)
     tdE = 0.0;
     tdEPercent = 0.0;
     if (c) {
-        initSimulationEnergies();
-        resetTCDisplay();
+        restartEnergiesAndAverages();
     }
 }
 
