@@ -23,6 +23,12 @@ namespace {
 // screen, and atoms there are 60 points across.
 constexpr double kStep = 1e-10;
 
+// The four known atoms are all a little farther from the eye than the centre.
+double knownShade()
+{
+    return 0.6 - 0.3 * (std::sqrt(2.5e-9 * 2.5e-9 + 15.25e-20) - 2.5e-9) / 6e-10;
+}
+
 // Channels of a pixel within a few levels of the expected 0..1 values.
 void expectPixel(const QImage& image, int x, int y, double r, double g, double b, int tolerance = 3)
 {
@@ -56,8 +62,8 @@ TEST_F(RenderTest, KnownSceneHasShadedAtomsHighlightsFloorAndShadowAtTheirPlaces
     expectPixel(image, 2, 2, 0, 0, 0);  // opaque black background
     expectPixel(image, 397, 297, 0, 0, 0);
 
-    // All four are a little farther than the centre: shade 0.5848.
-    const double shade = 0.6 - 0.3 * (std::sqrt(2.5e-9 * 2.5e-9 + 15.25e-20) - 2.5e-9) / 6e-10;
+    // Shade 0.5848.
+    const double shade = knownShade();
     ASSERT_NEAR(s.zShade[0], shade, 1e-9);
     // Bodies, away from the highlight (up and to the right).
     expectPixel(image, 140 - 8, 100 + 8, shade, 0, 0);
@@ -110,6 +116,16 @@ TEST_F(RenderTest, SelectedBlackAtomIsOutlinedInWhite)
     expectPixel(image, 260 - 8, 200 + 8, 0, 0, 0);
     // The outline is 4.5 points wide, centred on the disc's edge.
     expectPixel(image, 260 - 30, 200, 1, 1, 1, 40);
+}
+
+TEST_F(RenderTest, AtomsWithoutAPlaceOrFarOffTheScreenPaintNothing)
+{
+    s.loc[0][0].setXYZ(NAN, NAN, NAN);
+    s.loc[1][0].setXYZ(0, 1e-6, 0);
+    const QImage image = renderScenePicture(s, QSize(400, 300), false);
+    expectPixel(image, 140 - 8, 100 + 8, 0, 0, 0);
+    expectPixel(image, 260 - 8, 100 + 8, 0, 0, 0);
+    expectPixel(image, 140 - 8, 200 + 8, 0, knownShade(), 0);
 }
 
 TEST_F(RenderTest, StereoPairCentresEachViewInItsHalf)

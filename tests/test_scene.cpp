@@ -109,6 +109,16 @@ TEST_F(SceneTest, DepthOrderMatchesAnExchangeSortOnManyTies)
     }
 }
 
+TEST_F(SceneTest, AtomsWithoutAPlaceSortLastAndLeaveTheOthersInOrder)
+{
+    for (int k = 0; k < 200; k++) place(k % 4, 1e-12 * (k % 7), 1e-12 * (k % 3), 0);
+    s.loc[2][10].setXYZ(NAN, 0, 0);
+    s.updateZBuffer();
+    EXPECT_EQ(s.zType[199], 2);
+    EXPECT_EQ(s.zNumber[199], 10);
+    for (int k = 0; k + 2 < 200; k++) ASSERT_GE(s.zLen[k], s.zLen[k + 1]) << "entry " << k;
+}
+
 // ------------------------------------------------------------------ atoms
 
 TEST_F(SceneTest, AtomAtTheCentreIsSixtyPointsAcrossAtShadeSixTenthsWithItsHighlight)

@@ -149,6 +149,10 @@ void CSimulation::sortZBuffer()
     for (int k = 0; k < n; k++) {
         zObj[k].equalsSub(eye, loc[zType[k]][zNumber[k]]);
         zLen[k] = zObj[k].length();
+        // An atom without a place (NaN after a blown-up run) would break the
+        // sort's ordering and let it run off the array; it sorts as nearest.
+        // zLen is computed again below in drawing order.
+        if (std::isnan(zLen[k])) zLen[k] = -HUGE_VAL;
         zOrder[k] = k;
     }
     std::sort(zOrder, zOrder + n, [this](int a, int b) {

@@ -88,6 +88,11 @@ void CQPainterSurface::lineTo(double x, double y)
 
 void CQPainterSurface::addOval(double x, double y, double width, double height)
 {
+    // An atom without a place (after a blown-up run) adds nothing.
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(width) || !std::isfinite(height)) {
+        pathIsOneOval = false;
+        return;
+    }
     pathIsOneOval = path.isEmpty();
     oval = QRectF(x, y, width, height);
     path.addEllipse(oval);
@@ -137,12 +142,13 @@ bool CQPainterSurface::stampDisc()
 
     const QRectF device = m.mapRect(oval);
     const double left = std::floor(device.left()), top = std::floor(device.top());
+    // Far outside the picture, or no place at all: nothing to paint.
+    if (!(std::fabs(left) < 1e6) || !(std::fabs(top) < 1e6)) return true;
     int fx = static_cast<int>(std::lround((device.left() - left) * kSubpixel));
     int fy = static_cast<int>(std::lround((device.top() - top) * kSubpixel));
     int x0 = static_cast<int>(left), y0 = static_cast<int>(top);
     if (fx == kSubpixel) { fx = 0; x0++; }
     if (fy == kSubpixel) { fy = 0; y0++; }
-    if (std::fabs(left) > 1e6 || std::fabs(top) > 1e6) return true;  // far outside: nothing to paint
 
     const QImage& mask = discMask(static_cast<int>(quarters), fx, fy);
     const quint32 source = qPremultiply(color.rgba());
