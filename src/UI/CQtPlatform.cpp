@@ -1,0 +1,72 @@
+#include "CQtPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+bool isModalSessionActive()
+{
+    return CModalScope::openCount() > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
+int CQtPlatform::alert(const std::string& title, const std::string& message,
+                       const std::vector<std::string>& buttons)
+{
+    CModalScope modal;
+    QMessageBox box(parent);
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setIcon(QMessageBox::Warning);
+    box.setText(QString::fromStdString(title));
+    box.setInformativeText(QString::fromStdString(message));
+    std::vector<QPushButton*> pushed;
+    const std::vector<std::string> labels = buttons.empty() ? std::vector<std::string>{"OK"} : buttons;
+    for (size_t k = 0; k < labels.size(); k++) {
+        // The first button is the default; the last one answers Escape.
+        auto role = k == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole;
+        pushed.push_back(box.addButton(QString::fromStdString(labels[k]), role));
+    }
+    box.setDefaultButton(pushed.front());
+    box.setEscapeButton(pushed.back());
+    box.exec();
+    for (size_t k = 0; k < pushed.size(); k++)
+        if (box.clickedButton() == pushed[k]) return static_cast<int>(k);
+    return static_cast<int>(pushed.size()) - 1;
+}
+
+static QString filterFor(const std::string& fileType)
+{
+    return QObject::tr("Simulation files (*.%1)").arg(QString::fromStdString(fileType));
+}
+
+bool CQtPlatform::openPanel(const std::string& title, const std::string& fileType, std::string& chosenPath)
+{
+    CModalScope modal;
+    const QString path = QFileDialog::getOpenFileName(parent, QString::fromStdString(title),
+                                                      lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory,
+                                                      filterFor(fileType));
+    if (path.isEmpty()) return false;
+    lastDirectory = QFileInfo(path).absolutePath();
+    chosenPath = path.toStdString();
+    return true;
+}
+
+bool CQtPlatform::savePanel(const CSavePanelRequest& request, std::string& chosenPath)
+{
+    CModalScope modal;
+    QFileDialog panel(parent, QString::fromStdString(request.title));
+    panel.setAcceptMode(QFileDialog::AcceptSave);
+    panel.setFileMode(QFileDialog::AnyFile);
+    panel.setNameFilter(filterFor(request.requiredFileType));
+    panel.setDefaultSuffix(QString::fromStdString(request.requiredFileType));
+    panel.setLabelText(QFileDialog::FileName, QString::fromStdString(request.nameFieldLabel).trimmed());
+    panel.setDirectory(lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory);
+    panel.selectFile(QString::fromStdString(request.proposedName));
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
+    const QString path = panel.selectedFiles().constFirst();
+    lastDirectory = QFileInfo(path).absolutePath();
+    chosenPath = path.toStdString();
+    return true;
+}

@@ -1,0 +1,44 @@
+// The desktop services of the simulation on Qt: alerts as QMessageBox, the
+// open and save panels as QFileDialog. Every one of them runs modally inside a
+// CModalScope, so the run timer can tell that it must not advance the
+// simulation while the user is answering.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "SIM/CPlatform.h"
+
+// Counts the modal panels and dialogs that are open. Qt keeps firing timers
+// inside their nested event loops; a native file panel is not a Qt modal
+// widget, so QApplication::activeModalWidget() alone would miss it.
+class CModalScope {
+public:
+    CModalScope() { ++depth; }
+    ~CModalScope() { --depth; }
+    CModalScope(const CModalScope&) = delete;
+    CModalScope& operator=(const CModalScope&) = delete;
+    static int openCount() { return depth; }
+
+private:
+    static inline int depth = 0;
+};
+
+// True while any modal dialog, alert or file panel is up.
+bool isModalSessionActive();
+
+class CQtPlatform : public CPlatform {
+public:
+    explicit CQtPlatform(QWidget* parent = nullptr) : parent(parent) {}
+    void setParentWidget(QWidget* widget) { parent = widget; }
+
+    int alert(const std::string& title, const std::string& message,
+              const std::vector<std::string>& buttons) override;
+    bool openPanel(const std::string& title, const std::string& fileType, std::string& chosenPath) override;
+    bool savePanel(const CSavePanelRequest& request, std::string& chosenPath) override;
+
+private:
+    QPointer<QWidget> parent;
+    QString lastDirectory;  // the panels open where the user last chose a file
+};

@@ -1,0 +1,289 @@
+#include "CUIDisplay.h"
+
+#include <QApplication>
+
+#include <cmath>
+#include <cstdio>
+
+#include "CUIGraph.h"
+#include "SIM/CSimulation.h"
+
+namespace {
+// One field's frame for the three text sizes, in the view's y-up coordinates:
+// x = xW * W + x[s], y = yH * H + y[s], width = wW * W + width[s].
+struct CFieldLayout {
+    QLabel* CUIDisplay::*field;
+    float font[3];
+    double xW; float x[3];
+    double yH; float y[3];
+    double wW; float width[3];
+    float height[3];
+};
+
+constexpr CFieldLayout kLayout[] = {
+    {&CUIDisplay::runFlagField, {16, 20, 24}, 0, {2, 2, 2}, 1, {-22, -26, -30}, 0.33, {-2, 0, -2}, {20, 24, 28}},
+    {&CUIDisplay::timeField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-34, -42, -50}, 1, {-125, -150, -185}, {16, 20, 22}},
+    {&CUIDisplay::ipsField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-48, -58, -70}, 1, {-125, -150, -185}, {16, 20, 22}},
+    {&CUIDisplay::dETitleField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-90, -106, -130}, 0, {40, 50, 60}, {16, 20, 22}},
+    {&CUIDisplay::dEField, {12, 14, 18}, 0, {40, 47, 59}, 1, {-90, -106, -130}, 1, {-165, -197, -245}, {16, 20, 22}},
+    {&CUIDisplay::dENCTitleField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-104, -122, -150}, 1, {-145, -165, -210}, {16, 20, 22}},
+    {&CUIDisplay::dENCField, {12, 14, 18}, 0, {40, 47, 59}, 1, {-118, -138, -170}, 1, {-170, -197, -255}, {16, 20, 22}},
+    {&CUIDisplay::movieFrameField, {12, 16, 18}, 0, {2, 2, 2}, 0, {0, 0, 0}, 0, {200, 200, 200}, {16, 20, 22}},
+    {&CUIDisplay::atomTypeField, {16, 20, 24}, 0.34, {0, 0, 0}, 1, {-22, -26, -30}, 0.66, {-4, -4, -4}, {20, 24, 28}},
+    {&CUIDisplay::KETitleField, {12, 14, 18}, 1, {-124, -146.5, -185}, 1, {-34, -42, -50}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::KEField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-34, -42, -50}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::PETitleField, {12, 14, 18}, 1, {-123, -145.5, -183}, 1, {-48, -58, -70}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::PEField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-48, -58, -70}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::TETitleField, {12, 14, 18}, 1, {-124, -146.5, -184.5}, 1, {-62, -74, -90}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::TEField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-62, -74, -90}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::TempTitleField, {12, 14, 18}, 1, {-121.5, -144, -181}, 1, {-76, -90, -110}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::TempField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-76, -90, -110}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::PTitleField, {12, 14, 18}, 1, {-120.5, -142.5, -180}, 1, {-90, -106, -130}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::PField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-90, -106, -130}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::VrmsTitleField, {12, 14, 18}, 1, {-140, -165.5, -209}, 1, {-104, -122, -150}, 0, {138, 160, 210}, {16, 20, 22}},
+    {&CUIDisplay::VrmsField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-104, -122, -150}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::VolumeTitleField, {12, 14, 18}, 1, {-128.5, -152, -192}, 1, {-118, -138, -170}, 0, {125, 145, 185}, {16, 20, 22}},
+    {&CUIDisplay::VolumeField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-118, -138, -170}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::recordTypeField, {14, 16, 19}, 0, {-4, -4, -4}, 1, {-134, -158, -194}, 1, {0, 0, 0}, {18, 22, 25}},
+};
+
+// A term a * extent + b; the fractional multiples are formed in double
+// precision, whole extents in single precision, as the layout defines them.
+float term(double a, float extent, float b)
+{
+    if (a == 0.0) return b;
+    if (a == 1.0) return extent + b;
+    return static_cast<float>(a * extent + b);
+}
+
+constexpr int kAxisFieldWidth = 60, kAxisFieldHeight = 14;
+}  // namespace
+
+CUIDisplay::CUIDisplay(CSimulation& simulation, CUIGraph& graph, QWidget* host)
+    : Simulation(simulation), UIGraph(graph)
+{
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter, right = Qt::AlignRight | Qt::AlignVCenter;
+    runFlagField = makeField(host, QString(), left);
+    timeField = makeField(host, QString(), left);
+    ipsField = makeField(host, QString(), left);
+    dETitleField = makeField(host, QObject::tr("dE"), left, true);
+    dEField = makeField(host, QString(), left);
+    dENCTitleField = makeField(host, QObject::tr("Not conserved"), left, true);
+    dENCField = makeField(host, QString(), left);
+    atomTypeField = makeField(host, QString(), right);
+    KETitleField = makeField(host, QObject::tr("KE (J)"), left, true);
+    KEField = makeField(host, QString(), left);
+    PETitleField = makeField(host, QObject::tr("PE (J)"), left, true);
+    PEField = makeField(host, QString(), left);
+    TETitleField = makeField(host, QObject::tr("TE (J)"), left, true);
+    TEField = makeField(host, QString(), left);
+    TempTitleField = makeField(host, QObject::tr("T (K)"), left, true);
+    TempField = makeField(host, QString(), left);
+    PTitleField = makeField(host, QObject::tr("P (Pa)"), left, true);
+    PField = makeField(host, QString(), left);
+    VrmsTitleField = makeField(host, QObject::tr("Vrms (m/s)"), left, true);
+    VrmsField = makeField(host, QString(), left);
+    VolumeTitleField = makeField(host, QObject::tr("V (m³)"), left, true);
+    VolumeField = makeField(host, QString(), left);
+    recordTypeField = makeField(host, QString(), Qt::AlignCenter);
+    xmaxField = makeField(host, QString(), right, true);
+    xminField = makeField(host, QString(), left, true);
+    ymaxField = makeField(host, QString(), right, true);
+    yminField = makeField(host, QString(), right, true);
+    movieFrameField = makeField(host, QString(), left);
+    dEField->setToolTip(QObject::tr("Total energy difference since the run began; highlighted once it is as "
+                                    "large as the total energy"));
+    for (QLabel* axis : {xmaxField, xminField, ymaxField, yminField}) {
+        QFont font = axis->font();
+        font.setPixelSize(10);
+        axis->setFont(font);
+        axis->resize(kAxisFieldWidth, kAxisFieldHeight);
+    }
+    movieFrameField->hide();
+}
+
+QLabel* CUIDisplay::makeField(QWidget* host, const QString& text, Qt::Alignment alignment, bool title)
+{
+    auto* field = new QLabel(text, host);
+    field->setAlignment(alignment);
+    field->setAttribute(Qt::WA_TransparentForMouseEvents);
+    field->setTextFormat(Qt::PlainText);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::WindowText, title ? QColor(170, 200, 255) : QColor(Qt::white));
+    palette.setColor(QPalette::Window, QColor(170, 20, 20));
+    field->setPalette(palette);
+    return field;
+}
+
+QString CUIDisplay::formatValue(const char* format, double value)
+{
+    if (std::isnan(value)) return QObject::tr("undefined");
+    if (std::isinf(value)) return value > 0 ? QObject::tr("infinite") : QObject::tr("-infinite");
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return QString::fromLatin1(text);
+}
+
+void CUIDisplay::setHighlighted(QLabel* field, bool on)
+{
+    if (field->autoFillBackground() != on) field->setAutoFillBackground(on);
+}
+
+void CUIDisplay::drawDisplays()
+{
+    CSimulation& s = Simulation;
+    char text[64];
+
+    if (s.getStateDisplayFlag()) {
+        setStateDisplayVisibility(true);
+        if (s.getRunFlag() == 0) runFlagField->setText(QStringLiteral("STOPPED"));
+        else if (s.getRunFlag() == 1) runFlagField->setText(QStringLiteral("RUNNING"));
+        if (s.getTimeUnit() == 0) timeField->setText(formatValue("%.2e secs", s.getElapsedTime()));
+        else if (s.getTimeUnit() == 1) {
+            std::snprintf(text, sizeof text, "%u steps", s.getIterations());
+            timeField->setText(QString::fromLatin1(text));
+        }
+        const double ips = std::floor(s.getIPS());
+        std::snprintf(text, sizeof text, "%u ips", std::isfinite(ips) && ips > 0 ? static_cast<unsigned>(ips) : 0u);
+        ipsField->setText(QString::fromLatin1(text));
+    } else {
+        setStateDisplayVisibility(false);
+    }
+
+    if (s.getEnergyDiffDisplayFlag()) {
+        setEnergyDiffDisplayVisibility(true);
+        // A drift over a total energy of zero has no finite ratio; it is at
+        // least as large as the total energy, so it stands out as well.
+        const double ratio = s.getTotaldEPercent();
+        const bool large = ratio >= 1.0 || (!std::isfinite(ratio) && s.getTotaldE() != 0.0);
+        setHighlighted(dEField, large);
+        dEField->setText(formatValue("%0.2e J", s.getTotaldE()));
+        dENCField->setText(formatValue("%.2e J", s.gettdENotConserved()));
+    } else {
+        setEnergyDiffDisplayVisibility(false);
+    }
+
+    if (s.getNumericDisplayFlag()) {
+        setNumericDisplayVisibility(true);
+        const int t = s.getDisplayType();
+        if (t >= 0 && t < CSimulation::kTypes) atomTypeField->setText(QString::fromStdString(s.getName(t)));
+        else if (t == 4) atomTypeField->setText(QStringLiteral("ALL TYPES"));
+        if (t >= 0 && t < CSimulation::kSlots) {
+            KEField->setText(formatValue("%0.2e", s.getTCKEnergy(t)));
+            PEField->setText(formatValue("%0.2e", s.getTCPEnergy(t)));
+            TEField->setText(formatValue("%0.2e", s.getTCTEnergy(t)));
+            TempField->setText(formatValue("%0.2e", s.getTCTemperature(t)));
+            PField->setText(formatValue("%0.2e", s.getTCPressure(t)));
+            VrmsField->setText(formatValue("%0.2e", s.getTCVrms(t)));
+        }
+        VolumeField->setText(formatValue("%0.2e", s.getTCVolume()));
+        const int mode = s.getRecordType(), unit = s.getTimeUnit();
+        if (mode == 0 && (unit == 0 || unit == 1)) {
+            recordTypeField->setText(QStringLiteral("INSTANT"));
+        } else if (mode == 1 && unit == 0) {
+            recordTypeField->setText(formatValue("%.1e secs TIME CONSTANT", s.getTimeStep() * s.getDisplayTimeConstant()));
+        } else if (mode == 1 && unit == 1) {
+            std::snprintf(text, sizeof text, "%u steps TIME CONSTANT",
+                          static_cast<unsigned>(std::floor(s.getDisplayTimeConstant())));
+            recordTypeField->setText(QString::fromLatin1(text));
+        } else if (mode == 2 && unit == 0) {
+            recordTypeField->setText(formatValue("%.1e secs ACCUMULATED", s.getRecord() * s.getTimeStep()));
+        } else if (mode == 2 && unit == 1) {
+            std::snprintf(text, sizeof text, "%u steps ACCUMULATED", s.getRecord());
+            recordTypeField->setText(QString::fromLatin1(text));
+        }
+    } else {
+        setNumericDisplayVisibility(false);
+    }
+
+    if (s.getGraphDisplayFlag()) {
+        setHistogramDisplayVisibility(true);
+        ymaxField->setText(QString::number(static_cast<float>(s.getGraphYmax()), 'g', 4));
+        yminField->setText(QString::number(static_cast<float>(s.getGraphYmin()), 'g', 4));
+        xmaxField->setText(formatValue("%0.2e", s.getGraphXmax()));
+        xminField->setText(QString::number(static_cast<float>(s.getGraphXmin()), 'g', 4));
+    } else {
+        setHistogramDisplayVisibility(false);
+    }
+}
+
+void CUIDisplay::setStateDisplayVisibility(bool visible)
+{
+    for (QLabel* field : {runFlagField, timeField, ipsField}) field->setVisible(visible);
+}
+
+void CUIDisplay::setEnergyDiffDisplayVisibility(bool visible)
+{
+    for (QLabel* field : {dETitleField, dEField, dENCTitleField, dENCField}) field->setVisible(visible);
+}
+
+void CUIDisplay::setNumericDisplayVisibility(bool visible)
+{
+    for (QLabel* field : {atomTypeField, KETitleField, KEField, PETitleField, PEField, TETitleField, TEField,
+                          TempTitleField, TempField, PTitleField, PField, VrmsTitleField, VrmsField,
+                          VolumeTitleField, VolumeField, recordTypeField})
+        field->setVisible(visible);
+}
+
+void CUIDisplay::setHistogramDisplayVisibility(bool visible)
+{
+    for (QLabel* field : {ymaxField, yminField, xmaxField, xminField}) field->setVisible(visible);
+    UIGraph.setVisible(visible);
+}
+
+void CUIDisplay::setMovieFrameDisplayVisibility(bool visible)
+{
+    movieFrameField->setVisible(visible);
+}
+
+void CUIDisplay::drawFrameDisplay(int current, int total)
+{
+    movieFrameField->setText(QStringLiteral("frame %1 of %2").arg(current).arg(total));
+}
+
+// y-up frames, converted to the host's y-down geometry in this one place.
+static void placeYUp(QWidget* field, float x, float y, float width, float height, float hostHeight)
+{
+    field->setGeometry(qRound(x), qRound(hostHeight - y - height), qRound(width), qRound(height));
+}
+
+void CUIDisplay::setHistogramSize(QPointF anchor)
+{
+    const float W = UIGraph.parentWidget() ? UIGraph.parentWidget()->width() : 0.0f;
+    anchorFromRight = W - static_cast<float>(anchor.x());
+    anchorY = static_cast<float>(anchor.y());
+    placeAxisLimits(anchor);
+}
+
+void CUIDisplay::placeAxisLimits(QPointF anchor)
+{
+    const float H = UIGraph.parentWidget() ? UIGraph.parentWidget()->height() : 0.0f;
+    const float x = anchor.x(), y = anchor.y();
+    const float left = x - Simulation.getHistogramWidth();
+    placeYUp(ymaxField, left - 62, y + Simulation.getHistogramHeight() - 14, kAxisFieldWidth, kAxisFieldHeight, H);
+    placeYUp(yminField, left - 62, y, kAxisFieldWidth, kAxisFieldHeight, H);
+    placeYUp(xminField, left, y - kAxisFieldHeight - 1, kAxisFieldWidth, kAxisFieldHeight, H);
+    // The upper speed limit sits under the graph's right end, wherever the graph is.
+    placeYUp(xmaxField, x - kAxisFieldWidth, y - kAxisFieldHeight - 1, kAxisFieldWidth, kAxisFieldHeight, H);
+}
+
+void CUIDisplay::setDisplayTextSize(int size, float W, float H)
+{
+    if (size < 0 || size > 2) return;
+    QFont font = QApplication::font();
+    for (const CFieldLayout& row : kLayout) {
+        QLabel* field = this->*row.field;
+        font.setPixelSize(static_cast<int>(row.font[size]));
+        field->setFont(font);
+        placeYUp(field, term(row.xW, W, row.x[size]), term(row.yH, H, row.y[size]),
+                 term(row.wW, W, row.width[size]), row.height[size], H);
+    }
+}
+
+void CUIDisplay::followViewSize(int textSize, float W, float H)
+{
+    setDisplayTextSize(textSize, W, H);
+    const QPointF anchor(W - anchorFromRight, anchorY);
+    placeAxisLimits(anchor);
+    UIGraph.setHistogramSize(anchor);
+}

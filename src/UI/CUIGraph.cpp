@@ -1,0 +1,56 @@
+#include "CUIGraph.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+#include "CQPainterSurface.h"
+#include "SIM/CSimulation.h"
+
+CUIGraph::CUIGraph(CSimulation& simulation, QWidget* view) : QWidget(view), Simulation(simulation)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    calculateDimensions();
+}
+
+void CUIGraph::calculateDimensions()
+{
+    viewRect = QRectF(0, 0, width(), height());
+}
+
+void CUIGraph::setHistogramSize(QPointF anchor)
+{
+    const int w = Simulation.getHistogramWidth(), h = Simulation.getHistogramHeight();
+    const double viewHeight = parentWidget() ? parentWidget()->height() : 0.0;
+    // y-up frame (x - w, y, w, h) in the view; Qt's widgets measure from the top.
+    setGeometry(qRound(anchor.x() - w), qRound(viewHeight - anchor.y() - h), w, h);
+    calculateDimensions();
+    update();
+}
+
+void CUIGraph::paintEvent(QPaintEvent*)
+{
+    if (!Simulation.getGraphDisplayFlag()) return;
+    const double w = viewRect.width(), h = viewRect.height();
+    const double ymax = Simulation.getGraphYmax();
+    const int t = Simulation.getDisplayType();
+
+    QPainter painter(this);
+    CQPainterSurface surface(painter, h);
+    // A non-positive limit cannot scale the counts; only the frame is drawn then.
+    if (ymax > 0.0) {
+        const float scale = static_cast<float>(h) / static_cast<float>(ymax);
+        const double binWidth = w / CSimulation::kBins;
+        surface.setColor(0.9, 0.6, 0.6, 1.0, CColorSpace::calibrated);
+        for (int i = 0; i < CSimulation::kBins; i++) {
+            const double y = std::min(h, Simulation.getHistogram(t, i) * scale);
+            surface.beginPath();
+            surface.addOval(i * binWidth + 0.5 * binWidth - 2.0, y - 2.0, 4.0, 4.0);
+            surface.fill();
+        }
+    }
+    surface.setColor(0.8, 0.0, 0.0, 1.0, CColorSpace::calibrated);
+    surface.beginPath();
+    surface.setLineWidth(1.0);
+    surface.strokeRect(viewRect.x(), viewRect.y(), w, h);
+}

@@ -1,0 +1,26 @@
+// The speed histogram: 40 dots in a framed rectangle, laid over the lower
+// right corner of the simulation view. The view's repaint repaints it too,
+// so it follows every drawing pass.
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QWidget>
+
+class CSimulation;
+
+class CUIGraph : public QWidget {
+    Q_OBJECT
+public:
+    CUIGraph(CSimulation& simulation, QWidget* view);
+
+    CSimulation& Simulation;
+    QRectF viewRect;  // the bounds at the last calculateDimensions
+
+    void calculateDimensions();
+    // anchor: the graph's lower-right corner in the view's y-up coordinates.
+    void setHistogramSize(QPointF anchor);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,81 @@
+// The simulation view: draws the scene (mono or as a stereo pair) with the
+// status fields and the histogram over it, and turns mouse gestures, the
+// wheel and keys into rotation, zoom, eye distance, selection and moving of
+// atoms. The scene works in y-up points with the origin at the lower left;
+// the painter maps them onto the widget once.
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+class CSimulation;
+class CUIDisplay;
+
+// Which of Shift, Command, Option and Control are down, from Qt's modifiers:
+// Command is Qt's Control modifier, Option its Alt, Control its Meta (Qt maps
+// them to the physical keys on macOS; on Linux they are Ctrl, Alt and Super).
+// Keypad and other bits are ignored; Caps Lock never reaches Qt's modifiers.
+bool isShiftKeyOnlyDown(Qt::KeyboardModifiers mod);
+bool isCommandKeyOnlyDown(Qt::KeyboardModifiers mod);
+bool isOptionKeyOnlyDown(Qt::KeyboardModifiers mod);
+bool isControlKeyOnlyDown(Qt::KeyboardModifiers mod);
+bool isCommandOptionKeyOnlyDown(Qt::KeyboardModifiers mod);
+
+// A rectangle whose width and height may be negative (a box dragged up or left).
+struct CSignedRect {
+    float x = 0, y = 0, width = 0, height = 0;
+};
+
+class CUIView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CUIView(CSimulation& simulation, QWidget* parent = nullptr);
+    void setDisplay(CUIDisplay* display) { UIDisplay = display; }
+
+    CSimulation& Simulation;
+    CUIDisplay* UIDisplay = nullptr;
+    QRectF viewRect;
+    QPointF centerPt, icenterPt;
+    int key = 0;
+    Qt::KeyboardModifiers mod;
+    char selectionBoxFlag = 0;
+    CSignedRect selectRect;  // scene coordinates, origin at the view centre
+    float dx = 0, dy = 0;    // pointer movement; dy positive downwards
+    float w = 0, h = 0;      // the selection box's accumulated size
+    QPointF beginPt, currentPt;
+    char stereoFlag = 0;
+
+    void calculateDimensions();
+    void setDisplayTextSize(int size);
+    char getStereoFlag() const { return stereoFlag; }
+    void setStereoFlag(char flag) { stereoFlag = flag; }
+    // Refreshes the status fields and schedules a drawing pass.
+    void setNeedsDisplay();
+
+    // The gestures that need Command or Option, reachable from menus and the wheel.
+    void zoomBy(double step);      // scale x (1 + step / H)
+    bool moveEyeBy(double step);   // eye distance and scale x (1 + step / H); false if refused
+
+signals:
+    void viewResized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPointF toScene(QPointF widgetPos) const;
+    void drawSelectionBox(class CDrawingSurface& surface);
+    void leftDrag();
+    void removeSelectionBox();
+
+    QPointF lastPos;   // pointer position of the previous event, widget coordinates
+    QImage frame;      // the picture is painted here, then shown in one copy
+    double wheelRemainder = 0.0;
+};

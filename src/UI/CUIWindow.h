@@ -1,0 +1,138 @@
+// The main window and its controller: owns the simulation, the view, the
+// status fields and the graph; drives the run with a timer; carries every
+// menu command, the file commands, dropping files, and the window's stored
+// size and aspect ratio.
+#pragma once
+
+#include <QMainWindow>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+class CPlatform;
+class CSimulation;
+class CUIDisplay;
+class CUIGraph;
+class CUIView;
+class QAction;
+class QActionGroup;
+class QMenu;
+
+// The window size the aspect ratio rules ask for. The frame is measured as
+// the simulation describes it: y-up, the origin at its lower-left corner,
+// with a title bar allowance of kTitleBar points included in its height.
+struct CAspectGeometry {
+    float minWidth = 250.0f, minHeight = 250.0f;  // the content minimum size
+    int ratioWidth = 0, ratioHeight = 0;          // 0 : 0 leaves the shape free
+    bool resized = false;
+    float x = 0, y = 0, width = 0, height = 0;    // the new frame, when resized
+};
+constexpr float kTitleBar = 22.0f;
+CAspectGeometry aspectRatioGeometry(float x, float y, float w, float h, int index);
+
+class CUIWindow : public QMainWindow {
+    Q_OBJECT
+    // First, so the simulation exists before the fields that refer to it.
+    CPlatform& platform;
+    std::unique_ptr<CSimulation> simulation;
+
+public:
+    explicit CUIWindow(CPlatform& platform, QWidget* parent = nullptr);
+    ~CUIWindow() override;
+
+    CSimulation& Simulation;
+    CUIView* UIView = nullptr;
+    CUIGraph* UIGraph = nullptr;
+    std::unique_ptr<CUIDisplay> UIDisplay;
+    int runTimerFlag = 0;
+    QTimer runTimer;
+
+    void followUpOpenFile();
+    void setWindowSizeToSimulation();
+    void getWindowSizeFromSimulation();
+    void setAspectRatioTo(int index);
+    // Reads a simulation file as if it had been chosen in the open panel.
+    bool openSimulationFile(const QString& path);
+    // A drop of these paths: the first one holding ".txt" is read.
+    void openDroppedPaths(const QStringList& paths);
+    // Loads an example shipped inside the application (a resource path).
+    bool openExample(const QString& resourcePath);
+    QString documentName() const { return document; }
+
+public slots:
+    void run();
+    void stop();
+    void runTimerMethod();
+    void showAbout();
+    void fileOpenSimulation();
+    void fileSaveSimulation();
+    void aspectRatioNone() { setAspectRatioTo(0); }
+    void aspectRatio1to1() { setAspectRatioTo(1); }
+    void aspectRatio4to3() { setAspectRatioTo(2); }
+    void aspectRatio16to9() { setAspectRatioTo(3); }
+    void aspectRatio24to10() { setAspectRatioTo(4); }
+    void selectAll();
+    void selectA() { selectType(0); }
+    void selectB() { selectType(1); }
+    void selectC() { selectType(2); }
+    void selectD() { selectType(3); }
+    void selectDelete();
+    void selectClump();
+    void shiftToFit();
+    void toggleStateDisplay();
+    void toggleEnergyDifference();
+    void toggleNumericDisplay();
+    void toggleGraphDisplay();
+    void toggleBoxShow();
+    void toggleFloor();
+    void toggleShadow();
+    void toggleAxes();
+    void cycleAtomType();
+    void cycleTCType();
+    void standardView();
+    void setDisplayTextSizeSmall();
+    void setDisplayTextSizeMedium();
+    void setDisplayTextSizeLarge();
+    void stereoView();
+    void zoomIn();
+    void zoomOut();
+    void moveEyeCloser();
+    void moveEyeAway();
+    // Enabling and check marks from the simulation's and the view's flags.
+    void validateMenuItems();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createExampleMenu(QMenu* menu);
+    void startRunTimer();
+    void selectType(int t);
+    void placeHistogram();
+    void resizeView(float width, float height);
+    void keepAspectRatio();
+    void setDocument(const QString& name);
+    void redraw();
+
+    QString document;
+    QSize lastViewSize;
+    bool keepingAspect = false;
+
+    QAction *openAct, *saveAct, *quitAct, *aboutAct;
+    QAction *runAct, *stopAct;
+    QAction *selectAllAct, *selectTypeAct[4], *deleteAct, *clumpAct, *shiftToFitAct;
+    QAction *stateAct, *energyDiffAct, *numericAct, *graphAct;
+    QAction *boxAct, *floorAct, *shadowAct, *axesAct;
+    QAction *cycleTypeAct, *cycleTCAct, *standardViewAct, *stereoAct;
+    QAction *zoomInAct, *zoomOutAct, *eyeCloserAct, *eyeAwayAct;
+    QAction* textSizeAct[3];
+    QAction* aspectAct[5];
+    QMenu* exampleMenu = nullptr;
+};

@@ -1,0 +1,92 @@
+// A shown main window on the default simulation with a scripted platform,
+// and helpers that deliver mouse, wheel and key events as the window system
+// would.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "SIM/CSimulation.h"
+#include "UI/CUIDisplay.h"
+#include "UI/CUIView.h"
+#include "UI/CUIWindow.h"
+#include "support/ScriptedPlatform.h"
+
+class UiWindowTest : public ::testing::Test {
+protected:
+    ScriptedPlatform platform;
+    std::unique_ptr<CUIWindow> window;
+    CSimulation* s = nullptr;
+    CUIView* view = nullptr;
+
+    void SetUp() override
+    {
+        window = std::make_unique<CUIWindow>(platform);
+        window->show();
+        s = &window->Simulation;
+        view = window->UIView;
+        settle();
+    }
+
+    void TearDown() override { window.reset(); }
+
+    static void settle(int milliseconds = 0)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do QApplication::processEvents(QEventLoop::AllEvents, 5);
+        while (clock.elapsed() < milliseconds);
+    }
+
+    // Widget coordinates of a point given in scene coordinates (y up, origin at the view centre).
+    QPointF widgetPoint(double sceneX, double sceneY) const
+    {
+        return QPointF(view->centerPt.x() + sceneX, view->height() - (view->centerPt.y() + sceneY));
+    }
+
+    void mouse(QEvent::Type type, QPointF at, Qt::KeyboardModifiers mods, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : button;
+        QMouseEvent event(type, at, view->mapToGlobal(at), changed, held, mods);
+        QApplication::sendEvent(view, &event);
+    }
+
+    // Press at from, move through the given offsets (each relative to the previous point), release.
+    void drag(QPointF from, std::initializer_list<QPointF> steps, Qt::KeyboardModifiers mods,
+              Qt::MouseButton button = Qt::LeftButton)
+    {
+        mouse(QEvent::MouseButtonPress, from, mods, button);
+        QPointF at = from;
+        for (QPointF step : steps) mouse(QEvent::MouseMove, at += step, mods, button);
+        mouse(QEvent::MouseButtonRelease, at, mods, button);
+    }
+
+    void key(int code, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QKeyEvent event(QEvent::KeyPress, code, mods);
+        QApplication::sendEvent(view, &event);
+    }
+
+    void wheel(int angle, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        const QPointF at(view->width() / 2.0, view->height() / 2.0);
+        QWheelEvent event(at, view->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, mods,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &event);
+    }
+
+    // Projects the scene as the next drawing pass will, so atoms can be hit.
+    void project()
+    {
+        s->projectBox();
+        s->updateZBuffer();
+    }
+};
