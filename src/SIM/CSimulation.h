@@ -152,6 +152,7 @@ public:
     void moreInitializations();
     void initSimulationEnergies();
     void initPreviousEnergies();
+    void restartEnergiesAndAverages();
 
     // ---- plain accessors
     const std::string& getName(int t) const { return name[t]; }
@@ -302,6 +303,7 @@ public:
     void MDCALCCalcAcc();
     static void MDCALCpot(double invR, double sigma, double eps, double q1, double q2, double& force, double& energy);
     void MDCALCCollAdj();
+    static double heatBathEnergy(long draw, double temperature);
     void MDCALCTotalEnergy();
     void MDCALCEnergyAdj();
     void initEnergyDiffDisplay();

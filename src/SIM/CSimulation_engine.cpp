@@ -124,8 +124,16 @@ void CSimulation::MDCALCCalcAcc()
 
 // ---------------------------------------------------------------- collisions
 
-// The draw u = (r + 1) / 2147483647 exceeds 1 for the largest r, which would
-// give a negative energy; u is capped at 1, so that draw gives no energy.
+// An exponentially distributed energy with mean kT from one draw of random().
+// u = (r + 1) / 2147483647 exceeds 1 for the largest draw, which would give a
+// negative energy; u is capped at 1, so that draw gives no energy.
+double CSimulation::heatBathEnergy(long draw, double temperature)
+{
+    double u = (static_cast<double>(draw) + 1.0) / 2147483647.0;
+    if (u > 1.0) u = 1.0;
+    return kBoltzmannNegative * temperature * std::log(u);
+}
+
 void CSimulation::applyHeatBath(int t, int i)
 {
     double m = mass[t];
@@ -134,9 +142,7 @@ void CSimulation::applyHeatBath(int t, int i)
     double vz = std::fabs(v.v[2]);
     dptot[t] -= m * vz;
     dptot[4] -= m * vz;
-    double u = (static_cast<double>(random()) + 1.0) / 2147483647.0;
-    if (u > 1.0) u = 1.0;
-    double e = kBoltzmannNegative * floorTemp * std::log(u);
+    double e = heatBathEnergy(random(), floorTemp);
     v.v[2] = std::sqrt(2.0 * e * invm[t]);
     paTEnergy[t][i] += m * v.norm() / 2.0;
     dptot[t] += m * v.v[2];
