@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "../BASE/CMatrix.h"
 #include "../BASE/CVector.h"
 #include "../BASE/CView.h"
+#include "CFastEngine.h"
 #include "CPlatform.h"
 
 class CDrawingSurface;
@@ -138,6 +140,12 @@ public:
     CVector tempv[kTypes][kMaxPerType];
     CVector tv1, tv2, tv3, dir, corr, rjkmn, vjkmn, rjkmnp, rcm, vcm, move, dpv;
     std::string msg;
+
+    // ---- engine choice: 0 the reference loops, 1 the fast engine (same
+    // results bit for bit); the fast engine uses up to engineThreads (1 or 2).
+    int engineKind = 1;
+    int engineThreads = 2;
+    std::unique_ptr<CFastEngine> fastEngine;  // made on first use
 
     // ---------------------------------------------------------------------
     // The desktop services used for alerts, panels and the clock. Not owned.
@@ -377,6 +385,7 @@ public:
     void applyFileLine(const char* tag, std::string_view line);
 
 private:
+    friend class CFastEngine;
     CPlatform* platform;
     int zOrder[kMaxAtoms] = {};  // sort permutation of the depth buffer
 

@@ -28,6 +28,11 @@ void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, do
 
 void CSimulation::MDCALCIterate()
 {
+    if (engineKind == 1) {
+        if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(*this);
+        fastEngine->iterate(engineThreads);
+        return;
+    }
     double dt = timeStep;
     double half = dt * 0.5;
     double quad = dt * half;

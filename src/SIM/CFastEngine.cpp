@@ -1,0 +1,393 @@
+// CFastEngine: the integration step and the neighbour lists.
+#include "CFastEngine.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+#include "CSimulation.h"
+
+namespace {
+const double kCoulomb = 8987551787.37;
+const double kCoreFactor = 0.296966;
+const double kFloorOffset = 0.62246;
+const double kFloorRange = 3.0;
+constexpr int kMaxGrid = 40;
+// Reaches are widened by this factor, and the cells by a little more, so
+// that rounding in a distance or a cell index never drops a pair.
+constexpr double kWiden = 1.0 + 1e-9;
+constexpr double kCellWiden = 1.001;
+
+inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
+inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
+
+}  // namespace
+
+CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation)
+{
+    forceStart_.resize(kMaxAtoms + 1);
+    nearStart_.resize(kMaxAtoms + 1);
+    forceNbr_.reserve(160 * kMaxAtoms);
+    nearNbr_.reserve(80 * kMaxAtoms);
+    cellStart_.resize(kMaxGrid * kMaxGrid * kMaxGrid + 1);
+    cellOf_.resize(kMaxAtoms);
+    cellSlots_.resize(kMaxAtoms);
+    cellX_.resize(kMaxAtoms);
+    cellY_.resize(kMaxAtoms);
+    cellZ_.resize(kMaxAtoms);
+    for (int part = 0; part < 2; part++) {
+        rowForce_[part].reserve(80 * kMaxAtoms);
+        rowNear_[part].reserve(40 * kMaxAtoms);
+        rowForceStart_[part].resize(kMaxAtoms + 1);
+        rowNearStart_[part].resize(kMaxAtoms + 1);
+    }
+    termDir_.reserve(3 * 160 * kMaxAtoms);
+    termF_.reserve(160 * kMaxAtoms);
+    termE_.reserve(160 * kMaxAtoms);
+    termActs_.reserve(160 * kMaxAtoms);
+    incStart_.resize(kMaxAtoms + 1);
+    incPos_.reserve(160 * kMaxAtoms);
+}
+
+CFastEngine::~CFastEngine()
+{
+    if (worker_.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_.store(true);
+        }
+        wake_.notify_one();
+        worker_.join();
+    }
+}
+
+// ---------------------------------------------------------------- the step
+
+void CFastEngine::iterate(int threads)
+{
+    CSimulation& s = sim_;
+    double dt = s.timeStep;
+    double half = dt * 0.5;
+    double quad = dt * half;
+    if (s.iterations == 0) {
+        s.initSimulationEnergies();
+        s.resetIPS();
+    }
+    int atoms = 0;
+    for (int t = 0; t < CSimulation::kTypes; t++) atoms += s.number[t];
+    threads_ = (threads >= 2 && atoms >= twoThreadMinimum) ? 2 : 1;
+    // Setters and file loads may have changed anything since the last tick.
+    rebuild();
+
+    for (unsigned step = 0; step < s.iterationsPerDisplay; step++) {
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++) {
+                double* x = s.loc[t][i].v;
+                const double* v = s.vel[t][i].v;
+                const double* a = s.acc[t][i].v;
+                for (int axis = 0; axis < 3; axis++) x[axis] = x[axis] + v[axis] * dt + a[axis] * quad;
+            }
+        if (s.pistonUsed) {
+            s.pistonZ = s.pistonZ + dt * s.pistonV + quad * s.pistonA;
+            s.pistonV = s.pistonV + dt * s.pistonA;
+        }
+        collide();
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++)
+                for (int axis = 0; axis < 3; axis++) s.vel[t][i].v[axis] += s.acc[t][i].v[axis] * half;
+        forces();
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++)
+                for (int axis = 0; axis < 3; axis++) s.vel[t][i].v[axis] += s.acc[t][i].v[axis] * half;
+        s.MDCALCTotalEnergy();
+        if (s.conserve) energyAdj();
+        s.calculateAllOutputs();
+        s.iterations++;
+        s.elapsedTime += dt;
+        s.calculateIPS();
+    }
+}
+
+// ---------------------------------------------------------------- lists
+
+void CFastEngine::prepareConstants()
+{
+    const CSimulation& s = sim_;
+    double maxDiam = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        if (s.number[t] > 0) maxDiam = std::max(maxDiam, s.diam[t]);
+    skin_ = skinFraction * maxDiam;
+    double limit = 0.5 * skin_ / kCellWiden;
+    moveLimit2_ = limit * limit;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int u = t; u < CSimulation::kTypes; u++) {
+            PairConstants& pc = pc_[t][u];
+            pc.m = (s.diam[t] + s.diam[u]) / 2.0;
+            pc.m2 = pc.m * pc.m;
+            pc.cut2 = 9.0 * pc.m2;
+            pc.eps4 = 4.0 * s.LJeps[t][u];
+            pc.eps24 = 24.0 * s.LJeps[t][u];
+            pc.c = s.charge[t] * s.charge[u] * kCoulomb;
+            pc.b = std::fabs(pc.c * kCoreFactor / pc.m);
+            pc.charged = s.charge[t] != 0.0 && s.charge[u] != 0.0;
+            double reach = pc.charged ? 2.0 * s.halfWidth : s.diam[t] + s.diam[u];
+            pc.reach2 = reach * reach;
+            double nearReach = (std::max(pc.m, s.diam[t] + s.diam[u]) + skin_) * kWiden;
+            pc.nearList2 = nearReach * nearReach;
+            double forceReach = (3.0 * pc.m + skin_) * kWiden;
+            pc.forceList2 = s.potentialUsed ? forceReach * forceReach : -1.0;
+        }
+}
+
+bool CFastEngine::rebuild()
+{
+    CSimulation& s = sim_;
+    listUsable_ = false;
+    prepareConstants();
+    nActive_ = 0;
+    bool finite = std::isfinite(skin_) && std::isfinite(s.halfWidth) && s.halfWidth > 0;
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        if (s.number[t] > 0) finite = finite && std::isfinite(s.diam[t]) && s.diam[t] >= 0;
+        for (int i = 0; i < s.number[t]; i++) {
+            int slot = t * kPerType + i;
+            const double* x = s.loc[t][i].v;
+            finite = finite && std::isfinite(x[0]) && std::isfinite(x[1]) && std::isfinite(x[2]);
+            rank_[slot] = nActive_;
+            active_[nActive_++] = slot;
+            std::memcpy(built_[slot], x, sizeof built_[slot]);
+        }
+    }
+    if (!finite) return false;
+    rebuilds_++;
+
+    // Cells at least as wide as the longest list reach of uncharged pairs;
+    // pairs of two charged types are listed whatever their distance.
+    double reach = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int u = t; u < CSimulation::kTypes; u++) {
+            if (s.number[t] == 0 || s.number[u] == 0 || pc_[t][u].charged) continue;
+            reach = std::max(reach, std::sqrt(std::max(pc_[t][u].forceList2, pc_[t][u].nearList2)));
+        }
+    double width = 2.0 * s.halfWidth;
+    double cells = reach > 0 ? std::floor(width / (reach * kCellWiden)) : 1.0;
+    grid_ = static_cast<int>(std::clamp(cells, 1.0, static_cast<double>(kMaxGrid)));
+    cellScale_ = grid_ / width;
+    int cellCount = grid_ * grid_ * grid_;
+    std::fill(cellStart_.begin(), cellStart_.begin() + cellCount + 1, 0);
+    std::fill(std::begin(chargedMask_), std::end(chargedMask_), 0);
+    for (int n = 0; n < nActive_; n++) {
+        int slot = active_[n];
+        const double* x = built_[slot];
+        int c[3];
+        for (int axis = 0; axis < 3; axis++) c[axis] = cellIndex(x[axis]);
+        cellOf_[n] = (c[2] * grid_ + c[1]) * grid_ + c[0];
+        cellStart_[cellOf_[n] + 1]++;
+        int t = typeOf(slot);
+        if (s.charge[t] != 0.0) chargedMask_[slot >> 6] |= std::uint64_t(1) << (slot & 63);
+    }
+    for (int c = 0; c < cellCount; c++) cellStart_[c + 1] += cellStart_[c];
+    int fill[kMaxGrid * kMaxGrid * kMaxGrid];
+    std::copy(cellStart_.begin(), cellStart_.begin() + cellCount, fill);
+    for (int n = 0; n < nActive_; n++) {
+        int q = fill[cellOf_[n]]++;
+        int slot = active_[n];
+        cellSlots_[q] = slot;
+        cellX_[q] = built_[slot][0];
+        cellY_[q] = built_[slot][1];
+        cellZ_[q] = built_[slot][2];
+    }
+
+    // Rows of the first atoms are the longest (they list every later
+    // partner), so the first part takes fewer atoms.
+    buildSplit_ = static_cast<int>(nActive_ * 0.293);
+    if (threads_ == 2 && nActive_ >= twoThreadMinimum) {
+        runOnBoth(&CFastEngine::buildPart);
+    } else {
+        buildSplit_ = nActive_;
+        buildPart(0);
+    }
+    joinRows(rowForce_, rowForceStart_, forceNbr_, forceStart_);
+    joinRows(rowNear_, rowNearStart_, nearNbr_, nearStart_);
+
+    // Split points that share the listed pairs evenly between two threads.
+    splitForce_ = splitAt(forceStart_);
+    splitNear_ = splitAt(nearStart_);
+    listUsable_ = true;
+    if (threads_ == 2) buildIncoming();
+    return true;
+}
+
+int CFastEngine::cellIndex(double x) const
+{
+    double f = std::floor((x + sim_.halfWidth) * cellScale_);
+    if (!(f >= 0.0)) f = 0.0;
+    if (f > grid_ - 1) f = grid_ - 1;
+    return static_cast<int>(f);
+}
+
+int CFastEngine::splitAt(const std::vector<int>& start) const
+{
+    int total = start[nActive_];
+    return static_cast<int>(std::lower_bound(start.begin(), start.begin() + nActive_, total / 2) - start.begin());
+}
+
+void CFastEngine::joinRows(std::vector<int>* rows, std::vector<int>* rowStart, std::vector<int>& out,
+                           std::vector<int>& start)
+{
+    int first = static_cast<int>(rows[0].size());
+    int parts = buildSplit_ < nActive_ ? 2 : 1;
+    int total = first + (parts == 2 ? static_cast<int>(rows[1].size()) : 0);
+    out.resize(total);
+    std::copy(rows[0].begin(), rows[0].end(), out.begin());
+    for (int n = 0; n < buildSplit_; n++) start[n] = rowStart[0][n];
+    if (parts == 2) {
+        std::copy(rows[1].begin(), rows[1].end(), out.begin() + first);
+        for (int n = buildSplit_; n < nActive_; n++) start[n] = first + rowStart[1][n - buildSplit_];
+    }
+    start[nActive_] = total;
+}
+
+// Invariants of the rows built here: the force row of an atom holds every
+// later atom (higher slot) within its pair's force reach plus the skin, the
+// near row every later atom within contact and energy-pairing reach plus the
+// skin; pairs of two charged types are in both whatever their distance; each
+// pair is stored once, in the row of its first atom, and every row ascends.
+// A pair left out is therefore farther apart than its reach as long as no
+// atom has moved more than half the skin since the build.
+void CFastEngine::buildPart(int part)
+{
+    const CSimulation& s = sim_;
+    int first = part == 0 ? 0 : buildSplit_;
+    int last = part == 0 ? buildSplit_ : nActive_;
+    std::vector<int>& forceRows = rowForce_[part];
+    std::vector<int>& nearRows = rowNear_[part];
+    std::vector<int>& forceStart = rowForceStart_[part];
+    std::vector<int>& nearStart = rowNearStart_[part];
+    forceRows.clear();
+    nearRows.clear();
+    for (int n = first; n < last; n++) {
+        forceStart[n - first] = static_cast<int>(forceRows.size());
+        nearStart[n - first] = static_cast<int>(nearRows.size());
+        int k = active_[n];
+        int t = typeOf(k);
+        const double x = built_[k][0], y = built_[k][1], z = built_[k][2];
+        std::uint64_t forceBits[kWords] = {}, nearBits[kWords] = {};
+        int cx = cellIndex(x), cy = cellIndex(y), cz = cellIndex(z);
+        for (int gz = std::max(cz - 1, 0); gz <= std::min(cz + 1, grid_ - 1); gz++)
+            for (int gy = std::max(cy - 1, 0); gy <= std::min(cy + 1, grid_ - 1); gy++)
+                for (int gx = std::max(cx - 1, 0); gx <= std::min(cx + 1, grid_ - 1); gx++) {
+                    int c = (gz * grid_ + gy) * grid_ + gx;
+                    const int* begin = cellSlots_.data() + cellStart_[c];
+                    const int* end = cellSlots_.data() + cellStart_[c + 1];
+                    int q = static_cast<int>(std::upper_bound(begin, end, k) - cellSlots_.data());
+                    for (int qEnd = cellStart_[c + 1]; q < qEnd; q++) {
+                        int l = cellSlots_[q];
+                        const PairConstants& pc = pc_[t][typeOf(l)];
+                        double dx = x - cellX_[q], dy = y - cellY_[q], dz = z - cellZ_[q];
+                        double r2 = dx * dx + dy * dy + dz * dz;
+                        std::uint64_t bit = std::uint64_t(1) << (l & 63);
+                        if (r2 <= pc.forceList2) forceBits[l >> 6] |= bit;
+                        if (r2 <= pc.nearList2) nearBits[l >> 6] |= bit;
+                    }
+                }
+        if (s.charge[t] != 0.0) {
+            int w0 = (k + 1) >> 6;
+            for (int w = w0; w < kWords; w++) {
+                std::uint64_t mask = chargedMask_[w];
+                if (w == w0) mask &= ~std::uint64_t(0) << ((k + 1) & 63);
+                nearBits[w] |= mask;
+                if (s.potentialUsed) forceBits[w] |= mask;
+            }
+        }
+        for (int w = (k + 1) >> 6; w < kWords; w++) {
+            for (std::uint64_t bits = forceBits[w]; bits; bits &= bits - 1)
+                forceRows.push_back(w * 64 + std::countr_zero(bits));
+            for (std::uint64_t bits = nearBits[w]; bits; bits &= bits - 1)
+                nearRows.push_back(w * 64 + std::countr_zero(bits));
+        }
+    }
+    forceStart[last - first] = static_cast<int>(forceRows.size());
+    nearStart[last - first] = static_cast<int>(nearRows.size());
+}
+
+bool CFastEngine::movedTooFar(int slot) const
+{
+    const double* x = sim_.loc[typeOf(slot)][indexOf(slot)].v;
+    double dx = x[0] - built_[slot][0], dy = x[1] - built_[slot][1], dz = x[2] - built_[slot][2];
+    return !(dx * dx + dy * dy + dz * dz <= moveLimit2_);
+}
+
+bool CFastEngine::anyMovedTooFar() const
+{
+    for (int n = 0; n < nActive_; n++)
+        if (movedTooFar(active_[n])) return true;
+    return false;
+}
+
+const int* CFastEngine::forceRow(int slot, int& count) const
+{
+    int n = rank_[slot];
+    count = forceStart_[n + 1] - forceStart_[n];
+    return forceNbr_.data() + forceStart_[n];
+}
+
+const int* CFastEngine::nearRow(int slot, int& count) const
+{
+    int n = rank_[slot];
+    count = nearStart_[n + 1] - nearStart_[n];
+    return nearNbr_.data() + nearStart_[n];
+}
+
+// ---------------------------------------------------------------- threads
+
+void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
+{
+    if (!worker_.joinable()) worker_ = std::thread(&CFastEngine::workerLoop, this);
+    job_ = job;
+    unsigned generation = jobGeneration_.load(std::memory_order_relaxed) + 1;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        jobGeneration_.store(generation, std::memory_order_release);
+    }
+    if (workerSleeping_.load(std::memory_order_acquire)) wake_.notify_one();
+    (this->*job)(0);
+    while (doneGeneration_.load(std::memory_order_acquire) != generation) spinPause();
+}
+
+void CFastEngine::spinPause()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+// The worker spins briefly between jobs (the phases of a step follow each
+// other within microseconds) and sleeps when no job comes, between ticks.
+void CFastEngine::workerLoop()
+{
+    unsigned seen = 0;
+    for (;;) {
+        unsigned generation;
+        int spins = 0;
+        while ((generation = jobGeneration_.load(std::memory_order_acquire)) == seen) {
+            if (stopping_.load(std::memory_order_relaxed)) return;
+            if (++spins < 200000) {
+                spinPause();
+                continue;
+            }
+            std::unique_lock<std::mutex> lock(mutex_);
+            workerSleeping_.store(true, std::memory_order_release);
+            wake_.wait(lock, [&] { return stopping_.load() || jobGeneration_.load() != seen; });
+            workerSleeping_.store(false, std::memory_order_release);
+            if (stopping_.load()) return;
+            spins = 0;
+        }
+        if (stopping_.load()) return;
+        seen = generation;
+        (this->*job_)(1);
+        doneGeneration_.store(generation, std::memory_order_release);
+    }
+}

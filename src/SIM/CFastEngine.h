@@ -1,0 +1,145 @@
+// The fast engine: the same integration step as the reference loops of
+// CSimulation, bit for bit, with the pair passes restricted to neighbour
+// lists and, for large systems, the pair terms shared between two threads.
+//
+// Why the results stay identical: every floating-point operation of the
+// reference is performed on the same operands in the same order. Pairs are
+// skipped only when they cannot act (too far apart for the force, the contact
+// and the energy-pairing reach), each atom's partners are listed in ascending
+// pair order, and every per-atom sum is formed in the reference order:
+// partners listed before the atom, its floor term, partners after it.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class CSimulation;
+
+class CFastEngine {
+public:
+    static constexpr int kMaxAtoms = 1600;
+    static constexpr int kPerType = 400;
+    static constexpr int kWords = (kMaxAtoms + 63) / 64;
+
+    explicit CFastEngine(CSimulation& simulation);
+    ~CFastEngine();
+    CFastEngine(const CFastEngine&) = delete;
+    CFastEngine& operator=(const CFastEngine&) = delete;
+
+    // One timer tick, exactly as CSimulation's reference MDCALCIterate.
+    // threads: 1 or 2; small systems run on one thread whatever is asked.
+    void iterate(int threads);
+
+    // ---- neighbour lists, exposed for checking them against brute force.
+    // Prepares the per-type constants and builds both lists from the
+    // current positions; false when the state cannot be listed (positions
+    // or diameters that are not finite), in which case the engine runs the
+    // reference loops.
+    bool rebuild();
+    // Partners (slot indices t * 400 + i, ascending, all greater than slot)
+    // of the atom in the given slot: the force list reaches every pair that
+    // can feel a force, the near list every pair within contact or
+    // energy-pairing reach. Valid after rebuild().
+    const int* forceRow(int slot, int& count) const;
+    const int* nearRow(int slot, int& count) const;
+    // The skin added to every reach, in metres.
+    double skin() const { return skin_; }
+    // Counts for the benchmark's profile.
+    long long rebuildCount() const { return rebuilds_; }
+    long long forcePairCount() const { return static_cast<long long>(forceNbr_.size()); }
+    long long nearPairCount() const { return static_cast<long long>(nearNbr_.size()); }
+
+    // Relative skin: the list reach is the interaction reach plus this
+    // fraction of the largest diameter. Tunable for measurements.
+    double skinFraction = 0.35;
+    // Below this many atoms a second thread costs more than it saves.
+    int twoThreadMinimum = 600;
+
+private:
+    struct PairConstants {
+        double m = 0, m2 = 0, cut2 = 0;   // mean diameter, its square, 9 m^2
+        double eps4 = 0, eps24 = 0;       // 4 eps, 24 eps
+        double c = 0, b = 0;              // Coulomb product, core strength
+        double contact2 = 0;              // contact reach d^2 (d = m)
+        double reach2 = 0;                // energy-pairing reach squared
+        bool charged = false;             // both types charged: no cut-off
+        double forceList2 = 0, nearList2 = 0;  // list reaches squared
+    };
+
+    CSimulation& sim_;
+    PairConstants pc_[4][4];
+    bool listUsable_ = false;
+    double skin_ = 0, moveLimit2_ = 0;
+    long long rebuilds_ = 0;
+    int threads_ = 1;
+
+    int nActive_ = 0;
+    int active_[kMaxAtoms];          // active slots, ascending
+    int rank_[kMaxAtoms];            // slot -> position in active_
+    double built_[kMaxAtoms][3];     // positions at the last build
+
+    // Rows in CSR form, indexed by slot.
+    std::vector<int> forceStart_, nearStart_;
+    std::vector<int> forceNbr_, nearNbr_;
+
+    // Cell grid for the build.
+    std::vector<int> cellStart_, cellOf_, cellSlots_;
+    std::vector<double> cellX_, cellY_, cellZ_;
+    std::vector<int> rowForce_[2], rowNear_[2];  // per-thread row buffers
+    std::vector<int> rowForceStart_[2], rowNearStart_[2];
+    int grid_ = 1;
+    double cellScale_ = 1.0;         // cells per metre
+    std::uint64_t chargedMask_[kWords] = {};  // slots of charged types
+    int buildSplit_ = 0;             // active index where the second part's rows begin
+
+    // Two-thread force pass: pair terms stored once per listed pair, then
+    // gathered per atom in the reference order.
+    std::vector<double> termDir_, termF_, termE_;
+    std::vector<char> termActs_;
+    std::vector<int> incStart_, incPos_;
+    double floorF_[kMaxAtoms], floorE_[kMaxAtoms];
+    char floorActs_[kMaxAtoms];
+
+    // Persistent worker for the second thread.
+    std::thread worker_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::atomic<unsigned> jobGeneration_{0};
+    std::atomic<unsigned> doneGeneration_{0};
+    void (CFastEngine::*job_)(int) = nullptr;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> workerSleeping_{false};
+
+    void prepareConstants();
+    int cellIndex(double x) const;
+    int splitAt(const std::vector<int>& start) const;
+    void joinRows(std::vector<int>* rows, std::vector<int>* rowStart, std::vector<int>& out, std::vector<int>& start);
+    void buildRows(int first, int last, int part);
+    bool movedTooFar(int slot) const;
+    bool anyMovedTooFar() const;
+
+    void collide();
+    void collidePairsFrom(int activeIndex, int partnerSlot);
+    int firstContact(int first, int last) const;  // near-list position or -1
+    void forces();
+    void forcesSerial();
+    void forcesTerms(int part);
+    void forcesGather(int part);
+    void buildPart(int part);
+    void contactPart(int part);
+    void buildIncoming();
+    void energyAdj();
+
+    // Runs (this->*job)(0) here and (this->*job)(1) on the worker, and
+    // returns when both are done.
+    void runOnBoth(void (CFastEngine::*job)(int));
+    void workerLoop();
+    static void spinPause();
+    int splitForce_ = 0;            // active index splitting the listed pairs in half
+    int splitNear_ = 0;
+    int contactFound_[2] = {};      // first contact per part, as near-list position
+};

@@ -1,0 +1,405 @@
+// CFastEngine: the three pair passes (contacts, forces, energy pairing) over
+// the neighbour lists, each in the reference's pair order.
+#include <algorithm>
+#include <cmath>
+
+#include "CFastEngine.h"
+#include "CSimulation.h"
+
+namespace {
+const double kFloorOffset = 0.62246;
+const double kFloorRange = 3.0;
+
+inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
+inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
+
+inline void pairPotential(double invR, double sigma, double eps4, double eps24, double c, double b, double& force,
+                          double& energy)
+{
+    double sa = sigma * invR;
+    double p = sa * sa;
+    double s6 = p * p * p;
+    double s12 = s6 * s6;
+    energy = eps4 * (s12 - s6) + invR * c + b * s12;
+    force = eps24 * invR * (2.0 * s12 - s6) + invR * invR * c + 12.0 * invR * b * s12;
+}
+
+inline void pairEnergyChanges(double& a, double& b)
+{
+    double s = a + b;
+    bool negPos = a < 0 && b > 0;
+    bool posNeg = a > 0 && b < 0;
+    if (!(negPos || posNeg)) return;
+    bool toSecond = negPos ? (s >= 0) : (s < 0);
+    a = toSecond ? 0.0 : s;
+    b = toSecond ? s : 0.0;
+}
+
+// The contact test of the reference, in its two forms (hard spheres compare
+// the difference, soft ones the squares; they agree for finite values, and
+// the same form keeps them agreeing for the others too).
+inline bool inContact(double r2, double d2, bool potentialUsed)
+{
+    return potentialUsed ? r2 < d2 : r2 - d2 < 0;
+}
+}  // namespace
+
+// ---------------------------------------------------------------- contacts
+
+void CFastEngine::collide()
+{
+    CSimulation& s = sim_;
+    for (double& p : s.dptot) p = 0.0;
+    double f = s.potentialUsed ? 1.0 : 2.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        double m = s.mass[t];
+        double limit = s.halfWidth - s.diam[t] / 2.0;
+        for (int i = 0; i < s.number[t]; i++) {
+            double* c = s.loc[t][i].v;
+            double* v = s.vel[t][i].v;
+            for (int axis = 0; axis < 3; axis++) {
+                if (c[axis] < -limit) {
+                    c[axis] = c[axis] + (-limit - c[axis]) * f;
+                    v[axis] = -v[axis];
+                    s.dptot[t] += 2.0 * m * std::fabs(v[axis]);
+                    s.dptot[4] += 2.0 * m * std::fabs(v[axis]);
+                    if (axis == 2 && s.floorTempUsed) s.applyHeatBath(t, i);
+                } else if (c[axis] > limit) {
+                    c[axis] = c[axis] - (c[axis] - limit) * f;
+                    v[axis] = -v[axis];
+                    s.dptot[t] += 2.0 * m * std::fabs(v[axis]);
+                    s.dptot[4] += 2.0 * m * std::fabs(v[axis]);
+                }
+            }
+        }
+    }
+    if (s.pistonUsed) s.collideWithPiston();
+
+    if (!listUsable_ || anyMovedTooFar()) {
+        if (!rebuild()) {
+            collidePairsFrom(0, 1);
+            return;
+        }
+    }
+    // Until the first contact in pair order nothing moves, so it can be
+    // searched for on both threads; from there on, contacts are resolved one
+    // after the other, each seeing the moves of those before it.
+    int first;
+    if (threads_ == 2) {
+        runOnBoth(&CFastEngine::contactPart);
+        first = contactFound_[0] >= 0 ? contactFound_[0] : contactFound_[1];
+    } else {
+        first = firstContact(0, nActive_);
+    }
+    if (first < 0) return;
+    int n = static_cast<int>(std::upper_bound(nearStart_.begin(), nearStart_.begin() + nActive_ + 1, first) -
+                             nearStart_.begin()) - 1;
+    bool soft = s.potentialUsed;
+    for (; n < nActive_; n++) {
+        int k = active_[n];
+        int t = typeOf(k), i = indexOf(k);
+        for (int q = std::max(first, nearStart_[n]); q < nearStart_[n + 1]; q++) {
+            int l = nearNbr_[q];
+            int u = typeOf(l), j = indexOf(l);
+            const double* a = s.loc[t][i].v;
+            const double* b = s.loc[u][j].v;
+            double dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
+            if (!inContact(dx * dx + dy * dy + dz * dz, pc_[t][u].m2, soft)) continue;
+            s.collideAtomPair(t, i, u, j);
+            if (movedTooFar(k) || movedTooFar(l)) {
+                // The list no longer covers every pair this contact may have
+                // brought within reach: finish the pass over all pairs.
+                collidePairsFrom(n, rank_[l] + 1);
+                rebuild();
+                return;
+            }
+        }
+    }
+}
+
+// All pairs from (active n, active partnerRank) onwards, in pair order.
+void CFastEngine::collidePairsFrom(int n, int partnerRank)
+{
+    CSimulation& s = sim_;
+    for (; n < nActive_; n++, partnerRank = n + 1) {
+        int k = active_[n];
+        for (int b = partnerRank; b < nActive_; b++) {
+            int l = active_[b];
+            s.collideAtomPair(typeOf(k), indexOf(k), typeOf(l), indexOf(l));
+        }
+    }
+}
+
+int CFastEngine::firstContact(int first, int last) const
+{
+    const CSimulation& s = sim_;
+    bool soft = s.potentialUsed;
+    for (int n = first; n < last; n++) {
+        int k = active_[n];
+        int t = typeOf(k);
+        const double* a = s.loc[t][indexOf(k)].v;
+        const double x = a[0], y = a[1], z = a[2];
+        for (int q = nearStart_[n]; q < nearStart_[n + 1]; q++) {
+            int l = nearNbr_[q];
+            int u = typeOf(l);
+            const double* b = s.loc[u][indexOf(l)].v;
+            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
+            if (inContact(dx * dx + dy * dy + dz * dz, pc_[t][u].m2, soft)) return q;
+        }
+    }
+    return -1;
+}
+
+void CFastEngine::contactPart(int part)
+{
+    contactFound_[part] = part == 0 ? firstContact(0, splitNear_) : firstContact(splitNear_, nActive_);
+}
+
+// ---------------------------------------------------------------- forces
+
+void CFastEngine::forces()
+{
+    CSimulation& s = sim_;
+    if (!s.potentialUsed || !listUsable_) {
+        s.MDCALCCalcAcc();
+        return;
+    }
+    if (threads_ != 2) {
+        forcesSerial();
+        return;
+    }
+    s.PEnergy[4] = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
+    runOnBoth(&CFastEngine::forcesTerms);
+    runOnBoth(&CFastEngine::forcesGather);
+    // The floor's share of the totals, added in atom order as the reference does.
+    for (int n = 0; n < nActive_; n++) {
+        int k = active_[n];
+        if (!floorActs_[k]) continue;
+        int t = typeOf(k);
+        s.PEnergy[t] += floorE_[k];
+        s.PEnergy[4] += floorE_[k];
+        s.dptot[t] += s.timeStep * floorF_[k];
+        s.dptot[4] += s.timeStep * floorF_[k];
+    }
+}
+
+// One thread: each pair's terms go straight to both atoms. Atom k's sums
+// already hold the terms of its earlier partners when its turn comes; then
+// its floor term, then its later partners, as in the reference.
+void CFastEngine::forcesSerial()
+{
+    CSimulation& s = sim_;
+    s.PEnergy[4] = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        s.PEnergy[t] = 0.0;
+        for (int i = 0; i < s.number[t]; i++) {
+            s.acc[t][i].init();
+            s.aPEnergy[t][i] = 0.0;
+        }
+    }
+    for (int n = 0; n < nActive_; n++) {
+        int k = active_[n];
+        int t = typeOf(k), i = indexOf(k);
+        double d = s.diam[t];
+        double h = s.loc[t][i].getZ() + s.halfWidth + kFloorOffset * d;
+        if (h <= kFloorRange * d) {
+            double force, energy;
+            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+            s.acc[t][i].v[2] += s.invm[t] * force;
+            s.aPEnergy[t][i] += energy;
+            s.PEnergy[t] += energy;
+            s.PEnergy[4] += energy;
+            s.dptot[t] += s.timeStep * force;
+            s.dptot[4] += s.timeStep * force;
+        }
+        const double x = s.loc[t][i].v[0], y = s.loc[t][i].v[1], z = s.loc[t][i].v[2];
+        double ax = s.acc[t][i].v[0], ay = s.acc[t][i].v[1], az = s.acc[t][i].v[2];
+        double pe = s.aPEnergy[t][i];
+        const double imt = s.invm[t];
+        for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q++) {
+            int l = forceNbr_[q];
+            int u = typeOf(l), j = indexOf(l);
+            const PairConstants& pc = pc_[t][u];
+            const double* b = s.loc[u][j].v;
+            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
+            double r2 = dx * dx + dy * dy + dz * dz;
+            if (r2 <= pc.m2) continue;
+            if (r2 > pc.cut2 && !pc.charged) continue;
+            double r = std::sqrt(r2);
+            if (r != 0.0) {
+                double inv = 1.0 / r;
+                dx *= inv;
+                dy *= inv;
+                dz *= inv;
+            }
+            double force, energy;
+            pairPotential(1.0 / r, pc.m, pc.eps4, pc.eps24, pc.c, pc.b, force, energy);
+            double fi = imt * force;
+            ax += dx * fi;
+            ay += dy * fi;
+            az += dz * fi;
+            double fj = s.invm[u] * force;
+            double* aj = s.acc[u][j].v;
+            aj[0] -= dx * fj;
+            aj[1] -= dy * fj;
+            aj[2] -= dz * fj;
+            double halfEnergy = energy / 2.0;
+            pe += halfEnergy;
+            s.aPEnergy[u][j] += halfEnergy;
+        }
+        s.acc[t][i].setXYZ(ax, ay, az);
+        s.aPEnergy[t][i] = pe;
+    }
+    // Potential and total energy receive the same terms in the same order.
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < s.number[t]; i++) s.aTEnergy[t][i] = s.aPEnergy[t][i];
+}
+
+// Two threads, first half: every listed pair's unit direction, force and
+// half energy, computed once.
+void CFastEngine::forcesTerms(int part)
+{
+    const CSimulation& s = sim_;
+    int first = part == 0 ? 0 : splitForce_;
+    int last = part == 0 ? splitForce_ : nActive_;
+    for (int n = first; n < last; n++) {
+        int k = active_[n];
+        int t = typeOf(k);
+        const double* a = s.loc[t][indexOf(k)].v;
+        const double x = a[0], y = a[1], z = a[2];
+        for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q++) {
+            int l = forceNbr_[q];
+            int u = typeOf(l);
+            const PairConstants& pc = pc_[t][u];
+            const double* b = s.loc[u][indexOf(l)].v;
+            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
+            double r2 = dx * dx + dy * dy + dz * dz;
+            if (r2 <= pc.m2 || (r2 > pc.cut2 && !pc.charged)) {
+                termActs_[q] = 0;
+                continue;
+            }
+            double r = std::sqrt(r2);
+            if (r != 0.0) {
+                double inv = 1.0 / r;
+                dx *= inv;
+                dy *= inv;
+                dz *= inv;
+            }
+            double force, energy;
+            pairPotential(1.0 / r, pc.m, pc.eps4, pc.eps24, pc.c, pc.b, force, energy);
+            termDir_[3 * q] = dx;
+            termDir_[3 * q + 1] = dy;
+            termDir_[3 * q + 2] = dz;
+            termF_[q] = force;
+            termE_[q] = energy / 2.0;
+            termActs_[q] = 1;
+        }
+    }
+}
+
+// Two threads, second half: each atom's sums in the reference order, from
+// the stored terms: earlier partners (ascending), floor, later partners.
+void CFastEngine::forcesGather(int part)
+{
+    CSimulation& s = sim_;
+    int split = nActive_ / 2;
+    int first = part == 0 ? 0 : split;
+    int last = part == 0 ? split : nActive_;
+    for (int n = first; n < last; n++) {
+        int k = active_[n];
+        int t = typeOf(k), i = indexOf(k);
+        const double im = s.invm[t];
+        double ax = 0.0, ay = 0.0, az = 0.0, pe = 0.0;
+        for (int p = incStart_[n], pEnd = incStart_[n + 1]; p < pEnd; p++) {
+            int q = incPos_[p];
+            if (!termActs_[q]) continue;
+            double f = im * termF_[q];
+            ax -= termDir_[3 * q] * f;
+            ay -= termDir_[3 * q + 1] * f;
+            az -= termDir_[3 * q + 2] * f;
+            pe += termE_[q];
+        }
+        double d = s.diam[t];
+        double h = s.loc[t][i].getZ() + s.halfWidth + kFloorOffset * d;
+        floorActs_[k] = h <= kFloorRange * d;
+        if (floorActs_[k]) {
+            double force, energy;
+            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+            az += im * force;
+            pe += energy;
+            floorF_[k] = force;
+            floorE_[k] = energy;
+        }
+        for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q++) {
+            if (!termActs_[q]) continue;
+            double f = im * termF_[q];
+            ax += termDir_[3 * q] * f;
+            ay += termDir_[3 * q + 1] * f;
+            az += termDir_[3 * q + 2] * f;
+            pe += termE_[q];
+        }
+        s.acc[t][i].setXYZ(ax, ay, az);
+        s.aPEnergy[t][i] = pe;
+        s.aTEnergy[t][i] = pe;
+    }
+}
+
+// For the gather: each atom's positions in the force list where it is the
+// later atom of the pair, in ascending order of the earlier one.
+void CFastEngine::buildIncoming()
+{
+    int total = forceStart_[nActive_];
+    int cursor[kMaxAtoms + 1] = {};
+    for (int q = 0; q < total; q++) cursor[rank_[forceNbr_[q]] + 1]++;
+    for (int n = 0; n < nActive_; n++) cursor[n + 1] += cursor[n];
+    std::copy(cursor, cursor + nActive_ + 1, incStart_.begin());
+    incPos_.resize(total);
+    for (int q = 0; q < total; q++) incPos_[cursor[rank_[forceNbr_[q]]]++] = q;
+    termDir_.resize(3 * static_cast<size_t>(total));
+    termF_.resize(total);
+    termE_.resize(total);
+    termActs_.resize(total);
+}
+
+// ---------------------------------------------------------------- energies
+
+void CFastEngine::energyAdj()
+{
+    CSimulation& s = sim_;
+    if (!listUsable_) {
+        s.MDCALCEnergyAdj();
+        return;
+    }
+    for (int n = 0; n < nActive_; n++) {
+        int k = active_[n];
+        int t = typeOf(k), i = indexOf(k);
+        const double* a = s.loc[t][i].v;
+        const double x = a[0], y = a[1], z = a[2];
+        double& dEk = s.dE[t][i];
+        for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q++) {
+            int l = nearNbr_[q];
+            int u = typeOf(l), j = indexOf(l);
+            const double* b = s.loc[u][j].v;
+            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
+            if (dx * dx + dy * dy + dz * dz < pc_[t][u].reach2) pairEnergyChanges(dEk, s.dE[u][j]);
+        }
+    }
+
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < s.number[t]; i++) {
+            double w2 = s.nvel[t][i] - 2.0 * s.invm[t] * s.dE[t][i];
+            if (w2 > 0 && s.nvel[t][i] > 0) {
+                s.vel[t][i].muls(std::sqrt(w2 / s.nvel[t][i]));
+                s.nvel[t][i] = s.vel[t][i].norm();
+                s.aKEnergy[t][i] -= s.dE[t][i];
+                s.aTEnergy[t][i] -= s.dE[t][i];
+            } else if (w2 < 0 || (w2 > 0 && s.nvel[t][i] == 0)) {
+                s.tdENotConserved += s.dE[t][i];
+                s.aTEnergy[t][i] -= s.dE[t][i];
+            }
+        }
+
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < s.number[t]; i++) s.paTEnergy[t][i] = s.aTEnergy[t][i];
+}

@@ -1,0 +1,341 @@
+// The fast engine against the reference loops, bit for bit, and its
+// neighbour lists against brute force.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "SIM/CFastEngine.h"
+#include "SIM/CSimulation.h"
+#include "support/ScriptedPlatform.h"
+
+namespace {
+
+bool sanitized() { return std::getenv("QUORVEL_SANITIZED") != nullptr; }
+
+// Total steps for a side-by-side run: fewer in the slow sanitizer build.
+unsigned steps(unsigned normal) { return sanitized() ? std::max(20u, normal / 40) : normal; }
+
+template <class T>
+bool sameBits(const T& a, const T& b)
+{
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+// A simulation with its own platform, run by the engine of the given kind.
+struct EngineRun {
+    ScriptedPlatform platform;
+    std::unique_ptr<CSimulation> sim;
+    EngineRun(int kind, int threads)
+    {
+        sim = std::make_unique<CSimulation>(platform);
+        sim->initWithDefaults();
+        sim->engineKind = kind;
+        sim->engineThreads = threads;
+        sim->fastEngine = std::make_unique<CFastEngine>(*sim);
+        // Two threads even for the small crafted states.
+        if (threads == 2) sim->fastEngine->twoThreadMinimum = 0;
+    }
+};
+
+// The first field in which the two simulations differ in any bit, or "".
+std::string firstDifference(const CSimulation& a, const CSimulation& b)
+{
+#define SAME(field) \
+    if (!sameBits(a.field, b.field)) return #field
+    SAME(number);
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < a.number[t]; i++) {
+            std::string at = "[" + std::to_string(t) + "][" + std::to_string(i) + "]";
+            if (!sameBits(a.loc[t][i].v, b.loc[t][i].v)) return "loc" + at;
+            if (!sameBits(a.vel[t][i].v, b.vel[t][i].v)) return "vel" + at;
+            if (!sameBits(a.acc[t][i].v, b.acc[t][i].v)) return "acc" + at;
+            if (!sameBits(a.aKEnergy[t][i], b.aKEnergy[t][i])) return "aKEnergy" + at;
+            if (!sameBits(a.aPEnergy[t][i], b.aPEnergy[t][i])) return "aPEnergy" + at;
+            if (!sameBits(a.aTEnergy[t][i], b.aTEnergy[t][i])) return "aTEnergy" + at;
+            if (!sameBits(a.paTEnergy[t][i], b.paTEnergy[t][i])) return "paTEnergy" + at;
+            if (!sameBits(a.nvel[t][i], b.nvel[t][i])) return "nvel" + at;
+            if (!sameBits(a.dE[t][i], b.dE[t][i])) return "dE" + at;
+        }
+    SAME(iterations);
+    SAME(elapsedTime);
+    SAME(pistonZ);
+    SAME(pistonV);
+    SAME(dptot);
+    SAME(area);
+    SAME(volume);
+    SAME(pressure);
+    SAME(temperature);
+    SAME(KEnergy);
+    SAME(PEnergy);
+    SAME(TEnergy);
+    SAME(vsq);
+    SAME(avgvsq);
+    SAME(TCVolume);
+    SAME(TCPressure);
+    SAME(TCTemperature);
+    SAME(TCKEnergy);
+    SAME(TCPEnergy);
+    SAME(TCTEnergy);
+    SAME(TCavgvsq);
+    SAME(sqrtTCavgvsq);
+    SAME(histogram);
+    SAME(TCHistogram);
+    SAME(record);
+    SAME(oldPart);
+    SAME(newPart);
+    SAME(tdE);
+    SAME(tdEPercent);
+    SAME(tdENotConserved);
+#undef SAME
+    return "";
+}
+
+// The reference, the fast engine on one thread and on two, prepared alike.
+struct SideBySide {
+    EngineRun runs[3] = {EngineRun(0, 1), EngineRun(1, 1), EngineRun(1, 2)};
+
+    template <class Prepare>
+    explicit SideBySide(Prepare prepare)
+    {
+        for (EngineRun& run : runs) prepare(*run.sim);
+    }
+
+    // Runs the given number of steps, ticks of stepsPerTick, comparing after
+    // every tick. Each tick starts every engine from the same random state,
+    // so the heat bath draws the same numbers.
+    void expectIdentical(unsigned totalSteps, unsigned stepsPerTick, const std::string& what)
+    {
+        for (EngineRun& run : runs) run.sim->setIPD(stepsPerTick);
+        for (unsigned tick = 0; tick * stepsPerTick < totalSteps; tick++) {
+            for (EngineRun& run : runs) {
+                srandom(1000 + tick);
+                run.sim->MDCALCIterate();
+            }
+            for (int k = 1; k < 3; k++) {
+                std::string diff = firstDifference(*runs[0].sim, *runs[k].sim);
+                ASSERT_EQ(diff, "") << what << ": fast engine on " << k << " thread(s) differs after step "
+                                    << runs[0].sim->iterations;
+            }
+        }
+    }
+};
+
+void load(CSimulation& s, const std::string& file)
+{
+    s.setOpenPath(std::string(QUORVEL_BENCH_DIR) + "/" + file);
+    ASSERT_TRUE(s.readInputFile()) << file;
+}
+
+// Atoms of mixed sizes scattered at random (overlaps and all) in a box of
+// half-width 1.5e-9 m, with thermal-scale velocities.
+void scatter(CSimulation& s, int perType, unsigned seed)
+{
+    std::mt19937_64 rng(seed);
+    std::uniform_real_distribution<double> where(-1.5e-9, 1.5e-9), speed(-400, 400);
+    // The default atoms are placed by random(), differently in every simulation.
+    for (int t = 0; t < 4; t++) s.number[t] = 0;
+    s.totalAtoms = 0;
+    s.setHalfWidth(1.5e-9);
+    const double diam[4] = {3e-10, 2.2e-10, 3.6e-10, 2.8e-10};
+    const double mass[4] = {5e-26, 3e-26, 8e-26, 4e-26};
+    for (int t = 0; t < 4; t++) {
+        s.diam[t] = diam[t];
+        s.mass[t] = mass[t];
+        s.invm[t] = 1.0 / mass[t];
+        for (int i = 0; i < perType; i++)
+            s.addOneAtomAtLocationWithVelocity(t, where(rng), where(rng), where(rng), speed(rng), speed(rng),
+                                               speed(rng));
+    }
+    for (int t = 0; t < 4; t++)
+        for (int u = t; u < 4; u++) s.LJeps[t][u] = 1e-21 * (1 + 0.1 * (t + u));
+    s.timeStep = 1e-14;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- identity
+
+TEST(FastEngineIdentity, EveryBenchScenario)
+{
+    struct Case {
+        const char* file;
+        unsigned steps;
+    } cases[] = {{"liquid-1600.txt", 1000}, {"lj-gas-1600.txt", 1000}, {"gas-1600.txt", 1000},
+                 {"liquid-400.txt", 3000},  {"charged-800.txt", 1500}, {"piston-bath-800.txt", 2000}};
+    for (const Case& c : cases) {
+        SideBySide runs([&](CSimulation& s) { load(s, c.file); });
+        runs.expectIdentical(steps(c.steps), 100, c.file);
+        if (HasFatalFailure()) return;
+    }
+}
+
+// Every combination of the switches that change what the step does, on a
+// crowded random state with overlaps, where atoms cross cells and the lists
+// are rebuilt often.
+TEST(FastEngineIdentity, EverySettingOnACrowdedRandomState)
+{
+    for (int setting = 0; setting < 32; setting++) {
+        bool potentials = setting & 1, conserve = setting & 2, charged = setting & 4, bath = setting & 8,
+             piston = setting & 16;
+        SideBySide runs([&](CSimulation& s) {
+            scatter(s, 60, 7 + setting);
+            s.potentialUsed = potentials;
+            s.conserve = conserve;
+            if (charged) {
+                s.charge[0] = 1.6e-20;
+                s.charge[2] = -1.6e-20;
+                s.charge[3] = 0.8e-20;
+            }
+            s.LJepsFloor[1] = 2e-21;
+            s.LJepsFloor[2] = 1e-21;
+            s.floorTempUsed = bath;
+            s.floorTemp = 300;
+            s.pistonUsed = piston;
+            s.pistonZ = 1.2e-9;
+            s.pistonM = 2e-25;
+            s.pistonA = -1e13;
+            s.iterations = 0;
+        });
+        runs.expectIdentical(steps(400), 50, "setting " + std::to_string(setting));
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST(FastEngineIdentity, CraftedStates)
+{
+    struct Crafted {
+        const char* what;
+        void (*prepare)(CSimulation&);
+    } crafted[] = {
+        {"atoms on a lattice of likely cell boundaries, at the walls and beyond them",
+         [](CSimulation& s) {
+             scatter(s, 0, 1);
+             s.potentialUsed = 1;
+             double hw = s.halfWidth;
+             int n = 0;
+             for (int a = 0; a <= 12 && n < 1600; a++)
+                 for (int b = 0; b <= 12 && n < 1600; b += 3)
+                     for (int c = 0; c <= 12 && n < 1600; c += 4, n++)
+                         s.addOneAtomAtLocationWithVelocity(n % 4, -hw + a * hw / 6, -hw + b * hw / 6,
+                                                            -hw + c * hw / 6, (a - 6) * 50.0, 100.0, -80.0);
+             s.addOneAtomAtLocationWithVelocity(0, hw + 1e-10, 0, 0, 300, 0, 0);
+             s.addOneAtomAtLocationWithVelocity(1, 0, -hw - 2e-10, 0, 0, -300, 0);
+         }},
+        {"pairs exactly touching, exactly at the cut-off, overlapping and coincident",
+         [](CSimulation& s) {
+             scatter(s, 0, 2);
+             s.potentialUsed = 1;
+             for (int t = 0; t < 4; t++) s.diam[t] = 3e-10;
+             double m = 3e-10;
+             double xs[] = {0, m, 2 * m, 5 * m, -3 * m, -3 * m + 0.3 * m, 0.5e-9, 0.5e-9};
+             for (int k = 0; k < 8; k++) s.addOneAtomAtLocationWithVelocity(k % 2, xs[k], 0.1e-9 * (k / 6), 0, 10, 0, 0);
+         }},
+        {"a lone atom", [](CSimulation& s) {
+             scatter(s, 0, 3);
+             s.potentialUsed = 1;
+             s.LJepsFloor[0] = 1e-21;
+             s.addOneAtomAtLocationWithVelocity(0, 0.2e-9, -0.1e-9, -1.3e-9, 100, -50, -200);
+         }},
+        {"a full type of 400 in a small box", [](CSimulation& s) {
+             scatter(s, 0, 4);
+             s.potentialUsed = 1;
+             std::mt19937_64 rng(4);
+             std::uniform_real_distribution<double> where(-1.4e-9, 1.4e-9), speed(-300, 300);
+             for (int i = 0; i < 400; i++)
+                 s.addOneAtomAtLocationWithVelocity(0, where(rng), where(rng), where(rng), speed(rng), speed(rng),
+                                                    speed(rng));
+         }},
+        {"hard spheres heavily overlapping", [](CSimulation& s) {
+             scatter(s, 150, 5);
+             s.potentialUsed = 0;
+             s.setHalfWidth(1.2e-9);
+         }},
+    };
+    for (const Crafted& c : crafted) {
+        SideBySide runs([&](CSimulation& s) {
+            c.prepare(s);
+            s.iterations = 0;
+        });
+        runs.expectIdentical(steps(600), 40, c.what);
+        if (HasFatalFailure()) return;
+    }
+}
+
+// Parameters changed between ticks must reach the fast engine's lists.
+TEST(FastEngineIdentity, ParametersChangedBetweenTicks)
+{
+    SideBySide runs([](CSimulation& s) { load(s, "liquid-400.txt"); });
+    runs.expectIdentical(steps(200), 100, "before the changes");
+    for (EngineRun& run : runs.runs) {
+        CSimulation& s = *run.sim;
+        s.setDiam(1, 2.2e-10);
+        s.setCharge(2, 1e-20);
+        s.setCharge(3, -1e-20);
+        s.setHalfWidth(s.halfWidth * 0.97);
+    }
+    runs.expectIdentical(steps(400), 100, "after the changes");
+}
+
+// ---------------------------------------------------------------- lists
+
+// Every pair that can act must be listed, in its first atom's row, and rows
+// ascend without repeats.
+TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
+{
+    for (int trial = 0; trial < (sanitized() ? 3 : 12); trial++) {
+        ScriptedPlatform platform;
+        auto sim = std::make_unique<CSimulation>(platform);
+        CSimulation& s = sim->initWithDefaults();
+        scatter(s, 40 + 90 * (trial % 4), 100 + trial);
+        s.potentialUsed = trial % 3 != 2;
+        if (trial % 2) {
+            s.charge[1] = 1e-20;
+            s.charge[3] = -2e-20;
+        }
+        CFastEngine engine(s);
+        ASSERT_TRUE(engine.rebuild());
+        for (int t = 0; t < 4; t++)
+            for (int i = 0; i < s.number[t]; i++) {
+                int k = t * 400 + i;
+                int forceCount, nearCount;
+                const int* forceRow = engine.forceRow(k, forceCount);
+                const int* nearRow = engine.nearRow(k, nearCount);
+                for (int p = 1; p < forceCount; p++) ASSERT_LT(forceRow[p - 1], forceRow[p]);
+                for (int p = 1; p < nearCount; p++) ASSERT_LT(nearRow[p - 1], nearRow[p]);
+                auto listed = [](const int* row, int count, int l) { return std::binary_search(row, row + count, l); };
+                for (int u = t; u < 4; u++)
+                    for (int j = (u == t ? i + 1 : 0); j < s.number[u]; j++) {
+                        int l = u * 400 + j;
+                        double r = std::sqrt(CVector().equalsSub(s.loc[t][i], s.loc[u][j]).norm());
+                        double m = (s.diam[t] + s.diam[u]) / 2;
+                        bool charged = s.charge[t] != 0 && s.charge[u] != 0;
+                        bool forceActs = s.potentialUsed && (charged || r <= 3 * m);
+                        bool nearActs = charged || r < s.diam[t] + s.diam[u];
+                        if (forceActs) ASSERT_TRUE(listed(forceRow, forceCount, l)) << k << "-" << l << " r " << r;
+                        if (nearActs) ASSERT_TRUE(listed(nearRow, nearCount, l)) << k << "-" << l << " r " << r;
+                        // The skin is a margin, not the whole box.
+                        if (!charged && r > 3 * m + 1.01 * engine.skin())
+                            ASSERT_FALSE(listed(forceRow, forceCount, l));
+                        if (!charged && r > 2 * m + 1.01 * engine.skin())
+                            ASSERT_FALSE(listed(nearRow, nearCount, l));
+                    }
+                for (int p = 0; p < forceCount; p++) ASSERT_GT(forceRow[p], k);
+            }
+    }
+}
+
+TEST(FastEngineLists, RefuseStatesThatCannotBeListed)
+{
+    ScriptedPlatform platform;
+    auto sim = std::make_unique<CSimulation>(platform);
+    CSimulation& s = sim->initWithDefaults();
+    scatter(s, 10, 9);
+    s.loc[2][3].setY(std::nan(""));
+    CFastEngine engine(s);
+    EXPECT_FALSE(engine.rebuild());
+}
