@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -13,6 +14,7 @@ namespace {
 // x = xW * W + x[s], y = yH * H + y[s], width = wW * W + width[s].
 struct CFieldLayout {
     QLabel* CUIDisplay::*field;
+    QLabel* CUIDisplay::*value;  // for a title of the output block: the value field it names
     float font[3];
     double xW; float x[3];
     double yH; float y[3];
@@ -21,30 +23,30 @@ struct CFieldLayout {
 };
 
 constexpr CFieldLayout kLayout[] = {
-    {&CUIDisplay::runFlagField, {16, 20, 24}, 0, {2, 2, 2}, 1, {-22, -26, -30}, 0.33, {-2, 0, -2}, {20, 24, 28}},
-    {&CUIDisplay::timeField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-34, -42, -50}, 1, {-125, -150, -185}, {16, 20, 22}},
-    {&CUIDisplay::ipsField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-48, -58, -70}, 1, {-125, -150, -185}, {16, 20, 22}},
-    {&CUIDisplay::dETitleField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-90, -106, -130}, 0, {40, 50, 60}, {16, 20, 22}},
-    {&CUIDisplay::dEField, {12, 14, 18}, 0, {40, 47, 59}, 1, {-90, -106, -130}, 1, {-165, -197, -245}, {16, 20, 22}},
-    {&CUIDisplay::dENCTitleField, {12, 14, 18}, 0, {2, 2, 2}, 1, {-104, -122, -150}, 1, {-145, -165, -210}, {16, 20, 22}},
-    {&CUIDisplay::dENCField, {12, 14, 18}, 0, {40, 47, 59}, 1, {-118, -138, -170}, 1, {-170, -197, -255}, {16, 20, 22}},
-    {&CUIDisplay::movieFrameField, {12, 16, 18}, 0, {2, 2, 2}, 0, {0, 0, 0}, 0, {200, 200, 200}, {16, 20, 22}},
-    {&CUIDisplay::atomTypeField, {16, 20, 24}, 0.34, {0, 0, 0}, 1, {-22, -26, -30}, 0.66, {-4, -4, -4}, {20, 24, 28}},
-    {&CUIDisplay::KETitleField, {12, 14, 18}, 1, {-124, -146.5, -185}, 1, {-34, -42, -50}, 0, {120, 150, 170}, {16, 20, 22}},
-    {&CUIDisplay::KEField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-34, -42, -50}, 0, {75, 80, 100}, {16, 20, 22}},
-    {&CUIDisplay::PETitleField, {12, 14, 18}, 1, {-123, -145.5, -183}, 1, {-48, -58, -70}, 0, {120, 150, 170}, {16, 20, 22}},
-    {&CUIDisplay::PEField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-48, -58, -70}, 0, {75, 80, 100}, {16, 20, 22}},
-    {&CUIDisplay::TETitleField, {12, 14, 18}, 1, {-124, -146.5, -184.5}, 1, {-62, -74, -90}, 0, {120, 150, 170}, {16, 20, 22}},
-    {&CUIDisplay::TEField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-62, -74, -90}, 0, {75, 80, 100}, {16, 20, 22}},
-    {&CUIDisplay::TempTitleField, {12, 14, 18}, 1, {-121.5, -144, -181}, 1, {-76, -90, -110}, 0, {120, 150, 170}, {16, 20, 22}},
-    {&CUIDisplay::TempField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-76, -90, -110}, 0, {75, 80, 100}, {16, 20, 22}},
-    {&CUIDisplay::PTitleField, {12, 14, 18}, 1, {-120.5, -142.5, -180}, 1, {-90, -106, -130}, 0, {120, 150, 170}, {16, 20, 22}},
-    {&CUIDisplay::PField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-90, -106, -130}, 0, {75, 80, 100}, {16, 20, 22}},
-    {&CUIDisplay::VrmsTitleField, {12, 14, 18}, 1, {-140, -165.5, -209}, 1, {-104, -122, -150}, 0, {138, 160, 210}, {16, 20, 22}},
-    {&CUIDisplay::VrmsField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-104, -122, -150}, 0, {75, 80, 100}, {16, 20, 22}},
-    {&CUIDisplay::VolumeTitleField, {12, 14, 18}, 1, {-128.5, -152, -192}, 1, {-118, -138, -170}, 0, {125, 145, 185}, {16, 20, 22}},
-    {&CUIDisplay::VolumeField, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-118, -138, -170}, 0, {75, 80, 100}, {16, 20, 22}},
-    {&CUIDisplay::recordTypeField, {14, 16, 19}, 0, {-4, -4, -4}, 1, {-134, -158, -194}, 1, {0, 0, 0}, {18, 22, 25}},
+    {&CUIDisplay::runFlagField, nullptr, {16, 20, 24}, 0, {2, 2, 2}, 1, {-22, -26, -30}, 0.33, {-2, 0, -2}, {20, 24, 28}},
+    {&CUIDisplay::timeField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-34, -42, -50}, 1, {-125, -150, -185}, {16, 20, 22}},
+    {&CUIDisplay::ipsField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-48, -58, -70}, 1, {-125, -150, -185}, {16, 20, 22}},
+    {&CUIDisplay::dETitleField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-90, -106, -130}, 0, {40, 50, 60}, {16, 20, 22}},
+    {&CUIDisplay::dEField, nullptr, {12, 14, 18}, 0, {40, 47, 59}, 1, {-90, -106, -130}, 1, {-165, -197, -245}, {16, 20, 22}},
+    {&CUIDisplay::dENCTitleField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-104, -122, -150}, 1, {-145, -165, -210}, {16, 20, 22}},
+    {&CUIDisplay::dENCField, nullptr, {12, 14, 18}, 0, {40, 47, 59}, 1, {-118, -138, -170}, 1, {-170, -197, -255}, {16, 20, 22}},
+    {&CUIDisplay::movieFrameField, nullptr, {12, 16, 18}, 0, {2, 2, 2}, 0, {0, 0, 0}, 0, {200, 200, 200}, {16, 20, 22}},
+    {&CUIDisplay::atomTypeField, nullptr, {16, 20, 24}, 0.34, {0, 0, 0}, 1, {-22, -26, -30}, 0.66, {-4, -4, -4}, {20, 24, 28}},
+    {&CUIDisplay::KETitleField, &CUIDisplay::KEField, {12, 14, 18}, 1, {-124, -146.5, -185}, 1, {-34, -42, -50}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::KEField, nullptr, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-34, -42, -50}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::PETitleField, &CUIDisplay::PEField, {12, 14, 18}, 1, {-123, -145.5, -183}, 1, {-48, -58, -70}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::PEField, nullptr, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-48, -58, -70}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::TETitleField, &CUIDisplay::TEField, {12, 14, 18}, 1, {-124, -146.5, -184.5}, 1, {-62, -74, -90}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::TEField, nullptr, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-62, -74, -90}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::TempTitleField, &CUIDisplay::TempField, {12, 14, 18}, 1, {-121.5, -144, -181}, 1, {-76, -90, -110}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::TempField, nullptr, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-76, -90, -110}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::PTitleField, &CUIDisplay::PField, {12, 14, 18}, 1, {-120.5, -142.5, -180}, 1, {-90, -106, -130}, 0, {120, 150, 170}, {16, 20, 22}},
+    {&CUIDisplay::PField, nullptr, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-90, -106, -130}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::VrmsTitleField, &CUIDisplay::VrmsField, {12, 14, 18}, 1, {-140, -165.5, -209}, 1, {-104, -122, -150}, 0, {138, 160, 210}, {16, 20, 22}},
+    {&CUIDisplay::VrmsField, nullptr, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-104, -122, -150}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::VolumeTitleField, &CUIDisplay::VolumeField, {12, 14, 18}, 1, {-128.5, -152, -192}, 1, {-118, -138, -170}, 0, {125, 145, 185}, {16, 20, 22}},
+    {&CUIDisplay::VolumeField, nullptr, {12, 14, 18}, 1, {-92, -111, -139}, 1, {-118, -138, -170}, 0, {75, 80, 100}, {16, 20, 22}},
+    {&CUIDisplay::recordTypeField, nullptr, {14, 16, 19}, 0, {-4, -4, -4}, 1, {-134, -158, -194}, 1, {0, 0, 0}, {18, 22, 25}},
 };
 
 // A term a * extent + b; the fractional multiples are formed in double
@@ -84,8 +86,11 @@ CUIDisplay::CUIDisplay(CSimulation& simulation, CUIGraph& graph, QWidget* host)
     VrmsTitleField = makeField(host, QObject::tr("Vrms (m/s)"), left, true);
     VrmsField = makeField(host, QString(), left);
     VolumeTitleField = makeField(host, QObject::tr("V (m³)"), left, true);
+    for (QLabel* title : {KETitleField, PETitleField, TETitleField, TempTitleField, PTitleField, VrmsTitleField,
+                          VolumeTitleField})
+        title->setAlignment(right);
     VolumeField = makeField(host, QString(), left);
-    recordTypeField = makeField(host, QString(), Qt::AlignCenter);
+    recordTypeField = makeField(host, QString(), right);
     xmaxField = makeField(host, QString(), right, true);
     xminField = makeField(host, QString(), left, true);
     ymaxField = makeField(host, QString(), right, true);
@@ -275,8 +280,16 @@ void CUIDisplay::setDisplayTextSize(int size, float W, float H)
         QLabel* field = this->*row.field;
         font.setPixelSize(static_cast<int>(row.font[size]));
         field->setFont(font);
-        placeYUp(field, term(row.xW, W, row.x[size]), term(row.yH, H, row.y[size]),
-                 term(row.wW, W, row.width[size]), row.height[size], H);
+        float x = term(row.xW, W, row.x[size]);
+        const float width = term(row.wW, W, row.width[size]);
+        if (row.value) {
+            // A title ends just before its value, right-aligned: the title
+            // texts are as wide as this platform's font makes them.
+            const CFieldLayout* valueRow = std::find_if(std::begin(kLayout), std::end(kLayout),
+                                                        [&row](const CFieldLayout& r) { return r.field == row.value; });
+            x = term(valueRow->xW, W, valueRow->x[size]) - 4 - width;
+        }
+        placeYUp(field, x, term(row.yH, H, row.y[size]), width, row.height[size], H);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -224,7 +225,9 @@ void CUIWindow::createExampleMenu(QMenu* menu)
 {
     const QDir examples(QStringLiteral(":/examples"));
     for (const QString& fileName : examples.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-        QString title = QFileInfo(fileName).completeBaseName().replace('-', ' ');
+        // "2-condensing-on-a-cold-floor.txt" reads "Condensing on a cold floor".
+        QString title = QFileInfo(fileName).completeBaseName();
+        title.remove(QRegularExpression(QStringLiteral("^[0-9]+-"))).replace('-', ' ');
         if (!title.isEmpty()) title[0] = title[0].toUpper();
         const QString path = examples.filePath(fileName);
         QAction* action = menu->addAction(title);

@@ -1,0 +1,188 @@
+// The status fields: texts and formats, visibility groups, the layout of the
+// three text sizes, and the histogram graph.
+#include <QImage>
+
+#include <cmath>
+#include <limits>
+
+#include "support/ui/UiWindowFixture.h"
+#include "UI/CUIGraph.h"
+
+namespace {
+class DisplayTest : public UiWindowTest {
+protected:
+    CUIDisplay& d() { return *window->UIDisplay; }
+    void refresh() { d().drawDisplays(); }
+    std::vector<QLabel*> allFields()
+    {
+        CUIDisplay& x = d();
+        return {x.runFlagField, x.timeField, x.ipsField, x.dETitleField, x.dEField, x.dENCTitleField, x.dENCField,
+                x.atomTypeField, x.KEField, x.PEField, x.TEField, x.TempField, x.PField, x.VrmsField,
+                x.VolumeField, x.recordTypeField, x.xmaxField, x.xminField, x.ymaxField, x.yminField};
+    }
+};
+
+TEST_F(DisplayTest, StateFieldsShowRunTimeAndSpeed)
+{
+    refresh();
+    EXPECT_EQ(d().runFlagField->text(), "STOPPED");
+    s->runFlag = 1;
+    s->timeUnit = 1;
+    s->iterations = 1234;
+    s->ips = 98765.9;
+    refresh();
+    EXPECT_EQ(d().runFlagField->text(), "RUNNING");
+    EXPECT_EQ(d().timeField->text(), "1234 steps");
+    EXPECT_EQ(d().ipsField->text(), "98765 ips");
+    s->timeUnit = 0;
+    s->elapsedTime = 1.2345e-12;
+    refresh();
+    EXPECT_EQ(d().timeField->text(), "1.23e-12 secs");
+    // With the group off, the fields are hidden and keep their old texts.
+    s->stateDisplayFlag = 0;
+    s->runFlag = 0;
+    refresh();
+    EXPECT_TRUE(d().runFlagField->isHidden());
+    EXPECT_EQ(d().runFlagField->text(), "RUNNING");
+}
+
+TEST_F(DisplayTest, AveragingModeInBothTimeUnits)
+{
+    s->timeStep = 1e-14;
+    s->displayTC = 250.7;
+    s->record = 300;
+    const struct { int mode, unit; const char* text; } cases[] = {
+        {0, 0, "INSTANT"},
+        {0, 1, "INSTANT"},
+        {1, 0, "2.5e-12 secs TIME CONSTANT"},
+        {1, 1, "250 steps TIME CONSTANT"},
+        {2, 0, "3.0e-12 secs ACCUMULATED"},
+        {2, 1, "300 steps ACCUMULATED"},
+    };
+    for (const auto& c : cases) {
+        s->recordType = c.mode;
+        s->timeUnit = c.unit;
+        refresh();
+        EXPECT_EQ(d().recordTypeField->text(), c.text) << c.mode << " " << c.unit;
+    }
+}
+
+TEST_F(DisplayTest, OutputsOfTheDisplayedSlot)
+{
+    s->name[1] = "Argon";
+    s->TCKEnergy[1] = 1.5e-20;
+    s->TCKEnergy[4] = 2.25e-19;
+    s->TCVolume = 1e-27;
+    s->displayType = 1;
+    refresh();
+    EXPECT_EQ(d().atomTypeField->text(), "Argon");
+    EXPECT_EQ(d().KEField->text(), "1.50e-20");
+    EXPECT_EQ(d().VolumeField->text(), "1.00e-27");
+    s->displayType = 4;
+    refresh();
+    EXPECT_EQ(d().atomTypeField->text(), "ALL TYPES");
+    EXPECT_EQ(d().KEField->text(), "2.25e-19");
+}
+
+TEST_F(DisplayTest, EnergyDifferenceStandsOutAndNeverReadsNanOrInf)
+{
+    s->energyDiffDisplayFlag = 1;
+    s->tdE = 3e-21;
+    s->tdEPercent = 0.99;
+    refresh();
+    EXPECT_EQ(d().dEField->text(), "3.00e-21 J");
+    EXPECT_FALSE(d().dEField->autoFillBackground());
+    s->tdEPercent = 1.0;
+    refresh();
+    EXPECT_TRUE(d().dEField->autoFillBackground());
+    // A drift over a total energy of zero: the ratio is infinite or undefined.
+    s->tdEPercent = std::numeric_limits<double>::infinity();
+    refresh();
+    EXPECT_TRUE(d().dEField->autoFillBackground());
+    s->tdE = 0.0;
+    s->tdEPercent = std::nan("");
+    s->TCTEnergy[4] = std::nan("");
+    s->TCPressure[4] = -std::numeric_limits<double>::infinity();
+    refresh();
+    EXPECT_FALSE(d().dEField->autoFillBackground());
+    for (QLabel* field : allFields()) {
+        EXPECT_FALSE(field->text().contains("nan", Qt::CaseInsensitive)) << field->text().toStdString();
+        EXPECT_FALSE(field->text().contains("inf ", Qt::CaseInsensitive) || field->text().endsWith("inf"))
+            << field->text().toStdString();
+    }
+    EXPECT_EQ(d().TEField->text(), "undefined");
+    EXPECT_EQ(d().PField->text(), "-infinite");
+}
+
+TEST_F(DisplayTest, FourVisibilityGroupsFollowTheFlags)
+{
+    s->stateDisplayFlag = s->energyDiffDisplayFlag = s->numericDisplayFlag = s->graphDisplayFlag = 1;
+    refresh();
+    for (QLabel* field : allFields()) EXPECT_FALSE(field->isHidden());
+    EXPECT_FALSE(window->UIGraph->isHidden());
+
+    window->toggleEnergyDifference();
+    EXPECT_TRUE(d().dEField->isHidden());
+    EXPECT_TRUE(d().dENCTitleField->isHidden());
+    EXPECT_FALSE(d().runFlagField->isHidden());
+    window->toggleNumericDisplay();
+    EXPECT_TRUE(d().recordTypeField->isHidden());
+    EXPECT_TRUE(d().VolumeTitleField->isHidden());
+    EXPECT_FALSE(d().ipsField->isHidden());
+    window->toggleGraphDisplay();
+    EXPECT_TRUE(window->UIGraph->isHidden());
+    EXPECT_TRUE(d().xmaxField->isHidden());
+    window->toggleStateDisplay();
+    EXPECT_TRUE(d().timeField->isHidden());
+    window->toggleStateDisplay();
+    EXPECT_FALSE(d().timeField->isHidden());
+    EXPECT_TRUE(d().movieFrameField->isHidden());
+}
+
+TEST_F(DisplayTest, LayoutOfTheTextSizesIsMeasuredFromTheTop)
+{
+    d().setDisplayTextSize(2, 600.0f, 400.0f);
+    EXPECT_EQ(d().KEField->x(), 461);
+    EXPECT_EQ(d().runFlagField->width(), 196);
+    // y-up origin H - 30 with height 28: two points below the top edge.
+    EXPECT_EQ(d().runFlagField->y(), 2);
+    EXPECT_EQ(d().KEField->geometry(), QRect(461, 400 - (400 - 50) - 22, 100, 22));
+    EXPECT_EQ(d().atomTypeField->geometry(), QRect(204, 2, 392, 28));
+    EXPECT_EQ(d().movieFrameField->geometry(), QRect(2, 400 - 22, 200, 22));
+    d().setDisplayTextSize(0, 600.0f, 400.0f);
+    EXPECT_EQ(d().recordTypeField->geometry(), QRect(-4, 134 - 18, 600, 18));
+    EXPECT_EQ(d().dENCField->geometry(), QRect(40, 118 - 16, 430, 16));
+    EXPECT_EQ(d().KEField->font().pixelSize(), 12);
+    d().setDisplayTextSize(3, 600.0f, 400.0f);  // not a size: nothing changes
+    EXPECT_EQ(d().KEField->x(), 508);
+
+    // The text size command stores the size and lays out for the view.
+    window->setDisplayTextSizeMedium();
+    EXPECT_EQ(s->getDisplayTextSize(), 1);
+    EXPECT_EQ(d().KEField->x(), view->width() - 111);
+}
+
+TEST_F(DisplayTest, HistogramSitsAtTheLowerRightAndClipsHighBinsAtTheTop)
+{
+    s->graphDisplayFlag = 1;
+    refresh();
+    const int W = view->width(), H = view->height();
+    EXPECT_EQ(window->UIGraph->geometry(), QRect(W - 5 - 200, H - 16 - 110, 200, 110));
+    EXPECT_EQ(d().ymaxField->x(), W - 5 - 200 - 62);
+    EXPECT_EQ(d().ymaxField->y(), H - (16 + 110 - 14) - d().ymaxField->height());
+
+    for (auto& bin : s->TCHistogram[4]) bin = 0.0;
+    s->displayType = 4;
+    s->ymax = 10.0;
+    s->TCHistogram[4][0] = 50.0;  // above ymax: centred on the top edge
+    s->TCHistogram[4][20] = 5.0;  // half way up
+    const QImage graph = window->UIGraph->grab().toImage();
+    const auto dot = [&](int x, int y) {
+        const QColor c = graph.pixelColor(x, y);
+        return c.red() > 180 && c.green() > 100 && c.green() < 180;
+    };
+    EXPECT_TRUE(dot(2, 1)) << "bin 0 at the top edge";
+    EXPECT_TRUE(dot(102, 110 - 55)) << "bin 20 half way up";
+    EXPECT_FALSE(dot(102, 110 - 30));
+}
+}  // namespace

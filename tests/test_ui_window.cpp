@@ -1,0 +1,231 @@
+// The main window: running under the timer, never ticking under a modal
+// dialog, opening, saving and dropping files with what follows a load, the
+// aspect ratios and the stored window size, and the shipped examples.
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#include "UI/CQtPlatform.h"
+#include "UI/CUIGraph.h"
+#include "support/ui/UiWindowFixture.h"
+
+namespace {
+class WindowTest : public UiWindowTest {
+protected:
+    QTemporaryDir dir;
+
+    // A simulation file written by the simulation itself, with some changes.
+    QString writeFile(const QString& name, int runFlag, int atomsOfTypeA, float width = 500, float height = 300)
+    {
+        ScriptedPlatform quiet;
+        auto other = std::make_unique<CSimulation>(quiet);
+        other->initWithDefaults();
+        other->setNumber(0, atomsOfTypeA);
+        other->runFlag = runFlag;
+        other->windowWidth = width;
+        other->windowHeight = height;
+        other->graphDisplayFlag = 1;
+        other->displayTextSize = 2;
+        const QString path = dir.filePath(name);
+        other->savePath = path.toStdString();
+        EXPECT_TRUE(other->writeOutputFile());
+        return path;
+    }
+};
+
+TEST_F(WindowTest, RunAndStopDriveTheTimer)
+{
+    EXPECT_FALSE(window->runTimer.isActive());
+    settle(30);
+    EXPECT_EQ(s->getIterations(), 0u) << "starts stopped";
+    window->run();
+    EXPECT_EQ(s->getRunFlag(), 1);
+    EXPECT_EQ(window->runTimerFlag, 1);
+    EXPECT_EQ(window->runTimer.interval(), 1);
+    settle(60);
+    const unsigned ran = s->getIterations();
+    EXPECT_GT(ran, 0u);
+    EXPECT_EQ(ran % s->getIPD(), 0u) << "whole display steps only";
+    window->stop();
+    EXPECT_FALSE(window->runTimer.isActive());
+    settle(30);
+    EXPECT_EQ(s->getIterations(), ran);
+    // A new run takes the interval in force now.
+    s->setRunTimerFrequency(0.02);
+    window->run();
+    EXPECT_EQ(window->runTimer.interval(), 20);
+    window->stop();
+}
+
+TEST_F(WindowTest, NoTickWhileADialogOrPanelIsOpen)
+{
+    window->run();
+    settle(20);
+    unsigned atOpen = 0, atClose = 0;
+    QDialog dialog(window.get());
+    QTimer::singleShot(0, &dialog, [&] { atOpen = s->getIterations(); });
+    QTimer::singleShot(120, &dialog, [&] {
+        atClose = s->getIterations();
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_EQ(atClose, atOpen) << "a Qt modal dialog";
+
+    // A native file panel is no Qt modal widget; the platform's scope covers it.
+    unsigned before = s->getIterations();
+    {
+        CModalScope panel;
+        settle(80);
+        EXPECT_EQ(s->getIterations(), before) << "a panel outside Qt";
+    }
+    settle(40);
+    EXPECT_GT(s->getIterations(), before) << "ticks again afterwards";
+    window->stop();
+}
+
+TEST_F(WindowTest, OpeningFollowsTheLoadedFile)
+{
+    const QString running = writeFile("running.txt", 1, 7);
+    platform.openAnswers = {running.toStdString()};
+    window->fileOpenSimulation();
+    EXPECT_EQ(s->getNumber(0), 7);
+    EXPECT_TRUE(window->runTimer.isActive()) << "a file saved running runs at once";
+    EXPECT_EQ(window->runTimerFlag, 1);
+    EXPECT_EQ(window->windowTitle(), "Quorvel - running.txt");
+    EXPECT_EQ(view->size(), QSize(500, 300)) << "the stored window size";
+    EXPECT_FALSE(window->UIGraph->isHidden());
+    EXPECT_EQ(s->getDisplayTextSize(), 2);
+    EXPECT_EQ(window->UIDisplay->KEField->x(), 500 - 139);
+    EXPECT_EQ(window->UIGraph->geometry().right() + 1, 500 - 5);
+
+    const QString stopped = writeFile("stopped.txt", 0, 3);
+    window->openSimulationFile(stopped);
+    EXPECT_FALSE(window->runTimer.isActive()) << "a file saved stopped stops the run";
+    EXPECT_EQ(window->runTimerFlag, 0);
+
+    // Cancelling the panel and an unreadable file change nothing.
+    platform.openAnswers = {""};
+    window->fileOpenSimulation();
+    window->openSimulationFile(dir.filePath("missing.txt"));
+    EXPECT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(s->getNumber(0), 3);
+    EXPECT_EQ(window->windowTitle(), "Quorvel - stopped.txt");
+}
+
+TEST_F(WindowTest, SaveRecordsTheWindowSizeAndOpeningRestoresIt)
+{
+    window->resize(520, 340 + (window->height() - view->height()));
+    settle();
+    platform.saveAnswers = {""};
+    window->fileSaveSimulation();
+    ASSERT_EQ(platform.saveRequests.size(), 1u);
+    EXPECT_EQ(platform.saveRequests[0].title, "Save Simulation 'txt' File As...");
+    EXPECT_EQ(platform.saveRequests[0].proposedName, "SIMULATION.txt");
+    EXPECT_EQ(s->getWindowWidth(), 520.0f) << "recorded even when cancelled";
+    EXPECT_EQ(s->getWindowHeight(), 340.0f);
+
+    const QString path = dir.filePath("saved.txt");
+    platform.saveAnswers = {path.toStdString()};
+    s->setNumber(0, 9);
+    window->fileSaveSimulation();
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(window->windowTitle(), "Quorvel - saved.txt");
+
+    window->resize(700, 500);
+    s->setNumber(0, 2);
+    window->openSimulationFile(path);
+    EXPECT_EQ(s->getNumber(0), 9);
+    EXPECT_EQ(view->size(), QSize(520, 340));
+
+    // A folder cannot be written as a file: the user is told.
+    platform.saveAnswers = {dir.path().toStdString()};
+    window->fileSaveSimulation();
+    ASSERT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(platform.alerts[0].title, "Alert.");
+}
+
+TEST_F(WindowTest, DropReadsTheFirstTxtPath)
+{
+    const QString b = writeFile("b.txt", 0, 5), c = writeFile("c.txt", 0, 6);
+    window->openDroppedPaths({dir.filePath("a.dat"), b, c});
+    EXPECT_EQ(s->getNumber(0), 5);
+    EXPECT_TRUE(platform.alerts.empty());
+
+    // ".txt" anywhere in the path counts, through a real drop event.
+    const QString bak = dir.filePath("d.txt.bak");
+    QFile::copy(c, bak);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(bak)});
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(s->getNumber(0), 6);
+
+    window->openDroppedPaths({dir.filePath("a.dat")});
+    ASSERT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(platform.alerts[0].title, "Operation Incomplete.");
+    EXPECT_EQ(platform.alerts[0].message, "The selected file type is incompatible; requires file type of 'txt'.");
+    EXPECT_EQ(platform.alerts[0].buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(s->getNumber(0), 6);
+}
+
+TEST_F(WindowTest, AspectRatioArithmeticKeepsTheTopEdge)
+{
+    // 16 : 9 on a frame of 300 x 282 (content 300 x 260).
+    const CAspectGeometry g = aspectRatioGeometry(100.0f, 500.0f, 300.0f, 282.0f, 3);
+    ASSERT_TRUE(g.resized);
+    EXPECT_NEAR(g.width, 444.44f, 0.01f);
+    EXPECT_FLOAT_EQ(g.height, 272.0f);
+    EXPECT_FLOAT_EQ(g.y + g.height, 782.0f);
+    EXPECT_FLOAT_EQ(g.x, 100.0f);
+    EXPECT_NEAR(g.minWidth, 444.44f, 0.01f);
+    EXPECT_FALSE(aspectRatioGeometry(0, 0, 300, 282, 0).resized);
+    EXPECT_FLOAT_EQ(aspectRatioGeometry(0, 0, 300, 282, 4).minWidth, 600.0f);
+    // A narrow tall window: the width reaches 250 first, then the height follows.
+    const CAspectGeometry square = aspectRatioGeometry(0, 0, 260, 622, 1);
+    EXPECT_FLOAT_EQ(square.width, 260.0f);
+    EXPECT_FLOAT_EQ(square.height, 282.0f);
+}
+
+TEST_F(WindowTest, AspectRatioCommandsResizeTheWindow)
+{
+    const int chrome = window->height() - view->height();
+    window->resize(300, 260 + chrome);
+    settle();
+    const int top = window->geometry().top(), left = window->geometry().left();
+    window->aspectRatio16to9();
+    settle();
+    EXPECT_EQ(view->size(), QSize(444, 250));
+    EXPECT_EQ(window->geometry().top(), top);
+    EXPECT_EQ(window->geometry().left(), left);
+    EXPECT_EQ(s->getAspectRatioIndex(), 3);
+    EXPECT_EQ(view->minimumWidth(), 444);
+
+    window->aspectRatioNone();
+    settle();
+    EXPECT_EQ(view->size(), QSize(444, 250)) << "free keeps the size";
+    EXPECT_EQ(view->minimumSize(), QSize(250, 250));
+}
+
+TEST_F(WindowTest, EveryShippedExampleOpens)
+{
+    const QStringList examples = QDir(":/examples").entryList({"*.txt"});
+    ASSERT_GE(examples.size(), 4);
+    for (const QString& name : examples) {
+        ASSERT_TRUE(window->openExample(":/examples/" + name)) << name.toStdString();
+        EXPECT_GT(s->totalAtoms, 0);
+        EXPECT_EQ(window->windowTitle(), "Quorvel - " + name);
+    }
+    EXPECT_TRUE(platform.alerts.empty());
+    platform.saveAnswers = {""};
+    window->fileSaveSimulation();
+    EXPECT_EQ(platform.saveRequests.back().proposedName, examples.last().toStdString());
+}
+}  // namespace
