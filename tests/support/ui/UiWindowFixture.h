@@ -37,6 +37,8 @@ protected:
 
     void TearDown() override { window.reset(); }
 
+public:
+    // Lets the event loop run (timers, paints) for at least this long.
     static void settle(int milliseconds = 0)
     {
         QElapsedTimer clock;
@@ -44,6 +46,8 @@ protected:
         do QApplication::processEvents(QEventLoop::AllEvents, 5);
         while (clock.elapsed() < milliseconds);
     }
+
+protected:
 
     // Widget coordinates of a point given in scene coordinates (y up, origin at the view centre).
     QPointF widgetPoint(double sceneX, double sceneY) const
