@@ -229,3 +229,55 @@ TEST_F(WindowTest, EveryShippedExampleOpens)
     EXPECT_EQ(platform.saveRequests.back().proposedName, examples.last().toStdString());
 }
 }  // namespace
+
+namespace {
+TEST_F(WindowTest, CyclingTheDisplayedTypeSkipsEmptyTypes)
+{
+    s->setNumber(0, 3);
+    s->setNumber(1, 0);
+    s->setNumber(2, 2);
+    s->setNumber(3, 0);
+    s->displayType = 0;
+    window->cycleAtomType();
+    EXPECT_EQ(s->getDisplayType(), 2);
+    window->cycleAtomType();
+    EXPECT_EQ(s->getDisplayType(), 4);
+    window->cycleAtomType();
+    EXPECT_EQ(s->getDisplayType(), 0);
+    for (int expected : {1, 2, 0}) {
+        window->cycleTCType();
+        EXPECT_EQ(s->getRecordType(), expected);
+    }
+}
+
+TEST_F(WindowTest, MenuItemsFollowTheFlags)
+{
+    const auto action = [&](const QString& text) {
+        for (QAction* a : window->findChildren<QAction*>())
+            if (a->text().remove('&') == text) return a;
+        ADD_FAILURE() << text.toStdString();
+        return static_cast<QAction*>(nullptr);
+    };
+    EXPECT_TRUE(action("Run")->isEnabled());
+    EXPECT_FALSE(action("Stop")->isEnabled());
+    action("Run")->trigger();
+    EXPECT_FALSE(action("Run")->isEnabled());
+    EXPECT_TRUE(action("Stop")->isEnabled());
+    action("Stop")->trigger();
+
+    action("Large")->trigger();
+    EXPECT_EQ(s->getDisplayTextSize(), 2);
+    s->displayTextSize = 0;  // as a file would change it
+    window->validateMenuItems();
+    EXPECT_TRUE(action("Small")->isChecked());
+    EXPECT_FALSE(action("Large")->isChecked());
+
+    const char axes = s->getAxesShowFlag();
+    action("Axes")->trigger();
+    EXPECT_EQ(s->getAxesShowFlag(), axes ? 0 : 1);
+    EXPECT_EQ(action("Axes")->isChecked(), axes == 0);
+    action("Stereo")->trigger();
+    EXPECT_TRUE(view->getStereoFlag());
+    EXPECT_TRUE(action("Stereo")->isChecked());
+}
+}  // namespace

@@ -273,6 +273,11 @@ void CUIWindow::startRunTimer()
     runTimer.start(std::max(0, static_cast<int>(std::lround(seconds * 1000.0))));
 }
 
+void CUIWindow::restartRunTimer()
+{
+    if (runTimerFlag) startRunTimer();
+}
+
 void CUIWindow::run()
 {
     Simulation.setRunFlag(1);

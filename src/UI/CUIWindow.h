@@ -61,6 +61,10 @@ public:
     // Loads an example shipped inside the application (a resource path).
     bool openExample(const QString& resourcePath);
     QString documentName() const { return document; }
+    // After the run interval changed: a running timer takes the new interval at once.
+    void restartRunTimer();
+    // The graph's lower-right corner 5 points from the right edge and 16 above the bottom.
+    void placeHistogram();
 
 public slots:
     void run();
@@ -115,7 +119,6 @@ private:
     void createExampleMenu(QMenu* menu);
     void startRunTimer();
     void selectType(int t);
-    void placeHistogram();
     void resizeView(float width, float height);
     void keepAspectRatio();
     void setDocument(const QString& name);
