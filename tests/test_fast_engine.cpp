@@ -165,8 +165,8 @@ TEST(FastEngineIdentity, EveryBenchScenario)
     struct Case {
         const char* file;
         unsigned steps;
-    } cases[] = {{"liquid-1600.txt", 1000}, {"lj-gas-1600.txt", 1000}, {"gas-1600.txt", 1000},
-                 {"liquid-400.txt", 3000},  {"charged-800.txt", 1500}, {"piston-bath-800.txt", 2000}};
+    } cases[] = {{"liquid-1600.txt", 300}, {"lj-gas-1600.txt", 300}, {"gas-1600.txt", 300},
+                 {"liquid-400.txt", 2000}, {"charged-800.txt", 600}, {"piston-bath-800.txt", 1000}};
     for (const Case& c : cases) {
         SideBySide runs([&](CSimulation& s) { load(s, c.file); });
         runs.expectIdentical(steps(c.steps), 100, c.file);
@@ -201,7 +201,7 @@ TEST(FastEngineIdentity, EverySettingOnACrowdedRandomState)
             s.pistonA = -1e13;
             s.iterations = 0;
         });
-        runs.expectIdentical(steps(400), 50, "setting " + std::to_string(setting));
+        runs.expectIdentical(steps(200), 50, "setting " + std::to_string(setting));
         if (HasFatalFailure()) return;
     }
 }
@@ -261,7 +261,7 @@ TEST(FastEngineIdentity, CraftedStates)
             c.prepare(s);
             s.iterations = 0;
         });
-        runs.expectIdentical(steps(600), 40, c.what);
+        runs.expectIdentical(steps(400), 40, c.what);
         if (HasFatalFailure()) return;
     }
 }
@@ -316,13 +316,19 @@ TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
                         bool charged = s.charge[t] != 0 && s.charge[u] != 0;
                         bool forceActs = s.potentialUsed && (charged || r <= 3 * m);
                         bool nearActs = charged || r < s.diam[t] + s.diam[u];
-                        if (forceActs) ASSERT_TRUE(listed(forceRow, forceCount, l)) << k << "-" << l << " r " << r;
-                        if (nearActs) ASSERT_TRUE(listed(nearRow, nearCount, l)) << k << "-" << l << " r " << r;
+                        if (forceActs) {
+                            ASSERT_TRUE(listed(forceRow, forceCount, l)) << k << "-" << l << " r " << r;
+                        }
+                        if (nearActs) {
+                            ASSERT_TRUE(listed(nearRow, nearCount, l)) << k << "-" << l << " r " << r;
+                        }
                         // The skin is a margin, not the whole box.
-                        if (!charged && r > 3 * m + 1.01 * engine.skin())
+                        if (!charged && r > 3 * m + 1.01 * engine.skin()) {
                             ASSERT_FALSE(listed(forceRow, forceCount, l));
-                        if (!charged && r > 2 * m + 1.01 * engine.skin())
+                        }
+                        if (!charged && r > 2 * m + 1.01 * engine.skin()) {
                             ASSERT_FALSE(listed(nearRow, nearCount, l));
+                        }
                     }
                 for (int p = 0; p < forceCount; p++) ASSERT_GT(forceRow[p], k);
             }

@@ -24,7 +24,7 @@ inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
 
 }  // namespace
 
-CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation)
+CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation), lanes_(std::make_unique<PairLanes>())
 {
     forceStart_.resize(kMaxAtoms + 1);
     nearStart_.resize(kMaxAtoms + 1);
@@ -36,6 +36,8 @@ CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation)
     cellX_.resize(kMaxAtoms);
     cellY_.resize(kMaxAtoms);
     cellZ_.resize(kMaxAtoms);
+    cellType_.resize(kMaxAtoms);
+    cellFill_.resize(kMaxGrid * kMaxGrid * kMaxGrid);
     for (int part = 0; part < 2; part++) {
         rowForce_[part].reserve(80 * kMaxAtoms);
         rowNear_[part].reserve(40 * kMaxAtoms);
@@ -187,8 +189,8 @@ bool CFastEngine::rebuild()
         if (s.charge[t] != 0.0) chargedMask_[slot >> 6] |= std::uint64_t(1) << (slot & 63);
     }
     for (int c = 0; c < cellCount; c++) cellStart_[c + 1] += cellStart_[c];
-    int fill[kMaxGrid * kMaxGrid * kMaxGrid];
-    std::copy(cellStart_.begin(), cellStart_.begin() + cellCount, fill);
+    std::vector<int>& fill = cellFill_;
+    std::copy(cellStart_.begin(), cellStart_.begin() + cellCount, fill.begin());
     for (int n = 0; n < nActive_; n++) {
         int q = fill[cellOf_[n]]++;
         int slot = active_[n];
@@ -196,6 +198,7 @@ bool CFastEngine::rebuild()
         cellX_[q] = built_[slot][0];
         cellY_[q] = built_[slot][1];
         cellZ_[q] = built_[slot][2];
+        cellType_[q] = static_cast<unsigned char>(typeOf(slot));
     }
 
     // Rows of the first atoms are the longest (they list every later
@@ -273,6 +276,13 @@ void CFastEngine::buildPart(int part)
         int t = typeOf(k);
         const double x = built_[k][0], y = built_[k][1], z = built_[k][2];
         std::uint64_t forceBits[kWords] = {}, nearBits[kWords] = {};
+        // Pairs of two charged types come from the mask below.
+        double forceReach2[4], nearReach2[4];
+        for (int u = 0; u < 4; u++) {
+            const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
+            forceReach2[u] = pc.charged ? -1.0 : pc.forceList2;
+            nearReach2[u] = pc.charged ? -1.0 : pc.nearList2;
+        }
         int cx = cellIndex(x), cy = cellIndex(y), cz = cellIndex(z);
         for (int gz = std::max(cz - 1, 0); gz <= std::min(cz + 1, grid_ - 1); gz++)
             for (int gy = std::max(cy - 1, 0); gy <= std::min(cy + 1, grid_ - 1); gy++)
@@ -283,12 +293,11 @@ void CFastEngine::buildPart(int part)
                     int q = static_cast<int>(std::upper_bound(begin, end, k) - cellSlots_.data());
                     for (int qEnd = cellStart_[c + 1]; q < qEnd; q++) {
                         int l = cellSlots_[q];
-                        const PairConstants& pc = pc_[t][typeOf(l)];
+                        int u = cellType_[q];
                         double dx = x - cellX_[q], dy = y - cellY_[q], dz = z - cellZ_[q];
                         double r2 = dx * dx + dy * dy + dz * dz;
-                        std::uint64_t bit = std::uint64_t(1) << (l & 63);
-                        if (r2 <= pc.forceList2) forceBits[l >> 6] |= bit;
-                        if (r2 <= pc.nearList2) nearBits[l >> 6] |= bit;
+                        forceBits[l >> 6] |= std::uint64_t(r2 <= forceReach2[u]) << (l & 63);
+                        nearBits[l >> 6] |= std::uint64_t(r2 <= nearReach2[u]) << (l & 63);
                     }
                 }
         if (s.charge[t] != 0.0) {

@@ -13,11 +13,22 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 class CSimulation;
+
+// Partners of one atom in the force pass, a chunk at a time: their
+// positions and pair constants in, their terms out.
+struct PairLanes {
+    static constexpr int kChunk = 64;
+    double bx[kChunk], by[kChunk], bz[kChunk];
+    double m[kChunk], m2[kChunk], cut2[kChunk], charged[kChunk];
+    double eps4[kChunk], eps24[kChunk], c[kChunk], b[kChunk], invmJ[kChunk];
+    double tix[kChunk], tiy[kChunk], tiz[kChunk], tjx[kChunk], tjy[kChunk], tjz[kChunk], halfEnergy[kChunk];
+};
 
 class CFastEngine {
 public:
@@ -71,6 +82,7 @@ private:
     };
 
     CSimulation& sim_;
+    std::unique_ptr<PairLanes> lanes_;  // scratch of the force pass
     PairConstants pc_[4][4];
     bool listUsable_ = false;
     double skin_ = 0, moveLimit2_ = 0;
@@ -87,8 +99,9 @@ private:
     std::vector<int> forceNbr_, nearNbr_;
 
     // Cell grid for the build.
-    std::vector<int> cellStart_, cellOf_, cellSlots_;
+    std::vector<int> cellStart_, cellFill_, cellOf_, cellSlots_;
     std::vector<double> cellX_, cellY_, cellZ_;
+    std::vector<unsigned char> cellType_;
     std::vector<int> rowForce_[2], rowNear_[2];  // per-thread row buffers
     std::vector<int> rowForceStart_[2], rowNearStart_[2];
     int grid_ = 1;

@@ -24,15 +24,20 @@ inline void pairPotential(double invR, double sigma, double eps4, double eps24, 
     force = eps24 * invR * (2.0 * s12 - s6) + invR * invR * c + 12.0 * invR * b * s12;
 }
 
-inline void pairEnergyChanges(double& a, double& b)
+// The reference pairing of two neighbours' energy changes (when within
+// reach), written with selections instead of branches, which the signs of
+// the changes would make unpredictable; the values chosen are the same.
+inline void pairEnergyChanges(bool inReach, double& a, double& b)
 {
     double s = a + b;
     bool negPos = a < 0 && b > 0;
     bool posNeg = a > 0 && b < 0;
-    if (!(negPos || posNeg)) return;
+    bool acts = inReach & (negPos | posNeg);
     bool toSecond = negPos ? (s >= 0) : (s < 0);
-    a = toSecond ? 0.0 : s;
-    b = toSecond ? s : 0.0;
+    double newA = toSecond ? 0.0 : s;
+    double newB = toSecond ? s : 0.0;
+    a = acts ? newA : a;
+    b = acts ? newB : b;
 }
 
 // The contact test of the reference, in its two forms (hard spheres compare
@@ -184,6 +189,43 @@ void CFastEngine::forces()
     }
 }
 
+namespace {
+constexpr int kChunk = PairLanes::kChunk;
+
+// The reference pair terms for every lane, without branches so that the
+// square roots and divisions run side by side. A pair that does not act gets
+// terms of +0.0: the sums they are added to start at +0.0 and can never
+// become -0.0, so adding +0.0 leaves them unchanged, bit for bit.
+__attribute__((target_clones("avx2", "default"))) void pairTerms(int count, double x, double y, double z,
+                                                                   double invmI, PairLanes& L)
+{
+    for (int p = 0; p < count; p++) {
+        double dx = x - L.bx[p], dy = y - L.by[p], dz = z - L.bz[p];
+        double r2 = dx * dx + dy * dy + dz * dz;
+        bool acts = (r2 > L.m2[p]) & ((r2 <= L.cut2[p]) | (L.charged[p] != 0.0));
+        double r = std::sqrt(r2);
+        double invR = 1.0 / r;  // r > 0 wherever the pair acts
+        dx *= invR;
+        dy *= invR;
+        dz *= invR;
+        double sa = L.m[p] * invR;
+        double pp = sa * sa;
+        double s6 = pp * pp * pp;
+        double s12 = s6 * s6;
+        double energy = L.eps4[p] * (s12 - s6) + invR * L.c[p] + L.b[p] * s12;
+        double force = L.eps24[p] * invR * (2.0 * s12 - s6) + invR * invR * L.c[p] + 12.0 * invR * L.b[p] * s12;
+        double fi = invmI * force, fj = L.invmJ[p] * force;
+        L.tix[p] = acts ? dx * fi : 0.0;
+        L.tiy[p] = acts ? dy * fi : 0.0;
+        L.tiz[p] = acts ? dz * fi : 0.0;
+        L.tjx[p] = acts ? dx * fj : 0.0;
+        L.tjy[p] = acts ? dy * fj : 0.0;
+        L.tjz[p] = acts ? dz * fj : 0.0;
+        L.halfEnergy[p] = acts ? energy / 2.0 : 0.0;
+    }
+}
+}  // namespace
+
 // One thread: each pair's terms go straight to both atoms. Atom k's sums
 // already hold the terms of its earlier partners when its turn comes; then
 // its floor term, then its later partners, as in the reference.
@@ -198,6 +240,7 @@ void CFastEngine::forcesSerial()
             s.aPEnergy[t][i] = 0.0;
         }
     }
+    PairLanes& L = *lanes_;
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
@@ -216,37 +259,41 @@ void CFastEngine::forcesSerial()
         const double x = s.loc[t][i].v[0], y = s.loc[t][i].v[1], z = s.loc[t][i].v[2];
         double ax = s.acc[t][i].v[0], ay = s.acc[t][i].v[1], az = s.acc[t][i].v[2];
         double pe = s.aPEnergy[t][i];
-        const double imt = s.invm[t];
-        for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q++) {
-            int l = forceNbr_[q];
-            int u = typeOf(l), j = indexOf(l);
-            const PairConstants& pc = pc_[t][u];
-            const double* b = s.loc[u][j].v;
-            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
-            double r2 = dx * dx + dy * dy + dz * dz;
-            if (r2 <= pc.m2) continue;
-            if (r2 > pc.cut2 && !pc.charged) continue;
-            double r = std::sqrt(r2);
-            if (r != 0.0) {
-                double inv = 1.0 / r;
-                dx *= inv;
-                dy *= inv;
-                dz *= inv;
+        for (int q0 = forceStart_[n], qEnd = forceStart_[n + 1]; q0 < qEnd; q0 += kChunk) {
+            int count = std::min(kChunk, qEnd - q0);
+            const int* row = forceNbr_.data() + q0;
+            for (int p = 0; p < count; p++) {
+                int l = row[p];
+                int u = typeOf(l);
+                const double* b = s.loc[u][indexOf(l)].v;
+                const PairConstants& pc = pc_[t][u];
+                L.bx[p] = b[0];
+                L.by[p] = b[1];
+                L.bz[p] = b[2];
+                L.m[p] = pc.m;
+                L.m2[p] = pc.m2;
+                L.cut2[p] = pc.cut2;
+                L.charged[p] = pc.charged ? 1.0 : 0.0;
+                L.eps4[p] = pc.eps4;
+                L.eps24[p] = pc.eps24;
+                L.c[p] = pc.c;
+                L.b[p] = pc.b;
+                L.invmJ[p] = s.invm[u];
             }
-            double force, energy;
-            pairPotential(1.0 / r, pc.m, pc.eps4, pc.eps24, pc.c, pc.b, force, energy);
-            double fi = imt * force;
-            ax += dx * fi;
-            ay += dy * fi;
-            az += dz * fi;
-            double fj = s.invm[u] * force;
-            double* aj = s.acc[u][j].v;
-            aj[0] -= dx * fj;
-            aj[1] -= dy * fj;
-            aj[2] -= dz * fj;
-            double halfEnergy = energy / 2.0;
-            pe += halfEnergy;
-            s.aPEnergy[u][j] += halfEnergy;
+            pairTerms(count, x, y, z, s.invm[t], L);
+            for (int p = 0; p < count; p++) {
+                int l = row[p];
+                ax += L.tix[p];
+                ay += L.tiy[p];
+                az += L.tiz[p];
+                int u = typeOf(l), j = indexOf(l);
+                double* aj = s.acc[u][j].v;
+                aj[0] -= L.tjx[p];
+                aj[1] -= L.tjy[p];
+                aj[2] -= L.tjz[p];
+                pe += L.halfEnergy[p];
+                s.aPEnergy[u][j] += L.halfEnergy[p];
+            }
         }
         s.acc[t][i].setXYZ(ax, ay, az);
         s.aPEnergy[t][i] = pe;
@@ -382,7 +429,7 @@ void CFastEngine::energyAdj()
             int u = typeOf(l), j = indexOf(l);
             const double* b = s.loc[u][j].v;
             double dx = x - b[0], dy = y - b[1], dz = z - b[2];
-            if (dx * dx + dy * dy + dz * dz < pc_[t][u].reach2) pairEnergyChanges(dEk, s.dE[u][j]);
+            pairEnergyChanges(dx * dx + dy * dy + dz * dz < pc_[t][u].reach2, dEk, s.dE[u][j]);
         }
     }
 

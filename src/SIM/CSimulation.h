@@ -144,7 +144,7 @@ public:
     // ---- engine choice: 0 the reference loops, 1 the fast engine (same
     // results bit for bit); the fast engine uses up to engineThreads (1 or 2).
     int engineKind = 1;
-    int engineThreads = 2;
+    int engineThreads = 1;
     std::unique_ptr<CFastEngine> fastEngine;  // made on first use
 
     // ---------------------------------------------------------------------
@@ -392,6 +392,7 @@ private:
     int showAlert(const char* title, const std::vector<std::string>& buttons);
     void wallStep(CVector& atom, const CVector& partner, const CVector& first, const CVector& wallNormal, double d, bool& fitted);
     void wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted);
+    void fitPair(int t, int i, int u, int j, bool& fitted);
     void clampAllAtomsIntoBox();
     void applyHeatBath(int t, int i);
     void collideWithPiston();

@@ -1,6 +1,12 @@
 // CSimulation: relaxing overlapping or protruding atoms into the box.
 #include "CSimulation.h"
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 const double kSeparationFactor = 0.561231024155;  // half the sixth root of 2
 const double kParallelLimit = 0.9999;
@@ -47,39 +53,210 @@ void CSimulation::wallStepsFor(CVector& atom, const CVector& partner, const CVec
     }
 }
 
+// One visit of the pair (P, Q) = (t i, u j): the separation step, then the
+// wall steps of P and of Q.
+void CSimulation::fitPair(int t, int i, int u, int j, bool& fitted)
+{
+    CVector& p = tempv[t][i];
+    CVector& q = tempv[u][j];
+    double dP = diam[t];
+    double dQ = diam[u];
+    rjkmn.equalsSub(p, q);
+    double r = rjkmn.length();
+    double g = (dP + dQ) * kSeparationFactor - r;
+    if (g > 0) {
+        // Coincident centres have no axis: they are parted along x.
+        if (r == 0.0) rjkmn.setXYZ(1.0, 0.0, 0.0);
+        else rjkmn.muls(1.0 / r);
+        rjkmn.muls(g / 2.0);
+        p.add(rjkmn);
+        q.sub(rjkmn);
+        fitted = false;
+    }
+    wallStepsFor(p, q, p, dP, fitted);
+    wallStepsFor(q, p, p, dQ, fitted);
+}
+
+namespace {
+// Which pairs of the refit can do something. A visit changes nothing when
+// the pair is at least its separation target apart and both atoms lie inside
+// their walls, so each atom P need only visit the later atoms near it and the
+// later atoms outside their walls (P itself outside: every later atom), in
+// pair order. Nearness comes from cells over the working positions, valid
+// while no atom has moved more than half the skin since they were made.
+struct RefitCells {
+    static constexpr int kMax = 16;
+    static constexpr int kWords = (CSimulation::kMaxAtoms + 63) / 64;
+    const CSimulation& s;
+    int grid = 1;
+    double scale = 1.0, moveLimit2 = 0.0;
+    int cellStart[kMax * kMax * kMax + 1];
+    int cellSlots[CSimulation::kMaxAtoms];
+    double built[CSimulation::kMaxAtoms][3];
+    std::uint64_t outside[kWords];
+
+    explicit RefitCells(const CSimulation& sim, double reach, double skin) : s(sim)
+    {
+        double cells = std::floor(2.0 * s.halfWidth / ((reach + skin) * 1.001));
+        grid = static_cast<int>(std::clamp(cells, 1.0, static_cast<double>(kMax)));
+        scale = grid / (2.0 * s.halfWidth);
+        double limit = 0.5 * skin / 1.001;
+        moveLimit2 = limit * limit;
+    }
+    int cellIndex(double x) const
+    {
+        double f = std::floor((x + s.halfWidth) * scale);
+        if (!(f >= 0.0)) f = 0.0;
+        if (f > grid - 1) f = grid - 1;
+        return static_cast<int>(f);
+    }
+    int cellOf(const double* x) const { return (cellIndex(x[2]) * grid + cellIndex(x[1])) * grid + cellIndex(x[0]); }
+    const CVector& at(int slot) const { return s.tempv[slot / CSimulation::kMaxPerType][slot % CSimulation::kMaxPerType]; }
+    bool isOutside(int slot) const
+    {
+        double limit = s.halfWidth - s.diam[slot / CSimulation::kMaxPerType] / 2.0;
+        const double* c = at(slot).v;
+        for (int axis = 0; axis < 3; axis++)
+            if ((c[axis] > 0 && c[axis] > limit) || (c[axis] < 0 && c[axis] < -limit)) return true;
+        return false;
+    }
+    void markOutside(int slot)
+    {
+        std::uint64_t bit = std::uint64_t(1) << (slot & 63);
+        if (isOutside(slot)) outside[slot >> 6] |= bit;
+        else outside[slot >> 6] &= ~bit;
+    }
+    void build()
+    {
+        int cells = grid * grid * grid;
+        std::fill(cellStart, cellStart + cells + 1, 0);
+        int counts[kMax * kMax * kMax + 1] = {};
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++) {
+                int slot = t * CSimulation::kMaxPerType + i;
+                std::memcpy(built[slot], s.tempv[t][i].v, sizeof built[slot]);
+                counts[cellOf(built[slot]) + 1]++;
+            }
+        for (int c = 0; c < cells; c++) cellStart[c + 1] = cellStart[c] + counts[c + 1];
+        std::copy(cellStart, cellStart + cells, counts);
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++) {
+                int slot = t * CSimulation::kMaxPerType + i;
+                cellSlots[counts[cellOf(built[slot])]++] = slot;
+            }
+    }
+    bool movedTooFar(int slot) const
+    {
+        const double* x = at(slot).v;
+        double dx = x[0] - built[slot][0], dy = x[1] - built[slot][1], dz = x[2] - built[slot][2];
+        return !(dx * dx + dy * dy + dz * dz <= moveLimit2);
+    }
+    // The later atoms (slot > after) that P = slot k may act on: those in the
+    // cells around P and those outside their walls.
+    void candidates(int k, int after, std::uint64_t* bits) const
+    {
+        std::copy(outside, outside + kWords, bits);
+        const double* x = at(k).v;
+        int cx = cellIndex(x[0]), cy = cellIndex(x[1]), cz = cellIndex(x[2]);
+        for (int gz = std::max(cz - 1, 0); gz <= std::min(cz + 1, grid - 1); gz++)
+            for (int gy = std::max(cy - 1, 0); gy <= std::min(cy + 1, grid - 1); gy++)
+                for (int gx = std::max(cx - 1, 0); gx <= std::min(cx + 1, grid - 1); gx++) {
+                    int c = (gz * grid + gy) * grid + gx;
+                    for (int q = cellStart[c]; q < cellStart[c + 1]; q++)
+                        bits[cellSlots[q] >> 6] |= std::uint64_t(1) << (cellSlots[q] & 63);
+                }
+        for (int w = 0; w < kWords; w++) {
+            int low = after + 1 - 64 * w;  // first bit kept in this word
+            if (low >= 64) bits[w] = 0;
+            else if (low > 0) bits[w] &= ~std::uint64_t(0) << low;
+        }
+    }
+};
+}  // namespace
+
 bool CSimulation::shiftAtomsToFit(int passes)
 {
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) tempv[t][i].copyFrom(loc[t][i]);
+    bool finite = true;
+    double reach = 0.0;
+    for (int t = 0; t < kTypes; t++) {
+        if (number[t] > 0) reach = std::max(reach, 2.0 * diam[t] * kSeparationFactor);
+        for (int i = 0; i < number[t]; i++) {
+            tempv[t][i].copyFrom(loc[t][i]);
+            for (double c : loc[t][i].v) finite = finite && std::isfinite(c);
+        }
+    }
+    finite = finite && std::isfinite(reach) && std::isfinite(halfWidth) && halfWidth > 0 && reach > 0;
 
     bool fitted = false;
-    while (passes > 0 && !fitted) {
-        passes--;
-        fitted = true;
-        for (int t = 0; t < kTypes; t++)
-            for (int i = 0; i < number[t]; i++) {
-                CVector& p = tempv[t][i];
-                double dP = diam[t];
-                for (int u = t; u < kTypes; u++)
-                    for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) {
-                        CVector& q = tempv[u][j];
-                        double dQ = diam[u];
-                        rjkmn.equalsSub(p, q);
-                        double r = rjkmn.length();
-                        double g = (dP + dQ) * kSeparationFactor - r;
-                        if (g > 0) {
-                            // Coincident centres have no axis: they are parted along x.
-                            if (r == 0.0) rjkmn.setXYZ(1.0, 0.0, 0.0);
-                            else rjkmn.muls(1.0 / r);
-                            rjkmn.muls(g / 2.0);
-                            p.add(rjkmn);
-                            q.sub(rjkmn);
-                            fitted = false;
-                        }
-                        wallStepsFor(p, q, p, dP, fitted);
-                        wallStepsFor(q, p, p, dQ, fitted);
-                    }
+    if (!finite) {
+        // Positions or sizes the cells cannot hold: every pair, every pass.
+        while (passes > 0 && !fitted) {
+            passes--;
+            fitted = true;
+            for (int t = 0; t < kTypes; t++)
+                for (int i = 0; i < number[t]; i++)
+                    for (int u = t; u < kTypes; u++)
+                        for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) fitPair(t, i, u, j, fitted);
+        }
+    } else {
+        RefitCells grid(*this, reach, 0.5 * reach);
+        RefitCells* cells = &grid;
+        std::uint64_t bits[RefitCells::kWords];
+        // The atoms after slot `after` that P = slot k visits: all of them
+        // while P is outside its walls, else the candidates.
+        bool stale = true, rowAll = false;
+        auto rowBits = [&](int k, int after) {
+            rowAll = k < 0 || cells->isOutside(k);
+            if (!rowAll) {
+                if (stale) cells->build();
+                stale = false;
+                cells->candidates(k, after, bits);
+                return;
             }
+            for (int w = 0; w < RefitCells::kWords; w++) {
+                int low = after + 1 - 64 * w;
+                bits[w] = low >= 64 ? 0 : (low > 0 ? ~std::uint64_t(0) << low : ~std::uint64_t(0));
+            }
+        };
+        while (passes > 0 && !fitted) {
+            passes--;
+            fitted = true;
+            // What the wall steps of any pair visit do, with two atoms or more.
+            if (pistonUsed && totalAtoms >= 2) pistonZ = halfWidth;
+            stale = true;
+            std::fill(std::begin(cells->outside), std::end(cells->outside), 0);
+            for (int t = 0; t < kTypes; t++)
+                for (int i = 0; i < number[t]; i++) cells->markOutside(t * kMaxPerType + i);
+            for (int t = 0; t < kTypes; t++)
+                for (int i = 0; i < number[t]; i++) {
+                    int k = t * kMaxPerType + i;
+                    rowBits(k, k);
+                    int rowMoves = 0;
+                    for (int w = 0; w < RefitCells::kWords; w++)
+                        while (bits[w]) {
+                            int l = 64 * w + std::countr_zero(bits[w]);
+                            bits[w] &= bits[w] - 1;
+                            int u = l / kMaxPerType, j = l % kMaxPerType;
+                            if (j >= number[u]) continue;
+                            CVector p0 = tempv[t][i], q0 = tempv[u][j];
+                            fitPair(t, i, u, j, fitted);
+                            bool pMoved = std::memcmp(p0.v, tempv[t][i].v, sizeof p0.v) != 0;
+                            bool qMoved = std::memcmp(q0.v, tempv[u][j].v, sizeof q0.v) != 0;
+                            if (!pMoved && !qMoved) continue;
+                            cells->markOutside(k);
+                            cells->markOutside(l);
+                            if (cells->movedTooFar(k) || cells->movedTooFar(l)) stale = true;
+                            // Visiting more pairs than needed is harmless, so a
+                            // row that visits every later atom stays so; else P's
+                            // later partners are found again from where it is now.
+                            // After a few moves of P, its row visits every later atom.
+                            if (pMoved && !rowAll) {
+                                if (++rowMoves > 4) rowAll = true, rowBits(-1, l);
+                                else rowBits(k, l);
+                            }
+                        }
+                }
+        }
     }
     if (!fitted) return false;
     for (int t = 0; t < kTypes; t++)

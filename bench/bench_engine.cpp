@@ -1,0 +1,138 @@
+// Steps per second of the reference engine, the fast engine on one and on two
+// threads and, where `lmp` is installed, LAMMPS on the same system; then the
+// time of a refit at 1,600 atoms. Everything in one run, with the ratios.
+//
+//   build/bench/bench_engine [steps]      (default 2000 fast-engine steps)
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "SIM/CSimulation.h"
+
+namespace {
+
+const std::string kDir = QUORVEL_BENCH_DIR;
+
+double seconds(std::chrono::steady_clock::time_point since)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string& file, int kind, int threads)
+{
+    auto s = std::make_unique<CSimulation>(platform);
+    s->initWithDefaults();
+    s->setOpenPath(kDir + "/" + file);
+    if (!s->readInputFile()) {
+        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        std::exit(1);
+    }
+    s->engineKind = kind;
+    s->engineThreads = threads;
+    return s;
+}
+
+// Milliseconds per step over the given number of steps, after one warm-up tick.
+double msPerStep(const std::string& file, int kind, int threads, unsigned steps, CSimulation** keep = nullptr)
+{
+    static CConsolePlatform platform;
+    static std::unique_ptr<CSimulation> kept;
+    auto s = load(platform, file, kind, threads);
+    s->setIPD(50);
+    s->MDCALCIterate();
+    s->setIPD(steps);
+    auto start = std::chrono::steady_clock::now();
+    s->MDCALCIterate();
+    double ms = 1000.0 * seconds(start) / steps;
+    if (keep) {
+        kept = std::move(s);
+        *keep = kept.get();
+    }
+    return ms;
+}
+
+// LAMMPS on the same state (lammps/in.timed); 0 when lmp is not installed.
+double lammpsMsPerStep(const char* lammpsCase, unsigned steps)
+{
+    if (std::system("command -v lmp >/dev/null 2>&1") != 0) return 0.0;
+    std::string log = "/tmp/quorvel-bench-lammps-" + std::string(lammpsCase) + ".log";
+    // in.timed reads the data file (which holds pair coefficients) before it
+    // names the pair style, which this LAMMPS refuses: name it first.
+    std::string input = "/tmp/quorvel-bench-in.timed";
+    std::string prepare = "awk '/^pair_style/{next} /^read_data/{print \"pair_style lj/cut 3.0\"} {print}' '" + kDir +
+                          "/lammps/in.timed' > " + input;
+    if (std::system(prepare.c_str()) != 0) return 0.0;
+    std::string command = "cd '" + kDir + "/lammps' && lmp -in " + input + " -var case " + lammpsCase +
+                          " -var nsteps " + std::to_string(steps) + " -log " + log + " -screen none >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return 0.0;
+    FILE* f = std::fopen(log.c_str(), "r");
+    if (!f) return 0.0;
+    char line[512];
+    double loop = 0.0;
+    while (std::fgets(line, sizeof line, f))
+        if (std::sscanf(line, "Loop time of %lf", &loop) == 1) break;
+    std::fclose(f);
+    return loop > 0 ? 1000.0 * loop / steps : 0.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    unsigned steps = argc > 1 ? static_cast<unsigned>(std::atoi(argv[1])) : 2000;
+    unsigned referenceSteps = steps / 10 > 0 ? steps / 10 : 1;
+    struct Scenario {
+        const char* file;
+        const char* lammpsCase;
+    } scenarios[] = {{"liquid-1600.txt", "liquid"}, {"lj-gas-1600.txt", "gas"}, {"gas-1600.txt", "gas"}};
+
+    std::printf("ms per step (steps per second); ratios are speed-ups, higher is faster\n");
+    std::printf("%-16s %18s %18s %18s %18s   %8s %8s %8s %8s\n", "scenario", "reference", "fast 1 thread",
+                "fast 2 threads", "LAMMPS serial", "f1/ref", "f1/lmp", "f2/lmp", "f2/f1");
+    for (const Scenario& sc : scenarios) {
+        double ref = msPerStep(sc.file, 0, 1, referenceSteps);
+        CSimulation* one = nullptr;
+        double fast1 = msPerStep(sc.file, 1, 1, steps, &one);
+        long long rebuilds = one->fastEngine->rebuildCount();
+        long long forcePairs = one->fastEngine->forcePairCount(), nearPairs = one->fastEngine->nearPairCount();
+        double fast2 = msPerStep(sc.file, 1, 2, steps);
+        double lmp = lammpsMsPerStep(sc.lammpsCase, steps);
+        auto cell = [](double ms) {
+            static char text[4][40];
+            static int k = 0;
+            char* out = text[k++ % 4];
+            if (ms > 0) std::snprintf(out, 40, "%.3f (%6.0f/s)", ms, 1000.0 / ms);
+            else std::snprintf(out, 40, "not installed");
+            return out;
+        };
+        auto ratio = [](double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; };
+        std::printf("%-16s %18s %18s %18s %18s   %8.2f %8.2f %8.2f %8.2f\n", sc.file, cell(ref), cell(fast1),
+                    cell(fast2), cell(lmp), ratio(ref, fast1), ratio(lmp, fast1), ratio(lmp, fast2),
+                    ratio(fast1, fast2));
+        std::printf("%-16s   lists: %lld force pairs, %lld near pairs, %.1f steps per rebuild\n", "", forcePairs,
+                    nearPairs, rebuilds > 0 ? (steps + 50.0) / rebuilds : 0.0);
+    }
+    if (std::system("command -v lmp >/dev/null 2>&1") == 0)
+        std::printf("LAMMPS runs lammps/in.timed; gas-1600 (hard spheres) is set against its Lennard-Jones gas.\n");
+
+    // The refit, at 1,600 atoms: a box that already fits (one pass), a box
+    // shrunk by 2% (atoms pushed in from the walls), and one too small to
+    // hold the atoms (every one of the 100 passes, then failure).
+    static CConsolePlatform platform;
+    struct Refit {
+        const char* what;
+        double shrink;
+    } refits[] = {{"fits already", 1.0}, {"box 2% smaller", 0.98}, {"box too small (fails)", 0.5}};
+    for (const Refit& r : refits) {
+        auto s = load(platform, "liquid-1600.txt", 1, 1);
+        s->halfWidth *= r.shrink;
+        auto start = std::chrono::steady_clock::now();
+        bool fitted = s->shiftAtomsToFit(100);
+        std::printf("refit of liquid-1600, %-22s: %8.1f ms (%s)\n", r.what, 1000.0 * seconds(start),
+                    fitted ? "fitted" : "did not fit");
+    }
+    return 0;
+}
