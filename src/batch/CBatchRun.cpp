@@ -15,13 +15,17 @@
 const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"
     "                     [--render OUT.png [--size WxH] [--stereo]]\n"
+    "                     [--engine reference|fast] [--threads 1|2]\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
     "  --csv      write the smoothed outputs after every display step\n"
     "  --render   draw the scene after the run as the view shows it (PNG, JPEG, ...)\n"
     "  --size     picture size in points for --render, default 1000x700\n"
-    "  --stereo   draw the stereo pair side by side\n";
+    "  --stereo   draw the stereo pair side by side\n"
+    "  --engine   reference (the plain loops over all pairs) or fast (the default;\n"
+    "             the same results bit for bit)\n"
+    "  --threads  threads of the fast engine, 1 (default) or 2\n";
 
 static bool parseCount(const std::string& text, unsigned long& out)
 {
@@ -66,6 +70,22 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             if (!value(options.outputPath)) return false;
         } else if (arg == "--csv") {
             if (!value(options.csvPath)) return false;
+        } else if (arg == "--engine") {
+            std::string text;
+            if (!value(text)) return false;
+            if (text != "reference" && text != "fast") {
+                error = "--engine is reference or fast, not \"" + text + "\"";
+                return false;
+            }
+            options.engineKind = text == "fast" ? 1 : 0;
+        } else if (arg == "--threads") {
+            std::string text;
+            if (!value(text)) return false;
+            if (text != "1" && text != "2") {
+                error = "--threads is 1 or 2, not \"" + text + "\"";
+                return false;
+            }
+            options.engineThreads = text == "2" ? 2 : 1;
         } else if (arg == "--render") {
             if (!value(options.renderPath)) return false;
         } else if (arg == "--size") {
@@ -120,6 +140,8 @@ int runBatch(const CBatchOptions& options)
         s.setOpenPath(options.inputPath);
         if (!s.readInputFile()) return 1;
     }
+    s.engineKind = options.engineKind;
+    s.engineThreads = options.engineThreads;
 
     std::string csv;
     bool wantCsv = !options.csvPath.empty();

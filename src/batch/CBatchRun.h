@@ -12,6 +12,8 @@ struct CBatchOptions {
     std::string renderPath;  // picture of the scene after the run
     int renderWidth = 1000, renderHeight = 700;
     bool renderStereo = false;
+    int engineKind = 1;      // 0 the reference loops, 1 the fast engine
+    int engineThreads = 1;   // threads of the fast engine, 1 or 2
 };
 
 // Parses the arguments; on failure returns false with the reason in error.
