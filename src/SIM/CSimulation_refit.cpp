@@ -281,7 +281,6 @@ bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, doubl
     vel[t][i].init();
     acc[t][i].init();
     sel[t][i] = 0;
-    initSimulationEnergies();
-    resetTCDisplay();
+    restartEnergiesAndAverages();
     return true;
 }
