@@ -59,13 +59,7 @@ double lammpsMsPerStep(const char* lammpsCase, unsigned steps)
 {
     if (std::system("command -v lmp >/dev/null 2>&1") != 0) return 0.0;
     std::string log = "/tmp/quorvel-bench-lammps-" + std::string(lammpsCase) + ".log";
-    // in.timed reads the data file (which holds pair coefficients) before it
-    // names the pair style, which this LAMMPS refuses: name it first.
-    std::string input = "/tmp/quorvel-bench-in.timed";
-    std::string prepare = "awk '/^pair_style/{next} /^read_data/{print \"pair_style lj/cut 3.0\"} {print}' '" + kDir +
-                          "/lammps/in.timed' > " + input;
-    if (std::system(prepare.c_str()) != 0) return 0.0;
-    std::string command = "cd '" + kDir + "/lammps' && lmp -in " + input + " -var case " + lammpsCase +
+    std::string command = "cd '" + kDir + "/lammps' && lmp -in in.timed -var case " + lammpsCase +
                           " -var nsteps " + std::to_string(steps) + " -log " + log + " -screen none >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) return 0.0;
     FILE* f = std::fopen(log.c_str(), "r");
