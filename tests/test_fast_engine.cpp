@@ -30,7 +30,7 @@ bool sameBits(const T& a, const T& b)
 struct EngineRun {
     ScriptedPlatform platform;
     std::unique_ptr<CSimulation> sim;
-    EngineRun(int kind, int threads)
+    EngineRun(int kind, int threads, bool portable = false)
     {
         sim = std::make_unique<CSimulation>(platform);
         sim->initWithDefaults();
@@ -39,6 +39,7 @@ struct EngineRun {
         sim->fastEngine = std::make_unique<CFastEngine>(*sim);
         // Two threads even for the small crafted states.
         if (threads == 2) sim->fastEngine->twoThreadMinimum = 0;
+        if (portable) sim->fastEngine->useAvx2 = false;
     }
 };
 
@@ -95,9 +96,11 @@ std::string firstDifference(const CSimulation& a, const CSimulation& b)
     return "";
 }
 
-// The reference, the fast engine on one thread and on two, prepared alike.
+// The reference, the fast engine on one thread and on two, and on one thread
+// with the portable kernel, prepared alike.
 struct SideBySide {
-    EngineRun runs[3] = {EngineRun(0, 1), EngineRun(1, 1), EngineRun(1, 2)};
+    static constexpr int kRuns = 4;
+    EngineRun runs[kRuns] = {EngineRun(0, 1), EngineRun(1, 1), EngineRun(1, 2), EngineRun(1, 1, true)};
 
     template <class Prepare>
     explicit SideBySide(Prepare prepare)
@@ -116,9 +119,10 @@ struct SideBySide {
                 srandom(1000 + tick);
                 run.sim->MDCALCIterate();
             }
-            for (int k = 1; k < 3; k++) {
+            static const char* const names[kRuns] = {"", "one thread", "two threads", "the portable kernel"};
+            for (int k = 1; k < kRuns; k++) {
                 std::string diff = firstDifference(*runs[0].sim, *runs[k].sim);
-                ASSERT_EQ(diff, "") << what << ": fast engine on " << k << " thread(s) differs after step "
+                ASSERT_EQ(diff, "") << what << ": fast engine on " << names[k] << " differs after step "
                                     << runs[0].sim->iterations;
             }
         }

@@ -29,6 +29,7 @@ CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation), lanes_(std
     forceStart_.resize(kMaxAtoms + 1);
     nearStart_.resize(kMaxAtoms + 1);
     forceNbr_.reserve(160 * kMaxAtoms);
+    forceRank_.reserve(160 * kMaxAtoms);
     nearNbr_.reserve(80 * kMaxAtoms);
     cellStart_.resize(kMaxGrid * kMaxGrid * kMaxGrid + 1);
     cellOf_.resize(kMaxAtoms);
@@ -212,6 +213,7 @@ bool CFastEngine::rebuild()
     }
     joinRows(rowForce_, rowForceStart_, forceNbr_, forceStart_);
     joinRows(rowNear_, rowNearStart_, nearNbr_, nearStart_);
+    indexForceRuns();
 
     // Split points that share the listed pairs evenly between two threads.
     splitForce_ = splitAt(forceStart_);
@@ -219,6 +221,23 @@ bool CFastEngine::rebuild()
     listUsable_ = true;
     if (threads_ == 2) buildIncoming();
     return true;
+}
+
+// Rows ascend by slot, and slots are grouped by type, so each row holds at
+// most one run of partners per type: the kernel takes a run at a time with
+// the pair's constants fixed.
+void CFastEngine::indexForceRuns()
+{
+    int total = forceStart_[nActive_];
+    forceRank_.resize(total);
+    for (int n = 0; n < nActive_; n++) {
+        int q = forceStart_[n], qEnd = forceStart_[n + 1];
+        for (int u = 0; u < CSimulation::kTypes; u++) {
+            forceRun_[n][u] = q;
+            for (; q < qEnd && typeOf(forceNbr_[q]) == u; q++) forceRank_[q] = rank_[forceNbr_[q]];
+        }
+        forceRun_[n][CSimulation::kTypes] = qEnd;
+    }
 }
 
 int CFastEngine::cellIndex(double x) const

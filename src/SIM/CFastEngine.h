@@ -30,6 +30,16 @@ struct PairLanes {
     double tix[kChunk], tiy[kChunk], tiz[kChunk], tjx[kChunk], tjy[kChunk], tjz[kChunk], halfEnergy[kChunk];
 };
 
+// One row's run of partners of one type in the force pass: atom i's
+// position and the pair's constants, the partners by rank.
+struct ForceRun {
+    double xi[3];
+    double m, m2, cut2, eps4, eps24, c, b, invmI, invmJ;
+    bool charged;
+    const int* nbr;
+    int count;
+};
+
 class CFastEngine {
 public:
     static constexpr int kMaxAtoms = 1600;
@@ -69,6 +79,10 @@ public:
     double skinFraction = 0.35;
     // Below this many atoms a second thread costs more than it saves.
     int twoThreadMinimum = 600;
+    // The four-lane force kernel, where the processor has AVX2; the portable
+    // kernel otherwise (the tests run both).
+    bool useAvx2 = avx2Available();
+    static bool avx2Available();
 
 private:
     struct PairConstants {
@@ -97,6 +111,15 @@ private:
     // Rows in CSR form, indexed by slot.
     std::vector<int> forceStart_, nearStart_;
     std::vector<int> forceNbr_, nearNbr_;
+
+    // Force rows by rank instead of slot, and where each row's run of
+    // partners of type u begins (forceRun_[n][u]; [n][4] is the row's end).
+    std::vector<int> forceRank_;
+    int forceRun_[kMaxAtoms][5];
+    // Hot data by rank for the kernel: positions (x, y, z, unused) and the
+    // sums (acceleration x, y, z, potential energy).
+    alignas(32) double pos4_[kMaxAtoms][4];
+    alignas(32) double acc4_[kMaxAtoms][4];
 
     // Cell grid for the build.
     std::vector<int> cellStart_, cellFill_, cellOf_, cellSlots_;
@@ -140,6 +163,9 @@ private:
     int firstContact(int first, int last) const;  // near-list position or -1
     void forces();
     void forcesSerial();
+    void forcesSerialAvx2();
+    void indexForceRuns();
+    static void forceRunAvx2(const ForceRun& run, const double (*pos4)[4], double (*acc4)[4], double* ai4);
     void forcesTerms(int part);
     void forcesGather(int part);
     void buildPart(int part);

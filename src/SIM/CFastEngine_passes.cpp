@@ -170,7 +170,8 @@ void CFastEngine::forces()
         return;
     }
     if (threads_ != 2) {
-        forcesSerial();
+        if (useAvx2) forcesSerialAvx2();
+        else forcesSerial();
         return;
     }
     s.PEnergy[4] = 0.0;
@@ -301,6 +302,68 @@ void CFastEngine::forcesSerial()
     // Potential and total energy receive the same terms in the same order.
     for (int t = 0; t < CSimulation::kTypes; t++)
         for (int i = 0; i < s.number[t]; i++) s.aTEnergy[t][i] = s.aPEnergy[t][i];
+}
+
+// One thread, four pairs at a time: the same sums in the same order as
+// forcesSerial, kept by rank in acc4_ while the pass runs.
+void CFastEngine::forcesSerialAvx2()
+{
+    CSimulation& s = sim_;
+    s.PEnergy[4] = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
+    for (int n = 0; n < nActive_; n++) {
+        int k = active_[n];
+        const double* x = s.loc[typeOf(k)][indexOf(k)].v;
+        pos4_[n][0] = x[0];
+        pos4_[n][1] = x[1];
+        pos4_[n][2] = x[2];
+        pos4_[n][3] = 0.0;
+        acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+    }
+    ForceRun run;
+    for (int n = 0; n < nActive_; n++) {
+        int k = active_[n];
+        int t = typeOf(k);
+        double d = s.diam[t];
+        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
+        if (h <= kFloorRange * d) {
+            double force, energy;
+            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+            acc4_[n][2] += s.invm[t] * force;
+            acc4_[n][3] += energy;
+            s.PEnergy[t] += energy;
+            s.PEnergy[4] += energy;
+            s.dptot[t] += s.timeStep * force;
+            s.dptot[4] += s.timeStep * force;
+        }
+        run.xi[0] = pos4_[n][0];
+        run.xi[1] = pos4_[n][1];
+        run.xi[2] = pos4_[n][2];
+        run.invmI = s.invm[t];
+        for (int u = t; u < CSimulation::kTypes; u++) {
+            run.count = forceRun_[n][u + 1] - forceRun_[n][u];
+            if (run.count == 0) continue;
+            const PairConstants& pc = pc_[t][u];
+            run.m = pc.m;
+            run.m2 = pc.m2;
+            run.cut2 = pc.cut2;
+            run.eps4 = pc.eps4;
+            run.eps24 = pc.eps24;
+            run.c = pc.c;
+            run.b = pc.b;
+            run.charged = pc.charged;
+            run.invmJ = s.invm[u];
+            run.nbr = forceRank_.data() + forceRun_[n][u];
+            forceRunAvx2(run, pos4_, acc4_, acc4_[n]);
+        }
+    }
+    for (int n = 0; n < nActive_; n++) {
+        int k = active_[n];
+        int t = typeOf(k), i = indexOf(k);
+        s.acc[t][i].setXYZ(acc4_[n][0], acc4_[n][1], acc4_[n][2]);
+        s.aPEnergy[t][i] = acc4_[n][3];
+        s.aTEnergy[t][i] = acc4_[n][3];
+    }
 }
 
 // Two threads, first half: every listed pair's unit direction, force and
