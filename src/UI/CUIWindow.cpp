@@ -79,7 +79,9 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
     UIDisplay = std::make_unique<CUIDisplay>(Simulation, *UIGraph, UIView);
     UIView->setDisplay(UIDisplay.get());
 
+    createDialogs();
     createActions();
+    createDialogActions();
     createMenus();
 
     runTimer.setTimerType(Qt::PreciseTimer);
@@ -212,6 +214,8 @@ void CUIWindow::createMenus()
     display->addSeparator();
     QMenu* text = display->addMenu(tr("&Text Size"));
     for (QAction* a : textSizeAct) text->addAction(a);
+
+    createDialogMenus(edit, sim, view, display);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(aboutAct);

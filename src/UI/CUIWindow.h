@@ -17,6 +17,18 @@ class CSimulation;
 class CUIDisplay;
 class CUIGraph;
 class CUIView;
+class CAddAtomDialog;
+class CAtomNumbersDialog;
+class CAtomPropertiesDialog;
+class CEditAtomDialog;
+class CPotentialsDialog;
+class CChangeKEDialog;
+class CBoxDialog;
+class CDisplaysDialog;
+class CEnergyDialog;
+class CFloorDialog;
+class CTimingDialog;
+class CViewDialog;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -49,6 +61,20 @@ public:
     std::unique_ptr<CUIDisplay> UIDisplay;
     int runTimerFlag = 0;
     QTimer runTimer;
+
+    // The parameter dialogs, made once with the window and reused.
+    CAddAtomDialog* AddAtomDialog = nullptr;
+    CAtomNumbersDialog* AtomNumbersDialog = nullptr;
+    CAtomPropertiesDialog* AtomPropertiesDialog = nullptr;
+    CEditAtomDialog* EditAtomDialog = nullptr;
+    CPotentialsDialog* PotentialsDialog = nullptr;
+    CChangeKEDialog* ChangeKEDialog = nullptr;
+    CBoxDialog* BoxDialog = nullptr;
+    CDisplaysDialog* DisplaysDialog = nullptr;
+    CEnergyDialog* EnergyDialog = nullptr;
+    CFloorDialog* FloorDialog = nullptr;
+    CTimingDialog* TimingDialog = nullptr;
+    CViewDialog* ViewDialog = nullptr;
 
     void followUpOpenFile();
     void setWindowSizeToSimulation();
@@ -105,6 +131,21 @@ public slots:
     void zoomOut();
     void moveEyeCloser();
     void moveEyeAway();
+    void hideApplication();
+    void runAddAtomDialog();
+    void runEditAtomDialog();
+    void runAtomNumbersDialog();
+    void runAtomPropertiesDialog();
+    void runPotentialsDialog();
+    void runTimingDialog();
+    void runBoxDialog();
+    void runFloorDialog();
+    void runEnergyDialog();
+    void runChangeKEDialog();
+    void runDisplaysDialog();
+    void runViewDialog();
+    void debug1();
+    void debug2();
     // Enabling and check marks from the simulation's and the view's flags.
     void validateMenuItems();
 
@@ -116,6 +157,10 @@ protected:
 private:
     void createActions();
     void createMenus();
+    // The parameter dialogs with their commands (CUIWindow_dialogs.cpp).
+    void createDialogs();
+    void createDialogActions();
+    void createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* display);
     void createExampleMenu(QMenu* menu);
     void startRunTimer();
     void selectType(int t);
@@ -138,4 +183,7 @@ private:
     QAction* textSizeAct[3];
     QAction* aspectAct[5];
     QMenu* exampleMenu = nullptr;
+    QAction *hideAct, *addAtomAct, *editAtomAct, *atomNumbersAct, *atomPropertiesAct, *potentialsAct;
+    QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
+    QAction *debug1Act, *debug2Act;
 };

@@ -1,0 +1,52 @@
+#include "CAtomNumbersDialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <climits>
+
+#include "SIM/CSimulation.h"
+
+CAtomNumbersDialog::CAtomNumbersDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("Number of Atoms"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Type"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("Atoms (at most %1)").arg(CSimulation::kMaxPerType), this), 0, 2);
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        grid->addWidget(colour[t] = swatch(t), t + 1, 0);
+        grid->addWidget(nameField[t] = new QLabel(this), t + 1, 1);
+        grid->addWidget(numberField[t] = CParameterDialog::numberField(), t + 1, 2);
+        nameField[t]->setBuddy(numberField[t]);
+    }
+    layout->addLayout(grid);
+    addButtons(layout);
+}
+
+void CAtomNumbersDialog::fill()
+{
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        nameField[t]->setText(typeTitle(t));
+        updateSwatch(colour[t], t);
+        numberField[t]->setText(wholeText(Simulation.getNumber(t)));
+    }
+    numberField[0]->setFocus();
+    numberField[0]->selectAll();
+}
+
+void CAtomNumbersDialog::accept()
+{
+    long long n[4];
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        if (!readWhole(numberField[t], tr("Number of atoms of type %1").arg(typeTitle(t)), n[t], 0, INT_MAX))
+            return;
+    // Every count is applied even when an earlier one was refused; the
+    // dialog stays open for the refused one.
+    bool ok = true;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        if (!Simulation.setNumber(t, static_cast<int>(n[t]))) ok = false;
+    if (ok) end(true);
+}

@@ -1,0 +1,24 @@
+// Sets how many atoms each type has; atoms are added at random free places
+// or removed from the end of their type.
+#pragma once
+
+#include "CParameterDialog.h"
+
+class QLabel;
+class QLineEdit;
+
+class CAtomNumbersDialog : public CParameterDialog {
+    Q_OBJECT
+public:
+    CAtomNumbersDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    void fill() override;
+
+    QLabel* nameField[4];
+    QLineEdit* numberField[4];
+
+public slots:
+    void accept() override;
+
+private:
+    QLabel* colour[4];
+};

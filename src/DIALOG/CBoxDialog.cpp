@@ -1,0 +1,55 @@
+#include "CBoxDialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "SIM/CSimulation.h"
+
+CBoxDialog::CBoxDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("Box"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Box &width (m):"), boxWidthField = numberField());
+    layout->addLayout(form);
+    auto* piston = new QGroupBox(tr("Piston"), this);
+    auto* pistonForm = new QFormLayout(piston);
+    appliedPressureBox = new QCheckBox(tr("&Apply pressure with a piston"), this);
+    pistonForm->addRow(appliedPressureBox);
+    pistonForm->addRow(tr("Applied &pressure (Pa):"), appliedPressureField = numberField());
+    pistonForm->addRow(tr("Piston &mass (kg):"), pistonMassField = numberField());
+    layout->addWidget(piston);
+    addButtons(layout);
+}
+
+void CBoxDialog::fill()
+{
+    CSimulation& s = Simulation;
+    boxWidthField->setText(realText(2.0 * s.getHalfWidth()));
+    appliedPressureBox->setChecked(s.getPistonUsed() != 0);
+    appliedPressureField->setText(realText(s.getAppliedPressure()));
+    pistonMassField->setText(realText(s.getPistonMass()));
+    boxWidthField->setFocus();
+    boxWidthField->selectAll();
+}
+
+void CBoxDialog::accept()
+{
+    double width, pressure, mass;
+    if (!readReal(boxWidthField, tr("Box width"), width)) return;
+    if (!(width > 0.0)) return void(refuse(boxWidthField, tr("Box width must be greater than zero.")));
+    if (!readReal(appliedPressureField, tr("Applied pressure"), pressure)) return;
+    if (!readReal(pistonMassField, tr("Piston mass"), mass)) return;
+    if (!(mass > 0.0)) return void(refuse(pistonMassField, tr("Piston mass must be greater than zero.")));
+    CSimulation& s = Simulation;
+    // The piston comes after the width, even a refused one, so that its
+    // acceleration is worked out for the box that is in force.
+    bool ok = s.setHalfWidth(0.5 * width);
+    s.setPistonUsed(appliedPressureBox->isChecked() ? 1 : 0);
+    s.setAppliedPressure(pressure);
+    if (!s.setPistonMass(mass)) ok = false;
+    if (ok) end(true);
+}

@@ -1,0 +1,37 @@
+#include "CChangeKEDialog.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "SIM/CSimulation.h"
+
+CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("Change Kinetic Energy"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Change of the total kinetic energy (J):"), changeKEField = numberField());
+    layout->addLayout(form);
+    auto* hint = new QLabel(tr("Shared equally among all atoms; an atom never goes below rest."), this);
+    hint->setEnabled(false);
+    layout->addWidget(hint);
+    addButtons(layout);
+}
+
+void CChangeKEDialog::fill()
+{
+    changeKEField->setText(realText(change));
+    changeKEField->setFocus();
+    changeKEField->selectAll();
+}
+
+void CChangeKEDialog::accept()
+{
+    double amount;
+    if (!readReal(changeKEField, tr("Change of the kinetic energy"), amount)) return;
+    change = amount;
+    Simulation.changeKEnergy(change);
+    end(true);
+}

@@ -1,0 +1,28 @@
+#include "CEnergyDialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "SIM/CSimulation.h"
+
+CEnergyDialog::CEnergyDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("Energy"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    enforceCOE = new QCheckBox(tr("&Conserve energy (rescale speeds after each step)"), this);
+    layout->addWidget(enforceCOE);
+    addButtons(layout);
+}
+
+void CEnergyDialog::fill()
+{
+    enforceCOE->setChecked(Simulation.getConserve() != 0);
+    enforceCOE->setFocus();
+}
+
+void CEnergyDialog::accept()
+{
+    Simulation.setConserve(enforceCOE->isChecked() ? 1 : 0);
+    end(true);
+}

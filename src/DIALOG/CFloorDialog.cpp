@@ -1,0 +1,68 @@
+#include "CFloorDialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "SIM/CSimulation.h"
+
+CFloorDialog::CFloorDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("Floor"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* bath = new QGroupBox(tr("Heat bath"), this);
+    auto* bathForm = new QFormLayout(bath);
+    floorTempUsed = new QCheckBox(tr("&Floor exchanges heat with a bath"), this);
+    bathForm->addRow(floorTempUsed);
+    bathForm->addRow(tr("Floor &temperature (K):"), floorTempField = numberField());
+    layout->addWidget(bath);
+
+    auto* potential = new QGroupBox(tr("Floor potential"), this);
+    auto* grid = new QGridLayout(potential);
+    floorPotentialUsed = new QCheckBox(tr("Floor &attracts atoms (Lennard-Jones)"), this);
+    grid->addWidget(floorPotentialUsed, 0, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Well depth (J)"), this), 1, 2);
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        grid->addWidget(colour[t] = swatch(t), t + 2, 0);
+        grid->addWidget(name[t] = new QLabel(this), t + 2, 1);
+        grid->addWidget(LJ[t] = numberField(), t + 2, 2);
+        name[t]->setBuddy(LJ[t]);
+    }
+    layout->addWidget(potential);
+    addButtons(layout);
+}
+
+void CFloorDialog::fill()
+{
+    CSimulation& s = Simulation;
+    floorTempUsed->setChecked(s.getFloorTempUsed() != 0);
+    floorTempField->setText(realText(s.getFloorTemp()));
+    floorPotentialUsed->setChecked(s.getFloorPotentialUsed() != 0);
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        name[t]->setText(typeTitle(t));
+        updateSwatch(colour[t], t);
+        LJ[t]->setText(realText(s.getLJepsFloor(t)));
+    }
+    floorTempUsed->setFocus();
+}
+
+void CFloorDialog::accept()
+{
+    double temperature, eps[4];
+    if (!readReal(floorTempField, tr("Floor temperature"), temperature)) return;
+    // The bath draws energies proportional to the temperature; a negative one has no speed.
+    if (temperature < 0.0)
+        return void(refuse(floorTempField, tr("Floor temperature can not be below 0 K.")));
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        if (!readReal(LJ[t], tr("Floor well depth of type %1").arg(QChar('A' + t)), eps[t])) return;
+    CSimulation& s = Simulation;
+    s.setFloorTempUsed(floorTempUsed->isChecked() ? 1 : 0);
+    s.setFloorTemp(temperature);
+    s.setFloorPotentialUsed(floorPotentialUsed->isChecked() ? 1 : 0);
+    for (int t = 0; t < CSimulation::kTypes; t++) s.setLJepsFloor(t, eps[t]);
+    end(true);
+}

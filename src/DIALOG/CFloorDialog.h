@@ -1,0 +1,27 @@
+// The floor's heat bath and the floor potential's well depth per type.
+#pragma once
+
+#include "CParameterDialog.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+class CFloorDialog : public CParameterDialog {
+    Q_OBJECT
+public:
+    CFloorDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    void fill() override;
+
+    QCheckBox* floorTempUsed;
+    QLineEdit* floorTempField;
+    QCheckBox* floorPotentialUsed;
+    QLineEdit* LJ[4];
+
+public slots:
+    void accept() override;
+
+private:
+    QLabel* name[4];
+    QLabel* colour[4];
+};

@@ -1,0 +1,64 @@
+// What every parameter dialog shares: it fills its controls from the
+// simulation, runs modally (the run timer stands still meanwhile), applies
+// its fields through the simulation's setters on OK and stays open when a
+// value is refused. Numbers are shown and read in the "C" locale, so a
+// comma-decimal desktop neither shows nor misreads them.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class CSimulation;
+class CPlatform;
+class QBoxLayout;
+class QDialogButtonBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+class CParameterDialog : public QDialog {
+    Q_OBJECT
+public:
+    CParameterDialog(CSimulation& simulation, const QString& title, QWidget* parent);
+
+    CSimulation& Simulation;
+
+    // Fills the controls from the simulation, then runs the dialog modally;
+    // returns when it has been closed.
+    void run();
+    // Fills the controls only (run does this first).
+    virtual void fill() = 0;
+
+    // Shown numbers: "%.2e" unless a format is given; whole numbers plain.
+    static QString realText(double value, const char* format = "%.2e");
+    static QString wholeText(long long value);
+    // The type's letter with its name, as rows and alerts name it: "A (Argon)".
+    QString typeTitle(int t) const;
+
+public slots:
+    // Closes the dialog; the subclasses undo or clear what they must first.
+    virtual void cancel();
+    // Escape, the Cancel button and the window's close box all cancel.
+    void reject() override { cancel(); }
+
+protected:
+    // Ends the modal loop with the given answer.
+    void end(bool accepted);
+    CPlatform& platform();
+
+    // Reads a real number; when the text is not one, shows an alert naming
+    // the field, puts the cursor in it and answers false.
+    bool readReal(QLineEdit* field, const QString& name, double& value);
+    // As readReal for whole numbers within [minimum, maximum].
+    bool readWhole(QLineEdit* field, const QString& name, long long& value, long long minimum, long long maximum);
+    // Refuses a field's value with this message (alert, cursor in the field); answers false.
+    bool refuse(QLineEdit* field, const QString& message);
+
+    // A right-aligned field for numbers, wide enough for "-0.00e+00".
+    QLineEdit* numberField();
+    // A small square of the type's colour, shown beside its row.
+    QLabel* swatch(int t);
+    void updateSwatch(QLabel* label, int t);
+    // OK and Cancel, wired to accept and reject; OK is the default button.
+    QDialogButtonBox* addButtons(QBoxLayout* layout);
+};

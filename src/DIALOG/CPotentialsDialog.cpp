@@ -1,0 +1,77 @@
+#include "CPotentialsDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "SIM/CSimulation.h"
+
+CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("Potentials"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    use = new QCheckBox(tr("&Use the pair potentials (Lennard-Jones and Coulomb)"), this);
+    layout->addWidget(use);
+
+    auto* wells = new QGroupBox(tr("Lennard-Jones well depth between types (J)"), this);
+    auto* grid = new QGridLayout(wells);
+    for (int j = 0; j < CSimulation::kTypes; j++)
+        grid->addWidget(columnName[j] = new QLabel(this), 0, j + 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel(tr("Charge (C)"), this), 0, 7, Qt::AlignCenter);
+    grid->setColumnMinimumWidth(6, 12);
+    for (int i = 0; i < CSimulation::kTypes; i++) {
+        grid->addWidget(colour[i] = swatch(i), i + 1, 0);
+        grid->addWidget(name[i] = new QLabel(this), i + 1, 1);
+        for (int j = i; j < CSimulation::kTypes; j++) grid->addWidget(LJ[i][j] = numberField(), i + 1, j + 2);
+        grid->addWidget(charge[i] = numberField(), i + 1, 7);
+    }
+    layout->addWidget(wells);
+    // Along each row of well depths, then down the charges.
+    QWidget* previous = use;
+    for (int i = 0; i < CSimulation::kTypes; i++)
+        for (int j = i; j < CSimulation::kTypes; j++) {
+            setTabOrder(previous, LJ[i][j]);
+            previous = LJ[i][j];
+        }
+    for (QLineEdit* q : charge) {
+        setTabOrder(previous, q);
+        previous = q;
+    }
+    addButtons(layout);
+}
+
+void CPotentialsDialog::fill()
+{
+    CSimulation& s = Simulation;
+    use->setChecked(s.getPotentialUsed() != 0);
+    for (int i = 0; i < CSimulation::kTypes; i++) {
+        name[i]->setText(typeTitle(i));
+        columnName[i]->setText(QString(QChar('A' + i)));
+        updateSwatch(colour[i], i);
+        for (int j = i; j < CSimulation::kTypes; j++) LJ[i][j]->setText(realText(s.getLJeps(i, j)));
+        charge[i]->setText(realText(s.getCharge(i)));
+    }
+    use->setFocus();
+}
+
+void CPotentialsDialog::accept()
+{
+    double eps[4][4] = {}, q[4];
+    for (int i = 0; i < CSimulation::kTypes; i++)
+        for (int j = i; j < CSimulation::kTypes; j++)
+            if (!readReal(LJ[i][j], tr("Well depth %1-%2").arg(QChar('A' + i)).arg(QChar('A' + j)), eps[i][j]))
+                return;
+    for (int i = 0; i < CSimulation::kTypes; i++)
+        if (!readReal(charge[i], tr("Charge of type %1").arg(QChar('A' + i)), q[i])) return;
+    CSimulation& s = Simulation;
+    if (use->checkState() == Qt::Checked) s.setPotentialUsed(1);
+    else if (use->checkState() == Qt::Unchecked) s.setPotentialUsed(0);
+    // Pairs 00, 01, 02, 03, 11, 12, 13, 22, 23, 33; only the upper triangle is stored.
+    for (int i = 0; i < CSimulation::kTypes; i++)
+        for (int j = i; j < CSimulation::kTypes; j++) s.setLJeps(i, j, eps[i][j]);
+    for (int i = 0; i < CSimulation::kTypes; i++) s.setCharge(i, q[i]);
+    end(true);
+}

@@ -1,0 +1,55 @@
+#include "CTimingDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <climits>
+
+#include "SIM/CSimulation.h"
+
+CTimingDialog::CTimingDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("Timing"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Steps per display:"), ipdField = numberField());
+    form->addRow(tr("&Time step (s):"), timeStepField = numberField());
+    form->addRow(tr("&Real time between displays (s):"), realTimeBetweenDisplaysField = numberField());
+    timeUnitButton = new QComboBox(this);
+    timeUnitButton->addItems({tr("Seconds"), tr("Steps")});
+    form->addRow(tr("Show elapsed time &in:"), timeUnitButton);
+    layout->addLayout(form);
+    addButtons(layout);
+}
+
+void CTimingDialog::fill()
+{
+    CSimulation& s = Simulation;
+    ipdField->setText(wholeText(s.getIPD()));
+    timeStepField->setText(realText(s.getTimeStep()));
+    realTimeBetweenDisplaysField->setText(realText(s.getRunTimerFrequency(), "%.4f"));
+    timeUnitButton->setCurrentIndex(s.getTimeUnit());
+    ipdField->setFocus();
+    ipdField->selectAll();
+}
+
+void CTimingDialog::accept()
+{
+    long long steps;
+    double timeStep, interval;
+    // A negative count would wrap round to some four billion steps per display.
+    if (!readWhole(ipdField, tr("Steps per display"), steps, 0, UINT_MAX)) return;
+    if (!readReal(timeStepField, tr("Time step"), timeStep)) return;
+    if (!(timeStep > 0.0)) return void(refuse(timeStepField, tr("Time step must be greater than zero.")));
+    if (!readReal(realTimeBetweenDisplaysField, tr("Real time between displays"), interval)) return;
+    if (interval < 0.0)
+        return void(refuse(realTimeBetweenDisplaysField, tr("Real time between displays can not be negative.")));
+    CSimulation& s = Simulation;
+    s.setIPD(static_cast<unsigned>(steps));
+    s.setTimeStep(timeStep);
+    s.setRunTimerFrequency(interval);
+    s.setTimeUnit(timeUnitButton->currentIndex());
+    end(true);
+}

@@ -1,0 +1,48 @@
+#include "CViewDialog.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "SIM/CSimulation.h"
+
+CViewDialog::CViewDialog(CSimulation& simulation, QWidget* parent)
+    : CParameterDialog(simulation, tr("View"), parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    boxWidthField = numberField();
+    boxWidthField->setReadOnly(true);
+    boxWidthField->setFocusPolicy(Qt::NoFocus);
+    form->addRow(tr("Box width:"), boxWidthField);
+    form->addRow(tr("&Eye distance (m):"), eyeDistanceField = numberField());
+    form->addRow(tr("&Projection plane distance (m):"), eyePlaneDistanceField = numberField());
+    form->addRow(tr("&Scale (points per metre at the projection plane):"), projectionScaleField = numberField());
+    layout->addLayout(form);
+    addButtons(layout);
+}
+
+void CViewDialog::fill()
+{
+    CSimulation& s = Simulation;
+    boxWidthField->setText(realText(2.0 * s.getHalfWidth(), "%.2e m"));
+    eyeDistanceField->setText(realText(s.getEyeR()));
+    eyePlaneDistanceField->setText(realText(s.getEyePlaneR()));
+    projectionScaleField->setText(realText(s.getScale()));
+    eyeDistanceField->setFocus();
+    eyeDistanceField->selectAll();
+}
+
+void CViewDialog::accept()
+{
+    double eye, plane, scale;
+    if (!readReal(eyeDistanceField, tr("Eye distance"), eye)) return;
+    if (!readReal(eyePlaneDistanceField, tr("Projection plane distance"), plane)) return;
+    if (!readReal(projectionScaleField, tr("Scale"), scale)) return;
+    CSimulation& s = Simulation;
+    s.setScale(scale);
+    s.setEyePlaneR(plane);
+    // The eye must stay clear of the box in front of the new projection
+    // plane; a refusal leaves the scale and plane in force and the dialog open.
+    if (s.setEyeR(eye)) end(true);
+}

@@ -1,0 +1,183 @@
+// CUIWindow: the parameter dialogs and the commands that run them. Each
+// command runs its dialog modally (the run timer stands still meanwhile,
+// without the run being stopped) and then has the view redrawn.
+#include "CUIWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "CUIView.h"
+#include "DIALOG/CAddAtomDialog.h"
+#include "DIALOG/CAtomNumbersDialog.h"
+#include "DIALOG/CAtomPropertiesDialog.h"
+#include "DIALOG/CBoxDialog.h"
+#include "DIALOG/CChangeKEDialog.h"
+#include "DIALOG/CDisplaysDialog.h"
+#include "DIALOG/CEditAtomDialog.h"
+#include "DIALOG/CEnergyDialog.h"
+#include "DIALOG/CFloorDialog.h"
+#include "DIALOG/CPotentialsDialog.h"
+#include "DIALOG/CTimingDialog.h"
+#include "DIALOG/CViewDialog.h"
+#include "SIM/CSimulation.h"
+
+void CUIWindow::createDialogs()
+{
+    AddAtomDialog = new CAddAtomDialog(Simulation, this);
+    AtomNumbersDialog = new CAtomNumbersDialog(Simulation, this);
+    AtomPropertiesDialog = new CAtomPropertiesDialog(Simulation, this);
+    EditAtomDialog = new CEditAtomDialog(Simulation, UIView, this);
+    PotentialsDialog = new CPotentialsDialog(Simulation, this);
+    ChangeKEDialog = new CChangeKEDialog(Simulation, this);
+    BoxDialog = new CBoxDialog(Simulation, this);
+    DisplaysDialog = new CDisplaysDialog(Simulation, this);
+    EnergyDialog = new CEnergyDialog(Simulation, this);
+    FloorDialog = new CFloorDialog(Simulation, this);
+    TimingDialog = new CTimingDialog(Simulation, this);
+    ViewDialog = new CViewDialog(Simulation, this);
+}
+
+void CUIWindow::createDialogActions()
+{
+    auto make = [this](const QString& text, void (CUIWindow::*slot)(), const QKeySequence& keys = {}) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    hideAct = make(tr("&Minimize"), &CUIWindow::hideApplication, QKeySequence(tr("Ctrl+M")));
+    addAtomAct = make(tr("Add A&tom..."), &CUIWindow::runAddAtomDialog, QKeySequence(tr("Ctrl+Shift+A")));
+    editAtomAct = make(tr("&Edit Selected Atoms..."), &CUIWindow::runEditAtomDialog, QKeySequence(tr("Ctrl+I")));
+    atomNumbersAct = make(tr("&Number of Atoms..."), &CUIWindow::runAtomNumbersDialog, QKeySequence(tr("Ctrl+Shift+N")));
+    atomPropertiesAct = make(tr("Atom &Properties..."), &CUIWindow::runAtomPropertiesDialog);
+    potentialsAct = make(tr("P&otentials..."), &CUIWindow::runPotentialsDialog);
+    boxDialogAct = make(tr("&Box and Piston..."), &CUIWindow::runBoxDialog, QKeySequence(tr("Ctrl+Shift+B")));
+    floorDialogAct = make(tr("&Floor..."), &CUIWindow::runFloorDialog);
+    energyAct = make(tr("&Energy Conservation..."), &CUIWindow::runEnergyDialog);
+    changeKEAct = make(tr("Change &Kinetic Energy..."), &CUIWindow::runChangeKEDialog);
+    timingAct = make(tr("&Timing..."), &CUIWindow::runTimingDialog);
+    displaysAct = make(tr("&Displays..."), &CUIWindow::runDisplaysDialog);
+    viewDialogAct = make(tr("View &Distances..."), &CUIWindow::runViewDialog);
+    // The debugging commands repeat two editing commands under other names.
+    debug1Act = make(tr("Debug &1 (Clump Selected)"), &CUIWindow::debug1);
+    debug2Act = make(tr("Debug &2 (Shift Atoms to Fit)"), &CUIWindow::debug2);
+}
+
+void CUIWindow::createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* display)
+{
+    edit->addSeparator();
+    edit->addAction(addAtomAct);
+    edit->addAction(editAtomAct);
+
+    sim->addSeparator();
+    for (QAction* a : {atomNumbersAct, atomPropertiesAct, potentialsAct}) sim->addAction(a);
+    sim->addSeparator();
+    for (QAction* a : {boxDialogAct, floorDialogAct, energyAct, changeKEAct}) sim->addAction(a);
+    sim->addSeparator();
+    sim->addAction(timingAct);
+
+    view->addSeparator();
+    view->addAction(viewDialogAct);
+    display->addSeparator();
+    display->addAction(displaysAct);
+
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    window->addAction(hideAct);
+    QMenu* debug = menuBar()->addMenu(tr("De&bug"));
+    debug->addAction(debug1Act);
+    debug->addAction(debug2Act);
+}
+
+void CUIWindow::hideApplication()
+{
+    showMinimized();
+}
+
+void CUIWindow::runAddAtomDialog()
+{
+    AddAtomDialog->run();
+    redraw();
+}
+
+void CUIWindow::runEditAtomDialog()
+{
+    EditAtomDialog->run();
+    redraw();
+}
+
+void CUIWindow::runAtomNumbersDialog()
+{
+    AtomNumbersDialog->run();
+    redraw();
+}
+
+void CUIWindow::runAtomPropertiesDialog()
+{
+    AtomPropertiesDialog->run();
+    redraw();
+}
+
+void CUIWindow::runPotentialsDialog()
+{
+    PotentialsDialog->run();
+    redraw();
+}
+
+// A running timer takes a changed interval at once; a stopped one at the next run.
+void CUIWindow::runTimingDialog()
+{
+    TimingDialog->run();
+    restartRunTimer();
+    redraw();
+}
+
+void CUIWindow::runBoxDialog()
+{
+    BoxDialog->run();
+    redraw();
+}
+
+void CUIWindow::runFloorDialog()
+{
+    FloorDialog->run();
+    redraw();
+}
+
+void CUIWindow::runEnergyDialog()
+{
+    EnergyDialog->run();
+    redraw();
+}
+
+void CUIWindow::runChangeKEDialog()
+{
+    ChangeKEDialog->run();
+    redraw();
+}
+
+// A changed histogram size is laid out again, as after reading a file.
+void CUIWindow::runDisplaysDialog()
+{
+    DisplaysDialog->run();
+    placeHistogram();
+    redraw();
+}
+
+void CUIWindow::runViewDialog()
+{
+    ViewDialog->run();
+    redraw();
+}
+
+void CUIWindow::debug1()
+{
+    Simulation.shiftSelectedAtomsToClump();
+    redraw();
+}
+
+void CUIWindow::debug2()
+{
+    Simulation.shiftAtomsToFit(100);
+    redraw();
+}
