@@ -3,7 +3,8 @@
 # Usage: scripts/install-deps.sh [package ...]   (adds to the base set)
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt6-qpa-plugins "$@")
+packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt6-qpa-plugins
+          qt6-image-formats-plugins libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

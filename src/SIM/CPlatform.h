@@ -11,6 +11,7 @@ struct CSavePanelRequest {
     std::string nameFieldLabel;
     std::string requiredFileType;
     std::string proposedName;
+    std::string fileTypeDescription = {};  // names the file type in the panel's filter; empty: simulation files
 };
 
 class CPlatform {

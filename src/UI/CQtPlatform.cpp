@@ -59,7 +59,10 @@ bool CQtPlatform::savePanel(const CSavePanelRequest& request, std::string& chose
     QFileDialog panel(parent, QString::fromStdString(request.title));
     panel.setAcceptMode(QFileDialog::AcceptSave);
     panel.setFileMode(QFileDialog::AnyFile);
-    panel.setNameFilter(filterFor(request.requiredFileType));
+    panel.setNameFilter(request.fileTypeDescription.empty()
+                            ? filterFor(request.requiredFileType)
+                            : QStringLiteral("%1 (*.%2)").arg(QString::fromStdString(request.fileTypeDescription),
+                                                              QString::fromStdString(request.requiredFileType)));
     panel.setDefaultSuffix(QString::fromStdString(request.requiredFileType));
     panel.setLabelText(QFileDialog::FileName, QString::fromStdString(request.nameFieldLabel).trimmed());
     panel.setDirectory(lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory);

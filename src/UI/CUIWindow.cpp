@@ -173,6 +173,8 @@ void CUIWindow::createMenus()
     createExampleMenu(exampleMenu);
     file->addAction(saveAct);
     file->addSeparator();
+    createCaptureCommands(file);
+    file->addSeparator();
     file->addAction(quitAct);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
@@ -256,6 +258,7 @@ void CUIWindow::validateMenuItems()
     for (int i = 0; i < 5; i++) aspectAct[i]->setChecked(s.getAspectRatioIndex() == i);
     for (int i = 0; i < 3; i++) textSizeAct[i]->setChecked(s.getDisplayTextSize() == i);
     stereoAct->setChecked(UIView->getStereoFlag() != 0);
+    makeMovieAbortAct->setEnabled(UIViewCapture->getMakeMovieFlag() != 0);
 }
 
 void CUIWindow::redraw()
@@ -305,6 +308,7 @@ void CUIWindow::runTimerMethod()
     // The simulation never advances while the user answers a dialog, an
     // alert or a file panel, even though their event loops fire timers.
     if (isModalSessionActive()) return;
+    captureCheck();
     Simulation.MDCALCIterate();
     UIView->setNeedsDisplay();
 }

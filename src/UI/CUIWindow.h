@@ -12,6 +12,10 @@
 
 #include <memory>
 
+#include "CMovieWriter.h"
+
+class CFrameCaptureDialog;
+class CMovieDialog;
 class CPlatform;
 class CSimulation;
 class CUIDisplay;
@@ -59,6 +63,10 @@ public:
     CUIView* UIView = nullptr;
     CUIGraph* UIGraph = nullptr;
     std::unique_ptr<CUIDisplay> UIDisplay;
+    // Movie and still-frame recording of the view, and its two dialogs.
+    std::unique_ptr<CViewCapture> UIViewCapture;
+    CMovieDialog* MovieDialog = nullptr;
+    CFrameCaptureDialog* FrameCaptureDialog = nullptr;
     int runTimerFlag = 0;
     QTimer runTimer;
 
@@ -146,6 +154,9 @@ public slots:
     void runViewDialog();
     void debug1();
     void debug2();
+    void makeMovie();
+    void makeMovieAbort();
+    void captureFrame();
     // Enabling and check marks from the simulation's and the view's flags.
     void validateMenuItems();
 
@@ -162,6 +173,9 @@ private:
     void createDialogActions();
     void createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* display);
     void createExampleMenu(QMenu* menu);
+    void createCaptureCommands(QMenu* menu);
+    // Takes the movie frame that is due, if any (the start of every tick).
+    void captureCheck();
     void startRunTimer();
     void selectType(int t);
     void resizeView(float width, float height);
@@ -186,4 +200,5 @@ private:
     QAction *hideAct, *addAtomAct, *editAtomAct, *atomNumbersAct, *atomPropertiesAct, *potentialsAct;
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
     QAction *debug1Act, *debug2Act;
+    QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
 };

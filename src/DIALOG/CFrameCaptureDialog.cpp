@@ -1,0 +1,82 @@
+#include "CFrameCaptureDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "UI/CMovieWriter.h"
+#include "UI/CQtPlatform.h"
+
+CFrameCaptureDialog::CFrameCaptureDialog(CViewCapture& capture, QWidget* parent) : QDialog(parent), UIView(capture)
+{
+    setWindowTitle(tr("Capture Frame"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    fileTypePopupButton = new QComboBox(this);
+    fileTypePopupButton->addItems({tr("JPEG"), tr("TIFF")});
+    connect(fileTypePopupButton, &QComboBox::activated, this, &CFrameCaptureDialog::tabOut);
+    form->addRow(tr("File &type:"), fileTypePopupButton);
+
+    qualitySlider = new QSlider(Qt::Horizontal, this);
+    qualitySlider->setRange(0, 100);
+    qualitySlider->setMinimumWidth(160);
+    qualityField = new QLabel(this);
+    qualityField->setMinimumWidth(qualityField->fontMetrics().horizontalAdvance(QStringLiteral("100 %")));
+    qualityField->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(qualitySlider, &QSlider::valueChanged, qualityField,
+            [this](int value) { qualityField->setText(tr("%1 %").arg(value)); });
+    auto* quality = new QHBoxLayout;
+    quality->addWidget(qualitySlider);
+    quality->addWidget(qualityField);
+    form->addRow(tr("JPEG &quality:"), quality);
+    layout->addLayout(form);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CFrameCaptureDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CFrameCaptureDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void CFrameCaptureDialog::fill()
+{
+    fileTypePopupButton->setCurrentIndex(UIView.getFrameCaptureFileType() == 0 ? 1 : 0);
+    const int quality = static_cast<int>(std::lround(UIView.getFrameCaptureQuality()));
+    qualitySlider->setValue(quality);
+    qualityField->setText(tr("%1 %").arg(qualitySlider->value()));
+    tabOut();
+}
+
+void CFrameCaptureDialog::run()
+{
+    fill();
+    CModalScope modal;
+    exec();
+}
+
+// TIFF is lossless: the quality controls go grey.
+void CFrameCaptureDialog::tabOut()
+{
+    const bool jpeg = fileTypePopupButton->currentIndex() == 0;
+    qualitySlider->setEnabled(jpeg);
+    qualityField->setEnabled(jpeg);
+}
+
+void CFrameCaptureDialog::accept()
+{
+    UIView.setFrameCaptureFileType(fileTypePopupButton->currentIndex() == 0 ? 3 : 0);
+    UIView.setFrameCaptureQuality(static_cast<float>(qualitySlider->value()));
+    UIView.setCaptureFlag(1);
+    QDialog::accept();
+}
+
+void CFrameCaptureDialog::cancel()
+{
+    UIView.setCaptureFlag(0);
+    QDialog::reject();
+}

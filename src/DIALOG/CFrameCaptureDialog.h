@@ -1,0 +1,30 @@
+// A still frame's file type and JPEG quality.
+#pragma once
+
+#include <QDialog>
+
+class CViewCapture;
+class QComboBox;
+class QLabel;
+class QSlider;
+
+class CFrameCaptureDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CFrameCaptureDialog(CViewCapture& capture, QWidget* parent = nullptr);
+
+    CViewCapture& UIView;  // the view's recording settings
+    QComboBox* fileTypePopupButton;  // item 0 JPEG, item 1 TIFF
+    QSlider* qualitySlider;
+    QLabel* qualityField;
+
+    // Fills the controls and runs the dialog modally; the capture flag tells the outcome.
+    void run();
+    void fill();
+
+public slots:
+    void tabOut();
+    void accept() override;
+    void cancel();
+    void reject() override { cancel(); }
+};

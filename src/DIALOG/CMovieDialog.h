@@ -1,0 +1,35 @@
+// The movie's settings: displays between frames, the number of frames, each
+// frame's length in the movie, codec and quality, with what they come to in
+// simulation steps, simulated time and seconds of movie.
+#pragma once
+
+#include <QDialog>
+
+class CSimulation;
+class CViewCapture;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+class CMovieDialog : public QDialog {
+    Q_OBJECT
+public:
+    CMovieDialog(CSimulation& simulation, CViewCapture& capture, QWidget* parent = nullptr);
+
+    CSimulation& Simulation;
+    CViewCapture& UIView;  // the view's recording settings
+    QLineEdit *displaysPerFrameField, *framesToCaptureField, *frameLengthField;
+    QLabel *iterationsPerDisplayField, *timePerDisplayField, *iterationsPerFrameField, *timePerFrameField;
+    QLabel *totalIterationField, *totalTimeField, *movieRunTimeField;
+    QComboBox *codecButton, *imageQualityButton;
+
+    // Fills the controls and runs the dialog modally; the movie flag tells the outcome.
+    void run();
+    void fill();
+
+public slots:
+    void tabOut();
+    void accept() override;
+    void cancel();
+    void reject() override { cancel(); }
+};
