@@ -1,0 +1,436 @@
+// The parameter dialogs: their fields filled from the simulation in the shown
+// formats, OK applying through the setters, refusals keeping the dialog open
+// with what was already applied, Cancel, and fields the engine cannot take.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cmath>
+
+#include "BASE/CTextNumbers.h"
+#include "DIALOG/CAddAtomDialog.h"
+#include "DIALOG/CAtomNumbersDialog.h"
+#include "DIALOG/CAtomPropertiesDialog.h"
+#include "DIALOG/CBoxDialog.h"
+#include "DIALOG/CChangeKEDialog.h"
+#include "DIALOG/CColorButton.h"
+#include "DIALOG/CDisplaysDialog.h"
+#include "DIALOG/CEditAtomDialog.h"
+#include "DIALOG/CEnergyDialog.h"
+#include "DIALOG/CFloorDialog.h"
+#include "DIALOG/CPotentialsDialog.h"
+#include "DIALOG/CTimingDialog.h"
+#include "DIALOG/CViewDialog.h"
+#include "UI/CQtPlatform.h"
+#include "UI/CUIGraph.h"
+#include "support/ui/UiWindowFixture.h"
+#include "test_ui_dialogs_random.h"
+
+namespace {
+class DialogTest : public UiWindowTest {
+protected:
+    std::unique_ptr<RandomSequenceGuard> sequence;
+    void SetUp() override
+    {
+        sequence = std::make_unique<RandomSequenceGuard>();
+        UiWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        UiWindowTest::TearDown();
+        sequence.reset();
+    }
+    // Shows the dialog filled as run would, without a nested event loop.
+    template <typename D>
+    D& open(D* dialog)
+    {
+        dialog->fill();
+        dialog->show();
+        return *dialog;
+    }
+    bool lastAlertMentions(const std::string& text) const
+    {
+        return !platform.alerts.empty() && platform.alerts.back().message.find(text) != std::string::npos;
+    }
+};
+
+TEST_F(DialogTest, AddAtomKeepsTheTypeResetsTheNumbersAndRefusesBadText)
+{
+    CAddAtomDialog& d = open(window->AddAtomDialog);
+    EXPECT_EQ(d.typePopupButton->currentIndex(), 0);
+    EXPECT_EQ(d.xField->text(), "0.00e+00");
+    d.typePopupButton->setCurrentIndex(2);
+    d.xField->setText("1e-10");
+    d.vzField->setText("-250.5");
+    d.yField->setText("abc");
+    d.accept();
+    EXPECT_TRUE(d.isVisible()) << "refused text keeps the dialog open";
+    EXPECT_TRUE(lastAlertMentions("y: \"abc\" is not a number"));
+    EXPECT_EQ(d.yField->text(), "abc") << "the user's text stays";
+    EXPECT_EQ(s->getNumber(2), 0);
+
+    d.yField->setText(" 2.5e-10 ");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    ASSERT_EQ(s->getNumber(2), 1);
+    EXPECT_DOUBLE_EQ(s->loc[2][0].v[0], 1e-10);
+    EXPECT_DOUBLE_EQ(s->loc[2][0].v[1], 2.5e-10);
+    EXPECT_DOUBLE_EQ(s->vel[2][0].v[2], -250.5);
+    EXPECT_TRUE(std::isfinite(s->getTEnergy(4)));
+
+    open(window->AddAtomDialog);
+    EXPECT_EQ(d.typePopupButton->currentIndex(), 2) << "the type chosen last";
+    EXPECT_EQ(d.xField->text(), "0.00e+00");
+    EXPECT_EQ(d.vzField->text(), "0.00e+00");
+}
+
+TEST_F(DialogTest, AddAtomToAFullTypeIsRefusedAndTheDialogStaysOpen)
+{
+    s->number[1] = CSimulation::kMaxPerType;  // slots exist; only the count matters here
+    s->totalAtoms += CSimulation::kMaxPerType;
+    CAddAtomDialog& d = open(window->AddAtomDialog);
+    d.typePopupButton->setCurrentIndex(1);
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(s->getNumber(1), CSimulation::kMaxPerType);
+    ASSERT_EQ(platform.alerts.size(), 1u);
+}
+
+TEST_F(DialogTest, AtomNumbersApplyEveryCountEvenAfterARefusal)
+{
+    CAtomNumbersDialog& d = open(window->AtomNumbersDialog);
+    EXPECT_EQ(d.numberField[0]->text(), "4");
+    EXPECT_EQ(d.numberField[3]->text(), "0");
+    // Over the limit for A, and the offer to cap it is declined.
+    platform.alertAnswers = {1};
+    d.numberField[0]->setText("401");
+    d.numberField[1]->setText("3");
+    d.numberField[3]->setText("2");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(s->getNumber(0), 4);
+    EXPECT_EQ(s->getNumber(1), 3);
+    EXPECT_EQ(s->getNumber(3), 2);
+    EXPECT_EQ(d.numberField[0]->text(), "401");
+
+    d.numberField[0]->setText("5");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(s->totalAtoms, 10);
+}
+
+TEST_F(DialogTest, AtomNumbersRefuseNegativeAndFractionalCountsBeforeApplyingAny)
+{
+    CAtomNumbersDialog& d = open(window->AtomNumbersDialog);
+    d.numberField[1]->setText("2");
+    d.numberField[2]->setText("-1");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("type C must be between 0"));
+    EXPECT_EQ(s->getNumber(1), 0);
+    d.numberField[2]->setText("1.5");
+    d.accept();
+    EXPECT_TRUE(lastAlertMentions("is not a whole number"));
+    EXPECT_EQ(s->totalAtoms, 4);
+}
+
+TEST_F(DialogTest, AtomPropertiesStayOpenAfterARefusedDiameterWithTheRestApplied)
+{
+    CAtomPropertiesDialog& d = open(window->AtomPropertiesDialog);
+    EXPECT_EQ(d.diamField[0]->text(), "3.00e-10");
+    EXPECT_EQ(d.massField[0]->text(), "5.00e-26");
+    const float red = s->getRed(0), green = s->getGreen(0);
+    d.nameField[1]->setText("Neon");
+    d.diamField[0]->setText("2e-9");  // wider than the box
+    d.massField[1]->setText("3.3e-26");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("can not be greater than the width of the box"));
+    EXPECT_DOUBLE_EQ(s->getDiam(0), 3e-10);
+    EXPECT_EQ(s->getName(1), "Neon");
+    EXPECT_DOUBLE_EQ(s->getMass(1), 3.3e-26);
+    EXPECT_EQ(s->getRed(0), red) << "an unchanged colour is written back exactly";
+    EXPECT_EQ(s->getGreen(0), green);
+
+    d.colorField[2]->setComponents(0.25f, 0.5f, 0.75f);
+    d.diamField[0]->setText("2.00e-10");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_DOUBLE_EQ(s->getDiam(0), 2e-10);
+    EXPECT_EQ(s->getBlue(2), 0.75f);
+}
+
+TEST_F(DialogTest, AtomPropertiesRefuseAMassOfZeroAndNamesThatCannotBeSaved)
+{
+    CAtomPropertiesDialog& d = open(window->AtomPropertiesDialog);
+    d.diamField[3]->setText("1e-10");
+    d.massField[2]->setText("0");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("Mass of type C must be greater than zero"));
+    EXPECT_DOUBLE_EQ(s->getDiam(3), 3e-10) << "nothing applied";
+    d.massField[2]->setText("5e-26");
+    d.nameField[0]->setText(QString::fromUtf8("Argón"));
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("Name of type A"));
+}
+
+TEST_F(DialogTest, EditWithoutSelectionShowsNotApplicable)
+{
+    s->selectAll(0);
+    CEditAtomDialog& d = open(window->EditAtomDialog);
+    EXPECT_EQ(d.selectedField->text(), "NO SELECTION");
+    EXPECT_EQ(d.locationField->text(), "location");
+    EXPECT_EQ(d.vyField->text(), "NA");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(platform.alerts.empty());
+}
+
+TEST_F(DialogTest, EditTwoAtomsMovesTheCentreOfMassAndLeavesNAVelocitiesAlone)
+{
+    s->selectAll(0);
+    s->sel[0][0] = s->sel[0][1] = 1;
+    const CVector v0 = s->vel[0][0], v1 = s->vel[0][1];
+    const double gap = s->loc[0][1].v[0] - s->loc[0][0].v[0];
+    CEditAtomDialog& d = open(window->EditAtomDialog);
+    EXPECT_EQ(d.selectedField->text(), "2 ATOMS SELECTED");
+    EXPECT_EQ(d.locationField->text(), "center of mass");
+    EXPECT_EQ(d.vxField->text(), "NA");
+    d.xField->setText("1.0e-10");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_NEAR(0.5 * (s->loc[0][0].v[0] + s->loc[0][1].v[0]), 1e-10, 1e-22);
+    EXPECT_NEAR(s->loc[0][1].v[0] - s->loc[0][0].v[0], gap, 1e-22);
+    EXPECT_EQ(s->vel[0][0].v[2], v0.v[2]);
+    EXPECT_EQ(s->vel[0][1].v[0], v1.v[0]);
+
+    open(window->EditAtomDialog);
+    d.vzField->setText("0");
+    d.accept();
+    EXPECT_EQ(s->vel[0][0].v[2], 0.0);
+    EXPECT_EQ(s->vel[0][1].v[2], 0.0);
+    EXPECT_EQ(s->vel[0][0].v[0], v0.v[0]);
+}
+
+TEST_F(DialogTest, EditCancelPutsTheAtomBackButKeepsVelocitiesFromTabOut)
+{
+    s->selectAll(0);
+    s->sel[0][2] = 1;
+    const CVector where = s->loc[0][2];
+    CEditAtomDialog& d = open(window->EditAtomDialog);
+    EXPECT_EQ(d.selectedField->text(), "1 ATOM SELECTED");
+    EXPECT_EQ(d.xField->text(), QString::fromStdString(formatC("%.2e", where.v[0])));
+    d.xField->setText("-2e-10");
+    d.vyField->setText("123");
+    d.tabOut();
+    EXPECT_DOUBLE_EQ(s->loc[0][2].v[0], -2e-10) << "applied at once";
+    EXPECT_DOUBLE_EQ(s->vel[0][2].v[1], 123.0);
+    d.reject();  // Escape
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(s->loc[0][2].v[0], where.v[0]);
+    EXPECT_EQ(s->loc[0][2].v[2], where.v[2]);
+    EXPECT_DOUBLE_EQ(s->vel[0][2].v[1], 123.0);
+    EXPECT_NEAR(s->aKEnergy[0][2], 0.5 * s->getMass(0) * s->vel[0][2].norm(), 1e-30)
+        << "the kept velocity is booked";
+}
+
+TEST_F(DialogTest, EditRefusesBadTextWithoutMovingAnything)
+{
+    s->selectAll(0);
+    s->sel[0][0] = 1;
+    const CVector where = s->loc[0][0];
+    CEditAtomDialog& d = open(window->EditAtomDialog);
+    d.xField->setText("0");
+    d.zField->setText("1,5e-10");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("z: \"1,5e-10\" is not a number"));
+    EXPECT_EQ(s->loc[0][0].v[0], where.v[0]);
+    d.cancel();
+}
+
+TEST_F(DialogTest, PotentialsFillApplyAndLeaveAnUnchangedSimulationAlone)
+{
+    CPotentialsDialog& d = open(window->PotentialsDialog);
+    EXPECT_FALSE(d.use->isChecked());
+    EXPECT_EQ(d.LJ[0][1]->text(), "1.00e-21");
+    EXPECT_EQ(d.charge[2]->text(), "0.00e+00");
+    s->TCKEnergy[4] = 42.0;  // an average under way
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(s->TCKEnergy[4], 42.0) << "no setter saw a change";
+
+    open(window->PotentialsDialog);
+    d.use->setChecked(true);
+    d.LJ[1][3]->setText("2.5e-21");
+    d.charge[3]->setText("-1.6e-19");
+    d.accept();
+    EXPECT_EQ(s->getPotentialUsed(), 1);
+    EXPECT_DOUBLE_EQ(s->getLJeps(1, 3), 2.5e-21);
+    EXPECT_DOUBLE_EQ(s->getLJeps(3, 1), 0.0) << "only the upper triangle is written";
+    EXPECT_DOUBLE_EQ(s->getCharge(3), -1.6e-19);
+}
+
+TEST_F(DialogTest, ChangeKineticEnergyRemembersTheAmount)
+{
+    auto kinetic = [this] {
+        double k = 0.0;
+        for (int i = 0; i < s->getNumber(0); i++) k += s->aKEnergy[0][i];
+        return k;
+    };
+    CChangeKEDialog& d = open(window->ChangeKEDialog);
+    EXPECT_EQ(d.changeKEField->text(), "0.00e+00");
+    const double before = kinetic();
+    d.changeKEField->setText("4e-21");
+    d.accept();
+    EXPECT_NEAR(kinetic(), before + 4e-21, 1e-33);
+    open(window->ChangeKEDialog);
+    EXPECT_EQ(d.changeKEField->text(), "4.00e-21");
+    d.cancel();
+    EXPECT_NEAR(kinetic(), before + 4e-21, 1e-33);
+}
+
+TEST_F(DialogTest, BoxTooSmallStaysOpenWithThePistonAlreadySet)
+{
+    CBoxDialog& d = open(window->BoxDialog);
+    EXPECT_EQ(d.boxWidthField->text(), "1.00e-09");
+    d.boxWidthField->setText("3e-10");  // one atom's width: four cannot fit
+    d.appliedPressureBox->setChecked(true);
+    d.appliedPressureField->setText("2e5");
+    d.pistonMassField->setText("4e-25");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("Can not fit the atoms into the smaller box."));
+    EXPECT_DOUBLE_EQ(s->getHalfWidth(), 5e-10);
+    EXPECT_EQ(s->getPistonUsed(), 1);
+    EXPECT_DOUBLE_EQ(s->getAppliedPressure(), 2e5);
+    EXPECT_DOUBLE_EQ(s->getPistonMass(), 4e-25);
+    EXPECT_DOUBLE_EQ(s->pistonA, -4.0 * 5e-10 * 5e-10 * 2e5 / 4e-25) << "worked out for the box in force";
+
+    d.pistonMassField->setText("-1");
+    d.boxWidthField->setText("2e-9");
+    d.accept();
+    EXPECT_TRUE(lastAlertMentions("Piston mass must be greater than zero"));
+    EXPECT_DOUBLE_EQ(s->getHalfWidth(), 5e-10) << "nothing applied";
+    d.pistonMassField->setText("4e-25");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_DOUBLE_EQ(s->getHalfWidth(), 1e-9);
+}
+
+TEST_F(DialogTest, DisplaysSetTheAveragingAndTheHistogramWhichThenMoves)
+{
+    CDisplaysDialog& d = open(window->DisplaysDialog);
+    EXPECT_TRUE(d.timingRow[0]->isChecked());
+    EXPECT_EQ(d.tcField->text(), "1.00e+04");
+    EXPECT_EQ(d.ymaxField->text(), QString::fromStdString(formatC("%.2f", s->getGraphYmax())));
+    EXPECT_EQ(d.histogramWidthField->text(), "200");
+    d.timingRow[1]->setChecked(true);
+    d.ymaxField->setText("0");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("Height of the histogram scale must be greater than zero"));
+    EXPECT_EQ(s->getRecordType(), 0);
+    d.ymaxField->setText("2.5");
+    d.histogramWidthField->setText("150");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(s->getRecordType(), 1);
+    EXPECT_DOUBLE_EQ(s->getGraphYmax(), 2.5);
+    EXPECT_EQ(s->getHistogramWidth(), 150);
+
+    // Through the menu command, the graph takes its new size.
+    QTimer::singleShot(0, [this] {
+        window->DisplaysDialog->histogramHeightField->setText("90");
+        window->DisplaysDialog->accept();
+    });
+    window->runDisplaysDialog();
+    EXPECT_EQ(window->UIGraph->width(), 150);
+    EXPECT_EQ(window->UIGraph->height(), 90);
+}
+
+TEST_F(DialogTest, EnergyAndFloorApplyTheirSwitchesAndValues)
+{
+    CEnergyDialog& e = open(window->EnergyDialog);
+    EXPECT_TRUE(e.enforceCOE->isChecked());
+    e.enforceCOE->setChecked(false);
+    e.accept();
+    EXPECT_EQ(s->getConserve(), 0);
+
+    CFloorDialog& f = open(window->FloorDialog);
+    f.floorTempUsed->setChecked(true);
+    f.floorTempField->setText("-5");
+    f.accept();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(lastAlertMentions("below 0 K"));
+    f.floorTempField->setText("300");
+    f.floorPotentialUsed->setChecked(true);
+    f.LJ[2]->setText("3e-21");
+    f.accept();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(s->getFloorTempUsed(), 1);
+    EXPECT_DOUBLE_EQ(s->getFloorTemp(), 300.0);
+    EXPECT_EQ(s->getFloorPotentialUsed(), 1);
+    EXPECT_DOUBLE_EQ(s->getLJepsFloor(2), 3e-21);
+}
+
+TEST_F(DialogTest, TimingChangesTakeEffectAtOnceWhileRunning)
+{
+    CTimingDialog& d = open(window->TimingDialog);
+    EXPECT_EQ(d.ipdField->text(), QString::number(s->getIPD()));
+    EXPECT_EQ(d.realTimeBetweenDisplaysField->text(), "0.0010");
+    d.timeStepField->setText("0");
+    d.accept();
+    EXPECT_TRUE(lastAlertMentions("Time step must be greater than zero"));
+    d.timeStepField->setText("1e-14");
+    d.ipdField->setText("-3");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("Steps per display must be between 0"));
+    d.cancel();
+
+    window->run();
+    QTimer::singleShot(0, [this] {
+        EXPECT_TRUE(isModalSessionActive());
+        CTimingDialog& t = *window->TimingDialog;
+        t.ipdField->setText("50");
+        t.timeStepField->setText("2e-15");
+        t.realTimeBetweenDisplaysField->setText("0.0200");
+        t.timeUnitButton->setCurrentIndex(0);
+        t.accept();
+    });
+    window->runTimingDialog();
+    EXPECT_EQ(s->getIPD(), 50u);
+    EXPECT_DOUBLE_EQ(s->getTimeStep(), 2e-15);
+    EXPECT_EQ(s->getTimeUnit(), 0);
+    EXPECT_TRUE(window->runTimer.isActive());
+    EXPECT_EQ(window->runTimer.interval(), 20);
+    window->stop();
+}
+
+TEST_F(DialogTest, ViewRefusalKeepsTheNewScaleInUse)
+{
+    CViewDialog& d = open(window->ViewDialog);
+    EXPECT_EQ(d.boxWidthField->text(), "1.00e-09 m");
+    EXPECT_EQ(d.eyeDistanceField->text(), QString::fromStdString(formatC("%.2e", s->getEyeR())));
+    const double eye = s->getEyeR();
+    d.projectionScaleField->setText("7e11");
+    d.eyeDistanceField->setText("1e-10");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(platform.alerts.back().title, "Operation Incomplete.");
+    EXPECT_DOUBLE_EQ(s->getScale(), 7e11);
+    EXPECT_EQ(s->getEyeR(), eye);
+    d.eyeDistanceField->setText("5e-9");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_DOUBLE_EQ(s->getEyeR(), 5e-9);
+}
+}  // namespace
