@@ -94,7 +94,7 @@ std::string addStream(OutputStream& os, const CMovieFormat& f)
         c->color_range = AVCOL_RANGE_MPEG;
         // No look-ahead and no B-frames: each frame comes out as it goes in,
         // so it reaches the file before the next tick.
-        av_opt_set(c->priv_data, "preset", "veryfast", 0);
+        av_opt_set(c->priv_data, "preset", "ultrafast", 0);
         av_opt_set(c->priv_data, "tune", "zerolatency", 0);
         av_opt_set_double(c->priv_data, "crf", movieQualityCRF(f.quality), 0);
     }

@@ -1,0 +1,109 @@
+// Prints what one movie frame costs at 1000 x 700 points: reading the view
+// back (with its status fields and graph) and appending it to the movie, for
+// each codec and quality, beside what one display of the run costs.
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_movie [simulation file]
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "SIM/CPlatform.h"
+#include "SIM/CSimulation.h"
+#include "UI/CMovieWriter.h"
+#include "UI/CUIView.h"
+#include "UI/CUIWindow.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double worst(const std::vector<double>& values) { return *std::max_element(values.begin(), values.end()); }
+
+constexpr int kFrames = 40;
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : QStringLiteral(QUORVEL_BENCH_DIR "/liquid-1600.txt");
+    CConsolePlatform platform;
+    CUIWindow window(platform);
+    window.show();
+    if (!window.openSimulationFile(path)) return 1;
+    window.stop();
+    CUIView& view = *window.UIView;
+    window.resize(1000, 700 + (window.height() - view.height()));
+    QApplication::processEvents();
+    CSimulation& s = window.Simulation;
+    std::printf("scene %s, view %d x %d, %u steps per display\n", qPrintable(QFileInfo(path).fileName()),
+                view.width(), view.height(), s.getIPD());
+
+    // One display of the run: the steps and the drawing pass.
+    std::vector<double> display, grab;
+    std::vector<QImage> pictures;
+    for (int k = 0; k < kFrames; k++) {
+        auto start = Clock::now();
+        s.MDCALCIterate();
+        view.setNeedsDisplay();
+        view.repaint();
+        display.push_back(millisecondsSince(start));
+        start = Clock::now();
+        pictures.push_back(view.grab().toImage());
+        grab.push_back(millisecondsSince(start));
+    }
+    std::printf("%-28s median %7.2f ms   worst %7.2f ms\n", "one display (steps + draw)", median(display),
+                worst(display));
+    std::printf("%-28s median %7.2f ms   worst %7.2f ms\n", "reading the view back", median(grab), worst(grab));
+
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        int codec, quality;
+    } cases[] = {{"H.264, quality maximum", 0, 0}, {"H.264, quality normal", 0, 2},
+                 {"H.264, quality minimum", 0, 4}, {"uncompressed RGB", 1, 2}};
+    for (const Case& c : cases) {
+        CMovieWriter writer;
+        CMovieFormat format;
+        format.codec = c.codec;
+        format.quality = c.quality;
+        format.width = pictures[0].width();
+        format.height = pictures[0].height();
+        const std::string file = dir.filePath(QStringLiteral("bench-%1-%2.mov").arg(c.codec).arg(c.quality)).toStdString();
+        if (const std::string error = writer.open(file, format); !error.empty()) {
+            std::printf("%s: %s\n", c.name, error.c_str());
+            return 1;
+        }
+        std::vector<double> append;
+        for (const QImage& picture : pictures) {
+            const auto start = Clock::now();
+            if (const std::string error = writer.addFrame(picture); !error.empty()) {
+                std::printf("%s: %s\n", c.name, error.c_str());
+                return 1;
+            }
+            append.push_back(millisecondsSince(start));
+        }
+        writer.close();
+        const double kib = QFileInfo(QString::fromStdString(file)).size() / 1024.0 / kFrames;
+        std::printf("%-28s median %7.2f ms   worst %7.2f ms   (read back + append: %6.2f ms)   %8.1f KiB per frame\n",
+                    c.name, median(append), worst(append), median(grab) + median(append), kib);
+    }
+    return 0;
+}
