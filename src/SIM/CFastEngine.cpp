@@ -30,6 +30,7 @@ CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation), lanes_(std
     nearStart_.resize(kMaxAtoms + 1);
     forceNbr_.reserve(160 * kMaxAtoms);
     forceRank_.reserve(160 * kMaxAtoms);
+    nearRank_.reserve(80 * kMaxAtoms);
     nearNbr_.reserve(80 * kMaxAtoms);
     cellStart_.resize(kMaxGrid * kMaxGrid * kMaxGrid + 1);
     cellOf_.resize(kMaxAtoms);
@@ -173,7 +174,12 @@ bool CFastEngine::rebuild()
             reach = std::max(reach, std::sqrt(std::max(pc_[t][u].forceList2, pc_[t][u].nearList2)));
         }
     double width = 2.0 * s.halfWidth;
-    double cells = reach > 0 ? std::floor(width / (reach * kCellWiden)) : 1.0;
+    // Dense systems get cells of half the reach, searched two cells out: that
+    // visits about 60% of the volume that cells of the whole reach do. Sparse
+    // ones would pay more for the extra cells than they save on distances.
+    double perReachCube = reach > 0 ? nActive_ * std::pow(reach / width, 3.0) : 0.0;
+    cellSpan_ = perReachCube >= 8.0 ? 2 : 1;
+    double cells = reach > 0 ? std::floor(width * cellSpan_ / (reach * kCellWiden)) : 1.0;
     grid_ = static_cast<int>(std::clamp(cells, 1.0, static_cast<double>(kMaxGrid)));
     cellScale_ = grid_ / width;
     int cellCount = grid_ * grid_ * grid_;
@@ -237,6 +243,20 @@ void CFastEngine::indexForceRuns()
             for (; q < qEnd && typeOf(forceNbr_[q]) == u; q++) forceRank_[q] = rank_[forceNbr_[q]];
         }
         forceRun_[n][CSimulation::kTypes] = qEnd;
+    }
+    nearRank_.resize(nearStart_[nActive_]);
+    for (int q = 0, qEnd = nearStart_[nActive_]; q < qEnd; q++) nearRank_[q] = rank_[nearNbr_[q]];
+}
+
+void CFastEngine::loadPositions()
+{
+    for (int n = 0; n < nActive_; n++) {
+        int k = active_[n];
+        const double* x = sim_.loc[typeOf(k)][indexOf(k)].v;
+        pos4_[n][0] = x[0];
+        pos4_[n][1] = x[1];
+        pos4_[n][2] = x[2];
+        pos4_[n][3] = 0.0;
     }
 }
 
@@ -303,9 +323,10 @@ void CFastEngine::buildPart(int part)
             nearReach2[u] = pc.charged ? -1.0 : pc.nearList2;
         }
         int cx = cellIndex(x), cy = cellIndex(y), cz = cellIndex(z);
-        for (int gz = std::max(cz - 1, 0); gz <= std::min(cz + 1, grid_ - 1); gz++)
-            for (int gy = std::max(cy - 1, 0); gy <= std::min(cy + 1, grid_ - 1); gy++)
-                for (int gx = std::max(cx - 1, 0); gx <= std::min(cx + 1, grid_ - 1); gx++) {
+        const int span = cellSpan_;
+        for (int gz = std::max(cz - span, 0); gz <= std::min(cz + span, grid_ - 1); gz++)
+            for (int gy = std::max(cy - span, 0); gy <= std::min(cy + span, grid_ - 1); gy++)
+                for (int gx = std::max(cx - span, 0); gx <= std::min(cx + span, grid_ - 1); gx++) {
                     int c = (gz * grid_ + gy) * grid_ + gx;
                     const int* begin = cellSlots_.data() + cellStart_[c];
                     const int* end = cellSlots_.data() + cellStart_[c + 1];
@@ -380,7 +401,12 @@ void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
     }
     if (workerSleeping_.load(std::memory_order_acquire)) wake_.notify_one();
     (this->*job)(0);
-    while (doneGeneration_.load(std::memory_order_acquire) != generation) spinPause();
+    // On a busy machine the worker may have lost its core: give it ours
+    // rather than spin through a whole time slice.
+    for (int spins = 0; doneGeneration_.load(std::memory_order_acquire) != generation; spins++) {
+        if (spins < 20000) spinPause();
+        else std::this_thread::yield();
+    }
 }
 
 void CFastEngine::spinPause()

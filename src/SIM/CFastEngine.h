@@ -114,12 +114,13 @@ private:
 
     // Force rows by rank instead of slot, and where each row's run of
     // partners of type u begins (forceRun_[n][u]; [n][4] is the row's end).
-    std::vector<int> forceRank_;
+    std::vector<int> forceRank_, nearRank_;
     int forceRun_[kMaxAtoms][5];
     // Hot data by rank for the kernel: positions (x, y, z, unused) and the
     // sums (acceleration x, y, z, potential energy).
     alignas(32) double pos4_[kMaxAtoms][4];
     alignas(32) double acc4_[kMaxAtoms][4];
+    double dE_[kMaxAtoms];  // energy changes by rank while they are paired
 
     // Cell grid for the build.
     std::vector<int> cellStart_, cellFill_, cellOf_, cellSlots_;
@@ -128,6 +129,7 @@ private:
     std::vector<int> rowForce_[2], rowNear_[2];  // per-thread row buffers
     std::vector<int> rowForceStart_[2], rowNearStart_[2];
     int grid_ = 1;
+    int cellSpan_ = 1;               // cells searched on each side
     double cellScale_ = 1.0;         // cells per metre
     std::uint64_t chargedMask_[kWords] = {};  // slots of charged types
     int buildSplit_ = 0;             // active index where the second part's rows begin
@@ -165,6 +167,7 @@ private:
     void forcesSerial();
     void forcesSerialAvx2();
     void indexForceRuns();
+    void loadPositions();
     static void forceRunAvx2(const ForceRun& run, const double (*pos4)[4], double (*acc4)[4], double* ai4);
     void forcesTerms(int part);
     void forcesGather(int part);

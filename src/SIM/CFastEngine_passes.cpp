@@ -89,6 +89,7 @@ void CFastEngine::collide()
     // Until the first contact in pair order nothing moves, so it can be
     // searched for on both threads; from there on, contacts are resolved one
     // after the other, each seeing the moves of those before it.
+    loadPositions();
     int first;
     if (threads_ == 2) {
         runOnBoth(&CFastEngine::contactPart);
@@ -135,21 +136,19 @@ void CFastEngine::collidePairsFrom(int n, int partnerRank)
     }
 }
 
+// Positions by rank (pos4_) are those after the walls, before any contact.
 int CFastEngine::firstContact(int first, int last) const
 {
-    const CSimulation& s = sim_;
-    bool soft = s.potentialUsed;
+    bool soft = sim_.potentialUsed;
     for (int n = first; n < last; n++) {
-        int k = active_[n];
-        int t = typeOf(k);
-        const double* a = s.loc[t][indexOf(k)].v;
-        const double x = a[0], y = a[1], z = a[2];
+        int t = typeOf(active_[n]);
+        double d2[CSimulation::kTypes];
+        for (int u = 0; u < CSimulation::kTypes; u++) d2[u] = pc_[std::min(t, u)][std::max(t, u)].m2;
+        const double x = pos4_[n][0], y = pos4_[n][1], z = pos4_[n][2];
         for (int q = nearStart_[n]; q < nearStart_[n + 1]; q++) {
-            int l = nearNbr_[q];
-            int u = typeOf(l);
-            const double* b = s.loc[u][indexOf(l)].v;
-            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
-            if (inContact(dx * dx + dy * dy + dz * dz, pc_[t][u].m2, soft)) return q;
+            int j = nearRank_[q];
+            double dx = x - pos4_[j][0], dy = y - pos4_[j][1], dz = z - pos4_[j][2];
+            if (inContact(dx * dx + dy * dy + dz * dz, d2[typeOf(nearNbr_[q])], soft)) return q;
         }
     }
     return -1;
@@ -311,15 +310,8 @@ void CFastEngine::forcesSerialAvx2()
     CSimulation& s = sim_;
     s.PEnergy[4] = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        const double* x = s.loc[typeOf(k)][indexOf(k)].v;
-        pos4_[n][0] = x[0];
-        pos4_[n][1] = x[1];
-        pos4_[n][2] = x[2];
-        pos4_[n][3] = 0.0;
-        acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
-    }
+    loadPositions();
+    for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
     ForceRun run;
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
@@ -481,19 +473,26 @@ void CFastEngine::energyAdj()
         s.MDCALCEnergyAdj();
         return;
     }
+    // Positions and changes by rank; positions are those of the force pass.
+    loadPositions();
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
-        int t = typeOf(k), i = indexOf(k);
-        const double* a = s.loc[t][i].v;
-        const double x = a[0], y = a[1], z = a[2];
-        double& dEk = s.dE[t][i];
+        dE_[n] = s.dE[typeOf(k)][indexOf(k)];
+    }
+    for (int n = 0; n < nActive_; n++) {
+        int t = typeOf(active_[n]);
+        const double x = pos4_[n][0], y = pos4_[n][1], z = pos4_[n][2];
+        double reach2[CSimulation::kTypes];
+        for (int u = 0; u < CSimulation::kTypes; u++) reach2[u] = pc_[std::min(t, u)][std::max(t, u)].reach2;
+        double dEk = dE_[n];
         for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q++) {
-            int l = nearNbr_[q];
-            int u = typeOf(l), j = indexOf(l);
-            const double* b = s.loc[u][j].v;
-            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
-            pairEnergyChanges(dx * dx + dy * dy + dz * dz < pc_[t][u].reach2, dEk, s.dE[u][j]);
+            int j = nearRank_[q];
+            double dx = x - pos4_[j][0], dy = y - pos4_[j][1], dz = z - pos4_[j][2];
+            pairEnergyChanges(dx * dx + dy * dy + dz * dz < reach2[typeOf(nearNbr_[q])], dEk, dE_[j]);
         }
+        dE_[n] = dEk;
+        int k = active_[n];
+        s.dE[t][indexOf(k)] = dEk;
     }
 
     for (int t = 0; t < CSimulation::kTypes; t++)
