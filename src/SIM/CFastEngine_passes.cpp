@@ -104,14 +104,21 @@ void CFastEngine::collide()
     for (; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
+        double d2[CSimulation::kTypes];
+        for (int u = 0; u < CSimulation::kTypes; u++) d2[u] = pc_[std::min(t, u)][std::max(t, u)].m2;
         for (int q = std::max(first, nearStart_[n]); q < nearStart_[n + 1]; q++) {
+            int r = nearRank_[q];
+            double dx = pos4_[n][0] - pos4_[r][0], dy = pos4_[n][1] - pos4_[r][1], dz = pos4_[n][2] - pos4_[r][2];
             int l = nearNbr_[q];
-            int u = typeOf(l), j = indexOf(l);
-            const double* a = s.loc[t][i].v;
-            const double* b = s.loc[u][j].v;
-            double dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
-            if (!inContact(dx * dx + dy * dy + dz * dz, pc_[t][u].m2, soft)) continue;
+            int u = typeOf(l);
+            if (!inContact(dx * dx + dy * dy + dz * dz, d2[u], soft)) continue;
+            int j = indexOf(l);
             s.collideAtomPair(t, i, u, j);
+            // pos4_ follows the two atoms the contact moved.
+            for (int axis = 0; axis < 3; axis++) {
+                pos4_[n][axis] = s.loc[t][i].v[axis];
+                pos4_[r][axis] = s.loc[u][j].v[axis];
+            }
             if (movedTooFar(k) || movedTooFar(l)) {
                 // The list no longer covers every pair this contact may have
                 // brought within reach: finish the pass over all pairs.
