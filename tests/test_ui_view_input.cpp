@@ -183,6 +183,12 @@ TEST_F(ViewInputTest, StereoIgnoresSelectionGesturesAndMoving)
 
 TEST_F(ViewInputTest, ControlDragAndMiddleDragMoveTheSelectedAtoms)
 {
+    // One atom at the centre, so a move there and back meets no wall and no
+    // neighbour, whatever places random() gave the default atoms.
+    for (int t = 0; t < CSimulation::kTypes; t++) s->number[t] = 0;
+    s->number[0] = 1;
+    s->totalAtoms = 1;
+    s->loc[0][0].setXYZ(0, 0, 0);
     s->selectType(0);
     const CVector start = s->loc[0][0];
     drag(QPointF(50, 50), {QPointF(10, 0)}, Qt::MetaModifier);
