@@ -77,6 +77,9 @@ public:
     // Relative skin: the list reach is the interaction reach plus this
     // fraction of the largest diameter. Tunable for measurements.
     double skinFraction = 0.35;
+    // The same below this many atoms per cubed largest diameter.
+    double sparseSkinFraction = 0.6;
+    double sparseDensity = 0.2;
     // Below this many atoms a second thread costs more than it saves.
     int twoThreadMinimum = 600;
     // The four-lane force kernel, where the processor has AVX2; the portable
