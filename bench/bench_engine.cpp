@@ -4,6 +4,7 @@
 //
 //   build/bench/bench_engine [steps] [--engine-only]
 //   (default 2000 fast-engine steps; --engine-only leaves out the refit)
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -95,6 +96,14 @@ int main(int argc, char** argv)
         long long forcePairs = one->fastEngine->forcePairCount(), nearPairs = one->fastEngine->nearPairCount();
         double fast2 = msPerStep(sc.file, 1, 2, steps);
         double lmp = lammpsMsPerStep(sc.lammpsCase, steps);
+        // On a shared machine the load changes during a run: the engines take
+        // turns three times and each keeps its best time.
+        for (int round = 1; round < 3; round++) {
+            fast1 = std::min(fast1, msPerStep(sc.file, 1, 1, steps));
+            fast2 = std::min(fast2, msPerStep(sc.file, 1, 2, steps));
+            double again = lammpsMsPerStep(sc.lammpsCase, steps);
+            if (again > 0) lmp = std::min(lmp, again);
+        }
         auto cell = [](double ms) {
             static char text[4][40];
             static int k = 0;
