@@ -31,19 +31,8 @@
 #include "test_ui_dialogs_random.h"
 
 namespace {
-class DialogTest : public UiWindowTest {
+class DialogTest : public RandomKeepingWindowTest {
 protected:
-    std::unique_ptr<RandomSequenceGuard> sequence;
-    void SetUp() override
-    {
-        sequence = std::make_unique<RandomSequenceGuard>();
-        UiWindowTest::SetUp();
-    }
-    void TearDown() override
-    {
-        UiWindowTest::TearDown();
-        sequence.reset();
-    }
     // Shows the dialog filled as run would, without a nested event loop.
     template <typename D>
     D& open(D* dialog)

@@ -4,6 +4,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+
+#include "support/ui/UiWindowFixture.h"
 
 class RandomSequenceGuard {
 public:
@@ -25,4 +28,20 @@ private:
     char scratch[128];
     char saved[128];
     char* table = nullptr;
+};
+
+// A window test that leaves random() where it found it.
+class RandomKeepingWindowTest : public UiWindowTest {
+protected:
+    std::unique_ptr<RandomSequenceGuard> sequence;
+    void SetUp() override
+    {
+        sequence = std::make_unique<RandomSequenceGuard>();
+        UiWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        UiWindowTest::TearDown();
+        sequence.reset();
+    }
 };

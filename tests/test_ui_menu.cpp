@@ -26,19 +26,8 @@
 #include "test_ui_dialogs_random.h"
 
 namespace {
-class MenuTest : public UiWindowTest {
+class MenuTest : public RandomKeepingWindowTest {
 protected:
-    std::unique_ptr<RandomSequenceGuard> sequence;
-    void SetUp() override
-    {
-        sequence = std::make_unique<RandomSequenceGuard>();
-        UiWindowTest::SetUp();
-    }
-    void TearDown() override
-    {
-        UiWindowTest::TearDown();
-        sequence.reset();
-    }
     // Every command of every menu and submenu, after the menus were opened.
     std::vector<QAction*> commands()
     {
