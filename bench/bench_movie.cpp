@@ -14,24 +14,16 @@
 #include <vector>
 
 #include "SIM/CPlatform.h"
+#include "BenchTiming.h"
 #include "SIM/CSimulation.h"
 #include "UI/CMovieWriter.h"
 #include "UI/CUIView.h"
 #include "UI/CUIWindow.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using bench::Clock;
+using bench::median;
+using bench::millisecondsSince;
 
 double worst(const std::vector<double>& values) { return *std::max_element(values.begin(), values.end()); }
 

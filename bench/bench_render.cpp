@@ -10,22 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "SIM/CSimulation.h"
 #include "UI/CQPainterSurface.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using bench::Clock;
+using bench::median;
+using bench::millisecondsSince;
 }  // namespace
 
 int main(int argc, char** argv)
