@@ -149,6 +149,12 @@ void CFastEngine::prepareConstants()
             double forceReach = (3.0 * pc.m + skin_) * kWiden;
             pc.forceList2 = s.potentialUsed ? forceReach * forceReach : -1.0;
         }
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int u = 0; u < CSimulation::kTypes; u++) {
+            const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
+            contact2_[t][u] = pc.m2;
+            reach2_[t][u] = pc.reach2;
+        }
 }
 
 bool CFastEngine::rebuild()
@@ -225,7 +231,7 @@ bool CFastEngine::rebuild()
     }
     joinRows(rowForce_, rowForceStart_, forceNbr_, forceStart_);
     joinRows(rowNear_, rowNearStart_, nearNbr_, nearStart_);
-    indexForceRuns();
+    indexRuns();
 
     // Split points that share the listed pairs evenly between two threads.
     splitForce_ = splitAt(forceStart_);
@@ -238,7 +244,7 @@ bool CFastEngine::rebuild()
 // Rows ascend by slot, and slots are grouped by type, so each row holds at
 // most one run of partners per type: the kernel takes a run at a time with
 // the pair's constants fixed.
-void CFastEngine::indexForceRuns()
+void CFastEngine::indexRuns()
 {
     int total = forceStart_[nActive_];
     forceRank_.resize(total);
@@ -251,7 +257,17 @@ void CFastEngine::indexForceRuns()
         forceRun_[n][CSimulation::kTypes] = qEnd;
     }
     nearRank_.resize(nearStart_[nActive_]);
-    for (int q = 0, qEnd = nearStart_[nActive_]; q < qEnd; q++) nearRank_[q] = rank_[nearNbr_[q]];
+    for (int n = 0; n < nActive_; n++) {
+        int q = nearStart_[n], qEnd = nearStart_[n + 1];
+        for (int u = 0; u < CSimulation::kTypes; u++) {
+            nearRun_[n][u] = q;
+            for (; q < qEnd && typeOf(nearNbr_[q]) == u; q++) nearRank_[q] = rank_[nearNbr_[q]];
+        }
+        nearRun_[n][CSimulation::kTypes] = qEnd;
+    }
+    // Four lanes at a time may read past a row's end, and past the last row.
+    forceRank_.resize(forceStart_[nActive_] + 3, 0);
+    nearRank_.resize(nearStart_[nActive_] + 3, 0);
 }
 
 void CFastEngine::loadPositions()
@@ -262,7 +278,7 @@ void CFastEngine::loadPositions()
         pos4_[n][0] = x[0];
         pos4_[n][1] = x[1];
         pos4_[n][2] = x[2];
-        pos4_[n][3] = 0.0;
+        pos4_[n][3] = typeOf(k);
     }
 }
 

@@ -101,6 +101,8 @@ private:
     CSimulation& sim_;
     std::unique_ptr<PairLanes> lanes_;  // scratch of the force pass
     PairConstants pc_[4][4];
+    // By atom type and partner type: contact reach and energy-pairing reach, squared.
+    double contact2_[4][4] = {}, reach2_[4][4] = {};
     bool listUsable_ = false;
     double skin_ = 0, moveLimit2_ = 0;
     long long rebuilds_ = 0;
@@ -119,7 +121,8 @@ private:
     // partners of type u begins (forceRun_[n][u]; [n][4] is the row's end).
     std::vector<int> forceRank_, nearRank_;
     int forceRun_[kMaxAtoms][5];
-    // Hot data by rank for the kernel: positions (x, y, z, unused) and the
+    int nearRun_[kMaxAtoms][5];     // the same for the near rows
+    // Hot data by rank for the kernel: positions (x, y, z, type) and the
     // sums (acceleration x, y, z, potential energy).
     alignas(32) double pos4_[kMaxAtoms][4];
     alignas(32) double acc4_[kMaxAtoms][4];
@@ -165,11 +168,19 @@ private:
 
     void collide();
     void collidePairsFrom(int activeIndex, int partnerSlot);
-    int firstContact(int first, int last) const;  // near-list position or -1
+    int firstContactRow(int first, int last) const;  // rank or -1
+    // Bit p set where the partner of rank nbr[p] (p < count <= 64) lies
+    // nearer to xi than the square root of limit2[its type], by the
+    // reference's squared distance. nbr may be read up to three entries
+    // past count (the rank lists are padded).
+    std::uint64_t closerMask(const double* xi, const int* nbr, int count, const double* limit2) const;
+    static std::uint64_t closerMaskAvx2(const double* xi, const int* nbr, int count, const double* limit2,
+                                        const double (*pos4)[4]);
+    double pairRowEnergy(int n, double dEk);
     void forces();
     void forcesSerial();
     void forcesSerialAvx2();
-    void indexForceRuns();
+    void indexRuns();
     void loadPositions();
     static void forceRunAvx2(const ForceRun& run, const double (*pos4)[4], double (*acc4)[4], double* ai4);
     void forcesTerms(int part);
@@ -186,5 +197,5 @@ private:
     static void spinPause();
     int splitForce_ = 0;            // active index splitting the listed pairs in half
     int splitNear_ = 0;
-    int contactFound_[2] = {};      // first contact per part, as near-list position
+    int contactFound_[2] = {};      // first row in contact per part, as rank
 };

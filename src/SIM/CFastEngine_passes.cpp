@@ -1,6 +1,7 @@
 // CFastEngine: the three pair passes (contacts, forces, energy pairing) over
 // the neighbour lists, each in the reference's pair order.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "CFastEngine.h"
@@ -90,31 +91,32 @@ void CFastEngine::collide()
     // searched for on both threads; from there on, contacts are resolved one
     // after the other, each seeing the moves of those before it.
     loadPositions();
-    int first;
+    int firstRow;
     if (threads_ == 2) {
         runOnBoth(&CFastEngine::contactPart);
-        first = contactFound_[0] >= 0 ? contactFound_[0] : contactFound_[1];
+        firstRow = contactFound_[0] >= 0 ? contactFound_[0] : contactFound_[1];
     } else {
-        first = firstContact(0, nActive_);
+        firstRow = firstContactRow(0, nActive_);
     }
-    if (first < 0) return;
-    int n = static_cast<int>(std::upper_bound(nearStart_.begin(), nearStart_.begin() + nActive_ + 1, first) -
-                             nearStart_.begin()) - 1;
-    bool soft = s.potentialUsed;
-    for (; n < nActive_; n++) {
+    if (firstRow < 0) return;
+    for (int n = firstRow; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
-        double d2[CSimulation::kTypes];
-        for (int u = 0; u < CSimulation::kTypes; u++) d2[u] = pc_[std::min(t, u)][std::max(t, u)].m2;
-        for (int q = std::max(first, nearStart_[n]); q < nearStart_[n + 1]; q++) {
+        const double* contact2 = contact2_[t];
+        for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd;) {
+            int count = std::min(64, qEnd - q);
+            std::uint64_t bits = closerMask(pos4_[n], nearRank_.data() + q, count, contact2);
+            if (bits == 0) {
+                q += count;
+                continue;
+            }
+            // A contact moves atom k, so the pairs after it are tested
+            // again from the new positions.
+            q += std::countr_zero(bits);
             int r = nearRank_[q];
-            double dx = pos4_[n][0] - pos4_[r][0], dy = pos4_[n][1] - pos4_[r][1], dz = pos4_[n][2] - pos4_[r][2];
             int l = nearNbr_[q];
-            int u = typeOf(l);
-            if (!inContact(dx * dx + dy * dy + dz * dz, d2[u], soft)) continue;
-            int j = indexOf(l);
+            int u = typeOf(l), j = indexOf(l);
             s.collideAtomPair(t, i, u, j);
-            // pos4_ follows the two atoms the contact moved.
             for (int axis = 0; axis < 3; axis++) {
                 pos4_[n][axis] = s.loc[t][i].v[axis];
                 pos4_[r][axis] = s.loc[u][j].v[axis];
@@ -126,6 +128,7 @@ void CFastEngine::collide()
                 rebuild();
                 return;
             }
+            q++;
         }
     }
 }
@@ -143,27 +146,33 @@ void CFastEngine::collidePairsFrom(int n, int partnerRank)
     }
 }
 
-// Positions by rank (pos4_) are those after the walls, before any contact.
-int CFastEngine::firstContact(int first, int last) const
+// The first row (by rank) holding a pair in contact, or -1. Positions by
+// rank (pos4_) are those after the walls, before any contact.
+int CFastEngine::firstContactRow(int first, int last) const
 {
-    bool soft = sim_.potentialUsed;
     for (int n = first; n < last; n++) {
-        int t = typeOf(active_[n]);
-        double d2[CSimulation::kTypes];
-        for (int u = 0; u < CSimulation::kTypes; u++) d2[u] = pc_[std::min(t, u)][std::max(t, u)].m2;
-        const double x = pos4_[n][0], y = pos4_[n][1], z = pos4_[n][2];
-        for (int q = nearStart_[n]; q < nearStart_[n + 1]; q++) {
-            int j = nearRank_[q];
-            double dx = x - pos4_[j][0], dy = y - pos4_[j][1], dz = z - pos4_[j][2];
-            if (inContact(dx * dx + dy * dy + dz * dz, d2[typeOf(nearNbr_[q])], soft)) return q;
-        }
+        const double* contact2 = contact2_[typeOf(active_[n])];
+        for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q += 64)
+            if (closerMask(pos4_[n], nearRank_.data() + q, std::min(64, qEnd - q), contact2) != 0) return n;
     }
     return -1;
 }
 
 void CFastEngine::contactPart(int part)
 {
-    contactFound_[part] = part == 0 ? firstContact(0, splitNear_) : firstContact(splitNear_, nActive_);
+    contactFound_[part] = part == 0 ? firstContactRow(0, splitNear_) : firstContactRow(splitNear_, nActive_);
+}
+
+std::uint64_t CFastEngine::closerMask(const double* xi, const int* nbr, int count, const double* limit2) const
+{
+    if (useAvx2) return closerMaskAvx2(xi, nbr, count, limit2, pos4_);
+    std::uint64_t bits = 0;
+    for (int p = 0; p < count; p++) {
+        const double* b = pos4_[nbr[p]];
+        double dx = xi[0] - b[0], dy = xi[1] - b[1], dz = xi[2] - b[2];
+        bits |= std::uint64_t(dx * dx + dy * dy + dz * dz < limit2[static_cast<int>(b[3])]) << p;
+    }
+    return bits;
 }
 
 // ---------------------------------------------------------------- forces
@@ -473,6 +482,22 @@ void CFastEngine::buildIncoming()
 
 // ---------------------------------------------------------------- energies
 
+// Atom n's change paired with its later neighbours within reach, in list
+// order, until it is spent; returns what is left of it.
+double CFastEngine::pairRowEnergy(int n, double dEk)
+{
+    constexpr int kStride = 16;  // rows end early: test a few pairs at a time
+    const double* reach2 = reach2_[typeOf(active_[n])];
+    for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q += kStride) {
+        int count = std::min(kStride, qEnd - q);
+        for (std::uint64_t bits = closerMask(pos4_[n], nearRank_.data() + q, count, reach2); bits; bits &= bits - 1) {
+            pairEnergyChanges(true, dEk, dE_[nearRank_[q + std::countr_zero(bits)]]);
+            if (dEk == 0.0) return dEk;
+        }
+    }
+    return dEk;
+}
+
 void CFastEngine::energyAdj()
 {
     CSimulation& s = sim_;
@@ -487,19 +512,13 @@ void CFastEngine::energyAdj()
         dE_[n] = s.dE[typeOf(k)][indexOf(k)];
     }
     for (int n = 0; n < nActive_; n++) {
-        int t = typeOf(active_[n]);
-        const double x = pos4_[n][0], y = pos4_[n][1], z = pos4_[n][2];
-        double reach2[CSimulation::kTypes];
-        for (int u = 0; u < CSimulation::kTypes; u++) reach2[u] = pc_[std::min(t, u)][std::max(t, u)].reach2;
-        double dEk = dE_[n];
-        for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q++) {
-            int j = nearRank_[q];
-            double dx = x - pos4_[j][0], dy = y - pos4_[j][1], dz = z - pos4_[j][2];
-            pairEnergyChanges(dx * dx + dy * dy + dz * dz < reach2[typeOf(nearNbr_[q])], dEk, dE_[j]);
-        }
-        dE_[n] = dEk;
         int k = active_[n];
-        s.dE[t][indexOf(k)] = dEk;
+        double dEk = dE_[n];
+        // A change of zero pairs with nothing, and pairing leaves one of the
+        // two at zero or both as they were: such a row has nothing to do.
+        if (dEk < 0.0 || dEk > 0.0) dEk = pairRowEnergy(n, dEk);
+        dE_[n] = dEk;
+        s.dE[typeOf(k)][indexOf(k)] = dEk;
     }
 
     for (int t = 0; t < CSimulation::kTypes; t++)

@@ -97,11 +97,37 @@ __attribute__((target("avx2"))) void CFastEngine::forceRunAvx2(const ForceRun& r
     _mm256_storeu_pd(ai4, ai);
 }
 
+// Four partners at a time, reading up to three ranks past count (the lists
+// are padded); the bits beyond count are cleared.
+__attribute__((target("avx2"))) std::uint64_t CFastEngine::closerMaskAvx2(const double* xi, const int* nbr,
+                                                                         int count, const double* limit2,
+                                                                         const double (*pos4)[4])
+{
+    const V x = _mm256_set1_pd(xi[0]), y = _mm256_set1_pd(xi[1]), z = _mm256_set1_pd(xi[2]);
+    const V l0 = _mm256_set1_pd(limit2[0]), l1 = _mm256_set1_pd(limit2[1]);
+    const V l2 = _mm256_set1_pd(limit2[2]), l3 = _mm256_set1_pd(limit2[3]);
+    const V one = _mm256_set1_pd(1.0), two = _mm256_set1_pd(2.0), three = _mm256_set1_pd(3.0);
+    std::uint64_t bits = 0;
+    for (int p = 0; p < count; p += 4) {
+        V bx, by, bz, type;
+        transpose(_mm256_load_pd(pos4[nbr[p]]), _mm256_load_pd(pos4[nbr[p + 1]]), _mm256_load_pd(pos4[nbr[p + 2]]),
+                  _mm256_load_pd(pos4[nbr[p + 3]]), bx, by, bz, type);
+        V dx = _mm256_sub_pd(x, bx), dy = _mm256_sub_pd(y, by), dz = _mm256_sub_pd(z, bz);
+        V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
+        V low = _mm256_blendv_pd(l0, l1, _mm256_cmp_pd(type, one, _CMP_GE_OQ));
+        V high = _mm256_blendv_pd(l2, l3, _mm256_cmp_pd(type, three, _CMP_GE_OQ));
+        V limit = _mm256_blendv_pd(low, high, _mm256_cmp_pd(type, two, _CMP_GE_OQ));
+        bits |= std::uint64_t(_mm256_movemask_pd(_mm256_cmp_pd(r2, limit, _CMP_LT_OQ))) << p;
+    }
+    return count < 64 ? bits & ((std::uint64_t(1) << count) - 1) : bits;
+}
+
 bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 
 #else
 
 void CFastEngine::forceRunAvx2(const ForceRun&, const double (*)[4], double (*)[4], double*) {}
+std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
 bool CFastEngine::avx2Available() { return false; }
 
 #endif

@@ -116,10 +116,11 @@ void CSimulation::calculateHistogram()
         for (double& bin : slot) bin = 0.0;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++) {
-            double bin = std::floor(vel[t][i].length() * kBins / xmax);
+            double x = vel[t][i].length() * kBins / xmax;
             // Speeds at or beyond xmax (and undefined ones) are not counted.
-            if (!(bin >= 0.0 && bin <= kBins - 1)) continue;
-            int b = static_cast<int>(bin);
+            // Within 0 <= x < kBins truncation is the floor, without a call.
+            if (!(x >= 0.0 && x < kBins)) continue;
+            int b = static_cast<int>(x);
             histogram[t][b] += 1.0;
             histogram[4][b] += 1.0;
         }
