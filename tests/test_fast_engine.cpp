@@ -30,7 +30,8 @@ bool sameBits(const T& a, const T& b)
 struct EngineRun {
     ScriptedPlatform platform;
     std::unique_ptr<CSimulation> sim;
-    EngineRun(int kind, int threads, bool portable = false)
+    enum Kernel { kBest, kFourLanes, kPortable };
+    EngineRun(int kind, int threads, Kernel kernel = kBest)
     {
         sim = std::make_unique<CSimulation>(platform);
         sim->initWithDefaults();
@@ -39,7 +40,8 @@ struct EngineRun {
         sim->fastEngine = std::make_unique<CFastEngine>(*sim);
         // Two threads even for the small crafted states.
         if (threads == 2) sim->fastEngine->twoThreadMinimum = 0;
-        if (portable) sim->fastEngine->useAvx2 = false;
+        if (kernel == kPortable) sim->fastEngine->useAvx2 = false;
+        if (kernel == kFourLanes) sim->fastEngine->useAvx512 = false;
     }
 };
 
@@ -97,10 +99,11 @@ std::string firstDifference(const CSimulation& a, const CSimulation& b)
 }
 
 // The reference, the fast engine on one thread and on two, and on one thread
-// with the portable kernel, prepared alike.
+// with the four-lane and with the portable kernels, prepared alike.
 struct SideBySide {
-    static constexpr int kRuns = 4;
-    EngineRun runs[kRuns] = {EngineRun(0, 1), EngineRun(1, 1), EngineRun(1, 2), EngineRun(1, 1, true)};
+    static constexpr int kRuns = 5;
+    EngineRun runs[kRuns] = {EngineRun(0, 1), EngineRun(1, 1), EngineRun(1, 2), EngineRun(1, 1, EngineRun::kFourLanes),
+                             EngineRun(1, 1, EngineRun::kPortable)};
 
     template <class Prepare>
     explicit SideBySide(Prepare prepare)
@@ -119,7 +122,8 @@ struct SideBySide {
                 srandom(1000 + tick);
                 run.sim->MDCALCIterate();
             }
-            static const char* const names[kRuns] = {"", "one thread", "two threads", "the portable kernel"};
+            static const char* const names[kRuns] = {"", "one thread", "two threads", "the four-lane kernel",
+                                                     "the portable kernel"};
             for (int k = 1; k < kRuns; k++) {
                 std::string diff = firstDifference(*runs[0].sim, *runs[k].sim);
                 ASSERT_EQ(diff, "") << what << ": fast engine on " << names[k] << " differs after step "

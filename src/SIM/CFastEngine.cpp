@@ -34,11 +34,11 @@ CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation), lanes_(std
     nearNbr_.reserve(80 * kMaxAtoms);
     cellStart_.resize(kMaxGrid * kMaxGrid * kMaxGrid + 1);
     cellOf_.resize(kMaxAtoms);
-    cellSlots_.resize(kMaxAtoms);
-    cellX_.resize(kMaxAtoms);
-    cellY_.resize(kMaxAtoms);
-    cellZ_.resize(kMaxAtoms);
-    cellType_.resize(kMaxAtoms);
+    cellSlots_.resize(kMaxAtoms + 4);
+    cellX_.resize(kMaxAtoms + 4);
+    cellY_.resize(kMaxAtoms + 4);
+    cellZ_.resize(kMaxAtoms + 4);
+    cellType_.resize(kMaxAtoms + 4);
     cellFill_.resize(kMaxGrid * kMaxGrid * kMaxGrid);
     for (int part = 0; part < 2; part++) {
         rowForce_[part].reserve(80 * kMaxAtoms);
@@ -149,12 +149,30 @@ void CFastEngine::prepareConstants()
             double forceReach = (3.0 * pc.m + skin_) * kWiden;
             pc.forceList2 = s.potentialUsed ? forceReach * forceReach : -1.0;
         }
-    for (int t = 0; t < CSimulation::kTypes; t++)
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        RowConstants& rc = rowConstants_[t];
+        rc.invmI = s.invm[t];
+        rc.samePartners = true;
         for (int u = 0; u < CSimulation::kTypes; u++) {
             const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
             contact2_[t][u] = pc.m2;
             reach2_[t][u] = pc.reach2;
+            rc.m[u] = pc.m;
+            rc.m2[u] = pc.m2;
+            rc.cut2[u] = pc.charged ? HUGE_VAL : pc.cut2;
+            rc.eps4[u] = pc.eps4;
+            rc.eps24[u] = pc.eps24;
+            rc.c[u] = pc.c;
+            rc.b[u] = pc.b;
+            rc.invmJ[u] = s.invm[u];
+            if (u > t) {
+                // Bit for bit, so that a NaN or a signed zero never passes for another value.
+                auto same = [&](const double* v) { return std::memcmp(&v[u], &v[t], sizeof(double)) == 0; };
+                rc.samePartners = rc.samePartners && same(rc.m) && same(rc.m2) && same(rc.cut2) &&
+                                  same(rc.eps4) && same(rc.eps24) && same(rc.c) && same(rc.b) && same(rc.invmJ);
+            }
         }
+    }
 }
 
 bool CFastEngine::rebuild()
@@ -197,6 +215,7 @@ bool CFastEngine::rebuild()
     int cellCount = grid_ * grid_ * grid_;
     std::fill(cellStart_.begin(), cellStart_.begin() + cellCount + 1, 0);
     std::fill(std::begin(chargedMask_), std::end(chargedMask_), 0);
+    chargedCount_ = 0;
     for (int n = 0; n < nActive_; n++) {
         int slot = active_[n];
         const double* x = built_[slot];
@@ -205,7 +224,10 @@ bool CFastEngine::rebuild()
         cellOf_[n] = (c[2] * grid_ + c[1]) * grid_ + c[0];
         cellStart_[cellOf_[n] + 1]++;
         int t = typeOf(slot);
-        if (s.charge[t] != 0.0) chargedMask_[slot >> 6] |= std::uint64_t(1) << (slot & 63);
+        if (s.charge[t] != 0.0) {
+            chargedMask_[slot >> 6] |= std::uint64_t(1) << (slot & 63);
+            chargedCount_++;
+        }
     }
     for (int c = 0; c < cellCount; c++) cellStart_[c + 1] += cellStart_[c];
     std::vector<int>& fill = cellFill_;
@@ -217,7 +239,7 @@ bool CFastEngine::rebuild()
         cellX_[q] = built_[slot][0];
         cellY_[q] = built_[slot][1];
         cellZ_[q] = built_[slot][2];
-        cellType_[q] = static_cast<unsigned char>(typeOf(slot));
+        cellType_[q] = typeOf(slot);
     }
 
     // Rows of the first atoms are the longest (they list every later
@@ -231,7 +253,7 @@ bool CFastEngine::rebuild()
     }
     joinRows(rowForce_, rowForceStart_, forceNbr_, forceStart_);
     joinRows(rowNear_, rowNearStart_, nearNbr_, nearStart_);
-    indexRuns();
+    indexRanks();
 
     // Split points that share the listed pairs evenly between two threads.
     splitForce_ = splitAt(forceStart_);
@@ -241,33 +263,16 @@ bool CFastEngine::rebuild()
     return true;
 }
 
-// Rows ascend by slot, and slots are grouped by type, so each row holds at
-// most one run of partners per type: the kernel takes a run at a time with
-// the pair's constants fixed.
-void CFastEngine::indexRuns()
+// The rows by rank, for the passes that work on positions by rank.
+void CFastEngine::indexRanks()
 {
-    int total = forceStart_[nActive_];
-    forceRank_.resize(total);
-    for (int n = 0; n < nActive_; n++) {
-        int q = forceStart_[n], qEnd = forceStart_[n + 1];
-        for (int u = 0; u < CSimulation::kTypes; u++) {
-            forceRun_[n][u] = q;
-            for (; q < qEnd && typeOf(forceNbr_[q]) == u; q++) forceRank_[q] = rank_[forceNbr_[q]];
-        }
-        forceRun_[n][CSimulation::kTypes] = qEnd;
-    }
-    nearRank_.resize(nearStart_[nActive_]);
-    for (int n = 0; n < nActive_; n++) {
-        int q = nearStart_[n], qEnd = nearStart_[n + 1];
-        for (int u = 0; u < CSimulation::kTypes; u++) {
-            nearRun_[n][u] = q;
-            for (; q < qEnd && typeOf(nearNbr_[q]) == u; q++) nearRank_[q] = rank_[nearNbr_[q]];
-        }
-        nearRun_[n][CSimulation::kTypes] = qEnd;
-    }
-    // Four lanes at a time may read past a row's end, and past the last row.
-    forceRank_.resize(forceStart_[nActive_] + 3, 0);
-    nearRank_.resize(nearStart_[nActive_] + 3, 0);
+    int forceTotal = forceStart_[nActive_], nearTotal = nearStart_[nActive_];
+    // Eight lanes at a time may read past a row's end, and past the last row.
+    forceRank_.resize(forceTotal + 7);
+    nearRank_.resize(nearTotal + 7);
+    for (int q = 0; q < forceTotal; q++) forceRank_[q] = rank_[forceNbr_[q]];
+    for (int q = 0; q < nearTotal; q++) nearRank_[q] = rank_[nearNbr_[q]];
+    for (int pad = 0; pad < 7; pad++) forceRank_[forceTotal + pad] = nearRank_[nearTotal + pad] = 0;
 }
 
 void CFastEngine::loadPositions()
@@ -336,34 +341,47 @@ void CFastEngine::buildPart(int part)
         int k = active_[n];
         int t = typeOf(k);
         const double x = built_[k][0], y = built_[k][1], z = built_[k][2];
-        std::uint64_t forceBits[kWords] = {}, nearBits[kWords] = {};
+        RowScan& row = rowScan_[part];
+        row.x = x;
+        row.y = y;
+        row.z = z;
+        row.slot = k;
+        row.forceCount = row.nearCount = 0;
         // Pairs of two charged types come from the mask below.
-        double forceReach2[4], nearReach2[4];
         for (int u = 0; u < 4; u++) {
             const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
-            forceReach2[u] = pc.charged ? -1.0 : pc.forceList2;
-            nearReach2[u] = pc.charged ? -1.0 : pc.nearList2;
+            row.forceReach2[u] = pc.charged ? -1.0 : pc.forceList2;
+            row.nearReach2[u] = pc.charged ? -1.0 : pc.nearList2;
         }
+        row.sameReaches = true;
+        for (int u = 1; u < 4; u++)
+            row.sameReaches = row.sameReaches && row.forceReach2[u] == row.forceReach2[0] &&
+                              row.nearReach2[u] == row.nearReach2[0];
         int cx = cellIndex(x), cy = cellIndex(y), cz = cellIndex(z);
         const int span = cellSpan_;
         for (int gz = std::max(cz - span, 0); gz <= std::min(cz + span, grid_ - 1); gz++)
-            for (int gy = std::max(cy - span, 0); gy <= std::min(cy + span, grid_ - 1); gy++)
-                for (int gx = std::max(cx - span, 0); gx <= std::min(cx + span, grid_ - 1); gx++) {
-                    int c = (gz * grid_ + gy) * grid_ + gx;
-                    const int* begin = cellSlots_.data() + cellStart_[c];
-                    const int* end = cellSlots_.data() + cellStart_[c + 1];
-                    int q = static_cast<int>(std::upper_bound(begin, end, k) - cellSlots_.data());
-                    for (int qEnd = cellStart_[c + 1]; q < qEnd; q++) {
-                        int l = cellSlots_[q];
-                        int u = cellType_[q];
-                        double dx = x - cellX_[q], dy = y - cellY_[q], dz = z - cellZ_[q];
-                        double r2 = dx * dx + dy * dy + dz * dz;
-                        forceBits[l >> 6] |= std::uint64_t(r2 <= forceReach2[u]) << (l & 63);
-                        nearBits[l >> 6] |= std::uint64_t(r2 <= nearReach2[u]) << (l & 63);
-                    }
-                }
+            for (int gy = std::max(cy - span, 0); gy <= std::min(cy + span, grid_ - 1); gy++) {
+                // The cells of one line along x follow each other in the cell order.
+                int line = (gz * grid_ + gy) * grid_;
+                int begin = cellStart_[line + std::max(cx - span, 0)];
+                int end = cellStart_[line + std::min(cx + span, grid_ - 1) + 1];
+                scanCell(row, begin, end);
+            }
+        // The bits put the partners found in ascending order.
+        int w0 = (k + 1) >> 6;
+        std::uint64_t* forceBits = row.forceBits;
+        std::uint64_t* nearBits = row.nearBits;
+        std::fill(forceBits + w0, forceBits + kWords, 0);
+        std::fill(nearBits + w0, nearBits + kWords, 0);
+        for (int f = 0; f < row.forceCount; f++) {
+            int l = row.forceFound[f];
+            forceBits[l >> 6] |= std::uint64_t(1) << (l & 63);
+        }
+        for (int f = 0; f < row.nearCount; f++) {
+            int l = row.nearFound[f];
+            nearBits[l >> 6] |= std::uint64_t(1) << (l & 63);
+        }
         if (s.charge[t] != 0.0) {
-            int w0 = (k + 1) >> 6;
             for (int w = w0; w < kWords; w++) {
                 std::uint64_t mask = chargedMask_[w];
                 if (w == w0) mask &= ~std::uint64_t(0) << ((k + 1) & 63);
@@ -371,15 +389,42 @@ void CFastEngine::buildPart(int part)
                 if (s.potentialUsed) forceBits[w] |= mask;
             }
         }
-        for (int w = (k + 1) >> 6; w < kWords; w++) {
-            for (std::uint64_t bits = forceBits[w]; bits; bits &= bits - 1)
-                forceRows.push_back(w * 64 + std::countr_zero(bits));
-            for (std::uint64_t bits = nearBits[w]; bits; bits &= bits - 1)
-                nearRows.push_back(w * 64 + std::countr_zero(bits));
-        }
+        int charged = s.charge[t] != 0.0 ? chargedCount_ : 0;
+        appendBits(forceRows, forceBits, w0, row.forceCount + charged);
+        appendBits(nearRows, nearBits, w0, row.nearCount + charged);
     }
     forceStart[last - first] = static_cast<int>(forceRows.size());
     nearStart[last - first] = static_cast<int>(nearRows.size());
+}
+
+void CFastEngine::scanCell(RowScan& row, int begin, int end) const
+{
+    if (useAvx2) {
+        CellAtoms atoms{cellX_.data(), cellY_.data(), cellZ_.data(), cellType_.data(), cellSlots_.data()};
+        scanCellAvx2(row, atoms, begin, end);
+        return;
+    }
+    for (int q = begin; q < end; q++) {
+        int l = cellSlots_[q];
+        if (l <= row.slot) continue;
+        int u = static_cast<int>(cellType_[q]);
+        double dx = row.x - cellX_[q], dy = row.y - cellY_[q], dz = row.z - cellZ_[q];
+        double r2 = dx * dx + dy * dy + dz * dz;
+        if (r2 <= row.forceReach2[u]) row.forceFound[row.forceCount++] = l;
+        if (r2 <= row.nearReach2[u]) row.nearFound[row.nearCount++] = l;
+    }
+}
+
+// Appends the slots of the set bits from word w0 on, ascending; at most
+// maxCount bits are set.
+void CFastEngine::appendBits(std::vector<int>& rows, const std::uint64_t* bits, int w0, int maxCount)
+{
+    size_t at = rows.size();
+    rows.resize(at + maxCount);
+    int* out = rows.data() + at;
+    for (int w = w0; w < kWords; w++)
+        for (std::uint64_t word = bits[w]; word; word &= word - 1) *out++ = w * 64 + std::countr_zero(word);
+    rows.resize(out - rows.data());
 }
 
 bool CFastEngine::movedTooFar(int slot) const

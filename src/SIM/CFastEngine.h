@@ -30,14 +30,32 @@ struct PairLanes {
     double tix[kChunk], tiy[kChunk], tiz[kChunk], tjx[kChunk], tjy[kChunk], tjz[kChunk], halfEnergy[kChunk];
 };
 
-// One row's run of partners of one type in the force pass: atom i's
-// position and the pair's constants, the partners by rank.
-struct ForceRun {
-    double xi[3];
-    double m, m2, cut2, eps4, eps24, c, b, invmI, invmJ;
-    bool charged;
-    const int* nbr;
-    int count;
+// One row of the list build: its atom, the reaches by partner type (squared,
+// widened by the skin; negative where such pairs are listed otherwise), the
+// partners found in cell order and then the row's partner bits, by slot.
+struct RowScan {
+    double x, y, z;
+    int slot;  // only later slots are listed
+    bool sameReaches;  // the same reaches for every partner type
+    double forceReach2[4], nearReach2[4];
+    int forceCount, nearCount;
+    int forceFound[1600 + 4], nearFound[1600 + 4];  // four lanes are stored at a time
+    std::uint64_t forceBits[(1600 + 63) / 64], nearBits[(1600 + 63) / 64];
+};
+
+// The build's atoms sorted by cell, positions and types side by side.
+struct CellAtoms {
+    const double *x, *y, *z, *type;
+    const int* slot;
+};
+
+// The force pass's pair constants for atoms of one type, by partner type
+// (entries of earlier types are never used: rows list later slots only).
+// A charged pair has no cut-off: its cut2 is infinite.
+struct RowConstants {
+    alignas(32) double m[4], m2[4], cut2[4], eps4[4], eps24[4], c[4], b[4], invmJ[4];
+    double invmI;
+    bool samePartners;  // the same constants for every partner type that can occur
 };
 
 class CFastEngine {
@@ -86,6 +104,10 @@ public:
     // kernel otherwise (the tests run both).
     bool useAvx2 = avx2Available();
     static bool avx2Available();
+    // The eight-lane force kernel, where the processor has AVX-512 (and
+    // useAvx2 is on).
+    bool useAvx512 = avx512Available();
+    static bool avx512Available();
 
 private:
     struct PairConstants {
@@ -117,11 +139,9 @@ private:
     std::vector<int> forceStart_, nearStart_;
     std::vector<int> forceNbr_, nearNbr_;
 
-    // Force rows by rank instead of slot, and where each row's run of
-    // partners of type u begins (forceRun_[n][u]; [n][4] is the row's end).
+    // Rows by rank instead of slot, padded by seven entries.
     std::vector<int> forceRank_, nearRank_;
-    int forceRun_[kMaxAtoms][5];
-    int nearRun_[kMaxAtoms][5];     // the same for the near rows
+    RowConstants rowConstants_[4];
     // Hot data by rank for the kernel: positions (x, y, z, type) and the
     // sums (acceleration x, y, z, potential energy).
     alignas(32) double pos4_[kMaxAtoms][4];
@@ -130,14 +150,15 @@ private:
 
     // Cell grid for the build.
     std::vector<int> cellStart_, cellFill_, cellOf_, cellSlots_;
-    std::vector<double> cellX_, cellY_, cellZ_;
-    std::vector<unsigned char> cellType_;
+    std::vector<double> cellX_, cellY_, cellZ_, cellType_;  // padded by four entries
     std::vector<int> rowForce_[2], rowNear_[2];  // per-thread row buffers
+    RowScan rowScan_[2];
     std::vector<int> rowForceStart_[2], rowNearStart_[2];
     int grid_ = 1;
     int cellSpan_ = 1;               // cells searched on each side
     double cellScale_ = 1.0;         // cells per metre
     std::uint64_t chargedMask_[kWords] = {};  // slots of charged types
+    int chargedCount_ = 0;
     int buildSplit_ = 0;             // active index where the second part's rows begin
 
     // Two-thread force pass: pair terms stored once per listed pair, then
@@ -163,6 +184,10 @@ private:
     int splitAt(const std::vector<int>& start) const;
     void joinRows(std::vector<int>* rows, std::vector<int>* rowStart, std::vector<int>& out, std::vector<int>& start);
     void buildRows(int first, int last, int part);
+    // Adds the atoms begin..end of the cell order within reach to the row's found partners.
+    void scanCell(RowScan& row, int begin, int end) const;
+    static void scanCellAvx2(RowScan& row, const CellAtoms& atoms, int begin, int end);
+    static void appendBits(std::vector<int>& rows, const std::uint64_t* bits, int w0, int maxCount);
     bool movedTooFar(int slot) const;
     bool anyMovedTooFar() const;
 
@@ -171,7 +196,7 @@ private:
     int firstContactRow(int first, int last) const;  // rank or -1
     // Bit p set where the partner of rank nbr[p] (p < count <= 64) lies
     // nearer to xi than the square root of limit2[its type], by the
-    // reference's squared distance. nbr may be read up to three entries
+    // reference's squared distance. nbr may be read up to seven entries
     // past count (the rank lists are padded).
     std::uint64_t closerMask(const double* xi, const int* nbr, int count, const double* limit2) const;
     static std::uint64_t closerMaskAvx2(const double* xi, const int* nbr, int count, const double* limit2,
@@ -179,10 +204,15 @@ private:
     double pairRowEnergy(int n, double dEk);
     void forces();
     void forcesSerial();
-    void forcesSerialAvx2();
-    void indexRuns();
+    void forcesSerialSimd();
+    void indexRanks();
     void loadPositions();
-    static void forceRunAvx2(const ForceRun& run, const double (*pos4)[4], double (*acc4)[4], double* ai4);
+    // Atom n's sums (acc4[n]) receive its row's pair terms in list order,
+    // each partner's sums theirs.
+    static void forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                             double (*acc4)[4]);
+    static void forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                               double (*acc4)[4]);
     void forcesTerms(int part);
     void forcesGather(int part);
     void buildPart(int part);

@@ -185,7 +185,7 @@ void CFastEngine::forces()
         return;
     }
     if (threads_ != 2) {
-        if (useAvx2) forcesSerialAvx2();
+        if (useAvx2) forcesSerialSimd();
         else forcesSerial();
         return;
     }
@@ -321,14 +321,13 @@ void CFastEngine::forcesSerial()
 
 // One thread, four pairs at a time: the same sums in the same order as
 // forcesSerial, kept by rank in acc4_ while the pass runs.
-void CFastEngine::forcesSerialAvx2()
+void CFastEngine::forcesSerialSimd()
 {
     CSimulation& s = sim_;
     s.PEnergy[4] = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
     loadPositions();
     for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
-    ForceRun run;
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k);
@@ -344,26 +343,10 @@ void CFastEngine::forcesSerialAvx2()
             s.dptot[t] += s.timeStep * force;
             s.dptot[4] += s.timeStep * force;
         }
-        run.xi[0] = pos4_[n][0];
-        run.xi[1] = pos4_[n][1];
-        run.xi[2] = pos4_[n][2];
-        run.invmI = s.invm[t];
-        for (int u = t; u < CSimulation::kTypes; u++) {
-            run.count = forceRun_[n][u + 1] - forceRun_[n][u];
-            if (run.count == 0) continue;
-            const PairConstants& pc = pc_[t][u];
-            run.m = pc.m;
-            run.m2 = pc.m2;
-            run.cut2 = pc.cut2;
-            run.eps4 = pc.eps4;
-            run.eps24 = pc.eps24;
-            run.c = pc.c;
-            run.b = pc.b;
-            run.charged = pc.charged;
-            run.invmJ = s.invm[u];
-            run.nbr = forceRank_.data() + forceRun_[n][u];
-            forceRunAvx2(run, pos4_, acc4_, acc4_[n]);
-        }
+        int count = forceStart_[n + 1] - forceStart_[n];
+        if (count == 0) continue;
+        if (useAvx512) forceRowAvx512(n, rowConstants_[t], forceRank_.data() + forceStart_[n], count, pos4_, acc4_);
+        else forceRowAvx2(n, rowConstants_[t], forceRank_.data() + forceStart_[n], count, pos4_, acc4_);
     }
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
