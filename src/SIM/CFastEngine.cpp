@@ -92,6 +92,8 @@ void CFastEngine::iterate(int threads)
                 const double* a = s.acc[t][i].v;
                 for (int axis = 0; axis < 3; axis++) x[axis] = x[axis] + v[axis] * dt + a[axis] * quad;
             }
+        positionsLoaded_ = false;
+        inReachValid_ = false;
         if (s.pistonUsed) {
             s.pistonZ = s.pistonZ + dt * s.pistonV + quad * s.pistonA;
             s.pistonV = s.pistonV + dt * s.pistonA;
@@ -165,11 +167,13 @@ void CFastEngine::prepareConstants()
             rc.c[u] = pc.c;
             rc.b[u] = pc.b;
             rc.invmJ[u] = s.invm[u];
+            rc.reach2[u] = pc.reach2;
             if (u > t) {
                 // Bit for bit, so that a NaN or a signed zero never passes for another value.
                 auto same = [&](const double* v) { return std::memcmp(&v[u], &v[t], sizeof(double)) == 0; };
                 rc.samePartners = rc.samePartners && same(rc.m) && same(rc.m2) && same(rc.cut2) &&
-                                  same(rc.eps4) && same(rc.eps24) && same(rc.c) && same(rc.b) && same(rc.invmJ);
+                                  same(rc.eps4) && same(rc.eps24) && same(rc.c) && same(rc.b) && same(rc.invmJ) &&
+                                  same(rc.reach2);
             }
         }
     }
@@ -273,6 +277,8 @@ void CFastEngine::indexRanks()
     for (int q = 0; q < forceTotal; q++) forceRank_[q] = rank_[forceNbr_[q]];
     for (int q = 0; q < nearTotal; q++) nearRank_[q] = rank_[nearNbr_[q]];
     for (int pad = 0; pad < 7; pad++) forceRank_[forceTotal + pad] = nearRank_[nearTotal + pad] = 0;
+    inReach_.resize(forceTotal + 8);
+    inReachValid_ = false;
 }
 
 void CFastEngine::loadPositions()
@@ -285,6 +291,7 @@ void CFastEngine::loadPositions()
         pos4_[n][2] = x[2];
         pos4_[n][3] = typeOf(k);
     }
+    positionsLoaded_ = true;
 }
 
 int CFastEngine::cellIndex(double x) const

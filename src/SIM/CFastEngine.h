@@ -54,6 +54,7 @@ struct CellAtoms {
 // A charged pair has no cut-off: its cut2 is infinite.
 struct RowConstants {
     alignas(32) double m[4], m2[4], cut2[4], eps4[4], eps24[4], c[4], b[4], invmJ[4];
+    alignas(32) double reach2[4];  // energy-pairing reach, squared
     double invmI;
     bool samePartners;  // the same constants for every partner type that can occur
 };
@@ -142,6 +143,13 @@ private:
     // Rows by rank instead of slot, padded by seven entries.
     std::vector<int> forceRank_, nearRank_;
     RowConstants rowConstants_[4];
+    // The force pass marks the pairs of the force list within energy-pairing
+    // reach (every such pair is in that list when potentials are on), so the
+    // pairing need not measure distances again; valid while inReachValid_.
+    std::vector<unsigned char> inReach_;
+    bool inReachValid_ = false;
+    // pos4_ holds the current positions (kept up to date by the contacts).
+    bool positionsLoaded_ = false;
     // Hot data by rank for the kernel: positions (x, y, z, type) and the
     // sums (acceleration x, y, z, potential energy).
     alignas(32) double pos4_[kMaxAtoms][4];
@@ -202,6 +210,7 @@ private:
     static std::uint64_t closerMaskAvx2(const double* xi, const int* nbr, int count, const double* limit2,
                                         const double (*pos4)[4]);
     double pairRowEnergy(int n, double dEk);
+    double pairRowEnergyMarked(int n, double dEk);
     void forces();
     void forcesSerial();
     void forcesSerialSimd();
@@ -209,10 +218,12 @@ private:
     void loadPositions();
     // Atom n's sums (acc4[n]) receive its row's pair terms in list order,
     // each partner's sums theirs.
+    // Each pair's inReach byte tells whether it is within energy-pairing
+    // reach (1) or not (0); bytes past count may be overwritten.
     static void forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                             double (*acc4)[4]);
+                             double (*acc4)[4], unsigned char* inReach);
     static void forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                               double (*acc4)[4]);
+                               double (*acc4)[4], unsigned char* inReach);
     void forcesTerms(int part);
     void forcesGather(int part);
     void buildPart(int part);

@@ -8,6 +8,9 @@
 #if defined(__x86_64__)
 #include <immintrin.h>
 
+#include <cstdint>
+#include <cstring>
+
 #define QUORVEL_AVX512 __attribute__((target("avx512f,avx512dq")))
 
 namespace {
@@ -55,14 +58,14 @@ QUORVEL_AVX512 inline void toRows(Z x, Z y, Z z, Z w, Y* row)
 // The pair constants of eight lanes, as in the four-lane kernel.
 template <bool kSamePartners>
 struct LaneConstants8 {
-    Z m, m2, cut2, eps4, eps24, c, b, invmJ;
-    Z tables[8];
+    Z m, m2, cut2, eps4, eps24, c, b, invmJ, reach2;
+    Z tables[9];
 
     QUORVEL_AVX512 LaneConstants8(const RowConstants& rc, int rowType)
     {
-        const double* source[8] = {rc.m, rc.m2, rc.cut2, rc.eps4, rc.eps24, rc.c, rc.b, rc.invmJ};
-        Z* lane[8] = {&m, &m2, &cut2, &eps4, &eps24, &c, &b, &invmJ};
-        for (int k = 0; k < 8; k++) {
+        const double* source[9] = {rc.m, rc.m2, rc.cut2, rc.eps4, rc.eps24, rc.c, rc.b, rc.invmJ, rc.reach2};
+        Z* lane[9] = {&m, &m2, &cut2, &eps4, &eps24, &c, &b, &invmJ, &reach2};
+        for (int k = 0; k < 9; k++) {
             if (kSamePartners) *lane[k] = _mm512_set1_pd(source[k][rowType]);
             else tables[k] = _mm512_broadcast_f64x4(_mm256_load_pd(source[k]));
         }
@@ -80,15 +83,28 @@ struct LaneConstants8 {
         c = _mm512_permutexvar_pd(index, tables[5]);
         b = _mm512_permutexvar_pd(index, tables[6]);
         invmJ = _mm512_permutexvar_pd(index, tables[7]);
+        reach2 = _mm512_permutexvar_pd(index, tables[8]);
     }
 };
+
+// A byte of 0 or 1 for each bit of an eight-bit mask.
+struct ByteTable {
+    std::uint64_t bytes[256];
+    constexpr ByteTable() : bytes()
+    {
+        for (int mask = 0; mask < 256; mask++)
+            for (int lane = 0; lane < 8; lane++)
+                if (mask >> lane & 1) bytes[mask] |= std::uint64_t(1) << (8 * lane);
+    }
+};
+constexpr ByteTable kBytes;
 
 // As the four-lane kernel: a pair that does not act and a lane past the
 // row's end contribute +0.0 (masked products are +0.0), which leaves every
 // sum as it is.
 template <bool kSamePartners>
 QUORVEL_AVX512 inline void forceRowLanes8(int n, const RowConstants& rc, const int* nbr, int count,
-                                          const double (*pos4)[4], double (*acc4)[4])
+                                          const double (*pos4)[4], double (*acc4)[4], unsigned char* inReach)
 {
     const Z x = _mm512_set1_pd(pos4[n][0]), y = _mm512_set1_pd(pos4[n][1]), z = _mm512_set1_pd(pos4[n][2]);
     LaneConstants8<kSamePartners> k(rc, static_cast<int>(pos4[n][3]));
@@ -106,6 +122,7 @@ QUORVEL_AVX512 inline void forceRowLanes8(int n, const RowConstants& rc, const i
         __mmask8 inRow = count - p >= 8 ? 0xFF : static_cast<__mmask8>((1u << (count - p)) - 1);
         __mmask8 acts = _mm512_mask_cmp_pd_mask(inRow, r2, k.m2, _CMP_NLE_UQ) &
                         static_cast<__mmask8>(~_mm512_cmp_pd_mask(r2, k.cut2, _CMP_GT_OQ));
+        std::memcpy(inReach + p, &kBytes.bytes[_mm512_mask_cmp_pd_mask(inRow, r2, k.reach2, _CMP_LT_OQ)], 8);
         Z r = _mm512_sqrt_pd(r2);
         Z invR = _mm512_div_pd(one, r);
         dx = _mm512_mul_pd(dx, invR);
@@ -141,17 +158,18 @@ QUORVEL_AVX512 inline void forceRowLanes8(int n, const RowConstants& rc, const i
 }  // namespace
 
 QUORVEL_AVX512 void CFastEngine::forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count,
-                                                const double (*pos4)[4], double (*acc4)[4])
+                                                const double (*pos4)[4], double (*acc4)[4], unsigned char* inReach)
 {
-    if (rc.samePartners) forceRowLanes8<true>(n, rc, nbr, count, pos4, acc4);
-    else forceRowLanes8<false>(n, rc, nbr, count, pos4, acc4);
+    if (rc.samePartners) forceRowLanes8<true>(n, rc, nbr, count, pos4, acc4, inReach);
+    else forceRowLanes8<false>(n, rc, nbr, count, pos4, acc4, inReach);
 }
 
 bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq"); }
 
 #else
 
-void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4]) {}
+void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
+                                 unsigned char*) {}
 bool CFastEngine::avx512Available() { return false; }
 
 #endif

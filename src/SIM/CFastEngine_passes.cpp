@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "CFastEngine.h"
 #include "CSimulation.h"
@@ -125,6 +126,7 @@ void CFastEngine::collide()
                 // The list no longer covers every pair this contact may have
                 // brought within reach: finish the pass over all pairs.
                 collidePairsFrom(n, rank_[l] + 1);
+                positionsLoaded_ = false;
                 rebuild();
                 return;
             }
@@ -326,7 +328,7 @@ void CFastEngine::forcesSerialSimd()
     CSimulation& s = sim_;
     s.PEnergy[4] = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
-    loadPositions();
+    if (!positionsLoaded_) loadPositions();
     for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
@@ -345,9 +347,12 @@ void CFastEngine::forcesSerialSimd()
         }
         int count = forceStart_[n + 1] - forceStart_[n];
         if (count == 0) continue;
-        if (useAvx512) forceRowAvx512(n, rowConstants_[t], forceRank_.data() + forceStart_[n], count, pos4_, acc4_);
-        else forceRowAvx2(n, rowConstants_[t], forceRank_.data() + forceStart_[n], count, pos4_, acc4_);
+        const int* row = forceRank_.data() + forceStart_[n];
+        unsigned char* inReach = inReach_.data() + forceStart_[n];
+        if (useAvx512) forceRowAvx512(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
+        else forceRowAvx2(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
     }
+    inReachValid_ = true;
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
@@ -481,6 +486,23 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
     return dEk;
 }
 
+// The same from the force pass's marks: the force list holds every pair
+// within reach, in the same order.
+double CFastEngine::pairRowEnergyMarked(int n, double dEk)
+{
+    const unsigned char* marks = inReach_.data();
+    for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, marks + q, sizeof word);  // one byte per pair, 0 or 1
+        if (qEnd - q < 8) word &= (std::uint64_t(1) << (8 * (qEnd - q))) - 1;
+        for (; word; word &= word - 1) {
+            pairEnergyChanges(true, dEk, dE_[forceRank_[q + std::countr_zero(word) / 8]]);
+            if (dEk == 0.0) return dEk;
+        }
+    }
+    return dEk;
+}
+
 void CFastEngine::energyAdj()
 {
     CSimulation& s = sim_;
@@ -489,7 +511,7 @@ void CFastEngine::energyAdj()
         return;
     }
     // Positions and changes by rank; positions are those of the force pass.
-    loadPositions();
+    if (!positionsLoaded_) loadPositions();
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
         dE_[n] = s.dE[typeOf(k)][indexOf(k)];
@@ -499,7 +521,7 @@ void CFastEngine::energyAdj()
         double dEk = dE_[n];
         // A change of zero pairs with nothing, and pairing leaves one of the
         // two at zero or both as they were: such a row has nothing to do.
-        if (dEk < 0.0 || dEk > 0.0) dEk = pairRowEnergy(n, dEk);
+        if (dEk < 0.0 || dEk > 0.0) dEk = inReachValid_ ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
         dE_[n] = dEk;
         s.dE[typeOf(k)][indexOf(k)] = dEk;
     }

@@ -8,6 +8,9 @@
 #if defined(__x86_64__)
 #include <immintrin.h>
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 using V = __m256d;
@@ -32,7 +35,7 @@ namespace {
 // the same, otherwise picked from the table by each lane's partner type.
 template <bool kSamePartners>
 struct LaneConstants {
-    V m, m2, cut2, eps4, eps24, c, b, invmJ;
+    V m, m2, cut2, eps4, eps24, c, b, invmJ, reach2;
 
     __attribute__((target("avx2"), always_inline)) LaneConstants(const RowConstants& rc, int rowType)
     {
@@ -45,6 +48,7 @@ struct LaneConstants {
             c = _mm256_set1_pd(rc.c[rowType]);
             b = _mm256_set1_pd(rc.b[rowType]);
             invmJ = _mm256_set1_pd(rc.invmJ[rowType]);
+            reach2 = _mm256_set1_pd(rc.reach2[rowType]);
         }
     }
 
@@ -67,8 +71,21 @@ struct LaneConstants {
         c = from(rc.c);
         b = from(rc.b);
         invmJ = from(rc.invmJ);
+        reach2 = from(rc.reach2);
     }
 };
+
+// A byte of 0 or 1 for each bit of a four-bit mask.
+struct ByteTable4 {
+    std::uint32_t bytes[16];
+    constexpr ByteTable4() : bytes()
+    {
+        for (int mask = 0; mask < 16; mask++)
+            for (int lane = 0; lane < 4; lane++)
+                if (mask >> lane & 1) bytes[mask] |= std::uint32_t(1) << (8 * lane);
+    }
+};
+constexpr ByteTable4 kBytes4;
 
 // Atom n's sums (acc4[n]: x, y, z, energy) receive the terms of its partners
 // in list order; each partner's sums receive theirs. A pair that does not
@@ -82,7 +99,7 @@ struct LaneConstants {
 template <bool kSamePartners>
 __attribute__((target("avx2"), always_inline)) inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr,
                                                                      int count, const double (*pos4)[4],
-                                                                     double (*acc4)[4])
+                                                                     double (*acc4)[4], unsigned char* inReach)
 {
     const V x = _mm256_set1_pd(pos4[n][0]), y = _mm256_set1_pd(pos4[n][1]), z = _mm256_set1_pd(pos4[n][2]);
     LaneConstants<kSamePartners> k(rc, static_cast<int>(pos4[n][3]));
@@ -103,6 +120,8 @@ __attribute__((target("avx2"), always_inline)) inline void forceRowLanes(int n, 
         V inRow = _mm256_cmp_pd(laneIndex, _mm256_set1_pd(static_cast<double>(count - p)), _CMP_LT_OQ);
         V acts = _mm256_and_pd(inRow, _mm256_cmp_pd(r2, k.m2, _CMP_NLE_UQ));
         acts = _mm256_andnot_pd(_mm256_cmp_pd(r2, k.cut2, _CMP_GT_OQ), acts);
+        int near = _mm256_movemask_pd(_mm256_and_pd(inRow, _mm256_cmp_pd(r2, k.reach2, _CMP_LT_OQ)));
+        std::memcpy(inReach + p, &kBytes4.bytes[near], 4);
         V r = _mm256_sqrt_pd(r2);
         V invR = _mm256_div_pd(one, r);
         dx = _mm256_mul_pd(dx, invR);
@@ -145,10 +164,10 @@ __attribute__((target("avx2"), always_inline)) inline void forceRowLanes(int n, 
 
 __attribute__((target("avx2"))) void CFastEngine::forceRowAvx2(int n, const RowConstants& rc, const int* nbr,
                                                                int count, const double (*pos4)[4],
-                                                               double (*acc4)[4])
+                                                               double (*acc4)[4], unsigned char* inReach)
 {
-    if (rc.samePartners) forceRowLanes<true>(n, rc, nbr, count, pos4, acc4);
-    else forceRowLanes<false>(n, rc, nbr, count, pos4, acc4);
+    if (rc.samePartners) forceRowLanes<true>(n, rc, nbr, count, pos4, acc4, inReach);
+    else forceRowLanes<false>(n, rc, nbr, count, pos4, acc4, inReach);
 }
 
 // Four partners at a time, reading up to three ranks past count (the lists
@@ -256,7 +275,8 @@ bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 
 #else
 
-void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4]) {}
+void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
+                               unsigned char*) {}
 std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
 void CFastEngine::scanCellAvx2(RowScan&, const CellAtoms&, int, int) {}
 bool CFastEngine::avx2Available() { return false; }
