@@ -374,31 +374,9 @@ void CFastEngine::buildPart(int part)
                 int end = cellStart_[line + std::min(cx + span, grid_ - 1) + 1];
                 scanCell(row, begin, end);
             }
-        // The bits put the partners found in ascending order.
-        int w0 = (k + 1) >> 6;
-        std::uint64_t* forceBits = row.forceBits;
-        std::uint64_t* nearBits = row.nearBits;
-        std::fill(forceBits + w0, forceBits + kWords, 0);
-        std::fill(nearBits + w0, nearBits + kWords, 0);
-        for (int f = 0; f < row.forceCount; f++) {
-            int l = row.forceFound[f];
-            forceBits[l >> 6] |= std::uint64_t(1) << (l & 63);
-        }
-        for (int f = 0; f < row.nearCount; f++) {
-            int l = row.nearFound[f];
-            nearBits[l >> 6] |= std::uint64_t(1) << (l & 63);
-        }
-        if (s.charge[t] != 0.0) {
-            for (int w = w0; w < kWords; w++) {
-                std::uint64_t mask = chargedMask_[w];
-                if (w == w0) mask &= ~std::uint64_t(0) << ((k + 1) & 63);
-                nearBits[w] |= mask;
-                if (s.potentialUsed) forceBits[w] |= mask;
-            }
-        }
-        int charged = s.charge[t] != 0.0 ? chargedCount_ : 0;
-        appendBits(forceRows, forceBits, w0, row.forceCount + charged);
-        appendBits(nearRows, nearBits, w0, row.nearCount + charged);
+        bool charged = s.charge[t] != 0.0;
+        appendRow(forceRows, row.forceFound, row.forceCount, row.forceBits, k, charged && s.potentialUsed);
+        appendRow(nearRows, row.nearFound, row.nearCount, row.nearBits, k, charged);
     }
     forceStart[last - first] = static_cast<int>(forceRows.size());
     nearStart[last - first] = static_cast<int>(nearRows.size());
@@ -422,12 +400,30 @@ void CFastEngine::scanCell(RowScan& row, int begin, int end) const
     }
 }
 
-// Appends the slots of the set bits from word w0 on, ascending; at most
-// maxCount bits are set.
-void CFastEngine::appendBits(std::vector<int>& rows, const std::uint64_t* bits, int w0, int maxCount)
+// Appends the row of atom k: the partners found (in cell order) and, where
+// the atom is charged, every later charged atom, in ascending order. A few
+// partners are sorted in place; more are put in order through bits by slot.
+void CFastEngine::appendRow(std::vector<int>& rows, int* found, int count, std::uint64_t* bits, int k,
+                            bool withCharged) const
 {
     size_t at = rows.size();
-    rows.resize(at + maxCount);
+    if (!withCharged && count <= 16) {
+        for (int f = 1; f < count; f++) {
+            int l = found[f], g = f;
+            for (; g > 0 && found[g - 1] > l; g--) found[g] = found[g - 1];
+            found[g] = l;
+        }
+        rows.resize(at + count);
+        std::copy(found, found + count, rows.data() + at);
+        return;
+    }
+    int w0 = (k + 1) >> 6;
+    std::fill(bits + w0, bits + kWords, 0);
+    for (int f = 0; f < count; f++) bits[found[f] >> 6] |= std::uint64_t(1) << (found[f] & 63);
+    if (withCharged)
+        for (int w = w0; w < kWords; w++)
+            bits[w] |= w == w0 ? chargedMask_[w] & (~std::uint64_t(0) << ((k + 1) & 63)) : chargedMask_[w];
+    rows.resize(at + count + (withCharged ? chargedCount_ : 0));
     int* out = rows.data() + at;
     for (int w = w0; w < kWords; w++)
         for (std::uint64_t word = bits[w]; word; word &= word - 1) *out++ = w * 64 + std::countr_zero(word);

@@ -195,7 +195,7 @@ private:
     // Adds the atoms begin..end of the cell order within reach to the row's found partners.
     void scanCell(RowScan& row, int begin, int end) const;
     static void scanCellAvx2(RowScan& row, const CellAtoms& atoms, int begin, int end);
-    static void appendBits(std::vector<int>& rows, const std::uint64_t* bits, int w0, int maxCount);
+    void appendRow(std::vector<int>& rows, int* found, int count, std::uint64_t* bits, int k, bool withCharged) const;
     bool movedTooFar(int slot) const;
     bool anyMovedTooFar() const;
 

@@ -349,7 +349,8 @@ void CFastEngine::forcesSerialSimd()
         if (count == 0) continue;
         const int* row = forceRank_.data() + forceStart_[n];
         unsigned char* inReach = inReach_.data() + forceStart_[n];
-        if (useAvx512) forceRowAvx512(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
+        // Eight lanes only pay where a row fills them (sparse systems have short rows).
+        if (useAvx512 && count > 4) forceRowAvx512(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
         else forceRowAvx2(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
     }
     inReachValid_ = true;
