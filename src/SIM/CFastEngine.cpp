@@ -46,12 +46,6 @@ CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation), lanes_(std
         rowForceStart_[part].resize(kMaxAtoms + 1);
         rowNearStart_[part].resize(kMaxAtoms + 1);
     }
-    termDir_.reserve(3 * 160 * kMaxAtoms);
-    termF_.reserve(160 * kMaxAtoms);
-    termE_.reserve(160 * kMaxAtoms);
-    termActs_.reserve(160 * kMaxAtoms);
-    incStart_.resize(kMaxAtoms + 1);
-    incPos_.reserve(160 * kMaxAtoms);
 }
 
 CFastEngine::~CFastEngine()
@@ -260,10 +254,8 @@ bool CFastEngine::rebuild()
     indexRanks();
 
     // Split points that share the listed pairs evenly between two threads.
-    splitForce_ = splitAt(forceStart_);
     splitNear_ = splitAt(nearStart_);
     listUsable_ = true;
-    if (threads_ == 2) buildIncoming();
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The fast engine: the same integration step as the reference loops of
 // CSimulation, bit for bit, with the pair passes restricted to neighbour
-// lists and, for large systems, the pair terms shared between two threads.
+// lists and, for large systems, the list build and the search for the first
+// contact shared between two threads.
 //
 // Why the results stay identical: every floating-point operation of the
 // reference is performed on the same operands in the same order. Pairs are
@@ -169,13 +170,6 @@ private:
     int chargedCount_ = 0;
     int buildSplit_ = 0;             // active index where the second part's rows begin
 
-    // Two-thread force pass: pair terms stored once per listed pair, then
-    // gathered per atom in the reference order.
-    std::vector<double> termDir_, termF_, termE_;
-    std::vector<char> termActs_;
-    std::vector<int> incStart_, incPos_;
-    double floorF_[kMaxAtoms], floorE_[kMaxAtoms];
-    char floorActs_[kMaxAtoms];
 
     // Persistent worker for the second thread.
     std::thread worker_;
@@ -224,11 +218,8 @@ private:
                              double (*acc4)[4], unsigned char* inReach);
     static void forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                                double (*acc4)[4], unsigned char* inReach);
-    void forcesTerms(int part);
-    void forcesGather(int part);
     void buildPart(int part);
     void contactPart(int part);
-    void buildIncoming();
     void energyAdj();
 
     // Runs (this->*job)(0) here and (this->*job)(1) on the worker, and
@@ -236,7 +227,6 @@ private:
     void runOnBoth(void (CFastEngine::*job)(int));
     void workerLoop();
     static void spinPause();
-    int splitForce_ = 0;            // active index splitting the listed pairs in half
     int splitNear_ = 0;
     int contactFound_[2] = {};      // first row in contact per part, as rank
 };

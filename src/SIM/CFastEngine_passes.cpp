@@ -15,17 +15,6 @@ const double kFloorRange = 3.0;
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
 
-inline void pairPotential(double invR, double sigma, double eps4, double eps24, double c, double b, double& force,
-                          double& energy)
-{
-    double sa = sigma * invR;
-    double p = sa * sa;
-    double s6 = p * p * p;
-    double s12 = s6 * s6;
-    energy = eps4 * (s12 - s6) + invR * c + b * s12;
-    force = eps24 * invR * (2.0 * s12 - s6) + invR * invR * c + 12.0 * invR * b * s12;
-}
-
 // The reference pairing of two neighbours' energy changes (when within
 // reach), written with selections instead of branches, which the signs of
 // the changes would make unpredictable; the values chosen are the same.
@@ -186,25 +175,11 @@ void CFastEngine::forces()
         s.MDCALCCalcAcc();
         return;
     }
-    if (threads_ != 2) {
-        if (useAvx2) forcesSerialSimd();
-        else forcesSerial();
-        return;
-    }
-    s.PEnergy[4] = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
-    runOnBoth(&CFastEngine::forcesTerms);
-    runOnBoth(&CFastEngine::forcesGather);
-    // The floor's share of the totals, added in atom order as the reference does.
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        if (!floorActs_[k]) continue;
-        int t = typeOf(k);
-        s.PEnergy[t] += floorE_[k];
-        s.PEnergy[4] += floorE_[k];
-        s.dptot[t] += s.timeStep * floorF_[k];
-        s.dptot[4] += s.timeStep * floorF_[k];
-    }
+    // One thread: the pass adds each pair's terms to both atoms as it goes,
+    // which two threads could only share by storing every term and
+    // gathering them again (measured slower than one thread).
+    if (useAvx2) forcesSerialSimd();
+    else forcesSerial();
 }
 
 namespace {
@@ -361,112 +336,6 @@ void CFastEngine::forcesSerialSimd()
         s.aPEnergy[t][i] = acc4_[n][3];
         s.aTEnergy[t][i] = acc4_[n][3];
     }
-}
-
-// Two threads, first half: every listed pair's unit direction, force and
-// half energy, computed once.
-void CFastEngine::forcesTerms(int part)
-{
-    const CSimulation& s = sim_;
-    int first = part == 0 ? 0 : splitForce_;
-    int last = part == 0 ? splitForce_ : nActive_;
-    for (int n = first; n < last; n++) {
-        int k = active_[n];
-        int t = typeOf(k);
-        const double* a = s.loc[t][indexOf(k)].v;
-        const double x = a[0], y = a[1], z = a[2];
-        for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q++) {
-            int l = forceNbr_[q];
-            int u = typeOf(l);
-            const PairConstants& pc = pc_[t][u];
-            const double* b = s.loc[u][indexOf(l)].v;
-            double dx = x - b[0], dy = y - b[1], dz = z - b[2];
-            double r2 = dx * dx + dy * dy + dz * dz;
-            if (r2 <= pc.m2 || (r2 > pc.cut2 && !pc.charged)) {
-                termActs_[q] = 0;
-                continue;
-            }
-            double r = std::sqrt(r2);
-            if (r != 0.0) {
-                double inv = 1.0 / r;
-                dx *= inv;
-                dy *= inv;
-                dz *= inv;
-            }
-            double force, energy;
-            pairPotential(1.0 / r, pc.m, pc.eps4, pc.eps24, pc.c, pc.b, force, energy);
-            termDir_[3 * q] = dx;
-            termDir_[3 * q + 1] = dy;
-            termDir_[3 * q + 2] = dz;
-            termF_[q] = force;
-            termE_[q] = energy / 2.0;
-            termActs_[q] = 1;
-        }
-    }
-}
-
-// Two threads, second half: each atom's sums in the reference order, from
-// the stored terms: earlier partners (ascending), floor, later partners.
-void CFastEngine::forcesGather(int part)
-{
-    CSimulation& s = sim_;
-    int split = nActive_ / 2;
-    int first = part == 0 ? 0 : split;
-    int last = part == 0 ? split : nActive_;
-    for (int n = first; n < last; n++) {
-        int k = active_[n];
-        int t = typeOf(k), i = indexOf(k);
-        const double im = s.invm[t];
-        double ax = 0.0, ay = 0.0, az = 0.0, pe = 0.0;
-        for (int p = incStart_[n], pEnd = incStart_[n + 1]; p < pEnd; p++) {
-            int q = incPos_[p];
-            if (!termActs_[q]) continue;
-            double f = im * termF_[q];
-            ax -= termDir_[3 * q] * f;
-            ay -= termDir_[3 * q + 1] * f;
-            az -= termDir_[3 * q + 2] * f;
-            pe += termE_[q];
-        }
-        double d = s.diam[t];
-        double h = s.loc[t][i].getZ() + s.halfWidth + kFloorOffset * d;
-        floorActs_[k] = h <= kFloorRange * d;
-        if (floorActs_[k]) {
-            double force, energy;
-            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
-            az += im * force;
-            pe += energy;
-            floorF_[k] = force;
-            floorE_[k] = energy;
-        }
-        for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q++) {
-            if (!termActs_[q]) continue;
-            double f = im * termF_[q];
-            ax += termDir_[3 * q] * f;
-            ay += termDir_[3 * q + 1] * f;
-            az += termDir_[3 * q + 2] * f;
-            pe += termE_[q];
-        }
-        s.acc[t][i].setXYZ(ax, ay, az);
-        s.aPEnergy[t][i] = pe;
-        s.aTEnergy[t][i] = pe;
-    }
-}
-
-// For the gather: each atom's positions in the force list where it is the
-// later atom of the pair, in ascending order of the earlier one.
-void CFastEngine::buildIncoming()
-{
-    int total = forceStart_[nActive_];
-    int cursor[kMaxAtoms + 1] = {};
-    for (int q = 0; q < total; q++) cursor[rank_[forceNbr_[q]] + 1]++;
-    for (int n = 0; n < nActive_; n++) cursor[n + 1] += cursor[n];
-    std::copy(cursor, cursor + nActive_ + 1, incStart_.begin());
-    incPos_.resize(total);
-    for (int q = 0; q < total; q++) incPos_[cursor[rank_[forceNbr_[q]]]++] = q;
-    termDir_.resize(3 * static_cast<size_t>(total));
-    termF_.resize(total);
-    termE_.resize(total);
-    termActs_.resize(total);
 }
 
 // ---------------------------------------------------------------- energies
