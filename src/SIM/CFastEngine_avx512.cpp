@@ -6,6 +6,10 @@
 #include "CFastEngine.h"
 
 #if defined(__x86_64__)
+// GCC 12 warns inside its own AVX-512 headers (the undefined upper halves of
+// casts and masked operations) wherever they are inlined; the code is sound.
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 
 #include <cstdint>

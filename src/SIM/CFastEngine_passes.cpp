@@ -15,15 +15,15 @@ const double kFloorRange = 3.0;
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
 
-// The reference pairing of two neighbours' energy changes (when within
-// reach), written with selections instead of branches, which the signs of
-// the changes would make unpredictable; the values chosen are the same.
-inline void pairEnergyChanges(bool inReach, double& a, double& b)
+// The reference pairing of two neighbours' energy changes (the pair being
+// within reach), written with selections instead of branches, which the
+// signs of the changes would make unpredictable; the values chosen are the same.
+inline void pairEnergyChanges(double& a, double& b)
 {
     double s = a + b;
     bool negPos = a < 0 && b > 0;
     bool posNeg = a > 0 && b < 0;
-    bool acts = inReach & (negPos | posNeg);
+    bool acts = negPos | posNeg;
     bool toSecond = negPos ? (s >= 0) : (s < 0);
     double newA = toSecond ? 0.0 : s;
     double newB = toSecond ? s : 0.0;
@@ -349,7 +349,7 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
     for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q += kStride) {
         int count = std::min(kStride, qEnd - q);
         for (std::uint64_t bits = closerMask(pos4_[n], nearRank_.data() + q, count, reach2); bits; bits &= bits - 1) {
-            pairEnergyChanges(true, dEk, dE_[nearRank_[q + std::countr_zero(bits)]]);
+            pairEnergyChanges(dEk, dE_[nearRank_[q + std::countr_zero(bits)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -366,7 +366,7 @@ double CFastEngine::pairRowEnergyMarked(int n, double dEk)
         std::memcpy(&word, marks + q, sizeof word);  // one byte per pair, 0 or 1
         if (qEnd - q < 8) word &= (std::uint64_t(1) << (8 * (qEnd - q))) - 1;
         for (; word; word &= word - 1) {
-            pairEnergyChanges(true, dEk, dE_[forceRank_[q + std::countr_zero(word) / 8]]);
+            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(word) / 8]]);
             if (dEk == 0.0) return dEk;
         }
     }
