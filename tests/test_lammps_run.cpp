@@ -115,3 +115,14 @@ TEST_F(LammpsRunTest, ReplicatedLiquidRunsOnTwoRanks)
     EXPECT_NEAR(rows[0][3], ke, 1e-6 * ke);
     EXPECT_TRUE(std::isfinite(rows.back()[4]));
 }
+
+// The plate carries the piston's mass and the applied pressure: it squeezes the
+// hard-sphere gas of the piston example and heats it, as in the application.
+TEST_F(LammpsRunTest, PistonPlateCompressesAndHeatsTheGas)
+{
+    load(std::string(QUORVEL_BENCH_DIR) + "/../../examples/3-gas-compressed-by-piston.txt");
+    ASSERT_TRUE(s.pistonUsed);
+    auto rows = runLammps(exportTo(s), 1000);
+    ASSERT_EQ(rows.size(), 11u);
+    EXPECT_GT(rows.back()[1], 1.5 * rows.front()[1]);
+}
