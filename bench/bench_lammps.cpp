@@ -1,7 +1,7 @@
 // The LAMMPS export against the application itself: mean temperature and
 // potential energy of the Lennard-Jones liquid and gas over the same number of
-// steps in both (energy conservation off; the trajectories part chaotically,
-// the means should agree within a few percent), and the time of the 2 x 2 x 2
+// steps in both (the application with its energy conservation off and on; the
+// trajectories part chaotically, the means are compared), and the time of the 2 x 2 x 2
 // replicate of the liquid (12,800 atoms) in LAMMPS on one and on two MPI ranks.
 //
 //   build/bench/bench_lammps [steps] [replicate-steps]     (default 1000 and 500)
@@ -38,9 +38,9 @@ struct Means {
 };
 
 // The application's means, one sample after every step.
-Means applicationMeans(CSimulation& s, unsigned steps)
+Means applicationMeans(CSimulation& s, unsigned steps, char conserve)
 {
-    s.setConserve(0);
+    s.setConserve(conserve);
     s.setIPD(1);
     Means m;
     for (unsigned k = 0; k < steps; k++) {
@@ -119,6 +119,16 @@ double loopSeconds(const std::string& log)
     return at == std::string::npos ? 0.0 : std::atof(log.c_str() + at + 13);
 }
 
+// The slowest rank's seconds in a section of LAMMPS's timing breakdown ("Pair", "Comm").
+double sectionSeconds(const std::string& log, const char* section)
+{
+    size_t at = log.find(std::string("\n") + section + " ");
+    if (at == std::string::npos) return 0.0;
+    double min = 0, avg = 0, max = 0;
+    size_t bar = log.find('|', at);
+    return std::sscanf(log.c_str() + bar, "| %lf | %lf | %lf", &min, &avg, &max) == 3 ? max : 0.0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -130,28 +140,36 @@ int main(int argc, char** argv)
         return 0;
     }
     static CConsolePlatform platform;
-    std::printf("means over %u steps, energy conservation off\n", steps);
-    std::printf("%-16s %12s %12s %7s   %14s %14s %7s\n", "scenario", "T Quorvel", "T LAMMPS", "ratio", "PE Quorvel",
-                "PE LAMMPS", "ratio");
+    std::printf("means over %u steps; ratios LAMMPS / Quorvel\n", steps);
+    std::printf("%-16s %-13s %12s %12s %7s   %14s %14s %7s\n", "scenario", "conservation", "T Quorvel",
+                "T LAMMPS", "ratio", "PE Quorvel", "PE LAMMPS", "ratio");
     for (const char* file : {"liquid-1600.txt", "lj-gas-1600.txt"}) {
         auto forLammps = load(platform, file);
         Means theirs = lammpsMeans(*forLammps, steps);
-        auto own = load(platform, file);
-        Means ours = applicationMeans(*own, steps);
-        std::printf("%-16s %10.2f K %10.2f K %7.4f   %12.4e J %12.4e J %7.4f\n", file, ours.temperature,
-                    theirs.temperature, theirs.temperature / ours.temperature, ours.potential, theirs.potential,
-                    theirs.potential / ours.potential);
+        for (char conserve : {0, 1}) {
+            auto own = load(platform, file);
+            Means ours = applicationMeans(*own, steps, conserve);
+            std::printf("%-16s %-13s %10.2f K %10.2f K %7.4f   %12.4e J %12.4e J %7.4f\n", file,
+                        conserve ? "on" : "off", ours.temperature, theirs.temperature,
+                        theirs.temperature / ours.temperature, ours.potential, theirs.potential,
+                        theirs.potential / ours.potential);
+        }
     }
 
     auto liquid = load(platform, "liquid-1600.txt");
     std::string folder = exportFolder(*liquid, 2);
-    double one = loopSeconds(runLammps(folder, replicateSteps, 1));
+    std::string oneLog = runLammps(folder, replicateSteps, 1);
     bool mpi = std::system("command -v mpirun >/dev/null 2>&1") == 0;
-    double two = mpi ? loopSeconds(runLammps(folder, replicateSteps, 2)) : 0.0;
-    std::printf("liquid-1600 replicated 2 x 2 x 2 (12,800 atoms), %u steps in LAMMPS:\n", replicateSteps);
-    std::printf("  1 rank : %8.3f ms per step\n", one > 0 ? 1000.0 * one / replicateSteps : 0.0);
+    std::string twoLog = mpi ? runLammps(folder, replicateSteps, 2) : std::string();
+    double one = loopSeconds(oneLog), two = loopSeconds(twoLog);
+    auto perStep = [&](double s) { return 1000.0 * s / replicateSteps; };
+    std::printf("liquid-1600 replicated 2 x 2 x 2 (12,800 atoms), %u steps in LAMMPS, ms per step:\n",
+                replicateSteps);
+    std::printf("  1 rank : %8.3f   (pair forces %.3f, communication %.3f)\n", perStep(one),
+                perStep(sectionSeconds(oneLog, "Pair")), perStep(sectionSeconds(oneLog, "Comm")));
     if (two > 0)
-        std::printf("  2 ranks: %8.3f ms per step   speed-up %.2f\n", 1000.0 * two / replicateSteps, one / two);
+        std::printf("  2 ranks: %8.3f   (pair forces %.3f, communication %.3f)   speed-up %.2f\n", perStep(two),
+                    perStep(sectionSeconds(twoLog, "Pair")), perStep(sectionSeconds(twoLog, "Comm")), one / two);
     else
         std::printf("  2 ranks: not run (mpirun missing or failed)\n");
     return 0;
