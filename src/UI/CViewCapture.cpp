@@ -1,22 +1,16 @@
-// Recording the view: the movie and still-frame commands of the window, and
-// the view's recording state that they drive (save panels, the frame due at
-// the start of a tick, still frames written atomically).
-#include <QAction>
+// Recording the view: save panels, the frame due at the start of a tick,
+// still frames written atomically.
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QMenu>
 #include <QSaveFile>
 #include <QWidget>
 
 #include <algorithm>
 
-#include "CMovieWriter.h"
+#include "CViewCapture.h"
+
 #include "CUIDisplay.h"
-#include "CUIView.h"
-#include "CUIWindow.h"
-#include "DIALOG/CFrameCaptureDialog.h"
-#include "DIALOG/CMovieDialog.h"
 #include "SIM/CPlatform.h"
 #include "SIM/CSimulation.h"
 
@@ -74,9 +68,9 @@ void CViewCapture::requestMoviePath()
     std::string chosen;
     if (Platform.savePanel(request, chosen)) {
         moviePath = withRequiredType(chosen, "mov");
-        makeMovieFlag = 1;
+        settings.makeMovieFlag = 1;
     } else {
-        makeMovieFlag = 0;
+        settings.makeMovieFlag = 0;
     }
 }
 
@@ -86,21 +80,21 @@ bool CViewCapture::initMovieFile()
     currentIteration = Simulation.getIterations();
     const QString path = QString::fromStdString(moviePath);
     if (QFile::exists(path) && !QFile::remove(path)) {
-        makeMovieFlag = 0;
+        settings.makeMovieFlag = 0;
         failed("The movie could not be started: the file " + moviePath + " cannot be replaced.",
                "Choose another name or folder.");
         return false;
     }
     const qreal ratio = UIView.devicePixelRatioF();
     CMovieFormat format;
-    format.codec = codec == 1 ? 1 : 0;
-    format.quality = quality;
-    format.frameLength = frameLength;
+    format.codec = settings.codec == 1 ? 1 : 0;
+    format.quality = settings.quality;
+    format.frameLength = settings.frameLength;
     format.width = static_cast<int>(UIView.width() * ratio + 0.5);
     format.height = static_cast<int>(UIView.height() * ratio + 0.5);
     const std::string error = writer.open(moviePath, format);
     if (!error.empty()) {
-        makeMovieFlag = 0;
+        settings.makeMovieFlag = 0;
         failed("The movie " + moviePath + " could not be started.", error);
         return false;
     }
@@ -110,12 +104,12 @@ bool CViewCapture::initMovieFile()
 
 void CViewCapture::showFrameCounter()
 {
-    if (UIDisplay) UIDisplay->drawFrameDisplay(currentFrame, framesToCapture);
+    if (UIDisplay) UIDisplay->drawFrameDisplay(currentFrame, settings.framesToCapture);
 }
 
 void CViewCapture::captureCheck()
 {
-    if (!makeMovieFlag) return;
+    if (!settings.makeMovieFlag) return;
     if (currentFrame == 0) {
         if (!captureFrame()) return;
         currentFrame = 1;
@@ -123,13 +117,13 @@ void CViewCapture::captureCheck()
         showFrameCounter();
         return;
     }
-    const unsigned due = static_cast<unsigned>(displaysPerFrame) * Simulation.getIPD();
+    const unsigned due = static_cast<unsigned>(settings.displaysPerFrame) * Simulation.getIPD();
     if (Simulation.getIterations() - currentIteration < due) return;
     currentIteration = Simulation.getIterations();
     if (!captureFrame()) return;
     currentFrame++;
     showFrameCounter();
-    if (currentFrame > framesToCapture) abortMakeMovie();
+    if (currentFrame > settings.framesToCapture) abortMakeMovie();
 }
 
 bool CViewCapture::captureFrame()
@@ -147,7 +141,7 @@ bool CViewCapture::captureFrame()
 
 void CViewCapture::abortMakeMovie()
 {
-    makeMovieFlag = 0;
+    settings.makeMovieFlag = 0;
     if (UIDisplay) UIDisplay->setMovieFrameDisplayVisibility(false);
     if (!writer.isOpen()) return;
     const std::string error = writer.close();
@@ -158,11 +152,11 @@ void CViewCapture::abortMakeMovie()
 
 void CViewCapture::requestFramePath()
 {
-    if (captureFileType != 3 && captureFileType != 0) {
-        captureFlag = 0;
+    if (settings.captureFileType != 3 && settings.captureFileType != 0) {
+        settings.captureFlag = 0;
         return;
     }
-    const bool jpeg = captureFileType == 3;
+    const bool jpeg = settings.captureFileType == 3;
     const std::string type = jpeg ? "jpg" : "tif";
     if (framePath.empty()) {
         msg = jpeg ? "FRAME.jpg" : "FRAME.tif";
@@ -175,20 +169,20 @@ void CViewCapture::requestFramePath()
     std::string chosen;
     if (Platform.savePanel(request, chosen)) {
         framePath = withRequiredType(chosen, type);
-        captureFlag = 1;
+        settings.captureFlag = 1;
     } else {
-        captureFlag = 0;
+        settings.captureFlag = 0;
     }
 }
 
 bool CViewCapture::captureSingleFrame()
 {
     const QImage picture = viewImage();
-    const bool jpeg = captureFileType == 3;
+    const bool jpeg = settings.captureFileType == 3;
     QSaveFile file(QString::fromStdString(framePath));
     QImageWriter encoder(&file, jpeg ? "jpeg" : "tiff");
     if (jpeg) {
-        encoder.setQuality(static_cast<int>(std::clamp(captureQuality, 0.0f, 100.0f) + 0.5f));
+        encoder.setQuality(static_cast<int>(std::clamp(settings.captureQuality, 0.0f, 100.0f) + 0.5f));
         encoder.setProgressiveScanWrite(false);
     }
     std::string reason;
@@ -199,64 +193,4 @@ bool CViewCapture::captureSingleFrame()
     file.cancelWriting();
     failed("The frame could not be saved as " + framePath + ".", reason);
     return false;
-}
-
-// ---------------------------------------------------------------- commands
-
-void CUIWindow::createCaptureCommands(QMenu* menu)
-{
-    UIViewCapture = std::make_unique<CViewCapture>(platform, Simulation, *UIView, UIDisplay.get());
-    MovieDialog = new CMovieDialog(Simulation, *UIViewCapture, this);
-    FrameCaptureDialog = new CFrameCaptureDialog(*UIViewCapture, this);
-
-    makeMovieAct = new QAction(tr("Make &Movie..."), this);
-    makeMovieAct->setShortcut(QKeySequence(tr("Ctrl+Shift+M")));
-    connect(makeMovieAct, &QAction::triggered, this, &CUIWindow::makeMovie);
-    makeMovieAbortAct = new QAction(tr("A&bort Movie"), this);
-    connect(makeMovieAbortAct, &QAction::triggered, this, &CUIWindow::makeMovieAbort);
-    captureFrameAct = new QAction(tr("Capture &Frame..."), this);
-    captureFrameAct->setShortcut(QKeySequence(tr("Ctrl+Shift+C")));
-    connect(captureFrameAct, &QAction::triggered, this, &CUIWindow::captureFrame);
-    menu->addAction(makeMovieAct);
-    menu->addAction(makeMovieAbortAct);
-    menu->addAction(captureFrameAct);
-}
-
-void CUIWindow::makeMovie()
-{
-    CViewCapture& capture = *UIViewCapture;
-    if (capture.getMakeMovieFlag()) {
-        if (platform.alert("Alert.", "Movie making in progress. Abort current movie?", {"No", "Yes"}) != 1) return;
-        capture.abortMakeMovie();
-        redraw();
-    }
-    capture.requestMoviePath();
-    if (capture.getMakeMovieFlag()) MovieDialog->run();
-    if (capture.getMakeMovieFlag()) capture.initMovieFile();
-    if (capture.getMakeMovieFlag()) UIDisplay->setMovieFrameDisplayVisibility(true);
-    validateMenuItems();
-    redraw();
-}
-
-void CUIWindow::makeMovieAbort()
-{
-    UIViewCapture->abortMakeMovie();
-    validateMenuItems();
-    redraw();
-}
-
-void CUIWindow::captureFrame()
-{
-    CViewCapture& capture = *UIViewCapture;
-    FrameCaptureDialog->run();
-    if (capture.getCaptureFlag()) capture.requestFramePath();
-    if (capture.getCaptureFlag()) capture.captureSingleFrame();
-}
-
-void CUIWindow::captureCheck()
-{
-    if (!UIViewCapture->getMakeMovieFlag()) return;
-    UIViewCapture->captureCheck();
-    // The movie ended itself (or failed): there is nothing left to abort.
-    if (!UIViewCapture->getMakeMovieFlag()) validateMenuItems();
 }

@@ -1,0 +1,69 @@
+// The movie and still-frame commands of the window.
+#include <QAction>
+#include <QMenu>
+
+#include "CUIDisplay.h"
+#include "CUIView.h"
+#include "CUIWindow.h"
+#include "CViewCapture.h"
+#include "DIALOG/CFrameCaptureDialog.h"
+#include "DIALOG/CMovieDialog.h"
+#include "SIM/CPlatform.h"
+
+void CUIWindow::createCaptureCommands(QMenu* menu)
+{
+    UIViewCapture = std::make_unique<CViewCapture>(platform, Simulation, *UIView, UIDisplay.get());
+    MovieDialog = new CMovieDialog(Simulation, platform, UIViewCapture->settings, this);
+    FrameCaptureDialog = new CFrameCaptureDialog(UIViewCapture->settings, this);
+
+    makeMovieAct = new QAction(tr("Make &Movie..."), this);
+    makeMovieAct->setShortcut(QKeySequence(tr("Ctrl+Shift+M")));
+    connect(makeMovieAct, &QAction::triggered, this, &CUIWindow::makeMovie);
+    makeMovieAbortAct = new QAction(tr("A&bort Movie"), this);
+    connect(makeMovieAbortAct, &QAction::triggered, this, &CUIWindow::makeMovieAbort);
+    captureFrameAct = new QAction(tr("Capture &Frame..."), this);
+    captureFrameAct->setShortcut(QKeySequence(tr("Ctrl+Shift+C")));
+    connect(captureFrameAct, &QAction::triggered, this, &CUIWindow::captureFrame);
+    menu->addAction(makeMovieAct);
+    menu->addAction(makeMovieAbortAct);
+    menu->addAction(captureFrameAct);
+}
+
+void CUIWindow::makeMovie()
+{
+    CViewCapture& capture = *UIViewCapture;
+    if (capture.getMakeMovieFlag()) {
+        if (platform.alert("Alert.", "Movie making in progress. Abort current movie?", {"No", "Yes"}) != 1) return;
+        capture.abortMakeMovie();
+        redraw();
+    }
+    capture.requestMoviePath();
+    if (capture.getMakeMovieFlag()) MovieDialog->run();
+    if (capture.getMakeMovieFlag()) capture.initMovieFile();
+    if (capture.getMakeMovieFlag()) UIDisplay->setMovieFrameDisplayVisibility(true);
+    validateMenuItems();
+    redraw();
+}
+
+void CUIWindow::makeMovieAbort()
+{
+    UIViewCapture->abortMakeMovie();
+    validateMenuItems();
+    redraw();
+}
+
+void CUIWindow::captureFrame()
+{
+    CViewCapture& capture = *UIViewCapture;
+    FrameCaptureDialog->run();
+    if (capture.getCaptureFlag()) capture.requestFramePath();
+    if (capture.getCaptureFlag()) capture.captureSingleFrame();
+}
+
+void CUIWindow::captureCheck()
+{
+    if (!UIViewCapture->getMakeMovieFlag()) return;
+    UIViewCapture->captureCheck();
+    // The movie ended itself (or failed): there is nothing left to abort.
+    if (!UIViewCapture->getMakeMovieFlag()) validateMenuItems();
+}
