@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "../BASE/CAtomicFile.h"
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CAtomicFile.h"
+#include "BASE/CTextNumbers.h"
 #include "CSimulation.h"
 
 CLammpsTypes::CLammpsTypes(const CSimulation& sim)

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CTextNumbers.h"
 #include "CForceConstants.h"
 #include "CLammpsExport.h"
 #include "CSimulation.h"
