@@ -306,6 +306,8 @@ public:
 
     // ---- refitting
     bool shiftAtomsToFit(int passes);
+    // The same refit without the cells' shortcut: every pair, every pass.
+    bool shiftAtomsToFitAllPairs(int passes);
     bool addOneAtomAtLocationWithShift(int t, double x, double y, double z);
 
     // ---- engine
@@ -396,6 +398,8 @@ private:
     void wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted);
     void fitPair(int t, int i, int u, int j, bool& fitted);
     int clumpSweepLimit() const;
+    bool fitAllPairs(int passes);
+    bool commitFit(bool fitted);
     void clampAllAtomsIntoBox();
     void applyHeatBath(int t, int i);
     void collideWithPiston();
