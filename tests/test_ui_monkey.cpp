@@ -90,7 +90,7 @@ protected:
             emit menu->aboutToShow();
             for (QAction* a : menu->actions()) {
                 if (a->menu()) walk(a->menu());
-                else if (!a->isSeparator() && a != window->quitAct) commands.push_back(a);
+                else if (!a->isSeparator() && a->shortcut() != QKeySequence(QKeySequence::Quit)) commands.push_back(a);
             }
         };
         for (QAction* top : window->menuBar()->actions())
@@ -105,7 +105,7 @@ protected:
     void writeCraftedFiles()
     {
         const char* crafted[] = {"DGDF 1\nDDTY 100000000\n", "ADIA 0 -3e-10\n", "UFTU 1\nUFTM -300\nDDTC 0\n",
-                                 "TIPD 4000000000\nTRNF 1\n", "VSCA 0\nVEYP 0\n", "ANUM 0 400\nBHWD 1e-10\n",
+                                 "TIPD 4000000000\nTRNF 1\n", "VSCA 0\nVEYP 0\n", "ANUM 0 12\nBHWD 2e-10\n",
                                  "WWID 1e30\nWHEI -5\nWARI 9\nDTSZ -2\nDHWD 99999\n", "\x80\x81"};
         int k = 0;
         for (const char* text : crafted) {
