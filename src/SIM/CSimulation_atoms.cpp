@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CTextNumbers.h"
 
 bool CSimulation::addOneAtom(int t)
 {
