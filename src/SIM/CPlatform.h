@@ -14,6 +14,11 @@ struct CSavePanelRequest {
     std::string fileTypeDescription = {};  // names the file type in the panel's filter; empty: simulation files
 };
 
+// The answer of an alert that changes nothing ("No", "Cancel", or "Revert",
+// which keeps the old value), else the last button: what Escape and the
+// close box give.
+int safeAlertAnswer(const std::vector<std::string>& buttons);
+
 class CPlatform {
 public:
     virtual ~CPlatform() = default;
