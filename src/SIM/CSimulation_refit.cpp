@@ -176,6 +176,7 @@ struct RefitCells {
 
 bool CSimulation::shiftAtomsToFit(int passes)
 {
+    UserChange change(*this);
     bool finite = true;
     double reach = 0.0;
     for (int t = 0; t < kTypes; t++) {
@@ -267,6 +268,7 @@ bool CSimulation::shiftAtomsToFit(int passes)
 bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, double z)
 {
     if (number[t] >= kMaxPerType) return false;
+    UserChange change(*this);
     int i = number[t];
     loc[t][i].setXYZ(x, y, z);
     number[t]++;
