@@ -197,7 +197,7 @@ TEST_F(EnergyLedger, UserChangesAreBookedAtTheModelsEntrances)
              m.setCharge(0, 1e-20);
              m.setCharge(2, -1e-20);
          }},
-        {"diameter", [](CSimulation& m) { m.setDiam(1, 3.3e-10); }},
+        {"diameter", [](CSimulation& m) { m.setDiam(1, 2.6e-10); }},
         {"mass", [](CSimulation& m) { m.setMass(0, 8e-26); }},
         {"edit", [](CSimulation& m) {
              m.st = 0;
