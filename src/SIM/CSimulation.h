@@ -440,7 +440,7 @@ private:
     void applyHeatBath(int t, int i);
     void collideWithPiston();
     void movePiston(double dt, double quad);
-    double pistonArea() const { return 4.0 * halfWidth * halfWidth; }
+    double pistonForce() const { return pistonM * pistonA; }
     void rescaleToConserve();
     double floorEnergyFromPosition(int t, int i) const;
     double pairEnergyFromPositions(int t, int i, int u, int j) const;

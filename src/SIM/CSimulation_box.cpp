@@ -14,7 +14,6 @@ bool CSimulation::setHalfWidth(double n)
         halfWidth = n;
         establishBox();
         establishPiston();
-        setAppliedPressure(appliedPressure);
         if (floorPotentialUsed) {
             restartEnergiesAndAverages();
         }
@@ -32,7 +31,6 @@ bool CSimulation::setHalfWidth(double n)
     }
     establishBox();
     establishPiston();
-    setAppliedPressure(appliedPressure);
     if (floorPotentialUsed || potentialUsed) {
         restartEnergiesAndAverages();
     }

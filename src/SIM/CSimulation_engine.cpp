@@ -207,13 +207,15 @@ void CSimulation::applyHeatBath(int t, int i)
 }
 
 // Velocity Verlet under the applied pressure's constant force. The ledger
-// books the work of that pressure as -P dV.
+// books that force's work, -P dV: the force is M pistonA, which is -P times
+// the piston's area except after a change of the box's width (pistonA keeps
+// the area of the width it was set with, as specified for setHalfWidth).
 void CSimulation::movePiston(double dt, double quad)
 {
     double z = pistonZ;
     pistonZ = pistonZ + dt * pistonV + quad * pistonA;
     pistonV = pistonV + dt * pistonA;
-    ledger.work -= appliedPressure * (pistonArea() * (pistonZ - z));
+    ledger.work += pistonForce() * (pistonZ - z);
 }
 
 void CSimulation::collideWithPiston()
@@ -229,11 +231,11 @@ void CSimulation::collideWithPiston()
     }
     if (pistonZ != z || pistonV != v) {
         // The box's ends move and stop the piston outside the integration:
-        // the pressure's work over that move, and the change of the piston's
-        // energy with it (kinetic, and P V against the pressure).
-        double dV = pistonArea() * (pistonZ - z);
-        ledger.work -= appliedPressure * dV;
-        ledger.pistonStop += 0.5 * pistonM * (pistonV * pistonV - v * v) + appliedPressure * dV;
+        // the pressure's work over that move, and what the stop changed of
+        // the piston's energy beyond it.
+        double work = pistonForce() * (pistonZ - z);
+        ledger.work += work;
+        ledger.pistonStop += 0.5 * pistonM * (pistonV * pistonV - v * v) - work;
     }
     double bigM = pistonM;
     for (int t = 0; t < kTypes; t++) {
