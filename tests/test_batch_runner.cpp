@@ -1,11 +1,13 @@
 // The headless runner as a user calls it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -75,6 +77,32 @@ TEST(BatchRunner, CsvHasAHeaderAndOneRowPerDisplayStep)
         EXPECT_EQ(std::count(row.begin(), row.end(), ','), std::count(header.begin(), header.end(), ','));
     }
     EXPECT_EQ(rows, 4);
+}
+
+// The ledger's columns close the row; on a piston with a heat bath the bath
+// and the pressure both book, and the residual is what makes dE balance.
+TEST(BatchRunner, CsvEndsWithTheEnergyLedger)
+{
+    ASSERT_EQ(runBatchCommand(bench("piston-bath-800.txt") + " --ticks 2 --csv " + scratch("ledger.csv")), 0);
+    std::stringstream csv(readText(scratch("ledger.csv")));
+    std::string header, row, last;
+    std::getline(csv, header);
+    const std::string columns = ",ledger_dE_J,ledger_heat_J,ledger_work_J,ledger_user_J,ledger_correction_J,"
+                                "ledger_residual_J,ledger_piston_stop_J";
+    ASSERT_GE(header.size(), columns.size());
+    EXPECT_EQ(header.substr(header.size() - columns.size()), columns);
+    while (std::getline(csv, row)) last = row;
+    std::vector<double> fields;
+    std::stringstream cells(last);
+    for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(std::strtod(cell.c_str(), nullptr));
+    ASSERT_GE(fields.size(), 7u);
+    const double* ledger = &fields[fields.size() - 7];
+    double dE = ledger[0], heat = ledger[1], work = ledger[2], user = ledger[3], correction = ledger[4],
+           residual = ledger[5], stop = ledger[6];
+    EXPECT_NE(heat, 0.0);
+    EXPECT_NE(work, 0.0);
+    EXPECT_EQ(user, 0.0);  // the file restarted the ledger and nothing was changed after
+    EXPECT_NEAR(dE, heat + work + user + correction + residual + stop, 1e-12 * std::fabs(heat));
 }
 
 TEST(BatchRunner, TheStoredRunFlagIsKeptAndTheDefaultSimulationIsTheStartingOne)

@@ -87,10 +87,7 @@ void CFastEngine::iterate(int threads)
             }
         positionsLoaded_ = false;
         inReachValid_ = false;
-        if (s.pistonUsed) {
-            s.pistonZ = s.pistonZ + dt * s.pistonV + quad * s.pistonA;
-            s.pistonV = s.pistonV + dt * s.pistonA;
-        }
+        if (s.pistonUsed) s.movePiston(dt, quad);
         collide();
         for (int t = 0; t < CSimulation::kTypes; t++)
             for (int i = 0; i < s.number[t]; i++)

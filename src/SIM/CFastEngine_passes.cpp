@@ -397,20 +397,5 @@ void CFastEngine::energyAdj()
         s.dE[typeOf(k)][indexOf(k)] = dEk;
     }
 
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < s.number[t]; i++) {
-            double w2 = s.nvel[t][i] - 2.0 * s.invm[t] * s.dE[t][i];
-            if (w2 > 0 && s.nvel[t][i] > 0) {
-                s.vel[t][i].muls(std::sqrt(w2 / s.nvel[t][i]));
-                s.nvel[t][i] = s.vel[t][i].norm();
-                s.aKEnergy[t][i] -= s.dE[t][i];
-                s.aTEnergy[t][i] -= s.dE[t][i];
-            } else if (w2 < 0 || (w2 > 0 && s.nvel[t][i] == 0)) {
-                s.tdENotConserved += s.dE[t][i];
-                s.aTEnergy[t][i] -= s.dE[t][i];
-            }
-        }
-
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < s.number[t]; i++) s.paTEnergy[t][i] = s.aTEnergy[t][i];
+    s.rescaleToConserve();
 }

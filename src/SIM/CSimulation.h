@@ -13,6 +13,7 @@
 #include "BASE/CMatrix.h"
 #include "BASE/CVector.h"
 #include "BASE/CView.h"
+#include "CEnergyLedger.h"
 #include "CFastEngine.h"
 #include "CPlatform.h"
 
@@ -99,6 +100,10 @@ public:
     double oldPart = 0.0, newPart = 0.0;
     char conserve = 1;
     double tdE = 0.0, tdEPercent = 0.0, tdENotConserved = 0.0;
+
+    // ---- energy ledger: booked by the step and by the operations below,
+    // never read by a step
+    CEnergyLedger ledger;
 
     // ---- display switches and graph
     char stateDisplayFlag = 1, energyDiffDisplayFlag = 1, numericDisplayFlag = 1, graphDisplayFlag = 1;
@@ -322,6 +327,34 @@ public:
     void resetIPS();
     void calculateIPS();
 
+    // ---- energy ledger
+    // Atoms' kinetic energy from their velocities, their potential energy as
+    // the last force pass left it, and the piston's kinetic energy.
+    double systemEnergy() const;
+    // The same with the potential energy computed from the positions now.
+    double systemEnergyFromPositions() const;
+    double potentialEnergyFromPositions() const;
+    double atomEnergyFromPositions(int t, int i) const;
+    // Starts the ledger again from the energy now.
+    void restartLedger();
+    // The balance now: valid after a step or a booked change.
+    CEnergyBalance getLedgerBalance() const;
+    // Books an operation's change of the system energy as the user's: the
+    // energy just after minus just before. Nested operations book once.
+    class UserChange {
+    public:
+        explicit UserChange(CSimulation& s) : sim(s) { sim.beginUserChange(); }
+        ~UserChange() { sim.endUserChange(); }
+        UserChange(const UserChange&) = delete;
+        UserChange& operator=(const UserChange&) = delete;
+
+    private:
+        CSimulation& sim;
+    };
+    void beginUserChange();
+    void endUserChange();
+    void noteLedgerChange();
+
     // ---- measured outputs
     void calculateAllOutputs();
     void calculateTypedEnergies();
@@ -351,9 +384,17 @@ public:
     double getPistonMass() const { return pistonM; }
     bool setPistonMass(double m);
     double getPistonZ() const { return pistonZ; }
-    void setPistonZ(double z) { pistonZ = z; }
+    void setPistonZ(double z)
+    {
+        UserChange change(*this);
+        pistonZ = z;
+    }
     double getPistonV() const { return pistonV; }
-    void setPistonV(double v) { pistonV = v; }
+    void setPistonV(double v)
+    {
+        UserChange change(*this);
+        pistonV = v;
+    }
     void establishPiston();
     void projectPiston();
     double getPistonShade(double distance) const { return getBoxShade(distance); }
@@ -392,6 +433,8 @@ private:
     friend class CFastEngine;
     CPlatform* platform;
     int zOrder[kMaxAtoms] = {};  // sort permutation of the depth buffer
+    int userChangeDepth = 0;
+    double userChangeBefore = 0.0;
 
     int showAlert(const char* title, const std::vector<std::string>& buttons);
     void wallStep(CVector& atom, const CVector& partner, const CVector& first, const CVector& wallNormal, double d, bool& fitted);
@@ -403,6 +446,12 @@ private:
     void clampAllAtomsIntoBox();
     void applyHeatBath(int t, int i);
     void collideWithPiston();
+    void movePiston(double dt, double quad);
+    double pistonForce() const { return pistonM * pistonA; }
+    void rescaleToConserve();
+    double floorEnergyFromPosition(int t, int i) const;
+    double pairEnergyFromPositions(int t, int i, int u, int j) const;
+    void bookAddedAtom(int t, int i);
     void collideAtomPair(int t, int i, int u, int j);
     void reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc);
 };

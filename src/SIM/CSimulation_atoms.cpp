@@ -30,6 +30,7 @@ bool CSimulation::addOneAtom(int t)
         sel[t][i] = 0;
         number[t]++;
         totalAtoms++;
+        bookAddedAtom(t, i);
         return true;
     }
     return false;
@@ -50,11 +51,13 @@ bool CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, do
     sel[t][i] = 0;  // the slot may still carry the mark of an atom deleted from it
     number[t]++;
     totalAtoms++;
+    bookAddedAtom(t, i);
     return true;
 }
 
 void CSimulation::changeKEnergy(double deltaE)
 {
+    UserChange change(*this);
     int n = totalAtoms;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++) {
@@ -151,6 +154,7 @@ void CSimulation::saveSelectedLocations()
 
 void CSimulation::revertSelectedLocations()
 {
+    UserChange change(*this);
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++)
             if (sel[t][i]) loc[t][i].copyFrom(tempv[t][i]);
@@ -160,11 +164,19 @@ static int axisIndex(int axis) { return (axis == 0 || axis == 1) ? axis : 2; }
 
 double CSimulation::getSelectedLocation(int axis) const { return loc[st][sn].getIndex(axisIndex(axis)); }
 
-void CSimulation::setSelectedLocation(double x, double y, double z) { loc[st][sn].setXYZ(x, y, z); }
+void CSimulation::setSelectedLocation(double x, double y, double z)
+{
+    UserChange change(*this);
+    loc[st][sn].setXYZ(x, y, z);
+}
 
 double CSimulation::getSelectedVelocity(int axis) const { return vel[st][sn].getIndex(axisIndex(axis)); }
 
-void CSimulation::setSelectedVelocity(int axis, double value) { vel[st][sn].setIndex(axisIndex(axis), value); }
+void CSimulation::setSelectedVelocity(int axis, double value)
+{
+    UserChange change(*this);
+    vel[st][sn].setIndex(axisIndex(axis), value);
+}
 
 void CSimulation::calculateCentroid()
 {
@@ -184,6 +196,7 @@ double CSimulation::getSelectedCentroid(int axis) const { return rcm.getIndex(ax
 
 void CSimulation::setSelectedCentroid(double x, double y, double z)
 {
+    UserChange change(*this);
     tv1.setXYZ(x, y, z);
     tv1.sub(move);
     for (int t = 0; t < kTypes; t++)
@@ -194,6 +207,7 @@ void CSimulation::setSelectedCentroid(double x, double y, double z)
 void CSimulation::setSelectedCentroidVelocity(int axis, double value)
 {
     if (axis < 0 || axis > 2) return;
+    UserChange change(*this);
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++)
             if (sel[t][i]) vel[t][i].setIndex(axis, value);
@@ -201,6 +215,7 @@ void CSimulation::setSelectedCentroidVelocity(int axis, double value)
 
 void CSimulation::moveSelectedBy(float dx, float dy)
 {
+    UserChange change(*this);
     st = sn = -1;
     double metresPerPoint = View.getEyeR() / (View.getScale() * View.getEyePlaneR());
     View.getRotationRowTo(0, tv1).muls(dx * metresPerPoint);
@@ -258,6 +273,7 @@ int CSimulation::clumpSweepLimit() const
 
 void CSimulation::shiftSelectedAtomsToClump()
 {
+    UserChange change(*this);
     bool moved = true;
     for (int sweep = clumpSweepLimit(); moved && sweep > 0; sweep--) {
         moved = false;
@@ -285,6 +301,7 @@ void CSimulation::shiftSelectedAtomsToClump()
 
 void CSimulation::deleteSelected()
 {
+    UserChange change(*this);
     bool deleted = false;
     for (int t = 0; t < kTypes; t++) {
         int j = 0;

@@ -9,6 +9,7 @@ bool CSimulation::setHalfWidth(double n)
 {
     double o = halfWidth;
     if (n == o) return true;
+    UserChange change(*this);
     if (n > o) {
         halfWidth = n;
         establishBox();
@@ -74,6 +75,7 @@ double CSimulation::getBoxShade(double distance) const
 void CSimulation::setPistonUsed(char f)
 {
     if (f == pistonUsed) return;
+    UserChange change(*this);
     pistonUsed = f;
     pistonZ = halfWidth;
     pistonV = 0.0;
@@ -95,6 +97,7 @@ bool CSimulation::setPistonMass(double m)
         showAlert("Alert.", {"OK"});
         return false;
     }
+    UserChange change(*this);
     pistonM = m;
     double h = halfWidth;
     pistonA = (-4.0 * h * h) * appliedPressure / m;

@@ -47,10 +47,7 @@ void CSimulation::MDCALCIterate()
                 loc[t][i].add(tv1);
                 loc[t][i].add(tv2);
             }
-        if (pistonUsed) {
-            pistonZ = pistonZ + dt * pistonV + quad * pistonA;
-            pistonV = pistonV + dt * pistonA;
-        }
+        if (pistonUsed) movePiston(dt, quad);
         MDCALCCollAdj();
         for (int t = 0; t < kTypes; t++)
             for (int i = 0; i < number[t]; i++) {
@@ -126,6 +123,58 @@ void CSimulation::MDCALCCalcAcc()
         }
 }
 
+// The potential energy MDCALCCalcAcc would find, without touching the
+// accelerations the next step starts from: the floor term of atom (t, i) ...
+double CSimulation::floorEnergyFromPosition(int t, int i) const
+{
+    double d = diam[t];
+    double h = loc[t][i].getZ() + halfWidth + kFloorOffset * d;
+    if (!(h <= kFloorRange * d)) return 0.0;
+    double force, energy;
+    MDCALCpot(1.0 / h, d, LJepsFloor[t], 0.0, 0.0, force, energy);
+    return energy;
+}
+
+// ... and the pair term of atoms (t, i) and (u, j).
+double CSimulation::pairEnergyFromPositions(int t, int i, int u, int j) const
+{
+    double m = (diam[t] + diam[u]) / 2.0;
+    double m2 = m * m;
+    double r2 = CVector().equalsSub(loc[t][i], loc[u][j]).norm();
+    if (r2 <= m2) return 0.0;
+    if (r2 > 9.0 * m2 && !(charge[t] != 0.0 && charge[u] != 0.0)) return 0.0;
+    double force, energy;
+    MDCALCpot(1.0 / std::sqrt(r2), m, LJeps[t][u], charge[t], charge[u], force, energy);
+    return energy;
+}
+
+double CSimulation::potentialEnergyFromPositions() const
+{
+    if (!potentialUsed) return 0.0;
+    double total = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            total += floorEnergyFromPosition(t, i);
+            for (int u = t; u < kTypes; u++)
+                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) total += pairEnergyFromPositions(t, i, u, j);
+        }
+    return total;
+}
+
+// The potential energy of atom (t, i) with the floor and every other atom.
+double CSimulation::atomEnergyFromPositions(int t, int i) const
+{
+    if (!potentialUsed) return 0.0;
+    double total = floorEnergyFromPosition(t, i);
+    for (int u = 0; u < kTypes; u++)
+        for (int j = 0; j < number[u]; j++)
+            // Each pair in the order the force pass takes it (its constants
+            // are those of the earlier type).
+            if (u < t || (u == t && j < i)) total += pairEnergyFromPositions(u, j, t, i);
+            else if (u != t || j != i) total += pairEnergyFromPositions(t, i, u, j);
+    return total;
+}
+
 // ---------------------------------------------------------------- collisions
 
 // An exponentially distributed energy with mean kT from one draw of random().
@@ -142,19 +191,35 @@ void CSimulation::applyHeatBath(int t, int i)
 {
     double m = mass[t];
     CVector& v = vel[t][i];
-    paTEnergy[t][i] -= m * v.norm() / 2.0;
+    double before = m * v.norm() / 2.0;
+    paTEnergy[t][i] -= before;
     double vz = std::fabs(v.v[2]);
     dptot[t] -= m * vz;
     dptot[4] -= m * vz;
     double e = heatBathEnergy(random(), floorTemp);
     v.v[2] = std::sqrt(2.0 * e * invm[t]);
-    paTEnergy[t][i] += m * v.norm() / 2.0;
+    double after = m * v.norm() / 2.0;
+    paTEnergy[t][i] += after;
+    ledger.heat += after - before;
     dptot[t] += m * v.v[2];
     dptot[4] += m * v.v[2];
 }
 
+// Velocity Verlet under the applied pressure's constant force. The ledger
+// books that force's work, -P dV: the force is M pistonA, which is -P times
+// the piston's area except after a change of the box's width (pistonA keeps
+// the area of the width it was set with, as specified for setHalfWidth).
+void CSimulation::movePiston(double dt, double quad)
+{
+    double z = pistonZ;
+    pistonZ = pistonZ + dt * pistonV + quad * pistonA;
+    pistonV = pistonV + dt * pistonA;
+    ledger.work += pistonForce() * (pistonZ - z);
+}
+
 void CSimulation::collideWithPiston()
 {
+    double z = pistonZ, v = pistonV;
     if (pistonZ < -halfWidth) {
         pistonZ = -halfWidth;
         pistonV = std::fabs(pistonV);
@@ -162,6 +227,14 @@ void CSimulation::collideWithPiston()
     if (pistonZ > halfWidth) {
         pistonZ = halfWidth;
         pistonV = 0.0;
+    }
+    if (pistonZ != z || pistonV != v) {
+        // The box's ends move and stop the piston outside the integration:
+        // the pressure's work over that move, and what the stop changed of
+        // the piston's energy beyond it.
+        double work = pistonForce() * (pistonZ - z);
+        ledger.work += work;
+        ledger.pistonStop += 0.5 * pistonM * (pistonV * pistonV - v * v) - work;
     }
     double bigM = pistonM;
     for (int t = 0; t < kTypes; t++) {
@@ -310,12 +383,22 @@ void CSimulation::MDCALCEnergyAdj()
                 }
             }
 
+    rescaleToConserve();
+}
+
+// Scales each atom's speed to take back its paired energy change; both
+// engines end their conservation here. The ledger books the kinetic energy
+// each scaling really changed.
+void CSimulation::rescaleToConserve()
+{
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++) {
             double w2 = nvel[t][i] - 2.0 * invm[t] * dE[t][i];
             if (w2 > 0 && nvel[t][i] > 0) {
+                double before = mass[t] * 0.5 * nvel[t][i];
                 vel[t][i].muls(std::sqrt(w2 / nvel[t][i]));
                 nvel[t][i] = vel[t][i].norm();
+                ledger.correction += mass[t] * 0.5 * nvel[t][i] - before;
                 aKEnergy[t][i] -= dE[t][i];
                 aTEnergy[t][i] -= dE[t][i];
             } else if (w2 < 0 || (w2 > 0 && nvel[t][i] == 0)) {

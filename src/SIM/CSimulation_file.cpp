@@ -187,6 +187,9 @@ bool CSimulation::readInputFile()
         return false;
     }
     fileContent.swap(text);
+    // A file replaces the state: the ledger starts again instead of booking
+    // the setters the reader calls.
+    userChangeDepth++;
     extractInputFileContent();
     fileContent.clear();
     fileContent.shrink_to_fit();
@@ -198,6 +201,8 @@ bool CSimulation::readInputFile()
     establishPiston();
     setAppliedPressure(appliedPressure);
     resetIPS();
+    userChangeDepth--;
+    restartLedger();
     return true;
 }
 

@@ -207,6 +207,7 @@ bool CSimulation::shiftAtomsToFitAllPairs(int passes)
 
 bool CSimulation::shiftAtomsToFit(int passes)
 {
+    UserChange change(*this);
     bool finite = true;
     double reach = 0.0;
     for (int t = 0; t < kTypes; t++) {
@@ -288,6 +289,7 @@ bool CSimulation::shiftAtomsToFit(int passes)
 bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, double z)
 {
     if (number[t] >= kMaxPerType) return false;
+    UserChange change(*this);
     int i = number[t];
     loc[t][i].setXYZ(x, y, z);
     number[t]++;

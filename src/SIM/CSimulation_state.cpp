@@ -106,6 +106,7 @@ CSimulation& CSimulation::initWithDefaults()
     for (CVector* v : {&tv1, &tv2, &tv3, &dir, &corr, &rjkmn, &vjkmn, &rjkmnp, &rcm, &vcm, &move, &dpv}) v->init();
 
     moreInitializations();
+    restartLedger();
     return *this;
 }
 
@@ -168,6 +169,7 @@ bool CSimulation::setNumber(int t, int n)
 {
     int old = number[t];
     if (n == old) return true;
+    UserChange change(*this);
     if (n < 0) {
         msg = "The number of atoms can not be negative.";
         showAlert("Alert.", {"OK"});
@@ -212,6 +214,7 @@ bool CSimulation::setDiam(int t, double d)
         showAlert("Alert.", {"OK"});
         return false;
     }
+    UserChange change(*this);
     if (d < old) {
         diam[t] = d;
         restartEnergiesAndAverages();
@@ -240,6 +243,7 @@ bool CSimulation::setDiam(int t, double d)
 bool CSimulation::setMass(int t, double m)
 {
     if (m == mass[t]) return true;
+    UserChange change(*this);
     if (!(m > 0.0)) {
         msg = "The mass of an atom must be greater than zero.";
         showAlert("Alert.", {"OK"});
@@ -254,6 +258,7 @@ bool CSimulation::setMass(int t, double m)
 void CSimulation::setPotentialUsed(char f)
 {
     if (f == potentialUsed) return;
+    UserChange change(*this);
     potentialUsed = f;
     restartEnergiesAndAverages();
 }
@@ -261,6 +266,7 @@ void CSimulation::setPotentialUsed(char f)
 void CSimulation::setLJeps(int i, int j, double e)
 {
     if (e == LJeps[i][j]) return;
+    UserChange change(*this);
     LJeps[i][j] = e;
     restartEnergiesAndAverages();
 }
@@ -268,6 +274,7 @@ void CSimulation::setLJeps(int i, int j, double e)
 void CSimulation::setCharge(int t, double q)
 {
     if (q == charge[t]) return;
+    UserChange change(*this);
     charge[t] = q;
     restartEnergiesAndAverages();
 }
@@ -275,6 +282,7 @@ void CSimulation::setCharge(int t, double q)
 void CSimulation::setFloorPotentialUsed(char f)
 {
     if (f == floorPotentialUsed) return;
+    UserChange change(*this);
     floorPotentialUsed = f;
     restartEnergiesAndAverages();
 }
@@ -282,6 +290,7 @@ void CSimulation::setFloorPotentialUsed(char f)
 void CSimulation::setLJepsFloor(int t, double e)
 {
     if (e == LJepsFloor[t]) return;
+    UserChange change(*this);
     LJepsFloor[t] = e;
     restartEnergiesAndAverages();
 }
@@ -296,11 +305,15 @@ void CSimulation::setConserve(char c)
     }
 }
 
+// Choosing another way of taking the averages restarts them, and the ledger
+// with them.
 bool CSimulation::setRecordType(int r)
 {
     if (!valueRules::choice(r, valueRules::kRecordTypes)) return false;
+    bool changed = r != recordType;
     recordType = r;
     if (r != 2) record = 0;
+    if (changed) restartLedger();
     return true;
 }
 

@@ -21,7 +21,8 @@ const char* const kBatchUsage =
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
-    "  --csv      write the smoothed outputs after every display step\n"
+    "  --csv      write the smoothed outputs and the energy ledger after every\n"
+    "             display step\n"
     "  --render   draw the scene after the run as the view shows it (PNG, JPEG, ...)\n"
     "  --size     picture size in points for --render, default 1000x700\n"
     "  --stereo   draw the stereo pair side by side\n"
@@ -141,7 +142,9 @@ static void appendCsvHeader(std::string& csv)
                                 "temperature",    "pressure",         "rms_speed"};
     for (const char* slot : slots)
         for (const char* quantity : quantities) appendFormatC(csv, ",%s_%s", quantity, slot);
-    csv += ",volume,energy_difference,energy_not_conserved\n";
+    csv += ",volume,energy_difference,energy_not_conserved";
+    for (int k = 0; k < CEnergyBalance::kTerms; k++) appendFormatC(csv, ",%s", CEnergyBalance::columnNames()[k]);
+    csv += "\n";
 }
 
 static void appendCsvRow(std::string& csv, const CSimulation& s)
@@ -150,7 +153,10 @@ static void appendCsvRow(std::string& csv, const CSimulation& s)
     for (int slot = 0; slot < CSimulation::kSlots; slot++)
         appendFormatC(csv, ",%.17g,%.17g,%.17g,%.17g,%.17g,%.17g", s.getTCKEnergy(slot), s.getTCPEnergy(slot),
                       s.getTCTEnergy(slot), s.getTCTemperature(slot), s.getTCPressure(slot), s.getTCVrms(slot));
-    appendFormatC(csv, ",%.17g,%.17g,%.17g\n", s.getTCVolume(), s.getTotaldE(), s.gettdENotConserved());
+    appendFormatC(csv, ",%.17g,%.17g,%.17g", s.getTCVolume(), s.getTotaldE(), s.gettdENotConserved());
+    CEnergyBalance ledger = s.getLedgerBalance();
+    for (int k = 0; k < CEnergyBalance::kTerms; k++) appendFormatC(csv, ",%.17g", ledger.term(k));
+    csv += "\n";
 }
 
 int runBatch(const CBatchOptions& options)

@@ -1,0 +1,64 @@
+// CSimulation: the energy ledger's system energy, its restart and the
+// booking of the user's changes. The step books heat, work, conservation and
+// the piston's stops where they happen (CSimulation_engine.cpp).
+#include "CSimulation.h"
+
+double CSimulation::systemEnergy() const
+{
+    double total = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) total += mass[t] * 0.5 * vel[t][i].norm() + aPEnergy[t][i];
+    if (pistonUsed) total += 0.5 * pistonM * pistonV * pistonV;
+    return total;
+}
+
+double CSimulation::systemEnergyFromPositions() const
+{
+    double total = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) total += mass[t] * 0.5 * vel[t][i].norm();
+    if (pistonUsed) total += 0.5 * pistonM * pistonV * pistonV;
+    return total + potentialEnergyFromPositions();
+}
+
+void CSimulation::restartLedger()
+{
+    ledger.restart(systemEnergyFromPositions());
+    noteLedgerChange();
+}
+
+// Until the next step the potential energies of the last force pass may not
+// match the positions a change left: they are computed afresh then.
+CEnergyBalance CSimulation::getLedgerBalance() const
+{
+    bool changed = ledger.changedSinceStep && iterations == ledger.iterationsAtChange;
+    return ledger.balance(changed ? systemEnergyFromPositions() : systemEnergy());
+}
+
+void CSimulation::noteLedgerChange()
+{
+    ledger.iterationsAtChange = iterations;
+    ledger.changedSinceStep = true;
+}
+
+void CSimulation::beginUserChange()
+{
+    if (userChangeDepth++ == 0) userChangeBefore = systemEnergyFromPositions();
+}
+
+void CSimulation::endUserChange()
+{
+    if (--userChangeDepth > 0) return;
+    ledger.user += systemEnergyFromPositions() - userChangeBefore;
+    noteLedgerChange();
+}
+
+// A new atom brings its kinetic energy and its potential energy with the
+// rest: booked from its own terms, so adding many atoms one at a time does
+// not sum the whole system for each.
+void CSimulation::bookAddedAtom(int t, int i)
+{
+    if (userChangeDepth > 0) return;  // an enclosing operation books the whole change
+    ledger.user += mass[t] * 0.5 * vel[t][i].norm() + atomEnergyFromPositions(t, i);
+    noteLedgerChange();
+}
