@@ -198,6 +198,7 @@ bool CSimulation::readInputFile()
     establishPiston();
     setAppliedPressure(appliedPressure);
     resetIPS();
+    averagesStarts++;
     return true;
 }
 

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "CPlotsWindow.h"
 #include "CQtPlatform.h"
 #include "CUIDisplay.h"
 #include "CUIGraph.h"
@@ -218,6 +219,7 @@ void CUIWindow::createMenus()
     for (QAction* a : textSizeAct) text->addAction(a);
 
     createDialogMenus(edit, sim, view, display);
+    createWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(aboutAct);
@@ -264,6 +266,7 @@ void CUIWindow::validateMenuItems()
 void CUIWindow::redraw()
 {
     UIView->setNeedsDisplay();
+    PlotsWindow->simulationChanged();
 }
 
 void CUIWindow::setDocument(const QString& name)
@@ -310,6 +313,7 @@ void CUIWindow::runTimerMethod()
     if (isModalSessionActive()) return;
     captureCheck();
     Simulation.MDCALCIterate();
+    PlotsWindow->displayAdvanced();
     UIView->setNeedsDisplay();
 }
 

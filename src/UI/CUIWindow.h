@@ -16,6 +16,7 @@
 
 class CFrameCaptureDialog;
 class CMovieDialog;
+class CPlotsWindow;
 class CPlatform;
 class CSimulation;
 class CUIDisplay;
@@ -67,6 +68,8 @@ public:
     std::unique_ptr<CViewCapture> UIViewCapture;
     CMovieDialog* MovieDialog = nullptr;
     CFrameCaptureDialog* FrameCaptureDialog = nullptr;
+    // The charts of the run, in a window of their own (CUIWindow_plots.cpp).
+    CPlotsWindow* PlotsWindow = nullptr;
     int runTimerFlag = 0;
     QTimer runTimer;
 
@@ -157,6 +160,7 @@ public slots:
     void makeMovie();
     void makeMovieAbort();
     void captureFrame();
+    void showPlots();
     // Enabling and check marks from the simulation's and the view's flags.
     void validateMenuItems();
 
@@ -174,6 +178,7 @@ private:
     void createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* display);
     void createExampleMenu(QMenu* menu);
     void createCaptureCommands(QMenu* menu);
+    void createWindowMenu();
     // Takes the movie frame that is due, if any (the start of every tick).
     void captureCheck();
     void startRunTimer();
@@ -201,4 +206,5 @@ private:
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
     QAction *debug1Act, *debug2Act;
     QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
+    QAction* plotsAct = nullptr;
 };
