@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CTextNumbers.h"
 #include "CSimulation.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CTextNumbers.h"
 #include "CSimulation.h"
 
 double maxwellSpeedFraction(double speed, double mass, double temperature)

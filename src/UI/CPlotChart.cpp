@@ -15,7 +15,7 @@
 
 #include "BASE/CAtomicFile.h"
 #include "SIM/CPlatform.h"
-#include "UI/CScenePicture.h"
+#include "RENDER/CScenePicture.h"
 
 void CZoomChartView::wheelEvent(QWheelEvent* event)
 {
