@@ -144,6 +144,7 @@ TEST_F(PlotsTest, TheTimeSeriesRunWhileTheWindowIsClosedAndGofROnlyWhileOpen)
 
 TEST_F(PlotsTest, ZoomPauseAndUnitsOfTheTimeAxis)
 {
+    s->setPotentialUsed(1);  // a total energy that is not zero
     window->showPlots();
     runDisplays(40);
     CTimeSeriesChart& chart = *plots->TimeSeriesChart;
@@ -171,6 +172,16 @@ TEST_F(PlotsTest, ZoomPauseAndUnitsOfTheTimeAxis)
     EXPECT_EQ(x->titleText(), QStringLiteral("Steps"));
     EXPECT_EQ(x->max(), s->getIterations());
     EXPECT_EQ(chart.lineFor(CSeriesQuantity::temperature)->points().front().x(), s->getIPD());
+
+    // The total energy is conserved to many digits; its axis still frames it.
+    QValueAxis* energyAxis = nullptr;
+    for (QAbstractAxis* axis : chart.lineFor(CSeriesQuantity::total)->attachedAxes())
+        if (axis->orientation() == Qt::Vertical) energyAxis = qobject_cast<QValueAxis*>(axis);
+    ASSERT_NE(energyAxis, nullptr);
+    const double energy = s->getTCTEnergy(4);
+    EXPECT_LT(energyAxis->min(), energy);
+    EXPECT_GT(energyAxis->max(), energy);
+    EXPECT_LT(energyAxis->max() - energyAxis->min(), 0.5 * std::fabs(energy)) << "not the default 0 to 1";
 
     chart.setQuantityShown(CSeriesQuantity::pressure, true);
     EXPECT_TRUE(chart.lineFor(CSeriesQuantity::pressure)->isVisible());

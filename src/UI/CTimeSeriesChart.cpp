@@ -244,8 +244,10 @@ void CTimeSeriesChart::refresh()
     xAxis_->setRange(low * xScale(), high * xScale());
     for (int u = 0; u < kUnits; u++) {
         if (!(yLow[u] <= yHigh[u])) continue;
-        const double span = yHigh[u] - yLow[u];
-        const double pad = span > 0.0 ? 0.05 * span : std::max(std::fabs(yLow[u]) * 0.05, 1e-300);
+        // A conserved quantity may vary in its twelfth digit only; the axis
+        // refuses a range that narrow, so it spans at least a millionth of the value.
+        const double size = std::max(std::fabs(yLow[u]), std::fabs(yHigh[u]));
+        const double pad = std::max({0.05 * (yHigh[u] - yLow[u]), 1e-6 * size, 1e-300});
         yAxes_[u]->setRange(yLow[u] - pad, yHigh[u] + pad);
     }
     const QString slotName = slot_ == 4 ? tr("all atoms")
