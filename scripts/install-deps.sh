@@ -7,7 +7,8 @@ set -euo pipefail
 # libqt6opengl6-dev without qt6-charts-dev depending on it.
 packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt6-qpa-plugins
           qt6-image-formats-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
-          libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg "$@")
+          libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
+          lammps openmpi-bin "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -15,6 +15,7 @@
 #include "CViewCapture.h"
 
 class CFrameCaptureDialog;
+class CReplicateDialog;
 class CMovieDialog;
 class CPlotsWindow;
 class CPlatform;
@@ -70,6 +71,7 @@ public:
     CFrameCaptureDialog* FrameCaptureDialog = nullptr;
     // The charts of the run, in a window of their own (CUIWindow_plots.cpp).
     CPlotsWindow* PlotsWindow = nullptr;
+    CReplicateDialog* ReplicateDialog = nullptr;
     int runTimerFlag = 0;
     QTimer runTimer;
 
@@ -110,6 +112,7 @@ public slots:
     void showAbout();
     void fileOpenSimulation();
     void fileSaveSimulation();
+    void fileExportLammps();
     void aspectRatioNone() { setAspectRatioTo(0); }
     void aspectRatio1to1() { setAspectRatioTo(1); }
     void aspectRatio4to3() { setAspectRatioTo(2); }
@@ -204,7 +207,7 @@ private:
     QMenu* exampleMenu = nullptr;
     QAction *hideAct, *addAtomAct, *editAtomAct, *atomNumbersAct, *atomPropertiesAct, *potentialsAct;
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
-    QAction *debug1Act, *debug2Act;
+    QAction *debug1Act, *debug2Act, *exportLammpsAct;
     QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
     QAction* plotsAct = nullptr;
 };

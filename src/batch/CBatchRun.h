@@ -17,6 +17,8 @@ struct CBatchOptions {
     std::string histogramPath;  // speed distribution against Maxwell-Boltzmann after the run
     std::string rdfPath;        // g(r) averaged over every display of the run
     int rdfFirstType = -1, rdfSecondType = -1;  // the pair of types; -1: all atoms
+    std::string lammpsFolder;  // LAMMPS input and data written there after the run
+    int lammpsReplicate = 1;   // copies along each edge of the LAMMPS box
 };
 
 // Parses the arguments; on failure returns false with the reason in error.
