@@ -3,8 +3,11 @@
 # Usage: scripts/install-deps.sh [package ...]   (adds to the base set)
 set -euo pipefail
 
+# Qt Charts' CMake package needs Qt OpenGL's, which Debian 12 ships in
+# libqt6opengl6-dev without qt6-charts-dev depending on it.
 packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt6-qpa-plugins
-          qt6-image-formats-plugins libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
+          qt6-image-formats-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
+          libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
           lammps openmpi-bin "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -100,6 +100,10 @@ public:
     double oldPart = 0.0, newPart = 0.0;
     char conserve = 1;
     double tdE = 0.0, tdEPercent = 0.0, tdENotConserved = 0.0;
+    // Counts the times the averages started afresh (a reset, the first step
+    // of an accumulation, a file read), so records that follow the displayed
+    // values know when to start again. Not stored in files.
+    unsigned averagesStarts = 0;
 
     // ---- energy ledger: booked by the step and by the operations below,
     // never read by a step

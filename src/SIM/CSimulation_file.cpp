@@ -203,6 +203,7 @@ bool CSimulation::readInputFile()
     resetIPS();
     userChangeDepth--;
     restartLedger();
+    averagesStarts++;
     return true;
 }
 

@@ -81,6 +81,7 @@ void CSimulation::calculateTCFractions()
         if (iterations == 0) {
             newPart = 1.0;
             record = 1;
+            averagesStarts++;
         } else {
             newPart = 1.0 / displayTC;
         }
@@ -88,6 +89,7 @@ void CSimulation::calculateTCFractions()
     case 2:
         record++;
         newPart = 1.0 / record;
+        if (record == 1) averagesStarts++;
         break;
     default:
         break;
@@ -137,4 +139,5 @@ void CSimulation::resetTCDisplay()
     }
     TCVolume = 0.0;
     record = 0;
+    averagesStarts++;
 }

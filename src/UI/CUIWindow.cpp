@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CPlotsWindow.h"
 #include "CQtPlatform.h"
 #include "CUIDisplay.h"
 #include "CUIGraph.h"
@@ -178,6 +179,7 @@ void CUIWindow::createMenus()
     for (QAction* a : textSizeAct) text->addAction(a);
 
     createDialogMenus(edit, sim, view, display);
+    createWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(aboutAct);
@@ -209,6 +211,7 @@ void CUIWindow::validateMenuItems()
 void CUIWindow::redraw()
 {
     UIView->setNeedsDisplay();
+    PlotsWindow->simulationChanged();
 }
 
 void CUIWindow::setDocument(const QString& name)
@@ -255,6 +258,7 @@ void CUIWindow::runTimerMethod()
     if (isModalSessionActive()) return;
     captureCheck();
     Simulation.MDCALCIterate();
+    PlotsWindow->displayAdvanced();
     UIView->setNeedsDisplay();
 }
 

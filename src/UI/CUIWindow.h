@@ -17,6 +17,7 @@
 class CFrameCaptureDialog;
 class CReplicateDialog;
 class CMovieDialog;
+class CPlotsWindow;
 class CPlatform;
 class CSimulation;
 class CUIDisplay;
@@ -68,6 +69,8 @@ public:
     std::unique_ptr<CViewCapture> UIViewCapture;
     CMovieDialog* MovieDialog = nullptr;
     CFrameCaptureDialog* FrameCaptureDialog = nullptr;
+    // The charts of the run, in a window of their own (CUIWindow_plots.cpp).
+    CPlotsWindow* PlotsWindow = nullptr;
     CReplicateDialog* ReplicateDialog = nullptr;
     int runTimerFlag = 0;
     QTimer runTimer;
@@ -160,6 +163,7 @@ public slots:
     void makeMovie();
     void makeMovieAbort();
     void captureFrame();
+    void showPlots();
     // Enabling and check marks from the simulation's and the view's flags.
     void validateMenuItems();
 
@@ -177,6 +181,7 @@ private:
     void createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* display);
     void createExampleMenu(QMenu* menu);
     void createCaptureCommands(QMenu* menu);
+    void createWindowMenu();
     // Takes the movie frame that is due, if any (the start of every tick).
     void captureCheck();
     void startRunTimer();
@@ -204,4 +209,5 @@ private:
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
     QAction *debug1Act, *debug2Act, *exportLammpsAct;
     QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
+    QAction* plotsAct = nullptr;
 };

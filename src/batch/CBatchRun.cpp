@@ -1,4 +1,5 @@
 #include "CBatchRun.h"
+#include "CBatchInstruments.h"
 
 #include <cerrno>
 #include <chrono>
@@ -17,6 +18,7 @@ const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"
     "                     [--render OUT.png [--size WxH] [--stereo]]\n"
     "                     [--engine reference|fast] [--threads 1|2]\n"
+    "                     [--histogram OUT.csv] [--rdf OUT.csv [--rdf-types AB]]\n"
     "                     [--lammps DIR [--replicate N]]\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
@@ -29,6 +31,11 @@ const char* const kBatchUsage =
     "  --engine   reference (the plain loops over all pairs) or fast (the default;\n"
     "             the same results bit for bit)\n"
     "  --threads  threads of the fast engine, 1 (default) or 2\n"
+    "  --histogram  write the displayed slot's speed distribution with the\n"
+    "             Maxwell-Boltzmann fractions after the run\n"
+    "  --rdf      write g(r) averaged over every display of the run\n"
+    "  --rdf-types  the pair of types for --rdf (AB, CC, ...); all atoms by default\n"
+
     "  --lammps   write DIR/in.quorvel and DIR/data.quorvel after the run, for\n"
     "             lmp -in in.quorvel  (or  mpirun -np 4 lmp -in in.quorvel)\n"
     "  --replicate  N x N x N copies of the box side by side in LAMMPS, N from 1 to 100\n";
@@ -102,6 +109,17 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
                 error = "--size needs WIDTHxHEIGHT, each 1 to 16384, not \"" + text + "\"";
                 return false;
             }
+        } else if (arg == "--histogram") {
+            if (!value(options.histogramPath)) return false;
+        } else if (arg == "--rdf") {
+            if (!value(options.rdfPath)) return false;
+        } else if (arg == "--rdf-types") {
+            std::string text;
+            if (!value(text)) return false;
+            if (!parseTypePair(text, options.rdfFirstType, options.rdfSecondType)) {
+                error = "--rdf-types needs two type letters A to D such as AB, not \"" + text + "\"";
+                return false;
+            }
         } else if (arg == "--lammps") {
             if (!value(options.lammpsFolder)) return false;
         } else if (arg == "--replicate") {
@@ -126,6 +144,10 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             error = "only one simulation file can be given";
             return false;
         }
+    }
+    if (options.rdfFirstType >= 0 && options.rdfPath.empty()) {
+        error = "--rdf-types needs --rdf OUT.csv";
+        return false;
     }
     if (replicateGiven && options.lammpsFolder.empty()) {
         error = "--replicate needs --lammps DIR";
@@ -172,6 +194,7 @@ int runBatch(const CBatchOptions& options)
     s.engineKind = options.engineKind;
     s.engineThreads = options.engineThreads;
 
+    CBatchInstruments instruments(options);
     std::string csv;
     bool wantCsv = !options.csvPath.empty();
     if (wantCsv) appendCsvHeader(csv);
@@ -182,6 +205,7 @@ int runBatch(const CBatchOptions& options)
     for (unsigned long tick = 0; tick < options.ticks; tick++) {
         s.MDCALCIterate();
         if (wantCsv) appendCsvRow(csv, s);
+        instruments.afterDisplay(s);
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     s.setRunFlag(storedRunFlag);
@@ -198,6 +222,7 @@ int runBatch(const CBatchOptions& options)
             status = 1;
         }
     }
+    if (!instruments.writeAfterRun(s)) status = 1;
     if (!options.outputPath.empty()) {
         s.savePath = options.outputPath;
         if (!s.writeOutputFile()) status = 1;

@@ -14,6 +14,9 @@ struct CBatchOptions {
     bool renderStereo = false;
     int engineKind = 1;      // 0 the reference loops, 1 the fast engine
     int engineThreads = 1;   // threads of the fast engine, 1 or 2
+    std::string histogramPath;  // speed distribution against Maxwell-Boltzmann after the run
+    std::string rdfPath;        // g(r) averaged over every display of the run
+    int rdfFirstType = -1, rdfSecondType = -1;  // the pair of types; -1: all atoms
     std::string lammpsFolder;  // LAMMPS input and data written there after the run
     int lammpsReplicate = 1;   // copies along each edge of the LAMMPS box
 };

@@ -1,0 +1,161 @@
+// Prints what the Plots window costs: one g(r) count against one display of
+// the engine, one redraw of the time series with 100,000 samples, and the
+// pictures per second of a running window with the Plots window closed and
+// open on each chart, taking turns in one run so the ratios share a load.
+// With a folder, it also leaves each chart there as PNG, SVG and CSV, and a
+// picture of both windows side by side, to look at.
+//   build/bench/bench_plots [simulation file [folder]]
+#include <QApplication>
+#include <QLatin1Char>
+#include <QLineSeries>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "BenchTiming.h"
+#include "SIM/CPlatform.h"
+#include "SIM/CRadialDistribution.h"
+#include "SIM/CSimulation.h"
+#include "SIM/CTimeSeries.h"
+#include "UI/CPlotsWindow.h"
+#include "UI/CRadialDistributionChart.h"
+#include "UI/CSpeedDistributionChart.h"
+#include "UI/CTimeSeriesChart.h"
+#include "UI/CUIView.h"
+#include "UI/CUIWindow.h"
+
+namespace {
+using bench::Clock;
+using bench::median;
+using bench::millisecondsSince;
+
+void costOfGofR(CSimulation& s)
+{
+    CRadialDistribution rdf;
+    std::vector<double> display, count;
+    for (int k = 0; k < 20; k++) {
+        auto start = Clock::now();
+        s.MDCALCIterate();
+        display.push_back(millisecondsSince(start));
+        start = Clock::now();
+        rdf.accumulate(s);
+        count.push_back(millisecondsSince(start));
+    }
+    std::printf("g(r), all %d atoms, %d bins: %.2f ms a count; one display of the engine %.2f ms; "
+                "counting every display would cost %.1f %%\n",
+                s.totalAtoms, rdf.bins(), median(count), median(display), 100.0 * median(count) / median(display));
+}
+
+void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform)
+{
+    CTimeSeries series;
+    s.setRecordType(0);
+    const unsigned start = s.iterations;
+    // One short of the bound, where the series are longest (the next sample thins them).
+    for (int k = 0; k < 99999; k++) {
+        s.iterations = start + 100u * static_cast<unsigned>(k + 1);
+        s.elapsedTime = s.iterations * s.getTimeStep();
+        s.TCTemperature[4] = 300.0 + 10.0 * ((k * 7919) % 101) / 101.0;
+        series.sample(s);
+    }
+    CTimeSeriesChart chart(s, platform, series);
+    chart.resize(900, 520);
+    chart.show();
+    QApplication::processEvents();
+    std::vector<double> update, paint;
+    for (int k = 0; k < 30; k++) {
+        auto begin = Clock::now();
+        chart.refresh();
+        update.push_back(millisecondsSince(begin));
+        // The scene lays itself out and paints from the event loop; grabbing
+        // renders the view at once, so both are counted (with the read back).
+        begin = Clock::now();
+        QApplication::processEvents();
+        chart.chartView()->grab();
+        paint.push_back(millisecondsSince(begin));
+    }
+    std::printf("time series with %zu samples, 2 quantities, %d points drawn: update %.2f ms, layout and paint %.2f ms, "
+                "together %.2f ms a display\n",
+                series.size(), static_cast<int>(chart.lineFor(CSeriesQuantity::temperature)->count()), median(update),
+                median(paint), median(update) + median(paint));
+}
+
+// Displays of the running window: the steps, the view's drawing and, with
+// the Plots window open, its measurements and one redraw of the chart shown.
+double picturesPerSecond(CUIWindow& window, CPlotChart* shown, int displays)
+{
+    CPlotsWindow& plots = *window.PlotsWindow;
+    if (shown) {
+        plots.showChart(shown);
+        if (!plots.isVisible()) plots.showBeside(&window);
+    } else {
+        plots.hide();
+    }
+    QApplication::processEvents();
+    const auto start = Clock::now();
+    for (int k = 0; k < displays; k++) {
+        window.runTimerMethod();
+        window.UIView->repaint();
+        if (shown) {
+            plots.refreshNow();
+            shown->chartView()->repaint();
+        }
+    }
+    return displays / (millisecondsSince(start) / 1000.0);
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : QStringLiteral(QUORVEL_BENCH_DIR "/liquid-1600.txt");
+    CConsolePlatform platform;
+    CUIWindow window(platform);
+    window.show();
+    if (!window.openSimulationFile(path)) return 1;
+    window.stop();
+    window.resize(1000, 700 + (window.height() - window.UIView->height()));
+    QApplication::processEvents();
+    CSimulation& s = window.Simulation;
+    std::printf("scene %s, %d atoms, %u steps per display\n", qPrintable(QFileInfo(path).fileName()), s.totalAtoms,
+                s.getIPD());
+
+    costOfGofR(s);
+
+    CPlotsWindow& plots = *window.PlotsWindow;
+    const struct {
+        const char* name;
+        CPlotChart* chart;
+    } cases[] = {{"Plots window closed", nullptr},
+                 {"open on the time series", plots.TimeSeriesChart},
+                 {"open on the speed distribution", plots.SpeedDistributionChart},
+                 {"open on g(r)", plots.RadialDistributionChart}};
+    std::vector<double> best(4, 0.0);
+    s.setRunFlag(1);
+    for (int turn = 0; turn < 3; turn++)
+        for (int c = 0; c < 4; c++) best[c] = std::max(best[c], picturesPerSecond(window, cases[c].chart, 15));
+    s.setRunFlag(0);
+    for (int c = 0; c < 4; c++)
+        std::printf("%-32s %6.1f pictures per second (%.3f of closed)\n", cases[c].name, best[c], best[c] / best[0]);
+    std::printf("g(r) counted every %d display(s) while open\n", plots.RadialDistributionChart->pace().every());
+
+    if (argc > 2) {
+        const QString folder = QString::fromLocal8Bit(argv[2]);
+        for (CPlotChart* chart : plots.charts()) {
+            plots.showChart(chart);
+            QApplication::processEvents();
+            const QString stem = folder + QLatin1Char('/') + chart->fileStem();
+            chart->exportPng(stem + QStringLiteral(".png"));
+            chart->exportSvg(stem + QStringLiteral(".svg"));
+            chart->exportCsv(stem + QStringLiteral(".csv"));
+        }
+        window.grab().save(folder + QStringLiteral("/main-window.png"));
+        plots.grab().save(folder + QStringLiteral("/plots-window.png"));
+    }
+    costOfTimeSeriesChart(s, platform);
+    return 0;
+}

@@ -1,0 +1,66 @@
+// The radial distribution g(r) of one pair of atom types, or of all atoms,
+// accumulated over displays since its reset: the pairs found at each
+// distance over the pairs uniformly placed centres would give there. Bins
+// are a twentieth of the pair's mean diameter wide and reach half the box
+// width.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "CUniformDistances.h"
+
+class CSimulation;
+
+class CRadialDistribution {
+public:
+    static constexpr int kAllTypes = -1;
+    static constexpr int kMaxBins = 4000;  // a tiny diameter in a wide box is cut off there
+
+    // Two types 0 to 3 (in either order), or kAllTypes for every pair of atoms; resets.
+    void setPair(int first, int second = kAllTypes);
+    int firstType() const { return first_; }
+    int secondType() const { return second_; }
+    bool allAtoms() const { return first_ == kAllTypes; }
+
+    void reset();
+    // Counts the pairs of this display. A new bin width or bin count (a
+    // diameter or the box changed) starts the accumulation again.
+    void accumulate(const CSimulation& simulation);
+
+    unsigned long displays() const { return displays_; }
+    int bins() const { return static_cast<int>(observed_.size()); }
+    double binWidth() const { return width_; }  // m
+    double radius(int bin) const { return (bin + 0.5) * width_; }  // bin centre, m
+    // 0 where no pair could be expected (before the first display, or a pair without atoms).
+    double g(int bin) const;
+    double observedPairs(int bin) const { return observed_[static_cast<std::size_t>(bin)]; }
+    double expectedPairs(int bin) const { return expected_[static_cast<std::size_t>(bin)]; }
+
+private:
+    struct CReference {
+        CCentreRegion a, b;
+        double width = 0.0;
+        int bins = -1;
+        std::vector<double> shares;
+    };
+
+    bool includes(int type) const;
+    void prepareBins(const CSimulation& s);
+    void countPairs(const CSimulation& s);
+    void addExpected(const CSimulation& s);
+    const std::vector<double>& referenceFor(const CSimulation& s, int t, int u);
+
+    int first_ = kAllTypes, second_ = kAllTypes;
+    double width_ = 0.0;
+    unsigned long displays_ = 0;
+    std::vector<double> observed_, expected_;
+    std::array<std::array<CReference, 4>, 4> references_{};
+    // Centres gathered for the pair loop, and the first index of each type in them.
+    std::vector<double> x_, y_, z_;
+    std::array<int, 5> typeStart_{};
+};
+
+// CSV with the header r_m,g: the bin centres and their g.
+void appendRadialDistributionCsv(std::string& csv, const CRadialDistribution& distribution);

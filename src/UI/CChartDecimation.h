@@ -1,0 +1,20 @@
+// Fewer points for a line chart without losing what the eye sees: per
+// pixel column the first, lowest, highest and last sample, in their order.
+#pragma once
+
+#include <QList>
+#include <QPointF>
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+// The index range [first, last) of the samples with x in [low, high]; x ascending.
+std::pair<std::size_t, std::size_t> visibleRange(const std::vector<double>& x, double low, double high);
+
+// The points to draw for samples first..last-1 of (x, y) over columns
+// pixel columns spanning [low, high]. With no more samples than four per
+// column every sample is kept; otherwise at most four points per column.
+// x is multiplied by xScale (a unit change) on the way out.
+void decimateToColumns(const std::vector<double>& x, const std::vector<double>& y, std::size_t first,
+                       std::size_t last, double low, double high, int columns, double xScale, QList<QPointF>& out);

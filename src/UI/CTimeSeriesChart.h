@@ -1,0 +1,71 @@
+// The displayed outputs over time: the quantities the user picks for the
+// displayed slot, against simulated time (ps) or steps, following the run
+// or paused, with wheel zoom along time.
+#pragma once
+
+#include <QList>
+#include <QPointF>
+
+#include <array>
+
+#include "CPlotChart.h"
+#include "SIM/CTimeSeries.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineSeries;
+class QValueAxis;
+
+class CTimeSeriesChart : public CPlotChart {
+    Q_OBJECT
+public:
+    CTimeSeriesChart(CSimulation& simulation, CPlatform& platform, const CTimeSeries& series,
+                     QWidget* parent = nullptr);
+
+    QString title() const override { return tr("Time Series"); }
+    QString fileStem() const override { return QStringLiteral("time-series"); }
+    void refresh() override;
+    std::string csvText() const override;
+
+    // Which quantities are drawn; the first three energies share one axis.
+    void setQuantityShown(CSeriesQuantity quantity, bool shown);
+    bool quantityShown(CSeriesQuantity quantity) const;
+    // x in steps instead of picoseconds.
+    void setStepsOnX(bool steps);
+    bool stepsOnX() const;
+    // Following moves the view with the run; paused, the chart stays as it is.
+    void setFollowing(bool follow);
+    bool following() const;
+    // Zooms the time axis about x (in the axis unit); factor below 1 zooms in.
+    void zoomBy(double factor, double at);
+    void resetZoom();
+
+    QLineSeries* lineFor(CSeriesQuantity quantity) const { return lines_[static_cast<int>(quantity)]; }
+    QValueAxis* timeAxis() const { return xAxis_; }
+    // The slot drawn (the displayed atom type at the last refresh).
+    int slot() const { return slot_; }
+
+private:
+    enum Unit { energy, temperature, pressure, volume, speed, kUnits };
+    static Unit unitOf(CSeriesQuantity quantity);
+    const std::vector<double>& xValues() const;
+    double xScale() const;  // from the stored x (steps, s) to the axis unit
+    void placeAxes();
+    void fitYAxes();
+    // The samples shown: the whole run, or the zoomed window (which slides with the run while following).
+    std::pair<double, double> xWindow() const;
+
+    const CTimeSeries& series_;
+    std::array<QCheckBox*, kSeriesQuantities> boxes_{};
+    std::array<QLineSeries*, kSeriesQuantities> lines_{};
+    std::array<QValueAxis*, kUnits> yAxes_{};
+    QValueAxis* xAxis_;
+    QComboBox* xUnit_;
+    QCheckBox* follow_;
+    int slot_ = 4;
+    unsigned seenRestarts_ = 0;
+    // The zoomed window in stored x (steps or seconds); width 0: the whole run.
+    double zoomLow_ = 0.0, zoomWidth_ = 0.0;
+    bool drawnOnce_ = false;
+    QList<QPointF> points_;  // reused for every line
+};

@@ -1,0 +1,64 @@
+#include "CBatchInstruments.h"
+
+#include <cstdio>
+
+#include "BASE/CAtomicFile.h"
+#include "CBatchRun.h"
+#include "SIM/CSimulation.h"
+#include "SIM/CSpeedDistribution.h"
+
+bool parseTypePair(const std::string& text, int& first, int& second)
+{
+    if (text.size() != 2) return false;
+    auto type = [](char letter) {
+        if (letter >= 'a' && letter <= 'd') return letter - 'a';
+        return letter >= 'A' && letter <= 'D' ? letter - 'A' : -1;
+    };
+    first = type(text[0]);
+    second = type(text[1]);
+    return first >= 0 && second >= 0;
+}
+
+CBatchInstruments::CBatchInstruments(const CBatchOptions& options) : options_(options)
+{
+    if (options.rdfPath.empty()) return;
+    rdf_ = std::make_unique<CRadialDistribution>();
+    rdf_->setPair(options.rdfFirstType, options.rdfSecondType);
+}
+
+void CBatchInstruments::afterDisplay(const CSimulation& simulation)
+{
+    if (rdf_) rdf_->accumulate(simulation);
+}
+
+static bool writeCsv(const std::string& path, const std::string& csv)
+{
+    const std::string failure = writeFileAtomically(path, csv);
+    if (failure.empty()) return true;
+    std::fprintf(stderr, "quorvel-batch: cannot write %s: %s\n", path.c_str(), failure.c_str());
+    return false;
+}
+
+bool CBatchInstruments::writeAfterRun(const CSimulation& simulation)
+{
+    bool written = true;
+    if (!options_.histogramPath.empty()) {
+        const CSpeedDistribution d = measureSpeedDistribution(simulation, simulation.getDisplayType());
+        std::string csv;
+        appendSpeedDistributionCsv(csv, d);
+        std::fprintf(stderr,
+                     "speed distribution of %s: measured temperature %.6g K, fitted temperature %.6g K, "
+                     "total variation distance %.4f\n",
+                     d.slot == 4 ? "all atoms" : std::string(1, static_cast<char>('A' + d.slot)).c_str(),
+                     d.measuredTemperature, d.fittedTemperature, d.totalVariation);
+        written = writeCsv(options_.histogramPath, csv) && written;
+    }
+    if (rdf_) {
+        if (rdf_->displays() == 0)
+            std::fprintf(stderr, "quorvel-batch: g(r) has no displays to average (--ticks 0, or no pairs)\n");
+        std::string csv;
+        appendRadialDistributionCsv(csv, *rdf_);
+        written = writeCsv(options_.rdfPath, csv) && written;
+    }
+    return written;
+}

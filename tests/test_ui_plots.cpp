@@ -1,0 +1,366 @@
+// The Plots window: opening beside the main window, charts that follow the
+// displayed type and the run, zoom and pause, decimation to the pixel width,
+// and exports that parse back to the plotted numbers or fail with an alert.
+#include <QAction>
+#include <QAreaSeries>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineSeries>
+#include <QMenuBar>
+#include <QSvgRenderer>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QValueAxis>
+
+#include <cmath>
+#include <sstream>
+
+#include "SIM/CTimeSeries.h"
+#include "UI/CChartDecimation.h"
+#include "UI/CPlotsWindow.h"
+#include "UI/CRadialDistributionChart.h"
+#include "UI/CSpeedDistributionChart.h"
+#include "UI/CTimeSeriesChart.h"
+#include "support/ui/UiWindowFixture.h"
+
+namespace {
+std::vector<std::vector<double>> parseCsv(const QString& path, std::string& header)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    std::stringstream text(file.readAll().toStdString());
+    std::getline(text, header);
+    std::vector<std::vector<double>> rows;
+    std::string line;
+    while (std::getline(text, line)) {
+        std::vector<double> row;
+        std::stringstream cells(line);
+        std::string cell;
+        while (std::getline(cells, cell, ',')) row.push_back(std::strtod(cell.c_str(), nullptr));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+class PlotsTest : public UiWindowTest {
+protected:
+    QTemporaryDir dir;
+    CPlotsWindow* plots = nullptr;
+
+    void SetUp() override
+    {
+        UiWindowTest::SetUp();
+        plots = window->PlotsWindow;
+        ASSERT_TRUE(s->setHalfWidth(2.5e-9));
+        ASSERT_TRUE(s->setNumber(0, 30));
+        ASSERT_TRUE(s->setNumber(1, 20));
+        s->setRecordType(1);
+        ASSERT_TRUE(platform.alerts.empty());
+    }
+
+    QAction* plotsAction()
+    {
+        for (QAction* menu : window->menuBar()->actions())
+            if (menu->text() == QStringLiteral("&Window") && menu->menu())
+                for (QAction* item : menu->menu()->actions())
+                    if (item->shortcut() == QKeySequence(QStringLiteral("Ctrl+Shift+P"))) return item;
+        return nullptr;
+    }
+
+    // Displays of the run as the run timer makes them.
+    void runDisplays(int count)
+    {
+        s->setRunFlag(1);
+        for (int k = 0; k < count; k++) window->runTimerMethod();
+        s->setRunFlag(0);
+        plots->refreshNow();
+    }
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+}  // namespace
+
+TEST_F(PlotsTest, WindowPlotsOpensTheThreeChartsBesideTheMainWindow)
+{
+    QAction* open = plotsAction();
+    ASSERT_NE(open, nullptr) << "Window > Plots with Ctrl+Shift+P";
+    EXPECT_FALSE(plots->isVisible());
+    // Room for both side by side on the (800 points wide) offscreen screen.
+    window->move(0, 0);
+    window->resize(250, 300);
+    plots->resize(500, 400);
+    open->trigger();
+    settle(20);
+    EXPECT_TRUE(plots->isVisible());
+    EXPECT_EQ(plots->windowTitle(), QStringLiteral("Quorvel Plots"));
+    EXPECT_TRUE(plots->isWindow());
+    ASSERT_EQ(plots->charts().size(), 3u);
+    EXPECT_EQ(plots->charts()[0], plots->TimeSeriesChart);
+    EXPECT_EQ(plots->charts()[1], plots->SpeedDistributionChart);
+    EXPECT_EQ(plots->charts()[2], plots->RadialDistributionChart);
+    const QRect main = window->frameGeometry(), beside = plots->frameGeometry();
+    EXPECT_GT(beside.left(), main.right()) << "beside, not over the main window";
+    EXPECT_EQ(beside.top(), main.top());
+    // Every axis names its unit.
+    for (CPlotChart* chart : plots->charts())
+        for (QAbstractAxis* axis : chart->chart()->axes())
+            EXPECT_TRUE(axis->titleText().contains('(') || axis->titleText() == QStringLiteral("Steps"))
+                << axis->titleText().toStdString();
+}
+
+TEST_F(PlotsTest, TheChartsFollowTheDisplayedType)
+{
+    window->showPlots();
+    runDisplays(4);
+    EXPECT_EQ(plots->TimeSeriesChart->slot(), 4);
+    window->cycleAtomType();  // A
+    plots->refreshNow();
+    EXPECT_EQ(plots->TimeSeriesChart->slot(), 0);
+    window->cycleAtomType();  // B
+    plots->showChart(plots->SpeedDistributionChart);
+    EXPECT_EQ(plots->SpeedDistributionChart->distribution().slot, 1);
+    EXPECT_EQ(plots->SpeedDistributionChart->distribution().atoms, 20);
+    EXPECT_TRUE(plots->SpeedDistributionChart->captionLabel()->text().contains(QStringLiteral("Type B")));
+    plots->showChart(plots->TimeSeriesChart);
+    const QList<QPointF> line = plots->TimeSeriesChart->lineFor(CSeriesQuantity::temperature)->points();
+    const std::vector<double>& kept = plots->timeSeries().values(CSeriesQuantity::temperature, 1);
+    ASSERT_EQ(line.size(), 4);
+    for (int k = 0; k < 4; k++) EXPECT_EQ(line[k].y(), kept[static_cast<std::size_t>(k)]);
+    EXPECT_EQ(kept.back(), s->getTCTemperature(1));
+}
+
+TEST_F(PlotsTest, TheTimeSeriesRunWhileTheWindowIsClosedAndGofROnlyWhileOpen)
+{
+    runDisplays(3);
+    EXPECT_EQ(plots->timeSeries().size(), 3u);
+    EXPECT_EQ(plots->RadialDistributionChart->distribution().displays(), 0u);
+    window->showPlots();
+    runDisplays(2);
+    EXPECT_EQ(plots->timeSeries().size(), 5u);
+    EXPECT_GE(plots->RadialDistributionChart->distribution().displays(), 1u);
+}
+
+TEST_F(PlotsTest, ZoomPauseAndUnitsOfTheTimeAxis)
+{
+    s->setPotentialUsed(1);  // a total energy that is not zero
+    window->showPlots();
+    runDisplays(40);
+    CTimeSeriesChart& chart = *plots->TimeSeriesChart;
+    QValueAxis* x = chart.timeAxis();
+    const double picoseconds = s->getElapsedTime() * 1e12;
+    EXPECT_NEAR(x->max(), picoseconds, 1e-9 * picoseconds);
+    EXPECT_EQ(x->titleText(), QStringLiteral("Time (ps)"));
+
+    chart.zoomBy(0.25, x->max());
+    EXPECT_NEAR(x->max() - x->min(), 0.25 * (picoseconds - s->getTimeStep() * s->getIPD() * 1e12), 1e-6 * picoseconds);
+    runDisplays(4);  // following: the window slides with the run, same width
+    EXPECT_NEAR(x->max(), s->getElapsedTime() * 1e12, 1e-9 * picoseconds);
+
+    chart.setFollowing(false);
+    const double frozenMax = x->max();
+    const int points = chart.lineFor(CSeriesQuantity::temperature)->count();
+    runDisplays(4);
+    EXPECT_EQ(x->max(), frozenMax) << "paused";
+    EXPECT_EQ(chart.lineFor(CSeriesQuantity::temperature)->count(), points);
+
+    chart.resetZoom();
+    EXPECT_TRUE(chart.following());
+    EXPECT_EQ(chart.lineFor(CSeriesQuantity::temperature)->count(), 48);
+    chart.setStepsOnX(true);
+    EXPECT_EQ(x->titleText(), QStringLiteral("Steps"));
+    EXPECT_EQ(x->max(), s->getIterations());
+    EXPECT_EQ(chart.lineFor(CSeriesQuantity::temperature)->points().front().x(), s->getIPD());
+
+    // The total energy is conserved to many digits; its axis still frames it.
+    QValueAxis* energyAxis = nullptr;
+    for (QAbstractAxis* axis : chart.lineFor(CSeriesQuantity::total)->attachedAxes())
+        if (axis->orientation() == Qt::Vertical) energyAxis = qobject_cast<QValueAxis*>(axis);
+    ASSERT_NE(energyAxis, nullptr);
+    const double energy = s->getTCTEnergy(4);
+    EXPECT_LT(energyAxis->min(), energy);
+    EXPECT_GT(energyAxis->max(), energy);
+    EXPECT_LT(energyAxis->max() - energyAxis->min(), 0.5 * std::fabs(energy)) << "not the default 0 to 1";
+
+    chart.setQuantityShown(CSeriesQuantity::pressure, true);
+    EXPECT_TRUE(chart.lineFor(CSeriesQuantity::pressure)->isVisible());
+    EXPECT_EQ(chart.lineFor(CSeriesQuantity::pressure)->count(), 48);
+    chart.setQuantityShown(CSeriesQuantity::pressure, false);
+    EXPECT_FALSE(chart.lineFor(CSeriesQuantity::pressure)->isVisible());
+}
+
+TEST(ChartDecimation, AHundredThousandSamplesBecomeAFewPointsPerColumnAndKeepTheirPeaks)
+{
+    std::vector<double> x(100000), y(100000);
+    for (std::size_t k = 0; k < x.size(); k++) {
+        x[k] = static_cast<double>(k);
+        y[k] = std::sin(k * 1e-3);
+    }
+    y[54321] = 50.0;  // a spike one sample wide
+    y[12345] = -50.0;
+    QList<QPointF> out;
+    const auto [first, last] = visibleRange(x, 0.0, 99999.0);
+    EXPECT_EQ(first, 0u);
+    EXPECT_EQ(last, 100000u);
+    decimateToColumns(x, y, first, last, 0.0, 99999.0, 800, 1.0, out);
+    EXPECT_LE(out.size(), 4 * 800);
+    EXPECT_GE(out.size(), 800);
+    EXPECT_TRUE(out.contains(QPointF(54321.0, 50.0)));
+    EXPECT_TRUE(out.contains(QPointF(12345.0, -50.0)));
+    EXPECT_EQ(out.front(), QPointF(0.0, 0.0));
+    EXPECT_EQ(out.back().x(), 99999.0);
+    for (qsizetype k = 1; k < out.size(); k++) ASSERT_GT(out[k].x(), out[k - 1].x()) << "in sample order";
+
+    const auto [a, b] = visibleRange(x, 10.5, 20.0);
+    EXPECT_EQ(a, 11u);
+    EXPECT_EQ(b, 21u);
+    decimateToColumns(x, y, a, b, 10.5, 20.0, 800, 2.0, out);
+    ASSERT_EQ(out.size(), 10) << "few samples are all kept";
+    EXPECT_EQ(out.front(), QPointF(22.0, y[11]));
+}
+
+TEST_F(PlotsTest, EachChartExportsCsvThatParsesBackToThePlottedNumbers)
+{
+    window->showPlots();
+    runDisplays(12);
+
+    CTimeSeriesChart& series = *plots->TimeSeriesChart;
+    ASSERT_TRUE(series.exportCsv(path("series.csv")));
+    std::string header;
+    auto rows = parseCsv(path("series.csv"), header);
+    EXPECT_EQ(header, "steps,time_ps,total_energy_J_all,temperature_K_all");
+    const QList<QPointF> energy = series.lineFor(CSeriesQuantity::total)->points();
+    const QList<QPointF> temperature = series.lineFor(CSeriesQuantity::temperature)->points();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(energy.size()));
+    for (std::size_t k = 0; k < rows.size(); k++) {
+        EXPECT_EQ(rows[k][1], energy[static_cast<qsizetype>(k)].x());
+        EXPECT_EQ(rows[k][2], energy[static_cast<qsizetype>(k)].y());
+        EXPECT_EQ(rows[k][3], temperature[static_cast<qsizetype>(k)].y());
+        EXPECT_EQ(rows[k][0], (k + 1) * 100.0);
+    }
+
+    plots->showChart(plots->SpeedDistributionChart);
+    CSpeedDistributionChart& speeds = *plots->SpeedDistributionChart;
+    ASSERT_TRUE(speeds.exportCsv(path("speeds.csv")));
+    rows = parseCsv(path("speeds.csv"), header);
+    EXPECT_EQ(header, "speed_low_m_s,speed_high_m_s,fraction,maxwell_measured,maxwell_fitted");
+    ASSERT_EQ(rows.size(), 40u);
+    const QList<QPointF> steps = speeds.histogramOutline()->points();
+    const QList<QPointF> measured = speeds.measuredCurve()->points();
+    const QList<QPointF> fitted = speeds.fittedCurve()->points();
+    for (int b = 0; b < 40; b++) {
+        const auto& row = rows[static_cast<std::size_t>(b)];
+        EXPECT_EQ(QPointF(row[0], row[2]), steps[2 * b]);
+        EXPECT_EQ(QPointF(row[1], row[2]), steps[2 * b + 1]);
+        EXPECT_EQ(row[3], measured[b].y());
+        EXPECT_EQ(row[4], fitted[b].y());
+    }
+
+    plots->showChart(plots->RadialDistributionChart);
+    CRadialDistributionChart& rdf = *plots->RadialDistributionChart;
+    ASSERT_TRUE(rdf.exportCsv(path("rdf.csv")));
+    rows = parseCsv(path("rdf.csv"), header);
+    EXPECT_EQ(header, "r_m,g");
+    const QList<QPointF> curve = rdf.curve()->points();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(curve.size()));
+    ASSERT_GT(rows.size(), 10u);
+    for (std::size_t k = 0; k < rows.size(); k++) {
+        EXPECT_DOUBLE_EQ(rows[k][0] * 1e9, curve[static_cast<qsizetype>(k)].x()) << "r in nm on the axis";
+        EXPECT_EQ(rows[k][1], curve[static_cast<qsizetype>(k)].y());
+    }
+}
+
+TEST_F(PlotsTest, PicturesAreWrittenAsPngAndSvgThroughTheSavePanel)
+{
+    window->showPlots();
+    runDisplays(5);
+    CPlotChart& chart = *plots->SpeedDistributionChart;
+    plots->showChart(&chart);
+    platform.saveAnswers = {path("speeds").toStdString(), path("speeds.svg").toStdString(), ""};
+    chart.exportPngAs();
+    chart.exportSvgAs();
+    chart.exportCsvAs();  // cancelled
+    ASSERT_EQ(platform.saveRequests.size(), 3u);
+    EXPECT_EQ(platform.saveRequests[0].requiredFileType, "png");
+    EXPECT_EQ(platform.saveRequests[0].proposedName, "speed-distribution.png");
+    EXPECT_TRUE(platform.alerts.empty());
+
+    const QImage png(path("speeds.png"));
+    ASSERT_FALSE(png.isNull()) << "the suffix was added";
+    EXPECT_EQ(png.size(), chart.chartView()->size() * chart.chartView()->devicePixelRatio());
+    QSvgRenderer svg(path("speeds.svg"));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(QPoint(0, 0), chart.chartView()->size()));
+    QFile text(path("speeds.svg"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(text.readAll().contains("Speed (m/s)")) << "the axis title is text in the drawing";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary files left";
+}
+
+TEST_F(PlotsTest, AFileThatCannotBeWrittenGivesAnAlertAndLeavesNothingBehind)
+{
+    window->showPlots();
+    runDisplays(3);
+    CPlotChart& chart = *plots->TimeSeriesChart;
+    const QString missing = dir.filePath(QStringLiteral("no-such-folder/series"));
+    for (const char* type : {".csv", ".png", ".svg"}) {
+        platform.alerts.clear();
+        const QString target = missing + QLatin1String(type);
+        const bool written = QString(type) == ".csv"   ? chart.exportCsv(target)
+                             : QString(type) == ".png" ? chart.exportPng(target)
+                                                       : chart.exportSvg(target);
+        EXPECT_FALSE(written) << type;
+        ASSERT_EQ(platform.alerts.size(), 1u) << type;
+        EXPECT_NE(platform.alerts[0].message.find("could not be written"), std::string::npos);
+    }
+    // A folder where the file should go: the folder stays as it was, with nothing beside it.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.svg")));
+    platform.alerts.clear();
+    EXPECT_FALSE(chart.exportSvg(path("taken.svg")));
+    EXPECT_FALSE(chart.exportCsv(path("taken.svg")));
+    EXPECT_EQ(platform.alerts.size(), 2u);
+    EXPECT_TRUE(QFileInfo(path("taken.svg")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+}
+
+TEST_F(PlotsTest, ThePairChooserAndResetOfGofR)
+{
+    window->showPlots();
+    CRadialDistributionChart& rdf = *plots->RadialDistributionChart;
+    plots->showChart(&rdf);
+    ASSERT_EQ(rdf.pairChooser()->count(), 11);
+    EXPECT_EQ(rdf.pairChooser()->itemText(2), QStringLiteral("A-B"));
+    rdf.choosePair(2);
+    EXPECT_EQ(rdf.distribution().firstType(), 0);
+    EXPECT_EQ(rdf.distribution().secondType(), 1);
+    rdf.accumulateNow();
+    rdf.accumulateNow();
+    rdf.refresh();
+    EXPECT_EQ(rdf.distribution().displays(), 2u);
+    EXPECT_TRUE(rdf.captionLabel()->text().startsWith(QStringLiteral("2 display")));
+    rdf.resetDistribution();
+    EXPECT_EQ(rdf.distribution().displays(), 0u);
+    rdf.choosePair(10);  // D-D: no atoms
+    rdf.accumulateNow();
+    rdf.refresh();
+    EXPECT_TRUE(rdf.captionLabel()->text().contains(QStringLiteral("fewer than two atoms")));
+}
+
+TEST(SamplingPace, ACostlyMeasurementRunsEveryFewDisplays)
+{
+    CSamplingPace pace(0.02);
+    EXPECT_TRUE(pace.due());
+    pace.noteInterval(0.050);
+    pace.noteCost(0.003);  // 6 % of a display: every third display
+    EXPECT_EQ(pace.every(), 3);
+    EXPECT_FALSE(pace.due());
+    EXPECT_FALSE(pace.due());
+    EXPECT_TRUE(pace.due());
+    CSamplingPace cheap(0.02);
+    cheap.noteInterval(0.050);
+    cheap.noteCost(0.0005);
+    EXPECT_EQ(cheap.every(), 1);
+    EXPECT_TRUE(cheap.due());
+    EXPECT_TRUE(cheap.due());
+}
