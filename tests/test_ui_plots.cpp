@@ -19,6 +19,7 @@
 
 #include "SIM/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
+#include "UI/CEnergyLedgerChart.h"
 #include "UI/CPlotsWindow.h"
 #include "UI/CRadialDistributionChart.h"
 #include "UI/CSpeedDistributionChart.h"
@@ -82,7 +83,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(PlotsTest, WindowPlotsOpensTheThreeChartsBesideTheMainWindow)
+TEST_F(PlotsTest, WindowPlotsOpensTheFourChartsBesideTheMainWindow)
 {
     QAction* open = plotsAction();
     ASSERT_NE(open, nullptr) << "Window > Plots with Ctrl+Shift+P";
@@ -96,10 +97,11 @@ TEST_F(PlotsTest, WindowPlotsOpensTheThreeChartsBesideTheMainWindow)
     EXPECT_TRUE(plots->isVisible());
     EXPECT_EQ(plots->windowTitle(), QStringLiteral("Quorvel Plots"));
     EXPECT_TRUE(plots->isWindow());
-    ASSERT_EQ(plots->charts().size(), 3u);
+    ASSERT_EQ(plots->charts().size(), 4u);
     EXPECT_EQ(plots->charts()[0], plots->TimeSeriesChart);
     EXPECT_EQ(plots->charts()[1], plots->SpeedDistributionChart);
     EXPECT_EQ(plots->charts()[2], plots->RadialDistributionChart);
+    EXPECT_EQ(plots->charts()[3], plots->EnergyLedgerChart);
     const QRect main = window->frameGeometry(), beside = plots->frameGeometry();
     EXPECT_GT(beside.left(), main.right()) << "beside, not over the main window";
     EXPECT_EQ(beside.top(), main.top());
@@ -363,4 +365,37 @@ TEST(SamplingPace, ACostlyMeasurementRunsEveryFewDisplays)
     EXPECT_EQ(cheap.every(), 1);
     EXPECT_TRUE(cheap.due());
     EXPECT_TRUE(cheap.due());
+}
+
+// The ledger's chart plots the balance the model books, its table shows the
+// balance now, and its CSV holds every term of every sample with the
+// identity dE = sum of the terms.
+TEST_F(PlotsTest, TheEnergyLedgerChartShowsTheBalanceAndExportsIt)
+{
+    s->setFloorTempUsed(1);
+    ASSERT_TRUE(s->setFloorTemp(600.0));
+    window->showPlots();
+    runDisplays(5);
+    plots->showChart(plots->EnergyLedgerChart);
+    CEnergyLedgerChart* ledger = plots->EnergyLedgerChart;
+    const std::vector<CEnergyLedgerSample>& kept = plots->ledgerSeries().samples();
+    ASSERT_EQ(kept.size(), 5u);
+    const QList<QPointF> heat = ledger->termCurve(1)->points();
+    ASSERT_EQ(heat.size(), 5);
+    for (int k = 0; k < 5; k++) EXPECT_EQ(heat[k].y(), kept[static_cast<std::size_t>(k)].balance.heat);
+    const CEnergyBalance now = s->getLedgerBalance();
+    EXPECT_EQ(ledger->balanceTable()->item(0, 0)->text(), QString::number(now.dE, 'g', 6));
+    for (QAbstractAxis* axis : ledger->chart()->axes()) EXPECT_TRUE(axis->titleText().contains('('));
+
+    ASSERT_TRUE(ledger->exportCsv(path("ledger.csv")));
+    std::string header;
+    const auto rows = parseCsv(path("ledger.csv"), header);
+    EXPECT_EQ(header.rfind("time_ps,ledger_dE_J,ledger_heat_J", 0), 0u) << header;
+    ASSERT_EQ(rows.size(), 5u);
+    for (const auto& row : rows) {
+        ASSERT_EQ(row.size(), 8u);
+        double terms = 0.0;
+        for (std::size_t k = 2; k < row.size(); k++) terms += row[k];
+        EXPECT_NEAR(row[1], terms, 1e-9 * (std::fabs(row[1]) + std::fabs(terms)) + 1e-30);
+    }
 }

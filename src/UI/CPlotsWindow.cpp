@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "CEnergyLedgerChart.h"
 #include "CRadialDistributionChart.h"
 #include "CSpeedDistributionChart.h"
 #include "CTimeSeriesChart.h"
@@ -27,6 +28,8 @@ CPlotsWindow::CPlotsWindow(CSimulation& simulation, CPlatform& platform, QWidget
     addChart(TimeSeriesChart);
     addChart(SpeedDistributionChart);
     addChart(RadialDistributionChart);
+    EnergyLedgerChart = new CEnergyLedgerChart(simulation, platform, ledger_);
+    addChart(EnergyLedgerChart);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshNow(); });
     // Ctrl+W closes the window, as it closes other tool windows.
     auto* close = new QShortcut(QKeySequence::Close, this);
@@ -61,6 +64,7 @@ void CPlotsWindow::showChart(CPlotChart* chart)
 void CPlotsWindow::displayAdvanced()
 {
     series_.sample(Simulation);
+    ledger_.sample(Simulation);
     if (!isVisible()) return;
     for (CPlotChart* chart : charts_) chart->displayAdvanced();
     scheduleRefresh();

@@ -1,7 +1,7 @@
 // The Plots window: the charts of the running simulation in tabs beside the
-// main window. It keeps the time series from the first display on, open or
-// not; the other charts measure while it is open. Another chart is one more
-// CPlotChart given to addChart.
+// main window. It keeps the time series and the energy ledger from the first
+// display on, open or not; the other charts measure while it is open. Another
+// chart is one more CPlotChart given to addChart.
 #pragma once
 
 #include <QElapsedTimer>
@@ -11,8 +11,10 @@
 #include <memory>
 #include <vector>
 
+#include "SIM/CEnergyLedger.h"
 #include "SIM/CTimeSeries.h"
 
+class CEnergyLedgerChart;
 class CPlatform;
 class CPlotChart;
 class CRadialDistributionChart;
@@ -31,6 +33,7 @@ public:
     CTimeSeriesChart* TimeSeriesChart = nullptr;
     CSpeedDistributionChart* SpeedDistributionChart = nullptr;
     CRadialDistributionChart* RadialDistributionChart = nullptr;
+    CEnergyLedgerChart* EnergyLedgerChart = nullptr;
 
     // Appends a chart as a new tab; the window owns it from now on.
     void addChart(CPlotChart* chart);
@@ -38,6 +41,7 @@ public:
     CPlotChart* currentChart() const;
     void showChart(CPlotChart* chart);
     const CTimeSeries& timeSeries() const { return series_; }
+    const CEnergyLedgerSeries& ledgerSeries() const { return ledger_; }
 
     // After every display of the run.
     void displayAdvanced();
@@ -54,6 +58,7 @@ private:
     void scheduleRefresh();
 
     CTimeSeries series_;
+    CEnergyLedgerSeries ledger_;
     QTabWidget* tabs_;
     std::vector<CPlotChart*> charts_;
     QTimer refreshTimer_;

@@ -1,0 +1,37 @@
+// The energy ledger over time: every term of the first-law balance since the
+// ledger last restarted, and the current balance as a table in joules.
+#pragma once
+
+#include "CPlotChart.h"
+
+#include <array>
+
+#include "SIM/CEnergyLedger.h"
+
+class QLineSeries;
+class QTableWidget;
+class QValueAxis;
+
+class CEnergyLedgerChart : public CPlotChart {
+    Q_OBJECT
+public:
+    // series: the ledger's samples, kept by the Plots window from the first display on.
+    CEnergyLedgerChart(CSimulation& simulation, CPlatform& platform, const CEnergyLedgerSeries& series,
+                       QWidget* parent = nullptr);
+
+    QString title() const override { return tr("Energy Ledger"); }
+    QString fileStem() const override { return QStringLiteral("energy-ledger"); }
+    void refresh() override;
+    std::string csvText() const override;
+
+    QTableWidget* balanceTable() const { return table_; }
+    QLineSeries* termCurve(int term) const { return curves_[static_cast<std::size_t>(term)]; }
+
+private:
+    void showBalance(const CEnergyBalance& balance);
+
+    const CEnergyLedgerSeries& series_;
+    QTableWidget* table_;
+    std::array<QLineSeries*, CEnergyBalance::kTerms> curves_{};
+    QValueAxis *xAxis_, *yAxis_;
+};
