@@ -16,6 +16,7 @@ const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"
     "                     [--render OUT.png [--size WxH] [--stereo]]\n"
     "                     [--engine reference|fast] [--threads 1|2]\n"
+    "       quorvel-batch --version | --help\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
@@ -25,7 +26,9 @@ const char* const kBatchUsage =
     "  --stereo   draw the stereo pair side by side\n"
     "  --engine   reference (the plain loops over all pairs) or fast (the default;\n"
     "             the same results bit for bit)\n"
-    "  --threads  threads of the fast engine, 1 (default) or 2\n";
+    "  --threads  threads of the fast engine, 1 (default) or 2\n"
+    "  --version  print the version and exit\n"
+    "  --help     print this summary and exit\n";
 
 static bool parseCount(const std::string& text, unsigned long& out)
 {
