@@ -1,12 +1,17 @@
 // File > Open Recent's list in the settings: newest first, each file once, at
-// most eight, missing files dropped, and the list kept across restarts.
+// most eight, missing files dropped, and the list kept across restarts; and
+// the folders the file panels start in.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include "UI/CQtPlatform.h"
 #include "UI/CRecentFiles.h"
 
 namespace {
@@ -82,4 +87,43 @@ TEST_F(RecentFilesTest, TheListLivesInTheSettingsAndSurvivesAHandEditedFile)
     EXPECT_FALSE(read.contains(QString()));
     EXPECT_EQ(read.front(), QStringLiteral("/x/0.txt"));
     EXPECT_EQ(read.count(QStringLiteral("/x/0.txt")), 1);
+}
+
+TEST(LastUsedFolderTest, EachFileTypeStartsInItsFolderThenInTheLastOneUsedThenAtHome)
+{
+    QSettings().remove(QStringLiteral("folders"));
+    EXPECT_EQ(lastUsedFolder("txt"), QDir::homePath());
+
+    QTemporaryDir simulations, movies;
+    rememberFolderOf(QDir(simulations.path()).filePath(QStringLiteral("a.txt")), "txt");
+    EXPECT_EQ(lastUsedFolder("txt"), simulations.path());
+    EXPECT_EQ(lastUsedFolder("mov"), simulations.path()) << "a type not used yet starts in the last folder";
+
+    rememberFolderOf(QDir(movies.path()).filePath(QStringLiteral("MOVIE.mov")), "mov");
+    EXPECT_EQ(lastUsedFolder("mov"), movies.path());
+    EXPECT_EQ(lastUsedFolder("txt"), simulations.path());
+
+    // A folder removed since is not offered, for its type nor for any.
+    movies.remove();
+    EXPECT_EQ(lastUsedFolder("mov"), QDir::homePath());
+    QSettings().remove(QStringLiteral("folders"));
+}
+
+TEST(LastUsedFolderTest, TheSavePanelOpensInTheFolderLastUsedForItsType)
+{
+    QTemporaryDir frames;
+    rememberFolderOf(QDir(frames.path()).filePath(QStringLiteral("FRAME.jpg")), "jpg");
+    CQtPlatform platform;
+    QString shownFolder;
+    // The panel is modal: look at it from inside its event loop, then cancel it.
+    QTimer::singleShot(0, [&] {
+        if (auto* panel = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            shownFolder = panel->directory().absolutePath();
+            panel->reject();
+        }
+    });
+    std::string chosen;
+    EXPECT_FALSE(platform.savePanel({"Save Captured Frame 'jpg' File As...", "File Name: ", "jpg", "FRAME.jpg"}, chosen));
+    EXPECT_EQ(shownFolder, frames.path());
+    QSettings().remove(QStringLiteral("folders"));
 }
