@@ -19,7 +19,7 @@ add_custom_command(OUTPUT ${QUORVEL_ICON_PNGS}
   COMMAND quorvel_render_icons ${QUORVEL_DESKTOP_DIR}/${QUORVEL_APP_ID}.svg
           ${QUORVEL_GENERATED_DESKTOP_DIR}/icons ${QUORVEL_APP_ID} ${QUORVEL_ICON_SIZES}
   DEPENDS quorvel_render_icons ${QUORVEL_DESKTOP_DIR}/${QUORVEL_APP_ID}.svg
-  COMMENT "Rendering the application icon at ${QUORVEL_ICON_SIZES} pixels"
+  COMMENT "Rendering the application icon at each hicolor size"
   VERBATIM)
 add_custom_target(quorvel_icons ALL DEPENDS ${QUORVEL_ICON_PNGS})
 
