@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 
 #include "DIALOG/CKeyboardMouseDialog.h"
 #include "DIALOG/CMovieDialog.h"
+#include "QuorvelVersion.h"
 #include "RENDER/CQPainterSurface.h"
 #include "support/ui/UiWindowFixture.h"
 #include "test_ui_dialogs_random.h"
@@ -138,7 +140,9 @@ TEST_F(DesktopTest, TheDebugMenuAppearsOnlyWithQuorvelDebugAndRepeatsTwoEditComm
             viaDebug->trigger();
         }
         const std::vector<double> afterDebug = positions();
-        if (pair.debugCommand[6] == '1') EXPECT_NE(afterDebug, start) << "clumping moved nothing";
+        if (pair.debugCommand[6] == '1') {
+            EXPECT_NE(afterDebug, start) << "clumping moved nothing";
+        }
         restore(start);
         item(edit, pair.editCommand)->trigger();
         EXPECT_EQ(positions(), afterDebug) << pair.debugCommand;
@@ -166,6 +170,20 @@ TEST_F(DesktopTest, KeyboardAndMouseShowsTheReadmeTablesBesideTheWindow)
     }
     command->trigger();  // shown again, not made twice
     EXPECT_EQ(window->findChildren<CKeyboardMouseDialog*>().size(), 1);
+}
+
+TEST_F(DesktopTest, AboutShowsTheVersionCMakeSets)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text() + box->informativeText();
+            box->accept();
+        }
+    });
+    window->showAbout();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Quorvel " QUORVEL_VERSION))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("General Public License")));
 }
 
 TEST_F(DesktopTest, OpenRecentListsOpenedFilesNewestFirstAndDropsMissingOnesWithANote)
