@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt6-qpa-plugins
-          qt6-image-formats-plugins libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg "$@")
+          qt6-image-formats-plugins libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
+          lammps openmpi-bin "$@")
 # The icons are rendered with Qt SVG; the install test validates the desktop
 # files, formats the man pages and builds the Debian package (CPack finds the
 # binaries with file, their libraries with dpkg-shlibdeps).

@@ -101,3 +101,18 @@ bool CQtPlatform::savePanel(const CSavePanelRequest& request, std::string& chose
     chosenPath = path.toStdString();
     return true;
 }
+
+bool CQtPlatform::folderPanel(const std::string& title, std::string& chosenPath)
+{
+    CModalScope modal;
+    QFileDialog panel(parent, QString::fromStdString(title));
+    panel.setAcceptMode(QFileDialog::AcceptOpen);
+    panel.setFileMode(QFileDialog::Directory);
+    panel.setOption(QFileDialog::ShowDirsOnly, true);
+    panel.setDirectory(lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory);
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
+    const QString path = panel.selectedFiles().constFirst();
+    lastDirectory = path;
+    chosenPath = path.toStdString();
+    return true;
+}

@@ -137,6 +137,7 @@ void CUIWindow::createMenus()
     connect(recentMenu, &QMenu::aboutToShow, this, &CUIWindow::fillRecentMenu);
     fillRecentMenu();
     file->addAction(saveAct);
+    file->addAction(exportLammpsAct);
     file->addSeparator();
     createCaptureCommands(file);
     file->addSeparator();
