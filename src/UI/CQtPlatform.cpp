@@ -30,7 +30,11 @@ QString lastUsedFolder(const std::string& fileType)
 
 void rememberFolderOf(const QString& path, const std::string& fileType)
 {
-    const QString folder = QFileInfo(path).absolutePath();
+    rememberFolder(QFileInfo(path).absolutePath(), fileType);
+}
+
+void rememberFolder(const QString& folder, const std::string& fileType)
+{
     QSettings settings;
     settings.setValue(settingsKey(fileType), folder);
     settings.setValue(settingsKey({}), folder);
@@ -109,10 +113,10 @@ bool CQtPlatform::folderPanel(const std::string& title, std::string& chosenPath)
     panel.setAcceptMode(QFileDialog::AcceptOpen);
     panel.setFileMode(QFileDialog::Directory);
     panel.setOption(QFileDialog::ShowDirsOnly, true);
-    panel.setDirectory(lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory);
+    panel.setDirectory(lastUsedFolder("folder"));
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
-    const QString path = panel.selectedFiles().constFirst();
-    lastDirectory = path;
+    const QString path = QDir(panel.selectedFiles().constFirst()).absolutePath();
+    rememberFolder(path, "folder");
     chosenPath = path.toStdString();
     return true;
 }

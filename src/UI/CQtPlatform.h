@@ -18,6 +18,8 @@ bool isModalSessionActive();
 QString lastUsedFolder(const std::string& fileType);
 // Remembers the folder of a file chosen, opened or saved, for its type and for any.
 void rememberFolderOf(const QString& path, const std::string& fileType);
+// Remembers a folder chosen itself (a folder panel's answer).
+void rememberFolder(const QString& folder, const std::string& fileType);
 
 class CQtPlatform : public CPlatform {
 public:
