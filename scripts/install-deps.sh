@@ -9,6 +9,10 @@ packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt
           qt6-image-formats-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
           libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
           lammps openmpi-bin "$@")
+# The icons are rendered with Qt SVG; the install test validates the desktop
+# files, formats the man pages and builds the Debian package (CPack finds the
+# binaries with file, their libraries with dpkg-shlibdeps).
+packages+=(qt6-svg-dev desktop-file-utils appstream groff-base dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -82,29 +82,75 @@ TEST_F(RenderTest, KnownSceneHasShadedAtomsHighlightsFloorAndShadowAtTheirPlaces
     expectPixel(image, 140, 150 + 100, 0.1625, 0.1625, 0.1625);
 }
 
-TEST_F(RenderTest, DiscsStampedIntoTheImageMatchThePaintersOwnEllipses)
+namespace {
+// The 400x300 point scene painted at a device pixel ratio, as the view paints
+// it on a scaled screen. Stamping needs a premultiplied image; on a plain
+// ARGB32 image every disc goes through QPainter's own ellipse.
+QImage pictureAtRatio(CSimulation& s, qreal ratio, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
+{
+    QImage image(static_cast<int>(std::lround(400 * ratio)), static_cast<int>(std::lround(300 * ratio)), format);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    CQPainterSurface surface(painter, 300);
+    s.drawPicture(surface, 400, 300, false);
+    return image;
+}
+
+// Pixels of a region that are neither background nor a disc's flat colour:
+// the edges. A sharp picture at twice the ratio has twice the edge pixels (the
+// edge is twice as long in pixels); one scaled up from ratio 1 has four times.
+int partlyCoveredPixels(const QImage& image, QRect region)
+{
+    int count = 0;
+    for (int y = region.top(); y <= region.bottom(); y++)
+        for (int x = region.left(); x <= region.right(); x++) {
+            const int red = image.pixelColor(x, y).red();
+            if (red > 12 && red < 136) count++;  // the body is about 149, its highlight brighter
+        }
+    return count;
+}
+}  // namespace
+
+TEST_F(RenderTest, DiscsStampedIntoTheImageMatchThePaintersOwnEllipsesAtEveryRatio)
 {
     s.sel[1][0] = 1;
     s.setAngles(0.4, 1.1);
-    const QImage stamped = renderScenePicture(s, QSize(400, 300), false);
-    // A non-premultiplied image is painted by QPainter alone.
-    QImage painted(400, 300, QImage::Format_ARGB32);
-    {
-        QPainter painter(&painted);
-        CQPainterSurface surface(painter, 300);
-        s.drawPicture(surface, 400, 300, false);
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        const QImage stamped = pictureAtRatio(s, ratio);
+        const QImage painted = pictureAtRatio(s, ratio, QImage::Format_ARGB32);
+        int differing = 0;
+        for (int y = 0; y < stamped.height(); y++)
+            for (int x = 0; x < stamped.width(); x++) {
+                const QColor a = stamped.pixelColor(x, y), b = painted.pixelColor(x, y);
+                const int d = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                        std::abs(a.blue() - b.blue())});
+                // Only edge pixels differ, by at most a quarter-pixel shift of the edge.
+                ASSERT_LE(d, 32) << "at " << x << "," << y;
+                if (d > 4) differing++;
+            }
+        EXPECT_LT(differing, stamped.width() * stamped.height() / 100);
     }
-    int differing = 0;
-    for (int y = 0; y < 300; y++)
-        for (int x = 0; x < 400; x++) {
-            const QColor a = stamped.pixelColor(x, y), b = painted.pixelColor(x, y);
-            const int d = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                    std::abs(a.blue() - b.blue())});
-            // Only edge pixels differ, by at most a quarter-pixel shift of the edge.
-            ASSERT_LE(d, 32) << "at " << x << "," << y;
-            if (d > 4) differing++;
-        }
-    EXPECT_LT(differing, 400 * 300 / 100);
+}
+
+TEST_F(RenderTest, AtRatioTwoTheSceneHasTwiceThePixelsInTheSamePlacesWithSharpEdges)
+{
+    const QImage single = pictureAtRatio(s, 1.0), doubled = pictureAtRatio(s, 2.0);
+    ASSERT_EQ(doubled.size(), QSize(800, 600));
+    const double shade = knownShade();
+    expectPixel(doubled, 2 * (140 - 8), 2 * (100 + 8), shade, 0, 0);
+    expectPixel(doubled, 2 * (260 - 8), 2 * (200 + 8), shade, shade, 0);
+    expectPixel(doubled, 2 * (140 + 10), 2 * (100 - 10), 1.5 * shade, 0, 0);
+    expectPixel(doubled, 2 * (140 - 33), 2 * 100, 0, 0, 0);
+    expectPixel(doubled, 2 * 140, 2 * 250, 0.1625, 0.1625, 0.1625);  // C's shadow on the floor
+
+    // Atom A and its highlight, alone on black.
+    const int singleEdges = partlyCoveredPixels(single, QRect(105, 65, 70, 70));
+    const int doubledEdges = partlyCoveredPixels(doubled, QRect(210, 130, 140, 140));
+    ASSERT_GT(singleEdges, 50);
+    EXPECT_GT(doubledEdges, 1.6 * singleEdges);
+    EXPECT_LT(doubledEdges, 2.6 * singleEdges) << "the edges are blurred, as if scaled up";
 }
 
 TEST_F(RenderTest, SelectedBlackAtomIsOutlinedInWhite)

@@ -64,7 +64,8 @@ TEST_F(MenuTest, EveryCommandIsEnabledButOneOfRunAndStopInEitherState)
                 const bool expected = (text == "Run") != (running == 1);
                 EXPECT_EQ(a->isEnabled(), expected) << text.toStdString() << " running " << running;
                 runOrStop += a->isEnabled();
-            } else if (!text.contains("Abort")) {  // the movie's abort follows the recording
+            } else if (!text.contains("Abort") &&  // the movie's abort follows the recording
+                       text != "No Recent Files" && text != "Clear Menu") {  // and Open Recent its list
                 EXPECT_TRUE(a->isEnabled()) << text.toStdString() << " running " << running;
             }
         }
@@ -141,12 +142,4 @@ TEST_F(MenuTest, StandardViewLooksAtTheBoxFromItsSide)
     EXPECT_DOUBLE_EQ(s->getScale(), 500.0 / h);
 }
 
-TEST_F(MenuTest, DebugCommandsClumpAndFit)
-{
-    s->selectAll(1);
-    const CVector before = s->loc[0][0];
-    command("Debug 1 (Clump Selected)")->trigger();
-    EXPECT_FALSE(s->loc[0][0].v[0] == before.v[0] && s->loc[0][0].v[1] == before.v[1]);
-    EXPECT_TRUE(command("Debug 2 (Shift Atoms to Fit)")->isEnabled());
-}
 }  // namespace

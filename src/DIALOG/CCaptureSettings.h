@@ -17,4 +17,8 @@ struct CCaptureSettings {
     char captureFlag = 0;         // 1 after the frame dialog was confirmed
     int captureFileType = 3;      // 3 JPEG, 0 TIFF
     float captureQuality = 100.0f; // JPEG quality, 0 .. 100
+
+    // Both: 1 keeps the pixels of a scaled screen (ratio times the view's
+    // points); 0, the default, writes pictures of the view's size in points.
+    char screenPixels = 0;
 };

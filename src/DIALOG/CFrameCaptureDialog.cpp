@@ -1,5 +1,6 @@
 #include "CFrameCaptureDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -34,6 +35,8 @@ CFrameCaptureDialog::CFrameCaptureDialog(CCaptureSettings& settings, QWidget* pa
     quality->addWidget(qualitySlider);
     quality->addWidget(qualityField);
     form->addRow(tr("JPEG &quality:"), quality);
+    screenPixelsBox = new QCheckBox(tr("Full &resolution of a scaled screen"), this);
+    form->addRow(QString(), screenPixelsBox);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -47,6 +50,7 @@ void CFrameCaptureDialog::fill()
     fileTypePopupButton->setCurrentIndex(Settings.captureFileType == 0 ? 1 : 0);
     const int quality = static_cast<int>(std::lround(Settings.captureQuality));
     qualitySlider->setValue(quality);
+    screenPixelsBox->setChecked(Settings.screenPixels != 0);
     qualityField->setText(tr("%1 %").arg(qualitySlider->value()));
     tabOut();
 }
@@ -70,6 +74,7 @@ void CFrameCaptureDialog::accept()
 {
     Settings.captureFileType = fileTypePopupButton->currentIndex() == 0 ? 3 : 0;
     Settings.captureQuality = static_cast<float>(qualitySlider->value());
+    Settings.screenPixels = screenPixelsBox->isChecked() ? 1 : 0;
     Settings.captureFlag = 1;
     QDialog::accept();
 }

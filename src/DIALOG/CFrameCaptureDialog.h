@@ -5,6 +5,7 @@
 
 #include "CCaptureSettings.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -17,6 +18,7 @@ public:
     CCaptureSettings& Settings;  // the view's recording settings
     QComboBox* fileTypePopupButton;  // item 0 JPEG, item 1 TIFF
     QSlider* qualitySlider;
+    QCheckBox* screenPixelsBox;
     QLabel* qualityField;
 
     // Fills the controls and runs the dialog modally; the capture flag tells the outcome.

@@ -1,5 +1,6 @@
 #include "CMovieDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -49,6 +50,8 @@ CMovieDialog::CMovieDialog(CSimulation& simulation, CPlatform& platform, CCaptur
     imageQualityButton = new QComboBox(this);
     imageQualityButton->addItems({tr("Maximum"), tr("High"), tr("Normal"), tr("Low"), tr("Minimum")});
     fields->addRow(tr("&Quality:"), imageQualityButton);
+    screenPixelsBox = new QCheckBox(tr("Full &resolution of a scaled screen"), this);
+    fields->addRow(QString(), screenPixelsBox);
     layout->addLayout(fields);
 
     auto* derived = new QGroupBox(tr("This comes to"), this);
@@ -81,6 +84,7 @@ void CMovieDialog::fill()
     frameLengthField->setText(QString::number(Settings.frameLength));
     imageQualityButton->setCurrentIndex(Settings.quality);
     codecButton->setCurrentIndex(Settings.codec);
+    screenPixelsBox->setChecked(Settings.screenPixels != 0);
     tabOut();
     displaysPerFrameField->setFocus();
     displaysPerFrameField->selectAll();
@@ -131,6 +135,7 @@ void CMovieDialog::accept()
     Settings.frameLength = L;
     Settings.quality = imageQualityButton->currentIndex();
     Settings.codec = codecButton->currentIndex();
+    Settings.screenPixels = screenPixelsBox->isChecked() ? 1 : 0;
     Settings.makeMovieFlag = 1;
     QDialog::accept();
 }

@@ -9,6 +9,7 @@
 
 class CPlatform;
 class CSimulation;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,7 @@ public:
     QLabel *iterationsPerDisplayField, *timePerDisplayField, *iterationsPerFrameField, *timePerFrameField;
     QLabel *totalIterationField, *totalTimeField, *movieRunTimeField;
     QComboBox *codecButton, *imageQualityButton;
+    QCheckBox* screenPixelsBox;
 
     // Fills the controls and runs the dialog modally; the movie flag tells the outcome.
     void run();

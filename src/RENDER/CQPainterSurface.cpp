@@ -14,7 +14,7 @@ namespace {
 // drawn once by QPainter into an 8-bit mask, per diameter and quarter-pixel
 // offset, and the mask is then blended in the disc's colour.
 constexpr int kSubpixel = 4;
-constexpr double kLargestStamped = 160.0;
+constexpr double kLargestStamped = 160.0;  // device pixels
 
 const QImage& discMask(int quarterDiameter, int fx, int fy)
 {
@@ -127,18 +127,24 @@ QPen CQPainterSurface::currentPen() const
 }
 
 // Blends the current one-disc path into the image, as the painter would
-// with its antialiased fill; false where the painter must draw it.
+// with its antialiased fill; false where the painter must draw it. On an
+// image of device pixel ratio r the disc is stamped at r times its size in
+// points, from a mask of that many pixels, so it is as sharp as at ratio 1.
 bool CQPainterSurface::stampDisc()
 {
-    if (!image || oval.width() != oval.height() || !(oval.width() > 0.0) || oval.width() > kLargestStamped)
+    if (!image || oval.width() != oval.height() || !(oval.width() > 0.0)) return false;
+    // The world transform and the image's device pixel ratio together.
+    const QTransform& m = painter.deviceTransform();
+    const double scale = std::fabs(m.m11());
+    if (m.type() > QTransform::TxScale || std::fabs(m.m22()) != scale || painter.hasClipping() ||
+        painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;
-    const QTransform& m = painter.transform();
-    if (m.type() > QTransform::TxScale || std::fabs(m.m11()) != 1.0 || std::fabs(m.m22()) != 1.0 ||
-        painter.hasClipping() || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver || image->devicePixelRatio() != 1.0)
-        return false;
-    const double quarters = oval.width() * 4.0;
-    if (quarters != std::floor(quarters)) return false;
+    const double diameter = oval.width() * scale;
+    if (!(diameter <= kLargestStamped)) return false;
+    // Diameters come in whole and quarter points; at a fractional ratio the
+    // nearest quarter pixel is at most an eighth of a pixel off the painter's.
+    const double quarters = std::round(diameter * 4.0);
+    if (quarters < 1.0) return false;
 
     const QRectF device = m.mapRect(oval);
     const double left = std::floor(device.left()), top = std::floor(device.top());

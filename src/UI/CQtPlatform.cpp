@@ -6,6 +6,39 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+
+namespace {
+// The folder last used for files of a type ("txt", "mov", "jpg" ...), kept in
+// the settings so the panels open there after a restart too; the folder of
+// any type stands in for a type not used yet, the home folder for a first start.
+QString settingsKey(const std::string& fileType)
+{
+    return QStringLiteral("folders/") + QString::fromStdString(fileType.empty() ? std::string("any") : fileType);
+}
+}  // namespace
+
+QString lastUsedFolder(const std::string& fileType)
+{
+    QSettings settings;
+    for (const QString& key : {settingsKey(fileType), settingsKey({})}) {
+        const QString folder = settings.value(key).toString();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    }
+    return QDir::homePath();
+}
+
+void rememberFolderOf(const QString& path, const std::string& fileType)
+{
+    rememberFolder(QFileInfo(path).absolutePath(), fileType);
+}
+
+void rememberFolder(const QString& folder, const std::string& fileType)
+{
+    QSettings settings;
+    settings.setValue(settingsKey(fileType), folder);
+    settings.setValue(settingsKey({}), folder);
+}
 
 bool isModalSessionActive()
 {
@@ -46,10 +79,9 @@ bool CQtPlatform::openPanel(const std::string& title, const std::string& fileTyp
 {
     CModalScope modal;
     const QString path = QFileDialog::getOpenFileName(parent, QString::fromStdString(title),
-                                                      lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory,
-                                                      filterFor(fileType));
+                                                      lastUsedFolder(fileType), filterFor(fileType));
     if (path.isEmpty()) return false;
-    lastDirectory = QFileInfo(path).absolutePath();
+    rememberFolderOf(path, fileType);
     chosenPath = path.toStdString();
     return true;
 }
@@ -66,11 +98,11 @@ bool CQtPlatform::savePanel(const CSavePanelRequest& request, std::string& chose
                                                               QString::fromStdString(request.requiredFileType)));
     panel.setDefaultSuffix(QString::fromStdString(request.requiredFileType));
     panel.setLabelText(QFileDialog::FileName, QString::fromStdString(request.nameFieldLabel).trimmed());
-    panel.setDirectory(lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory);
+    panel.setDirectory(lastUsedFolder(request.requiredFileType));
     panel.selectFile(QString::fromStdString(request.proposedName));
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
     const QString path = panel.selectedFiles().constFirst();
-    lastDirectory = QFileInfo(path).absolutePath();
+    rememberFolderOf(path, request.requiredFileType);
     chosenPath = path.toStdString();
     return true;
 }
@@ -82,10 +114,10 @@ bool CQtPlatform::folderPanel(const std::string& title, std::string& chosenPath)
     panel.setAcceptMode(QFileDialog::AcceptOpen);
     panel.setFileMode(QFileDialog::Directory);
     panel.setOption(QFileDialog::ShowDirsOnly, true);
-    panel.setDirectory(lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory);
+    panel.setDirectory(lastUsedFolder("folder"));
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
-    const QString path = panel.selectedFiles().constFirst();
-    lastDirectory = path;
+    const QString path = QDir(panel.selectedFiles().constFirst()).absolutePath();
+    rememberFolder(path, "folder");
     chosenPath = path.toStdString();
     return true;
 }

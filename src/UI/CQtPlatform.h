@@ -13,6 +13,14 @@
 // True while any modal dialog, alert or file panel is up.
 bool isModalSessionActive();
 
+// The folder the panels for files of this type start in: the one last used
+// for the type, else the last used for any, else the home folder.
+QString lastUsedFolder(const std::string& fileType);
+// Remembers the folder of a file chosen, opened or saved, for its type and for any.
+void rememberFolderOf(const QString& path, const std::string& fileType);
+// Remembers a folder chosen itself (a folder panel's answer).
+void rememberFolder(const QString& folder, const std::string& fileType);
+
 class CQtPlatform : public CPlatform {
 public:
     explicit CQtPlatform(QWidget* parent = nullptr) : parent(parent) {}
@@ -26,5 +34,4 @@ public:
 
 private:
     QPointer<QWidget> parent;
-    QString lastDirectory;  // the panels open where the user last chose a file
 };

@@ -89,7 +89,12 @@ void CUIView::paintEvent(QPaintEvent*)
 {
     // Painted into an image of the view's size first: atoms are stamped
     // straight into its pixels, far faster than painting them one by one.
-    if (frame.size() != size()) frame = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // On a scaled screen the image has the screen's pixels (ratio times the
+    // points), so the scene is drawn as sharp as at ratio 1, not scaled up.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)), static_cast<int>(std::ceil(height() * ratio)));
+    if (frame.size() != pixels) frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(ratio);
     {
         QPainter painter(&frame);
         CQPainterSurface surface(painter, height());

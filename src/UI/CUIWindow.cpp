@@ -21,6 +21,8 @@
 #include "CUIDisplay.h"
 #include "CUIGraph.h"
 #include "CUIView.h"
+#include "DIALOG/CKeyboardMouseDialog.h"
+#include "QuorvelVersion.h"
 #include "SIM/CSimulation.h"
 
 static void initResources() { Q_INIT_RESOURCE(quorvel); }
@@ -79,18 +81,19 @@ void CUIWindow::createActions()
     connect(quitAct, &QAction::triggered, this, &QWidget::close);
     aboutAct = make(tr("&About Quorvel"), &CUIWindow::showAbout);
     aboutAct->setMenuRole(QAction::AboutRole);
+    keyboardHelpAct = make(tr("&Keyboard and Mouse"), &CUIWindow::showKeyboardHelp, QKeySequence::HelpContents);
 
     runAct = make(tr("&Run"), &CUIWindow::run, QKeySequence(tr("Ctrl+R")));
     stopAct = make(tr("&Stop"), &CUIWindow::stop, QKeySequence(tr("Ctrl+.")));
 
-    selectAllAct = make(tr("Select &All"), &CUIWindow::selectAll, QKeySequence::SelectAll);
+    selectAllAct = make(tr("Select A&ll"), &CUIWindow::selectAll, QKeySequence::SelectAll);
     void (CUIWindow::*selectSlots[4])() = {&CUIWindow::selectA, &CUIWindow::selectB, &CUIWindow::selectC,
                                             &CUIWindow::selectD};
     for (int t = 0; t < 4; t++)
         selectTypeAct[t] = make(tr("Select Type &%1").arg(QChar('A' + t)), selectSlots[t],
                                 QKeySequence(tr("Ctrl+%1").arg(t + 1)));
-    deleteAct = make(tr("&Delete Selected"), &CUIWindow::selectDelete, QKeySequence::Delete);
-    clumpAct = make(tr("&Clump Selected"), &CUIWindow::selectClump, QKeySequence(tr("Ctrl+K")));
+    deleteAct = make(tr("D&elete Selected"), &CUIWindow::selectDelete, QKeySequence::Delete);
+    clumpAct = make(tr("Cl&ump Selected"), &CUIWindow::selectClump, QKeySequence(tr("Ctrl+K")));
     shiftToFitAct = make(tr("Shift Atoms to &Fit"), &CUIWindow::shiftToFit, QKeySequence(tr("Ctrl+Shift+F")));
 
     stateAct = make(tr("&State"), &CUIWindow::toggleStateDisplay, {}, true);
@@ -108,7 +111,7 @@ void CUIWindow::createActions()
     zoomInAct = make(tr("Zoom &In"), &CUIWindow::zoomIn, QKeySequence::ZoomIn);
     zoomOutAct = make(tr("Zoom &Out"), &CUIWindow::zoomOut, QKeySequence::ZoomOut);
     eyeCloserAct = make(tr("Eye &Closer"), &CUIWindow::moveEyeCloser, QKeySequence(tr("Ctrl+]")));
-    eyeAwayAct = make(tr("Eye &Farther"), &CUIWindow::moveEyeAway, QKeySequence(tr("Ctrl+[")));
+    eyeAwayAct = make(tr("Eye F&arther"), &CUIWindow::moveEyeAway, QKeySequence(tr("Ctrl+[")));
 
     auto* sizes = new QActionGroup(this);
     textSizeAct[0] = make(tr("&Small"), &CUIWindow::setDisplayTextSizeSmall, {}, true);
@@ -131,6 +134,9 @@ void CUIWindow::createMenus()
     file->addAction(openAct);
     exampleMenu = file->addMenu(tr("Open &Example"));
     createExampleMenu(exampleMenu);
+    recentMenu = file->addMenu(tr("Open &Recent"));
+    connect(recentMenu, &QMenu::aboutToShow, this, &CUIWindow::fillRecentMenu);
+    fillRecentMenu();
     file->addAction(saveAct);
     file->addAction(exportLammpsAct);
     file->addSeparator();
@@ -175,13 +181,14 @@ void CUIWindow::createMenus()
     display->addAction(cycleTypeAct);
     display->addAction(cycleTCAct);
     display->addSeparator();
-    QMenu* text = display->addMenu(tr("&Text Size"));
+    QMenu* text = display->addMenu(tr("Text Si&ze"));
     for (QAction* a : textSizeAct) text->addAction(a);
 
     createDialogMenus(edit, sim, view, display);
     createWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(keyboardHelpAct);
     help->addAction(aboutAct);
 
     for (QMenu* menu : {file, edit, sim, view, display, ratio, text})
@@ -269,8 +276,18 @@ void CUIWindow::showAbout()
     about.setWindowTitle(tr("About Quorvel"));
     about.setIconPixmap(QPixmap(QStringLiteral(":/qrv.png"))
                            .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    about.setText(tr("<h3>Quorvel</h3>"));
+    about.setText(tr("<h3>Quorvel %1</h3>").arg(QStringLiteral(QUORVEL_VERSION)));
     about.setInformativeText(tr("Interactive molecular dynamics: up to 1,600 atoms of four types in a "
-                                "closed box.<br><br>Copyright © 2025 the Quorvel developers."));
+                                "closed box.<br><br>Copyright © 2025 the Quorvel developers.<br>"
+                                "Free software under the GNU General Public License, version 3 or later."));
     about.exec();
+}
+
+void CUIWindow::showKeyboardHelp()
+{
+    // Not modal: the tables stay open beside the view while the user tries them.
+    if (!KeyboardMouseDialog) KeyboardMouseDialog = new CKeyboardMouseDialog(this);
+    KeyboardMouseDialog->show();
+    KeyboardMouseDialog->raise();
+    KeyboardMouseDialog->activateWindow();
 }

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+#include "CRecentFiles.h"
 #include "CViewCapture.h"
 
 class CFrameCaptureDialog;
@@ -35,6 +36,7 @@ class CEnergyDialog;
 class CFloorDialog;
 class CTimingDialog;
 class CViewDialog;
+class CKeyboardMouseDialog;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -110,6 +112,11 @@ public slots:
     void stop();
     void runTimerMethod();
     void showAbout();
+    // Help > Keyboard and Mouse: the view's gestures and keys, beside the window.
+    void showKeyboardHelp();
+    // File > Open Recent: a file listed there; one gone since is dropped with a note.
+    bool openRecentFile(const QString& path);
+    void clearRecentFiles();
     void fileOpenSimulation();
     void fileSaveSimulation();
     void fileExportLammps();
@@ -171,6 +178,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Quitting while a movie records asks first; the movie is finished either way.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
@@ -180,6 +189,8 @@ private:
     void createDialogActions();
     void createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* display);
     void createExampleMenu(QMenu* menu);
+    // Rebuilt each time the menu opens, from the list in the settings.
+    void fillRecentMenu();
     void createCaptureCommands(QMenu* menu);
     void createWindowMenu();
     // Takes the movie frame that is due, if any (the start of every tick).
@@ -205,6 +216,11 @@ private:
     QAction* textSizeAct[3];
     QAction* aspectAct[5];
     QMenu* exampleMenu = nullptr;
+    QMenu* recentMenu = nullptr;
+    QMenu* debugMenu = nullptr;  // only with QUORVEL_DEBUG=1
+    CRecentFiles recentFiles;
+    CKeyboardMouseDialog* KeyboardMouseDialog = nullptr;
+    QAction* keyboardHelpAct = nullptr;
     QAction *hideAct, *addAtomAct, *editAtomAct, *atomNumbersAct, *atomPropertiesAct, *potentialsAct;
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
     QAction *debug1Act, *debug2Act, *exportLammpsAct;

@@ -1,5 +1,6 @@
 // The movie and still-frame commands of the window.
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenu>
 
 #include "CUIDisplay.h"
@@ -66,4 +67,23 @@ void CUIWindow::captureCheck()
     UIViewCapture->captureCheck();
     // The movie ended itself (or failed): there is nothing left to abort.
     if (!UIViewCapture->getMakeMovieFlag()) validateMenuItems();
+}
+
+void CUIWindow::closeEvent(QCloseEvent* event)
+{
+    CViewCapture& capture = *UIViewCapture;
+    if (capture.getMakeMovieFlag()) {
+        const int answer = platform.alert("Alert.",
+                                          "A movie is being recorded. Finish the movie with the frames taken so far "
+                                          "and quit?",
+                                          {"Finish Movie and Quit", "Cancel"});
+        if (answer != 0) {
+            // The recording goes on; its file stays open and playable.
+            event->ignore();
+            return;
+        }
+        // Written out and closed before the window goes.
+        capture.abortMakeMovie();
+    }
+    QMainWindow::closeEvent(event);
 }

@@ -51,7 +51,7 @@ void CUIWindow::createDialogActions()
     };
     hideAct = make(tr("&Minimize"), &CUIWindow::hideApplication, QKeySequence(tr("Ctrl+M")));
     addAtomAct = make(tr("Add A&tom..."), &CUIWindow::runAddAtomDialog, QKeySequence(tr("Ctrl+Shift+A")));
-    editAtomAct = make(tr("&Edit Selected Atoms..."), &CUIWindow::runEditAtomDialog, QKeySequence(tr("Ctrl+I")));
+    editAtomAct = make(tr("Ed&it Selected Atoms..."), &CUIWindow::runEditAtomDialog, QKeySequence(tr("Ctrl+I")));
     atomNumbersAct = make(tr("&Number of Atoms..."), &CUIWindow::runAtomNumbersDialog, QKeySequence(tr("Ctrl+Shift+N")));
     atomPropertiesAct = make(tr("Atom &Properties..."), &CUIWindow::runAtomPropertiesDialog);
     potentialsAct = make(tr("P&otentials..."), &CUIWindow::runPotentialsDialog);
@@ -88,9 +88,12 @@ void CUIWindow::createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* d
 
     QMenu* window = menuBar()->addMenu(tr("&Window"));
     window->addAction(hideAct);
-    QMenu* debug = menuBar()->addMenu(tr("De&bug"));
-    debug->addAction(debug1Act);
-    debug->addAction(debug2Act);
+    // Two commands that repeat others, for developers only.
+    if (qEnvironmentVariable("QUORVEL_DEBUG") == QLatin1String("1")) {
+        debugMenu = menuBar()->addMenu(tr("De&bug"));
+        debugMenu->addAction(debug1Act);
+        debugMenu->addAction(debug2Act);
+    }
 }
 
 void CUIWindow::hideApplication()

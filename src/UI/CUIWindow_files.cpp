@@ -48,6 +48,7 @@ bool CUIWindow::openSimulationFile(const QString& path)
     // alert; there is nothing to bring in line with it.
     if (!Simulation.readInputFile()) return false;
     setDocument(QFileInfo(path).fileName());
+    recentFiles.add(path);
     followUpOpenFile();
     return true;
 }
@@ -79,7 +80,56 @@ void CUIWindow::fileSaveSimulation()
 {
     setWindowSizeToSimulation();
     if (!Simulation.requestSavePath()) return;
-    if (Simulation.writeOutputFile()) setDocument(QFileInfo(QString::fromStdString(Simulation.savePath)).fileName());
+    if (!Simulation.writeOutputFile()) return;
+    const QString saved = QString::fromStdString(Simulation.savePath);
+    setDocument(QFileInfo(saved).fileName());
+    recentFiles.add(saved);
+}
+
+// ---------------------------------------------------------------- open recent
+
+void CUIWindow::fillRecentMenu()
+{
+    recentMenu->clear();
+    // Files moved or deleted since are dropped here, and the menu says so.
+    const QStringList missing = recentFiles.dropMissing();
+    const QStringList paths = recentFiles.paths();
+    for (int k = 0; k < paths.size(); k++) {
+        const QString path = paths[k];
+        QAction* action = recentMenu->addAction(
+            tr("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName().replace('&', QLatin1String("&&"))));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    if (!missing.isEmpty()) {
+        const QString gone = QFileInfo(missing[0]).fileName().replace('&', QLatin1String("&&"));
+        QAction* note = recentMenu->addAction(missing.size() == 1
+                                                  ? tr("%1 is gone and was removed").arg(gone)
+                                                  : tr("%1 files are gone and were removed").arg(missing.size()));
+        note->setEnabled(false);
+    }
+    if (paths.isEmpty() && missing.isEmpty()) recentMenu->addAction(tr("No Recent Files"))->setEnabled(false);
+    recentMenu->addSeparator();
+    QAction* clear = recentMenu->addAction(tr("&Clear Menu"), this, &CUIWindow::clearRecentFiles);
+    clear->setEnabled(!paths.isEmpty());
+}
+
+bool CUIWindow::openRecentFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        recentFiles.remove(path);
+        platform.alert("Operation Incomplete.",
+                       "The file " + path.toStdString() + " is no longer there; it was removed from Open Recent.",
+                       {"OK"});
+        return false;
+    }
+    return openSimulationFile(path);
+}
+
+void CUIWindow::clearRecentFiles()
+{
+    recentFiles.clear();
 }
 
 void CUIWindow::followUpOpenFile()

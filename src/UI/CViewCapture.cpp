@@ -48,8 +48,14 @@ void CViewCapture::stripExtension()
 QImage CViewCapture::viewImage() const
 {
     // grab() renders the view with the labels and the graph that lie over
-    // it; the scene is still the one drawn at the end of the last tick.
-    return UIView.grab().toImage();
+    // it; the scene is still the one drawn at the end of the last tick. On a
+    // scaled screen it has the screen's pixels; unless those are asked for,
+    // the picture comes at the view's size in points, as on any screen.
+    QImage picture = UIView.grab().toImage();
+    if (settings.screenPixels || picture.size() == UIView.size()) return picture;
+    picture = picture.scaled(UIView.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(1.0);
+    return picture;
 }
 
 void CViewCapture::failed(const std::string& what, const std::string& reason)
@@ -85,7 +91,7 @@ bool CViewCapture::initMovieFile()
                "Choose another name or folder.");
         return false;
     }
-    const qreal ratio = UIView.devicePixelRatioF();
+    const qreal ratio = settings.screenPixels ? UIView.devicePixelRatioF() : 1.0;
     CMovieFormat format;
     format.codec = settings.codec == 1 ? 1 : 0;
     format.quality = settings.quality;

@@ -20,6 +20,7 @@ const char* const kBatchUsage =
     "                     [--engine reference|fast] [--threads 1|2]\n"
     "                     [--histogram OUT.csv] [--rdf OUT.csv [--rdf-types AB]]\n"
     "                     [--lammps DIR [--replicate N]]\n"
+    "       quorvel-batch --version | --help\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
@@ -38,7 +39,9 @@ const char* const kBatchUsage =
 
     "  --lammps   write DIR/in.quorvel and DIR/data.quorvel after the run, for\n"
     "             lmp -in in.quorvel  (or  mpirun -np 4 lmp -in in.quorvel)\n"
-    "  --replicate  N x N x N copies of the box side by side in LAMMPS, N from 1 to 100\n";
+    "  --replicate  N x N x N copies of the box side by side in LAMMPS, N from 1 to 100\n"
+    "  --version  print the version and exit\n"
+    "  --help     print this summary and exit\n";
 
 static bool parseCount(const std::string& text, unsigned long& out)
 {

@@ -1,17 +1,25 @@
 // quorvel-batch: runs a simulation without a window and writes numbers.
 #include <cstdio>
-#include <string>
+#include <cstring>
 
 #include "CBatchRun.h"
+#include "QuorvelVersion.h"
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer wherever they stand, before any other argument is judged.
+    for (int k = 1; k < argc; k++) {
+        if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+            std::fputs(kBatchUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[k], "--version") == 0) {
+            std::puts("quorvel-batch " QUORVEL_VERSION);
+            return 0;
+        }
+    }
     CBatchOptions options;
     std::string error;
-    if (argc > 1 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-        std::fputs(kBatchUsage, stdout);
-        return 0;
-    }
     if (!parseBatchOptions(argc, argv, options, error)) {
         std::fprintf(stderr, "quorvel-batch: %s\n%s", error.c_str(), kBatchUsage);
         return 2;

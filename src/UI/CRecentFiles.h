@@ -1,0 +1,26 @@
+// The simulation files opened or saved last, newest first, at most eight,
+// kept in the application's settings so File > Open Recent survives a restart.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CRecentFiles {
+public:
+    static constexpr int kMost = 8;
+
+    // key: where in the settings the list is kept.
+    explicit CRecentFiles(QString key = QStringLiteral("recentFiles"));
+
+    QStringList paths() const;
+    // Puts the file first (by its absolute path), once, dropping the oldest past eight.
+    void add(const QString& path);
+    void remove(const QString& path);
+    void clear();
+    // Drops the files that no longer exist and answers them.
+    QStringList dropMissing();
+
+private:
+    void store(const QStringList& paths);
+    QString key;
+};

@@ -1,0 +1,129 @@
+// File > Open Recent's list in the settings: newest first, each file once, at
+// most eight, missing files dropped, and the list kept across restarts; and
+// the folders the file panels start in.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "UI/CQtPlatform.h"
+#include "UI/CRecentFiles.h"
+
+namespace {
+class RecentFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override { recent.clear(); }
+    void TearDown() override { recent.clear(); }
+
+    QString makeFile(const QString& name)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("VERS 56\n");
+        return path;
+    }
+
+    QTemporaryDir folder;
+    CRecentFiles recent{QStringLiteral("test/recentFiles")};
+};
+}  // namespace
+
+TEST_F(RecentFilesTest, NewestFirstEachOnceAndAtMostEight)
+{
+    QStringList made;
+    for (int k = 0; k < 10; k++) made << makeFile(QStringLiteral("sim-%1.txt").arg(k));
+    for (const QString& path : made) recent.add(path);
+    QStringList expected;
+    for (int k = 9; k >= 2; k--) expected << made[k];
+    EXPECT_EQ(recent.paths(), expected);
+
+    // Opening one again moves it to the front instead of listing it twice.
+    recent.add(made[5]);
+    EXPECT_EQ(recent.paths().size(), CRecentFiles::kMost);
+    EXPECT_EQ(recent.paths().front(), made[5]);
+    EXPECT_EQ(recent.paths().count(made[5]), 1);
+}
+
+TEST_F(RecentFilesTest, RelativePathsAreKeptAbsoluteSoTheyStillOpenFromAnotherFolder)
+{
+    const QString path = makeFile(QStringLiteral("here.txt"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    recent.add(QStringLiteral("here.txt"));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(recent.paths(), QStringList{path});
+}
+
+TEST_F(RecentFilesTest, MissingFilesAreDroppedAndAnswered)
+{
+    const QString kept = makeFile(QStringLiteral("kept.txt")), gone = makeFile(QStringLiteral("gone.txt"));
+    recent.add(kept);
+    recent.add(gone);
+    ASSERT_TRUE(QFile::remove(gone));
+    EXPECT_EQ(recent.dropMissing(), QStringList{gone});
+    EXPECT_EQ(recent.paths(), QStringList{kept});
+    EXPECT_TRUE(recent.dropMissing().isEmpty());
+}
+
+TEST_F(RecentFilesTest, TheListLivesInTheSettingsAndSurvivesAHandEditedFile)
+{
+    const QString path = makeFile(QStringLiteral("a.txt"));
+    recent.add(path);
+    // Another instance (a restart) reads the same list.
+    EXPECT_EQ(CRecentFiles(QStringLiteral("test/recentFiles")).paths(), QStringList{path});
+
+    QStringList edited;
+    for (int k = 0; k < 12; k++) edited << QStringLiteral("/x/%1.txt").arg(k) << QString();
+    edited << QStringLiteral("/x/0.txt");
+    QSettings().setValue(QStringLiteral("test/recentFiles"), edited);
+    const QStringList read = recent.paths();
+    EXPECT_EQ(read.size(), CRecentFiles::kMost);
+    EXPECT_FALSE(read.contains(QString()));
+    EXPECT_EQ(read.front(), QStringLiteral("/x/0.txt"));
+    EXPECT_EQ(read.count(QStringLiteral("/x/0.txt")), 1);
+}
+
+TEST(LastUsedFolderTest, EachFileTypeStartsInItsFolderThenInTheLastOneUsedThenAtHome)
+{
+    QSettings().remove(QStringLiteral("folders"));
+    EXPECT_EQ(lastUsedFolder("txt"), QDir::homePath());
+
+    QTemporaryDir simulations, movies;
+    rememberFolderOf(QDir(simulations.path()).filePath(QStringLiteral("a.txt")), "txt");
+    EXPECT_EQ(lastUsedFolder("txt"), simulations.path());
+    EXPECT_EQ(lastUsedFolder("mov"), simulations.path()) << "a type not used yet starts in the last folder";
+
+    rememberFolderOf(QDir(movies.path()).filePath(QStringLiteral("MOVIE.mov")), "mov");
+    EXPECT_EQ(lastUsedFolder("mov"), movies.path());
+    EXPECT_EQ(lastUsedFolder("txt"), simulations.path());
+
+    // A folder removed since is not offered, for its type nor for any.
+    movies.remove();
+    EXPECT_EQ(lastUsedFolder("mov"), QDir::homePath());
+    QSettings().remove(QStringLiteral("folders"));
+}
+
+TEST(LastUsedFolderTest, TheSavePanelOpensInTheFolderLastUsedForItsType)
+{
+    QTemporaryDir frames;
+    rememberFolderOf(QDir(frames.path()).filePath(QStringLiteral("FRAME.jpg")), "jpg");
+    CQtPlatform platform;
+    QString shownFolder;
+    // The panel is modal: look at it from inside its event loop, then cancel it.
+    QTimer::singleShot(0, [&] {
+        if (auto* panel = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            shownFolder = panel->directory().absolutePath();
+            panel->reject();
+        }
+    });
+    std::string chosen;
+    EXPECT_FALSE(platform.savePanel({"Save Captured Frame 'jpg' File As...", "File Name: ", "jpg", "FRAME.jpg"}, chosen));
+    EXPECT_EQ(shownFolder, frames.path());
+    QSettings().remove(QStringLiteral("folders"));
+}
