@@ -85,15 +85,6 @@ void CUIWindow::createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* d
     view->addAction(viewDialogAct);
     display->addSeparator();
     display->addAction(displaysAct);
-
-    QMenu* window = menuBar()->addMenu(tr("&Window"));
-    window->addAction(hideAct);
-    // Two commands that repeat others, for developers only.
-    if (qEnvironmentVariable("QUORVEL_DEBUG") == QLatin1String("1")) {
-        debugMenu = menuBar()->addMenu(tr("De&bug"));
-        debugMenu->addAction(debug1Act);
-        debugMenu->addAction(debug2Act);
-    }
 }
 
 void CUIWindow::hideApplication()

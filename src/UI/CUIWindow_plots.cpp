@@ -1,4 +1,4 @@
-// CUIWindow: the Window menu and the Plots window it opens.
+// CUIWindow: the Window menu, the Plots window it opens, and the Debug menu.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,7 +14,14 @@ void CUIWindow::createWindowMenu()
     plotsAct->setStatusTip(tr("Charts of the run: time series, speed distribution, g(r)"));
     connect(plotsAct, &QAction::triggered, this, &CUIWindow::showPlots);
     QMenu* window = menuBar()->addMenu(tr("&Window"));
+    window->addAction(hideAct);
     window->addAction(plotsAct);
+    // Two commands that repeat others, for developers only.
+    if (qEnvironmentVariable("QUORVEL_DEBUG") == QLatin1String("1")) {
+        debugMenu = menuBar()->addMenu(tr("De&bug"));
+        debugMenu->addAction(debug1Act);
+        debugMenu->addAction(debug2Act);
+    }
 }
 
 void CUIWindow::showPlots()
