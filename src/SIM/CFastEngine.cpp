@@ -24,7 +24,7 @@ inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
 
 }  // namespace
 
-CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation), lanes_(std::make_unique<PairLanes>())
+CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation)
 {
     forceStart_.resize(kMaxAtoms + 1);
     nearStart_.resize(kMaxAtoms + 1);

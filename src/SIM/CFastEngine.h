@@ -21,16 +21,6 @@
 
 class CSimulation;
 
-// Partners of one atom in the force pass, a chunk at a time: their
-// positions and pair constants in, their terms out.
-struct PairLanes {
-    static constexpr int kChunk = 64;
-    double bx[kChunk], by[kChunk], bz[kChunk];
-    double m[kChunk], m2[kChunk], cut2[kChunk], charged[kChunk];
-    double eps4[kChunk], eps24[kChunk], c[kChunk], b[kChunk], invmJ[kChunk];
-    double tix[kChunk], tiy[kChunk], tiz[kChunk], tjx[kChunk], tjy[kChunk], tjz[kChunk], halfEnergy[kChunk];
-};
-
 // One row of the list build: its atom, the reaches by partner type (squared,
 // widened by the skin; negative where such pairs are listed otherwise), the
 // partners found in cell order and then the row's partner bits, by slot.
@@ -123,7 +113,6 @@ private:
     };
 
     CSimulation& sim_;
-    std::unique_ptr<PairLanes> lanes_;  // scratch of the force pass
     PairConstants pc_[4][4];
     // By atom type and partner type: contact reach and energy-pairing reach, squared.
     double contact2_[4][4] = {}, reach2_[4][4] = {};
@@ -206,8 +195,7 @@ private:
     double pairRowEnergy(int n, double dEk);
     double pairRowEnergyMarked(int n, double dEk);
     void forces();
-    void forcesSerial();
-    void forcesSerialSimd();
+    void forcesOnRows();
     void indexRanks();
     void loadPositions();
     // Atom n's sums (acc4[n]) receive its row's pair terms in list order,
@@ -216,6 +204,8 @@ private:
     // reach (1) or not (0); bytes past count may be overwritten.
     static void forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                              double (*acc4)[4], unsigned char* inReach);
+    static void forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                                 double (*acc4)[4], unsigned char* inReach);
     static void forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                                double (*acc4)[4], unsigned char* inReach);
     void buildPart(int part);

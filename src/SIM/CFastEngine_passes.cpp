@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "CFastEngine.h"
+#include "CFastEngine_kernel.h"
 #include "CSimulation.h"
 
 namespace {
@@ -178,127 +179,21 @@ void CFastEngine::forces()
     // One thread: the pass adds each pair's terms to both atoms as it goes,
     // which two threads could only share by storing every term and
     // gathering them again (measured slower than one thread).
-    if (useAvx2) forcesSerialSimd();
-    else forcesSerial();
+    forcesOnRows();
 }
 
-namespace {
-constexpr int kChunk = PairLanes::kChunk;
-
-// The reference pair terms for every lane, without branches so that the
-// square roots and divisions run side by side. A pair that does not act gets
-// terms of +0.0: the sums they are added to start at +0.0 and can never
-// become -0.0, so adding +0.0 leaves them unchanged, bit for bit.
-__attribute__((target_clones("avx2", "default"))) void pairTerms(int count, double x, double y, double z,
-                                                                   double invmI, PairLanes& L)
+// The portable kernel: the generic row loop on one lane.
+void CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                                   double (*acc4)[4], unsigned char* inReach)
 {
-    for (int p = 0; p < count; p++) {
-        double dx = x - L.bx[p], dy = y - L.by[p], dz = z - L.bz[p];
-        double r2 = dx * dx + dy * dy + dz * dz;
-        bool acts = (r2 > L.m2[p]) & ((r2 <= L.cut2[p]) | (L.charged[p] != 0.0));
-        double r = std::sqrt(r2);
-        double invR = 1.0 / r;  // r > 0 wherever the pair acts
-        dx *= invR;
-        dy *= invR;
-        dz *= invR;
-        double sa = L.m[p] * invR;
-        double pp = sa * sa;
-        double s6 = pp * pp * pp;
-        double s12 = s6 * s6;
-        double energy = L.eps4[p] * (s12 - s6) + invR * L.c[p] + L.b[p] * s12;
-        double force = L.eps24[p] * invR * (2.0 * s12 - s6) + invR * invR * L.c[p] + 12.0 * invR * L.b[p] * s12;
-        double fi = invmI * force, fj = L.invmJ[p] * force;
-        L.tix[p] = acts ? dx * fi : 0.0;
-        L.tiy[p] = acts ? dy * fi : 0.0;
-        L.tiz[p] = acts ? dz * fi : 0.0;
-        L.tjx[p] = acts ? dx * fj : 0.0;
-        L.tjy[p] = acts ? dy * fj : 0.0;
-        L.tjz[p] = acts ? dz * fj : 0.0;
-        L.halfEnergy[p] = acts ? energy / 2.0 : 0.0;
-    }
-}
-}  // namespace
-
-// One thread: each pair's terms go straight to both atoms. Atom k's sums
-// already hold the terms of its earlier partners when its turn comes; then
-// its floor term, then its later partners, as in the reference.
-void CFastEngine::forcesSerial()
-{
-    CSimulation& s = sim_;
-    s.PEnergy[4] = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) {
-        s.PEnergy[t] = 0.0;
-        for (int i = 0; i < s.number[t]; i++) {
-            s.acc[t][i].init();
-            s.aPEnergy[t][i] = 0.0;
-        }
-    }
-    PairLanes& L = *lanes_;
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        int t = typeOf(k), i = indexOf(k);
-        double d = s.diam[t];
-        double h = s.loc[t][i].getZ() + s.halfWidth + kFloorOffset * d;
-        if (h <= kFloorRange * d) {
-            double force, energy;
-            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
-            s.acc[t][i].v[2] += s.invm[t] * force;
-            s.aPEnergy[t][i] += energy;
-            s.PEnergy[t] += energy;
-            s.PEnergy[4] += energy;
-            s.dptot[t] += s.timeStep * force;
-            s.dptot[4] += s.timeStep * force;
-        }
-        const double x = s.loc[t][i].v[0], y = s.loc[t][i].v[1], z = s.loc[t][i].v[2];
-        double ax = s.acc[t][i].v[0], ay = s.acc[t][i].v[1], az = s.acc[t][i].v[2];
-        double pe = s.aPEnergy[t][i];
-        for (int q0 = forceStart_[n], qEnd = forceStart_[n + 1]; q0 < qEnd; q0 += kChunk) {
-            int count = std::min(kChunk, qEnd - q0);
-            const int* row = forceNbr_.data() + q0;
-            for (int p = 0; p < count; p++) {
-                int l = row[p];
-                int u = typeOf(l);
-                const double* b = s.loc[u][indexOf(l)].v;
-                const PairConstants& pc = pc_[t][u];
-                L.bx[p] = b[0];
-                L.by[p] = b[1];
-                L.bz[p] = b[2];
-                L.m[p] = pc.m;
-                L.m2[p] = pc.m2;
-                L.cut2[p] = pc.cut2;
-                L.charged[p] = pc.charged ? 1.0 : 0.0;
-                L.eps4[p] = pc.eps4;
-                L.eps24[p] = pc.eps24;
-                L.c[p] = pc.c;
-                L.b[p] = pc.b;
-                L.invmJ[p] = s.invm[u];
-            }
-            pairTerms(count, x, y, z, s.invm[t], L);
-            for (int p = 0; p < count; p++) {
-                int l = row[p];
-                ax += L.tix[p];
-                ay += L.tiy[p];
-                az += L.tiz[p];
-                int u = typeOf(l), j = indexOf(l);
-                double* aj = s.acc[u][j].v;
-                aj[0] -= L.tjx[p];
-                aj[1] -= L.tjy[p];
-                aj[2] -= L.tjz[p];
-                pe += L.halfEnergy[p];
-                s.aPEnergy[u][j] += L.halfEnergy[p];
-            }
-        }
-        s.acc[t][i].setXYZ(ax, ay, az);
-        s.aPEnergy[t][i] = pe;
-    }
-    // Potential and total energy receive the same terms in the same order.
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < s.number[t]; i++) s.aTEnergy[t][i] = s.aPEnergy[t][i];
+    if (rc.samePartners) fastkernel::forceRowLanes<fastkernel::Lanes1, true>(n, rc, nbr, count, pos4, acc4, inReach);
+    else fastkernel::forceRowLanes<fastkernel::Lanes1, false>(n, rc, nbr, count, pos4, acc4, inReach);
 }
 
-// One thread, four pairs at a time: the same sums in the same order as
-// forcesSerial, kept by rank in acc4_ while the pass runs.
-void CFastEngine::forcesSerialSimd()
+// Atom by atom in rank order: its sums (kept by rank in acc4_ while the pass
+// runs) already hold the terms of its earlier partners when its turn comes;
+// then its floor term, then its later partners, as in the reference.
+void CFastEngine::forcesOnRows()
 {
     CSimulation& s = sim_;
     s.PEnergy[4] = 0.0;
@@ -325,8 +220,9 @@ void CFastEngine::forcesSerialSimd()
         const int* row = forceRank_.data() + forceStart_[n];
         unsigned char* inReach = inReach_.data() + forceStart_[n];
         // Eight lanes only pay where a row fills them (sparse systems have short rows).
-        if (useAvx512 && count > 4) forceRowAvx512(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
-        else forceRowAvx2(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
+        if (useAvx2 && useAvx512 && count > 4) forceRowAvx512(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
+        else if (useAvx2) forceRowAvx2(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
+        else forceRowPortable(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
     }
     inReachValid_ = true;
     for (int n = 0; n < nActive_; n++) {
