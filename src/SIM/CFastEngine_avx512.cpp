@@ -76,19 +76,21 @@ constexpr ByteTable kBytes;
 struct Lanes8 {
     static constexpr int kWidth = 8;
     typedef double V __attribute__((vector_size(64)));
-    using M = decltype(V{} < V{});
+    using M = __mmask8;
     using Sums = Y;
 
     QUORVEL_AVX512 static V splat(double value) { return V(_mm512_set1_pd(value)); }
     QUORVEL_AVX512 static V sqrt(V value) { return V(_mm512_sqrt_pd(Z(value))); }
-    QUORVEL_AVX512 static M lanesBelow(int left)
+    static __mmask8 inRow(int left) { return left >= 8 ? 0xFF : static_cast<__mmask8>((1u << left) - 1); }
+    QUORVEL_AVX512 static M acting(V r2, V m2, V cut2, int left)
     {
-        return V{0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0} < splat(static_cast<double>(left));
+        return _mm512_mask_cmp_pd_mask(inRow(left), Z(r2), Z(m2), _CMP_NLE_UQ) &
+               static_cast<__mmask8>(~_mm512_cmp_pd_mask(Z(r2), Z(cut2), _CMP_GT_OQ));
     }
-    QUORVEL_AVX512 static M andNot(M a, M b) { return a & ~b; }
-    QUORVEL_AVX512 static void storeMarks(unsigned char* out, M mask)
+    QUORVEL_AVX512 static V keep(M acts, V value) { return V(_mm512_maskz_mov_pd(acts, Z(value))); }
+    QUORVEL_AVX512 static void markWithin(unsigned char* out, V r2, V reach2, int left)
     {
-        std::memcpy(out, &kBytes.bytes[_mm512_movepi64_mask(__m512i(mask))], 8);
+        std::memcpy(out, &kBytes.bytes[_mm512_mask_cmp_pd_mask(inRow(left), Z(r2), Z(reach2), _CMP_LT_OQ)], 8);
     }
     QUORVEL_AVX512 static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
     {
@@ -115,15 +117,21 @@ struct Lanes8 {
     }
     QUORVEL_AVX512 static Sums loadSums(const double* acc) { return _mm256_load_pd(acc); }
     QUORVEL_AVX512 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, s); }
+    QUORVEL_AVX512 static void addOwnTerms(const fastkernel::PairTerms<V>& t, Sums& ai)
+    {
+        Y ti[8];
+        toRows(Z(t.ix), Z(t.iy), Z(t.iz), Z(t.halfEnergy), ti);
+        for (int lane = 0; lane < 8; lane++) ai = _mm256_add_pd(ai, ti[lane]);
+    }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation, so one subtraction serves all four.
-    QUORVEL_AVX512 static void addTerms(const fastkernel::PairTerms<V>& t, Sums& ai, double (*acc4)[4], const int* j)
+    // Lanes past the row's end are left alone.
+    QUORVEL_AVX512 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j,
+                                            int left)
     {
-        Y ti[8], tj[8];
-        toRows(Z(t.ix), Z(t.iy), Z(t.iz), Z(t.halfEnergy), ti);
+        Y tj[8];
         toRows(Z(t.jx), Z(t.jy), Z(t.jz), Z(-t.halfEnergy), tj);
-        for (int lane = 0; lane < 8; lane++) ai = _mm256_add_pd(ai, ti[lane]);
-        for (int lane = 0; lane < 8; lane++)
+        for (int lane = 0; lane < 8 && lane < left; lane++)
             _mm256_store_pd(acc4[j[lane]], _mm256_sub_pd(_mm256_load_pd(acc4[j[lane]]), tj[lane]));
     }
 };
@@ -133,10 +141,9 @@ struct Lanes8 {
 QUORVEL_AVX512 __attribute__((flatten)) void CFastEngine::forceRowAvx512(int n, const RowConstants& rc,
                                                                         const int* nbr, int count,
                                                                         const double (*pos4)[4], double (*acc4)[4],
-                                                                        unsigned char* inReach)
+                                                                        unsigned char* inReach, bool scatter)
 {
-    if (rc.samePartners) fastkernel::forceRowLanes<Lanes8, true>(n, rc, nbr, count, pos4, acc4, inReach);
-    else fastkernel::forceRowLanes<Lanes8, false>(n, rc, nbr, count, pos4, acc4, inReach);
+    fastkernel::forceRow<Lanes8>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
 }
 
 bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq"); }
@@ -144,7 +151,7 @@ bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") &
 #else
 
 void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
-                                 unsigned char*) {}
+                                 unsigned char*, bool) {}
 bool CFastEngine::avx512Available() { return false; }
 
 #endif

@@ -65,15 +65,16 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
 }
 
 // Atom n's row of partners (ranks nbr[0..count)), a lane set at a time: atom
-// n's sums (acc4[n]: x, y, z, energy) receive its terms in list order, each
-// partner's sums theirs. A pair that does not act, and a lane past the row's
+// n's sums (acc4[n]: x, y, z, energy) receive its terms in list order and,
+// with kScatter, each partner's sums theirs (without, the partners' sums are
+// not touched at all, so another thread may own them). A pair that does not act, and a lane past the row's
 // end, contributes +0.0, which leaves every sum as it is: the sums start at
 // +0.0 and, being sums of +0.0 and other values, are never -0.0. A pair acts
 // unless r2 <= m2 or r2 > cut2 (infinite for charged pairs), NaN included,
 // as in the reference. inReach[p] is set to 1 where pair p lies within
 // energy-pairing reach, 0 elsewhere; bytes past count may be overwritten,
 // and nbr may be read past count (the lists are padded).
-template <class L, bool kSamePartners>
+template <class L, bool kSamePartners, bool kScatter>
 inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                           double (*acc4)[4], unsigned char* inReach)
 {
@@ -91,19 +92,20 @@ inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int cou
         if (!kSamePartners) L::pickConstants(rc, type, k);
         V dx = x - bx, dy = y - by, dz = z - bz;
         V r2 = dx * dx + dy * dy + dz * dz;
-        M inRow = L::lanesBelow(count - p);
-        M acts = L::andNot(inRow, (r2 <= k.m2) | (r2 > k.cut2));
-        L::storeMarks(inReach + p, inRow & (r2 < k.reach2));
+        M acts = L::acting(r2, k.m2, k.cut2, count - p);
+        L::markWithin(inReach + p, r2, k.reach2, count - p);
         PairTerms<V> t;
         pairTerms(dx, dy, dz, L::sqrt(r2), k, invmI, t);
-        PairTerms<V> kept = {acts ? t.ix : V{}, acts ? t.iy : V{}, acts ? t.iz : V{}, acts ? t.jx : V{},
-                             acts ? t.jy : V{}, acts ? t.jz : V{}, acts ? t.halfEnergy : V{}};
-        L::addTerms(kept, ai, acc4, nbr + p);
+        PairTerms<V> kept = {L::keep(acts, t.ix), L::keep(acts, t.iy), L::keep(acts, t.iz), L::keep(acts, t.jx),
+                             L::keep(acts, t.jy), L::keep(acts, t.jz), L::keep(acts, t.halfEnergy)};
+        L::addOwnTerms(kept, ai);
+        if (kScatter) L::scatterTerms(kept, acc4, nbr + p, count - p);
     }
     L::storeSums(acc4[n], ai);
 }
 
-// One lane: the portable kernel, plain scalar code.
+// One lane: the portable kernel, plain scalar code. In the wider sets, lanes
+// from `left` on lie past the row's end: they never act and are never marked.
 struct Lanes1 {
     static constexpr int kWidth = 1;
     using V = double;
@@ -114,9 +116,10 @@ struct Lanes1 {
 
     static V splat(double value) { return value; }
     static V sqrt(V value) { return std::sqrt(value); }
-    static M lanesBelow(int left) { return left > 0; }
-    static M andNot(M a, M b) { return a && !b; }
-    static void storeMarks(unsigned char* out, M mask) { *out = mask ? 1 : 0; }
+    // Whether the pair acts: not r2 <= m2, not r2 > cut2.
+    static M acting(V r2, V m2, V cut2, int) { return !(r2 <= m2) && !(r2 > cut2); }
+    static V keep(M acts, V value) { return acts ? value : 0.0; }
+    static void markWithin(unsigned char* out, V r2, V reach2, int) { *out = r2 < reach2 ? 1 : 0; }
     static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
     {
         const double* b = pos4[j[0]];
@@ -140,13 +143,16 @@ struct Lanes1 {
         return s;
     }
     static void storeSums(double* acc, const Sums& s) { std::memcpy(acc, s.v, sizeof s.v); }
-    // The partner's energy sum receives +halfEnergy, the others -terms.
-    static void addTerms(const PairTerms<V>& t, Sums& ai, double (*acc4)[4], const int* j)
+    static void addOwnTerms(const PairTerms<V>& t, Sums& ai)
     {
         ai.v[0] += t.ix;
         ai.v[1] += t.iy;
         ai.v[2] += t.iz;
         ai.v[3] += t.halfEnergy;
+    }
+    // The partner's energy sum receives +halfEnergy, the others -terms.
+    static void scatterTerms(const PairTerms<V>& t, double (*acc4)[4], const int* j, int)
+    {
         double* aj = acc4[j[0]];
         aj[0] -= t.jx;
         aj[1] -= t.jy;
@@ -154,5 +160,19 @@ struct Lanes1 {
         aj[3] += t.halfEnergy;
     }
 };
+
+// The row loop's four variants, chosen per row.
+template <class L>
+inline void forceRow(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                     double (*acc4)[4], unsigned char* inReach, bool scatter)
+{
+    if (rc.samePartners) {
+        if (scatter) forceRowLanes<L, true, true>(n, rc, nbr, count, pos4, acc4, inReach);
+        else forceRowLanes<L, true, false>(n, rc, nbr, count, pos4, acc4, inReach);
+    } else {
+        if (scatter) forceRowLanes<L, false, true>(n, rc, nbr, count, pos4, acc4, inReach);
+        else forceRowLanes<L, false, false>(n, rc, nbr, count, pos4, acc4, inReach);
+    }
+}
 
 }  // namespace fastkernel

@@ -176,55 +176,50 @@ void CFastEngine::forces()
         s.MDCALCCalcAcc();
         return;
     }
-    // One thread: the pass adds each pair's terms to both atoms as it goes,
-    // which two threads could only share by storing every term and
-    // gathering them again (measured slower than one thread).
     forcesOnRows();
 }
 
 // The portable kernel: the generic row loop on one lane.
 void CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                                   double (*acc4)[4], unsigned char* inReach)
+                                   double (*acc4)[4], unsigned char* inReach, bool scatter)
 {
-    if (rc.samePartners) fastkernel::forceRowLanes<fastkernel::Lanes1, true>(n, rc, nbr, count, pos4, acc4, inReach);
-    else fastkernel::forceRowLanes<fastkernel::Lanes1, false>(n, rc, nbr, count, pos4, acc4, inReach);
+    fastkernel::forceRow<fastkernel::Lanes1>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
 }
 
 // Atom by atom in rank order: its sums (kept by rank in acc4_ while the pass
 // runs) already hold the terms of its earlier partners when its turn comes;
 // then its floor term, then its later partners, as in the reference.
+//
+// On two threads, the first takes the rows before forceSplit_ and adds their
+// terms to partners before the split only. The second owns the atoms from the
+// split on: it first gives each of them its terms with partners before the
+// split (computed from its side: the separation, unit vector and term are
+// exactly the negatives of those from the partner's side, so adding them is
+// the reference's subtraction), then runs their rows as the first does.
+// Every sum thus receives its terms in the reference order, and no sum is
+// written by both threads.
 void CFastEngine::forcesOnRows()
 {
     CSimulation& s = sim_;
-    s.PEnergy[4] = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
     if (!positionsLoaded_) loadPositions();
-    for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        int t = typeOf(k);
-        double d = s.diam[t];
-        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
-        if (h <= kFloorRange * d) {
-            double force, energy;
-            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
-            acc4_[n][2] += s.invm[t] * force;
-            acc4_[n][3] += energy;
-            s.PEnergy[t] += energy;
-            s.PEnergy[4] += energy;
-            s.dptot[t] += s.timeStep * force;
-            s.dptot[4] += s.timeStep * force;
-        }
-        int count = forceStart_[n + 1] - forceStart_[n];
-        if (count == 0) continue;
-        const int* row = forceRank_.data() + forceStart_[n];
-        unsigned char* inReach = inReach_.data() + forceStart_[n];
-        // Eight lanes only pay where a row fills them (sparse systems have short rows).
-        if (useAvx2 && useAvx512 && count > 4) forceRowAvx512(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
-        else if (useAvx2) forceRowAvx2(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
-        else forceRowPortable(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
+    if (threads_ == 2) {
+        runOnBoth(&CFastEngine::forcePart);
+    } else {
+        for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+        forceRows(0, nActive_, nActive_);
     }
     inReachValid_ = true;
+    // The totals receive the floor terms in atom order, as in the reference.
+    s.PEnergy[4] = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
+    for (int n = 0; n < nActive_; n++) {
+        if (!floorActs_[n]) continue;
+        int t = typeOf(active_[n]);
+        s.PEnergy[t] += floorEnergy_[n];
+        s.PEnergy[4] += floorEnergy_[n];
+        s.dptot[t] += s.timeStep * floorForce_[n];
+        s.dptot[4] += s.timeStep * floorForce_[n];
+    }
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
@@ -232,6 +227,66 @@ void CFastEngine::forcesOnRows()
         s.aPEnergy[t][i] = acc4_[n][3];
         s.aTEnergy[t][i] = acc4_[n][3];
     }
+}
+
+void CFastEngine::forcePart(int part)
+{
+    int first = part == 0 ? 0 : forceSplit_;
+    int last = part == 0 ? forceSplit_ : nActive_;
+    for (int n = first; n < last; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+    if (part == 1) crossTerms(forceSplit_, forceSplit_);
+    forceRows(first, last, part == 0 ? forceSplit_ : nActive_);
+}
+
+void CFastEngine::crossTerms(int first, int below)
+{
+    unsigned char* unused = reachScratch_[1].data();
+    for (int n = first; n < nActive_; n++) {
+        const int* row = earlierRank_.data() + earlierStart_[n];
+        int count = static_cast<int>(std::lower_bound(row, row + (earlierStart_[n + 1] - earlierStart_[n]), below) - row);
+        if (count > 0) forceRow(n, crossConstants_[typeOf(active_[n])], row, count, unused, false);
+    }
+}
+
+void CFastEngine::forceRows(int first, int last, int scatterEnd)
+{
+    const CSimulation& s = sim_;
+    for (int n = first; n < last; n++) {
+        int t = typeOf(active_[n]);
+        double d = s.diam[t];
+        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
+        floorActs_[n] = h <= kFloorRange * d;
+        if (floorActs_[n]) {
+            double force, energy;
+            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+            acc4_[n][2] += s.invm[t] * force;
+            acc4_[n][3] += energy;
+            floorForce_[n] = force;
+            floorEnergy_[n] = energy;
+        }
+        int count = forceStart_[n + 1] - forceStart_[n];
+        if (count == 0) continue;
+        const int* row = forceRank_.data() + forceStart_[n];
+        unsigned char* inReach = inReach_.data() + forceStart_[n];
+        // The kernels may mark a few bytes past a row; past the last row of
+        // the first part lie the second's marks.
+        bool lastOfPart = n == last - 1 && last < nActive_;
+        unsigned char* marks = lastOfPart ? reachScratch_[0].data() : inReach;
+        int scattered = static_cast<int>(std::lower_bound(row, row + count, scatterEnd) - row);
+        const RowConstants& rc = rowConstants_[t];
+        if (scattered > 0) forceRow(n, rc, row, scattered, marks, true);
+        if (scattered < count) forceRow(n, rc, row + scattered, count - scattered, marks + scattered, false);
+        if (lastOfPart) std::memcpy(inReach, marks, count);
+    }
+}
+
+void CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach,
+                           bool scatter)
+{
+    // Eight lanes only pay where a row fills them (sparse systems have short rows).
+    if (useAvx2 && useAvx512 && count > 4) forceRowAvx512(n, rc, row, count, pos4_, acc4_, inReach, scatter);
+    else if (useAvx2) forceRowAvx2(n, rc, row, count, pos4_, acc4_, inReach, scatter);
+    else forceRowPortable(n, rc, row, count, pos4_, acc4_, inReach, scatter);
 }
 
 // ---------------------------------------------------------------- energies

@@ -46,16 +46,25 @@ constexpr ByteTable4 kBytes4;
 struct Lanes4 {
     static constexpr int kWidth = 4;
     typedef double V __attribute__((vector_size(32)));
-    using M = decltype(V{} < V{});
+    using M = __m256d;  // all bits set where a pair acts
     using Sums = V;
 
-    QUORVEL_AVX2 static V splat(double value) { return V{value, value, value, value}; }
+    QUORVEL_AVX2 static V splat(double value) { return V(_mm256_set1_pd(value)); }
     QUORVEL_AVX2 static V sqrt(V value) { return V(_mm256_sqrt_pd(__m256d(value))); }
-    QUORVEL_AVX2 static M lanesBelow(int left) { return V{0.0, 1.0, 2.0, 3.0} < splat(static_cast<double>(left)); }
-    QUORVEL_AVX2 static M andNot(M a, M b) { return a & ~b; }
-    QUORVEL_AVX2 static void storeMarks(unsigned char* out, M mask)
+    QUORVEL_AVX2 static __m256d inRow(int left)
     {
-        std::memcpy(out, &kBytes4.bytes[_mm256_movemask_pd(__m256d(mask))], 4);
+        return _mm256_cmp_pd(_mm256_set_pd(3.0, 2.0, 1.0, 0.0), _mm256_set1_pd(left), _CMP_LT_OQ);
+    }
+    QUORVEL_AVX2 static M acting(V r2, V m2, V cut2, int left)
+    {
+        M acts = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(m2), _CMP_NLE_UQ));
+        return _mm256_andnot_pd(_mm256_cmp_pd(__m256d(r2), __m256d(cut2), _CMP_GT_OQ), acts);
+    }
+    QUORVEL_AVX2 static V keep(M acts, V value) { return V(_mm256_and_pd(acts, __m256d(value))); }
+    QUORVEL_AVX2 static void markWithin(unsigned char* out, V r2, V reach2, int left)
+    {
+        M within = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ));
+        std::memcpy(out, &kBytes4.bytes[_mm256_movemask_pd(within)], 4);
     }
     QUORVEL_AVX2 static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
     {
@@ -86,15 +95,20 @@ struct Lanes4 {
     }
     QUORVEL_AVX2 static Sums loadSums(const double* acc) { return V(_mm256_load_pd(acc)); }
     QUORVEL_AVX2 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, __m256d(s)); }
+    QUORVEL_AVX2 static void addOwnTerms(const fastkernel::PairTerms<V>& t, Sums& ai)
+    {
+        V ti[4];
+        transpose(t.ix, t.iy, t.iz, t.halfEnergy, ti[0], ti[1], ti[2], ti[3]);
+        ai = (((ai + ti[0]) + ti[1]) + ti[2]) + ti[3];
+    }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation, so one subtraction serves all four.
-    QUORVEL_AVX2 static void addTerms(const fastkernel::PairTerms<V>& t, Sums& ai, double (*acc4)[4], const int* j)
+    // Lanes past the row's end are left alone.
+    QUORVEL_AVX2 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j, int left)
     {
-        V ti[4], tj[4];
-        transpose(t.ix, t.iy, t.iz, t.halfEnergy, ti[0], ti[1], ti[2], ti[3]);
+        V tj[4];
         transpose(t.jx, t.jy, t.jz, -t.halfEnergy, tj[0], tj[1], tj[2], tj[3]);
-        ai = (((ai + ti[0]) + ti[1]) + ti[2]) + ti[3];
-        for (int lane = 0; lane < 4; lane++)
+        for (int lane = 0; lane < 4 && lane < left; lane++)
             _mm256_store_pd(acc4[j[lane]], _mm256_sub_pd(_mm256_load_pd(acc4[j[lane]]), __m256d(tj[lane])));
     }
 };
@@ -103,10 +117,10 @@ struct Lanes4 {
 
 QUORVEL_AVX2 __attribute__((flatten)) void CFastEngine::forceRowAvx2(int n, const RowConstants& rc, const int* nbr,
                                                                     int count, const double (*pos4)[4],
-                                                                    double (*acc4)[4], unsigned char* inReach)
+                                                                    double (*acc4)[4], unsigned char* inReach,
+                                                                    bool scatter)
 {
-    if (rc.samePartners) fastkernel::forceRowLanes<Lanes4, true>(n, rc, nbr, count, pos4, acc4, inReach);
-    else fastkernel::forceRowLanes<Lanes4, false>(n, rc, nbr, count, pos4, acc4, inReach);
+    fastkernel::forceRow<Lanes4>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
 }
 
 // Four partners at a time, reading up to three ranks past count (the lists
@@ -215,7 +229,7 @@ bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 #else
 
 void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
-                               unsigned char*) {}
+                               unsigned char*, bool) {}
 std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
 void CFastEngine::scanCellAvx2(RowScan&, const CellAtoms&, int, int) {}
 bool CFastEngine::avx2Available() { return false; }
