@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 jobs=$(nproc)
 
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_BENCH=ON
 (cd build && ctest --output-on-failure -j "$jobs")
 
 scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF

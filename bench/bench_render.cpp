@@ -12,7 +12,7 @@
 
 #include "BenchTiming.h"
 #include "SIM/CSimulation.h"
-#include "UI/CQPainterSurface.h"
+#include "RENDER/CQPainterSurface.h"
 
 namespace {
 using bench::Clock;

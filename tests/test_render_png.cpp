@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "UI/CQPainterSurface.h"
-#include "UI/CScenePicture.h"
+#include "RENDER/CQPainterSurface.h"
+#include "RENDER/CScenePicture.h"
 #include "support/SimulationFixture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "UI/CQtPlatform.h"
+#include "SIM/CPlatform.h"
 
 CColorButton::CColorButton(QWidget* parent) : QPushButton(parent)
 {

@@ -5,15 +5,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "SIM/CSimulation.h"
-#include "UI/CUIView.h"
 
 namespace {
 const QString kNotApplicable = QStringLiteral("NA");
 }
 
-CEditAtomDialog::CEditAtomDialog(CSimulation& simulation, CUIView* view, QWidget* parent)
-    : CParameterDialog(simulation, tr("Edit Atoms"), parent), UIView(view)
+CEditAtomDialog::CEditAtomDialog(CSimulation& simulation, std::function<void()> redraw, QWidget* parent)
+    : CParameterDialog(simulation, tr("Edit Atoms"), parent), redraw(std::move(redraw))
 {
     auto* layout = new QVBoxLayout(this);
     selectedField = new QLabel(this);
@@ -111,7 +112,7 @@ void CEditAtomDialog::tabOut()
     applying = true;
     applyFields();
     applying = false;
-    if (UIView) UIView->setNeedsDisplay();
+    if (redraw) redraw();
 }
 
 void CEditAtomDialog::accept()

@@ -4,19 +4,21 @@
 // the atoms back where they were when the dialog opened.
 #pragma once
 
+#include <functional>
+
 #include "CParameterDialog.h"
 
-class CUIView;
 class QLabel;
 class QLineEdit;
 
 class CEditAtomDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CEditAtomDialog(CSimulation& simulation, CUIView* view, QWidget* parent = nullptr);
+    // redraw shows an applied edit in the view; it may be empty.
+    CEditAtomDialog(CSimulation& simulation, std::function<void()> redraw, QWidget* parent = nullptr);
     void fill() override;
 
-    CUIView* UIView;
+    std::function<void()> redraw;
     QLabel *selectedField, *locationField;
     QLineEdit *xField, *yField, *zField, *vxField, *vyField, *vzField;
 

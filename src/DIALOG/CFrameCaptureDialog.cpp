@@ -10,10 +10,9 @@
 
 #include <cmath>
 
-#include "UI/CMovieWriter.h"
-#include "UI/CQtPlatform.h"
+#include "SIM/CPlatform.h"
 
-CFrameCaptureDialog::CFrameCaptureDialog(CViewCapture& capture, QWidget* parent) : QDialog(parent), UIView(capture)
+CFrameCaptureDialog::CFrameCaptureDialog(CCaptureSettings& settings, QWidget* parent) : QDialog(parent), Settings(settings)
 {
     setWindowTitle(tr("Capture Frame"));
     auto* layout = new QVBoxLayout(this);
@@ -45,8 +44,8 @@ CFrameCaptureDialog::CFrameCaptureDialog(CViewCapture& capture, QWidget* parent)
 
 void CFrameCaptureDialog::fill()
 {
-    fileTypePopupButton->setCurrentIndex(UIView.getFrameCaptureFileType() == 0 ? 1 : 0);
-    const int quality = static_cast<int>(std::lround(UIView.getFrameCaptureQuality()));
+    fileTypePopupButton->setCurrentIndex(Settings.captureFileType == 0 ? 1 : 0);
+    const int quality = static_cast<int>(std::lround(Settings.captureQuality));
     qualitySlider->setValue(quality);
     qualityField->setText(tr("%1 %").arg(qualitySlider->value()));
     tabOut();
@@ -69,14 +68,14 @@ void CFrameCaptureDialog::tabOut()
 
 void CFrameCaptureDialog::accept()
 {
-    UIView.setFrameCaptureFileType(fileTypePopupButton->currentIndex() == 0 ? 3 : 0);
-    UIView.setFrameCaptureQuality(static_cast<float>(qualitySlider->value()));
-    UIView.setCaptureFlag(1);
+    Settings.captureFileType = fileTypePopupButton->currentIndex() == 0 ? 3 : 0;
+    Settings.captureQuality = static_cast<float>(qualitySlider->value());
+    Settings.captureFlag = 1;
     QDialog::accept();
 }
 
 void CFrameCaptureDialog::cancel()
 {
-    UIView.setCaptureFlag(0);
+    Settings.captureFlag = 0;
     QDialog::reject();
 }

@@ -3,7 +3,8 @@
 
 #include <QDialog>
 
-class CViewCapture;
+#include "CCaptureSettings.h"
+
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -11,9 +12,9 @@ class QSlider;
 class CFrameCaptureDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CFrameCaptureDialog(CViewCapture& capture, QWidget* parent = nullptr);
+    explicit CFrameCaptureDialog(CCaptureSettings& settings, QWidget* parent = nullptr);
 
-    CViewCapture& UIView;  // the view's recording settings
+    CCaptureSettings& Settings;  // the view's recording settings
     QComboBox* fileTypePopupButton;  // item 0 JPEG, item 1 TIFF
     QSlider* qualitySlider;
     QLabel* qualityField;

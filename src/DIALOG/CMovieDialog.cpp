@@ -14,8 +14,6 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/CPlatform.h"
 #include "SIM/CSimulation.h"
-#include "UI/CMovieWriter.h"
-#include "UI/CQtPlatform.h"
 
 namespace {
 QString real(double value) { return QString::fromStdString(formatC("%.2e", value)); }
@@ -28,30 +26,30 @@ int whole(const QLineEdit* field)
 }
 }  // namespace
 
-CMovieDialog::CMovieDialog(CSimulation& simulation, CViewCapture& capture, QWidget* parent)
-    : QDialog(parent), Simulation(simulation), UIView(capture)
+CMovieDialog::CMovieDialog(CSimulation& simulation, CPlatform& platform, CCaptureSettings& settings, QWidget* parent)
+    : QDialog(parent), Simulation(simulation), Platform(platform), Settings(settings)
 {
     setWindowTitle(tr("Make Movie"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* settings = new QFormLayout;
+    auto* fields = new QFormLayout;
     auto edit = [this] {
         auto* field = new QLineEdit(this);
         field->setAlignment(Qt::AlignRight);
         connect(field, &QLineEdit::textEdited, this, &CMovieDialog::tabOut);
         return field;
     };
-    settings->addRow(tr("&Displays per frame:"), displaysPerFrameField = edit());
-    settings->addRow(tr("&Frames to capture (after the first):"), framesToCaptureField = edit());
-    settings->addRow(tr("Frame &length (1/600 s):"), frameLengthField = edit());
+    fields->addRow(tr("&Displays per frame:"), displaysPerFrameField = edit());
+    fields->addRow(tr("&Frames to capture (after the first):"), framesToCaptureField = edit());
+    fields->addRow(tr("Frame &length (1/600 s):"), frameLengthField = edit());
     codecButton = new QComboBox(this);
     codecButton->addItems({tr("H.264"), tr("Uncompressed")});
     connect(codecButton, &QComboBox::activated, this, &CMovieDialog::tabOut);
-    settings->addRow(tr("&Codec:"), codecButton);
+    fields->addRow(tr("&Codec:"), codecButton);
     imageQualityButton = new QComboBox(this);
     imageQualityButton->addItems({tr("Maximum"), tr("High"), tr("Normal"), tr("Low"), tr("Minimum")});
-    settings->addRow(tr("&Quality:"), imageQualityButton);
-    layout->addLayout(settings);
+    fields->addRow(tr("&Quality:"), imageQualityButton);
+    layout->addLayout(fields);
 
     auto* derived = new QGroupBox(tr("This comes to"), this);
     auto* form = new QFormLayout(derived);
@@ -78,11 +76,11 @@ CMovieDialog::CMovieDialog(CSimulation& simulation, CViewCapture& capture, QWidg
 
 void CMovieDialog::fill()
 {
-    displaysPerFrameField->setText(QString::number(UIView.getDisplaysPerFrame()));
-    framesToCaptureField->setText(QString::number(UIView.getFramesToCapture()));
-    frameLengthField->setText(QString::number(UIView.getFrameLength()));
-    imageQualityButton->setCurrentIndex(UIView.getQuality());
-    codecButton->setCurrentIndex(UIView.getCodec());
+    displaysPerFrameField->setText(QString::number(Settings.displaysPerFrame));
+    framesToCaptureField->setText(QString::number(Settings.framesToCapture));
+    frameLengthField->setText(QString::number(Settings.frameLength));
+    imageQualityButton->setCurrentIndex(Settings.quality);
+    codecButton->setCurrentIndex(Settings.codec);
     tabOut();
     displaysPerFrameField->setFocus();
     displaysPerFrameField->selectAll();
@@ -120,25 +118,25 @@ void CMovieDialog::accept()
     // would make a movie that is no movie.
     QLineEdit* refused = D < 1 ? displaysPerFrameField : F < 0 ? framesToCaptureField : L < 1 ? frameLengthField : nullptr;
     if (refused) {
-        UIView.Platform.alert("Alert.",
-                              "Displays per frame and the frame length must be at least 1, "
-                              "and the frames to capture at least 0.",
-                              {"OK"});
+        Platform.alert("Alert.",
+                       "Displays per frame and the frame length must be at least 1, "
+                       "and the frames to capture at least 0.",
+                       {"OK"});
         refused->setFocus();
         refused->selectAll();
         return;
     }
-    UIView.setDisplaysPerFrame(D);
-    UIView.setFramesToCapture(F);
-    UIView.setFrameLength(L);
-    UIView.setQuality(imageQualityButton->currentIndex());
-    UIView.setCodec(codecButton->currentIndex());
-    UIView.setMakeMovieFlag(1);
+    Settings.displaysPerFrame = D;
+    Settings.framesToCapture = F;
+    Settings.frameLength = L;
+    Settings.quality = imageQualityButton->currentIndex();
+    Settings.codec = codecButton->currentIndex();
+    Settings.makeMovieFlag = 1;
     QDialog::accept();
 }
 
 void CMovieDialog::cancel()
 {
-    UIView.setMakeMovieFlag(0);
+    Settings.makeMovieFlag = 0;
     QDialog::reject();
 }

@@ -5,8 +5,10 @@
 
 #include <QDialog>
 
+#include "CCaptureSettings.h"
+
+class CPlatform;
 class CSimulation;
-class CViewCapture;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -14,10 +16,11 @@ class QLineEdit;
 class CMovieDialog : public QDialog {
     Q_OBJECT
 public:
-    CMovieDialog(CSimulation& simulation, CViewCapture& capture, QWidget* parent = nullptr);
+    CMovieDialog(CSimulation& simulation, CPlatform& platform, CCaptureSettings& settings, QWidget* parent = nullptr);
 
     CSimulation& Simulation;
-    CViewCapture& UIView;  // the view's recording settings
+    CPlatform& Platform;         // the alert for refused settings
+    CCaptureSettings& Settings;  // the view's recording settings
     QLineEdit *displaysPerFrameField, *framesToCaptureField, *frameLengthField;
     QLabel *iterationsPerDisplayField, *timePerDisplayField, *iterationsPerFrameField, *timePerFrameField;
     QLabel *totalIterationField, *totalTimeField, *movieRunTimeField;

@@ -13,7 +13,7 @@
 
 #include "BASE/CTextNumbers.h"
 #include "SIM/CSimulation.h"
-#include "UI/CQtPlatform.h"
+#include "SIM/CPlatform.h"
 
 CParameterDialog::CParameterDialog(CSimulation& simulation, const QString& title, QWidget* parent)
     : QDialog(parent), Simulation(simulation)

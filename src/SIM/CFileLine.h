@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CTextNumbers.h"
 
 // The fields of one line, split at single spaces; the last one keeps the line end.
 struct CLineFields {

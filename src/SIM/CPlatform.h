@@ -37,3 +37,20 @@ public:
     bool openPanel(const std::string&, const std::string&, std::string&) override { return false; }
     bool savePanel(const CSavePanelRequest&, std::string&) override { return false; }
 };
+
+// Counts the modal panels and dialogs that are open. A desktop toolkit keeps
+// firing timers inside their nested event loops; a native file panel is not
+// a modal widget of the toolkit, so asking the toolkit alone would miss it.
+// Kept here, beside the services that open panels, so dialogs and the shell
+// count through the same scope without knowing each other.
+class CModalScope {
+public:
+    CModalScope() { ++depth; }
+    ~CModalScope() { --depth; }
+    CModalScope(const CModalScope&) = delete;
+    CModalScope& operator=(const CModalScope&) = delete;
+    static int openCount() { return depth; }
+
+private:
+    static inline int depth = 0;
+};

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "../BASE/CMatrix.h"
-#include "../BASE/CVector.h"
-#include "../BASE/CView.h"
+#include "BASE/CMatrix.h"
+#include "BASE/CVector.h"
+#include "BASE/CView.h"
 #include "CFastEngine.h"
 #include "CPlatform.h"
 

@@ -2,7 +2,7 @@
 // clumping, editing and deleting atoms.
 #include "CSimulation.h"
 
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CTextNumbers.h"
 
 bool CSimulation::addOneAtom(int t)
 {

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "../BASE/CAtomicFile.h"
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CAtomicFile.h"
+#include "BASE/CTextNumbers.h"
 #include "CFileLine.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // CSimulation: start-up defaults, energy baselines and the parameter setters.
 #include "CSimulation.h"
 
-#include "../BASE/CTextNumbers.h"
+#include "BASE/CTextNumbers.h"
 
 int CSimulation::showAlert(const char* title, const std::vector<std::string>& buttons)
 {

@@ -1,7 +1,7 @@
 // The desktop services of the simulation on Qt: alerts as QMessageBox, the
 // open and save panels as QFileDialog. Every one of them runs modally inside a
-// CModalScope, so the run timer can tell that it must not advance the
-// simulation while the user is answering.
+// CModalScope (SIM/CPlatform.h), so the run timer can tell that it must not
+// advance the simulation while the user is answering.
 #pragma once
 
 #include <QPointer>
@@ -9,21 +9,6 @@
 #include <QWidget>
 
 #include "SIM/CPlatform.h"
-
-// Counts the modal panels and dialogs that are open. Qt keeps firing timers
-// inside their nested event loops; a native file panel is not a Qt modal
-// widget, so QApplication::activeModalWidget() alone would miss it.
-class CModalScope {
-public:
-    CModalScope() { ++depth; }
-    ~CModalScope() { --depth; }
-    CModalScope(const CModalScope&) = delete;
-    CModalScope& operator=(const CModalScope&) = delete;
-    static int openCount() { return depth; }
-
-private:
-    static inline int depth = 0;
-};
 
 // True while any modal dialog, alert or file panel is up.
 bool isModalSessionActive();

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "CQPainterSurface.h"
+#include "RENDER/CQPainterSurface.h"
 #include "SIM/CSimulation.h"
 
 CUIGraph::CUIGraph(CSimulation& simulation, QWidget* view) : QWidget(view), Simulation(simulation)

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "CQPainterSurface.h"
+#include "RENDER/CQPainterSurface.h"
 #include "CUIDisplay.h"
 #include "SIM/CSimulation.h"
 

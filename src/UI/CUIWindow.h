@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "CMovieWriter.h"
+#include "CViewCapture.h"
 
 class CFrameCaptureDialog;
 class CMovieDialog;

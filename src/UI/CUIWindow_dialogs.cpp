@@ -27,7 +27,7 @@ void CUIWindow::createDialogs()
     AddAtomDialog = new CAddAtomDialog(Simulation, this);
     AtomNumbersDialog = new CAtomNumbersDialog(Simulation, this);
     AtomPropertiesDialog = new CAtomPropertiesDialog(Simulation, this);
-    EditAtomDialog = new CEditAtomDialog(Simulation, UIView, this);
+    EditAtomDialog = new CEditAtomDialog(Simulation, [this] { if (UIView) UIView->setNeedsDisplay(); }, this);
     PotentialsDialog = new CPotentialsDialog(Simulation, this);
     ChangeKEDialog = new CChangeKEDialog(Simulation, this);
     BoxDialog = new CBoxDialog(Simulation, this);

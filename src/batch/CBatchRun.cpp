@@ -10,7 +10,7 @@
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
 #include "SIM/CSimulation.h"
-#include "UI/CScenePicture.h"
+#include "RENDER/CScenePicture.h"
 
 const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"

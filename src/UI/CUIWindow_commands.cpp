@@ -1,0 +1,134 @@
+// The selection, display and view commands of the menus.
+#include <cmath>
+#include <numbers>
+
+#include "CUIDisplay.h"
+#include "CUIView.h"
+#include "CUIWindow.h"
+#include "SIM/CSimulation.h"
+
+void CUIWindow::selectAll()
+{
+    Simulation.selectAll(1);
+    redraw();
+}
+
+void CUIWindow::selectType(int t)
+{
+    Simulation.selectType(t);
+    redraw();
+}
+
+void CUIWindow::selectDelete()
+{
+    Simulation.deleteSelected();
+    redraw();
+}
+
+void CUIWindow::selectClump()
+{
+    Simulation.shiftSelectedAtomsToClump();
+    redraw();
+}
+
+void CUIWindow::shiftToFit()
+{
+    Simulation.shiftAtomsToFit(100);
+    redraw();
+}
+
+// ---------------------------------------------------------------- display commands
+
+void CUIWindow::toggleStateDisplay()
+{
+    Simulation.setStateDisplayFlag(!Simulation.getStateDisplayFlag());
+    UIDisplay->setStateDisplayVisibility(Simulation.getStateDisplayFlag());
+    redraw();
+}
+
+void CUIWindow::toggleEnergyDifference()
+{
+    Simulation.setEnergyDiffDisplayFlag(!Simulation.getEnergyDiffDisplayFlag());
+    UIDisplay->setEnergyDiffDisplayVisibility(Simulation.getEnergyDiffDisplayFlag());
+    redraw();
+}
+
+void CUIWindow::toggleNumericDisplay()
+{
+    Simulation.setNumericDisplayFlag(!Simulation.getNumericDisplayFlag());
+    UIDisplay->setNumericDisplayVisibility(Simulation.getNumericDisplayFlag());
+    redraw();
+}
+
+void CUIWindow::toggleGraphDisplay()
+{
+    Simulation.setGraphDisplayFlag(!Simulation.getGraphDisplayFlag());
+    UIDisplay->setHistogramDisplayVisibility(Simulation.getGraphDisplayFlag());
+    redraw();
+}
+
+void CUIWindow::toggleBoxShow()
+{
+    Simulation.setBoxShowFlag(!Simulation.getBoxShowFlag());
+    redraw();
+}
+
+void CUIWindow::toggleFloor()
+{
+    Simulation.setBoxFloorShowFlag(!Simulation.getBoxFloorShowFlag());
+    redraw();
+}
+
+void CUIWindow::toggleShadow()
+{
+    Simulation.setBoxShowShadowFlag(!Simulation.getBoxShowShadowFlag());
+    redraw();
+}
+
+void CUIWindow::toggleAxes()
+{
+    Simulation.setAxesShowFlag(!Simulation.getAxesShowFlag());
+    redraw();
+}
+
+// A, then each following type that has atoms, then all types, then A again.
+void CUIWindow::cycleAtomType()
+{
+    int n = Simulation.getDisplayType() + 1;
+    if (n > 4) n = 0;
+    else
+        while (n != 4 && Simulation.getNumber(n) == 0) n++;
+    Simulation.setDisplayType(n);
+    redraw();
+}
+
+void CUIWindow::cycleTCType()
+{
+    const int next = Simulation.getRecordType() + 1;
+    Simulation.setRecordType(next > 2 ? 0 : next);
+    redraw();
+}
+
+void CUIWindow::standardView()
+{
+    const double half = Simulation.getHalfWidth();
+    Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half);
+    redraw();
+}
+
+void CUIWindow::setDisplayTextSizeSmall() { UIView->setDisplayTextSize(0); }
+void CUIWindow::setDisplayTextSizeMedium() { UIView->setDisplayTextSize(1); }
+void CUIWindow::setDisplayTextSizeLarge() { UIView->setDisplayTextSize(2); }
+
+void CUIWindow::stereoView()
+{
+    UIView->setStereoFlag(!UIView->getStereoFlag());
+    validateMenuItems();
+    redraw();
+}
+
+// The zoom and eye gestures of Command and Option, as menu items.
+void CUIWindow::zoomIn() { UIView->zoomBy(10.0); }
+void CUIWindow::zoomOut() { UIView->zoomBy(-10.0); }
+void CUIWindow::moveEyeCloser() { UIView->moveEyeBy(-10.0); }
+void CUIWindow::moveEyeAway() { UIView->moveEyeBy(10.0); }

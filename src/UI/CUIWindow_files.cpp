@@ -1,0 +1,139 @@
+// Opening and saving simulation files, the examples shipped in the
+// resources, and files dropped on the window.
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <QUrl>
+
+#include "CUIDisplay.h"
+#include "CUIView.h"
+#include "CUIWindow.h"
+#include "SIM/CPlatform.h"
+#include "SIM/CSimulation.h"
+
+// One item per example shipped in the resources, named after its file.
+void CUIWindow::createExampleMenu(QMenu* menu)
+{
+    const QDir examples(QStringLiteral(":/examples"));
+    for (const QString& fileName : examples.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        // "2-condensing-on-a-cold-floor.txt" reads "Condensing on a cold floor".
+        QString title = QFileInfo(fileName).completeBaseName();
+        title.remove(QRegularExpression(QStringLiteral("^[0-9]+-"))).replace('-', ' ');
+        if (!title.isEmpty()) title[0] = title[0].toUpper();
+        const QString path = examples.filePath(fileName);
+        QAction* action = menu->addAction(title);
+        connect(action, &QAction::triggered, this, [this, path] { openExample(path); });
+    }
+    menu->setEnabled(!menu->isEmpty());
+}
+
+
+void CUIWindow::fileOpenSimulation()
+{
+    if (!Simulation.requestOpenPath()) return;
+    openSimulationFile(QString::fromStdString(Simulation.openPath));
+}
+
+bool CUIWindow::openSimulationFile(const QString& path)
+{
+    Simulation.setOpenPath(path.toStdString());
+    // A file that cannot be read has changed nothing and said so in an
+    // alert; there is nothing to bring in line with it.
+    if (!Simulation.readInputFile()) return false;
+    setDocument(QFileInfo(path).fileName());
+    followUpOpenFile();
+    return true;
+}
+
+bool CUIWindow::openExample(const QString& resourcePath)
+{
+    QFile source(resourcePath);
+    if (!source.open(QIODevice::ReadOnly)) {
+        platform.alert("Alert.", "The example could not be found in the application.", {"OK"});
+        return false;
+    }
+    // The reader takes files from disk; the example goes through a temporary copy.
+    QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("quorvel-example-XXXXXX.txt")));
+    if (!copy.open() || copy.write(source.readAll()) < 0 || !copy.flush()) {
+        platform.alert("Alert.", "The example could not be copied to the temporary folder.", {"OK"});
+        return false;
+    }
+    Simulation.setOpenPath(copy.fileName().toStdString());
+    if (!Simulation.readInputFile()) return false;
+    const QString name = QFileInfo(resourcePath).fileName();
+    Simulation.openPath = name.toStdString();
+    Simulation.savePath = name.toStdString();  // proposed when it is saved
+    setDocument(name);
+    followUpOpenFile();
+    return true;
+}
+
+void CUIWindow::fileSaveSimulation()
+{
+    setWindowSizeToSimulation();
+    if (!Simulation.requestSavePath()) return;
+    if (Simulation.writeOutputFile()) setDocument(QFileInfo(QString::fromStdString(Simulation.savePath)).fileName());
+}
+
+void CUIWindow::followUpOpenFile()
+{
+    CSimulation& s = Simulation;
+    if (s.getRunFlag() == 0 && runTimerFlag == 1) {
+        runTimer.stop();
+        runTimerFlag = 0;
+    } else if (s.getRunFlag() == 1 && runTimerFlag == 0) {
+        startRunTimer();
+        runTimerFlag = 1;
+    }
+    UIDisplay->setStateDisplayVisibility(s.getStateDisplayFlag());
+    UIDisplay->setEnergyDiffDisplayVisibility(s.getEnergyDiffDisplayFlag());
+    UIDisplay->setNumericDisplayVisibility(s.getNumericDisplayFlag());
+    UIDisplay->setHistogramDisplayVisibility(s.getGraphDisplayFlag());
+    UIView->setDisplayTextSize(s.getDisplayTextSize());
+    placeHistogram();
+    getWindowSizeFromSimulation();
+    setAspectRatioTo(s.getAspectRatioIndex());
+    validateMenuItems();
+    redraw();
+}
+
+// ---------------------------------------------------------------- drag and drop
+
+void CUIWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && (event->possibleActions() & Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CUIWindow::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasUrls()) return;
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    openDroppedPaths(paths);
+}
+
+void CUIWindow::openDroppedPaths(const QStringList& paths)
+{
+    for (const QString& path : paths)
+        if (path.contains(QLatin1String(".txt"))) {
+            openSimulationFile(path);
+            return;
+        }
+    platform.alert("Operation Incomplete.", "The selected file type is incompatible; requires file type of 'txt'.",
+                   {"OK"});
+}
