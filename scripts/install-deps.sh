@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt6-qpa-plugins
-          qt6-image-formats-plugins libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg "$@")
+          qt6-image-formats-plugins libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
+          lammps openmpi-bin "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

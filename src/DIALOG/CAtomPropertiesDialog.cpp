@@ -7,6 +7,7 @@
 
 #include "CColorButton.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Atom Properties"), parent)
@@ -58,8 +59,10 @@ void CAtomPropertiesDialog::accept()
                                                     "punctuation only (\"%2\" cannot be saved).")
                                                      .arg(letter, QString(c))));
         if (!readReal(diamField[t], tr("Diameter of type %1").arg(letter), d[t])) return;
+        if (!valueRules::isDiameter(d[t]))
+            return void(refuse(diamField[t], tr("Diameter of type %1 must be greater than zero.").arg(letter)));
         if (!readReal(massField[t], tr("Mass of type %1").arg(letter), m[t])) return;
-        if (!(m[t] > 0.0))
+        if (!valueRules::isMass(m[t]))
             return void(refuse(massField[t], tr("Mass of type %1 must be greater than zero.").arg(letter)));
     }
     for (int t = 0; t < CSimulation::kTypes; t++) Simulation.setName(t, nameField[t]->text().toStdString());

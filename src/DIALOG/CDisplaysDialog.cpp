@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CDisplaysDialog::CDisplaysDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Displays"), parent)
@@ -54,13 +55,16 @@ void CDisplaysDialog::accept()
     double tc, xmax, ymax;
     long long width, height;
     if (!readReal(tcField, tr("Time constant"), tc)) return;
-    // The average takes 1/tc of each new value: below one step it would overshoot and grow without bound.
-    if (!(tc >= 1.0)) return void(refuse(tcField, tr("Time constant must be at least 1 step.")));
+    if (!valueRules::isTimeConstant(tc)) return void(refuse(tcField, tr("Time constant must be at least 1 step.")));
     if (!readReal(xmaxField, tr("Largest speed"), xmax)) return;
+    if (!valueRules::isHistogramSpeed(xmax))
+        return void(refuse(xmaxField, tr("Largest speed must be greater than zero.")));
     if (!readReal(ymaxField, tr("Height of the histogram scale"), ymax)) return;
-    if (!(ymax > 0.0)) return void(refuse(ymaxField, tr("Height of the histogram scale must be greater than zero.")));
-    if (!readWhole(histogramWidthField, tr("Histogram width"), width, 0, 10000)) return;
-    if (!readWhole(histogramHeightField, tr("Histogram height"), height, 0, 10000)) return;
+    if (!valueRules::isHistogramScale(ymax))
+        return void(refuse(ymaxField, tr("Height of the histogram scale must be greater than zero.")));
+    const int most = valueRules::kMaxHistogramExtent;
+    if (!readWhole(histogramWidthField, tr("Histogram width"), width, 0, most)) return;
+    if (!readWhole(histogramHeightField, tr("Histogram height"), height, 0, most)) return;
     CSimulation& s = Simulation;
     for (int row = 0; row < 3; row++)
         if (timingRow[row]->isChecked()) s.setRecordType(row);

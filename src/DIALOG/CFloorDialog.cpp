@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CFloorDialog::CFloorDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Floor"), parent)
@@ -54,8 +55,7 @@ void CFloorDialog::accept()
 {
     double temperature, eps[4];
     if (!readReal(floorTempField, tr("Floor temperature"), temperature)) return;
-    // The bath draws energies proportional to the temperature; a negative one has no speed.
-    if (temperature < 0.0)
+    if (!valueRules::isFloorTemperature(temperature))
         return void(refuse(floorTempField, tr("Floor temperature can not be below 0 K.")));
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (!readReal(LJ[t], tr("Floor well depth of type %1").arg(QChar('A' + t)), eps[t])) return;

@@ -8,6 +8,7 @@
 #include <climits>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CTimingDialog::CTimingDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Timing"), parent)
@@ -39,13 +40,16 @@ void CTimingDialog::accept()
 {
     long long steps;
     double timeStep, interval;
-    // A negative count would wrap round to some four billion steps per display.
-    if (!readWhole(ipdField, tr("Steps per display"), steps, 0, UINT_MAX)) return;
+    // A negative count would wrap round to some four billion steps per display,
+    // and a very large one holds the window inside one tick.
+    if (!readWhole(ipdField, tr("Steps per display"), steps, 0, valueRules::kMaxStepsPerDisplay)) return;
     if (!readReal(timeStepField, tr("Time step"), timeStep)) return;
-    if (!(timeStep > 0.0)) return void(refuse(timeStepField, tr("Time step must be greater than zero.")));
+    if (!valueRules::isTimeStep(timeStep))
+        return void(refuse(timeStepField, tr("Time step must be greater than zero.")));
     if (!readReal(realTimeBetweenDisplaysField, tr("Real time between displays"), interval)) return;
-    if (interval < 0.0)
-        return void(refuse(realTimeBetweenDisplaysField, tr("Real time between displays can not be negative.")));
+    if (!valueRules::isTimerInterval(interval))
+        return void(refuse(realTimeBetweenDisplaysField, tr("Real time between displays must be between 0 and %1 s.")
+                                                             .arg(valueRules::kMaxTimerInterval)));
     CSimulation& s = Simulation;
     s.setIPD(static_cast<unsigned>(steps));
     s.setTimeStep(timeStep);

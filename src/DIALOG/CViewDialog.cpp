@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CViewDialog::CViewDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("View"), parent)
@@ -39,6 +40,11 @@ void CViewDialog::accept()
     if (!readReal(eyeDistanceField, tr("Eye distance"), eye)) return;
     if (!readReal(eyePlaneDistanceField, tr("Projection plane distance"), plane)) return;
     if (!readReal(projectionScaleField, tr("Scale"), scale)) return;
+    // Dragging divides by both: at 0 the dragged atoms would land nowhere.
+    if (!valueRules::isViewDistance(plane))
+        return void(refuse(eyePlaneDistanceField, tr("Projection plane distance must be greater than zero.")));
+    if (!valueRules::isViewScale(scale))
+        return void(refuse(projectionScaleField, tr("Scale must be greater than zero.")));
     CSimulation& s = Simulation;
     s.setScale(scale);
     s.setEyePlaneR(plane);

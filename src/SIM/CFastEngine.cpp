@@ -6,13 +6,12 @@
 #include <cmath>
 #include <cstring>
 
+#include "CForceConstants.h"
 #include "CSimulation.h"
 
+using namespace quorvel;
+
 namespace {
-const double kCoulomb = 8987551787.37;
-const double kCoreFactor = 0.296966;
-const double kFloorOffset = 0.62246;
-const double kFloorRange = 3.0;
 constexpr int kMaxGrid = 40;
 // Reaches are widened by this factor, and the cells by a little more, so
 // that rounding in a distance or a cell index never drops a pair.

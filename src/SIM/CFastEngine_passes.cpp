@@ -7,11 +7,12 @@
 
 #include "CFastEngine.h"
 #include "CFastEngine_kernel.h"
+#include "CForceConstants.h"
 #include "CSimulation.h"
 
+using namespace quorvel;
+
 namespace {
-const double kFloorOffset = 0.62246;
-const double kFloorRange = 3.0;
 
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }

@@ -17,3 +17,10 @@ int CConsolePlatform::alert(const std::string& title, const std::string& message
                  buttons.empty() ? "OK" : buttons.front().c_str());
     return 0;
 }
+
+int safeAlertAnswer(const std::vector<std::string>& buttons)
+{
+    for (size_t k = 0; k < buttons.size(); k++)
+        if (buttons[k] == "No" || buttons[k] == "Cancel" || buttons[k] == "Revert") return static_cast<int>(k);
+    return buttons.empty() ? 0 : static_cast<int>(buttons.size()) - 1;
+}

@@ -14,6 +14,11 @@ struct CSavePanelRequest {
     std::string fileTypeDescription = {};  // names the file type in the panel's filter; empty: simulation files
 };
 
+// The answer of an alert that changes nothing ("No", "Cancel", or "Revert",
+// which keeps the old value), else the last button: what Escape and the
+// close box give.
+int safeAlertAnswer(const std::vector<std::string>& buttons);
+
 class CPlatform {
 public:
     virtual ~CPlatform() = default;
@@ -24,6 +29,8 @@ public:
     virtual bool openPanel(const std::string& title, const std::string& fileType, std::string& chosenPath) = 0;
     // Modal save panel; true when confirmed.
     virtual bool savePanel(const CSavePanelRequest& request, std::string& chosenPath) = 0;
+    // Modal panel choosing a folder (the user may make a new one); true when confirmed.
+    virtual bool folderPanel(const std::string& title, std::string& chosenPath) = 0;
     // Seconds since 1 January 2001 UTC.
     virtual double now();
 };
@@ -36,6 +43,7 @@ public:
               const std::vector<std::string>& buttons) override;
     bool openPanel(const std::string&, const std::string&, std::string&) override { return false; }
     bool savePanel(const CSavePanelRequest&, std::string&) override { return false; }
+    bool folderPanel(const std::string&, std::string&) override { return false; }
 };
 
 // Counts the modal panels and dialogs that are open. A desktop toolkit keeps

@@ -163,6 +163,8 @@ public:
     void restartEnergiesAndAverages();
 
     // ---- plain accessors
+    // A setter that answers bool refuses a value outside its rule
+    // (CValueRules.h) and leaves the field as it was.
     const std::string& getName(int t) const { return name[t]; }
     void setName(int t, const std::string& text) { name[t] = text; }
     int getNumber(int t) const { return number[t]; }
@@ -182,33 +184,33 @@ public:
     char getFloorTempUsed() const { return floorTempUsed; }
     void setFloorTempUsed(char f) { floorTempUsed = f; }
     double getFloorTemp() const { return floorTemp; }
-    void setFloorTemp(double k) { floorTemp = k; }
+    bool setFloorTemp(double k);
     int getRunFlag() const { return runFlag; }
     void setRunFlag(int f) { runFlag = f; }
     double getRunTimerFrequency() const { return runTimerFrequency; }
-    void setRunTimerFrequency(double s) { runTimerFrequency = static_cast<float>(s); }
+    bool setRunTimerFrequency(double s);
     double getTimeStep() const { return timeStep; }
-    void setTimeStep(double s) { timeStep = s; }
+    bool setTimeStep(double s);
     unsigned getIterations() const { return iterations; }
     double getElapsedTime() const { return elapsedTime; }
     int getTimeUnit() const { return timeUnit; }
-    void setTimeUnit(int u) { timeUnit = u; }
+    bool setTimeUnit(int u);
     unsigned getIPD() const { return iterationsPerDisplay; }
-    void setIPD(unsigned n) { iterationsPerDisplay = n; }
+    bool setIPD(unsigned n);
     double getTotaldE() const { return tdE; }
     double getTotaldEPercent() const { return tdEPercent; }
     char getConserve() const { return conserve; }
     double gettdENotConserved() const { return tdENotConserved; }
     void settdENotConserved(char value) { tdENotConserved = static_cast<double>(value); }
     int getDisplayType() const { return displayType; }
-    void setDisplayType(int s) { displayType = s; }
+    bool setDisplayType(int s);
     double getDisplayTimeConstant() const { return displayTC; }
-    void setDisplayTimeConstant(double tc) { displayTC = tc; }
+    bool setDisplayTimeConstant(double tc);
     int getRecordType() const { return recordType; }
     unsigned getRecord() const { return record; }
     double getGraphXmax() const { return xmax; }
     double getGraphYmax() const { return ymax; }
-    void setGraphYmax(double y) { ymax = y; }
+    bool setGraphYmax(double y);
     double getGraphXmin() const { return xmin; }
     double getGraphYmin() const { return ymin; }
     char getStateDisplayFlag() const { return stateDisplayFlag; }
@@ -257,9 +259,9 @@ public:
     double getEyeR() const { return View.getEyeR(); }
     bool setEyeR(double r);
     double getEyePlaneR() const { return View.getEyePlaneR(); }
-    void setEyePlaneR(double r) { View.setEyePlaneR(r); }
+    bool setEyePlaneR(double r);
     double getScale() const { return View.getScale(); }
-    void setScale(double s) { View.setScale(s); }
+    bool setScale(double s);
     void setView(double phi, double theta, double eyeR, double eyePlaneR, double scale);
 
     // ---- setters with side effects
@@ -272,8 +274,8 @@ public:
     void setFloorPotentialUsed(char f);
     void setLJepsFloor(int t, double e);
     void setConserve(char c);
-    void setRecordType(int r);
-    void setGraphXmax(double x);
+    bool setRecordType(int r);
+    bool setGraphXmax(double x);
 
     // ---- adding atoms, kinetic energy
     bool addOneAtom(int t);
@@ -304,6 +306,8 @@ public:
 
     // ---- refitting
     bool shiftAtomsToFit(int passes);
+    // The same refit without the cells' shortcut: every pair, every pass.
+    bool shiftAtomsToFitAllPairs(int passes);
     bool addOneAtomAtLocationWithShift(int t, double x, double y, double z);
 
     // ---- engine
@@ -393,6 +397,9 @@ private:
     void wallStep(CVector& atom, const CVector& partner, const CVector& first, const CVector& wallNormal, double d, bool& fitted);
     void wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted);
     void fitPair(int t, int i, int u, int j, bool& fitted);
+    int clumpSweepLimit() const;
+    bool fitAllPairs(int passes);
+    bool commitFit(bool fitted);
     void clampAllAtomsIntoBox();
     void applyHeatBath(int t, int i);
     void collideWithPiston();

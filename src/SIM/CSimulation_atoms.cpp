@@ -2,6 +2,9 @@
 // clumping, editing and deleting atoms.
 #include "CSimulation.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "BASE/CTextNumbers.h"
 
 bool CSimulation::addOneAtom(int t)
@@ -44,6 +47,7 @@ bool CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, do
     int i = number[t];
     loc[t][i].setXYZ(x, y, z);
     vel[t][i].setXYZ(vx, vy, vz);
+    sel[t][i] = 0;  // the slot may still carry the mark of an atom deleted from it
     number[t]++;
     totalAtoms++;
     return true;
@@ -234,10 +238,28 @@ void CSimulation::clampAllAtomsIntoBox()
     }
 }
 
+// Sweeps the clump may take: every pair closes in by twice its step per
+// sweep, so a pair that starts a box diagonal apart meets within diagonal /
+// (2 step) sweeps; ten times that covers the pulls between pairs. States no
+// sweep count can settle (sizes of 0 or below, which every entrance refuses,
+// or positions outside the box) stop at the cap.
+int CSimulation::clumpSweepLimit() const
+{
+    const int kMinSweeps = 1000, kMaxSweeps = 100000;
+    double smallest = INFINITY;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            if (sel[t][i]) smallest = std::min(smallest, diam[t]);
+    double step = 0.05 * 2.0 * smallest;
+    double sweeps = 10.0 * (2.0 * 1.73205080757 * halfWidth) / (2.0 * step);
+    if (!(sweeps < kMaxSweeps)) return kMaxSweeps;
+    return std::max(kMinSweeps, static_cast<int>(sweeps));
+}
+
 void CSimulation::shiftSelectedAtomsToClump()
 {
     bool moved = true;
-    while (moved) {
+    for (int sweep = clumpSweepLimit(); moved && sweep > 0; sweep--) {
         moved = false;
         for (int j = 0; j < kTypes; j++)
             for (int k = 0; k < number[j]; k++) {
@@ -276,6 +298,7 @@ void CSimulation::deleteSelected()
                 vel[t][k - 1].copyFrom(vel[t][k]);
                 sel[t][k - 1] = sel[t][k];
             }
+            sel[t][number[t] - 1] = 0;  // the freed slot holds no atom to be selected
             number[t]--;
             totalAtoms--;
             deleted = true;

@@ -1,16 +1,15 @@
 // CSimulation: the reference dynamics engine. Velocity-Verlet steps with
 // forces, wall, floor and piston collisions, atom contacts, energy
 // bookkeeping and conservation, as straightforward loops over all pairs.
+#include "CForceConstants.h"
 #include "CSimulation.h"
 
 #include <cmath>
 #include <cstdlib>
 
+using namespace quorvel;
+
 namespace {
-const double kCoulomb = 8987551787.37;
-const double kCoreFactor = 0.296966;
-const double kFloorOffset = 0.62246;
-const double kFloorRange = 3.0;
 const double kBoltzmannNegative = -1.380657e-23;
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "CFileLine.h"
 #include "CSimulation.h"
+#include "CValueRules.h"
 
 namespace {
 
@@ -106,6 +107,51 @@ double* slotDouble(CSimulation& s, const char* tag)
     return nullptr;
 }
 
+using valueRules::finite;
+
+bool anyValue(double) { return true; }
+bool isCount(double n) { return n >= 0.0; }  // above the maximum is cut to it, as the setter offers
+template <int kCount>
+bool isChoice(double index) { return index >= 0.0 && index < kCount; }
+bool isRunFlag(double f) { return f == 0.0 || f == 1.0; }
+bool isStepsPerDisplay(double n) { return n >= 0.0 && n <= valueRules::kMaxStepsPerDisplay; }
+bool isHistogramExtent(double n) { return n >= 0.0 && n <= valueRules::kMaxHistogramExtent; }
+
+struct CValueRule {
+    const char* tag;
+    bool (*accepts)(double);
+};
+
+// The rule of every numeric tag: the values its setter and its dialog accept.
+// A line whose value breaks the rule is skipped like any other bad line.
+constexpr CValueRule kValueRules[] = {
+    {"VPHI", finite}, {"VTHE", finite}, {"VEYE", valueRules::isViewDistance},
+    {"VEYP", valueRules::isViewDistance}, {"VSCA", valueRules::isViewScale},
+    {"ANUM", isCount}, {"ADIA", valueRules::isDiameter}, {"AMAS", valueRules::isMass},
+    {"ACLR", valueRules::isColour}, {"ACLG", valueRules::isColour}, {"ACLB", valueRules::isColour},
+    {"ALOC", finite}, {"AVEL", finite}, {"ASEL", anyValue},
+    {"TTST", valueRules::isTimeStep}, {"TIPD", isStepsPerDisplay}, {"TITR", anyValue}, {"TETM", finite},
+    {"TRNF", isRunFlag}, {"TUNT", isChoice<valueRules::kTimeUnits>}, {"TRTF", valueRules::isTimerInterval},
+    {"ULJE", finite}, {"UCHR", finite}, {"ULJF", finite}, {"UFTM", valueRules::isFloorTemperature},
+    {"DDTY", isChoice<valueRules::kOutputSlots>}, {"DDTC", valueRules::isTimeConstant},
+    {"DRCT", isChoice<valueRules::kRecordTypes>}, {"DRCD", anyValue},
+    {"DTCK", finite}, {"DTCU", finite}, {"DTCE", finite}, {"DTCT", finite}, {"DTCP", finite}, {"DTCV", finite},
+    {"DRMS", finite}, {"DTCM", finite}, {"DXMX", valueRules::isHistogramSpeed},
+    {"DYMX", valueRules::isHistogramScale}, {"DHIS", finite},
+    {"DHWD", isHistogramExtent}, {"DHHT", isHistogramExtent},
+    {"DTSZ", isChoice<valueRules::kTextSizes>}, {"BHWD", valueRules::isBoxHalfWidth},
+    {"PLOC", finite}, {"PVEL", finite}, {"PMAS", valueRules::positive}, {"PAPP", finite},
+    {"WARI", isChoice<valueRules::kAspectRatios>}, {"WWID", valueRules::isWindowExtent},
+    {"WHEI", valueRules::isWindowExtent}};
+
+// Flags keep their low byte, whatever the number; names are text.
+bool accepts(const char* tag, double value)
+{
+    for (const CValueRule& rule : kValueRules)
+        if (is(tag, rule.tag)) return rule.accepts(value);
+    return true;
+}
+
 }  // namespace
 
 void CSimulation::applyFileLine(const char* tag, std::string_view line)
@@ -115,31 +161,28 @@ void CSimulation::applyFileLine(const char* tag, std::string_view line)
     auto atomLine = [&](size_t needed) {
         return f.size() >= needed && f.indexIn(1, kTypes, t) && f.indexIn(2, kMaxPerType, i);
     };
-    auto typeLine = [&]() { return f.size() >= 3 && f.indexIn(1, kTypes, t); };
-    auto slotLine = [&]() { return f.size() >= 3 && f.indexIn(1, kSlots, t); };
+    auto typeLine = [&]() { return f.size() >= 3 && f.indexIn(1, kTypes, t) && accepts(tag, f.real(2)); };
+    auto slotLine = [&]() { return f.size() >= 3 && f.indexIn(1, kSlots, t) && accepts(tag, f.real(2)); };
 
     if (is(tag, "VPHI") || is(tag, "VTHE") || is(tag, "VEYE") || is(tag, "VEYP") || is(tag, "VSCA")) {
         if (f.size() < 2) return;
         double value = f.real(1);
+        if (!accepts(tag, value)) return;
         if (is(tag, "VPHI")) View.setPhi(value);
         else if (is(tag, "VTHE")) View.setTheta(value);
         else if (is(tag, "VEYE")) View.setEyeR(value);
         else if (is(tag, "VEYP")) View.setEyePlaneR(value);
         else View.setScale(value);
     } else if (is(tag, "ANUM")) {
-        if (!typeLine()) return;
+        if (f.size() < 3 || !f.indexIn(1, kTypes, t)) return;
         int count = f.integer(2);
-        number[t] = count < 0 ? 0 : (count > kMaxPerType ? kMaxPerType : count);
+        if (accepts(tag, count)) number[t] = count > kMaxPerType ? kMaxPerType : count;
     } else if (double* perType = typedDouble(*this, tag)) {
-        if (!typeLine()) return;
-        double value = f.real(2);
-        // A mass of zero or below cannot move; the line is skipped.
-        if (is(tag, "AMAS") && !(value > 0.0)) return;
-        perType[t] = value;
+        if (typeLine()) perType[t] = f.real(2);
     } else if (float* colour = typedFloat(*this, tag)) {
         if (typeLine()) colour[t] = static_cast<float>(f.real(2));
     } else if (is(tag, "ANAM")) {
-        if (!typeLine()) return;
+        if (f.size() < 3 || !f.indexIn(1, kTypes, t)) return;
         size_t afterSecondSpace = line.find(' ', line.find(' ') + 1) + 1;
         std::string_view text = line.substr(afterSecondSpace);
         if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
@@ -147,31 +190,35 @@ void CSimulation::applyFileLine(const char* tag, std::string_view line)
         setName(t, msg);
     } else if (is(tag, "ALOC") || is(tag, "AVEL")) {
         if (!atomLine(6)) return;
+        double x = f.real(3), y = f.real(4), z = f.real(5);
+        if (!accepts(tag, x) || !accepts(tag, y) || !accepts(tag, z)) return;
         CVector& target = is(tag, "ALOC") ? loc[t][i] : vel[t][i];
-        target.setXYZ(f.real(3), f.real(4), f.real(5));
+        target.setXYZ(x, y, z);
     } else if (is(tag, "ASEL")) {
         if (atomLine(4)) sel[t][i] = f.flag(3);
     } else if (is(tag, "ULJE")) {
-        if (f.size() >= 4 && f.indexIn(1, kTypes, t) && f.indexIn(2, kTypes, i)) LJeps[t][i] = f.real(3);
+        if (f.size() >= 4 && f.indexIn(1, kTypes, t) && f.indexIn(2, kTypes, i) && accepts(tag, f.real(3)))
+            LJeps[t][i] = f.real(3);
     } else if (double* perSlot = slotDouble(*this, tag)) {
         if (slotLine()) perSlot[t] = f.real(2);
     } else if (is(tag, "DHIS")) {
-        if (f.size() >= 4 && f.indexIn(1, kSlots, t) && f.indexIn(2, kBins, i)) TCHistogram[t][i] = f.real(3);
+        if (f.size() >= 4 && f.indexIn(1, kSlots, t) && f.indexIn(2, kBins, i) && accepts(tag, f.real(3)))
+            TCHistogram[t][i] = f.real(3);
     } else if (f.size() < 2) {
         return;
     } else if (unsigned* u = plainUnsigned(*this, tag)) {
-        *u = f.unsignedLow32(1);
+        unsigned value = f.unsignedLow32(1);
+        if (accepts(tag, value)) *u = value;
     } else if (float* single = plainFloat(*this, tag)) {
-        *single = static_cast<float>(f.real(1));
+        // The rules bound these values, so they fit a float.
+        if (accepts(tag, f.real(1))) *single = static_cast<float>(f.real(1));
     } else if (int* integer = plainInteger(*this, tag)) {
-        *integer = f.integer(1);
+        if (accepts(tag, f.integer(1))) *integer = f.integer(1);
     } else if (char* flag = plainFlag(*this, tag)) {
         *flag = f.flag(1);
     } else if (is(tag, "PMAS")) {
-        double value = f.real(1);
-        // A piston of mass zero or below cannot move; the line is skipped.
-        if (value > 0.0) pistonM = value;
+        if (accepts(tag, f.real(1))) pistonM = f.real(1);
     } else if (double* plain = plainDouble(*this, tag)) {
-        *plain = f.real(1);
+        if (accepts(tag, f.real(1))) *plain = f.real(1);
     }
 }

@@ -174,6 +174,37 @@ struct RefitCells {
 };
 }  // namespace
 
+// The straightforward refit of the working positions: every pair in pair
+// order, pass after pass. The cells below must give the same bits.
+bool CSimulation::fitAllPairs(int passes)
+{
+    bool fitted = false;
+    while (passes > 0 && !fitted) {
+        passes--;
+        fitted = true;
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < number[t]; i++)
+                for (int u = t; u < kTypes; u++)
+                    for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) fitPair(t, i, u, j, fitted);
+    }
+    return fitted;
+}
+
+bool CSimulation::commitFit(bool fitted)
+{
+    if (!fitted) return false;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) loc[t][i].copyFrom(tempv[t][i]);
+    return true;
+}
+
+bool CSimulation::shiftAtomsToFitAllPairs(int passes)
+{
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) tempv[t][i].copyFrom(loc[t][i]);
+    return commitFit(fitAllPairs(passes));
+}
+
 bool CSimulation::shiftAtomsToFit(int passes)
 {
     bool finite = true;
@@ -190,14 +221,7 @@ bool CSimulation::shiftAtomsToFit(int passes)
     bool fitted = false;
     if (!finite) {
         // Positions or sizes the cells cannot hold: every pair, every pass.
-        while (passes > 0 && !fitted) {
-            passes--;
-            fitted = true;
-            for (int t = 0; t < kTypes; t++)
-                for (int i = 0; i < number[t]; i++)
-                    for (int u = t; u < kTypes; u++)
-                        for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) fitPair(t, i, u, j, fitted);
-        }
+        fitted = fitAllPairs(passes);
     } else {
         RefitCells grid(*this, reach, 0.5 * reach);
         RefitCells* cells = &grid;
@@ -258,10 +282,7 @@ bool CSimulation::shiftAtomsToFit(int passes)
                 }
         }
     }
-    if (!fitted) return false;
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) loc[t][i].copyFrom(tempv[t][i]);
-    return true;
+    return commitFit(fitted);
 }
 
 bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, double z)

@@ -2,6 +2,7 @@
 #include "CSimulation.h"
 
 #include "BASE/CTextNumbers.h"
+#include "CValueRules.h"
 
 int CSimulation::showAlert(const char* title, const std::vector<std::string>& buttons)
 {
@@ -205,6 +206,12 @@ bool CSimulation::setDiam(int t, double d)
 {
     double old = diam[t];
     if (d == old) return true;
+    // Atoms of no size have no contact distance for the refit and the clump to reach.
+    if (d <= 0.0) {
+        msg = "The diameter of an atom must be greater than zero.";
+        showAlert("Alert.", {"OK"});
+        return false;
+    }
     if (d < old) {
         diam[t] = d;
         restartEnergiesAndAverages();
@@ -289,20 +296,96 @@ void CSimulation::setConserve(char c)
     }
 }
 
-void CSimulation::setRecordType(int r)
+bool CSimulation::setRecordType(int r)
 {
+    if (!valueRules::choice(r, valueRules::kRecordTypes)) return false;
     recordType = r;
     if (r != 2) record = 0;
+    return true;
 }
 
-void CSimulation::setGraphXmax(double x)
+bool CSimulation::setGraphXmax(double x)
 {
-    if (x == xmax) return;
+    if (!valueRules::isHistogramSpeed(x)) return false;
+    if (x == xmax) return true;
     xmax = x;
     oldPart = 0.0;
     newPart = 1.0;
     calculateHistogram();
     record = 0;
+    return true;
+}
+
+// ---------------------------------------------------------------- setters with a rule
+
+bool CSimulation::setFloorTemp(double k)
+{
+    if (!valueRules::isFloorTemperature(k)) return false;
+    floorTemp = k;
+    return true;
+}
+
+bool CSimulation::setRunTimerFrequency(double s)
+{
+    if (!valueRules::isTimerInterval(s)) return false;
+    runTimerFrequency = static_cast<float>(s);
+    return true;
+}
+
+bool CSimulation::setTimeStep(double s)
+{
+    if (!valueRules::isTimeStep(s)) return false;
+    timeStep = s;
+    return true;
+}
+
+bool CSimulation::setTimeUnit(int u)
+{
+    if (!valueRules::choice(u, valueRules::kTimeUnits)) return false;
+    timeUnit = u;
+    return true;
+}
+
+bool CSimulation::setIPD(unsigned n)
+{
+    if (!valueRules::isStepsPerDisplay(n)) return false;
+    iterationsPerDisplay = n;
+    return true;
+}
+
+bool CSimulation::setDisplayType(int s)
+{
+    if (!valueRules::choice(s, kSlots)) return false;
+    displayType = s;
+    return true;
+}
+
+bool CSimulation::setDisplayTimeConstant(double tc)
+{
+    if (!valueRules::isTimeConstant(tc)) return false;
+    displayTC = tc;
+    return true;
+}
+
+bool CSimulation::setGraphYmax(double y)
+{
+    if (!valueRules::isHistogramScale(y)) return false;
+    ymax = y;
+    return true;
+}
+
+bool CSimulation::setEyePlaneR(double r)
+{
+    if (!valueRules::isViewDistance(r)) return false;
+    View.setEyePlaneR(r);
+    return true;
+}
+
+bool CSimulation::setScale(double s)
+{
+    if (!valueRules::isViewScale(s)) return false;
+    View.setScale(s);
+    return true;
 }
 
 bool CSimulation::setEyeR(double r)

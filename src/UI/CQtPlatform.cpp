@@ -23,17 +23,18 @@ int CQtPlatform::alert(const std::string& title, const std::string& message,
     box.setInformativeText(QString::fromStdString(message));
     std::vector<QPushButton*> pushed;
     const std::vector<std::string> labels = buttons.empty() ? std::vector<std::string>{"OK"} : buttons;
+    const int safe = safeAlertAnswer(labels);
     for (size_t k = 0; k < labels.size(); k++) {
-        // The first button is the default; the last one answers Escape.
-        auto role = k == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole;
+        // The first button is the default; the one that changes nothing answers Escape.
+        auto role = static_cast<int>(k) == safe ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
         pushed.push_back(box.addButton(QString::fromStdString(labels[k]), role));
     }
     box.setDefaultButton(pushed.front());
-    box.setEscapeButton(pushed.back());
+    box.setEscapeButton(pushed[static_cast<size_t>(safe)]);
     box.exec();
     for (size_t k = 0; k < pushed.size(); k++)
         if (box.clickedButton() == pushed[k]) return static_cast<int>(k);
-    return static_cast<int>(pushed.size()) - 1;
+    return safe;
 }
 
 static QString filterFor(const std::string& fileType)
@@ -70,6 +71,21 @@ bool CQtPlatform::savePanel(const CSavePanelRequest& request, std::string& chose
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
     const QString path = panel.selectedFiles().constFirst();
     lastDirectory = QFileInfo(path).absolutePath();
+    chosenPath = path.toStdString();
+    return true;
+}
+
+bool CQtPlatform::folderPanel(const std::string& title, std::string& chosenPath)
+{
+    CModalScope modal;
+    QFileDialog panel(parent, QString::fromStdString(title));
+    panel.setAcceptMode(QFileDialog::AcceptOpen);
+    panel.setFileMode(QFileDialog::Directory);
+    panel.setOption(QFileDialog::ShowDirsOnly, true);
+    panel.setDirectory(lastDirectory.isEmpty() ? QDir::homePath() : lastDirectory);
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
+    const QString path = panel.selectedFiles().constFirst();
+    lastDirectory = path;
     chosenPath = path.toStdString();
     return true;
 }

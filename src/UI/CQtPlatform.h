@@ -22,6 +22,7 @@ public:
               const std::vector<std::string>& buttons) override;
     bool openPanel(const std::string& title, const std::string& fileType, std::string& chosenPath) override;
     bool savePanel(const CSavePanelRequest& request, std::string& chosenPath) override;
+    bool folderPanel(const std::string& title, std::string& chosenPath) override;
 
 private:
     QPointer<QWidget> parent;

@@ -38,7 +38,7 @@ void CUIGraph::paintEvent(QPaintEvent*)
     QPainter painter(this);
     CQPainterSurface surface(painter, h);
     // A non-positive limit cannot scale the counts; only the frame is drawn then.
-    if (ymax > 0.0) {
+    if (ymax > 0.0 && t >= 0 && t < CSimulation::kSlots) {
         const float scale = static_cast<float>(h) / static_cast<float>(ymax);
         const double binWidth = w / CSimulation::kBins;
         surface.setColor(0.9, 0.6, 0.6, 1.0, CColorSpace::calibrated);

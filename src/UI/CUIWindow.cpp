@@ -131,6 +131,7 @@ void CUIWindow::createMenus()
     exampleMenu = file->addMenu(tr("Open &Example"));
     createExampleMenu(exampleMenu);
     file->addAction(saveAct);
+    file->addAction(exportLammpsAct);
     file->addSeparator();
     createCaptureCommands(file);
     file->addSeparator();

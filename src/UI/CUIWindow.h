@@ -15,6 +15,7 @@
 #include "CViewCapture.h"
 
 class CFrameCaptureDialog;
+class CReplicateDialog;
 class CMovieDialog;
 class CPlatform;
 class CSimulation;
@@ -67,6 +68,7 @@ public:
     std::unique_ptr<CViewCapture> UIViewCapture;
     CMovieDialog* MovieDialog = nullptr;
     CFrameCaptureDialog* FrameCaptureDialog = nullptr;
+    CReplicateDialog* ReplicateDialog = nullptr;
     int runTimerFlag = 0;
     QTimer runTimer;
 
@@ -107,6 +109,7 @@ public slots:
     void showAbout();
     void fileOpenSimulation();
     void fileSaveSimulation();
+    void fileExportLammps();
     void aspectRatioNone() { setAspectRatioTo(0); }
     void aspectRatio1to1() { setAspectRatioTo(1); }
     void aspectRatio4to3() { setAspectRatioTo(2); }
@@ -199,6 +202,6 @@ private:
     QMenu* exampleMenu = nullptr;
     QAction *hideAct, *addAtomAct, *editAtomAct, *atomNumbersAct, *atomPropertiesAct, *potentialsAct;
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
-    QAction *debug1Act, *debug2Act;
+    QAction *debug1Act, *debug2Act, *exportLammpsAct;
     QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
 };

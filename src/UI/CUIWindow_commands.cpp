@@ -95,7 +95,7 @@ void CUIWindow::toggleAxes()
 void CUIWindow::cycleAtomType()
 {
     int n = Simulation.getDisplayType() + 1;
-    if (n > 4) n = 0;
+    if (n < 0 || n > 4) n = 0;
     else
         while (n != 4 && Simulation.getNumber(n) == 0) n++;
     Simulation.setDisplayType(n);

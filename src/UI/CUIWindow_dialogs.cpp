@@ -18,8 +18,10 @@
 #include "DIALOG/CEnergyDialog.h"
 #include "DIALOG/CFloorDialog.h"
 #include "DIALOG/CPotentialsDialog.h"
+#include "DIALOG/CReplicateDialog.h"
 #include "DIALOG/CTimingDialog.h"
 #include "DIALOG/CViewDialog.h"
+#include "SIM/CLammpsExport.h"
 #include "SIM/CSimulation.h"
 
 void CUIWindow::createDialogs()
@@ -36,6 +38,7 @@ void CUIWindow::createDialogs()
     FloorDialog = new CFloorDialog(Simulation, this);
     TimingDialog = new CTimingDialog(Simulation, this);
     ViewDialog = new CViewDialog(Simulation, this);
+    ReplicateDialog = new CReplicateDialog(Simulation, this);
 }
 
 void CUIWindow::createDialogActions()
@@ -59,6 +62,7 @@ void CUIWindow::createDialogActions()
     timingAct = make(tr("&Timing..."), &CUIWindow::runTimingDialog);
     displaysAct = make(tr("&Displays..."), &CUIWindow::runDisplaysDialog);
     viewDialogAct = make(tr("View &Distances..."), &CUIWindow::runViewDialog);
+    exportLammpsAct = make(tr("Export for &LAMMPS..."), &CUIWindow::fileExportLammps, QKeySequence(tr("Ctrl+Shift+L")));
     // The debugging commands repeat two editing commands under other names.
     debug1Act = make(tr("Debug &1 (Clump Selected)"), &CUIWindow::debug1);
     debug2Act = make(tr("Debug &2 (Shift Atoms to Fit)"), &CUIWindow::debug2);
@@ -180,4 +184,27 @@ void CUIWindow::debug2()
 {
     Simulation.shiftAtomsToFit(100);
     redraw();
+}
+
+// A folder, then the number of copies; the two files are written together or not at all.
+void CUIWindow::fileExportLammps()
+{
+    CPlatform& services = Simulation.getPlatform();
+    std::string problem = checkLammpsExport(Simulation, 1);
+    if (!problem.empty()) {
+        services.alert("Alert.", problem, {"OK"});
+        return;
+    }
+    std::string folder;
+    if (!services.folderPanel(tr("Export for LAMMPS: choose a folder").toStdString(), folder)) return;
+    ReplicateDialog->run();
+    if (!ReplicateDialog->confirmed) return;
+    problem = exportForLammps(Simulation, folder, ReplicateDialog->copies);
+    if (!problem.empty()) {
+        services.alert("Alert.", problem, {"OK"});
+        return;
+    }
+    services.alert("Exported for LAMMPS.",
+                   "Wrote in.quorvel and data.quorvel in " + folder + ".\nRun them there with: lmp -in in.quorvel",
+                   {"OK"});
 }

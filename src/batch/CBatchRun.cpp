@@ -9,6 +9,7 @@
 
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
+#include "SIM/CLammpsExport.h"
 #include "SIM/CSimulation.h"
 #include "RENDER/CScenePicture.h"
 
@@ -16,6 +17,7 @@ const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"
     "                     [--render OUT.png [--size WxH] [--stereo]]\n"
     "                     [--engine reference|fast] [--threads 1|2]\n"
+    "                     [--lammps DIR [--replicate N]]\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
@@ -25,7 +27,10 @@ const char* const kBatchUsage =
     "  --stereo   draw the stereo pair side by side\n"
     "  --engine   reference (the plain loops over all pairs) or fast (the default;\n"
     "             the same results bit for bit)\n"
-    "  --threads  threads of the fast engine, 1 (default) or 2\n";
+    "  --threads  threads of the fast engine, 1 (default) or 2\n"
+    "  --lammps   write DIR/in.quorvel and DIR/data.quorvel after the run, for\n"
+    "             lmp -in in.quorvel  (or  mpirun -np 4 lmp -in in.quorvel)\n"
+    "  --replicate  N x N x N copies of the box side by side in LAMMPS, N from 1 to 100\n";
 
 static bool parseCount(const std::string& text, unsigned long& out)
 {
@@ -49,6 +54,7 @@ static bool parseSize(const std::string& text, int& width, int& height)
 
 bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options, std::string& error)
 {
+    bool replicateGiven = false;
     for (int k = 1; k < argc; k++) {
         std::string_view arg = argv[k];
         auto value = [&](std::string& out) {
@@ -95,6 +101,19 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
                 error = "--size needs WIDTHxHEIGHT, each 1 to 16384, not \"" + text + "\"";
                 return false;
             }
+        } else if (arg == "--lammps") {
+            if (!value(options.lammpsFolder)) return false;
+        } else if (arg == "--replicate") {
+            std::string text;
+            if (!value(text)) return false;
+            unsigned long n = 0;
+            if (!parseCount(text, n) || n < 1 || n > static_cast<unsigned long>(lammps::kMaxReplicate)) {
+                error = formatC("--replicate needs a whole number from 1 to %d, not \"%s\"", lammps::kMaxReplicate,
+                                text.c_str());
+                return false;
+            }
+            options.lammpsReplicate = static_cast<int>(n);
+            replicateGiven = true;
         } else if (arg == "--stereo") {
             options.renderStereo = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -106,6 +125,10 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             error = "only one simulation file can be given";
             return false;
         }
+    }
+    if (replicateGiven && options.lammpsFolder.empty()) {
+        error = "--replicate needs --lammps DIR";
+        return false;
     }
     return true;
 }
@@ -178,6 +201,13 @@ int runBatch(const CBatchOptions& options)
         QString failure = writeImageAtomically(picture, QString::fromStdString(options.renderPath));
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "quorvel-batch: cannot write %s: %s\n", options.renderPath.c_str(), qPrintable(failure));
+            status = 1;
+        }
+    }
+    if (!options.lammpsFolder.empty()) {
+        std::string failure = exportForLammps(s, options.lammpsFolder, options.lammpsReplicate);
+        if (!failure.empty()) {
+            std::fprintf(stderr, "quorvel-batch: %s\n", failure.c_str());
             status = 1;
         }
     }

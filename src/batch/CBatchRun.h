@@ -14,6 +14,8 @@ struct CBatchOptions {
     bool renderStereo = false;
     int engineKind = 1;      // 0 the reference loops, 1 the fast engine
     int engineThreads = 1;   // threads of the fast engine, 1 or 2
+    std::string lammpsFolder;  // LAMMPS input and data written there after the run
+    int lammpsReplicate = 1;   // copies along each edge of the LAMMPS box
 };
 
 // Parses the arguments; on failure returns false with the reason in error.

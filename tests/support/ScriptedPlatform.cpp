@@ -26,3 +26,11 @@ bool ScriptedPlatform::savePanel(const CSavePanelRequest& request, std::string& 
     saveAnswers.pop_front();
     return !chosenPath.empty();
 }
+
+bool ScriptedPlatform::folderPanel(const std::string&, std::string& chosenPath)
+{
+    if (folderAnswers.empty()) return false;
+    chosenPath = folderAnswers.front();
+    folderAnswers.pop_front();
+    return !chosenPath.empty();
+}

@@ -21,10 +21,12 @@ public:
     std::deque<std::string> openAnswers;    // chosen path; "" cancels
     std::deque<std::string> saveAnswers;    // chosen path; "" cancels
     std::vector<CSavePanelRequest> saveRequests;
+    std::deque<std::string> folderAnswers;  // chosen folder; "" cancels
     double clock = 0.0;
 
     int alert(const std::string& title, const std::string& message, const std::vector<std::string>& buttons) override;
     bool openPanel(const std::string& title, const std::string& fileType, std::string& chosenPath) override;
     bool savePanel(const CSavePanelRequest& request, std::string& chosenPath) override;
+    bool folderPanel(const std::string& title, std::string& chosenPath) override;
     double now() override { return clock; }
 };

@@ -1,0 +1,330 @@
+// Hostile values at every entrance of the simulation: the file reader takes
+// only what the setters accept, and neither lets in a value that breaks the
+// engine, the picture or the graph.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <unistd.h>
+
+#include "SIM/CValueRules.h"
+#include "support/RecordingSurface.h"
+#include "support/SimulationFixture.h"
+
+namespace {
+
+std::string temporaryPath(const std::string& name)
+{
+    static std::string dir = [] {
+        char pattern[] = "/tmp/quorvel-hostile-XXXXXX";
+        return std::string(mkdtemp(pattern));
+    }();
+    return dir + "/" + name;
+}
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// Fields before the values: the tag, then the indices its lines carry.
+size_t indexFields(const std::string& tag)
+{
+    if (tag == "ALOC" || tag == "AVEL" || tag == "ASEL" || tag == "ULJE" || tag == "DHIS") return 3;
+    static const char* typed[] = {"ANUM", "ADIA", "AMAS", "ACLR", "ACLG", "ACLB", "UCHR", "ULJF",
+                                  "DTCK", "DTCU", "DTCE", "DTCT", "DTCP", "DTCV", "DRMS"};
+    for (const char* t : typed)
+        if (tag == t) return 2;
+    return 1;
+}
+
+// Every rule the loaded state must satisfy, whatever the file held.
+void expectStateWithinTheRules(const CSimulation& s, const std::string& context)
+{
+    SCOPED_TRACE(context);
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        EXPECT_TRUE(s.number[t] >= 0 && s.number[t] <= CSimulation::kMaxPerType);
+        EXPECT_TRUE(valueRules::isDiameter(s.diam[t]));
+        EXPECT_TRUE(valueRules::isMass(s.mass[t]));
+    }
+    EXPECT_TRUE(valueRules::isFloorTemperature(s.floorTemp));
+    EXPECT_TRUE(valueRules::isTimeStep(s.timeStep));
+    EXPECT_TRUE(valueRules::isStepsPerDisplay(s.iterationsPerDisplay));
+    EXPECT_TRUE(valueRules::choice(s.displayType, CSimulation::kSlots));
+    EXPECT_TRUE(valueRules::isTimeConstant(s.displayTC));
+    EXPECT_TRUE(valueRules::isViewScale(s.getScale()));
+    EXPECT_TRUE(valueRules::isViewDistance(s.getEyePlaneR()));
+    EXPECT_TRUE(valueRules::isViewDistance(s.getEyeR()));
+    EXPECT_TRUE(valueRules::isBoxHalfWidth(s.halfWidth));
+    EXPECT_TRUE(valueRules::isHistogramScale(s.ymax) && valueRules::isHistogramSpeed(s.xmax));
+    EXPECT_TRUE(valueRules::isTimerInterval(s.runTimerFrequency));
+    EXPECT_GT(s.pistonM, 0.0);
+}
+
+}  // namespace
+
+class HostileInput : public SimulationTest {
+protected:
+    // A sane simulation that uses every part of the engine: pair and floor
+    // potentials, the heat bath, the piston and time-constant averages.
+    void makeSane()
+    {
+        s.initWithDefaults();
+        platform.alerts.clear();
+        s.setNumber(1, 6);
+        s.setPotentialUsed(1);
+        s.setFloorTempUsed(1);
+        s.setFloorTemp(300.0);
+        s.setFloorPotentialUsed(1);
+        s.setLJepsFloor(0, 1e-21);
+        s.setCharge(1, 1.6e-19);
+        s.setPistonUsed(1);
+        s.setRecordType(1);
+        s.setDisplayTimeConstant(20.0);
+        s.setIPD(5);
+        s.setGraphDisplayFlag(1);
+    }
+    bool load(const std::string& text)
+    {
+        std::string path = temporaryPath("load.txt");
+        std::ofstream(path, std::ios::binary) << text;
+        s.setOpenPath(path);
+        return s.readInputFile();
+    }
+    std::string saved()
+    {
+        s.savePath = temporaryPath("saved.txt");
+        EXPECT_TRUE(s.writeOutputFile());
+        std::ifstream in(s.savePath, std::ios::binary);
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        return buffer.str();
+    }
+    // What a window does per display: the steps, the picture, the graph's bins.
+    double displays(int count)
+    {
+        double seen = 0.0;
+        for (int k = 0; k < count; k++) {
+            s.MDCALCIterate();
+            RecordingSurface surface;
+            s.drawPicture(surface, 400, 250, false);
+            for (int b = 0; b < CSimulation::kBins; b++) seen += s.getHistogram(s.getDisplayType(), b);
+        }
+        return seen;
+    }
+    bool finiteAtoms() const
+    {
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++)
+                for (int axis = 0; axis < 3; axis++)
+                    if (!std::isfinite(s.loc[t][i].v[axis]) || !std::isfinite(s.vel[t][i].v[axis])) return false;
+        return true;
+    }
+};
+
+// Every numeric tag, each of its value fields replaced by each hostile value,
+// loaded over a sane simulation and run for 20 displays.
+TEST_F(HostileInput, EveryNumericTagWithEveryHostileValueLoadsWithinTheRulesAndRuns)
+{
+    const char* hostile[] = {"0", "-1", "-3e-10", "1e308", "-1e308", "nan", "inf", "-inf", "4294967295", "100000000"};
+    makeSane();
+    const std::vector<std::string> sane = splitLines(saved());
+    std::vector<std::string> tags;
+    for (const std::string& line : sane) {
+        std::string tag = line.substr(0, 4);
+        if (tag != "VERS" && tag != "ANAM" && std::find(tags.begin(), tags.end(), tag) == tags.end()) tags.push_back(tag);
+    }
+    ASSERT_EQ(tags.size(), 64u);
+    for (const std::string& tag : tags)
+        for (const char* value : hostile) {
+            std::string text;
+            for (const std::string& line : sane) {
+                if (line.compare(0, 4, tag) != 0) {
+                    text += line + "\n";
+                    continue;
+                }
+                std::vector<std::string> fields;
+                std::stringstream in(line);
+                for (std::string f; std::getline(in, f, ' ');) fields.push_back(f);
+                for (size_t k = indexFields(tag); k < fields.size(); k++) fields[k] = value;
+                std::string changed = fields[0];
+                for (size_t k = 1; k < fields.size(); k++) changed += " " + fields[k];
+                text += changed + "\n";
+            }
+            makeSane();
+            ASSERT_TRUE(load(text));
+            const std::string context = tag + " " + value;
+            expectStateWithinTheRules(s, context);
+            displays(20);
+        }
+}
+
+TEST_F(HostileInput, ADisplayTypeOutsideTheSlotsIsRefusedByTheFileAndTheSetter)
+{
+    makeSane();
+    ASSERT_TRUE(load("DDTY 100000000\nDGDF 1\n"));
+    EXPECT_EQ(s.getDisplayType(), 4);
+    ASSERT_TRUE(load("DDTY -3\n"));
+    EXPECT_EQ(s.getDisplayType(), 4);
+    EXPECT_FALSE(s.setDisplayType(5));
+    EXPECT_FALSE(s.setDisplayType(-1));
+    EXPECT_TRUE(s.setDisplayType(2));
+    ASSERT_TRUE(load("DDTY 3\n"));
+    EXPECT_EQ(s.getDisplayType(), 3);
+}
+
+TEST_F(HostileInput, DiametersOfZeroOrBelowAreRefusedAndTheClumpEndsWhateverItIsGiven)
+{
+    makeSane();
+    const double before = s.getDiam(0);
+    EXPECT_FALSE(s.setDiam(0, -3e-10));
+    EXPECT_FALSE(s.setDiam(0, 0.0));
+    EXPECT_EQ(platform.alerts.back().message, "The diameter of an atom must be greater than zero.");
+    ASSERT_TRUE(load("ADIA 0 -3e-10\nADIA 1 0\nADIA 2 2e-10\n"));
+    EXPECT_EQ(s.getDiam(0), before);
+    EXPECT_EQ(s.getDiam(1), before);
+    EXPECT_EQ(s.getDiam(2), 2e-10);
+
+    // States no entrance lets in still end: the sweeps are bounded.
+    for (double hostile : {-3e-10, 0.0, 1e-300}) {
+        s.diam[0] = hostile;
+        s.selectAll(1);
+        s.shiftSelectedAtomsToClump();
+    }
+    s.diam[0] = before;
+    s.loc[0][0].setXYZ(NAN, 0, 0);
+    s.selectAll(1);
+    s.shiftSelectedAtomsToClump();
+}
+
+TEST_F(HostileInput, ASaneClumpStillGathersAtTheContactDistance)
+{
+    removeAllAtoms();
+    s.setHalfWidth(5e-9);
+    s.setDiam(0, 1e-10);
+    place(0, -4e-9, -4e-9, -4e-9);
+    place(0, 4e-9, 4e-9, 4e-9);
+    s.selectAll(1);
+    s.shiftSelectedAtomsToClump();
+    CVector gap;
+    gap.equalsSub(s.loc[0][0], s.loc[0][1]);
+    EXPECT_LE(gap.length() - 0.561231024155 * 2e-10, 0.05 * 2e-10);
+    EXPECT_GT(gap.length(), 0.561231024155 * 2e-10 - 1e-20);
+}
+
+TEST_F(HostileInput, NegativeFloorTemperatureZeroTimeConstantAndHugeStepCountsStayOutOfTheFile)
+{
+    makeSane();
+    ASSERT_TRUE(load("UFTU 1\nUFTM -300\nDDTC 0\nTIPD 4000000000\n"));
+    EXPECT_EQ(s.getFloorTempUsed(), 1);
+    EXPECT_EQ(s.getFloorTemp(), 300.0);
+    EXPECT_EQ(s.getDisplayTimeConstant(), 20.0);
+    EXPECT_EQ(s.getIPD(), 5u);
+    // Atoms dropped onto the floor leave it with finite speeds, and the averages stay numbers.
+    for (int i = 0; i < s.number[0]; i++) s.vel[0][i].setXYZ(0, 0, -2000);
+    displays(20);
+    EXPECT_TRUE(finiteAtoms());
+    EXPECT_TRUE(std::isfinite(s.getTCKEnergy(4)));
+
+    EXPECT_FALSE(s.setFloorTemp(-300));
+    EXPECT_FALSE(s.setDisplayTimeConstant(0));
+    EXPECT_FALSE(s.setIPD(valueRules::kMaxStepsPerDisplay + 1));
+    EXPECT_TRUE(s.setIPD(valueRules::kMaxStepsPerDisplay));
+    ASSERT_TRUE(load("TIPD 1000001\n"));
+    EXPECT_EQ(s.getIPD(), valueRules::kMaxStepsPerDisplay);
+}
+
+TEST_F(HostileInput, EscapeAndCloseGiveTheAnswerThatChangesNothing)
+{
+    EXPECT_EQ(safeAlertAnswer({"No", "Yes"}), 0);
+    EXPECT_EQ(safeAlertAnswer({"Accept", "Cancel"}), 1);
+    EXPECT_EQ(safeAlertAnswer({"Accept", "Revert"}), 1);
+    EXPECT_EQ(safeAlertAnswer({"OK"}), 0);
+    EXPECT_EQ(safeAlertAnswer({}), 0);
+}
+
+TEST_F(HostileInput, AViewWithoutScaleOrPlaneDistanceIsRefusedSoDraggingStaysFinite)
+{
+    makeSane();
+    const double scale = s.getScale(), plane = s.getEyePlaneR();
+    ASSERT_TRUE(load("VSCA 0\nVEYP 0\nVEYE -1\n"));
+    EXPECT_EQ(s.getScale(), scale);
+    EXPECT_EQ(s.getEyePlaneR(), plane);
+    EXPECT_FALSE(s.setScale(0.0));
+    EXPECT_FALSE(s.setScale(-scale));
+    EXPECT_FALSE(s.setEyePlaneR(0.0));
+    EXPECT_EQ(s.getScale(), scale);
+    s.selectAll(1);
+    s.moveSelectedBy(10.0f, -5.0f);
+    EXPECT_TRUE(finiteAtoms());
+}
+
+TEST_F(HostileInput, AnAtomAddedAfterADeleteArrivesUnselected)
+{
+    removeAllAtoms();
+    for (int k = 0; k < 4; k++) place(0, -3e-10 + 2e-10 * k, 0, 0);
+    s.sel[0][3] = 1;
+    s.deleteSelected();
+    ASSERT_EQ(s.getNumber(0), 3);
+    EXPECT_EQ(s.sel[0][3], 0);
+    ASSERT_TRUE(s.addOneAtomAtLocationWithVelocity(0, 0, 2e-10, 0, 0, 0, 0));
+    EXPECT_EQ(s.countSelected(), 0);
+    s.deleteSelected();
+    EXPECT_EQ(s.getNumber(0), 4);
+
+    // The same through a slot that a shorter count left marked.
+    s.sel[0][3] = 1;
+    s.number[0] = 3;
+    s.totalAtoms = 3;
+    ASSERT_TRUE(s.addOneAtomAtLocationWithVelocity(0, 0, -2e-10, 0, 0, 0, 0));
+    EXPECT_EQ(s.countSelected(), 0);
+}
+
+// The refit's cells must act exactly as the visit of every pair: the same
+// positions to the bit, the same piston and the same answer, failures included.
+TEST_F(HostileInput, RefitCellsGiveTheBitsOfTheAllPairsRefitOnCrowdedStates)
+{
+    ScriptedPlatform otherPlatform;
+    CSimulation other(otherPlatform);
+    const bool sanitized = std::getenv("QUORVEL_SANITIZED") != nullptr;
+    const int states = sanitized ? 12 : 40;
+    int failures = 0, successes = 0;
+    for (int seed = 0; seed < states; seed++) {
+        for (CSimulation* sim : {&s, &other}) {
+            std::mt19937_64 rng(static_cast<unsigned>(seed));
+            std::uniform_real_distribution<double> unit(-1.0, 1.0);
+            sim->initWithDefaults();
+            sim->halfWidth = 1e-9 * (0.6 + 0.5 * (unit(rng) + 1.0));
+            sim->pistonUsed = static_cast<char>(rng() % 2);
+            sim->pistonZ = sim->halfWidth * unit(rng);
+            sim->totalAtoms = 0;
+            for (int t = 0; t < CSimulation::kTypes; t++) {
+                sim->diam[t] = 2.2e-10 + 1.2e-10 * unit(rng);
+                sim->number[t] = static_cast<int>(rng() % (sanitized ? 20 : 45));
+                sim->totalAtoms += sim->number[t];
+                // Some atoms start beyond the walls.
+                for (int i = 0; i < sim->number[t]; i++)
+                    sim->loc[t][i].setXYZ(1.1 * sim->halfWidth * unit(rng), 1.1 * sim->halfWidth * unit(rng),
+                                          1.1 * sim->halfWidth * unit(rng));
+            }
+        }
+        const int passes = 1 + seed % 100;
+        const bool byCells = s.shiftAtomsToFit(passes);
+        const bool byPairs = other.shiftAtomsToFitAllPairs(passes);
+        ASSERT_EQ(byCells, byPairs) << "state " << seed;
+        (byCells ? successes : failures)++;
+        ASSERT_EQ(std::memcmp(&s.pistonZ, &other.pistonZ, sizeof(double)), 0) << "state " << seed;
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++)
+                ASSERT_EQ(std::memcmp(s.loc[t][i].v, other.loc[t][i].v, sizeof s.loc[t][i].v), 0)
+                    << "state " << seed << " atom " << t << " " << i;
+    }
+    EXPECT_GT(failures, 0);
+    EXPECT_GT(successes, 0);
+}
