@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "DIALOG/CMovieDialog.h"
+#include "UI/CMovieRecorder.h"
 #include "support/ui/UiWindowFixture.h"
 
 namespace {
@@ -153,6 +154,8 @@ TEST_F(MovieTest, PlayableWhileRecordingAndAfterAnAbort)
     runUntil(4);
     window->stop();
     ASSERT_EQ(capture->getCurrentFrame(), 4);
+    // Frames are encoded on the recorder's thread; each is flushed once written.
+    capture->waitUntilWritten();
     if (haveFFprobe()) {
         const auto open = probe(path);
         EXPECT_EQ(open.value("nb_read_packets"), "4") << "every frame reaches the file as it is taken";
@@ -213,6 +216,72 @@ TEST_F(MovieTest, AMovieThatCannotBeCreatedIsReportedAndNotStarted)
     settle(30);
     window->stop();
     EXPECT_EQ(platform.alerts.size(), 1u) << "no frame is attempted afterwards";
+}
+
+// The movie frame comes from the picture the view last painted, with the
+// fields and the graph drawn over it: the same pixels as reading the view
+// back, which draws the scene again.
+TEST_F(MovieTest, FrameFromTheLastPaintedPictureIsWhatTheViewShows)
+{
+    window->run();
+    settle(30);
+    window->stop();
+    settle(10);
+    ASSERT_TRUE(view->pictureCurrent());
+    const QImage fresh = capture->viewImage().convertToFormat(QImage::Format_RGB32);
+    const QImage kept = capture->lastShownImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(kept.size(), fresh.size());
+    EXPECT_TRUE(kept == fresh);
+
+    // A paint asked for and not done yet: the picture is read back instead.
+    view->setNeedsDisplay();
+    EXPECT_FALSE(view->pictureCurrent());
+    EXPECT_TRUE(capture->lastShownImage().convertToFormat(QImage::Format_RGB32) == fresh);
+}
+
+// Pictures of distinct colours, one a line of the movie, read back in order.
+TEST(MovieRecorder, WritesFramesInOrderAndReportsAFailureOnce)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("r.mov").toStdString();
+    CMovieRecorder recorder;
+    CMovieFormat format;
+    format.codec = 1;
+    format.width = 16;
+    format.height = 8;
+    ASSERT_EQ(recorder.open(path, format), "");
+    EXPECT_TRUE(recorder.isOpen());
+    for (int k = 0; k < 20; k++) {
+        QImage picture(16, 8, QImage::Format_RGB32);
+        picture.fill(QColor(10 * k, 0, 0));
+        recorder.addFrame(picture);
+    }
+    recorder.waitUntilWritten();
+    EXPECT_EQ(recorder.framesWritten(), 20);
+    EXPECT_FALSE(recorder.hasFailed());
+
+    recorder.addFrame(QImage());  // a picture that cannot be read
+    recorder.addFrame(QImage(16, 8, QImage::Format_RGB32));
+    recorder.waitUntilWritten();
+    EXPECT_TRUE(recorder.hasFailed());
+    EXPECT_EQ(recorder.takeFailure(), "The view's picture could not be read.");
+    EXPECT_EQ(recorder.takeFailure(), "") << "reported once";
+    EXPECT_EQ(recorder.framesWritten(), 20) << "nothing is written after a failure";
+    recorder.addFrame(QImage(16, 8, QImage::Format_RGB32));
+    EXPECT_EQ(recorder.close(), "");
+    EXPECT_FALSE(recorder.isOpen());
+    EXPECT_EQ(recorder.framesWritten(), 20);
+
+    if (!haveFFprobe()) GTEST_SKIP() << "ffprobe is not installed";
+    EXPECT_EQ(probe(QString::fromStdString(path)).value("nb_read_packets"), "20");
+    // The red of every frame, in the order written.
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-i", QString::fromStdString(path), "-f", "rawvideo",
+                                            "-pix_fmt", "rgb24", "-"});
+    ASSERT_TRUE(ffmpeg.waitForFinished(30000));
+    const QByteArray pixels = ffmpeg.readAllStandardOutput();
+    ASSERT_EQ(pixels.size(), 20 * 16 * 8 * 3);
+    for (int k = 0; k < 20; k++) EXPECT_EQ(static_cast<unsigned char>(pixels[k * 16 * 8 * 3]), 10 * k) << k;
 }
 
 TEST(MovieWriter, FramesOfAnotherSizeAreScaledAndClosingTwiceIsHarmless)

@@ -21,16 +21,6 @@
 
 class CSimulation;
 
-// Partners of one atom in the force pass, a chunk at a time: their
-// positions and pair constants in, their terms out.
-struct PairLanes {
-    static constexpr int kChunk = 64;
-    double bx[kChunk], by[kChunk], bz[kChunk];
-    double m[kChunk], m2[kChunk], cut2[kChunk], charged[kChunk];
-    double eps4[kChunk], eps24[kChunk], c[kChunk], b[kChunk], invmJ[kChunk];
-    double tix[kChunk], tiy[kChunk], tiz[kChunk], tjx[kChunk], tjy[kChunk], tjz[kChunk], halfEnergy[kChunk];
-};
-
 // One row of the list build: its atom, the reaches by partner type (squared,
 // widened by the skin; negative where such pairs are listed otherwise), the
 // partners found in cell order and then the row's partner bits, by slot.
@@ -51,7 +41,7 @@ struct CellAtoms {
 };
 
 // The force pass's pair constants for atoms of one type, by partner type
-// (entries of earlier types are never used: rows list later slots only).
+// (rows of later partners use the entries of later types only).
 // A charged pair has no cut-off: its cut2 is infinite.
 struct RowConstants {
     alignas(32) double m[4], m2[4], cut2[4], eps4[4], eps24[4], c[4], b[4], invmJ[4];
@@ -123,7 +113,6 @@ private:
     };
 
     CSimulation& sim_;
-    std::unique_ptr<PairLanes> lanes_;  // scratch of the force pass
     PairConstants pc_[4][4];
     // By atom type and partner type: contact reach and energy-pairing reach, squared.
     double contact2_[4][4] = {}, reach2_[4][4] = {};
@@ -144,10 +133,20 @@ private:
     // Rows by rank instead of slot, padded by seven entries.
     std::vector<int> forceRank_, nearRank_;
     RowConstants rowConstants_[4];
+    // The same for rows of earlier partners (samePartners over every type).
+    RowConstants crossConstants_[4];
     // The force pass marks the pairs of the force list within energy-pairing
     // reach (every such pair is in that list when potentials are on), so the
     // pairing need not measure distances again; valid while inReachValid_.
     std::vector<unsigned char> inReach_;
+    // Earlier partners of every atom by rank (the force rows transposed),
+    // ascending, padded by seven entries.
+    std::vector<int> earlierStart_, earlierRank_, earlierFill_;
+    int forceSplit_ = 0;  // first row of the second thread's part of the force pass
+    // Floor terms by rank, summed into the totals in atom order after the pass.
+    double floorForce_[kMaxAtoms], floorEnergy_[kMaxAtoms];
+    unsigned char floorActs_[kMaxAtoms];
+    std::vector<unsigned char> reachScratch_[2];  // marks that are not kept
     bool inReachValid_ = false;
     // pos4_ holds the current positions (kept up to date by the contacts).
     bool positionsLoaded_ = false;
@@ -206,8 +205,16 @@ private:
     double pairRowEnergy(int n, double dEk);
     double pairRowEnergyMarked(int n, double dEk);
     void forces();
-    void forcesSerial();
-    void forcesSerialSimd();
+    void forcesOnRows();
+    // Rows first..last-1 of the force pass, each after its floor term; terms
+    // reach partners below scatterEnd only (the others belong to the second thread).
+    void forceRows(int first, int last, int scatterEnd);
+    // The terms of each atom from first on with its partners below `below`
+    // (which come first in its sums), from the atom's side.
+    void crossTerms(int first, int below);
+    void forcePart(int part);
+    void forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach, bool scatter);
+    int forceSplitAt() const;
     void indexRanks();
     void loadPositions();
     // Atom n's sums (acc4[n]) receive its row's pair terms in list order,
@@ -215,9 +222,11 @@ private:
     // Each pair's inReach byte tells whether it is within energy-pairing
     // reach (1) or not (0); bytes past count may be overwritten.
     static void forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                             double (*acc4)[4], unsigned char* inReach);
+                             double (*acc4)[4], unsigned char* inReach, bool scatter);
+    static void forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                                 double (*acc4)[4], unsigned char* inReach, bool scatter);
     static void forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                               double (*acc4)[4], unsigned char* inReach);
+                               double (*acc4)[4], unsigned char* inReach, bool scatter);
     void buildPart(int part);
     void contactPart(int part);
     void energyAdj();

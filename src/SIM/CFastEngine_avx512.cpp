@@ -4,6 +4,7 @@
 // exact, no multiply-add is fused (the target adds no FMA), and every sum
 // receives its terms one after the other in list order.
 #include "CFastEngine.h"
+#include "CFastEngine_kernel.h"
 
 #if defined(__x86_64__)
 // GCC 12 warns inside its own AVX-512 headers (the undefined upper halves of
@@ -59,38 +60,6 @@ QUORVEL_AVX512 inline void toRows(Z x, Z y, Z z, Z w, Y* row)
     row[7] = _mm512_extractf64x4_pd(r57, 1);
 }
 
-// The pair constants of eight lanes, as in the four-lane kernel.
-template <bool kSamePartners>
-struct LaneConstants8 {
-    Z m, m2, cut2, eps4, eps24, c, b, invmJ, reach2;
-    Z tables[9];
-
-    QUORVEL_AVX512 LaneConstants8(const RowConstants& rc, int rowType)
-    {
-        const double* source[9] = {rc.m, rc.m2, rc.cut2, rc.eps4, rc.eps24, rc.c, rc.b, rc.invmJ, rc.reach2};
-        Z* lane[9] = {&m, &m2, &cut2, &eps4, &eps24, &c, &b, &invmJ, &reach2};
-        for (int k = 0; k < 9; k++) {
-            if (kSamePartners) *lane[k] = _mm512_set1_pd(source[k][rowType]);
-            else tables[k] = _mm512_broadcast_f64x4(_mm256_load_pd(source[k]));
-        }
-    }
-
-    QUORVEL_AVX512 void pick(Z type)
-    {
-        if (kSamePartners) return;
-        __m512i index = _mm512_cvttpd_epi64(type);
-        m = _mm512_permutexvar_pd(index, tables[0]);
-        m2 = _mm512_permutexvar_pd(index, tables[1]);
-        cut2 = _mm512_permutexvar_pd(index, tables[2]);
-        eps4 = _mm512_permutexvar_pd(index, tables[3]);
-        eps24 = _mm512_permutexvar_pd(index, tables[4]);
-        c = _mm512_permutexvar_pd(index, tables[5]);
-        b = _mm512_permutexvar_pd(index, tables[6]);
-        invmJ = _mm512_permutexvar_pd(index, tables[7]);
-        reach2 = _mm512_permutexvar_pd(index, tables[8]);
-    }
-};
-
 // A byte of 0 or 1 for each bit of an eight-bit mask.
 struct ByteTable {
     std::uint64_t bytes[256];
@@ -103,69 +72,78 @@ struct ByteTable {
 };
 constexpr ByteTable kBytes;
 
-// As the four-lane kernel: a pair that does not act and a lane past the
-// row's end contribute +0.0 (masked products are +0.0), which leaves every
-// sum as it is.
-template <bool kSamePartners>
-QUORVEL_AVX512 inline void forceRowLanes8(int n, const RowConstants& rc, const int* nbr, int count,
-                                          const double (*pos4)[4], double (*acc4)[4], unsigned char* inReach)
-{
-    const Z x = _mm512_set1_pd(pos4[n][0]), y = _mm512_set1_pd(pos4[n][1]), z = _mm512_set1_pd(pos4[n][2]);
-    LaneConstants8<kSamePartners> k(rc, static_cast<int>(pos4[n][3]));
-    const Z invmI = _mm512_set1_pd(rc.invmI);
-    const Z one = _mm512_set1_pd(1.0), two = _mm512_set1_pd(2.0), twelve = _mm512_set1_pd(12.0);
-    const Z half = _mm512_set1_pd(0.5);  // energy / 2.0: the same bits, halving is exact
-    Y ai = _mm256_load_pd(acc4[n]);
-    for (int p = 0; p < count; p += 8) {
-        const int* j = nbr + p;
-        Z bx, by, bz, type;
-        loadColumns(pos4, j, bx, by, bz, type);
-        k.pick(type);
-        Z dx = _mm512_sub_pd(x, bx), dy = _mm512_sub_pd(y, by), dz = _mm512_sub_pd(z, bz);
-        Z r2 = _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)), _mm512_mul_pd(dz, dz));
-        __mmask8 inRow = count - p >= 8 ? 0xFF : static_cast<__mmask8>((1u << (count - p)) - 1);
-        __mmask8 acts = _mm512_mask_cmp_pd_mask(inRow, r2, k.m2, _CMP_NLE_UQ) &
-                        static_cast<__mmask8>(~_mm512_cmp_pd_mask(r2, k.cut2, _CMP_GT_OQ));
-        std::memcpy(inReach + p, &kBytes.bytes[_mm512_mask_cmp_pd_mask(inRow, r2, k.reach2, _CMP_LT_OQ)], 8);
-        Z r = _mm512_sqrt_pd(r2);
-        Z invR = _mm512_div_pd(one, r);
-        dx = _mm512_mul_pd(dx, invR);
-        dy = _mm512_mul_pd(dy, invR);
-        dz = _mm512_mul_pd(dz, invR);
-        Z sa = _mm512_mul_pd(k.m, invR);
-        Z pp = _mm512_mul_pd(sa, sa);
-        Z s6 = _mm512_mul_pd(_mm512_mul_pd(pp, pp), pp);
-        Z s12 = _mm512_mul_pd(s6, s6);
-        Z energy = _mm512_add_pd(
-            _mm512_add_pd(_mm512_mul_pd(k.eps4, _mm512_sub_pd(s12, s6)), _mm512_mul_pd(invR, k.c)),
-            _mm512_mul_pd(k.b, s12));
-        Z force = _mm512_add_pd(
-            _mm512_add_pd(_mm512_mul_pd(_mm512_mul_pd(k.eps24, invR), _mm512_sub_pd(_mm512_mul_pd(two, s12), s6)),
-                          _mm512_mul_pd(_mm512_mul_pd(invR, invR), k.c)),
-            _mm512_mul_pd(_mm512_mul_pd(_mm512_mul_pd(twelve, invR), k.b), s12));
-        Z fi = _mm512_mul_pd(invmI, force), fj = _mm512_mul_pd(k.invmJ, force);
-        Z he = _mm512_maskz_mul_pd(acts, energy, half);
-        Y ti[8], tj[8];
-        toRows(_mm512_maskz_mul_pd(acts, dx, fi), _mm512_maskz_mul_pd(acts, dy, fi),
-               _mm512_maskz_mul_pd(acts, dz, fi), he, ti);
-        // The partner's energy sum receives +he: subtracting -he is the same
-        // operation, so one subtraction serves all four sums.
-        toRows(_mm512_maskz_mul_pd(acts, dx, fj), _mm512_maskz_mul_pd(acts, dy, fj),
-               _mm512_maskz_mul_pd(acts, dz, fj), _mm512_xor_pd(he, _mm512_set1_pd(-0.0)), tj);
+// Eight lanes (AVX-512) for the generic force kernel.
+struct Lanes8 {
+    static constexpr int kWidth = 8;
+    typedef double V __attribute__((vector_size(64)));
+    using M = __mmask8;
+    using Sums = Y;
+
+    QUORVEL_AVX512 static V splat(double value) { return V(_mm512_set1_pd(value)); }
+    QUORVEL_AVX512 static V sqrt(V value) { return V(_mm512_sqrt_pd(Z(value))); }
+    static __mmask8 inRow(int left) { return left >= 8 ? 0xFF : static_cast<__mmask8>((1u << left) - 1); }
+    QUORVEL_AVX512 static M acting(V r2, V m2, V cut2, int left)
+    {
+        return _mm512_mask_cmp_pd_mask(inRow(left), Z(r2), Z(m2), _CMP_NLE_UQ) &
+               static_cast<__mmask8>(~_mm512_cmp_pd_mask(Z(r2), Z(cut2), _CMP_GT_OQ));
+    }
+    QUORVEL_AVX512 static V keep(M acts, V value) { return V(_mm512_maskz_mov_pd(acts, Z(value))); }
+    QUORVEL_AVX512 static void markWithin(unsigned char* out, V r2, V reach2, int left)
+    {
+        std::memcpy(out, &kBytes.bytes[_mm512_mask_cmp_pd_mask(inRow(left), Z(r2), Z(reach2), _CMP_LT_OQ)], 8);
+    }
+    QUORVEL_AVX512 static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
+    {
+        Z cx, cy, cz, cw;
+        loadColumns(pos4, j, cx, cy, cz, cw);
+        x = V(cx);
+        y = V(cy);
+        z = V(cz);
+        type = V(cw);
+    }
+    QUORVEL_AVX512 static void sameConstants(const RowConstants& rc, int u, fastkernel::PairLaneConstants<V>& k)
+    {
+        k = {splat(rc.m[u]), splat(rc.m2[u]), splat(rc.cut2[u]),  splat(rc.eps4[u]), splat(rc.eps24[u]),
+             splat(rc.c[u]), splat(rc.b[u]),  splat(rc.invmJ[u]), splat(rc.reach2[u])};
+    }
+    QUORVEL_AVX512 static void pickConstants(const RowConstants& rc, V type, fastkernel::PairLaneConstants<V>& k)
+    {
+        __m512i index = _mm512_cvttpd_epi64(Z(type));
+        auto from = [index](const double* table) QUORVEL_AVX512 {
+            return V(_mm512_permutexvar_pd(index, _mm512_broadcast_f64x4(_mm256_load_pd(table))));
+        };
+        k = {from(rc.m), from(rc.m2), from(rc.cut2), from(rc.eps4), from(rc.eps24),
+             from(rc.c), from(rc.b),  from(rc.invmJ), from(rc.reach2)};
+    }
+    QUORVEL_AVX512 static Sums loadSums(const double* acc) { return _mm256_load_pd(acc); }
+    QUORVEL_AVX512 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, s); }
+    QUORVEL_AVX512 static void addOwnTerms(const fastkernel::PairTerms<V>& t, Sums& ai)
+    {
+        Y ti[8];
+        toRows(Z(t.ix), Z(t.iy), Z(t.iz), Z(t.halfEnergy), ti);
         for (int lane = 0; lane < 8; lane++) ai = _mm256_add_pd(ai, ti[lane]);
-        for (int lane = 0; lane < 8; lane++)
+    }
+    // The partner's energy sum receives +halfEnergy: subtracting
+    // -halfEnergy is the same operation, so one subtraction serves all four.
+    // Lanes past the row's end are left alone.
+    QUORVEL_AVX512 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j,
+                                            int left)
+    {
+        Y tj[8];
+        toRows(Z(t.jx), Z(t.jy), Z(t.jz), Z(-t.halfEnergy), tj);
+        for (int lane = 0; lane < 8 && lane < left; lane++)
             _mm256_store_pd(acc4[j[lane]], _mm256_sub_pd(_mm256_load_pd(acc4[j[lane]]), tj[lane]));
     }
-    _mm256_store_pd(acc4[n], ai);
-}
+};
 
 }  // namespace
 
-QUORVEL_AVX512 void CFastEngine::forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count,
-                                                const double (*pos4)[4], double (*acc4)[4], unsigned char* inReach)
+QUORVEL_AVX512 __attribute__((flatten)) void CFastEngine::forceRowAvx512(int n, const RowConstants& rc,
+                                                                        const int* nbr, int count,
+                                                                        const double (*pos4)[4], double (*acc4)[4],
+                                                                        unsigned char* inReach, bool scatter)
 {
-    if (rc.samePartners) forceRowLanes8<true>(n, rc, nbr, count, pos4, acc4, inReach);
-    else forceRowLanes8<false>(n, rc, nbr, count, pos4, acc4, inReach);
+    fastkernel::forceRow<Lanes8>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
 }
 
 bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq"); }
@@ -173,7 +151,7 @@ bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") &
 #else
 
 void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
-                                 unsigned char*) {}
+                                 unsigned char*, bool) {}
 bool CFastEngine::avx512Available() { return false; }
 
 #endif

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "CFastEngine.h"
+#include "CFastEngine_kernel.h"
 #include "CForceConstants.h"
 #include "CSimulation.h"
 
@@ -176,160 +177,50 @@ void CFastEngine::forces()
         s.MDCALCCalcAcc();
         return;
     }
-    // One thread: the pass adds each pair's terms to both atoms as it goes,
-    // which two threads could only share by storing every term and
-    // gathering them again (measured slower than one thread).
-    if (useAvx2) forcesSerialSimd();
-    else forcesSerial();
+    forcesOnRows();
 }
 
-namespace {
-constexpr int kChunk = PairLanes::kChunk;
-
-// The reference pair terms for every lane, without branches so that the
-// square roots and divisions run side by side. A pair that does not act gets
-// terms of +0.0: the sums they are added to start at +0.0 and can never
-// become -0.0, so adding +0.0 leaves them unchanged, bit for bit.
-__attribute__((target_clones("avx2", "default"))) void pairTerms(int count, double x, double y, double z,
-                                                                   double invmI, PairLanes& L)
+// The portable kernel: the generic row loop on one lane.
+void CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                                   double (*acc4)[4], unsigned char* inReach, bool scatter)
 {
-    for (int p = 0; p < count; p++) {
-        double dx = x - L.bx[p], dy = y - L.by[p], dz = z - L.bz[p];
-        double r2 = dx * dx + dy * dy + dz * dz;
-        bool acts = (r2 > L.m2[p]) & ((r2 <= L.cut2[p]) | (L.charged[p] != 0.0));
-        double r = std::sqrt(r2);
-        double invR = 1.0 / r;  // r > 0 wherever the pair acts
-        dx *= invR;
-        dy *= invR;
-        dz *= invR;
-        double sa = L.m[p] * invR;
-        double pp = sa * sa;
-        double s6 = pp * pp * pp;
-        double s12 = s6 * s6;
-        double energy = L.eps4[p] * (s12 - s6) + invR * L.c[p] + L.b[p] * s12;
-        double force = L.eps24[p] * invR * (2.0 * s12 - s6) + invR * invR * L.c[p] + 12.0 * invR * L.b[p] * s12;
-        double fi = invmI * force, fj = L.invmJ[p] * force;
-        L.tix[p] = acts ? dx * fi : 0.0;
-        L.tiy[p] = acts ? dy * fi : 0.0;
-        L.tiz[p] = acts ? dz * fi : 0.0;
-        L.tjx[p] = acts ? dx * fj : 0.0;
-        L.tjy[p] = acts ? dy * fj : 0.0;
-        L.tjz[p] = acts ? dz * fj : 0.0;
-        L.halfEnergy[p] = acts ? energy / 2.0 : 0.0;
-    }
+    fastkernel::forceRow<fastkernel::Lanes1>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
 }
-}  // namespace
 
-// One thread: each pair's terms go straight to both atoms. Atom k's sums
-// already hold the terms of its earlier partners when its turn comes; then
-// its floor term, then its later partners, as in the reference.
-void CFastEngine::forcesSerial()
+// Atom by atom in rank order: its sums (kept by rank in acc4_ while the pass
+// runs) already hold the terms of its earlier partners when its turn comes;
+// then its floor term, then its later partners, as in the reference.
+//
+// On two threads, the first takes the rows before forceSplit_ and adds their
+// terms to partners before the split only. The second owns the atoms from the
+// split on: it first gives each of them its terms with partners before the
+// split (computed from its side: the separation, unit vector and term are
+// exactly the negatives of those from the partner's side, so adding them is
+// the reference's subtraction), then runs their rows as the first does.
+// Every sum thus receives its terms in the reference order, and no sum is
+// written by both threads.
+void CFastEngine::forcesOnRows()
 {
     CSimulation& s = sim_;
-    s.PEnergy[4] = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) {
-        s.PEnergy[t] = 0.0;
-        for (int i = 0; i < s.number[t]; i++) {
-            s.acc[t][i].init();
-            s.aPEnergy[t][i] = 0.0;
-        }
-    }
-    PairLanes& L = *lanes_;
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        int t = typeOf(k), i = indexOf(k);
-        double d = s.diam[t];
-        double h = s.loc[t][i].getZ() + s.halfWidth + kFloorOffset * d;
-        if (h <= kFloorRange * d) {
-            double force, energy;
-            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
-            s.acc[t][i].v[2] += s.invm[t] * force;
-            s.aPEnergy[t][i] += energy;
-            s.PEnergy[t] += energy;
-            s.PEnergy[4] += energy;
-            s.dptot[t] += s.timeStep * force;
-            s.dptot[4] += s.timeStep * force;
-        }
-        const double x = s.loc[t][i].v[0], y = s.loc[t][i].v[1], z = s.loc[t][i].v[2];
-        double ax = s.acc[t][i].v[0], ay = s.acc[t][i].v[1], az = s.acc[t][i].v[2];
-        double pe = s.aPEnergy[t][i];
-        for (int q0 = forceStart_[n], qEnd = forceStart_[n + 1]; q0 < qEnd; q0 += kChunk) {
-            int count = std::min(kChunk, qEnd - q0);
-            const int* row = forceNbr_.data() + q0;
-            for (int p = 0; p < count; p++) {
-                int l = row[p];
-                int u = typeOf(l);
-                const double* b = s.loc[u][indexOf(l)].v;
-                const PairConstants& pc = pc_[t][u];
-                L.bx[p] = b[0];
-                L.by[p] = b[1];
-                L.bz[p] = b[2];
-                L.m[p] = pc.m;
-                L.m2[p] = pc.m2;
-                L.cut2[p] = pc.cut2;
-                L.charged[p] = pc.charged ? 1.0 : 0.0;
-                L.eps4[p] = pc.eps4;
-                L.eps24[p] = pc.eps24;
-                L.c[p] = pc.c;
-                L.b[p] = pc.b;
-                L.invmJ[p] = s.invm[u];
-            }
-            pairTerms(count, x, y, z, s.invm[t], L);
-            for (int p = 0; p < count; p++) {
-                int l = row[p];
-                ax += L.tix[p];
-                ay += L.tiy[p];
-                az += L.tiz[p];
-                int u = typeOf(l), j = indexOf(l);
-                double* aj = s.acc[u][j].v;
-                aj[0] -= L.tjx[p];
-                aj[1] -= L.tjy[p];
-                aj[2] -= L.tjz[p];
-                pe += L.halfEnergy[p];
-                s.aPEnergy[u][j] += L.halfEnergy[p];
-            }
-        }
-        s.acc[t][i].setXYZ(ax, ay, az);
-        s.aPEnergy[t][i] = pe;
-    }
-    // Potential and total energy receive the same terms in the same order.
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < s.number[t]; i++) s.aTEnergy[t][i] = s.aPEnergy[t][i];
-}
-
-// One thread, four pairs at a time: the same sums in the same order as
-// forcesSerial, kept by rank in acc4_ while the pass runs.
-void CFastEngine::forcesSerialSimd()
-{
-    CSimulation& s = sim_;
-    s.PEnergy[4] = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
     if (!positionsLoaded_) loadPositions();
-    for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        int t = typeOf(k);
-        double d = s.diam[t];
-        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
-        if (h <= kFloorRange * d) {
-            double force, energy;
-            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
-            acc4_[n][2] += s.invm[t] * force;
-            acc4_[n][3] += energy;
-            s.PEnergy[t] += energy;
-            s.PEnergy[4] += energy;
-            s.dptot[t] += s.timeStep * force;
-            s.dptot[4] += s.timeStep * force;
-        }
-        int count = forceStart_[n + 1] - forceStart_[n];
-        if (count == 0) continue;
-        const int* row = forceRank_.data() + forceStart_[n];
-        unsigned char* inReach = inReach_.data() + forceStart_[n];
-        // Eight lanes only pay where a row fills them (sparse systems have short rows).
-        if (useAvx512 && count > 4) forceRowAvx512(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
-        else forceRowAvx2(n, rowConstants_[t], row, count, pos4_, acc4_, inReach);
+    if (threads_ == 2) {
+        runOnBoth(&CFastEngine::forcePart);
+    } else {
+        for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+        forceRows(0, nActive_, nActive_);
     }
     inReachValid_ = true;
+    // The totals receive the floor terms in atom order, as in the reference.
+    s.PEnergy[4] = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
+    for (int n = 0; n < nActive_; n++) {
+        if (!floorActs_[n]) continue;
+        int t = typeOf(active_[n]);
+        s.PEnergy[t] += floorEnergy_[n];
+        s.PEnergy[4] += floorEnergy_[n];
+        s.dptot[t] += s.timeStep * floorForce_[n];
+        s.dptot[4] += s.timeStep * floorForce_[n];
+    }
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
@@ -337,6 +228,66 @@ void CFastEngine::forcesSerialSimd()
         s.aPEnergy[t][i] = acc4_[n][3];
         s.aTEnergy[t][i] = acc4_[n][3];
     }
+}
+
+void CFastEngine::forcePart(int part)
+{
+    int first = part == 0 ? 0 : forceSplit_;
+    int last = part == 0 ? forceSplit_ : nActive_;
+    for (int n = first; n < last; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+    if (part == 1) crossTerms(forceSplit_, forceSplit_);
+    forceRows(first, last, part == 0 ? forceSplit_ : nActive_);
+}
+
+void CFastEngine::crossTerms(int first, int below)
+{
+    unsigned char* unused = reachScratch_[1].data();
+    for (int n = first; n < nActive_; n++) {
+        const int* row = earlierRank_.data() + earlierStart_[n];
+        int count = static_cast<int>(std::lower_bound(row, row + (earlierStart_[n + 1] - earlierStart_[n]), below) - row);
+        if (count > 0) forceRow(n, crossConstants_[typeOf(active_[n])], row, count, unused, false);
+    }
+}
+
+void CFastEngine::forceRows(int first, int last, int scatterEnd)
+{
+    const CSimulation& s = sim_;
+    for (int n = first; n < last; n++) {
+        int t = typeOf(active_[n]);
+        double d = s.diam[t];
+        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
+        floorActs_[n] = h <= kFloorRange * d;
+        if (floorActs_[n]) {
+            double force, energy;
+            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+            acc4_[n][2] += s.invm[t] * force;
+            acc4_[n][3] += energy;
+            floorForce_[n] = force;
+            floorEnergy_[n] = energy;
+        }
+        int count = forceStart_[n + 1] - forceStart_[n];
+        if (count == 0) continue;
+        const int* row = forceRank_.data() + forceStart_[n];
+        unsigned char* inReach = inReach_.data() + forceStart_[n];
+        // The kernels may mark a few bytes past a row; past the last row of
+        // the first part lie the second's marks.
+        bool lastOfPart = n == last - 1 && last < nActive_;
+        unsigned char* marks = lastOfPart ? reachScratch_[0].data() : inReach;
+        int scattered = static_cast<int>(std::lower_bound(row, row + count, scatterEnd) - row);
+        const RowConstants& rc = rowConstants_[t];
+        if (scattered > 0) forceRow(n, rc, row, scattered, marks, true);
+        if (scattered < count) forceRow(n, rc, row + scattered, count - scattered, marks + scattered, false);
+        if (lastOfPart) std::memcpy(inReach, marks, count);
+    }
+}
+
+void CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach,
+                           bool scatter)
+{
+    // Eight lanes only pay where a row fills them (sparse systems have short rows).
+    if (useAvx2 && useAvx512 && count > 4) forceRowAvx512(n, rc, row, count, pos4_, acc4_, inReach, scatter);
+    else if (useAvx2) forceRowAvx2(n, rc, row, count, pos4_, acc4_, inReach, scatter);
+    else forceRowPortable(n, rc, row, count, pos4_, acc4_, inReach, scatter);
 }
 
 // ---------------------------------------------------------------- energies

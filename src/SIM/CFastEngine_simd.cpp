@@ -4,12 +4,15 @@
 // in every lane as in scalar code, and no multiply-add is fused (the target
 // adds AVX2 only, not FMA), so every term has the reference's bits.
 #include "CFastEngine.h"
+#include "CFastEngine_kernel.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>
 
 #include <cstdint>
 #include <cstring>
+
+#define QUORVEL_AVX2 __attribute__((target("avx2")))
 
 namespace {
 
@@ -27,54 +30,6 @@ __attribute__((target("avx2"), always_inline)) inline void transpose(V r0, V r1,
     c3 = _mm256_permute2f128_pd(t1, t3, 0x31);
 }
 
-}  // namespace
-
-namespace {
-
-// The pair constants of four lanes: broadcast when every partner type has
-// the same, otherwise picked from the table by each lane's partner type.
-template <bool kSamePartners>
-struct LaneConstants {
-    V m, m2, cut2, eps4, eps24, c, b, invmJ, reach2;
-
-    __attribute__((target("avx2"), always_inline)) LaneConstants(const RowConstants& rc, int rowType)
-    {
-        if (kSamePartners) {
-            m = _mm256_set1_pd(rc.m[rowType]);
-            m2 = _mm256_set1_pd(rc.m2[rowType]);
-            cut2 = _mm256_set1_pd(rc.cut2[rowType]);
-            eps4 = _mm256_set1_pd(rc.eps4[rowType]);
-            eps24 = _mm256_set1_pd(rc.eps24[rowType]);
-            c = _mm256_set1_pd(rc.c[rowType]);
-            b = _mm256_set1_pd(rc.b[rowType]);
-            invmJ = _mm256_set1_pd(rc.invmJ[rowType]);
-            reach2 = _mm256_set1_pd(rc.reach2[rowType]);
-        }
-    }
-
-    // type holds each lane's partner type (0.0 to 3.0).
-    __attribute__((target("avx2"), always_inline)) void pick(const RowConstants& rc, V type)
-    {
-        if (kSamePartners) return;
-        // Lane i takes table element t: the two 32-bit halves 2t and 2t + 1.
-        __m256i t = _mm256_cvtepu32_epi64(_mm256_cvttpd_epi32(type));
-        __m256i lo = _mm256_slli_epi64(t, 1);
-        __m256i index = _mm256_or_si256(lo, _mm256_slli_epi64(_mm256_add_epi64(lo, _mm256_set1_epi64x(1)), 32));
-        auto from = [index](const double* table) __attribute__((target("avx2"))) {
-            return _mm256_castps_pd(_mm256_permutevar8x32_ps(_mm256_castpd_ps(_mm256_load_pd(table)), index));
-        };
-        m = from(rc.m);
-        m2 = from(rc.m2);
-        cut2 = from(rc.cut2);
-        eps4 = from(rc.eps4);
-        eps24 = from(rc.eps24);
-        c = from(rc.c);
-        b = from(rc.b);
-        invmJ = from(rc.invmJ);
-        reach2 = from(rc.reach2);
-    }
-};
-
 // A byte of 0 or 1 for each bit of a four-bit mask.
 struct ByteTable4 {
     std::uint32_t bytes[16];
@@ -87,87 +42,85 @@ struct ByteTable4 {
 };
 constexpr ByteTable4 kBytes4;
 
-// Atom n's sums (acc4[n]: x, y, z, energy) receive the terms of its partners
-// in list order; each partner's sums receive theirs. A pair that does not
-// act, and a lane past the row's end, contributes +0.0, which leaves every
-// sum as it is: the sums start at +0.0 and, being sums of +0.0 and other
-// values, are never -0.0. The acceptance test is the reference's, NaN
-// included: a pair acts unless r2 <= m2 or r2 > cut2 (infinite for charged
-// pairs). Lanes past the end read the padding's ranks and subtract +0.0
-// from them, one lane after the other, so even a repeated rank is updated
-// in order.
-template <bool kSamePartners>
-__attribute__((target("avx2"), always_inline)) inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr,
-                                                                     int count, const double (*pos4)[4],
-                                                                     double (*acc4)[4], unsigned char* inReach)
-{
-    const V x = _mm256_set1_pd(pos4[n][0]), y = _mm256_set1_pd(pos4[n][1]), z = _mm256_set1_pd(pos4[n][2]);
-    LaneConstants<kSamePartners> k(rc, static_cast<int>(pos4[n][3]));
-    const V invmI = _mm256_set1_pd(rc.invmI);
-    const V one = _mm256_set1_pd(1.0), two = _mm256_set1_pd(2.0), twelve = _mm256_set1_pd(12.0);
-    const V half = _mm256_set1_pd(0.5);  // energy / 2.0: the same bits, halving is exact
-    const V signBit = _mm256_set1_pd(-0.0);
-    const V laneIndex = _mm256_set_pd(3.0, 2.0, 1.0, 0.0);
-    V ai = _mm256_load_pd(acc4[n]);
-    for (int p = 0; p < count; p += 4) {
-        int j0 = nbr[p], j1 = nbr[p + 1], j2 = nbr[p + 2], j3 = nbr[p + 3];
-        V bx, by, bz, type;
-        transpose(_mm256_load_pd(pos4[j0]), _mm256_load_pd(pos4[j1]), _mm256_load_pd(pos4[j2]),
-                  _mm256_load_pd(pos4[j3]), bx, by, bz, type);
-        k.pick(rc, type);
-        V dx = _mm256_sub_pd(x, bx), dy = _mm256_sub_pd(y, by), dz = _mm256_sub_pd(z, bz);
-        V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
-        V inRow = _mm256_cmp_pd(laneIndex, _mm256_set1_pd(static_cast<double>(count - p)), _CMP_LT_OQ);
-        V acts = _mm256_and_pd(inRow, _mm256_cmp_pd(r2, k.m2, _CMP_NLE_UQ));
-        acts = _mm256_andnot_pd(_mm256_cmp_pd(r2, k.cut2, _CMP_GT_OQ), acts);
-        int near = _mm256_movemask_pd(_mm256_and_pd(inRow, _mm256_cmp_pd(r2, k.reach2, _CMP_LT_OQ)));
-        std::memcpy(inReach + p, &kBytes4.bytes[near], 4);
-        V r = _mm256_sqrt_pd(r2);
-        V invR = _mm256_div_pd(one, r);
-        dx = _mm256_mul_pd(dx, invR);
-        dy = _mm256_mul_pd(dy, invR);
-        dz = _mm256_mul_pd(dz, invR);
-        V sa = _mm256_mul_pd(k.m, invR);
-        V pp = _mm256_mul_pd(sa, sa);
-        V s6 = _mm256_mul_pd(_mm256_mul_pd(pp, pp), pp);
-        V s12 = _mm256_mul_pd(s6, s6);
-        V energy = _mm256_add_pd(
-            _mm256_add_pd(_mm256_mul_pd(k.eps4, _mm256_sub_pd(s12, s6)), _mm256_mul_pd(invR, k.c)),
-            _mm256_mul_pd(k.b, s12));
-        V force = _mm256_add_pd(
-            _mm256_add_pd(_mm256_mul_pd(_mm256_mul_pd(k.eps24, invR), _mm256_sub_pd(_mm256_mul_pd(two, s12), s6)),
-                          _mm256_mul_pd(_mm256_mul_pd(invR, invR), k.c)),
-            _mm256_mul_pd(_mm256_mul_pd(_mm256_mul_pd(twelve, invR), k.b), s12));
-        V fi = _mm256_mul_pd(invmI, force), fj = _mm256_mul_pd(k.invmJ, force);
-        V he = _mm256_and_pd(acts, _mm256_mul_pd(energy, half));
-        V tix = _mm256_and_pd(acts, _mm256_mul_pd(dx, fi));
-        V tiy = _mm256_and_pd(acts, _mm256_mul_pd(dy, fi));
-        V tiz = _mm256_and_pd(acts, _mm256_mul_pd(dz, fi));
-        V tjx = _mm256_and_pd(acts, _mm256_mul_pd(dx, fj));
-        V tjy = _mm256_and_pd(acts, _mm256_mul_pd(dy, fj));
-        V tjz = _mm256_and_pd(acts, _mm256_mul_pd(dz, fj));
-        V ti0, ti1, ti2, ti3, tj0, tj1, tj2, tj3;
-        transpose(tix, tiy, tiz, he, ti0, ti1, ti2, ti3);
-        // The partner's energy sum receives +he: subtracting -he is the same
-        // operation, so one subtraction serves all four sums.
-        transpose(tjx, tjy, tjz, _mm256_xor_pd(he, signBit), tj0, tj1, tj2, tj3);
-        ai = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(_mm256_add_pd(ai, ti0), ti1), ti2), ti3);
-        _mm256_store_pd(acc4[j0], _mm256_sub_pd(_mm256_load_pd(acc4[j0]), tj0));
-        _mm256_store_pd(acc4[j1], _mm256_sub_pd(_mm256_load_pd(acc4[j1]), tj1));
-        _mm256_store_pd(acc4[j2], _mm256_sub_pd(_mm256_load_pd(acc4[j2]), tj2));
-        _mm256_store_pd(acc4[j3], _mm256_sub_pd(_mm256_load_pd(acc4[j3]), tj3));
+// Four lanes (AVX2) for the generic force kernel.
+struct Lanes4 {
+    static constexpr int kWidth = 4;
+    typedef double V __attribute__((vector_size(32)));
+    using M = __m256d;  // all bits set where a pair acts
+    using Sums = V;
+
+    QUORVEL_AVX2 static V splat(double value) { return V(_mm256_set1_pd(value)); }
+    QUORVEL_AVX2 static V sqrt(V value) { return V(_mm256_sqrt_pd(__m256d(value))); }
+    QUORVEL_AVX2 static __m256d inRow(int left)
+    {
+        return _mm256_cmp_pd(_mm256_set_pd(3.0, 2.0, 1.0, 0.0), _mm256_set1_pd(left), _CMP_LT_OQ);
     }
-    _mm256_store_pd(acc4[n], ai);
-}
+    QUORVEL_AVX2 static M acting(V r2, V m2, V cut2, int left)
+    {
+        M acts = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(m2), _CMP_NLE_UQ));
+        return _mm256_andnot_pd(_mm256_cmp_pd(__m256d(r2), __m256d(cut2), _CMP_GT_OQ), acts);
+    }
+    QUORVEL_AVX2 static V keep(M acts, V value) { return V(_mm256_and_pd(acts, __m256d(value))); }
+    QUORVEL_AVX2 static void markWithin(unsigned char* out, V r2, V reach2, int left)
+    {
+        M within = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ));
+        std::memcpy(out, &kBytes4.bytes[_mm256_movemask_pd(within)], 4);
+    }
+    QUORVEL_AVX2 static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
+    {
+        V r0, r1, r2, r3;
+        std::memcpy(&r0, pos4[j[0]], sizeof r0);
+        std::memcpy(&r1, pos4[j[1]], sizeof r1);
+        std::memcpy(&r2, pos4[j[2]], sizeof r2);
+        std::memcpy(&r3, pos4[j[3]], sizeof r3);
+        transpose(r0, r1, r2, r3, x, y, z, type);
+    }
+    QUORVEL_AVX2 static void sameConstants(const RowConstants& rc, int u,
+                                           fastkernel::PairLaneConstants<V>& k)
+    {
+        k = {splat(rc.m[u]),   splat(rc.m2[u]), splat(rc.cut2[u]),  splat(rc.eps4[u]), splat(rc.eps24[u]),
+             splat(rc.c[u]),   splat(rc.b[u]),  splat(rc.invmJ[u]), splat(rc.reach2[u])};
+    }
+    // Lane i takes table element t: the two 32-bit halves 2t and 2t + 1.
+    QUORVEL_AVX2 static void pickConstants(const RowConstants& rc, V type, fastkernel::PairLaneConstants<V>& k)
+    {
+        __m256i t = _mm256_cvtepu32_epi64(_mm256_cvttpd_epi32(__m256d(type)));
+        __m256i lo = _mm256_slli_epi64(t, 1);
+        __m256i index = _mm256_or_si256(lo, _mm256_slli_epi64(_mm256_add_epi64(lo, _mm256_set1_epi64x(1)), 32));
+        auto from = [index](const double* table) QUORVEL_AVX2 {
+            return V(_mm256_castps_pd(_mm256_permutevar8x32_ps(_mm256_castpd_ps(_mm256_load_pd(table)), index)));
+        };
+        k = {from(rc.m), from(rc.m2), from(rc.cut2), from(rc.eps4), from(rc.eps24),
+             from(rc.c), from(rc.b),  from(rc.invmJ), from(rc.reach2)};
+    }
+    QUORVEL_AVX2 static Sums loadSums(const double* acc) { return V(_mm256_load_pd(acc)); }
+    QUORVEL_AVX2 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, __m256d(s)); }
+    QUORVEL_AVX2 static void addOwnTerms(const fastkernel::PairTerms<V>& t, Sums& ai)
+    {
+        V ti[4];
+        transpose(t.ix, t.iy, t.iz, t.halfEnergy, ti[0], ti[1], ti[2], ti[3]);
+        ai = (((ai + ti[0]) + ti[1]) + ti[2]) + ti[3];
+    }
+    // The partner's energy sum receives +halfEnergy: subtracting
+    // -halfEnergy is the same operation, so one subtraction serves all four.
+    // Lanes past the row's end are left alone.
+    QUORVEL_AVX2 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j, int left)
+    {
+        V tj[4];
+        transpose(t.jx, t.jy, t.jz, -t.halfEnergy, tj[0], tj[1], tj[2], tj[3]);
+        for (int lane = 0; lane < 4 && lane < left; lane++)
+            _mm256_store_pd(acc4[j[lane]], _mm256_sub_pd(_mm256_load_pd(acc4[j[lane]]), __m256d(tj[lane])));
+    }
+};
 
 }  // namespace
 
-__attribute__((target("avx2"))) void CFastEngine::forceRowAvx2(int n, const RowConstants& rc, const int* nbr,
-                                                               int count, const double (*pos4)[4],
-                                                               double (*acc4)[4], unsigned char* inReach)
+QUORVEL_AVX2 __attribute__((flatten)) void CFastEngine::forceRowAvx2(int n, const RowConstants& rc, const int* nbr,
+                                                                    int count, const double (*pos4)[4],
+                                                                    double (*acc4)[4], unsigned char* inReach,
+                                                                    bool scatter)
 {
-    if (rc.samePartners) forceRowLanes<true>(n, rc, nbr, count, pos4, acc4, inReach);
-    else forceRowLanes<false>(n, rc, nbr, count, pos4, acc4, inReach);
+    fastkernel::forceRow<Lanes4>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
 }
 
 // Four partners at a time, reading up to three ranks past count (the lists
@@ -276,7 +229,7 @@ bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 #else
 
 void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
-                               unsigned char*) {}
+                               unsigned char*, bool) {}
 std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
 void CFastEngine::scanCellAvx2(RowScan&, const CellAtoms&, int, int) {}
 bool CFastEngine::avx2Available() { return false; }

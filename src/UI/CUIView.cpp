@@ -61,6 +61,7 @@ void CUIView::setNeedsDisplay()
     // Texts change here rather than in paintEvent: a label changed while its
     // parent paints would ask for a second pass over the scene beneath it.
     if (UIDisplay) UIDisplay->drawDisplays();
+    paintPending = true;
     update();
 }
 
@@ -101,6 +102,7 @@ void CUIView::paintEvent(QPaintEvent*)
         Simulation.drawPicture(surface, width(), height(), stereoFlag != 0,
                                [this](CDrawingSurface& s) { drawSelectionBox(s); });
     }
+    paintPending = false;
     QPainter painter(this);
     painter.drawImage(0, 0, frame);
 }

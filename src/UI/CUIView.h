@@ -57,6 +57,12 @@ public:
     void zoomBy(double step);      // scale x (1 + step / H)
     bool moveEyeBy(double step);   // eye distance and scale x (1 + step / H); false if refused
 
+    // The scene as last painted, without the fields and the graph that lie
+    // over it; null before the first paint. pictureCurrent(): nothing has
+    // asked for a new paint since.
+    const QImage& lastPicture() const { return frame; }
+    bool pictureCurrent() const { return !frame.isNull() && !paintPending; }
+
 signals:
     void viewResized();
 
@@ -77,5 +83,6 @@ private:
 
     QPointF lastPos;   // pointer position of the previous event, widget coordinates
     QImage frame;      // the picture is painted here, then shown in one copy
+    bool paintPending = true;
     double wheelRemainder = 0.0;
 };

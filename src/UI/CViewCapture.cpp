@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPainter>
 #include <QSaveFile>
 #include <QWidget>
 
@@ -11,6 +12,7 @@
 #include "CViewCapture.h"
 
 #include "CUIDisplay.h"
+#include "CUIView.h"
 #include "SIM/CPlatform.h"
 #include "SIM/CSimulation.h"
 
@@ -27,7 +29,7 @@ std::string withRequiredType(const std::string& path, const std::string& type)
 }
 }  // namespace
 
-CViewCapture::CViewCapture(CPlatform& platform, CSimulation& simulation, QWidget& view, CUIDisplay* display)
+CViewCapture::CViewCapture(CPlatform& platform, CSimulation& simulation, CUIView& view, CUIDisplay* display)
     : Platform(platform), Simulation(simulation), UIView(view), UIDisplay(display)
 {
 }
@@ -55,6 +57,17 @@ QImage CViewCapture::viewImage() const
     if (settings.screenPixels || picture.size() == UIView.size()) return picture;
     picture = picture.scaled(UIView.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(1.0);
+    return picture;
+}
+
+QImage CViewCapture::lastShownImage() const
+{
+    // A paint asked for and not yet done: the picture is older than the view.
+    if (!UIView.pictureCurrent() || UIView.lastPicture().size() != UIView.size()) return viewImage();
+    QImage picture = UIView.lastPicture().copy();
+    QPainter painter(&picture);
+    for (QWidget* child : UIView.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible()) child->render(&painter, child->pos(), QRegion(), QWidget::DrawChildren);
     return picture;
 }
 
@@ -98,7 +111,7 @@ bool CViewCapture::initMovieFile()
     format.frameLength = settings.frameLength;
     format.width = static_cast<int>(UIView.width() * ratio + 0.5);
     format.height = static_cast<int>(UIView.height() * ratio + 0.5);
-    const std::string error = writer.open(moviePath, format);
+    const std::string error = recorder.open(moviePath, format);
     if (!error.empty()) {
         settings.makeMovieFlag = 0;
         failed("The movie " + moviePath + " could not be started.", error);
@@ -116,6 +129,8 @@ void CViewCapture::showFrameCounter()
 void CViewCapture::captureCheck()
 {
     if (!settings.makeMovieFlag) return;
+    // A frame written since the last tick may have failed.
+    if (endIfFailed()) return;
     if (currentFrame == 0) {
         if (!captureFrame()) return;
         currentFrame = 1;
@@ -134,24 +149,33 @@ void CViewCapture::captureCheck()
 
 bool CViewCapture::captureFrame()
 {
-    const std::string error = writer.addFrame(viewImage());
-    if (error.empty()) return true;
-    // End the recording first: the alert's event loop must not see it still going.
-    const int kept = writer.framesWritten();
+    if (endIfFailed()) return false;
+    recorder.addFrame(lastShownImage());
+    return true;
+}
+
+bool CViewCapture::endIfFailed()
+{
+    if (!recorder.hasFailed()) return false;
     abortMakeMovie();
-    failed("The movie " + moviePath + " was stopped after " + std::to_string(kept) +
-               " frames; they remain in the file.",
-           error);
-    return false;
+    return true;
 }
 
 void CViewCapture::abortMakeMovie()
 {
     settings.makeMovieFlag = 0;
     if (UIDisplay) UIDisplay->setMovieFrameDisplayVisibility(false);
-    if (!writer.isOpen()) return;
-    const std::string error = writer.close();
-    if (!error.empty()) failed("The movie " + moviePath + " could not be completed.", error);
+    if (!recorder.isOpen()) return;
+    // End the recording first: the alert's event loop must not see it still going.
+    recorder.waitUntilWritten();
+    const std::string frameError = recorder.takeFailure();
+    const std::string error = recorder.close();
+    if (!frameError.empty())
+        failed("The movie " + moviePath + " was stopped after " + std::to_string(recorder.framesWritten()) +
+                   " frames; they remain in the file.",
+               frameError);
+    else if (!error.empty())
+        failed("The movie " + moviePath + " could not be completed.", error);
 }
 
 // ---------------------------------------------------------------- still frame

@@ -7,17 +7,17 @@
 
 #include <string>
 
-#include "CMovieWriter.h"
+#include "CMovieRecorder.h"
 #include "DIALOG/CCaptureSettings.h"
 
 class CPlatform;
 class CSimulation;
 class CUIDisplay;
-class QWidget;
+class CUIView;
 
 class CViewCapture {
 public:
-    CViewCapture(CPlatform& platform, CSimulation& simulation, QWidget& view, CUIDisplay* display);
+    CViewCapture(CPlatform& platform, CSimulation& simulation, CUIView& view, CUIDisplay* display);
     ~CViewCapture();
 
     CPlatform& Platform;        // save panels and alerts
@@ -54,7 +54,8 @@ public:
     bool initMovieFile();
     // At the start of every tick: takes a frame when one is due.
     void captureCheck();
-    // Takes one frame and appends it; a failure ends the recording with an alert.
+    // Takes one frame and hands it to the recorder; false when an earlier
+    // frame has failed, which ends the recording with an alert.
     bool captureFrame();
     void abortMakeMovie();
 
@@ -67,14 +68,21 @@ public:
 
     // The view's picture as last shown, the status fields and graph included.
     QImage viewImage() const;
-    const CMovieWriter& recordMovie() const { return writer; }
+    // The same from the picture the view last painted, without drawing the
+    // scene again: the fields and the graph are drawn over a copy of it.
+    QImage lastShownImage() const;
+    const CMovieRecorder& recordMovie() const { return recorder; }
+    // Returns when every frame taken so far is in the file (or has failed).
+    void waitUntilWritten() { recorder.waitUntilWritten(); }
 
 private:
     void showFrameCounter();
     void failed(const std::string& what, const std::string& reason);
+    // Ends the recording with an alert if a frame could not be written; true then.
+    bool endIfFailed();
 
     CSimulation& Simulation;
-    QWidget& UIView;
+    CUIView& UIView;
     CUIDisplay* UIDisplay;
-    CMovieWriter writer;
+    CMovieRecorder recorder;
 };
