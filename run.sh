@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs Quorvel on its default simulation.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steps per second of the reference engine, the fast engine on one and on two
 // threads and, where `lmp` is installed, LAMMPS on the same system; then the
 // time of a refit at 1,600 atoms. Everything in one run, with the ratios.

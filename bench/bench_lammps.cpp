@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LAMMPS export against the application itself: mean temperature and
 // potential energy of the Lennard-Jones liquid and gas over the same number of
 // steps in both (the application with its energy conservation off and on; the

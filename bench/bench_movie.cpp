@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what one movie frame costs at 1000 x 700 points, for each codec and
 // quality, beside what one display of the run costs: how long a frame holds
 // the run up as recorded (the picture the view last painted, with its fields

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what the Plots window costs: one g(r) count against one display of
 // the engine, one redraw of the time series with 100,000 samples, and the
 // pictures per second of a running window with the Plots window closed and

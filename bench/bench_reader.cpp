@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long loading, and writing, a simulation file takes.
 #include <chrono>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long one picture of a scene takes on the QPainter surface, how
 // much of it the depth sort takes, and what a picture costs at device pixel
 // ratio 2 (a scaled screen) against ratio 1, both measured in the same run.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Quorvel on a Linux desktop (freedesktop.org layout through
 # GNUInstallDirs) and packaging it for Debian with CPack. Included from the
 # top CMakeLists.txt after both programs are defined.

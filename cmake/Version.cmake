@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one version of Quorvel is the project's (the project() call). Both
 # programs read it from a generated header; the package, the man pages and the
 # metainfo release list take it from here too. Move QUORVEL_RELEASE_DATE with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into the given directory with extra CMake arguments.
 # Usage: scripts/build.sh BUILD_DIR [cmake args ...]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs, where they are missing.
 # Usage: scripts/install-deps.sh [package ...]   (adds to the base set)
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what a Linux desktop
 # needs from it: both programs answering --version, the desktop entry, the
 # icons, the AppStream metainfo, the man pages, the examples and the licence.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file under src/ includes a header of a layer above its
 # own, or reaches another folder through "../". The library targets already
 # refuse such includes through their include paths; this names every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding atoms, kinetic energy, selection by click and rectangle, dragging,
 // clumping, deleting and refitting.
 #include <cmath>

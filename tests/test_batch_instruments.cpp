@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-batch's instruments as a user calls them: the speed distribution
 // and g(r) files, their headers and numbers, and refused arguments.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless runner as a user calls it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default simulation and the parameter setters with their refusals.
 #include <cmath>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The energy ledger against physics with known answers: hard spheres conserve
 // energy exactly, so heat, work and the user's changes must account for every
 // joule; under potentials the residual is the integrator's error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forces, collisions, energy bookkeeping and the measured outputs.
 #include <cmath>
 #include <cstring>

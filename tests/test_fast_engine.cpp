@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast engine against the reference loops, bit for bit, and its
 // neighbour lists against brute force.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vectors, matrices and the viewpoint's projection.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile values at every entrance of the simulation: the file reader takes
 // only what the setters accept, and neither lets in a value that breaks the
 // engine, the picture or the graph.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LAMMPS export: the data file reads back to the state, the pair
 // coefficients reproduce the simulation's pair energy, and bad requests
 // write nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exports run in LAMMPS itself (where `lmp` is installed): the state it reads
 // has the simulation's own potential and kinetic energy, every bundled
 // example runs, and a replicate runs on two MPI ranks.

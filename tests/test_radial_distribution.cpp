@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // g(r) in the closed box: the reference distances of uniform centres
 // against the exact cube formula and their normalisation, uniform random
 // atoms giving g = 1 at every r, pair counting and the binning.

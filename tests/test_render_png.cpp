@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures on the QPainter surface, looked at pixel by pixel: one atom of
 // each colour at known places, the floor and a shadow, the stereo halves,
 // the written files and the batch runner's --render.

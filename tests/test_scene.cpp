@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's geometry, colours and painter's order, checked on a recording
 // surface: depth order, atom discs, outlines and highlights, floor shadows,
 // box and piston layers, and the axes overlay.

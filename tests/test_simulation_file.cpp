@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the simulation file: formats, round trips, the rules of
 // the reader, refusals, locale independence and malformed input.
 #include <clocale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed distribution against Maxwell-Boltzmann: the distribution's own
 // numbers, the fitted temperature from an exact histogram, the mixture of
 // types, and a hard-sphere gas that relaxes to it.

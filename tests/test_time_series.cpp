@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time series of the displayed outputs: the values the status display
 // shows, a bound on memory with even thinning, and restarts with the averages.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Still frames (JPEG and TIFF of the view as shown), the names the movie
 // and frame panels propose over saves and cancels, and the two capture
 // dialogs with their derived fields and enabling rules.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Movies of the running view: when frames are taken, how long the movie
 // plays and with which codec (read back by ffprobe), a movie that stays
 // playable while it is still being written and after an abort, a new movie

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a desktop program: access letters unique in every menu, the
 // Debug menu only on request, the keyboard and mouse tables of the README in
 // Help, File > Open Recent, quitting while a movie records, and the view and

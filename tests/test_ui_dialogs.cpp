@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter dialogs: their fields filled from the simulation in the shown
 // formats, OK applying through the setters, refusals keeping the dialog open
 // with what was already applied, Cancel, and fields the engine cannot take.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the C library's random() sequence as it was before a test, so the
 // tests of this concern leave the atom placements of later tests unchanged.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status fields: texts and formats, visibility groups, the layout of the
 // three text sizes, and the histogram graph.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile values and gestures at the window: crafted files, zero view
 // distances, negative diameters, and Escape on alerts.
 #include <QApplication>

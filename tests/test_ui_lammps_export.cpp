@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export for LAMMPS: a folder panel, then the number of copies; a
 // refused number keeps the dialog open, a cancel or a failure writes nothing.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole menu: every command enabled by the validation table in both run
 // states with exactly one of Run and Stop, the dialog commands running their
 // dialog modally, and the standard view.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded monkey on the real main window: keys, drags with every button and
 // modifier, the wheel, every menu command, dialogs filled with hostile text and
 // accepted or cancelled, alerts and panels answered at random, crafted files

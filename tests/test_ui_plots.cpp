@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Plots window: opening beside the main window, charts that follow the
 // displayed type and the run, zoom and pause, decimation to the pixel width,
 // and exports that parse back to the plotted numbers or fail with an alert.

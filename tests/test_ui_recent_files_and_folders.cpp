@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open Recent's list in the settings: newest first, each file once, at
 // most eight, missing files dropped, and the list kept across restarts; and
 // the folders the file panels start in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole window after a few ticks, as the user sees it; and the speed the
 // running application reaches (a measurement, run on request only).
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys, mouse gestures and the wheel in the simulation view.
 #include <numbers>
 

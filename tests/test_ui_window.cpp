@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: running under the timer, never ticking under a modal
 // dialog, opening, saving and dropping files with what follows a load, the
 // aspect ratios and the stored window size, and the shipped examples.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reads, and writes that either replace the target completely or leave it as it was.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 3x3 matrix of doubles stored row by row; the view rotation.
 #pragma once
 

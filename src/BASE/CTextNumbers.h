@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers in text the same way under every locale: the desktop sets the C
 // library's locale from the environment, so every format and parse of a file
 // or message goes through the "C" locale explicitly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Three-component vector of doubles, updated in place so that nothing is
 // created inside the simulation loop. Operations named equals... compute into
 // the receiver from their arguments; the others act on the receiver.

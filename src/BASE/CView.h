@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewpoint on a sphere round the box centre and its perspective projection.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adds one atom of a chosen type at a given place with a given velocity.
 #pragma once
 

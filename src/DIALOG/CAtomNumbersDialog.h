@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets how many atoms each type has; atoms are added at random free places
 // or removed from the end of their type.
 #pragma once

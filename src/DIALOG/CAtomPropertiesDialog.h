@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names, diameters, masses and colours of the four atom types.
 #pragma once
 

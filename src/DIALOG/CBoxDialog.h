@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The box's width and the piston that an applied pressure pushes down.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the movie and frame dialogs edit and the view's capture reads: the
 // movie's pacing, codec and quality, the still frame's file type and
 // quality, and whether the user confirmed each dialog. Plain values, so the

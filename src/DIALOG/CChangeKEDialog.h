@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shares an amount of kinetic energy equally among all atoms (negative
 // amounts take it away). The amount is offered again next time.
 #pragma once

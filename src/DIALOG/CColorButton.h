@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A colour well: a button showing a colour that opens the colour chooser.
 // It keeps the three components it was given exactly until the user picks
 // another colour, so confirming a dialog unchanged writes back the same

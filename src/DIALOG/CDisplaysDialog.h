@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the status values are averaged, and the speed histogram's range and size.
 #pragma once
 

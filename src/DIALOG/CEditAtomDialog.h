@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits the place and velocity of the selected atom, or moves the centre of
 // mass of a selection and gives all its atoms a velocity component. Each
 // finished field is applied at once so the view shows the edit; Cancel puts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether energy is conserved by rescaling speeds after each step.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor's heat bath and the floor potential's well depth per type.
 #pragma once
 

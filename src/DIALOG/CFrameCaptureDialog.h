@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A still frame's file type and JPEG quality.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help > Keyboard and Mouse: the gestures and keys of the view, in two tables.
 #pragma once
 

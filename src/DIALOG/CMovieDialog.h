@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The movie's settings: displays between frames, the number of frames, each
 // frame's length in the movie, codec and quality, with what they come to in
 // simulation steps, simulated time and seconds of movie.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every parameter dialog shares: it fills its controls from the
 // simulation, runs modally (the run timer stands still meanwhile), applies
 // its fields through the simulation's setters on OK and stays open when a

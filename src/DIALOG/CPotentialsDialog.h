@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lennard-Jones well depths of every pair of types, and the charges.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks how many copies of the box along each edge the LAMMPS export lays
 // side by side. The answer is offered again next time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steps per display, the time step, the time between displays and the unit
 // in which elapsed time is shown.
 #pragma once

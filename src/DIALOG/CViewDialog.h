@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eye's distance, the projection plane's distance and the scale of the picture.
 #pragma once
 

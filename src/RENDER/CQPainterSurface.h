@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface on a QPainter: the scene's y-up points are mapped onto
 // Qt's y-down device once, by the painter's base transform, so everything
 // the scene computes reaches the pixels unchanged. Antialiased.

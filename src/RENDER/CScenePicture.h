@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of a simulation's scene as the view draws it, without a window:
 // for thumbnails and figures from the batch runner, and for checks that look
 // at the pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2-D operations the scene and the graph draw with. Coordinates are view
 // points, x to the right and y up, the origin at the lower-left corner until
 // it is shifted. There is one current path and one current colour: a path is

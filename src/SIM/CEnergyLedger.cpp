@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The energy ledger's balance and its series of samples for charts.
 #include "CEnergyLedger.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The energy ledger: the first law for the atoms and the piston, cumulative
 // since the ledger last restarted. The engine and the model's operations book
 // into it; it is never read by a step, so it changes no trajectory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFastEngine: the integration step and the neighbour lists.
 #include "CFastEngine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast engine: the same integration step as the reference loops of
 // CSimulation, bit for bit, with the pair passes restricted to neighbour
 // lists and, for large systems, the list build and the search for the first

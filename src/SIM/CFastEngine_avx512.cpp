@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFastEngine: the force kernel on eight pairs at a time (AVX-512), chosen at
 // run time where the processor has it. Lane for lane the same operations as
 // the four-lane kernel, hence the reference's: square root and division are

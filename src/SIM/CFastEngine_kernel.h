@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFastEngine: the force pass's pair formula and row loop, written once for
 // any lane width. A lane set (Lanes1 here, four and eight lanes beside the
 // vector kernels) supplies the value and mask types and the few operations

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFastEngine: the three pair passes (contacts, forces, energy pairing) over
 // the neighbour lists, each in the reference's pair order.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFastEngine: the force kernel on four pairs at a time (AVX2), chosen at run
 // time where the processor has it. Each lane computes the reference's pair
 // expression in the reference's order; square root and division are exact

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One line of a simulation file split into its fields.
 #pragma once
 

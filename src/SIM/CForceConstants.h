@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constants of the force model that the engines and the exports share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLammpsExport: the type mapping, the data file and the writing of both files.
 #include "CLammpsExport.h"
 

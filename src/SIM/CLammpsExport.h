@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands a simulation over to LAMMPS: a data file (types, masses, charges,
 // positions, velocities) and an input script that reads it, in LAMMPS's
 // "metal" units, optionally tiled N x N x N by LAMMPS's replicate command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLammpsExport: the input script, each setting of the simulation as the
 // nearest LAMMPS command, with a comment saying how close it comes.
 #include <algorithm>

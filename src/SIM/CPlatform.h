@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services of the desktop that the simulation needs: alert panels, the
 // open and save panels and the clock. The desktop shell installs its own;
 // tests install a scripted one; the batch runner prints alerts.

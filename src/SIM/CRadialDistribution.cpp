@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // g(r): pair counts by distance over the counts uniform centres would give.
 #include "CRadialDistribution.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radial distribution g(r) of one pair of atom types, or of all atoms,
 // accumulated over displays since its reset: the pairs found at each
 // distance over the pairs uniformly placed centres would give there. Bins

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole state of one simulation: atom types and atoms, box and piston,
 // engine parameters, measured outputs with their averages and histogram,
 // display switches, the depth buffer and the scratch vectors every step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: adding atoms, changing the kinetic energy, selecting, moving,
 // clumping, editing and deleting atoms.
 #include "CSimulation.h"

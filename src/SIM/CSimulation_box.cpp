@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: box and piston geometry and settings, and the depth buffer
 // that orders the atoms for drawing and hit testing.
 #include "CSimulation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: the reference dynamics engine. Velocity-Verlet steps with
 // forces, wall, floor and piston collisions, atom contacts, energy
 // bookkeeping and conservation, as straightforward loops over all pairs.

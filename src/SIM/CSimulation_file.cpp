@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: the simulation text file, written with fixed formats and
 // read back tag by tag.
 #include "CSimulation.h"

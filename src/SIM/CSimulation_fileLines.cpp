@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: applying one tagged line of a simulation file to the fields.
 // A line with too few fields or an index out of range is skipped, so no file
 // can write outside the fields.

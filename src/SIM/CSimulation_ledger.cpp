@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: the energy ledger's system energy, its restart and the
 // booking of the user's changes. The step books heat, work, conservation and
 // the piston's stops where they happen (CSimulation_engine.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: measured quantities, their time-constant averages and the
 // speed histogram, computed after every step.
 #include "CSimulation.h"

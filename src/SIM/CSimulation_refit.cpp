@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: relaxing overlapping or protruding atoms into the box.
 #include "CSimulation.h"
 

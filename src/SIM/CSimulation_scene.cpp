@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: the scene of one picture in painter's order: box and piston
 // in a back and a front layer, the depth-ordered atoms with their shadows,
 // and the axes overlay. Everything is drawn through a CDrawingSurface.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: start-up defaults, energy baselines and the parameter setters.
 #include "CSimulation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed histogram against Maxwell-Boltzmann: bin fractions, the
 // least-squares temperature and the total variation distance.
 #include "CSpeedDistribution.h"

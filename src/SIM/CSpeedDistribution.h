@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed histogram of one slot against the Maxwell-Boltzmann
 // distribution: each bin as a fraction of the slot's atoms, beside the
 // fraction the distribution puts in that bin at the measured temperature

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The displayed outputs over time, thinned to a bounded number of samples.
 #include "CTimeSeries.h"
 

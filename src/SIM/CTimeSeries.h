@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The displayed outputs over time: one sample per display of every value
 // the status display shows (energies, temperature, pressure, rms speed for
 // each slot, and the volume), smoothed as the current averaging mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The distance distribution of uniformly placed points in two boxes, by
 // quadrature over spherical shells.
 #include "CUniformDistances.h"

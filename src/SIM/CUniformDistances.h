@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far apart two points placed uniformly in two boxes are: the reference
 // a radial distribution in a closed box is measured against. Near the walls
 // fewer partners fit than 4 pi r^2 rho dr promises; this counts only the

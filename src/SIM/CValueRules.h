@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values the engine and the window can live with. The setters, the
 // dialogs and the file reader ask these same questions, so a value refused at
 // one entrance is refused at every other: a dialog keeps itself open, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fewer points for a line chart without losing what the eye sees: per
 // pixel column the first, lowest, highest and last sample, in their order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The energy ledger over time: every term of the first-law balance since the
 // ledger last restarted, and the current balance as a table in joules.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CMovieRecorder: the queue of pictures and the worker that writes them.
 #include "CMovieRecorder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A movie written on a thread of its own: the run hands over a picture and
 // goes on at once, while a worker converts and encodes the pictures one
 // after the other, in the order they came, flushing the file after each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The movie writer on libavformat and libavcodec: one struct of stream
 // state and one function per stage (open, add a frame, close). Every libav
 // object is owned by a unique_ptr with its free function, so no path leaks;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Movie recording: CMovieWriter writes a QuickTime movie with FFmpeg's libraries: H.264 or
 // uncompressed RGB, a time base of 1/600 s, every frame a fixed number of
 // those units long. The movie is fragmented and flushed after every frame,

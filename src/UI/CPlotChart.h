@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One chart of the Plots window: a row of the chart's own controls above a
 // Qt Charts view, and its exports (CSV of what is plotted, PNG, SVG). Each
 // chart of the window derives from this and lives in its own file; the

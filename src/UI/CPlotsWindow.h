@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Plots window: the charts of the running simulation in tabs beside the
 // main window. It keeps the time series and the energy ledger from the first
 // display on, open or not; the other charts measure while it is open. Another

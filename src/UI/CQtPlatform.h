@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop services of the simulation on Qt: alerts as QMessageBox, the
 // open and save panels as QFileDialog. Every one of them runs modally inside a
 // CModalScope (SIM/CPlatform.h), so the run timer can tell that it must not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // g(r) of a chosen pair of atom types, or of all atoms, accumulated over
 // the displays since its reset. While the window is open it counts pairs
 // every k-th display, with k chosen so the counting takes about a fiftieth

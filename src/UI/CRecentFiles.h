@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation files opened or saved last, newest first, at most eight,
 // kept in the application's settings so File > Open Recent survives a restart.
 #pragma once

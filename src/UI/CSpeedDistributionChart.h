@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The displayed slot's speed histogram as fractions of its atoms, with the
 // Maxwell-Boltzmann fractions at the measured and at the fitted temperature.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The displayed outputs over time: the quantities the user picks for the
 // displayed slot, against simulated time (ps) or steps, following the run
 // or paused, with wheel zoom along time.

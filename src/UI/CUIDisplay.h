@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status fields over the simulation view: run state, time and speed,
 // energy difference, the smoothed outputs of one atom type, the averaging
 // mode, the histogram's axis limits and the movie frame counter. Their texts

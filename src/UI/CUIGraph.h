@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed histogram: 40 dots in a framed rectangle, laid over the lower
 // right corner of the simulation view. The view's repaint repaints it too,
 // so it follows every drawing pass.

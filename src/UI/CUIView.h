@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation view: draws the scene (mono or as a stereo pair) with the
 // status fields and the histogram over it, and turns mouse gestures, the
 // wheel and keys into rotation, zoom, eye distance, selection and moving of

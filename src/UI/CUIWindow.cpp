@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: construction, actions and menus, their check marks, and
 // the run control. Files and drops are in _files, sizes and aspect ratios in
 // _geometry, selection, display and view commands in _commands, the dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and its controller: owns the simulation, the view, the
 // status fields and the graph; drives the run with a timer; carries every
 // menu command, the file commands, dropping files, and the window's stored

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The movie and still-frame commands of the window.
 #include <QAction>
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection, display and view commands of the menus.
 #include <cmath>
 #include <numbers>

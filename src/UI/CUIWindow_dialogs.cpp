@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CUIWindow: the parameter dialogs and the commands that run them. Each
 // command runs its dialog modally (the run timer stands still meanwhile,
 // without the run being stopped) and then has the view redrawn.

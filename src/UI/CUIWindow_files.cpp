@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving simulation files, the examples shipped in the
 // resources, and files dropped on the window.
 #include <QAction>

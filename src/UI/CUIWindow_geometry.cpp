@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's size as the simulation stores it, the graph's place, and the
 // aspect ratios of the view: the shape chosen from the menu and kept while
 // the user resizes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CUIWindow: the Window menu, the Plots window it opens, and the Debug menu.
 #include <QAction>
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording the view: save panels, the frame due at the start of a tick,
 // still frames written atomically.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's recording: reads the settings the movie and frame dialogs edit,
 // asks for the files, takes the frame that falls due at the start of a tick
 // and writes the still frames.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quorvel, the desktop application: one main window on the default
 // simulation, stopped. A file named on the command line (as a file manager's
 // "Open With" passes it) is read as if it had been dropped on the window.

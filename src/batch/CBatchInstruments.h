@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instruments of the headless runner: g(r) over every display of the
 // run, and the speed distribution against Maxwell-Boltzmann after it.
 #pragma once

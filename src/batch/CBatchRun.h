@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless runner: a simulation advanced display step by display step,
 // exactly as the application's run timer advances it.
 #pragma once

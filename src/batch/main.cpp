@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-batch: runs a simulation without a window and writes numbers.
 #include <cstdio>
 #include <cstring>

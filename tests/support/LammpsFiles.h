@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading back what the LAMMPS export wrote: the data file's sections, the
 // pair coefficients of the input, and LAMMPS's thermo output.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface that keeps every filled or stroked shape with the colour,
 // line width and origin it was painted with, so tests can check the scene's
 // geometry and colours exactly.

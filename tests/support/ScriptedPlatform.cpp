@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScriptedPlatform.h"
 
 int ScriptedPlatform::alert(const std::string& title, const std::string& message,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform whose alerts and panels answer from a script, and which records
 // every alert it was shown.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A default simulation on a scripted platform, with helpers to set up atoms.
 #pragma once
 

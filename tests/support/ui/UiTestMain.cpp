@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the widget tests inside one QApplication, on the offscreen platform
 // unless another one was asked for, with settings in a folder of their own so
 // no test reads or changes the user's recent files and folders.

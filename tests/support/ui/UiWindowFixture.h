@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shown main window on the default simulation with a scripted platform,
 // and helpers that deliver mouse, wheel and key events as the window system
 // would.
