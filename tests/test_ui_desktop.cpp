@@ -253,10 +253,12 @@ TEST_F(DesktopTest, QuitWhileAMovieRecordsAsksAndClosesTheMovieProperly)
     EXPECT_TRUE(capture.getMakeMovieFlag());
     EXPECT_TRUE(capture.recordMovie().isOpen());
 
-    // Finish and quit: the movie is written out and closed, then the window goes.
-    const int frames = capture.recordMovie().framesWritten();
+    // Finish and quit: the movie is written out and closed, then the window
+    // goes. Frames are encoded on the recorder's thread, so they are counted
+    // once the close has waited for them.
     platform.alertAnswers.push_back(0);
     EXPECT_TRUE(window->close());
+    const int frames = capture.recordMovie().framesWritten();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(capture.getMakeMovieFlag());
     EXPECT_FALSE(capture.recordMovie().isOpen());

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QSvgRenderer>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QValueAxis>
 

@@ -209,7 +209,8 @@ void CSimulation::applyHeatBath(int t, int i)
 // Velocity Verlet under the applied pressure's constant force. The ledger
 // books that force's work, -P dV: the force is M pistonA, which is -P times
 // the piston's area except after a change of the box's width (pistonA keeps
-// the area of the width it was set with, as specified for setHalfWidth).
+// the area of the width it was set with: setHalfWidth leaves it alone, and runs
+// saved before rely on that).
 void CSimulation::movePiston(double dt, double quad)
 {
     double z = pistonZ;

@@ -18,7 +18,7 @@ constexpr double kPicoseconds = 1e12;  // seconds to the axis unit
 
 // One colour per term, in the ledger's order; the residual is drawn dashed
 // because it is what the other terms leave unexplained.
-const QColor kTermColours[CEnergyBalance::kTerms] = {QColor(0x000000), QColor(0xd62728), QColor(0x1f77b4),
+const QColor kTermColours[CEnergyBalance::kTerms] = {QColor(Qt::black), QColor(0xd62728), QColor(0x1f77b4),
                                                      QColor(0x9467bd), QColor(0x2ca02c), QColor(0x7f7f7f),
                                                      QColor(0xff7f0e)};
 constexpr int kResidual = 5;

@@ -14,6 +14,7 @@ std::string CMovieRecorder::open(const std::string& path, const CMovieFormat& fo
     failure.clear();
     const std::string error = writer.open(path, format);
     if (!error.empty()) return error;
+    coded = {writer.codedWidth(), writer.codedHeight()};
     stopping = false;
     open_ = true;
     worker = std::thread(&CMovieRecorder::work, this);

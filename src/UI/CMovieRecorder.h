@@ -14,6 +14,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "CMovieWriter.h"
 
@@ -45,6 +46,10 @@ public:
     std::string close();
 
     bool isOpen() const { return open_; }
+    // The encoded picture's size, fixed when the movie opens (read here so
+    // the caller never touches the writer the worker uses).
+    int codedWidth() const { return coded.first; }
+    int codedHeight() const { return coded.second; }
     int framesWritten() const { return written.load(std::memory_order_acquire); }
 
 private:
@@ -61,4 +66,5 @@ private:
     std::atomic<bool> failedFlag{false};
     std::atomic<int> written{0};
     bool open_ = false;
+    std::pair<int, int> coded{0, 0};
 };
