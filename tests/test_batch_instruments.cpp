@@ -3,6 +3,8 @@
 // and g(r) files, their headers and numbers, and refused arguments.
 #include <gtest/gtest.h>
 
+#include "support/BatchProcess.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -11,30 +13,6 @@
 #include <sys/wait.h>
 
 namespace {
-std::string scratch(const std::string& name)
-{
-    static std::string dir = [] {
-        char pattern[] = "/tmp/quorvel-instruments-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    return dir + "/" + name;
-}
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-int runBatch(const std::string& arguments)
-{
-    const std::string command = std::string(QUORVEL_BATCH) + " " + arguments + " 2>" + scratch("stderr.txt");
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 std::vector<std::vector<double>> rows(const std::string& csv, std::string& header)
 {
     std::stringstream text(csv);

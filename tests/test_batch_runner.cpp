@@ -2,6 +2,8 @@
 // The headless runner as a user calls it.
 #include <gtest/gtest.h>
 
+#include "support/BatchProcess.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,37 +14,12 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-
 namespace {
-
-std::string scratch(const std::string& name)
-{
-    static std::string dir = [] {
-        char pattern[] = "/tmp/quorvel-batch-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    return dir + "/" + name;
-}
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 bool exists(const std::string& path)
 {
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
-}
-
-int runBatchCommand(const std::string& arguments)
-{
-    std::string command = std::string(QUORVEL_BATCH) + " " + arguments + " 2>" + scratch("stderr.txt");
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string bench(const char* name) { return std::string(QUORVEL_BENCH_DIR) + "/" + name; }
@@ -53,7 +30,7 @@ TEST(BatchRunner, TheSameFileAndTicksGiveByteIdenticalOutputs)
 {
     for (int k = 0; k < 2; k++) {
         std::string n = std::to_string(k);
-        ASSERT_EQ(runBatchCommand(bench("piston-bath-800.txt") + " --ticks 3 --output " + scratch("run" + n + ".txt") +
+        ASSERT_EQ(runBatch(bench("piston-bath-800.txt") + " --ticks 3 --output " + scratch("run" + n + ".txt") +
                                   " --csv " + scratch("run" + n + ".csv")),
                   0);
     }
@@ -65,7 +42,7 @@ TEST(BatchRunner, TheSameFileAndTicksGiveByteIdenticalOutputs)
 
 TEST(BatchRunner, CsvHasAHeaderAndOneRowPerDisplayStep)
 {
-    ASSERT_EQ(runBatchCommand("--ticks 4 --csv " + scratch("default.csv")), 0);
+    ASSERT_EQ(runBatch("--ticks 4 --csv " + scratch("default.csv")), 0);
     std::stringstream csv(readText(scratch("default.csv")));
     std::string header, row;
     std::getline(csv, header);
@@ -84,7 +61,7 @@ TEST(BatchRunner, CsvHasAHeaderAndOneRowPerDisplayStep)
 // and the pressure both book, and the residual is what makes dE balance.
 TEST(BatchRunner, CsvEndsWithTheEnergyLedger)
 {
-    ASSERT_EQ(runBatchCommand(bench("piston-bath-800.txt") + " --ticks 2 --csv " + scratch("ledger.csv")), 0);
+    ASSERT_EQ(runBatch(bench("piston-bath-800.txt") + " --ticks 2 --csv " + scratch("ledger.csv")), 0);
     std::stringstream csv(readText(scratch("ledger.csv")));
     std::string header, row, last;
     std::getline(csv, header);
@@ -108,7 +85,7 @@ TEST(BatchRunner, CsvEndsWithTheEnergyLedger)
 
 TEST(BatchRunner, TheStoredRunFlagIsKeptAndTheDefaultSimulationIsTheStartingOne)
 {
-    ASSERT_EQ(runBatchCommand("--ticks 2 --output " + scratch("default-run.txt")), 0);
+    ASSERT_EQ(runBatch("--ticks 2 --output " + scratch("default-run.txt")), 0);
     std::string text = readText(scratch("default-run.txt"));
     EXPECT_NE(text.find("\nTRNF 0\n"), std::string::npos);
     EXPECT_NE(text.find("\nTITR 200\n"), std::string::npos);
@@ -117,20 +94,20 @@ TEST(BatchRunner, TheStoredRunFlagIsKeptAndTheDefaultSimulationIsTheStartingOne)
 
 TEST(BatchRunner, BadArgumentsAndUnreadableFilesFailWithoutOutput)
 {
-    EXPECT_NE(runBatchCommand("--ticks many --output " + scratch("never1.txt")), 0);
-    EXPECT_NE(runBatchCommand("--frobnicate"), 0);
-    EXPECT_NE(runBatchCommand("--ticks"), 0);
-    EXPECT_NE(runBatchCommand("--ticks -3"), 0);
-    EXPECT_NE(runBatchCommand(scratch("missing.txt") + " --ticks 1 --csv " + scratch("never2.csv")), 0);
+    EXPECT_NE(runBatch("--ticks many --output " + scratch("never1.txt")), 0);
+    EXPECT_NE(runBatch("--frobnicate"), 0);
+    EXPECT_NE(runBatch("--ticks"), 0);
+    EXPECT_NE(runBatch("--ticks -3"), 0);
+    EXPECT_NE(runBatch(scratch("missing.txt") + " --ticks 1 --csv " + scratch("never2.csv")), 0);
     EXPECT_NE(readText(scratch("stderr.txt")).find("could not be read"), std::string::npos);
     EXPECT_FALSE(exists(scratch("never1.txt")));
     EXPECT_FALSE(exists(scratch("never2.csv")));
-    EXPECT_NE(runBatchCommand("--ticks 1 --output " + scratch("no-folder/out.txt")), 0);
+    EXPECT_NE(runBatch("--ticks 1 --output " + scratch("no-folder/out.txt")), 0);
 }
 
 TEST(BatchRunner, OptionsComeInAnyOrderAndOnlyOneFile)
 {
-    ASSERT_EQ(runBatchCommand("--csv " + scratch("order.csv") + " " + bench("liquid-400.txt") + " --ticks 1"), 0);
+    ASSERT_EQ(runBatch("--csv " + scratch("order.csv") + " " + bench("liquid-400.txt") + " --ticks 1"), 0);
     EXPECT_TRUE(exists(scratch("order.csv")));
-    EXPECT_NE(runBatchCommand(bench("liquid-400.txt") + " " + bench("gas-1600.txt")), 0);
+    EXPECT_NE(runBatch(bench("liquid-400.txt") + " " + bench("gas-1600.txt")), 0);
 }
