@@ -200,17 +200,12 @@ void CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr
 // the reference's subtraction), then runs their rows as the first does.
 // Every sum thus receives its terms in the reference order, and no sum is
 // written by both threads.
-// The split force pass is held back: on the piston and heat-bath scenario it
-// left the reference's bits after some hundred steps, and bit identity comes
-// before the second thread's gain. Two threads still share the list build and
-// the first-contact search.
-constexpr bool kForcePassOnTwoThreads = false;
 
 void CFastEngine::forcesOnRows()
 {
     CSimulation& s = sim_;
     if (!positionsLoaded_) loadPositions();
-    if (kForcePassOnTwoThreads && threads_ == 2) {
+    if (threads_ == 2) {
         runOnBoth(&CFastEngine::forcePart);
     } else {
         for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
@@ -276,15 +271,17 @@ void CFastEngine::forceRows(int first, int last, int scatterEnd)
         if (count == 0) continue;
         const int* row = forceRank_.data() + forceStart_[n];
         unsigned char* inReach = inReach_.data() + forceStart_[n];
-        // The kernels may mark a few bytes past a row; past the last row of
-        // the first part lie the second's marks.
-        bool lastOfPart = n == last - 1 && last < nActive_;
-        unsigned char* marks = lastOfPart ? reachScratch_[0].data() : inReach;
+        // The kernels may mark up to seven bytes past a row. Past the first
+        // part's rows lie the second's marks, and short or empty rows at the
+        // end of the part do not keep those bytes out of reach, so every row
+        // that could reach them marks into scratch first.
+        bool nearPartEnd = last < nActive_ && forceStart_[n] + count + 8 > forceStart_[last];
+        unsigned char* marks = nearPartEnd ? reachScratch_[0].data() : inReach;
         int scattered = static_cast<int>(std::lower_bound(row, row + count, scatterEnd) - row);
         const RowConstants& rc = rowConstants_[t];
         if (scattered > 0) forceRow(n, rc, row, scattered, marks, true);
         if (scattered < count) forceRow(n, rc, row + scattered, count - scattered, marks + scattered, false);
-        if (lastOfPart) std::memcpy(inReach, marks, count);
+        if (nearPartEnd) std::memcpy(inReach, marks, count);
     }
 }
 
