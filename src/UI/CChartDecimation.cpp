@@ -2,7 +2,6 @@
 #include "CChartDecimation.h"
 
 #include <algorithm>
-#include <cmath>
 
 std::pair<std::size_t, std::size_t> visibleRange(const std::vector<double>& x, double low, double high)
 {
@@ -11,6 +10,26 @@ std::pair<std::size_t, std::size_t> visibleRange(const std::vector<double>& x, d
     return {static_cast<std::size_t>(first - x.begin()), static_cast<std::size_t>(last - x.begin())};
 }
 
+std::size_t decimatedPointsBound(int columns) { return 2 * static_cast<std::size_t>(std::max(columns, 1)) + 2; }
+
+namespace {
+// Appends sample k unless it was the last one appended.
+struct PointSink {
+    const std::vector<double>& x;
+    const std::vector<double>& y;
+    double xScale;
+    QList<QPointF>& out;
+    std::size_t previous = static_cast<std::size_t>(-1);
+
+    void take(std::size_t k)
+    {
+        if (k == previous) return;
+        out.append(QPointF(x[k] * xScale, y[k]));
+        previous = k;
+    }
+};
+}  // namespace
+
 void decimateToColumns(const std::vector<double>& x, const std::vector<double>& y, std::size_t first,
                        std::size_t last, double low, double high, int columns, double xScale, QList<QPointF>& out)
 {
@@ -18,33 +37,35 @@ void decimateToColumns(const std::vector<double>& x, const std::vector<double>& 
     last = std::min({last, x.size(), y.size()});
     if (first >= last) return;
     columns = std::max(columns, 1);
-    if (last - first <= static_cast<std::size_t>(columns) * 4 || !(high > low)) {
+    if (last - first <= decimatedPointsBound(columns) || !(high > low)) {
         out.reserve(static_cast<qsizetype>(last - first));
         for (std::size_t k = first; k < last; k++) out.append(QPointF(x[k] * xScale, y[k]));
         return;
     }
-    out.reserve(static_cast<qsizetype>(columns) * 4);
-    const double perColumn = columns / (high - low);
-    auto columnOf = [&](std::size_t k) {
-        return std::clamp(static_cast<int>(std::floor((x[k] - low) * perColumn)), 0, columns - 1);
-    };
-    std::size_t k = first;
-    while (k < last) {
-        const int column = columnOf(k);
-        const std::size_t start = k;
-        std::size_t lowest = k, highest = k;
-        for (; k < last && columnOf(k) == column; k++) {
+    out.reserve(static_cast<qsizetype>(decimatedPointsBound(columns)));
+    PointSink sink{x, y, xScale, out};
+    sink.take(first);
+    const double columnWidth = (high - low) / columns;
+    const auto xBegin = x.begin();
+    std::size_t start = first;
+    for (int column = 0; column < columns && start < last; column++) {
+        // x is ascending, so a column's samples are one run found by bisection;
+        // samples left or right of [low, high] fall into the outer columns.
+        const std::size_t end =
+            column == columns - 1
+                ? last
+                : static_cast<std::size_t>(
+                      std::lower_bound(xBegin + start, xBegin + last, low + (column + 1) * columnWidth) - xBegin);
+        if (end == start) continue;
+        std::size_t lowest = start, highest = start;
+        for (std::size_t k = start + 1; k < end; k++) {
             if (y[k] < y[lowest]) lowest = k;
             if (y[k] > y[highest]) highest = k;
         }
-        // The column's extremes between its entry and exit, in sample order,
-        // so the line neither loses a spike nor runs backwards.
-        std::size_t picks[4] = {start, std::min(lowest, highest), std::max(lowest, highest), k - 1};
-        std::size_t previous = static_cast<std::size_t>(-1);
-        for (std::size_t pick : picks) {
-            if (pick == previous) continue;
-            out.append(QPointF(x[pick] * xScale, y[pick]));
-            previous = pick;
-        }
+        // In sample order, so the line never runs backwards.
+        sink.take(std::min(lowest, highest));
+        sink.take(std::max(lowest, highest));
+        start = end;
     }
+    sink.take(last - 1);
 }

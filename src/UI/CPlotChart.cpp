@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "BASE/CAtomicFile.h"
@@ -73,6 +74,18 @@ QHBoxLayout* CPlotChart::addControlRow()
 void CPlotChart::setCaption(const QString& text)
 {
     if (caption_->text() != text) caption_->setText(text);
+}
+
+int CPlotChart::pixelColumns() const
+{
+    // Before the first layout the plot area is empty; a hundred columns keep the line's shape until then.
+    return std::max(100, static_cast<int>(chart_->plotArea().width() * view_->devicePixelRatioF()));
+}
+
+void CPlotChart::antialiasLinesUpTo(qsizetype longestLine)
+{
+    const bool smooth = longestLine <= pixelColumns();
+    if (view_->renderHints().testFlag(QPainter::Antialiasing) != smooth) view_->setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 bool CPlotChart::reportFailure(const QString& path, const QString& reason)

@@ -74,6 +74,11 @@ protected:
     // A further row of controls above that one, for charts with many.
     QHBoxLayout* addControlRow();
     void setCaption(const QString& text);
+    // The pixel columns of the plot area: what a line is decimated to.
+    int pixelColumns() const;
+    // Smoothing a line of more points than there are pixel columns shows
+    // nothing the eye would miss, and doubles the cost of painting it.
+    void antialiasLinesUpTo(qsizetype longestLine);
 
 private:
     void exportAs(const std::string& type);

@@ -223,7 +223,8 @@ void CTimeSeriesChart::refresh()
     const auto [low, high] = xWindow();
     const std::vector<double>& x = xValues();
     const auto [first, last] = visibleRange(x, low, high);
-    const int columns = std::max(100, static_cast<int>(chart()->plotArea().width()));
+    const int columns = pixelColumns();
+    qsizetype longestLine = 0;
     std::array<double, kUnits> yLow, yHigh;
     yLow.fill(std::numeric_limits<double>::infinity());
     yHigh.fill(-std::numeric_limits<double>::infinity());
@@ -235,6 +236,7 @@ void CTimeSeriesChart::refresh()
         const std::vector<double>& y = series_.values(CSeriesQuantity(q), slot_);
         decimateToColumns(x, y, first, last, low, high, columns, xScale(), points_);
         lines_[q]->replace(points_);
+        longestLine = std::max(longestLine, points_.size());
         const Unit u = unitOf(CSeriesQuantity(q));
         for (const QPointF& p : points_) {
             if (!std::isfinite(p.y())) continue;
@@ -242,6 +244,7 @@ void CTimeSeriesChart::refresh()
             yHigh[u] = std::max(yHigh[u], p.y());
         }
     }
+    antialiasLinesUpTo(longestLine);
     xAxis_->setRange(low * xScale(), high * xScale());
     for (int u = 0; u < kUnits; u++) {
         if (!(yLow[u] <= yHigh[u])) continue;
