@@ -11,6 +11,7 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QFileInfo>
+#include <QImage>
 
 #include <cstdio>
 #include <functional>
@@ -22,6 +23,7 @@
 #include "SIM/CRadialDistribution.h"
 #include "SIM/CSimulation.h"
 #include "SIM/CTimeSeries.h"
+#include "UI/CChartDecimation.h"
 #include "UI/CPlotsWindow.h"
 #include "UI/CRadialDistributionChart.h"
 #include "UI/CSpeedDistributionChart.h"
@@ -97,31 +99,105 @@ void printRedrawCost(const char* name, const RedrawCost& cost, double reference)
                 (cost.update + cost.paint) / reference, cost.paintsPerRedraw);
 }
 
-void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform)
+// Decimating one quantity of the series from scratch against reading the
+// blocks summarised at earlier redraws.
+void costOfDecimation(const CTimeSeries& series, int columns)
 {
-    CTimeSeries series;
+    const std::vector<double>& x = series.seconds();
+    const std::vector<double>& y = series.values(CSeriesQuantity::temperature, 4);
+    CBlockExtremes blocks;
+    blocks.follow(y, 0);
+    QList<QPointF> points;
+    std::vector<double> scanned, summarised;
+    for (int k = 0; k < 30; k++) {
+        auto begin = Clock::now();
+        decimateToColumns(x, y, 0, x.size(), x.front(), x.back(), columns, 1e12, points);
+        scanned.push_back(millisecondsSince(begin));
+        begin = Clock::now();
+        blocks.follow(y, 0);
+        decimateToColumns(x, y, 0, x.size(), x.front(), x.back(), columns, 1e12, points, &blocks);
+        summarised.push_back(millisecondsSince(begin));
+    }
+    const double best[2] = {*std::min_element(scanned.begin(), scanned.end()),
+                            *std::min_element(summarised.begin(), summarised.end())};
+    std::printf("  decimating one quantity to %d columns: every sample scanned %.3f ms, from the blocks %.3f ms "
+                "(%.2fx)\n",
+                columns, best[0], best[1], best[1] / best[0]);
+}
+
+// Pixels that differ between two pictures of the same size.
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int differing = 0;
+    for (int y = 0; y < a.height(); y++)
+        for (int x = 0; x < a.width(); x++) differing += a.pixel(x, y) != b.pixel(x, y);
+    return differing;
+}
+
+// The chart of the same samples with the lines decimated and with every
+// sample drawn, smoothed or not: how many pixels differ (saved with a folder).
+void comparePictures(CTimeSeriesChart& chart, const CTimeSeries& series, const QString& folder)
+{
+    const CSeriesQuantity drawn[2] = {CSeriesQuantity::total, CSeriesQuantity::temperature};
+    for (bool smooth : {false, true}) {
+        chart.refresh();
+        chart.chartView()->setRenderHint(QPainter::Antialiasing, smooth);
+        QApplication::processEvents();
+        const QImage decimated = chart.chartView()->grab().toImage();
+        for (CSeriesQuantity quantity : drawn) {
+            QList<QPointF> every;
+            for (std::size_t k = 0; k < series.size(); k++)
+                every.append(QPointF(series.seconds()[k] * 1e12, series.values(quantity, 4)[k]));
+            chart.lineFor(quantity)->replace(every);
+        }
+        QApplication::processEvents();
+        const QImage full = chart.chartView()->grab().toImage();
+        std::printf("  %s: the picture of the decimated lines differs from every sample drawn in %d of %lld pixels\n",
+                    smooth ? "smoothed" : "as drawn", differingPixels(decimated, full),
+                    static_cast<long long>(full.width()) * full.height());
+        if (folder.isEmpty()) continue;
+        const QString stem = folder + (smooth ? QStringLiteral("/time-series-smoothed-") : QStringLiteral("/time-series-"));
+        decimated.save(stem + QStringLiteral("decimated.png"));
+        full.save(stem + QStringLiteral("every-sample.png"));
+    }
+}
+
+void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& folder)
+{
+    // Room to add a sample before every redraw, as the running window does, without thinning.
+    CTimeSeries series(200000);
     s.setRecordType(0);
     const unsigned start = s.iterations;
-    // One short of the bound, where the series are longest (the next sample thins them).
-    for (int k = 0; k < 99999; k++) {
-        s.iterations = start + 100u * static_cast<unsigned>(k + 1);
+    int added = 0;
+    const double energy = s.getTCTEnergy(4);
+    auto addSample = [&] {
+        added++;
+        s.iterations = start + 100u * static_cast<unsigned>(added);
         s.elapsedTime = s.iterations * s.getTimeStep();
-        s.TCTemperature[4] = 300.0 + 10.0 * ((k * 7919) % 101) / 101.0;
+        s.TCTemperature[4] = 300.0 + 10.0 * ((added * 7919) % 101) / 101.0;
+        s.TCTEnergy[4] = energy * (1.0 + 1e-3 * ((added * 104729) % 37) / 37.0);
         series.sample(s);
-    }
+    };
+    while (series.size() < 100000) addSample();
     CTimeSeriesChart chart(s, platform, series);
     chart.resize(900, 520);
     chart.show();
     QApplication::processEvents();
     chart.refresh();
     QApplication::processEvents();
-    std::printf("time series with %zu samples, 2 quantities, plot area %.0f pixels wide:\n", series.size(),
-                chart.chart()->plotArea().width());
-    const RedrawCost shipped = costOfRedraws(chart, [&] { chart.refresh(); });
+    std::printf("time series with %zu samples and one more before each redraw, 2 quantities, plot area %.0f pixels "
+                "wide (best of 30 redraws):\n",
+                series.size(), chart.chart()->plotArea().width());
+    costOfDecimation(series, static_cast<int>(chart.chart()->plotArea().width()));
+    const auto redraw = [&] {
+        addSample();
+        chart.refresh();
+    };
+    const RedrawCost shipped = costOfRedraws(chart, redraw);
     const double total = shipped.update + shipped.paint;
     // The same redraw with the lines smoothed, and with every sample handed to the chart.
     const auto smoothed = [&] {
-        chart.refresh();
+        redraw();
         chart.chartView()->setRenderHint(QPainter::Antialiasing, true);
     };
     QList<QPointF> every[2];
@@ -130,15 +206,16 @@ void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform)
         for (std::size_t k = 0; k < series.size(); k++)
             every[q].append(QPointF(series.seconds()[k] * 1e12, series.values(drawn[q], 4)[k]));
     const auto undecimated = [&] {
-        chart.refresh();
+        redraw();
         for (int q = 0; q < 2; q++) chart.lineFor(drawn[q])->replace(every[q]);
     };
     for (int turn = 0; turn < 2; turn++) {
-        printRedrawCost(turn == 0 ? "as drawn" : "as drawn, again", turn == 0 ? shipped : costOfRedraws(chart, [&] { chart.refresh(); }), total);
+        printRedrawCost(turn == 0 ? "as drawn" : "as drawn, again", turn == 0 ? shipped : costOfRedraws(chart, redraw), total);
         printRedrawCost("antialiased", costOfRedraws(chart, smoothed), total);
         printRedrawCost("every sample", costOfRedraws(chart, undecimated), total);
     }
     std::printf("  target: under 2 ms a display for update and paint together; as drawn %.2f ms\n", total);
+    comparePictures(chart, series, folder);
 }
 
 // Displays of the running window: the steps, the view's drawing and, with
@@ -215,6 +292,6 @@ int main(int argc, char** argv)
         window.grab().save(folder + QStringLiteral("/main-window.png"));
         plots.grab().save(folder + QStringLiteral("/plots-window.png"));
     }
-    costOfTimeSeriesChart(s, platform);
+    costOfTimeSeriesChart(s, platform, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     return 0;
 }

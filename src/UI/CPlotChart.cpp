@@ -37,6 +37,15 @@ CPlotChart::CPlotChart(CSimulation& simulation, CPlatform& platform, QWidget* pa
     view_ = new CZoomChartView(chart_, this);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(360, 240);
+    // Queued: the chart is in the middle of its layout when it tells.
+    connect(
+        chart_, &QChart::plotAreaChanged, this,
+        [this] {
+            if (pixelColumns() == laidOutColumns_) return;
+            laidOutColumns_ = pixelColumns();
+            pixelColumnsChanged();
+        },
+        Qt::QueuedConnection);
 
     exportButton_ = new QToolButton(this);
     exportButton_->setText(tr("Export"));

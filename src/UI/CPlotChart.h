@@ -79,6 +79,10 @@ protected:
     // Smoothing a line of more points than there are pixel columns shows
     // nothing the eye would miss, and doubles the cost of painting it.
     void antialiasLinesUpTo(qsizetype longestLine);
+    // The plot area came to another number of pixel columns (the window was
+    // resized, or laid out after the first redraw): lines decimated to the
+    // old number would look coarse or cost more than they show.
+    virtual void pixelColumnsChanged() {}
 
 private:
     void exportAs(const std::string& type);
@@ -90,4 +94,5 @@ private:
     QHBoxLayout* controls_;
     QLabel* caption_;
     QToolButton* exportButton_;
+    int laidOutColumns_ = 0;
 };

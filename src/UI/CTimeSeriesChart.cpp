@@ -15,7 +15,6 @@
 #include <limits>
 
 #include "BASE/CTextNumbers.h"
-#include "CChartDecimation.h"
 #include "SIM/CSimulation.h"
 
 namespace {
@@ -164,9 +163,15 @@ void CTimeSeriesChart::setFollowing(bool follow)
     }
     if (!follow) {
         // Paused, the chart keeps the window it shows now.
+        if (zoomWidth_ == 0.0) pausedWholeRun_ = true;
         const auto [low, high] = xWindow();
         zoomLow_ = low;
         zoomWidth_ = high - low;
+    } else if (pausedWholeRun_) {
+        // Paused on the whole run and not zoomed since: the whole run again,
+        // not a window of its width that would lose the oldest samples.
+        zoomWidth_ = 0.0;
+        pausedWholeRun_ = false;
     }
     drawnOnce_ = false;
     refresh();
@@ -189,6 +194,7 @@ void CTimeSeriesChart::zoomBy(double factor, double at)
         zoomLow_ = std::clamp(anchor - (anchor - low) * factor, x.front(), x.back() - width);
         zoomWidth_ = std::max(width, full * 1e-9);
     }
+    pausedWholeRun_ = false;
     drawnOnce_ = false;
     refresh();
 }
@@ -200,6 +206,13 @@ void CTimeSeriesChart::resetZoom()
         const QSignalBlocker quiet(follow_);
         follow_->setChecked(true);
     }
+    drawnOnce_ = false;
+    refresh();
+}
+
+void CTimeSeriesChart::pixelColumnsChanged()
+{
+    // Paused too: the same samples, decimated to the new width.
     drawnOnce_ = false;
     refresh();
 }
@@ -234,7 +247,9 @@ void CTimeSeriesChart::refresh()
             continue;
         }
         const std::vector<double>& y = series_.values(CSeriesQuantity(q), slot_);
-        decimateToColumns(x, y, first, last, low, high, columns, xScale(), points_);
+        // Blocks summarised at earlier redraws stay valid until the series start again or are thinned.
+        extremes_[q].follow(y, (std::uint64_t{series_.restarts()} << 32) ^ series_.stride());
+        decimateToColumns(x, y, first, last, low, high, columns, xScale(), points_, &extremes_[q]);
         lines_[q]->replace(points_);
         longestLine = std::max(longestLine, points_.size());
         const Unit u = unitOf(CSeriesQuantity(q));

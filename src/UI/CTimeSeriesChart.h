@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "CChartDecimation.h"
 #include "CPlotChart.h"
 #include "SIM/CTimeSeries.h"
 
@@ -46,6 +47,9 @@ public:
     // The slot drawn (the displayed atom type at the last refresh).
     int slot() const { return slot_; }
 
+protected:
+    void pixelColumnsChanged() override;
+
 private:
     enum Unit { energy, temperature, pressure, volume, speed, kUnits };
     static Unit unitOf(CSeriesQuantity quantity);
@@ -67,6 +71,9 @@ private:
     unsigned seenRestarts_ = 0;
     // The zoomed window in stored x (steps or seconds); width 0: the whole run.
     double zoomLow_ = 0.0, zoomWidth_ = 0.0;
+    // Paused while showing the whole run, and not zoomed since.
+    bool pausedWholeRun_ = false;
     bool drawnOnce_ = false;
     QList<QPointF> points_;  // reused for every line
+    std::array<CBlockExtremes, kSeriesQuantities> extremes_;
 };
