@@ -56,7 +56,9 @@ private:
     const std::vector<double>& xValues() const;
     double xScale() const;  // from the stored x (steps, s) to the axis unit
     void placeAxes();
-    void fitYAxes();
+    // The points of each ticked quantity over samples [first, last) in the window [low, high].
+    void decimateShownLines(std::size_t first, std::size_t last, double low, double high);
+    void fitAxes(double low, double high);
     // The samples shown: the whole run, or the zoomed window (which slides with the run while following).
     std::pair<double, double> xWindow() const;
 
@@ -74,6 +76,6 @@ private:
     // Paused while showing the whole run, and not zoomed since.
     bool pausedWholeRun_ = false;
     bool drawnOnce_ = false;
-    QList<QPointF> points_;  // reused for every line
+    std::array<QList<QPointF>, kSeriesQuantities> points_;  // of each line, reused
     std::array<CBlockExtremes, kSeriesQuantities> extremes_;
 };
