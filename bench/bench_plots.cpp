@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what the Plots window costs: one g(r) count against one display of
-// the engine, one redraw of the time series with 100,000 samples, and the
-// pictures per second of a running window with the Plots window closed and
-// open on each chart, taking turns in one run so the ratios share a load.
-// With a folder, it also leaves each chart there as PNG, SVG and CSV, and a
+// the engine, the pictures per second of a running window with the Plots
+// window closed and open on each chart, taking turns in one run so the ratios
+// share a load, and one redraw of the time series with 100,000 samples
+// (decimated, smoothed, every sample) with how far the decimated picture is
+// from the full one. With a folder, it also leaves each chart there as PNG,
+// SVG and CSV, both pictures of the decimated and the full time series, and a
 // picture of both windows side by side, to look at.
 //   build/bench/bench_plots [simulation file [folder]]
 #include <QApplication>
@@ -87,7 +89,8 @@ RedrawCost costOfRedraws(CTimeSeriesChart& chart, const std::function<void()>& u
         paints.push_back(millisecondsSince(begin));
     }
     chart.chartView()->viewport()->removeEventFilter(&counter);
-    return {*std::min_element(updates.begin(), updates.end()), *std::min_element(paints.begin(), paints.end()), double(counter.paints) / redraws,
+    return {*std::min_element(updates.begin(), updates.end()), *std::min_element(paints.begin(), paints.end()),
+            double(counter.paints) / redraws,
             static_cast<int>(chart.lineFor(CSeriesQuantity::temperature)->count())};
 }
 
@@ -156,7 +159,8 @@ void comparePictures(CTimeSeriesChart& chart, const CTimeSeries& series, const Q
                     smooth ? "smoothed" : "as drawn", differingPixels(decimated, full),
                     static_cast<long long>(full.width()) * full.height());
         if (folder.isEmpty()) continue;
-        const QString stem = folder + (smooth ? QStringLiteral("/time-series-smoothed-") : QStringLiteral("/time-series-"));
+        const QString stem =
+            folder + (smooth ? QStringLiteral("/time-series-smoothed-") : QStringLiteral("/time-series-"));
         decimated.save(stem + QStringLiteral("decimated.png"));
         full.save(stem + QStringLiteral("every-sample.png"));
     }
@@ -210,7 +214,8 @@ void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& f
         for (int q = 0; q < 2; q++) chart.lineFor(drawn[q])->replace(every[q]);
     };
     for (int turn = 0; turn < 2; turn++) {
-        printRedrawCost(turn == 0 ? "as drawn" : "as drawn, again", turn == 0 ? shipped : costOfRedraws(chart, redraw), total);
+        printRedrawCost(turn == 0 ? "as drawn" : "as drawn, again",
+                        turn == 0 ? shipped : costOfRedraws(chart, redraw), total);
         printRedrawCost("antialiased", costOfRedraws(chart, smoothed), total);
         printRedrawCost("every sample", costOfRedraws(chart, undecimated), total);
     }

@@ -94,7 +94,8 @@ int CPlotChart::pixelColumns() const
 void CPlotChart::antialiasLinesUpTo(qsizetype longestLine)
 {
     const bool smooth = longestLine <= pixelColumns();
-    if (view_->renderHints().testFlag(QPainter::Antialiasing) != smooth) view_->setRenderHint(QPainter::Antialiasing, smooth);
+    if (view_->renderHints().testFlag(QPainter::Antialiasing) != smooth)
+        view_->setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 bool CPlotChart::reportFailure(const QString& path, const QString& reason)
