@@ -9,14 +9,17 @@ namespace {
 const double kTemperaturePerEnergy = 4.82861948e+22;  // 2 / (3 k)
 }
 
-void CSimulation::calculateAllOutputs()
+void CSimulation::calculateAllOutputs(bool lastStepOfDisplay)
 {
     calculateTypedEnergies();
     calculateAreaVolumePressureTemperature();
     calculateVrms();
     calculateTCFractions();
     calculateTCOutputs();
-    calculateHistogram();
+    // Without averaging the histogram shown is the last step's alone (each
+    // step's replaces the one before entirely, as its counts are finite):
+    // only the last step of a display needs it.
+    if (lastStepOfDisplay || recordType != 0) calculateHistogram();
 }
 
 void CSimulation::calculateTypedEnergies()
@@ -60,15 +63,18 @@ void CSimulation::calculateAreaVolumePressureTemperature()
 
 void CSimulation::calculateVrms()
 {
-    vsq[4] = 0.0;
+    // Both sums in one pass, each in atom order.
+    double all = 0.0;
     for (int t = 0; t < kTypes; t++) {
         double sum = 0.0;
-        for (int i = 0; i < number[t]; i++) sum += nvel[t][i];
+        for (int i = 0; i < number[t]; i++) {
+            sum += nvel[t][i];
+            all += nvel[t][i];
+        }
         vsq[t] = sum;
         avgvsq[t] = number[t] > 0 ? vsq[t] / number[t] : 0.0;
     }
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) vsq[4] += nvel[t][i];
+    vsq[4] = all;
     avgvsq[4] = totalAtoms > 0 ? vsq[4] / totalAtoms : 0.0;
 }
 

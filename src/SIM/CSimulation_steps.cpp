@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CSimulation: the passes of a step that walk the atoms one at a time (drift,
+// half kicks, walls with the floor's heat bath and the piston, kinetic
+// energies, conservation), shared by the reference loops and the fast
+// engine, so that both take the very same operations in the same order.
+//
+// The loops read an atom's three components as a flat run of doubles
+// (CVector is three doubles and nothing else) and keep sums in locals, so
+// that the compiler neither reloads a member after every store nor stops
+// short of vectorising what is independent from atom to atom.
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "CSimulation.h"
+
+static_assert(sizeof(CVector) == 3 * sizeof(double) && std::is_standard_layout_v<CVector>,
+              "the step walks the atoms' vectors as runs of doubles");
+
+namespace {
+inline double* flat(CVector* atoms) { return reinterpret_cast<double*>(atoms); }
+inline const double* flat(const CVector* atoms) { return reinterpret_cast<const double*>(atoms); }
+
+// The loops below compile for the widest vectors the processor has, chosen
+// when the program starts. Every lane rounds as scalar code does: products,
+// sums, quotients and square roots are exact to the last bit in any width,
+// and no multiply-add is fused (the build forbids contraction).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define QUORVEL_WIDEST __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define QUORVEL_WIDEST
+#endif
+
+QUORVEL_WIDEST void drift(double* __restrict x, const double* __restrict v, const double* __restrict a, int count,
+                          double dt, double quad)
+{
+    for (int k = 0; k < count; k++) x[k] = x[k] + v[k] * dt + a[k] * quad;
+}
+
+QUORVEL_WIDEST void kick(double* __restrict v, const double* __restrict a, int count, double half)
+{
+    for (int k = 0; k < count; k++) v[k] = v[k] + a[k] * half;
+}
+
+// Marks the atoms with a coordinate beyond -limit..limit (few atoms touch a
+// wall in a step: the others are passed over without a branch each).
+QUORVEL_WIDEST void markBeyond(const double* __restrict c, int atoms, double limit, unsigned char* __restrict beyond)
+{
+    for (int i = 0; i < atoms; i++) {
+        const double* x = c + 3 * i;
+        beyond[i] = (x[0] < -limit) | (x[0] > limit) | (x[1] < -limit) | (x[1] > limit) | (x[2] < -limit) |
+                    (x[2] > limit);
+    }
+}
+
+// Each atom's squared speed, kinetic energy, total energy and change of
+// the total since the last conservation.
+QUORVEL_WIDEST void kineticTerms(const double* __restrict v, int count, double halfMass, double* __restrict squared,
+                                 double* __restrict kinetic, double* __restrict total, double* __restrict change,
+                                 const double* __restrict previousTotal)
+{
+    for (int i = 0; i < count; i++) {
+        squared[i] = v[3 * i] * v[3 * i] + v[3 * i + 1] * v[3 * i + 1] + v[3 * i + 2] * v[3 * i + 2];
+        kinetic[i] = halfMass * squared[i];
+        total[i] = total[i] + kinetic[i];
+        change[i] = total[i] - previousTotal[i];
+    }
+}
+
+// The squared speed each atom's change asks for, and the factor that scales
+// its speed there (meaningful where both squared speeds are positive).
+QUORVEL_WIDEST void scalingFactors(const double* __restrict squared, const double* __restrict change, int count,
+                                   double twiceInverseMass, double* __restrict wanted, double* __restrict factor)
+{
+    for (int i = 0; i < count; i++) {
+        wanted[i] = squared[i] - twiceInverseMass * change[i];
+        factor[i] = std::sqrt(wanted[i] / squared[i]);
+    }
+}
+}  // namespace
+// x + v dt + a dt^2 / 2, summed left to right.
+void CSimulation::driftAtoms(double dt, double quad)
+{
+    for (int t = 0; t < kTypes; t++) drift(flat(loc[t]), flat(vel[t]), flat(acc[t]), 3 * number[t], dt, quad);
+}
+
+void CSimulation::kickAtoms(double half)
+{
+    for (int t = 0; t < kTypes; t++) kick(flat(vel[t]), flat(acc[t]), 3 * number[t], half);
+}
+
+// ---------------------------------------------------------------- walls
+
+// Reflects atom (t, i) from the walls it has crossed, axis by axis; the
+// floor's heat bath draws the speed of an atom it reflects.
+void CSimulation::reflectFromWalls(int t, int i, double limit, double f)
+{
+    double m = mass[t];
+    double* c = loc[t][i].v;
+    double* v = vel[t][i].v;
+    for (int axis = 0; axis < 3; axis++) {
+        if (c[axis] < -limit) {
+            c[axis] = c[axis] + (-limit - c[axis]) * f;
+            v[axis] = -v[axis];
+            dptot[t] += 2.0 * m * std::fabs(v[axis]);
+            dptot[4] += 2.0 * m * std::fabs(v[axis]);
+            if (axis == 2 && floorTempUsed) applyHeatBath(t, i);
+        } else if (c[axis] > limit) {
+            c[axis] = c[axis] - (c[axis] - limit) * f;
+            v[axis] = -v[axis];
+            dptot[t] += 2.0 * m * std::fabs(v[axis]);
+            dptot[4] += 2.0 * m * std::fabs(v[axis]);
+        }
+    }
+}
+
+// The walls, then the piston: everything of the box a step collides with.
+// Starts the step's momentum transfer (dptot) afresh.
+void CSimulation::collideWithBox()
+{
+    for (double& p : dptot) p = 0.0;
+    // Hard spheres are reflected back by their overshoot, soft ones put on the wall.
+    double f = potentialUsed ? 1.0 : 2.0;
+    for (int t = 0; t < kTypes; t++) {
+        double limit = halfWidth - diam[t] / 2.0;
+        unsigned char beyond[kMaxPerType + 8] = {};
+        markBeyond(flat(loc[t]), number[t], limit, beyond);
+        for (int first = 0; first < number[t]; first += 8) {
+            std::uint64_t marks;
+            std::memcpy(&marks, beyond + first, sizeof marks);  // eight atoms at a time
+            for (; marks; marks &= marks - 1) reflectFromWalls(t, first + std::countr_zero(marks) / 8, limit, f);
+        }
+    }
+    if (pistonUsed) collideWithPiston();
+}
+
+// ---------------------------------------------------------------- energies
+
+// Each atom's kinetic energy from its velocity, its total energy and its
+// change since the last conservation, and their sum (tdE).
+// With halfKick, each atom first receives the second half kick.
+void CSimulation::kineticEnergies(bool halfKick, double half)
+{
+    double sum = 0.0;
+    for (int t = 0; t < kTypes; t++) {
+        if (halfKick) kick(flat(vel[t]), flat(acc[t]), 3 * number[t], half);
+        kineticTerms(flat(vel[t]), number[t], mass[t] * 0.5, nvel[t], aKEnergy[t], aTEnergy[t], dE[t], paTEnergy[t]);
+        for (int i = 0; i < number[t]; i++) sum += dE[t][i];
+    }
+    tdE = sum;
+}
+
+void CSimulation::MDCALCTotalEnergy() { kineticEnergies(false, 0.0); }
+
+void CSimulation::kickAndTotalEnergy(double half) { kineticEnergies(true, half); }
+
+// Scales each atom's speed to take back its paired energy change; both
+// engines end their conservation here. The ledger books the kinetic energy
+// each scaling really changed.
+void CSimulation::rescaleToConserve()
+{
+    double correction = ledger.correction, notConserved = tdENotConserved;
+    double wanted[kMaxPerType], factor[kMaxPerType];
+    for (int t = 0; t < kTypes; t++) {
+        double halfMass = mass[t] * 0.5;
+        scalingFactors(nvel[t], dE[t], number[t], 2.0 * invm[t], wanted, factor);
+        for (int i = 0; i < number[t]; i++) {
+            double squared = nvel[t][i], change = dE[t][i], w2 = wanted[i];
+            if (w2 > 0 && squared > 0) {
+                double before = halfMass * squared;
+                vel[t][i].muls(factor[i]);
+                nvel[t][i] = vel[t][i].norm();
+                correction += halfMass * nvel[t][i] - before;
+                aKEnergy[t][i] -= change;
+                aTEnergy[t][i] -= change;
+            } else if (w2 < 0 || (w2 > 0 && squared == 0)) {
+                // An atom at rest has no direction to scale: what it should
+                // have gained is booked as not conserved, like a deficit.
+                notConserved += change;
+                aTEnergy[t][i] -= change;
+            }
+            paTEnergy[t][i] = aTEnergy[t][i];
+        }
+    }
+    ledger.correction = correction;
+    tdENotConserved = notConserved;
+}
