@@ -464,6 +464,8 @@ private:
     void rescaleToConserve();
     void reflectFromWalls(int t, int i, double limit, double f);
     void kineticEnergies(bool halfKick, double half);
+    template <bool energies, bool speeds>
+    void sumOverAtoms();
     double floorEnergyFromPosition(int t, int i) const;
     double pairEnergyFromPositions(int t, int i, int u, int j) const;
     void bookAddedAtom(int t, int i);

@@ -11,9 +11,8 @@ const double kTemperaturePerEnergy = 4.82861948e+22;  // 2 / (3 k)
 
 void CSimulation::calculateAllOutputs(bool lastStepOfDisplay)
 {
-    calculateTypedEnergies();
+    sumOverAtoms<true, true>();
     calculateAreaVolumePressureTemperature();
-    calculateVrms();
     calculateTCFractions();
     calculateTCOutputs();
     // Without averaging the histogram shown is the last step's alone (each
@@ -22,26 +21,53 @@ void CSimulation::calculateAllOutputs(bool lastStepOfDisplay)
     if (lastStepOfDisplay || recordType != 0) calculateHistogram();
 }
 
-void CSimulation::calculateTypedEnergies()
+void CSimulation::calculateTypedEnergies() { sumOverAtoms<true, false>(); }
+
+void CSimulation::calculateVrms() { sumOverAtoms<false, true>(); }
+
+// The sums by type of the atoms' energies and of their squared speeds, and
+// of the squared speeds of all atoms, each in atom order. Every sum waits for
+// the one before it: in one pass they wait side by side.
+template <bool energies, bool speeds>
+void CSimulation::sumOverAtoms()
 {
-    KEnergy[4] = PEnergy[4] = TEnergy[4] = 0.0;
+    double all = 0.0;
     for (int t = 0; t < kTypes; t++) {
-        double k = 0.0, p = 0.0, e = 0.0;
+        double k = 0.0, p = 0.0, e = 0.0, squared = 0.0;
         for (int i = 0; i < number[t]; i++) {
-            k += aKEnergy[t][i];
-            p += aPEnergy[t][i];
-            e += aTEnergy[t][i];
+            if (energies) {
+                k += aKEnergy[t][i];
+                p += aPEnergy[t][i];
+                e += aTEnergy[t][i];
+            }
+            if (speeds) {
+                squared += nvel[t][i];
+                all += nvel[t][i];
+            }
         }
-        KEnergy[t] = k;
-        PEnergy[t] = p;
-        TEnergy[t] = e;
+        if (energies) {
+            KEnergy[t] = k;
+            PEnergy[t] = p;
+            TEnergy[t] = e;
+        }
+        if (speeds) {
+            vsq[t] = squared;
+            avgvsq[t] = number[t] > 0 ? vsq[t] / number[t] : 0.0;
+        }
     }
-    for (int t = 0; t < kTypes; t++) {
-        KEnergy[4] += KEnergy[t];
-        PEnergy[4] += PEnergy[t];
-        TEnergy[4] += TEnergy[t];
+    if (energies) {
+        KEnergy[4] = PEnergy[4] = TEnergy[4] = 0.0;
+        for (int t = 0; t < kTypes; t++) {
+            KEnergy[4] += KEnergy[t];
+            PEnergy[4] += PEnergy[t];
+            TEnergy[4] += TEnergy[t];
+        }
+        tdEPercent = std::fabs(tdE / TEnergy[4]);
     }
-    tdEPercent = std::fabs(tdE / TEnergy[4]);
+    if (speeds) {
+        vsq[4] = all;
+        avgvsq[4] = totalAtoms > 0 ? vsq[4] / totalAtoms : 0.0;
+    }
 }
 
 void CSimulation::calculateAreaVolumePressureTemperature()
@@ -59,23 +85,6 @@ void CSimulation::calculateAreaVolumePressureTemperature()
     temperature[4] = totalAtoms > 0 ? KEnergy[4] * kTemperaturePerEnergy / totalAtoms : 0.0;
     for (int t = 0; t < kTypes; t++)
         temperature[t] = number[t] > 0 ? KEnergy[t] * kTemperaturePerEnergy / number[t] : 0.0;
-}
-
-void CSimulation::calculateVrms()
-{
-    // Both sums in one pass, each in atom order.
-    double all = 0.0;
-    for (int t = 0; t < kTypes; t++) {
-        double sum = 0.0;
-        for (int i = 0; i < number[t]; i++) {
-            sum += nvel[t][i];
-            all += nvel[t][i];
-        }
-        vsq[t] = sum;
-        avgvsq[t] = number[t] > 0 ? vsq[t] / number[t] : 0.0;
-    }
-    vsq[4] = all;
-    avgvsq[4] = totalAtoms > 0 ? vsq[4] / totalAtoms : 0.0;
 }
 
 void CSimulation::calculateTCFractions()

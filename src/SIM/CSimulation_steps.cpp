@@ -70,14 +70,40 @@ QUORVEL_WIDEST void kineticTerms(const double* __restrict v, int count, double h
     }
 }
 
-// The squared speed each atom's change asks for, and the factor that scales
-// its speed there (meaningful where both squared speeds are positive).
-QUORVEL_WIDEST void scalingFactors(const double* __restrict squared, const double* __restrict change, int count,
-                                   double twiceInverseMass, double* __restrict wanted, double* __restrict factor)
+// Conservation, atom by atom: where the squared speed an atom's change asks
+// for and its own are both positive, its speed is to be scaled by factor
+// (outcome 1, gain the kinetic energy that changes); where the one asked for
+// is negative, or positive for an atom at rest, its change is lost (outcome
+// 2). Every atom's own values are final here but its velocity, which the
+// caller scales along with the sums.
+struct Rescaling {
+    double factor[CSimulation::kMaxPerType], gain[CSimulation::kMaxPerType];
+    double outcome[CSimulation::kMaxPerType];  // doubles, as wide as the rest (vectorises wider)
+};
+
+QUORVEL_WIDEST void rescalingTerms(const double* __restrict v, double* __restrict squared,
+                                   const double* __restrict change, int count, double halfMass,
+                                   double twiceInverseMass, double* __restrict kinetic, double* __restrict total,
+                                   double* __restrict previousTotal, Rescaling& out)
 {
+    double* __restrict factor = out.factor;
+    double* __restrict gain = out.gain;
+    double* __restrict outcome = out.outcome;
     for (int i = 0; i < count; i++) {
-        wanted[i] = squared[i] - twiceInverseMass * change[i];
-        factor[i] = std::sqrt(wanted[i] / squared[i]);
+        double before = squared[i], c = change[i];
+        double w2 = before - twiceInverseMass * c;
+        // Selections rather than branches, for the vectoriser; the same outcomes.
+        bool scaled = (w2 > 0) & (before > 0);
+        bool lost = (!scaled) & ((w2 < 0) | ((w2 > 0) & (before == 0)));
+        factor[i] = std::sqrt(w2 / before);
+        double x = v[3 * i] * factor[i], y = v[3 * i + 1] * factor[i], z = v[3 * i + 2] * factor[i];
+        double after = x * x + y * y + z * z;
+        squared[i] = scaled ? after : before;
+        gain[i] = halfMass * after - halfMass * before;
+        kinetic[i] = scaled ? kinetic[i] - c : kinetic[i];
+        total[i] = scaled | lost ? total[i] - c : total[i];
+        previousTotal[i] = total[i];
+        outcome[i] = scaled ? 1.0 : lost ? 2.0 : 0.0;
     }
 }
 }  // namespace
@@ -163,27 +189,19 @@ void CSimulation::kickAndTotalEnergy(double half) { kineticEnergies(true, half);
 void CSimulation::rescaleToConserve()
 {
     double correction = ledger.correction, notConserved = tdENotConserved;
-    double wanted[kMaxPerType], factor[kMaxPerType];
+    Rescaling rescaling;
     for (int t = 0; t < kTypes; t++) {
-        double halfMass = mass[t] * 0.5;
-        scalingFactors(nvel[t], dE[t], number[t], 2.0 * invm[t], wanted, factor);
-        for (int i = 0; i < number[t]; i++) {
-            double squared = nvel[t][i], change = dE[t][i], w2 = wanted[i];
-            if (w2 > 0 && squared > 0) {
-                double before = halfMass * squared;
-                vel[t][i].muls(factor[i]);
-                nvel[t][i] = vel[t][i].norm();
-                correction += halfMass * nvel[t][i] - before;
-                aKEnergy[t][i] -= change;
-                aTEnergy[t][i] -= change;
-            } else if (w2 < 0 || (w2 > 0 && squared == 0)) {
+        rescalingTerms(flat(vel[t]), nvel[t], dE[t], number[t], mass[t] * 0.5, 2.0 * invm[t], aKEnergy[t],
+                       aTEnergy[t], paTEnergy[t], rescaling);
+        for (int i = 0; i < number[t]; i++)
+            if (rescaling.outcome[i] == 1.0) {
+                vel[t][i].muls(rescaling.factor[i]);
+                correction += rescaling.gain[i];
+            } else if (rescaling.outcome[i] == 2.0) {
                 // An atom at rest has no direction to scale: what it should
                 // have gained is booked as not conserved, like a deficit.
-                notConserved += change;
-                aTEnergy[t][i] -= change;
+                notConserved += dE[t][i];
             }
-            paTEnergy[t][i] = aTEnergy[t][i];
-        }
     }
     ledger.correction = correction;
     tdENotConserved = notConserved;
