@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: measured quantities, their time-constant averages and the
-// speed histogram, computed after every step.
+// speed histogram, computed after every step (the histogram, where nothing
+// averages it, after a display's last step).
 #include "CSimulation.h"
 
 #include <cmath>
+
+#include "CWidestLoops.h"
 
 namespace {
 const double kTemperaturePerEnergy = 4.82861948e+22;  // 2 / (3 k)
@@ -128,20 +131,31 @@ void CSimulation::calculateTCOutputs()
     TCVolume = o * TCVolume + n * volume;
 }
 
+namespace {
+// Each atom's bin by its speed, -1 for speeds at or beyond top (and
+// undefined ones). Within 0 <= x < bins truncation is the floor.
+QUORVEL_WIDEST void speedBins(const double* __restrict v, int atoms, int bins, double top, int* __restrict bin)
+{
+    for (int i = 0; i < atoms; i++) {
+        double x = std::sqrt(v[3 * i] * v[3 * i] + v[3 * i + 1] * v[3 * i + 1] + v[3 * i + 2] * v[3 * i + 2]) * bins / top;
+        bin[i] = x >= 0.0 && x < bins ? static_cast<int>(x) : -1;
+    }
+}
+}  // namespace
+
 void CSimulation::calculateHistogram()
 {
     for (auto& slot : histogram)
         for (double& bin : slot) bin = 0.0;
-    for (int t = 0; t < kTypes; t++)
+    int bin[kMaxPerType];
+    for (int t = 0; t < kTypes; t++) {
+        speedBins(flatVectors(vel[t]), number[t], kBins, xmax, bin);
         for (int i = 0; i < number[t]; i++) {
-            double x = vel[t][i].length() * kBins / xmax;
-            // Speeds at or beyond xmax (and undefined ones) are not counted.
-            // Within 0 <= x < kBins truncation is the floor, without a call.
-            if (!(x >= 0.0 && x < kBins)) continue;
-            int b = static_cast<int>(x);
-            histogram[t][b] += 1.0;
-            histogram[4][b] += 1.0;
+            if (bin[i] < 0) continue;
+            histogram[t][bin[i]] += 1.0;
+            histogram[4][bin[i]] += 1.0;
         }
+    }
     for (int s = 0; s < kSlots; s++)
         for (int b = 0; b < kBins; b++) TCHistogram[s][b] = oldPart * TCHistogram[s][b] + newPart * histogram[s][b];
 }

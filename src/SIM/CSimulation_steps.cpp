@@ -13,26 +13,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
-
 #include "CSimulation.h"
-
-static_assert(sizeof(CVector) == 3 * sizeof(double) && std::is_standard_layout_v<CVector>,
-              "the step walks the atoms' vectors as runs of doubles");
+#include "CWidestLoops.h"
 
 namespace {
-inline double* flat(CVector* atoms) { return reinterpret_cast<double*>(atoms); }
-inline const double* flat(const CVector* atoms) { return reinterpret_cast<const double*>(atoms); }
-
-// The loops below compile for the widest vectors the processor has, chosen
-// when the program starts. Every lane rounds as scalar code does: products,
-// sums, quotients and square roots are exact to the last bit in any width,
-// and no multiply-add is fused (the build forbids contraction).
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-#define QUORVEL_WIDEST __attribute__((target_clones("avx512f", "avx2", "default")))
-#else
-#define QUORVEL_WIDEST
-#endif
+inline double* flat(CVector* atoms) { return flatVectors(atoms); }
+inline const double* flat(const CVector* atoms) { return flatVectors(atoms); }
 
 QUORVEL_WIDEST void drift(double* __restrict x, const double* __restrict v, const double* __restrict a, int count,
                           double dt, double quad)
