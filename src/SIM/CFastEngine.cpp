@@ -83,27 +83,16 @@ void CFastEngine::iterate(int threads)
     rebuild();
 
     for (unsigned step = 0; step < s.iterationsPerDisplay; step++) {
-        for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++) {
-                double* x = s.loc[t][i].v;
-                const double* v = s.vel[t][i].v;
-                const double* a = s.acc[t][i].v;
-                for (int axis = 0; axis < 3; axis++) x[axis] = x[axis] + v[axis] * dt + a[axis] * quad;
-            }
+        s.driftAtoms(dt, quad);
         positionsLoaded_ = false;
         inReachValid_ = false;
         if (s.pistonUsed) s.movePiston(dt, quad);
         collide();
-        for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++)
-                for (int axis = 0; axis < 3; axis++) s.vel[t][i].v[axis] += s.acc[t][i].v[axis] * half;
+        s.kickAtoms(half);
         forces();
-        for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++)
-                for (int axis = 0; axis < 3; axis++) s.vel[t][i].v[axis] += s.acc[t][i].v[axis] * half;
-        s.MDCALCTotalEnergy();
+        s.kickAndTotalEnergy(half);
         if (s.conserve) energyAdj();
-        s.calculateAllOutputs();
+        s.calculateAllOutputs(step + 1 == s.iterationsPerDisplay);
         s.iterations++;
         s.elapsedTime += dt;
         s.calculateIPS();

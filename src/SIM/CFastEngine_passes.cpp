@@ -48,31 +48,7 @@ inline bool inContact(double r2, double d2, bool potentialUsed)
 void CFastEngine::collide()
 {
     CSimulation& s = sim_;
-    for (double& p : s.dptot) p = 0.0;
-    double f = s.potentialUsed ? 1.0 : 2.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) {
-        double m = s.mass[t];
-        double limit = s.halfWidth - s.diam[t] / 2.0;
-        for (int i = 0; i < s.number[t]; i++) {
-            double* c = s.loc[t][i].v;
-            double* v = s.vel[t][i].v;
-            for (int axis = 0; axis < 3; axis++) {
-                if (c[axis] < -limit) {
-                    c[axis] = c[axis] + (-limit - c[axis]) * f;
-                    v[axis] = -v[axis];
-                    s.dptot[t] += 2.0 * m * std::fabs(v[axis]);
-                    s.dptot[4] += 2.0 * m * std::fabs(v[axis]);
-                    if (axis == 2 && s.floorTempUsed) s.applyHeatBath(t, i);
-                } else if (c[axis] > limit) {
-                    c[axis] = c[axis] - (c[axis] - limit) * f;
-                    v[axis] = -v[axis];
-                    s.dptot[t] += 2.0 * m * std::fabs(v[axis]);
-                    s.dptot[4] += 2.0 * m * std::fabs(v[axis]);
-                }
-            }
-        }
-    }
-    if (s.pistonUsed) s.collideWithPiston();
+    s.collideWithBox();
 
     if (!listUsable_ || anyMovedTooFar()) {
         if (!rebuild()) {
