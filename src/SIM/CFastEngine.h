@@ -28,6 +28,7 @@ class CSimulation;
 struct RowScan {
     double x, y, z;
     int rank;  // only earlier ranks are listed
+    bool earlierOnly;  // runs hold later atoms too, to be left out
     bool sameReaches;  // the same reaches for every partner type
     double pairReach2[4], contactReach2[4];
     int pairCount, contactCount;
@@ -178,6 +179,7 @@ private:
         std::vector<int> perRow;    // partners found per row (by rank), then the row's write position
     };
     FoundLists foundPairs_[2], foundContacts_[2];
+    std::vector<int> cellVisited_[2];  // atoms of each cell visited by the part's scan
     RowScan rowScan_[2];
     void scanPart(int part);
     void fillPart(int part);
@@ -205,7 +207,8 @@ private:
     void prepareConstants();
     int cellIndex(double x) const;
     int splitAt(const std::vector<int>& start) const;
-    // Adds the atoms begin..end of the cell order within reach to the row's found partners.
+    // Adds the atoms begin..end of the cell order within reach to the row's
+    // found partners (all of them earlier than the row's atom).
     void scanCell(RowScan& row, int begin, int end) const;
     static void scanCellAvx2(RowScan& row, const CellAtoms& atoms, int begin, int end);
     std::vector<int> rowSlots(const std::vector<int>& start, const std::vector<int>& ranks, int slot) const;

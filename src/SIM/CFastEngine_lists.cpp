@@ -12,6 +12,8 @@ namespace {
 constexpr int kMaxGrid = 40;
 // Lanes of the cell scan read and store up to this many entries past a run.
 constexpr int kLanePad = 8;
+// Atoms per cell from which cells are scanned one by one.
+constexpr int kCrowdedCell = 6;
 
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
@@ -29,6 +31,7 @@ void CFastEngine::allocateLists()
     for (auto* cells : {&cellX_, &cellY_, &cellZ_, &cellType_}) cells->resize(kMaxAtoms + kLanePad);
     cellRank_.resize(kMaxAtoms + kLanePad);
     chargedRanks_.reserve(kMaxAtoms);
+    for (auto& visited : cellVisited_) visited.resize(kMaxGrid * kMaxGrid * kMaxGrid);
     for (int part = 0; part < 2; part++)
         for (FoundLists* found : {&foundPairs_[part], &foundContacts_[part]}) {
             found->start.resize(kMaxAtoms + 1);
@@ -64,11 +67,10 @@ bool CFastEngine::rebuild()
     rebuilds_++;
     sortIntoCells();
 
-    // Every row scans the same cells, but the last atoms' rows keep more of
-    // what they find (they list earlier partners only), so the first part
-    // takes a few more atoms.
+    // A row's work grows with its rank (it scans and lists earlier atoms
+    // only), so the first part takes the first 1/sqrt(2) of the atoms.
     bool twoParts = threads_ == 2 && nActive_ >= twoThreadMinimum;
-    buildSplit_ = twoParts ? static_cast<int>(nActive_ * 0.54) : nActive_;
+    buildSplit_ = twoParts ? static_cast<int>(nActive_ * 0.707) : nActive_;
     if (twoParts) runOnBoth(&CFastEngine::scanPart);
     else scanPart(0);
     countFound(foundPairs_, forceStart_, forceRank_);
@@ -85,9 +87,7 @@ bool CFastEngine::rebuild()
 
 // Cells at least as wide as the longest list reach of pairs listed by
 // distance (pairs of two charged types may be listed whatever their
-// distance), searched one cell out. Cells of half the reach, searched two
-// out, check 40% fewer distances on the liquid but cost more instructions in
-// all, for the extra cells visited.
+// distance), searched one cell out. Within a cell the atoms ascend.
 void CFastEngine::sortIntoCells()
 {
     const CSimulation& s = sim_;
@@ -210,6 +210,14 @@ void CFastEngine::scanPart(int part)
     FoundLists& contacts = foundContacts_[part];
     int pairsUsed = 0, contactsUsed = 0;
     RowScan& row = rowScan_[part];
+    // Crowded cells are scanned for the atoms visited so far (those of every
+    // earlier rank) cell by cell; sparse ones line by line, every atom tested
+    // for its rank, which visits fewer runs (measured in instructions: the
+    // liquid's scan takes 40% fewer by cells, the gases' 10 to 30% more).
+    row.earlierOnly = nActive_ < kCrowdedCell * grid_ * grid_ * grid_;
+    int* visited = cellVisited_[part].data();
+    std::fill(visited, visited + grid_ * grid_ * grid_, 0);
+    for (int n = 0; n < first; n++) visited[cellOf_[n]]++;
     for (int n = first; n < last; n++) {
         // Room for every earlier atom in both runs, and the lanes' overshoot.
         if (static_cast<int>(pairs.partners.size()) < pairsUsed + n + kLanePad)
@@ -243,12 +251,19 @@ void CFastEngine::scanPart(int part)
         const int span = cellSpan_;
         for (int gz = std::max(cz - span, 0); gz <= std::min(cz + span, grid_ - 1); gz++)
             for (int gy = std::max(cy - span, 0); gy <= std::min(cy + span, grid_ - 1); gy++) {
-                // The cells of one line along x follow each other in the cell order.
                 int line = (gz * grid_ + gy) * grid_;
-                int begin = cellStart_[line + std::max(cx - span, 0)];
-                int end = cellStart_[line + std::min(cx + span, grid_ - 1) + 1];
-                scanCell(row, begin, end);
+                int cFirst = line + std::max(cx - span, 0), cLast = line + std::min(cx + span, grid_ - 1);
+                if (row.earlierOnly) {
+                    // The cells of one line along x follow each other in the
+                    // cell order: one run, filtered by rank.
+                    scanCell(row, cellStart_[cFirst], cellStart_[cLast + 1]);
+                    continue;
+                }
+                // Each cell's atoms ascend, so its earlier atoms are those already visited.
+                for (int c = cFirst; c <= cLast; c++)
+                    if (visited[c] > 0) scanCell(row, cellStart_[c], cellStart_[c] + visited[c]);
             }
+        visited[cellOf_[n]]++;
         if (chargedRow)
             for (int r : chargedRanks_) {
                 if (r >= n) break;
@@ -276,7 +291,7 @@ void CFastEngine::scanCell(RowScan& row, int begin, int end) const
     }
     for (int q = begin; q < end; q++) {
         int r = cellRank_[q];
-        if (r >= row.rank) continue;
+        if (row.earlierOnly && r >= row.rank) continue;
         int u = static_cast<int>(cellType_[q]);
         double dx = row.x - cellX_[q], dy = row.y - cellY_[q], dz = row.z - cellZ_[q];
         double r2 = dx * dx + dy * dy + dz * dz;

@@ -172,8 +172,9 @@ constexpr CompressTable kCompress;
 
 // Four atoms of the cell order at a time (the arrays are padded), without
 // branches: most candidates are out of reach, in no predictable pattern.
-// Lanes past end and atoms not earlier than the row's are left out.
-template <bool kSameReaches>
+// Lanes past end are left out, and atoms not earlier than the row's where
+// the run holds such atoms.
+template <bool kSameReaches, bool kEarlierOnly>
 __attribute__((target("avx2"), always_inline)) inline void scanCellLanes(RowScan& row, const CellAtoms& atoms,
                                                                           int begin, int end)
 {
@@ -187,8 +188,8 @@ __attribute__((target("avx2"), always_inline)) inline void scanCellLanes(RowScan
     int pairCount = row.pairCount, contactCount = row.contactCount;
     for (int q = begin; q < end; q += 4) {
         __m128i ranks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(atoms.rank + q));
-        int earlier = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(self, ranks)));
-        earlier &= end - q < 4 ? (1 << (end - q)) - 1 : 15;
+        int inRun = end - q < 4 ? (1 << (end - q)) - 1 : 15;
+        if (kEarlierOnly) inRun &= _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(self, ranks)));
         V dx = _mm256_sub_pd(x, _mm256_loadu_pd(atoms.x + q));
         V dy = _mm256_sub_pd(y, _mm256_loadu_pd(atoms.y + q));
         V dz = _mm256_sub_pd(z, _mm256_loadu_pd(atoms.z + q));
@@ -203,8 +204,8 @@ __attribute__((target("avx2"), always_inline)) inline void scanCellLanes(RowScan
             contactReach = _mm256_blendv_pd(_mm256_blendv_pd(n0, n1, atLeast1), _mm256_blendv_pd(n2, n3, atLeast3),
                                             atLeast2);
         }
-        int pair = _mm256_movemask_pd(_mm256_cmp_pd(r2, pairReach, _CMP_LE_OQ)) & earlier;
-        int contact = _mm256_movemask_pd(_mm256_cmp_pd(r2, contactReach, _CMP_LE_OQ)) & earlier;
+        int pair = _mm256_movemask_pd(_mm256_cmp_pd(r2, pairReach, _CMP_LE_OQ)) & inRun;
+        int contact = _mm256_movemask_pd(_mm256_cmp_pd(r2, contactReach, _CMP_LE_OQ)) & inRun;
         _mm_storeu_si128(reinterpret_cast<__m128i*>(row.pairFound + pairCount),
                          _mm_shuffle_epi8(ranks, _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[pair]))));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(row.contactFound + contactCount),
@@ -221,8 +222,13 @@ __attribute__((target("avx2"), always_inline)) inline void scanCellLanes(RowScan
 __attribute__((target("avx2"))) void CFastEngine::scanCellAvx2(RowScan& row, const CellAtoms& atoms, int begin,
                                                                int end)
 {
-    if (row.sameReaches) scanCellLanes<true>(row, atoms, begin, end);
-    else scanCellLanes<false>(row, atoms, begin, end);
+    if (row.earlierOnly) {
+        if (row.sameReaches) scanCellLanes<true, true>(row, atoms, begin, end);
+        else scanCellLanes<false, true>(row, atoms, begin, end);
+    } else {
+        if (row.sameReaches) scanCellLanes<true, false>(row, atoms, begin, end);
+        else scanCellLanes<false, false>(row, atoms, begin, end);
+    }
 }
 
 bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
