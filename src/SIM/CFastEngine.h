@@ -28,11 +28,13 @@ class CSimulation;
 struct RowScan {
     double x, y, z;
     int rank;  // only earlier ranks are listed
-    bool earlierOnly;  // runs hold later atoms too, to be left out
+    bool filterRanks;  // runs hold later atoms too, to be left out
     bool sameReaches;  // the same reaches for every partner type
     double pairReach2[4], contactReach2[4];
     int pairCount, contactCount;
     int *pairFound, *contactFound;  // room for every atom and eight more (lanes store whole vectors)
+    int runs;  // runs of the cell order to scan: runBegin[k] .. runEnd[k]
+    int runBegin[27], runEnd[27];
 };
 
 // The build's atoms sorted by cell, positions and types side by side.
@@ -164,7 +166,6 @@ private:
     std::vector<int> cellStart_, cellFill_, cellOf_, cellRank_;
     std::vector<double> cellX_, cellY_, cellZ_, cellType_;  // padded by eight entries
     int grid_ = 1;
-    int cellSpan_ = 1;               // cells searched on each side
     double cellScale_ = 1.0;         // cells per metre
     std::vector<int> chargedRanks_;  // ranks of charged atoms, ascending
     int buildSplit_ = 0;             // rank where the second part's rows begin
@@ -207,10 +208,10 @@ private:
     void prepareConstants();
     int cellIndex(double x) const;
     int splitAt(const std::vector<int>& start) const;
-    // Adds the atoms begin..end of the cell order within reach to the row's
-    // found partners (all of them earlier than the row's atom).
-    void scanCell(RowScan& row, int begin, int end) const;
-    static void scanCellAvx2(RowScan& row, const CellAtoms& atoms, int begin, int end);
+    // Adds the atoms of the row's runs of the cell order within reach to
+    // its found partners (only earlier atoms: where filterRanks, by rank).
+    void scanRuns(RowScan& row) const;
+    static void scanRunsAvx2(RowScan& row, const CellAtoms& atoms);
     std::vector<int> rowSlots(const std::vector<int>& start, const std::vector<int>& ranks, int slot) const;
     bool movedTooFar(int slot) const;
     bool anyMovedTooFar() const;
