@@ -370,9 +370,13 @@ void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& eng
             for (const std::vector<int>* row : {&pairs, &contacts})
                 for (size_t p = 0; p < row->size(); p++) {
                     ASSERT_GT((*row)[p], k) << what;
-                    if (p > 0) ASSERT_LT((*row)[p - 1], (*row)[p]) << what;
+                    if (p > 0) {
+                        ASSERT_LT((*row)[p - 1], (*row)[p]) << what;
+                    }
                 }
-            if (!s.potentialUsed && !s.conserve) ASSERT_TRUE(pairs.empty()) << what << ": nothing needs the pair list";
+            if (!s.potentialUsed && !s.conserve) {
+                ASSERT_TRUE(pairs.empty()) << what << ": nothing needs the pair list";
+            }
             auto listed = [](const std::vector<int>& row, int l) { return std::binary_search(row.begin(), row.end(), l); };
             for (int u = t; u < 4; u++)
                 for (int j = (u == t ? i + 1 : 0); j < s.number[u]; j++) {
@@ -384,10 +388,19 @@ void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& eng
                     // The force pass's reach, or without potentials the energy pairing's.
                     double reach = s.potentialUsed ? 3 * m : 2 * m;
                     bool pairActs = (s.potentialUsed || s.conserve) && (charged || r <= reach);
-                    if (pairActs) ASSERT_TRUE(listed(pairs, l)) << what << ": pair " << k << "-" << l << " r " << r;
-                    if (r2 <= m * m) ASSERT_TRUE(listed(contacts, l)) << what << ": contact " << k << "-" << l;
-                    if (!charged && r > reach + 1.01 * engine.skin()) ASSERT_FALSE(listed(pairs, l)) << what;
-                    if (r > m + 1.01 * engine.skin()) ASSERT_FALSE(listed(contacts, l)) << what;
+                    if (pairActs) {
+                        ASSERT_TRUE(listed(pairs, l)) << what << ": pair " << k << "-" << l << " r " << r;
+                    }
+                    if (r2 <= m * m) {
+                        ASSERT_TRUE(listed(contacts, l)) << what << ": contact " << k << "-" << l;
+                    }
+                    // The skin is a margin, not the whole box.
+                    if (!charged && r > reach + 1.01 * engine.skin()) {
+                        ASSERT_FALSE(listed(pairs, l)) << what;
+                    }
+                    if (r > m + 1.01 * engine.skin()) {
+                        ASSERT_FALSE(listed(contacts, l)) << what;
+                    }
                 }
         }
 }

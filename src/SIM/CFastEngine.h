@@ -189,6 +189,7 @@ private:
     void allocateLists();
     void sortIntoCells();
     bool pairsCharged_ = false;
+    bool crowdedCells_ = false;      // cells scanned one by one, for earlier atoms only
     // Cells are made a little wider than the longest reach, so that rounding
     // in a cell index never drops a pair.
     static constexpr double kCellWiden = 1.001;      // the pair list holds every pair of two charged types
