@@ -4,6 +4,11 @@
 
 #include <utility>
 
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 CMovieRecorder::~CMovieRecorder() { close(); }
 
 std::string CMovieRecorder::open(const std::string& path, const CMovieFormat& format)
@@ -61,6 +66,12 @@ std::string CMovieRecorder::close()
 // outside the lock, so the run can queue the next picture meanwhile.
 void CMovieRecorder::work()
 {
+#if defined(__linux__)
+    // The run and the window come first: the encoder (and the threads the
+    // codec starts, which inherit this) takes the time they leave. When it
+    // falls behind, the bounded queue makes the run wait for it.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         wake.wait(lock, [&] { return !waiting.empty() || stopping; });
