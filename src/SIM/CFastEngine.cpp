@@ -291,11 +291,13 @@ void CFastEngine::indexRanks()
     forceSplit_ = forceSplitAt();
 }
 
-// The split that gives both threads the same number of pairs: the first
+// The split that gives both threads the same number of pairs on two threads: the first
 // computes the rows before it, the second the rows after it and, again, the
 // pairs that cross the split (for its atoms' sums, which begin with them).
 int CFastEngine::forceSplitAt() const
 {
+    // One thread has no use for it (the search costs 4% of a gas step).
+    if (threads_ != 2) return nActive_;
     int total = forceStart_[nActive_];
     auto crossing = [&](int split) {
         int count = 0;
