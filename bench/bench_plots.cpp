@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what the Plots window costs: one g(r) count against one display of
-// the engine, one redraw of the time series with 100,000 samples, and the
-// pictures per second of a running window with the Plots window closed and
-// open on each chart, taking turns in one run so the ratios share a load.
-// With a folder, it also leaves each chart there as PNG, SVG and CSV, and a
+// the engine, the pictures per second of a running window with the Plots
+// window closed and open on each chart, taking turns in one run so the ratios
+// share a load, and one redraw of the time series with 100,000 samples
+// (decimated, smoothed, every sample) with how far the decimated picture is
+// from the full one. With a folder, it also leaves each chart there as PNG,
+// SVG and CSV, both pictures of the decimated and the full time series, and a
 // picture of both windows side by side, to look at.
 //   build/bench/bench_plots [simulation file [folder]]
 #include <QApplication>
 #include <QLatin1Char>
 #include <QLineSeries>
+#include <QPen>
 #include <QFileInfo>
+#include <QImage>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,6 +25,7 @@
 #include "SIM/CRadialDistribution.h"
 #include "SIM/CSimulation.h"
 #include "SIM/CTimeSeries.h"
+#include "UI/CChartDecimation.h"
 #include "UI/CPlotsWindow.h"
 #include "UI/CRadialDistributionChart.h"
 #include "UI/CSpeedDistributionChart.h"
@@ -49,38 +55,172 @@ void costOfGofR(CSimulation& s)
                 s.totalAtoms, rdf.bins(), median(count), median(display), 100.0 * median(count) / median(display));
 }
 
-void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform)
+// Counts the paint events a widget receives, to show one redraw paints once.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) paints++;
+        return false;
+    }
+};
+
+struct RedrawCost {
+    double update = 0.0, paint = 0.0;
+    double paintsPerRedraw = 0.0;
+    int points = 0;
+};
+
+// One redraw as the window makes it: the chart takes the measurements, then
+// the event loop lays the scene out and paints it once.
+RedrawCost costOfRedraws(CTimeSeriesChart& chart, const std::function<void()>& update)
 {
-    CTimeSeries series;
+    PaintCounter counter;
+    chart.chartView()->viewport()->installEventFilter(&counter);
+    std::vector<double> updates, paints;
+    const int redraws = 30;
+    for (int k = 0; k < redraws; k++) {
+        auto begin = Clock::now();
+        update();
+        updates.push_back(millisecondsSince(begin));
+        begin = Clock::now();
+        QApplication::processEvents();
+        paints.push_back(millisecondsSince(begin));
+    }
+    chart.chartView()->viewport()->removeEventFilter(&counter);
+    return {*std::min_element(updates.begin(), updates.end()), *std::min_element(paints.begin(), paints.end()),
+            double(counter.paints) / redraws,
+            static_cast<int>(chart.lineFor(CSeriesQuantity::temperature)->count())};
+}
+
+void printRedrawCost(const char* name, const RedrawCost& cost, double reference)
+{
+    std::printf("  %-44s %6d points  update %6.2f ms  layout and paint %6.2f ms  together %6.2f ms (%.2fx)  %.1f "
+                "paints\n",
+                name, cost.points, cost.update, cost.paint, cost.update + cost.paint,
+                (cost.update + cost.paint) / reference, cost.paintsPerRedraw);
+}
+
+// Decimating one quantity of the series from scratch against reading the
+// blocks summarised at earlier redraws.
+void costOfDecimation(const CTimeSeries& series, int columns)
+{
+    const std::vector<double>& x = series.seconds();
+    const std::vector<double>& y = series.values(CSeriesQuantity::temperature, 4);
+    CBlockExtremes blocks;
+    blocks.follow(y, 0);
+    QList<QPointF> points;
+    std::vector<double> scanned, summarised;
+    for (int k = 0; k < 30; k++) {
+        auto begin = Clock::now();
+        decimateToColumns(x, y, 0, x.size(), x.front(), x.back(), columns, 1e12, points);
+        scanned.push_back(millisecondsSince(begin));
+        begin = Clock::now();
+        blocks.follow(y, 0);
+        decimateToColumns(x, y, 0, x.size(), x.front(), x.back(), columns, 1e12, points, &blocks);
+        summarised.push_back(millisecondsSince(begin));
+    }
+    const double best[2] = {*std::min_element(scanned.begin(), scanned.end()),
+                            *std::min_element(summarised.begin(), summarised.end())};
+    std::printf("  decimating one quantity to %d columns: every sample scanned %.3f ms, from the blocks %.3f ms "
+                "(%.2fx)\n",
+                columns, best[0], best[1], best[1] / best[0]);
+}
+
+// Pixels that differ between two pictures of the same size.
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int differing = 0;
+    for (int y = 0; y < a.height(); y++)
+        for (int x = 0; x < a.width(); x++) differing += a.pixel(x, y) != b.pixel(x, y);
+    return differing;
+}
+
+// The chart of the same samples with the lines decimated and with every
+// sample drawn, smoothed or not: how many pixels differ (saved with a folder).
+void comparePictures(CTimeSeriesChart& chart, const CTimeSeries& series, const QString& folder)
+{
+    const CSeriesQuantity drawn[2] = {CSeriesQuantity::total, CSeriesQuantity::temperature};
+    for (bool smooth : {false, true}) {
+        chart.refresh();
+        chart.chartView()->setRenderHint(QPainter::Antialiasing, smooth);
+        QApplication::processEvents();
+        const QImage decimated = chart.chartView()->grab().toImage();
+        for (CSeriesQuantity quantity : drawn) {
+            QList<QPointF> every;
+            for (std::size_t k = 0; k < series.size(); k++)
+                every.append(QPointF(series.seconds()[k] * 1e12, series.values(quantity, 4)[k]));
+            chart.lineFor(quantity)->replace(every);
+        }
+        QApplication::processEvents();
+        const QImage full = chart.chartView()->grab().toImage();
+        std::printf("  %s: the picture of the decimated lines differs from every sample drawn in %d of %lld pixels\n",
+                    smooth ? "smoothed" : "as drawn", differingPixels(decimated, full),
+                    static_cast<long long>(full.width()) * full.height());
+        if (folder.isEmpty()) continue;
+        const QString stem =
+            folder + (smooth ? QStringLiteral("/time-series-smoothed-") : QStringLiteral("/time-series-"));
+        decimated.save(stem + QStringLiteral("decimated.png"));
+        full.save(stem + QStringLiteral("every-sample.png"));
+    }
+}
+
+void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& folder)
+{
+    // Room to add a sample before every redraw, as the running window does, without thinning.
+    CTimeSeries series(200000);
     s.setRecordType(0);
     const unsigned start = s.iterations;
-    // One short of the bound, where the series are longest (the next sample thins them).
-    for (int k = 0; k < 99999; k++) {
-        s.iterations = start + 100u * static_cast<unsigned>(k + 1);
+    int added = 0;
+    const double energy = s.getTCTEnergy(4);
+    auto addSample = [&] {
+        added++;
+        s.iterations = start + 100u * static_cast<unsigned>(added);
         s.elapsedTime = s.iterations * s.getTimeStep();
-        s.TCTemperature[4] = 300.0 + 10.0 * ((k * 7919) % 101) / 101.0;
+        s.TCTemperature[4] = 300.0 + 10.0 * ((added * 7919) % 101) / 101.0;
+        s.TCTEnergy[4] = energy * (1.0 + 1e-3 * ((added * 104729) % 37) / 37.0);
         series.sample(s);
-    }
+    };
+    while (series.size() < 100000) addSample();
     CTimeSeriesChart chart(s, platform, series);
     chart.resize(900, 520);
     chart.show();
     QApplication::processEvents();
-    std::vector<double> update, paint;
-    for (int k = 0; k < 30; k++) {
-        auto begin = Clock::now();
+    chart.refresh();
+    QApplication::processEvents();
+    std::printf("time series with %zu samples and one more before each redraw, 2 quantities, plot area %.0f pixels "
+                "wide (best of 30 redraws):\n",
+                series.size(), chart.chart()->plotArea().width());
+    costOfDecimation(series, static_cast<int>(chart.chart()->plotArea().width()));
+    const auto redraw = [&] {
+        addSample();
         chart.refresh();
-        update.push_back(millisecondsSince(begin));
-        // The scene lays itself out and paints from the event loop; grabbing
-        // renders the view at once, so both are counted (with the read back).
-        begin = Clock::now();
-        QApplication::processEvents();
-        chart.chartView()->grab();
-        paint.push_back(millisecondsSince(begin));
+    };
+    const RedrawCost shipped = costOfRedraws(chart, redraw);
+    const double total = shipped.update + shipped.paint;
+    // The same redraw with the lines smoothed, and with every sample handed to the chart.
+    const auto smoothed = [&] {
+        redraw();
+        chart.chartView()->setRenderHint(QPainter::Antialiasing, true);
+    };
+    QList<QPointF> every[2];
+    const CSeriesQuantity drawn[2] = {CSeriesQuantity::total, CSeriesQuantity::temperature};
+    for (int q = 0; q < 2; q++)
+        for (std::size_t k = 0; k < series.size(); k++)
+            every[q].append(QPointF(series.seconds()[k] * 1e12, series.values(drawn[q], 4)[k]));
+    const auto undecimated = [&] {
+        redraw();
+        for (int q = 0; q < 2; q++) chart.lineFor(drawn[q])->replace(every[q]);
+    };
+    for (int turn = 0; turn < 2; turn++) {
+        printRedrawCost(turn == 0 ? "as drawn" : "as drawn, again",
+                        turn == 0 ? shipped : costOfRedraws(chart, redraw), total);
+        printRedrawCost("antialiased", costOfRedraws(chart, smoothed), total);
+        printRedrawCost("every sample", costOfRedraws(chart, undecimated), total);
     }
-    std::printf("time series with %zu samples, 2 quantities, %d points drawn: update %.2f ms, layout and paint %.2f ms, "
-                "together %.2f ms a display\n",
-                series.size(), static_cast<int>(chart.lineFor(CSeriesQuantity::temperature)->count()), median(update),
-                median(paint), median(update) + median(paint));
+    std::printf("  target: under 2 ms a display for update and paint together; as drawn %.2f ms\n", total);
+    comparePictures(chart, series, folder);
 }
 
 // Displays of the running window: the steps, the view's drawing and, with
@@ -157,6 +297,6 @@ int main(int argc, char** argv)
         window.grab().save(folder + QStringLiteral("/main-window.png"));
         plots.grab().save(folder + QStringLiteral("/plots-window.png"));
     }
-    costOfTimeSeriesChart(s, platform);
+    costOfTimeSeriesChart(s, platform, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     return 0;
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "BASE/CTextNumbers.h"
+#include "CChartDecimation.h"
 #include "SIM/CSimulation.h"
 
 namespace {
@@ -63,21 +64,26 @@ CEnergyLedgerChart::CEnergyLedgerChart(CSimulation& simulation, CPlatform& platf
 void CEnergyLedgerChart::refresh()
 {
     const std::vector<CEnergyLedgerSample>& samples = series_.samples();
-    std::array<QList<QPointF>, CEnergyBalance::kTerms> points;
+    times_.resize(samples.size());
+    values_.resize(samples.size());
+    for (std::size_t k = 0; k < samples.size(); k++) times_[k] = samples[k].time * kPicoseconds;
+    const double first = samples.empty() ? 0.0 : times_.front();
+    const double last = samples.empty() ? 1.0 : times_.back();
+    const int columns = pixelColumns();
     double low = 0.0, high = 0.0;
-    for (const CEnergyLedgerSample& s : samples) {
-        const double t = s.time * kPicoseconds;
-        for (int k = 0; k < CEnergyBalance::kTerms; k++) {
-            const double value = s.balance.term(k);
-            points[static_cast<std::size_t>(k)] << QPointF(t, value);
-            low = std::min(low, value);
-            high = std::max(high, value);
+    qsizetype longestLine = 0;
+    for (int term = 0; term < CEnergyBalance::kTerms; term++) {
+        for (std::size_t k = 0; k < samples.size(); k++) values_[k] = samples[k].balance.term(term);
+        decimateToColumns(times_, values_, 0, samples.size(), first, last, columns, 1.0, points_);
+        // Every column's extremes are drawn, so the drawn points frame the terms.
+        for (const QPointF& p : points_) {
+            low = std::min(low, p.y());
+            high = std::max(high, p.y());
         }
+        curves_[static_cast<std::size_t>(term)]->replace(points_);
+        longestLine = std::max(longestLine, points_.size());
     }
-    for (int k = 0; k < CEnergyBalance::kTerms; k++)
-        curves_[static_cast<std::size_t>(k)]->replace(points[static_cast<std::size_t>(k)]);
-    const double first = samples.empty() ? 0.0 : samples.front().time * kPicoseconds;
-    const double last = samples.empty() ? 1.0 : samples.back().time * kPicoseconds;
+    antialiasLinesUpTo(longestLine);
     xAxis_->setRange(first, last > first ? last : first + 1.0);
     const double margin = (high - low) > 0.0 ? 0.05 * (high - low) : 1e-21;
     yAxis_->setRange(low - margin, high + margin);

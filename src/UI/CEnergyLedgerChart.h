@@ -5,7 +5,11 @@
 
 #include "CPlotChart.h"
 
+#include <QList>
+#include <QPointF>
+
 #include <array>
+#include <vector>
 
 #include "SIM/CEnergyLedger.h"
 
@@ -28,6 +32,9 @@ public:
     QTableWidget* balanceTable() const { return table_; }
     QLineSeries* termCurve(int term) const { return curves_[static_cast<std::size_t>(term)]; }
 
+protected:
+    void pixelColumnsChanged() override { refresh(); }
+
 private:
     void showBalance(const CEnergyBalance& balance);
 
@@ -35,4 +42,7 @@ private:
     QTableWidget* table_;
     std::array<QLineSeries*, CEnergyBalance::kTerms> curves_{};
     QValueAxis *xAxis_, *yAxis_;
+    // Reused at every redraw: the sample times (ps), one term's values, its points to draw.
+    std::vector<double> times_, values_;
+    QList<QPointF> points_;
 };

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "BASE/CAtomicFile.h"
@@ -36,6 +37,15 @@ CPlotChart::CPlotChart(CSimulation& simulation, CPlatform& platform, QWidget* pa
     view_ = new CZoomChartView(chart_, this);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(360, 240);
+    // Queued: the chart is in the middle of its layout when it tells.
+    connect(
+        chart_, &QChart::plotAreaChanged, this,
+        [this] {
+            if (pixelColumns() == laidOutColumns_) return;
+            laidOutColumns_ = pixelColumns();
+            pixelColumnsChanged();
+        },
+        Qt::QueuedConnection);
 
     exportButton_ = new QToolButton(this);
     exportButton_->setText(tr("Export"));
@@ -73,6 +83,19 @@ QHBoxLayout* CPlotChart::addControlRow()
 void CPlotChart::setCaption(const QString& text)
 {
     if (caption_->text() != text) caption_->setText(text);
+}
+
+int CPlotChart::pixelColumns() const
+{
+    // Before the first layout the plot area is empty; a hundred columns keep the line's shape until then.
+    return std::max(100, static_cast<int>(chart_->plotArea().width() * view_->devicePixelRatioF()));
+}
+
+void CPlotChart::antialiasLinesUpTo(qsizetype longestLine)
+{
+    const bool smooth = longestLine <= pixelColumns();
+    if (view_->renderHints().testFlag(QPainter::Antialiasing) != smooth)
+        view_->setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 bool CPlotChart::reportFailure(const QString& path, const QString& reason)

@@ -74,6 +74,15 @@ protected:
     // A further row of controls above that one, for charts with many.
     QHBoxLayout* addControlRow();
     void setCaption(const QString& text);
+    // The pixel columns of the plot area: what a line is decimated to.
+    int pixelColumns() const;
+    // Smoothing a line of more points than there are pixel columns shows
+    // nothing the eye would miss, and doubles the cost of painting it.
+    void antialiasLinesUpTo(qsizetype longestLine);
+    // The plot area came to another number of pixel columns (the window was
+    // resized, or laid out after the first redraw): lines decimated to the
+    // old number would look coarse or cost more than they show.
+    virtual void pixelColumnsChanged() {}
 
 private:
     void exportAs(const std::string& type);
@@ -85,4 +94,5 @@ private:
     QHBoxLayout* controls_;
     QLabel* caption_;
     QToolButton* exportButton_;
+    int laidOutColumns_ = 0;
 };

@@ -15,7 +15,6 @@
 #include <limits>
 
 #include "BASE/CTextNumbers.h"
-#include "CChartDecimation.h"
 #include "SIM/CSimulation.h"
 
 namespace {
@@ -164,9 +163,15 @@ void CTimeSeriesChart::setFollowing(bool follow)
     }
     if (!follow) {
         // Paused, the chart keeps the window it shows now.
+        if (zoomWidth_ == 0.0) pausedWholeRun_ = true;
         const auto [low, high] = xWindow();
         zoomLow_ = low;
         zoomWidth_ = high - low;
+    } else if (pausedWholeRun_) {
+        // Paused on the whole run and not zoomed since: the whole run again,
+        // not a window of its width that would lose the oldest samples.
+        zoomWidth_ = 0.0;
+        pausedWholeRun_ = false;
     }
     drawnOnce_ = false;
     refresh();
@@ -189,6 +194,7 @@ void CTimeSeriesChart::zoomBy(double factor, double at)
         zoomLow_ = std::clamp(anchor - (anchor - low) * factor, x.front(), x.back() - width);
         zoomWidth_ = std::max(width, full * 1e-9);
     }
+    pausedWholeRun_ = false;
     drawnOnce_ = false;
     refresh();
 }
@@ -200,6 +206,13 @@ void CTimeSeriesChart::resetZoom()
         const QSignalBlocker quiet(follow_);
         follow_->setChecked(true);
     }
+    drawnOnce_ = false;
+    refresh();
+}
+
+void CTimeSeriesChart::pixelColumnsChanged()
+{
+    // Paused too: the same samples, decimated to the new width.
     drawnOnce_ = false;
     refresh();
 }
@@ -221,22 +234,56 @@ void CTimeSeriesChart::refresh()
     drawnOnce_ = true;
 
     const auto [low, high] = xWindow();
+    const auto [first, last] = visibleRange(xValues(), low, high);
+    decimateShownLines(first, last, low, high);
+    // Every change of an axis range lays out the lines on it again. Emptied
+    // first, they are laid out once, when they take their new points.
+    for (int q = 0; q < kSeriesQuantities; q++)
+        if (lines_[q]->count() > 0) lines_[q]->clear();
+    fitAxes(low, high);
+    qsizetype longestLine = 0;
+    for (int q = 0; q < kSeriesQuantities; q++) {
+        if (points_[q].isEmpty()) continue;
+        lines_[q]->replace(points_[q]);
+        longestLine = std::max(longestLine, points_[q].size());
+    }
+    antialiasLinesUpTo(longestLine);
+    const QString slotName = slot_ == 4 ? tr("all atoms")
+                                        : tr("type %1 %2").arg(QChar('A' + slot_)).arg(QString::fromStdString(
+                                              Simulation.getName(slot_)));
+    setCaption(tr("Displayed atoms: %1.  %2 samples, one every %3 display(s); %4 in view.")
+                   .arg(slotName.trimmed())
+                   .arg(series_.size())
+                   .arg(series_.stride())
+                   .arg(last - first));
+}
+
+void CTimeSeriesChart::decimateShownLines(std::size_t first, std::size_t last, double low, double high)
+{
     const std::vector<double>& x = xValues();
-    const auto [first, last] = visibleRange(x, low, high);
-    const int columns = std::max(100, static_cast<int>(chart()->plotArea().width()));
+    const int columns = pixelColumns();
+    for (int q = 0; q < kSeriesQuantities; q++) {
+        if (!boxes_[q]->isChecked()) {
+            points_[q].clear();
+            continue;
+        }
+        const std::vector<double>& y = series_.values(CSeriesQuantity(q), slot_);
+        // Blocks summarised at earlier redraws stay valid until the series start again or are thinned.
+        extremes_[q].follow(y, (std::uint64_t{series_.restarts()} << 32) ^ series_.stride());
+        decimateToColumns(x, y, first, last, low, high, columns, xScale(), points_[q], &extremes_[q]);
+    }
+}
+
+// Each unit's axis frames its lines' drawn points: every column's extremes
+// are among them, so these are the extremes of the samples in view.
+void CTimeSeriesChart::fitAxes(double low, double high)
+{
     std::array<double, kUnits> yLow, yHigh;
     yLow.fill(std::numeric_limits<double>::infinity());
     yHigh.fill(-std::numeric_limits<double>::infinity());
     for (int q = 0; q < kSeriesQuantities; q++) {
-        if (!boxes_[q]->isChecked()) {
-            if (lines_[q]->count() > 0) lines_[q]->clear();
-            continue;
-        }
-        const std::vector<double>& y = series_.values(CSeriesQuantity(q), slot_);
-        decimateToColumns(x, y, first, last, low, high, columns, xScale(), points_);
-        lines_[q]->replace(points_);
         const Unit u = unitOf(CSeriesQuantity(q));
-        for (const QPointF& p : points_) {
+        for (const QPointF& p : points_[q]) {
             if (!std::isfinite(p.y())) continue;
             yLow[u] = std::min(yLow[u], p.y());
             yHigh[u] = std::max(yHigh[u], p.y());
@@ -251,14 +298,6 @@ void CTimeSeriesChart::refresh()
         const double pad = std::max({0.05 * (yHigh[u] - yLow[u]), 1e-6 * size, 1e-300});
         yAxes_[u]->setRange(yLow[u] - pad, yHigh[u] + pad);
     }
-    const QString slotName = slot_ == 4 ? tr("all atoms")
-                                        : tr("type %1 %2").arg(QChar('A' + slot_)).arg(QString::fromStdString(
-                                              Simulation.getName(slot_)));
-    setCaption(tr("Displayed atoms: %1.  %2 samples, one every %3 display(s); %4 in view.")
-                   .arg(slotName.trimmed())
-                   .arg(series_.size())
-                   .arg(series_.stride())
-                   .arg(last - first));
 }
 
 // The samples in the window, every one of them, with both time columns.

@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "CChartDecimation.h"
 #include "CPlotChart.h"
 #include "SIM/CTimeSeries.h"
 
@@ -46,13 +47,18 @@ public:
     // The slot drawn (the displayed atom type at the last refresh).
     int slot() const { return slot_; }
 
+protected:
+    void pixelColumnsChanged() override;
+
 private:
     enum Unit { energy, temperature, pressure, volume, speed, kUnits };
     static Unit unitOf(CSeriesQuantity quantity);
     const std::vector<double>& xValues() const;
     double xScale() const;  // from the stored x (steps, s) to the axis unit
     void placeAxes();
-    void fitYAxes();
+    // The points of each ticked quantity over samples [first, last) in the window [low, high].
+    void decimateShownLines(std::size_t first, std::size_t last, double low, double high);
+    void fitAxes(double low, double high);
     // The samples shown: the whole run, or the zoomed window (which slides with the run while following).
     std::pair<double, double> xWindow() const;
 
@@ -67,6 +73,9 @@ private:
     unsigned seenRestarts_ = 0;
     // The zoomed window in stored x (steps or seconds); width 0: the whole run.
     double zoomLow_ = 0.0, zoomWidth_ = 0.0;
+    // Paused while showing the whole run, and not zoomed since.
+    bool pausedWholeRun_ = false;
     bool drawnOnce_ = false;
-    QList<QPointF> points_;  // reused for every line
+    std::array<QList<QPointF>, kSeriesQuantities> points_;  // of each line, reused
+    std::array<CBlockExtremes, kSeriesQuantities> extremes_;
 };

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Decimation of long lines to the pixel columns of a chart: every column's
+// lowest and highest sample and the ends of the range survive, the points
+// stay under their bound, the block summaries kept between redraws give the
+// very points a full scan gives, and the time series chart of 100,000
+// samples draws few points while its CSV still holds every sample.
+#include <QFile>
+#include <QLineSeries>
+#include <QTemporaryDir>
+#include <QValueAxis>
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <random>
+
+#include "SIM/CTimeSeries.h"
+#include "UI/CChartDecimation.h"
+#include "UI/CTimeSeriesChart.h"
+#include "support/ui/UiWindowFixture.h"
+
+namespace {
+// Irregularly spaced, noisy samples with a few spikes one sample wide.
+void makeSamples(std::size_t count, std::vector<double>& x, std::vector<double>& y, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> gap(0.5, 1.5), noise(-1.0, 1.0);
+    x.assign(count, 0.0);
+    y.assign(count, 0.0);
+    for (std::size_t k = 0; k < count; k++) {
+        x[k] = (k == 0 ? 0.0 : x[k - 1]) + gap(random);
+        y[k] = std::sin(k * 1e-4) + 0.1 * noise(random);
+    }
+    for (std::size_t k = 777; k < count; k += 9973) y[k] = (k % 2 ? 40.0 : -40.0);
+}
+
+// The column of x as the eye sees it: the pixel the sample falls in.
+int columnOf(double x, double low, double high, int columns)
+{
+    return std::clamp(static_cast<int>(std::floor((x - low) / (high - low) * columns)), 0, columns - 1);
+}
+
+// Checks the decimated points of samples [first, last) against the samples themselves.
+void expectEnvelopeKept(const std::vector<double>& x, const std::vector<double>& y, std::size_t first,
+                        std::size_t last, double low, double high, int columns, const QList<QPointF>& out)
+{
+    ASSERT_FALSE(out.empty());
+    EXPECT_LE(static_cast<std::size_t>(out.size()), decimatedPointsBound(columns));
+    EXPECT_EQ(out.front(), QPointF(x[first], y[first])) << "the line starts at the first sample";
+    EXPECT_EQ(out.back(), QPointF(x[last - 1], y[last - 1])) << "and ends at the last";
+    std::map<double, double> sampleAt;
+    for (std::size_t k = first; k < last; k++) sampleAt[x[k]] = y[k];
+    for (qsizetype k = 0; k < out.size(); k++) {
+        ASSERT_EQ(sampleAt.count(out[k].x()), 1u) << "only samples are drawn";
+        EXPECT_EQ(sampleAt[out[k].x()], out[k].y());
+        if (k > 0) {
+            ASSERT_GT(out[k].x(), out[k - 1].x()) << "in sample order, each once";
+        }
+    }
+    std::vector<double> lowest(columns, std::numeric_limits<double>::infinity());
+    std::vector<double> highest(columns, -std::numeric_limits<double>::infinity());
+    for (std::size_t k = first; k < last; k++) {
+        const int c = columnOf(x[k], low, high, columns);
+        lowest[c] = std::min(lowest[c], y[k]);
+        highest[c] = std::max(highest[c], y[k]);
+    }
+    std::vector<double> drawnLowest(columns, std::numeric_limits<double>::infinity());
+    std::vector<double> drawnHighest(columns, -std::numeric_limits<double>::infinity());
+    for (const QPointF& p : out) {
+        const int c = columnOf(p.x(), low, high, columns);
+        drawnLowest[c] = std::min(drawnLowest[c], p.y());
+        drawnHighest[c] = std::max(drawnHighest[c], p.y());
+    }
+    for (int c = 0; c < columns; c++) {
+        ASSERT_EQ(drawnLowest[c], lowest[c]) << "column " << c << " of " << columns;
+        ASSERT_EQ(drawnHighest[c], highest[c]) << "column " << c << " of " << columns;
+    }
+}
+}  // namespace
+
+TEST(ChartDecimation, EveryColumnKeepsItsLowestAndHighestSampleAndTheLineItsEnds)
+{
+    std::vector<double> x, y;
+    makeSamples(100000, x, y, 7);
+    QList<QPointF> out;
+    for (int columns : {1, 3, 711, 1920, 20000}) {
+        SCOPED_TRACE(columns);
+        decimateToColumns(x, y, 0, x.size(), x.front(), x.back(), columns, 1.0, out);
+        expectEnvelopeKept(x, y, 0, x.size(), x.front(), x.back(), columns, out);
+        EXPECT_LE(out.size(), 2 * columns + 2) << "100,000 samples never reach the chart";
+    }
+    // A zoomed window between samples, its ends not on column edges.
+    const double low = 31234.5, high = 52345.25;
+    const auto [first, last] = visibleRange(x, low, high);
+    decimateToColumns(x, y, first, last, low, high, 640, 1.0, out);
+    expectEnvelopeKept(x, y, first, last, low, high, 640, out);
+    EXPECT_GT(x[first], low);
+    EXPECT_LT(x[last - 1], high);
+
+    // Unit change on the way out; few samples are all kept as they are.
+    decimateToColumns(x, y, 10, 20, x[10], x[19], 640, 1e12, out);
+    ASSERT_EQ(out.size(), 10);
+    for (int k = 0; k < 10; k++) EXPECT_EQ(out[k], QPointF(x[10 + k] * 1e12, y[10 + k]));
+    decimateToColumns(x, y, 5, 5, 0.0, 1.0, 640, 1.0, out);
+    EXPECT_TRUE(out.isEmpty());
+}
+
+TEST(ChartDecimation, BlocksKeptBetweenRedrawsGiveThePointsAFullScanGives)
+{
+    std::vector<double> x, y;
+    makeSamples(50000, x, y, 11);
+    // Ties and gaps in the measurements: equal runs and NaN, also at block and column starts.
+    for (std::size_t k = 1000; k < 1100; k++) y[k] = 0.25;
+    for (std::size_t k : {0u, 16u, 17u, 4096u, 4097u, 30001u}) y[k] = std::nan("");
+    std::vector<double> growingX, growingY;
+    CBlockExtremes blocks;
+    QList<QPointF> scanned, summarised;
+    // Both ways over samples [a, b) must pick the same samples.
+    auto expectSamePoints = [&](std::size_t a, std::size_t b, double high) {
+        decimateToColumns(growingX, growingY, a, b, growingX[a], high, 300, 1.0, scanned);
+        decimateToColumns(growingX, growingY, a, b, growingX[a], high, 300, 1.0, summarised, &blocks);
+        ASSERT_EQ(summarised.size(), scanned.size()) << growingY.size();
+        for (qsizetype k = 0; k < scanned.size(); k++) {
+            ASSERT_EQ(summarised[k].x(), scanned[k].x()) << growingY.size();
+            if (!std::isnan(scanned[k].y())) {
+                ASSERT_EQ(summarised[k].y(), scanned[k].y()) << growingY.size();
+            }
+        }
+    };
+    std::mt19937 random(3);
+    // The series grows by a few samples before each redraw, as it does while the run goes on.
+    for (std::size_t size = 1; size <= x.size(); size += 1 + random() % 997) {
+        growingX.assign(x.begin(), x.begin() + static_cast<long>(size));
+        growingY.assign(y.begin(), y.begin() + static_cast<long>(size));
+        blocks.follow(growingY, 1);
+        const double low = growingX.front(), high = growingX.back() + (size == 1 ? 1.0 : 0.0);
+        const auto [first, last] = visibleRange(growingX, low + 0.3 * (high - low), high);
+        expectSamePoints(0, size, high);
+        if (first < last) expectSamePoints(first, last, high);
+    }
+    // Samples changed in place (the version changes, as when the series start
+    // again): the old blocks, whose lowest is now the highest, must not be read.
+    for (double& value : growingY) value = -value;
+    blocks.follow(growingY, 2);
+    expectSamePoints(0, growingY.size(), growingX.back());
+    // A column whose first sample is missing still shows its numbers.
+    const auto [lowest, highest] = blocks.extremes(growingY, 16, 40);
+    EXPECT_FALSE(std::isnan(growingY[lowest]));
+    EXPECT_FALSE(std::isnan(growingY[highest]));
+}
+
+TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExportsThemAll)
+{
+    CTimeSeries series(200000);
+    s->setRecordType(0);
+    for (unsigned k = 1; k <= 100000; k++) {
+        s->iterations = 100 * k;
+        s->elapsedTime = s->iterations * s->getTimeStep();
+        s->TCTemperature[4] = 300.0 + (k == 54321 ? 500.0 : 10.0 * std::sin(k * 1e-3));
+        series.sample(*s);
+    }
+    ASSERT_EQ(series.size(), 100000u);
+    CTimeSeriesChart chart(*s, platform, series);
+    chart.resize(900, 520);
+    chart.show();
+    settle(10);
+    chart.refresh();
+    const QList<QPointF> line = chart.lineFor(CSeriesQuantity::temperature)->points();
+    const int columns = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
+    ASSERT_GT(columns, 300);
+    EXPECT_LE(static_cast<std::size_t>(line.size()), decimatedPointsBound(columns));
+    EXPECT_GE(line.size(), columns) << "no coarser than the pixels";
+    EXPECT_TRUE(line.contains(QPointF(series.seconds()[54320] * 1e12, 800.0))) << "the spike is drawn";
+    EXPECT_EQ(line.back().x(), chart.timeAxis()->max());
+    EXPECT_FALSE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a dense line is not smoothed";
+
+    // Paused and then widened, the same samples are decimated to the new width.
+    chart.setFollowing(false);
+    chart.resize(1500, 520);
+    settle(50);
+    const int wider = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
+    ASSERT_GT(wider, columns + 300);
+    EXPECT_GE(chart.lineFor(CSeriesQuantity::temperature)->count(), wider);
+    EXPECT_LE(static_cast<std::size_t>(chart.lineFor(CSeriesQuantity::temperature)->count()),
+              decimatedPointsBound(wider));
+    chart.setFollowing(true);
+    EXPECT_EQ(chart.timeAxis()->min(), series.seconds().front() * 1e12) << "resumed on the whole run, oldest included";
+
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("series.csv"));
+    ASSERT_TRUE(chart.exportCsv(csv));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count('\n'), 100001) << "the header and every sample, not the points drawn";
+
+    chart.zoomBy(1e-4, chart.timeAxis()->max());
+    EXPECT_LT(chart.lineFor(CSeriesQuantity::temperature)->count(), 100);
+    EXPECT_TRUE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a sparse one is";
+}
