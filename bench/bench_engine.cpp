@@ -13,11 +13,13 @@
 #include <memory>
 #include <string>
 
+#include "SIM/CFastEngine.h"
 #include "SIM/CSimulation.h"
 
 namespace {
 
 const std::string kDir = QUORVEL_BENCH_DIR;
+double otherKernelRowLength = 0.0;  // the fast engine's switch to the kernel it did not choose
 
 double seconds(std::chrono::steady_clock::time_point since)
 {
@@ -39,11 +41,19 @@ std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string&
 }
 
 // Milliseconds per step over the given number of steps, after one warm-up tick.
-double msPerStep(const std::string& file, int kind, int threads, unsigned steps, CSimulation** keep = nullptr)
+// A variant of the fast engine set up before its first step.
+using EngineSetup = void (*)(CFastEngine&);
+
+double msPerStep(const std::string& file, int kind, int threads, unsigned steps, CSimulation** keep = nullptr,
+                 EngineSetup setup = nullptr)
 {
     static CConsolePlatform platform;
     static std::unique_ptr<CSimulation> kept;
     auto s = load(platform, file, kind, threads);
+    if (setup) {
+        s->fastEngine = std::make_unique<CFastEngine>(*s);
+        setup(*s->fastEngine);
+    }
     s->setIPD(50);
     s->MDCALCIterate();
     s->setIPD(steps);
@@ -97,6 +107,13 @@ int main(int argc, char** argv)
         long long forcePairs = one->fastEngine->forcePairCount(), contactPairs = one->fastEngine->contactPairCount();
         double fast2 = msPerStep(sc.file, 1, 2, steps);
         double lmp = lammpsMsPerStep(sc.lammpsCase, steps);
+        // The force pass's other kernel (flat where it runs by rows and the
+        // reverse), and two threads wherever they may run, for comparison.
+        EngineSetup otherKernel = [](CFastEngine& e) { e.flatBelowRowLength = otherKernelRowLength; };
+        EngineSetup twoAlways = [](CFastEngine& e) { e.twoThreadPairs = 0; };
+        otherKernelRowLength = one->fastEngine->flatKernel() ? 0.0 : 1e9;
+        double other1 = msPerStep(sc.file, 1, 1, steps, nullptr, otherKernel);
+        double forced2 = msPerStep(sc.file, 1, 2, steps, nullptr, twoAlways);
         // On a shared machine the load changes during a run: the engines take
         // turns three times and each keeps its best time.
         for (int round = 1; round < 3; round++) {
@@ -104,6 +121,8 @@ int main(int argc, char** argv)
             fast2 = std::min(fast2, msPerStep(sc.file, 1, 2, steps));
             double again = lammpsMsPerStep(sc.lammpsCase, steps);
             if (again > 0) lmp = std::min(lmp, again);
+            other1 = std::min(other1, msPerStep(sc.file, 1, 1, steps, nullptr, otherKernel));
+            forced2 = std::min(forced2, msPerStep(sc.file, 1, 2, steps, nullptr, twoAlways));
         }
         auto cell = [](double ms) {
             static char text[4][40];
@@ -119,6 +138,10 @@ int main(int argc, char** argv)
                     ratio(fast1, fast2));
         std::printf("%-16s   lists: %lld pairs, %lld contact pairs, %.1f steps per rebuild\n", "", forcePairs,
                     contactPairs, rebuilds > 0 ? (steps + 50.0) / rebuilds : 0.0);
+        std::printf("%-16s   force pass %s (chosen); %s instead, 1 thread: %.3f ms (chosen's speed-up %.2f); two "
+                    "threads whatever the pairs: %.3f ms (f2/f1 %.2f)\n",
+                    "", otherKernelRowLength == 0.0 ? "flat" : "by rows", otherKernelRowLength == 0.0 ? "by rows" : "flat",
+                    other1, ratio(other1, fast1), forced2, ratio(fast1, forced2));
     }
     if (std::system("command -v lmp >/dev/null 2>&1") == 0)
         std::printf("LAMMPS runs lammps/in.timed; gas-1600 (hard spheres) is set against its Lennard-Jones gas.\n");

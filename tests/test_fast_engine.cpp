@@ -34,7 +34,8 @@ struct EngineRun {
     ScriptedPlatform platform;
     std::unique_ptr<CSimulation> sim;
     enum Kernel { kBest, kFourLanes, kPortable };
-    EngineRun(int kind, int threads, Kernel kernel = kBest)
+    enum Layout { kChosen, kFlat, kByRows };
+    EngineRun(int kind, int threads, Kernel kernel = kBest, Layout layout = kChosen)
     {
         sim = std::make_unique<CSimulation>(platform);
         sim->initWithDefaults();
@@ -42,9 +43,14 @@ struct EngineRun {
         sim->engineThreads = threads;
         sim->fastEngine = std::make_unique<CFastEngine>(*sim);
         // Two threads even for the small crafted states.
-        if (threads == 2) sim->fastEngine->twoThreadMinimum = 0;
+        if (threads == 2) {
+            sim->fastEngine->twoThreadMinimum = 0;
+            sim->fastEngine->twoThreadPairs = 0;
+        }
         if (kernel == kPortable) sim->fastEngine->useAvx2 = false;
         if (kernel == kFourLanes) sim->fastEngine->useAvx512 = false;
+        if (layout == kFlat) sim->fastEngine->flatBelowRowLength = 1e9;
+        if (layout == kByRows) sim->fastEngine->flatBelowRowLength = 0.0;
     }
 };
 
@@ -104,17 +110,17 @@ std::string firstDifference(const CSimulation& a, const CSimulation& b)
     return "";
 }
 
-// The reference, the fast engine on one thread and on two, and with the
-// four-lane and with the portable kernels (on two threads, the portable
-// kernel also runs the rows that leave their partners' sums alone).
+// The reference, the fast engine on one thread and on two (each with the
+// kernel it chooses), and with the four-lane flat kernel, the portable
+// kernel by rows and, on two threads, the portable flat kernel.
 struct SideBySide {
     static constexpr int kRuns = 6;
     EngineRun runs[kRuns] = {EngineRun(0, 1),
                              EngineRun(1, 1),
                              EngineRun(1, 2),
-                             EngineRun(1, 1, EngineRun::kFourLanes),
-                             EngineRun(1, 1, EngineRun::kPortable),
-                             EngineRun(1, 2, EngineRun::kPortable)};
+                             EngineRun(1, 1, EngineRun::kFourLanes, EngineRun::kFlat),
+                             EngineRun(1, 1, EngineRun::kPortable, EngineRun::kByRows),
+                             EngineRun(1, 2, EngineRun::kPortable, EngineRun::kFlat)};
 
     template <class Prepare>
     explicit SideBySide(Prepare prepare)
@@ -136,9 +142,9 @@ struct SideBySide {
             static const char* const names[kRuns] = {"",
                                                      "one thread",
                                                      "two threads",
-                                                     "the four-lane kernel",
-                                                     "the portable kernel",
-                                                     "two threads with the portable kernel"};
+                                                     "the four-lane flat kernel",
+                                                     "the portable kernel by rows",
+                                                     "two threads with the portable flat kernel"};
             for (int k = 1; k < kRuns; k++) {
                 std::string diff = firstDifference(*runs[0].sim, *runs[k].sim);
                 ASSERT_EQ(diff, "") << what << ": fast engine on " << names[k] << " differs after step "
@@ -272,6 +278,24 @@ TEST(FastEngineIdentity, CraftedStates)
              for (int i = 0; i < 400; i++)
                  s.addOneAtomAtLocationWithVelocity(0, where(rng), where(rng), where(rng), speed(rng), speed(rng),
                                                     speed(rng));
+         }},
+        {"clusters of ten, whose rows hold 9 down to 0 partners, some on the floor", [](CSimulation& s) {
+             scatter(s, 0, 6);
+             s.potentialUsed = 1;
+             s.setHalfWidth(3e-9);
+             for (int t = 0; t < 4; t++) s.LJepsFloor[t] = 1e-21 * (1 + t);
+             const double centres[3] = {-2e-9, 0.0, 2e-9};
+             const double heights[3] = {-3e-9 + 0.25e-9, 0.0, 2e-9};
+             int cluster = 0;
+             for (double z : heights)
+                 for (double y : centres)
+                     for (double x : centres) {
+                         int t = cluster++ % 4;
+                         double step = 1.05 * s.diam[t];
+                         for (int k = 0; k < 10; k++)
+                             s.addOneAtomAtLocationWithVelocity(t, x + step * (k % 3), y + step * (k / 3 % 2),
+                                                                z + step * (k / 6), 20.0 * k, -10.0 * k, 5.0);
+                     }
          }},
         {"hard spheres heavily overlapping", [](CSimulation& s) {
              scatter(s, 150, 5);

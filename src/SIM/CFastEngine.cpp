@@ -57,7 +57,7 @@ void CFastEngine::iterate(int threads)
     }
     int atoms = 0;
     for (int t = 0; t < CSimulation::kTypes; t++) atoms += s.number[t];
-    threads_ = (threads >= 2 && atoms >= twoThreadMinimum) ? 2 : 1;
+    threads_ = (threads >= 2 && atoms >= twoThreadMinimum && forcePairCount() + contactPairCount() >= twoThreadPairs) ? 2 : 1;
     // Setters and file loads may have changed anything since the last tick.
     rebuild();
 

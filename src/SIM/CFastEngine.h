@@ -53,6 +53,47 @@ struct RowConstants {
     bool samePartners;  // the same constants for every partner type that can occur
 };
 
+// The force pass's pair constants by pair type, 4 * atom type + partner type
+// (the atom being the one whose sums receive +terms).
+struct PairTable {
+    alignas(64) double m[16], m2[16], cut2[16], eps4[16], eps24[16], c[16], b[16], invmJ[16], reach2[16],
+        invmI[16];
+    bool same;  // every entry the same: no lookup per pair
+};
+
+// A run of listed pairs for the flat kernel, by position in the list: the
+// atom whose sums receive the pair's +terms (owner, ascending) and its
+// partner, whose sums receive the -terms if it lies below scatterEnd.
+struct ForceStream {
+    const int* owner;
+    const int* partner;  // both padded by seven entries
+    int first, last;
+    int scatterEnd;
+    unsigned char* inReach;  // by position, or null where the marks are not kept
+    // With floors, each atom firstAtom..lastAtom-1 receives its floor term
+    // after the terms of its earlier partners, before those of its own row.
+    bool floors;
+    int firstAtom, lastAtom;
+};
+
+// Floor terms by rank (acceleration along z, energy) where floorActs.
+struct FloorTerms {
+    const unsigned char* acts;
+    const double* accel;
+    const double* energy;
+};
+
+// The flat kernel's working space: a block of acting pairs (separation,
+// squared length, pair type, atoms) and then their terms, +terms of the
+// owner (x, y, z, half energy) and -terms of the partner.
+struct ForceScratch {
+    static constexpr int kBlock = 256;
+    alignas(64) double dx[kBlock + 8], dy[kBlock + 8], dz[kBlock + 8], r2[kBlock + 8], type[kBlock + 8];
+    alignas(64) double terms[kBlock + 8][8];
+    int owner[kBlock + 8], partner[kBlock + 8];
+    unsigned char inReach[kBlock + 8];
+};
+
 class CFastEngine {
 public:
     static constexpr int kMaxAtoms = 1600;
@@ -261,4 +302,40 @@ private:
     void workerLoop();
     static void spinPause();
     int contactFound_[2] = {};      // first row in contact per part, as rank
+
+    // ---- the force pass's flat kernel
+public:
+    // The flat kernel runs where the force rows hold fewer pairs than this
+    // on average (then most of a row's lanes would idle), the row by row
+    // kernel elsewhere (measured on the liquid: it holds the row's own sums
+    // in registers, which pays where rows are long).
+    double flatBelowRowLength = 16.0;
+    bool flatKernel() const { return flat_; }  // the kernel of the last force pass
+    // Two threads only where the last lists held at least this many pairs
+    // (force and near): below it, the second thread's start-up and the
+    // pairs computed twice across the split cost more than they save.
+    long long twoThreadPairs = 30000;
+
+private:
+    PairTable pairTable_;
+    // By list position: the rank of the row's atom (padded by eight entries).
+    std::vector<int> forceOwner_;
+    // The second thread's pairs across the split, from its atoms' side:
+    // each atom from forceSplit_ on with its partners before it, ascending.
+    std::vector<int> crossOwner_, crossPartner_;
+    long long streamIndexedFor_ = -1;  // rebuild count the kernel was chosen for
+    bool flat_ = false;                // the flat kernel for the current lists
+    double floorAccel_[kMaxAtoms];
+    ForceScratch forceScratch_[2];
+    void indexForceStream();
+    void prepareForceStream();
+    void forceAtoms(int first, int last, int scatterEnd, int part);
+    void measureFloorTerms(int first, int last);
+    void runForceStream(const ForceStream& fs, int part);
+    static void forceStreamPortable(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                                    const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
+    static void forceStreamAvx2(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                                const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
+    static void forceStreamAvx512(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                                  const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
 };

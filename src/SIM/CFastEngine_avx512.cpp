@@ -105,7 +105,7 @@ struct Lanes8 {
     QUORVEL_AVX512 static void sameConstants(const RowConstants& rc, int u, fastkernel::PairLaneConstants<V>& k)
     {
         k = {splat(rc.m[u]), splat(rc.m2[u]), splat(rc.cut2[u]),  splat(rc.eps4[u]), splat(rc.eps24[u]),
-             splat(rc.c[u]), splat(rc.b[u]),  splat(rc.invmJ[u]), splat(rc.reach2[u])};
+             splat(rc.c[u]), splat(rc.b[u]),  splat(rc.invmJ[u]), splat(rc.reach2[u]), splat(rc.invmI)};
     }
     QUORVEL_AVX512 static void pickConstants(const RowConstants& rc, V type, fastkernel::PairLaneConstants<V>& k)
     {
@@ -114,7 +114,57 @@ struct Lanes8 {
             return V(_mm512_permutexvar_pd(index, _mm512_broadcast_f64x4(_mm256_load_pd(table))));
         };
         k = {from(rc.m), from(rc.m2), from(rc.cut2), from(rc.eps4), from(rc.eps24),
-             from(rc.c), from(rc.b),  from(rc.invmJ), from(rc.reach2)};
+             from(rc.c), from(rc.b),  from(rc.invmJ), from(rc.reach2), splat(rc.invmI)};
+    }
+    QUORVEL_AVX512 static V load(const double* p) { return V(_mm512_loadu_pd(p)); }
+    QUORVEL_AVX512 static void sameConstants(const PairTable& pt, fastkernel::PairLaneConstants<V>& k)
+    {
+        k = {splat(pt.m[0]),     splat(pt.m2[0]), splat(pt.cut2[0]),  splat(pt.eps4[0]),   splat(pt.eps24[0]),
+             splat(pt.c[0]),     splat(pt.b[0]),  splat(pt.invmJ[0]), splat(pt.reach2[0]), splat(pt.invmI[0])};
+    }
+    QUORVEL_AVX512 static void pickConstants(const PairTable& pt, V type, fastkernel::PairLaneConstants<V>& k)
+    {
+        __m512i index = _mm512_cvttpd_epi64(Z(type));
+        auto from = [index](const double* table) QUORVEL_AVX512 {
+            return V(_mm512_permutex2var_pd(_mm512_load_pd(table), index, _mm512_load_pd(table + 8)));
+        };
+        k = {from(pt.m), from(pt.m2), from(pt.cut2),  from(pt.eps4),   from(pt.eps24),
+             from(pt.c), from(pt.b),  from(pt.invmJ), from(pt.reach2), from(pt.invmI)};
+    }
+    // The acting lanes moved to the front and stored at sc's position at.
+    QUORVEL_AVX512 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
+                                         ForceScratch& sc, int at)
+    {
+        _mm512_storeu_pd(sc.dx + at, _mm512_maskz_compress_pd(acts, Z(dx)));
+        _mm512_storeu_pd(sc.dy + at, _mm512_maskz_compress_pd(acts, Z(dy)));
+        _mm512_storeu_pd(sc.dz + at, _mm512_maskz_compress_pd(acts, Z(dz)));
+        _mm512_storeu_pd(sc.r2 + at, _mm512_maskz_compress_pd(acts, Z(r2)));
+        _mm512_storeu_pd(sc.type + at, _mm512_maskz_compress_pd(acts, Z(type)));
+        auto keep = [acts](int* out, const int* in) QUORVEL_AVX512 {
+            __m512i all = _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in)));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                                _mm512_castsi512_si256(_mm512_maskz_compress_epi32(acts, all)));
+        };
+        keep(sc.owner + at, owner);
+        keep(sc.partner + at, partner);
+        return __builtin_popcount(acts);
+    }
+    // The partner's energy sum receives +halfEnergy: subtracting
+    // -halfEnergy is the same operation.
+    QUORVEL_AVX512 static void storeTerms(const fastkernel::PairTerms<V>& t, double (*out)[8])
+    {
+        Y ti[8], tj[8];
+        toRows(Z(t.ix), Z(t.iy), Z(t.iz), Z(t.halfEnergy), ti);
+        toRows(Z(t.jx), Z(t.jy), Z(t.jz), Z(-t.halfEnergy), tj);
+        for (int lane = 0; lane < 8; lane++) {
+            _mm256_store_pd(out[lane], ti[lane]);
+            _mm256_store_pd(out[lane] + 4, tj[lane]);
+        }
+    }
+    QUORVEL_AVX512 static void addTerm(Sums& s, const double* t) { s = _mm256_add_pd(s, _mm256_load_pd(t)); }
+    QUORVEL_AVX512 static void subtractTerm(double* acc, const double* t)
+    {
+        _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
     }
     QUORVEL_AVX512 static Sums loadSums(const double* acc) { return _mm256_load_pd(acc); }
     QUORVEL_AVX512 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, s); }
@@ -147,12 +197,22 @@ QUORVEL_AVX512 __attribute__((flatten)) void CFastEngine::forceRowAvx512(int n, 
     fastkernel::forceRow<Lanes8>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
 }
 
+QUORVEL_AVX512 __attribute__((flatten)) void CFastEngine::forceStreamAvx512(const ForceStream& fs, const PairTable& pt,
+                                                                           const FloorTerms& floor,
+                                                                           const double (*pos4)[4],
+                                                                           double (*acc4)[4], ForceScratch& sc)
+{
+    fastkernel::forceStream<Lanes8>(fs, pt, floor, pos4, acc4, sc);
+}
+
 bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq"); }
 
 #else
 
 void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
                                  unsigned char*, bool) {}
+void CFastEngine::forceStreamAvx512(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
+                                    double (*)[4], ForceScratch&) {}
 bool CFastEngine::avx512Available() { return false; }
 
 #endif

@@ -18,6 +18,7 @@
 // no vector value crosses a call with the default ABI.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -28,7 +29,7 @@ namespace fastkernel {
 // The pair constants of every lane.
 template <class V>
 struct PairLaneConstants {
-    V m, m2, cut2, eps4, eps24, c, b, invmJ, reach2;
+    V m, m2, cut2, eps4, eps24, c, b, invmJ, reach2, invmI;
 };
 
 // One pair's terms: atom i's acceleration terms, its partner j's, and half the
@@ -45,7 +46,7 @@ struct PairTerms {
 // products below associate exactly as the reference's do.
 template <class V>
 inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const PairLaneConstants<V>& k,
-                      const V& invmI, PairTerms<V>& out)
+                      PairTerms<V>& out)
 {
     V invR = 1.0 / r;
     V ux = dx * invR, uy = dy * invR, uz = dz * invR;  // dir.divs(r) multiplies by 1 / r
@@ -55,7 +56,7 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
     V s12 = s6 * s6;
     V energy = k.eps4 * (s12 - s6) + invR * k.c + k.b * s12;
     V force = k.eps24 * invR * (2.0 * s12 - s6) + invR * invR * k.c + 12.0 * invR * k.b * s12;
-    V fi = invmI * force, fj = k.invmJ * force;
+    V fi = k.invmI * force, fj = k.invmJ * force;
     out.ix = ux * fi;
     out.iy = uy * fi;
     out.iz = uz * fi;
@@ -85,7 +86,6 @@ inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int cou
     const int rowType = static_cast<int>(pos4[n][3]);
     PairLaneConstants<V> k;
     if (kSamePartners) L::sameConstants(rc, rowType, k);
-    const V invmI = L::splat(rc.invmI);
     typename L::Sums ai = L::loadSums(acc4[n]);
     for (int p = 0; p < count; p += L::kWidth) {
         V bx, by, bz, type;
@@ -96,7 +96,7 @@ inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int cou
         M acts = L::acting(r2, k.m2, k.cut2, count - p);
         L::markWithin(inReach + p, r2, k.reach2, count - p);
         PairTerms<V> t;
-        pairTerms(dx, dy, dz, L::sqrt(r2), k, invmI, t);
+        pairTerms(dx, dy, dz, L::sqrt(r2), k, t);
         PairTerms<V> kept = {L::keep(acts, t.ix), L::keep(acts, t.iy), L::keep(acts, t.iz), L::keep(acts, t.jx),
                              L::keep(acts, t.jy), L::keep(acts, t.jz), L::keep(acts, t.halfEnergy)};
         L::addOwnTerms(kept, ai);
@@ -131,7 +131,7 @@ struct Lanes1 {
     }
     static void sameConstants(const RowConstants& rc, int u, PairLaneConstants<V>& k)
     {
-        k = {rc.m[u], rc.m2[u], rc.cut2[u], rc.eps4[u], rc.eps24[u], rc.c[u], rc.b[u], rc.invmJ[u], rc.reach2[u]};
+        k = {rc.m[u], rc.m2[u], rc.cut2[u], rc.eps4[u], rc.eps24[u], rc.c[u], rc.b[u], rc.invmJ[u], rc.reach2[u], rc.invmI};
     }
     static void pickConstants(const RowConstants& rc, V type, PairLaneConstants<V>& k)
     {
@@ -144,6 +144,49 @@ struct Lanes1 {
         return s;
     }
     static void storeSums(double* acc, const Sums& s) { std::memcpy(acc, s.v, sizeof s.v); }
+    static V load(const double* p) { return *p; }
+    static void sameConstants(const PairTable& pt, PairLaneConstants<V>& k) { pickConstants(pt, 0.0, k); }
+    static void pickConstants(const PairTable& pt, V type, PairLaneConstants<V>& k)
+    {
+        int e = static_cast<int>(type);
+        k = {pt.m[e], pt.m2[e], pt.cut2[e], pt.eps4[e], pt.eps24[e], pt.c[e], pt.b[e], pt.invmJ[e], pt.reach2[e],
+             pt.invmI[e]};
+    }
+    // Stored whether it acts or not; counted only if it does.
+    static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
+                          ForceScratch& sc, int at)
+    {
+        sc.dx[at] = dx;
+        sc.dy[at] = dy;
+        sc.dz[at] = dz;
+        sc.r2[at] = r2;
+        sc.type[at] = type;
+        sc.owner[at] = owner[0];
+        sc.partner[at] = partner[0];
+        return acts ? 1 : 0;
+    }
+    // The partner's energy sum receives +halfEnergy: subtracting
+    // -halfEnergy is the same operation.
+    static void storeTerms(const PairTerms<V>& t, double (*out)[8])
+    {
+        double* o = out[0];
+        o[0] = t.ix;
+        o[1] = t.iy;
+        o[2] = t.iz;
+        o[3] = t.halfEnergy;
+        o[4] = t.jx;
+        o[5] = t.jy;
+        o[6] = t.jz;
+        o[7] = -t.halfEnergy;
+    }
+    static void addTerm(Sums& s, const double* t)
+    {
+        for (int c = 0; c < 4; c++) s.v[c] += t[c];
+    }
+    static void subtractTerm(double* acc, const double* t)
+    {
+        for (int c = 0; c < 4; c++) acc[c] -= t[c];
+    }
     static void addOwnTerms(const PairTerms<V>& t, Sums& ai)
     {
         ai.v[0] += t.ix;
@@ -174,6 +217,138 @@ inline void forceRow(int n, const RowConstants& rc, const int* nbr, int count, c
         if (scatter) forceRowLanes<L, false, true>(n, rc, nbr, count, pos4, acc4, inReach);
         else forceRowLanes<L, false, false>(n, rc, nbr, count, pos4, acc4, inReach);
     }
+}
+
+
+// ---------------------------------------------------------------- flat kernel
+//
+// The listed pairs as one stream, whatever the rows' lengths (rows shorter
+// than the lanes would leave most of them idle): each lane gathers its own
+// atom like its partner. A block of pairs is measured first; the pairs that
+// act (in list order) are kept, and only they are computed and added, one
+// after the other in list order. A pair that does not act is left out as
+// the reference leaves it out. Every atom's sums thus receive the terms of
+// its earlier partners (from their rows, before its own in the stream), its
+// floor term and then its own row's terms, as in the reference.
+
+// Measures the pairs first..last-1 of the stream; marks those within
+// energy-pairing reach in sc.inReach (from 0) and keeps the acting ones in
+// sc. Returns how many were kept.
+template <class L, bool kSame>
+inline int keepActingPairs(const ForceStream& fs, int first, int last, const PairTable& pt,
+                           const double (*pos4)[4], ForceScratch& sc)
+{
+    using V = typename L::V;
+    PairLaneConstants<V> k;
+    if (kSame) L::sameConstants(pt, k);
+    int kept = 0;
+    for (int q = first; q < last; q += L::kWidth) {
+        V ix, iy, iz, it, jx, jy, jz, jt;
+        // Owners ascend: within a long row every lane has the same one.
+        if (q + L::kWidth <= last && fs.owner[q] == fs.owner[q + L::kWidth - 1]) {
+            const double* a = pos4[fs.owner[q]];
+            ix = L::splat(a[0]);
+            iy = L::splat(a[1]);
+            iz = L::splat(a[2]);
+            it = L::splat(a[3]);
+        } else {
+            L::loadPartners(pos4, fs.owner + q, ix, iy, iz, it);
+        }
+        L::loadPartners(pos4, fs.partner + q, jx, jy, jz, jt);
+        V type = it * 4.0 + jt;  // small integers: exact
+        if (!kSame) L::pickConstants(pt, type, k);
+        V dx = ix - jx, dy = iy - jy, dz = iz - jz;
+        V r2 = dx * dx + dy * dy + dz * dz;
+        L::markWithin(sc.inReach + (q - first), r2, k.reach2, last - q);
+        kept += L::keepActing(L::acting(r2, k.m2, k.cut2, last - q), fs.owner + q, fs.partner + q, dx, dy, dz, r2,
+                              type, sc, kept);
+    }
+    // The lanes past the last kept pair are computed too: give them a
+    // harmless pair type and length.
+    for (int p = kept; p < kept + L::kWidth; p++) {
+        sc.type[p] = 0.0;
+        sc.dx[p] = sc.dy[p] = sc.dz[p] = sc.r2[p] = 1.0;
+    }
+    return kept;
+}
+
+// The terms of the kept pairs, into sc.terms.
+template <class L, bool kSame>
+inline void keptPairTerms(int kept, const PairTable& pt, ForceScratch& sc)
+{
+    using V = typename L::V;
+    PairLaneConstants<V> k;
+    if (kSame) L::sameConstants(pt, k);
+    for (int p = 0; p < kept; p += L::kWidth) {
+        if (!kSame) L::pickConstants(pt, L::load(sc.type + p), k);
+        PairTerms<V> t;
+        pairTerms(L::load(sc.dx + p), L::load(sc.dy + p), L::load(sc.dz + p), L::sqrt(L::load(sc.r2 + p)), k, t);
+        L::storeTerms(t, sc.terms + p);
+    }
+}
+
+// The owner whose sums are held while its row's terms are added, and the
+// next atom due its floor term.
+template <class L>
+struct HeldSums {
+    int owner;
+    int nextFloor;
+    typename L::Sums sums;
+};
+
+// Floor terms of the atoms before `until` not yet given theirs.
+template <class L>
+inline void addFloorsBefore(int until, const FloorTerms& floor, double (*acc4)[4], HeldSums<L>& held)
+{
+    for (; held.nextFloor < until; held.nextFloor++) {
+        int n = held.nextFloor;
+        if (!floor.acts[n]) continue;
+        acc4[n][2] += floor.accel[n];
+        acc4[n][3] += floor.energy[n];
+    }
+}
+
+// The kept pairs' terms added to the sums in list order.
+template <class L>
+inline void addKeptTerms(int kept, const ForceScratch& sc, int scatterEnd, const FloorTerms& floor,
+                         double (*acc4)[4], HeldSums<L>& held)
+{
+    for (int p = 0; p < kept; p++) {
+        int i = sc.owner[p];
+        if (i != held.owner) {
+            if (held.owner >= 0) L::storeSums(acc4[held.owner], held.sums);
+            addFloorsBefore(i + 1, floor, acc4, held);
+            held.owner = i;
+            held.sums = L::loadSums(acc4[i]);
+        }
+        L::addTerm(held.sums, sc.terms[p]);
+        int j = sc.partner[p];
+        if (j < scatterEnd) L::subtractTerm(acc4[j], sc.terms[p] + 4);
+    }
+}
+
+template <class L, bool kSame>
+inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                             const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc)
+{
+    HeldSums<L> held{-1, fs.floors ? fs.firstAtom : fs.lastAtom, {}};
+    for (int first = fs.first; first < fs.last; first += ForceScratch::kBlock) {
+        int last = std::min(first + ForceScratch::kBlock, fs.last);
+        int kept = keepActingPairs<L, kSame>(fs, first, last, pt, pos4, sc);
+        if (fs.inReach) std::memcpy(fs.inReach + first, sc.inReach, last - first);
+        keptPairTerms<L, kSame>(kept, pt, sc);
+        addKeptTerms<L>(kept, sc, fs.scatterEnd, floor, acc4, held);
+    }
+    if (held.owner >= 0) L::storeSums(acc4[held.owner], held.sums);
+    addFloorsBefore(fs.lastAtom, floor, acc4, held);
+}
+
+template <class L>
+inline void forceStream(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor, const double (*pos4)[4],
+                        double (*acc4)[4], ForceScratch& sc)
+{
+    if (pt.same) forceStreamLanes<L, true>(fs, pt, floor, pos4, acc4, sc);
+    else forceStreamLanes<L, false>(fs, pt, floor, pos4, acc4, sc);
 }
 
 }  // namespace fastkernel

@@ -181,8 +181,15 @@ void CFastEngine::forcesOnRows()
 {
     CSimulation& s = sim_;
     if (!positionsLoaded_) loadPositions();
+    if (streamIndexedFor_ != rebuilds_) {
+        flat_ = forceStart_[nActive_] < flatBelowRowLength * nActive_;
+        if (flat_) indexForceStream();
+        streamIndexedFor_ = rebuilds_;
+    }
     if (threads_ == 2) {
         runOnBoth(&CFastEngine::forcePart);
+    } else if (flat_) {
+        forceAtoms(0, nActive_, nActive_, 0);
     } else {
         for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
         forceRows(0, nActive_, nActive_);
@@ -210,6 +217,11 @@ void CFastEngine::forcesOnRows()
 
 void CFastEngine::forcePart(int part)
 {
+    if (flat_) {
+        if (part == 0) forceAtoms(0, forceSplit_, forceSplit_, 0);
+        else forceAtoms(forceSplit_, nActive_, nActive_, 1);
+        return;
+    }
     int first = part == 0 ? 0 : forceSplit_;
     int last = part == 0 ? forceSplit_ : nActive_;
     for (int n = first; n < last; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
@@ -259,6 +271,98 @@ void CFastEngine::forceRows(int first, int last, int scatterEnd)
         if (scattered < count) forceRow(n, rc, row + scattered, count - scattered, marks + scattered, false);
         if (nearPartEnd) std::memcpy(inReach, marks, count);
     }
+}
+
+// ---- the flat kernel
+
+// The stream's atoms by list position, the second thread's pairs across the
+// split, and the pair constants by pair type, for the lists just built.
+void CFastEngine::indexForceStream()
+{
+    int total = forceStart_[nActive_];
+    forceOwner_.reserve(forceRank_.capacity() + 8);
+    forceOwner_.resize(total + 8);
+    for (int n = 0; n < nActive_; n++) std::fill(forceOwner_.begin() + forceStart_[n], forceOwner_.begin() + forceStart_[n + 1], n);
+    std::fill(forceOwner_.begin() + total, forceOwner_.end(), 0);
+    crossOwner_.reserve(forceRank_.capacity() + 8);
+    crossPartner_.reserve(forceRank_.capacity() + 8);
+    crossOwner_.clear();
+    crossPartner_.clear();
+    for (int n = forceSplit_; n < nActive_; n++)
+        for (int q = earlierStart_[n]; q < earlierStart_[n + 1] && earlierRank_[q] < forceSplit_; q++) {
+            crossOwner_.push_back(n);
+            crossPartner_.push_back(earlierRank_[q]);
+        }
+    int crossing = static_cast<int>(crossOwner_.size());
+    crossOwner_.resize(crossing + 8, 0);
+    crossPartner_.resize(crossing + 8, 0);
+
+    PairTable& pt = pairTable_;
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        const RowConstants& rc = rowConstants_[t];
+        for (int u = 0; u < CSimulation::kTypes; u++) {
+            int e = 4 * t + u;
+            pt.m[e] = rc.m[u];
+            pt.m2[e] = rc.m2[u];
+            pt.cut2[e] = rc.cut2[u];
+            pt.eps4[e] = rc.eps4[u];
+            pt.eps24[e] = rc.eps24[u];
+            pt.c[e] = rc.c[u];
+            pt.b[e] = rc.b[u];
+            pt.invmJ[e] = rc.invmJ[u];
+            pt.reach2[e] = rc.reach2[u];
+            pt.invmI[e] = rc.invmI;
+        }
+    }
+    // Bit for bit, so that a NaN or a signed zero never passes for another value.
+    pt.same = true;
+    for (const double* column : {pt.m, pt.m2, pt.cut2, pt.eps4, pt.eps24, pt.c, pt.b, pt.invmJ, pt.reach2, pt.invmI})
+        for (int e = 1; e < 16; e++) pt.same = pt.same && std::memcmp(&column[e], &column[0], sizeof(double)) == 0;
+}
+
+void CFastEngine::measureFloorTerms(int first, int last)
+{
+    const CSimulation& s = sim_;
+    for (int n = first; n < last; n++) {
+        int t = typeOf(active_[n]);
+        double d = s.diam[t];
+        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
+        floorActs_[n] = h <= kFloorRange * d;
+        if (!floorActs_[n]) continue;
+        double force, energy;
+        CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+        floorAccel_[n] = s.invm[t] * force;
+        floorForce_[n] = force;
+        floorEnergy_[n] = energy;
+    }
+}
+
+// The sums of atoms first..last-1: their terms with partners before first
+// (on the second thread), then their rows' stream with their floor terms in
+// place; partners from scatterEnd on are left to the other thread.
+void CFastEngine::forceAtoms(int first, int last, int scatterEnd, int part)
+{
+    for (int n = first; n < last; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+    measureFloorTerms(first, last);
+    int crossing = static_cast<int>(crossOwner_.size()) - 8;
+    if (first > 0 && crossing > 0)
+        runForceStream({crossOwner_.data(), crossPartner_.data(), 0, crossing, 0, nullptr, false, first, last}, part);
+    runForceStream({forceOwner_.data(), forceRank_.data(), forceStart_[first], forceStart_[last], scatterEnd,
+                    inReach_.data(), true, first, last},
+                   part);
+}
+
+void CFastEngine::runForceStream(const ForceStream& fs, int part)
+{
+    if (useAvx2 && useAvx512) forceStreamAvx512(fs, pairTable_, {floorActs_, floorAccel_, floorEnergy_}, pos4_, acc4_, forceScratch_[part]);
+    else if (useAvx2) forceStreamAvx2(fs, pairTable_, {floorActs_, floorAccel_, floorEnergy_}, pos4_, acc4_, forceScratch_[part]);
+    else forceStreamPortable(fs, pairTable_, {floorActs_, floorAccel_, floorEnergy_}, pos4_, acc4_, forceScratch_[part]);
+}
+
+void CFastEngine::forceStreamPortable(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                                      const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc)
+{
+    fastkernel::forceStream<fastkernel::Lanes1>(fs, pt, floor, pos4, acc4, sc);
 }
 
 void CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach,

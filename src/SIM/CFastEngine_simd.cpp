@@ -43,6 +43,43 @@ struct ByteTable4 {
 };
 constexpr ByteTable4 kBytes4;
 
+// Byte shuffles that move the lanes of a four-bit mask to the front.
+struct CompressTable {
+    alignas(16) unsigned char shuffle[16][16];
+    constexpr CompressTable() : shuffle()
+    {
+        for (int mask = 0; mask < 16; mask++) {
+            int out = 0;
+            for (int lane = 0; lane < 4; lane++)
+                if (mask >> lane & 1) {
+                    for (int b = 0; b < 4; b++) shuffle[mask][4 * out + b] = static_cast<unsigned char>(4 * lane + b);
+                    out++;
+                }
+            for (; out < 4; out++)
+                for (int b = 0; b < 4; b++) shuffle[mask][4 * out + b] = 0x80;
+        }
+    }
+};
+constexpr CompressTable kCompress;
+
+// The 32-bit halves of the doubles of a four-bit mask's lanes, moved to the front.
+struct CompressTable64 {
+    alignas(32) int index[16][8];
+    constexpr CompressTable64() : index()
+    {
+        for (int mask = 0; mask < 16; mask++) {
+            int out = 0;
+            for (int lane = 0; lane < 4; lane++)
+                if (mask >> lane & 1) {
+                    index[mask][2 * out] = 2 * lane;
+                    index[mask][2 * out + 1] = 2 * lane + 1;
+                    out++;
+                }
+        }
+    }
+};
+constexpr CompressTable64 kCompress64;
+
 // Four lanes (AVX2) for the generic force kernel.
 struct Lanes4 {
     static constexpr int kWidth = 4;
@@ -80,7 +117,7 @@ struct Lanes4 {
                                            fastkernel::PairLaneConstants<V>& k)
     {
         k = {splat(rc.m[u]),   splat(rc.m2[u]), splat(rc.cut2[u]),  splat(rc.eps4[u]), splat(rc.eps24[u]),
-             splat(rc.c[u]),   splat(rc.b[u]),  splat(rc.invmJ[u]), splat(rc.reach2[u])};
+             splat(rc.c[u]),   splat(rc.b[u]),  splat(rc.invmJ[u]), splat(rc.reach2[u]), splat(rc.invmI)};
     }
     // Lane i takes table element t: the two 32-bit halves 2t and 2t + 1.
     QUORVEL_AVX2 static void pickConstants(const RowConstants& rc, V type, fastkernel::PairLaneConstants<V>& k)
@@ -92,7 +129,61 @@ struct Lanes4 {
             return V(_mm256_castps_pd(_mm256_permutevar8x32_ps(_mm256_castpd_ps(_mm256_load_pd(table)), index)));
         };
         k = {from(rc.m), from(rc.m2), from(rc.cut2), from(rc.eps4), from(rc.eps24),
-             from(rc.c), from(rc.b),  from(rc.invmJ), from(rc.reach2)};
+             from(rc.c), from(rc.b),  from(rc.invmJ), from(rc.reach2), splat(rc.invmI)};
+    }
+    QUORVEL_AVX2 static V load(const double* p) { return V(_mm256_loadu_pd(p)); }
+    QUORVEL_AVX2 static void sameConstants(const PairTable& pt, fastkernel::PairLaneConstants<V>& k)
+    {
+        k = {splat(pt.m[0]),     splat(pt.m2[0]), splat(pt.cut2[0]),  splat(pt.eps4[0]),   splat(pt.eps24[0]),
+             splat(pt.c[0]),     splat(pt.b[0]),  splat(pt.invmJ[0]), splat(pt.reach2[0]), splat(pt.invmI[0])};
+    }
+    QUORVEL_AVX2 static void pickConstants(const PairTable& pt, V type, fastkernel::PairLaneConstants<V>& k)
+    {
+        __m128i index = _mm256_cvttpd_epi32(__m256d(type));
+        const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+        auto from = [index, all](const double* table) QUORVEL_AVX2 {
+            return V(_mm256_mask_i32gather_pd(_mm256_setzero_pd(), table, index, all, 8));
+        };
+        k = {from(pt.m), from(pt.m2), from(pt.cut2),  from(pt.eps4),   from(pt.eps24),
+             from(pt.c), from(pt.b),  from(pt.invmJ), from(pt.reach2), from(pt.invmI)};
+    }
+    // The acting lanes moved to the front and stored at sc's position at.
+    QUORVEL_AVX2 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
+                                       ForceScratch& sc, int at)
+    {
+        int mask = _mm256_movemask_pd(acts);
+        __m256i index = _mm256_load_si256(reinterpret_cast<const __m256i*>(kCompress64.index[mask]));
+        auto keep = [index](double* out, V value) QUORVEL_AVX2 {
+            _mm256_storeu_pd(out, _mm256_castps_pd(_mm256_permutevar8x32_ps(_mm256_castpd_ps(__m256d(value)), index)));
+        };
+        keep(sc.dx + at, dx);
+        keep(sc.dy + at, dy);
+        keep(sc.dz + at, dz);
+        keep(sc.r2 + at, r2);
+        keep(sc.type + at, type);
+        __m128i shuffle = _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[mask]));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(sc.owner + at),
+                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(owner)), shuffle));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(sc.partner + at),
+                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(partner)), shuffle));
+        return __builtin_popcount(mask);
+    }
+    // The partner's energy sum receives +halfEnergy: subtracting
+    // -halfEnergy is the same operation.
+    QUORVEL_AVX2 static void storeTerms(const fastkernel::PairTerms<V>& t, double (*out)[8])
+    {
+        V ti[4], tj[4];
+        transpose(t.ix, t.iy, t.iz, t.halfEnergy, ti[0], ti[1], ti[2], ti[3]);
+        transpose(t.jx, t.jy, t.jz, -t.halfEnergy, tj[0], tj[1], tj[2], tj[3]);
+        for (int lane = 0; lane < 4; lane++) {
+            _mm256_store_pd(out[lane], __m256d(ti[lane]));
+            _mm256_store_pd(out[lane] + 4, __m256d(tj[lane]));
+        }
+    }
+    QUORVEL_AVX2 static void addTerm(Sums& s, const double* t) { s = s + V(_mm256_load_pd(t)); }
+    QUORVEL_AVX2 static void subtractTerm(double* acc, const double* t)
+    {
+        _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
     }
     QUORVEL_AVX2 static Sums loadSums(const double* acc) { return V(_mm256_load_pd(acc)); }
     QUORVEL_AVX2 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, __m256d(s)); }
@@ -150,25 +241,6 @@ __attribute__((target("avx2"))) std::uint64_t CFastEngine::closerMaskAvx2(const 
 }
 
 namespace {
-
-// Byte shuffles that move the lanes of a four-bit mask to the front.
-struct CompressTable {
-    alignas(16) unsigned char shuffle[16][16];
-    constexpr CompressTable() : shuffle()
-    {
-        for (int mask = 0; mask < 16; mask++) {
-            int out = 0;
-            for (int lane = 0; lane < 4; lane++)
-                if (mask >> lane & 1) {
-                    for (int b = 0; b < 4; b++) shuffle[mask][4 * out + b] = static_cast<unsigned char>(4 * lane + b);
-                    out++;
-                }
-            for (; out < 4; out++)
-                for (int b = 0; b < 4; b++) shuffle[mask][4 * out + b] = 0x80;
-        }
-    }
-};
-constexpr CompressTable kCompress;
 
 // Four atoms of the cell order at a time (the arrays are padded), without
 // branches: most candidates are out of reach, in no predictable pattern.
@@ -231,6 +303,14 @@ __attribute__((target("avx2"))) void CFastEngine::scanRunsAvx2(RowScan& row, con
     }
 }
 
+QUORVEL_AVX2 __attribute__((flatten)) void CFastEngine::forceStreamAvx2(const ForceStream& fs, const PairTable& pt,
+                                                                       const FloorTerms& floor,
+                                                                       const double (*pos4)[4], double (*acc4)[4],
+                                                                       ForceScratch& sc)
+{
+    fastkernel::forceStream<Lanes4>(fs, pt, floor, pos4, acc4, sc);
+}
+
 bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 
 #else
@@ -239,6 +319,8 @@ void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const 
                                unsigned char*, bool) {}
 std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
 void CFastEngine::scanRunsAvx2(RowScan&, const CellAtoms&) {}
+void CFastEngine::forceStreamAvx2(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
+                                  double (*)[4], ForceScratch&) {}
 bool CFastEngine::avx2Available() { return false; }
 
 #endif
