@@ -446,6 +446,14 @@ TEST_F(PlotsTest, EveryValueAxisFramesWhatItsLinesDrawAfterARealRun)
             EXPECT_FALSE(axis->min() == 0.0 && axis->max() == 1.0) << what << " kept the default range";
             if (high > low) EXPECT_GE(high - low, 0.1 * (axis->max() - axis->min())) << what << " lines squeezed";
             else EXPECT_LE(axis->max() - axis->min(), 0.01 * std::fabs(high) + 2.0) << what << " line squeezed";
+            // Neighbouring ticks read differently, however many digits the line varies in.
+            const QByteArray format = axis->labelFormat().toLatin1();
+            const double tick = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+            for (int k = 0; k + 1 < axis->tickCount(); k++) {
+                const double at = axis->min() + k * tick;
+                EXPECT_NE(QString::asprintf(format.constData(), at), QString::asprintf(format.constData(), at + tick))
+                    << what;
+            }
         }
         // Every line's name in the legend says its unit, as the axes do.
         if (chart == plots->TimeSeriesChart || chart == plots->EnergyLedgerChart)
