@@ -6,8 +6,13 @@
 // ordinary. The CSV exports keep SI, as quorvel-batch writes them.
 #pragma once
 
-#include <QPointF>
 #include <QList>
+#include <QPointF>
+#include <QString>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
 
 #include "SIM/CTimeSeries.h"
 
@@ -40,4 +45,16 @@ inline void scaleY(QList<QPointF>& points, double perSI)
 {
     if (perSI == 1.0) return;
     for (QPointF& p : points) p.setY(p.y() * perSI);
+}
+
+// The axis spans [low, high] with enough significant digits that
+// neighbouring ticks read differently: a total energy that varies in its
+// sixth digit needs eight.
+inline void setRangeAndDigits(QValueAxis* axis, double low, double high)
+{
+    axis->setRange(low, high);
+    const double size = std::max(std::fabs(low), std::fabs(high));
+    const double digits = high > low && size > 0.0 ? std::ceil(std::log10(size / (high - low))) + 2.0 : 3.0;
+    const QString format = QStringLiteral("%.%1g").arg(std::clamp(static_cast<int>(digits), 3, 12));
+    if (axis->labelFormat() != format) axis->setLabelFormat(format);
 }

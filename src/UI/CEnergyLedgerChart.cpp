@@ -85,7 +85,7 @@ void CEnergyLedgerChart::refresh()
     antialiasLinesUpTo(longestLine);
     xAxis_->setRange(first, last > first ? last : first + 1.0);
     const double margin = (high - low) > 0.0 ? 0.05 * (high - low) : 1.0;
-    yAxis_->setRange(low - margin, high + margin);
+    setRangeAndDigits(yAxis_, low - margin, high + margin);
 
     showBalance(Simulation.getLedgerBalance());
     setCaption(samples.empty() ? tr("No displays since the ledger restarted.")

@@ -23,15 +23,6 @@ namespace {
 const char* const kSlotNames[5] = {"A", "B", "C", "D", "all"};
 const QColor kColours[kSeriesQuantities] = {QColor(0x1f77b4), QColor(0xff7f0e), QColor(0x2ca02c), QColor(0xd62728),
                                             QColor(0x9467bd), QColor(0x8c564b), QColor(0x17becf)};
-
-// Enough significant digits that neighbouring ticks of [low, high] read
-// differently: a total energy that varies in its sixth digit needs eight.
-QString labelFormatFor(double low, double high)
-{
-    const double size = std::max(std::fabs(low), std::fabs(high));
-    const double digits = high > low && size > 0.0 ? std::ceil(std::log10(size / (high - low))) + 2.0 : 3.0;
-    return QStringLiteral("%.%1g").arg(std::clamp(static_cast<int>(digits), 3, 12));
-}
 }  // namespace
 
 CTimeSeriesChart::Unit CTimeSeriesChart::unitOf(CSeriesQuantity quantity)
@@ -309,9 +300,7 @@ void CTimeSeriesChart::fitAxes(double low, double high)
         // refuses a range that narrow, so it spans at least a millionth of the value.
         const double size = std::max(std::fabs(yLow[u]), std::fabs(yHigh[u]));
         const double pad = std::max({0.05 * (yHigh[u] - yLow[u]), 1e-6 * size, 1e-300});
-        yAxes_[u]->setRange(yLow[u] - pad, yHigh[u] + pad);
-        const QString format = labelFormatFor(yLow[u] - pad, yHigh[u] + pad);
-        if (yAxes_[u]->labelFormat() != format) yAxes_[u]->setLabelFormat(format);
+        setRangeAndDigits(yAxes_[u], yLow[u] - pad, yHigh[u] + pad);
     }
 }
 
