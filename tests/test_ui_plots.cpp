@@ -421,46 +421,61 @@ std::pair<double, double> drawnExtent(QChart* chart, QAbstractAxis* axis)
     }
     return {low, high};
 }
+
+// Each vertical axis holds its lines' points, fills most of its span with
+// them, in ordinary numbers, with tick labels that read differently.
+void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
+{
+    for (QAbstractAxis* abstractAxis : chart->chart()->axes(Qt::Vertical)) {
+        auto* axis = qobject_cast<QValueAxis*>(abstractAxis);
+        ASSERT_NE(axis, nullptr);
+        const auto [low, high] = drawnExtent(chart->chart(), axis);
+        if (!(low <= high)) continue;
+        const std::string what = context + ", " + chart->title().toStdString() + ": " + axis->titleText().toStdString();
+        EXPECT_LE(axis->min(), low) << what;
+        EXPECT_GE(axis->max(), high) << what;
+        EXPECT_FALSE(axis->min() == 0.0 && axis->max() == 1.0) << what << " kept the default range";
+        // Far above the scale at which Qt Charts compares ranges fuzzily.
+        EXPECT_GT(std::max(std::fabs(axis->min()), std::fabs(axis->max())), 1e-3) << what << " not ordinary numbers";
+        if (high > low) EXPECT_GE(high - low, 0.1 * (axis->max() - axis->min())) << what << " lines squeezed";
+        else EXPECT_LE(axis->max() - axis->min(), 0.01 * std::fabs(high) + 2.0) << what << " line squeezed";
+        const QByteArray format = axis->labelFormat().toLatin1();
+        const double tick = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+        for (int k = 0; k + 1 < axis->tickCount(); k++) {
+            const double at = axis->min() + k * tick;
+            EXPECT_NE(QString::asprintf(format.constData(), at), QString::asprintf(format.constData(), at + tick))
+                << what << " ticks read alike";
+        }
+    }
+    // Every line's name in the legend says its unit, as the axes do.
+    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart))
+        for (QLegendMarker* marker : chart->chart()->legend()->markers())
+            EXPECT_TRUE(marker->label().endsWith(')')) << marker->label().toStdString();
+}
 }  // namespace
 
 // Energies of about 1e-19 J and volumes of about 1e-25 m³ make ranges Qt
 // Charts takes for empty, leaving an axis at 0 to 1 with the line flat on it.
 TEST_F(PlotsTest, EveryValueAxisFramesWhatItsLinesDrawAfterARealRun)
 {
-    ASSERT_TRUE(window->openSimulationFile(QStringLiteral(QUORVEL_EXAMPLES_DIR "/3-gas-compressed-by-piston.txt")));
-    window->showPlots();
-    CTimeSeriesChart& series = *plots->TimeSeriesChart;
-    for (int q = 0; q < kSeriesQuantities; q++) series.setQuantityShown(CSeriesQuantity(q), true);
-    runDisplays(30);
-    for (CPlotChart* chart : plots->charts()) {
-        plots->showChart(chart);
-        plots->refreshNow();
-        for (QAbstractAxis* abstractAxis : chart->chart()->axes(Qt::Vertical)) {
-            auto* axis = qobject_cast<QValueAxis*>(abstractAxis);
-            ASSERT_NE(axis, nullptr);
-            const auto [low, high] = drawnExtent(chart->chart(), axis);
-            if (!(low <= high)) continue;
-            const std::string what = chart->title().toStdString() + ": " + axis->titleText().toStdString();
-            EXPECT_LE(axis->min(), low) << what;
-            EXPECT_GE(axis->max(), high) << what;
-            EXPECT_FALSE(axis->min() == 0.0 && axis->max() == 1.0) << what << " kept the default range";
-            if (high > low) EXPECT_GE(high - low, 0.1 * (axis->max() - axis->min())) << what << " lines squeezed";
-            else EXPECT_LE(axis->max() - axis->min(), 0.01 * std::fabs(high) + 2.0) << what << " line squeezed";
-            // Neighbouring ticks read differently, however many digits the line varies in.
-            const QByteArray format = axis->labelFormat().toLatin1();
-            const double tick = (axis->max() - axis->min()) / (axis->tickCount() - 1);
-            for (int k = 0; k + 1 < axis->tickCount(); k++) {
-                const double at = axis->min() + k * tick;
-                EXPECT_NE(QString::asprintf(format.constData(), at), QString::asprintf(format.constData(), at + tick))
-                    << what;
+    for (const char* example : {"3-gas-compressed-by-piston.txt", "2-condensing-on-a-cold-floor.txt"}) {
+        ASSERT_TRUE(window->openSimulationFile(QStringLiteral(QUORVEL_EXAMPLES_DIR "/") + QString::fromLatin1(example)));
+        window->showPlots();
+        CTimeSeriesChart& series = *plots->TimeSeriesChart;
+        // Total energy and volume alone: lines away from zero, as a user first sees them.
+        for (int q = 0; q < kSeriesQuantities; q++)
+            series.setQuantityShown(CSeriesQuantity(q), q == static_cast<int>(CSeriesQuantity::total) ||
+                                                            q == static_cast<int>(CSeriesQuantity::volume));
+        for (int displays : {2, 30}) {
+            runDisplays(displays);
+            for (CPlotChart* chart : plots->charts()) {
+                plots->showChart(chart);
+                plots->refreshNow();
+                expectAxesFrameTheirLines(chart, example);
             }
         }
-        // Every line's name in the legend says its unit, as the axes do.
-        if (chart == plots->TimeSeriesChart || chart == plots->EnergyLedgerChart)
-            for (QLegendMarker* marker : chart->chart()->legend()->markers())
-                EXPECT_TRUE(marker->label().endsWith(')')) << marker->label().toStdString();
+        const QList<QPointF> volume = series.lineFor(CSeriesQuantity::volume)->points();
+        ASSERT_FALSE(volume.isEmpty());
+        EXPECT_DOUBLE_EQ(volume.back().y(), s->getTCVolume() * 1e27) << "nm³";
     }
-    const QList<QPointF> volume = series.lineFor(CSeriesQuantity::volume)->points();
-    ASSERT_FALSE(volume.isEmpty());
-    EXPECT_DOUBLE_EQ(volume.back().y(), s->getTCVolume() * 1e27) << "nm³";
 }

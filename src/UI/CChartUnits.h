@@ -54,7 +54,9 @@ inline void setRangeAndDigits(QValueAxis* axis, double low, double high)
 {
     axis->setRange(low, high);
     const double size = std::max(std::fabs(low), std::fabs(high));
-    const double digits = high > low && size > 0.0 ? std::ceil(std::log10(size / (high - low))) + 2.0 : 3.0;
+    double digits = high > low && size > 0.0 ? std::ceil(std::log10(size / (high - low))) + 2.0 : 3.0;
+    // Whole numbers below a million are written out, not as 3.46e+03.
+    if (size >= 1.0 && size < 1e6) digits = std::max(digits, std::floor(std::log10(size)) + 1.0);
     const QString format = QStringLiteral("%.%1g").arg(std::clamp(static_cast<int>(digits), 3, 12));
     if (axis->labelFormat() != format) axis->setLabelFormat(format);
 }
