@@ -94,7 +94,7 @@ int main(int argc, char** argv)
         CSimulation* one = nullptr;
         double fast1 = msPerStep(sc.file, 1, 1, steps, &one);
         long long rebuilds = one->fastEngine->rebuildCount();
-        long long forcePairs = one->fastEngine->forcePairCount(), nearPairs = one->fastEngine->nearPairCount();
+        long long forcePairs = one->fastEngine->forcePairCount(), contactPairs = one->fastEngine->contactPairCount();
         double fast2 = msPerStep(sc.file, 1, 2, steps);
         double lmp = lammpsMsPerStep(sc.lammpsCase, steps);
         // On a shared machine the load changes during a run: the engines take
@@ -117,8 +117,8 @@ int main(int argc, char** argv)
         std::printf("%-16s %18s %18s %18s %18s   %8.2f %8.2f %8.2f %8.2f\n", sc.file, cell(ref), cell(fast1),
                     cell(fast2), cell(lmp), ratio(ref, fast1), ratio(lmp, fast1), ratio(lmp, fast2),
                     ratio(fast1, fast2));
-        std::printf("%-16s   lists: %lld force pairs, %lld near pairs, %.1f steps per rebuild\n", "", forcePairs,
-                    nearPairs, rebuilds > 0 ? (steps + 50.0) / rebuilds : 0.0);
+        std::printf("%-16s   lists: %lld pairs, %lld contact pairs, %.1f steps per rebuild\n", "", forcePairs,
+                    contactPairs, rebuilds > 0 ? (steps + 50.0) / rebuilds : 0.0);
     }
     if (std::system("command -v lmp >/dev/null 2>&1") == 0)
         std::printf("LAMMPS runs lammps/in.timed; gas-1600 (hard spheres) is set against its Lennard-Jones gas.\n");

@@ -3,12 +3,14 @@
 // neighbour lists against brute force.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "SIM/CFastEngine.h"
 #include "SIM/CSimulation.h"
@@ -276,6 +278,29 @@ TEST(FastEngineIdentity, CraftedStates)
              s.potentialUsed = 0;
              s.setHalfWidth(1.2e-9);
          }},
+        {"a crowd of hard spheres in one cell, rows of over 64 contacts", [](CSimulation& s) {
+             scatter(s, 0, 6);
+             s.potentialUsed = 0;
+             s.conserve = 1;
+             s.setHalfWidth(0.5e-9);
+             std::mt19937_64 rng(6);
+             std::uniform_real_distribution<double> where(-0.3e-9, 0.3e-9), speed(-300, 300);
+             for (int n = 0; n < 160; n++)
+                 s.addOneAtomAtLocationWithVelocity(n % 4, where(rng), where(rng), where(rng), speed(rng), speed(rng),
+                                                    speed(rng));
+         }},
+        {"a dense crowd in one cell, rows of over 64 partners", [](CSimulation& s) {
+             scatter(s, 0, 7);
+             s.potentialUsed = 1;
+             s.conserve = 1;
+             s.setHalfWidth(0.6e-9);
+             for (int a = 0; a < 5; a++)
+                 for (int b = 0; b < 5; b++)
+                     for (int c = 0; c < 5; c++)
+                         s.addOneAtomAtLocationWithVelocity((a + b + c) % 4, -0.46e-9 + a * 0.23e-9,
+                                                            -0.46e-9 + b * 0.23e-9, -0.46e-9 + c * 0.23e-9,
+                                                            (a - 2) * 90.0, (b - 2) * 70.0, (c - 2) * 50.0);
+         }},
     };
     for (const Crafted& c : crafted) {
         SideBySide runs([&](CSimulation& s) {
@@ -332,57 +357,111 @@ TEST(FastEngineIdentity, ReadingTheLedgerChangesNoTrajectory)
 
 // ---------------------------------------------------------------- lists
 
-// Every pair that can act must be listed, in its first atom's row, and rows
-// ascend without repeats.
+namespace {
+
+// Every pair that can act must be listed, in its first atom's row; pairs
+// far beyond the reach plus the skin must not be; rows ascend without repeats.
+void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& engine, const std::string& what)
+{
+    for (int t = 0; t < 4; t++)
+        for (int i = 0; i < s.number[t]; i++) {
+            int k = t * 400 + i;
+            std::vector<int> pairs = engine.pairRowSlots(k), contacts = engine.contactRowSlots(k);
+            for (const std::vector<int>* row : {&pairs, &contacts})
+                for (size_t p = 0; p < row->size(); p++) {
+                    ASSERT_GT((*row)[p], k) << what;
+                    if (p > 0) {
+                        ASSERT_LT((*row)[p - 1], (*row)[p]) << what;
+                    }
+                }
+            if (!s.potentialUsed && !s.conserve) {
+                ASSERT_TRUE(pairs.empty()) << what << ": nothing needs the pair list";
+            }
+            auto listed = [](const std::vector<int>& row, int l) { return std::binary_search(row.begin(), row.end(), l); };
+            for (int u = t; u < 4; u++)
+                for (int j = (u == t ? i + 1 : 0); j < s.number[u]; j++) {
+                    int l = u * 400 + j;
+                    double r2 = CVector().equalsSub(s.loc[t][i], s.loc[u][j]).norm();
+                    double r = std::sqrt(r2);
+                    double m = (s.diam[t] + s.diam[u]) / 2;
+                    bool charged = s.charge[t] != 0 && s.charge[u] != 0;
+                    // The force pass's reach, or without potentials the energy pairing's.
+                    double reach = s.potentialUsed ? 3 * m : 2 * m;
+                    bool pairActs = (s.potentialUsed || s.conserve) && (charged || r <= reach);
+                    if (pairActs) {
+                        ASSERT_TRUE(listed(pairs, l)) << what << ": pair " << k << "-" << l << " r " << r;
+                    }
+                    if (r2 <= m * m) {
+                        ASSERT_TRUE(listed(contacts, l)) << what << ": contact " << k << "-" << l;
+                    }
+                    // The skin is a margin, not the whole box.
+                    if (!charged && r > reach + 1.01 * engine.skin()) {
+                        ASSERT_FALSE(listed(pairs, l)) << what;
+                    }
+                    if (r > m + 1.01 * engine.skin()) {
+                        ASSERT_FALSE(listed(contacts, l)) << what;
+                    }
+                }
+        }
+}
+
+}  // namespace
+
 TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
 {
-    for (int trial = 0; trial < (sanitized() ? 3 : 12); trial++) {
+    for (int trial = 0; trial < (sanitized() ? 4 : 16); trial++) {
         ScriptedPlatform platform;
         auto sim = std::make_unique<CSimulation>(platform);
         CSimulation& s = sim->initWithDefaults();
         scatter(s, 40 + 90 * (trial % 4), 100 + trial);
         s.potentialUsed = trial % 3 != 2;
+        s.conserve = trial % 5 != 4;
         if (trial % 2) {
             s.charge[1] = 1e-20;
             s.charge[3] = -2e-20;
         }
-        // Half the trials build with the portable scan, the others with the vector scan where there is one.
+        // The portable scan or the vector scan where there is one; one part
+        // or two parts of the build.
         CFastEngine engine(s);
         if (trial % 4 >= 2) engine.useAvx2 = false;
-        ASSERT_TRUE(engine.rebuild());
-        for (int t = 0; t < 4; t++)
-            for (int i = 0; i < s.number[t]; i++) {
-                int k = t * 400 + i;
-                int forceCount, nearCount;
-                const int* forceRow = engine.forceRow(k, forceCount);
-                const int* nearRow = engine.nearRow(k, nearCount);
-                for (int p = 1; p < forceCount; p++) ASSERT_LT(forceRow[p - 1], forceRow[p]);
-                for (int p = 1; p < nearCount; p++) ASSERT_LT(nearRow[p - 1], nearRow[p]);
-                auto listed = [](const int* row, int count, int l) { return std::binary_search(row, row + count, l); };
-                for (int u = t; u < 4; u++)
-                    for (int j = (u == t ? i + 1 : 0); j < s.number[u]; j++) {
-                        int l = u * 400 + j;
-                        double r = std::sqrt(CVector().equalsSub(s.loc[t][i], s.loc[u][j]).norm());
-                        double m = (s.diam[t] + s.diam[u]) / 2;
-                        bool charged = s.charge[t] != 0 && s.charge[u] != 0;
-                        bool forceActs = s.potentialUsed && (charged || r <= 3 * m);
-                        bool nearActs = charged || r < s.diam[t] + s.diam[u];
-                        if (forceActs) {
-                            ASSERT_TRUE(listed(forceRow, forceCount, l)) << k << "-" << l << " r " << r;
-                        }
-                        if (nearActs) {
-                            ASSERT_TRUE(listed(nearRow, nearCount, l)) << k << "-" << l << " r " << r;
-                        }
-                        // The skin is a margin, not the whole box.
-                        if (!charged && r > 3 * m + 1.01 * engine.skin()) {
-                            ASSERT_FALSE(listed(forceRow, forceCount, l));
-                        }
-                        if (!charged && r > 2 * m + 1.01 * engine.skin()) {
-                            ASSERT_FALSE(listed(nearRow, nearCount, l));
-                        }
-                    }
-                for (int p = 0; p < forceCount; p++) ASSERT_GT(forceRow[p], k);
-            }
+        engine.twoThreadMinimum = 0;
+        ASSERT_TRUE(engine.rebuildOn(1 + trial / 8));
+        expectListsHoldEveryActingPair(s, engine, "trial " + std::to_string(trial));
+        if (HasFatalFailure()) return;
+    }
+}
+
+// Corners of the cell grid: every atom in one cell (rows of hundreds of
+// partners), and atoms exactly on the borders of many possible grids.
+TEST(FastEngineLists, HoldEveryPairInOneCellAndOnCellBorders)
+{
+    for (int corner = 0; corner < 8; corner++) {
+        ScriptedPlatform platform;
+        auto sim = std::make_unique<CSimulation>(platform);
+        CSimulation& s = sim->initWithDefaults();
+        scatter(s, 0, 30 + corner);
+        s.potentialUsed = corner % 2;
+        s.conserve = 1;
+        if (corner % 4 >= 2) s.charge[2] = s.charge[0] = 1e-20;
+        if (corner < 4) {
+            s.setHalfWidth(0.6e-9);
+            std::mt19937_64 rng(corner);
+            std::uniform_real_distribution<double> where(-0.6e-9, 0.6e-9);
+            for (int n = 0; n < 320; n++) s.addOneAtomAtLocationWithVelocity(n % 4, where(rng), where(rng), where(rng), 0, 0, 0);
+        } else {
+            double hw = s.halfWidth;
+            for (int a = 0; a <= 24; a++)
+                for (int b = 0; b <= 24; b += 2)
+                    for (int c = 0; c <= 24; c += 3)
+                        s.addOneAtomAtLocationWithVelocity((a + b + c) % 4, -hw + a * hw / 12, -hw + b * hw / 12,
+                                                           -hw + c * hw / 12, 0, 0, 0);
+        }
+        CFastEngine engine(s);
+        engine.twoThreadMinimum = 0;
+        if (corner % 8 >= 6) engine.useAvx2 = false;
+        ASSERT_TRUE(engine.rebuildOn(1 + corner % 2));
+        expectListsHoldEveryActingPair(s, engine, "corner " + std::to_string(corner));
+        if (HasFatalFailure()) return;
     }
 }
 

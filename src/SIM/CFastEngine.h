@@ -23,22 +23,24 @@
 class CSimulation;
 
 // One row of the list build: its atom, the reaches by partner type (squared,
-// widened by the skin; negative where such pairs are listed otherwise), the
-// partners found in cell order and then the row's partner bits, by slot.
+// widened by the skin; negative where such pairs are listed otherwise) and
+// where the earlier partners found go, in cell order.
 struct RowScan {
     double x, y, z;
-    int slot;  // only later slots are listed
+    int rank;  // only earlier ranks are listed
+    bool filterRanks;  // runs hold later atoms too, to be left out
     bool sameReaches;  // the same reaches for every partner type
-    double forceReach2[4], nearReach2[4];
-    int forceCount, nearCount;
-    int forceFound[1600 + 4], nearFound[1600 + 4];  // four lanes are stored at a time
-    std::uint64_t forceBits[(1600 + 63) / 64], nearBits[(1600 + 63) / 64];
+    double pairReach2[4], contactReach2[4];
+    int pairCount, contactCount;
+    int *pairFound, *contactFound;  // room for every atom and eight more (lanes store whole vectors)
+    int runs;  // runs of the cell order to scan: runBegin[k] .. runEnd[k]
+    int runBegin[27], runEnd[27];
 };
 
 // The build's atoms sorted by cell, positions and types side by side.
 struct CellAtoms {
     const double *x, *y, *z, *type;
-    const int* slot;
+    const int* rank;
 };
 
 // The force pass's pair constants for atoms of one type, by partner type
@@ -72,18 +74,23 @@ public:
     // or diameters that are not finite), in which case the engine runs the
     // reference loops.
     bool rebuild();
+    // The same, building on the given number of threads (1 or 2; two only
+    // from twoThreadMinimum atoms).
+    bool rebuildOn(int threads);
     // Partners (slot indices t * 400 + i, ascending, all greater than slot)
-    // of the atom in the given slot: the force list reaches every pair that
-    // can feel a force, the near list every pair within contact or
-    // energy-pairing reach. Valid after rebuild().
-    const int* forceRow(int slot, int& count) const;
-    const int* nearRow(int slot, int& count) const;
+    // of the atom in the given slot. The pair list reaches every pair that
+    // can feel a force when potentials act, and otherwise every pair within
+    // energy-pairing reach while energy is conserved (it is empty when
+    // neither pass needs it); the contact list every pair within contact
+    // reach. Valid after rebuild().
+    std::vector<int> pairRowSlots(int slot) const;
+    std::vector<int> contactRowSlots(int slot) const;
     // The skin added to every reach, in metres.
     double skin() const { return skin_; }
     // Counts for the benchmark's profile.
     long long rebuildCount() const { return rebuilds_; }
-    long long forcePairCount() const { return static_cast<long long>(forceNbr_.size()); }
-    long long nearPairCount() const { return static_cast<long long>(nearNbr_.size()); }
+    long long forcePairCount() const { return listUsable_ ? forceStart_[nActive_] : 0; }
+    long long contactPairCount() const { return listUsable_ ? contactStart_[nActive_] : 0; }
 
     // Relative skin: the list reach is the interaction reach plus this
     // fraction of the largest diameter. Tunable for measurements.
@@ -110,7 +117,7 @@ private:
         double contact2 = 0;              // contact reach d^2 (d = m)
         double reach2 = 0;                // energy-pairing reach squared
         bool charged = false;             // both types charged: no cut-off
-        double forceList2 = 0, nearList2 = 0;  // list reaches squared
+        double forceList2 = 0, contactList2 = 0;  // list reaches squared
     };
 
     CSimulation& sim_;
@@ -127,12 +134,10 @@ private:
     int rank_[kMaxAtoms];            // slot -> position in active_
     double built_[kMaxAtoms][3];     // positions at the last build
 
-    // Rows in CSR form, indexed by slot.
-    std::vector<int> forceStart_, nearStart_;
-    std::vector<int> forceNbr_, nearNbr_;
-
-    // Rows by rank instead of slot, padded by seven entries.
-    std::vector<int> forceRank_, nearRank_;
+    // Rows in CSR form by rank, partners by rank, each list padded by seven
+    // entries. forceRank_ is the pair list, contactRank_ the contact list.
+    std::vector<int> forceStart_, contactStart_;
+    std::vector<int> forceRank_, contactRank_;
     RowConstants rowConstants_[4];
     // The same for rows of earlier partners (samePartners over every type).
     RowConstants crossConstants_[4];
@@ -158,18 +163,38 @@ private:
     double dE_[kMaxAtoms];  // energy changes by rank while they are paired
 
     // Cell grid for the build.
-    std::vector<int> cellStart_, cellFill_, cellOf_, cellSlots_;
-    std::vector<double> cellX_, cellY_, cellZ_, cellType_;  // padded by four entries
-    std::vector<int> rowForce_[2], rowNear_[2];  // per-thread row buffers
-    RowScan rowScan_[2];
-    std::vector<int> rowForceStart_[2], rowNearStart_[2];
+    std::vector<int> cellStart_, cellFill_, cellOf_, cellRank_;
+    std::vector<double> cellX_, cellY_, cellZ_, cellType_;  // padded by eight entries
     int grid_ = 1;
-    int cellSpan_ = 1;               // cells searched on each side
     double cellScale_ = 1.0;         // cells per metre
-    std::uint64_t chargedMask_[kWords] = {};  // slots of charged types
-    int chargedCount_ = 0;
-    int buildSplit_ = 0;             // active index where the second part's rows begin
+    std::vector<int> chargedRanks_;  // ranks of charged atoms, ascending
+    int buildSplit_ = 0;             // rank where the second part's rows begin
 
+    // ---- list build, by parts: each part scans its atoms for earlier
+    // partners (found, per atom in cell order), counts them by partner, and
+    // then writes each atom into its partners' rows. Atoms are visited in
+    // ascending order, so every row fills in ascending order.
+    struct FoundLists {
+        std::vector<int> partners;  // earlier partners of each atom of the part, one run per atom
+        std::vector<int> start;     // run of the part's atom n - first: start[n - first] ..
+        std::vector<int> perRow;    // partners found per row (by rank), then the row's write position
+    };
+    FoundLists foundPairs_[2], foundContacts_[2];
+    std::vector<int> cellVisited_[2];  // atoms of each cell visited by the part's scan
+    RowScan rowScan_[2];
+    void scanPart(int part);
+    void fillPart(int part);
+    void countFound(FoundLists* found, std::vector<int>& start, std::vector<int>& rows);
+    static void fillFound(FoundLists& found, int first, int last, std::vector<int>& rows);
+    void allocateLists();
+    void sortIntoCells();
+    bool pairsCharged_ = false;
+    bool crowdedCells_ = false;      // cells scanned one by one, for earlier atoms only
+    // Cells are made a little wider than the longest reach, so that rounding
+    // in a cell index never drops a pair.
+    static constexpr double kCellWiden = 1.001;      // the pair list holds every pair of two charged types
+    void partRange(int part, int& first, int& last) const;
+    int splitContact_ = 0;           // contact rows of the first part of the contact search
 
     // Persistent worker for the second thread.
     std::thread worker_;
@@ -184,12 +209,11 @@ private:
     void prepareConstants();
     int cellIndex(double x) const;
     int splitAt(const std::vector<int>& start) const;
-    void joinRows(std::vector<int>* rows, std::vector<int>* rowStart, std::vector<int>& out, std::vector<int>& start);
-    void buildRows(int first, int last, int part);
-    // Adds the atoms begin..end of the cell order within reach to the row's found partners.
-    void scanCell(RowScan& row, int begin, int end) const;
-    static void scanCellAvx2(RowScan& row, const CellAtoms& atoms, int begin, int end);
-    void appendRow(std::vector<int>& rows, int* found, int count, std::uint64_t* bits, int k, bool withCharged) const;
+    // Adds the atoms of the row's runs of the cell order within reach to
+    // its found partners (only earlier atoms: where filterRanks, by rank).
+    void scanRuns(RowScan& row) const;
+    static void scanRunsAvx2(RowScan& row, const CellAtoms& atoms);
+    std::vector<int> rowSlots(const std::vector<int>& start, const std::vector<int>& ranks, int slot) const;
     bool movedTooFar(int slot) const;
     bool anyMovedTooFar() const;
 
@@ -228,7 +252,6 @@ private:
                                  double (*acc4)[4], unsigned char* inReach, bool scatter);
     static void forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                                double (*acc4)[4], unsigned char* inReach, bool scatter);
-    void buildPart(int part);
     void contactPart(int part);
     void energyAdj();
 
@@ -237,6 +260,5 @@ private:
     void runOnBoth(void (CFastEngine::*job)(int));
     void workerLoop();
     static void spinPause();
-    int splitNear_ = 0;
     int contactFound_[2] = {};      // first row in contact per part, as rank
 };

@@ -48,31 +48,7 @@ inline bool inContact(double r2, double d2, bool potentialUsed)
 void CFastEngine::collide()
 {
     CSimulation& s = sim_;
-    for (double& p : s.dptot) p = 0.0;
-    double f = s.potentialUsed ? 1.0 : 2.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) {
-        double m = s.mass[t];
-        double limit = s.halfWidth - s.diam[t] / 2.0;
-        for (int i = 0; i < s.number[t]; i++) {
-            double* c = s.loc[t][i].v;
-            double* v = s.vel[t][i].v;
-            for (int axis = 0; axis < 3; axis++) {
-                if (c[axis] < -limit) {
-                    c[axis] = c[axis] + (-limit - c[axis]) * f;
-                    v[axis] = -v[axis];
-                    s.dptot[t] += 2.0 * m * std::fabs(v[axis]);
-                    s.dptot[4] += 2.0 * m * std::fabs(v[axis]);
-                    if (axis == 2 && s.floorTempUsed) s.applyHeatBath(t, i);
-                } else if (c[axis] > limit) {
-                    c[axis] = c[axis] - (c[axis] - limit) * f;
-                    v[axis] = -v[axis];
-                    s.dptot[t] += 2.0 * m * std::fabs(v[axis]);
-                    s.dptot[4] += 2.0 * m * std::fabs(v[axis]);
-                }
-            }
-        }
-    }
-    if (s.pistonUsed) s.collideWithPiston();
+    s.collideWithBox();
 
     if (!listUsable_ || anyMovedTooFar()) {
         if (!rebuild()) {
@@ -96,9 +72,9 @@ void CFastEngine::collide()
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
         const double* contact2 = contact2_[t];
-        for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd;) {
+        for (int q = contactStart_[n], qEnd = contactStart_[n + 1]; q < qEnd;) {
             int count = std::min(64, qEnd - q);
-            std::uint64_t bits = closerMask(pos4_[n], nearRank_.data() + q, count, contact2);
+            std::uint64_t bits = closerMask(pos4_[n], contactRank_.data() + q, count, contact2);
             if (bits == 0) {
                 q += count;
                 continue;
@@ -106,8 +82,8 @@ void CFastEngine::collide()
             // A contact moves atom k, so the pairs after it are tested
             // again from the new positions.
             q += std::countr_zero(bits);
-            int r = nearRank_[q];
-            int l = nearNbr_[q];
+            int r = contactRank_[q];
+            int l = active_[r];
             int u = typeOf(l), j = indexOf(l);
             s.collideAtomPair(t, i, u, j);
             for (int axis = 0; axis < 3; axis++) {
@@ -146,15 +122,15 @@ int CFastEngine::firstContactRow(int first, int last) const
 {
     for (int n = first; n < last; n++) {
         const double* contact2 = contact2_[typeOf(active_[n])];
-        for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q += 64)
-            if (closerMask(pos4_[n], nearRank_.data() + q, std::min(64, qEnd - q), contact2) != 0) return n;
+        for (int q = contactStart_[n], qEnd = contactStart_[n + 1]; q < qEnd; q += 64)
+            if (closerMask(pos4_[n], contactRank_.data() + q, std::min(64, qEnd - q), contact2) != 0) return n;
     }
     return -1;
 }
 
 void CFastEngine::contactPart(int part)
 {
-    contactFound_[part] = part == 0 ? firstContactRow(0, splitNear_) : firstContactRow(splitNear_, nActive_);
+    contactFound_[part] = part == 0 ? firstContactRow(0, splitContact_) : firstContactRow(splitContact_, nActive_);
 }
 
 std::uint64_t CFastEngine::closerMask(const double* xi, const int* nbr, int count, const double* limit2) const
@@ -297,15 +273,16 @@ void CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int co
 // ---------------------------------------------------------------- energies
 
 // Atom n's change paired with its later neighbours within reach, in list
-// order, until it is spent; returns what is left of it.
+// order, until it is spent; returns what is left of it. The pair list holds
+// every pair within reach while energy is conserved.
 double CFastEngine::pairRowEnergy(int n, double dEk)
 {
     constexpr int kStride = 16;  // rows end early: test a few pairs at a time
     const double* reach2 = reach2_[typeOf(active_[n])];
-    for (int q = nearStart_[n], qEnd = nearStart_[n + 1]; q < qEnd; q += kStride) {
+    for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += kStride) {
         int count = std::min(kStride, qEnd - q);
-        for (std::uint64_t bits = closerMask(pos4_[n], nearRank_.data() + q, count, reach2); bits; bits &= bits - 1) {
-            pairEnergyChanges(dEk, dE_[nearRank_[q + std::countr_zero(bits)]]);
+        for (std::uint64_t bits = closerMask(pos4_[n], forceRank_.data() + q, count, reach2); bits; bits &= bits - 1) {
+            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -313,16 +290,23 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
 }
 
 // The same from the force pass's marks: the force list holds every pair
-// within reach, in the same order.
+// within reach, in the same order. The marks of up to 64 pairs are gathered
+// into one mask first, so that only the pairs within reach cost a branch.
 double CFastEngine::pairRowEnergyMarked(int n, double dEk)
 {
     const unsigned char* marks = inReach_.data();
-    for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, marks + q, sizeof word);  // one byte per pair, 0 or 1
-        if (qEnd - q < 8) word &= (std::uint64_t(1) << (8 * (qEnd - q))) - 1;
-        for (; word; word &= word - 1) {
-            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(word) / 8]]);
+    for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += 64) {
+        int count = std::min(64, qEnd - q);
+        std::uint64_t bits = 0;
+        for (int b = 0; b < count; b += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, marks + q + b, sizeof word);  // one byte per pair, 0 or 1
+            // Moves the low bit of byte i to bit 56 + i.
+            bits |= ((word * 0x0102040810204080ull) >> 56) << b;
+        }
+        if (count < 64) bits &= (std::uint64_t(1) << count) - 1;
+        for (; bits; bits &= bits - 1) {
+            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
             if (dEk == 0.0) return dEk;
         }
     }

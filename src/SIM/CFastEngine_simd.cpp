@@ -172,57 +172,63 @@ constexpr CompressTable kCompress;
 
 // Four atoms of the cell order at a time (the arrays are padded), without
 // branches: most candidates are out of reach, in no predictable pattern.
-// Lanes past end and atoms not later than the row's are left out.
-template <bool kSameReaches>
-__attribute__((target("avx2"), always_inline)) inline void scanCellLanes(RowScan& row, const CellAtoms& atoms,
-                                                                          int begin, int end)
+// Lanes past end are left out, and atoms not earlier than the row's where
+// the run holds such atoms.
+template <bool kSameReaches, bool kFilterRanks>
+__attribute__((target("avx2"), always_inline)) inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
 {
     const V x = _mm256_set1_pd(row.x), y = _mm256_set1_pd(row.y), z = _mm256_set1_pd(row.z);
-    const V f0 = _mm256_set1_pd(row.forceReach2[0]), f1 = _mm256_set1_pd(row.forceReach2[1]);
-    const V f2 = _mm256_set1_pd(row.forceReach2[2]), f3 = _mm256_set1_pd(row.forceReach2[3]);
-    const V n0 = _mm256_set1_pd(row.nearReach2[0]), n1 = _mm256_set1_pd(row.nearReach2[1]);
-    const V n2 = _mm256_set1_pd(row.nearReach2[2]), n3 = _mm256_set1_pd(row.nearReach2[3]);
+    const V f0 = _mm256_set1_pd(row.pairReach2[0]), f1 = _mm256_set1_pd(row.pairReach2[1]);
+    const V f2 = _mm256_set1_pd(row.pairReach2[2]), f3 = _mm256_set1_pd(row.pairReach2[3]);
+    const V n0 = _mm256_set1_pd(row.contactReach2[0]), n1 = _mm256_set1_pd(row.contactReach2[1]);
+    const V n2 = _mm256_set1_pd(row.contactReach2[2]), n3 = _mm256_set1_pd(row.contactReach2[3]);
     const V one = _mm256_set1_pd(1.0), two = _mm256_set1_pd(2.0), three = _mm256_set1_pd(3.0);
-    const __m128i self = _mm_set1_epi32(row.slot);
-    int forceCount = row.forceCount, nearCount = row.nearCount;
-    for (int q = begin; q < end; q += 4) {
-        __m128i slots = _mm_loadu_si128(reinterpret_cast<const __m128i*>(atoms.slot + q));
-        int later = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(slots, self)));
-        later &= end - q < 4 ? (1 << (end - q)) - 1 : 15;
-        V dx = _mm256_sub_pd(x, _mm256_loadu_pd(atoms.x + q));
-        V dy = _mm256_sub_pd(y, _mm256_loadu_pd(atoms.y + q));
-        V dz = _mm256_sub_pd(z, _mm256_loadu_pd(atoms.z + q));
-        V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
-        V forceReach = f0, nearReach = n0;
-        if (!kSameReaches) {
-            V type = _mm256_loadu_pd(atoms.type + q);
-            V atLeast1 = _mm256_cmp_pd(type, one, _CMP_GE_OQ), atLeast2 = _mm256_cmp_pd(type, two, _CMP_GE_OQ);
-            V atLeast3 = _mm256_cmp_pd(type, three, _CMP_GE_OQ);
-            forceReach = _mm256_blendv_pd(_mm256_blendv_pd(f0, f1, atLeast1), _mm256_blendv_pd(f2, f3, atLeast3),
-                                          atLeast2);
-            nearReach = _mm256_blendv_pd(_mm256_blendv_pd(n0, n1, atLeast1), _mm256_blendv_pd(n2, n3, atLeast3),
-                                         atLeast2);
+    const __m128i self = _mm_set1_epi32(row.rank);
+    int pairCount = row.pairCount, contactCount = row.contactCount;
+    for (int run = 0; run < row.runs; run++) {
+        for (int q = row.runBegin[run], end = row.runEnd[run]; q < end; q += 4) {
+            __m128i ranks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(atoms.rank + q));
+            int inRun = end - q < 4 ? (1 << (end - q)) - 1 : 15;
+            if (kFilterRanks) inRun &= _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(self, ranks)));
+            V dx = _mm256_sub_pd(x, _mm256_loadu_pd(atoms.x + q));
+            V dy = _mm256_sub_pd(y, _mm256_loadu_pd(atoms.y + q));
+            V dz = _mm256_sub_pd(z, _mm256_loadu_pd(atoms.z + q));
+            V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
+            V pairReach = f0, contactReach = n0;
+            if (!kSameReaches) {
+                V type = _mm256_loadu_pd(atoms.type + q);
+                V atLeast1 = _mm256_cmp_pd(type, one, _CMP_GE_OQ), atLeast2 = _mm256_cmp_pd(type, two, _CMP_GE_OQ);
+                V atLeast3 = _mm256_cmp_pd(type, three, _CMP_GE_OQ);
+                pairReach = _mm256_blendv_pd(_mm256_blendv_pd(f0, f1, atLeast1), _mm256_blendv_pd(f2, f3, atLeast3),
+                                             atLeast2);
+                contactReach = _mm256_blendv_pd(_mm256_blendv_pd(n0, n1, atLeast1), _mm256_blendv_pd(n2, n3, atLeast3),
+                                                atLeast2);
+            }
+            int pair = _mm256_movemask_pd(_mm256_cmp_pd(r2, pairReach, _CMP_LE_OQ)) & inRun;
+            int contact = _mm256_movemask_pd(_mm256_cmp_pd(r2, contactReach, _CMP_LE_OQ)) & inRun;
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(row.pairFound + pairCount),
+                             _mm_shuffle_epi8(ranks, _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[pair]))));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(row.contactFound + contactCount),
+                             _mm_shuffle_epi8(ranks, _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[contact]))));
+            pairCount += __builtin_popcount(pair);
+            contactCount += __builtin_popcount(contact);
         }
-        int force = _mm256_movemask_pd(_mm256_cmp_pd(r2, forceReach, _CMP_LE_OQ)) & later;
-        int near = _mm256_movemask_pd(_mm256_cmp_pd(r2, nearReach, _CMP_LE_OQ)) & later;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row.forceFound + forceCount),
-                         _mm_shuffle_epi8(slots, _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[force]))));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row.nearFound + nearCount),
-                         _mm_shuffle_epi8(slots, _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[near]))));
-        forceCount += __builtin_popcount(force);
-        nearCount += __builtin_popcount(near);
     }
-    row.forceCount = forceCount;
-    row.nearCount = nearCount;
+    row.pairCount = pairCount;
+    row.contactCount = contactCount;
 }
 
 }  // namespace
 
-__attribute__((target("avx2"))) void CFastEngine::scanCellAvx2(RowScan& row, const CellAtoms& atoms, int begin,
-                                                               int end)
+__attribute__((target("avx2"))) void CFastEngine::scanRunsAvx2(RowScan& row, const CellAtoms& atoms)
 {
-    if (row.sameReaches) scanCellLanes<true>(row, atoms, begin, end);
-    else scanCellLanes<false>(row, atoms, begin, end);
+    if (row.filterRanks) {
+        if (row.sameReaches) scanRunLanes<true, true>(row, atoms);
+        else scanRunLanes<false, true>(row, atoms);
+    } else {
+        if (row.sameReaches) scanRunLanes<true, false>(row, atoms);
+        else scanRunLanes<false, false>(row, atoms);
+    }
 }
 
 bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
@@ -232,7 +238,7 @@ bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
                                unsigned char*, bool) {}
 std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
-void CFastEngine::scanCellAvx2(RowScan&, const CellAtoms&, int, int) {}
+void CFastEngine::scanRunsAvx2(RowScan&, const CellAtoms&) {}
 bool CFastEngine::avx2Available() { return false; }
 
 #endif

@@ -328,6 +328,12 @@ public:
     static double heatBathEnergy(long draw, double temperature);
     void MDCALCTotalEnergy();
     void MDCALCEnergyAdj();
+    // The per-atom passes of a step, shared by both engines.
+    void driftAtoms(double dt, double quad);
+    void kickAtoms(double half);
+    void collideWithBox();
+    // The second half kick with MDCALCTotalEnergy's terms, atom by atom.
+    void kickAndTotalEnergy(double half);
     void initEnergyDiffDisplay();
     void resetIPS();
     void calculateIPS();
@@ -361,7 +367,9 @@ public:
     void noteLedgerChange();
 
     // ---- measured outputs
-    void calculateAllOutputs();
+    // After a step; a step before the last of a display may leave out what
+    // only the display's last step decides.
+    void calculateAllOutputs(bool lastStepOfDisplay = true);
     void calculateTypedEnergies();
     void calculateAreaVolumePressureTemperature();
     void calculateVrms();
@@ -454,6 +462,10 @@ private:
     void movePiston(double dt, double quad);
     double pistonForce() const { return pistonM * pistonA; }
     void rescaleToConserve();
+    void reflectFromWalls(int t, int i, double limit, double f);
+    void kineticEnergies(bool halfKick, double half);
+    template <bool energies, bool speeds>
+    void sumOverAtoms();
     double floorEnergyFromPosition(int t, int i) const;
     double pairEnergyFromPositions(int t, int i, int u, int j) const;
     void bookAddedAtom(int t, int i);

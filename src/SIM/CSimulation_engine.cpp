@@ -41,29 +41,14 @@ void CSimulation::MDCALCIterate()
         resetIPS();
     }
     for (unsigned step = 0; step < iterationsPerDisplay; step++) {
-        for (int t = 0; t < kTypes; t++)
-            for (int i = 0; i < number[t]; i++) {
-                tv1.equalsMuls(vel[t][i], dt);
-                tv2.equalsMuls(acc[t][i], quad);
-                loc[t][i].add(tv1);
-                loc[t][i].add(tv2);
-            }
+        driftAtoms(dt, quad);
         if (pistonUsed) movePiston(dt, quad);
         MDCALCCollAdj();
-        for (int t = 0; t < kTypes; t++)
-            for (int i = 0; i < number[t]; i++) {
-                tv1.equalsMuls(acc[t][i], half);
-                vel[t][i].add(tv1);
-            }
+        kickAtoms(half);
         MDCALCCalcAcc();
-        for (int t = 0; t < kTypes; t++)
-            for (int i = 0; i < number[t]; i++) {
-                tv1.equalsMuls(acc[t][i], half);
-                vel[t][i].add(tv1);
-            }
-        MDCALCTotalEnergy();
+        kickAndTotalEnergy(half);
         if (conserve) MDCALCEnergyAdj();
-        calculateAllOutputs();
+        calculateAllOutputs(step + 1 == iterationsPerDisplay);
         iterations++;
         elapsedTime += dt;
         calculateIPS();
@@ -312,31 +297,7 @@ void CSimulation::collideAtomPair(int t, int i, int u, int j)
 
 void CSimulation::MDCALCCollAdj()
 {
-    for (double& p : dptot) p = 0.0;
-    double f = potentialUsed ? 1.0 : 2.0;
-    for (int t = 0; t < kTypes; t++) {
-        double m = mass[t];
-        double limit = halfWidth - diam[t] / 2.0;
-        for (int i = 0; i < number[t]; i++) {
-            double* c = loc[t][i].v;
-            double* v = vel[t][i].v;
-            for (int axis = 0; axis < 3; axis++) {
-                if (c[axis] < -limit) {
-                    c[axis] = c[axis] + (-limit - c[axis]) * f;
-                    v[axis] = -v[axis];
-                    dptot[t] += 2.0 * m * std::fabs(v[axis]);
-                    dptot[4] += 2.0 * m * std::fabs(v[axis]);
-                    if (axis == 2 && floorTempUsed) applyHeatBath(t, i);
-                } else if (c[axis] > limit) {
-                    c[axis] = c[axis] - (c[axis] - limit) * f;
-                    v[axis] = -v[axis];
-                    dptot[t] += 2.0 * m * std::fabs(v[axis]);
-                    dptot[4] += 2.0 * m * std::fabs(v[axis]);
-                }
-            }
-        }
-    }
-    if (pistonUsed) collideWithPiston();
+    collideWithBox();
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++)
             for (int u = t; u < kTypes; u++)
@@ -344,19 +305,6 @@ void CSimulation::MDCALCCollAdj()
 }
 
 // ---------------------------------------------------------------- energies
-
-void CSimulation::MDCALCTotalEnergy()
-{
-    tdE = 0.0;
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) {
-            nvel[t][i] = vel[t][i].norm();
-            aKEnergy[t][i] = mass[t] * 0.5 * nvel[t][i];
-            aTEnergy[t][i] += aKEnergy[t][i];
-            dE[t][i] = aTEnergy[t][i] - paTEnergy[t][i];
-            tdE += dE[t][i];
-        }
-}
 
 // Opposite changes of two neighbours cancel; the rest stays on the atom whose
 // change has the sign of the sum.
@@ -386,33 +334,6 @@ void CSimulation::MDCALCEnergyAdj()
             }
 
     rescaleToConserve();
-}
-
-// Scales each atom's speed to take back its paired energy change; both
-// engines end their conservation here. The ledger books the kinetic energy
-// each scaling really changed.
-void CSimulation::rescaleToConserve()
-{
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) {
-            double w2 = nvel[t][i] - 2.0 * invm[t] * dE[t][i];
-            if (w2 > 0 && nvel[t][i] > 0) {
-                double before = mass[t] * 0.5 * nvel[t][i];
-                vel[t][i].muls(std::sqrt(w2 / nvel[t][i]));
-                nvel[t][i] = vel[t][i].norm();
-                ledger.correction += mass[t] * 0.5 * nvel[t][i] - before;
-                aKEnergy[t][i] -= dE[t][i];
-                aTEnergy[t][i] -= dE[t][i];
-            } else if (w2 < 0 || (w2 > 0 && nvel[t][i] == 0)) {
-                // An atom at rest has no direction to scale: what it should
-                // have gained is booked as not conserved, like a deficit.
-                tdENotConserved += dE[t][i];
-                aTEnergy[t][i] -= dE[t][i];
-            }
-        }
-
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) paTEnergy[t][i] = aTEnergy[t][i];
 }
 
 void CSimulation::initEnergyDiffDisplay()

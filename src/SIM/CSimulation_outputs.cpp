@@ -1,44 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: measured quantities, their time-constant averages and the
-// speed histogram, computed after every step.
+// speed histogram, computed after every step (the histogram, where nothing
+// averages it, after a display's last step).
 #include "CSimulation.h"
 
 #include <cmath>
+
+#include "CWidestLoops.h"
 
 namespace {
 const double kTemperaturePerEnergy = 4.82861948e+22;  // 2 / (3 k)
 }
 
-void CSimulation::calculateAllOutputs()
+void CSimulation::calculateAllOutputs(bool lastStepOfDisplay)
 {
-    calculateTypedEnergies();
+    sumOverAtoms<true, true>();
     calculateAreaVolumePressureTemperature();
-    calculateVrms();
     calculateTCFractions();
     calculateTCOutputs();
-    calculateHistogram();
+    // Without averaging the histogram shown is the last step's alone (each
+    // step's replaces the one before entirely, as its counts are finite):
+    // only the last step of a display needs it.
+    if (lastStepOfDisplay || recordType != 0) calculateHistogram();
 }
 
-void CSimulation::calculateTypedEnergies()
+void CSimulation::calculateTypedEnergies() { sumOverAtoms<true, false>(); }
+
+void CSimulation::calculateVrms() { sumOverAtoms<false, true>(); }
+
+// The sums by type of the atoms' energies and of their squared speeds, and
+// of the squared speeds of all atoms, each in atom order. Every sum waits for
+// the one before it: in one pass they wait side by side.
+template <bool energies, bool speeds>
+void CSimulation::sumOverAtoms()
 {
-    KEnergy[4] = PEnergy[4] = TEnergy[4] = 0.0;
+    double all = 0.0;
     for (int t = 0; t < kTypes; t++) {
-        double k = 0.0, p = 0.0, e = 0.0;
+        double k = 0.0, p = 0.0, e = 0.0, squared = 0.0;
         for (int i = 0; i < number[t]; i++) {
-            k += aKEnergy[t][i];
-            p += aPEnergy[t][i];
-            e += aTEnergy[t][i];
+            if (energies) {
+                k += aKEnergy[t][i];
+                p += aPEnergy[t][i];
+                e += aTEnergy[t][i];
+            }
+            if (speeds) {
+                squared += nvel[t][i];
+                all += nvel[t][i];
+            }
         }
-        KEnergy[t] = k;
-        PEnergy[t] = p;
-        TEnergy[t] = e;
+        if (energies) {
+            KEnergy[t] = k;
+            PEnergy[t] = p;
+            TEnergy[t] = e;
+        }
+        if (speeds) {
+            vsq[t] = squared;
+            avgvsq[t] = number[t] > 0 ? vsq[t] / number[t] : 0.0;
+        }
     }
-    for (int t = 0; t < kTypes; t++) {
-        KEnergy[4] += KEnergy[t];
-        PEnergy[4] += PEnergy[t];
-        TEnergy[4] += TEnergy[t];
+    if (energies) {
+        KEnergy[4] = PEnergy[4] = TEnergy[4] = 0.0;
+        for (int t = 0; t < kTypes; t++) {
+            KEnergy[4] += KEnergy[t];
+            PEnergy[4] += PEnergy[t];
+            TEnergy[4] += TEnergy[t];
+        }
+        tdEPercent = std::fabs(tdE / TEnergy[4]);
     }
-    tdEPercent = std::fabs(tdE / TEnergy[4]);
+    if (speeds) {
+        vsq[4] = all;
+        avgvsq[4] = totalAtoms > 0 ? vsq[4] / totalAtoms : 0.0;
+    }
 }
 
 void CSimulation::calculateAreaVolumePressureTemperature()
@@ -56,20 +88,6 @@ void CSimulation::calculateAreaVolumePressureTemperature()
     temperature[4] = totalAtoms > 0 ? KEnergy[4] * kTemperaturePerEnergy / totalAtoms : 0.0;
     for (int t = 0; t < kTypes; t++)
         temperature[t] = number[t] > 0 ? KEnergy[t] * kTemperaturePerEnergy / number[t] : 0.0;
-}
-
-void CSimulation::calculateVrms()
-{
-    vsq[4] = 0.0;
-    for (int t = 0; t < kTypes; t++) {
-        double sum = 0.0;
-        for (int i = 0; i < number[t]; i++) sum += nvel[t][i];
-        vsq[t] = sum;
-        avgvsq[t] = number[t] > 0 ? vsq[t] / number[t] : 0.0;
-    }
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) vsq[4] += nvel[t][i];
-    avgvsq[4] = totalAtoms > 0 ? vsq[4] / totalAtoms : 0.0;
 }
 
 void CSimulation::calculateTCFractions()
@@ -113,20 +131,31 @@ void CSimulation::calculateTCOutputs()
     TCVolume = o * TCVolume + n * volume;
 }
 
+namespace {
+// Each atom's bin by its speed, -1 for speeds at or beyond top (and
+// undefined ones). Within 0 <= x < bins truncation is the floor.
+QUORVEL_WIDEST void speedBins(const double* __restrict v, int atoms, int bins, double top, int* __restrict bin)
+{
+    for (int i = 0; i < atoms; i++) {
+        double x = std::sqrt(v[3 * i] * v[3 * i] + v[3 * i + 1] * v[3 * i + 1] + v[3 * i + 2] * v[3 * i + 2]) * bins / top;
+        bin[i] = x >= 0.0 && x < bins ? static_cast<int>(x) : -1;
+    }
+}
+}  // namespace
+
 void CSimulation::calculateHistogram()
 {
     for (auto& slot : histogram)
         for (double& bin : slot) bin = 0.0;
-    for (int t = 0; t < kTypes; t++)
+    int bin[kMaxPerType];
+    for (int t = 0; t < kTypes; t++) {
+        speedBins(flatVectors(vel[t]), number[t], kBins, xmax, bin);
         for (int i = 0; i < number[t]; i++) {
-            double x = vel[t][i].length() * kBins / xmax;
-            // Speeds at or beyond xmax (and undefined ones) are not counted.
-            // Within 0 <= x < kBins truncation is the floor, without a call.
-            if (!(x >= 0.0 && x < kBins)) continue;
-            int b = static_cast<int>(x);
-            histogram[t][b] += 1.0;
-            histogram[4][b] += 1.0;
+            if (bin[i] < 0) continue;
+            histogram[t][bin[i]] += 1.0;
+            histogram[4][bin[i]] += 1.0;
         }
+    }
     for (int s = 0; s < kSlots; s++)
         for (int b = 0; b < kBins; b++) TCHistogram[s][b] = oldPart * TCHistogram[s][b] + newPart * histogram[s][b];
 }

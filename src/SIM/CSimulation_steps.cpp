@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CSimulation: the passes of a step that walk the atoms one at a time (drift,
+// half kicks, walls with the floor's heat bath and the piston, kinetic
+// energies, conservation), shared by the reference loops and the fast
+// engine, so that both take the very same operations in the same order.
+//
+// The loops read an atom's three components as a flat run of doubles
+// (CVector is three doubles and nothing else) and keep sums in locals, so
+// that the compiler neither reloads a member after every store nor stops
+// short of vectorising what is independent from atom to atom.
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include "CSimulation.h"
+#include "CWidestLoops.h"
+
+namespace {
+inline double* flat(CVector* atoms) { return flatVectors(atoms); }
+inline const double* flat(const CVector* atoms) { return flatVectors(atoms); }
+
+QUORVEL_WIDEST void drift(double* __restrict x, const double* __restrict v, const double* __restrict a, int count,
+                          double dt, double quad)
+{
+    for (int k = 0; k < count; k++) x[k] = x[k] + v[k] * dt + a[k] * quad;
+}
+
+QUORVEL_WIDEST void kick(double* __restrict v, const double* __restrict a, int count, double half)
+{
+    for (int k = 0; k < count; k++) v[k] = v[k] + a[k] * half;
+}
+
+// Marks the atoms with a coordinate beyond -limit..limit (few atoms touch a
+// wall in a step: the others are passed over without a branch each).
+QUORVEL_WIDEST void markBeyond(const double* __restrict c, int atoms, double limit, unsigned char* __restrict beyond)
+{
+    for (int i = 0; i < atoms; i++) {
+        const double* x = c + 3 * i;
+        beyond[i] = (x[0] < -limit) | (x[0] > limit) | (x[1] < -limit) | (x[1] > limit) | (x[2] < -limit) |
+                    (x[2] > limit);
+    }
+}
+
+// Each atom's squared speed, kinetic energy, total energy and change of
+// the total since the last conservation.
+QUORVEL_WIDEST void kineticTerms(const double* __restrict v, int count, double halfMass, double* __restrict squared,
+                                 double* __restrict kinetic, double* __restrict total, double* __restrict change,
+                                 const double* __restrict previousTotal)
+{
+    for (int i = 0; i < count; i++) {
+        squared[i] = v[3 * i] * v[3 * i] + v[3 * i + 1] * v[3 * i + 1] + v[3 * i + 2] * v[3 * i + 2];
+        kinetic[i] = halfMass * squared[i];
+        total[i] = total[i] + kinetic[i];
+        change[i] = total[i] - previousTotal[i];
+    }
+}
+
+// Conservation, atom by atom: where the squared speed an atom's change asks
+// for and its own are both positive, its speed is to be scaled by factor
+// (outcome 1, gain the kinetic energy that changes); where the one asked for
+// is negative, or positive for an atom at rest, its change is lost (outcome
+// 2). Every atom's own values are final here but its velocity, which the
+// caller scales along with the sums.
+struct Rescaling {
+    double factor[CSimulation::kMaxPerType], gain[CSimulation::kMaxPerType];
+    double outcome[CSimulation::kMaxPerType];  // doubles, as wide as the rest (vectorises wider)
+};
+
+QUORVEL_WIDEST void rescalingTerms(const double* __restrict v, double* __restrict squared,
+                                   const double* __restrict change, int count, double halfMass,
+                                   double twiceInverseMass, double* __restrict kinetic, double* __restrict total,
+                                   double* __restrict previousTotal, Rescaling& out)
+{
+    double* __restrict factor = out.factor;
+    double* __restrict gain = out.gain;
+    double* __restrict outcome = out.outcome;
+    for (int i = 0; i < count; i++) {
+        double before = squared[i], c = change[i];
+        double w2 = before - twiceInverseMass * c;
+        // Selections rather than branches, for the vectoriser; the same outcomes.
+        bool scaled = (w2 > 0) & (before > 0);
+        bool lost = (!scaled) & ((w2 < 0) | ((w2 > 0) & (before == 0)));
+        factor[i] = std::sqrt(w2 / before);
+        double x = v[3 * i] * factor[i], y = v[3 * i + 1] * factor[i], z = v[3 * i + 2] * factor[i];
+        double after = x * x + y * y + z * z;
+        squared[i] = scaled ? after : before;
+        gain[i] = halfMass * after - halfMass * before;
+        kinetic[i] = scaled ? kinetic[i] - c : kinetic[i];
+        total[i] = scaled | lost ? total[i] - c : total[i];
+        previousTotal[i] = total[i];
+        outcome[i] = scaled ? 1.0 : lost ? 2.0 : 0.0;
+    }
+}
+}  // namespace
+// x + v dt + a dt^2 / 2, summed left to right.
+void CSimulation::driftAtoms(double dt, double quad)
+{
+    for (int t = 0; t < kTypes; t++) drift(flat(loc[t]), flat(vel[t]), flat(acc[t]), 3 * number[t], dt, quad);
+}
+
+void CSimulation::kickAtoms(double half)
+{
+    for (int t = 0; t < kTypes; t++) kick(flat(vel[t]), flat(acc[t]), 3 * number[t], half);
+}
+
+// ---------------------------------------------------------------- walls
+
+// Reflects atom (t, i) from the walls it has crossed, axis by axis; the
+// floor's heat bath draws the speed of an atom it reflects.
+void CSimulation::reflectFromWalls(int t, int i, double limit, double f)
+{
+    double m = mass[t];
+    double* c = loc[t][i].v;
+    double* v = vel[t][i].v;
+    for (int axis = 0; axis < 3; axis++) {
+        if (c[axis] < -limit) {
+            c[axis] = c[axis] + (-limit - c[axis]) * f;
+            v[axis] = -v[axis];
+            dptot[t] += 2.0 * m * std::fabs(v[axis]);
+            dptot[4] += 2.0 * m * std::fabs(v[axis]);
+            if (axis == 2 && floorTempUsed) applyHeatBath(t, i);
+        } else if (c[axis] > limit) {
+            c[axis] = c[axis] - (c[axis] - limit) * f;
+            v[axis] = -v[axis];
+            dptot[t] += 2.0 * m * std::fabs(v[axis]);
+            dptot[4] += 2.0 * m * std::fabs(v[axis]);
+        }
+    }
+}
+
+// The walls, then the piston: everything of the box a step collides with.
+// Starts the step's momentum transfer (dptot) afresh.
+void CSimulation::collideWithBox()
+{
+    for (double& p : dptot) p = 0.0;
+    // Hard spheres are reflected back by their overshoot, soft ones put on the wall.
+    double f = potentialUsed ? 1.0 : 2.0;
+    for (int t = 0; t < kTypes; t++) {
+        double limit = halfWidth - diam[t] / 2.0;
+        unsigned char beyond[kMaxPerType + 8] = {};
+        markBeyond(flat(loc[t]), number[t], limit, beyond);
+        for (int first = 0; first < number[t]; first += 8) {
+            std::uint64_t marks;
+            std::memcpy(&marks, beyond + first, sizeof marks);  // eight atoms at a time
+            for (; marks; marks &= marks - 1) reflectFromWalls(t, first + std::countr_zero(marks) / 8, limit, f);
+        }
+    }
+    if (pistonUsed) collideWithPiston();
+}
+
+// ---------------------------------------------------------------- energies
+
+// Each atom's kinetic energy from its velocity, its total energy and its
+// change since the last conservation, and their sum (tdE).
+// With halfKick, each atom first receives the second half kick.
+void CSimulation::kineticEnergies(bool halfKick, double half)
+{
+    double sum = 0.0;
+    for (int t = 0; t < kTypes; t++) {
+        if (halfKick) kick(flat(vel[t]), flat(acc[t]), 3 * number[t], half);
+        kineticTerms(flat(vel[t]), number[t], mass[t] * 0.5, nvel[t], aKEnergy[t], aTEnergy[t], dE[t], paTEnergy[t]);
+        for (int i = 0; i < number[t]; i++) sum += dE[t][i];
+    }
+    tdE = sum;
+}
+
+void CSimulation::MDCALCTotalEnergy() { kineticEnergies(false, 0.0); }
+
+void CSimulation::kickAndTotalEnergy(double half) { kineticEnergies(true, half); }
+
+// Scales each atom's speed to take back its paired energy change; both
+// engines end their conservation here. The ledger books the kinetic energy
+// each scaling really changed.
+void CSimulation::rescaleToConserve()
+{
+    double correction = ledger.correction, notConserved = tdENotConserved;
+    Rescaling rescaling;
+    for (int t = 0; t < kTypes; t++) {
+        rescalingTerms(flat(vel[t]), nvel[t], dE[t], number[t], mass[t] * 0.5, 2.0 * invm[t], aKEnergy[t],
+                       aTEnergy[t], paTEnergy[t], rescaling);
+        for (int i = 0; i < number[t]; i++)
+            if (rescaling.outcome[i] == 1.0) {
+                vel[t][i].muls(rescaling.factor[i]);
+                correction += rescaling.gain[i];
+            } else if (rescaling.outcome[i] == 2.0) {
+                // An atom at rest has no direction to scale: what it should
+                // have gained is booked as not conserved, like a deficit.
+                notConserved += dE[t][i];
+            }
+    }
+    ledger.correction = correction;
+    tdENotConserved = notConserved;
+}
