@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QAreaSeries>
 #include <QComboBox>
+#include <QLegendMarker>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -182,7 +183,7 @@ TEST_F(PlotsTest, ZoomPauseAndUnitsOfTheTimeAxis)
     for (QAbstractAxis* axis : chart.lineFor(CSeriesQuantity::total)->attachedAxes())
         if (axis->orientation() == Qt::Vertical) energyAxis = qobject_cast<QValueAxis*>(axis);
     ASSERT_NE(energyAxis, nullptr);
-    const double energy = s->getTCTEnergy(4);
+    const double energy = s->getTCTEnergy(4) * 1e21;  // zJ
     EXPECT_LT(energyAxis->min(), energy);
     EXPECT_GT(energyAxis->max(), energy);
     EXPECT_LT(energyAxis->max() - energyAxis->min(), 0.5 * std::fabs(energy)) << "not the default 0 to 1";
@@ -239,7 +240,7 @@ TEST_F(PlotsTest, EachChartExportsCsvThatParsesBackToThePlottedNumbers)
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(energy.size()));
     for (std::size_t k = 0; k < rows.size(); k++) {
         EXPECT_EQ(rows[k][1], energy[static_cast<qsizetype>(k)].x());
-        EXPECT_EQ(rows[k][2], energy[static_cast<qsizetype>(k)].y());
+        EXPECT_DOUBLE_EQ(rows[k][2] * 1e21, energy[static_cast<qsizetype>(k)].y()) << "J in the file, zJ drawn";
         EXPECT_EQ(rows[k][3], temperature[static_cast<qsizetype>(k)].y());
         EXPECT_EQ(rows[k][0], (k + 1) * 100.0);
     }
@@ -384,9 +385,10 @@ TEST_F(PlotsTest, TheEnergyLedgerChartShowsTheBalanceAndExportsIt)
     ASSERT_EQ(kept.size(), 5u);
     const QList<QPointF> heat = ledger->termCurve(1)->points();
     ASSERT_EQ(heat.size(), 5);
-    for (int k = 0; k < 5; k++) EXPECT_EQ(heat[k].y(), kept[static_cast<std::size_t>(k)].balance.heat);
+    for (int k = 0; k < 5; k++) EXPECT_DOUBLE_EQ(heat[k].y(), kept[static_cast<std::size_t>(k)].balance.heat * 1e21);
     const CEnergyBalance now = s->getLedgerBalance();
-    EXPECT_EQ(ledger->balanceTable()->item(0, 0)->text(), QString::number(now.dE, 'g', 6));
+    EXPECT_EQ(ledger->balanceTable()->item(0, 0)->text(), QString::number(now.dE * 1e21, 'g', 6));
+    EXPECT_TRUE(ledger->balanceTable()->horizontalHeaderItem(0)->text().endsWith(QStringLiteral("(zJ)")));
     for (QAbstractAxis* axis : ledger->chart()->axes()) EXPECT_TRUE(axis->titleText().contains('('));
 
     ASSERT_TRUE(ledger->exportCsv(path("ledger.csv")));
@@ -399,5 +401,81 @@ TEST_F(PlotsTest, TheEnergyLedgerChartShowsTheBalanceAndExportsIt)
         double terms = 0.0;
         for (std::size_t k = 2; k < row.size(); k++) terms += row[k];
         EXPECT_NEAR(row[1], terms, 1e-9 * (std::fabs(row[1]) + std::fabs(terms)) + 1e-30);
+    }
+}
+
+namespace {
+// The drawn points of every visible series on the axis, as (lowest, highest).
+std::pair<double, double> drawnExtent(QChart* chart, QAbstractAxis* axis)
+{
+    double low = INFINITY, high = -INFINITY;
+    for (QAbstractSeries* series : chart->series()) {
+        if (!series->isVisible() || !series->attachedAxes().contains(axis)) continue;
+        auto* line = qobject_cast<QXYSeries*>(series);
+        if (auto* area = qobject_cast<QAreaSeries*>(series)) line = area->upperSeries();
+        if (!line) continue;
+        for (const QPointF& p : line->points()) {
+            low = std::min(low, p.y());
+            high = std::max(high, p.y());
+        }
+    }
+    return {low, high};
+}
+
+// Each vertical axis holds its lines' points, fills most of its span with
+// them, in ordinary numbers, with tick labels that read differently.
+void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
+{
+    for (QAbstractAxis* abstractAxis : chart->chart()->axes(Qt::Vertical)) {
+        auto* axis = qobject_cast<QValueAxis*>(abstractAxis);
+        ASSERT_NE(axis, nullptr);
+        const auto [low, high] = drawnExtent(chart->chart(), axis);
+        if (!(low <= high)) continue;
+        const std::string what = context + ", " + chart->title().toStdString() + ": " + axis->titleText().toStdString();
+        EXPECT_LE(axis->min(), low) << what;
+        EXPECT_GE(axis->max(), high) << what;
+        EXPECT_FALSE(axis->min() == 0.0 && axis->max() == 1.0) << what << " kept the default range";
+        // Far above the scale at which Qt Charts compares ranges fuzzily.
+        EXPECT_GT(std::max(std::fabs(axis->min()), std::fabs(axis->max())), 1e-3) << what << " not ordinary numbers";
+        if (high > low) EXPECT_GE(high - low, 0.1 * (axis->max() - axis->min())) << what << " lines squeezed";
+        else EXPECT_LE(axis->max() - axis->min(), 0.01 * std::fabs(high) + 2.0) << what << " line squeezed";
+        const QByteArray format = axis->labelFormat().toLatin1();
+        const double tick = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+        for (int k = 0; k + 1 < axis->tickCount(); k++) {
+            const double at = axis->min() + k * tick;
+            EXPECT_NE(QString::asprintf(format.constData(), at), QString::asprintf(format.constData(), at + tick))
+                << what << " ticks read alike";
+        }
+    }
+    // Every line's name in the legend says its unit, as the axes do.
+    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart))
+        for (QLegendMarker* marker : chart->chart()->legend()->markers())
+            EXPECT_TRUE(marker->label().endsWith(')')) << marker->label().toStdString();
+}
+}  // namespace
+
+// Energies of about 1e-19 J and volumes of about 1e-25 m³ make ranges Qt
+// Charts takes for empty, leaving an axis at 0 to 1 with the line flat on it.
+TEST_F(PlotsTest, EveryValueAxisFramesWhatItsLinesDrawAfterARealRun)
+{
+    for (const char* example : {"3-gas-compressed-by-piston.txt", "2-condensing-on-a-cold-floor.txt"}) {
+        ASSERT_TRUE(window->openSimulationFile(QStringLiteral(QUORVEL_EXAMPLES_DIR "/") + QString::fromLatin1(example)));
+        window->showPlots();
+        CTimeSeriesChart& series = *plots->TimeSeriesChart;
+        // Total energy and volume alone: lines away from zero, as a user first sees them.
+        for (int q = 0; q < kSeriesQuantities; q++)
+            series.setQuantityShown(CSeriesQuantity(q), q == static_cast<int>(CSeriesQuantity::total) ||
+                                                            q == static_cast<int>(CSeriesQuantity::volume));
+        for (int displays : {2, 30}) {
+            runDisplays(displays);
+            for (CPlotChart* chart : plots->charts()) {
+                plots->showChart(chart);
+                plots->refreshNow();
+                expectAxesFrameTheirLines(chart, example);
+            }
+        }
+        const QList<QPointF> volume = series.lineFor(CSeriesQuantity::volume)->points();
+        ASSERT_FALSE(volume.isEmpty());
+        EXPECT_DOUBLE_EQ(volume.back().y(), s->getTCVolume() * 1e27) << "nm³";
     }
 }

@@ -12,11 +12,10 @@
 
 #include "BASE/CTextNumbers.h"
 #include "CChartDecimation.h"
+#include "CChartUnits.h"
 #include "SIM/CSimulation.h"
 
 namespace {
-constexpr double kPicoseconds = 1e12;  // seconds to the axis unit
-
 // One colour per term, in the ledger's order; the residual is drawn dashed
 // because it is what the other terms leave unexplained.
 const QColor kTermColours[CEnergyBalance::kTerms] = {QColor(Qt::black), QColor(0xd62728), QColor(0x1f77b4),
@@ -35,7 +34,7 @@ CEnergyLedgerChart::CEnergyLedgerChart(CSimulation& simulation, CPlatform& platf
 {
     QStringList headers;
     for (int k = 0; k < CEnergyBalance::kTerms; k++)
-        headers << tr("%1 (J)").arg(QString::fromLatin1(CEnergyBalance::names()[k]));
+        headers << tr("%1 (zJ)").arg(QString::fromLatin1(CEnergyBalance::names()[k]));
     table_->setHorizontalHeaderLabels(headers);
     table_->setVerticalHeaderLabels({tr("now")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -47,13 +46,13 @@ CEnergyLedgerChart::CEnergyLedgerChart(CSimulation& simulation, CPlatform& platf
     addControlRow()->addWidget(table_);
 
     xAxis_->setTitleText(tr("Simulated time (ps)"));
-    yAxis_->setTitleText(tr("Energy since the ledger restarted (J)"));
+    yAxis_->setTitleText(tr("Energy since the ledger restarted (zJ)"));
     yAxis_->setLabelFormat(QStringLiteral("%.3g"));
     chart()->addAxis(xAxis_, Qt::AlignBottom);
     chart()->addAxis(yAxis_, Qt::AlignLeft);
     for (int k = 0; k < CEnergyBalance::kTerms; k++) {
         QLineSeries* curve = curves_[static_cast<std::size_t>(k)] = new QLineSeries;
-        curve->setName(QString::fromLatin1(CEnergyBalance::names()[k]));
+        curve->setName(tr("%1 (zJ)").arg(QString::fromLatin1(CEnergyBalance::names()[k])));
         curve->setPen(QPen(kTermColours[k], 2.0, k == kResidual ? Qt::DashLine : Qt::SolidLine));
         chart()->addSeries(curve);
         curve->attachAxis(xAxis_);
@@ -66,14 +65,14 @@ void CEnergyLedgerChart::refresh()
     const std::vector<CEnergyLedgerSample>& samples = series_.samples();
     times_.resize(samples.size());
     values_.resize(samples.size());
-    for (std::size_t k = 0; k < samples.size(); k++) times_[k] = samples[k].time * kPicoseconds;
+    for (std::size_t k = 0; k < samples.size(); k++) times_[k] = samples[k].time * kPicosecondsPerSecond;
     const double first = samples.empty() ? 0.0 : times_.front();
     const double last = samples.empty() ? 1.0 : times_.back();
     const int columns = pixelColumns();
     double low = 0.0, high = 0.0;
     qsizetype longestLine = 0;
     for (int term = 0; term < CEnergyBalance::kTerms; term++) {
-        for (std::size_t k = 0; k < samples.size(); k++) values_[k] = samples[k].balance.term(term);
+        for (std::size_t k = 0; k < samples.size(); k++) values_[k] = samples[k].balance.term(term) * kZeptojoulesPerJoule;
         decimateToColumns(times_, values_, 0, samples.size(), first, last, columns, 1.0, points_);
         // Every column's extremes are drawn, so the drawn points frame the terms.
         for (const QPointF& p : points_) {
@@ -85,8 +84,8 @@ void CEnergyLedgerChart::refresh()
     }
     antialiasLinesUpTo(longestLine);
     xAxis_->setRange(first, last > first ? last : first + 1.0);
-    const double margin = (high - low) > 0.0 ? 0.05 * (high - low) : 1e-21;
-    yAxis_->setRange(low - margin, high + margin);
+    const double margin = (high - low) > 0.0 ? 0.05 * (high - low) : 1.0;
+    setRangeAndDigits(yAxis_, low - margin, high + margin);
 
     showBalance(Simulation.getLedgerBalance());
     setCaption(samples.empty() ? tr("No displays since the ledger restarted.")
@@ -98,19 +97,20 @@ void CEnergyLedgerChart::refresh()
 void CEnergyLedgerChart::showBalance(const CEnergyBalance& balance)
 {
     for (int k = 0; k < CEnergyBalance::kTerms; k++) {
-        auto* item = new QTableWidgetItem(QString::number(balance.term(k), 'g', 6));
+        auto* item = new QTableWidgetItem(QString::number(balance.term(k) * kZeptojoulesPerJoule, 'g', 6));
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table_->setItem(0, k, item);
     }
 }
 
+// In joules, with the column names quorvel-batch writes.
 std::string CEnergyLedgerChart::csvText() const
 {
     std::string csv = "time_ps";
     for (int k = 0; k < CEnergyBalance::kTerms; k++) appendFormatC(csv, ",%s", CEnergyBalance::columnNames()[k]);
     csv += '\n';
     for (const CEnergyLedgerSample& s : series_.samples()) {
-        appendFormatC(csv, "%.17g", s.time * kPicoseconds);
+        appendFormatC(csv, "%.17g", s.time * kPicosecondsPerSecond);
         for (int k = 0; k < CEnergyBalance::kTerms; k++) appendFormatC(csv, ",%.17g", s.balance.term(k));
         csv += '\n';
     }

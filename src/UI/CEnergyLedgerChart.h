@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The energy ledger over time: every term of the first-law balance since the
-// ledger last restarted, and the current balance as a table in joules.
+// ledger last restarted, and the current balance as a table, both in zJ.
 #pragma once
 
 #include "CPlotChart.h"

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CChartUnits.h"
 #include "SIM/CSimulation.h"
 
 namespace {
-constexpr double kNanometre = 1e9;  // metres to the axis unit
 using Clock = std::chrono::steady_clock;
 
 double secondsBetween(Clock::time_point from, Clock::time_point to)
@@ -126,11 +126,11 @@ void CRadialDistributionChart::refresh()
     points.reserve(d.bins());
     double top = 1.0;
     for (int b = 0; b < d.bins(); b++) {
-        points << QPointF(d.radius(b) * kNanometre, d.g(b));
+        points << QPointF(d.radius(b) * kNanometresPerMetre, d.g(b));
         top = std::max(top, d.g(b));
     }
     curve_->replace(points);
-    const double reach = d.bins() * d.binWidth() * kNanometre;
+    const double reach = d.bins() * d.binWidth() * kNanometresPerMetre;
     uniform_->replace(QList<QPointF>{{0.0, 1.0}, {reach, 1.0}});
     xAxis_->setRange(0.0, reach > 0.0 ? reach : 1.0);
     yAxis_->setRange(0.0, std::ceil(top * 1.1 * 4.0) / 4.0);
@@ -143,7 +143,7 @@ void CRadialDistributionChart::refresh()
     setCaption(tr("%1 display(s) counted since the reset (every %2 while running), bins of %3 nm out to half the box width.")
                    .arg(d.displays())
                    .arg(pace_.every())
-                   .arg(d.binWidth() * kNanometre, 0, 'g', 3));
+                   .arg(d.binWidth() * kNanometresPerMetre, 0, 'g', 3));
 }
 
 std::string CRadialDistributionChart::csvText() const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CTimeSeriesChart.h"
 
+#include "CChartUnits.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -50,7 +52,7 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
         boxes_[q] = new QCheckBox(tr(shortNames[q]), this);
         boxes_[q]->setToolTip(tr("Draw the %1 (%2)")
                                   .arg(QString::fromUtf8(seriesQuantityInfo(CSeriesQuantity(q)).title).toLower(),
-                                       QString::fromUtf8(seriesQuantityInfo(CSeriesQuantity(q)).unit)));
+                                       QString::fromUtf8(chartUnitOf(CSeriesQuantity(q)).name)));
         quantities->addWidget(boxes_[q]);
         connect(boxes_[q], &QCheckBox::toggled, this, [this, q](bool on) { setQuantityShown(CSeriesQuantity(q), on); });
     }
@@ -72,7 +74,7 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
     connect(chartView(), &CZoomChartView::wheelZoom, this, &CTimeSeriesChart::zoomBy);
 
     chart()->addAxis(xAxis_, Qt::AlignBottom);
-    const char* axisTitles[kUnits] = {"Energy (J)", "Temperature (K)", "Pressure (Pa)", "Volume (m³)",
+    const char* axisTitles[kUnits] = {"Energy (zJ)", "Temperature (K)", "Pressure (Pa)", "Volume (nm³)",
                                       "Rms speed (m/s)"};
     for (int u = 0; u < kUnits; u++) {
         yAxes_[u] = new QValueAxis(this);
@@ -82,7 +84,8 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
     }
     for (int q = 0; q < kSeriesQuantities; q++) {
         lines_[q] = new QLineSeries(this);
-        lines_[q]->setName(QString::fromUtf8(seriesQuantityInfo(CSeriesQuantity(q)).title));
+        lines_[q]->setName(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(seriesQuantityInfo(CSeriesQuantity(q)).title),
+                                                         QString::fromUtf8(chartUnitOf(CSeriesQuantity(q)).name)));
         lines_[q]->setColor(kColours[q]);
         chart()->addSeries(lines_[q]);
         lines_[q]->attachAxis(xAxis_);
@@ -141,7 +144,7 @@ const std::vector<double>& CTimeSeriesChart::xValues() const
     return stepsOnX() ? series_.steps() : series_.seconds();
 }
 
-double CTimeSeriesChart::xScale() const { return stepsOnX() ? 1.0 : 1e12; }
+double CTimeSeriesChart::xScale() const { return stepsOnX() ? 1.0 : kPicosecondsPerSecond; }
 
 std::pair<double, double> CTimeSeriesChart::xWindow() const
 {
@@ -271,6 +274,7 @@ void CTimeSeriesChart::decimateShownLines(std::size_t first, std::size_t last, d
         // Blocks summarised at earlier redraws stay valid until the series start again or are thinned.
         extremes_[q].follow(y, (std::uint64_t{series_.restarts()} << 32) ^ series_.stride());
         decimateToColumns(x, y, first, last, low, high, columns, xScale(), points_[q], &extremes_[q]);
+        scaleY(points_[q], chartUnitOf(CSeriesQuantity(q)).perSI);
     }
 }
 
@@ -296,11 +300,12 @@ void CTimeSeriesChart::fitAxes(double low, double high)
         // refuses a range that narrow, so it spans at least a millionth of the value.
         const double size = std::max(std::fabs(yLow[u]), std::fabs(yHigh[u]));
         const double pad = std::max({0.05 * (yHigh[u] - yLow[u]), 1e-6 * size, 1e-300});
-        yAxes_[u]->setRange(yLow[u] - pad, yHigh[u] + pad);
+        setRangeAndDigits(yAxes_[u], yLow[u] - pad, yHigh[u] + pad);
     }
 }
 
-// The samples in the window, every one of them, with both time columns.
+// The samples in the window, every one of them, with both time columns; the
+// quantities in SI, at full precision, as their column names say.
 std::string CTimeSeriesChart::csvText() const
 {
     std::string csv = "steps,time_ps";
@@ -311,7 +316,7 @@ std::string CTimeSeriesChart::csvText() const
     const auto [low, high] = xWindow();
     const auto [first, last] = visibleRange(xValues(), low, high);
     for (std::size_t k = first; k < last; k++) {
-        appendFormatC(csv, "%.17g,%.17g", series_.steps()[k], series_.seconds()[k] * 1e12);
+        appendFormatC(csv, "%.17g,%.17g", series_.steps()[k], series_.seconds()[k] * kPicosecondsPerSecond);
         for (int q = 0; q < kSeriesQuantities; q++)
             if (boxes_[q]->isChecked()) appendFormatC(csv, ",%.17g", series_.values(CSeriesQuantity(q), slot_)[k]);
         csv += '\n';
