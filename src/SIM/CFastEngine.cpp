@@ -169,6 +169,10 @@ void CFastEngine::loadPositions()
 
 // ---------------------------------------------------------------- threads
 
+// Part 0 runs here; part 1 goes to whichever thread claims it first. On a
+// busy machine the worker may not get a core for a while: then this thread
+// runs part 1 itself rather than wait for it. The parts write disjoint data,
+// so their order does not matter.
 void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
 {
     if (!worker_.joinable()) worker_ = std::thread(&CFastEngine::workerLoop, this);
@@ -180,12 +184,24 @@ void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
     }
     if (workerSleeping_.load(std::memory_order_acquire)) wake_.notify_one();
     (this->*job)(0);
-    // On a busy machine the worker may have lost its core: give it ours
-    // rather than spin through a whole time slice.
+    if (claimSecondPart(generation)) {
+        (this->*job)(1);
+        return;
+    }
+    // The worker has part 1: give it our core rather than spin through a
+    // whole time slice if it has lost its own.
     for (int spins = 0; doneGeneration_.load(std::memory_order_acquire) != generation; spins++) {
         if (spins < 2000) spinPause();
         else std::this_thread::yield();
     }
+}
+
+// Every generation's part 1 is claimed before the next generation starts, so
+// the claim moves from generation - 1 to generation exactly once.
+bool CFastEngine::claimSecondPart(unsigned generation)
+{
+    unsigned expected = generation - 1;
+    return secondPartClaimed_.compare_exchange_strong(expected, generation, std::memory_order_acq_rel);
 }
 
 void CFastEngine::spinPause()
@@ -220,6 +236,9 @@ void CFastEngine::workerLoop()
         }
         if (stopping_.load()) return;
         seen = generation;
+        // A generation whose part 1 the caller took already is left alone,
+        // and so is its job, which may be the next one's by now.
+        if (!claimSecondPart(generation)) continue;
         (this->*job_)(1);
         doneGeneration_.store(generation, std::memory_order_release);
     }

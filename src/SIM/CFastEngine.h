@@ -243,6 +243,8 @@ private:
     std::condition_variable wake_;
     std::atomic<unsigned> jobGeneration_{0};
     std::atomic<unsigned> doneGeneration_{0};
+    std::atomic<unsigned> secondPartClaimed_{0};  // the last generation whose part 1 is taken
+    bool claimSecondPart(unsigned generation);
     void (CFastEngine::*job_)(int) = nullptr;
     std::atomic<bool> stopping_{false};
     std::atomic<bool> workerSleeping_{false};
