@@ -169,10 +169,10 @@ void CFastEngine::loadPositions()
 
 // ---------------------------------------------------------------- threads
 
-// Part 0 runs here; part 1 goes to whichever thread claims it first. On a
-// busy machine the worker may not get a core for a while: then this thread
-// runs part 1 itself rather than wait for it. The parts write disjoint data,
-// so their order does not matter.
+// The job's first share runs here; its second goes to whichever thread
+// claims it first. On a busy machine the worker may not get a core for a
+// while: then this thread runs the second share itself rather than wait. The
+// shares write disjoint data, so their order does not matter.
 void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
 {
     if (!worker_.joinable()) worker_ = std::thread(&CFastEngine::workerLoop, this);
@@ -188,7 +188,7 @@ void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
         (this->*job)(1);
         return;
     }
-    // The worker has part 1: give it our core rather than spin through a
+    // The worker has the second share: give it our core rather than spin through a
     // whole time slice if it has lost its own.
     for (int spins = 0; doneGeneration_.load(std::memory_order_acquire) != generation; spins++) {
         if (spins < 2000) spinPause();
@@ -196,7 +196,7 @@ void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
     }
 }
 
-// Every generation's part 1 is claimed before the next generation starts, so
+// Every generation's second share is claimed before the next generation starts, so
 // the claim moves from generation - 1 to generation exactly once.
 bool CFastEngine::claimSecondPart(unsigned generation)
 {
@@ -236,7 +236,7 @@ void CFastEngine::workerLoop()
         }
         if (stopping_.load()) return;
         seen = generation;
-        // A generation whose part 1 the caller took already is left alone,
+        // A generation whose second share the caller took already is left alone,
         // and so is its job, which may be the next one's by now.
         if (!claimSecondPart(generation)) continue;
         (this->*job_)(1);

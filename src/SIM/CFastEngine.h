@@ -243,7 +243,7 @@ private:
     std::condition_variable wake_;
     std::atomic<unsigned> jobGeneration_{0};
     std::atomic<unsigned> doneGeneration_{0};
-    std::atomic<unsigned> secondPartClaimed_{0};  // the last generation whose part 1 is taken
+    std::atomic<unsigned> secondPartClaimed_{0};  // the last generation whose second share is taken
     bool claimSecondPart(unsigned generation);
     void (CFastEngine::*job_)(int) = nullptr;
     std::atomic<bool> stopping_{false};
