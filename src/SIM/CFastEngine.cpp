@@ -145,12 +145,7 @@ void CFastEngine::prepareConstants()
             return equal(rc.m) && equal(rc.m2) && equal(rc.cut2) && equal(rc.eps4) && equal(rc.eps24) &&
                    equal(rc.c) && equal(rc.b) && equal(rc.invmJ) && equal(rc.reach2);
         };
-        RowConstants& cc = crossConstants_[t];
-        cc = rc;
-        for (int u = 0; u < CSimulation::kTypes; u++) {
-            if (u > t) rc.samePartners = rc.samePartners && same(u);
-            cc.samePartners = cc.samePartners && same(u);
-        }
+        for (int u = t + 1; u < CSimulation::kTypes; u++) rc.samePartners = rc.samePartners && same(u);
     }
 }
 

@@ -180,8 +180,6 @@ private:
     std::vector<int> forceStart_, contactStart_;
     std::vector<int> forceRank_, contactRank_;
     RowConstants rowConstants_[4];
-    // The same for rows of earlier partners (samePartners over every type).
-    RowConstants crossConstants_[4];
     // The force pass marks the pairs of the force list within energy-pairing
     // reach (every such pair is in that list when potentials are on), so the
     // pairing need not measure distances again; valid while inReachValid_.
@@ -189,7 +187,7 @@ private:
     // Earlier partners of every atom by rank (the force rows transposed),
     // ascending, padded by seven entries.
     std::vector<int> earlierStart_, earlierRank_, earlierFill_;
-    int forceSplit_ = 0;  // first row of the second thread's part of the force pass
+    int forceSplit_ = 0;  // first row of the second thread's part of the flat force pass
     // Floor terms by rank, summed into the totals in atom order after the pass.
     double floorForce_[kMaxAtoms], floorEnergy_[kMaxAtoms];
     unsigned char floorActs_[kMaxAtoms];
@@ -274,14 +272,11 @@ private:
     double pairRowEnergyMarked(int n, double dEk);
     void forces();
     void forcesOnRows();
-    // Rows first..last-1 of the force pass, each after its floor term; terms
-    // reach partners below scatterEnd only (the others belong to the second thread).
-    void forceRows(int first, int last, int scatterEnd);
-    // The terms of each atom from first on with its partners below `below`
-    // (which come first in its sums), from the atom's side.
-    void crossTerms(int first, int below);
+    // The force pass by rows on one thread, each row after its floor term.
+    void forceRows();
     void forcePart(int part);
-    void forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach, bool scatter);
+    void forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach, bool scatter,
+                  double (*acc4)[4]);
     int forceSplitAt() const;
     void indexRanks();
     void loadPositions();
@@ -340,4 +335,53 @@ private:
                                 const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
     static void forceStreamAvx512(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
                                   const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
+
+    // ---- two threads: the force pass by rows, split by position
+    // At each build the atoms are shared between the threads by position
+    // (below and above the median x), so that few listed pairs join atoms of
+    // different sides. Each thread walks every row in rank order: the rows of
+    // its own atoms whole, the other side's rows for the partners on its own
+    // side only. It writes only its own sums, floor terms and marks, so no
+    // sum is written by both threads; what it adds to the sums of the other
+    // side's atoms is scratch and never read.
+    struct SideRow {
+        int n;  // the row's atom, by rank
+        int count;
+        const int* partners;  // padded by seven entries
+        const RowConstants* constants;
+        unsigned char* marks;  // kept for the side's own rows, scratch for the others
+    };
+    struct alignas(64) ForceSide {
+        alignas(64) double acc4[kMaxAtoms][4];
+        double floorAccel[kMaxAtoms], floorForce[kMaxAtoms], floorEnergy[kMaxAtoms];
+        unsigned char floorActs[kMaxAtoms];  // zero for the other side's atoms
+        std::vector<int> atoms;              // the side's atoms, ascending
+        std::vector<SideRow> rows;           // the rows it walks, ascending
+        std::vector<int> crossPartners;      // its partners in the other side's rows
+        std::vector<unsigned char> marks;    // by list position, valid in its own rows
+        std::vector<unsigned char> scratchMarks;
+        long long listedFor = -1;  // rebuild count its rows were listed for
+    };
+    // What the force pass left for an atom: its sums and its floor term.
+    struct ForceOut {
+        const double* acc4;
+        bool floorActs;
+        double floorForce, floorEnergy;
+    };
+    ForceSide forceSides_[2];
+    unsigned char sideOf_[kMaxAtoms];  // by rank
+    double sideKeys_[kMaxAtoms];
+    long long sidesFor_ = -1;  // rebuild count the sides were chosen for
+    bool bySides_ = false;     // the last force pass ran by sides
+    bool flatChosen() const;
+    void chooseSides();
+    void listSideRows(int part);
+    void forceSide(int part);
+    bool floorTerm(int n, double& accel, double& force, double& energy) const;
+    ForceOut forceOut(int n) const;
+    // The force pass's marks of atom n's row, by list position.
+    const unsigned char* rowMarks(int n) const
+    {
+        return bySides_ ? forceSides_[sideOf_[n]].marks.data() : inReach_.data();
+    }
 };

@@ -134,7 +134,8 @@ void CFastEngine::indexRanks()
     inReach_.resize(forceTotal + 8);
     inReachValid_ = false;
     forceSplit_ = nActive_;
-    if (threads_ != 2 || !sim_.potentialUsed) return;
+    // Two threads split the flat kernel's pairs by rank; the rows they split by position (chooseSides).
+    if (threads_ != 2 || !sim_.potentialUsed || !flatChosen()) return;
 
     // Transposed: row n holds the atoms that list n, in row order, hence ascending.
     earlierStart_.assign(nActive_ + 1, 0);
@@ -148,9 +149,10 @@ void CFastEngine::indexRanks()
     forceSplit_ = forceSplitAt();
 }
 
-// The split that gives both threads the same number of pairs: the first
-// computes the rows before it, the second the rows after it and, again, the
-// pairs that cross the split (for its atoms' sums, which begin with them).
+// The split of the flat kernel's pairs that gives both threads the same
+// number: the first computes the rows before it, the second the rows after it
+// and, again, the pairs that cross the split (for its atoms' sums, which
+// begin with them).
 int CFastEngine::forceSplitAt() const
 {
     int total = forceStart_[nActive_];

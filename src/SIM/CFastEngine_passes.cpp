@@ -166,110 +166,98 @@ void CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr
 
 // Atom by atom in rank order: its sums (kept by rank in acc4_ while the pass
 // runs) already hold the terms of its earlier partners when its turn comes;
-// then its floor term, then its later partners, as in the reference.
-//
-// On two threads, the first takes the rows before forceSplit_ and adds their
-// terms to partners before the split only. The second owns the atoms from the
-// split on: it first gives each of them its terms with partners before the
-// split (computed from its side: the separation, unit vector and term are
-// exactly the negatives of those from the partner's side, so adding them is
-// the reference's subtraction), then runs their rows as the first does.
-// Every sum thus receives its terms in the reference order, and no sum is
-// written by both threads.
+// then its floor term, then its later partners, as in the reference. On two
+// threads the atoms are shared between them by position (forceSide), or for
+// the flat kernel by rank (forcePart).
 
 void CFastEngine::forcesOnRows()
 {
     CSimulation& s = sim_;
     if (!positionsLoaded_) loadPositions();
     if (streamIndexedFor_ != rebuilds_) {
-        flat_ = forceStart_[nActive_] < flatBelowRowLength * nActive_;
+        flat_ = flatChosen();
         if (flat_) indexForceStream();
         streamIndexedFor_ = rebuilds_;
     }
-    if (threads_ == 2) {
+    bySides_ = threads_ == 2 && !flat_;
+    if (bySides_) {
+        if (sidesFor_ != rebuilds_) chooseSides();
+        runOnBoth(&CFastEngine::forceSide);
+    } else if (threads_ == 2) {
         runOnBoth(&CFastEngine::forcePart);
     } else if (flat_) {
         forceAtoms(0, nActive_, nActive_, 0);
     } else {
-        for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
-        forceRows(0, nActive_, nActive_);
+        forceRows();
     }
     inReachValid_ = true;
     // The totals receive the floor terms in atom order, as in the reference.
     s.PEnergy[4] = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
     for (int n = 0; n < nActive_; n++) {
-        if (!floorActs_[n]) continue;
+        ForceOut out = forceOut(n);
+        if (!out.floorActs) continue;
         int t = typeOf(active_[n]);
-        s.PEnergy[t] += floorEnergy_[n];
-        s.PEnergy[4] += floorEnergy_[n];
-        s.dptot[t] += s.timeStep * floorForce_[n];
-        s.dptot[4] += s.timeStep * floorForce_[n];
+        s.PEnergy[t] += out.floorEnergy;
+        s.PEnergy[4] += out.floorEnergy;
+        s.dptot[t] += s.timeStep * out.floorForce;
+        s.dptot[4] += s.timeStep * out.floorForce;
     }
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];
         int t = typeOf(k), i = indexOf(k);
-        s.acc[t][i].setXYZ(acc4_[n][0], acc4_[n][1], acc4_[n][2]);
-        s.aPEnergy[t][i] = acc4_[n][3];
-        s.aTEnergy[t][i] = acc4_[n][3];
+        const double* acc = forceOut(n).acc4;
+        s.acc[t][i].setXYZ(acc[0], acc[1], acc[2]);
+        s.aPEnergy[t][i] = acc[3];
+        s.aTEnergy[t][i] = acc[3];
     }
 }
+
+CFastEngine::ForceOut CFastEngine::forceOut(int n) const
+{
+    if (!bySides_) return {acc4_[n], floorActs_[n] != 0, floorForce_[n], floorEnergy_[n]};
+    const ForceSide& side = forceSides_[sideOf_[n]];
+    return {side.acc4[n], side.floorActs[n] != 0, side.floorForce[n], side.floorEnergy[n]};
+}
+
+// The flat kernel's rows are short, so the pair constants, not the rows' own
+// sums, are what a lane set holds.
+bool CFastEngine::flatChosen() const { return forceStart_[nActive_] < flatBelowRowLength * nActive_; }
 
 void CFastEngine::forcePart(int part)
 {
-    if (flat_) {
-        if (part == 0) forceAtoms(0, forceSplit_, forceSplit_, 0);
-        else forceAtoms(forceSplit_, nActive_, nActive_, 1);
-        return;
-    }
-    int first = part == 0 ? 0 : forceSplit_;
-    int last = part == 0 ? forceSplit_ : nActive_;
-    for (int n = first; n < last; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
-    if (part == 1) crossTerms(forceSplit_, forceSplit_);
-    forceRows(first, last, part == 0 ? forceSplit_ : nActive_);
+    if (part == 0) forceAtoms(0, forceSplit_, forceSplit_, 0);
+    else forceAtoms(forceSplit_, nActive_, nActive_, 1);
 }
 
-void CFastEngine::crossTerms(int first, int below)
-{
-    unsigned char* unused = reachScratch_[1].data();
-    for (int n = first; n < nActive_; n++) {
-        const int* row = earlierRank_.data() + earlierStart_[n];
-        int count = static_cast<int>(std::lower_bound(row, row + (earlierStart_[n + 1] - earlierStart_[n]), below) - row);
-        if (count > 0) forceRow(n, crossConstants_[typeOf(active_[n])], row, count, unused, false);
-    }
-}
-
-void CFastEngine::forceRows(int first, int last, int scatterEnd)
+// Atom n's floor term, where the floor acts on it.
+bool CFastEngine::floorTerm(int n, double& accel, double& force, double& energy) const
 {
     const CSimulation& s = sim_;
-    for (int n = first; n < last; n++) {
-        int t = typeOf(active_[n]);
-        double d = s.diam[t];
-        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
-        floorActs_[n] = h <= kFloorRange * d;
+    int t = typeOf(active_[n]);
+    double d = s.diam[t];
+    double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
+    if (!(h <= kFloorRange * d)) return false;
+    CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+    accel = s.invm[t] * force;
+    return true;
+}
+
+void CFastEngine::forceRows()
+{
+    for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+    for (int n = 0; n < nActive_; n++) {
+        double accel;
+        floorActs_[n] = floorTerm(n, accel, floorForce_[n], floorEnergy_[n]);
         if (floorActs_[n]) {
-            double force, energy;
-            CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
-            acc4_[n][2] += s.invm[t] * force;
-            acc4_[n][3] += energy;
-            floorForce_[n] = force;
-            floorEnergy_[n] = energy;
+            acc4_[n][2] += accel;
+            acc4_[n][3] += floorEnergy_[n];
         }
         int count = forceStart_[n + 1] - forceStart_[n];
-        if (count == 0) continue;
-        const int* row = forceRank_.data() + forceStart_[n];
-        unsigned char* inReach = inReach_.data() + forceStart_[n];
-        // The kernels may mark up to seven bytes past a row. Past the first
-        // part's rows lie the second's marks, and short or empty rows at the
-        // end of the part do not keep those bytes out of reach, so every row
-        // that could reach them marks into scratch first.
-        bool nearPartEnd = last < nActive_ && forceStart_[n] + count + 8 > forceStart_[last];
-        unsigned char* marks = nearPartEnd ? reachScratch_[0].data() : inReach;
-        int scattered = static_cast<int>(std::lower_bound(row, row + count, scatterEnd) - row);
-        const RowConstants& rc = rowConstants_[t];
-        if (scattered > 0) forceRow(n, rc, row, scattered, marks, true);
-        if (scattered < count) forceRow(n, rc, row + scattered, count - scattered, marks + scattered, false);
-        if (nearPartEnd) std::memcpy(inReach, marks, count);
+        // The kernels may mark up to seven bytes past the row: the next rows' marks, written after.
+        if (count > 0)
+            forceRow(n, rowConstants_[typeOf(active_[n])], forceRank_.data() + forceStart_[n], count,
+                     inReach_.data() + forceStart_[n], true, acc4_);
     }
 }
 
@@ -322,19 +310,7 @@ void CFastEngine::indexForceStream()
 
 void CFastEngine::measureFloorTerms(int first, int last)
 {
-    const CSimulation& s = sim_;
-    for (int n = first; n < last; n++) {
-        int t = typeOf(active_[n]);
-        double d = s.diam[t];
-        double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
-        floorActs_[n] = h <= kFloorRange * d;
-        if (!floorActs_[n]) continue;
-        double force, energy;
-        CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
-        floorAccel_[n] = s.invm[t] * force;
-        floorForce_[n] = force;
-        floorEnergy_[n] = energy;
-    }
+    for (int n = first; n < last; n++) floorActs_[n] = floorTerm(n, floorAccel_[n], floorForce_[n], floorEnergy_[n]);
 }
 
 // The sums of atoms first..last-1: their terms with partners before first
@@ -366,12 +342,12 @@ void CFastEngine::forceStreamPortable(const ForceStream& fs, const PairTable& pt
 }
 
 void CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach,
-                           bool scatter)
+                           bool scatter, double (*acc4)[4])
 {
     // Eight lanes only pay where a row fills them (sparse systems have short rows).
-    if (useAvx2 && useAvx512 && count > 4) forceRowAvx512(n, rc, row, count, pos4_, acc4_, inReach, scatter);
-    else if (useAvx2) forceRowAvx2(n, rc, row, count, pos4_, acc4_, inReach, scatter);
-    else forceRowPortable(n, rc, row, count, pos4_, acc4_, inReach, scatter);
+    if (useAvx2 && useAvx512 && count > 4) forceRowAvx512(n, rc, row, count, pos4_, acc4, inReach, scatter);
+    else if (useAvx2) forceRowAvx2(n, rc, row, count, pos4_, acc4, inReach, scatter);
+    else forceRowPortable(n, rc, row, count, pos4_, acc4, inReach, scatter);
 }
 
 // ---------------------------------------------------------------- energies
@@ -398,7 +374,7 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
 // into one mask first, so that only the pairs within reach cost a branch.
 double CFastEngine::pairRowEnergyMarked(int n, double dEk)
 {
-    const unsigned char* marks = inReach_.data();
+    const unsigned char* marks = rowMarks(n);
     for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += 64) {
         int count = std::min(64, qEnd - q);
         std::uint64_t bits = 0;
