@@ -112,15 +112,18 @@ std::string firstDifference(const CSimulation& a, const CSimulation& b)
 
 // The reference, the fast engine on one thread and on two (each with the
 // kernel it chooses), and with the four-lane flat kernel, the portable
-// kernel by rows and, on two threads, the portable flat kernel.
+// kernel by rows and, on two threads, the portable flat kernel and the
+// four-lane and portable kernels by rows.
 struct SideBySide {
-    static constexpr int kRuns = 6;
+    static constexpr int kRuns = 8;
     EngineRun runs[kRuns] = {EngineRun(0, 1),
                              EngineRun(1, 1),
                              EngineRun(1, 2),
                              EngineRun(1, 1, EngineRun::kFourLanes, EngineRun::kFlat),
                              EngineRun(1, 1, EngineRun::kPortable, EngineRun::kByRows),
-                             EngineRun(1, 2, EngineRun::kPortable, EngineRun::kFlat)};
+                             EngineRun(1, 2, EngineRun::kPortable, EngineRun::kFlat),
+                             EngineRun(1, 2, EngineRun::kFourLanes, EngineRun::kByRows),
+                             EngineRun(1, 2, EngineRun::kPortable, EngineRun::kByRows)};
 
     template <class Prepare>
     explicit SideBySide(Prepare prepare)
@@ -144,7 +147,9 @@ struct SideBySide {
                                                      "two threads",
                                                      "the four-lane flat kernel",
                                                      "the portable kernel by rows",
-                                                     "two threads with the portable flat kernel"};
+                                                     "two threads with the portable flat kernel",
+                                                     "two threads with the four-lane kernel by rows",
+                                                     "two threads with the portable kernel by rows"};
             for (int k = 1; k < kRuns; k++) {
                 std::string diff = firstDifference(*runs[0].sim, *runs[k].sim);
                 ASSERT_EQ(diff, "") << what << ": fast engine on " << names[k] << " differs after step "
@@ -312,6 +317,24 @@ TEST(FastEngineIdentity, CraftedStates)
              for (int n = 0; n < 160; n++)
                  s.addOneAtomAtLocationWithVelocity(n % 4, where(rng), where(rng), where(rng), speed(rng), speed(rng),
                                                     speed(rng));
+         }},
+        // Two threads share the atoms by the median x: the rows of the last
+        // atoms of the first type hold partners of the other side only, and
+        // the rebuilds move atoms from one side to the other.
+        {"two clusters of different types meeting at the middle plane and passing into each other",
+         [](CSimulation& s) {
+             scatter(s, 0, 8);
+             s.potentialUsed = 1;
+             s.conserve = 1;
+             s.setHalfWidth(2e-9);
+             for (int a = 0; a < 4; a++)
+                 for (int b = 0; b < 5; b++)
+                     for (int c = 0; c < 5; c++)
+                         for (int t = 0; t < 2; t++) {
+                             double side = t == 0 ? -1.0 : 1.0;
+                             s.addOneAtomAtLocationWithVelocity(t, side * (0.16e-9 + a * 0.32e-9), -0.64e-9 + b * 0.32e-9,
+                                                                -0.64e-9 + c * 0.32e-9, -side * 600.0, 0.0, 0.0);
+                         }
          }},
         {"a dense crowd in one cell, rows of over 64 partners", [](CSimulation& s) {
              scatter(s, 0, 7);
