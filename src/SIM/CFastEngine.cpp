@@ -168,7 +168,7 @@ void CFastEngine::loadPositions()
 // claims it first. On a busy machine the worker may not get a core for a
 // while: then this thread runs the second share itself rather than wait. The
 // shares write disjoint data, so their order does not matter.
-void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
+CFastEngine::JobEnd CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
 {
     if (!worker_.joinable()) worker_ = std::thread(&CFastEngine::workerLoop, this);
     job_ = job;
@@ -181,14 +181,16 @@ void CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
     (this->*job)(0);
     if (claimSecondPart(generation)) {
         (this->*job)(1);
-        return;
+        return JobEnd::kBothHere;
     }
+    if (doneGeneration_.load(std::memory_order_acquire) == generation) return JobEnd::kWorkerFirst;
     // The worker has the second share: give it our core rather than spin through a
     // whole time slice if it has lost its own.
     for (int spins = 0; doneGeneration_.load(std::memory_order_acquire) != generation; spins++) {
         if (spins < 2000) spinPause();
         else std::this_thread::yield();
     }
+    return JobEnd::kWaitedForWorker;
 }
 
 // Every generation's second share is claimed before the next generation starts, so

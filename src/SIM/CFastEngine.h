@@ -294,8 +294,9 @@ private:
     void energyAdj();
 
     // Runs (this->*job)(0) here and (this->*job)(1) on the worker, and
-    // returns when both are done.
-    void runOnBoth(void (CFastEngine::*job)(int));
+    // returns when both are done: how it went.
+    enum class JobEnd { kBothHere, kWorkerFirst, kWaitedForWorker };
+    JobEnd runOnBoth(void (CFastEngine::*job)(int));
     void workerLoop();
     static void spinPause();
     int contactFound_[2] = {};      // first row in contact per part, as rank
@@ -372,9 +373,14 @@ private:
     unsigned char sideOf_[kMaxAtoms];  // by rank
     double sideKeys_[kMaxAtoms];
     long long sidesFor_ = -1;  // rebuild count the sides were chosen for
+    // The first side's share of the atoms: the worker starts later and finds
+    // the positions in the other core's cache, so the caller's side takes a
+    // little more, as much as keeps either thread from waiting for the other.
+    double firstSideShare_ = 0.5;
     bool bySides_ = false;     // the last force pass ran by sides
     bool flatChosen() const;
     void chooseSides();
+    void balanceSides(JobEnd end);
     void listSideRows(int part);
     void forceSide(int part);
     bool floorTerm(int n, double& accel, double& force, double& energy) const;

@@ -182,7 +182,7 @@ void CFastEngine::forcesOnRows()
     bySides_ = threads_ == 2 && !flat_;
     if (bySides_) {
         if (sidesFor_ != rebuilds_) chooseSides();
-        runOnBoth(&CFastEngine::forceSide);
+        balanceSides(runOnBoth(&CFastEngine::forceSide));
     } else if (threads_ == 2) {
         runOnBoth(&CFastEngine::forcePart);
     } else if (flat_) {

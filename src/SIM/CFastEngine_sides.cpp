@@ -22,26 +22,27 @@ namespace {
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 }  // namespace
 
-// The atoms below the median x at the build form the first side, the others
-// the second; atoms on the median plane are shared in rank order so that the
-// sides differ by one atom at most. Pairs across the split lie within a list
-// reach of the plane, a slab a few diameters thick.
+// The atoms below a quantile of x at the build (the median, give or take
+// firstSideShare_) form the first side, the others the second; atoms on the
+// dividing plane are shared in rank order so that the first side holds just
+// its share. Pairs across the split lie within a list reach of the plane, a
+// slab a few diameters thick.
 void CFastEngine::chooseSides()
 {
     for (int n = 0; n < nActive_; n++) sideKeys_[n] = built_[active_[n]][0];
-    int half = nActive_ / 2;
-    double median = 0.0;
-    if (half < nActive_) {
-        std::nth_element(sideKeys_, sideKeys_ + half, sideKeys_ + nActive_);
-        median = sideKeys_[half];
+    int firstCount = static_cast<int>(nActive_ * firstSideShare_);
+    double dividing = 0.0;
+    if (firstCount < nActive_) {
+        std::nth_element(sideKeys_, sideKeys_ + firstCount, sideKeys_ + nActive_);
+        dividing = sideKeys_[firstCount];
     }
     int below = 0;
-    for (int n = 0; n < nActive_; n++) below += built_[active_[n]][0] < median;
-    int onPlaneToFirst = half - below;
+    for (int n = 0; n < nActive_; n++) below += built_[active_[n]][0] < dividing;
+    int onPlaneToFirst = firstCount - below;
     for (ForceSide& side : forceSides_) side.atoms.clear();
     for (int n = 0; n < nActive_; n++) {
         double x = built_[active_[n]][0];
-        bool first = x < median || (x == median && onPlaneToFirst-- > 0);
+        bool first = x < dividing || (x == dividing && onPlaneToFirst-- > 0);
         sideOf_[n] = first ? 0 : 1;
         forceSides_[sideOf_[n]].atoms.push_back(n);
     }
@@ -101,4 +102,14 @@ void CFastEngine::forceSide(int part)
         }
         if (row.count > 0) forceRow(n, *row.constants, row.partners, row.count, row.marks, true, side.acc4);
     }
+}
+
+// Moves the next sides' split a little towards the thread that finished
+// first. Only where both threads ran: on a busy machine the caller may have
+// run both shares itself.
+void CFastEngine::balanceSides(JobEnd end)
+{
+    constexpr double kStep = 0.002, kLowest = 0.35, kHighest = 0.65;
+    if (end == JobEnd::kWaitedForWorker) firstSideShare_ = std::min(kHighest, firstSideShare_ + kStep);
+    if (end == JobEnd::kWorkerFirst) firstSideShare_ = std::max(kLowest, firstSideShare_ - kStep);
 }
