@@ -2,6 +2,7 @@
 #include "CTimeSeriesChart.h"
 
 #include "CChartUnits.h"
+#include "CDenseLinesItem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,6 +92,7 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
         lines_[q]->attachAxis(xAxis_);
         lines_[q]->attachAxis(yAxes_[unitOf(CSeriesQuantity(q))]);
     }
+    drawnLines_ = new CDenseLinesItem(chart());
     boxes_[static_cast<int>(CSeriesQuantity::total)]->setChecked(true);
     boxes_[static_cast<int>(CSeriesQuantity::temperature)]->setChecked(true);
     placeAxes();
@@ -107,6 +109,8 @@ void CTimeSeriesChart::setQuantityShown(CSeriesQuantity quantity, bool shown)
     drawnOnce_ = false;
     refresh();
 }
+
+QList<QPointF> CTimeSeriesChart::pointsDrawn(const QXYSeries* line) const { return drawnLines_->points(line); }
 
 bool CTimeSeriesChart::quantityShown(CSeriesQuantity quantity) const
 {
@@ -239,16 +243,11 @@ void CTimeSeriesChart::refresh()
     const auto [low, high] = xWindow();
     const auto [first, last] = visibleRange(xValues(), low, high);
     decimateShownLines(first, last, low, high);
-    // Every change of an axis range lays out the lines on it again. Emptied
-    // first, they are laid out once, when they take their new points.
-    for (int q = 0; q < kSeriesQuantities; q++)
-        if (lines_[q]->count() > 0) lines_[q]->clear();
     fitAxes(low, high);
     qsizetype longestLine = 0;
     for (int q = 0; q < kSeriesQuantities; q++) {
-        if (points_[q].isEmpty()) continue;
-        lines_[q]->replace(points_[q]);
         longestLine = std::max(longestLine, points_[q].size());
+        drawnLines_->swapPoints(lines_[q], points_[q]);
     }
     antialiasLinesUpTo(longestLine);
     const QString slotName = slot_ == 4 ? tr("all atoms")
