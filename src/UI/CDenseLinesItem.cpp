@@ -3,6 +3,7 @@
 
 #include <QChart>
 #include <QLegend>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -84,6 +85,12 @@ void CDenseLinesItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
     clip.adjust(-x1, -y1, std::max(x1, x2), std::max(y1, y2));
     painter->save();
     painter->setClipRect(clip);
+    if (!paintCoverage(painter, clip)) paintSegments(painter);
+    painter->restore();
+}
+
+void CDenseLinesItem::paintSegments(QPainter* painter)
+{
     for (const Line& line : lines_) {
         if (!line.series->isVisible() || line.points.size() < 2) continue;
         mapLine(line, mapped_);
@@ -92,5 +99,48 @@ void CDenseLinesItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
         // that folds back on itself in every pixel column costs a hundred times more.
         for (qsizetype k = 1; k < mapped_.size(); k++) painter->drawLine(mapped_[k - 1], mapped_[k]);
     }
-    painter->restore();
+}
+
+bool CDenseLinesItem::paintCoverage(QPainter* painter, const QRectF& clip)
+{
+    const QTransform toDevice = painter->deviceTransform();
+    if (painter->paintEngine()->type() != QPaintEngine::Raster || painter->testRenderHint(QPainter::Antialiasing) ||
+        toDevice.type() > QTransform::TxTranslate || painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    for (const Line& line : lines_) {
+        const QPen pen = line.series->pen();
+        if (line.series->isVisible() && line.points.size() >= 2 &&
+            (pen.style() != Qt::SolidLine || pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255 ||
+             !std::is_sorted(line.points.begin(), line.points.end(),
+                             [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); })))
+            return false;
+    }
+    // A layer over the clip in whole device pixels; the painter's clip trims it as it trims a stroke.
+    const QRect area = toDevice.mapRect(clip).toAlignedRect();
+    if (area.isEmpty()) return true;
+    if (layer_.size() != area.size()) layer_ = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    const QPointF toLayer(toDevice.dx() - area.left(), toDevice.dy() - area.top());
+    coverage_.resize(lines_.size());
+    int firstRow = area.height(), endRow = 0;
+    for (std::size_t k = 0; k < lines_.size(); k++) {
+        const Line& line = lines_[k];
+        if (!line.series->isVisible() || line.points.size() < 2) mapped_.clear();
+        else mapLine(line, mapped_);
+        mapped_.translate(toLayer);
+        const QPen pen = line.series->pen();
+        const double width = pen.widthF() > 0.0 ? pen.widthF() : 1.0;
+        coverage_[k].cover(mapped_, width / 2.0, area.width(), area.height());
+        if (coverage_[k].firstRow() >= coverage_[k].endRow()) continue;
+        firstRow = std::min(firstRow, coverage_[k].firstRow());
+        endRow = std::max(endRow, coverage_[k].endRow());
+    }
+    if (firstRow >= endRow) return true;
+    for (int r = firstRow; r < endRow; r++) std::fill_n(reinterpret_cast<QRgb*>(layer_.scanLine(r)), area.width(), 0u);
+    // In the order Qt Charts would stroke them, later lines over earlier ones.
+    for (std::size_t k = 0; k < lines_.size(); k++)
+        coverage_[k].fill(layer_, lines_[k].series->pen().color().rgba());
+    painter->resetTransform();
+    painter->drawImage(QPoint(area.left(), area.top() + firstRow), layer_,
+                       QRect(0, firstRow, area.width(), endRow - firstRow));
+    return true;
 }

@@ -12,10 +12,13 @@
 #pragma once
 
 #include <QGraphicsItem>
+#include <QImage>
 #include <QList>
 #include <QPointF>
 
 #include <vector>
+
+#include "CThickLineCoverage.h"
 
 class QChart;
 class QXYSeries;
@@ -42,9 +45,17 @@ private:
     // The drawn points of one line in item coordinates, reused.
     void mapLine(const Line& line, QPolygonF& mapped) const;
     void plotAreaChanged();
+    // Each segment stroked with the series' pen, as Qt Charts draws a line.
+    void paintSegments(QPainter* painter);
+    // The same pixels, each written once, where the painting allows it
+    // (answers whether it did): a line drawn without smoothing onto a raster
+    // device in its own pixels, with opaque solid pens, x ascending.
+    bool paintCoverage(QPainter* painter, const QRectF& clip);
 
     QChart* chart_;
     QRectF plotArea_;
     std::vector<Line> lines_;
     QPolygonF mapped_;
+    std::vector<CThickLineCoverage> coverage_;
+    QImage layer_;
 };
