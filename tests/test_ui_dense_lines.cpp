@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include <cmath>
 #include <functional>
@@ -104,15 +105,14 @@ protected:
     QTemporaryDir dir;
 
     // A chart of total energy and temperature over samples noisy enough to fill their band.
-    std::unique_ptr<CTimeSeriesChart> chartOf(CTimeSeries& series, std::size_t samples)
+    std::unique_ptr<CTimeSeriesChart> chartOf(CTimeSeries& series, std::size_t samples, double energy = -4.1e-18)
     {
         s->setRecordType(0);
-        const double energy = -4.1e-18;  // J
         for (unsigned k = 1; k <= samples; k++) {
             s->iterations = 100 * k;
             s->elapsedTime = s->iterations * s->getTimeStep();
             s->TCTemperature[4] = 300.0 + 10.0 * ((k * 7919) % 101) / 101.0;
-            s->TCTEnergy[4] = energy * (1.0 + 1e-3 * ((k * 104729) % 37) / 37.0);
+            s->TCTEnergy[4] = energy * (1.0 + 1e-3 * ((k * 104729) % 37) / 37.0);  // J
             series.sample(*s);
         }
         auto chart = std::make_unique<CTimeSeriesChart>(*s, platform, series);
@@ -185,4 +185,30 @@ TEST_F(DenseLinesTest, ExportedPicturesShowTheLinesAsOnScreen)
     const int inDrawing = linePixels(drawing, *chart);
     EXPECT_GT(onScreen, 20000);
     EXPECT_NEAR(inDrawing, onScreen, onScreen / 10);
+}
+
+// A quantity that stays zero (the potential energy with no potential on, a
+// term that never moves) is drawn across the middle of an axis around zero.
+TEST_F(DenseLinesTest, ALineThatStaysAtZeroIsDrawnOnAnAxisAroundIt)
+{
+    CTimeSeries series(2001);
+    auto chart = chartOf(series, 2000, 0.0);
+    QValueAxis* energyAxis = nullptr;
+    for (QAbstractAxis* axis : chart->lineFor(CSeriesQuantity::total)->attachedAxes())
+        if (axis->orientation() == Qt::Vertical) energyAxis = qobject_cast<QValueAxis*>(axis);
+    ASSERT_NE(energyAxis, nullptr);
+    EXPECT_TRUE(energyAxis->isVisible());
+    EXPECT_LT(energyAxis->min(), 0.0);
+    EXPECT_GT(energyAxis->max(), 0.0);
+    EXPECT_GT(energyAxis->max() - energyAxis->min(), 1e-3) << "ordinary numbers on its ticks";
+    chart->setQuantityShown(CSeriesQuantity::temperature, false);
+    QApplication::processEvents();
+    const QImage picture = chart->chartView()->grab().toImage();
+    const QRgb colour = chart->lineFor(CSeriesQuantity::total)->color().rgb();
+    const QRectF area = chart->chart()->plotArea();
+    int drawn = 0;
+    for (int x = static_cast<int>(area.left()) + 2; x < static_cast<int>(area.right()) - 2; x++)
+        for (int y = static_cast<int>(area.center().y()) - 3; y <= static_cast<int>(area.center().y()) + 3; y++)
+            drawn += picture.pixel(x, y) == colour;
+    EXPECT_GT(drawn, area.width() / 2) << "the line runs across the middle";
 }

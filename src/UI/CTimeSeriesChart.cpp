@@ -296,9 +296,10 @@ void CTimeSeriesChart::fitAxes(double low, double high)
     for (int u = 0; u < kUnits; u++) {
         if (!(yLow[u] <= yHigh[u])) continue;
         // A conserved quantity may vary in its twelfth digit only; the axis
-        // refuses a range that narrow, so it spans at least a millionth of the value.
+        // refuses a range that narrow, so it spans at least a millionth of the
+        // value, and a line that stays at zero one unit either side.
         const double size = std::max(std::fabs(yLow[u]), std::fabs(yHigh[u]));
-        const double pad = std::max({0.05 * (yHigh[u] - yLow[u]), 1e-6 * size, 1e-300});
+        const double pad = size > 0.0 ? std::max(0.05 * (yHigh[u] - yLow[u]), 1e-6 * size) : 1.0;
         setRangeAndDigits(yAxes_[u], yLow[u] - pad, yHigh[u] + pad);
     }
 }
