@@ -13,8 +13,8 @@ int firstCentreFrom(double coordinate, int size)
 }
 
 // The values of e for which |base + e * slope| <= bound, as [low, high];
-// with no slope, every e or none.
-bool within(double base, double slope, double bound, double& low, double& high)
+// with no slope, every e or none. perSlope: 1 / slope.
+bool within(double base, double slope, double perSlope, double bound, double& low, double& high)
 {
     if (std::fabs(slope) < 1e-12) {
         if (std::fabs(base) > bound) return false;
@@ -22,8 +22,8 @@ bool within(double base, double slope, double bound, double& low, double& high)
         high = std::numeric_limits<double>::infinity();
         return true;
     }
-    low = (-bound - base) / slope;
-    high = (bound - base) / slope;
+    low = (-bound - base) * perSlope;
+    high = (bound - base) * perSlope;
     if (low > high) std::swap(low, high);
     return true;
 }
@@ -64,6 +64,7 @@ void CThickLineCoverage::coverSegment(QPointF a, QPointF b, double halfWidth)
     // A segment of no length is capped as a short horizontal one.
     const double dx = length > 0.0 ? (b.x() - a.x()) / length : 1.0;
     const double dy = length > 0.0 ? (b.y() - a.y()) / length : 0.0;
+    const double perDx = dx != 0.0 ? 1.0 / dx : 0.0, perDy = dy != 0.0 ? 1.0 / dy : 0.0;
     const double along = length / 2.0 + halfWidth;
     const double reach = along * std::fabs(dx) + halfWidth * std::fabs(dy);
     const int first = firstCentreFrom(middle.x() - reach, width_);
@@ -72,8 +73,8 @@ void CThickLineCoverage::coverSegment(QPointF a, QPointF b, double halfWidth)
         const double ex = c + 0.5 - middle.x();
         // Along the segment within its capped length, across it within half the pen.
         double alongLow, alongHigh, acrossLow, acrossHigh;
-        if (!within(ex * dx, dy, along, alongLow, alongHigh)) continue;
-        if (!within(-ex * dy, dx, halfWidth, acrossLow, acrossHigh)) continue;
+        if (!within(ex * dx, dy, perDy, along, alongLow, alongHigh)) continue;
+        if (!within(-ex * dy, dx, perDx, halfWidth, acrossLow, acrossHigh)) continue;
         coverColumn(c, middle.y() + std::max(alongLow, acrossLow), middle.y() + std::min(alongHigh, acrossHigh));
     }
 }
@@ -95,6 +96,7 @@ void CThickLineCoverage::fill(QImage& image, QRgb colour) const
     for (int r = firstRow_; r < endRow_; r++) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(r));
         // Written whether covered or not, so the loop runs on vectors.
-        for (int c = firstColumn_; c < endColumn_; c++) row[c] = from[c] <= r && r < to[c] ? colour : row[c];
+        for (int c = firstColumn_; c < endColumn_; c++)
+            row[c] = static_cast<unsigned>(r - from[c]) < static_cast<unsigned>(to[c] - from[c]) ? colour : row[c];
     }
 }
