@@ -8,7 +8,8 @@
 // their pens and their visibility; this item draws their points with their
 // pens, mapped through their axes as Qt Charts maps them, when it paints, so
 // a plot area laid out anew after the points came still shows them in place.
-// Grabs and SVG exports of the view paint it like every other item.
+// On screen and in grabs (PNG exports) a dense line without smoothing has
+// each covered pixel written once; an SVG export gets the segments as strokes.
 #pragma once
 
 #include <QGraphicsItem>
