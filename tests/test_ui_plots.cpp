@@ -448,9 +448,10 @@ void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
         }
     }
     // Every line's name in the legend says its unit, as the axes do.
-    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart))
+    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart)) {
         for (QLegendMarker* marker : chart->chart()->legend()->markers())
             EXPECT_TRUE(marker->label().endsWith(')')) << marker->label().toStdString();
+    }
 }
 }  // namespace
 
