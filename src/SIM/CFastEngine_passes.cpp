@@ -394,23 +394,34 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
 }
 
 // The same from the force pass's marks: the force list holds every pair
-// within reach, in the same order. The marks of up to 64 pairs are gathered
-// into one mask first, so that only the pairs within reach cost a branch.
+// within reach, in the same order. Of the marked partners only those whose
+// change has the other sign pair at all; while the row's change is not spent
+// it keeps its sign, and the row meets each partner once, so the partners
+// that will pair can be picked before the first pairing, without a branch
+// each. Only those cost one (whether the change is spent).
 double CFastEngine::pairRowEnergyMarked(int n, double dEk)
 {
     const unsigned char* marks = inReach_.data();
+    const int* rank = forceRank_.data();
+    const bool positive = dEk > 0.0;
     for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += 64) {
         int count = std::min(64, qEnd - q);
-        std::uint64_t bits = 0;
+        std::uint64_t marked = 0;
         for (int b = 0; b < count; b += 8) {
             std::uint64_t word;
             std::memcpy(&word, marks + q + b, sizeof word);  // one byte per pair, 0 or 1
             // Moves the low bit of byte i to bit 56 + i.
-            bits |= ((word * 0x0102040810204080ull) >> 56) << b;
+            marked |= ((word * 0x0102040810204080ull) >> 56) << b;
         }
-        if (count < 64) bits &= (std::uint64_t(1) << count) - 1;
-        for (; bits; bits &= bits - 1) {
-            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
+        if (count < 64) marked &= (std::uint64_t(1) << count) - 1;
+        std::uint64_t other = 0;
+        for (; marked; marked &= marked - 1) {
+            int p = std::countr_zero(marked);
+            double b = dE_[rank[q + p]];
+            other |= std::uint64_t(positive ? b < 0.0 : b > 0.0) << p;
+        }
+        for (; other; other &= other - 1) {
+            pairEnergyChanges(dEk, dE_[rank[q + std::countr_zero(other)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -424,21 +435,20 @@ void CFastEngine::energyAdj()
         s.MDCALCEnergyAdj();
         return;
     }
-    // Positions and changes by rank; positions are those of the force pass.
+    // Positions and changes by rank (the active atoms are every type's
+    // atoms, one type after the other); positions are those of the force pass.
     if (!positionsLoaded_) loadPositions();
+    for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
+        std::memcpy(dE_ + n, s.dE[t], s.number[t] * sizeof(double));
+    const bool marked = inReachValid_;
     for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        dE_[n] = s.dE[typeOf(k)][indexOf(k)];
-    }
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
         double dEk = dE_[n];
         // A change of zero pairs with nothing, and pairing leaves one of the
         // two at zero or both as they were: such a row has nothing to do.
-        if (dEk < 0.0 || dEk > 0.0) dEk = inReachValid_ ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
-        dE_[n] = dEk;
-        s.dE[typeOf(k)][indexOf(k)] = dEk;
+        if (dEk < 0.0 || dEk > 0.0) dE_[n] = marked ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
     }
+    for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
+        std::memcpy(s.dE[t], dE_ + n, s.number[t] * sizeof(double));
 
     s.rescaleToConserve();
 }
