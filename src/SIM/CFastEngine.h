@@ -61,6 +61,15 @@ struct PairTable {
     bool same;  // every entry the same: no lookup per pair
 };
 
+// The listed pairs within energy-pairing reach, in list order: the flat
+// kernel's marks, kept as the pairs themselves (few of a sparse system's
+// listed pairs are within that reach). Room for every listed pair.
+struct MarkedPairs {
+    int* owner;
+    int* partner;
+    int count;
+};
+
 // A run of listed pairs for the flat kernel, by position in the list: the
 // atom whose sums receive the pair's +terms (owner, ascending) and its
 // partner, whose sums receive the -terms if it lies below scatterEnd.
@@ -69,7 +78,7 @@ struct ForceStream {
     const int* partner;  // both padded by seven entries
     int first, last;
     int scatterEnd;
-    unsigned char* inReach;  // by position, or null where the marks are not kept
+    MarkedPairs* marked;  // receives the pairs within energy-pairing reach, or null where they are not kept
     // With floors, each atom firstAtom..lastAtom-1 receives its floor term
     // after the terms of its earlier partners, before those of its own row.
     bool floors;
@@ -340,4 +349,12 @@ private:
                                 const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
     static void forceStreamAvx512(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
                                   const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
+
+    // ---- the energy pairing after the flat kernel
+    // The pairs within energy-pairing reach of each part's rows, from the
+    // flat kernel (valid while inReachValid_ and flat_).
+    std::vector<int> markedOwner_[2], markedPartner_[2];
+    MarkedPairs marked_[2] = {};
+    void pairMarkedPairs();
+    void pairRows();
 };

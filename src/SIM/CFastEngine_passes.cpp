@@ -19,19 +19,24 @@ inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
 
 // The reference pairing of two neighbours' energy changes (the pair being
-// within reach), written with selections instead of branches, which the
-// signs of the changes would make unpredictable; the values chosen are the same.
+// within reach): where their signs differ, the sum goes to the second if it
+// has the second's sign (or is zero and the first was negative), else to the
+// first, and the other becomes zero. Written with masks rather than
+// branches, which the signs of the changes would make unpredictable (the
+// compiler turns selections between doubles into branches); the values
+// chosen are the same.
 inline void pairEnergyChanges(double& a, double& b)
 {
     double s = a + b;
-    bool negPos = a < 0 && b > 0;
-    bool posNeg = a > 0 && b < 0;
-    bool acts = negPos | posNeg;
-    bool toSecond = negPos ? (s >= 0) : (s < 0);
-    double newA = toSecond ? 0.0 : s;
-    double newB = toSecond ? s : 0.0;
-    a = acts ? newA : a;
-    b = acts ? newB : b;
+    bool negPos = (a < 0) & (b > 0);
+    bool posNeg = (a > 0) & (b < 0);
+    bool toSecond = (negPos & (s >= 0)) | (posNeg & (s < 0));
+    bool toFirst = (negPos | posNeg) & !toSecond;
+    std::uint64_t keep = std::uint64_t(0) - !(negPos | posNeg);
+    std::uint64_t first = std::uint64_t(0) - toFirst, second = std::uint64_t(0) - toSecond;
+    std::uint64_t sum = std::bit_cast<std::uint64_t>(s);
+    a = std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & keep) | (sum & first));
+    b = std::bit_cast<double>((std::bit_cast<std::uint64_t>(b) & keep) | (sum & second));
 }
 
 // The contact test of the reference, in its two forms (hard spheres compare
@@ -186,6 +191,7 @@ void CFastEngine::forcesOnRows()
         if (flat_) indexForceStream();
         streamIndexedFor_ = rebuilds_;
     }
+    marked_[0].count = marked_[1].count = 0;  // a part that does not run keeps none
     if (threads_ == 2) {
         runOnBoth(&CFastEngine::forcePart);
     } else if (flat_) {
@@ -284,6 +290,10 @@ void CFastEngine::indexForceStream()
     forceOwner_.resize(total + 8);
     for (int n = 0; n < nActive_; n++) std::fill(forceOwner_.begin() + forceStart_[n], forceOwner_.begin() + forceStart_[n + 1], n);
     std::fill(forceOwner_.begin() + total, forceOwner_.end(), 0);
+    for (int part = 0; part < 2; part++) {
+        markedOwner_[part].resize(total);
+        markedPartner_[part].resize(total);
+    }
     crossOwner_.reserve(forceRank_.capacity() + 8);
     crossPartner_.reserve(forceRank_.capacity() + 8);
     crossOwner_.clear();
@@ -347,8 +357,9 @@ void CFastEngine::forceAtoms(int first, int last, int scatterEnd, int part)
     int crossing = static_cast<int>(crossOwner_.size()) - 8;
     if (first > 0 && crossing > 0)
         runForceStream({crossOwner_.data(), crossPartner_.data(), 0, crossing, 0, nullptr, false, first, last}, part);
+    marked_[part] = {markedOwner_[part].data(), markedPartner_[part].data(), 0};
     runForceStream({forceOwner_.data(), forceRank_.data(), forceStart_[first], forceStart_[last], scatterEnd,
-                    inReach_.data(), true, first, last},
+                    &marked_[part], true, first, last},
                    part);
 }
 
@@ -428,6 +439,26 @@ double CFastEngine::pairRowEnergyMarked(int n, double dEk)
     return dEk;
 }
 
+// Row by row, each row's change until it is spent.
+void CFastEngine::pairRows()
+{
+    for (int n = 0; n < nActive_; n++) {
+        double dEk = dE_[n];
+        // A change of zero pairs with nothing, and pairing leaves one of the
+        // two at zero or both as they were: such a row has nothing to do.
+        if (dEk < 0.0 || dEk > 0.0) dE_[n] = inReachValid_ ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
+    }
+}
+
+// Every pair within reach in list order, as the reference pairs them: a
+// pair whose change is spent (or zero) leaves both changes as they are, so
+// no row needs to stop early, and no pair costs a branch.
+void CFastEngine::pairMarkedPairs()
+{
+    for (const MarkedPairs& m : marked_)
+        for (int p = 0; p < m.count; p++) pairEnergyChanges(dE_[m.owner[p]], dE_[m.partner[p]]);
+}
+
 void CFastEngine::energyAdj()
 {
     CSimulation& s = sim_;
@@ -440,13 +471,8 @@ void CFastEngine::energyAdj()
     if (!positionsLoaded_) loadPositions();
     for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
         std::memcpy(dE_ + n, s.dE[t], s.number[t] * sizeof(double));
-    const bool marked = inReachValid_;
-    for (int n = 0; n < nActive_; n++) {
-        double dEk = dE_[n];
-        // A change of zero pairs with nothing, and pairing leaves one of the
-        // two at zero or both as they were: such a row has nothing to do.
-        if (dEk < 0.0 || dEk > 0.0) dE_[n] = marked ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
-    }
+    if (inReachValid_ && flat_) pairMarkedPairs();
+    else pairRows();
     for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
         std::memcpy(s.dE[t], dE_ + n, s.number[t] * sizeof(double));
 
