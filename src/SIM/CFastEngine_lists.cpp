@@ -7,6 +7,7 @@
 
 #include "CFastEngine.h"
 #include "CSimulation.h"
+#include "CWidestLoops.h"
 
 namespace {
 constexpr int kMaxGrid = 40;
@@ -360,11 +361,28 @@ bool CFastEngine::movedTooFar(int slot) const
     return !(dx * dx + dy * dy + dz * dz <= moveLimit2_);
 }
 
+namespace {
+// Whether any atom moved further than the limit, in the test of movedTooFar,
+// without a branch per atom.
+QUORVEL_WIDEST unsigned movedBeyond(const double* __restrict now, const double* __restrict then, int count,
+                                    double limit2)
+{
+    unsigned beyond = 0;
+    for (int k = 0; k < count; k++) {
+        double dx = now[3 * k] - then[3 * k], dy = now[3 * k + 1] - then[3 * k + 1], dz = now[3 * k + 2] - then[3 * k + 2];
+        beyond |= !(dx * dx + dy * dy + dz * dz <= limit2);
+    }
+    return beyond;
+}
+}  // namespace
+
+// The active atoms are every type's atoms, one type after the other.
 bool CFastEngine::anyMovedTooFar() const
 {
-    for (int n = 0; n < nActive_; n++)
-        if (movedTooFar(active_[n])) return true;
-    return false;
+    unsigned beyond = 0;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        beyond |= movedBeyond(flatVectors(sim_.loc[t]), built_[t * kPerType], sim_.number[t], moveLimit2_);
+    return beyond != 0;
 }
 
 std::vector<int> CFastEngine::rowSlots(const std::vector<int>& start, const std::vector<int>& ranks, int slot) const

@@ -10,6 +10,7 @@
 #include "CFastEngine_kernel.h"
 #include "CForceConstants.h"
 #include "CSimulation.h"
+#include "CWidestLoops.h"
 
 using namespace quorvel;
 
@@ -330,15 +331,28 @@ void CFastEngine::indexForceStream()
         for (int e = 1; e < 16; e++) pt.same = pt.same && std::memcmp(&column[e], &column[0], sizeof(double)) == 0;
 }
 
+namespace {
+// Marks the atoms whose floor term acts: h = z + halfWidth + offset within reach.
+QUORVEL_WIDEST void markNearFloor(const double (*__restrict pos4)[4], int first, int last, double halfWidth,
+                                  double offset, double reach, unsigned char* __restrict acts)
+{
+    for (int n = first; n < last; n++) acts[n] = pos4[n][2] + halfWidth + offset <= reach;
+}
+}  // namespace
+
+// Ranks first..last-1; the active atoms are every type's atoms, one type after the other.
 void CFastEngine::measureFloorTerms(int first, int last)
 {
     const CSimulation& s = sim_;
+    for (int t = 0, typeFirst = 0; t < CSimulation::kTypes; typeFirst += s.number[t], t++) {
+        int from = std::max(first, typeFirst), to = std::min(last, typeFirst + s.number[t]);
+        if (from < to) markNearFloor(pos4_, from, to, s.halfWidth, kFloorOffset * s.diam[t], kFloorRange * s.diam[t], floorActs_);
+    }
     for (int n = first; n < last; n++) {
+        if (!floorActs_[n]) continue;
         int t = typeOf(active_[n]);
         double d = s.diam[t];
         double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
-        floorActs_[n] = h <= kFloorRange * d;
-        if (!floorActs_[n]) continue;
         double force, energy;
         CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
         floorAccel_[n] = s.invm[t] * force;
