@@ -357,4 +357,7 @@ private:
     MarkedPairs marked_[2] = {};
     void pairMarkedPairs();
     void pairRows();
+
+    // ---- the list build's cell scan on eight lanes
+    static void scanRunsAvx512(RowScan& row, const CellAtoms& atoms);
 };

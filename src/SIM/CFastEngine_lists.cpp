@@ -296,7 +296,8 @@ void CFastEngine::scanRuns(RowScan& row) const
 {
     if (useAvx2) {
         CellAtoms atoms{cellX_.data(), cellY_.data(), cellZ_.data(), cellType_.data(), cellRank_.data()};
-        scanRunsAvx2(row, atoms);
+        if (useAvx512) scanRunsAvx512(row, atoms);
+        else scanRunsAvx2(row, atoms);
         return;
     }
     for (int run = 0; run < row.runs; run++)
