@@ -358,6 +358,9 @@ private:
     void pairMarkedPairs();
     void pairRows();
 
-    // ---- the list build's cell scan on eight lanes
+    // ---- the list build's cell scan and the energy pairing on eight lanes
     static void scanRunsAvx512(RowScan& row, const CellAtoms& atoms);
+    // A row's change dEk paired with its marked partners (count listed
+    // ranks), as pairRowEnergyMarked; returns what is left of it.
+    static double pairRowMarkedAvx512(double dEk, const int* rank, const unsigned char* marks, int count, double* dE);
 };

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CFastEngine: the force kernel on eight pairs at a time (AVX-512), chosen at
-// run time where the processor has it, and the list build's cell scan on
-// eight atoms at a time. Lane for lane the same operations as
+// run time where the processor has it, and the list build's cell scan and
+// the energy pairing's search of a row on eight atoms at a time. Lane for lane the same operations as
 // the four-lane kernel, hence the reference's: square root and division are
 // exact, no multiply-add is fused (the target adds no FMA), and every sum
 // receives its terms one after the other in list order.
 #include "CFastEngine.h"
+#include "CFastEngine_energy.h"
 #include "CFastEngine_kernel.h"
 
 #if defined(__x86_64__)
@@ -232,6 +233,34 @@ QUORVEL_AVX512 inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
 
 }  // namespace
 
+// Eight partners at a time: the marked ones' changes gathered, those of the
+// other sign paired in row order, until the row's change is spent (while it
+// is not, it keeps its sign, and the partners it has not met keep theirs).
+// Reads marks and ranks up to seven entries past count (both are padded).
+QUORVEL_AVX512 double CFastEngine::pairRowMarkedAvx512(double dEk, const int* rank, const unsigned char* marks,
+                                                      int count, double* dE)
+{
+    const bool positive = dEk > 0.0;
+    const Z zero = _mm512_setzero_pd();
+    for (int p = 0; p < count; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, marks + p, sizeof word);  // one byte per pair, 0 or 1
+        // Moves the low bit of byte i to bit 56 + i.
+        unsigned marked = static_cast<unsigned>((word * 0x0102040810204080ull) >> 56);
+        if (count - p < 8) marked &= (1u << (count - p)) - 1;
+        if (marked == 0) continue;
+        __m256i ranks = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rank + p));
+        Z b = _mm512_mask_i32gather_pd(zero, static_cast<__mmask8>(marked), ranks, dE, 8);
+        unsigned other = positive ? _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_LT_OQ)
+                                  : _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_GT_OQ);
+        for (; other; other &= other - 1) {
+            fastenergy::pairEnergyChanges(dEk, dE[rank[p + __builtin_ctz(other)]]);
+            if (dEk == 0.0) return dEk;
+        }
+    }
+    return dEk;
+}
+
 QUORVEL_AVX512 void CFastEngine::scanRunsAvx512(RowScan& row, const CellAtoms& atoms)
 {
     if (row.filterRanks) {
@@ -268,6 +297,7 @@ void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, cons
 void CFastEngine::forceStreamAvx512(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                     double (*)[4], ForceScratch&) {}
 void CFastEngine::scanRunsAvx512(RowScan&, const CellAtoms&) {}
+double CFastEngine::pairRowMarkedAvx512(double dEk, const int*, const unsigned char*, int, double*) { return dEk; }
 bool CFastEngine::avx512Available() { return false; }
 
 #endif

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "CFastEngine.h"
+#include "CFastEngine_energy.h"
 #include "CFastEngine_kernel.h"
 #include "CForceConstants.h"
 #include "CSimulation.h"
@@ -18,27 +19,6 @@ namespace {
 
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
-
-// The reference pairing of two neighbours' energy changes (the pair being
-// within reach): where their signs differ, the sum goes to the second if it
-// has the second's sign (or is zero and the first was negative), else to the
-// first, and the other becomes zero. Written with masks rather than
-// branches, which the signs of the changes would make unpredictable (the
-// compiler turns selections between doubles into branches); the values
-// chosen are the same.
-inline void pairEnergyChanges(double& a, double& b)
-{
-    double s = a + b;
-    bool negPos = (a < 0) & (b > 0);
-    bool posNeg = (a > 0) & (b < 0);
-    bool toSecond = (negPos & (s >= 0)) | (posNeg & (s < 0));
-    bool toFirst = (negPos | posNeg) & !toSecond;
-    std::uint64_t keep = std::uint64_t(0) - !(negPos | posNeg);
-    std::uint64_t first = std::uint64_t(0) - toFirst, second = std::uint64_t(0) - toSecond;
-    std::uint64_t sum = std::bit_cast<std::uint64_t>(s);
-    a = std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & keep) | (sum & first));
-    b = std::bit_cast<double>((std::bit_cast<std::uint64_t>(b) & keep) | (sum & second));
-}
 
 // The contact test of the reference, in its two forms (hard spheres compare
 // the difference, soft ones the squares; they agree for finite values, and
@@ -411,7 +391,7 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
     for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += kStride) {
         int count = std::min(kStride, qEnd - q);
         for (std::uint64_t bits = closerMask(pos4_[n], forceRank_.data() + q, count, reach2); bits; bits &= bits - 1) {
-            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
+            fastenergy::pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -426,6 +406,9 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
 // each. Only those cost one (whether the change is spent).
 double CFastEngine::pairRowEnergyMarked(int n, double dEk)
 {
+    if (useAvx2 && useAvx512)
+        return pairRowMarkedAvx512(dEk, forceRank_.data() + forceStart_[n], inReach_.data() + forceStart_[n],
+                                   forceStart_[n + 1] - forceStart_[n], dE_);
     const unsigned char* marks = inReach_.data();
     const int* rank = forceRank_.data();
     const bool positive = dEk > 0.0;
@@ -446,7 +429,7 @@ double CFastEngine::pairRowEnergyMarked(int n, double dEk)
             other |= std::uint64_t(positive ? b < 0.0 : b > 0.0) << p;
         }
         for (; other; other &= other - 1) {
-            pairEnergyChanges(dEk, dE_[rank[q + std::countr_zero(other)]]);
+            fastenergy::pairEnergyChanges(dEk, dE_[rank[q + std::countr_zero(other)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -470,7 +453,7 @@ void CFastEngine::pairRows()
 void CFastEngine::pairMarkedPairs()
 {
     for (const MarkedPairs& m : marked_)
-        for (int p = 0; p < m.count; p++) pairEnergyChanges(dE_[m.owner[p]], dE_[m.partner[p]]);
+        for (int p = 0; p < m.count; p++) fastenergy::pairEnergyChanges(dE_[m.owner[p]], dE_[m.partner[p]]);
 }
 
 void CFastEngine::energyAdj()
