@@ -16,6 +16,7 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -233,28 +234,33 @@ QUORVEL_AVX512 inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
 
 }  // namespace
 
-// Eight partners at a time: the marked ones' changes gathered, those of the
-// other sign paired in row order, until the row's change is spent (while it
-// is not, it keeps its sign, and the partners it has not met keep theirs).
-// Reads marks and ranks up to seven entries past count (both are padded).
+// Eight partners at a time: the marked ones' changes gathered and those of
+// the other sign picked, for up to 64 partners before the first pairing
+// (the gathers then overlap); those picked are paired in row order until the
+// row's change is spent. While it is not, it keeps its sign, and the
+// partners it has not met keep theirs. Reads marks and ranks up to seven
+// entries past count (both are padded).
 QUORVEL_AVX512 double CFastEngine::pairRowMarkedAvx512(double dEk, const int* rank, const unsigned char* marks,
                                                       int count, double* dE)
 {
     const bool positive = dEk > 0.0;
     const Z zero = _mm512_setzero_pd();
-    for (int p = 0; p < count; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, marks + p, sizeof word);  // one byte per pair, 0 or 1
-        // Moves the low bit of byte i to bit 56 + i.
-        unsigned marked = static_cast<unsigned>((word * 0x0102040810204080ull) >> 56);
-        if (count - p < 8) marked &= (1u << (count - p)) - 1;
-        if (marked == 0) continue;
-        __m256i ranks = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rank + p));
-        Z b = _mm512_mask_i32gather_pd(zero, static_cast<__mmask8>(marked), ranks, dE, 8);
-        unsigned other = positive ? _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_LT_OQ)
-                                  : _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_GT_OQ);
+    for (int first = 0; first < count; first += 64) {
+        std::uint64_t other = 0;
+        for (int p = first; p < count && p < first + 64; p += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, marks + p, sizeof word);  // one byte per pair, 0 or 1
+            // Moves the low bit of byte i to bit 56 + i.
+            unsigned marked = static_cast<unsigned>((word * 0x0102040810204080ull) >> 56);
+            if (count - p < 8) marked &= (1u << (count - p)) - 1;
+            __m256i ranks = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rank + p));
+            Z b = _mm512_mask_i32gather_pd(zero, static_cast<__mmask8>(marked), ranks, dE, 8);
+            unsigned picked = positive ? _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_LT_OQ)
+                                       : _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_GT_OQ);
+            other |= std::uint64_t(picked) << (p - first);
+        }
         for (; other; other &= other - 1) {
-            fastenergy::pairEnergyChanges(dEk, dE[rank[p + __builtin_ctz(other)]]);
+            fastenergy::pairEnergyChanges(dEk, dE[rank[first + std::countr_zero(other)]]);
             if (dEk == 0.0) return dEk;
         }
     }
