@@ -271,7 +271,6 @@ private:
 
     void collide();
     void collidePairsFrom(int activeIndex, int partnerSlot);
-    int firstContactRow(int first, int last) const;  // rank or -1
     // Bit p set where the partner of rank nbr[p] (p < count <= 64) lies
     // nearer to xi than the square root of limit2[its type], by the
     // reference's squared distance. nbr may be read up to seven entries
@@ -312,7 +311,7 @@ private:
     void runOnBoth(void (CFastEngine::*job)(int));
     void workerLoop();
     static void spinPause();
-    int contactFound_[2] = {};      // first row in contact per part, as rank
+    int contactFound_[2] = {};      // first pair in contact per part, as position in the contact list
 
     // ---- the force pass's flat kernel
 public:
@@ -357,6 +356,21 @@ private:
     MarkedPairs marked_[2] = {};
     void pairMarkedPairs();
     void pairRows();
+
+    // ---- the contact search as one stream of listed pairs, whatever the
+    // rows' lengths (most rows of the contact list hold a few pairs only).
+    // By position in the contact list: the rank of the row's atom (padded by
+    // eight entries); the contact reach squared by pair type, 4 * t + u.
+    std::vector<int> contactOwner_;
+    alignas(64) double contactReach2_[16] = {};
+    void indexContacts();
+    // The first position from q on (before end) whose pair lies nearer than
+    // its contact reach, by the reference's squared distance; end if none.
+    int nextContact(int q, int end) const;
+    static int nextContactAvx2(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
+                               const double* reach2);
+    static int nextContactAvx512(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
+                                 const double* reach2);
 
     // ---- the list build's cell scan and the energy pairing on eight lanes
     static void scanRunsAvx512(RowScan& row, const CellAtoms& atoms);

@@ -267,6 +267,28 @@ QUORVEL_AVX512 double CFastEngine::pairRowMarkedAvx512(double dEk, const int* ra
     return dEk;
 }
 
+// Eight pairs at a time; lanes past end are left out. Reads up to seven
+// entries past end (the lists are padded).
+QUORVEL_AVX512 int CFastEngine::nextContactAvx512(int q, int end, const int* owner, const int* partner,
+                                                 const double (*pos4)[4], const double* reach2)
+{
+    const Z low = _mm512_load_pd(reach2), high = _mm512_load_pd(reach2 + 8);
+    const Z four = _mm512_set1_pd(4.0);
+    for (; q < end; q += 8) {
+        Z ax, ay, az, at, bx, by, bz, bt;
+        loadColumns(pos4, owner + q, ax, ay, az, at);
+        loadColumns(pos4, partner + q, bx, by, bz, bt);
+        Z dx = _mm512_sub_pd(ax, bx), dy = _mm512_sub_pd(ay, by), dz = _mm512_sub_pd(az, bz);
+        Z r2 = _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)), _mm512_mul_pd(dz, dz));
+        __m512i type = _mm512_cvttpd_epi64(_mm512_add_pd(_mm512_mul_pd(at, four), bt));  // small integers: exact
+        Z reach = _mm512_permutex2var_pd(low, type, high);
+        __mmask8 inRange = end - q < 8 ? static_cast<__mmask8>((1u << (end - q)) - 1) : 0xFF;
+        unsigned closer = _mm512_mask_cmp_pd_mask(inRange, r2, reach, _CMP_LT_OQ);
+        if (closer != 0) return q + __builtin_ctz(closer);
+    }
+    return end;
+}
+
 QUORVEL_AVX512 void CFastEngine::scanRunsAvx512(RowScan& row, const CellAtoms& atoms)
 {
     if (row.filterRanks) {
@@ -303,6 +325,7 @@ void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, cons
 void CFastEngine::forceStreamAvx512(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                     double (*)[4], ForceScratch&) {}
 void CFastEngine::scanRunsAvx512(RowScan&, const CellAtoms&) {}
+int CFastEngine::nextContactAvx512(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
 double CFastEngine::pairRowMarkedAvx512(double dEk, const int*, const unsigned char*, int, double*) { return dEk; }
 bool CFastEngine::avx512Available() { return false; }
 

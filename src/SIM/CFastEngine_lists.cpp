@@ -26,6 +26,7 @@ void CFastEngine::allocateLists()
     contactStart_.resize(kMaxAtoms + 1);
     forceRank_.reserve(160 * kMaxAtoms);
     contactRank_.reserve(16 * kMaxAtoms);
+    contactOwner_.reserve(16 * kMaxAtoms + 8);
     cellStart_.resize(kMaxGrid * kMaxGrid * kMaxGrid + 1);
     cellFill_.resize(kMaxGrid * kMaxGrid * kMaxGrid);
     cellOf_.resize(kMaxAtoms);
@@ -80,6 +81,7 @@ bool CFastEngine::rebuild()
     if (twoParts) runOnBoth(&CFastEngine::fillPart);
     else fillPart(0);
     indexRanks();
+    indexContacts();
 
     // Split point that shares the contact rows' pairs evenly between two threads.
     splitContact_ = splitAt(contactStart_);
@@ -147,6 +149,18 @@ void CFastEngine::indexRanks()
         for (int q = forceStart_[n]; q < forceStart_[n + 1]; q++) earlierRank_[earlierFill_[forceRank_[q]]++] = n;
     for (int pad = 0; pad < 7; pad++) earlierRank_[forceTotal + pad] = 0;
     forceSplit_ = forceSplitAt();
+}
+
+// The contact list's atoms by position and its reaches by pair type, for the contact search.
+void CFastEngine::indexContacts()
+{
+    int total = contactStart_[nActive_];
+    contactOwner_.resize(total + 8);
+    for (int n = 0; n < nActive_; n++)
+        std::fill(contactOwner_.begin() + contactStart_[n], contactOwner_.begin() + contactStart_[n + 1], n);
+    std::fill(contactOwner_.begin() + total, contactOwner_.end(), 0);
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int u = 0; u < CSimulation::kTypes; u++) contactReach2_[4 * t + u] = contact2_[t][u];
 }
 
 // The split that gives both threads the same number of pairs: the first

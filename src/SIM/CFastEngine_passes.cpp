@@ -46,45 +46,32 @@ void CFastEngine::collide()
     // searched for on both threads; from there on, contacts are resolved one
     // after the other, each seeing the moves of those before it.
     loadPositions();
-    int firstRow;
+    int total = contactStart_[nActive_];
+    int q;
     if (threads_ == 2) {
         runOnBoth(&CFastEngine::contactPart);
-        firstRow = contactFound_[0] >= 0 ? contactFound_[0] : contactFound_[1];
+        q = contactFound_[0] < contactStart_[splitContact_] ? contactFound_[0] : contactFound_[1];
     } else {
-        firstRow = firstContactRow(0, nActive_);
+        q = nextContact(0, total);
     }
-    if (firstRow < 0) return;
-    for (int n = firstRow; n < nActive_; n++) {
-        int k = active_[n];
-        int t = typeOf(k), i = indexOf(k);
-        const double* contact2 = contact2_[t];
-        for (int q = contactStart_[n], qEnd = contactStart_[n + 1]; q < qEnd;) {
-            int count = std::min(64, qEnd - q);
-            std::uint64_t bits = closerMask(pos4_[n], contactRank_.data() + q, count, contact2);
-            if (bits == 0) {
-                q += count;
-                continue;
-            }
-            // A contact moves atom k, so the pairs after it are tested
-            // again from the new positions.
-            q += std::countr_zero(bits);
-            int r = contactRank_[q];
-            int l = active_[r];
-            int u = typeOf(l), j = indexOf(l);
-            s.collideAtomPair(t, i, u, j);
-            for (int axis = 0; axis < 3; axis++) {
-                pos4_[n][axis] = s.loc[t][i].v[axis];
-                pos4_[r][axis] = s.loc[u][j].v[axis];
-            }
-            if (movedTooFar(k) || movedTooFar(l)) {
-                // The list no longer covers every pair this contact may have
-                // brought within reach: finish the pass over all pairs.
-                collidePairsFrom(n, rank_[l] + 1);
-                positionsLoaded_ = false;
-                rebuild();
-                return;
-            }
-            q++;
+    for (; q < total; q = nextContact(q + 1, total)) {
+        int n = contactOwner_[q], r = contactRank_[q];
+        int k = active_[n], l = active_[r];
+        int t = typeOf(k), i = indexOf(k), u = typeOf(l), j = indexOf(l);
+        s.collideAtomPair(t, i, u, j);
+        // A contact moves both atoms, so the pairs after it are tested from
+        // the new positions.
+        for (int axis = 0; axis < 3; axis++) {
+            pos4_[n][axis] = s.loc[t][i].v[axis];
+            pos4_[r][axis] = s.loc[u][j].v[axis];
+        }
+        if (movedTooFar(k) || movedTooFar(l)) {
+            // The list no longer covers every pair this contact may have
+            // brought within reach: finish the pass over all pairs.
+            collidePairsFrom(n, rank_[l] + 1);
+            positionsLoaded_ = false;
+            rebuild();
+            return;
         }
     }
 }
@@ -102,21 +89,24 @@ void CFastEngine::collidePairsFrom(int n, int partnerRank)
     }
 }
 
-// The first row (by rank) holding a pair in contact, or -1. Positions by
-// rank (pos4_) are those after the walls, before any contact.
-int CFastEngine::firstContactRow(int first, int last) const
-{
-    for (int n = first; n < last; n++) {
-        const double* contact2 = contact2_[typeOf(active_[n])];
-        for (int q = contactStart_[n], qEnd = contactStart_[n + 1]; q < qEnd; q += 64)
-            if (closerMask(pos4_[n], contactRank_.data() + q, std::min(64, qEnd - q), contact2) != 0) return n;
-    }
-    return -1;
-}
-
 void CFastEngine::contactPart(int part)
 {
-    contactFound_[part] = part == 0 ? firstContactRow(0, splitContact_) : firstContactRow(splitContact_, nActive_);
+    int split = contactStart_[splitContact_], total = contactStart_[nActive_];
+    contactFound_[part] = part == 0 ? nextContact(0, split) : nextContact(split, total);
+}
+
+// Positions by rank (pos4_) are the current ones.
+int CFastEngine::nextContact(int q, int end) const
+{
+    if (useAvx2 && useAvx512) return nextContactAvx512(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_);
+    if (useAvx2) return nextContactAvx2(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_);
+    for (; q < end; q++) {
+        const double* a = pos4_[contactOwner_[q]];
+        const double* b = pos4_[contactRank_[q]];
+        double dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
+        if (dx * dx + dy * dy + dz * dz < contactReach2_[4 * static_cast<int>(a[3]) + static_cast<int>(b[3])]) return q;
+    }
+    return end;
 }
 
 std::uint64_t CFastEngine::closerMask(const double* xi, const int* nbr, int count, const double* limit2) const
