@@ -372,6 +372,9 @@ private:
     static int nextContactAvx512(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
                                  const double* reach2);
 
+    // Each atom's cell along x, y and z at the last build, by rank.
+    int cellCoordinates_[kMaxAtoms][3];
+
     // ---- the list build's cell scan and the energy pairing on eight lanes
     static void scanRunsAvx512(RowScan& row, const CellAtoms& atoms);
     // A row's change dEk paired with its marked partners (count listed

@@ -113,7 +113,11 @@ void CFastEngine::sortIntoCells()
     for (int n = 0; n < nActive_; n++) {
         int slot = active_[n];
         const double* x = built_[slot];
-        cellOf_[n] = (cellIndex(x[2]) * grid_ + cellIndex(x[1])) * grid_ + cellIndex(x[0]);
+        int* cell = cellCoordinates_[n];
+        cell[0] = cellIndex(x[0]);
+        cell[1] = cellIndex(x[1]);
+        cell[2] = cellIndex(x[2]);
+        cellOf_[n] = (cell[2] * grid_ + cell[1]) * grid_ + cell[0];
         cellStart_[cellOf_[n] + 1]++;
         if (s.charge[typeOf(slot)] != 0.0) chargedRanks_.push_back(n);
     }
@@ -236,6 +240,23 @@ void CFastEngine::scanPart(int part)
         std::fill(visited, visited + grid_ * grid_ * grid_, 0);
         for (int n = 0; n < first; n++) visited[cellOf_[n]]++;
     }
+    // The reaches by partner type of each type's rows.
+    struct TypeReaches {
+        double pair[4], contact[4];
+        bool same, charged;
+    } reaches[CSimulation::kTypes];
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        TypeReaches& r = reaches[t];
+        r.charged = pairsCharged_ && s.charge[t] != 0.0;
+        // Pairs of two charged types come from the charged ranks below.
+        for (int u = 0; u < 4; u++) {
+            const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
+            r.pair[u] = pc.charged && r.charged ? -1.0 : pc.forceList2;
+            r.contact[u] = pc.contactList2;
+        }
+        r.same = true;
+        for (int u = 1; u < 4; u++) r.same = r.same && r.pair[u] == r.pair[0] && r.contact[u] == r.contact[0];
+    }
     for (int n = first; n < last; n++) {
         // Room for every earlier atom in both runs, and the lanes' overshoot.
         if (static_cast<int>(pairs.partners.size()) < pairsUsed + n + kLanePad)
@@ -254,19 +275,13 @@ void CFastEngine::scanPart(int part)
         row.pairCount = row.contactCount = 0;
         row.pairFound = pairs.partners.data() + pairsUsed;
         row.contactFound = contacts.partners.data() + contactsUsed;
-        bool chargedRow = pairsCharged_ && s.charge[t] != 0.0;
-        // Pairs of two charged types come from the charged ranks below.
-        for (int u = 0; u < 4; u++) {
-            const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
-            row.pairReach2[u] = pc.charged && chargedRow ? -1.0 : pc.forceList2;
-            row.contactReach2[u] = pc.contactList2;
-        }
-        row.sameReaches = true;
-        for (int u = 1; u < 4; u++)
-            row.sameReaches = row.sameReaches && row.pairReach2[u] == row.pairReach2[0] &&
-                              row.contactReach2[u] == row.contactReach2[0];
+        const TypeReaches& r = reaches[t];
+        bool chargedRow = r.charged;
+        std::memcpy(row.pairReach2, r.pair, sizeof r.pair);
+        std::memcpy(row.contactReach2, r.contact, sizeof r.contact);
+        row.sameReaches = r.same;
         // The cells one out on every side.
-        int cx = cellIndex(x), cy = cellIndex(y), cz = cellIndex(z);
+        int cx = cellCoordinates_[n][0], cy = cellCoordinates_[n][1], cz = cellCoordinates_[n][2];
         row.runs = 0;
         for (int gz = std::max(cz - 1, 0); gz <= std::min(cz + 1, grid_ - 1); gz++)
             for (int gy = std::max(cy - 1, 0); gy <= std::min(cy + 1, grid_ - 1); gy++) {
