@@ -278,6 +278,46 @@ TEST_F(Atoms, AFailedRefitLeavesEveryBitInPlace)
         for (int i = 0; i < s.number[t]; i++) EXPECT_TRUE(sameBits(before[t][i], s.loc[t][i]));
 }
 
+// A box far too small for the atoms' volume is refused at once, with the
+// answer, the positions and the piston the full refit would leave.
+TEST_F(Atoms, ABoxTooSmallForTheAtomsVolumeIsRefusedAsTheFullRefitWould)
+{
+    s.setHalfWidth(2e-9);
+    s.pistonUsed = 1;
+    for (int i = 0; i < 300; i++) place(i % 4, ((i % 7) - 3) * 4e-10, (((i / 7) % 7) - 3) * 4e-10, ((i / 49) - 3) * 4e-10);
+    CVector before[4][400];
+    for (int t = 0; t < 4; t++)
+        for (int i = 0; i < s.number[t]; i++) before[t][i] = s.loc[t][i];
+
+    EXPECT_FALSE(s.setHalfWidth(0.5e-9));
+    EXPECT_EQ(s.halfWidth, 2e-9);
+    ASSERT_FALSE(platform.alerts.empty());
+    EXPECT_EQ(platform.alerts.back().message, "Can not fit the atoms into the smaller box.");
+
+    s.halfWidth = 0.5e-9;
+    double pistonAfterFullRefit;
+    {
+        CSimulation other(platform);
+        other.initWithDefaults();
+        other.halfWidth = s.halfWidth;
+        other.pistonUsed = 1;
+        other.pistonZ = 0.0;
+        other.totalAtoms = s.totalAtoms;
+        for (int t = 0; t < 4; t++) {
+            other.diam[t] = s.diam[t];
+            other.number[t] = s.number[t];
+            for (int i = 0; i < s.number[t]; i++) other.loc[t][i] = s.loc[t][i];
+        }
+        EXPECT_FALSE(other.shiftAtomsToFitAllPairs(3));
+        pistonAfterFullRefit = other.pistonZ;
+    }
+    s.pistonZ = 0.0;
+    EXPECT_FALSE(s.shiftAtomsToFit(100));
+    EXPECT_EQ(s.pistonZ, pistonAfterFullRefit);
+    for (int t = 0; t < 4; t++)
+        for (int i = 0; i < s.number[t]; i++) EXPECT_TRUE(sameBits(before[t][i], s.loc[t][i]));
+}
+
 TEST_F(Atoms, AddingWithRoomMadeByTheRefit)
 {
     place(0, 0, 0, 0);

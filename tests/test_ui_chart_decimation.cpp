@@ -165,7 +165,7 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     chart.show();
     settle(10);
     chart.refresh();
-    const QList<QPointF> line = chart.lineFor(CSeriesQuantity::temperature)->points();
+    const QList<QPointF> line = chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature));
     const int columns = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
     ASSERT_GT(columns, 300);
     EXPECT_LE(static_cast<std::size_t>(line.size()), decimatedPointsBound(columns));
@@ -180,8 +180,8 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     settle(50);
     const int wider = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
     ASSERT_GT(wider, columns + 300);
-    EXPECT_GE(chart.lineFor(CSeriesQuantity::temperature)->count(), wider);
-    EXPECT_LE(static_cast<std::size_t>(chart.lineFor(CSeriesQuantity::temperature)->count()),
+    EXPECT_GE(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), wider);
+    EXPECT_LE(static_cast<std::size_t>(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size()),
               decimatedPointsBound(wider));
     chart.setFollowing(true);
     EXPECT_EQ(chart.timeAxis()->min(), series.seconds().front() * 1e12) << "resumed on the whole run, oldest included";
@@ -194,6 +194,6 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     EXPECT_EQ(file.readAll().count('\n'), 100001) << "the header and every sample, not the points drawn";
 
     chart.zoomBy(1e-4, chart.timeAxis()->max());
-    EXPECT_LT(chart.lineFor(CSeriesQuantity::temperature)->count(), 100);
+    EXPECT_LT(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), 100);
     EXPECT_TRUE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a sparse one is";
 }

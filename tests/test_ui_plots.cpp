@@ -129,7 +129,7 @@ TEST_F(PlotsTest, TheChartsFollowTheDisplayedType)
     EXPECT_EQ(plots->SpeedDistributionChart->distribution().atoms, 20);
     EXPECT_TRUE(plots->SpeedDistributionChart->captionLabel()->text().contains(QStringLiteral("Type B")));
     plots->showChart(plots->TimeSeriesChart);
-    const QList<QPointF> line = plots->TimeSeriesChart->lineFor(CSeriesQuantity::temperature)->points();
+    const QList<QPointF> line = plots->TimeSeriesChart->pointsDrawn(plots->TimeSeriesChart->lineFor(CSeriesQuantity::temperature));
     const std::vector<double>& kept = plots->timeSeries().values(CSeriesQuantity::temperature, 1);
     ASSERT_EQ(line.size(), 4);
     for (int k = 0; k < 4; k++) EXPECT_EQ(line[k].y(), kept[static_cast<std::size_t>(k)]);
@@ -165,18 +165,18 @@ TEST_F(PlotsTest, ZoomPauseAndUnitsOfTheTimeAxis)
 
     chart.setFollowing(false);
     const double frozenMax = x->max();
-    const int points = chart.lineFor(CSeriesQuantity::temperature)->count();
+    const int points = chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size();
     runDisplays(4);
     EXPECT_EQ(x->max(), frozenMax) << "paused";
-    EXPECT_EQ(chart.lineFor(CSeriesQuantity::temperature)->count(), points);
+    EXPECT_EQ(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), points);
 
     chart.resetZoom();
     EXPECT_TRUE(chart.following());
-    EXPECT_EQ(chart.lineFor(CSeriesQuantity::temperature)->count(), 48);
+    EXPECT_EQ(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), 48);
     chart.setStepsOnX(true);
     EXPECT_EQ(x->titleText(), QStringLiteral("Steps"));
     EXPECT_EQ(x->max(), s->getIterations());
-    EXPECT_EQ(chart.lineFor(CSeriesQuantity::temperature)->points().front().x(), s->getIPD());
+    EXPECT_EQ(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).front().x(), s->getIPD());
 
     // The total energy is conserved to many digits; its axis still frames it.
     QValueAxis* energyAxis = nullptr;
@@ -190,7 +190,7 @@ TEST_F(PlotsTest, ZoomPauseAndUnitsOfTheTimeAxis)
 
     chart.setQuantityShown(CSeriesQuantity::pressure, true);
     EXPECT_TRUE(chart.lineFor(CSeriesQuantity::pressure)->isVisible());
-    EXPECT_EQ(chart.lineFor(CSeriesQuantity::pressure)->count(), 48);
+    EXPECT_EQ(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::pressure)).size(), 48);
     chart.setQuantityShown(CSeriesQuantity::pressure, false);
     EXPECT_FALSE(chart.lineFor(CSeriesQuantity::pressure)->isVisible());
 }
@@ -235,8 +235,8 @@ TEST_F(PlotsTest, EachChartExportsCsvThatParsesBackToThePlottedNumbers)
     std::string header;
     auto rows = parseCsv(path("series.csv"), header);
     EXPECT_EQ(header, "steps,time_ps,total_energy_J_all,temperature_K_all");
-    const QList<QPointF> energy = series.lineFor(CSeriesQuantity::total)->points();
-    const QList<QPointF> temperature = series.lineFor(CSeriesQuantity::temperature)->points();
+    const QList<QPointF> energy = series.pointsDrawn(series.lineFor(CSeriesQuantity::total));
+    const QList<QPointF> temperature = series.pointsDrawn(series.lineFor(CSeriesQuantity::temperature));
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(energy.size()));
     for (std::size_t k = 0; k < rows.size(); k++) {
         EXPECT_EQ(rows[k][1], energy[static_cast<qsizetype>(k)].x());
@@ -406,15 +406,15 @@ TEST_F(PlotsTest, TheEnergyLedgerChartShowsTheBalanceAndExportsIt)
 
 namespace {
 // The drawn points of every visible series on the axis, as (lowest, highest).
-std::pair<double, double> drawnExtent(QChart* chart, QAbstractAxis* axis)
+std::pair<double, double> drawnExtent(CPlotChart* chart, QAbstractAxis* axis)
 {
     double low = INFINITY, high = -INFINITY;
-    for (QAbstractSeries* series : chart->series()) {
+    for (QAbstractSeries* series : chart->chart()->series()) {
         if (!series->isVisible() || !series->attachedAxes().contains(axis)) continue;
         auto* line = qobject_cast<QXYSeries*>(series);
         if (auto* area = qobject_cast<QAreaSeries*>(series)) line = area->upperSeries();
         if (!line) continue;
-        for (const QPointF& p : line->points()) {
+        for (const QPointF& p : chart->pointsDrawn(line)) {
             low = std::min(low, p.y());
             high = std::max(high, p.y());
         }
@@ -429,7 +429,7 @@ void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
     for (QAbstractAxis* abstractAxis : chart->chart()->axes(Qt::Vertical)) {
         auto* axis = qobject_cast<QValueAxis*>(abstractAxis);
         ASSERT_NE(axis, nullptr);
-        const auto [low, high] = drawnExtent(chart->chart(), axis);
+        const auto [low, high] = drawnExtent(chart, axis);
         if (!(low <= high)) continue;
         const std::string what = context + ", " + chart->title().toStdString() + ": " + axis->titleText().toStdString();
         EXPECT_LE(axis->min(), low) << what;
@@ -448,9 +448,10 @@ void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
         }
     }
     // Every line's name in the legend says its unit, as the axes do.
-    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart))
+    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart)) {
         for (QLegendMarker* marker : chart->chart()->legend()->markers())
             EXPECT_TRUE(marker->label().endsWith(')')) << marker->label().toStdString();
+    }
 }
 }  // namespace
 
@@ -474,7 +475,7 @@ TEST_F(PlotsTest, EveryValueAxisFramesWhatItsLinesDrawAfterARealRun)
                 expectAxesFrameTheirLines(chart, example);
             }
         }
-        const QList<QPointF> volume = series.lineFor(CSeriesQuantity::volume)->points();
+        const QList<QPointF> volume = series.pointsDrawn(series.lineFor(CSeriesQuantity::volume));
         ASSERT_FALSE(volume.isEmpty());
         EXPECT_DOUBLE_EQ(volume.back().y(), s->getTCVolume() * 1e27) << "nm³";
     }

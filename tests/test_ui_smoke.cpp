@@ -43,7 +43,7 @@ TEST_F(SmokeTest, RunningWindowShowsAtomsAndItsNumbers)
 }
 
 // Displays per second, read from the application's own speed meter:
-//   QUORVEL_SPEED_FILE=bench/scenarios/liquid-1600.txt \
+//   QUORVEL_SPEED_FILE=bench/scenarios/liquid-1600.txt
 //     build/tests/quorvel_ui_tests --gtest_also_run_disabled_tests --gtest_filter='ApplicationSpeed.*'
 TEST(ApplicationSpeed, DISABLED_DisplaysPerSecond)
 {
@@ -54,7 +54,9 @@ TEST(ApplicationSpeed, DISABLED_DisplaysPerSecond)
     window.show();
     CSimulation& s = window.Simulation;
     const QByteArray file = qgetenv("QUORVEL_SPEED_FILE");
-    if (!file.isEmpty()) ASSERT_TRUE(window.openSimulationFile(QString::fromLocal8Bit(file)));
+    if (!file.isEmpty()) {
+        ASSERT_TRUE(window.openSimulationFile(QString::fromLocal8Bit(file)));
+    }
     s.setIPD(100);
     window.run();
     UiWindowTest::settle(8000);

@@ -206,6 +206,26 @@ bool CSimulation::shiftAtomsToFitAllPairs(int passes)
     return commitFit(fitAllPairs(passes));
 }
 
+namespace {
+// True when the atoms cannot all fit, whatever the passes do: a fitted state
+// holds every pair at least kSeparationFactor (dP + dQ) apart and every centre
+// inside its walls, so balls of radius kSeparationFactor d round the centres
+// are disjoint and lie in one cube. More ball volume than that cube holds
+// means the refit would spend all its passes and fail (seconds at 1,600 atoms).
+bool tooMuchVolumeToFit(const CSimulation& s)
+{
+    double ballVolume = 0.0, cubeHalf = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        if (s.number[t] <= 0) continue;
+        double radius = kSeparationFactor * s.diam[t];
+        ballVolume += s.number[t] * (4.0 / 3.0) * M_PI * radius * radius * radius;
+        cubeHalf = std::max(cubeHalf, std::max(s.halfWidth - s.diam[t] / 2.0, 0.0) + radius);
+    }
+    double cube = 8.0 * cubeHalf * cubeHalf * cubeHalf;
+    return ballVolume > cube * (1.0 + 1e-9);
+}
+}  // namespace
+
 bool CSimulation::shiftAtomsToFit(int passes)
 {
     UserChange change(*this);
@@ -221,6 +241,11 @@ bool CSimulation::shiftAtomsToFit(int passes)
     finite = finite && std::isfinite(reach) && std::isfinite(halfWidth) && halfWidth > 0 && reach > 0;
 
     bool fitted = false;
+    if (finite && passes > 0 && totalAtoms >= 2 && tooMuchVolumeToFit(*this)) {
+        // As the first pass would have left it.
+        if (pistonUsed) pistonZ = halfWidth;
+        return commitFit(false);
+    }
     if (!finite) {
         // Positions or sizes the cells cannot hold: every pair, every pass.
         fitted = fitAllPairs(passes);

@@ -66,6 +66,18 @@ std::pair<std::size_t, std::size_t> CBlockExtremes::extremes(const std::vector<d
 std::size_t decimatedPointsBound(int columns) { return 2 * static_cast<std::size_t>(std::max(columns, 1)) + 2; }
 
 namespace {
+// The first of x[start, last) at or after bound, x ascending: a column's
+// samples are near its start, so the search widens from there before it
+// bisects, and reads a few neighbouring samples instead of all of x.
+std::size_t firstFrom(const std::vector<double>& x, std::size_t start, std::size_t last, double bound)
+{
+    std::size_t reach = 1;
+    while (start + reach < last && x[start + reach] < bound) reach *= 2;
+    const auto begin = x.begin() + static_cast<std::ptrdiff_t>(start + reach / 2);
+    const auto end = x.begin() + static_cast<std::ptrdiff_t>(std::min(last, start + reach));
+    return static_cast<std::size_t>(std::lower_bound(begin, end, bound) - x.begin());
+}
+
 // Appends sample k unless it was the last one appended.
 struct PointSink {
     const std::vector<double>& x;
@@ -100,16 +112,12 @@ void decimateToColumns(const std::vector<double>& x, const std::vector<double>& 
     PointSink sink{x, y, xScale, out};
     sink.take(first);
     const double columnWidth = (high - low) / columns;
-    const auto xBegin = x.begin();
     std::size_t start = first;
     for (int column = 0; column < columns && start < last; column++) {
         // x is ascending, so a column's samples are one run found by bisection;
         // samples left or right of [low, high] fall into the outer columns.
         const std::size_t end =
-            column == columns - 1
-                ? last
-                : static_cast<std::size_t>(
-                      std::lower_bound(xBegin + start, xBegin + last, low + (column + 1) * columnWidth) - xBegin);
+            column == columns - 1 ? last : firstFrom(x, start, last, low + (column + 1) * columnWidth);
         if (end == start) continue;
         const auto [lowest, highest] = blocks ? blocks->extremes(y, start, end) : scanExtremes(y, start, end);
         // In sample order, so the line never runs backwards.

@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QString>
 #include <QWidget>
+#include <QXYSeries>
 
 #include <string>
 
@@ -54,6 +55,8 @@ public:
 
     QChart* chart() const { return chart_; }
     CZoomChartView* chartView() const { return view_; }
+    // The points drawn for one of the chart's series, in the units of its axes.
+    virtual QList<QPointF> pointsDrawn(const QXYSeries* line) const { return line->points(); }
     // The line under the controls that says what the chart shows.
     QLabel* captionLabel() const { return caption_; }
 

@@ -2,6 +2,7 @@
 #include "CTimeSeriesChart.h"
 
 #include "CChartUnits.h"
+#include "CDenseLinesItem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,6 +92,7 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
         lines_[q]->attachAxis(xAxis_);
         lines_[q]->attachAxis(yAxes_[unitOf(CSeriesQuantity(q))]);
     }
+    drawnLines_ = new CDenseLinesItem(chart());
     boxes_[static_cast<int>(CSeriesQuantity::total)]->setChecked(true);
     boxes_[static_cast<int>(CSeriesQuantity::temperature)]->setChecked(true);
     placeAxes();
@@ -107,6 +109,8 @@ void CTimeSeriesChart::setQuantityShown(CSeriesQuantity quantity, bool shown)
     drawnOnce_ = false;
     refresh();
 }
+
+QList<QPointF> CTimeSeriesChart::pointsDrawn(const QXYSeries* line) const { return drawnLines_->points(line); }
 
 bool CTimeSeriesChart::quantityShown(CSeriesQuantity quantity) const
 {
@@ -239,16 +243,11 @@ void CTimeSeriesChart::refresh()
     const auto [low, high] = xWindow();
     const auto [first, last] = visibleRange(xValues(), low, high);
     decimateShownLines(first, last, low, high);
-    // Every change of an axis range lays out the lines on it again. Emptied
-    // first, they are laid out once, when they take their new points.
-    for (int q = 0; q < kSeriesQuantities; q++)
-        if (lines_[q]->count() > 0) lines_[q]->clear();
     fitAxes(low, high);
     qsizetype longestLine = 0;
     for (int q = 0; q < kSeriesQuantities; q++) {
-        if (points_[q].isEmpty()) continue;
-        lines_[q]->replace(points_[q]);
         longestLine = std::max(longestLine, points_[q].size());
+        drawnLines_->swapPoints(lines_[q], points_[q]);
     }
     antialiasLinesUpTo(longestLine);
     const QString slotName = slot_ == 4 ? tr("all atoms")
@@ -297,9 +296,10 @@ void CTimeSeriesChart::fitAxes(double low, double high)
     for (int u = 0; u < kUnits; u++) {
         if (!(yLow[u] <= yHigh[u])) continue;
         // A conserved quantity may vary in its twelfth digit only; the axis
-        // refuses a range that narrow, so it spans at least a millionth of the value.
+        // refuses a range that narrow, so it spans at least a millionth of the
+        // value, and a line that stays at zero one unit either side.
         const double size = std::max(std::fabs(yLow[u]), std::fabs(yHigh[u]));
-        const double pad = std::max({0.05 * (yHigh[u] - yLow[u]), 1e-6 * size, 1e-300});
+        const double pad = size > 0.0 ? std::max(0.05 * (yHigh[u] - yLow[u]), 1e-6 * size) : 1.0;
         setRangeAndDigits(yAxes_[u], yLow[u] - pad, yHigh[u] + pad);
     }
 }

@@ -13,6 +13,7 @@
 #include "CPlotChart.h"
 #include "SIM/CTimeSeries.h"
 
+class CDenseLinesItem;
 class QCheckBox;
 class QComboBox;
 class QLineSeries;
@@ -42,7 +43,11 @@ public:
     void zoomBy(double factor, double at);
     void resetZoom();
 
+    // The series of a quantity holds no points: it gives the line its name in
+    // the legend, its pen, its axes and its visibility; the points it draws are pointsDrawn(lineFor(quantity)).
     QLineSeries* lineFor(CSeriesQuantity quantity) const { return lines_[static_cast<int>(quantity)]; }
+    QList<QPointF> pointsDrawn(const QXYSeries* line) const override;
+    CDenseLinesItem* drawnLines() const { return drawnLines_; }
     QValueAxis* timeAxis() const { return xAxis_; }
     // The slot drawn (the displayed atom type at the last refresh).
     int slot() const { return slot_; }
@@ -65,6 +70,7 @@ private:
     const CTimeSeries& series_;
     std::array<QCheckBox*, kSeriesQuantities> boxes_{};
     std::array<QLineSeries*, kSeriesQuantities> lines_{};
+    CDenseLinesItem* drawnLines_;
     std::array<QValueAxis*, kUnits> yAxes_{};
     QValueAxis* xAxis_;
     QComboBox* xUnit_;
@@ -76,6 +82,7 @@ private:
     // Paused while showing the whole run, and not zoomed since.
     bool pausedWholeRun_ = false;
     bool drawnOnce_ = false;
-    std::array<QList<QPointF>, kSeriesQuantities> points_;  // of each line, reused
+    // Of each line, decimated at this redraw; then swapped with the points drawn before, to be reused.
+    std::array<QList<QPointF>, kSeriesQuantities> points_;
     std::array<CBlockExtremes, kSeriesQuantities> extremes_;
 };
