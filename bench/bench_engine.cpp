@@ -3,13 +3,15 @@
 // threads and, where `lmp` is installed, LAMMPS on the same system; then the
 // time of a refit at 1,600 atoms. Everything in one run, with the ratios.
 //
-//   build/bench/bench_engine [steps] [--engine-only]
-//   (default 2000 fast-engine steps; --engine-only leaves out the refit)
+//   build/bench/bench_engine [steps] [--engine-only | --skin]
+//   (default 2000 fast-engine steps; --engine-only leaves out the refit;
+//   --skin measures the list skin's choices instead, on one thread)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -20,6 +22,7 @@ namespace {
 
 const std::string kDir = QUORVEL_BENCH_DIR;
 double otherKernelRowLength = 0.0;  // the fast engine's switch to the kernel it did not choose
+double skinVariant = 0.0;           // the skin fraction tried by the skin sweep
 
 double seconds(std::chrono::steady_clock::time_point since)
 {
@@ -85,11 +88,41 @@ double lammpsMsPerStep(const char* lammpsCase, unsigned steps)
     return loop > 0 ? 1000.0 * loop / steps : 0.0;
 }
 
+// One thread, the engine's skin against a few others (as fractions of the
+// largest diameter), each ratio from the best of three turns in one run.
+void skinSweep(unsigned steps)
+{
+    const char* files[] = {"liquid-1600.txt", "lj-gas-1600.txt", "gas-1600.txt"};
+    const double fractions[] = {0.2, 0.25, 0.3, 0.35, 0.45, 0.6, 0.8};
+    EngineSetup variant = [](CFastEngine& e) { e.skinFraction = e.sparseSkinFraction = skinVariant; };
+    std::printf("skin sweep, one thread: ms per step by skin (fraction of the largest diameter), and the chosen skin's speed-up\n");
+    for (const char* file : files) {
+        double chosen = 1e9;
+        double best[std::size(fractions)];
+        std::fill(std::begin(best), std::end(best), 1e9);
+        for (int round = 0; round < 3; round++) {
+            chosen = std::min(chosen, msPerStep(file, 1, 1, steps));
+            for (size_t k = 0; k < std::size(fractions); k++) {
+                skinVariant = fractions[k];
+                best[k] = std::min(best[k], msPerStep(file, 1, 1, steps, nullptr, variant));
+            }
+        }
+        std::printf("%-16s chosen %.3f ms |", file, chosen);
+        for (size_t k = 0; k < std::size(fractions); k++)
+            std::printf(" %.2f: %.3f (%.2f)", fractions[k], best[k], best[k] / chosen);
+        std::printf("\n");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     unsigned steps = argc > 1 ? static_cast<unsigned>(std::atoi(argv[1])) : 2000;
+    if (argc > 2 && std::strcmp(argv[2], "--skin") == 0) {
+        skinSweep(steps);
+        return 0;
+    }
     unsigned referenceSteps = steps / 10 > 0 ? steps / 10 : 1;
     struct Scenario {
         const char* file;

@@ -17,9 +17,6 @@ namespace {
 // that rounding in a distance or a cell index never drops a pair.
 constexpr double kWiden = 1.0 + 1e-9;
 
-inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
-inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
-
 }  // namespace
 
 CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation)
@@ -149,16 +146,17 @@ void CFastEngine::prepareConstants()
     }
 }
 
+// The active atoms are every type's atoms, one type after the other.
 void CFastEngine::loadPositions()
 {
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        const double* x = sim_.loc[typeOf(k)][indexOf(k)].v;
-        pos4_[n][0] = x[0];
-        pos4_[n][1] = x[1];
-        pos4_[n][2] = x[2];
-        pos4_[n][3] = typeOf(k);
-    }
+    for (int t = 0, n = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < sim_.number[t]; i++, n++) {
+            const double* x = sim_.loc[t][i].v;
+            pos4_[n][0] = x[0];
+            pos4_[n][1] = x[1];
+            pos4_[n][2] = x[2];
+            pos4_[n][3] = t;
+        }
     positionsLoaded_ = true;
 }
 

@@ -61,6 +61,15 @@ struct PairTable {
     bool same;  // every entry the same: no lookup per pair
 };
 
+// The listed pairs within energy-pairing reach, in list order: the flat
+// kernel's marks, kept as the pairs themselves (few of a sparse system's
+// listed pairs are within that reach). Room for every listed pair.
+struct MarkedPairs {
+    int* owner;
+    int* partner;
+    int count;
+};
+
 // A run of listed pairs for the flat kernel, by position in the list: the
 // atom whose sums receive the pair's +terms (owner, ascending) and its
 // partner, whose sums receive the -terms if it lies below scatterEnd.
@@ -69,7 +78,7 @@ struct ForceStream {
     const int* partner;  // both padded by seven entries
     int first, last;
     int scatterEnd;
-    unsigned char* inReach;  // by position, or null where the marks are not kept
+    MarkedPairs* marked;  // receives the pairs within energy-pairing reach, or null where they are not kept
     // With floors, each atom firstAtom..lastAtom-1 receives its floor term
     // after the terms of its earlier partners, before those of its own row.
     bool floors;
@@ -260,7 +269,6 @@ private:
 
     void collide();
     void collidePairsFrom(int activeIndex, int partnerSlot);
-    int firstContactRow(int first, int last) const;  // rank or -1
     // Bit p set where the partner of rank nbr[p] (p < count <= 64) lies
     // nearer to xi than the square root of limit2[its type], by the
     // reference's squared distance. nbr may be read up to seven entries
@@ -299,7 +307,7 @@ private:
     JobEnd runOnBoth(void (CFastEngine::*job)(int));
     void workerLoop();
     static void spinPause();
-    int contactFound_[2] = {};      // first row in contact per part, as rank
+    int contactFound_[2] = {};      // first pair in contact per part, as position in the contact list
 
     // ---- the force pass's flat kernel
 public:
@@ -390,4 +398,36 @@ private:
     {
         return bySides_ ? forceSides_[sideOf_[n]].marks.data() : inReach_.data();
     }
+
+    // ---- the energy pairing after the flat kernel
+    // The pairs within energy-pairing reach of each part's rows, from the
+    // flat kernel (valid while inReachValid_ and flat_).
+    std::vector<int> markedOwner_[2], markedPartner_[2];
+    MarkedPairs marked_[2] = {};
+    void pairMarkedPairs();
+    void pairRows();
+
+    // ---- the contact search as one stream of listed pairs, whatever the
+    // rows' lengths (most rows of the contact list hold a few pairs only).
+    // By position in the contact list: the rank of the row's atom (padded by
+    // eight entries); the contact reach squared by pair type, 4 * t + u.
+    std::vector<int> contactOwner_;
+    alignas(64) double contactReach2_[16] = {};
+    void indexContacts();
+    // The first position from q on (before end) whose pair lies nearer than
+    // its contact reach, by the reference's squared distance; end if none.
+    int nextContact(int q, int end) const;
+    static int nextContactAvx2(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
+                               const double* reach2);
+    static int nextContactAvx512(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
+                                 const double* reach2);
+
+    // Each atom's cell along x, y and z at the last build, by rank.
+    int cellCoordinates_[kMaxAtoms][3];
+
+    // ---- the list build's cell scan and the energy pairing on eight lanes
+    static void scanRunsAvx512(RowScan& row, const CellAtoms& atoms);
+    // A row's change dEk paired with its marked partners (count listed
+    // ranks), as pairRowEnergyMarked; returns what is left of it.
+    static double pairRowMarkedAvx512(double dEk, const int* rank, const unsigned char* marks, int count, double* dE);
 };

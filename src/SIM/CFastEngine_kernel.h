@@ -19,7 +19,9 @@
 #pragma GCC diagnostic ignored "-Wpsabi"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "CFastEngine.h"
@@ -327,6 +329,27 @@ inline void addKeptTerms(int kept, const ForceScratch& sc, int scatterEnd, const
     }
 }
 
+// The block's pairs within energy-pairing reach (marked in sc.inReach from 0)
+// appended to the stream's marked pairs, eight marks at a time.
+inline void keepMarkedPairs(const ForceStream& fs, int first, int last, const ForceScratch& sc)
+{
+    MarkedPairs& out = *fs.marked;
+    int count = out.count;
+    for (int b = 0; b < last - first; b += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, sc.inReach + b, sizeof word);  // one byte per pair, 0 or 1 (the block is padded)
+        // Moves the low bit of byte i to bit 56 + i.
+        unsigned bits = static_cast<unsigned>((word * 0x0102040810204080ull) >> 56);
+        if (last - first - b < 8) bits &= (1u << (last - first - b)) - 1;
+        for (; bits; bits &= bits - 1) {
+            int q = first + b + std::countr_zero(bits);
+            out.owner[count] = fs.owner[q];
+            out.partner[count++] = fs.partner[q];
+        }
+    }
+    out.count = count;
+}
+
 template <class L, bool kSame>
 inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
                              const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc)
@@ -335,7 +358,7 @@ inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const F
     for (int first = fs.first; first < fs.last; first += ForceScratch::kBlock) {
         int last = std::min(first + ForceScratch::kBlock, fs.last);
         int kept = keepActingPairs<L, kSame>(fs, first, last, pt, pos4, sc);
-        if (fs.inReach) std::memcpy(fs.inReach + first, sc.inReach, last - first);
+        if (fs.marked) keepMarkedPairs(fs, first, last, sc);
         keptPairTerms<L, kSame>(kept, pt, sc);
         addKeptTerms<L>(kept, sc, fs.scatterEnd, floor, acc4, held);
     }

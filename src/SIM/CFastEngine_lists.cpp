@@ -7,6 +7,7 @@
 
 #include "CFastEngine.h"
 #include "CSimulation.h"
+#include "CWidestLoops.h"
 
 namespace {
 constexpr int kMaxGrid = 40;
@@ -25,6 +26,7 @@ void CFastEngine::allocateLists()
     contactStart_.resize(kMaxAtoms + 1);
     forceRank_.reserve(160 * kMaxAtoms);
     contactRank_.reserve(16 * kMaxAtoms);
+    contactOwner_.reserve(16 * kMaxAtoms + 8);
     cellStart_.resize(kMaxGrid * kMaxGrid * kMaxGrid + 1);
     cellFill_.resize(kMaxGrid * kMaxGrid * kMaxGrid);
     cellOf_.resize(kMaxAtoms);
@@ -79,6 +81,7 @@ bool CFastEngine::rebuild()
     if (twoParts) runOnBoth(&CFastEngine::fillPart);
     else fillPart(0);
     indexRanks();
+    indexContacts();
 
     // Split point that shares the contact rows' pairs evenly between two threads.
     splitContact_ = splitAt(contactStart_);
@@ -110,7 +113,11 @@ void CFastEngine::sortIntoCells()
     for (int n = 0; n < nActive_; n++) {
         int slot = active_[n];
         const double* x = built_[slot];
-        cellOf_[n] = (cellIndex(x[2]) * grid_ + cellIndex(x[1])) * grid_ + cellIndex(x[0]);
+        int* cell = cellCoordinates_[n];
+        cell[0] = cellIndex(x[0]);
+        cell[1] = cellIndex(x[1]);
+        cell[2] = cellIndex(x[2]);
+        cellOf_[n] = (cell[2] * grid_ + cell[1]) * grid_ + cell[0];
         cellStart_[cellOf_[n] + 1]++;
         if (s.charge[typeOf(slot)] != 0.0) chargedRanks_.push_back(n);
     }
@@ -147,6 +154,18 @@ void CFastEngine::indexRanks()
         for (int q = forceStart_[n]; q < forceStart_[n + 1]; q++) earlierRank_[earlierFill_[forceRank_[q]]++] = n;
     for (int pad = 0; pad < 7; pad++) earlierRank_[forceTotal + pad] = 0;
     forceSplit_ = forceSplitAt();
+}
+
+// The contact list's atoms by position and its reaches by pair type, for the contact search.
+void CFastEngine::indexContacts()
+{
+    int total = contactStart_[nActive_];
+    contactOwner_.resize(total + 8);
+    for (int n = 0; n < nActive_; n++)
+        std::fill(contactOwner_.begin() + contactStart_[n], contactOwner_.begin() + contactStart_[n + 1], n);
+    std::fill(contactOwner_.begin() + total, contactOwner_.end(), 0);
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int u = 0; u < CSimulation::kTypes; u++) contactReach2_[4 * t + u] = contact2_[t][u];
 }
 
 // The split of the flat kernel's pairs that gives both threads the same
@@ -223,6 +242,23 @@ void CFastEngine::scanPart(int part)
         std::fill(visited, visited + grid_ * grid_ * grid_, 0);
         for (int n = 0; n < first; n++) visited[cellOf_[n]]++;
     }
+    // The reaches by partner type of each type's rows.
+    struct TypeReaches {
+        double pair[4], contact[4];
+        bool same, charged;
+    } reaches[CSimulation::kTypes];
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        TypeReaches& r = reaches[t];
+        r.charged = pairsCharged_ && s.charge[t] != 0.0;
+        // Pairs of two charged types come from the charged ranks below.
+        for (int u = 0; u < 4; u++) {
+            const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
+            r.pair[u] = pc.charged && r.charged ? -1.0 : pc.forceList2;
+            r.contact[u] = pc.contactList2;
+        }
+        r.same = true;
+        for (int u = 1; u < 4; u++) r.same = r.same && r.pair[u] == r.pair[0] && r.contact[u] == r.contact[0];
+    }
     for (int n = first; n < last; n++) {
         // Room for every earlier atom in both runs, and the lanes' overshoot.
         if (static_cast<int>(pairs.partners.size()) < pairsUsed + n + kLanePad)
@@ -241,19 +277,13 @@ void CFastEngine::scanPart(int part)
         row.pairCount = row.contactCount = 0;
         row.pairFound = pairs.partners.data() + pairsUsed;
         row.contactFound = contacts.partners.data() + contactsUsed;
-        bool chargedRow = pairsCharged_ && s.charge[t] != 0.0;
-        // Pairs of two charged types come from the charged ranks below.
-        for (int u = 0; u < 4; u++) {
-            const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
-            row.pairReach2[u] = pc.charged && chargedRow ? -1.0 : pc.forceList2;
-            row.contactReach2[u] = pc.contactList2;
-        }
-        row.sameReaches = true;
-        for (int u = 1; u < 4; u++)
-            row.sameReaches = row.sameReaches && row.pairReach2[u] == row.pairReach2[0] &&
-                              row.contactReach2[u] == row.contactReach2[0];
+        const TypeReaches& r = reaches[t];
+        bool chargedRow = r.charged;
+        std::memcpy(row.pairReach2, r.pair, sizeof r.pair);
+        std::memcpy(row.contactReach2, r.contact, sizeof r.contact);
+        row.sameReaches = r.same;
         // The cells one out on every side.
-        int cx = cellIndex(x), cy = cellIndex(y), cz = cellIndex(z);
+        int cx = cellCoordinates_[n][0], cy = cellCoordinates_[n][1], cz = cellCoordinates_[n][2];
         row.runs = 0;
         for (int gz = std::max(cz - 1, 0); gz <= std::min(cz + 1, grid_ - 1); gz++)
             for (int gy = std::max(cy - 1, 0); gy <= std::min(cy + 1, grid_ - 1); gy++) {
@@ -297,7 +327,8 @@ void CFastEngine::scanRuns(RowScan& row) const
 {
     if (useAvx2) {
         CellAtoms atoms{cellX_.data(), cellY_.data(), cellZ_.data(), cellType_.data(), cellRank_.data()};
-        scanRunsAvx2(row, atoms);
+        if (useAvx512) scanRunsAvx512(row, atoms);
+        else scanRunsAvx2(row, atoms);
         return;
     }
     for (int run = 0; run < row.runs; run++)
@@ -362,11 +393,28 @@ bool CFastEngine::movedTooFar(int slot) const
     return !(dx * dx + dy * dy + dz * dz <= moveLimit2_);
 }
 
+namespace {
+// Whether any atom moved further than the limit, in the test of movedTooFar,
+// without a branch per atom.
+QUORVEL_WIDEST unsigned movedBeyond(const double* __restrict now, const double* __restrict then, int count,
+                                    double limit2)
+{
+    unsigned beyond = 0;
+    for (int k = 0; k < count; k++) {
+        double dx = now[3 * k] - then[3 * k], dy = now[3 * k + 1] - then[3 * k + 1], dz = now[3 * k + 2] - then[3 * k + 2];
+        beyond |= !(dx * dx + dy * dy + dz * dz <= limit2);
+    }
+    return beyond;
+}
+}  // namespace
+
+// The active atoms are every type's atoms, one type after the other.
 bool CFastEngine::anyMovedTooFar() const
 {
-    for (int n = 0; n < nActive_; n++)
-        if (movedTooFar(active_[n])) return true;
-    return false;
+    unsigned beyond = 0;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        beyond |= movedBeyond(flatVectors(sim_.loc[t]), built_[t * kPerType], sim_.number[t], moveLimit2_);
+    return beyond != 0;
 }
 
 std::vector<int> CFastEngine::rowSlots(const std::vector<int>& start, const std::vector<int>& ranks, int slot) const

@@ -7,9 +7,11 @@
 #include <cstring>
 
 #include "CFastEngine.h"
+#include "CFastEngine_energy.h"
 #include "CFastEngine_kernel.h"
 #include "CForceConstants.h"
 #include "CSimulation.h"
+#include "CWidestLoops.h"
 
 using namespace quorvel;
 
@@ -17,22 +19,6 @@ namespace {
 
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
-
-// The reference pairing of two neighbours' energy changes (the pair being
-// within reach), written with selections instead of branches, which the
-// signs of the changes would make unpredictable; the values chosen are the same.
-inline void pairEnergyChanges(double& a, double& b)
-{
-    double s = a + b;
-    bool negPos = a < 0 && b > 0;
-    bool posNeg = a > 0 && b < 0;
-    bool acts = negPos | posNeg;
-    bool toSecond = negPos ? (s >= 0) : (s < 0);
-    double newA = toSecond ? 0.0 : s;
-    double newB = toSecond ? s : 0.0;
-    a = acts ? newA : a;
-    b = acts ? newB : b;
-}
 
 // The contact test of the reference, in its two forms (hard spheres compare
 // the difference, soft ones the squares; they agree for finite values, and
@@ -60,45 +46,32 @@ void CFastEngine::collide()
     // searched for on both threads; from there on, contacts are resolved one
     // after the other, each seeing the moves of those before it.
     loadPositions();
-    int firstRow;
+    int total = contactStart_[nActive_];
+    int q;
     if (threads_ == 2) {
         runOnBoth(&CFastEngine::contactPart);
-        firstRow = contactFound_[0] >= 0 ? contactFound_[0] : contactFound_[1];
+        q = contactFound_[0] < contactStart_[splitContact_] ? contactFound_[0] : contactFound_[1];
     } else {
-        firstRow = firstContactRow(0, nActive_);
+        q = nextContact(0, total);
     }
-    if (firstRow < 0) return;
-    for (int n = firstRow; n < nActive_; n++) {
-        int k = active_[n];
-        int t = typeOf(k), i = indexOf(k);
-        const double* contact2 = contact2_[t];
-        for (int q = contactStart_[n], qEnd = contactStart_[n + 1]; q < qEnd;) {
-            int count = std::min(64, qEnd - q);
-            std::uint64_t bits = closerMask(pos4_[n], contactRank_.data() + q, count, contact2);
-            if (bits == 0) {
-                q += count;
-                continue;
-            }
-            // A contact moves atom k, so the pairs after it are tested
-            // again from the new positions.
-            q += std::countr_zero(bits);
-            int r = contactRank_[q];
-            int l = active_[r];
-            int u = typeOf(l), j = indexOf(l);
-            s.collideAtomPair(t, i, u, j);
-            for (int axis = 0; axis < 3; axis++) {
-                pos4_[n][axis] = s.loc[t][i].v[axis];
-                pos4_[r][axis] = s.loc[u][j].v[axis];
-            }
-            if (movedTooFar(k) || movedTooFar(l)) {
-                // The list no longer covers every pair this contact may have
-                // brought within reach: finish the pass over all pairs.
-                collidePairsFrom(n, rank_[l] + 1);
-                positionsLoaded_ = false;
-                rebuild();
-                return;
-            }
-            q++;
+    for (; q < total; q = nextContact(q + 1, total)) {
+        int n = contactOwner_[q], r = contactRank_[q];
+        int k = active_[n], l = active_[r];
+        int t = typeOf(k), i = indexOf(k), u = typeOf(l), j = indexOf(l);
+        s.collideAtomPair(t, i, u, j);
+        // A contact moves both atoms, so the pairs after it are tested from
+        // the new positions.
+        for (int axis = 0; axis < 3; axis++) {
+            pos4_[n][axis] = s.loc[t][i].v[axis];
+            pos4_[r][axis] = s.loc[u][j].v[axis];
+        }
+        if (movedTooFar(k) || movedTooFar(l)) {
+            // The list no longer covers every pair this contact may have
+            // brought within reach: finish the pass over all pairs.
+            collidePairsFrom(n, rank_[l] + 1);
+            positionsLoaded_ = false;
+            rebuild();
+            return;
         }
     }
 }
@@ -116,21 +89,24 @@ void CFastEngine::collidePairsFrom(int n, int partnerRank)
     }
 }
 
-// The first row (by rank) holding a pair in contact, or -1. Positions by
-// rank (pos4_) are those after the walls, before any contact.
-int CFastEngine::firstContactRow(int first, int last) const
-{
-    for (int n = first; n < last; n++) {
-        const double* contact2 = contact2_[typeOf(active_[n])];
-        for (int q = contactStart_[n], qEnd = contactStart_[n + 1]; q < qEnd; q += 64)
-            if (closerMask(pos4_[n], contactRank_.data() + q, std::min(64, qEnd - q), contact2) != 0) return n;
-    }
-    return -1;
-}
-
 void CFastEngine::contactPart(int part)
 {
-    contactFound_[part] = part == 0 ? firstContactRow(0, splitContact_) : firstContactRow(splitContact_, nActive_);
+    int split = contactStart_[splitContact_], total = contactStart_[nActive_];
+    contactFound_[part] = part == 0 ? nextContact(0, split) : nextContact(split, total);
+}
+
+// Positions by rank (pos4_) are the current ones.
+int CFastEngine::nextContact(int q, int end) const
+{
+    if (useAvx2 && useAvx512) return nextContactAvx512(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_);
+    if (useAvx2) return nextContactAvx2(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_);
+    for (; q < end; q++) {
+        const double* a = pos4_[contactOwner_[q]];
+        const double* b = pos4_[contactRank_[q]];
+        double dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
+        if (dx * dx + dy * dy + dz * dz < contactReach2_[4 * static_cast<int>(a[3]) + static_cast<int>(b[3])]) return q;
+    }
+    return end;
 }
 
 std::uint64_t CFastEngine::closerMask(const double* xi, const int* nbr, int count, const double* limit2) const
@@ -179,6 +155,7 @@ void CFastEngine::forcesOnRows()
         if (flat_) indexForceStream();
         streamIndexedFor_ = rebuilds_;
     }
+    marked_[0].count = marked_[1].count = 0;  // a part that does not run keeps none
     bySides_ = threads_ == 2 && !flat_;
     if (bySides_) {
         if (sidesFor_ != rebuilds_) chooseSides();
@@ -272,6 +249,10 @@ void CFastEngine::indexForceStream()
     forceOwner_.resize(total + 8);
     for (int n = 0; n < nActive_; n++) std::fill(forceOwner_.begin() + forceStart_[n], forceOwner_.begin() + forceStart_[n + 1], n);
     std::fill(forceOwner_.begin() + total, forceOwner_.end(), 0);
+    for (int part = 0; part < 2; part++) {
+        markedOwner_[part].resize(total);
+        markedPartner_[part].resize(total);
+    }
     crossOwner_.reserve(forceRank_.capacity() + 8);
     crossPartner_.reserve(forceRank_.capacity() + 8);
     crossOwner_.clear();
@@ -308,9 +289,25 @@ void CFastEngine::indexForceStream()
         for (int e = 1; e < 16; e++) pt.same = pt.same && std::memcmp(&column[e], &column[0], sizeof(double)) == 0;
 }
 
+namespace {
+// Marks the atoms whose floor term acts: h = z + halfWidth + offset within reach.
+QUORVEL_WIDEST void markNearFloor(const double (*__restrict pos4)[4], int first, int last, double halfWidth,
+                                  double offset, double reach, unsigned char* __restrict acts)
+{
+    for (int n = first; n < last; n++) acts[n] = pos4[n][2] + halfWidth + offset <= reach;
+}
+}  // namespace
+
+// Ranks first..last-1; the active atoms are every type's atoms, one type after the other.
 void CFastEngine::measureFloorTerms(int first, int last)
 {
-    for (int n = first; n < last; n++) floorActs_[n] = floorTerm(n, floorAccel_[n], floorForce_[n], floorEnergy_[n]);
+    const CSimulation& s = sim_;
+    for (int t = 0, typeFirst = 0; t < CSimulation::kTypes; typeFirst += s.number[t], t++) {
+        int from = std::max(first, typeFirst), to = std::min(last, typeFirst + s.number[t]);
+        if (from < to) markNearFloor(pos4_, from, to, s.halfWidth, kFloorOffset * s.diam[t], kFloorRange * s.diam[t], floorActs_);
+    }
+    for (int n = first; n < last; n++)
+        if (floorActs_[n]) floorTerm(n, floorAccel_[n], floorForce_[n], floorEnergy_[n]);
 }
 
 // The sums of atoms first..last-1: their terms with partners before first
@@ -323,8 +320,9 @@ void CFastEngine::forceAtoms(int first, int last, int scatterEnd, int part)
     int crossing = static_cast<int>(crossOwner_.size()) - 8;
     if (first > 0 && crossing > 0)
         runForceStream({crossOwner_.data(), crossPartner_.data(), 0, crossing, 0, nullptr, false, first, last}, part);
+    marked_[part] = {markedOwner_[part].data(), markedPartner_[part].data(), 0};
     runForceStream({forceOwner_.data(), forceRank_.data(), forceStart_[first], forceStart_[last], scatterEnd,
-                    inReach_.data(), true, first, last},
+                    &marked_[part], true, first, last},
                    part);
 }
 
@@ -362,7 +360,7 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
     for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += kStride) {
         int count = std::min(kStride, qEnd - q);
         for (std::uint64_t bits = closerMask(pos4_[n], forceRank_.data() + q, count, reach2); bits; bits &= bits - 1) {
-            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
+            fastenergy::pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -370,27 +368,61 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
 }
 
 // The same from the force pass's marks: the force list holds every pair
-// within reach, in the same order. The marks of up to 64 pairs are gathered
-// into one mask first, so that only the pairs within reach cost a branch.
+// within reach, in the same order. Of the marked partners only those whose
+// change has the other sign pair at all; while the row's change is not spent
+// it keeps its sign, and the row meets each partner once, so the partners
+// that will pair can be picked before the first pairing, without a branch
+// each. Only those cost one (whether the change is spent).
 double CFastEngine::pairRowEnergyMarked(int n, double dEk)
 {
     const unsigned char* marks = rowMarks(n);
+    if (useAvx2 && useAvx512)
+        return pairRowMarkedAvx512(dEk, forceRank_.data() + forceStart_[n], marks + forceStart_[n],
+                                   forceStart_[n + 1] - forceStart_[n], dE_);
+    const int* rank = forceRank_.data();
+    const bool positive = dEk > 0.0;
     for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += 64) {
         int count = std::min(64, qEnd - q);
-        std::uint64_t bits = 0;
+        std::uint64_t marked = 0;
         for (int b = 0; b < count; b += 8) {
             std::uint64_t word;
             std::memcpy(&word, marks + q + b, sizeof word);  // one byte per pair, 0 or 1
             // Moves the low bit of byte i to bit 56 + i.
-            bits |= ((word * 0x0102040810204080ull) >> 56) << b;
+            marked |= ((word * 0x0102040810204080ull) >> 56) << b;
         }
-        if (count < 64) bits &= (std::uint64_t(1) << count) - 1;
-        for (; bits; bits &= bits - 1) {
-            pairEnergyChanges(dEk, dE_[forceRank_[q + std::countr_zero(bits)]]);
+        if (count < 64) marked &= (std::uint64_t(1) << count) - 1;
+        std::uint64_t other = 0;
+        for (; marked; marked &= marked - 1) {
+            int p = std::countr_zero(marked);
+            double b = dE_[rank[q + p]];
+            other |= std::uint64_t(positive ? b < 0.0 : b > 0.0) << p;
+        }
+        for (; other; other &= other - 1) {
+            fastenergy::pairEnergyChanges(dEk, dE_[rank[q + std::countr_zero(other)]]);
             if (dEk == 0.0) return dEk;
         }
     }
     return dEk;
+}
+
+// Row by row, each row's change until it is spent.
+void CFastEngine::pairRows()
+{
+    for (int n = 0; n < nActive_; n++) {
+        double dEk = dE_[n];
+        // A change of zero pairs with nothing, and pairing leaves one of the
+        // two at zero or both as they were: such a row has nothing to do.
+        if (dEk < 0.0 || dEk > 0.0) dE_[n] = inReachValid_ ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
+    }
+}
+
+// Every pair within reach in list order, as the reference pairs them: a
+// pair whose change is spent (or zero) leaves both changes as they are, so
+// no row needs to stop early, and no pair costs a branch.
+void CFastEngine::pairMarkedPairs()
+{
+    for (const MarkedPairs& m : marked_)
+        for (int p = 0; p < m.count; p++) fastenergy::pairEnergyChanges(dE_[m.owner[p]], dE_[m.partner[p]]);
 }
 
 void CFastEngine::energyAdj()
@@ -400,21 +432,15 @@ void CFastEngine::energyAdj()
         s.MDCALCEnergyAdj();
         return;
     }
-    // Positions and changes by rank; positions are those of the force pass.
+    // Positions and changes by rank (the active atoms are every type's
+    // atoms, one type after the other); positions are those of the force pass.
     if (!positionsLoaded_) loadPositions();
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        dE_[n] = s.dE[typeOf(k)][indexOf(k)];
-    }
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        double dEk = dE_[n];
-        // A change of zero pairs with nothing, and pairing leaves one of the
-        // two at zero or both as they were: such a row has nothing to do.
-        if (dEk < 0.0 || dEk > 0.0) dEk = inReachValid_ ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
-        dE_[n] = dEk;
-        s.dE[typeOf(k)][indexOf(k)] = dEk;
-    }
+    for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
+        std::memcpy(dE_ + n, s.dE[t], s.number[t] * sizeof(double));
+    if (inReachValid_ && flat_) pairMarkedPairs();
+    else pairRows();
+    for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
+        std::memcpy(s.dE[t], dE_ + n, s.number[t] * sizeof(double));
 
     s.rescaleToConserve();
 }

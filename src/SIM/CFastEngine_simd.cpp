@@ -240,6 +240,29 @@ __attribute__((target("avx2"))) std::uint64_t CFastEngine::closerMaskAvx2(const 
     return count < 64 ? bits & ((std::uint64_t(1) << count) - 1) : bits;
 }
 
+// Four pairs at a time; lanes past end are left out. Reads up to three
+// entries past end (the lists are padded).
+__attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end, const int* owner, const int* partner,
+                                                               const double (*pos4)[4], const double* reach2)
+{
+    const V four = _mm256_set1_pd(4.0);
+    for (; q < end; q += 4) {
+        V ax, ay, az, at, bx, by, bz, bt;
+        transpose(_mm256_load_pd(pos4[owner[q]]), _mm256_load_pd(pos4[owner[q + 1]]), _mm256_load_pd(pos4[owner[q + 2]]),
+                  _mm256_load_pd(pos4[owner[q + 3]]), ax, ay, az, at);
+        transpose(_mm256_load_pd(pos4[partner[q]]), _mm256_load_pd(pos4[partner[q + 1]]),
+                  _mm256_load_pd(pos4[partner[q + 2]]), _mm256_load_pd(pos4[partner[q + 3]]), bx, by, bz, bt);
+        V dx = _mm256_sub_pd(ax, bx), dy = _mm256_sub_pd(ay, by), dz = _mm256_sub_pd(az, bz);
+        V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
+        __m128i type = _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(at, four), bt));  // small integers: exact
+        V reach = _mm256_i32gather_pd(reach2, type, 8);
+        int inRange = end - q < 4 ? (1 << (end - q)) - 1 : 15;
+        int closer = _mm256_movemask_pd(_mm256_cmp_pd(r2, reach, _CMP_LT_OQ)) & inRange;
+        if (closer != 0) return q + __builtin_ctz(closer);
+    }
+    return end;
+}
+
 namespace {
 
 // Four atoms of the cell order at a time (the arrays are padded), without
@@ -319,6 +342,7 @@ void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const 
                                unsigned char*, bool) {}
 std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
 void CFastEngine::scanRunsAvx2(RowScan&, const CellAtoms&) {}
+int CFastEngine::nextContactAvx2(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
 void CFastEngine::forceStreamAvx2(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                   double (*)[4], ForceScratch&) {}
 bool CFastEngine::avx2Available() { return false; }

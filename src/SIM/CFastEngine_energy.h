@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CFastEngine: the energy pairing's rule for one pair, shared by the pairing
+// loops of every lane width.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace fastenergy {
+
+// The reference pairing of two neighbours' energy changes (the pair being
+// within reach): where their signs differ, the sum goes to the second if it
+// has the second's sign (or is zero and the first was negative), else to the
+// first, and the other becomes zero. Written with masks rather than
+// branches, which the signs of the changes would make unpredictable (the
+// compiler turns selections between doubles into branches); the values
+// chosen are the same.
+inline void pairEnergyChanges(double& a, double& b)
+{
+    double s = a + b;
+    bool negPos = (a < 0) & (b > 0);
+    bool posNeg = (a > 0) & (b < 0);
+    bool toSecond = (negPos & (s >= 0)) | (posNeg & (s < 0));
+    bool toFirst = (negPos | posNeg) & !toSecond;
+    std::uint64_t keep = std::uint64_t(0) - !(negPos | posNeg);
+    std::uint64_t first = std::uint64_t(0) - toFirst, second = std::uint64_t(0) - toSecond;
+    std::uint64_t sum = std::bit_cast<std::uint64_t>(s);
+    a = std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & keep) | (sum & first));
+    b = std::bit_cast<double>((std::bit_cast<std::uint64_t>(b) & keep) | (sum & second));
+}
+
+}  // namespace fastenergy
