@@ -47,16 +47,23 @@ inline void scaleY(QList<QPointF>& points, double perSI)
     for (QPointF& p : points) p.setY(p.y() * perSI);
 }
 
-// The axis spans [low, high] with enough significant digits that
-// neighbouring ticks read differently: a total energy that varies in its
-// sixth digit needs eight.
+// The axis spans [low, high] with enough digits that neighbouring ticks
+// read differently: a total energy that varies in its sixth digit needs
+// eight. Moderate values get a fixed number of decimals from the tick
+// spacing, so that a tick near zero reads 1 rather than 1.0416 on an axis
+// of tens of thousands; very large or small ones keep significant digits.
 inline void setRangeAndDigits(QValueAxis* axis, double low, double high)
 {
     axis->setRange(low, high);
     const double size = std::max(std::fabs(low), std::fabs(high));
-    double digits = high > low && size > 0.0 ? std::ceil(std::log10(size / (high - low))) + 2.0 : 3.0;
-    // Whole numbers below a million are written out, not as 3.46e+03.
-    if (size >= 1.0 && size < 1e6) digits = std::max(digits, std::floor(std::log10(size)) + 1.0);
-    const QString format = QStringLiteral("%.%1g").arg(std::clamp(static_cast<int>(digits), 3, 12));
+    const double spacing = axis->tickCount() > 1 ? (high - low) / (axis->tickCount() - 1) : high - low;
+    QString format;
+    if (size >= 1e-3 && size < 1e6 && spacing > 0.0 && std::isfinite(spacing)) {
+        const double decimals = std::ceil(-std::log10(spacing)) + 1.0;
+        format = QStringLiteral("%.%1f").arg(std::clamp(static_cast<int>(decimals), 0, 12));
+    } else {
+        double digits = high > low && size > 0.0 ? std::ceil(std::log10(size / (high - low))) + 2.0 : 3.0;
+        format = QStringLiteral("%.%1g").arg(std::clamp(static_cast<int>(digits), 3, 12));
+    }
     if (axis->labelFormat() != format) axis->setLabelFormat(format);
 }
