@@ -25,7 +25,6 @@ CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation)
     earlierStart_.reserve(kMaxAtoms + 1);
     earlierFill_.reserve(kMaxAtoms);
     earlierRank_.reserve(160 * kMaxAtoms);
-    for (auto& scratch : reachScratch_) scratch.resize(kMaxAtoms + 8);
 }
 
 CFastEngine::~CFastEngine()

@@ -189,10 +189,25 @@ private:
     std::vector<int> forceStart_, contactStart_;
     std::vector<int> forceRank_, contactRank_;
     RowConstants rowConstants_[4];
-    // The force pass marks the pairs of the force list within energy-pairing
-    // reach (every such pair is in that list when potentials are on), so the
-    // pairing need not measure distances again; valid while inReachValid_.
-    std::vector<unsigned char> inReach_;
+    // The force pass keeps, row by row, the partners within energy-pairing
+    // reach (every such pair is in the force list when potentials are on), so
+    // the pairing need not measure distances again nor look at the partners
+    // beyond it; valid while inReachValid_. The rows follow each other with
+    // no gaps, so that the pairing reads one dense stream.
+    struct NearLists {
+        std::vector<int> ranks;  // room for every listed pair and eight more (lanes store whole vectors)
+        int start[kMaxAtoms];
+        int count[kMaxAtoms];
+        int fill = 0;
+        // Keeps the row's partners within reach, as the kernel found them.
+        int* openRow(int n) { return ranks.data() + (start[n] = fill); }
+        void closeRow(int n, int kept)
+        {
+            count[n] = kept;
+            fill += kept;
+        }
+    };
+    NearLists near_;
     // Earlier partners of every atom by rank (the force rows transposed),
     // ascending, padded by seven entries.
     std::vector<int> earlierStart_, earlierRank_, earlierFill_;
@@ -200,7 +215,6 @@ private:
     // Floor terms by rank, summed into the totals in atom order after the pass.
     double floorForce_[kMaxAtoms], floorEnergy_[kMaxAtoms];
     unsigned char floorActs_[kMaxAtoms];
-    std::vector<unsigned char> reachScratch_[2];  // marks that are not kept
     bool inReachValid_ = false;
     // pos4_ holds the current positions (kept up to date by the contacts).
     bool positionsLoaded_ = false;
@@ -277,27 +291,30 @@ private:
     static std::uint64_t closerMaskAvx2(const double* xi, const int* nbr, int count, const double* limit2,
                                         const double (*pos4)[4]);
     double pairRowEnergy(int n, double dEk);
-    double pairRowEnergyMarked(int n, double dEk);
+    double pairRowEnergyNear(int n, double dEk);
     void forces();
     void forcesOnRows();
     // The force pass by rows on one thread, each row after its floor term.
     void forceRows();
     void forcePart(int part);
-    void forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach, bool scatter,
-                  double (*acc4)[4]);
+    // Returns how many of the row's partners are within energy-pairing reach
+    // (their ranks stored to near).
+    int forceRow(int n, const RowConstants& rc, const int* row, int count, int* near, bool scatter,
+                 double (*acc4)[4]);
     int forceSplitAt() const;
     void indexRanks();
     void loadPositions();
     // Atom n's sums (acc4[n]) receive its row's pair terms in list order,
     // each partner's sums theirs.
-    // Each pair's inReach byte tells whether it is within energy-pairing
-    // reach (1) or not (0); bytes past count may be overwritten.
-    static void forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                             double (*acc4)[4], unsigned char* inReach, bool scatter);
-    static void forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                                 double (*acc4)[4], unsigned char* inReach, bool scatter);
-    static void forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                               double (*acc4)[4], unsigned char* inReach, bool scatter);
+    // The partners within energy-pairing reach go to near, in row order
+    // (entries past them, up to eight, may be overwritten): their number is
+    // returned.
+    static int forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                            double (*acc4)[4], int* near, bool scatter);
+    static int forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                                double (*acc4)[4], int* near, bool scatter);
+    static int forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                              double (*acc4)[4], int* near, bool scatter);
     void contactPart(int part);
     void energyAdj();
 
@@ -350,15 +367,15 @@ private:
     // (below and above the median x), so that few listed pairs join atoms of
     // different sides. Each thread walks every row in rank order: the rows of
     // its own atoms whole, the other side's rows for the partners on its own
-    // side only. It writes only its own sums, floor terms and marks, so no
-    // sum is written by both threads; what it adds to the sums of the other
-    // side's atoms is scratch and never read.
+    // side only. It writes only its own sums, floor terms and kept partners,
+    // so nothing is written by both threads; what it adds to the sums of the
+    // other side's atoms is scratch and never read.
     struct SideRow {
         int n;  // the row's atom, by rank
         int count;
         const int* partners;  // padded by seven entries
         const RowConstants* constants;
-        unsigned char* marks;  // kept for the side's own rows, scratch for the others
+        bool own;  // the side's own row, whose partners within reach are kept
     };
     struct alignas(64) ForceSide {
         alignas(64) double acc4[kMaxAtoms][4];
@@ -367,8 +384,8 @@ private:
         std::vector<int> atoms;              // the side's atoms, ascending
         std::vector<SideRow> rows;           // the rows it walks, ascending
         std::vector<int> crossPartners;      // its partners in the other side's rows
-        std::vector<unsigned char> marks;    // by list position, valid in its own rows
-        std::vector<unsigned char> scratchMarks;
+        NearLists near;  // of its own rows
+        std::vector<int> scratchNear;
         long long listedFor = -1;  // rebuild count its rows were listed for
     };
     // What the force pass left for an atom: its sums and its floor term.
@@ -393,11 +410,8 @@ private:
     void forceSide(int part);
     bool floorTerm(int n, double& accel, double& force, double& energy) const;
     ForceOut forceOut(int n) const;
-    // The force pass's marks of atom n's row, by list position.
-    const unsigned char* rowMarks(int n) const
-    {
-        return bySides_ ? forceSides_[sideOf_[n]].marks.data() : inReach_.data();
-    }
+    // The partners within energy-pairing reach that the force pass kept from atom n's row.
+    const NearLists& rowNear(int n) const { return bySides_ ? forceSides_[sideOf_[n]].near : near_; }
 
     // ---- the energy pairing after the flat kernel
     // The pairs within energy-pairing reach of each part's rows, from the
@@ -427,7 +441,7 @@ private:
 
     // ---- the list build's cell scan and the energy pairing on eight lanes
     static void scanRunsAvx512(RowScan& row, const CellAtoms& atoms);
-    // A row's change dEk paired with its marked partners (count listed
-    // ranks), as pairRowEnergyMarked; returns what is left of it.
-    static double pairRowMarkedAvx512(double dEk, const int* rank, const unsigned char* marks, int count, double* dE);
+    // A row's change dEk paired with its partners within reach (count
+    // ranks), as pairRowEnergyNear; returns what is left of it.
+    static double pairRowNearAvx512(double dEk, const int* near, int count, double* dE);
 };

@@ -96,6 +96,14 @@ struct Lanes8 {
     {
         std::memcpy(out, &kBytes.bytes[_mm512_mask_cmp_pd_mask(inRow(left), Z(r2), Z(reach2), _CMP_LT_OQ)], 8);
     }
+    // Compressed in a register: a compressing store is slow on some processors.
+    QUORVEL_AVX512 static int keepWithin(int* out, const int* nbr, V r2, V reach2, int left)
+    {
+        __mmask8 within = _mm512_mask_cmp_pd_mask(inRow(left), Z(r2), Z(reach2), _CMP_LT_OQ);
+        __m512i ranks = _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(nbr)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm512_castsi512_si256(_mm512_maskz_compress_epi32(within, ranks)));
+        return __builtin_popcount(within);
+    }
     QUORVEL_AVX512 static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
     {
         Z cx, cy, cz, cw;
@@ -234,33 +242,28 @@ QUORVEL_AVX512 inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
 
 }  // namespace
 
-// Eight partners at a time: the marked ones' changes gathered and those of
-// the other sign picked, for up to 64 partners before the first pairing
-// (the gathers then overlap); those picked are paired in row order until the
-// row's change is spent. While it is not, it keeps its sign, and the
-// partners it has not met keep theirs. Reads marks and ranks up to seven
-// entries past count (both are padded).
-QUORVEL_AVX512 double CFastEngine::pairRowMarkedAvx512(double dEk, const int* rank, const unsigned char* marks,
-                                                      int count, double* dE)
+// Eight partners at a time: their changes gathered and those of the other
+// sign picked, for up to 64 partners before the first pairing (the gathers
+// then overlap); those picked are paired in row order until the row's change
+// is spent. While it is not, it keeps its sign, and the partners it has not
+// met keep theirs. Reads ranks up to seven entries past count (the room is
+// padded), whose lanes are masked off.
+QUORVEL_AVX512 double CFastEngine::pairRowNearAvx512(double dEk, const int* near, int count, double* dE)
 {
     const bool positive = dEk > 0.0;
     const Z zero = _mm512_setzero_pd();
     for (int first = 0; first < count; first += 64) {
         std::uint64_t other = 0;
         for (int p = first; p < count && p < first + 64; p += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, marks + p, sizeof word);  // one byte per pair, 0 or 1
-            // Moves the low bit of byte i to bit 56 + i.
-            unsigned marked = static_cast<unsigned>((word * 0x0102040810204080ull) >> 56);
-            if (count - p < 8) marked &= (1u << (count - p)) - 1;
-            __m256i ranks = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rank + p));
-            Z b = _mm512_mask_i32gather_pd(zero, static_cast<__mmask8>(marked), ranks, dE, 8);
-            unsigned picked = positive ? _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_LT_OQ)
-                                       : _mm512_mask_cmp_pd_mask(static_cast<__mmask8>(marked), b, zero, _CMP_GT_OQ);
+            __mmask8 inRow = count - p < 8 ? static_cast<__mmask8>((1u << (count - p)) - 1) : 0xFF;
+            __m256i ranks = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(near + p));
+            Z b = _mm512_mask_i32gather_pd(zero, inRow, ranks, dE, 8);
+            unsigned picked = positive ? _mm512_mask_cmp_pd_mask(inRow, b, zero, _CMP_LT_OQ)
+                                       : _mm512_mask_cmp_pd_mask(inRow, b, zero, _CMP_GT_OQ);
             other |= std::uint64_t(picked) << (p - first);
         }
         for (; other; other &= other - 1) {
-            fastenergy::pairEnergyChanges(dEk, dE[rank[first + std::countr_zero(other)]]);
+            fastenergy::pairEnergyChanges(dEk, dE[near[first + std::countr_zero(other)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -300,12 +303,12 @@ QUORVEL_AVX512 void CFastEngine::scanRunsAvx512(RowScan& row, const CellAtoms& a
     }
 }
 
-QUORVEL_AVX512 __attribute__((flatten)) void CFastEngine::forceRowAvx512(int n, const RowConstants& rc,
-                                                                        const int* nbr, int count,
-                                                                        const double (*pos4)[4], double (*acc4)[4],
-                                                                        unsigned char* inReach, bool scatter)
+QUORVEL_AVX512 __attribute__((flatten)) int CFastEngine::forceRowAvx512(int n, const RowConstants& rc,
+                                                                       const int* nbr, int count,
+                                                                       const double (*pos4)[4], double (*acc4)[4],
+                                                                       int* near, bool scatter)
 {
-    fastkernel::forceRow<Lanes8>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
+    return fastkernel::forceRow<Lanes8>(n, rc, nbr, count, pos4, acc4, near, scatter);
 }
 
 QUORVEL_AVX512 __attribute__((flatten)) void CFastEngine::forceStreamAvx512(const ForceStream& fs, const PairTable& pt,
@@ -320,13 +323,16 @@ bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") &
 
 #else
 
-void CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
-                                 unsigned char*, bool) {}
+int CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4], int*,
+                                bool)
+{
+    return 0;
+}
 void CFastEngine::forceStreamAvx512(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                     double (*)[4], ForceScratch&) {}
 void CFastEngine::scanRunsAvx512(RowScan&, const CellAtoms&) {}
 int CFastEngine::nextContactAvx512(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
-double CFastEngine::pairRowMarkedAvx512(double dEk, const int*, const unsigned char*, int, double*) { return dEk; }
+double CFastEngine::pairRowNearAvx512(double dEk, const int*, int, double*) { return dEk; }
 bool CFastEngine::avx512Available() { return false; }
 
 #endif

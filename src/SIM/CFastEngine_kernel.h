@@ -75,12 +75,13 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
 // end, contributes +0.0, which leaves every sum as it is: the sums start at
 // +0.0 and, being sums of +0.0 and other values, are never -0.0. A pair acts
 // unless r2 <= m2 or r2 > cut2 (infinite for charged pairs), NaN included,
-// as in the reference. inReach[p] is set to 1 where pair p lies within
-// energy-pairing reach, 0 elsewhere; bytes past count may be overwritten,
-// and nbr may be read past count (the lists are padded).
+// as in the reference. The ranks of the partners within energy-pairing reach
+// go to near, in row order, and their number is returned: the pairing then
+// visits only those. Up to kWidth entries past them may be overwritten, and
+// nbr may be read past count (the lists are padded).
 template <class L, bool kSamePartners, bool kScatter>
-inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                          double (*acc4)[4], unsigned char* inReach)
+inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                         double (*acc4)[4], int* near)
 {
     using V = typename L::V;
     using M = typename L::M;
@@ -89,6 +90,7 @@ inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int cou
     PairLaneConstants<V> k;
     if (kSamePartners) L::sameConstants(rc, rowType, k);
     typename L::Sums ai = L::loadSums(acc4[n]);
+    int nearCount = 0;
     for (int p = 0; p < count; p += L::kWidth) {
         V bx, by, bz, type;
         L::loadPartners(pos4, nbr + p, bx, by, bz, type);
@@ -96,7 +98,7 @@ inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int cou
         V dx = x - bx, dy = y - by, dz = z - bz;
         V r2 = dx * dx + dy * dy + dz * dz;
         M acts = L::acting(r2, k.m2, k.cut2, count - p);
-        L::markWithin(inReach + p, r2, k.reach2, count - p);
+        nearCount += L::keepWithin(near + nearCount, nbr + p, r2, k.reach2, count - p);
         PairTerms<V> t;
         pairTerms(dx, dy, dz, L::sqrt(r2), k, t);
         PairTerms<V> kept = {L::keep(acts, t.ix), L::keep(acts, t.iy), L::keep(acts, t.iz), L::keep(acts, t.jx),
@@ -105,6 +107,7 @@ inline void forceRowLanes(int n, const RowConstants& rc, const int* nbr, int cou
         if (kScatter) L::scatterTerms(kept, acc4, nbr + p, count - p);
     }
     L::storeSums(acc4[n], ai);
+    return nearCount;
 }
 
 // One lane: the portable kernel, plain scalar code. In the wider sets, lanes
@@ -123,6 +126,11 @@ struct Lanes1 {
     static M acting(V r2, V m2, V cut2, int) { return !(r2 <= m2) && !(r2 > cut2); }
     static V keep(M acts, V value) { return acts ? value : 0.0; }
     static void markWithin(unsigned char* out, V r2, V reach2, int) { *out = r2 < reach2 ? 1 : 0; }
+    static int keepWithin(int* out, const int* nbr, V r2, V reach2, int)
+    {
+        *out = nbr[0];
+        return r2 < reach2 ? 1 : 0;
+    }
     static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
     {
         const double* b = pos4[j[0]];
@@ -209,16 +217,15 @@ struct Lanes1 {
 
 // The row loop's four variants, chosen per row.
 template <class L>
-inline void forceRow(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                     double (*acc4)[4], unsigned char* inReach, bool scatter)
+inline int forceRow(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                    double (*acc4)[4], int* near, bool scatter)
 {
     if (rc.samePartners) {
-        if (scatter) forceRowLanes<L, true, true>(n, rc, nbr, count, pos4, acc4, inReach);
-        else forceRowLanes<L, true, false>(n, rc, nbr, count, pos4, acc4, inReach);
-    } else {
-        if (scatter) forceRowLanes<L, false, true>(n, rc, nbr, count, pos4, acc4, inReach);
-        else forceRowLanes<L, false, false>(n, rc, nbr, count, pos4, acc4, inReach);
+        if (scatter) return forceRowLanes<L, true, true>(n, rc, nbr, count, pos4, acc4, near);
+        return forceRowLanes<L, true, false>(n, rc, nbr, count, pos4, acc4, near);
     }
+    if (scatter) return forceRowLanes<L, false, true>(n, rc, nbr, count, pos4, acc4, near);
+    return forceRowLanes<L, false, false>(n, rc, nbr, count, pos4, acc4, near);
 }
 
 

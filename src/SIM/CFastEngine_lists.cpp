@@ -138,7 +138,7 @@ void CFastEngine::sortIntoCells()
 void CFastEngine::indexRanks()
 {
     int forceTotal = forceStart_[nActive_];
-    inReach_.resize(forceTotal + 8);
+    if (static_cast<int>(near_.ranks.size()) < forceTotal + 8) near_.ranks.resize(forceRank_.capacity() + 8);
     inReachValid_ = false;
     forceSplit_ = nActive_;
     // Two threads split the flat kernel's pairs by rank; the rows they split by position (chooseSides).

@@ -134,10 +134,10 @@ void CFastEngine::forces()
 }
 
 // The portable kernel: the generic row loop on one lane.
-void CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                                   double (*acc4)[4], unsigned char* inReach, bool scatter)
+int CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                                  double (*acc4)[4], int* near, bool scatter)
 {
-    fastkernel::forceRow<fastkernel::Lanes1>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
+    return fastkernel::forceRow<fastkernel::Lanes1>(n, rc, nbr, count, pos4, acc4, near, scatter);
 }
 
 // Atom by atom in rank order: its sums (kept by rank in acc4_ while the pass
@@ -222,6 +222,7 @@ bool CFastEngine::floorTerm(int n, double& accel, double& force, double& energy)
 
 void CFastEngine::forceRows()
 {
+    near_.fill = 0;
     for (int n = 0; n < nActive_; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
     for (int n = 0; n < nActive_; n++) {
         double accel;
@@ -231,10 +232,12 @@ void CFastEngine::forceRows()
             acc4_[n][3] += floorEnergy_[n];
         }
         int count = forceStart_[n + 1] - forceStart_[n];
-        // The kernels may mark up to seven bytes past the row: the next rows' marks, written after.
-        if (count > 0)
-            forceRow(n, rowConstants_[typeOf(active_[n])], forceRank_.data() + forceStart_[n], count,
-                     inReach_.data() + forceStart_[n], true, acc4_);
+        // The kernels may store up to eight entries past the row's kept
+        // partners: into the next rows' room, written after.
+        int* near = near_.openRow(n);
+        near_.closeRow(n, count > 0 ? forceRow(n, rowConstants_[typeOf(active_[n])], forceRank_.data() + forceStart_[n],
+                                               count, near, true, acc4_)
+                                    : 0);
     }
 }
 
@@ -339,13 +342,13 @@ void CFastEngine::forceStreamPortable(const ForceStream& fs, const PairTable& pt
     fastkernel::forceStream<fastkernel::Lanes1>(fs, pt, floor, pos4, acc4, sc);
 }
 
-void CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int count, unsigned char* inReach,
-                           bool scatter, double (*acc4)[4])
+int CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int count, int* near, bool scatter,
+                          double (*acc4)[4])
 {
     // Eight lanes only pay where a row fills them (sparse systems have short rows).
-    if (useAvx2 && useAvx512 && count > 4) forceRowAvx512(n, rc, row, count, pos4_, acc4, inReach, scatter);
-    else if (useAvx2) forceRowAvx2(n, rc, row, count, pos4_, acc4, inReach, scatter);
-    else forceRowPortable(n, rc, row, count, pos4_, acc4, inReach, scatter);
+    if (useAvx2 && useAvx512 && count > 4) return forceRowAvx512(n, rc, row, count, pos4_, acc4, near, scatter);
+    if (useAvx2) return forceRowAvx2(n, rc, row, count, pos4_, acc4, near, scatter);
+    return forceRowPortable(n, rc, row, count, pos4_, acc4, near, scatter);
 }
 
 // ---------------------------------------------------------------- energies
@@ -367,38 +370,28 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
     return dEk;
 }
 
-// The same from the force pass's marks: the force list holds every pair
-// within reach, in the same order. Of the marked partners only those whose
-// change has the other sign pair at all; while the row's change is not spent
-// it keeps its sign, and the row meets each partner once, so the partners
-// that will pair can be picked before the first pairing, without a branch
-// each. Only those cost one (whether the change is spent).
-double CFastEngine::pairRowEnergyMarked(int n, double dEk)
+// The same from the partners the force pass kept within reach (the force
+// list holds every pair within reach, in the same order). Of those only the
+// ones whose change has the other sign pair at all; while the row's change
+// is not spent it keeps its sign, and the row meets each partner once, so
+// the partners that will pair can be picked before the first pairing,
+// without a branch each. Only those cost one (whether the change is spent).
+double CFastEngine::pairRowEnergyNear(int n, double dEk)
 {
-    const unsigned char* marks = rowMarks(n);
-    if (useAvx2 && useAvx512)
-        return pairRowMarkedAvx512(dEk, forceRank_.data() + forceStart_[n], marks + forceStart_[n],
-                                   forceStart_[n + 1] - forceStart_[n], dE_);
-    const int* rank = forceRank_.data();
+    const NearLists& lists = rowNear(n);
+    const int* near = lists.ranks.data() + lists.start[n];
+    int nearCount = lists.count[n];
+    if (useAvx2 && useAvx512) return pairRowNearAvx512(dEk, near, nearCount, dE_);
     const bool positive = dEk > 0.0;
-    for (int q = forceStart_[n], qEnd = forceStart_[n + 1]; q < qEnd; q += 64) {
-        int count = std::min(64, qEnd - q);
-        std::uint64_t marked = 0;
-        for (int b = 0; b < count; b += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, marks + q + b, sizeof word);  // one byte per pair, 0 or 1
-            // Moves the low bit of byte i to bit 56 + i.
-            marked |= ((word * 0x0102040810204080ull) >> 56) << b;
-        }
-        if (count < 64) marked &= (std::uint64_t(1) << count) - 1;
+    for (int q = 0; q < nearCount; q += 64) {
+        int count = std::min(64, nearCount - q);
         std::uint64_t other = 0;
-        for (; marked; marked &= marked - 1) {
-            int p = std::countr_zero(marked);
-            double b = dE_[rank[q + p]];
+        for (int p = 0; p < count; p++) {
+            double b = dE_[near[q + p]];
             other |= std::uint64_t(positive ? b < 0.0 : b > 0.0) << p;
         }
         for (; other; other &= other - 1) {
-            fastenergy::pairEnergyChanges(dEk, dE_[rank[q + std::countr_zero(other)]]);
+            fastenergy::pairEnergyChanges(dEk, dE_[near[q + std::countr_zero(other)]]);
             if (dEk == 0.0) return dEk;
         }
     }
@@ -412,7 +405,7 @@ void CFastEngine::pairRows()
         double dEk = dE_[n];
         // A change of zero pairs with nothing, and pairing leaves one of the
         // two at zero or both as they were: such a row has nothing to do.
-        if (dEk < 0.0 || dEk > 0.0) dE_[n] = inReachValid_ ? pairRowEnergyMarked(n, dEk) : pairRowEnergy(n, dEk);
+        if (dEk < 0.0 || dEk > 0.0) dE_[n] = inReachValid_ ? pairRowEnergyNear(n, dEk) : pairRowEnergy(n, dEk);
     }
 }
 

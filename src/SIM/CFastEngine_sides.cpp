@@ -9,9 +9,9 @@
 // reaches that row, hence in ascending order; then its floor term; then the
 // +terms of its own row, which the thread computes whole. A pair of atoms on
 // different sides is thus computed by both threads, each for its own atom,
-// from the same operands in the same order: the same bits. The marks of the
-// energy pairing are kept from the row's own side only, so each pair's mark
-// is written once.
+// from the same operands in the same order: the same bits. The partners
+// within energy-pairing reach are kept from the row's own side only, so each
+// row's are written once.
 #include <algorithm>
 #include <cstring>
 
@@ -58,8 +58,8 @@ void CFastEngine::listSideRows(int part)
     int total = forceStart_[nActive_];
     // Room for every listed pair, the compaction's overshoot and the lanes' padding.
     if (static_cast<int>(side.crossPartners.size()) < total + 8) side.crossPartners.resize(forceRank_.capacity() + 8);
-    if (static_cast<int>(side.marks.size()) < total + 8) side.marks.resize(forceRank_.capacity() + 8);
-    if (side.scratchMarks.size() < kMaxAtoms + 8) side.scratchMarks.resize(kMaxAtoms + 8);
+    if (static_cast<int>(side.near.ranks.size()) < total + 8) side.near.ranks.resize(forceRank_.capacity() + 8);
+    if (side.scratchNear.size() < kMaxAtoms + 8) side.scratchNear.resize(kMaxAtoms + 8);
     side.rows.reserve(kMaxAtoms);
     side.rows.clear();
     std::memset(side.floorActs, 0, sizeof side.floorActs);
@@ -69,7 +69,7 @@ void CFastEngine::listSideRows(int part)
         int count = forceStart_[n + 1] - forceStart_[n];
         const RowConstants* constants = &rowConstants_[typeOf(active_[n])];
         if (sideOf_[n] == part) {
-            side.rows.push_back({n, count, row, constants, side.marks.data() + forceStart_[n]});
+            side.rows.push_back({n, count, row, constants, true});
             continue;
         }
         int kept = 0;
@@ -78,7 +78,7 @@ void CFastEngine::listSideRows(int part)
             kept += sideOf_[row[q]] == part;
         }
         if (kept == 0) continue;
-        side.rows.push_back({n, kept, cross, constants, side.scratchMarks.data()});
+        side.rows.push_back({n, kept, cross, constants, false});
         cross += kept;
     }
     std::fill(cross, cross + 8, 0);
@@ -93,6 +93,7 @@ void CFastEngine::forceSide(int part)
     if (side.listedFor != rebuilds_) listSideRows(part);
     // The other side's sums are scratch: clearing them too keeps them finite.
     std::memset(side.acc4, 0, sizeof(double[4]) * nActive_);
+    side.near.fill = 0;
     for (int n : side.atoms) side.floorActs[n] = floorTerm(n, side.floorAccel[n], side.floorForce[n], side.floorEnergy[n]);
     for (const SideRow& row : side.rows) {
         int n = row.n;
@@ -100,7 +101,12 @@ void CFastEngine::forceSide(int part)
             side.acc4[n][2] += side.floorAccel[n];
             side.acc4[n][3] += side.floorEnergy[n];
         }
-        if (row.count > 0) forceRow(n, *row.constants, row.partners, row.count, row.marks, true, side.acc4);
+        if (!row.own) {
+            forceRow(n, *row.constants, row.partners, row.count, side.scratchNear.data(), true, side.acc4);
+            continue;
+        }
+        int* near = side.near.openRow(n);
+        side.near.closeRow(n, row.count > 0 ? forceRow(n, *row.constants, row.partners, row.count, near, true, side.acc4) : 0);
     }
 }
 

@@ -104,6 +104,15 @@ struct Lanes4 {
         M within = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ));
         std::memcpy(out, &kBytes4.bytes[_mm256_movemask_pd(within)], 4);
     }
+    QUORVEL_AVX2 static int keepWithin(int* out, const int* nbr, V r2, V reach2, int left)
+    {
+        M within = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ));
+        int mask = _mm256_movemask_pd(within);
+        __m128i ranks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(nbr));
+        __m128i shuffle = _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[mask]));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(ranks, shuffle));
+        return __builtin_popcount(mask);
+    }
     QUORVEL_AVX2 static void loadPartners(const double (*pos4)[4], const int* j, V& x, V& y, V& z, V& type)
     {
         V r0, r1, r2, r3;
@@ -207,12 +216,11 @@ struct Lanes4 {
 
 }  // namespace
 
-QUORVEL_AVX2 __attribute__((flatten)) void CFastEngine::forceRowAvx2(int n, const RowConstants& rc, const int* nbr,
-                                                                    int count, const double (*pos4)[4],
-                                                                    double (*acc4)[4], unsigned char* inReach,
-                                                                    bool scatter)
+QUORVEL_AVX2 __attribute__((flatten)) int CFastEngine::forceRowAvx2(int n, const RowConstants& rc, const int* nbr,
+                                                                   int count, const double (*pos4)[4],
+                                                                   double (*acc4)[4], int* near, bool scatter)
 {
-    fastkernel::forceRow<Lanes4>(n, rc, nbr, count, pos4, acc4, inReach, scatter);
+    return fastkernel::forceRow<Lanes4>(n, rc, nbr, count, pos4, acc4, near, scatter);
 }
 
 // Four partners at a time, reading up to three ranks past count (the lists
@@ -338,8 +346,10 @@ bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 
 #else
 
-void CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4],
-                               unsigned char*, bool) {}
+int CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4], int*, bool)
+{
+    return 0;
+}
 std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
 void CFastEngine::scanRunsAvx2(RowScan&, const CellAtoms&) {}
 int CFastEngine::nextContactAvx2(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
