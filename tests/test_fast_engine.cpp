@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "SIM/CFastEngine.h"
+#include "SIM/CFastEngine_energy.h"
 #include "SIM/CSimulation.h"
 #include "support/ScriptedPlatform.h"
 
@@ -453,6 +454,41 @@ void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& eng
 }
 
 }  // namespace
+
+// The row's shortcut (a partner of the other sign absorbed with one
+// comparison) against the full pairing rule, on changes that cancel exactly,
+// differ by many orders of magnitude, or are infinite or NaN: the same bits
+// for both changes, and "spent" exactly where the full rule leaves the row
+// nothing that a later pair could change.
+TEST(FastEngineEnergyPairing, AbsorbingAPartnerOfTheOtherSignGivesTheFullRulesBits)
+{
+    const double inf = HUGE_VAL, nan = std::nan("");
+    const double magnitudes[] = {5e-324, 1e-300, 0.25, 1.0, 1.0 + 1e-15, 3.0, 1e300, 1.7976931348623157e308, inf};
+    int pairs = 0;
+    for (double rowSize : magnitudes)
+        for (double partnerSize : magnitudes)
+            for (bool positive : {true, false}) {
+                double a0 = positive ? rowSize : -rowSize, b0 = positive ? -partnerSize : partnerSize;
+                double a = a0, b = b0, fullA = a0, fullB = b0;
+                bool spent = positive ? fastenergy::absorbOtherSign<true>(a, b) : fastenergy::absorbOtherSign<false>(a, b);
+                fastenergy::pairEnergyChanges(fullA, fullB);
+                SCOPED_TRACE(testing::Message() << a0 << " with " << b0);
+                EXPECT_TRUE(sameBits(a, fullA));
+                EXPECT_TRUE(sameBits(b, fullB));
+                bool rowInert = fullA == 0.0 || std::isnan(fullA);
+                EXPECT_EQ(spent, rowInert);
+                // What the full rule does with the row once it is inert: nothing.
+                double nextA = fullA, nextB = positive ? -1.0 : 1.0;
+                fastenergy::pairEnergyChanges(nextA, nextB);
+                if (rowInert) EXPECT_TRUE(sameBits(nextA, fullA) && nextB == (positive ? -1.0 : 1.0));
+                pairs++;
+            }
+    EXPECT_EQ(pairs, 162);
+    // A NaN partner cannot be picked (it has no sign); a NaN row is not paired at all.
+    double a = 1.0, b = nan;
+    fastenergy::pairEnergyChanges(a, b);
+    EXPECT_EQ(a, 1.0);
+}
 
 TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
 {

@@ -242,15 +242,16 @@ QUORVEL_AVX512 inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
 
 }  // namespace
 
+namespace {
 // Eight partners at a time: their changes gathered and those of the other
 // sign picked, for up to 64 partners before the first pairing (the gathers
 // then overlap); those picked are paired in row order until the row's change
 // is spent. While it is not, it keeps its sign, and the partners it has not
 // met keep theirs. Reads ranks up to seven entries past count (the room is
 // padded), whose lanes are masked off.
-QUORVEL_AVX512 double CFastEngine::pairRowNearAvx512(double dEk, const int* near, int count, double* dE)
+template <bool kPositive>
+QUORVEL_AVX512 inline double pairNearLanes(double dEk, const int* near, int count, double* dE)
 {
-    const bool positive = dEk > 0.0;
     const Z zero = _mm512_setzero_pd();
     for (int first = 0; first < count; first += 64) {
         std::uint64_t other = 0;
@@ -258,16 +259,20 @@ QUORVEL_AVX512 double CFastEngine::pairRowNearAvx512(double dEk, const int* near
             __mmask8 inRow = count - p < 8 ? static_cast<__mmask8>((1u << (count - p)) - 1) : 0xFF;
             __m256i ranks = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(near + p));
             Z b = _mm512_mask_i32gather_pd(zero, inRow, ranks, dE, 8);
-            unsigned picked = positive ? _mm512_mask_cmp_pd_mask(inRow, b, zero, _CMP_LT_OQ)
-                                       : _mm512_mask_cmp_pd_mask(inRow, b, zero, _CMP_GT_OQ);
+            unsigned picked = kPositive ? _mm512_mask_cmp_pd_mask(inRow, b, zero, _CMP_LT_OQ)
+                                        : _mm512_mask_cmp_pd_mask(inRow, b, zero, _CMP_GT_OQ);
             other |= std::uint64_t(picked) << (p - first);
         }
-        for (; other; other &= other - 1) {
-            fastenergy::pairEnergyChanges(dEk, dE[near[first + std::countr_zero(other)]]);
-            if (dEk == 0.0) return dEk;
-        }
+        for (; other; other &= other - 1)
+            if (fastenergy::absorbOtherSign<kPositive>(dEk, dE[near[first + std::countr_zero(other)]])) return dEk;
     }
     return dEk;
+}
+}  // namespace
+
+QUORVEL_AVX512 double CFastEngine::pairRowNearAvx512(double dEk, const int* near, int count, double* dE)
+{
+    return dEk > 0.0 ? pairNearLanes<true>(dEk, near, count, dE) : pairNearLanes<false>(dEk, near, count, dE);
 }
 
 // Eight pairs at a time; lanes past end are left out. Reads up to seven

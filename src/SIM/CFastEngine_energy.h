@@ -29,4 +29,29 @@ inline void pairEnergyChanges(double& a, double& b)
     b = std::bit_cast<double>((std::bit_cast<std::uint64_t>(b) & keep) | (sum & second));
 }
 
+// The same rule where the row's change a is not zero, has the sign
+// kPositive gives, and meets a partner's change b of the other sign: the sum
+// stays with a while it keeps a's sign; otherwise a is spent and b keeps
+// the sum. Returns whether a is spent (zero, or NaN: then, as in the rule
+// above, no later pair changes anything). One comparison each where the rule
+// takes several, and the branch is taken once per row.
+template <bool kPositive>
+inline bool absorbOtherSign(double& a, double& b)
+{
+    double s = a + b;
+    if (kPositive ? s > 0.0 : s < 0.0) {
+        a = s;
+        b = 0.0;
+        return false;
+    }
+    if (kPositive ? s <= 0.0 : s >= 0.0) {
+        a = 0.0;
+        b = s;
+        return true;
+    }
+    a = s;
+    b = 0.0;
+    return true;
+}
+
 }  // namespace fastenergy

@@ -370,32 +370,37 @@ double CFastEngine::pairRowEnergy(int n, double dEk)
     return dEk;
 }
 
+namespace {
+// Of the row's partners within reach only those whose change has the other
+// sign pair at all; while the row's change is not spent it keeps its sign,
+// and the row meets each partner once, so the partners that will pair can be
+// picked before the first pairing, without a branch each.
+template <bool kPositive>
+double pairNear(double dEk, const int* near, int nearCount, double* dE)
+{
+    for (int q = 0; q < nearCount; q += 64) {
+        int count = std::min(64, nearCount - q);
+        std::uint64_t other = 0;
+        for (int p = 0; p < count; p++) {
+            double b = dE[near[q + p]];
+            other |= std::uint64_t(kPositive ? b < 0.0 : b > 0.0) << p;
+        }
+        for (; other; other &= other - 1)
+            if (fastenergy::absorbOtherSign<kPositive>(dEk, dE[near[q + std::countr_zero(other)]])) return dEk;
+    }
+    return dEk;
+}
+}  // namespace
+
 // The same from the partners the force pass kept within reach (the force
-// list holds every pair within reach, in the same order). Of those only the
-// ones whose change has the other sign pair at all; while the row's change
-// is not spent it keeps its sign, and the row meets each partner once, so
-// the partners that will pair can be picked before the first pairing,
-// without a branch each. Only those cost one (whether the change is spent).
+// list holds every pair within reach, in the same order).
 double CFastEngine::pairRowEnergyNear(int n, double dEk)
 {
     const NearLists& lists = rowNear(n);
     const int* near = lists.ranks.data() + lists.start[n];
     int nearCount = lists.count[n];
     if (useAvx2 && useAvx512) return pairRowNearAvx512(dEk, near, nearCount, dE_);
-    const bool positive = dEk > 0.0;
-    for (int q = 0; q < nearCount; q += 64) {
-        int count = std::min(64, nearCount - q);
-        std::uint64_t other = 0;
-        for (int p = 0; p < count; p++) {
-            double b = dE_[near[q + p]];
-            other |= std::uint64_t(positive ? b < 0.0 : b > 0.0) << p;
-        }
-        for (; other; other &= other - 1) {
-            fastenergy::pairEnergyChanges(dEk, dE_[near[q + std::countr_zero(other)]]);
-            if (dEk == 0.0) return dEk;
-        }
-    }
-    return dEk;
+    return dEk > 0.0 ? pairNear<true>(dEk, near, nearCount, dE_) : pairNear<false>(dEk, near, nearCount, dE_);
 }
 
 // Row by row, each row's change until it is spent.
