@@ -480,7 +480,9 @@ TEST(FastEngineEnergyPairing, AbsorbingAPartnerOfTheOtherSignGivesTheFullRulesBi
                 // What the full rule does with the row once it is inert: nothing.
                 double nextA = fullA, nextB = positive ? -1.0 : 1.0;
                 fastenergy::pairEnergyChanges(nextA, nextB);
-                if (rowInert) EXPECT_TRUE(sameBits(nextA, fullA) && nextB == (positive ? -1.0 : 1.0));
+                if (rowInert) {
+                    EXPECT_TRUE(sameBits(nextA, fullA) && nextB == (positive ? -1.0 : 1.0));
+                }
                 pairs++;
             }
     EXPECT_EQ(pairs, 162);

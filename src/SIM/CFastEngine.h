@@ -231,6 +231,11 @@ private:
     double cellScale_ = 1.0;         // cells per metre
     std::vector<int> chargedRanks_;  // ranks of charged atoms, ascending
     int buildSplit_ = 0;             // rank where the second part's rows begin
+    // The first part's share of the atoms in the build, by whether cells are
+    // crowded: there a row's work grows with its rank, so the first part
+    // takes more than half the atoms. Moved towards the thread that finished
+    // the cell scan first at each build.
+    double buildShare_[2] = {0.55, 0.67};
 
     // ---- list build, by parts: each part scans its atoms for earlier
     // partners (found, per atom in cell order), counts them by partner, and
@@ -406,6 +411,12 @@ private:
     bool flatChosen() const;
     void chooseSides();
     void balanceSides(JobEnd end);
+    // Moves a share of the first thread by step towards the thread that
+    // finished first, within lowest..highest. Only where both threads ran:
+    // on a busy machine the caller may have run both shares itself.
+    static void moveShare(double& share, JobEnd end, double step, double lowest, double highest);
+    void streamPositions() const;
+    mutable volatile double positionsSink_ = 0.0;
     void listSideRows(int part);
     void forceSide(int part);
     bool floorTerm(int n, double& accel, double& force, double& energy) const;

@@ -69,12 +69,10 @@ bool CFastEngine::rebuild()
     rebuilds_++;
     sortIntoCells();
 
-    // Where crowded cells are scanned for earlier atoms only, a row's work
-    // grows with its rank, so the first part takes the first 1/sqrt(2) of
-    // the atoms; otherwise every row scans as much and only its list grows.
     bool twoParts = threads_ == 2 && nActive_ >= twoThreadMinimum;
-    buildSplit_ = twoParts ? static_cast<int>(nActive_ * (crowdedCells_ ? 0.707 : 0.55)) : nActive_;
-    if (twoParts) runOnBoth(&CFastEngine::scanPart);
+    double& share = buildShare_[crowdedCells_ ? 1 : 0];
+    buildSplit_ = twoParts ? static_cast<int>(nActive_ * share) : nActive_;
+    if (twoParts) moveShare(share, runOnBoth(&CFastEngine::scanPart), 0.005, 0.3, 0.8);
     else scanPart(0);
     countFound(foundPairs_, forceStart_, forceRank_);
     countFound(foundContacts_, contactStart_, contactRank_);
