@@ -337,6 +337,18 @@ TEST(FastEngineIdentity, CraftedStates)
                                                                 -0.64e-9 + c * 0.32e-9, -side * 600.0, 0.0, 0.0);
                          }
          }},
+        {"alike atoms, uncharged, with no Lennard-Jones well: every pair term a zero of the other sign",
+         [](CSimulation& s) {
+             scatter(s, 100, 13);
+             s.potentialUsed = 1;
+             s.conserve = 1;
+             for (int t = 0; t < 4; t++) {
+                 s.diam[t] = 3e-10;
+                 s.mass[t] = 5e-26;
+                 s.invm[t] = 1.0 / s.mass[t];
+                 for (int u = t; u < 4; u++) s.LJeps[t][u] = 0.0;
+             }
+         }},
         {"a dense crowd in one cell, rows of over 64 partners", [](CSimulation& s) {
              scatter(s, 0, 7);
              s.potentialUsed = 1;

@@ -142,6 +142,11 @@ void CFastEngine::prepareConstants()
                    equal(rc.c) && equal(rc.b) && equal(rc.invmJ) && equal(rc.reach2);
         };
         for (int u = t + 1; u < CSimulation::kTypes; u++) rc.samePartners = rc.samePartners && same(u);
+        // With m above 1e-100, an acting pair (r > m) has 1 / r below 1e100,
+        // whose square is finite: the zero Coulomb terms are zeros, not NaN.
+        rc.uncharged = true;
+        for (int u = 0; u < CSimulation::kTypes; u++)
+            rc.uncharged = rc.uncharged && rc.c[u] == 0.0 && rc.b[u] == 0.0 && rc.m[u] > 1e-100;
     }
 }
 

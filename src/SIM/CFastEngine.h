@@ -51,6 +51,7 @@ struct RowConstants {
     alignas(32) double reach2[4];  // energy-pairing reach, squared
     double invmI;
     bool samePartners;  // the same constants for every partner type that can occur
+    bool uncharged;     // no Coulomb or core terms with any partner type, and no tiny mean diameter
 };
 
 // The force pass's pair constants by pair type, 4 * atom type + partner type

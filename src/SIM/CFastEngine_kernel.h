@@ -46,7 +46,13 @@ struct PairTerms {
 // eps4, eps24, c and b are the reference's 4.0 * eps, 24.0 * eps,
 // q1 * q2 * kCoulomb and |c * kCoreFactor / sigma|, formed alike, so the
 // products below associate exactly as the reference's do.
-template <class V>
+//
+// Without charges (kCharged false: c and b are zeros, and m is not so small
+// that 1 / r could overflow) the Coulomb and core terms are zeros: adding
+// them changes at most the sign of a zero energy or force, and the sums
+// these feed, never -0.0, receive a zero of either sign alike. So they are
+// left out, with the same bits in every sum.
+template <class V, bool kCharged = true>
 inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const PairLaneConstants<V>& k,
                       PairTerms<V>& out)
 {
@@ -56,8 +62,14 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
     V p = sa * sa;
     V s6 = p * p * p;
     V s12 = s6 * s6;
-    V energy = k.eps4 * (s12 - s6) + invR * k.c + k.b * s12;
-    V force = k.eps24 * invR * (2.0 * s12 - s6) + invR * invR * k.c + 12.0 * invR * k.b * s12;
+    V energy, force;
+    if (kCharged) {
+        energy = k.eps4 * (s12 - s6) + invR * k.c + k.b * s12;
+        force = k.eps24 * invR * (2.0 * s12 - s6) + invR * invR * k.c + 12.0 * invR * k.b * s12;
+    } else {
+        energy = k.eps4 * (s12 - s6);
+        force = k.eps24 * invR * (2.0 * s12 - s6);
+    }
     V fi = k.invmI * force, fj = k.invmJ * force;
     out.ix = ux * fi;
     out.iy = uy * fi;
@@ -79,7 +91,7 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
 // go to near, in row order, and their number is returned: the pairing then
 // visits only those. Up to kWidth entries past them may be overwritten, and
 // nbr may be read past count (the lists are padded).
-template <class L, bool kSamePartners, bool kScatter>
+template <class L, bool kSamePartners, bool kScatter, bool kCharged = true>
 inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                          double (*acc4)[4], int* near)
 {
@@ -100,7 +112,7 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
         M acts = L::acting(r2, k.m2, k.cut2, count - p);
         nearCount += L::keepWithin(near + nearCount, nbr + p, r2, k.reach2, count - p);
         PairTerms<V> t;
-        pairTerms(dx, dy, dz, L::sqrt(r2), k, t);
+        pairTerms<V, kCharged>(dx, dy, dz, L::sqrt(r2), k, t);
         PairTerms<V> kept = {L::keep(acts, t.ix), L::keep(acts, t.iy), L::keep(acts, t.iz), L::keep(acts, t.jx),
                              L::keep(acts, t.jy), L::keep(acts, t.jz), L::keep(acts, t.halfEnergy)};
         L::addOwnTerms(kept, ai);
@@ -220,6 +232,10 @@ template <class L>
 inline int forceRow(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                     double (*acc4)[4], int* near, bool scatter)
 {
+    if (rc.samePartners && rc.uncharged) {
+        if (scatter) return forceRowLanes<L, true, true, false>(n, rc, nbr, count, pos4, acc4, near);
+        return forceRowLanes<L, true, false, false>(n, rc, nbr, count, pos4, acc4, near);
+    }
     if (rc.samePartners) {
         if (scatter) return forceRowLanes<L, true, true>(n, rc, nbr, count, pos4, acc4, near);
         return forceRowLanes<L, true, false>(n, rc, nbr, count, pos4, acc4, near);
