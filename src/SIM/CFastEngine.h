@@ -60,6 +60,7 @@ struct PairTable {
     alignas(64) double m[16], m2[16], cut2[16], eps4[16], eps24[16], c[16], b[16], invmJ[16], reach2[16],
         invmI[16];
     bool same;  // every entry the same: no lookup per pair
+    bool uncharged;  // no Coulomb or core terms in any entry, and no tiny mean diameter
 };
 
 // The listed pairs within energy-pairing reach, in list order: the flat

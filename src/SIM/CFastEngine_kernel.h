@@ -298,7 +298,7 @@ inline int keepActingPairs(const ForceStream& fs, int first, int last, const Pai
 }
 
 // The terms of the kept pairs, into sc.terms.
-template <class L, bool kSame>
+template <class L, bool kSame, bool kCharged>
 inline void keptPairTerms(int kept, const PairTable& pt, ForceScratch& sc)
 {
     using V = typename L::V;
@@ -307,7 +307,8 @@ inline void keptPairTerms(int kept, const PairTable& pt, ForceScratch& sc)
     for (int p = 0; p < kept; p += L::kWidth) {
         if (!kSame) L::pickConstants(pt, L::load(sc.type + p), k);
         PairTerms<V> t;
-        pairTerms(L::load(sc.dx + p), L::load(sc.dy + p), L::load(sc.dz + p), L::sqrt(L::load(sc.r2 + p)), k, t);
+        pairTerms<V, kCharged>(L::load(sc.dx + p), L::load(sc.dy + p), L::load(sc.dz + p), L::sqrt(L::load(sc.r2 + p)),
+                               k, t);
         L::storeTerms(t, sc.terms + p);
     }
 }
@@ -373,7 +374,7 @@ inline void keepMarkedPairs(const ForceStream& fs, int first, int last, const Fo
     out.count = count;
 }
 
-template <class L, bool kSame>
+template <class L, bool kSame, bool kCharged = true>
 inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
                              const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc)
 {
@@ -382,7 +383,7 @@ inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const F
         int last = std::min(first + ForceScratch::kBlock, fs.last);
         int kept = keepActingPairs<L, kSame>(fs, first, last, pt, pos4, sc);
         if (fs.marked) keepMarkedPairs(fs, first, last, sc);
-        keptPairTerms<L, kSame>(kept, pt, sc);
+        keptPairTerms<L, kSame, kCharged>(kept, pt, sc);
         addKeptTerms<L>(kept, sc, fs.scatterEnd, floor, acc4, held);
     }
     if (held.owner >= 0) L::storeSums(acc4[held.owner], held.sums);
@@ -393,7 +394,8 @@ template <class L>
 inline void forceStream(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor, const double (*pos4)[4],
                         double (*acc4)[4], ForceScratch& sc)
 {
-    if (pt.same) forceStreamLanes<L, true>(fs, pt, floor, pos4, acc4, sc);
+    if (pt.same && pt.uncharged) forceStreamLanes<L, true, false>(fs, pt, floor, pos4, acc4, sc);
+    else if (pt.same) forceStreamLanes<L, true>(fs, pt, floor, pos4, acc4, sc);
     else forceStreamLanes<L, false>(fs, pt, floor, pos4, acc4, sc);
 }
 

@@ -290,6 +290,8 @@ void CFastEngine::indexForceStream()
     pt.same = true;
     for (const double* column : {pt.m, pt.m2, pt.cut2, pt.eps4, pt.eps24, pt.c, pt.b, pt.invmJ, pt.reach2, pt.invmI})
         for (int e = 1; e < 16; e++) pt.same = pt.same && std::memcmp(&column[e], &column[0], sizeof(double)) == 0;
+    pt.uncharged = true;
+    for (int t = 0; t < CSimulation::kTypes; t++) pt.uncharged = pt.uncharged && rowConstants_[t].uncharged;
 }
 
 namespace {
