@@ -123,7 +123,7 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
 }
 
 // One lane: the portable kernel, plain scalar code. In the wider sets, lanes
-// from `left` on lie past the row's end: they never act and are never marked.
+// from `left` on lie past the row's end: they never act, nor are they marked or kept.
 struct Lanes1 {
     static constexpr int kWidth = 1;
     using V = double;
