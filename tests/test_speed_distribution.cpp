@@ -33,7 +33,7 @@ double sum(const CSpeedBins& bins)
 TEST(SpeedDistribution, MaxwellFractionsKnowTheirDistribution)
 {
     const double T = 300.0, m = kArgonMass;
-    const double mostProbable = std::sqrt(2.0 * kBoltzmann * T / m);
+    const double mostProbable = std::sqrt(2.0 * quorvel::kBoltzmann * T / m);
     // At the most probable speed: erf(1) - 2 e^-1 / sqrt(pi).
     EXPECT_NEAR(maxwellSpeedFraction(mostProbable, m, T), std::erf(1.0) - 2.0 / std::exp(1.0) / std::sqrt(std::numbers::pi),
                 1e-14);
@@ -43,7 +43,7 @@ TEST(SpeedDistribution, MaxwellFractionsKnowTheirDistribution)
     const CSpeedBins bins = maxwellBinFractions(single(m), 6.0 * mostProbable, T);
     double mean = 0.0;
     for (int b = 0; b < kSpeedBins; b++) mean += bins[b] * (b + 0.5) * 6.0 * mostProbable / kSpeedBins;
-    EXPECT_NEAR(mean / std::sqrt(8.0 * kBoltzmann * T / (std::numbers::pi * m)), 1.0, 2e-3);
+    EXPECT_NEAR(mean / std::sqrt(8.0 * quorvel::kBoltzmann * T / (std::numbers::pi * m)), 1.0, 2e-3);
     EXPECT_NEAR(sum(bins), maxwellSpeedFraction(6.0 * mostProbable, m, T), 1e-14);
 }
 

@@ -98,11 +98,12 @@ void CFastEngine::prepareConstants()
             PairConstants& pc = pc_[t][u];
             pc.m = (s.diam[t] + s.diam[u]) / 2.0;
             pc.m2 = pc.m * pc.m;
-            pc.cut2 = 9.0 * pc.m2;
+            pc.cut2 = kCutoffDiameters * kCutoffDiameters * pc.m2;
             pc.eps4 = 4.0 * s.LJeps[t][u];
             pc.eps24 = 24.0 * s.LJeps[t][u];
-            pc.c = s.charge[t] * s.charge[u] * kCoulomb;
-            pc.b = std::fabs(pc.c * kCoreFactor / pc.m);
+            CPairStrength strength = pairStrength(pc.m, s.charge[t], s.charge[u]);
+            pc.c = strength.coulomb;
+            pc.b = strength.core;
             pc.charged = s.charge[t] != 0.0 && s.charge[u] != 0.0;
             double reach = pc.charged ? 2.0 * s.halfWidth : s.diam[t] + s.diam[u];
             pc.reach2 = reach * reach;
@@ -111,7 +112,7 @@ void CFastEngine::prepareConstants()
             // The pair list serves the force pass, whose marks then serve the
             // energy pairing (its reach is shorter); without potentials it
             // serves the energy pairing alone.
-            double forceReach = (3.0 * pc.m + skin_) * kWiden;
+            double forceReach = (kCutoffDiameters * pc.m + skin_) * kWiden;
             double energyReach = (s.diam[t] + s.diam[u] + skin_) * kWiden;
             pc.forceList2 = s.potentialUsed ? forceReach * forceReach
                             : s.conserve    ? energyReach * energyReach

@@ -6,12 +6,13 @@
 
 #include "BASE/CTextNumbers.h"
 #include "CForceConstants.h"
+#include "CPhysicalConstants.h"
 #include "CLammpsExport.h"
 #include "CSimulation.h"
 
 namespace {
-constexpr double kTemperaturePerEnergy = 4.82861948e+22;  // 2 / (3 k), as the simulation measures it
-constexpr double kBoltzmann = 1.380657e-23;                // J / K, the heat bath's constant
+using quorvel::kBoltzmann;
+using quorvel::kTemperaturePerEnergy;
 constexpr int kLangevinSeed = 5817;
 constexpr double kBathDampingSteps = 100.0;
 
@@ -90,7 +91,7 @@ PairCoefficients foldedPair(const CSimulation& sim, int t, int u)
 {
     double mean = (sim.diam[t] + sim.diam[u]) / 2.0;
     double eps = sim.LJeps[std::min(t, u)][std::max(t, u)];
-    double core = std::fabs(sim.charge[t] * sim.charge[u] * quorvel::kCoulomb * quorvel::kCoreFactor / mean);
+    double core = quorvel::pairStrength(mean, sim.charge[t], sim.charge[u]).core;
     double a = 4.0 * eps + core, b = 4.0 * eps;
     PairCoefficients c;
     c.sigma = lammps::lengthOf(mean);
@@ -185,7 +186,7 @@ void appendInteractingPairs(std::string& out, const CSimulation& sim, const Box&
            "# no term between two charged atoms is cut off: both reach beyond the box diagonal.\n"
            "# Quorvel resolves atoms closer than their mean diameter as a collision instead of a force;\n"
            "# LAMMPS keeps the force there, which only matters for a state with overlapping atoms.\n";
-    double longest = 3.0 * largestDiameter(sim);
+    double longest = quorvel::kCutoffDiameters * largestDiameter(sim);
     std::string style = coulomb ? formatC("lj/cut/coul/cut %.12g %.12g", longest, coulombCut)
                                 : formatC("lj/cut %.12g", longest);
     std::string word = appendPairStyle(out, sim, style);
@@ -194,7 +195,7 @@ void appendInteractingPairs(std::string& out, const CSimulation& sim, const Box&
             if (!types.of[t] || !types.of[u]) continue;
             PairCoefficients c = foldedPair(sim, t, u);
             bool bothCharged = charged(sim, t) && charged(sim, u);
-            double cut = bothCharged ? coulombCut : 3.0 * lammps::lengthOf((sim.diam[t] + sim.diam[u]) / 2.0);
+            double cut = bothCharged ? coulombCut : quorvel::kCutoffDiameters * lammps::lengthOf((sim.diam[t] + sim.diam[u]) / 2.0);
             std::string command = formatC("pair_coeff      %d %d %s%.12g %.12g %.12g", types.of[t], types.of[u],
                                           word.c_str(), c.epsilon, c.sigma, cut);
             if (coulomb) appendFormatC(command, " %.12g", coulombCut);

@@ -11,7 +11,7 @@
 using namespace quorvel;
 
 namespace {
-const double kBoltzmannNegative = -1.380657e-23;
+constexpr double kCutoff2 = kCutoffDiameters * kCutoffDiameters;
 }  // namespace
 
 void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, double q2, double& force, double& energy)
@@ -20,8 +20,9 @@ void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, do
     double p = sa * sa;
     double s6 = p * p * p;
     double s12 = s6 * s6;
-    double c = q1 * q2 * kCoulomb;
-    double b = std::fabs(c * kCoreFactor / sigma);
+    CPairStrength strength = pairStrength(sigma, q1, q2);
+    double c = strength.coulomb;
+    double b = strength.core;
     energy = 4.0 * eps * (s12 - s6) + invR * c + b * s12;
     force = 24.0 * eps * invR * (2.0 * s12 - s6) + invR * invR * c + 12.0 * invR * b * s12;
 }
@@ -91,7 +92,7 @@ void CSimulation::MDCALCCalcAcc()
                     dir.equalsSub(loc[t][i], loc[u][j]);
                     double r2 = dir.norm();
                     if (r2 <= m2) continue;
-                    if (r2 > 9.0 * m2 && !bothCharged) continue;
+                    if (r2 > kCutoff2 * m2 && !bothCharged) continue;
                     double r = std::sqrt(r2);
                     dir.divs(r);
                     MDCALCpot(1.0 / r, m, LJeps[t][u], charge[t], charge[u], force, energy);
@@ -128,7 +129,7 @@ double CSimulation::pairEnergyFromPositions(int t, int i, int u, int j) const
     double m2 = m * m;
     double r2 = CVector().equalsSub(loc[t][i], loc[u][j]).norm();
     if (r2 <= m2) return 0.0;
-    if (r2 > 9.0 * m2 && !(charge[t] != 0.0 && charge[u] != 0.0)) return 0.0;
+    if (r2 > kCutoff2 * m2 && !(charge[t] != 0.0 && charge[u] != 0.0)) return 0.0;
     double force, energy;
     MDCALCpot(1.0 / std::sqrt(r2), m, LJeps[t][u], charge[t], charge[u], force, energy);
     return energy;
@@ -170,7 +171,7 @@ double CSimulation::heatBathEnergy(long draw, double temperature)
 {
     double u = (static_cast<double>(draw) + 1.0) / 2147483647.0;
     if (u > 1.0) u = 1.0;
-    return kBoltzmannNegative * temperature * std::log(u);
+    return -kBoltzmann * temperature * std::log(u);
 }
 
 void CSimulation::applyHeatBath(int t, int i)

@@ -6,11 +6,10 @@
 
 #include <cmath>
 
+#include "CPhysicalConstants.h"
 #include "CWidestLoops.h"
 
-namespace {
-const double kTemperaturePerEnergy = 4.82861948e+22;  // 2 / (3 k)
-}
+using quorvel::kTemperaturePerEnergy;
 
 void CSimulation::calculateAllOutputs(bool lastStepOfDisplay)
 {

@@ -14,7 +14,7 @@ double maxwellSpeedFraction(double speed, double mass, double temperature)
     if (!(speed > 0.0)) return 0.0;
     if (!(temperature > 0.0) || !(mass > 0.0)) return 1.0;  // every atom at rest
     // With a = sqrt(kT/m) and x = v / a: F = erf(x / sqrt 2) - sqrt(2/pi) x exp(-x^2/2).
-    const double x = speed / std::sqrt(kBoltzmann * temperature / mass);
+    const double x = speed / std::sqrt(quorvel::kBoltzmann * temperature / mass);
     return std::erf(x / std::numbers::sqrt2) - std::sqrt(2.0 / std::numbers::pi) * x * std::exp(-0.5 * x * x);
 }
 
@@ -54,8 +54,8 @@ double fitMaxwellTemperature(const CSpeedMixture& mixture, double top, const CSp
     auto misfit = [&](double logT) { return squaredMisfit(mixture, top, fractions, std::exp(logT)); };
 
     // Most probable speeds from a two-thousandth of the range to twenty times it.
-    const double logLow = std::log(meanMass * std::pow(top / 2000.0, 2) / (2.0 * kBoltzmann));
-    const double logHigh = std::log(meanMass * std::pow(top * 20.0, 2) / (2.0 * kBoltzmann));
+    const double logLow = std::log(meanMass * std::pow(top / 2000.0, 2) / (2.0 * quorvel::kBoltzmann));
+    const double logHigh = std::log(meanMass * std::pow(top * 20.0, 2) / (2.0 * quorvel::kBoltzmann));
     constexpr int kScan = 160;
     const double step = (logHigh - logLow) / kScan;
     int best = 0;

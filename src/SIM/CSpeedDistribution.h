@@ -8,9 +8,10 @@
 #include <array>
 #include <string>
 
+#include "CPhysicalConstants.h"
+
 class CSimulation;
 
-constexpr double kBoltzmann = 1.380649e-23;  // J/K
 
 // The fraction of atoms of this mass slower than speed (m/s) at temperature (K).
 double maxwellSpeedFraction(double speed, double mass, double temperature);

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The physical constants of the model, each written once. Boltzmann's
+// constant keeps the value the model has always measured temperature and
+// drawn the heat bath's energies with (the 1986 recommended value), so
+// stored runs replay to the same bits; it differs from the exact SI value
+// 1.380649e-23 by six parts per million.
+#pragma once
+
+namespace quorvel {
+inline constexpr double kBoltzmann = 1.380657e-23;              // J / K
+// 2 / (3 k): the temperature of an atom whose mean kinetic energy is one joule.
+inline constexpr double kTemperaturePerEnergy = 4.82861948e+22;  // K / J
+inline constexpr double kCoulomb = 8987551787.37;               // 1 / (4 pi eps0), N m^2 / C^2
+}  // namespace quorvel
