@@ -4,7 +4,7 @@
 // window closed and open on each chart, taking turns in one run so the ratios
 // share a load, and one redraw of the time series with 100,000 samples
 // (its lines drawn by the chart's own item, the same points handed to Qt
-// Charts' line series as before, smoothed, every sample) with how far the
+// Charts' line series, smoothed, every sample) with how far the
 // pictures are from each other. With a folder, it also leaves each chart
 // there as PNG, SVG and CSV, the pictures compared, and a picture of both
 // windows side by side, to look at.
@@ -150,7 +150,7 @@ void emptySeries(CTimeSeriesChart& chart)
 }
 
 // The points the chart's item would draw handed to Qt Charts' line series
-// instead, as the chart drew its lines before it had its own item.
+// instead: the drawing the item is weighed against.
 void handPointsToSeries(CTimeSeriesChart& chart)
 {
     for (int q = 0; q < kSeriesQuantities; q++) {
@@ -183,7 +183,7 @@ void drawEverySample(CTimeSeriesChart& chart, const std::array<QList<QPointF>, 2
 }
 
 // The chart of the same samples with its lines drawn by its own item, by Qt
-// Charts' line series as before, and with every sample drawn, smoothed or
+// Charts' line series, and with every sample drawn, smoothed or
 // not: how many pixels differ (saved with a folder).
 void comparePictures(CTimeSeriesChart& chart, const CTimeSeries& series, const QString& folder)
 {

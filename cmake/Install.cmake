@@ -44,6 +44,9 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DA
         FILES_MATCHING PATTERN "*.txt")
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvel)
+# Beside the README, so that its links to docs/ hold in the installed copy too.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvel/docs
+        FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
 
 # The Debian package: `cpack -G DEB` in the build folder. Library
 # dependencies are read from the binaries (dpkg-shlibdeps); Qt's platform and

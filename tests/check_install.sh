@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what a Linux desktop
 # needs from it: both programs answering --version, the desktop entry, the
-# icons, the AppStream metainfo, the man pages, the examples and the licence.
+# icons, the AppStream metainfo, the man pages, the examples, the licence and
+# the documentation.
 # With PACKAGE=ON it also builds the Debian package, unpacks it and runs the
 # packaged quorvel-batch.
 # Usage: check_install.sh BUILD_DIR VERSION APP_ID PACKAGE
@@ -22,7 +23,8 @@ expected=(
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
   share/man/man1/quorvel.1 share/man/man1/quorvel-batch.1
-  share/doc/quorvel/LICENSE
+  share/doc/quorvel/LICENSE share/doc/quorvel/README.md
+  share/doc/quorvel/docs/user-guide.md share/doc/quorvel/docs/images/quorvel.png
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 for example in "$(dirname "$0")"/../examples/*.txt; do expected+=("share/quorvel/examples/$(basename "$example")"); done

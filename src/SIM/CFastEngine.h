@@ -337,8 +337,8 @@ private:
 public:
     // The flat kernel runs where the force rows hold fewer pairs than this
     // on average (then most of a row's lanes would idle), the row by row
-    // kernel elsewhere (measured on the liquid: it holds the row's own sums
-    // in registers, which pays where rows are long).
+    // kernel elsewhere: it holds the row's own sums in registers, which pays
+    // where rows are long.
     double flatBelowRowLength = 16.0;
     bool flatKernel() const { return flat_; }  // the kernel of the last force pass
     // Two threads only where the last lists held at least this many pairs

@@ -112,8 +112,7 @@ void CFastEngine::forceSide(int part)
 }
 
 // The positions were written on the other core. Read in order first, they
-// arrive as one stream; the rows would ask for them one by one, each a wait
-// (measured on the liquid: the second share's pass 4% shorter).
+// arrive as one stream; the rows would ask for them one by one, each a wait.
 void CFastEngine::streamPositions() const
 {
     double sum = 0.0;
