@@ -227,8 +227,10 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     establishPiston();
     setAppliedPressure(appliedPressure);
     resetIPS();
+    // Averages come from steps: those of a file saved before its first step
+    // are none, whatever it holds.
     measureStateNow();
-    startAveragesFromState(true);
+    startAveragesFromState(iterations > 0);
     userChangeDepth--;
     restartLedger();
     averagesStarts++;
