@@ -180,6 +180,49 @@ TEST_F(Atoms, ClumpingPullsTheSelectionTogether)
         }
 }
 
+// Many atoms clumped cannot all reach their contact distance: rather than
+// leave them inside one another, the clump is taken back and the person told.
+TEST_F(Atoms, AClumpTheRefitCannotPartIsTakenBackWithAnAlert)
+{
+    s.setHalfWidth(3e-9);
+    for (int i = 0; i < 80; i++) place(0, -2.5e-9 + (i % 5) * 1.2e-9, -2.5e-9 + (i / 5 % 4) * 1.6e-9, -2.5e-9 + (i / 20) * 1.6e-9);
+    s.selectAll(1);
+    const double before = s.loc[0][17].getX();
+    const bool clumped = s.shiftSelectedAtomsToClump();
+    double closest = INFINITY;
+    for (int i = 0; i < 80; i++)
+        for (int j = i + 1; j < 80; j++) {
+            CVector gap;
+            gap.equalsSub(s.loc[0][i], s.loc[0][j]);
+            closest = std::min(closest, gap.length());
+        }
+    EXPECT_GE(closest, 0.561231024155 * 2 * 3e-10 * (1 - 1e-9));
+    if (!clumped) {
+        EXPECT_EQ(s.loc[0][17].getX(), before);
+        ASSERT_EQ(platform.alerts.size(), 1u);
+        EXPECT_EQ(platform.alerts[0].title, "Operation Incomplete.");
+    }
+}
+
+// After an edit the readouts show the atoms as they are now, not zeros
+// until the next step.
+TEST_F(Atoms, ReadoutsMatchTheAtomsAfterADeleteOrADrag)
+{
+    place(0, -2e-10, 0, 0, 300, 0, 0);
+    place(0, 2e-10, 0, 0, 0, 400, 0);
+    place(1, 0, 3e-10, 0, 0, 0, 500);
+    s.initSimulationEnergies();
+    s.sel[1][0] = 1;
+    s.deleteSelected();
+    EXPECT_DOUBLE_EQ(s.getTCKEnergy(4), 0.5 * s.mass[0] * (300.0 * 300.0 + 400.0 * 400.0));
+    EXPECT_DOUBLE_EQ(s.getTCVrms(4), std::sqrt((300.0 * 300.0 + 400.0 * 400.0) / 2));
+    EXPECT_GT(s.getTCTemperature(4), 0.0);
+    EXPECT_GT(s.getTCVolume(), 0.0);
+    s.sel[0][0] = 1;
+    s.moveSelectedBy(0, -5);
+    EXPECT_DOUBLE_EQ(s.getTCKEnergy(0), 0.5 * s.mass[0] * (300.0 * 300.0 + 400.0 * 400.0));
+}
+
 TEST_F(Atoms, DeletingKeepsTheRestInOrder)
 {
     for (int i = 0; i < 4; i++) place(0, i * 1e-10, 0, 0);

@@ -99,7 +99,13 @@ TEST(BatchRunner, BadArgumentsAndUnreadableFilesFailWithoutOutput)
     EXPECT_NE(runBatch("--ticks"), 0);
     EXPECT_NE(runBatch("--ticks -3"), 0);
     EXPECT_NE(runBatch(scratch("missing.txt") + " --ticks 1 --csv " + scratch("never2.csv")), 0);
-    EXPECT_NE(readText(scratch("stderr.txt")).find("could not be read"), std::string::npos);
+    EXPECT_EQ(readText(scratch("stderr.txt")),
+              "quorvel-batch: cannot read " + scratch("missing.txt") + ": No such file or directory\n");
+    // A text file that is no simulation is refused, not run as an empty one.
+    std::ofstream(scratch("hostname.txt")) << "build-server-7\n";
+    EXPECT_EQ(runBatch(scratch("hostname.txt") + " --ticks 1 --csv " + scratch("never2.csv")), 1);
+    EXPECT_NE(readText(scratch("stderr.txt")).find("cannot read " + scratch("hostname.txt") + ": not a simulation file"),
+              std::string::npos);
     EXPECT_FALSE(exists(scratch("never1.txt")));
     EXPECT_FALSE(exists(scratch("never2.csv")));
     EXPECT_NE(runBatch("--ticks 1 --output " + scratch("no-folder/out.txt")), 0);

@@ -273,21 +273,27 @@ TEST_F(EnergyLedger, WorkIsThatOfTheForceThePistonFeels)
 
 // ---------------------------------------------------------------- series
 
-TEST(EnergyLedgerSeries, StartsAgainAfterARestartAndThinsWhenFull)
+// Thinned as the time series is: evenly spaced however often it filled up,
+// and the count of displays does not fall when it thins.
+TEST(EnergyLedgerSeries, StartsAgainAfterARestartAndThinsWhenFullAtEvenSpacing)
 {
     CEnergyLedgerSeries series(8);
     CEnergyLedgerSample sample;
-    for (int k = 0; k < 20; k++) {
+    for (int k = 0; k < 37; k++) {
         sample.time = k;
         series.add(1, sample);
     }
     const auto& kept = series.samples();
     ASSERT_LE(kept.size(), 8u);
+    ASSERT_GE(kept.size(), 4u);
     EXPECT_EQ(kept.front().time, 0.0);
-    EXPECT_EQ(kept.back().time, 19.0);
-    for (size_t k = 1; k < kept.size(); k++) EXPECT_LT(kept[k - 1].time, kept[k].time);
+    EXPECT_GT(kept.back().time, 36.0 - static_cast<double>(series.stride()));
+    for (size_t k = 1; k < kept.size(); k++)
+        EXPECT_EQ(kept[k].time - kept[k - 1].time, static_cast<double>(series.stride())) << k;
+    EXPECT_EQ(series.displays(), 37u);
     sample.time = 30;
     series.add(2, sample);
     ASSERT_EQ(series.samples().size(), 1u);
     EXPECT_EQ(series.samples().front().time, 30.0);
+    EXPECT_EQ(series.displays(), 1u);
 }

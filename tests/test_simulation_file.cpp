@@ -178,9 +178,35 @@ TEST_F(SimulationFile, UnreadableOrNonAsciiFilesAreRefusedAndChangeNothing)
     EXPECT_FALSE(load(temporaryDirectory() + "/does-not-exist.txt"));
     EXPECT_FALSE(load(temporaryDirectory()));  // a folder
     EXPECT_FALSE(load(writeText("latin.txt", "ANUM 0 2\nANAM 0 Caf\xe9\n")));
-    EXPECT_EQ(platform.alerts.size(), 3u);
+    // Text that is no simulation (a host name, an empty file) is not taken for an empty one.
+    EXPECT_FALSE(load(writeText("hostname.txt", "build-server-7\n")));
+    EXPECT_FALSE(load(writeText("empty.txt", "")));
+    EXPECT_FALSE(load(writeText("word.txt", "ANUMBERS 3\n")));
+    EXPECT_EQ(platform.alerts.size(), 6u);
     for (const auto& alert : platform.alerts) EXPECT_EQ(alert.title, "Alert.");
+    EXPECT_NE(platform.alerts[3].message.find("hostname.txt\" is not a simulation file"), std::string::npos);
     EXPECT_EQ(save("after.txt"), before);
+}
+
+// The readouts a file does not carry (the examples hold no rms speeds and no
+// histogram) start from the loaded state, not from the simulation it replaced.
+TEST_F(SimulationFile, OpeningAFileStartsTheReadoutsAfresh)
+{
+    std::string text;
+    for (const std::string& line : lines(save("full.txt")))
+        if (line.rfind("DRMS", 0) != 0 && line.rfind("DHIS", 0) != 0) text += line + "\n";
+    const std::string path = writeText("no-histogram.txt", text);
+    const double carried = s.TCKEnergy[4];
+    for (int b = 0; b < CSimulation::kBins; b++) s.TCHistogram[4][b] = 1e6;
+    s.sqrtTCavgvsq[4] = 3.5e21;
+    s.dptot[4] = 1.0;
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(s.TCKEnergy[4], carried);
+    EXPECT_DOUBLE_EQ(s.getTCVrms(4), std::sqrt(s.getTCVms(4)));
+    double counted = 0.0;
+    for (int b = 0; b < CSimulation::kBins; b++) counted += s.getHistogram(4, b);
+    EXPECT_EQ(counted, s.totalAtoms);
+    EXPECT_EQ(s.getPressure(4), 0.0);
 }
 
 TEST_F(SimulationFile, AFailedWriteIsReportedAndLeavesTheOldFile)

@@ -199,6 +199,11 @@ TEST_F(FrameTest, MovieDialogDerivedFieldsAndCodecRule)
 TEST_F(FrameTest, FrameDialogGreysQualityForTiffAndStoresItAnyway)
 {
     CFrameCaptureDialog& d = *window->FrameCaptureDialog;
+    // The quality's label names its slider, so its '&' is an access key and not shown.
+    bool labelled = false;
+    for (QLabel* label : d.findChildren<QLabel*>())
+        if (label->text() == "JPEG &quality:") labelled = label->buddy() == d.qualitySlider;
+    EXPECT_TRUE(labelled);
     capture->setFrameCaptureQuality(80.0f);
     d.fill();
     EXPECT_EQ(d.fileTypePopupButton->currentIndex(), 0);

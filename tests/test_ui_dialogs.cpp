@@ -169,6 +169,13 @@ TEST_F(DialogTest, AtomPropertiesRefuseAMassOfZeroAndNamesThatCannotBeSaved)
     d.accept();
     EXPECT_TRUE(d.isVisible());
     EXPECT_TRUE(lastAlertMentions("Name of type A"));
+    // A name too long for the status display is refused whole, never cut.
+    const QString longName(CSimulation::kMaxNameLength + 5, QLatin1Char('x'));
+    d.nameField[0]->setText(longName);
+    EXPECT_EQ(d.nameField[0]->text(), longName);
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("at most 40 characters"));
 }
 
 TEST_F(DialogTest, EditWithoutSelectionShowsNotApplicable)

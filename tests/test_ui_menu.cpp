@@ -75,6 +75,12 @@ TEST_F(MenuTest, EveryCommandIsEnabledButOneOfRunAndStopInEitherState)
     window->stop();
 }
 
+TEST_F(MenuTest, EveryCommandHasAnAccessLetter)
+{
+    for (QAction* a : commands())
+        if (a->isEnabled()) EXPECT_TRUE(a->text().contains('&')) << a->text().toStdString();
+}
+
 TEST_F(MenuTest, CheckMarksFollowTheFlagsWhenAMenuOpens)
 {
     s->setAxesShowFlag(0);

@@ -128,3 +128,32 @@ TEST(LastUsedFolderTest, TheSavePanelOpensInTheFolderLastUsedForItsType)
     EXPECT_EQ(shownFolder, frames.path());
     QSettings().remove(QStringLiteral("folders"));
 }
+
+TEST(RecentFileTitles, TwoFilesOfOneNameShowTheirFolders)
+{
+    const QString home = QDir::homePath();
+    const QStringList titles =
+        CRecentFiles::titles({home + "/a/run.txt", "/srv/b/run.txt", home + "/other.txt"});
+    ASSERT_EQ(titles.size(), 3);
+    EXPECT_EQ(titles[0], QString::fromUtf8("run.txt \u2014 ~/a"));
+    EXPECT_EQ(titles[1], QString::fromUtf8("run.txt \u2014 /srv/b"));
+    EXPECT_EQ(titles[2], "other.txt");
+}
+
+// The folder panel answers the path typed, a new folder too, and nothing it
+// cannot name exactly (the toolkit's own panel refused new folders and could
+// answer the folder shown instead).
+TEST_F(RecentFilesTest, TheFolderPanelAnswersThePathTypedANewFolderToo)
+{
+    const QString shown = folder.path();
+    const QString file = makeFile(QStringLiteral("plain.txt"));
+    QString problem;
+    EXPECT_EQ(folderForTypedName(QString(), shown, problem), shown);
+    EXPECT_EQ(folderForTypedName(QStringLiteral("new-run"), shown, problem), shown + "/new-run");
+    EXPECT_EQ(folderForTypedName(shown + "/new-run/", "/", problem), shown + "/new-run");
+    EXPECT_TRUE(folderForTypedName(QStringLiteral("no-such/new-run"), shown, problem).isEmpty());
+    EXPECT_TRUE(problem.contains("does not exist"));
+    EXPECT_TRUE(folderForTypedName(file, shown, problem).isEmpty());
+    EXPECT_TRUE(folderForTypedName("\"" + shown + "\" \"new-run\"", shown, problem).isEmpty());
+    EXPECT_TRUE(problem.contains("quotation marks"));
+}

@@ -20,7 +20,6 @@ CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, QWidget* p
     for (int t = 0; t < CSimulation::kTypes; t++) {
         grid->addWidget(new QLabel(QString(QChar('A' + t)), this), t + 1, 0, Qt::AlignCenter);
         grid->addWidget(nameField[t] = new QLineEdit(this), t + 1, 1);
-        nameField[t]->setMaxLength(40);
         grid->addWidget(diamField[t] = numberField(), t + 1, 2);
         grid->addWidget(massField[t] = numberField(), t + 1, 3);
         grid->addWidget(colorField[t] = new CColorButton(this), t + 1, 4);
@@ -59,6 +58,13 @@ void CAtomPropertiesDialog::accept()
                 return void(refuse(nameField[t], tr("Name of type %1: use plain ASCII letters, digits and "
                                                     "punctuation only (\"%2\" cannot be saved).")
                                                      .arg(letter, QString(c))));
+        // Refused rather than cut: a field's length limit would shorten a pasted name without a word.
+        const QString name = nameField[t]->text();
+        if (name.size() > CSimulation::kMaxNameLength && name.toStdString() != Simulation.getName(t))
+            return void(refuse(nameField[t], tr("Name of type %1: at most %2 characters (this one has %3).")
+                                                 .arg(letter)
+                                                 .arg(CSimulation::kMaxNameLength)
+                                                 .arg(name.size())));
         if (!readReal(diamField[t], tr("Diameter of type %1").arg(letter), d[t])) return;
         if (!valueRules::isDiameter(d[t]))
             return void(refuse(diamField[t], tr("Diameter of type %1 must be greater than zero.").arg(letter)));

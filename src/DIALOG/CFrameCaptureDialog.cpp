@@ -35,7 +35,10 @@ CFrameCaptureDialog::CFrameCaptureDialog(CCaptureSettings& settings, QWidget* pa
     auto* quality = new QHBoxLayout;
     quality->addWidget(qualitySlider);
     quality->addWidget(qualityField);
-    form->addRow(tr("JPEG &quality:"), quality);
+    // A label made by the form for a layout has no buddy and would show the '&'.
+    auto* qualityLabel = new QLabel(tr("JPEG &quality:"), this);
+    qualityLabel->setBuddy(qualitySlider);
+    form->addRow(qualityLabel, quality);
     screenPixelsBox = new QCheckBox(tr("Full &resolution of a scaled screen"), this);
     form->addRow(QString(), screenPixelsBox);
     layout->addLayout(form);

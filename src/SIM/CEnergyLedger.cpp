@@ -51,20 +51,29 @@ void CEnergyLedgerSeries::sample(const CSimulation& simulation)
     add(simulation.ledger.restarts, {simulation.getElapsedTime(), simulation.getLedgerBalance()});
 }
 
+void CEnergyLedgerSeries::clear()
+{
+    samples_.clear();
+    stride_ = 1;
+    display_ = 0;
+}
+
 void CEnergyLedgerSeries::add(unsigned restartCount, const CEnergyLedgerSample& sample)
 {
     if (restartCount != restartCount_) {
-        samples_.clear();
+        clear();
         restartCount_ = restartCount;
     }
-    if (samples_.size() >= capacity_) thin();
+    if (display_++ % stride_ != 0) return;
     samples_.push_back(sample);
+    if (samples_.size() >= capacity_) thin();
 }
 
-// Keeps the first sample and every second one after it.
+// Keeps the samples at even positions (displays at multiples of the doubled stride).
 void CEnergyLedgerSeries::thin()
 {
     std::size_t kept = 0;
     for (std::size_t k = 0; k < samples_.size(); k += 2) samples_[kept++] = samples_[k];
     samples_.resize(kept);
+    stride_ *= 2;
 }

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "CTimeSeries.h"
+
 // One reading of the ledger, in joules.
 struct CEnergyBalance {
     double dE = 0.0;          // system energy now minus at the restart
@@ -48,19 +50,28 @@ struct CEnergyLedgerSample {
 class CSimulation;
 
 // Keeps the samples since the ledger last restarted; a chart calls sample()
-// once per display. At most `capacity` samples are kept: beyond that every
-// other one is dropped, so a long run keeps its whole span at half the detail.
+// once per display. At most `capacity` samples are kept, as the time series
+// keeps them: when full, every other one is dropped and from then on only
+// displays at a multiple of the doubled stride are kept, so a long run keeps
+// its whole span at even spacing.
 class CEnergyLedgerSeries {
 public:
-    explicit CEnergyLedgerSeries(std::size_t capacity = 4096) : capacity_(capacity < 2 ? 2 : capacity) {}
+    explicit CEnergyLedgerSeries(std::size_t capacity = CTimeSeries::kDefaultCapacity)
+        : capacity_(capacity < 2 ? 2 : capacity) {}
     // Takes the simulation's current balance (starting afresh after a restart).
     void sample(const CSimulation& simulation);
     void add(unsigned restartCount, const CEnergyLedgerSample& sample);
-    void clear() { samples_.clear(); }
+    void clear();
     const std::vector<CEnergyLedgerSample>& samples() const { return samples_; }
+    // Displays sampled since the ledger restarted, kept or not.
+    unsigned long long displays() const { return display_; }
+    // Displays between kept samples: 1, then doubled at each thinning.
+    std::size_t stride() const { return stride_; }
 
 private:
     std::size_t capacity_;
+    std::size_t stride_ = 1;
+    unsigned long long display_ = 0;
     unsigned restartCount_ = 0;
     std::vector<CEnergyLedgerSample> samples_;
     void thin();

@@ -29,6 +29,9 @@ public:
     static constexpr int kMaxAtoms = kTypes * kMaxPerType;
     static constexpr int kSlots = 5;
     static constexpr int kBins = 40;
+    // The longest atom-type name a person may give: the status display's field
+    // shows about this many characters. Longer names read from files are kept.
+    static constexpr int kMaxNameLength = 40;
 
     // ---- model and atom types
     CView View;
@@ -311,7 +314,9 @@ public:
     void setSelectedCentroid(double x, double y, double z);
     void setSelectedCentroidVelocity(int axis, double value);
     void moveSelectedBy(float dx, float dy);
-    void shiftSelectedAtomsToClump();
+    // Answers false, with an alert and the atoms where they were, when the
+    // clumped atoms could not be parted again.
+    bool shiftSelectedAtomsToClump();
     void deleteSelected();
 
     // ---- refitting
@@ -377,6 +382,14 @@ public:
     void calculateTCOutputs();
     void calculateHistogram();
     void resetTCDisplay();
+    // The outputs of the state as it stands, with no step taken: the sums
+    // over the atoms, volume, temperature, pressure from the last step's wall
+    // momentum, and the speed histogram.
+    void measureStateNow();
+    // Averages that start afresh take the values measured now as their first
+    // sample; with keepKnown, only those that are not finite (not carried by
+    // a file just read) do.
+    void startAveragesFromState(bool keepKnown);
 
     // ---- box and piston
     double getHalfWidth() const { return halfWidth; }
@@ -434,7 +447,13 @@ public:
     // ---- simulation file
     void setOpenPath(const std::string& path) { openPath = path; }
     bool requestOpenPath();
+    // Makes the file at openPath the current simulation, or says in an alert
+    // why it cannot and changes nothing.
     bool readInputFile();
+    // The same without the alert: answers why the file was refused (empty
+    // when it was read), with notSimulation set when it was read but holds
+    // no simulation.
+    std::string loadInputFile(bool& notSimulation);
     void extractInputFileContent();
     bool requestSavePath();
     void extractFileNameFromPath(const std::string& path);
@@ -471,4 +490,6 @@ private:
     void bookAddedAtom(int t, int i);
     void collideAtomPair(int t, int i, int u, int j);
     void reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc);
+    void countSpeeds();
+    void forgetOutputs();
 };

@@ -5,8 +5,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "BASE/CTextNumbers.h"
+
+namespace {
+// Passes of the refit that parts the atoms a clump left overlapping; it ends
+// as soon as they are parted, so a small clump costs no more.
+const int kClumpRefitPasses = 1000;
+}  // namespace
 
 bool CSimulation::addOneAtom(int t)
 {
@@ -272,9 +279,17 @@ int CSimulation::clumpSweepLimit() const
     return std::max(kMinSweeps, static_cast<int>(sweeps));
 }
 
-void CSimulation::shiftSelectedAtomsToClump()
+bool CSimulation::shiftSelectedAtomsToClump()
 {
     UserChange change(*this);
+    // The clump pulls every selected pair to about its contact distance, which
+    // many atoms cannot all reach at once: they end inside one another, and
+    // the refit that follows may not part them. Then the clump is taken back
+    // whole, so nothing is left overlapping that did not overlap before.
+    std::vector<CVector> before;
+    before.reserve(static_cast<size_t>(totalAtoms));
+    for (int t = 0; t < kTypes; t++) before.insert(before.end(), loc[t], loc[t] + number[t]);
+    const double pistonBefore = pistonZ;
     bool moved = true;
     for (int sweep = clumpSweepLimit(); moved && sweep > 0; sweep--) {
         moved = false;
@@ -297,7 +312,19 @@ void CSimulation::shiftSelectedAtomsToClump()
                     }
             }
     }
-    shiftAtomsToFit(100);
+    if (!shiftAtomsToFit(kClumpRefitPasses)) {
+        size_t k = 0;
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < number[t]; i++) loc[t][i].copyFrom(before[k++]);
+        pistonZ = pistonBefore;
+        msg = formatC("The %i selected atoms could not be clumped without overlapping one another, so they were "
+                      "left where they were. Clump fewer atoms at a time.",
+                      countSelected());
+        showAlert("Operation Incomplete.", {"OK"});
+        return false;
+    }
+    restartEnergiesAndAverages();
+    return true;
 }
 
 void CSimulation::deleteSelected()

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string_view>
 
 #include "BASE/CAtomicFile.h"
@@ -29,6 +30,20 @@ int tagIndex(std::string_view line)
     for (size_t k = 0; k < kReadOrder.size(); k++)
         if (std::memcmp(line.data(), kReadOrder[k], 4) == 0) return static_cast<int>(k);
     return -1;
+}
+
+// A simulation file holds at least one line that starts with one of its tags
+// and a space: other text (a host name, a list) is not taken for one.
+bool holdsSimulationLine(std::string_view text)
+{
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (line.size() > 4 && line[4] == ' ' && (tagIndex(line) >= 0 || line.starts_with("VERS"))) return true;
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return false;
 }
 
 }  // namespace
@@ -175,22 +190,32 @@ bool CSimulation::writeOutputFile()
 
 bool CSimulation::readInputFile()
 {
+    bool notSimulation = false;
+    std::string reason = loadInputFile(notSimulation);
+    if (reason.empty()) return true;
+    if (notSimulation)
+        msg = formatC("The file \"%s\" is not a simulation file: %s.", openPath.c_str(), reason.c_str());
+    else
+        msg = formatC("The file \"%s\" could not be read: %s.", openPath.c_str(), reason.c_str());
+    showAlert("Alert.", {"OK"});
+    return false;
+}
+
+std::string CSimulation::loadInputFile(bool& notSimulation)
+{
     std::string text;
     std::string failure = readWholeFile(openPath, text);
-    if (!failure.empty()) {
-        msg = formatC("The file \"%s\" could not be read: %s.", openPath.c_str(), failure.c_str());
-        showAlert("Alert.", {"OK"});
-        return false;
-    }
-    if (!isSevenBitText(text)) {
-        msg = formatC("The file \"%s\" is not a simulation file: it is not 7-bit ASCII text.", openPath.c_str());
-        showAlert("Alert.", {"OK"});
-        return false;
-    }
+    notSimulation = false;
+    if (!failure.empty()) return failure;
+    notSimulation = true;
+    if (!isSevenBitText(text)) return "it is not 7-bit ASCII text";
+    if (!holdsSimulationLine(text)) return "no line of it starts with a simulation tag such as ANUM or ALOC";
+    notSimulation = false;
     fileContent.swap(text);
     // A file replaces the state: the ledger starts again instead of booking
     // the setters the reader calls.
     userChangeDepth++;
+    forgetOutputs();
     extractInputFileContent();
     fileContent.clear();
     fileContent.shrink_to_fit();
@@ -202,10 +227,30 @@ bool CSimulation::readInputFile()
     establishPiston();
     setAppliedPressure(appliedPressure);
     resetIPS();
+    // Averages come from steps: those of a file saved before its first step
+    // are none, whatever it holds.
+    measureStateNow();
+    startAveragesFromState(iterations > 0);
     userChangeDepth--;
     restartLedger();
     averagesStarts++;
-    return true;
+    return {};
+}
+
+// The outputs measured and averaged so far belong to the simulation a file
+// replaces: the averages are marked unknown (a file that carries them sets
+// them again) and the wall momentum of its last step is dropped.
+void CSimulation::forgetOutputs()
+{
+    const double unknown = std::numeric_limits<double>::quiet_NaN();
+    for (int s = 0; s < kSlots; s++) {
+        dptot[s] = 0.0;
+        TCKEnergy[s] = TCPEnergy[s] = TCTEnergy[s] = TCTemperature[s] = TCPressure[s] = unknown;
+        TCavgvsq[s] = sqrtTCavgvsq[s] = unknown;
+        for (int b = 0; b < kBins; b++) TCHistogram[s][b] = unknown;
+    }
+    TCVolume = unknown;
+    record = 0;
 }
 
 void CSimulation::extractInputFileContent()

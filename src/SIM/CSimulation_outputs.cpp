@@ -144,6 +144,13 @@ QUORVEL_WIDEST void speedBins(const double* __restrict v, int atoms, int bins, d
 
 void CSimulation::calculateHistogram()
 {
+    countSpeeds();
+    for (int s = 0; s < kSlots; s++)
+        for (int b = 0; b < kBins; b++) TCHistogram[s][b] = oldPart * TCHistogram[s][b] + newPart * histogram[s][b];
+}
+
+void CSimulation::countSpeeds()
+{
     for (auto& slot : histogram)
         for (double& bin : slot) bin = 0.0;
     int bin[kMaxPerType];
@@ -155,8 +162,6 @@ void CSimulation::calculateHistogram()
             histogram[4][bin[i]] += 1.0;
         }
     }
-    for (int s = 0; s < kSlots; s++)
-        for (int b = 0; b < kBins; b++) TCHistogram[s][b] = oldPart * TCHistogram[s][b] + newPart * histogram[s][b];
 }
 
 void CSimulation::resetTCDisplay()
@@ -169,4 +174,29 @@ void CSimulation::resetTCDisplay()
     TCVolume = 0.0;
     record = 0;
     averagesStarts++;
+}
+
+void CSimulation::measureStateNow()
+{
+    sumOverAtoms<true, true>();
+    calculateAreaVolumePressureTemperature();
+    countSpeeds();
+}
+
+void CSimulation::startAveragesFromState(bool keepKnown)
+{
+    auto start = [keepKnown](double& average, double measured) {
+        if (!keepKnown || !std::isfinite(average)) average = measured;
+    };
+    for (int s = 0; s < kSlots; s++) {
+        start(TCKEnergy[s], KEnergy[s]);
+        start(TCPEnergy[s], PEnergy[s]);
+        start(TCTEnergy[s], TEnergy[s]);
+        start(TCTemperature[s], temperature[s]);
+        start(TCPressure[s], pressure[s]);
+        start(TCavgvsq[s], avgvsq[s]);
+        start(sqrtTCavgvsq[s], std::sqrt(TCavgvsq[s]));
+        for (int b = 0; b < kBins; b++) start(TCHistogram[s][b], histogram[s][b]);
+    }
+    start(TCVolume, volume);
 }

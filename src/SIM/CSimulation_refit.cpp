@@ -12,6 +12,8 @@ namespace {
 const double kSeparationFactor = 0.561231024155;  // half the sixth root of 2
 const double kParallelLimit = 0.9999;
 const int kStepsPerWall = 10;
+// A pair this fraction of its two diameters short of its distance is fitted.
+const double kFitTolerance = 1e-12;
 
 const CVector kWallNormals[6] = {CVector(1, 0, 0), CVector(-1, 0, 0), CVector(0, 1, 0),
                                  CVector(0, -1, 0), CVector(0, 0, 1),  CVector(0, 0, -1)};
@@ -72,7 +74,10 @@ void CSimulation::fitPair(int t, int i, int u, int j, bool& fitted)
         rjkmn.muls(g / 2.0);
         p.add(rjkmn);
         q.sub(rjkmn);
-        fitted = false;
+        // Pairs pushed apart by others come back a rounding short of their
+        // distance, pass after pass: counting such steps as adjustments would
+        // keep the refit from ever ending.
+        if (g > kFitTolerance * (dP + dQ)) fitted = false;
     }
     wallStepsFor(p, q, p, dP, fitted);
     wallStepsFor(q, p, p, dQ, fitted);

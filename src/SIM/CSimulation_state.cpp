@@ -150,12 +150,15 @@ void CSimulation::initSimulationEnergies()
     initEnergyDiffDisplay();
 }
 
-// After a change of the physics: forces and energies from the current
-// positions, and the smoothed outputs start again.
+// After a change of the physics or of the atoms: forces and energies from
+// the current positions, and the smoothed outputs start again from what the
+// state measures now, so the readouts match it before the next step.
 void CSimulation::restartEnergiesAndAverages()
 {
     initSimulationEnergies();
     resetTCDisplay();
+    measureStateNow();
+    startAveragesFromState(false);
 }
 
 void CSimulation::initPreviousEnergies()

@@ -90,8 +90,9 @@ void CEnergyLedgerChart::refresh()
     showBalance(Simulation.getLedgerBalance());
     setCaption(samples.empty() ? tr("No displays since the ledger restarted.")
                                : tr("%1 displays since the ledger restarted (opening a file or restarting the averages "
-                                    "restarts it).")
-                                     .arg(samples.size()));
+                                    "restarts it); one sample every %2 display(s).")
+                                     .arg(series_.displays())
+                                     .arg(series_.stride()));
 }
 
 void CEnergyLedgerChart::showBalance(const CEnergyBalance& balance)

@@ -111,9 +111,18 @@ bool CPlotChart::exportCsv(const QString& path)
     return failure.empty() || reportFailure(path, QString::fromStdString(failure));
 }
 
+// The caption says what the chart measured (the temperatures of a speed
+// distribution, the samples of a series): a picture keeps it above the chart.
+QRect CPlotChart::exportedArea() const
+{
+    const QRect chartArea = view_->geometry();
+    if (caption_->isHidden() || caption_->text().isEmpty()) return chartArea;
+    return chartArea.united(caption_->geometry());
+}
+
 bool CPlotChart::exportPng(const QString& path)
 {
-    const QString failure = writeImageAtomically(view_->grab().toImage(), path);
+    const QString failure = writeImageAtomically(grab(exportedArea()).toImage(), path);
     return failure.isEmpty() || reportFailure(path, failure);
 }
 
@@ -125,8 +134,9 @@ bool CPlotChart::exportSvg(const QString& path)
     if (!file.open(QIODevice::WriteOnly)) return reportFailure(path, file.errorString());
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(view_->size());
-    svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
+    const QRect area = exportedArea();
+    svg.setSize(area.size());
+    svg.setViewBox(QRect(QPoint(0, 0), area.size()));
     svg.setTitle(title());
     svg.setDescription(tr("Quorvel Plots: %1").arg(title()));
     QPainter painter;
@@ -134,7 +144,7 @@ bool CPlotChart::exportSvg(const QString& path)
         file.cancelWriting();
         return reportFailure(path, tr("the drawing could not be started"));
     }
-    view_->render(&painter);
+    render(&painter, QPoint(), QRegion(area), QWidget::DrawChildren);
     painter.end();
     if (!file.commit()) return reportFailure(path, file.errorString());
     return true;

@@ -65,6 +65,8 @@ public:
     bool exportCsv(const QString& path);
     bool exportPng(const QString& path);
     bool exportSvg(const QString& path);
+    // The part of the chart a picture shows: the chart with its caption.
+    QRect exportedArea() const;
 
 public slots:
     void exportCsvAs() { exportAs("csv"); }

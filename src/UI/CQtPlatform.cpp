@@ -2,9 +2,11 @@
 #include "CQtPlatform.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -108,17 +110,84 @@ bool CQtPlatform::savePanel(const CSavePanelRequest& request, std::string& chose
     return true;
 }
 
+QString folderForTypedName(const QString& typed, const QString& shown, QString& problem)
+{
+    if (typed.contains(QLatin1Char('"'))) {
+        problem = QObject::tr("Type the path of one folder, without quotation marks.");
+        return {};
+    }
+    QString name = QDir::fromNativeSeparators(typed);
+    if (name == QLatin1String("~") || name.startsWith(QLatin1String("~/"))) name.replace(0, 1, QDir::homePath());
+    const QString path = QDir::cleanPath(name.isEmpty() ? shown : QDir(shown).absoluteFilePath(name));
+    const QFileInfo info(path);
+    if (info.isDir()) return path;
+    if (info.exists()) {
+        problem = QObject::tr("\"%1\" is a file, not a folder.").arg(QDir::toNativeSeparators(path));
+        return {};
+    }
+    if (!QFileInfo(info.absolutePath()).isDir()) {
+        problem = QObject::tr("The folder \"%1\" does not exist, so no new folder can be made in it.")
+                      .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return {};
+    }
+    return path;
+}
+
+namespace {
+// The toolkit's folder panel takes only folders that exist, and what it
+// answers is its list's selection or the folder shown rather than the path
+// typed. This one answers the path in its name field (a new folder too), and
+// nothing it cannot name exactly.
+class CFolderPanel : public QFileDialog {
+public:
+    CFolderPanel(QWidget* parent, const QString& title) : QFileDialog(parent, title)
+    {
+        setOption(QFileDialog::DontUseNativeDialog, true);
+        setAcceptMode(QFileDialog::AcceptOpen);
+        setFileMode(QFileDialog::Directory);
+        setOption(QFileDialog::ShowDirsOnly, true);
+        nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        chooseButton = buttons ? buttons->button(QDialogButtonBox::Open) : nullptr;
+        // The panel greys its button for a folder that does not exist yet;
+        // this runs after it and lets a new folder be chosen.
+        auto keepChoosable = [this] {
+            if (chooseButton) chooseButton->setEnabled(true);
+        };
+        if (nameField) connect(nameField, &QLineEdit::textChanged, this, keepChoosable);
+        connect(this, &QFileDialog::currentChanged, this, keepChoosable);
+        connect(this, &QFileDialog::directoryEntered, this, keepChoosable);
+    }
+
+    void accept() override
+    {
+        QString problem;
+        const QString folder = folderForTypedName(nameField ? nameField->text() : QString(),
+                                                  directory().absolutePath(), problem);
+        if (folder.isEmpty()) {
+            QMessageBox::warning(this, windowTitle(), problem);
+            if (nameField) nameField->setFocus();
+            return;
+        }
+        chosen = folder;
+        QDialog::accept();
+    }
+
+    QString chosen;
+
+private:
+    QLineEdit* nameField = nullptr;
+    QPushButton* chooseButton = nullptr;
+};
+}  // namespace
+
 bool CQtPlatform::folderPanel(const std::string& title, std::string& chosenPath)
 {
     CModalScope modal;
-    QFileDialog panel(parent, QString::fromStdString(title));
-    panel.setAcceptMode(QFileDialog::AcceptOpen);
-    panel.setFileMode(QFileDialog::Directory);
-    panel.setOption(QFileDialog::ShowDirsOnly, true);
+    CFolderPanel panel(parent, QString::fromStdString(title));
     panel.setDirectory(lastUsedFolder("folder"));
-    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty()) return false;
-    const QString path = QDir(panel.selectedFiles().constFirst()).absolutePath();
-    rememberFolder(path, "folder");
-    chosenPath = path.toStdString();
+    if (panel.exec() != QDialog::Accepted || panel.chosen.isEmpty()) return false;
+    rememberFolder(QFileInfo(panel.chosen).isDir() ? panel.chosen : QFileInfo(panel.chosen).absolutePath(), "folder");
+    chosenPath = panel.chosen.toStdString();
     return true;
 }

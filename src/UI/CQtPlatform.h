@@ -22,6 +22,12 @@ void rememberFolderOf(const QString& path, const std::string& fileType);
 // Remembers a folder chosen itself (a folder panel's answer).
 void rememberFolder(const QString& folder, const std::string& fileType);
 
+// The folder a folder panel answers for the text of its name field, relative
+// to the folder it shows (an empty field answers that folder). A folder that
+// does not exist yet is answered when its parent does: it is made where it is
+// used. Anything else answers empty, with the reason in problem.
+QString folderForTypedName(const QString& typed, const QString& shown, QString& problem);
+
 class CQtPlatform : public CPlatform {
 public:
     explicit CQtPlatform(QWidget* parent = nullptr) : parent(parent) {}

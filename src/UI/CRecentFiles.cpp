@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CRecentFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -49,4 +50,22 @@ QStringList CRecentFiles::dropMissing()
     for (const QString& path : paths()) (QFileInfo(path).isFile() ? kept : missing).append(path);
     if (!missing.isEmpty()) store(kept);
     return missing;
+}
+
+QStringList CRecentFiles::titles(const QStringList& list)
+{
+    QStringList names;
+    for (const QString& path : list) names << QFileInfo(path).fileName();
+    const QString home = QDir::homePath();
+    QStringList shown;
+    for (qsizetype k = 0; k < list.size(); k++) {
+        if (names.count(names[k]) < 2) {
+            shown << names[k];
+            continue;
+        }
+        QString folder = QFileInfo(list[k]).absolutePath();
+        if (folder == home || folder.startsWith(home + QLatin1Char('/'))) folder.replace(0, home.size(), QStringLiteral("~"));
+        shown << QStringLiteral("%1 \u2014 %2").arg(names[k], QDir::toNativeSeparators(folder));
+    }
+    return shown;
 }

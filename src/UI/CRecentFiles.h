@@ -20,6 +20,9 @@ public:
     void clear();
     // Drops the files that no longer exist and answers them.
     QStringList dropMissing();
+    // What the menu shows for each path: its file name, followed by its folder
+    // (the home folder as ~) where another path in the list has the same name.
+    static QStringList titles(const QStringList& paths);
 
 private:
     void store(const QStringList& paths);

@@ -23,11 +23,14 @@
 void CUIWindow::createExampleMenu(QMenu* menu)
 {
     const QDir examples(QStringLiteral(":/examples"));
+    int item = 0;
     for (const QString& fileName : examples.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-        // "2-condensing-on-a-cold-floor.txt" reads "Condensing on a cold floor".
+        // "2-condensing-on-a-cold-floor.txt" reads "&2 Condensing on a cold floor",
+        // its place in the menu as its access key, as in Open Recent.
         QString title = QFileInfo(fileName).completeBaseName();
-        title.remove(QRegularExpression(QStringLiteral("^[0-9]+-"))).replace('-', ' ');
+        title.remove(QRegularExpression(QStringLiteral("^[0-9]+-"))).replace('-', ' ').replace('&', QLatin1String("&&"));
         if (!title.isEmpty()) title[0] = title[0].toUpper();
+        if (++item <= 9) title = tr("&%1 %2").arg(item).arg(title);
         const QString path = examples.filePath(fileName);
         QAction* action = menu->addAction(title);
         connect(action, &QAction::triggered, this, [this, path] { openExample(path); });
@@ -95,10 +98,10 @@ void CUIWindow::fillRecentMenu()
     // Files moved or deleted since are dropped here, and the menu says so.
     const QStringList missing = recentFiles.dropMissing();
     const QStringList paths = recentFiles.paths();
+    const QStringList titles = CRecentFiles::titles(paths);
     for (int k = 0; k < paths.size(); k++) {
         const QString path = paths[k];
-        QAction* action = recentMenu->addAction(
-            tr("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName().replace('&', QLatin1String("&&"))));
+        QAction* action = recentMenu->addAction(tr("&%1 %2").arg(k + 1).arg(QString(titles[k]).replace('&', QLatin1String("&&"))));
         action->setToolTip(path);
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });

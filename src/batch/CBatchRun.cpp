@@ -193,7 +193,13 @@ int runBatch(const CBatchOptions& options)
     s.initWithDefaults();
     if (!options.inputPath.empty()) {
         s.setOpenPath(options.inputPath);
-        if (!s.readInputFile()) return 1;
+        bool notSimulation = false;
+        std::string reason = s.loadInputFile(notSimulation);
+        if (!reason.empty()) {
+            std::fprintf(stderr, "quorvel-batch: cannot read %s: %s%s\n", options.inputPath.c_str(),
+                         notSimulation ? "not a simulation file: " : "", reason.c_str());
+            return 1;
+        }
     }
     s.engineKind = options.engineKind;
     s.engineThreads = options.engineThreads;
