@@ -59,12 +59,8 @@ void CAtomPropertiesDialog::accept()
                 return void(refuse(nameField[t], tr("Name of type %1: use plain ASCII letters, digits and "
                                                     "punctuation only (\"%2\" cannot be saved).")
                                                      .arg(letter, QString(c))));
-        if (!readReal(diamField[t], tr("Diameter of type %1").arg(letter), d[t])) return;
-        if (!valueRules::isDiameter(d[t]))
-            return void(refuse(diamField[t], tr("Diameter of type %1 must be greater than zero.").arg(letter)));
-        if (!readReal(massField[t], tr("Mass of type %1").arg(letter), m[t])) return;
-        if (!valueRules::isMass(m[t]))
-            return void(refuse(massField[t], tr("Mass of type %1 must be greater than zero.").arg(letter)));
+        if (!readInRange(diamField[t], tr("Diameter of type %1").arg(letter), valueRules::kDiameter, d[t])) return;
+        if (!readInRange(massField[t], tr("Mass of type %1").arg(letter), valueRules::kMass, m[t])) return;
     }
     for (int t = 0; t < CSimulation::kTypes; t++) Simulation.setName(t, nameField[t]->text().toStdString());
     // A diameter the box cannot hold is refused with the simulation's alert;
