@@ -62,8 +62,11 @@ bool CSimulation::runDisplay()
     pistonV = start.pistonV;
     elapsedTime = start.elapsedTime;
     iterations = start.iterations;
-    // Forces, energies and averages from the restored atoms, as after a setter.
+    // Forces, energies, readouts and averages from the restored atoms, as
+    // after a setter; the failed step's wall momentum is no measurement.
     restartEnergiesAndAverages();
+    for (double& p : dptot) p = 0.0;
+    calculateAllOutputs();
     msg = formatC("The run was stopped: the display after step %u gave positions, velocities or energies that "
                   "are not finite numbers. The atoms are back where they were at its start. A smaller time "
                   "step or less extreme values may run.",

@@ -212,6 +212,8 @@ bool CSimulation::readInputFile()
 
     totalAtoms = number[0] + number[1] + number[2] + number[3];
     for (int t = 0; t < kTypes; t++) invm[t] = 1.0 / mass[t];
+    // Atoms a file puts outside its box come in as the walls would bring them.
+    foldAtomsIntoBox();
     initSimulationEnergies();
     establishBox();
     establishPiston();

@@ -164,7 +164,8 @@ void CUIView::leftDrag()
         Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0f - dy / H));
     } else if (isOptionKeyOnlyDown(mod)) {
         const float f = 1.0f + dy / H;
-        if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f)) return;
+        if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+            return;
         Simulation.setScale(Simulation.getScale() * f);
     } else if (selectionBoxFlag) {
         removeSelectionBox();
@@ -260,7 +261,8 @@ void CUIView::keyPressEvent(QKeyEvent* event)
             Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0 + sign * kZoomStep / H));
         } else if (isOptionKeyOnlyDown(mod)) {
             const float f = static_cast<float>(1.0 - sign * kZoomStep / H);
-            if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f)) return;
+            if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+            return;
             Simulation.setScale(Simulation.getScale() * f);
         } else {
             Simulation.changeAngles(0.0, sign * kArrowAngle);
