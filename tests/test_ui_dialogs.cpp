@@ -343,11 +343,11 @@ TEST_F(DialogTest, DisplaysTimingAndViewRefuseValuesOutsideTheirRanges)
     CViewDialog& v = open(window->ViewDialog);
     v.eyeDistanceField->setText("1e308");
     v.accept();
-    EXPECT_TRUE(lastAlertMentions("Eye distance must be between 1e-11 and 1e-3 m."));
+    EXPECT_TRUE(lastAlertMentions("Eye distance must be between 1e-11 and 0.001 m."));
     v.eyeDistanceField->setText(QString::fromStdString(formatC("%.2e", s->getEyeR())));
     v.projectionScaleField->setText("1e308");
     v.accept();
-    EXPECT_TRUE(lastAlertMentions("Scale must be between 1e3 and 1e16 points per metre."));
+    EXPECT_TRUE(lastAlertMentions("Scale must be between 1000 and 1e16 points per metre."));
     v.cancel();
 }
 

@@ -88,11 +88,11 @@ TEST_F(HostileWindowTest, TheViewDialogRefusesAZeroScaleOrPlaneDistance)
     const double scale = s->getScale(), plane = s->getEyePlaneR();
     d.projectionScaleField->setText("0");
     d.accept();
-    EXPECT_TRUE(lastAlertMentions("Scale must be between 1e3 and 1e16 points per metre."));
+    EXPECT_TRUE(lastAlertMentions("Scale must be between 1000 and 1e16 points per metre."));
     d.projectionScaleField->setText("5e12");
     d.eyePlaneDistanceField->setText("0");
     d.accept();
-    EXPECT_TRUE(lastAlertMentions("Projection plane distance must be between 1e-11 and 1e-3 m."));
+    EXPECT_TRUE(lastAlertMentions("Projection plane distance must be between 1e-11 and 0.001 m."));
     EXPECT_EQ(s->getScale(), scale);
     EXPECT_EQ(s->getEyePlaneR(), plane);
 
