@@ -162,7 +162,7 @@ TEST_F(Engine, WallsHoldWhateverTheStep)
                     ASSERT_TRUE(s.runDisplay()) << s.msg;
                     for (int i = 0; i < s.number[0]; i++)
                         for (int axis = 0; axis < 3; axis++)
-                            ASSERT_LE(std::fabs(s.loc[0][i].v[axis]), s.halfWidth) << "atom " << i << " display " << display;
+                            ASSERT_LE(std::fabs(s.loc[0][i].v[axis]), s.halfWidth) << i << " at " << display;
                 }
             }
 }

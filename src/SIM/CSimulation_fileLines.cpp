@@ -115,10 +115,6 @@ bool isCount(double n) { return n >= 0.0; }  // above the maximum is cut to it, 
 template <int kCount>
 bool isChoice(double index) { return index >= 0.0 && index < kCount; }
 bool isRunFlag(double f) { return f == 0.0 || f == 1.0; }
-// Whole-number fields arrive already read as whole numbers.
-bool isStepsPerDisplay(double n) { return n >= valueRules::kMinStepsPerDisplay && n <= valueRules::kMaxStepsPerDisplay; }
-bool isHistogramWidth(double n) { return n >= valueRules::kMinHistogramWidth && n <= valueRules::kMaxHistogramExtent; }
-bool isHistogramHeight(double n) { return n >= valueRules::kMinHistogramHeight && n <= valueRules::kMaxHistogramExtent; }
 
 struct CValueRule {
     const char* tag;
@@ -133,7 +129,7 @@ constexpr CValueRule kValueRules[] = {
     {"ANUM", isCount}, {"ADIA", valueRules::isDiameter}, {"AMAS", valueRules::isMass},
     {"ACLR", valueRules::isColour}, {"ACLG", valueRules::isColour}, {"ACLB", valueRules::isColour},
     {"ALOC", finite}, {"AVEL", valueRules::isVelocity}, {"ASEL", anyValue},
-    {"TTST", valueRules::isTimeStep}, {"TIPD", isStepsPerDisplay}, {"TITR", anyValue}, {"TETM", finite},
+    {"TTST", valueRules::isTimeStep}, {"TIPD", valueRules::isStepsPerDisplay}, {"TITR", anyValue}, {"TETM", finite},
     {"TRNF", isRunFlag}, {"TUNT", isChoice<valueRules::kTimeUnits>}, {"TRTF", valueRules::isTimerInterval},
     {"ULJE", valueRules::isWellDepth}, {"UCHR", valueRules::isCharge}, {"ULJF", valueRules::isWellDepth},
     {"UFTM", valueRules::isFloorTemperature},
@@ -142,7 +138,7 @@ constexpr CValueRule kValueRules[] = {
     {"DTCK", finite}, {"DTCU", finite}, {"DTCE", finite}, {"DTCT", finite}, {"DTCP", finite}, {"DTCV", finite},
     {"DRMS", finite}, {"DTCM", finite}, {"DXMX", valueRules::isHistogramSpeed},
     {"DYMX", valueRules::isHistogramScale}, {"DHIS", finite},
-    {"DHWD", isHistogramWidth}, {"DHHT", isHistogramHeight},
+    {"DHWD", valueRules::isHistogramWidth}, {"DHHT", valueRules::isHistogramHeight},
     {"DTSZ", isChoice<valueRules::kTextSizes>}, {"BHWD", valueRules::isBoxHalfWidth},
     {"PLOC", finite}, {"PVEL", valueRules::isVelocity}, {"PMAS", valueRules::isPistonMass},
     {"PAPP", valueRules::isAppliedPressure},

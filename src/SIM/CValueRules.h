@@ -77,7 +77,6 @@ constexpr unsigned kMaxStepsPerDisplay = 1000000;
 constexpr int kMinHistogramWidth = 100, kMinHistogramHeight = 50;
 constexpr int kMaxHistogramExtent = 4000;
 constexpr double kMaxWindowExtent = 16384.0;
-constexpr double kMaxTimerInterval = kTimerInterval.high;
 // Number of choices of the switches stored as indices.
 constexpr int kOutputSlots = 5;      // display type: A to D, then all types
 constexpr int kTimeUnits = 2;        // seconds, steps
@@ -96,13 +95,17 @@ inline bool isKineticEnergyChange(double joules) { return within(joules, kKineti
 inline bool isTimeStep(double seconds) { return within(seconds, kTimeStep); }
 inline bool isWellDepth(double joules) { return within(joules, kWellDepth); }
 inline bool isCharge(double coulombs) { return within(coulombs, kCharge); }
-inline bool isStepsPerDisplay(long long steps) { return steps >= kMinStepsPerDisplay && steps <= kMaxStepsPerDisplay; }
+// Whole numbers are asked as doubles (which hold every one of them exactly),
+// so that the file reader asks the same question of the number it read.
+inline bool isStepsPerDisplay(double steps) { return steps >= kMinStepsPerDisplay && steps <= kMaxStepsPerDisplay; }
 inline bool isTimerInterval(double seconds) { return within(seconds, kTimerInterval); }
 inline bool isTimeConstant(double steps) { return within(steps, kTimeConstant); }
 inline bool isHistogramScale(double y) { return within(y, kHistogramScale); }
 inline bool isHistogramSpeed(double x) { return within(x, kHistogramSpeed); }
-inline bool isHistogramWidth(long long points) { return points >= kMinHistogramWidth && points <= kMaxHistogramExtent; }
-inline bool isHistogramHeight(long long points) { return points >= kMinHistogramHeight && points <= kMaxHistogramExtent; }
+inline bool isHistogramWidth(double points) { return points >= kMinHistogramWidth && points <= kMaxHistogramExtent; }
+inline bool isHistogramHeight(double points) {
+    return points >= kMinHistogramHeight && points <= kMaxHistogramExtent;
+}
 inline bool isViewScale(double pointsPerMetre) { return within(pointsPerMetre, kViewScale); }
 inline bool isViewDistance(double metres) { return within(metres, kViewDistance); }
 inline bool isBoxHalfWidth(double metres) { return within(2.0 * metres, kBoxWidth); }
