@@ -73,7 +73,9 @@ TEST_F(Atoms, KineticEnergyIsSharedEquallyAndClampedAtZero)
     EXPECT_NEAR(s.aKEnergy[1][0], share, 1e-33);
     EXPECT_GT(s.vel[1][0].norm(), 0.0);  // was at rest: a random direction
     EXPECT_GT(s.vel[0][0].getX(), 0.0);  // keeps its direction
-    s.changeKEnergy(-1.0);
+    EXPECT_FALSE(s.changeKEnergy(-1.0));  // outside the range: changes nothing
+    EXPECT_GT(s.vel[0][0].norm(), 0.0);
+    EXPECT_TRUE(s.changeKEnergy(-1e-13));
     EXPECT_EQ(s.vel[0][0].norm(), 0.0);
     EXPECT_EQ(s.vel[1][0].norm(), 0.0);
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Forces, collisions, energy bookkeeping and the measured outputs.
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <unistd.h>
 
 #include "support/SimulationFixture.h"
 
@@ -134,6 +137,60 @@ TEST_F(Engine, WallsMirrorHardSpheresAndStopSoftOnesOnTheWall)
     s.vel[0][0].setX(300);
     s.MDCALCCollAdj();
     EXPECT_EQ(s.loc[0][0].getX(), limit);
+}
+
+// A step that carries atoms many box widths past a wall, with either engine,
+// hard or soft, leaves every atom inside its walls after every step.
+TEST_F(Engine, WallsHoldWhateverTheStep)
+{
+    for (int engine = 0; engine < 2; engine++)
+        for (int soft = 0; soft < 2; soft++)
+            for (double step : {1e-12, 1e-10, 1e-9}) {
+                SCOPED_TRACE(std::to_string(engine) + " " + std::to_string(soft) + " " + std::to_string(step));
+                s.initWithDefaults();
+                s.engineKind = engine;
+                s.setHalfWidth(1.5e-9);
+                s.setNumber(0, 120);
+                s.setPotentialUsed(soft);
+                s.setFloorTempUsed(1);
+                s.setFloorTemp(300.0);
+                s.setPistonUsed(1);
+                ASSERT_TRUE(s.changeKEnergy(1e-16));
+                ASSERT_TRUE(s.setTimeStep(step));
+                s.setIPD(1);
+                for (int display = 0; display < 30; display++) {
+                    ASSERT_TRUE(s.runDisplay()) << s.msg;
+                    for (int i = 0; i < s.number[0]; i++)
+                        for (int axis = 0; axis < 3; axis++)
+                            ASSERT_LE(std::fabs(s.loc[0][i].v[axis]), s.halfWidth) << i << " at " << display;
+                }
+            }
+}
+
+// A display that ends with a value that is not a finite number is undone,
+// and no file is written from such a state.
+TEST_F(Engine, ADisplayEndingNotFiniteIsUndoneAndNeverSaved)
+{
+    place(0, 0, 0, 0, 300, 0, 0);
+    place(0, 1e-9, 0, 0, 0, -200, 0);
+    s.setIPD(10);
+    s.MDCALCIterate();
+    CVector where = s.loc[0][0], speed = s.vel[0][0];
+    unsigned steps = s.iterations;
+    s.timeStep = INFINITY;  // a state no entrance lets in
+    EXPECT_FALSE(s.runDisplay());
+    EXPECT_NE(s.msg.find("not finite"), std::string::npos);
+    EXPECT_EQ(s.iterations, steps);
+    EXPECT_EQ(std::memcmp(&s.loc[0][0], &where, sizeof where), 0);
+    EXPECT_EQ(std::memcmp(&s.vel[0][0], &speed, sizeof speed), 0);
+    EXPECT_TRUE(std::isfinite(s.getTEnergy(4)));
+
+    s.loc[0][3].setX(NAN);
+    s.savePath = "/tmp/quorvel-engine-never-written.txt";
+    std::remove(s.savePath.c_str());
+    EXPECT_FALSE(s.writeOutputFile());
+    EXPECT_NE(platform.alerts.back().message.find("not finite"), std::string::npos);
+    EXPECT_NE(access(s.savePath.c_str(), F_OK), 0);
 }
 
 TEST_F(Engine, HeatBathAtZeroKelvinStopsTheRebound)

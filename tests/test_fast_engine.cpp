@@ -349,6 +349,22 @@ TEST(FastEngineIdentity, CraftedStates)
                  for (int u = t; u < 4; u++) s.LJeps[t][u] = 0.0;
              }
          }},
+        {"steps that carry atoms many box widths past the walls, folded back in", [](CSimulation& s) {
+             scatter(s, 40, 21);
+             s.potentialUsed = 0;
+             s.floorTempUsed = 1;
+             s.floorTemp = 300;
+             s.timeStep = 3e-11;
+         }},
+        {"soft atoms under a piston thrown out of the box by their steps", [](CSimulation& s) {
+             scatter(s, 40, 22);
+             s.potentialUsed = 1;
+             s.conserve = 1;
+             s.pistonUsed = 1;
+             s.pistonZ = 1.2e-9;
+             s.pistonM = 2e-25;
+             s.timeStep = 3e-11;
+         }},
         {"a dense crowd in one cell, rows of over 64 partners", [](CSimulation& s) {
              scatter(s, 0, 7);
              s.potentialUsed = 1;

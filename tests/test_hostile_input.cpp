@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -65,7 +68,13 @@ void expectStateWithinTheRules(const CSimulation& s, const std::string& context)
     EXPECT_TRUE(valueRules::isBoxHalfWidth(s.halfWidth));
     EXPECT_TRUE(valueRules::isHistogramScale(s.ymax) && valueRules::isHistogramSpeed(s.xmax));
     EXPECT_TRUE(valueRules::isTimerInterval(s.runTimerFrequency));
-    EXPECT_GT(s.pistonM, 0.0);
+    EXPECT_TRUE(valueRules::isPistonMass(s.pistonM));
+    EXPECT_TRUE(valueRules::isAppliedPressure(s.appliedPressure));
+    EXPECT_TRUE(valueRules::isHistogramWidth(s.histogramWidth) && valueRules::isHistogramHeight(s.histogramHeight));
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        EXPECT_TRUE(valueRules::isCharge(s.charge[t]) && valueRules::isWellDepth(s.LJepsFloor[t]));
+        for (int u = t; u < CSimulation::kTypes; u++) EXPECT_TRUE(valueRules::isWellDepth(s.LJeps[t][u]));
+    }
 }
 
 }  // namespace
@@ -112,12 +121,21 @@ protected:
     {
         double seen = 0.0;
         for (int k = 0; k < count; k++) {
-            s.MDCALCIterate();
+            s.runDisplay();
             RecordingSurface surface;
             s.drawPicture(surface, 400, 250, false);
             for (int b = 0; b < CSimulation::kBins; b++) seen += s.getHistogram(s.getDisplayType(), b);
         }
         return seen;
+    }
+    // Every atom finite and its centre within the box.
+    bool atomsInTheBox() const
+    {
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            for (int i = 0; i < s.number[t]; i++)
+                for (int axis = 0; axis < 3; axis++)
+                    if (!(std::fabs(s.loc[t][i].v[axis]) <= s.halfWidth)) return false;
+        return finiteAtoms();
     }
     bool finiteAtoms() const
     {
@@ -162,7 +180,104 @@ TEST_F(HostileInput, EveryNumericTagWithEveryHostileValueLoadsWithinTheRulesAndR
             ASSERT_TRUE(load(text));
             const std::string context = tag + " " + value;
             expectStateWithinTheRules(s, context);
+            EXPECT_TRUE(atomsInTheBox()) << context;
             displays(20);
+            EXPECT_TRUE(atomsInTheBox()) << context;
+        }
+}
+
+// Values that overflow the step or mean nothing physically, each refused by
+// its setter and by the file alike, leaving the state as it was.
+TEST_F(HostileInput, ValuesOutsideTheirRangesAreRefusedBySetterAndFileAlike)
+{
+    struct Case {
+        const char* line;
+        std::function<bool(CSimulation&)> set;
+        std::function<double(const CSimulation&)> get;
+    } cases[] = {
+        {"AMAS 0 1e308", [](CSimulation& m) { return m.setMass(0, 1e308); },
+         [](const CSimulation& m) { return double(m.mass[0]); }},
+        {"ADIA 0 1e-3", [](CSimulation& m) { return m.setDiam(0, 1e-3); },
+         [](const CSimulation& m) { return double(m.diam[0]); }},
+        {"UFTM 1e308", [](CSimulation& m) { return m.setFloorTemp(1e308); },
+         [](const CSimulation& m) { return double(m.floorTemp); }},
+        {"TTST 1e308", [](CSimulation& m) { return m.setTimeStep(1e308); },
+         [](const CSimulation& m) { return double(m.timeStep); }},
+        {"ULJE 0 0 -1", [](CSimulation& m) { return m.setLJeps(0, 0, -1); },
+         [](const CSimulation& m) { return double(m.LJeps[0][0]); }},
+        {"ULJF 0 -1e-21", [](CSimulation& m) { return m.setLJepsFloor(0, -1e-21); },
+         [](const CSimulation& m) { return double(m.LJepsFloor[0]); }},
+        {"UCHR 0 1", [](CSimulation& m) { return m.setCharge(0, 1); },
+         [](const CSimulation& m) { return double(m.charge[0]); }},
+        {"DDTC 1e308", [](CSimulation& m) { return m.setDisplayTimeConstant(1e308); },
+         [](const CSimulation& m) { return double(m.displayTC); }},
+        {"DXMX 1e308", [](CSimulation& m) { return m.setGraphXmax(1e308); },
+         [](const CSimulation& m) { return double(m.xmax); }},
+        {"DHWD 0", [](CSimulation& m) { return m.setHistogramWidth(0); },
+         [](const CSimulation& m) { return double(m.histogramWidth); }},
+        {"TIPD 0", [](CSimulation& m) { return m.setIPD(0); },
+         [](const CSimulation& m) { return double(m.iterationsPerDisplay); }},
+        {"VEYE 1e308", [](CSimulation& m) { return m.setEyeR(1e308); },
+         [](const CSimulation& m) { return double(m.getEyeR()); }},
+        {"VSCA 1e308", [](CSimulation& m) { return m.setScale(1e308); },
+         [](const CSimulation& m) { return double(m.getScale()); }},
+        {"PMAS 1e308", [](CSimulation& m) { return m.setPistonMass(1e308); },
+         [](const CSimulation& m) { return double(m.pistonM); }},
+        {"BHWD 1", [](CSimulation& m) { return m.setHalfWidth(1); },
+         [](const CSimulation& m) { return double(m.halfWidth); }},
+        {"AVEL 0 0 1e308 0 0", [](CSimulation&) { return false; },
+         [](const CSimulation& m) { return double(m.vel[0][0].getX()); }},
+    };
+    for (const Case& c : cases) {
+        makeSane();
+        const double before = c.get(s);
+        EXPECT_FALSE(c.set(s)) << c.line;
+        EXPECT_EQ(c.get(s), before) << c.line;
+        ASSERT_TRUE(load(std::string(c.line) + "\n"));
+        EXPECT_EQ(c.get(s), before) << c.line;
+    }
+    makeSane();
+    EXPECT_FALSE(s.changeKEnergy(1e308));
+    EXPECT_TRUE(finiteAtoms());
+    platform.alerts.clear();
+    s.setMass(0, 1e308);
+    ASSERT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(platform.alerts[0].message, "The mass of an atom must be between 1e-30 and 1e-20 kg.");
+}
+
+// Every stored example and benchmark keeps every value it holds.
+TEST_F(HostileInput, EveryStoredFileLoadsWithEveryValueAccepted)
+{
+    // Each line's key (its tag and indices) with its values; a later line of a key wins.
+    auto keyed = [](const std::string& text) {
+        std::map<std::string, std::vector<double>> values;
+        for (const std::string& line : splitLines(text)) {
+            const std::string tag = line.substr(0, 4);
+            if (tag == "ANAM" || tag == "VERS") continue;
+            std::stringstream words(line);
+            std::string key, f;
+            for (size_t k = 0; k < indexFields(tag) && words >> f; k++) key += f + " ";
+            std::vector<double>& v = values[key];
+            v.clear();
+            while (words >> f) v.push_back(std::strtod(f.c_str(), nullptr));
+        }
+        return values;
+    };
+    for (const char* dir : {QUORVEL_EXAMPLES_DIR, QUORVEL_BENCH_DIR})
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (entry.path().extension() != ".txt") continue;
+            std::ifstream in(entry.path());
+            std::stringstream original;
+            original << in.rdbuf();
+            ASSERT_TRUE(load(original.str()));
+            const auto now = keyed(saved());
+            for (const auto& [key, was] : keyed(original.str())) {
+                auto found = now.find(key);
+                ASSERT_NE(found, now.end()) << entry.path() << ": " << key;
+                ASSERT_EQ(found->second.size(), was.size()) << entry.path() << ": " << key;
+                for (size_t k = 0; k < was.size(); k++)
+                    EXPECT_NEAR(found->second[k], was[k], 1e-6 * std::fabs(was[k])) << entry.path() << ": " << key;
+            }
         }
 }
 
@@ -186,7 +301,7 @@ TEST_F(HostileInput, DiametersOfZeroOrBelowAreRefusedAndTheClumpEndsWhateverItIs
     const double before = s.getDiam(0);
     EXPECT_FALSE(s.setDiam(0, -3e-10));
     EXPECT_FALSE(s.setDiam(0, 0.0));
-    EXPECT_EQ(platform.alerts.back().message, "The diameter of an atom must be greater than zero.");
+    EXPECT_EQ(platform.alerts.back().message, "The diameter of an atom must be between 1e-11 and 1e-7 m.");
     ASSERT_TRUE(load("ADIA 0 -3e-10\nADIA 1 0\nADIA 2 2e-10\n"));
     EXPECT_EQ(s.getDiam(0), before);
     EXPECT_EQ(s.getDiam(1), before);

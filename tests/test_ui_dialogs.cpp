@@ -162,7 +162,7 @@ TEST_F(DialogTest, AtomPropertiesRefuseAMassOfZeroAndNamesThatCannotBeSaved)
     d.massField[2]->setText("0");
     d.accept();
     EXPECT_TRUE(d.isVisible());
-    EXPECT_TRUE(lastAlertMentions("Mass of type C must be greater than zero"));
+    EXPECT_TRUE(lastAlertMentions("Mass of type C must be between 1e-30 and 1e-20 kg."));
     EXPECT_DOUBLE_EQ(s->getDiam(3), 3e-10) << "nothing applied";
     d.massField[2]->setText("5e-26");
     d.nameField[0]->setText(QString::fromUtf8("Argón"));
@@ -292,6 +292,70 @@ TEST_F(DialogTest, ChangeKineticEnergyRemembersTheAmount)
     EXPECT_EQ(d.changeKEField->text(), "4.00e-21");
     d.cancel();
     EXPECT_NEAR(kinetic(), before + 4e-21, 1e-33);
+
+    // Overflowing amounts are refused; an amount that makes the step too
+    // coarse for the new speeds is warned of, and applied only when accepted.
+    open(window->ChangeKEDialog);
+    d.changeKEField->setText("1e308");
+    d.accept();
+    EXPECT_TRUE(lastAlertMentions("Change of the kinetic energy must be between -1e-13 and 1e-13 J."));
+    d.changeKEField->setText("1e-15");
+    platform.alertAnswers = {1};
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("The time step is too large for these speeds: at most "));
+    EXPECT_NEAR(kinetic(), before + 4e-21, 1e-33);
+    platform.alertAnswers = {0};
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_NEAR(kinetic(), before + 4e-21 + 1e-15, 1e-24);
+}
+
+// Values that blank the view, run labels together or stall a run are refused
+// with their ranges; a time step too coarse for the speeds is only warned of.
+TEST_F(DialogTest, DisplaysTimingAndViewRefuseValuesOutsideTheirRanges)
+{
+    CDisplaysDialog& d = open(window->DisplaysDialog);
+    const std::pair<QLineEdit*, const char*> displays[] = {
+        {d.tcField, "Time constant must be between 1 and 1e9 steps."},
+        {d.histogramWidthField, "Histogram width must be between 100 and 4000."},
+        {d.xmaxField, "Largest speed must be between 1 and 1e8 m/s."}};
+    for (const auto& [field, message] : displays) {
+        const QString was = field->text();
+        field->setText(field == d.histogramWidthField ? "0" : "1e308");
+        d.accept();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(lastAlertMentions(message)) << message;
+        field->setText(was);
+    }
+    d.cancel();
+
+    ASSERT_TRUE(s->changeKEnergy(1e-20));  // the atoms move at some 300 m/s
+    CTimingDialog& t = open(window->TimingDialog);
+    t.ipdField->setText("0");
+    t.accept();
+    EXPECT_TRUE(lastAlertMentions("Steps per display must be between 1 and 1000000."));
+    t.ipdField->setText("100");
+    t.timeStepField->setText("1e-10");
+    platform.alertAnswers = {1};
+    t.accept();
+    EXPECT_TRUE(t.isVisible());
+    EXPECT_TRUE(lastAlertMentions("The time step is too large for these speeds"));
+    EXPECT_DOUBLE_EQ(s->getTimeStep(), 1e-14);
+    platform.alertAnswers = {0};
+    t.accept();
+    EXPECT_FALSE(t.isVisible());
+    EXPECT_DOUBLE_EQ(s->getTimeStep(), 1e-10);
+
+    CViewDialog& v = open(window->ViewDialog);
+    v.eyeDistanceField->setText("1e308");
+    v.accept();
+    EXPECT_TRUE(lastAlertMentions("Eye distance must be between 1e-11 and 0.001 m."));
+    v.eyeDistanceField->setText(QString::fromStdString(formatC("%.2e", s->getEyeR())));
+    v.projectionScaleField->setText("1e308");
+    v.accept();
+    EXPECT_TRUE(lastAlertMentions("Scale must be between 1000 and 1e16 points per metre."));
+    v.cancel();
 }
 
 TEST_F(DialogTest, BoxTooSmallStaysOpenWithThePistonAlreadySet)
@@ -314,7 +378,7 @@ TEST_F(DialogTest, BoxTooSmallStaysOpenWithThePistonAlreadySet)
     d.pistonMassField->setText("-1");
     d.boxWidthField->setText("2e-9");
     d.accept();
-    EXPECT_TRUE(lastAlertMentions("Piston mass must be greater than zero"));
+    EXPECT_TRUE(lastAlertMentions("Piston mass must be between 1e-30 and 100 kg."));
     EXPECT_DOUBLE_EQ(s->getHalfWidth(), 5e-10) << "nothing applied";
     d.pistonMassField->setText("4e-25");
     d.accept();
@@ -333,7 +397,7 @@ TEST_F(DialogTest, DisplaysSetTheAveragingAndTheHistogramWhichThenMoves)
     d.ymaxField->setText("0");
     d.accept();
     EXPECT_TRUE(d.isVisible());
-    EXPECT_TRUE(lastAlertMentions("Height of the histogram scale must be greater than zero"));
+    EXPECT_TRUE(lastAlertMentions("Height of the histogram scale must be between 0.01 and 10000 atoms per bin."));
     EXPECT_EQ(s->getRecordType(), 0);
     d.ymaxField->setText("2.5");
     d.histogramWidthField->setText("150");
@@ -366,7 +430,7 @@ TEST_F(DialogTest, EnergyAndFloorApplyTheirSwitchesAndValues)
     f.floorTempField->setText("-5");
     f.accept();
     EXPECT_TRUE(f.isVisible());
-    EXPECT_TRUE(lastAlertMentions("below 0 K"));
+    EXPECT_TRUE(lastAlertMentions("Floor temperature must be between 0 and 100000 K."));
     f.floorTempField->setText("300");
     f.floorPotentialUsed->setChecked(true);
     f.LJ[2]->setText("3e-21");
@@ -385,12 +449,12 @@ TEST_F(DialogTest, TimingChangesTakeEffectAtOnceWhileRunning)
     EXPECT_EQ(d.realTimeBetweenDisplaysField->text(), "0.0010");
     d.timeStepField->setText("0");
     d.accept();
-    EXPECT_TRUE(lastAlertMentions("Time step must be greater than zero"));
+    EXPECT_TRUE(lastAlertMentions("Time step must be between 1e-18 and 1e-9 s."));
     d.timeStepField->setText("1e-14");
     d.ipdField->setText("-3");
     d.accept();
     EXPECT_TRUE(d.isVisible());
-    EXPECT_TRUE(lastAlertMentions("Steps per display must be between 0"));
+    EXPECT_TRUE(lastAlertMentions("Steps per display must be between 1 and 1000000."));
     d.cancel();
 
     window->run();

@@ -88,11 +88,11 @@ TEST_F(HostileWindowTest, TheViewDialogRefusesAZeroScaleOrPlaneDistance)
     const double scale = s->getScale(), plane = s->getEyePlaneR();
     d.projectionScaleField->setText("0");
     d.accept();
-    EXPECT_TRUE(lastAlertMentions("Scale must be greater than zero"));
+    EXPECT_TRUE(lastAlertMentions("Scale must be between 1000 and 1e16 points per metre."));
     d.projectionScaleField->setText("5e12");
     d.eyePlaneDistanceField->setText("0");
     d.accept();
-    EXPECT_TRUE(lastAlertMentions("Projection plane distance must be greater than zero"));
+    EXPECT_TRUE(lastAlertMentions("Projection plane distance must be between 1e-11 and 0.001 m."));
     EXPECT_EQ(s->getScale(), scale);
     EXPECT_EQ(s->getEyePlaneR(), plane);
 
@@ -109,7 +109,7 @@ TEST_F(HostileWindowTest, TheAtomPropertiesDialogRefusesANegativeDiameterSoClump
     const double diameter = s->getDiam(0);
     d.diamField[0]->setText("-3e-10");
     d.accept();
-    EXPECT_TRUE(lastAlertMentions("Diameter of type A must be greater than zero"));
+    EXPECT_TRUE(lastAlertMentions("Diameter of type A must be between 1e-11 and 1e-7 m."));
     EXPECT_EQ(s->getDiam(0), diameter);
     s->selectAll(1);
     s->shiftSelectedAtomsToClump();

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CAddAtomDialog::CAddAtomDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Add Atom"), parent)
@@ -39,7 +40,9 @@ void CAddAtomDialog::accept()
     QLineEdit* fields[6] = {xField, yField, zField, vxField, vyField, vzField};
     const QString names[6] = {tr("x"), tr("y"), tr("z"), tr("vx"), tr("vy"), tr("vz")};
     for (int k = 0; k < 6; k++)
-        if (!readReal(fields[k], names[k], v[k])) return;
+        if (k < 3 ? !readReal(fields[k], names[k], v[k])
+                  : !readInRange(fields[k], names[k], valueRules::kVelocity, v[k]))
+            return;
     // A type that is full is refused by the simulation with its own alert;
     // the dialog stays open so that another type can be chosen.
     if (!Simulation.addOneAtomAtLocationWithVelocity(type, v[0], v[1], v[2], v[3], v[4], v[5])) return;

@@ -65,12 +65,8 @@ void CAtomPropertiesDialog::accept()
                                                  .arg(letter)
                                                  .arg(CSimulation::kMaxNameLength)
                                                  .arg(name.size())));
-        if (!readReal(diamField[t], tr("Diameter of type %1").arg(letter), d[t])) return;
-        if (!valueRules::isDiameter(d[t]))
-            return void(refuse(diamField[t], tr("Diameter of type %1 must be greater than zero.").arg(letter)));
-        if (!readReal(massField[t], tr("Mass of type %1").arg(letter), m[t])) return;
-        if (!valueRules::isMass(m[t]))
-            return void(refuse(massField[t], tr("Mass of type %1 must be greater than zero.").arg(letter)));
+        if (!readInRange(diamField[t], tr("Diameter of type %1").arg(letter), valueRules::kDiameter, d[t])) return;
+        if (!readInRange(massField[t], tr("Mass of type %1").arg(letter), valueRules::kMass, m[t])) return;
     }
     for (int t = 0; t < CSimulation::kTypes; t++) Simulation.setName(t, nameField[t]->text().toStdString());
     // A diameter the box cannot hold is refused with the simulation's alert;

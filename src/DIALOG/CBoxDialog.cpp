@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CBoxDialog::CBoxDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Box"), parent)
@@ -40,11 +41,9 @@ void CBoxDialog::fill()
 void CBoxDialog::accept()
 {
     double width, pressure, mass;
-    if (!readReal(boxWidthField, tr("Box width"), width)) return;
-    if (!(width > 0.0)) return void(refuse(boxWidthField, tr("Box width must be greater than zero.")));
-    if (!readReal(appliedPressureField, tr("Applied pressure"), pressure)) return;
-    if (!readReal(pistonMassField, tr("Piston mass"), mass)) return;
-    if (!(mass > 0.0)) return void(refuse(pistonMassField, tr("Piston mass must be greater than zero.")));
+    if (!readInRange(boxWidthField, tr("Box width"), valueRules::kBoxWidth, width)) return;
+    if (!readInRange(appliedPressureField, tr("Applied pressure"), valueRules::kAppliedPressure, pressure)) return;
+    if (!readInRange(pistonMassField, tr("Piston mass"), valueRules::kPistonMass, mass)) return;
     CSimulation& s = Simulation;
     // The piston comes after the width, even a refused one, so that its
     // acceleration is worked out for the box that is in force.

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Change Kinetic Energy"), parent)
@@ -31,7 +32,13 @@ void CChangeKEDialog::fill()
 void CChangeKEDialog::accept()
 {
     double amount;
-    if (!readReal(changeKEField, tr("Change of the kinetic energy"), amount)) return;
+    if (!readInRange(changeKEField, tr("Change of the kinetic energy"), valueRules::kKineticEnergyChange, amount))
+        return;
+    if (!acceptTimeStep(Simulation.getTimeStep(), amount)) {
+        changeKEField->setFocus();
+        changeKEField->selectAll();
+        return;
+    }
     change = amount;
     Simulation.changeKEnergy(change);
     end(true);

@@ -55,17 +55,12 @@ void CDisplaysDialog::accept()
 {
     double tc, xmax, ymax;
     long long width, height;
-    if (!readReal(tcField, tr("Time constant"), tc)) return;
-    if (!valueRules::isTimeConstant(tc)) return void(refuse(tcField, tr("Time constant must be at least 1 step.")));
-    if (!readReal(xmaxField, tr("Largest speed"), xmax)) return;
-    if (!valueRules::isHistogramSpeed(xmax))
-        return void(refuse(xmaxField, tr("Largest speed must be greater than zero.")));
-    if (!readReal(ymaxField, tr("Height of the histogram scale"), ymax)) return;
-    if (!valueRules::isHistogramScale(ymax))
-        return void(refuse(ymaxField, tr("Height of the histogram scale must be greater than zero.")));
+    if (!readInRange(tcField, tr("Time constant"), valueRules::kTimeConstant, tc)) return;
+    if (!readInRange(xmaxField, tr("Largest speed"), valueRules::kHistogramSpeed, xmax)) return;
+    if (!readInRange(ymaxField, tr("Height of the histogram scale"), valueRules::kHistogramScale, ymax)) return;
     const int most = valueRules::kMaxHistogramExtent;
-    if (!readWhole(histogramWidthField, tr("Histogram width"), width, 0, most)) return;
-    if (!readWhole(histogramHeightField, tr("Histogram height"), height, 0, most)) return;
+    if (!readWhole(histogramWidthField, tr("Histogram width"), width, valueRules::kMinHistogramWidth, most)) return;
+    if (!readWhole(histogramHeightField, tr("Histogram height"), height, valueRules::kMinHistogramHeight, most)) return;
     CSimulation& s = Simulation;
     for (int row = 0; row < 3; row++)
         if (timingRow[row]->isChecked()) s.setRecordType(row);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 namespace {
 const QString kNotApplicable = QStringLiteral("NA");
@@ -92,7 +93,9 @@ bool CEditAtomDialog::applyFields()
             given[k] = false;
             continue;
         }
-        if (!readReal(fields[k], names[k], v[k])) return false;
+        if (k < 3 ? !readReal(fields[k], names[k], v[k])
+                  : !readInRange(fields[k], names[k], valueRules::kVelocity, v[k]))
+            return false;
     }
     if (n == 1) {
         s.setSelectedLocation(v[0], v[1], v[2]);

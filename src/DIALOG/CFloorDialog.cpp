@@ -55,11 +55,10 @@ void CFloorDialog::fill()
 void CFloorDialog::accept()
 {
     double temperature, eps[4];
-    if (!readReal(floorTempField, tr("Floor temperature"), temperature)) return;
-    if (!valueRules::isFloorTemperature(temperature))
-        return void(refuse(floorTempField, tr("Floor temperature can not be below 0 K.")));
+    if (!readInRange(floorTempField, tr("Floor temperature"), valueRules::kFloorTemperature, temperature)) return;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (!readReal(LJ[t], tr("Floor well depth of type %1").arg(QChar('A' + t)), eps[t])) return;
+        if (!readInRange(LJ[t], tr("Floor well depth of type %1").arg(QChar('A' + t)), valueRules::kWellDepth, eps[t]))
+            return;
     CSimulation& s = Simulation;
     s.setFloorTempUsed(floorTempUsed->isChecked() ? 1 : 0);
     s.setFloorTemp(temperature);

@@ -15,6 +15,7 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/CSimulation.h"
 #include "SIM/CPlatform.h"
+#include "SIM/CValueRules.h"
 
 CParameterDialog::CParameterDialog(CSimulation& simulation, const QString& title, QWidget* parent)
     : QDialog(parent), Simulation(simulation)
@@ -89,6 +90,27 @@ bool CParameterDialog::readReal(QLineEdit* field, const QString& name, double& v
                                  .arg(name, field->text()));
     value = read;
     return true;
+}
+
+bool CParameterDialog::readInRange(QLineEdit* field, const QString& name, const valueRules::CRange& range,
+                                   double& value)
+{
+    if (!readReal(field, name, value)) return false;
+    if (!valueRules::within(value, range))
+        return refuse(field, QString::fromStdString(valueRules::rangeMessage(name.toStdString().c_str(), range)));
+    return true;
+}
+
+// A warning, not a refusal: the walls hold for any step in the rules, and a
+// coarse step is a choice the person may make on purpose.
+bool CParameterDialog::acceptTimeStep(double timeStep, double deltaE)
+{
+    const double largest = Simulation.largestSoundTimeStep(deltaE);
+    if (!(timeStep > largest)) return true;
+    const std::string message = "The time step is too large for these speeds: at most " +
+                                valueRules::shortNumber(largest, 2) +
+                                " s. Atoms will miss one another and the energy will drift. Run with it all the same?";
+    return platform().alert("Alert.", message, {"Accept", "Cancel"}) == 0;
 }
 
 bool CParameterDialog::readWhole(QLineEdit* field, const QString& name, long long& value, long long minimum,

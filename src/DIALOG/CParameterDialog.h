@@ -16,6 +16,9 @@ class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+namespace valueRules {
+struct CRange;
+}
 
 class CParameterDialog : public QDialog {
     Q_OBJECT
@@ -52,6 +55,12 @@ protected:
     bool readReal(QLineEdit* field, const QString& name, double& value);
     // As readReal for whole numbers within [minimum, maximum].
     bool readWhole(QLineEdit* field, const QString& name, long long& value, long long minimum, long long maximum);
+    // As readReal, then refuses a value outside the range with an alert that names it.
+    bool readInRange(QLineEdit* field, const QString& name, const valueRules::CRange& range, double& value);
+    // When this time step would carry atoms at their rms speed too far per
+    // step (after a change deltaE of the kinetic energy), warns and asks;
+    // answers whether to go on.
+    bool acceptTimeStep(double timeStep, double deltaE = 0.0);
     // Refuses a field's value with this message (alert, cursor in the field); answers false.
     bool refuse(QLineEdit* field, const QString& message);
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Potentials"), parent)
@@ -63,10 +64,11 @@ void CPotentialsDialog::accept()
     double eps[4][4] = {}, q[4];
     for (int i = 0; i < CSimulation::kTypes; i++)
         for (int j = i; j < CSimulation::kTypes; j++)
-            if (!readReal(LJ[i][j], tr("Well depth %1-%2").arg(QChar('A' + i)).arg(QChar('A' + j)), eps[i][j]))
+            if (!readInRange(LJ[i][j], tr("Well depth %1-%2").arg(QChar('A' + i)).arg(QChar('A' + j)),
+                             valueRules::kWellDepth, eps[i][j]))
                 return;
     for (int i = 0; i < CSimulation::kTypes; i++)
-        if (!readReal(charge[i], tr("Charge of type %1").arg(QChar('A' + i)), q[i])) return;
+        if (!readInRange(charge[i], tr("Charge of type %1").arg(QChar('A' + i)), valueRules::kCharge, q[i])) return;
     CSimulation& s = Simulation;
     if (use->checkState() == Qt::Checked) s.setPotentialUsed(1);
     else if (use->checkState() == Qt::Unchecked) s.setPotentialUsed(0);

@@ -43,14 +43,18 @@ void CTimingDialog::accept()
     double timeStep, interval;
     // A negative count would wrap round to some four billion steps per display,
     // and a very large one holds the window inside one tick.
-    if (!readWhole(ipdField, tr("Steps per display"), steps, 0, valueRules::kMaxStepsPerDisplay)) return;
-    if (!readReal(timeStepField, tr("Time step"), timeStep)) return;
-    if (!valueRules::isTimeStep(timeStep))
-        return void(refuse(timeStepField, tr("Time step must be greater than zero.")));
-    if (!readReal(realTimeBetweenDisplaysField, tr("Real time between displays"), interval)) return;
-    if (!valueRules::isTimerInterval(interval))
-        return void(refuse(realTimeBetweenDisplaysField, tr("Real time between displays must be between 0 and %1 s.")
-                                                             .arg(valueRules::kMaxTimerInterval)));
+    if (!readWhole(ipdField, tr("Steps per display"), steps, valueRules::kMinStepsPerDisplay,
+                   valueRules::kMaxStepsPerDisplay))
+        return;
+    if (!readInRange(timeStepField, tr("Time step"), valueRules::kTimeStep, timeStep)) return;
+    if (!readInRange(realTimeBetweenDisplaysField, tr("Real time between displays"), valueRules::kTimerInterval,
+                     interval))
+        return;
+    if (timeStep != Simulation.getTimeStep() && !acceptTimeStep(timeStep)) {
+        timeStepField->setFocus();
+        timeStepField->selectAll();
+        return;
+    }
     CSimulation& s = Simulation;
     s.setIPD(static_cast<unsigned>(steps));
     s.setTimeStep(timeStep);

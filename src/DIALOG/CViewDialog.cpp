@@ -38,14 +38,10 @@ void CViewDialog::fill()
 void CViewDialog::accept()
 {
     double eye, plane, scale;
-    if (!readReal(eyeDistanceField, tr("Eye distance"), eye)) return;
-    if (!readReal(eyePlaneDistanceField, tr("Projection plane distance"), plane)) return;
-    if (!readReal(projectionScaleField, tr("Scale"), scale)) return;
+    if (!readInRange(eyeDistanceField, tr("Eye distance"), valueRules::kViewDistance, eye)) return;
     // Dragging divides by both: at 0 the dragged atoms would land nowhere.
-    if (!valueRules::isViewDistance(plane))
-        return void(refuse(eyePlaneDistanceField, tr("Projection plane distance must be greater than zero.")));
-    if (!valueRules::isViewScale(scale))
-        return void(refuse(projectionScaleField, tr("Scale must be greater than zero.")));
+    if (!readInRange(eyePlaneDistanceField, tr("Projection plane distance"), valueRules::kViewDistance, plane)) return;
+    if (!readInRange(projectionScaleField, tr("Scale"), valueRules::kViewScale, scale)) return;
     CSimulation& s = Simulation;
     s.setScale(scale);
     s.setEyePlaneR(plane);

@@ -63,6 +63,11 @@ void CFastEngine::iterate(int threads)
         inReachValid_ = false;
         if (s.pistonUsed) s.movePiston(dt, quad);
         collide();
+        if (s.foldAtomsIntoBox()) {
+            // Rare: the lists no longer follow the atoms that were moved.
+            positionsLoaded_ = false;
+            rebuild();
+        }
         s.kickAtoms(half);
         forces();
         s.kickAndTotalEnergy(half);

@@ -159,6 +159,13 @@ public:
     int engineKind = 1;
     int engineThreads = 1;
     std::unique_ptr<CFastEngine> fastEngine;  // made on first use
+    // What runDisplay goes back to; made on first use.
+    struct CDisplayStart {
+        CVector loc[kTypes][kMaxPerType], vel[kTypes][kMaxPerType];
+        double pistonZ = 0.0, pistonV = 0.0, elapsedTime = 0.0;
+        unsigned iterations = 0;
+    };
+    std::unique_ptr<CDisplayStart> displayStart;
 
     // ---------------------------------------------------------------------
     // The desktop services used for alerts, panels and the clock. Not owned.
@@ -238,9 +245,9 @@ public:
     void setAxesShowFlag(char f) { axesShowFlag = f; }
     double getHistogram(int s, int b) const { return TCHistogram[s][b]; }
     int getHistogramWidth() const { return histogramWidth; }
-    void setHistogramWidth(int w) { histogramWidth = w; }
+    bool setHistogramWidth(int w);
     int getHistogramHeight() const { return histogramHeight; }
-    void setHistogramHeight(int h) { histogramHeight = h; }
+    bool setHistogramHeight(int h);
     int getDisplayTextSize() const { return displayTextSize; }
     void setDisplayTextSize(int s) { displayTextSize = s; }
     int getAspectRatioIndex() const { return aspectRatioIndex; }
@@ -282,10 +289,10 @@ public:
     bool setDiam(int t, double d);
     bool setMass(int t, double m);
     void setPotentialUsed(char f);
-    void setLJeps(int i, int j, double e);
-    void setCharge(int t, double q);
+    bool setLJeps(int i, int j, double e);
+    bool setCharge(int t, double q);
     void setFloorPotentialUsed(char f);
-    void setLJepsFloor(int t, double e);
+    bool setLJepsFloor(int t, double e);
     void setConserve(char c);
     bool setRecordType(int r);
     bool setGraphXmax(double x);
@@ -293,7 +300,12 @@ public:
     // ---- adding atoms, kinetic energy
     bool addOneAtom(int t);
     bool addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz);
-    void changeKEnergy(double deltaE);
+    bool changeKEnergy(double deltaE);
+    // The longest time step in which no type's atoms at their rms speed move
+    // more than kLargestStepReach of their diameter, after a change of the
+    // total kinetic energy by deltaE as changeKEnergy makes it; infinite when
+    // nothing moves.
+    double largestSoundTimeStep(double deltaE = 0.0) const;
 
     // ---- selection and editing
     void selectAll(char flag);
@@ -326,6 +338,12 @@ public:
     bool addOneAtomAtLocationWithShift(int t, double x, double y, double z);
 
     // ---- engine
+    // One display of the run with a net under it: when the display ends with
+    // a position, velocity or energy that is not a finite number, the atoms
+    // go back to where they were at its start, msg says what happened and
+    // the answer is false.
+    bool runDisplay();
+    bool stateIsFinite() const;
     void MDCALCIterate();
     void MDCALCCalcAcc();
     static void MDCALCpot(double invR, double sigma, double eps, double q1, double q2, double& force, double& energy);
@@ -337,6 +355,10 @@ public:
     void driftAtoms(double dt, double quad);
     void kickAtoms(double half);
     void collideWithBox();
+    // After the contacts of a step: any atom whose centre is outside the box
+    // is reflected between the walls as often as needed; answers whether
+    // one was.
+    bool foldAtomsIntoBox();
     // The second half kick with MDCALCTotalEnergy's terms, atom by atom.
     void kickAndTotalEnergy(double half);
     void initEnergyDiffDisplay();
@@ -406,7 +428,7 @@ public:
     char getPistonUsed() const { return pistonUsed; }
     void setPistonUsed(char f);
     double getAppliedPressure() const { return appliedPressure; }
-    void setAppliedPressure(double p);
+    bool setAppliedPressure(double p);
     double getPistonMass() const { return pistonM; }
     bool setPistonMass(double m);
     double getPistonZ() const { return pistonZ; }

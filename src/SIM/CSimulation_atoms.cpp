@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BASE/CTextNumbers.h"
+#include "CValueRules.h"
 
 namespace {
 // Passes of the refit that parts the atoms a clump left overlapping; it ends
@@ -63,8 +64,9 @@ bool CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, do
     return true;
 }
 
-void CSimulation::changeKEnergy(double deltaE)
+bool CSimulation::changeKEnergy(double deltaE)
 {
+    if (!valueRules::isKineticEnergyChange(deltaE)) return false;
     UserChange change(*this);
     int n = totalAtoms;
     for (int t = 0; t < kTypes; t++)
@@ -79,6 +81,24 @@ void CSimulation::changeKEnergy(double deltaE)
             vel[t][i].muls(std::sqrt(2.0 * e * invm[t]));
         }
     restartEnergiesAndAverages();
+    return true;
+}
+
+double CSimulation::largestSoundTimeStep(double deltaE) const
+{
+    double largest = INFINITY;
+    for (int t = 0; t < kTypes; t++) {
+        if (number[t] == 0) continue;
+        double sum = 0.0;
+        for (int i = 0; i < number[t]; i++) {
+            double squared = vel[t][i].norm();
+            if (deltaE != 0.0) squared = 2.0 * std::max(0.0, 0.5 * mass[t] * squared + deltaE / totalAtoms) * invm[t];
+            sum += squared;
+        }
+        double rms = std::sqrt(sum / number[t]);
+        if (rms > 0.0) largest = std::min(largest, valueRules::kLargestStepReach * diam[t] / rms);
+    }
+    return largest;
 }
 
 // ---------------------------------------------------------------- selection

@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CValueRules.h"
+
 bool CSimulation::setHalfWidth(double n)
 {
+    if (!valueRules::isBoxHalfWidth(n)) return false;
     double o = halfWidth;
     if (n == o) return true;
     UserChange change(*this);
@@ -82,19 +85,21 @@ void CSimulation::setPistonUsed(char f)
     pistonV = 0.0;
 }
 
-void CSimulation::setAppliedPressure(double p)
+bool CSimulation::setAppliedPressure(double p)
 {
+    if (!valueRules::isAppliedPressure(p)) return false;
     appliedPressure = p;
     double h = halfWidth;
     pistonA = p * (-4.0 * h * h) / pistonM;
+    return true;
 }
 
 // A piston mass of zero or below would give an infinite or reversed
-// acceleration; it is refused.
+// acceleration; it is refused, like one outside its range.
 bool CSimulation::setPistonMass(double m)
 {
-    if (!(m > 0.0)) {
-        msg = "The piston mass must be greater than zero.";
+    if (!valueRules::isPistonMass(m)) {
+        msg = valueRules::rangeMessage("The piston mass", valueRules::kPistonMass);
         showAlert("Alert.", {"OK"});
         return false;
     }

@@ -5,6 +5,8 @@
 #include "CForceConstants.h"
 #include "CSimulation.h"
 
+#include "BASE/CTextNumbers.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -27,6 +29,52 @@ void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, do
     force = 24.0 * eps * invR * (2.0 * s12 - s6) + invR * invR * c + 12.0 * invR * b * s12;
 }
 
+bool CSimulation::stateIsFinite() const
+{
+    // x * 0 is 0 for every finite x and NaN otherwise.
+    double zero = (KEnergy[4] + PEnergy[4] + TEnergy[4] + pistonZ + pistonV) * 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++)
+            for (int axis = 0; axis < 3; axis++) zero += (loc[t][i].v[axis] + vel[t][i].v[axis]) * 0.0;
+    return zero == 0.0;
+}
+
+bool CSimulation::runDisplay()
+{
+    if (!displayStart) displayStart = std::make_unique<CDisplayStart>();
+    CDisplayStart& start = *displayStart;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            start.loc[t][i] = loc[t][i];
+            start.vel[t][i] = vel[t][i];
+        }
+    start.pistonZ = pistonZ;
+    start.pistonV = pistonV;
+    start.elapsedTime = elapsedTime;
+    start.iterations = iterations;
+    MDCALCIterate();
+    if (stateIsFinite()) return true;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < number[t]; i++) {
+            loc[t][i] = start.loc[t][i];
+            vel[t][i] = start.vel[t][i];
+        }
+    pistonZ = start.pistonZ;
+    pistonV = start.pistonV;
+    elapsedTime = start.elapsedTime;
+    iterations = start.iterations;
+    // Forces, energies, readouts and averages from the restored atoms, as
+    // after a setter; the failed step's wall momentum is no measurement.
+    restartEnergiesAndAverages();
+    for (double& p : dptot) p = 0.0;
+    calculateAllOutputs();
+    msg = formatC("The run was stopped: the display after step %u gave positions, velocities or energies that "
+                  "are not finite numbers. The atoms are back where they were at its start. A smaller time "
+                  "step or less extreme values may run.",
+                  iterations);
+    return false;
+}
+
 void CSimulation::MDCALCIterate()
 {
     if (engineKind == 1) {
@@ -45,6 +93,7 @@ void CSimulation::MDCALCIterate()
         driftAtoms(dt, quad);
         if (pistonUsed) movePiston(dt, quad);
         MDCALCCollAdj();
+        foldAtomsIntoBox();
         kickAtoms(half);
         MDCALCCalcAcc();
         kickAndTotalEnergy(half);

@@ -170,12 +170,27 @@ static bool isSevenBitText(const std::string& text)
     return true;
 }
 
+// A "nan" or "inf" the number formats wrote, on any line but a type's name.
+static bool holdsNonFiniteNumber(const std::string& text)
+{
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        if (!line.starts_with("ANAM") && (line.find("nan") != line.npos || line.find("inf") != line.npos)) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 bool CSimulation::writeOutputFile()
 {
     generateOutputFileContent();
     std::string failure;
     if (!isSevenBitText(fileContent))
         failure = "an atom-type name holds characters that are not 7-bit ASCII";
+    else if (holdsNonFiniteNumber(fileContent))
+        failure = "some of its values are not finite numbers, which no file can hold";
     else
         failure = writeFileAtomically(savePath, fileContent);
     fileContent.clear();
@@ -222,6 +237,8 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
 
     totalAtoms = number[0] + number[1] + number[2] + number[3];
     for (int t = 0; t < kTypes; t++) invm[t] = 1.0 / mass[t];
+    // Atoms a file puts outside its box come in as the walls would bring them.
+    foldAtomsIntoBox();
     initSimulationEnergies();
     establishBox();
     establishPiston();

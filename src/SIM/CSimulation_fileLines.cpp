@@ -115,8 +115,6 @@ bool isCount(double n) { return n >= 0.0; }  // above the maximum is cut to it, 
 template <int kCount>
 bool isChoice(double index) { return index >= 0.0 && index < kCount; }
 bool isRunFlag(double f) { return f == 0.0 || f == 1.0; }
-bool isStepsPerDisplay(double n) { return n >= 0.0 && n <= valueRules::kMaxStepsPerDisplay; }
-bool isHistogramExtent(double n) { return n >= 0.0 && n <= valueRules::kMaxHistogramExtent; }
 
 struct CValueRule {
     const char* tag;
@@ -130,18 +128,20 @@ constexpr CValueRule kValueRules[] = {
     {"VEYP", valueRules::isViewDistance}, {"VSCA", valueRules::isViewScale},
     {"ANUM", isCount}, {"ADIA", valueRules::isDiameter}, {"AMAS", valueRules::isMass},
     {"ACLR", valueRules::isColour}, {"ACLG", valueRules::isColour}, {"ACLB", valueRules::isColour},
-    {"ALOC", finite}, {"AVEL", finite}, {"ASEL", anyValue},
-    {"TTST", valueRules::isTimeStep}, {"TIPD", isStepsPerDisplay}, {"TITR", anyValue}, {"TETM", finite},
+    {"ALOC", finite}, {"AVEL", valueRules::isVelocity}, {"ASEL", anyValue},
+    {"TTST", valueRules::isTimeStep}, {"TIPD", valueRules::isStepsPerDisplay}, {"TITR", anyValue}, {"TETM", finite},
     {"TRNF", isRunFlag}, {"TUNT", isChoice<valueRules::kTimeUnits>}, {"TRTF", valueRules::isTimerInterval},
-    {"ULJE", finite}, {"UCHR", finite}, {"ULJF", finite}, {"UFTM", valueRules::isFloorTemperature},
+    {"ULJE", valueRules::isWellDepth}, {"UCHR", valueRules::isCharge}, {"ULJF", valueRules::isWellDepth},
+    {"UFTM", valueRules::isFloorTemperature},
     {"DDTY", isChoice<valueRules::kOutputSlots>}, {"DDTC", valueRules::isTimeConstant},
     {"DRCT", isChoice<valueRules::kRecordTypes>}, {"DRCD", anyValue},
     {"DTCK", finite}, {"DTCU", finite}, {"DTCE", finite}, {"DTCT", finite}, {"DTCP", finite}, {"DTCV", finite},
     {"DRMS", finite}, {"DTCM", finite}, {"DXMX", valueRules::isHistogramSpeed},
     {"DYMX", valueRules::isHistogramScale}, {"DHIS", finite},
-    {"DHWD", isHistogramExtent}, {"DHHT", isHistogramExtent},
+    {"DHWD", valueRules::isHistogramWidth}, {"DHHT", valueRules::isHistogramHeight},
     {"DTSZ", isChoice<valueRules::kTextSizes>}, {"BHWD", valueRules::isBoxHalfWidth},
-    {"PLOC", finite}, {"PVEL", finite}, {"PMAS", valueRules::positive}, {"PAPP", finite},
+    {"PLOC", finite}, {"PVEL", valueRules::isVelocity}, {"PMAS", valueRules::isPistonMass},
+    {"PAPP", valueRules::isAppliedPressure},
     {"WARI", isChoice<valueRules::kAspectRatios>}, {"WWID", valueRules::isWindowExtent},
     {"WHEI", valueRules::isWindowExtent}};
 

@@ -213,8 +213,8 @@ bool CSimulation::setDiam(int t, double d)
     double old = diam[t];
     if (d == old) return true;
     // Atoms of no size have no contact distance for the refit and the clump to reach.
-    if (d <= 0.0) {
-        msg = "The diameter of an atom must be greater than zero.";
+    if (!valueRules::isDiameter(d)) {
+        msg = valueRules::rangeMessage("The diameter of an atom", valueRules::kDiameter);
         showAlert("Alert.", {"OK"});
         return false;
     }
@@ -243,13 +243,14 @@ bool CSimulation::setDiam(int t, double d)
 }
 
 // A mass of zero or below would give an infinite or negative inverse mass,
-// which the engine cannot survive; it is refused where it is entered.
+// and one far outside the atoms' masses overflows the energies; it is
+// refused where it is entered.
 bool CSimulation::setMass(int t, double m)
 {
     if (m == mass[t]) return true;
     UserChange change(*this);
-    if (!(m > 0.0)) {
-        msg = "The mass of an atom must be greater than zero.";
+    if (!valueRules::isMass(m)) {
+        msg = valueRules::rangeMessage("The mass of an atom", valueRules::kMass);
         showAlert("Alert.", {"OK"});
         return false;
     }
@@ -267,20 +268,24 @@ void CSimulation::setPotentialUsed(char f)
     restartEnergiesAndAverages();
 }
 
-void CSimulation::setLJeps(int i, int j, double e)
+bool CSimulation::setLJeps(int i, int j, double e)
 {
-    if (e == LJeps[i][j]) return;
+    if (!valueRules::isWellDepth(e)) return false;
+    if (e == LJeps[i][j]) return true;
     UserChange change(*this);
     LJeps[i][j] = e;
     restartEnergiesAndAverages();
+    return true;
 }
 
-void CSimulation::setCharge(int t, double q)
+bool CSimulation::setCharge(int t, double q)
 {
-    if (q == charge[t]) return;
+    if (!valueRules::isCharge(q)) return false;
+    if (q == charge[t]) return true;
     UserChange change(*this);
     charge[t] = q;
     restartEnergiesAndAverages();
+    return true;
 }
 
 void CSimulation::setFloorPotentialUsed(char f)
@@ -291,12 +296,14 @@ void CSimulation::setFloorPotentialUsed(char f)
     restartEnergiesAndAverages();
 }
 
-void CSimulation::setLJepsFloor(int t, double e)
+bool CSimulation::setLJepsFloor(int t, double e)
 {
-    if (e == LJepsFloor[t]) return;
+    if (!valueRules::isWellDepth(e)) return false;
+    if (e == LJepsFloor[t]) return true;
     UserChange change(*this);
     LJepsFloor[t] = e;
     restartEnergiesAndAverages();
+    return true;
 }
 
 void CSimulation::setConserve(char c)
@@ -363,6 +370,20 @@ bool CSimulation::setTimeUnit(int u)
     return true;
 }
 
+bool CSimulation::setHistogramWidth(int w)
+{
+    if (!valueRules::isHistogramWidth(w)) return false;
+    histogramWidth = w;
+    return true;
+}
+
+bool CSimulation::setHistogramHeight(int h)
+{
+    if (!valueRules::isHistogramHeight(h)) return false;
+    histogramHeight = h;
+    return true;
+}
+
 bool CSimulation::setIPD(unsigned n)
 {
     if (!valueRules::isStepsPerDisplay(n)) return false;
@@ -407,6 +428,7 @@ bool CSimulation::setScale(double s)
 
 bool CSimulation::setEyeR(double r)
 {
+    if (!valueRules::isViewDistance(r)) return false;
     double p = View.getEyePlaneR();
     if (1.73205080757 * halfWidth > r - p) {
         msg = formatC("Box too close to the projection plane.\nMinimum eye distance is %.2e m.\n",

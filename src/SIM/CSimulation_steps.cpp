@@ -149,6 +149,50 @@ void CSimulation::collideWithBox()
     if (pistonUsed) collideWithPiston();
 }
 
+// The last resort of the walls. A step that carries an atom further beyond a
+// wall than the box is wide (or a contact that throws it out) leaves its
+// centre outside the box after the single reflection above; an ordinary step
+// never does, so ordinary trajectories are not touched here. The atom's
+// straight flight is folded between its walls: every two reflections are a
+// period of 4 limit, and an odd count mirrors the place and the velocity.
+// The momentum these extra reflections give the walls is not measured.
+bool CSimulation::foldAtomsIntoBox()
+{
+    bool folded = false;
+    for (int t = 0; t < kTypes; t++) {
+        unsigned char beyond[kMaxPerType + 8] = {};
+        markBeyond(flat(loc[t]), number[t], halfWidth, beyond);
+        double limit = halfWidth - diam[t] / 2.0;
+        for (int first = 0; first < number[t]; first += 8) {
+            std::uint64_t marks;
+            std::memcpy(&marks, beyond + first, sizeof marks);
+            for (; marks; marks &= marks - 1) {
+                int i = first + std::countr_zero(marks) / 8;
+                double* c = loc[t][i].v;
+                double* v = vel[t][i].v;
+                for (int axis = 0; axis < 3; axis++) {
+                    // A coordinate that is not a number is left to the display's net.
+                    if (!std::isfinite(c[axis]) || std::fabs(c[axis]) <= halfWidth) continue;
+                    folded = true;
+                    if (!(limit > 0.0)) {
+                        c[axis] = 0.0;
+                        continue;
+                    }
+                    double span = 2.0 * limit;
+                    double u = std::fmod(c[axis] + limit, 2.0 * span);
+                    if (u < 0.0) u += 2.0 * span;
+                    if (u > span) {
+                        u = 2.0 * span - u;
+                        v[axis] = -v[axis];
+                    }
+                    c[axis] = std::clamp(u - limit, -limit, limit);  // rounding, at the most
+                }
+            }
+        }
+    }
+    return folded;
+}
+
 // ---------------------------------------------------------------- energies
 
 // Each atom's kinetic energy from its velocity, its total energy and its

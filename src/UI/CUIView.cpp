@@ -12,6 +12,7 @@
 #include "RENDER/CQPainterSurface.h"
 #include "CUIDisplay.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 namespace {
 constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier, kCommand = Qt::ControlModifier,
@@ -163,7 +164,8 @@ void CUIView::leftDrag()
         Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0f - dy / H));
     } else if (isOptionKeyOnlyDown(mod)) {
         const float f = 1.0f + dy / H;
-        if (!Simulation.setEyeR(Simulation.getEyeR() * f)) return;
+        if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+            return;
         Simulation.setScale(Simulation.getScale() * f);
     } else if (selectionBoxFlag) {
         removeSelectionBox();
@@ -204,7 +206,9 @@ void CUIView::zoomBy(double step)
 bool CUIView::moveEyeBy(double step)
 {
     const float f = static_cast<float>(1.0 + step / viewRect.height());
-    if (!Simulation.setEyeR(Simulation.getEyeR() * f)) return false;
+    // The eye and the scale move together: both stay within their ranges or neither moves.
+    if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+        return false;
     Simulation.setScale(Simulation.getScale() * f);
     setNeedsDisplay();
     return true;
@@ -257,7 +261,8 @@ void CUIView::keyPressEvent(QKeyEvent* event)
             Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0 + sign * kZoomStep / H));
         } else if (isOptionKeyOnlyDown(mod)) {
             const float f = static_cast<float>(1.0 - sign * kZoomStep / H);
-            if (!Simulation.setEyeR(Simulation.getEyeR() * f)) return;
+            if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+            return;
             Simulation.setScale(Simulation.getScale() * f);
         } else {
             Simulation.changeAngles(0.0, sign * kArrowAngle);

@@ -265,7 +265,11 @@ void CUIWindow::runTimerMethod()
     // alert or a file panel, even though their event loops fire timers.
     if (isModalSessionActive()) return;
     captureCheck();
-    Simulation.MDCALCIterate();
+    if (!Simulation.runDisplay()) {
+        stop();
+        platform.alert("Alert.", Simulation.msg, {"OK"});
+        return;
+    }
     PlotsWindow->displayAdvanced();
     UIView->setNeedsDisplay();
 }

@@ -213,7 +213,11 @@ int runBatch(const CBatchOptions& options)
     s.setRunFlag(1);
     auto started = std::chrono::steady_clock::now();
     for (unsigned long tick = 0; tick < options.ticks; tick++) {
-        s.MDCALCIterate();
+        if (!s.runDisplay()) {
+            // Nothing is written from a run that broke down.
+            std::fprintf(stderr, "quorvel-batch: %s\n", s.msg.c_str());
+            return 1;
+        }
         if (wantCsv) appendCsvRow(csv, s);
         instruments.afterDisplay(s);
     }
