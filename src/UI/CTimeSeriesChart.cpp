@@ -245,6 +245,11 @@ void CTimeSeriesChart::refresh()
     const auto [low, high] = xWindow();
     const auto [first, last] = visibleRange(xValues(), low, high);
     decimateShownLines(first, last, low, high);
+    // A line series lays its points out again at every change of an axis
+    // range, outlining a hover shape around each segment: emptied first,
+    // its new points are laid out once.
+    for (QLineSeries* line : lines_)
+        if (line->count() > 0) line->clear();
     fitAxes(low, high);
     drawLines();
     const QString slotName = slot_ == 4 ? tr("all atoms")
@@ -302,7 +307,7 @@ void CTimeSeriesChart::drawLines()
         drawn_.resize(points_[q].size());
         for (qsizetype k = 0; k < points_[q].size(); k++)
             drawn_[k] = QPointF(points_[q][k].x(), axis->drawn(points_[q][k].y()));
-        if (!drawn_.isEmpty() || lines_[q]->count() > 0) lines_[q]->replace(drawn_);
+        if (!drawn_.isEmpty()) lines_[q]->replace(drawn_);
         longestLine = std::max(longestLine, drawn_.size());
     }
     antialiasLinesUpTo(longestLine);
