@@ -23,8 +23,8 @@ const QColor kTermColours[CEnergyBalance::kTerms] = {QColor(Qt::black), QColor(0
                                                      QColor(0x9467bd), QColor(0x2ca02c), QColor(0x7f7f7f),
                                                      QColor(0xff7f0e)};
 constexpr int kResidual = 5;
-// Terms below this fraction of the kinetic energy are what the sums of a
-// conserving run leave as rounding.
+// Terms below this fraction of the kinetic energy (a billionth, as the
+// chart says) are what the sums of a conserving run leave as rounding.
 constexpr double kRoundingFraction = 1e-9;
 }  // namespace
 
@@ -87,9 +87,9 @@ void CEnergyLedgerChart::refresh()
     // At rounding level the terms lie on the zero line of an axis of a round span.
     if (balancedToRounding_) yAxis_->frame(0.0, 0.0);
     else yAxis_->frame(low, high);
-    chart()->setTitle(balancedToRounding_ ? tr("Balanced to rounding: every term is below %1 of the kinetic energy.")
-                                                .arg(kRoundingFraction, 0, 'g', 1)
-                                          : QString());
+    chart()->setTitle(balancedToRounding_
+                          ? tr("Balanced to rounding: every term is below a billionth of the kinetic energy.")
+                          : QString());
     qsizetype longestLine = 0;
     for (int term = 0; term < CEnergyBalance::kTerms; term++) {
         const QList<QPointF>& points = points_[static_cast<std::size_t>(term)];

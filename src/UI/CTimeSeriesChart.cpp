@@ -130,7 +130,13 @@ void CTimeSeriesChart::placeAxes()
         for (QLegendMarker* marker : chart()->legend()->markers(lines_[q])) marker->setVisible(shown);
         used[unitOf(CSeriesQuantity(q))] = used[unitOf(CSeriesQuantity(q))] || shown;
     }
-    for (int u = 0; u < kUnits; u++) yAxes_[u]->setVisible(used[u]);
+    // Grid lines of the first axis shown only: another axis' lines at its own ticks would cross them.
+    bool gridShown = false;
+    for (int u = 0; u < kUnits; u++) {
+        yAxes_[u]->setVisible(used[u]);
+        yAxes_[u]->setGridLineVisible(used[u] && !gridShown);
+        gridShown = gridShown || used[u];
+    }
 }
 
 void CTimeSeriesChart::setStepsOnX(bool steps)
