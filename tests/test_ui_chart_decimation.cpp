@@ -16,6 +16,7 @@
 
 #include "SIM/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
+#include "UI/CRoundAxis.h"
 #include "UI/CTimeSeriesChart.h"
 #include "support/ui/UiWindowFixture.h"
 
@@ -171,7 +172,7 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     EXPECT_LE(static_cast<std::size_t>(line.size()), decimatedPointsBound(columns));
     EXPECT_GE(line.size(), columns) << "no coarser than the pixels";
     EXPECT_TRUE(line.contains(QPointF(series.seconds()[54320] * 1e12, 800.0))) << "the spike is drawn";
-    EXPECT_EQ(line.back().x(), chart.timeAxis()->max());
+    EXPECT_EQ(line.back().x(), chart.timeAxis()->ticks().high);
     EXPECT_FALSE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a dense line is not smoothed";
 
     // Paused and then widened, the same samples are decimated to the new width.
@@ -184,7 +185,7 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     EXPECT_LE(static_cast<std::size_t>(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size()),
               decimatedPointsBound(wider));
     chart.setFollowing(true);
-    EXPECT_EQ(chart.timeAxis()->min(), series.seconds().front() * 1e12) << "resumed on the whole run, oldest included";
+    EXPECT_EQ(chart.timeAxis()->ticks().low, series.seconds().front() * 1e12) << "resumed on the whole run, oldest included";
 
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("series.csv"));
@@ -193,7 +194,7 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count('\n'), 100001) << "the header and every sample, not the points drawn";
 
-    chart.zoomBy(1e-4, chart.timeAxis()->max());
+    chart.zoomBy(1e-4, chart.timeAxis()->ticks().high);
     EXPECT_LT(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), 100);
     EXPECT_TRUE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a sparse one is";
 }

@@ -8,7 +8,9 @@
 #include <QLegendMarker>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QImage>
+#include <QPainter>
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QSvgRenderer>
@@ -17,11 +19,16 @@
 #include <QTemporaryDir>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
+#include <memory>
 #include <sstream>
 
 #include "SIM/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
+#include "UI/CRoundAxis.h"
 #include "UI/CEnergyLedgerChart.h"
 #include "UI/CPlotsWindow.h"
 #include "UI/CRadialDistributionChart.h"
@@ -153,40 +160,31 @@ TEST_F(PlotsTest, ZoomPauseAndUnitsOfTheTimeAxis)
     window->showPlots();
     runDisplays(40);
     CTimeSeriesChart& chart = *plots->TimeSeriesChart;
-    QValueAxis* x = chart.timeAxis();
+    // The range shown, before the axis moves its top by a hair for Qt Charts' ticks.
+    const CRoundTicks& x = chart.timeAxis()->ticks();
     const double picoseconds = s->getElapsedTime() * 1e12;
-    EXPECT_NEAR(x->max(), picoseconds, 1e-9 * picoseconds);
-    EXPECT_EQ(x->titleText(), QStringLiteral("Time (ps)"));
+    EXPECT_NEAR(x.high, picoseconds, 1e-9 * picoseconds);
+    EXPECT_EQ(chart.timeAxis()->titleText(), QStringLiteral("Time (ps)"));
 
-    chart.zoomBy(0.25, x->max());
-    EXPECT_NEAR(x->max() - x->min(), 0.25 * (picoseconds - s->getTimeStep() * s->getIPD() * 1e12), 1e-6 * picoseconds);
+    chart.zoomBy(0.25, x.high);
+    EXPECT_NEAR(x.high - x.low, 0.25 * (picoseconds - s->getTimeStep() * s->getIPD() * 1e12), 1e-6 * picoseconds);
     runDisplays(4);  // following: the window slides with the run, same width
-    EXPECT_NEAR(x->max(), s->getElapsedTime() * 1e12, 1e-9 * picoseconds);
+    EXPECT_NEAR(x.high, s->getElapsedTime() * 1e12, 1e-9 * picoseconds);
 
     chart.setFollowing(false);
-    const double frozenMax = x->max();
+    const double frozenMax = x.high;
     const int points = chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size();
     runDisplays(4);
-    EXPECT_EQ(x->max(), frozenMax) << "paused";
+    EXPECT_EQ(x.high, frozenMax) << "paused";
     EXPECT_EQ(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), points);
 
     chart.resetZoom();
     EXPECT_TRUE(chart.following());
     EXPECT_EQ(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), 48);
     chart.setStepsOnX(true);
-    EXPECT_EQ(x->titleText(), QStringLiteral("Steps"));
-    EXPECT_EQ(x->max(), s->getIterations());
+    EXPECT_EQ(chart.timeAxis()->titleText(), QStringLiteral("Steps"));
+    EXPECT_EQ(x.high, s->getIterations());
     EXPECT_EQ(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).front().x(), s->getIPD());
-
-    // The total energy is conserved to many digits; its axis still frames it.
-    QValueAxis* energyAxis = nullptr;
-    for (QAbstractAxis* axis : chart.lineFor(CSeriesQuantity::total)->attachedAxes())
-        if (axis->orientation() == Qt::Vertical) energyAxis = qobject_cast<QValueAxis*>(axis);
-    ASSERT_NE(energyAxis, nullptr);
-    const double energy = s->getTCTEnergy(4) * 1e21;  // zJ
-    EXPECT_LT(energyAxis->min(), energy);
-    EXPECT_GT(energyAxis->max(), energy);
-    EXPECT_LT(energyAxis->max() - energyAxis->min(), 0.5 * std::fabs(energy)) << "not the default 0 to 1";
 
     chart.setQuantityShown(CSeriesQuantity::pressure, true);
     EXPECT_TRUE(chart.lineFor(CSeriesQuantity::pressure)->isVisible());
@@ -427,31 +425,83 @@ std::pair<double, double> drawnExtent(CPlotChart* chart, QAbstractAxis* axis)
     return {low, high};
 }
 
+// The tick labels Qt Charts draws for an axis, bottom to top or left to
+// right, as one line. Qt Charts keeps each axis' labels in a group beside
+// its title: the group next to the title on the side of the plot area.
+QString drawnLabels(QChart* chart, const QAbstractAxis* axis)
+{
+    QApplication::processEvents();
+    std::map<QGraphicsItem*, QStringList> groups;
+    QRectF title;
+    for (QGraphicsItem* item : chart->scene()->items()) {
+        auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty()) continue;
+        if (text->toPlainText() == axis->titleText()) title = text->sceneBoundingRect();
+        else groups[text->parentItem()];
+    }
+    // Distance from the title towards the plot area; negative: the other way.
+    const auto towardsPlot = [&](const QRectF& r) {
+        const QPointF d = r.center() - title.center();
+        return axis->alignment() == Qt::AlignLeft ? d.x() : axis->alignment() == Qt::AlignRight ? -d.x() : -d.y();
+    };
+    QGraphicsItem* nearest = nullptr;
+    const auto area = [](QGraphicsItem* group) { return group->mapRectToScene(group->childrenBoundingRect()); };
+    for (auto& [group, unused] : groups)
+        if (towardsPlot(area(group)) > 0.0 && (!nearest || towardsPlot(area(group)) < towardsPlot(area(nearest))))
+            nearest = group;
+    std::vector<std::pair<double, QString>> labels;
+    for (QGraphicsItem* item : nearest ? nearest->childItems() : QList<QGraphicsItem*>()) {
+        auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty()) continue;
+        const QPointF at = text->sceneBoundingRect().center();
+        labels.emplace_back(axis->orientation() == Qt::Vertical ? -at.y() : at.x(), text->toPlainText());
+    }
+    std::sort(labels.begin(), labels.end());
+    QStringList texts;
+    for (const auto& label : labels) texts << label.second;
+    return texts.join(QLatin1Char(' '));
+}
+
+// Labels 1, 2 or 5 times a power of ten apart, each with the decimals that
+// spacing needs and no more, none reading "-0".
+void expectRoundLabels(const QString& line, const std::string& what)
+{
+    const QStringList labels = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_GE(labels.size(), 3) << what;
+    const double spacing = labels[1].toDouble() - labels[0].toDouble();
+    const int power = static_cast<int>(std::floor(std::log10(spacing) + 1e-9));
+    const double mantissa = spacing / std::pow(10.0, power);
+    EXPECT_TRUE(std::fabs(mantissa - 1.0) < 1e-6 || std::fabs(mantissa - 2.0) < 1e-6 || std::fabs(mantissa - 5.0) < 1e-6)
+        << what << ": spacing " << spacing;
+    for (qsizetype k = 0; k < labels.size(); k++) {
+        const QString& label = labels[k];
+        const qsizetype point = label.indexOf('.');
+        EXPECT_EQ(point < 0 ? 0 : label.size() - point - 1, std::max(0, -power)) << what << ": " << label.toStdString();
+        EXPECT_NEAR(label.toDouble(), labels[0].toDouble() + k * spacing, 1e-6 * spacing) << what;
+        EXPECT_FALSE(label.startsWith(QStringLiteral("-0")) && label.toDouble() == 0.0) << what;
+    }
+}
+
 // Each vertical axis holds its lines' points, fills most of its span with
-// them, in ordinary numbers, with tick labels that read differently.
+// them, and is labelled in round numbers.
 void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
 {
     for (QAbstractAxis* abstractAxis : chart->chart()->axes(Qt::Vertical)) {
-        auto* axis = qobject_cast<QValueAxis*>(abstractAxis);
+        auto* axis = qobject_cast<CRoundAxis*>(abstractAxis);
         ASSERT_NE(axis, nullptr);
         const auto [low, high] = drawnExtent(chart, axis);
         if (!(low <= high)) continue;
         const std::string what = context + ", " + chart->title().toStdString() + ": " + axis->titleText().toStdString();
-        EXPECT_LE(axis->min(), low) << what;
-        EXPECT_GE(axis->max(), high) << what;
-        EXPECT_FALSE(axis->min() == 0.0 && axis->max() == 1.0) << what << " kept the default range";
-        // Far above the scale at which Qt Charts compares ranges fuzzily.
-        EXPECT_GT(std::max(std::fabs(axis->min()), std::fabs(axis->max())), 1e-3) << what << " not ordinary numbers";
-        if (high > low) EXPECT_GE(high - low, 0.1 * (axis->max() - axis->min())) << what << " lines squeezed";
-        else EXPECT_LE(axis->max() - axis->min(), 0.01 * std::fabs(high) + 2.0) << what << " line squeezed";
-        const QByteArray format = axis->labelFormat().toLatin1();
-        const double tick = (axis->max() - axis->min()) / (axis->tickCount() - 1);
-        for (int k = 0; k + 1 < axis->tickCount(); k++) {
-            const double at = axis->min() + k * tick;
-            EXPECT_NE(QString::asprintf(format.constData(), at), QString::asprintf(format.constData(), at + tick))
-                << what << " ticks read alike";
-        }
+        const CRoundTicks& ticks = axis->ticks();
+        const double shownLow = ticks.low * ticks.scale + ticks.offset, shownHigh = ticks.high * ticks.scale + ticks.offset;
+        EXPECT_LE(shownLow, low) << what;
+        EXPECT_GE(shownHigh, high) << what;
+        if (high > low) EXPECT_GE(high - low, 0.1 * (shownHigh - shownLow)) << what << " lines squeezed";
+        else EXPECT_LE(shownHigh - shownLow, 0.05 * std::fabs(high) + 2.0) << what << " line squeezed";
+        expectRoundLabels(drawnLabels(chart->chart(), axis), what);
     }
+    for (QAbstractAxis* axis : chart->chart()->axes(Qt::Horizontal))
+        expectRoundLabels(drawnLabels(chart->chart(), axis), context + ", " + axis->titleText().toStdString());
     // Every line's name in the legend says its unit, as the axes do.
     if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart)) {
         for (QLegendMarker* marker : chart->chart()->legend()->markers())
@@ -483,5 +533,185 @@ TEST_F(PlotsTest, EveryValueAxisFramesWhatItsLinesDrawAfterARealRun)
         const QList<QPointF> volume = series.pointsDrawn(series.lineFor(CSeriesQuantity::volume));
         ASSERT_FALSE(volume.isEmpty());
         EXPECT_DOUBLE_EQ(volume.back().y(), s->getTCVolume() * 1e27) << "nm³";
+    }
+}
+
+// Tick labels of ranges the charts meet, as Qt Charts draws them: round
+// numbers, a constant energy that varies in its sixth digit with its offset
+// in the title, a range of 1e-10 in a power of ten, a flat one around its value.
+TEST_F(UiWindowTest, AxesAreLabelledInRoundNumbers)
+{
+    auto* chart = new QChart;
+    auto* axis = new CRoundAxis(QStringLiteral("Energy (zJ)"), QStringLiteral("zJ"));
+    chart->addAxis(axis, Qt::AlignLeft);
+    QChartView view(chart);
+    view.resize(400, 600);
+    view.show();
+    const struct {
+        double lowest, highest;
+        const char* labels;
+        const char* title;
+    } cases[] = {
+        {0.0, 1.0, "0.0 0.2 0.4 0.6 0.8 1.0", "Energy (zJ)"},
+        {-1772.0, 1781.0, "-1500 -1000 -500 0 500 1000 1500", "Energy (zJ)"},
+        {2499.9975, 2500.0025, "-0.002 -0.001 0.000 0.001 0.002", "Energy (zJ), +2500 zJ"},
+        {0.0, 1e-10, "0 20 40 60 80 100", "Energy (zJ), ×1e-12"},
+        {2500.0, 2500.0 + 1e-10, "2490 2495 2500 2505 2510", "Energy (zJ)"},
+        {301.78872, 301.78872, "301.0 301.5 302.0 302.5", "Energy (zJ)"},
+    };
+    for (const auto& c : cases) {
+        axis->frame(c.lowest, c.highest);
+        const std::string what = std::to_string(c.lowest) + " to " + std::to_string(c.highest);
+        EXPECT_EQ(drawnLabels(chart, axis).toStdString(), c.labels) << what;
+        EXPECT_EQ(axis->titleText(), QString::fromUtf8(c.title)) << what;
+        expectRoundLabels(QString::fromLatin1(c.labels), what);
+        // The values lie inside the axis; a flat one in its middle.
+        EXPECT_LT(axis->min(), axis->drawn(c.lowest)) << what;
+        EXPECT_GT(axis->max(), axis->drawn(c.highest)) << what;
+        if (c.highest - c.lowest < 1e-9 * c.highest)
+            EXPECT_NEAR(axis->drawn(c.lowest), 0.5 * (axis->min() + axis->max()), 1e-6 * (axis->max() - axis->min()));
+    }
+    // Ticks on both ends of an exact range, and on zero, are labelled as such.
+    axis->showRange(-0.6, 0.6);
+    EXPECT_EQ(drawnLabels(chart, axis).toStdString(), "-0.6 -0.4 -0.2 0.0 0.2 0.4 0.6");
+    axis->showRange(0.0, 3.0);
+    EXPECT_EQ(drawnLabels(chart, axis).toStdString(), "0.0 0.5 1.0 1.5 2.0 2.5 3.0");
+}
+
+namespace {
+// A time series chart of samples made to order, painted as screens of
+// device pixel ratio 1 and 2 show it, its lines found by their colours.
+class PlotPixelsTest : public UiWindowTest {
+protected:
+    CTimeSeries series{200000};
+    std::unique_ptr<CTimeSeriesChart> chart;
+
+    void SetUp() override
+    {
+        UiWindowTest::SetUp();
+        s->setRecordType(0);
+        chart = std::make_unique<CTimeSeriesChart>(*s, platform, series);
+        chart->resize(900, 520);
+        chart->show();
+        settle(10);
+    }
+
+    // Samples one display of 100 steps apart; temperature in K, total energy in J.
+    void addSamples(int count, const std::function<double(std::size_t)>& temperature, double energy)
+    {
+        for (int k = 0; k < count; k++) {
+            s->iterations = 100 * static_cast<unsigned>(series.size() + 1);
+            s->elapsedTime = s->iterations * s->getTimeStep();
+            s->TCTemperature[4] = temperature(series.size());
+            s->TCTEnergy[4] = energy;
+            series.sample(*s);
+        }
+        chart->refresh();
+        settle(10);
+    }
+
+    void showOnly(CSeriesQuantity shown)
+    {
+        for (int q = 0; q < kSeriesQuantities; q++) chart->setQuantityShown(CSeriesQuantity(q), q == int(shown));
+        settle(10);
+    }
+
+    // The chart's scene painted as the view paints it on a screen of this pixel ratio.
+    QImage pictureAt(double ratio) const
+    {
+        const QSize size = chart->chartView()->viewport()->size();
+        QImage image(size * ratio, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHints(chart->chartView()->renderHints());
+        chart->chartView()->scene()->render(&painter, QRectF(QPointF(), QSizeF(size) * ratio), QRectF(QPointF(), size));
+        image.setDevicePixelRatio(ratio);
+        return image;
+    }
+
+    // The plot area in the picture's pixels.
+    QRectF plotArea(double ratio) const
+    {
+        const QRectF area = chart->chart()->plotArea();
+        return QRectF(area.topLeft() * ratio, area.size() * ratio);
+    }
+
+    // The middle of the pixels in a line's colour in column x, within the plot area, or -1.
+    double lineRow(const QImage& image, int x, QColor colour) const
+    {
+        const double ratio = image.devicePixelRatio();
+        const QRectF area = plotArea(ratio);
+        int first = -1, last = -1;
+        for (int y = static_cast<int>(area.top() - 2 * ratio); y < static_cast<int>(area.bottom() + 2 * ratio); y++) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) < 60) {
+                if (first < 0) first = y;
+                last = y;
+            }
+        }
+        return first < 0 ? -1.0 : 0.5 * (first + last + 1);
+    }
+    QColor colourOf(CSeriesQuantity q) const { return chart->lineFor(q)->color(); }
+};
+}  // namespace
+
+// A constant lies on the middle row of its axis, a ramp runs between the
+// corners where its numbers put it, and following the run keeps the newest
+// sample at the right edge, drawn at device pixel ratios 1 and 2.
+TEST_F(PlotPixelsTest, LinesLieWhereTheirNumbersAre)
+{
+    // As a gas in equilibrium shows them: temperature and total energy constant.
+    addSamples(5000, [](std::size_t) { return 301.78872; }, 2.5e-18);
+    for (CSeriesQuantity q : {CSeriesQuantity::temperature, CSeriesQuantity::total}) {
+        showOnly(q);
+        for (double ratio : {1.0, 2.0}) {
+            const QImage picture = pictureAt(ratio);
+            const QRectF area = plotArea(ratio);
+            int drawn = 0;
+            for (int k = 1; k < 20; k++) {
+                const double row = lineRow(picture, static_cast<int>(area.left() + k * area.width() / 20), colourOf(q));
+                if (row < 0.0) continue;
+                drawn++;
+                EXPECT_NEAR(row, area.center().y(), 1.5 * ratio) << "ratio " << ratio << ", column " << k;
+            }
+            EXPECT_EQ(drawn, 19) << "ratio " << ratio << ": the line is drawn across the plot";
+        }
+    }
+
+    // A ramp of 20,000 samples, decimated: at every tenth of the time the
+    // line is where the axes put its sample, from the bottom left to the top right.
+    series.clear();
+    addSamples(20000, [](std::size_t k) { return 300.0 + 0.005 * static_cast<double>(k); }, 2.5e-18);
+    showOnly(CSeriesQuantity::temperature);
+    const CRoundTicks& x = chart->timeAxis()->ticks();
+    const CRoundTicks& y = chart->axisFor(CSeriesQuantity::temperature)->ticks();
+    for (double ratio : {1.0, 2.0}) {
+        const QImage picture = pictureAt(ratio);
+        const QRectF area = plotArea(ratio);
+        for (int tenth = 0; tenth <= 10; tenth++) {
+            const std::size_t k = std::min<std::size_t>(series.size() - 1, tenth * series.size() / 10);
+            const double time = series.seconds()[k] * 1e12;
+            const double column = area.left() + (time - x.low) / (x.high - x.low) * area.width();
+            const double row = area.bottom() - (300.0 + 0.005 * k - y.low) / (y.high - y.low) * area.height();
+            const int inside = std::clamp(static_cast<int>(column), static_cast<int>(area.left()) + 1,
+                                          static_cast<int>(area.right()) - 1);
+            EXPECT_NEAR(lineRow(picture, inside, colourOf(CSeriesQuantity::temperature)), row, 2.0 * ratio)
+                << "ratio " << ratio << ", sample " << k;
+        }
+    }
+
+    // Following, after the run has grown ten times longer, the newest sample is at the right edge.
+    series.clear();
+    addSamples(2000, [](std::size_t) { return 300.0; }, 2.5e-18);
+    addSamples(18000, [](std::size_t k) { return 300.0 + 0.005 * static_cast<double>(k); }, 2.5e-18);
+    ASSERT_TRUE(chart->following());
+    for (double ratio : {1.0, 2.0}) {
+        const QImage picture = pictureAt(ratio);
+        const QRectF area = plotArea(ratio);
+        int rightmost = -1;
+        for (int column = static_cast<int>(area.left()); column < picture.width(); column++)
+            if (lineRow(picture, column, colourOf(CSeriesQuantity::temperature)) >= 0.0) rightmost = column;
+        EXPECT_NEAR(rightmost + 1, area.right(), 2.0 * ratio) << "ratio " << ratio;
     }
 }

@@ -8,11 +8,6 @@
 
 #include <QList>
 #include <QPointF>
-#include <QString>
-#include <QValueAxis>
-
-#include <algorithm>
-#include <cmath>
 
 #include "SIM/CTimeSeries.h"
 
@@ -45,25 +40,4 @@ inline void scaleY(QList<QPointF>& points, double perSI)
 {
     if (perSI == 1.0) return;
     for (QPointF& p : points) p.setY(p.y() * perSI);
-}
-
-// The axis spans [low, high] with enough digits that neighbouring ticks
-// read differently: a total energy that varies in its sixth digit needs
-// eight. Moderate values get a fixed number of decimals from the tick
-// spacing, so that a tick near zero reads 1 rather than 1.0416 on an axis
-// of tens of thousands; very large or small ones keep significant digits.
-inline void setRangeAndDigits(QValueAxis* axis, double low, double high)
-{
-    axis->setRange(low, high);
-    const double size = std::max(std::fabs(low), std::fabs(high));
-    const double spacing = axis->tickCount() > 1 ? (high - low) / (axis->tickCount() - 1) : high - low;
-    QString format;
-    if (size >= 1e-3 && size < 1e6 && spacing > 0.0 && std::isfinite(spacing)) {
-        const double decimals = std::ceil(-std::log10(spacing)) + 1.0;
-        format = QStringLiteral("%.%1f").arg(std::clamp(static_cast<int>(decimals), 0, 12));
-    } else {
-        double digits = high > low && size > 0.0 ? std::ceil(std::log10(size / (high - low))) + 2.0 : 3.0;
-        format = QStringLiteral("%.%1g").arg(std::clamp(static_cast<int>(digits), 3, 12));
-    }
-    if (axis->labelFormat() != format) axis->setLabelFormat(format);
 }

@@ -6,13 +6,14 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QTableWidget>
-#include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 #include "BASE/CTextNumbers.h"
 #include "CChartDecimation.h"
 #include "CChartUnits.h"
+#include "CRoundAxis.h"
 #include "SIM/CSimulation.h"
 
 namespace {
@@ -22,6 +23,9 @@ const QColor kTermColours[CEnergyBalance::kTerms] = {QColor(Qt::black), QColor(0
                                                      QColor(0x9467bd), QColor(0x2ca02c), QColor(0x7f7f7f),
                                                      QColor(0xff7f0e)};
 constexpr int kResidual = 5;
+// Terms below this fraction of the kinetic energy (a billionth, as the
+// chart says) are what the sums of a conserving run leave as rounding.
+constexpr double kRoundingFraction = 1e-9;
 }  // namespace
 
 CEnergyLedgerChart::CEnergyLedgerChart(CSimulation& simulation, CPlatform& platform,
@@ -29,8 +33,8 @@ CEnergyLedgerChart::CEnergyLedgerChart(CSimulation& simulation, CPlatform& platf
     : CPlotChart(simulation, platform, parent),
       series_(series),
       table_(new QTableWidget(1, CEnergyBalance::kTerms, this)),
-      xAxis_(new QValueAxis),
-      yAxis_(new QValueAxis)
+      xAxis_(new CRoundAxis(tr("Simulated time (ps)"))),
+      yAxis_(new CRoundAxis(tr("Energy since the ledger restarted (zJ)"), QStringLiteral("zJ")))
 {
     QStringList headers;
     for (int k = 0; k < CEnergyBalance::kTerms; k++)
@@ -45,9 +49,6 @@ CEnergyLedgerChart::CEnergyLedgerChart(CSimulation& simulation, CPlatform& platf
     table_->setToolTip(tr("dE = heat + work + user + correction + residual + piston stop"));
     addControlRow()->addWidget(table_);
 
-    xAxis_->setTitleText(tr("Simulated time (ps)"));
-    yAxis_->setTitleText(tr("Energy since the ledger restarted (zJ)"));
-    yAxis_->setLabelFormat(QStringLiteral("%.3g"));
     chart()->addAxis(xAxis_, Qt::AlignBottom);
     chart()->addAxis(yAxis_, Qt::AlignLeft);
     for (int k = 0; k < CEnergyBalance::kTerms; k++) {
@@ -70,22 +71,34 @@ void CEnergyLedgerChart::refresh()
     const double last = samples.empty() ? 1.0 : times_.back();
     const int columns = pixelColumns();
     double low = 0.0, high = 0.0;
-    qsizetype longestLine = 0;
     for (int term = 0; term < CEnergyBalance::kTerms; term++) {
+        QList<QPointF>& points = points_[static_cast<std::size_t>(term)];
         for (std::size_t k = 0; k < samples.size(); k++) values_[k] = samples[k].balance.term(term) * kZeptojoulesPerJoule;
-        decimateToColumns(times_, values_, 0, samples.size(), first, last, columns, 1.0, points_);
+        decimateToColumns(times_, values_, 0, samples.size(), first, last, columns, 1.0, points);
         // Every column's extremes are drawn, so the drawn points frame the terms.
-        for (const QPointF& p : points_) {
+        for (const QPointF& p : points) {
             low = std::min(low, p.y());
             high = std::max(high, p.y());
         }
-        curves_[static_cast<std::size_t>(term)]->replace(points_);
-        longestLine = std::max(longestLine, points_.size());
+    }
+    xAxis_->showRange(first, last > first ? last : first + 1.0);
+    const double kinetic = std::fabs(Simulation.getTCKEnergy(4)) * kZeptojoulesPerJoule;
+    balancedToRounding_ = !samples.empty() && std::max(-low, high) < kRoundingFraction * kinetic;
+    // At rounding level the terms lie on the zero line of an axis of a round span.
+    if (balancedToRounding_) yAxis_->frame(0.0, 0.0);
+    else yAxis_->frame(low, high);
+    chart()->setTitle(balancedToRounding_
+                          ? tr("Balanced to rounding: every term is below a billionth of the kinetic energy.")
+                          : QString());
+    qsizetype longestLine = 0;
+    for (int term = 0; term < CEnergyBalance::kTerms; term++) {
+        const QList<QPointF>& points = points_[static_cast<std::size_t>(term)];
+        drawn_.resize(points.size());
+        for (qsizetype k = 0; k < points.size(); k++) drawn_[k] = QPointF(points[k].x(), yAxis_->drawn(points[k].y()));
+        curves_[static_cast<std::size_t>(term)]->replace(drawn_);
+        longestLine = std::max(longestLine, points.size());
     }
     antialiasLinesUpTo(longestLine);
-    xAxis_->setRange(first, last > first ? last : first + 1.0);
-    const double margin = (high - low) > 0.0 ? 0.05 * (high - low) : 1.0;
-    setRangeAndDigits(yAxis_, low - margin, high + margin);
 
     showBalance(Simulation.getLedgerBalance());
     setCaption(samples.empty() ? tr("No displays since the ledger restarted.")
@@ -93,6 +106,12 @@ void CEnergyLedgerChart::refresh()
                                     "restarts it); one sample every %2 display(s).")
                                      .arg(series_.displays())
                                      .arg(series_.stride()));
+}
+
+QList<QPointF> CEnergyLedgerChart::pointsDrawn(const QXYSeries* line) const
+{
+    const auto term = std::find(curves_.begin(), curves_.end(), line);
+    return term == curves_.end() ? line->points() : points_[static_cast<std::size_t>(term - curves_.begin())];
 }
 
 void CEnergyLedgerChart::showBalance(const CEnergyBalance& balance)

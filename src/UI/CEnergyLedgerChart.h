@@ -13,9 +13,9 @@
 
 #include "SIM/CEnergyLedger.h"
 
+class CRoundAxis;
 class QLineSeries;
 class QTableWidget;
-class QValueAxis;
 
 class CEnergyLedgerChart : public CPlotChart {
     Q_OBJECT
@@ -31,6 +31,10 @@ public:
 
     QTableWidget* balanceTable() const { return table_; }
     QLineSeries* termCurve(int term) const { return curves_[static_cast<std::size_t>(term)]; }
+    QList<QPointF> pointsDrawn(const QXYSeries* line) const override;
+    // Every term of every sample is within rounding of zero: the chart says
+    // so rather than spread that noise over the axis as if it were a signal.
+    bool balancedToRounding() const { return balancedToRounding_; }
 
 protected:
     void pixelColumnsChanged() override { refresh(); }
@@ -41,8 +45,11 @@ private:
     const CEnergyLedgerSeries& series_;
     QTableWidget* table_;
     std::array<QLineSeries*, CEnergyBalance::kTerms> curves_{};
-    QValueAxis *xAxis_, *yAxis_;
-    // Reused at every redraw: the sample times (ps), one term's values, its points to draw.
+    CRoundAxis *xAxis_, *yAxis_;
+    // Reused at every redraw: the sample times (ps), one term's values, the
+    // points of each term in zJ, and one term's points as its axis draws them.
     std::vector<double> times_, values_;
-    QList<QPointF> points_;
+    std::array<QList<QPointF>, CEnergyBalance::kTerms> points_;
+    QList<QPointF> drawn_;
+    bool balancedToRounding_ = false;
 };

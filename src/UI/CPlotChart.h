@@ -55,7 +55,9 @@ public:
 
     QChart* chart() const { return chart_; }
     CZoomChartView* chartView() const { return view_; }
-    // The points drawn for one of the chart's series, in the units of its axes.
+    // The points drawn for one of the chart's series, in the units of its
+    // quantity: as its axis labels read with the offset or power of ten the
+    // axis title gives, where the axis has one.
     virtual QList<QPointF> pointsDrawn(const QXYSeries* line) const { return line->points(); }
     // The line under the controls that says what the chart shows.
     QLabel* captionLabel() const { return caption_; }

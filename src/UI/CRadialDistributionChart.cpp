@@ -5,12 +5,12 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QPushButton>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
 
 #include "CChartUnits.h"
+#include "CRoundAxis.h"
 #include "SIM/CSimulation.h"
 
 namespace {
@@ -47,8 +47,8 @@ CRadialDistributionChart::CRadialDistributionChart(CSimulation& simulation, CPla
       pairs_(new QComboBox(this)),
       curve_(new QLineSeries),
       uniform_(new QLineSeries),
-      xAxis_(new QValueAxis),
-      yAxis_(new QValueAxis)
+      xAxis_(new CRoundAxis(tr("r (nm)"))),
+      yAxis_(new CRoundAxis(tr("g(r) (pairs over uniform pairs)")))
 {
     pairs_->setToolTip(tr("The pair of atom types g(r) counts"));
     fillPairNames();
@@ -63,10 +63,6 @@ CRadialDistributionChart::CRadialDistributionChart(CSimulation& simulation, CPla
     curve_->setPen(QPen(QColor(0x1f77b4), 2.0));
     uniform_->setName(tr("uniform centres"));
     uniform_->setPen(QPen(Qt::gray, 1.0, Qt::DashLine));
-    xAxis_->setTitleText(tr("r (nm)"));
-    xAxis_->setLabelFormat(QStringLiteral("%.2f"));
-    yAxis_->setTitleText(tr("g(r) (pairs over uniform pairs)"));
-    yAxis_->setLabelFormat(QStringLiteral("%.2f"));
     chart()->addAxis(xAxis_, Qt::AlignBottom);
     chart()->addAxis(yAxis_, Qt::AlignLeft);
     for (QLineSeries* series : {uniform_, curve_}) {
@@ -132,8 +128,8 @@ void CRadialDistributionChart::refresh()
     curve_->replace(points);
     const double reach = d.bins() * d.binWidth() * kNanometresPerMetre;
     uniform_->replace(QList<QPointF>{{0.0, 1.0}, {reach, 1.0}});
-    xAxis_->setRange(0.0, reach > 0.0 ? reach : 1.0);
-    yAxis_->setRange(0.0, std::ceil(top * 1.1 * 4.0) / 4.0);
+    xAxis_->showRange(0.0, reach > 0.0 ? reach : 1.0);
+    yAxis_->showRange(0.0, std::ceil(top * 1.1 * 4.0) / 4.0);
     double expected = 0.0;
     for (int b = 0; b < d.bins(); b++) expected += d.expectedPairs(b);
     if (d.displays() > 0 && expected == 0.0) {

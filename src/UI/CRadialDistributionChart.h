@@ -10,9 +10,9 @@
 #include "CPlotChart.h"
 #include "SIM/CRadialDistribution.h"
 
+class CRoundAxis;
 class QComboBox;
 class QLineSeries;
-class QValueAxis;
 
 // Chooses every how many displays a costly measurement runs so that it
 // takes about the given share of the time between displays.
@@ -61,5 +61,5 @@ private:
     std::chrono::steady_clock::time_point lastDisplay_{};
     QComboBox* pairs_;
     QLineSeries *curve_, *uniform_;
-    QValueAxis *xAxis_, *yAxis_;
+    CRoundAxis *xAxis_, *yAxis_;
 };

@@ -4,9 +4,9 @@
 #include <QAreaSeries>
 #include <QLineSeries>
 #include <QPen>
-#include <QValueAxis>
-
 #include <algorithm>
+
+#include "CRoundAxis.h"
 
 #include "SIM/CSimulation.h"
 
@@ -15,8 +15,8 @@ CSpeedDistributionChart::CSpeedDistributionChart(CSimulation& simulation, CPlatf
       outline_(new QLineSeries(this)),
       measured_(new QLineSeries),
       fitted_(new QLineSeries),
-      xAxis_(new QValueAxis),
-      yAxis_(new QValueAxis)
+      xAxis_(new CRoundAxis(tr("Speed (m/s)"))),
+      yAxis_(new CRoundAxis(QString()))
 {
     area_ = new QAreaSeries(outline_);
     area_->setName(tr("Histogram"));
@@ -27,10 +27,7 @@ CSpeedDistributionChart::CSpeedDistributionChart(CSimulation& simulation, CPlatf
     measured_->setPointsVisible(true);
     fitted_->setName(tr("Maxwell-Boltzmann, fitted T"));
     fitted_->setPen(QPen(QColor(0x2ca02c), 2.0, Qt::DashLine));
-    xAxis_->setTitleText(tr("Speed (m/s)"));
-    xAxis_->setLabelFormat(QStringLiteral("%.0f"));
     nameBins(Simulation.getGraphXmax() / kSpeedBins);
-    yAxis_->setLabelFormat(QStringLiteral("%.3f"));
     chart()->addAxis(xAxis_, Qt::AlignBottom);
     chart()->addAxis(yAxis_, Qt::AlignLeft);
     for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{area_, measured_, fitted_}) {
@@ -55,9 +52,9 @@ void CSpeedDistributionChart::refresh()
     outline_->replace(steps);
     measured_->replace(measured);
     fitted_->replace(fitted);
-    xAxis_->setRange(0.0, d.top > 0.0 ? d.top : 1.0);
+    xAxis_->showRange(0.0, d.top > 0.0 ? d.top : 1.0);
     nameBins(d.top / kSpeedBins);
-    yAxis_->setRange(0.0, top > 0.0 ? top * 1.1 : 1.0);
+    yAxis_->showRange(0.0, top > 0.0 ? top * 1.1 : 1.0);
 
     const QString slot = d.slot == 4 ? tr("All atoms") : tr("Type %1").arg(QChar('A' + d.slot));
     if (d.atoms == 0) {
@@ -74,7 +71,7 @@ void CSpeedDistributionChart::refresh()
 
 void CSpeedDistributionChart::nameBins(double width)
 {
-    yAxis_->setTitleText(tr("Fraction of atoms per bin (bins of %1 m/s)").arg(width, 0, 'g', 4));
+    yAxis_->setQuantityTitle(tr("Fraction of atoms per bin (bins of %1 m/s)").arg(width, 0, 'g', 4));
 }
 
 std::string CSpeedDistributionChart::csvText() const

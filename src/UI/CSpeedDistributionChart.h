@@ -6,9 +6,9 @@
 #include "CPlotChart.h"
 #include "SIM/CSpeedDistribution.h"
 
+class CRoundAxis;
 class QAreaSeries;
 class QLineSeries;
-class QValueAxis;
 
 class CSpeedDistributionChart : public CPlotChart {
     Q_OBJECT
@@ -32,5 +32,5 @@ private:
     QLineSeries* outline_;  // the histogram's steps, filled down to zero
     QAreaSeries* area_;
     QLineSeries *measured_, *fitted_;
-    QValueAxis *xAxis_, *yAxis_;
+    CRoundAxis *xAxis_, *yAxis_;
 };

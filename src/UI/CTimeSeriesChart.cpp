@@ -2,7 +2,7 @@
 #include "CTimeSeriesChart.h"
 
 #include "CChartUnits.h"
-#include "CDenseLinesItem.h"
+#include "CRoundAxis.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,6 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +41,7 @@ CTimeSeriesChart::Unit CTimeSeriesChart::unitOf(CSeriesQuantity quantity)
 
 CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform, const CTimeSeries& series,
                                    QWidget* parent)
-    : CPlotChart(simulation, platform, parent), series_(series), xAxis_(new QValueAxis(this))
+    : CPlotChart(simulation, platform, parent), series_(series), xAxis_(new CRoundAxis(tr("Time (ps)"), {}, this))
 {
     const char* shortNames[kSeriesQuantities] = {"Kinetic energy", "Potential energy", "Total energy",
                                                  "Temperature", "Pressure", "Volume", "Rms speed"};
@@ -75,12 +74,13 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
     connect(chartView(), &CZoomChartView::wheelZoom, this, &CTimeSeriesChart::zoomBy);
 
     chart()->addAxis(xAxis_, Qt::AlignBottom);
-    const char* axisTitles[kUnits] = {"Energy (zJ)", "Temperature (K)", "Pressure (Pa)", "Volume (nm³)",
-                                      "Rms speed (m/s)"};
+    const char* axisNames[kUnits] = {"Energy", "Temperature", "Pressure", "Volume", "Rms speed"};
+    const CSeriesQuantity quantityOf[kUnits] = {CSeriesQuantity::total, CSeriesQuantity::temperature,
+                                                CSeriesQuantity::pressure, CSeriesQuantity::volume,
+                                                CSeriesQuantity::rmsSpeed};
     for (int u = 0; u < kUnits; u++) {
-        yAxes_[u] = new QValueAxis(this);
-        yAxes_[u]->setTitleText(tr(axisTitles[u]));
-        yAxes_[u]->setLabelFormat(QStringLiteral("%.3g"));
+        const QString unit = QString::fromUtf8(chartUnitOf(quantityOf[u]).name);
+        yAxes_[u] = new CRoundAxis(QStringLiteral("%1 (%2)").arg(tr(axisNames[u]), unit), unit, this);
         chart()->addAxis(yAxes_[u], u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
     for (int q = 0; q < kSeriesQuantities; q++) {
@@ -92,7 +92,6 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
         lines_[q]->attachAxis(xAxis_);
         lines_[q]->attachAxis(yAxes_[unitOf(CSeriesQuantity(q))]);
     }
-    drawnLines_ = new CDenseLinesItem(chart());
     boxes_[static_cast<int>(CSeriesQuantity::total)]->setChecked(true);
     boxes_[static_cast<int>(CSeriesQuantity::temperature)]->setChecked(true);
     placeAxes();
@@ -110,7 +109,11 @@ void CTimeSeriesChart::setQuantityShown(CSeriesQuantity quantity, bool shown)
     refresh();
 }
 
-QList<QPointF> CTimeSeriesChart::pointsDrawn(const QXYSeries* line) const { return drawnLines_->points(line); }
+QList<QPointF> CTimeSeriesChart::pointsDrawn(const QXYSeries* line) const
+{
+    const auto q = std::find(lines_.begin(), lines_.end(), line);
+    return q == lines_.end() ? line->points() : points_[static_cast<std::size_t>(q - lines_.begin())];
+}
 
 bool CTimeSeriesChart::quantityShown(CSeriesQuantity quantity) const
 {
@@ -127,7 +130,13 @@ void CTimeSeriesChart::placeAxes()
         for (QLegendMarker* marker : chart()->legend()->markers(lines_[q])) marker->setVisible(shown);
         used[unitOf(CSeriesQuantity(q))] = used[unitOf(CSeriesQuantity(q))] || shown;
     }
-    for (int u = 0; u < kUnits; u++) yAxes_[u]->setVisible(used[u]);
+    // Grid lines of the first axis shown only: another axis' lines at its own ticks would cross them.
+    bool gridShown = false;
+    for (int u = 0; u < kUnits; u++) {
+        yAxes_[u]->setVisible(used[u]);
+        yAxes_[u]->setGridLineVisible(used[u] && !gridShown);
+        gridShown = gridShown || used[u];
+    }
 }
 
 void CTimeSeriesChart::setStepsOnX(bool steps)
@@ -136,8 +145,7 @@ void CTimeSeriesChart::setStepsOnX(bool steps)
         const QSignalBlocker quiet(xUnit_);
         xUnit_->setCurrentIndex(steps ? 1 : 0);
     }
-    xAxis_->setTitleText(steps ? tr("Steps") : tr("Time (ps)"));
-    xAxis_->setLabelFormat(steps ? QStringLiteral("%.0f") : QStringLiteral("%.4g"));
+    xAxis_->setQuantityTitle(steps ? tr("Steps") : tr("Time (ps)"));
     resetZoom();
 }
 
@@ -243,13 +251,13 @@ void CTimeSeriesChart::refresh()
     const auto [low, high] = xWindow();
     const auto [first, last] = visibleRange(xValues(), low, high);
     decimateShownLines(first, last, low, high);
+    // A line series lays its points out again at every change of an axis
+    // range, outlining a hover shape around each segment: emptied first,
+    // its new points are laid out once.
+    for (QLineSeries* line : lines_)
+        if (line->count() > 0) line->clear();
     fitAxes(low, high);
-    qsizetype longestLine = 0;
-    for (int q = 0; q < kSeriesQuantities; q++) {
-        longestLine = std::max(longestLine, points_[q].size());
-        drawnLines_->swapPoints(lines_[q], points_[q]);
-    }
-    antialiasLinesUpTo(longestLine);
+    drawLines();
     const QString slotName = slot_ == 4 ? tr("all atoms")
                                         : tr("type %1 %2").arg(QChar('A' + slot_)).arg(QString::fromStdString(
                                               Simulation.getName(slot_)));
@@ -292,16 +300,23 @@ void CTimeSeriesChart::fitAxes(double low, double high)
             yHigh[u] = std::max(yHigh[u], p.y());
         }
     }
-    xAxis_->setRange(low * xScale(), high * xScale());
-    for (int u = 0; u < kUnits; u++) {
-        if (!(yLow[u] <= yHigh[u])) continue;
-        // A conserved quantity may vary in its twelfth digit only; the axis
-        // refuses a range that narrow, so it spans at least a millionth of the
-        // value, and a line that stays at zero one unit either side.
-        const double size = std::max(std::fabs(yLow[u]), std::fabs(yHigh[u]));
-        const double pad = size > 0.0 ? std::max(0.05 * (yHigh[u] - yLow[u]), 1e-6 * size) : 1.0;
-        setRangeAndDigits(yAxes_[u], yLow[u] - pad, yHigh[u] + pad);
+    xAxis_->showRange(low * xScale(), high * xScale());
+    for (int u = 0; u < kUnits; u++)
+        if (yLow[u] <= yHigh[u]) yAxes_[u]->frame(yLow[u], yHigh[u]);
+}
+
+void CTimeSeriesChart::drawLines()
+{
+    qsizetype longestLine = 0;
+    for (int q = 0; q < kSeriesQuantities; q++) {
+        const CRoundAxis* axis = axisFor(CSeriesQuantity(q));
+        drawn_.resize(points_[q].size());
+        for (qsizetype k = 0; k < points_[q].size(); k++)
+            drawn_[k] = QPointF(points_[q][k].x(), axis->drawn(points_[q][k].y()));
+        if (!drawn_.isEmpty()) lines_[q]->replace(drawn_);
+        longestLine = std::max(longestLine, drawn_.size());
     }
+    antialiasLinesUpTo(longestLine);
 }
 
 // The samples in the window, every one of them, with both time columns; the

@@ -13,11 +13,10 @@
 #include "CPlotChart.h"
 #include "SIM/CTimeSeries.h"
 
-class CDenseLinesItem;
+class CRoundAxis;
 class QCheckBox;
 class QComboBox;
 class QLineSeries;
-class QValueAxis;
 
 class CTimeSeriesChart : public CPlotChart {
     Q_OBJECT
@@ -43,12 +42,10 @@ public:
     void zoomBy(double factor, double at);
     void resetZoom();
 
-    // The series of a quantity holds no points: it gives the line its name in
-    // the legend, its pen, its axes and its visibility; the points it draws are pointsDrawn(lineFor(quantity)).
     QLineSeries* lineFor(CSeriesQuantity quantity) const { return lines_[static_cast<int>(quantity)]; }
     QList<QPointF> pointsDrawn(const QXYSeries* line) const override;
-    CDenseLinesItem* drawnLines() const { return drawnLines_; }
-    QValueAxis* timeAxis() const { return xAxis_; }
+    CRoundAxis* timeAxis() const { return xAxis_; }
+    CRoundAxis* axisFor(CSeriesQuantity quantity) const { return yAxes_[unitOf(quantity)]; }
     // The slot drawn (the displayed atom type at the last refresh).
     int slot() const { return slot_; }
 
@@ -64,15 +61,16 @@ private:
     // The points of each ticked quantity over samples [first, last) in the window [low, high].
     void decimateShownLines(std::size_t first, std::size_t last, double low, double high);
     void fitAxes(double low, double high);
+    // Hands each line its points as its axis draws them.
+    void drawLines();
     // The samples shown: the whole run, or the zoomed window (which slides with the run while following).
     std::pair<double, double> xWindow() const;
 
     const CTimeSeries& series_;
     std::array<QCheckBox*, kSeriesQuantities> boxes_{};
     std::array<QLineSeries*, kSeriesQuantities> lines_{};
-    CDenseLinesItem* drawnLines_;
-    std::array<QValueAxis*, kUnits> yAxes_{};
-    QValueAxis* xAxis_;
+    std::array<CRoundAxis*, kUnits> yAxes_{};
+    CRoundAxis* xAxis_;
     QComboBox* xUnit_;
     QCheckBox* follow_;
     int slot_ = 4;
@@ -82,7 +80,8 @@ private:
     // Paused while showing the whole run, and not zoomed since.
     bool pausedWholeRun_ = false;
     bool drawnOnce_ = false;
-    // Of each line, decimated at this redraw; then swapped with the points drawn before, to be reused.
+    // Of each line, decimated at this redraw, in the quantity's unit; one line's as its axis draws them.
     std::array<QList<QPointF>, kSeriesQuantities> points_;
+    QList<QPointF> drawn_;
     std::array<CBlockExtremes, kSeriesQuantities> extremes_;
 };
