@@ -198,8 +198,6 @@ bool CSimulation::readInputFile()
     totalAtoms = number[0] + number[1] + number[2] + number[3];
     for (int t = 0; t < kTypes; t++) invm[t] = 1.0 / mass[t];
     initSimulationEnergies();
-    establishBox();
-    establishPiston();
     setAppliedPressure(appliedPressure);
     resetIPS();
     userChangeDepth--;

@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "RENDER/CQPainterSurface.h"
+#include "RENDER/CScene.h"
 #include "CUIDisplay.h"
 #include "SIM/CSimulation.h"
 
@@ -34,7 +35,8 @@ bool isOptionKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kOption);
 bool isControlKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kControl); }
 bool isCommandOptionKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kCommand | kOption); }
 
-CUIView::CUIView(CSimulation& simulation, QWidget* parent) : QWidget(parent), Simulation(simulation)
+CUIView::CUIView(CSimulation& simulation, CScene& scene, QWidget* parent)
+    : QWidget(parent), Simulation(simulation), Scene(scene)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -100,8 +102,8 @@ void CUIView::paintEvent(QPaintEvent*)
     {
         QPainter painter(&frame);
         CQPainterSurface surface(painter, height());
-        Simulation.drawPicture(surface, width(), height(), stereoFlag != 0,
-                               [this](CDrawingSurface& s) { drawSelectionBox(s); });
+        Scene.drawPicture(surface, width(), height(), stereoFlag != 0,
+                          [this](CDrawingSurface& s) { drawSelectionBox(s); });
     }
     paintPending = false;
     QPainter painter(this);
@@ -118,9 +120,10 @@ void CUIView::mousePressEvent(QMouseEvent* event)
     mod = event->modifiers();
     lastPos = event->position();
     if (event->button() != Qt::LeftButton) return;
+    pressedAtom.reset();
     if (isShiftKeyOnlyDown(mod) && !stereoFlag) {
         beginPt = toScene(event->position());
-        Simulation.selectClickDown(static_cast<int>(beginPt.x()), static_cast<int>(beginPt.y()));
+        pressedAtom = Scene.atomAt(static_cast<int>(beginPt.x()), static_cast<int>(beginPt.y()));
     }
 }
 
@@ -154,7 +157,7 @@ void CUIView::leftDrag()
         w += dx;
         h -= dy;
         selectRect = {static_cast<float>(beginPt.x()), static_cast<float>(beginPt.y()), w, h};
-        Simulation.selectionRectSelect(selectRect.x, selectRect.y, selectRect.width, selectRect.height);
+        Simulation.selectAtoms(Scene.atomsInRect(selectRect.x, selectRect.y, selectRect.width, selectRect.height));
         selectionBoxFlag = 1;
     } else if (isControlKeyOnlyDown(mod)) {
         if (stereoFlag) return;
@@ -186,9 +189,12 @@ void CUIView::mouseReleaseEvent(QMouseEvent* event)
     if (isShiftKeyOnlyDown(mod)) {
         if (stereoFlag) return;
         currentPt = toScene(event->position());
-        if (Simulation.selectClickUp(static_cast<int>(currentPt.x()), static_cast<int>(currentPt.y())))
+        if (pressedAtom && Scene.atomCovers(*pressedAtom, static_cast<int>(currentPt.x()), static_cast<int>(currentPt.y()))) {
+            Simulation.toggleSelection(*pressedAtom);
             setNeedsDisplay();
+        }
     }
+    pressedAtom.reset();
     if (selectionBoxFlag) {
         removeSelectionBox();
         setNeedsDisplay();
