@@ -282,6 +282,15 @@ TEST_F(SceneTest, FromBelowTheOpaqueFloorIsPaintedOverTheAtoms)
     const int floor = indexOfColour(surface, 0.2, 0.2, 0.2, 1);
     ASSERT_GE(atom, 0);
     EXPECT_GT(floor, atom);
+
+    // With box and floor hidden the shadows still lie on the floor's side.
+    CScene fresh(s);
+    s.setBoxShowFlag(0);
+    s.setBoxFloorShowFlag(0);
+    surface.shapes.clear();
+    fresh.drawScene(surface);
+    const int shadow = indexOfColour(surface, 0.15, 0.15, 0.15, 0.75);
+    EXPECT_GT(shadow, indexOfColour(surface, fresh.depthEntry(0).shade, 0, 0, 1));
 }
 
 TEST_F(SceneTest, PistonIsBehindTheAtomsFromBelowItAndInFrontFromAbove)
