@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "SIM/CSimulation.h"
 #include "RENDER/CQPainterSurface.h"
+#include "RENDER/CScene.h"
+#include "SIM/CSimulation.h"
 
 namespace {
 using bench::Clock;
@@ -29,25 +30,25 @@ struct CPictureTimes {
 
 // One round at the given ratio: the image holds ratio times the pixels of the
 // logical size, as the view's frame does on a scaled screen.
-void timeRound(CSimulation& s, QImage& image, CPictureTimes& times)
+void timeRound(CScene& scene, QImage& image, CPictureTimes& times)
 {
     QPainter painter(&image);
     CQPainterSurface surface(painter, kHeight);
     auto start = Clock::now();
-    s.drawPicture(surface, kWidth, kHeight, false);
+    scene.drawPicture(surface, kWidth, kHeight, false);
     times.mono.push_back(millisecondsSince(start));
     start = Clock::now();
-    s.drawPicture(surface, kWidth, kHeight, true);
+    scene.drawPicture(surface, kWidth, kHeight, true);
     times.stereo.push_back(millisecondsSince(start));
     start = Clock::now();
-    s.updateZBuffer();
+    scene.project();
     times.sorting.push_back(millisecondsSince(start));
     surface.translateOrigin(kWidth / 2, kHeight / 2);
     start = Clock::now();
-    s.drawAtoms(surface);
+    scene.drawAtoms(surface);
     times.atoms.push_back(millisecondsSince(start));
     start = Clock::now();
-    s.drawAtomShadows(surface);
+    scene.drawAtomShadows(surface);
     times.shadows.push_back(millisecondsSince(start));
 }
 
@@ -70,13 +71,14 @@ int main(int argc, char** argv)
     s.initWithDefaults();
     s.setOpenPath(path);
     if (!s.readInputFile()) return 1;
+    CScene scene(s);
 
     // The two ratios take turns, so a changing load weighs on both alike.
     QImage single = imageAtRatio(1), doubled = imageAtRatio(2);
     CPictureTimes atOne, atTwo;
     for (int k = 0; k < kRounds; k++) {
-        timeRound(s, single, atOne);
-        timeRound(s, doubled, atTwo);
+        timeRound(scene, single, atOne);
+        timeRound(scene, doubled, atTwo);
     }
     const double monoMs = median(atOne.mono), sortMs = median(atOne.sorting), doubledMs = median(atTwo.mono);
     std::printf("%s: %d atoms, %dx%d points on the QPainter surface, median of %d\n", path.c_str(), s.totalAtoms,

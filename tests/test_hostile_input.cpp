@@ -14,6 +14,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "RENDER/CScene.h"
 #include "SIM/CValueRules.h"
 #include "support/RecordingSurface.h"
 #include "support/SimulationFixture.h"
@@ -123,7 +124,7 @@ protected:
         for (int k = 0; k < count; k++) {
             s.runDisplay();
             RecordingSurface surface;
-            s.drawPicture(surface, 400, 250, false);
+            CScene(s).drawPicture(surface, 400, 250, false);
             for (int b = 0; b < CSimulation::kBins; b++) seen += s.getHistogram(s.getDisplayType(), b);
         }
         return seen;

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "RENDER/CQPainterSurface.h"
+#include "RENDER/CScene.h"
 #include "RENDER/CScenePicture.h"
 #include "support/SimulationFixture.h"
 
@@ -65,7 +66,9 @@ TEST_F(RenderTest, KnownSceneHasShadedAtomsHighlightsFloorAndShadowAtTheirPlaces
 
     // Shade 0.5848.
     const double shade = knownShade();
-    ASSERT_NEAR(s.zShade[0], shade, 1e-9);
+    CScene scene(s);
+    scene.project();
+    ASSERT_NEAR(scene.depthEntry(0).shade, shade, 1e-9);
     // Bodies, away from the highlight (up and to the right).
     expectPixel(image, 140 - 8, 100 + 8, shade, 0, 0);
     expectPixel(image, 260 - 8, 100 + 8, 0, 0, shade);
@@ -87,14 +90,14 @@ namespace {
 // The 400x300 point scene painted at a device pixel ratio, as the view paints
 // it on a scaled screen. Stamping needs a premultiplied image; on a plain
 // ARGB32 image every disc goes through QPainter's own ellipse.
-QImage pictureAtRatio(CSimulation& s, qreal ratio, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
+QImage pictureAtRatio(const CSimulation& s, qreal ratio, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
     QImage image(static_cast<int>(std::lround(400 * ratio)), static_cast<int>(std::lround(300 * ratio)), format);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
     QPainter painter(&image);
     CQPainterSurface surface(painter, 300);
-    s.drawPicture(surface, 400, 300, false);
+    CScene(s).drawPicture(surface, 400, 300, false);
     return image;
 }
 

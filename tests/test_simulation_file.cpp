@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "RENDER/CScene.h"
 #include "support/SimulationFixture.h"
 
 namespace {
@@ -137,7 +138,6 @@ TEST_F(SimulationFile, AShortFileChangesOnlyWhatItNames)
     EXPECT_EQ(s.number[0], 5);
     EXPECT_EQ(s.totalAtoms, 5);
     EXPECT_EQ(s.halfWidth, 1e-9);
-    EXPECT_EQ(s.boxVertex[0].getX(), 1e-9);
     EXPECT_EQ(s.loc[0][4].getY(), 2e-10);  // whatever the slot held; not refitted
     EXPECT_EQ(s.timeStep, 1e-14);
     EXPECT_TRUE(platform.alerts.empty());
@@ -309,7 +309,7 @@ TEST_F(SimulationFile, MutatedAndRandomFilesNeverBreakTheReader)
                 s.iterationsPerDisplay = 1;
                 s.halfWidth = std::fabs(s.halfWidth) < 1e-6 ? s.halfWidth : 1e-9;
                 s.MDCALCIterate();
-                s.updateZBuffer();
+                CScene(s).project();
             }
         }
         if (round % 200 == 0) s.initWithDefaults();

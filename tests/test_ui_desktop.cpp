@@ -299,7 +299,7 @@ TEST_F(ScaledScreenTest, TheSceneIsPaintedAtTheScreensPixelsNotScaledUp)
     {
         QPainter painter(&direct);
         CQPainterSurface surface(painter, view->height());
-        s->drawPicture(surface, view->width(), view->height(), false);
+        window->Scene.drawPicture(surface, view->width(), view->height(), false);
     }
     // The middle of the view, away from the status fields and the histogram.
     const QRect middle(shown.width() / 4, shown.height() / 4, shown.width() / 2, shown.height() / 2);

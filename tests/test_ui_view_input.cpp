@@ -18,8 +18,9 @@ protected:
     double phi() const { return s->View.getPhi(); }
     double theta() const { return s->View.getTheta(); }
     double H() const { return view->height(); }
-    QPointF atomAt(int entry) const { return widgetPoint(s->zPix[entry].x, s->zPix[entry].y); }
-    char& selectedFlag(int entry) { return s->sel[s->zType[entry]][s->zNumber[entry]]; }
+    const CDepthEntry& depthEntry(int entry) const { return window->Scene.depthEntry(entry); }
+    QPointF atomAt(int entry) const { return widgetPoint(depthEntry(entry).centre.x, depthEntry(entry).centre.y); }
+    char& selectedFlag(int entry) { return s->sel[depthEntry(entry).atom.type][depthEntry(entry).atom.index]; }
 };
 
 TEST_F(ViewInputTest, ArrowKeysTurnByOneStepWhateverTheOtherModifiers)
@@ -121,7 +122,7 @@ TEST_F(ViewInputTest, ShiftDragSelectsInsideABoxOfEitherSign)
 {
     ASSERT_GT(s->totalAtoms, 0);
     const int entry = s->totalAtoms - 1;
-    const CPoint c = s->zPix[entry];
+    const CPoint c = depthEntry(entry).centre;
     // Up and to the left of a point below-right of the atom: negative width, positive height.
     const QPointF start = widgetPoint(c.x + 3, c.y - 3);
     mouse(QEvent::MouseButtonPress, start, Qt::ShiftModifier);

@@ -11,7 +11,7 @@
 #include <QRectF>
 #include <QVector>
 
-#include "SIM/CDrawingSurface.h"
+#include "CDrawingSurface.h"
 
 class CQPainterSurface : public CDrawingSurface {
 public:

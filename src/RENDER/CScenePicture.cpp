@@ -7,15 +7,16 @@
 #include <QSaveFile>
 
 #include "CQPainterSurface.h"
+#include "CScene.h"
 #include "SIM/CSimulation.h"
 
-QImage renderScenePicture(CSimulation& simulation, QSize size, bool stereo)
+QImage renderScenePicture(const CSimulation& simulation, QSize size, bool stereo)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
     QPainter painter(&image);
     CQPainterSurface surface(painter, size.height());
-    simulation.drawPicture(surface, static_cast<float>(size.width()), static_cast<float>(size.height()), stereo);
+    CScene(simulation).drawPicture(surface, static_cast<float>(size.width()), static_cast<float>(size.height()), stereo);
     painter.end();
     return image;
 }

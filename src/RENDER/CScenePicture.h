@@ -12,7 +12,7 @@ class CSimulation;
 
 // The whole view of the given size: opaque black, the scene centred, or the
 // stereo pair side by side.
-QImage renderScenePicture(CSimulation& simulation, QSize size, bool stereo);
+QImage renderScenePicture(const CSimulation& simulation, QSize size, bool stereo);
 
 // Writes the image in the format its file name ends with, through a temporary
 // file renamed over the target, so a failed write never leaves half a file.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole state of one simulation: atom types and atoms, box and piston,
 // engine parameters, measured outputs with their averages and histogram,
-// display switches, the depth buffer and the scratch vectors every step
-// reuses. One class; its operations are split into source files by concern.
+// display switches and the scratch vectors every step reuses. One class;
+// its operations are split into source files by concern. The picture of it
+// (projection, depth order, drawing, picking) is RENDER's CScene.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,13 +14,10 @@
 #include "BASE/CMatrix.h"
 #include "BASE/CVector.h"
 #include "BASE/CView.h"
+#include "CAtomRef.h"
 #include "CEnergyLedger.h"
 #include "CFastEngine.h"
 #include "CPlatform.h"
-
-class CDrawingSurface;
-// Drawn over the atoms and under the front faces of a scene (the selection box).
-using CSceneOverlay = std::function<void(CDrawingSurface&)>;
 
 class CSimulation {
 public:
@@ -56,15 +53,6 @@ public:
     double dE[kTypes][kMaxPerType] = {};
     char sel[kTypes][kMaxPerType] = {};
     int st = -1, sn = -1;
-
-    // ---- depth buffer, farthest first after updateZBuffer
-    int zType[kMaxAtoms] = {};
-    int zNumber[kMaxAtoms] = {};
-    CVector zObj[kMaxAtoms];
-    double zLen[kMaxAtoms] = {};
-    double zShade[kMaxAtoms] = {};
-    CPoint zPix[kMaxAtoms];
-    int zDiam[kMaxAtoms] = {};
 
     // ---- run control and timing
     int runFlag = 0;
@@ -130,21 +118,11 @@ public:
     // ---- box
     double halfWidth = 1.0;
     char boxShowFlag = 1, boxShowShadowFlag = 1, boxFloorShowFlag = 1;
-    int boxPlane[6][4] = {{0, 1, 2, 3}, {0, 1, 5, 4}, {0, 3, 7, 4}, {4, 5, 6, 7}, {2, 3, 7, 6}, {1, 2, 6, 5}};
-    CVector boxVertex[8];
-    CPoint boxPixel[8];
-    CVector boxPlaneCenter[6];
-    char boxLayer[6] = {};
 
     // ---- piston
     char pistonUsed = 0;
     double pistonZ = 0.0, pistonV = 0.0, pistonA = 0.0, pistonM = 1.0;
     double appliedPressure = 0.0;
-    CVector pistonVertex[4];
-    CPoint pistonPixel[4];
-    CVector pistonPlaneCenter;
-    CVector pistonDown;
-    char pistonLayer = 0;
 
     // ---- files
     std::string openPath, savePath, fileContent;
@@ -189,6 +167,7 @@ public:
     void setName(int t, const std::string& text) { name[t] = text; }
     int getNumber(int t) const { return number[t]; }
     double getDiam(int t) const { return diam[t]; }
+    const CVector& getLocation(int t, int i) const { return loc[t][i]; }
     double getMass(int t) const { return mass[t]; }
     float getRed(int t) const { return red[t]; }
     float getGreen(int t) const { return green[t]; }
@@ -274,6 +253,7 @@ public:
     double getIPS() const { return ips; }
 
     // ---- view forwarding
+    const CView& getView() const { return View; }
     void setAngles(double phi, double theta) { View.setAngles(phi, theta); }
     void changeAngles(double dphi, double dtheta) { View.changeAngles(dphi, dtheta); }
     double getEyeR() const { return View.getEyeR(); }
@@ -310,9 +290,12 @@ public:
     // ---- selection and editing
     void selectAll(char flag);
     void selectType(int t);
-    bool selectClickDown(int x, int y);
-    bool selectClickUp(int x, int y);
-    void selectionRectSelect(float ox, float oy, float width, float height);
+    // The stored mark: 1 selected, 0 not (a file may store other values).
+    char getSelected(int t, int i) const { return sel[t][i]; }
+    // A click on an atom: selected if it was not, and not if it was.
+    void toggleSelection(CAtomRef atom);
+    // Adds the atoms to the selection (those in a dragged rectangle).
+    void selectAtoms(const std::vector<CAtomRef>& atoms);
     int countSelected();
     void saveSelectedLocations();
     void revertSelectedLocations();
@@ -422,9 +405,6 @@ public:
     void setBoxFloorShowFlag(char f) { boxFloorShowFlag = f; }
     char getBoxShowShadowFlag() const { return boxShowShadowFlag; }
     void setBoxShowShadowFlag(char f) { boxShowShadowFlag = f; }
-    void establishBox();
-    void projectBox();
-    double getBoxShade(double distance) const;
     char getPistonUsed() const { return pistonUsed; }
     void setPistonUsed(char f);
     double getAppliedPressure() const { return appliedPressure; }
@@ -443,28 +423,6 @@ public:
         UserChange change(*this);
         pistonV = v;
     }
-    void establishPiston();
-    void projectPiston();
-    double getPistonShade(double distance) const { return getBoxShade(distance); }
-
-    // ---- scene drawing, painter's order (farthest first)
-    void drawAtoms(CDrawingSurface& surface);
-    void drawAtomShadows(CDrawingSurface& surface);
-    void drawBoxByLine(CDrawingSurface& surface, char layer);
-    void drawPistonByLine(CDrawingSurface& surface, char layer);
-    void drawAxes(CDrawingSurface& surface);
-    // One picture with the drawing origin already at its centre.
-    void drawScene(CDrawingSurface& surface, const CSceneOverlay& overAtoms = {});
-    // The whole view: opaque black, then one scene centred or a stereo pair.
-    void drawPicture(CDrawingSurface& surface, float width, float height, bool stereo,
-                     const CSceneOverlay& overAtoms = {});
-
-    // ---- depth buffer
-    void updateZBuffer();
-    void initZBuffer();
-    void sortZBuffer();
-    double getShade(double distance) const;
-    float getSelectColorFactor(int entry) const;
 
     // ---- simulation file
     void setOpenPath(const std::string& path) { openPath = path; }
@@ -486,7 +444,6 @@ public:
 private:
     friend class CFastEngine;
     CPlatform* platform;
-    int zOrder[kMaxAtoms] = {};  // sort permutation of the depth buffer
     int userChangeDepth = 0;
     double userChangeBefore = 0.0;
 

@@ -115,49 +115,24 @@ void CSimulation::selectType(int t)
     for (int i = 0; i < number[t]; i++) sel[t][i] = 1;
 }
 
-// The hit area is the atom's bounding square, with the inclusion rule of a
-// half-open rectangle: left and bottom edges in, right and top edges out.
-static bool hitsEntry(double px, double py, const CPoint& centre, int diameter)
+// Atoms named from an earlier picture may have gone since (deleted, or a
+// file read): only slots that hold an atom are marked.
+static bool holdsAtom(const int (&number)[CSimulation::kTypes], CAtomRef atom)
 {
-    double ox = centre.x - 0.5 * diameter, oy = centre.y - 0.5 * diameter;
-    return px >= ox && px < ox + diameter && py >= oy && py < oy + diameter;
+    return atom.type >= 0 && atom.type < CSimulation::kTypes && atom.index >= 0 && atom.index < number[atom.type];
 }
 
-bool CSimulation::selectClickDown(int x, int y)
+void CSimulation::toggleSelection(CAtomRef atom)
 {
-    double px = static_cast<float>(x), py = static_cast<float>(y);
-    st = -1;
-    for (int k = totalAtoms - 1; k >= 0; k--)
-        if (hitsEntry(px, py, zPix[k], zDiam[k])) {
-            st = zType[k];
-            sn = zNumber[k];
-            return true;
-        }
-    return false;
+    if (!holdsAtom(number, atom)) return;
+    char& mark = sel[atom.type][atom.index];
+    mark = (mark == 0) ? 1 : 0;
 }
 
-bool CSimulation::selectClickUp(int x, int y)
+void CSimulation::selectAtoms(const std::vector<CAtomRef>& atoms)
 {
-    double px = static_cast<float>(x), py = static_cast<float>(y);
-    for (int k = totalAtoms - 1; k >= 0; k--)
-        if (zType[k] == st && zNumber[k] == sn && hitsEntry(px, py, zPix[k], zDiam[k])) {
-            char& mark = sel[st][sn];
-            mark = (mark == 0) ? 1 : 0;
-            return true;
-        }
-    return false;
-}
-
-static bool strictlyWithin(float p, float origin, float size)
-{
-    return size > 0 ? (origin < p && p < origin + size) : (origin + size < p && p < origin);
-}
-
-void CSimulation::selectionRectSelect(float ox, float oy, float width, float height)
-{
-    for (int k = 0; k < totalAtoms; k++)
-        if (strictlyWithin(zPix[k].x, ox, width) && strictlyWithin(zPix[k].y, oy, height))
-            sel[zType[k]][zNumber[k]] = 1;
+    for (const CAtomRef& atom : atoms)
+        if (holdsAtom(number, atom)) sel[atom.type][atom.index] = 1;
 }
 
 int CSimulation::countSelected()

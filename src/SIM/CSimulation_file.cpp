@@ -240,8 +240,6 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     // Atoms a file puts outside its box come in as the walls would bring them.
     foldAtomsIntoBox();
     initSimulationEnergies();
-    establishBox();
-    establishPiston();
     setAppliedPressure(appliedPressure);
     resetIPS();
     // Averages come from steps: those of a file saved before its first step

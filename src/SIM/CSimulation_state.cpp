@@ -34,12 +34,6 @@ CSimulation& CSimulation::initWithDefaults()
             sel[t][i] = 0;
         }
     }
-    for (int k = 0; k < kMaxAtoms; k++) {
-        zType[k] = zNumber[k] = zDiam[k] = 0;
-        zObj[k].init();
-        zLen[k] = zShade[k] = 0.0;
-        zPix[k] = CPoint();
-    }
 
     runFlag = 0;
     runTimerFrequency = 0.001f;
@@ -84,8 +78,6 @@ CSimulation& CSimulation::initWithDefaults()
     windowHeight = 250.0f;
     halfWidth = 1.0;
     boxShowFlag = boxShowShadowFlag = boxFloorShowFlag = 1;
-    for (char& layer : boxLayer) layer = 0;
-    establishBox();
 
     pistonUsed = 1;
     pistonZ = halfWidth;
@@ -93,10 +85,6 @@ CSimulation& CSimulation::initWithDefaults()
     pistonA = 0.0;
     pistonM = 1.0;
     setAppliedPressure(1e-6);
-    pistonPlaneCenter.setXYZ(0.0, 0.0, pistonZ);
-    pistonDown.setXYZ(0.0, 0.0, -1.0);
-    pistonLayer = 0;
-    establishPiston();
 
     openPath.clear();
     openPath.reserve(256);

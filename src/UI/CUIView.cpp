@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "RENDER/CQPainterSurface.h"
+#include "RENDER/CScene.h"
 #include "CUIDisplay.h"
 #include "SIM/CSimulation.h"
 #include "SIM/CValueRules.h"
@@ -35,7 +36,8 @@ bool isOptionKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kOption);
 bool isControlKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kControl); }
 bool isCommandOptionKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kCommand | kOption); }
 
-CUIView::CUIView(CSimulation& simulation, QWidget* parent) : QWidget(parent), Simulation(simulation)
+CUIView::CUIView(CSimulation& simulation, CScene& scene, QWidget* parent)
+    : QWidget(parent), Simulation(simulation), Scene(scene)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -101,8 +103,8 @@ void CUIView::paintEvent(QPaintEvent*)
     {
         QPainter painter(&frame);
         CQPainterSurface surface(painter, height());
-        Simulation.drawPicture(surface, width(), height(), stereoFlag != 0,
-                               [this](CDrawingSurface& s) { drawSelectionBox(s); });
+        Scene.drawPicture(surface, width(), height(), stereoFlag != 0,
+                          [this](CDrawingSurface& s) { drawSelectionBox(s); });
     }
     paintPending = false;
     QPainter painter(this);
@@ -119,9 +121,10 @@ void CUIView::mousePressEvent(QMouseEvent* event)
     mod = event->modifiers();
     lastPos = event->position();
     if (event->button() != Qt::LeftButton) return;
+    pressedAtom.reset();
     if (isShiftKeyOnlyDown(mod) && !stereoFlag) {
         beginPt = toScene(event->position());
-        Simulation.selectClickDown(static_cast<int>(beginPt.x()), static_cast<int>(beginPt.y()));
+        pressedAtom = Scene.atomAt(static_cast<int>(beginPt.x()), static_cast<int>(beginPt.y()));
     }
 }
 
@@ -155,7 +158,7 @@ void CUIView::leftDrag()
         w += dx;
         h -= dy;
         selectRect = {static_cast<float>(beginPt.x()), static_cast<float>(beginPt.y()), w, h};
-        Simulation.selectionRectSelect(selectRect.x, selectRect.y, selectRect.width, selectRect.height);
+        Simulation.selectAtoms(Scene.atomsInRect(selectRect.x, selectRect.y, selectRect.width, selectRect.height));
         selectionBoxFlag = 1;
     } else if (isControlKeyOnlyDown(mod)) {
         if (stereoFlag) return;
@@ -188,9 +191,12 @@ void CUIView::mouseReleaseEvent(QMouseEvent* event)
     if (isShiftKeyOnlyDown(mod)) {
         if (stereoFlag) return;
         currentPt = toScene(event->position());
-        if (Simulation.selectClickUp(static_cast<int>(currentPt.x()), static_cast<int>(currentPt.y())))
+        if (pressedAtom && Scene.atomCovers(*pressedAtom, static_cast<int>(currentPt.x()), static_cast<int>(currentPt.y()))) {
+            Simulation.toggleSelection(*pressedAtom);
             setNeedsDisplay();
+        }
     }
+    pressedAtom.reset();
     if (selectionBoxFlag) {
         removeSelectionBox();
         setNeedsDisplay();

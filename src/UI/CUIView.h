@@ -10,6 +10,11 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <optional>
+
+#include "SIM/CAtomRef.h"
+
+class CScene;
 class CSimulation;
 class CUIDisplay;
 
@@ -31,10 +36,11 @@ struct CSignedRect {
 class CUIView : public QWidget {
     Q_OBJECT
 public:
-    explicit CUIView(CSimulation& simulation, QWidget* parent = nullptr);
+    CUIView(CSimulation& simulation, CScene& scene, QWidget* parent = nullptr);
     void setDisplay(CUIDisplay* display) { UIDisplay = display; }
 
     CSimulation& Simulation;
+    CScene& Scene;
     CUIDisplay* UIDisplay = nullptr;
     QRectF viewRect;
     QPointF centerPt, icenterPt;
@@ -83,6 +89,7 @@ private:
     void removeSelectionBox();
 
     QPointF lastPos;   // pointer position of the previous event, widget coordinates
+    std::optional<CAtomRef> pressedAtom;  // under a Shift-press; a release on it toggles it
     QImage frame;      // the picture is painted here, then shown in one copy
     bool paintPending = true;
     double wheelRemainder = 0.0;

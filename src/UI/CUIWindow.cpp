@@ -32,11 +32,12 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
     : QMainWindow(parent),
       platform(platform),
       simulation(std::make_unique<CSimulation>(platform)),
-      Simulation(*simulation)
+      Simulation(*simulation),
+      Scene(Simulation)
 {
     initResources();
     setWindowIcon(QIcon(QStringLiteral(":/qrv.png")));
-    UIView = new CUIView(Simulation, this);
+    UIView = new CUIView(Simulation, Scene, this);
     setCentralWidget(UIView);
     UIGraph = new CUIGraph(Simulation, UIView);
     UIDisplay = std::make_unique<CUIDisplay>(Simulation, *UIGraph, UIView);

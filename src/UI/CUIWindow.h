@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window and its controller: owns the simulation, the view, the
-// status fields and the graph; drives the run with a timer; carries every
-// menu command, the file commands, dropping files, and the window's stored
-// size and aspect ratio.
+// The main window and its controller: owns the simulation, its scene, the
+// view, the status fields and the graph; drives the run with a timer;
+// carries every menu command, the file commands, dropping files, and the
+// window's stored size and aspect ratio.
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +15,7 @@
 
 #include "CRecentFiles.h"
 #include "CViewCapture.h"
+#include "RENDER/CScene.h"
 
 class CFrameCaptureDialog;
 class CReplicateDialog;
@@ -65,6 +66,7 @@ public:
     ~CUIWindow() override;
 
     CSimulation& Simulation;
+    CScene Scene;  // the picture of the simulation that the view draws and picks on
     CUIView* UIView = nullptr;
     CUIGraph* UIGraph = nullptr;
     std::unique_ptr<CUIDisplay> UIDisplay;

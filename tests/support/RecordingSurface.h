@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "SIM/CDrawingSurface.h"
+#include "RENDER/CDrawingSurface.h"
 
 struct RecordedElement {
     enum Kind { move, line, oval, rect } kind;

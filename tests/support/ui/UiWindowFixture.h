@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "RENDER/CScene.h"
 #include "SIM/CSimulation.h"
 #include "UI/CUIDisplay.h"
 #include "UI/CUIView.h"
@@ -89,9 +90,5 @@ protected:
     }
 
     // Projects the scene as the next drawing pass will, so atoms can be hit.
-    void project()
-    {
-        s->projectBox();
-        s->updateZBuffer();
-    }
+    void project() { window->Scene.project(); }
 };
