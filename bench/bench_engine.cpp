@@ -54,7 +54,7 @@ double msPerStep(const std::string& file, int kind, int threads, unsigned steps,
     static std::unique_ptr<CSimulation> kept;
     auto s = load(platform, file, kind, threads);
     if (setup) {
-        s->fastEngine = std::make_unique<CFastEngine>(*s);
+        s->fastEngine = std::make_unique<CFastEngine>(CStepView(*s));
         setup(*s->fastEngine);
     }
     s->setIPD(50);

@@ -42,7 +42,7 @@ struct EngineRun {
         sim->initWithDefaults();
         sim->engineKind = kind;
         sim->engineThreads = threads;
-        sim->fastEngine = std::make_unique<CFastEngine>(*sim);
+        sim->fastEngine = std::make_unique<CFastEngine>(CStepView(*sim));
         // Two threads even for the small crafted states.
         if (threads == 2) {
             sim->fastEngine->twoThreadMinimum = 0;
@@ -535,7 +535,7 @@ TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
         }
         // The portable scan or the vector scan where there is one; one part
         // or two parts of the build.
-        CFastEngine engine(s);
+        CFastEngine engine{CStepView(s)};
         if (trial % 4 >= 2) engine.useAvx2 = false;
         engine.twoThreadMinimum = 0;
         ASSERT_TRUE(engine.rebuildOn(1 + trial / 8));
@@ -569,7 +569,7 @@ TEST(FastEngineLists, HoldEveryPairInOneCellAndOnCellBorders)
                         s.addOneAtomAtLocationWithVelocity((a + b + c) % 4, -hw + a * hw / 12, -hw + b * hw / 12,
                                                            -hw + c * hw / 12, 0, 0, 0);
         }
-        CFastEngine engine(s);
+        CFastEngine engine{CStepView(s)};
         engine.twoThreadMinimum = 0;
         if (corner % 8 >= 6) engine.useAvx2 = false;
         ASSERT_TRUE(engine.rebuildOn(1 + corner % 2));
@@ -585,6 +585,6 @@ TEST(FastEngineLists, RefuseStatesThatCannotBeListed)
     CSimulation& s = sim->initWithDefaults();
     scatter(s, 10, 9);
     s.loc[2][3].setY(std::nan(""));
-    CFastEngine engine(s);
+    CFastEngine engine{CStepView(s)};
     EXPECT_FALSE(engine.rebuild());
 }

@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "CForceConstants.h"
-#include "CSimulation.h"
 
 using namespace quorvel;
 
@@ -19,7 +18,7 @@ constexpr double kWiden = 1.0 + 1e-9;
 
 }  // namespace
 
-CFastEngine::CFastEngine(CSimulation& simulation) : sim_(simulation)
+CFastEngine::CFastEngine(const CStepView& step) : step_(step)
 {
     allocateLists();
     earlierStart_.reserve(kMaxAtoms + 1);
@@ -43,7 +42,7 @@ CFastEngine::~CFastEngine()
 
 void CFastEngine::iterate(int threads)
 {
-    CSimulation& s = sim_;
+    CStepView& s = step_;
     double dt = s.timeStep;
     double half = dt * 0.5;
     double quad = dt * half;
@@ -52,7 +51,7 @@ void CFastEngine::iterate(int threads)
         s.resetIPS();
     }
     int atoms = 0;
-    for (int t = 0; t < CSimulation::kTypes; t++) atoms += s.number[t];
+    for (int t = 0; t < kTypes; t++) atoms += s.number[t];
     threads_ = (threads >= 2 && atoms >= twoThreadMinimum && forcePairCount() + contactPairCount() >= twoThreadPairs) ? 2 : 1;
     // Setters and file loads may have changed anything since the last tick.
     rebuild();
@@ -61,7 +60,7 @@ void CFastEngine::iterate(int threads)
         s.driftAtoms(dt, quad);
         positionsLoaded_ = false;
         inReachValid_ = false;
-        if (s.pistonUsed) s.movePiston(dt, quad);
+        if (s.pistonUsed()) s.movePiston(dt, quad);
         collide();
         if (s.foldAtomsIntoBox()) {
             // Rare: the lists no longer follow the atoms that were moved.
@@ -71,7 +70,7 @@ void CFastEngine::iterate(int threads)
         s.kickAtoms(half);
         forces();
         s.kickAndTotalEnergy(half);
-        if (s.conserve) energyAdj();
+        if (s.conserve()) energyAdj();
         s.calculateAllOutputs(step + 1 == s.iterationsPerDisplay);
         s.iterations++;
         s.elapsedTime += dt;
@@ -83,23 +82,23 @@ void CFastEngine::iterate(int threads)
 
 void CFastEngine::prepareConstants()
 {
-    const CSimulation& s = sim_;
+    const CStepView& s = step_;
     double maxDiam = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++)
+    for (int t = 0; t < kTypes; t++)
         if (s.number[t] > 0) maxDiam = std::max(maxDiam, s.diam[t]);
     // Sparse systems list few pairs, so a wider skin costs the pair passes
     // little and saves rebuilds; in a dense liquid the longer lists cost more
     // than the rebuilds they save.
     double width = 2.0 * s.halfWidth;
     int atoms = 0;
-    for (int t = 0; t < CSimulation::kTypes; t++) atoms += s.number[t];
+    for (int t = 0; t < kTypes; t++) atoms += s.number[t];
     double density = width > 0 ? atoms * std::pow(maxDiam / width, 3.0) : 0.0;
     skin_ = (density < sparseDensity ? sparseSkinFraction : skinFraction) * maxDiam;
-    pairsCharged_ = s.potentialUsed || s.conserve;
+    pairsCharged_ = s.potentialUsed() || s.conserve();
     double limit = 0.5 * skin_ / kCellWiden;
     moveLimit2_ = limit * limit;
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int u = t; u < CSimulation::kTypes; u++) {
+    for (int t = 0; t < kTypes; t++)
+        for (int u = t; u < kTypes; u++) {
             PairConstants& pc = pc_[t][u];
             pc.m = (s.diam[t] + s.diam[u]) / 2.0;
             pc.m2 = pc.m * pc.m;
@@ -119,15 +118,15 @@ void CFastEngine::prepareConstants()
             // serves the energy pairing alone.
             double forceReach = (kCutoffDiameters * pc.m + skin_) * kWiden;
             double energyReach = (s.diam[t] + s.diam[u] + skin_) * kWiden;
-            pc.forceList2 = s.potentialUsed ? forceReach * forceReach
-                            : s.conserve    ? energyReach * energyReach
-                                            : -1.0;
+            pc.forceList2 = s.potentialUsed() ? forceReach * forceReach
+                            : s.conserve()    ? energyReach * energyReach
+                                              : -1.0;
         }
-    for (int t = 0; t < CSimulation::kTypes; t++) {
+    for (int t = 0; t < kTypes; t++) {
         RowConstants& rc = rowConstants_[t];
         rc.invmI = s.invm[t];
         rc.samePartners = true;
-        for (int u = 0; u < CSimulation::kTypes; u++) {
+        for (int u = 0; u < kTypes; u++) {
             const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
             contact2_[t][u] = pc.m2;
             reach2_[t][u] = pc.reach2;
@@ -147,11 +146,11 @@ void CFastEngine::prepareConstants()
             return equal(rc.m) && equal(rc.m2) && equal(rc.cut2) && equal(rc.eps4) && equal(rc.eps24) &&
                    equal(rc.c) && equal(rc.b) && equal(rc.invmJ) && equal(rc.reach2);
         };
-        for (int u = t + 1; u < CSimulation::kTypes; u++) rc.samePartners = rc.samePartners && same(u);
+        for (int u = t + 1; u < kTypes; u++) rc.samePartners = rc.samePartners && same(u);
         // With m above 1e-100, an acting pair (r > m) has 1 / r below 1e100,
         // whose square is finite: the zero Coulomb terms are zeros, not NaN.
         rc.uncharged = true;
-        for (int u = 0; u < CSimulation::kTypes; u++)
+        for (int u = 0; u < kTypes; u++)
             rc.uncharged = rc.uncharged && rc.c[u] == 0.0 && rc.b[u] == 0.0 && rc.m[u] > 1e-100;
     }
 }
@@ -159,9 +158,9 @@ void CFastEngine::prepareConstants()
 // The active atoms are every type's atoms, one type after the other.
 void CFastEngine::loadPositions()
 {
-    for (int t = 0, n = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < sim_.number[t]; i++, n++) {
-            const double* x = sim_.loc[t][i].v;
+    for (int t = 0, n = 0; t < kTypes; t++)
+        for (int i = 0; i < step_.number[t]; i++, n++) {
+            const double* x = step_.loc[t][i].v;
             pos4_[n][0] = x[0];
             pos4_[n][1] = x[1];
             pos4_[n][2] = x[2];

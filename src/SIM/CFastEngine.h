@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-class CSimulation;
+#include "CStepView.h"
 
 // One row of the list build: its atom, the reaches by partner type (squared,
 // widened by the skin; negative where such pairs are listed otherwise) and
@@ -107,11 +107,13 @@ struct ForceScratch {
 
 class CFastEngine {
 public:
-    static constexpr int kMaxAtoms = 1600;
-    static constexpr int kPerType = 400;
+    static constexpr int kTypes = CStepView::kTypes;
+    static constexpr int kPerType = CStepView::kPerType;
+    static constexpr int kMaxAtoms = kTypes * kPerType;
     static constexpr int kWords = (kMaxAtoms + 63) / 64;
 
-    explicit CFastEngine(CSimulation& simulation);
+    // The engine works on the model through the view only.
+    explicit CFastEngine(const CStepView& step);
     ~CFastEngine();
     CFastEngine(const CFastEngine&) = delete;
     CFastEngine& operator=(const CFastEngine&) = delete;
@@ -172,7 +174,7 @@ private:
         double forceList2 = 0, contactList2 = 0;  // list reaches squared
     };
 
-    CSimulation& sim_;
+    CStepView step_;
     PairConstants pc_[4][4];
     // By atom type and partner type: contact reach and energy-pairing reach, squared.
     double contact2_[4][4] = {}, reach2_[4][4] = {};

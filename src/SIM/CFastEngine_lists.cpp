@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "CFastEngine.h"
-#include "CSimulation.h"
 #include "CWidestLoops.h"
 
 namespace {
@@ -49,12 +48,12 @@ bool CFastEngine::rebuildOn(int threads)
 
 bool CFastEngine::rebuild()
 {
-    CSimulation& s = sim_;
+    const CStepView& s = step_;
     listUsable_ = false;
     prepareConstants();
     nActive_ = 0;
     bool finite = std::isfinite(skin_) && std::isfinite(s.halfWidth) && s.halfWidth > 0;
-    for (int t = 0; t < CSimulation::kTypes; t++) {
+    for (int t = 0; t < kTypes; t++) {
         if (s.number[t] > 0) finite = finite && std::isfinite(s.diam[t]) && s.diam[t] >= 0;
         for (int i = 0; i < s.number[t]; i++) {
             int slot = t * kPerType + i;
@@ -92,10 +91,10 @@ bool CFastEngine::rebuild()
 // distance), searched one cell out. Within a cell the atoms ascend.
 void CFastEngine::sortIntoCells()
 {
-    const CSimulation& s = sim_;
+    const CStepView& s = step_;
     double reach = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int u = t; u < CSimulation::kTypes; u++) {
+    for (int t = 0; t < kTypes; t++)
+        for (int u = t; u < kTypes; u++) {
             if (s.number[t] == 0 || s.number[u] == 0) continue;
             const PairConstants& pc = pc_[t][u];
             reach = std::max(reach, std::sqrt(std::max(pc.charged && pairsCharged_ ? 0.0 : pc.forceList2, pc.contactList2)));
@@ -140,7 +139,7 @@ void CFastEngine::indexRanks()
     inReachValid_ = false;
     forceSplit_ = nActive_;
     // Two threads split the flat kernel's pairs by rank; the rows they split by position (chooseSides).
-    if (threads_ != 2 || !sim_.potentialUsed || !flatChosen()) return;
+    if (threads_ != 2 || !step_.potentialUsed() || !flatChosen()) return;
 
     // Transposed: row n holds the atoms that list n, in row order, hence ascending.
     earlierStart_.assign(nActive_ + 1, 0);
@@ -162,8 +161,8 @@ void CFastEngine::indexContacts()
     for (int n = 0; n < nActive_; n++)
         std::fill(contactOwner_.begin() + contactStart_[n], contactOwner_.begin() + contactStart_[n + 1], n);
     std::fill(contactOwner_.begin() + total, contactOwner_.end(), 0);
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int u = 0; u < CSimulation::kTypes; u++) contactReach2_[4 * t + u] = contact2_[t][u];
+    for (int t = 0; t < kTypes; t++)
+        for (int u = 0; u < kTypes; u++) contactReach2_[4 * t + u] = contact2_[t][u];
 }
 
 // The split of the flat kernel's pairs that gives both threads the same
@@ -193,7 +192,7 @@ int CFastEngine::forceSplitAt() const
 
 int CFastEngine::cellIndex(double x) const
 {
-    double f = std::floor((x + sim_.halfWidth) * cellScale_);
+    double f = std::floor((x + step_.halfWidth) * cellScale_);
     if (!(f >= 0.0)) f = 0.0;
     if (f > grid_ - 1) f = grid_ - 1;
     return static_cast<int>(f);
@@ -223,7 +222,7 @@ void CFastEngine::partRange(int part, int& first, int& last) const
 // are then counted by partner, which gives every row its place.
 void CFastEngine::scanPart(int part)
 {
-    const CSimulation& s = sim_;
+    const CStepView& s = step_;
     int first, last;
     partRange(part, first, last);
     FoundLists& pairs = foundPairs_[part];
@@ -244,8 +243,8 @@ void CFastEngine::scanPart(int part)
     struct TypeReaches {
         double pair[4], contact[4];
         bool same, charged;
-    } reaches[CSimulation::kTypes];
-    for (int t = 0; t < CSimulation::kTypes; t++) {
+    } reaches[kTypes];
+    for (int t = 0; t < kTypes; t++) {
         TypeReaches& r = reaches[t];
         r.charged = pairsCharged_ && s.charge[t] != 0.0;
         // Pairs of two charged types come from the charged ranks below.
@@ -386,7 +385,7 @@ void CFastEngine::fillFound(FoundLists& found, int first, int last, std::vector<
 
 bool CFastEngine::movedTooFar(int slot) const
 {
-    const double* x = sim_.loc[typeOf(slot)][indexOf(slot)].v;
+    const double* x = step_.loc[typeOf(slot)][indexOf(slot)].v;
     double dx = x[0] - built_[slot][0], dy = x[1] - built_[slot][1], dz = x[2] - built_[slot][2];
     return !(dx * dx + dy * dy + dz * dz <= moveLimit2_);
 }
@@ -410,8 +409,8 @@ QUORVEL_WIDEST unsigned movedBeyond(const double* __restrict now, const double* 
 bool CFastEngine::anyMovedTooFar() const
 {
     unsigned beyond = 0;
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        beyond |= movedBeyond(flatVectors(sim_.loc[t]), built_[t * kPerType], sim_.number[t], moveLimit2_);
+    for (int t = 0; t < kTypes; t++)
+        beyond |= movedBeyond(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t], moveLimit2_);
     return beyond != 0;
 }
 

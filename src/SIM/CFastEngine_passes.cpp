@@ -10,7 +10,6 @@
 #include "CFastEngine_energy.h"
 #include "CFastEngine_kernel.h"
 #include "CForceConstants.h"
-#include "CSimulation.h"
 #include "CWidestLoops.h"
 
 using namespace quorvel;
@@ -33,7 +32,7 @@ inline bool inContact(double r2, double d2, bool potentialUsed)
 
 void CFastEngine::collide()
 {
-    CSimulation& s = sim_;
+    CStepView& s = step_;
     s.collideWithBox();
 
     if (!listUsable_ || anyMovedTooFar()) {
@@ -79,7 +78,7 @@ void CFastEngine::collide()
 // All pairs from (active n, active partnerRank) onwards, in pair order.
 void CFastEngine::collidePairsFrom(int n, int partnerRank)
 {
-    CSimulation& s = sim_;
+    CStepView& s = step_;
     for (; n < nActive_; n++, partnerRank = n + 1) {
         int k = active_[n];
         for (int b = partnerRank; b < nActive_; b++) {
@@ -125,9 +124,9 @@ std::uint64_t CFastEngine::closerMask(const double* xi, const int* nbr, int coun
 
 void CFastEngine::forces()
 {
-    CSimulation& s = sim_;
-    if (!s.potentialUsed || !listUsable_) {
-        s.MDCALCCalcAcc();
+    CStepView& s = step_;
+    if (!s.potentialUsed() || !listUsable_) {
+        s.referenceForcePass();
         return;
     }
     forcesOnRows();
@@ -148,7 +147,7 @@ int CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr,
 
 void CFastEngine::forcesOnRows()
 {
-    CSimulation& s = sim_;
+    CStepView& s = step_;
     if (!positionsLoaded_) loadPositions();
     if (streamIndexedFor_ != rebuilds_) {
         flat_ = flatChosen();
@@ -170,7 +169,7 @@ void CFastEngine::forcesOnRows()
     inReachValid_ = true;
     // The totals receive the floor terms in atom order, as in the reference.
     s.PEnergy[4] = 0.0;
-    for (int t = 0; t < CSimulation::kTypes; t++) s.PEnergy[t] = 0.0;
+    for (int t = 0; t < kTypes; t++) s.PEnergy[t] = 0.0;
     for (int n = 0; n < nActive_; n++) {
         ForceOut out = forceOut(n);
         if (!out.floorActs) continue;
@@ -210,12 +209,12 @@ void CFastEngine::forcePart(int part)
 // Atom n's floor term, where the floor acts on it.
 bool CFastEngine::floorTerm(int n, double& accel, double& force, double& energy) const
 {
-    const CSimulation& s = sim_;
+    const CStepView& s = step_;
     int t = typeOf(active_[n]);
     double d = s.diam[t];
     double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
     if (!(h <= kFloorRange * d)) return false;
-    CSimulation::MDCALCpot(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
+    CStepView::potential(1.0 / h, d, s.LJepsFloor[t], 0.0, 0.0, force, energy);
     accel = s.invm[t] * force;
     return true;
 }
@@ -270,9 +269,9 @@ void CFastEngine::indexForceStream()
     crossPartner_.resize(crossing + 8, 0);
 
     PairTable& pt = pairTable_;
-    for (int t = 0; t < CSimulation::kTypes; t++) {
+    for (int t = 0; t < kTypes; t++) {
         const RowConstants& rc = rowConstants_[t];
-        for (int u = 0; u < CSimulation::kTypes; u++) {
+        for (int u = 0; u < kTypes; u++) {
             int e = 4 * t + u;
             pt.m[e] = rc.m[u];
             pt.m2[e] = rc.m2[u];
@@ -291,7 +290,7 @@ void CFastEngine::indexForceStream()
     for (const double* column : {pt.m, pt.m2, pt.cut2, pt.eps4, pt.eps24, pt.c, pt.b, pt.invmJ, pt.reach2, pt.invmI})
         for (int e = 1; e < 16; e++) pt.same = pt.same && std::memcmp(&column[e], &column[0], sizeof(double)) == 0;
     pt.uncharged = true;
-    for (int t = 0; t < CSimulation::kTypes; t++) pt.uncharged = pt.uncharged && rowConstants_[t].uncharged;
+    for (int t = 0; t < kTypes; t++) pt.uncharged = pt.uncharged && rowConstants_[t].uncharged;
 }
 
 namespace {
@@ -306,8 +305,8 @@ QUORVEL_WIDEST void markNearFloor(const double (*__restrict pos4)[4], int first,
 // Ranks first..last-1; the active atoms are every type's atoms, one type after the other.
 void CFastEngine::measureFloorTerms(int first, int last)
 {
-    const CSimulation& s = sim_;
-    for (int t = 0, typeFirst = 0; t < CSimulation::kTypes; typeFirst += s.number[t], t++) {
+    const CStepView& s = step_;
+    for (int t = 0, typeFirst = 0; t < kTypes; typeFirst += s.number[t], t++) {
         int from = std::max(first, typeFirst), to = std::min(last, typeFirst + s.number[t]);
         if (from < to) markNearFloor(pos4_, from, to, s.halfWidth, kFloorOffset * s.diam[t], kFloorRange * s.diam[t], floorActs_);
     }
@@ -427,19 +426,19 @@ void CFastEngine::pairMarkedPairs()
 
 void CFastEngine::energyAdj()
 {
-    CSimulation& s = sim_;
+    CStepView& s = step_;
     if (!listUsable_) {
-        s.MDCALCEnergyAdj();
+        s.referenceConservation();
         return;
     }
     // Positions and changes by rank (the active atoms are every type's
     // atoms, one type after the other); positions are those of the force pass.
     if (!positionsLoaded_) loadPositions();
-    for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
+    for (int t = 0, n = 0; t < kTypes; n += s.number[t], t++)
         std::memcpy(dE_ + n, s.dE[t], s.number[t] * sizeof(double));
     if (inReachValid_ && flat_) pairMarkedPairs();
     else pairRows();
-    for (int t = 0, n = 0; t < CSimulation::kTypes; n += s.number[t], t++)
+    for (int t = 0, n = 0; t < kTypes; n += s.number[t], t++)
         std::memcpy(s.dE[t], dE_ + n, s.number[t] * sizeof(double));
 
     s.rescaleToConserve();

@@ -16,7 +16,6 @@
 #include <cstring>
 
 #include "CFastEngine.h"
-#include "CSimulation.h"
 
 namespace {
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }

@@ -344,6 +344,12 @@ public:
     bool foldAtomsIntoBox();
     // The second half kick with MDCALCTotalEnergy's terms, atom by atom.
     void kickAndTotalEnergy(double half);
+    // The piston's flight under the applied pressure.
+    void movePiston(double dt, double quad);
+    // The contact of atoms (t, i) and (u, j), if they touch.
+    void collideAtomPair(int t, int i, int u, int j);
+    // Scales each atom's speed to take back its paired energy change (dE).
+    void rescaleToConserve();
     void initEnergyDiffDisplay();
     void resetIPS();
     void calculateIPS();
@@ -442,7 +448,6 @@ public:
     void applyFileLine(const char* tag, std::string_view line);
 
 private:
-    friend class CFastEngine;
     CPlatform* platform;
     int userChangeDepth = 0;
     double userChangeBefore = 0.0;
@@ -457,9 +462,7 @@ private:
     void clampAllAtomsIntoBox();
     void applyHeatBath(int t, int i);
     void collideWithPiston();
-    void movePiston(double dt, double quad);
     double pistonForce() const { return pistonM * pistonA; }
-    void rescaleToConserve();
     void reflectFromWalls(int t, int i, double limit, double f);
     void kineticEnergies(bool halfKick, double half);
     template <bool energies, bool speeds>
@@ -467,7 +470,6 @@ private:
     double floorEnergyFromPosition(int t, int i) const;
     double pairEnergyFromPositions(int t, int i, int u, int j) const;
     void bookAddedAtom(int t, int i);
-    void collideAtomPair(int t, int i, int u, int j);
     void reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc);
     void countSpeeds();
     void forgetOutputs();

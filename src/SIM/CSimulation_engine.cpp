@@ -78,7 +78,7 @@ bool CSimulation::runDisplay()
 void CSimulation::MDCALCIterate()
 {
     if (engineKind == 1) {
-        if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(*this);
+        if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(CStepView(*this));
         fastEngine->iterate(engineThreads);
         return;
     }
