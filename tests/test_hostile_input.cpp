@@ -255,6 +255,9 @@ TEST_F(HostileInput, EveryStoredFileLoadsWithEveryValueAccepted)
         for (const std::string& line : splitLines(text)) {
             const std::string tag = line.substr(0, 4);
             if (tag == "ANAM" || tag == "VERS") continue;
+            // Averaged outputs are measured afresh from the atoms of a file saved
+            // before its first step, as every stored example and benchmark is.
+            if (tag.starts_with("DTC") || tag == "DRMS" || tag == "DHIS") continue;
             std::stringstream words(line);
             std::string key, f;
             for (size_t k = 0; k < indexFields(tag) && words >> f; k++) key += f + " ";
