@@ -29,7 +29,7 @@ enum class CTagValue {
     Vector,    // three real numbers, each asked of the rule
     Whole,     // a whole number (beyond 32 bits it is cut to their range)
     Count,     // a whole number; above the rule's top it is taken as the top
-    Unsigned,  // a number whose low 32 bits are kept (so -1 reads 4294967295), asked after
+    Unsigned,  // a number whose low 32 bits are kept (-1 reads 4294967295); the rule asks those
     Flag,      // a whole number whose low byte is kept: 0 off, anything else on
     Text,      // the rest of the line: the type's name, without get and set
 };

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <span>
 #include <string_view>
@@ -15,6 +14,23 @@
 #include "CFileTags.h"
 
 namespace {
+
+// Tags of one atom type (or slot) are written together, type by type.
+bool sameBlock(CTagShape a, CTagShape b)
+{
+    auto block = [](CTagShape shape) {
+        switch (shape) {
+        case CTagShape::Type:
+        case CTagShape::Atom:
+        case CTagShape::TypePair: return 1;
+        case CTagShape::Slot:
+        case CTagShape::SlotBin: return 2;
+        case CTagShape::Plain: break;
+        }
+        return 0;
+    };
+    return block(a) != 0 && block(a) == block(b);
+}
 
 // A simulation file holds at least one line that starts with one of its tags
 // and a space: other text (a host name, a list) is not taken for one.
@@ -61,29 +77,6 @@ void CSimulation::extractFileNameFromPath(const std::string& path)
 
 // ---------------------------------------------------------------- writing
 
-// The writer goes down the table: a run of tags of one atom type (or of one
-// slot) is written type by type, and within it the tags of each atom (or
-// pair, or bin) atom by atom.
-namespace {
-
-bool sameBlock(CTagShape a, CTagShape b)
-{
-    auto block = [](CTagShape shape) {
-        switch (shape) {
-        case CTagShape::Type:
-        case CTagShape::Atom:
-        case CTagShape::TypePair: return 1;
-        case CTagShape::Slot:
-        case CTagShape::SlotBin: return 2;
-        case CTagShape::Plain: break;
-        }
-        return 0;
-    };
-    return block(a) != 0 && block(a) == block(b);
-}
-
-}  // namespace
-
 void CSimulation::appendFileLine(const CFileTag& tag, CTagAt at)
 {
     std::string& out = fileContent;
@@ -114,6 +107,9 @@ void CSimulation::appendFileLine(const CFileTag& tag, CTagAt at)
     out += '\n';
 }
 
+// The writer goes down the table: a run of tags of one atom type (or of one
+// slot) is written type by type, and within it the tags of each atom (or
+// pair, or bin) atom by atom.
 void CSimulation::generateOutputFileContent()
 {
     fileContent.clear();
