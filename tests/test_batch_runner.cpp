@@ -106,6 +106,9 @@ TEST(BatchRunner, BadArgumentsAndUnreadableFilesFailWithoutOutput)
     EXPECT_EQ(runBatch(scratch("hostname.txt") + " --ticks 1 --csv " + scratch("never2.csv")), 1);
     EXPECT_NE(readText(scratch("stderr.txt")).find("cannot read " + scratch("hostname.txt") + ": not a simulation file"),
               std::string::npos);
+    // So is one whose atoms are wider than its box.
+    std::ofstream(scratch("unfit.txt")) << "ADIA 0 3e-9\nBHWD 1e-9\n";
+    EXPECT_EQ(runBatch(scratch("unfit.txt") + " --ticks 1 --csv " + scratch("never2.csv")), 1);
     EXPECT_FALSE(exists(scratch("never1.txt")));
     EXPECT_FALSE(exists(scratch("never2.csv")));
     EXPECT_NE(runBatch("--ticks 1 --output " + scratch("no-folder/out.txt")), 0);

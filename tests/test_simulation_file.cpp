@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "RENDER/CScene.h"
+#include "SIM/CFileTags.h"
 #include "support/SimulationFixture.h"
 
 namespace {
@@ -182,10 +183,41 @@ TEST_F(SimulationFile, UnreadableOrNonAsciiFilesAreRefusedAndChangeNothing)
     EXPECT_FALSE(load(writeText("hostname.txt", "build-server-7\n")));
     EXPECT_FALSE(load(writeText("empty.txt", "")));
     EXPECT_FALSE(load(writeText("word.txt", "ANUMBERS 3\n")));
-    EXPECT_EQ(platform.alerts.size(), 6u);
+    // Atoms wider than their box: the reader meets the diameter before the
+    // box, so only the whole file can tell.
+    EXPECT_FALSE(load(writeText("unfit.txt", "ADIA 1 3e-9\nANUM 1 1\nANAM 1 Big\nBHWD 1e-9\n")));
+    EXPECT_EQ(platform.alerts.size(), 7u);
     for (const auto& alert : platform.alerts) EXPECT_EQ(alert.title, "Alert.");
     EXPECT_NE(platform.alerts[3].message.find("hostname.txt\" is not a simulation file"), std::string::npos);
+    EXPECT_NE(platform.alerts[6].message.find("type B (Big) are 3.00e-09 m across, larger than the box, which is "
+                                              "2.00e-09 m wide"),
+              std::string::npos);
     EXPECT_EQ(save("after.txt"), before);
+}
+
+// The counter of the accumulated averages divides the newest sample's
+// weight: past its top a file's value is skipped, and at its top it stays.
+TEST_F(SimulationFile, TheAveragesCounterNeverWrapsRoundToZero)
+{
+    ASSERT_TRUE(load(writeText("wrapped.txt", "DRCT 2\nDRCD 4294967295\n")));
+    EXPECT_EQ(s.getRecord(), 0u);
+    ASSERT_TRUE(load(writeText("top.txt", "DRCT 2\nDRCD 1000000000\n")));
+    ASSERT_TRUE(s.runDisplay());
+    ASSERT_TRUE(s.runDisplay());
+    EXPECT_EQ(s.getRecord(), 1000000000u);
+    EXPECT_TRUE(std::isfinite(s.getTCKEnergy(4)) && std::isfinite(s.getTCTemperature(4)));
+}
+
+// The file's section of the user guide is the table the reader and the writer use.
+TEST_F(SimulationFile, TheUserGuideListsEveryTagAsTheTableHasIt)
+{
+    const std::string guide = readText(std::string(QUORVEL_EXAMPLES_DIR) + "/../docs/user-guide.md");
+    const std::string begin = "<!-- file-format: begin (quorvel-batch --file-format) -->\n";
+    size_t from = guide.find(begin), to = guide.find("<!-- file-format: end -->");
+    ASSERT_TRUE(from != std::string::npos && to != std::string::npos);
+    from += begin.size();
+    EXPECT_EQ(guide.substr(from, to - from), fileFormatTable())
+        << "paste the output of quorvel-batch --file-format into docs/user-guide.md";
 }
 
 // The readouts a file does not carry (the examples hold no rms speeds and no

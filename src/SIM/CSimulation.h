@@ -19,6 +19,9 @@
 #include "CFastEngine.h"
 #include "CPlatform.h"
 
+struct CFileTag;
+struct CTagAt;
+
 class CSimulation {
 public:
     static constexpr int kTypes = 4;
@@ -440,12 +443,11 @@ public:
     // when it was read), with notSimulation set when it was read but holds
     // no simulation.
     std::string loadInputFile(bool& notSimulation);
-    void extractInputFileContent();
     bool requestSavePath();
     void extractFileNameFromPath(const std::string& path);
     void generateOutputFileContent();
     bool writeOutputFile();
-    void applyFileLine(const char* tag, std::string_view line);
+    void applyFileLine(const CFileTag& tag, std::string_view line);
 
 private:
     CPlatform* platform;
@@ -473,4 +475,7 @@ private:
     void reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc);
     void countSpeeds();
     void forgetOutputs();
+    static std::vector<std::vector<std::string_view>> fileLinesByTag(std::string_view text);
+    std::string atomsLargerThanTheBox(const std::vector<std::vector<std::string_view>>& linesOfTag);
+    void appendFileLine(const CFileTag& tag, CTagAt at);
 };

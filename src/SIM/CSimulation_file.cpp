@@ -3,33 +3,33 @@
 // read back tag by tag.
 #include "CSimulation.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <limits>
+#include <span>
 #include <string_view>
 
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
-#include "CFileLine.h"
+#include "CFileTags.h"
 
 namespace {
 
-// The tags in the order the reader applies them; lines of one tag are applied
-// in file order, so a later line wins.
-constexpr std::array<const char*, 65> kReadOrder = {
-    "VPHI", "VTHE", "VEYE", "VEYP", "VSCA", "ANUM", "ADIA", "AMAS", "ACLR", "ACLG", "ACLB", "ANAM", "ALOC",
-    "AVEL", "ASEL", "TTST", "TIPD", "TITR", "TETM", "TRNF", "TUNT", "TRTF", "UAPU", "UFPU", "ULJE", "UCHR",
-    "ULJF", "UFTU", "UFTM", "ECSV", "DSDF", "DEDF", "DNDF", "DGDF", "DDTY", "DDTC", "DRCT", "DRCD", "DTCK",
-    "DTCU", "DTCE", "DTCT", "DTCP", "DTCV", "DRMS", "DTCM", "DXMX", "DYMX", "DHIS", "DHWD", "DHHT", "DAXS",
-    "DTSZ", "BHWD", "BSHO", "BSDW", "BFLR", "PUSE", "PLOC", "PVEL", "PMAS", "PAPP", "WARI", "WWID", "WHEI"};
-
-int tagIndex(std::string_view line)
+// Tags of one atom type (or slot) are written together, type by type.
+bool sameBlock(CTagShape a, CTagShape b)
 {
-    if (line.size() < 4) return -1;
-    for (size_t k = 0; k < kReadOrder.size(); k++)
-        if (std::memcmp(line.data(), kReadOrder[k], 4) == 0) return static_cast<int>(k);
-    return -1;
+    auto block = [](CTagShape shape) {
+        switch (shape) {
+        case CTagShape::Type:
+        case CTagShape::Atom:
+        case CTagShape::TypePair: return 1;
+        case CTagShape::Slot:
+        case CTagShape::SlotBin: return 2;
+        case CTagShape::Plain: break;
+        }
+        return 0;
+    };
+    return block(a) != 0 && block(a) == block(b);
 }
 
 // A simulation file holds at least one line that starts with one of its tags
@@ -39,7 +39,7 @@ bool holdsSimulationLine(std::string_view text)
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (line.size() > 4 && line[4] == ' ' && (tagIndex(line) >= 0 || line.starts_with("VERS"))) return true;
+        if (line.size() > 4 && line[4] == ' ' && fileTagOf(line)) return true;
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
@@ -77,90 +77,66 @@ void CSimulation::extractFileNameFromPath(const std::string& path)
 
 // ---------------------------------------------------------------- writing
 
-void CSimulation::generateOutputFileContent()
+void CSimulation::appendFileLine(const CFileTag& tag, CTagAt at)
 {
     std::string& out = fileContent;
-    out.clear();
-    out.reserve(4096 + 200 * static_cast<size_t>(totalAtoms));
-    appendFormatC(out, "VERS %d\n", version);
-    appendFormatC(out, "VPHI %.10e\n", View.getPhi());
-    appendFormatC(out, "VTHE %.10e\n", View.getTheta());
-    appendFormatC(out, "VEYE %.10e\n", View.getEyeR());
-    appendFormatC(out, "VEYP %.10e\n", View.getEyePlaneR());
-    appendFormatC(out, "VSCA %.10e\n", View.getScale());
-    for (int t = 0; t < kTypes; t++) {
-        appendFormatC(out, "ANUM %i %i\n", t, number[t]);
-        appendFormatC(out, "ADIA %i %.10e\n", t, diam[t]);
-        appendFormatC(out, "AMAS %i %.10e\n", t, mass[t]);
-        appendFormatC(out, "ACLR %i %.2f\n", t, static_cast<double>(red[t]));
-        appendFormatC(out, "ACLG %i %.2f\n", t, static_cast<double>(green[t]));
-        appendFormatC(out, "ACLB %i %.2f\n", t, static_cast<double>(blue[t]));
-        appendFormatC(out, "ANAM %i ", t);
-        out += name[t];
-        out += '\n';
-        for (int i = 0; i < number[t]; i++) {
-            const CVector& x = loc[t][i];
-            const CVector& v = vel[t][i];
-            appendFormatC(out, "ALOC %i %i %.10e %.10e %.10e\n", t, i, x.v[0], x.v[1], x.v[2]);
-            appendFormatC(out, "AVEL %i %i %.10e %.10e %.10e\n", t, i, v.v[0], v.v[1], v.v[2]);
-            appendFormatC(out, "ASEL %i %i %i\n", t, i, static_cast<int>(sel[t][i]));
+    out.append(tag.tag, 4);
+    switch (tag.shape) {
+    case CTagShape::Plain: break;
+    case CTagShape::Type:
+    case CTagShape::Slot: appendFormatC(out, " %i", at.index); break;
+    case CTagShape::Atom:
+    case CTagShape::TypePair:
+    case CTagShape::SlotBin: appendFormatC(out, " %i %i", at.index, at.inner); break;
+    }
+    out += ' ';
+    switch (tag.value) {
+    case CTagValue::Real: appendFormatC(out, tag.format, tag.get(*this, at)); break;
+    case CTagValue::Vector:
+        for (at.axis = 0; at.axis < 3; at.axis++) {
+            if (at.axis > 0) out += ' ';
+            appendFormatC(out, tag.format, tag.get(*this, at));
         }
+        break;
+    case CTagValue::Whole:
+    case CTagValue::Count:
+    case CTagValue::Flag: appendFormatC(out, tag.format, static_cast<int>(tag.get(*this, at))); break;
+    case CTagValue::Unsigned: appendFormatC(out, tag.format, static_cast<unsigned>(tag.get(*this, at))); break;
+    case CTagValue::Text: out += getName(at.index); break;
     }
-    appendFormatC(out, "TTST %.10e\n", timeStep);
-    appendFormatC(out, "TIPD %u\n", iterationsPerDisplay);
-    appendFormatC(out, "TITR %u\n", iterations);
-    appendFormatC(out, "TETM %.10e\n", elapsedTime);
-    appendFormatC(out, "TRNF %i\n", runFlag);
-    appendFormatC(out, "TUNT %i\n", timeUnit);
-    appendFormatC(out, "TRTF %.10e\n", static_cast<double>(runTimerFrequency));
-    appendFormatC(out, "UAPU %i\n", static_cast<int>(potentialUsed));
-    appendFormatC(out, "UFPU %i\n", static_cast<int>(floorPotentialUsed));
-    for (int i = 0; i < kTypes; i++) {
-        for (int j = i; j < kTypes; j++) appendFormatC(out, "ULJE %i %i %.10e\n", i, j, LJeps[i][j]);
-        appendFormatC(out, "UCHR %i %.10e\n", i, charge[i]);
-        appendFormatC(out, "ULJF %i %.10e\n", i, LJepsFloor[i]);
+    out += '\n';
+}
+
+// The writer goes down the table: a run of tags of one atom type (or of one
+// slot) is written type by type, and within it the tags of each atom (or
+// pair, or bin) atom by atom.
+void CSimulation::generateOutputFileContent()
+{
+    fileContent.clear();
+    fileContent.reserve(4096 + 200 * static_cast<size_t>(totalAtoms));
+    std::span<const CFileTag> tags = fileTags();
+    for (size_t blockStart = 0; blockStart < tags.size();) {
+        size_t blockEnd = blockStart + 1;
+        while (blockEnd < tags.size() && sameBlock(tags[blockStart].shape, tags[blockEnd].shape)) blockEnd++;
+        CTagShape shape = tags[blockStart].shape;
+        int count = shape == CTagShape::Plain ? 1 : (shape == CTagShape::Slot || shape == CTagShape::SlotBin) ? kSlots
+                                                                                                            : kTypes;
+        for (int index = 0; index < count; index++)
+            for (size_t runStart = blockStart; runStart < blockEnd;) {
+                size_t runEnd = runStart + 1;
+                CTagShape inner = tags[runStart].shape;
+                while (runEnd < blockEnd && tags[runEnd].shape == inner) runEnd++;
+                int from = inner == CTagShape::TypePair ? index : 0;
+                int to = inner == CTagShape::Atom       ? getNumber(index)
+                         : inner == CTagShape::TypePair ? kTypes
+                         : inner == CTagShape::SlotBin  ? kBins
+                                                        : 1;
+                for (int j = from; j < to; j++)
+                    for (size_t k = runStart; k < runEnd; k++) appendFileLine(tags[k], {index, j, 0});
+                runStart = runEnd;
+            }
+        blockStart = blockEnd;
     }
-    appendFormatC(out, "UFTU %i\n", static_cast<int>(floorTempUsed));
-    appendFormatC(out, "UFTM %.10e\n", floorTemp);
-    appendFormatC(out, "ECSV %i\n", static_cast<int>(conserve));
-    appendFormatC(out, "DSDF %i\n", static_cast<int>(stateDisplayFlag));
-    appendFormatC(out, "DEDF %i\n", static_cast<int>(energyDiffDisplayFlag));
-    appendFormatC(out, "DNDF %i\n", static_cast<int>(numericDisplayFlag));
-    appendFormatC(out, "DGDF %i\n", static_cast<int>(graphDisplayFlag));
-    appendFormatC(out, "DDTY %i\n", displayType);
-    appendFormatC(out, "DDTC %.10e\n", displayTC);
-    appendFormatC(out, "DRCT %i\n", recordType);
-    appendFormatC(out, "DRCD %u\n", record);
-    for (int s = 0; s < kSlots; s++) {
-        appendFormatC(out, "DTCK %i %.10e\n", s, TCKEnergy[s]);
-        appendFormatC(out, "DTCU %i %.10e\n", s, TCPEnergy[s]);
-        appendFormatC(out, "DTCE %i %.10e\n", s, TCTEnergy[s]);
-        appendFormatC(out, "DTCT %i %.10e\n", s, TCTemperature[s]);
-        appendFormatC(out, "DTCP %i %.10e\n", s, TCPressure[s]);
-        appendFormatC(out, "DTCV %i %.10e\n", s, TCavgvsq[s]);
-        appendFormatC(out, "DRMS %i %.10e\n", s, sqrtTCavgvsq[s]);
-    }
-    appendFormatC(out, "DTCM %.10e\n", TCVolume);
-    appendFormatC(out, "DXMX %.10e\n", xmax);
-    appendFormatC(out, "DYMX %.10e\n", ymax);
-    for (int s = 0; s < kSlots; s++)
-        for (int b = 0; b < kBins; b++) appendFormatC(out, "DHIS %i %i %.10e\n", s, b, TCHistogram[s][b]);
-    appendFormatC(out, "DHWD %i\n", histogramWidth);
-    appendFormatC(out, "DHHT %i\n", histogramHeight);
-    appendFormatC(out, "DAXS %i\n", static_cast<int>(axesShowFlag));
-    appendFormatC(out, "DTSZ %i\n", displayTextSize);
-    appendFormatC(out, "BHWD %.10e\n", halfWidth);
-    appendFormatC(out, "BSHO %i\n", static_cast<int>(boxShowFlag));
-    appendFormatC(out, "BSDW %i\n", static_cast<int>(boxShowShadowFlag));
-    appendFormatC(out, "BFLR %i\n", static_cast<int>(boxFloorShowFlag));
-    appendFormatC(out, "PUSE %i\n", static_cast<int>(pistonUsed));
-    appendFormatC(out, "PLOC %.10e\n", pistonZ);
-    appendFormatC(out, "PVEL %.10e\n", pistonV);
-    appendFormatC(out, "PMAS %.10e\n", pistonM);
-    appendFormatC(out, "PAPP %.10e\n", appliedPressure);
-    appendFormatC(out, "WARI %i\n", aspectRatioIndex);
-    appendFormatC(out, "WWID %.2f\n", static_cast<double>(windowWidth));
-    appendFormatC(out, "WHEI %.2f\n", static_cast<double>(windowHeight));
 }
 
 static bool isSevenBitText(const std::string& text)
@@ -226,14 +202,16 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     if (!isSevenBitText(text)) return "it is not 7-bit ASCII text";
     if (!holdsSimulationLine(text)) return "no line of it starts with a simulation tag such as ANUM or ALOC";
     notSimulation = false;
-    fileContent.swap(text);
+    std::vector<std::vector<std::string_view>> linesOfTag = fileLinesByTag(text);
+    std::string unfit = atomsLargerThanTheBox(linesOfTag);
+    if (!unfit.empty()) return unfit;
     // A file replaces the state: the ledger starts again instead of booking
     // the setters the reader calls.
     userChangeDepth++;
     forgetOutputs();
-    extractInputFileContent();
-    fileContent.clear();
-    fileContent.shrink_to_fit();
+    std::span<const CFileTag> tags = fileTags();
+    for (size_t k = 0; k < tags.size(); k++)
+        for (std::string_view line : linesOfTag[k]) applyFileLine(tags[k], line);
 
     totalAtoms = number[0] + number[1] + number[2] + number[3];
     for (int t = 0; t < kTypes; t++) invm[t] = 1.0 / mass[t];
@@ -268,21 +246,49 @@ void CSimulation::forgetOutputs()
     record = 0;
 }
 
-void CSimulation::extractInputFileContent()
+// The lines of each tag of the table, in file order (a tag counts only at
+// the start of a line).
+std::vector<std::vector<std::string_view>> CSimulation::fileLinesByTag(std::string_view text)
 {
-    // One pass over the text indexes the lines of every tag (a tag counts
-    // only at the start of a line); the tags are then applied in their order.
-    std::vector<std::vector<std::string_view>> linesOfTag(kReadOrder.size());
-    std::string_view text(fileContent);
+    std::span<const CFileTag> tags = fileTags();
+    std::vector<std::vector<std::string_view>> linesOfTag(tags.size());
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         size_t length = (end == std::string_view::npos) ? text.size() - start : end - start + 1;
         std::string_view line = text.substr(start, length);
-        int tag = tagIndex(line);
-        if (tag >= 0) linesOfTag[static_cast<size_t>(tag)].push_back(line);
+        if (const CFileTag* tag = fileTagOf(line)) linesOfTag[static_cast<size_t>(tag - tags.data())].push_back(line);
         start += length;
     }
-    for (size_t tag = 0; tag < kReadOrder.size(); tag++)
-        for (std::string_view line : linesOfTag[tag]) applyFileLine(kReadOrder[tag], line);
+    return linesOfTag;
+}
+
+// Why the state the whole file would leave has atoms that cannot fit their
+// box, or nothing. The tags the question reads are tried on the state and
+// put back, so a refused file changes nothing; the reader meets diameters
+// before the box, so no single line can be refused for it.
+std::string CSimulation::atomsLargerThanTheBox(const std::vector<std::vector<std::string_view>>& linesOfTag)
+{
+    int keptNumber[kTypes];
+    double keptDiam[kTypes];
+    std::copy(number, number + kTypes, keptNumber);
+    std::copy(diam, diam + kTypes, keptDiam);
+    double keptHalfWidth = halfWidth;
+    std::string keptName[kTypes];
+    std::copy(name, name + kTypes, keptName);
+    std::span<const CFileTag> tags = fileTags();
+    for (size_t k = 0; k < tags.size(); k++)
+        if (tags[k].fitChecked)
+            for (std::string_view line : linesOfTag[k]) applyFileLine(tags[k], line);
+    std::string unfit;
+    for (int t = 0; t < kTypes && unfit.empty(); t++)
+        if (number[t] > 0 && diam[t] > 2.0 * halfWidth)
+            unfit = formatC("atoms of type %c%s%s%s are %.2e m across, larger than the box, which is %.2e m wide",
+                            'A' + t, name[t].empty() ? "" : " (", name[t].c_str(), name[t].empty() ? "" : ")",
+                            diam[t], 2.0 * halfWidth);
+    std::copy(keptNumber, keptNumber + kTypes, number);
+    std::copy(keptDiam, keptDiam + kTypes, diam);
+    halfWidth = keptHalfWidth;
+    std::move(keptName, keptName + kTypes, name);
+    return unfit;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "CPhysicalConstants.h"
+#include "CValueRules.h"
 #include "CWidestLoops.h"
 
 using quorvel::kTemperaturePerEnergy;
@@ -105,7 +106,7 @@ void CSimulation::calculateTCFractions()
         }
         break;
     case 2:
-        record++;
+        if (record < valueRules::kMaxAveragedDisplays) record++;
         newPart = 1.0 / record;
         if (record == 1) averagesStarts++;
         break;

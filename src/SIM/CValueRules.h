@@ -33,6 +33,7 @@ constexpr CRange kMass{1e-30, 1e-20, "kg"};
 constexpr CRange kDiameter{1e-11, 1e-7, "m"};
 // The box's whole width (files store half of it).
 constexpr CRange kBoxWidth{1e-10, 1e-5, "m"};
+constexpr CRange kBoxHalfWidth{kBoxWidth.low / 2, kBoxWidth.high / 2, "m"};
 // The heat bath gives each atom up to some twenty kT; above this the speeds
 // of light atoms approach the speed of light.
 constexpr CRange kFloorTemperature{0.0, 1e5, "K"};
@@ -77,6 +78,16 @@ constexpr unsigned kMaxStepsPerDisplay = 1000000;
 constexpr int kMinHistogramWidth = 100, kMinHistogramHeight = 50;
 constexpr int kMaxHistogramExtent = 4000;
 constexpr double kMaxWindowExtent = 16384.0;
+// The accumulated averages count their displays: one more sample changes an
+// average of this many by less than its shown digits, and the count stops
+// here instead of wrapping round to a division by zero.
+constexpr unsigned kMaxAveragedDisplays = 1000000000;
+constexpr CRange kStepsPerDisplay{kMinStepsPerDisplay, kMaxStepsPerDisplay, "steps"};
+constexpr CRange kHistogramWidth{kMinHistogramWidth, kMaxHistogramExtent, "points"};
+constexpr CRange kHistogramHeight{kMinHistogramHeight, kMaxHistogramExtent, "points"};
+constexpr CRange kWindowExtent{1.0, kMaxWindowExtent, "points"};
+constexpr CRange kAveragedDisplays{0.0, kMaxAveragedDisplays, "displays"};
+constexpr CRange kColour{0.0, 1.0, "of full intensity"};
 // Number of choices of the switches stored as indices.
 constexpr int kOutputSlots = 5;      // display type: A to D, then all types
 constexpr int kTimeUnits = 2;        // seconds, steps
@@ -97,22 +108,19 @@ inline bool isWellDepth(double joules) { return within(joules, kWellDepth); }
 inline bool isCharge(double coulombs) { return within(coulombs, kCharge); }
 // Whole numbers are asked as doubles (which hold every one of them exactly),
 // so that the file reader asks the same question of the number it read.
-inline bool isStepsPerDisplay(double steps) { return steps >= kMinStepsPerDisplay && steps <= kMaxStepsPerDisplay; }
+inline bool isStepsPerDisplay(double steps) { return within(steps, kStepsPerDisplay); }
 inline bool isTimerInterval(double seconds) { return within(seconds, kTimerInterval); }
 inline bool isTimeConstant(double steps) { return within(steps, kTimeConstant); }
 inline bool isHistogramScale(double y) { return within(y, kHistogramScale); }
 inline bool isHistogramSpeed(double x) { return within(x, kHistogramSpeed); }
-inline bool isHistogramWidth(double points) { return points >= kMinHistogramWidth && points <= kMaxHistogramExtent; }
-inline bool isHistogramHeight(double points) {
-    return points >= kMinHistogramHeight && points <= kMaxHistogramExtent;
-}
+inline bool isHistogramWidth(double points) { return within(points, kHistogramWidth); }
+inline bool isHistogramHeight(double points) { return within(points, kHistogramHeight); }
 inline bool isViewScale(double pointsPerMetre) { return within(pointsPerMetre, kViewScale); }
 inline bool isViewDistance(double metres) { return within(metres, kViewDistance); }
-inline bool isBoxHalfWidth(double metres) { return within(2.0 * metres, kBoxWidth); }
+inline bool isBoxHalfWidth(double metres) { return within(metres, kBoxHalfWidth); }
 inline bool isPistonMass(double kg) { return within(kg, kPistonMass); }
 inline bool isAppliedPressure(double pascals) { return within(pascals, kAppliedPressure); }
 inline bool isVelocity(double metresPerSecond) { return within(metresPerSecond, kVelocity); }
-inline bool isColour(double c) { return c >= 0.0 && c <= 1.0; }
-inline bool isWindowExtent(double points) { return points > 0.0 && points <= kMaxWindowExtent; }
+inline bool isColour(double c) { return within(c, kColour); }
 
 }  // namespace valueRules

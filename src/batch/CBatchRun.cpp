@@ -21,7 +21,7 @@ const char* const kBatchUsage =
     "                     [--engine reference|fast] [--threads 1|2]\n"
     "                     [--histogram OUT.csv] [--rdf OUT.csv [--rdf-types AB]]\n"
     "                     [--lammps DIR [--replicate N]]\n"
-    "       quorvel-batch --version | --help\n"
+    "       quorvel-batch --version | --help | --file-format\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
@@ -42,7 +42,9 @@ const char* const kBatchUsage =
     "             lmp -in in.quorvel  (or  mpirun -np 4 lmp -in in.quorvel)\n"
     "  --replicate  N x N x N copies of the box side by side in LAMMPS, N from 1 to 100\n"
     "  --version  print the version and exit\n"
-    "  --help     print this summary and exit\n";
+    "  --help     print this summary and exit\n"
+    "  --file-format  print the simulation file's tags and the values read\n"
+    "             (a Markdown table) and exit\n";
 
 static bool parseCount(const std::string& text, unsigned long& out)
 {

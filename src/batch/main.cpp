@@ -4,11 +4,12 @@
 #include <cstring>
 
 #include "CBatchRun.h"
+#include "SIM/CFileTags.h"
 #include "QuorvelVersion.h"
 
 int main(int argc, char** argv)
 {
-    // --help and --version answer wherever they stand, before any other argument is judged.
+    // --help, --version and --file-format answer wherever they stand, before any other argument is judged.
     for (int k = 1; k < argc; k++) {
         if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
             std::fputs(kBatchUsage, stdout);
@@ -16,6 +17,10 @@ int main(int argc, char** argv)
         }
         if (std::strcmp(argv[k], "--version") == 0) {
             std::puts("quorvel-batch " QUORVEL_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[k], "--file-format") == 0) {
+            std::fputs(fileFormatTable().c_str(), stdout);
             return 0;
         }
     }

@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table of the simulation file's tags. Values are stored straight into
+// the state, as the file describes a whole state: the setters' side effects
+// (refitting, restarting averages) would act on half of it. Setters that only
+// store are used where they exist.
+#include "CFileTags.h"
+
+#include <cstring>
+
+#include "BASE/CTextNumbers.h"
+#include "CSimulation.h"
+
+namespace {
+
+using S = CSimulation;
+using valueRules::CRange;
+
+// Switches stored as indices: each of their choices.
+constexpr CRange kRunStates{0, 1, "(stopped, running)"};
+constexpr CRange kTimeUnitChoices{0, valueRules::kTimeUnits - 1, "(seconds, steps)"};
+constexpr CRange kSlotChoices{0, valueRules::kOutputSlots - 1, "(types A to D, all atoms)"};
+constexpr CRange kRecordChoices{0, valueRules::kRecordTypes - 1, "(instant, time constant, accumulated)"};
+constexpr CRange kTextSizeChoices{0, valueRules::kTextSizes - 1, "(small to large)"};
+constexpr CRange kAspectRatioChoices{0, valueRules::kAspectRatios - 1, "(free, 1:1, 4:3, 16:9, 24:10)"};
+constexpr CRange kAtomsPerType{0, S::kMaxPerType, "atoms"};
+
+const CFileTag kTags[] = {
+    {"VERS", CTagShape::Plain, CTagValue::Whole, nullptr, "%i", "version of the file format; not read",
+     [](const S& s, CTagAt) { return double(s.version); }, nullptr},
+    {"VPHI", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "view: azimuth of the eye (rad)",
+     [](const S& s, CTagAt) { return s.View.getPhi(); }, [](S& s, CTagAt, double v) { s.View.setPhi(v); }},
+    {"VTHE", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "view: polar angle of the eye (rad)",
+     [](const S& s, CTagAt) { return s.View.getTheta(); }, [](S& s, CTagAt, double v) { s.View.setTheta(v); }},
+    {"VEYE", CTagShape::Plain, CTagValue::Real, &valueRules::kViewDistance, "%.10e", "view: distance of the eye",
+     [](const S& s, CTagAt) { return s.View.getEyeR(); }, [](S& s, CTagAt, double v) { s.View.setEyeR(v); }},
+    {"VEYP", CTagShape::Plain, CTagValue::Real, &valueRules::kViewDistance, "%.10e",
+     "view: distance of the projection plane", [](const S& s, CTagAt) { return s.View.getEyePlaneR(); },
+     [](S& s, CTagAt, double v) { s.View.setEyePlaneR(v); }},
+    {"VSCA", CTagShape::Plain, CTagValue::Real, &valueRules::kViewScale, "%.10e", "view: scale of the picture",
+     [](const S& s, CTagAt) { return s.View.getScale(); }, [](S& s, CTagAt, double v) { s.View.setScale(v); }},
+
+    {"ANUM", CTagShape::Type, CTagValue::Count, &kAtomsPerType, "%i", "number of atoms of the type",
+     [](const S& s, CTagAt a) { return double(s.getNumber(a.index)); },
+     [](S& s, CTagAt a, double v) { s.number[a.index] = static_cast<int>(v); }, true},
+    {"ADIA", CTagShape::Type, CTagValue::Real, &valueRules::kDiameter, "%.10e", "diameter of the type's atoms",
+     [](const S& s, CTagAt a) { return s.getDiam(a.index); },
+     [](S& s, CTagAt a, double v) { s.diam[a.index] = v; }, true},
+    {"AMAS", CTagShape::Type, CTagValue::Real, &valueRules::kMass, "%.10e", "mass of the type's atoms",
+     [](const S& s, CTagAt a) { return s.getMass(a.index); }, [](S& s, CTagAt a, double v) { s.mass[a.index] = v; }},
+    {"ACLR", CTagShape::Type, CTagValue::Real, &valueRules::kColour, "%.2f", "red of the type's colour",
+     [](const S& s, CTagAt a) { return double(s.getRed(a.index)); },
+     [](S& s, CTagAt a, double v) { s.setRed(a.index, static_cast<float>(v)); }},
+    {"ACLG", CTagShape::Type, CTagValue::Real, &valueRules::kColour, "%.2f", "green of the type's colour",
+     [](const S& s, CTagAt a) { return double(s.getGreen(a.index)); },
+     [](S& s, CTagAt a, double v) { s.setGreen(a.index, static_cast<float>(v)); }},
+    {"ACLB", CTagShape::Type, CTagValue::Real, &valueRules::kColour, "%.2f", "blue of the type's colour",
+     [](const S& s, CTagAt a) { return double(s.getBlue(a.index)); },
+     [](S& s, CTagAt a, double v) { s.setBlue(a.index, static_cast<float>(v)); }},
+    {"ANAM", CTagShape::Type, CTagValue::Text, nullptr, "%s", "name of the type", nullptr, nullptr, true},
+    {"ALOC", CTagShape::Atom, CTagValue::Vector, nullptr, "%.10e", "position x y z of the atom (m)",
+     [](const S& s, CTagAt a) { return s.getLocation(a.index, a.inner).v[a.axis]; },
+     [](S& s, CTagAt a, double v) { s.loc[a.index][a.inner].v[a.axis] = v; }},
+    {"AVEL", CTagShape::Atom, CTagValue::Vector, &valueRules::kVelocity, "%.10e", "velocity x y z of the atom",
+     [](const S& s, CTagAt a) { return s.vel[a.index][a.inner].v[a.axis]; },
+     [](S& s, CTagAt a, double v) { s.vel[a.index][a.inner].v[a.axis] = v; }},
+    {"ASEL", CTagShape::Atom, CTagValue::Flag, nullptr, "%i", "whether the atom is selected",
+     [](const S& s, CTagAt a) { return double(s.getSelected(a.index, a.inner)); },
+     [](S& s, CTagAt a, double v) { s.sel[a.index][a.inner] = static_cast<char>(v); }},
+
+    {"TTST", CTagShape::Plain, CTagValue::Real, &valueRules::kTimeStep, "%.10e", "time step",
+     [](const S& s, CTagAt) { return s.getTimeStep(); }, [](S& s, CTagAt, double v) { s.timeStep = v; }},
+    {"TIPD", CTagShape::Plain, CTagValue::Unsigned, &valueRules::kStepsPerDisplay, "%u", "steps per display",
+     [](const S& s, CTagAt) { return double(s.getIPD()); },
+     [](S& s, CTagAt, double v) { s.setIPD(static_cast<unsigned>(v)); }},
+    {"TITR", CTagShape::Plain, CTagValue::Unsigned, nullptr, "%u", "steps taken",
+     [](const S& s, CTagAt) { return double(s.getIterations()); },
+     [](S& s, CTagAt, double v) { s.iterations = static_cast<unsigned>(v); }},
+    {"TETM", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "simulated time elapsed (s)",
+     [](const S& s, CTagAt) { return s.getElapsedTime(); }, [](S& s, CTagAt, double v) { s.elapsedTime = v; }},
+    {"TRNF", CTagShape::Plain, CTagValue::Whole, &kRunStates, "%i", "whether the simulation runs",
+     [](const S& s, CTagAt) { return double(static_cast<int>(s.getRunFlag())); },
+     [](S& s, CTagAt, double v) { s.setRunFlag(static_cast<int>(v)); }},
+    {"TUNT", CTagShape::Plain, CTagValue::Whole, &kTimeUnitChoices, "%i", "unit of the time shown",
+     [](const S& s, CTagAt) { return double(static_cast<int>(s.getTimeUnit())); },
+     [](S& s, CTagAt, double v) { s.setTimeUnit(static_cast<int>(v)); }},
+    {"TRTF", CTagShape::Plain, CTagValue::Real, &valueRules::kTimerInterval, "%.10e",
+     "interval of the run timer", [](const S& s, CTagAt) { return s.getRunTimerFrequency(); },
+     [](S& s, CTagAt, double v) { s.setRunTimerFrequency(v); }},
+
+    {"UAPU", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the atoms' potentials are used",
+     [](const S& s, CTagAt) { return double(s.getPotentialUsed()); },
+     [](S& s, CTagAt, double v) { s.potentialUsed = static_cast<char>(v); }},
+    {"UFPU", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the floor's potential is used",
+     [](const S& s, CTagAt) { return double(s.getFloorPotentialUsed()); },
+     [](S& s, CTagAt, double v) { s.floorPotentialUsed = static_cast<char>(v); }},
+    {"ULJE", CTagShape::TypePair, CTagValue::Real, &valueRules::kWellDepth, "%.10e",
+     "Lennard-Jones well depth between the two types", [](const S& s, CTagAt a) { return s.getLJeps(a.index, a.inner); },
+     [](S& s, CTagAt a, double v) { s.LJeps[a.index][a.inner] = v; }},
+    {"UCHR", CTagShape::Type, CTagValue::Real, &valueRules::kCharge, "%.10e", "charge of the type's atoms",
+     [](const S& s, CTagAt a) { return s.getCharge(a.index); },
+     [](S& s, CTagAt a, double v) { s.charge[a.index] = v; }},
+    {"ULJF", CTagShape::Type, CTagValue::Real, &valueRules::kWellDepth, "%.10e",
+     "Lennard-Jones well depth between the type and the floor",
+     [](const S& s, CTagAt a) { return s.getLJepsFloor(a.index); },
+     [](S& s, CTagAt a, double v) { s.LJepsFloor[a.index] = v; }},
+    {"UFTU", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the floor's heat bath is used",
+     [](const S& s, CTagAt) { return double(s.getFloorTempUsed()); },
+     [](S& s, CTagAt, double v) { s.setFloorTempUsed(static_cast<char>(v)); }},
+    {"UFTM", CTagShape::Plain, CTagValue::Real, &valueRules::kFloorTemperature, "%.10e",
+     "temperature of the heat bath", [](const S& s, CTagAt) { return s.getFloorTemp(); },
+     [](S& s, CTagAt, double v) { s.floorTemp = v; }},
+    {"ECSV", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the total energy is conserved",
+     [](const S& s, CTagAt) { return double(s.getConserve()); },
+     [](S& s, CTagAt, double v) { s.conserve = static_cast<char>(v); }},
+
+    {"DSDF", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the state display is shown",
+     [](const S& s, CTagAt) { return double(s.getStateDisplayFlag()); },
+     [](S& s, CTagAt, double v) { s.setStateDisplayFlag(static_cast<char>(v)); }},
+    {"DEDF", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the energy difference is shown",
+     [](const S& s, CTagAt) { return double(s.getEnergyDiffDisplayFlag()); },
+     [](S& s, CTagAt, double v) { s.setEnergyDiffDisplayFlag(static_cast<char>(v)); }},
+    {"DNDF", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the measured values are shown",
+     [](const S& s, CTagAt) { return double(s.getNumericDisplayFlag()); },
+     [](S& s, CTagAt, double v) { s.setNumericDisplayFlag(static_cast<char>(v)); }},
+    {"DGDF", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the speed histogram is shown",
+     [](const S& s, CTagAt) { return double(s.getGraphDisplayFlag()); },
+     [](S& s, CTagAt, double v) { s.setGraphDisplayFlag(static_cast<char>(v)); }},
+    {"DDTY", CTagShape::Plain, CTagValue::Whole, &kSlotChoices, "%i", "atom type the displays show",
+     [](const S& s, CTagAt) { return double(static_cast<int>(s.getDisplayType())); },
+     [](S& s, CTagAt, double v) { s.setDisplayType(static_cast<int>(v)); }},
+    {"DDTC", CTagShape::Plain, CTagValue::Real, &valueRules::kTimeConstant, "%.10e",
+     "time constant of the averages", [](const S& s, CTagAt) { return s.getDisplayTimeConstant(); },
+     [](S& s, CTagAt, double v) { s.displayTC = v; }},
+    {"DRCT", CTagShape::Plain, CTagValue::Whole, &kRecordChoices, "%i", "how the averages are taken",
+     [](const S& s, CTagAt) { return double(static_cast<int>(s.getRecordType())); },
+     [](S& s, CTagAt, double v) { s.recordType = static_cast<int>(v); }},
+    {"DRCD", CTagShape::Plain, CTagValue::Unsigned, &valueRules::kAveragedDisplays, "%u",
+     "displays in the accumulated averages", [](const S& s, CTagAt) { return double(s.getRecord()); },
+     [](S& s, CTagAt, double v) { s.record = static_cast<unsigned>(v); }},
+    {"DTCK", CTagShape::Slot, CTagValue::Real, nullptr, "%.10e", "average kinetic energy (J)",
+     [](const S& s, CTagAt a) { return s.getTCKEnergy(a.index); },
+     [](S& s, CTagAt a, double v) { s.TCKEnergy[a.index] = v; }},
+    {"DTCU", CTagShape::Slot, CTagValue::Real, nullptr, "%.10e", "average potential energy (J)",
+     [](const S& s, CTagAt a) { return s.getTCPEnergy(a.index); },
+     [](S& s, CTagAt a, double v) { s.TCPEnergy[a.index] = v; }},
+    {"DTCE", CTagShape::Slot, CTagValue::Real, nullptr, "%.10e", "average total energy (J)",
+     [](const S& s, CTagAt a) { return s.getTCTEnergy(a.index); },
+     [](S& s, CTagAt a, double v) { s.TCTEnergy[a.index] = v; }},
+    {"DTCT", CTagShape::Slot, CTagValue::Real, nullptr, "%.10e", "average temperature (K)",
+     [](const S& s, CTagAt a) { return s.getTCTemperature(a.index); },
+     [](S& s, CTagAt a, double v) { s.TCTemperature[a.index] = v; }},
+    {"DTCP", CTagShape::Slot, CTagValue::Real, nullptr, "%.10e", "average pressure (Pa)",
+     [](const S& s, CTagAt a) { return s.getTCPressure(a.index); },
+     [](S& s, CTagAt a, double v) { s.TCPressure[a.index] = v; }},
+    {"DTCV", CTagShape::Slot, CTagValue::Real, nullptr, "%.10e", "average squared speed (m²/s²)",
+     [](const S& s, CTagAt a) { return s.getTCVms(a.index); },
+     [](S& s, CTagAt a, double v) { s.TCavgvsq[a.index] = v; }},
+    {"DRMS", CTagShape::Slot, CTagValue::Real, nullptr, "%.10e", "rms speed of the averages (m/s)",
+     [](const S& s, CTagAt a) { return s.getTCVrms(a.index); },
+     [](S& s, CTagAt a, double v) { s.sqrtTCavgvsq[a.index] = v; }},
+    {"DTCM", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "average volume (m³)",
+     [](const S& s, CTagAt) { return s.getTCVolume(); }, [](S& s, CTagAt, double v) { s.TCVolume = v; }},
+    {"DXMX", CTagShape::Plain, CTagValue::Real, &valueRules::kHistogramSpeed, "%.10e",
+     "top speed of the histogram", [](const S& s, CTagAt) { return s.getGraphXmax(); },
+     [](S& s, CTagAt, double v) { s.xmax = v; }},
+    {"DYMX", CTagShape::Plain, CTagValue::Real, &valueRules::kHistogramScale, "%.10e", "scale of the histogram",
+     [](const S& s, CTagAt) { return s.getGraphYmax(); }, [](S& s, CTagAt, double v) { s.setGraphYmax(v); }},
+    {"DHIS", CTagShape::SlotBin, CTagValue::Real, nullptr, "%.10e", "averaged atoms in the speed bin",
+     [](const S& s, CTagAt a) { return s.getHistogram(a.index, a.inner); },
+     [](S& s, CTagAt a, double v) { s.TCHistogram[a.index][a.inner] = v; }},
+    {"DHWD", CTagShape::Plain, CTagValue::Whole, &valueRules::kHistogramWidth, "%i", "width of the histogram",
+     [](const S& s, CTagAt) { return double(s.getHistogramWidth()); },
+     [](S& s, CTagAt, double v) { s.setHistogramWidth(static_cast<int>(v)); }},
+    {"DHHT", CTagShape::Plain, CTagValue::Whole, &valueRules::kHistogramHeight, "%i", "height of the histogram",
+     [](const S& s, CTagAt) { return double(s.getHistogramHeight()); },
+     [](S& s, CTagAt, double v) { s.setHistogramHeight(static_cast<int>(v)); }},
+    {"DAXS", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the axes are shown",
+     [](const S& s, CTagAt) { return double(s.getAxesShowFlag()); },
+     [](S& s, CTagAt, double v) { s.setAxesShowFlag(static_cast<char>(v)); }},
+    {"DTSZ", CTagShape::Plain, CTagValue::Whole, &kTextSizeChoices, "%i", "size of the displays' text",
+     [](const S& s, CTagAt) { return double(s.getDisplayTextSize()); },
+     [](S& s, CTagAt, double v) { s.setDisplayTextSize(static_cast<int>(v)); }},
+
+    {"BHWD", CTagShape::Plain, CTagValue::Real, &valueRules::kBoxHalfWidth, "%.10e", "half the box's width",
+     [](const S& s, CTagAt) { return s.getHalfWidth(); }, [](S& s, CTagAt, double v) { s.halfWidth = v; }, true},
+    {"BSHO", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the box is shown",
+     [](const S& s, CTagAt) { return double(s.getBoxShowFlag()); },
+     [](S& s, CTagAt, double v) { s.setBoxShowFlag(static_cast<char>(v)); }},
+    {"BSDW", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the shadows are shown",
+     [](const S& s, CTagAt) { return double(s.getBoxShowShadowFlag()); },
+     [](S& s, CTagAt, double v) { s.setBoxShowShadowFlag(static_cast<char>(v)); }},
+    {"BFLR", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the floor is shown",
+     [](const S& s, CTagAt) { return double(s.getBoxFloorShowFlag()); },
+     [](S& s, CTagAt, double v) { s.setBoxFloorShowFlag(static_cast<char>(v)); }},
+    {"PUSE", CTagShape::Plain, CTagValue::Flag, nullptr, "%i", "whether the piston is used",
+     [](const S& s, CTagAt) { return double(s.getPistonUsed()); },
+     [](S& s, CTagAt, double v) { s.pistonUsed = static_cast<char>(v); }},
+    {"PLOC", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "height of the piston (m)",
+     [](const S& s, CTagAt) { return s.getPistonZ(); }, [](S& s, CTagAt, double v) { s.pistonZ = v; }},
+    {"PVEL", CTagShape::Plain, CTagValue::Real, &valueRules::kVelocity, "%.10e", "velocity of the piston",
+     [](const S& s, CTagAt) { return s.getPistonV(); }, [](S& s, CTagAt, double v) { s.pistonV = v; }},
+    {"PMAS", CTagShape::Plain, CTagValue::Real, &valueRules::kPistonMass, "%.10e", "mass of the piston",
+     [](const S& s, CTagAt) { return s.getPistonMass(); }, [](S& s, CTagAt, double v) { s.pistonM = v; }},
+    {"PAPP", CTagShape::Plain, CTagValue::Real, &valueRules::kAppliedPressure, "%.10e",
+     "pressure applied to the piston", [](const S& s, CTagAt) { return s.getAppliedPressure(); },
+     [](S& s, CTagAt, double v) { s.appliedPressure = v; }},
+
+    {"WARI", CTagShape::Plain, CTagValue::Whole, &kAspectRatioChoices, "%i", "aspect ratio of the view",
+     [](const S& s, CTagAt) { return double(s.getAspectRatioIndex()); },
+     [](S& s, CTagAt, double v) { s.setAspectRatioIndex(static_cast<int>(v)); }},
+    {"WWID", CTagShape::Plain, CTagValue::Real, &valueRules::kWindowExtent, "%.2f", "width of the window",
+     [](const S& s, CTagAt) { return double(s.getWindowWidth()); },
+     [](S& s, CTagAt, double v) { s.setWindowWidth(static_cast<float>(v)); }},
+    {"WHEI", CTagShape::Plain, CTagValue::Real, &valueRules::kWindowExtent, "%.2f", "height of the window",
+     [](const S& s, CTagAt) { return double(s.getWindowHeight()); },
+     [](S& s, CTagAt, double v) { s.setWindowHeight(static_cast<float>(v)); }},
+};
+
+const char* indicesOf(CTagShape shape)
+{
+    switch (shape) {
+    case CTagShape::Plain: return "none";
+    case CTagShape::Type: return "type 0-3";
+    case CTagShape::Atom: return "type 0-3, atom 0-399";
+    case CTagShape::TypePair: return "type 0-3, type 0-3";
+    case CTagShape::Slot: return "slot 0-4";
+    case CTagShape::SlotBin: return "slot 0-4, bin 0-39";
+    }
+    return "";
+}
+
+std::string acceptedValues(const CFileTag& t)
+{
+    using valueRules::shortNumber;
+    if (t.value == CTagValue::Text) return "the rest of the line";
+    if (!t.set) return "not read";
+    const CRange* r = t.rule;
+    switch (t.value) {
+    case CTagValue::Flag: return "0 off, other on (the low byte is kept)";
+    case CTagValue::Count:
+        return shortNumber(r->low) + " or more " + r->unit + ", above " + shortNumber(r->high) + " taken as " +
+               shortNumber(r->high);
+    default: break;
+    }
+    std::string text = r ? shortNumber(r->low) + " to " + shortNumber(r->high) + " " + r->unit
+                         : (t.value == CTagValue::Real || t.value == CTagValue::Vector ? "any finite number"
+                                                                                      : "any whole number");
+    if (t.value == CTagValue::Vector) text = "each " + text;
+    if (t.value == CTagValue::Unsigned) text += " (its low 32 bits are read)";
+    return text;
+}
+
+}  // namespace
+
+std::span<const CFileTag> fileTags() { return kTags; }
+
+const CFileTag* fileTagOf(std::string_view line)
+{
+    if (line.size() < 4) return nullptr;
+    for (const CFileTag& t : kTags)
+        if (std::memcmp(line.data(), t.tag, 4) == 0) return &t;
+    return nullptr;
+}
+
+bool tagAccepts(const CFileTag& tag, double value)
+{
+    if (tag.value == CTagValue::Count) return value >= tag.rule->low;
+    if (tag.rule) return valueRules::within(value, *tag.rule);
+    if (tag.value == CTagValue::Real || tag.value == CTagValue::Vector) return valueRules::finite(value);
+    return true;
+}
+
+std::string fileFormatTable()
+{
+    std::string out = "| Tag | Indices | Holds | Values read |\n|---|---|---|---|\n";
+    for (const CFileTag& t : kTags)
+        out += std::string("| `") + t.tag + "` | " + indicesOf(t.shape) + " | " + t.holds + " | " +
+               acceptedValues(t) + " |\n";
+    return out;
+}

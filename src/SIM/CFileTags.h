@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The simulation file's tags, each once: what its lines hold, how they are
+// addressed, the values the reader accepts and how the writer formats them.
+// The writer writes, the reader reads and `quorvel-batch --file-format`
+// prints the file's description from this one table.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "CValueRules.h"
+
+class CSimulation;
+
+// The indices a line carries before its value.
+enum class CTagShape {
+    Plain,     // "TAG value"
+    Type,      // "TAG type value"
+    Atom,      // "TAG type atom value": the atoms of the type, in the type's block
+    TypePair,  // "TAG type type value": written for the second type from the first on
+    Slot,      // "TAG slot value": types A to D, then all atoms
+    SlotBin,   // "TAG slot bin value"
+};
+
+// How the value is read, and what the rule is asked of.
+enum class CTagValue {
+    Real,      // a real number
+    Vector,    // three real numbers, each asked of the rule
+    Whole,     // a whole number (beyond 32 bits it is cut to their range)
+    Count,     // a whole number; above the rule's top it is taken as the top
+    Unsigned,  // a number whose low 32 bits are kept (-1 reads 4294967295); the rule asks those
+    Flag,      // a whole number whose low byte is kept: 0 off, anything else on
+    Text,      // the rest of the line: the type's name, without get and set
+};
+
+// Where a value lives: the line's indices and, for a vector, its axis.
+struct CTagAt {
+    int index = 0, inner = 0, axis = 0;
+};
+
+struct CFileTag {
+    const char* tag;
+    CTagShape shape;
+    CTagValue value;
+    // No rule: any finite real number, any whole number.
+    const valueRules::CRange* rule;
+    const char* format;  // printf format of one value
+    const char* holds;
+    double (*get)(const CSimulation&, CTagAt);
+    // Stores a value the rule accepted, straight into the state. None: the
+    // line is written for the reader's information and not read.
+    void (*set)(CSimulation&, CTagAt, double);
+    // The check of the whole state a file leaves (each type with atoms fits
+    // the box) reads this value, so it is tried before the file changes anything.
+    bool fitChecked = false;
+};
+
+// The tags in the order they are written, which is also the order the reader
+// applies them in (lines of one tag in file order, so a later line wins).
+std::span<const CFileTag> fileTags();
+// The tag a line starts with, or nullptr.
+const CFileTag* fileTagOf(std::string_view line);
+// Whether the rule of the tag accepts the value.
+bool tagAccepts(const CFileTag& tag, double value);
+// The file's lines as a Markdown table: tag, indices, what it holds, the values read.
+std::string fileFormatTable();
