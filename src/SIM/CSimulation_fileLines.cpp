@@ -38,9 +38,10 @@ double* plainDouble(CSimulation& s, const char* tag)
     return taggedField(s, tag, entries);
 }
 
-char* plainFlag(CSimulation& s, const char* tag)
+// A switch: the file's number is on when its low byte is not zero.
+bool* plainFlag(CSimulation& s, const char* tag)
 {
-    static const CTaggedField<char> entries[] = {
+    static const CTaggedField<bool> entries[] = {
         {"UAPU", &CSimulation::potentialUsed},    {"UFPU", &CSimulation::floorPotentialUsed},
         {"UFTU", &CSimulation::floorTempUsed},    {"ECSV", &CSimulation::conserve},
         {"DSDF", &CSimulation::stateDisplayFlag}, {"DEDF", &CSimulation::energyDiffDisplayFlag},
@@ -54,9 +55,8 @@ char* plainFlag(CSimulation& s, const char* tag)
 int* plainInteger(CSimulation& s, const char* tag)
 {
     static const CTaggedField<int> entries[] = {
-        {"TRNF", &CSimulation::runFlag},        {"TUNT", &CSimulation::timeUnit},
-        {"DDTY", &CSimulation::displayType},    {"DRCT", &CSimulation::recordType},
-        {"DHWD", &CSimulation::histogramWidth}, {"DHHT", &CSimulation::histogramHeight},
+        {"DDTY", &CSimulation::displayType},    {"DHWD", &CSimulation::histogramWidth},
+        {"DHHT", &CSimulation::histogramHeight},
         {"DTSZ", &CSimulation::displayTextSize}, {"WARI", &CSimulation::aspectRatioIndex}};
     return taggedField(s, tag, entries);
 }
@@ -71,7 +71,7 @@ unsigned* plainUnsigned(CSimulation& s, const char* tag)
 
 float* plainFloat(CSimulation& s, const char* tag)
 {
-    if (is(tag, "TRTF")) return &s.runTimerFrequency;
+    if (is(tag, "TRTF")) return &s.runTimerInterval;
     if (is(tag, "WWID")) return &s.windowWidth;
     if (is(tag, "WHEI")) return &s.windowHeight;
     return nullptr;
@@ -145,7 +145,8 @@ constexpr CValueRule kValueRules[] = {
     {"WARI", isChoice<valueRules::kAspectRatios>}, {"WWID", valueRules::isWindowExtent},
     {"WHEI", valueRules::isWindowExtent}};
 
-// Flags keep their low byte, whatever the number; names are text.
+// Switches are on when their low byte is not zero, whatever the number; names
+// are text.
 bool accepts(const char* tag, double value)
 {
     for (const CValueRule& rule : kValueRules)
@@ -187,8 +188,7 @@ void CSimulation::applyFileLine(const char* tag, std::string_view line)
         size_t afterSecondSpace = line.find(' ', line.find(' ') + 1) + 1;
         std::string_view text = line.substr(afterSecondSpace);
         if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
-        msg.assign(text);
-        setName(t, msg);
+        setName(t, std::string(text));
     } else if (is(tag, "ALOC") || is(tag, "AVEL")) {
         if (!atomLine(6)) return;
         double x = f.real(3), y = f.real(4), z = f.real(5);
@@ -215,8 +215,15 @@ void CSimulation::applyFileLine(const char* tag, std::string_view line)
         if (accepts(tag, f.real(1))) *single = static_cast<float>(f.real(1));
     } else if (int* integer = plainInteger(*this, tag)) {
         if (accepts(tag, f.integer(1))) *integer = f.integer(1);
-    } else if (char* flag = plainFlag(*this, tag)) {
-        *flag = f.flag(1);
+    } else if (is(tag, "TRNF") || is(tag, "TUNT") || is(tag, "DRCT")) {
+        // A mode is stored as its index; the rule bounds it to the mode's range.
+        int index = f.integer(1);
+        if (!accepts(tag, index)) return;
+        if (is(tag, "TRNF")) runState = static_cast<CRunState>(index);
+        else if (is(tag, "TUNT")) timeUnit = static_cast<CTimeUnit>(index);
+        else recordType = static_cast<CRecordKind>(index);
+    } else if (bool* flag = plainFlag(*this, tag)) {
+        *flag = f.flag(1) != 0;
     } else if (is(tag, "PMAS")) {
         if (accepts(tag, f.real(1))) pistonM = f.real(1);
     } else if (double* plain = plainDouble(*this, tag)) {
