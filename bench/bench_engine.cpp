@@ -38,7 +38,7 @@ std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string&
         std::fprintf(stderr, "cannot read %s\n", file.c_str());
         std::exit(1);
     }
-    s->engineKind = kind;
+    s->engineKind = static_cast<CEngineKind>(kind);
     s->engineThreads = threads;
     return s;
 }

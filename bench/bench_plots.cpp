@@ -197,7 +197,7 @@ void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& f
 {
     // Room to add a sample before every redraw, as the running window does, without thinning.
     CTimeSeries series(200000);
-    s.setRecordType(0);
+    s.setRecordType(CRecordKind::instant);
     const unsigned start = s.iterations;
     int added = 0;
     const double energy = s.getTCTEnergy(4);
@@ -302,10 +302,10 @@ int main(int argc, char** argv)
                  {"open on the speed distribution", plots.SpeedDistributionChart},
                  {"open on g(r)", plots.RadialDistributionChart}};
     std::vector<double> best(4, 0.0);
-    s.setRunFlag(1);
+    s.setRunState(CRunState::running);
     for (int turn = 0; turn < 3; turn++)
         for (int c = 0; c < 4; c++) best[c] = std::max(best[c], picturesPerSecond(window, cases[c].chart, 15));
-    s.setRunFlag(0);
+    s.setRunState(CRunState::stopped);
     for (int c = 0; c < 4; c++)
         std::printf("%-32s %6.1f pictures per second (%.3f of closed)\n", cases[c].name, best[c], best[c] / best[0]);
     std::printf("g(r) counted every %d display(s) while open\n", plots.RadialDistributionChart->pace().every());

@@ -257,12 +257,12 @@ TEST_F(Atoms, CentroidAndEditing)
     place(1, 3e-10, 0, 0);
     s.setMass(1, 1.5e-25);
     s.calculateCentroid();
-    EXPECT_EQ(s.move.getX(), 0.0);  // nothing selected
+    EXPECT_EQ(s.centroid.getX(), 0.0);  // nothing selected
     s.selectAll(1);
     s.calculateCentroid();
-    EXPECT_NEAR(s.move.getX(), 2.5e-10, 1e-22);
-    s.saveCentroidToRCM();
-    EXPECT_EQ(s.getSelectedCentroid(0), s.move.getX());
+    EXPECT_NEAR(s.centroid.getX(), 2.5e-10, 1e-22);
+    s.saveCentroid();
+    EXPECT_EQ(s.getSelectedCentroid(0), s.centroid.getX());
     s.saveSelectedLocations();
     s.setSelectedCentroid(0, 0, 1e-10);
     EXPECT_NEAR(s.loc[0][0].getX(), -1.5e-10, 1e-22);

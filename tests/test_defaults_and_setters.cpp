@@ -200,9 +200,9 @@ TEST_F(Setters, ChangedValueRuleResetsOnlyOnChange)
 TEST_F(Setters, AveragingSetters)
 {
     s.record = 7;
-    s.setRecordType(2);
+    s.setRecordType(CRecordKind::accumulated);
     EXPECT_EQ(s.record, 7u);
-    s.setRecordType(1);
+    s.setRecordType(CRecordKind::timeConstant);
     EXPECT_EQ(s.record, 0u);
     s.record = 7;
     s.setGraphXmax(200.0);

@@ -51,7 +51,7 @@ protected:
 
     void run(unsigned ticks)
     {
-        s.setRunFlag(1);
+        s.setRunState(CRunState::running);
         for (unsigned k = 0; k < ticks; k++) s.MDCALCIterate();
     }
 
@@ -146,7 +146,7 @@ TEST_F(EnergyLedger, LennardJonesDriftShrinksWithTheTimeStepsOrder)
         s.setIPD(20 << halving);
         s.restartLedger();
         double sumSquares = 0.0;
-        s.setRunFlag(1);
+        s.setRunState(CRunState::running);
         for (unsigned tick = 0; tick < ticks; tick++) {
             s.MDCALCIterate();
             CEnergyBalance b = s.getLedgerBalance();
@@ -253,7 +253,7 @@ TEST_F(EnergyLedger, OpeningAFileOrChoosingTheAveragesRestartsIt)
     EXPECT_NE(s.getLedgerBalance().dE, 0.0);
     s.setRecordType(s.getRecordType());  // the same choice again changes nothing
     EXPECT_NE(s.getLedgerBalance().dE, 0.0);
-    s.setRecordType(s.getRecordType() == 2 ? 0 : 2);
+    s.setRecordType(s.getRecordType() == CRecordKind::accumulated ? CRecordKind::instant : CRecordKind::accumulated);
     EXPECT_EQ(s.getLedgerBalance().dE, 0.0);
 }
 

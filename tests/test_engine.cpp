@@ -148,7 +148,7 @@ TEST_F(Engine, WallsHoldWhateverTheStep)
             for (double step : {1e-12, 1e-10, 1e-9}) {
                 SCOPED_TRACE(std::to_string(engine) + " " + std::to_string(soft) + " " + std::to_string(step));
                 s.initWithDefaults();
-                s.engineKind = engine;
+                s.engineKind = static_cast<CEngineKind>(engine);
                 s.setHalfWidth(1.5e-9);
                 s.setNumber(0, 120);
                 s.setPotentialUsed(soft);
@@ -159,7 +159,7 @@ TEST_F(Engine, WallsHoldWhateverTheStep)
                 ASSERT_TRUE(s.setTimeStep(step));
                 s.setIPD(1);
                 for (int display = 0; display < 30; display++) {
-                    ASSERT_TRUE(s.runDisplay()) << s.msg;
+                    ASSERT_TRUE(s.runDisplay()) << s.getRunStopReason();
                     for (int i = 0; i < s.number[0]; i++)
                         for (int axis = 0; axis < 3; axis++)
                             ASSERT_LE(std::fabs(s.loc[0][i].v[axis]), s.halfWidth) << i << " at " << display;
@@ -179,7 +179,7 @@ TEST_F(Engine, ADisplayEndingNotFiniteIsUndoneAndNeverSaved)
     unsigned steps = s.iterations;
     s.timeStep = INFINITY;  // a state no entrance lets in
     EXPECT_FALSE(s.runDisplay());
-    EXPECT_NE(s.msg.find("not finite"), std::string::npos);
+    EXPECT_NE(s.getRunStopReason().find("not finite"), std::string::npos);
     EXPECT_EQ(s.iterations, steps);
     EXPECT_EQ(std::memcmp(&s.loc[0][0], &where, sizeof where), 0);
     EXPECT_EQ(std::memcmp(&s.vel[0][0], &speed, sizeof speed), 0);
@@ -337,7 +337,7 @@ TEST_F(Engine, HistogramBinsCountSpeedsBelowTheTopOfTheRange)
 TEST_F(Engine, AveragingModes)
 {
     place(0, 0, 0, 0);
-    s.setRecordType(2);
+    s.setRecordType(CRecordKind::accumulated);
     s.resetTCDisplay();
     s.iterations = 5;
     const double samples[] = {1, 2, 3}, expected[] = {1, 1.5, 2};
@@ -347,7 +347,7 @@ TEST_F(Engine, AveragingModes)
         s.calculateTCOutputs();
         EXPECT_DOUBLE_EQ(s.TCTemperature[0], expected[k]);
     }
-    s.setRecordType(1);
+    s.setRecordType(CRecordKind::timeConstant);
     s.resetTCDisplay();
     s.temperature[0] = 1;
     for (int k = 0; k < 10000; k++) {
@@ -355,7 +355,7 @@ TEST_F(Engine, AveragingModes)
         s.calculateTCOutputs();
     }
     EXPECT_NEAR(s.TCTemperature[0], 1 - std::exp(-1.0), 1e-4);
-    s.setRecordType(0);
+    s.setRecordType(CRecordKind::instant);
     s.temperature[0] = 7;
     s.calculateTCFractions();
     s.calculateTCOutputs();
@@ -395,7 +395,7 @@ TEST_F(Engine, SpeedMeterReadsZeroWhileStoppedAndInTheFirstSecond)
     s.iterationsPerDisplay = 10;
     s.MDCALCIterate();
     EXPECT_EQ(s.getIPS(), 0.0);
-    s.runFlag = 1;
+    s.runState = CRunState::running;
     platform.clock = 0.5;
     s.MDCALCIterate();
     EXPECT_EQ(s.getIPS(), 0.0);

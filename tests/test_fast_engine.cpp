@@ -40,7 +40,7 @@ struct EngineRun {
     {
         sim = std::make_unique<CSimulation>(platform);
         sim->initWithDefaults();
-        sim->engineKind = kind;
+        sim->engineKind = static_cast<CEngineKind>(kind);
         sim->engineThreads = threads;
         sim->fastEngine = std::make_unique<CFastEngine>(CStepView(*sim));
         // Two threads even for the small crafted states.

@@ -68,7 +68,7 @@ void expectStateWithinTheRules(const CSimulation& s, const std::string& context)
     EXPECT_TRUE(valueRules::isViewDistance(s.getEyeR()));
     EXPECT_TRUE(valueRules::isBoxHalfWidth(s.halfWidth));
     EXPECT_TRUE(valueRules::isHistogramScale(s.ymax) && valueRules::isHistogramSpeed(s.xmax));
-    EXPECT_TRUE(valueRules::isTimerInterval(s.runTimerFrequency));
+    EXPECT_TRUE(valueRules::isTimerInterval(s.runTimerInterval));
     EXPECT_TRUE(valueRules::isPistonMass(s.pistonM));
     EXPECT_TRUE(valueRules::isAppliedPressure(s.appliedPressure));
     EXPECT_TRUE(valueRules::isHistogramWidth(s.histogramWidth) && valueRules::isHistogramHeight(s.histogramHeight));
@@ -96,7 +96,7 @@ protected:
         s.setLJepsFloor(0, 1e-21);
         s.setCharge(1, 1.6e-19);
         s.setPistonUsed(1);
-        s.setRecordType(1);
+        s.setRecordType(CRecordKind::timeConstant);
         s.setDisplayTimeConstant(20.0);
         s.setIPD(5);
         s.setGraphDisplayFlag(1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the simulation file: formats, round trips, the rules of
 // the reader, refusals, locale independence and malformed input.
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -103,7 +104,7 @@ TEST_F(SimulationFile, SaveThenLoadGivesTheSameSimulation)
     s.setAppliedPressure(1e7);
     s.TCHistogram[4][7] = 2.5;
     s.iterations = 12345;
-    s.runFlag = 1;
+    s.runState = CRunState::running;
     s.setAngles(0.3, 1.2);
     s.setWindowDims(612.5f, 480.25f);
     std::string first = save("roundtrip.txt");
@@ -120,7 +121,7 @@ TEST_F(SimulationFile, SaveThenLoadGivesTheSameSimulation)
     EXPECT_EQ(other->vel[0][0].getX(), 310.25);
     EXPECT_EQ(other->charge[1], -1.6e-20);
     EXPECT_EQ(other->iterations, 12345u);
-    EXPECT_EQ(other->runFlag, 1);
+    EXPECT_EQ(other->runState, CRunState::running);
     EXPECT_EQ(other->TCHistogram[4][7], 2.5);
     EXPECT_EQ(other->windowWidth, 612.5f);
     EXPECT_DOUBLE_EQ(other->pistonA, 1e7 * -4 * 5e-10 * 5e-10);  // rebuilt from the loaded box
@@ -157,6 +158,27 @@ TEST_F(SimulationFile, LaterLinesWinAndFieldsReadTheirNumericPrefix)
     EXPECT_EQ(s.mass[1], 5e-26);  // the empty field between two spaces reads 0: refused
     EXPECT_EQ(s.name[2], "Two words\r");
     EXPECT_EQ(s.name[3], "");
+}
+
+// A switch is on when the low byte of its number is not zero, and is written
+// back as 1 or 0; a mode is read and written as the index the file stores,
+// and an index out of its range is skipped.
+TEST_F(SimulationFile, SwitchesAndModesKeepTheFilesNumbers)
+{
+    std::string path = writeText("modes.txt", "UAPU 2\nPUSE 256\nDAXS 1\nECSV 0\nTRNF 1\nTUNT 0\nTUNT 2\n"
+                                              "DRCT 2\nDRCT 3\nDDTY 1\nDDTY 5\n");
+    ASSERT_TRUE(load(path));
+    EXPECT_TRUE(s.getPotentialUsed());
+    EXPECT_FALSE(s.getPistonUsed());
+    EXPECT_TRUE(s.getAxesShowFlag());
+    EXPECT_FALSE(s.getConserve());
+    EXPECT_EQ(s.getRunState(), CRunState::running);
+    EXPECT_EQ(s.getTimeUnit(), CTimeUnit::seconds);
+    EXPECT_EQ(s.getRecordType(), CRecordKind::accumulated);
+    EXPECT_EQ(s.getDisplayType(), 1);
+    std::vector<std::string> written = lines(save("modes-again.txt"));
+    for (const char* line : {"UAPU 1", "PUSE 0", "DAXS 1", "ECSV 0", "TRNF 1", "TUNT 0", "DRCT 2", "DDTY 1"})
+        EXPECT_NE(std::find(written.begin(), written.end(), line), written.end()) << line;
 }
 
 TEST_F(SimulationFile, MalformedLinesAreSkippedAndCountsKeptInRange)

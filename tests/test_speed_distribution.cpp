@@ -92,7 +92,7 @@ TEST_F(SpeedDistributionSimulationTest, TheDisplayedHistogramAsFractionsBesideTh
     for (int k = 0; k < 3; k++) place(0, 0, 0, 0, 100.0 + 100.0 * k, 0, 0);  // bins 2, 4, 6 of 0..2000 m/s
     place(1, 0, 0, 0, 0, 0, 950.0);                                           // bin 19
     s.xmax = 2000.0;
-    s.recordType = 0;
+    s.recordType = CRecordKind::instant;
     s.newPart = 1.0;
     s.oldPart = 0.0;
     s.calculateHistogram();
@@ -143,7 +143,7 @@ TEST_F(SpeedDistributionSimulationTest, AHardSphereGasStartedAtOneSpeedReachesTh
     const CSpeedDistribution start = measureSpeedDistribution(s, 4);
     EXPECT_GT(start.totalVariation, 0.5) << "one speed is far from the distribution";
     for (int k = 0; k < 200; k++) s.MDCALCIterate();
-    s.setRecordType(2);  // accumulate from here, so one display's noise averages out
+    s.setRecordType(CRecordKind::accumulated);  // accumulate from here, so one display's noise averages out
     for (int k = 0; k < 200; k++) s.MDCALCIterate();
     const CSpeedDistribution end = measureSpeedDistribution(s, 4);
     EXPECT_LT(end.totalVariation, 0.03);

@@ -230,8 +230,8 @@ TEST(StepDisplays, TheLengthOfADisplayChangesNoOutput)
                 s->initWithDefaults();
                 s->setOpenPath(std::string(QUORVEL_BENCH_DIR) + "/liquid-400.txt");
                 ASSERT_TRUE(s->readInputFile());
-                s->engineKind = kind;
-                s->setRecordType(recordType);
+                s->engineKind = static_cast<CEngineKind>(kind);
+                s->setRecordType(static_cast<CRecordKind>(recordType));
                 s->setGraphXmax(300.0);  // some atoms beyond the histogram's range
             }
             many.setIPD(12);

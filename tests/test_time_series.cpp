@@ -25,7 +25,7 @@ TEST_F(TimeSeriesTest, EachSampleHoldsTheDisplayedValuesOfEverySlot)
     s.setNumber(0, 20);
     s.setNumber(2, 10);
     s.setPotentialUsed(1);
-    s.setRecordType(1);
+    s.setRecordType(CRecordKind::timeConstant);
     CTimeSeries series;
     for (int display = 1; display <= 5; display++) {
         s.MDCALCIterate();
@@ -87,7 +87,7 @@ TEST_F(TimeSeriesTest, SmallCapacityThinsByHalvesAndKeepsTheStart)
 TEST_F(TimeSeriesTest, TheSeriesStartAgainWhenTheAveragesDo)
 {
     s.setNumber(0, 10);
-    s.setRecordType(2);
+    s.setRecordType(CRecordKind::accumulated);
     CTimeSeries series;
     for (int k = 0; k < 3; k++) {
         s.MDCALCIterate();
@@ -107,14 +107,14 @@ TEST_F(TimeSeriesTest, TheSeriesStartAgainWhenTheAveragesDo)
     s.MDCALCIterate();
     series.sample(s);
     EXPECT_EQ(series.size(), 2u);
-    s.setRecordType(0);
-    s.setRecordType(2);
+    s.setRecordType(CRecordKind::instant);
+    s.setRecordType(CRecordKind::accumulated);
     s.MDCALCIterate();
     series.sample(s);
     EXPECT_EQ(series.size(), 1u);
 
     // Instantaneous values have no averages to restart: the series go on.
-    s.setRecordType(0);
+    s.setRecordType(CRecordKind::instant);
     for (int k = 0; k < 2; k++) {
         s.MDCALCIterate();
         series.sample(s);

@@ -153,7 +153,7 @@ TEST(ChartDecimation, BlocksKeptBetweenRedrawsGiveThePointsAFullScanGives)
 TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExportsThemAll)
 {
     CTimeSeries series(200000);
-    s->setRecordType(0);
+    s->setRecordType(CRecordKind::instant);
     for (unsigned k = 1; k <= 100000; k++) {
         s->iterations = 100 * k;
         s->elapsedTime = s->iterations * s->getTimeStep();

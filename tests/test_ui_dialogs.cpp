@@ -398,12 +398,12 @@ TEST_F(DialogTest, DisplaysSetTheAveragingAndTheHistogramWhichThenMoves)
     d.accept();
     EXPECT_TRUE(d.isVisible());
     EXPECT_TRUE(lastAlertMentions("Height of the histogram scale must be between 0.01 and 10000 atoms per bin."));
-    EXPECT_EQ(s->getRecordType(), 0);
+    EXPECT_EQ(s->getRecordType(), CRecordKind::instant);
     d.ymaxField->setText("2.5");
     d.histogramWidthField->setText("150");
     d.accept();
     EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(s->getRecordType(), 1);
+    EXPECT_EQ(s->getRecordType(), CRecordKind::timeConstant);
     EXPECT_DOUBLE_EQ(s->getGraphYmax(), 2.5);
     EXPECT_EQ(s->getHistogramWidth(), 150);
 
@@ -470,7 +470,7 @@ TEST_F(DialogTest, TimingChangesTakeEffectAtOnceWhileRunning)
     window->runTimingDialog();
     EXPECT_EQ(s->getIPD(), 50u);
     EXPECT_DOUBLE_EQ(s->getTimeStep(), 2e-15);
-    EXPECT_EQ(s->getTimeUnit(), 0);
+    EXPECT_EQ(s->getTimeUnit(), CTimeUnit::seconds);
     EXPECT_TRUE(window->runTimer.isActive());
     EXPECT_EQ(window->runTimer.interval(), 20);
     window->stop();

@@ -27,21 +27,21 @@ TEST_F(DisplayTest, StateFieldsShowRunTimeAndSpeed)
 {
     refresh();
     EXPECT_EQ(d().runFlagField->text(), "STOPPED");
-    s->runFlag = 1;
-    s->timeUnit = 1;
+    s->runState = CRunState::running;
+    s->timeUnit = CTimeUnit::steps;
     s->iterations = 1234;
     s->ips = 98765.9;
     refresh();
     EXPECT_EQ(d().runFlagField->text(), "RUNNING");
     EXPECT_EQ(d().timeField->text(), "1234 steps");
     EXPECT_EQ(d().ipsField->text(), "98765 ips");
-    s->timeUnit = 0;
+    s->timeUnit = CTimeUnit::seconds;
     s->elapsedTime = 1.2345e-12;
     refresh();
     EXPECT_EQ(d().timeField->text(), "1.23e-12 secs");
     // With the group off, the fields are hidden and keep their old texts.
     s->stateDisplayFlag = 0;
-    s->runFlag = 0;
+    s->runState = CRunState::stopped;
     refresh();
     EXPECT_TRUE(d().runFlagField->isHidden());
     EXPECT_EQ(d().runFlagField->text(), "RUNNING");
@@ -52,19 +52,21 @@ TEST_F(DisplayTest, AveragingModeInBothTimeUnits)
     s->timeStep = 1e-14;
     s->displayTC = 250.7;
     s->record = 300;
-    const struct { int mode, unit; const char* text; } cases[] = {
-        {0, 0, "INSTANT"},
-        {0, 1, "INSTANT"},
-        {1, 0, "2.5e-12 secs TIME CONSTANT"},
-        {1, 1, "250 steps TIME CONSTANT"},
-        {2, 0, "3.0e-12 secs ACCUMULATED"},
-        {2, 1, "300 steps ACCUMULATED"},
+    using enum CRecordKind;
+    using enum CTimeUnit;
+    const struct { CRecordKind mode; CTimeUnit unit; const char* text; } cases[] = {
+        {instant, seconds, "INSTANT"},
+        {instant, steps, "INSTANT"},
+        {timeConstant, seconds, "2.5e-12 secs TIME CONSTANT"},
+        {timeConstant, steps, "250 steps TIME CONSTANT"},
+        {accumulated, seconds, "3.0e-12 secs ACCUMULATED"},
+        {accumulated, steps, "300 steps ACCUMULATED"},
     };
     for (const auto& c : cases) {
         s->recordType = c.mode;
         s->timeUnit = c.unit;
         refresh();
-        EXPECT_EQ(d().recordTypeField->text(), c.text) << c.mode << " " << c.unit;
+        EXPECT_EQ(d().recordTypeField->text(), c.text) << modeIndex(c.mode) << " " << modeIndex(c.unit);
     }
 }
 

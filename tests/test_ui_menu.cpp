@@ -132,7 +132,7 @@ TEST_F(MenuTest, DialogCommandsRunTheirDialogModallyWithoutStoppingTheRun)
         });
         action->trigger();
         EXPECT_EQ(static_cast<void*>(shown), static_cast<void*>(row.dialog)) << row.command;
-        EXPECT_EQ(s->getRunFlag(), 1);
+        EXPECT_EQ(s->getRunState(), CRunState::running);
     }
     window->stop();
 }

@@ -67,7 +67,7 @@ protected:
         ASSERT_TRUE(s->setHalfWidth(2.5e-9));
         ASSERT_TRUE(s->setNumber(0, 30));
         ASSERT_TRUE(s->setNumber(1, 20));
-        s->setRecordType(1);
+        s->setRecordType(CRecordKind::timeConstant);
         ASSERT_TRUE(platform.alerts.empty());
     }
 
@@ -83,9 +83,9 @@ protected:
     // Displays of the run as the run timer makes them.
     void runDisplays(int count)
     {
-        s->setRunFlag(1);
+        s->setRunState(CRunState::running);
         for (int k = 0; k < count; k++) window->runTimerMethod();
-        s->setRunFlag(0);
+        s->setRunState(CRunState::stopped);
         plots->refreshNow();
     }
 
@@ -589,7 +589,7 @@ protected:
     void SetUp() override
     {
         UiWindowTest::SetUp();
-        s->setRecordType(0);
+        s->setRecordType(CRecordKind::instant);
         chart = std::make_unique<CTimeSeriesChart>(*s, platform, series);
         chart->resize(900, 520);
         chart->show();

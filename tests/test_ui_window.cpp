@@ -20,13 +20,13 @@ protected:
     QTemporaryDir dir;
 
     // A simulation file written by the simulation itself, with some changes.
-    QString writeFile(const QString& name, int runFlag, int atomsOfTypeA, float width = 500, float height = 300)
+    QString writeFile(const QString& name, CRunState runState, int atomsOfTypeA, float width = 500, float height = 300)
     {
         ScriptedPlatform quiet;
         auto other = std::make_unique<CSimulation>(quiet);
         other->initWithDefaults();
         other->setNumber(0, atomsOfTypeA);
-        other->runFlag = runFlag;
+        other->runState = runState;
         other->windowWidth = width;
         other->windowHeight = height;
         other->graphDisplayFlag = 1;
@@ -44,8 +44,8 @@ TEST_F(WindowTest, RunAndStopDriveTheTimer)
     settle(30);
     EXPECT_EQ(s->getIterations(), 0u) << "starts stopped";
     window->run();
-    EXPECT_EQ(s->getRunFlag(), 1);
-    EXPECT_EQ(window->runTimerFlag, 1);
+    EXPECT_EQ(s->getRunState(), CRunState::running);
+    EXPECT_EQ(window->runTimerActive, true);
     EXPECT_EQ(window->runTimer.interval(), 1);
     settle(60);
     const unsigned ran = s->getIterations();
@@ -56,7 +56,7 @@ TEST_F(WindowTest, RunAndStopDriveTheTimer)
     settle(30);
     EXPECT_EQ(s->getIterations(), ran);
     // A new run takes the interval in force now.
-    s->setRunTimerFrequency(0.02);
+    s->setRunTimerInterval(0.02);
     window->run();
     EXPECT_EQ(window->runTimer.interval(), 20);
     window->stop();
@@ -90,12 +90,12 @@ TEST_F(WindowTest, NoTickWhileADialogOrPanelIsOpen)
 
 TEST_F(WindowTest, OpeningFollowsTheLoadedFile)
 {
-    const QString running = writeFile("running.txt", 1, 7);
+    const QString running = writeFile("running.txt", CRunState::running, 7);
     platform.openAnswers = {running.toStdString()};
     window->fileOpenSimulation();
     EXPECT_EQ(s->getNumber(0), 7);
     EXPECT_TRUE(window->runTimer.isActive()) << "a file saved running runs at once";
-    EXPECT_EQ(window->runTimerFlag, 1);
+    EXPECT_EQ(window->runTimerActive, true);
     EXPECT_EQ(window->windowTitle(), "Quorvel - running.txt");
     EXPECT_EQ(view->size(), QSize(500, 300)) << "the stored window size";
     EXPECT_FALSE(window->UIGraph->isHidden());
@@ -103,10 +103,10 @@ TEST_F(WindowTest, OpeningFollowsTheLoadedFile)
     EXPECT_EQ(window->UIDisplay->KEField->x(), 500 - 139);
     EXPECT_EQ(window->UIGraph->geometry().right() + 1, 500 - 5);
 
-    const QString stopped = writeFile("stopped.txt", 0, 3);
+    const QString stopped = writeFile("stopped.txt", CRunState::stopped, 3);
     window->openSimulationFile(stopped);
     EXPECT_FALSE(window->runTimer.isActive()) << "a file saved stopped stops the run";
-    EXPECT_EQ(window->runTimerFlag, 0);
+    EXPECT_EQ(window->runTimerActive, false);
 
     // Cancelling the panel and an unreadable file change nothing.
     platform.openAnswers = {""};
@@ -151,7 +151,7 @@ TEST_F(WindowTest, SaveRecordsTheWindowSizeAndOpeningRestoresIt)
 
 TEST_F(WindowTest, DropReadsTheFirstTxtPath)
 {
-    const QString b = writeFile("b.txt", 0, 5), c = writeFile("c.txt", 0, 6);
+    const QString b = writeFile("b.txt", CRunState::stopped, 5), c = writeFile("c.txt", CRunState::stopped, 6);
     window->openDroppedPaths({dir.filePath("a.dat"), b, c});
     EXPECT_EQ(s->getNumber(0), 5);
     EXPECT_TRUE(platform.alerts.empty());
@@ -245,7 +245,7 @@ TEST_F(WindowTest, CyclingTheDisplayedTypeSkipsEmptyTypes)
     EXPECT_EQ(s->getDisplayType(), 4);
     window->cycleAtomType();
     EXPECT_EQ(s->getDisplayType(), 0);
-    for (int expected : {1, 2, 0}) {
+    for (CRecordKind expected : {CRecordKind::timeConstant, CRecordKind::accumulated, CRecordKind::instant}) {
         window->cycleTCType();
         EXPECT_EQ(s->getRecordType(), expected);
     }

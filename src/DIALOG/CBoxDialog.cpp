@@ -31,7 +31,7 @@ void CBoxDialog::fill()
 {
     CSimulation& s = Simulation;
     boxWidthField->setText(realText(2.0 * s.getHalfWidth()));
-    appliedPressureBox->setChecked(s.getPistonUsed() != 0);
+    appliedPressureBox->setChecked(s.getPistonUsed());
     appliedPressureField->setText(realText(s.getAppliedPressure()));
     pistonMassField->setText(realText(s.getPistonMass()));
     boxWidthField->setFocus();
@@ -48,7 +48,7 @@ void CBoxDialog::accept()
     // The piston comes after the width, even a refused one, so that its
     // acceleration is worked out for the box that is in force.
     bool ok = s.setHalfWidth(0.5 * width);
-    s.setPistonUsed(appliedPressureBox->isChecked() ? 1 : 0);
+    s.setPistonUsed(appliedPressureBox->isChecked());
     s.setAppliedPressure(pressure);
     if (!s.setPistonMass(mass)) ok = false;
     if (ok) end(true);

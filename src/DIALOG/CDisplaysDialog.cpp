@@ -42,7 +42,7 @@ CDisplaysDialog::CDisplaysDialog(CSimulation& simulation, QWidget* parent)
 void CDisplaysDialog::fill()
 {
     CSimulation& s = Simulation;
-    for (int row = 0; row < 3; row++) timingRow[row]->setChecked(row == s.getRecordType());
+    for (int row = 0; row < 3; row++) timingRow[row]->setChecked(row == modeIndex(s.getRecordType()));
     tcField->setText(realText(s.getDisplayTimeConstant()));
     xmaxField->setText(realText(s.getGraphXmax()));
     ymaxField->setText(realText(s.getGraphYmax(), "%.2f"));
@@ -63,7 +63,7 @@ void CDisplaysDialog::accept()
     if (!readWhole(histogramHeightField, tr("Histogram height"), height, valueRules::kMinHistogramHeight, most)) return;
     CSimulation& s = Simulation;
     for (int row = 0; row < 3; row++)
-        if (timingRow[row]->isChecked()) s.setRecordType(row);
+        if (timingRow[row]->isChecked()) s.setRecordType(static_cast<CRecordKind>(row));
     s.setDisplayTimeConstant(tc);
     s.setGraphXmax(xmax);
     s.setGraphYmax(ymax);

@@ -61,7 +61,7 @@ void CEditAtomDialog::fill()
     } else {
         selectedField->setText(QStringLiteral("%1 ATOMS SELECTED").arg(n));
         s.calculateCentroid();
-        s.saveCentroidToRCM();
+        s.saveCentroid();
         locationField->setText(QStringLiteral("center of mass"));
         for (int k = 0; k < 3; k++) {
             place[k]->setText(realText(s.getSelectedCentroid(k)));

@@ -18,12 +18,12 @@ CEnergyDialog::CEnergyDialog(CSimulation& simulation, QWidget* parent)
 
 void CEnergyDialog::fill()
 {
-    enforceCOE->setChecked(Simulation.getConserve() != 0);
+    enforceCOE->setChecked(Simulation.getConserve());
     enforceCOE->setFocus();
 }
 
 void CEnergyDialog::accept()
 {
-    Simulation.setConserve(enforceCOE->isChecked() ? 1 : 0);
+    Simulation.setConserve(enforceCOE->isChecked());
     end(true);
 }

@@ -41,9 +41,9 @@ CFloorDialog::CFloorDialog(CSimulation& simulation, QWidget* parent)
 void CFloorDialog::fill()
 {
     CSimulation& s = Simulation;
-    floorTempUsed->setChecked(s.getFloorTempUsed() != 0);
+    floorTempUsed->setChecked(s.getFloorTempUsed());
     floorTempField->setText(realText(s.getFloorTemp()));
-    floorPotentialUsed->setChecked(s.getFloorPotentialUsed() != 0);
+    floorPotentialUsed->setChecked(s.getFloorPotentialUsed());
     for (int t = 0; t < CSimulation::kTypes; t++) {
         name[t]->setText(typeTitle(t));
         updateSwatch(colour[t], t);
@@ -60,9 +60,9 @@ void CFloorDialog::accept()
         if (!readInRange(LJ[t], tr("Floor well depth of type %1").arg(QChar('A' + t)), valueRules::kWellDepth, eps[t]))
             return;
     CSimulation& s = Simulation;
-    s.setFloorTempUsed(floorTempUsed->isChecked() ? 1 : 0);
+    s.setFloorTempUsed(floorTempUsed->isChecked());
     s.setFloorTemp(temperature);
-    s.setFloorPotentialUsed(floorPotentialUsed->isChecked() ? 1 : 0);
+    s.setFloorPotentialUsed(floorPotentialUsed->isChecked());
     for (int t = 0; t < CSimulation::kTypes; t++) s.setLJepsFloor(t, eps[t]);
     end(true);
 }

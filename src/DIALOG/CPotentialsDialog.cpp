@@ -48,7 +48,7 @@ CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, QWidget* parent)
 void CPotentialsDialog::fill()
 {
     CSimulation& s = Simulation;
-    use->setChecked(s.getPotentialUsed() != 0);
+    use->setChecked(s.getPotentialUsed());
     for (int i = 0; i < CSimulation::kTypes; i++) {
         name[i]->setText(typeTitle(i));
         columnName[i]->setText(QString(QChar('A' + i)));
@@ -70,8 +70,8 @@ void CPotentialsDialog::accept()
     for (int i = 0; i < CSimulation::kTypes; i++)
         if (!readInRange(charge[i], tr("Charge of type %1").arg(QChar('A' + i)), valueRules::kCharge, q[i])) return;
     CSimulation& s = Simulation;
-    if (use->checkState() == Qt::Checked) s.setPotentialUsed(1);
-    else if (use->checkState() == Qt::Unchecked) s.setPotentialUsed(0);
+    if (use->checkState() == Qt::Checked) s.setPotentialUsed(true);
+    else if (use->checkState() == Qt::Unchecked) s.setPotentialUsed(false);
     // Pairs 00, 01, 02, 03, 11, 12, 13, 22, 23, 33; only the upper triangle is stored.
     for (int i = 0; i < CSimulation::kTypes; i++)
         for (int j = i; j < CSimulation::kTypes; j++) s.setLJeps(i, j, eps[i][j]);

@@ -31,8 +31,8 @@ void CTimingDialog::fill()
     CSimulation& s = Simulation;
     ipdField->setText(wholeText(s.getIPD()));
     timeStepField->setText(realText(s.getTimeStep()));
-    realTimeBetweenDisplaysField->setText(realText(s.getRunTimerFrequency(), "%.4f"));
-    timeUnitButton->setCurrentIndex(s.getTimeUnit());
+    realTimeBetweenDisplaysField->setText(realText(s.getRunTimerInterval(), "%.4f"));
+    timeUnitButton->setCurrentIndex(modeIndex(s.getTimeUnit()));
     ipdField->setFocus();
     ipdField->selectAll();
 }
@@ -58,7 +58,7 @@ void CTimingDialog::accept()
     CSimulation& s = Simulation;
     s.setIPD(static_cast<unsigned>(steps));
     s.setTimeStep(timeStep);
-    s.setRunTimerFrequency(interval);
-    s.setTimeUnit(timeUnitButton->currentIndex());
+    s.setRunTimerInterval(interval);
+    s.setTimeUnit(static_cast<CTimeUnit>(timeUnitButton->currentIndex()));
     end(true);
 }

@@ -57,7 +57,7 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
                       PairTerms<V>& out)
 {
     V invR = 1.0 / r;
-    V ux = dx * invR, uy = dy * invR, uz = dz * invR;  // dir.divs(r) multiplies by 1 / r
+    V ux = dx * invR, uy = dy * invR, uz = dz * invR;  // direction.divs(r) multiplies by 1 / r
     V sa = k.m * invR;
     V p = sa * sa;
     V s6 = p * p * p;

@@ -168,16 +168,16 @@ void CFastEngine::forcesOnRows()
     }
     inReachValid_ = true;
     // The totals receive the floor terms in atom order, as in the reference.
-    s.PEnergy[4] = 0.0;
+    s.PEnergy[CStepView::kAllAtoms] = 0.0;
     for (int t = 0; t < kTypes; t++) s.PEnergy[t] = 0.0;
     for (int n = 0; n < nActive_; n++) {
         ForceOut out = forceOut(n);
         if (!out.floorActs) continue;
         int t = typeOf(active_[n]);
         s.PEnergy[t] += out.floorEnergy;
-        s.PEnergy[4] += out.floorEnergy;
+        s.PEnergy[CStepView::kAllAtoms] += out.floorEnergy;
         s.dptot[t] += s.timeStep * out.floorForce;
-        s.dptot[4] += s.timeStep * out.floorForce;
+        s.dptot[CStepView::kAllAtoms] += s.timeStep * out.floorForce;
     }
     for (int n = 0; n < nActive_; n++) {
         int k = active_[n];

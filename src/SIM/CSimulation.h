@@ -18,6 +18,8 @@
 #include "CEnergyLedger.h"
 #include "CFastEngine.h"
 #include "CPlatform.h"
+#include "CSimulationDefaults.h"
+#include "CSimulationModes.h"
 
 struct CFileTag;
 struct CTagAt;
@@ -27,7 +29,10 @@ public:
     static constexpr int kTypes = 4;
     static constexpr int kMaxPerType = 400;
     static constexpr int kMaxAtoms = kTypes * kMaxPerType;
-    static constexpr int kSlots = 5;
+    // The outputs are kept per type and, in the slot after the types', for
+    // all atoms together.
+    static constexpr int kAllAtoms = kTypes;
+    static constexpr int kSlots = kAllAtoms + 1;
     static constexpr int kBins = 40;
     // The longest atom-type name a person may give: the status display's field
     // shows about this many characters. Longer names read from files are kept.
@@ -58,24 +63,26 @@ public:
     int st = -1, sn = -1;
 
     // ---- run control and timing
-    int runFlag = 0;
-    float runTimerFrequency = 0.001f;
-    double timeStep = 1.0;
-    unsigned iterationsPerDisplay = 100;
+    CRunState runState = simulationDefaults::kRunState;
+    float runTimerInterval = simulationDefaults::kRunTimerInterval;  // s
+    double timeStep = simulationDefaults::kTimeStep;
+    unsigned iterationsPerDisplay = simulationDefaults::kStepsPerDisplay;
     unsigned iterations = 0;
     double elapsedTime = 0.0;
-    int timeUnit = 1;
+    CTimeUnit timeUnit = simulationDefaults::kTimeUnit;
+    // Why the last runDisplay stopped the run; empty while it runs.
+    std::string runStopReason;
 
     // ---- forces
-    char potentialUsed = 0;
+    bool potentialUsed = simulationDefaults::kPotentialUsed;
     double LJeps[kTypes][kTypes] = {};
     double charge[kTypes] = {};
-    char floorPotentialUsed = 0;
+    bool floorPotentialUsed = simulationDefaults::kFloorPotentialUsed;
     double LJepsFloor[kTypes] = {};
-    char floorTempUsed = 0;
+    bool floorTempUsed = simulationDefaults::kFloorTempUsed;
     double floorTemp = 0.0;
 
-    // ---- measured outputs; slot 4 is all atoms together
+    // ---- measured outputs, per slot
     double area = 0.0, volume = 0.0;
     double dptot[kSlots] = {};
     double pressure[kSlots] = {}, temperature[kSlots] = {};
@@ -88,12 +95,12 @@ public:
     double histogram[kSlots][kBins] = {}, TCHistogram[kSlots][kBins] = {};
 
     // ---- averaging and energy bookkeeping
-    int displayType = 4;
-    double displayTC = 10000.0;
-    int recordType = 0;
+    int displayType = kAllAtoms;  // the slot shown
+    double displayTC = simulationDefaults::kDisplayTimeConstant;
+    CRecordKind recordType = simulationDefaults::kRecordKind;
     unsigned record = 0;
     double oldPart = 0.0, newPart = 0.0;
-    char conserve = 1;
+    bool conserve = simulationDefaults::kConserve;
     double tdE = 0.0, tdEPercent = 0.0, tdENotConserved = 0.0;
     // Counts the times the averages started afresh (a reset, the first step
     // of an accumulation, a file read), so records that follow the displayed
@@ -105,39 +112,46 @@ public:
     CEnergyLedger ledger;
 
     // ---- display switches and graph
-    char stateDisplayFlag = 1, energyDiffDisplayFlag = 1, numericDisplayFlag = 1, graphDisplayFlag = 1;
-    char axesShowFlag = 1;
+    bool stateDisplayFlag = simulationDefaults::kStateDisplay;
+    bool energyDiffDisplayFlag = simulationDefaults::kEnergyDiffDisplay;
+    bool numericDisplayFlag = simulationDefaults::kNumericDisplay;
+    bool graphDisplayFlag = simulationDefaults::kGraphDisplay;
+    bool axesShowFlag = simulationDefaults::kAxesShow;
     int displayTextSize = 0;
-    double xmin = 0.0, xmax = 2.0, ymin = 0.0, ymax = 1.0;
-    int histogramWidth = 200, histogramHeight = 110;
+    double xmin = 0.0, xmax = simulationDefaults::kGraphXmax, ymin = 0.0, ymax = simulationDefaults::kGraphYmax;
+    int histogramWidth = simulationDefaults::kHistogramWidth, histogramHeight = simulationDefaults::kHistogramHeight;
 
     // ---- speed meter
     double oldt = 0.0, newt = 0.0, oldi = 0.0, newi = 0.0, ips = 0.0;
 
     // ---- window
     int aspectRatioIndex = 0;
-    float windowWidth = 400.0f, windowHeight = 250.0f;
+    float windowWidth = simulationDefaults::kWindowWidth, windowHeight = simulationDefaults::kWindowHeight;
 
     // ---- box
-    double halfWidth = 1.0;
-    char boxShowFlag = 1, boxShowShadowFlag = 1, boxFloorShowFlag = 1;
+    double halfWidth = simulationDefaults::kBoxHalfWidth;
+    bool boxShowFlag = simulationDefaults::kBoxShow;
+    bool boxShowShadowFlag = simulationDefaults::kBoxShowShadow;
+    bool boxFloorShowFlag = simulationDefaults::kBoxFloorShow;
 
     // ---- piston
-    char pistonUsed = 0;
-    double pistonZ = 0.0, pistonV = 0.0, pistonA = 0.0, pistonM = 1.0;
-    double appliedPressure = 0.0;
+    bool pistonUsed = simulationDefaults::kPistonUsed;
+    double pistonZ = simulationDefaults::kBoxHalfWidth, pistonV = 0.0;
+    double pistonA = simulationDefaults::kPistonAcceleration, pistonM = simulationDefaults::kPistonMass;
+    double appliedPressure = simulationDefaults::kAppliedPressure;
 
     // ---- files
     std::string openPath, savePath, fileContent;
 
+    // ---- selection's centroid: as calculateCentroid left it, and as saved
+    // for the editing dialog to show
+    CVector centroid, savedCentroid;
+
     // ---- scratch
     CVector tempv[kTypes][kMaxPerType];
-    CVector tv1, tv2, tv3, dir, corr, rjkmn, vjkmn, rjkmnp, rcm, vcm, move, dpv;
-    std::string msg;
 
-    // ---- engine choice: 0 the reference loops, 1 the fast engine (same
-    // results bit for bit); the fast engine uses up to engineThreads (1 or 2).
-    int engineKind = 1;
+    // ---- engine choice; the fast engine uses up to engineThreads (1 or 2).
+    CEngineKind engineKind = simulationDefaults::kEngineKind;
     int engineThreads = 1;
     std::unique_ptr<CFastEngine> fastEngine;  // made on first use
     // What runDisplay goes back to; made on first use.
@@ -157,8 +171,8 @@ public:
     CPlatform& getPlatform() { return *platform; }
 
     // ---- state and defaults
+    // The simulation a person meets first (CSimulationDefaults.h).
     CSimulation& initWithDefaults();
-    void moreInitializations();
     void initSimulationEnergies();
     void initPreviousEnergies();
     void restartEnergiesAndAverages();
@@ -178,53 +192,53 @@ public:
     void setRed(int t, float c) { red[t] = c; }
     void setGreen(int t, float c) { green[t] = c; }
     void setBlue(int t, float c) { blue[t] = c; }
-    char getPotentialUsed() const { return potentialUsed; }
+    bool getPotentialUsed() const { return potentialUsed; }
     double getLJeps(int i, int j) const { return LJeps[i][j]; }
     double getCharge(int t) const { return charge[t]; }
-    char getFloorPotentialUsed() const { return floorPotentialUsed; }
+    bool getFloorPotentialUsed() const { return floorPotentialUsed; }
     double getLJepsFloor(int t) const { return LJepsFloor[t]; }
-    char getFloorTempUsed() const { return floorTempUsed; }
-    void setFloorTempUsed(char f) { floorTempUsed = f; }
+    bool getFloorTempUsed() const { return floorTempUsed; }
+    void setFloorTempUsed(bool f) { floorTempUsed = f; }
     double getFloorTemp() const { return floorTemp; }
     bool setFloorTemp(double k);
-    int getRunFlag() const { return runFlag; }
-    void setRunFlag(int f) { runFlag = f; }
-    double getRunTimerFrequency() const { return runTimerFrequency; }
-    bool setRunTimerFrequency(double s);
+    CRunState getRunState() const { return runState; }
+    void setRunState(CRunState state) { runState = state; }
+    double getRunTimerInterval() const { return runTimerInterval; }
+    bool setRunTimerInterval(double s);
     double getTimeStep() const { return timeStep; }
     bool setTimeStep(double s);
     unsigned getIterations() const { return iterations; }
     double getElapsedTime() const { return elapsedTime; }
-    int getTimeUnit() const { return timeUnit; }
-    bool setTimeUnit(int u);
+    CTimeUnit getTimeUnit() const { return timeUnit; }
+    bool setTimeUnit(CTimeUnit u);
     unsigned getIPD() const { return iterationsPerDisplay; }
     bool setIPD(unsigned n);
     double getTotaldE() const { return tdE; }
     double getTotaldEPercent() const { return tdEPercent; }
-    char getConserve() const { return conserve; }
+    bool getConserve() const { return conserve; }
     double gettdENotConserved() const { return tdENotConserved; }
     void settdENotConserved(char value) { tdENotConserved = static_cast<double>(value); }
     int getDisplayType() const { return displayType; }
     bool setDisplayType(int s);
     double getDisplayTimeConstant() const { return displayTC; }
     bool setDisplayTimeConstant(double tc);
-    int getRecordType() const { return recordType; }
+    CRecordKind getRecordType() const { return recordType; }
     unsigned getRecord() const { return record; }
     double getGraphXmax() const { return xmax; }
     double getGraphYmax() const { return ymax; }
     bool setGraphYmax(double y);
     double getGraphXmin() const { return xmin; }
     double getGraphYmin() const { return ymin; }
-    char getStateDisplayFlag() const { return stateDisplayFlag; }
-    void setStateDisplayFlag(char f) { stateDisplayFlag = f; }
-    char getEnergyDiffDisplayFlag() const { return energyDiffDisplayFlag; }
-    void setEnergyDiffDisplayFlag(char f) { energyDiffDisplayFlag = f; }
-    char getNumericDisplayFlag() const { return numericDisplayFlag; }
-    void setNumericDisplayFlag(char f) { numericDisplayFlag = f; }
-    char getGraphDisplayFlag() const { return graphDisplayFlag; }
-    void setGraphDisplayFlag(char f) { graphDisplayFlag = f; }
-    char getAxesShowFlag() const { return axesShowFlag; }
-    void setAxesShowFlag(char f) { axesShowFlag = f; }
+    bool getStateDisplayFlag() const { return stateDisplayFlag; }
+    void setStateDisplayFlag(bool f) { stateDisplayFlag = f; }
+    bool getEnergyDiffDisplayFlag() const { return energyDiffDisplayFlag; }
+    void setEnergyDiffDisplayFlag(bool f) { energyDiffDisplayFlag = f; }
+    bool getNumericDisplayFlag() const { return numericDisplayFlag; }
+    void setNumericDisplayFlag(bool f) { numericDisplayFlag = f; }
+    bool getGraphDisplayFlag() const { return graphDisplayFlag; }
+    void setGraphDisplayFlag(bool f) { graphDisplayFlag = f; }
+    bool getAxesShowFlag() const { return axesShowFlag; }
+    void setAxesShowFlag(bool f) { axesShowFlag = f; }
     double getHistogram(int s, int b) const { return TCHistogram[s][b]; }
     int getHistogramWidth() const { return histogramWidth; }
     bool setHistogramWidth(int w);
@@ -271,13 +285,13 @@ public:
     bool setNumber(int t, int n);
     bool setDiam(int t, double d);
     bool setMass(int t, double m);
-    void setPotentialUsed(char f);
+    void setPotentialUsed(bool f);
     bool setLJeps(int i, int j, double e);
     bool setCharge(int t, double q);
-    void setFloorPotentialUsed(char f);
+    void setFloorPotentialUsed(bool f);
     bool setLJepsFloor(int t, double e);
-    void setConserve(char c);
-    bool setRecordType(int r);
+    void setConserve(bool c);
+    bool setRecordType(CRecordKind r);
     bool setGraphXmax(double x);
 
     // ---- adding atoms, kinetic energy
@@ -307,7 +321,7 @@ public:
     double getSelectedVelocity(int axis) const;
     void setSelectedVelocity(int axis, double value);
     void calculateCentroid();
-    void saveCentroidToRCM() { rcm.copyFrom(move); }
+    void saveCentroid() { savedCentroid.copyFrom(centroid); }
     double getSelectedCentroid(int axis) const;
     void setSelectedCentroid(double x, double y, double z);
     void setSelectedCentroidVelocity(int axis, double value);
@@ -326,9 +340,10 @@ public:
     // ---- engine
     // One display of the run with a net under it: when the display ends with
     // a position, velocity or energy that is not a finite number, the atoms
-    // go back to where they were at its start, msg says what happened and
-    // the answer is false.
+    // go back to where they were at its start, getRunStopReason says what
+    // happened and the answer is false.
     bool runDisplay();
+    const std::string& getRunStopReason() const { return runStopReason; }
     bool stateIsFinite() const;
     void MDCALCIterate();
     void MDCALCCalcAcc();
@@ -408,14 +423,14 @@ public:
     // ---- box and piston
     double getHalfWidth() const { return halfWidth; }
     bool setHalfWidth(double n);
-    char getBoxShowFlag() const { return boxShowFlag; }
-    void setBoxShowFlag(char f) { boxShowFlag = f; }
-    char getBoxFloorShowFlag() const { return boxFloorShowFlag; }
-    void setBoxFloorShowFlag(char f) { boxFloorShowFlag = f; }
-    char getBoxShowShadowFlag() const { return boxShowShadowFlag; }
-    void setBoxShowShadowFlag(char f) { boxShowShadowFlag = f; }
-    char getPistonUsed() const { return pistonUsed; }
-    void setPistonUsed(char f);
+    bool getBoxShowFlag() const { return boxShowFlag; }
+    void setBoxShowFlag(bool f) { boxShowFlag = f; }
+    bool getBoxFloorShowFlag() const { return boxFloorShowFlag; }
+    void setBoxFloorShowFlag(bool f) { boxFloorShowFlag = f; }
+    bool getBoxShowShadowFlag() const { return boxShowShadowFlag; }
+    void setBoxShowShadowFlag(bool f) { boxShowShadowFlag = f; }
+    bool getPistonUsed() const { return pistonUsed; }
+    void setPistonUsed(bool f);
     double getAppliedPressure() const { return appliedPressure; }
     bool setAppliedPressure(double p);
     double getPistonMass() const { return pistonM; }
@@ -444,7 +459,8 @@ public:
     // no simulation.
     std::string loadInputFile(bool& notSimulation);
     bool requestSavePath();
-    void extractFileNameFromPath(const std::string& path);
+    // The last part of a path, after its last '/'.
+    static std::string fileNameOfPath(const std::string& path);
     void generateOutputFileContent();
     bool writeOutputFile();
     void applyFileLine(const CFileTag& tag, std::string_view line);
@@ -454,7 +470,7 @@ private:
     int userChangeDepth = 0;
     double userChangeBefore = 0.0;
 
-    int showAlert(const char* title, const std::vector<std::string>& buttons);
+    int showAlert(const char* title, const std::string& message, const std::vector<std::string>& buttons);
     void wallStep(CVector& atom, const CVector& partner, const CVector& first, const CVector& wallNormal, double d, bool& fitted);
     void wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted);
     void fitPair(int t, int i, int u, int j, bool& fitted);
@@ -472,7 +488,8 @@ private:
     double floorEnergyFromPosition(int t, int i) const;
     double pairEnergyFromPositions(int t, int i, int u, int j) const;
     void bookAddedAtom(int t, int i);
-    void reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc);
+    static void reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc, const CVector& centreOfMassVelocity,
+                                           const CVector& contactNormal);
     void countSpeeds();
     void forgetOutputs();
     static std::vector<std::vector<std::string_view>> fileLinesByTag(std::string_view text);

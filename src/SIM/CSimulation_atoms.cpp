@@ -21,20 +21,22 @@ bool CSimulation::addOneAtom(int t)
     if (number[t] >= kMaxPerType) return false;
     double r = diam[t] / 2.0;
     for (int attempt = 0; attempt < 100; attempt++) {
-        tv1.unitVectorRandomInUnitBox().muls(halfWidth - r);
-        if (pistonUsed && tv1.getZ() + r > pistonZ) tv1.setZ(pistonZ - r);
+        CVector place;
+        place.unitVectorRandomInUnitBox().muls(halfWidth - r);
+        if (pistonUsed && place.getZ() + r > pistonZ) place.setZ(pistonZ - r);
         bool overlaps = false;
         for (int u = 0; u < kTypes && !overlaps; u++)
             for (int j = 0; j < number[u]; j++) {
-                tv2.equalsSub(tv1, loc[u][j]);
-                if (tv2.length() < diam[u] / 2.0 + r) {
+                CVector separation;
+                separation.equalsSub(place, loc[u][j]);
+                if (separation.length() < diam[u] / 2.0 + r) {
                     overlaps = true;
                     break;
                 }
             }
         if (overlaps) continue;
         int i = number[t];
-        loc[t][i].copyFrom(tv1);
+        loc[t][i].copyFrom(place);
         vel[t][i].init();
         sel[t][i] = 0;
         number[t]++;
@@ -50,8 +52,8 @@ bool CSimulation::addOneAtom(int t)
 bool CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz)
 {
     if (number[t] >= kMaxPerType) {
-        msg = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i.", kMaxPerType);
-        showAlert("Alert.", {"OK"});
+        std::string message = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i.", kMaxPerType);
+        showAlert("Alert.", message, {"OK"});
         return false;
     }
     int i = number[t];
@@ -183,28 +185,30 @@ void CSimulation::setSelectedVelocity(int axis, double value)
 
 void CSimulation::calculateCentroid()
 {
-    move.init();
+    centroid.init();
     double totalMass = 0.0;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++)
             if (sel[t][i]) {
-                tv1.equalsMuls(loc[t][i], mass[t]);
-                move.add(tv1);
+                CVector moment;
+                moment.equalsMuls(loc[t][i], mass[t]);
+                centroid.add(moment);
                 totalMass += mass[t];
             }
-    move.divs(totalMass);
+    centroid.divs(totalMass);
 }
 
-double CSimulation::getSelectedCentroid(int axis) const { return rcm.getIndex(axisIndex(axis)); }
+double CSimulation::getSelectedCentroid(int axis) const { return savedCentroid.getIndex(axisIndex(axis)); }
 
 void CSimulation::setSelectedCentroid(double x, double y, double z)
 {
     UserChange change(*this);
-    tv1.setXYZ(x, y, z);
-    tv1.sub(move);
+    CVector shift;
+    shift.setXYZ(x, y, z);
+    shift.sub(centroid);
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++)
-            if (sel[t][i]) loc[t][i].add(tv1);
+            if (sel[t][i]) loc[t][i].add(shift);
 }
 
 void CSimulation::setSelectedCentroidVelocity(int axis, double value)
@@ -221,12 +225,13 @@ void CSimulation::moveSelectedBy(float dx, float dy)
     UserChange change(*this);
     st = sn = -1;
     double metresPerPoint = View.getEyeR() / (View.getScale() * View.getEyePlaneR());
-    View.getRotationRowTo(0, tv1).muls(dx * metresPerPoint);
-    View.getRotationRowTo(1, tv2).muls(-dy * metresPerPoint);
-    tv1.add(tv2);
+    CVector shift, upward;
+    View.getRotationRowTo(0, shift).muls(dx * metresPerPoint);
+    View.getRotationRowTo(1, upward).muls(-dy * metresPerPoint);
+    shift.add(upward);
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++)
-            if (sel[t][i]) loc[t][i].add(tv1);
+            if (sel[t][i]) loc[t][i].add(shift);
     clampAllAtomsIntoBox();
     shiftAtomsToFit(100);
     restartEnergiesAndAverages();
@@ -295,13 +300,14 @@ bool CSimulation::shiftSelectedAtomsToClump()
                     for (int m = (l == j ? k + 1 : 0); m < number[l]; m++) {
                         if (!sel[l][m]) continue;
                         double a = diam[j], b = diam[l];
-                        tv1.equalsSub(loc[j][k], loc[l][m]);
+                        CVector pull;
+                        pull.equalsSub(loc[j][k], loc[l][m]);
                         double f = 0.05 * (a + b);
-                        if (tv1.length() - 0.561231024155 * (a + b) > f) {
-                            tv1.normalize();
-                            tv1.muls(f);
-                            loc[j][k].sub(tv1);
-                            loc[l][m].add(tv1);
+                        if (pull.length() - 0.561231024155 * (a + b) > f) {
+                            pull.normalize();
+                            pull.muls(f);
+                            loc[j][k].sub(pull);
+                            loc[l][m].add(pull);
                             moved = true;
                         }
                     }
@@ -312,10 +318,10 @@ bool CSimulation::shiftSelectedAtomsToClump()
         for (int t = 0; t < kTypes; t++)
             for (int i = 0; i < number[t]; i++) loc[t][i].copyFrom(before[k++]);
         pistonZ = pistonBefore;
-        msg = formatC("The %i selected atoms could not be clumped without overlapping one another, so they were "
-                      "left where they were. Clump fewer atoms at a time.",
-                      countSelected());
-        showAlert("Operation Incomplete.", {"OK"});
+        std::string message = formatC("The %i selected atoms could not be clumped without overlapping one another, so they were "
+                                      "left where they were. Clump fewer atoms at a time.",
+                                      countSelected());
+        showAlert("Operation Incomplete.", message, {"OK"});
         return false;
     }
     restartEnergiesAndAverages();

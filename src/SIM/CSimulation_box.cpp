@@ -26,8 +26,8 @@ bool CSimulation::setHalfWidth(double n)
     if (!shiftAtomsToFit(100)) {
         halfWidth = o;
         if (pistonUsed) pistonZ = rememberedPistonZ;
-        msg = "Can not fit the atoms into the smaller box.";
-        showAlert("Operation Incomplete.", {"OK"});
+        std::string message = "Can not fit the atoms into the smaller box.";
+        showAlert("Operation Incomplete.", message, {"OK"});
         return false;
     }
     if (floorPotentialUsed || potentialUsed) {
@@ -36,7 +36,7 @@ bool CSimulation::setHalfWidth(double n)
     return true;
 }
 
-void CSimulation::setPistonUsed(char f)
+void CSimulation::setPistonUsed(bool f)
 {
     if (f == pistonUsed) return;
     UserChange change(*this);
@@ -59,8 +59,8 @@ bool CSimulation::setAppliedPressure(double p)
 bool CSimulation::setPistonMass(double m)
 {
     if (!valueRules::isPistonMass(m)) {
-        msg = valueRules::rangeMessage("The piston mass", valueRules::kPistonMass);
-        showAlert("Alert.", {"OK"});
+        std::string message = valueRules::rangeMessage("The piston mass", valueRules::kPistonMass);
+        showAlert("Alert.", message, {"OK"});
         return false;
     }
     UserChange change(*this);

@@ -32,7 +32,7 @@ void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, do
 bool CSimulation::stateIsFinite() const
 {
     // x * 0 is 0 for every finite x and NaN otherwise.
-    double zero = (KEnergy[4] + PEnergy[4] + TEnergy[4] + pistonZ + pistonV) * 0.0;
+    double zero = (KEnergy[kAllAtoms] + PEnergy[kAllAtoms] + TEnergy[kAllAtoms] + pistonZ + pistonV) * 0.0;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++)
             for (int axis = 0; axis < 3; axis++) zero += (loc[t][i].v[axis] + vel[t][i].v[axis]) * 0.0;
@@ -41,6 +41,7 @@ bool CSimulation::stateIsFinite() const
 
 bool CSimulation::runDisplay()
 {
+    runStopReason.clear();
     if (!displayStart) displayStart = std::make_unique<CDisplayStart>();
     CDisplayStart& start = *displayStart;
     for (int t = 0; t < kTypes; t++)
@@ -68,16 +69,16 @@ bool CSimulation::runDisplay()
     restartEnergiesAndAverages();
     for (double& p : dptot) p = 0.0;
     calculateAllOutputs();
-    msg = formatC("The run was stopped: the display after step %u gave positions, velocities or energies that "
-                  "are not finite numbers. The atoms are back where they were at its start. A smaller time "
-                  "step or less extreme values may run.",
-                  iterations);
+    runStopReason = formatC("The run was stopped: the display after step %u gave positions, velocities or energies "
+                            "that are not finite numbers. The atoms are back where they were at its start. A "
+                            "smaller time step or less extreme values may run.",
+                            iterations);
     return false;
 }
 
 void CSimulation::MDCALCIterate()
 {
-    if (engineKind == 1) {
+    if (engineKind == CEngineKind::fast) {
         if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(CStepView(*this));
         fastEngine->iterate(engineThreads);
         return;
@@ -107,7 +108,7 @@ void CSimulation::MDCALCIterate()
 
 void CSimulation::MDCALCCalcAcc()
 {
-    PEnergy[4] = 0.0;
+    PEnergy[kAllAtoms] = 0.0;
     for (int t = 0; t < kTypes; t++) {
         PEnergy[t] = 0.0;
         for (int i = 0; i < number[t]; i++) {
@@ -129,26 +130,28 @@ void CSimulation::MDCALCCalcAcc()
                 aPEnergy[t][i] += energy;
                 aTEnergy[t][i] += energy;
                 PEnergy[t] += energy;
-                PEnergy[4] += energy;
+                PEnergy[kAllAtoms] += energy;
                 dptot[t] += timeStep * force;
-                dptot[4] += timeStep * force;
+                dptot[kAllAtoms] += timeStep * force;
             }
             for (int u = t; u < kTypes; u++) {
                 bool bothCharged = charge[t] != 0.0 && charge[u] != 0.0;
                 double m = (diam[t] + diam[u]) / 2.0;
                 double m2 = m * m;
                 for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) {
-                    dir.equalsSub(loc[t][i], loc[u][j]);
-                    double r2 = dir.norm();
+                    CVector direction;
+                    direction.equalsSub(loc[t][i], loc[u][j]);
+                    double r2 = direction.norm();
                     if (r2 <= m2) continue;
                     if (r2 > kCutoff2 * m2 && !bothCharged) continue;
                     double r = std::sqrt(r2);
-                    dir.divs(r);
+                    direction.divs(r);
                     MDCALCpot(1.0 / r, m, LJeps[t][u], charge[t], charge[u], force, energy);
-                    tv1.equalsMuls(dir, invm[t] * force);
-                    acc[t][i].add(tv1);
-                    tv1.equalsMuls(dir, invm[u] * force);
-                    acc[u][j].sub(tv1);
+                    CVector accelerationChange;
+                    accelerationChange.equalsMuls(direction, invm[t] * force);
+                    acc[t][i].add(accelerationChange);
+                    accelerationChange.equalsMuls(direction, invm[u] * force);
+                    acc[u][j].sub(accelerationChange);
                     double halfEnergy = energy / 2.0;
                     aPEnergy[t][i] += halfEnergy;
                     aTEnergy[t][i] += halfEnergy;
@@ -231,14 +234,14 @@ void CSimulation::applyHeatBath(int t, int i)
     paTEnergy[t][i] -= before;
     double vz = std::fabs(v.v[2]);
     dptot[t] -= m * vz;
-    dptot[4] -= m * vz;
+    dptot[kAllAtoms] -= m * vz;
     double e = heatBathEnergy(random(), floorTemp);
     v.v[2] = std::sqrt(2.0 * e * invm[t]);
     double after = m * v.norm() / 2.0;
     paTEnergy[t][i] += after;
     ledger.heat += after - before;
     dptot[t] += m * v.v[2];
-    dptot[4] += m * v.v[2];
+    dptot[kAllAtoms] += m * v.v[2];
 }
 
 // Velocity Verlet under the applied pressure's constant force. The ledger
@@ -283,66 +286,77 @@ void CSimulation::collideWithPiston()
             if (!(x.v[2] > top)) continue;
             paTEnergy[t][i] -= m * v.norm() / 2.0;
             dptot[t] += m * v.v[2];
-            dptot[4] += m * v.v[2];
+            dptot[kAllAtoms] += m * v.v[2];
             double w = 2.0 * (m * v.v[2] + bigM * pistonV) / (bigM + m);
             v.v[2] = w - v.v[2];
             pistonV = w - pistonV;
             x.v[2] = 2.0 * (m * x.v[2] + bigM * top) / (bigM + m) - x.v[2];
             paTEnergy[t][i] += m * v.norm() / 2.0;
             dptot[t] -= m * v.v[2];
-            dptot[4] -= m * v.v[2];
+            dptot[kAllAtoms] -= m * v.v[2];
         }
     }
 }
 
-// Reflects the velocity along the contact normal rjkmnp in the centre-of-mass
+// Reflects the velocity along the contact normal in the centre-of-mass
 // frame and moves the atom to where the collision would have left it.
-void CSimulation::reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc)
+void CSimulation::reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc, const CVector& centreOfMassVelocity,
+                                             const CVector& contactNormal)
 {
-    tv1.equalsSub(v, vcm);
-    corr.equalsMuls(rjkmnp, 2.0 * tv1.dot(rjkmnp));
-    tv2.equalsMuls(corr, tc);
-    x.add(tv2);
-    v.sub(corr);
+    CVector relativeVelocity, velocityChange, positionChange;
+    relativeVelocity.equalsSub(v, centreOfMassVelocity);
+    velocityChange.equalsMuls(contactNormal, 2.0 * relativeVelocity.dot(contactNormal));
+    positionChange.equalsMuls(velocityChange, tc);
+    x.add(positionChange);
+    v.sub(velocityChange);
 }
 
 void CSimulation::collideAtomPair(int t, int i, int u, int j)
 {
     double d = (diam[t] + diam[u]) / 2.0;
-    rjkmn.equalsSub(loc[t][i], loc[u][j]);
+    CVector separation;
+    separation.equalsSub(loc[t][i], loc[u][j]);
     if (!potentialUsed) {
-        double q = rjkmn.norm() - d * d;
+        double q = separation.norm() - d * d;
         if (!(q < 0)) return;
-        vjkmn.equalsSub(vel[t][i], vel[u][j]);
-        double b = 2.0 * rjkmn.dot(vjkmn);
-        double a = vjkmn.norm();
+        CVector relativeVelocity;
+        relativeVelocity.equalsSub(vel[t][i], vel[u][j]);
+        double b = 2.0 * separation.dot(relativeVelocity);
+        double a = relativeVelocity.norm();
         double discriminant = b * b - 4.0 * a * q;
         if (!(discriminant > 0)) return;
         double tc = (b + std::sqrt(discriminant)) / (-2.0 * a);
         double mt = mass[t], mu = mass[u];
-        tv1.equalsMuls(vel[t][i], mt);
-        tv2.equalsMuls(vel[u][j], mu);
-        vcm.equalsAdd(tv1, tv2);
-        vcm.divs(mt + mu);
-        tv1.equalsMuls(vjkmn, tc);
-        rjkmnp.equalsAdd(rjkmn, tv1);
-        rjkmnp.normalize();
-        reflectInCentreOfMassFrame(loc[t][i], vel[t][i], tc);
-        reflectInCentreOfMassFrame(loc[u][j], vel[u][j], tc);
+        CVector momentumT, momentumU, centreOfMassVelocity;
+        momentumT.equalsMuls(vel[t][i], mt);
+        momentumU.equalsMuls(vel[u][j], mu);
+        centreOfMassVelocity.equalsAdd(momentumT, momentumU);
+        centreOfMassVelocity.divs(mt + mu);
+        // The separation at contact, which was -tc ago (tc < 0).
+        CVector travel, contactNormal;
+        travel.equalsMuls(relativeVelocity, tc);
+        contactNormal.equalsAdd(separation, travel);
+        contactNormal.normalize();
+        reflectInCentreOfMassFrame(loc[t][i], vel[t][i], tc, centreOfMassVelocity, contactNormal);
+        reflectInCentreOfMassFrame(loc[u][j], vel[u][j], tc, centreOfMassVelocity, contactNormal);
         return;
     }
-    if (!(rjkmn.norm() < d * d)) return;
-    double r = rjkmn.length();
-    rjkmn.divs(r);
-    move.equalsMuls(rjkmn, (d - r) / 2.0);
-    loc[t][i].add(move);
-    loc[u][j].sub(move);
-    tv1.equalsSub(vel[t][i], vel[u][j]);
-    dpv.equalsMuls(rjkmn, tv1.dot(rjkmn) / (-0.5 * (invm[t] + invm[u])));
-    tv1.equalsMuls(dpv, invm[t]);
-    vel[t][i].add(tv1);
-    tv1.equalsMuls(dpv, invm[u]);
-    vel[u][j].sub(tv1);
+    if (!(separation.norm() < d * d)) return;
+    double r = separation.length();
+    separation.divs(r);
+    const CVector& normal = separation;
+    CVector halfOverlap;
+    halfOverlap.equalsMuls(normal, (d - r) / 2.0);
+    loc[t][i].add(halfOverlap);
+    loc[u][j].sub(halfOverlap);
+    CVector relativeVelocity, velocityChange;
+    relativeVelocity.equalsSub(vel[t][i], vel[u][j]);
+    CVector impulse;
+    impulse.equalsMuls(normal, relativeVelocity.dot(normal) / (-0.5 * (invm[t] + invm[u])));
+    velocityChange.equalsMuls(impulse, invm[t]);
+    vel[t][i].add(velocityChange);
+    velocityChange.equalsMuls(impulse, invm[u]);
+    vel[u][j].sub(velocityChange);
 }
 
 void CSimulation::MDCALCCollAdj()
@@ -378,8 +392,9 @@ void CSimulation::MDCALCEnergyAdj()
                 double reach = (charge[t] != 0.0 && charge[u] != 0.0) ? 2.0 * halfWidth : diam[t] + diam[u];
                 double reach2 = reach * reach;
                 for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) {
-                    dir.equalsSub(loc[t][i], loc[u][j]);
-                    if (dir.norm() < reach2) pairEnergyChanges(dE[t][i], dE[u][j]);
+                    CVector separation;
+                    separation.equalsSub(loc[t][i], loc[u][j]);
+                    if (separation.norm() < reach2) pairEnergyChanges(dE[t][i], dE[u][j]);
                 }
             }
 
@@ -401,7 +416,7 @@ void CSimulation::resetIPS()
 
 void CSimulation::calculateIPS()
 {
-    if (runFlag < 1) {
+    if (runState != CRunState::running) {
         ips = 0.0;
         return;
     }

@@ -60,19 +60,18 @@ bool CSimulation::requestOpenPath()
 
 bool CSimulation::requestSavePath()
 {
-    if (savePath.empty()) msg = "SIMULATION.txt";
-    else extractFileNameFromPath(savePath);
-    CSavePanelRequest request{"Save Simulation 'txt' File As...", "File Name: ", "txt", msg};
+    std::string suggestedName = savePath.empty() ? "SIMULATION.txt" : fileNameOfPath(savePath);
+    CSavePanelRequest request{"Save Simulation 'txt' File As...", "File Name: ", "txt", suggestedName};
     std::string chosen;
     if (!platform->savePanel(request, chosen)) return false;
     savePath = chosen;
     return true;
 }
 
-void CSimulation::extractFileNameFromPath(const std::string& path)
+std::string CSimulation::fileNameOfPath(const std::string& path)
 {
     size_t slash = path.rfind('/');
-    msg = (slash == std::string::npos) ? path : path.substr(slash + 1);
+    return (slash == std::string::npos) ? path : path.substr(slash + 1);
 }
 
 // ---------------------------------------------------------------- writing
@@ -172,8 +171,8 @@ bool CSimulation::writeOutputFile()
     fileContent.clear();
     fileContent.shrink_to_fit();
     if (failure.empty()) return true;
-    msg = formatC("The simulation could not be saved to \"%s\": %s.", savePath.c_str(), failure.c_str());
-    showAlert("Alert.", {"OK"});
+    showAlert("Alert.", formatC("The simulation could not be saved to \"%s\": %s.", savePath.c_str(), failure.c_str()),
+              {"OK"});
     return false;
 }
 
@@ -184,11 +183,12 @@ bool CSimulation::readInputFile()
     bool notSimulation = false;
     std::string reason = loadInputFile(notSimulation);
     if (reason.empty()) return true;
+    std::string message;
     if (notSimulation)
-        msg = formatC("The file \"%s\" is not a simulation file: %s.", openPath.c_str(), reason.c_str());
+        message = formatC("The file \"%s\" is not a simulation file: %s.", openPath.c_str(), reason.c_str());
     else
-        msg = formatC("The file \"%s\" could not be read: %s.", openPath.c_str(), reason.c_str());
-    showAlert("Alert.", {"OK"});
+        message = formatC("The file \"%s\" could not be read: %s.", openPath.c_str(), reason.c_str());
+    showAlert("Alert.", message, {"OK"});
     return false;
 }
 

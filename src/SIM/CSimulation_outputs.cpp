@@ -21,7 +21,7 @@ void CSimulation::calculateAllOutputs(bool lastStepOfDisplay)
     // Without averaging the histogram shown is the last step's alone (each
     // step's replaces the one before entirely, as its counts are finite):
     // only the last step of a display needs it.
-    if (lastStepOfDisplay || recordType != 0) calculateHistogram();
+    if (lastStepOfDisplay || recordType != CRecordKind::instant) calculateHistogram();
 }
 
 void CSimulation::calculateTypedEnergies() { sumOverAtoms<true, false>(); }
@@ -59,17 +59,17 @@ void CSimulation::sumOverAtoms()
         }
     }
     if (energies) {
-        KEnergy[4] = PEnergy[4] = TEnergy[4] = 0.0;
+        KEnergy[kAllAtoms] = PEnergy[kAllAtoms] = TEnergy[kAllAtoms] = 0.0;
         for (int t = 0; t < kTypes; t++) {
-            KEnergy[4] += KEnergy[t];
-            PEnergy[4] += PEnergy[t];
-            TEnergy[4] += TEnergy[t];
+            KEnergy[kAllAtoms] += KEnergy[t];
+            PEnergy[kAllAtoms] += PEnergy[t];
+            TEnergy[kAllAtoms] += TEnergy[t];
         }
-        tdEPercent = std::fabs(tdE / TEnergy[4]);
+        tdEPercent = std::fabs(tdE / TEnergy[kAllAtoms]);
     }
     if (speeds) {
-        vsq[4] = all;
-        avgvsq[4] = totalAtoms > 0 ? vsq[4] / totalAtoms : 0.0;
+        vsq[kAllAtoms] = all;
+        avgvsq[kAllAtoms] = totalAtoms > 0 ? vsq[kAllAtoms] / totalAtoms : 0.0;
     }
 }
 
@@ -85,7 +85,7 @@ void CSimulation::calculateAreaVolumePressureTemperature()
         area = 24.0 * l * l;
     }
     for (int s = 0; s < kSlots; s++) pressure[s] = dptot[s] / (timeStep * area);
-    temperature[4] = totalAtoms > 0 ? KEnergy[4] * kTemperaturePerEnergy / totalAtoms : 0.0;
+    temperature[kAllAtoms] = totalAtoms > 0 ? KEnergy[kAllAtoms] * kTemperaturePerEnergy / totalAtoms : 0.0;
     for (int t = 0; t < kTypes; t++)
         temperature[t] = number[t] > 0 ? KEnergy[t] * kTemperaturePerEnergy / number[t] : 0.0;
 }
@@ -93,10 +93,10 @@ void CSimulation::calculateAreaVolumePressureTemperature()
 void CSimulation::calculateTCFractions()
 {
     switch (recordType) {
-    case 0:
+    case CRecordKind::instant:
         newPart = 1.0;
         break;
-    case 1:
+    case CRecordKind::timeConstant:
         if (iterations == 0) {
             newPart = 1.0;
             record = 1;
@@ -105,7 +105,7 @@ void CSimulation::calculateTCFractions()
             newPart = 1.0 / displayTC;
         }
         break;
-    case 2:
+    case CRecordKind::accumulated:
         if (record < valueRules::kMaxAveragedDisplays) record++;
         newPart = 1.0 / record;
         if (record == 1) averagesStarts++;
@@ -160,7 +160,7 @@ void CSimulation::countSpeeds()
         for (int i = 0; i < number[t]; i++) {
             if (bin[i] < 0) continue;
             histogram[t][bin[i]] += 1.0;
-            histogram[4][bin[i]] += 1.0;
+            histogram[kAllAtoms][bin[i]] += 1.0;
         }
     }
 }

@@ -26,18 +26,19 @@ void CSimulation::wallStep(CVector& atom, const CVector& partner, const CVector&
                            bool& fitted)
 {
     fitted = false;
-    tv1.equalsSub(atom, partner);
-    if (!tv1.normalize()) return;
-    if (std::fabs(a.dot(tv1)) > kParallelLimit) {
-        if (!tv2.equalsNormalized(first)) return;
+    CVector pairAxis, turnFrom, binormal, step;
+    pairAxis.equalsSub(atom, partner);
+    if (!pairAxis.normalize()) return;
+    if (std::fabs(a.dot(pairAxis)) > kParallelLimit) {
+        if (!turnFrom.equalsNormalized(first)) return;
     } else {
-        tv2.copyFrom(a);
+        turnFrom.copyFrom(a);
     }
-    tv3.equalsCross(tv2, tv1);
-    if (!tv3.normalize()) return;
-    corr.equalsCross(tv3, tv1);
-    corr.muls(0.1 * d);
-    atom.add(corr);
+    binormal.equalsCross(turnFrom, pairAxis);
+    if (!binormal.normalize()) return;
+    step.equalsCross(binormal, pairAxis);
+    step.muls(0.1 * d);
+    atom.add(step);
 }
 
 void CSimulation::wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted)
@@ -64,16 +65,17 @@ void CSimulation::fitPair(int t, int i, int u, int j, bool& fitted)
     CVector& q = tempv[u][j];
     double dP = diam[t];
     double dQ = diam[u];
-    rjkmn.equalsSub(p, q);
-    double r = rjkmn.length();
+    CVector halfGap;
+    halfGap.equalsSub(p, q);
+    double r = halfGap.length();
     double g = (dP + dQ) * kSeparationFactor - r;
     if (g > 0) {
         // Coincident centres have no axis: they are parted along x.
-        if (r == 0.0) rjkmn.setXYZ(1.0, 0.0, 0.0);
-        else rjkmn.muls(1.0 / r);
-        rjkmn.muls(g / 2.0);
-        p.add(rjkmn);
-        q.sub(rjkmn);
+        if (r == 0.0) halfGap.setXYZ(1.0, 0.0, 0.0);
+        else halfGap.muls(1.0 / r);
+        halfGap.muls(g / 2.0);
+        p.add(halfGap);
+        q.sub(halfGap);
         // Pairs pushed apart by others come back a rounding short of their
         // distance, pass after pass: counting such steps as adjustments would
         // keep the refit from ever ending.
@@ -328,8 +330,8 @@ bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, doubl
     if (!shiftAtomsToFit(100)) {
         number[t]--;
         totalAtoms--;
-        msg = "Unable to add the requested atom.";
-        showAlert("Operation Incomplete.", {"OK"});
+        std::string message = "Unable to add the requested atom.";
+        showAlert("Operation Incomplete.", message, {"OK"});
         return false;
     }
     vel[t][i].init();

@@ -3,27 +3,30 @@
 #include "CSimulation.h"
 
 #include "BASE/CTextNumbers.h"
+#include "CSimulationDefaults.h"
 #include "CValueRules.h"
 
-int CSimulation::showAlert(const char* title, const std::vector<std::string>& buttons)
+int CSimulation::showAlert(const char* title, const std::string& message, const std::vector<std::string>& buttons)
 {
-    return platform->alert(title, msg, buttons);
+    return platform->alert(title, message, buttons);
 }
 
 CSimulation& CSimulation::initWithDefaults()
 {
+    namespace start = simulationDefaults;
     View.initWithDefaults();
     version = 56;
     totalAtoms = 0;
-    const float startRed[kTypes] = {1, 0, 0, 1}, startGreen[kTypes] = {0, 1, 0, 1}, startBlue[kTypes] = {0, 0, 1, 1};
     for (int t = 0; t < kTypes; t++) {
         number[t] = 0;
-        diam[t] = mass[t] = invm[t] = 1.0;
+        diam[t] = start::kDiameter;
+        mass[t] = start::kMass;
+        invm[t] = 1.0 / start::kMass;
         name[t].clear();
         name[t].reserve(100);
-        red[t] = startRed[t];
-        green[t] = startGreen[t];
-        blue[t] = startBlue[t];
+        red[t] = start::kTypeColours[t].red;
+        green[t] = start::kTypeColours[t].green;
+        blue[t] = start::kTypeColours[t].blue;
         for (int i = 0; i < kMaxPerType; i++) {
             loc[t][i].init();
             vel[t][i].init();
@@ -35,20 +38,23 @@ CSimulation& CSimulation::initWithDefaults()
         }
     }
 
-    runFlag = 0;
-    runTimerFrequency = 0.001f;
-    timeStep = 1.0;
-    iterationsPerDisplay = 100;
+    runState = start::kRunState;
+    runTimerInterval = start::kRunTimerInterval;
+    timeStep = start::kTimeStep;
+    iterationsPerDisplay = start::kStepsPerDisplay;
     iterations = 0;
     elapsedTime = 0.0;
-    timeUnit = 1;
+    timeUnit = start::kTimeUnit;
 
-    potentialUsed = floorPotentialUsed = floorTempUsed = 0;
+    potentialUsed = start::kPotentialUsed;
+    floorPotentialUsed = start::kFloorPotentialUsed;
+    floorTempUsed = start::kFloorTempUsed;
     floorTemp = 0.0;
     for (int i = 0; i < kTypes; i++) {
         charge[i] = LJepsFloor[i] = 0.0;
         for (int j = 0; j < kTypes; j++) LJeps[i][j] = 0.0;
     }
+    for (const auto& pair : start::kPairsWithWell) LJeps[pair[0]][pair[1]] = start::kPairWellDepth;
     area = volume = TCVolume = 0.0;
     for (int s = 0; s < kSlots; s++) {
         dptot[s] = pressure[s] = temperature[s] = KEnergy[s] = PEnergy[s] = TEnergy[s] = 0.0;
@@ -57,77 +63,60 @@ CSimulation& CSimulation::initWithDefaults()
         for (int b = 0; b < kBins; b++) histogram[s][b] = TCHistogram[s][b] = 0.0;
     }
 
-    displayType = 4;
-    displayTC = 10000.0;
-    recordType = 0;
+    displayType = kAllAtoms;
+    displayTC = start::kDisplayTimeConstant;
+    recordType = start::kRecordKind;
     record = 0;
-    oldPart = newPart = 0.0;
-    conserve = 1;
+    // The first sample of the averages replaces whatever they held.
+    oldPart = 0.0;
+    newPart = 1.0;
+    conserve = start::kConserve;
     tdE = tdEPercent = tdENotConserved = 0.0;
 
-    stateDisplayFlag = energyDiffDisplayFlag = numericDisplayFlag = graphDisplayFlag = axesShowFlag = 1;
+    stateDisplayFlag = start::kStateDisplay;
+    energyDiffDisplayFlag = start::kEnergyDiffDisplay;
+    numericDisplayFlag = start::kNumericDisplay;
+    graphDisplayFlag = start::kGraphDisplay;
+    axesShowFlag = start::kAxesShow;
     displayTextSize = 0;
-    xmin = 0.0; xmax = 2.0; ymin = 0.0; ymax = 1.0;
-    histogramWidth = 200;
-    histogramHeight = 110;
+    xmin = 0.0;
+    xmax = start::kGraphXmax;
+    ymin = 0.0;
+    ymax = start::kGraphYmax;
+    histogramWidth = start::kHistogramWidth;
+    histogramHeight = start::kHistogramHeight;
 
     st = sn = -1;
     oldt = newt = oldi = newi = ips = 0.0;
     aspectRatioIndex = 0;
-    windowWidth = 400.0f;
-    windowHeight = 250.0f;
-    halfWidth = 1.0;
-    boxShowFlag = boxShowShadowFlag = boxFloorShowFlag = 1;
+    windowWidth = start::kWindowWidth;
+    windowHeight = start::kWindowHeight;
+    halfWidth = start::kBoxHalfWidth;
+    boxShowFlag = start::kBoxShow;
+    boxShowShadowFlag = start::kBoxShowShadow;
+    boxFloorShowFlag = start::kBoxFloorShow;
 
-    pistonUsed = 1;
+    pistonUsed = start::kPistonUsed;
     pistonZ = halfWidth;
     pistonV = 0.0;
-    pistonA = 0.0;
-    pistonM = 1.0;
-    setAppliedPressure(1e-6);
+    pistonM = start::kPistonMass;
+    appliedPressure = start::kAppliedPressure;
+    pistonA = start::kPistonAcceleration;
 
     openPath.clear();
     openPath.reserve(256);
     savePath.clear();
     savePath.reserve(256);
-    msg.clear();
-    msg.reserve(200);
-    for (CVector* v : {&tv1, &tv2, &tv3, &dir, &corr, &rjkmn, &vjkmn, &rjkmnp, &rcm, &vcm, &move, &dpv}) v->init();
+    centroid.init();
+    savedCentroid.init();
 
-    moreInitializations();
+    setEyePlaneR(start::kEyePlaneDistance);
+    setEyeR(start::kEyeDistance);
+    setScale(start::kViewScale);
+    for (int k = 0; k < start::kStartAtoms; k++) addOneAtom(start::kStartAtomType);
+    restartEnergiesAndAverages();
     restartLedger();
     return *this;
-}
-
-void CSimulation::moreInitializations()
-{
-    setTimeStep(1e-14);
-    setTimeUnit(1);
-    setIPD(100);
-    for (int t = 0; t < kTypes; t++) {
-        setDiam(t, 3e-10);
-        setMass(t, 5e-26);
-    }
-    const float r[kTypes] = {1, 0, 0, 1}, g[kTypes] = {0, 0, 1, 1}, b[kTypes] = {0, 1, 0, 0};
-    for (int t = 0; t < kTypes; t++) {
-        setRed(t, r[t]);
-        setGreen(t, g[t]);
-        setBlue(t, b[t]);
-    }
-    setHalfWidth(5e-10);
-    for (int k = 0; k < 4; k++) addOneAtom(0);
-    setEyePlaneR(1e-10);
-    setEyeR(2.5e-9);
-    setScale(5e12);
-    setPotentialUsed(0);
-    const int pairs[7][2] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
-    for (const auto& p : pairs) setLJeps(p[0], p[1], 1e-21);
-    setPistonUsed(0);
-    setGraphXmax(200.0);
-    setGraphYmax(0.3);
-    setAxesShowFlag(0);
-    setEnergyDiffDisplayFlag(0);
-    setGraphDisplayFlag(0);
 }
 
 void CSimulation::initSimulationEnergies()
@@ -163,8 +152,7 @@ bool CSimulation::setNumber(int t, int n)
     if (n == old) return true;
     UserChange change(*this);
     if (n < 0) {
-        msg = "The number of atoms can not be negative.";
-        showAlert("Alert.", {"OK"});
+        showAlert("Alert.", "The number of atoms can not be negative.", {"OK"});
         return false;
     }
     int total = totalAtoms;
@@ -174,10 +162,10 @@ bool CSimulation::setNumber(int t, int n)
         totalAtoms = total + k;
     }
     if (n > kMaxPerType) {
-        msg = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i?. "
-                      "Reset number to this maximum?",
-                      kMaxPerType);
-        if (showAlert("Alert.", {"Accept", "Cancel"}) != 0) return false;
+        std::string message = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i?. "
+                                      "Reset number to this maximum?",
+                                      kMaxPerType);
+        if (showAlert("Alert.", message, {"Accept", "Cancel"}) != 0) return false;
         k = kMaxPerType - number[t];
     }
     while (k > 0) {
@@ -185,9 +173,9 @@ bool CSimulation::setNumber(int t, int n)
             k--;
             continue;
         }
-        msg = formatC("Unable to add all of the requested atoms for type: %s. %i atoms were added.",
-                      name[t].c_str(), number[t] - old);
-        if (showAlert("Operation Incomplete.", {"Accept", "Revert"}) == 0) break;
+        std::string message = formatC("Unable to add all of the requested atoms for type: %s. %i atoms were added.",
+                                      name[t].c_str(), number[t] - old);
+        if (showAlert("Operation Incomplete.", message, {"Accept", "Revert"}) == 0) break;
         number[t] = old;
         totalAtoms = total;
         return false;
@@ -202,8 +190,7 @@ bool CSimulation::setDiam(int t, double d)
     if (d == old) return true;
     // Atoms of no size have no contact distance for the refit and the clump to reach.
     if (!valueRules::isDiameter(d)) {
-        msg = valueRules::rangeMessage("The diameter of an atom", valueRules::kDiameter);
-        showAlert("Alert.", {"OK"});
+        showAlert("Alert.", valueRules::rangeMessage("The diameter of an atom", valueRules::kDiameter), {"OK"});
         return false;
     }
     UserChange change(*this);
@@ -213,16 +200,16 @@ bool CSimulation::setDiam(int t, double d)
         return true;
     }
     if (d > 2.0 * halfWidth) {
-        msg = formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
-                      2.0 * halfWidth);
-        showAlert("Alert.", {"OK"});
+        std::string message = formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
+                                      2.0 * halfWidth);
+        showAlert("Alert.", message, {"OK"});
         return false;
     }
     if (!(d > old)) return true;  // NaN
     diam[t] = d;
     if (!shiftAtomsToFit(100)) {
-        msg = "Unable to increase the diameter for atoms of type: " + name[t];
-        showAlert("Operation Incomplete.", {"OK"});
+        showAlert("Operation Incomplete.", "Unable to increase the diameter for atoms of type: " + name[t],
+                  {"OK"});
         diam[t] = old;
         return false;
     }
@@ -238,8 +225,7 @@ bool CSimulation::setMass(int t, double m)
     if (m == mass[t]) return true;
     UserChange change(*this);
     if (!valueRules::isMass(m)) {
-        msg = valueRules::rangeMessage("The mass of an atom", valueRules::kMass);
-        showAlert("Alert.", {"OK"});
+        showAlert("Alert.", valueRules::rangeMessage("The mass of an atom", valueRules::kMass), {"OK"});
         return false;
     }
     mass[t] = m;
@@ -248,7 +234,7 @@ bool CSimulation::setMass(int t, double m)
     return true;
 }
 
-void CSimulation::setPotentialUsed(char f)
+void CSimulation::setPotentialUsed(bool f)
 {
     if (f == potentialUsed) return;
     UserChange change(*this);
@@ -276,7 +262,7 @@ bool CSimulation::setCharge(int t, double q)
     return true;
 }
 
-void CSimulation::setFloorPotentialUsed(char f)
+void CSimulation::setFloorPotentialUsed(bool f)
 {
     if (f == floorPotentialUsed) return;
     UserChange change(*this);
@@ -294,7 +280,7 @@ bool CSimulation::setLJepsFloor(int t, double e)
     return true;
 }
 
-void CSimulation::setConserve(char c)
+void CSimulation::setConserve(bool c)
 {
     conserve = c;
     tdE = 0.0;
@@ -306,12 +292,12 @@ void CSimulation::setConserve(char c)
 
 // Choosing another way of taking the averages restarts them, and the ledger
 // with them.
-bool CSimulation::setRecordType(int r)
+bool CSimulation::setRecordType(CRecordKind r)
 {
-    if (!valueRules::choice(r, valueRules::kRecordTypes)) return false;
+    if (!valueRules::choice(modeIndex(r), valueRules::kRecordTypes)) return false;
     bool changed = r != recordType;
     recordType = r;
-    if (r != 2) record = 0;
+    if (r != CRecordKind::accumulated) record = 0;
     if (changed) restartLedger();
     return true;
 }
@@ -337,10 +323,10 @@ bool CSimulation::setFloorTemp(double k)
     return true;
 }
 
-bool CSimulation::setRunTimerFrequency(double s)
+bool CSimulation::setRunTimerInterval(double s)
 {
     if (!valueRules::isTimerInterval(s)) return false;
-    runTimerFrequency = static_cast<float>(s);
+    runTimerInterval = static_cast<float>(s);
     return true;
 }
 
@@ -351,9 +337,9 @@ bool CSimulation::setTimeStep(double s)
     return true;
 }
 
-bool CSimulation::setTimeUnit(int u)
+bool CSimulation::setTimeUnit(CTimeUnit u)
 {
-    if (!valueRules::choice(u, valueRules::kTimeUnits)) return false;
+    if (!valueRules::choice(modeIndex(u), valueRules::kTimeUnits)) return false;
     timeUnit = u;
     return true;
 }
@@ -419,9 +405,9 @@ bool CSimulation::setEyeR(double r)
     if (!valueRules::isViewDistance(r)) return false;
     double p = View.getEyePlaneR();
     if (1.73205080757 * halfWidth > r - p) {
-        msg = formatC("Box too close to the projection plane.\nMinimum eye distance is %.2e m.\n",
-                      1.73205080757 * halfWidth + p);
-        showAlert("Operation Incomplete.", {"OK"});
+        std::string message = formatC("Box too close to the projection plane.\nMinimum eye distance is %.2e m.\n",
+                                      1.73205080757 * halfWidth + p);
+        showAlert("Operation Incomplete.", message, {"OK"});
         return false;
     }
     View.setEyeR(r);

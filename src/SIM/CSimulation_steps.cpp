@@ -118,13 +118,13 @@ void CSimulation::reflectFromWalls(int t, int i, double limit, double f)
             c[axis] = c[axis] + (-limit - c[axis]) * f;
             v[axis] = -v[axis];
             dptot[t] += 2.0 * m * std::fabs(v[axis]);
-            dptot[4] += 2.0 * m * std::fabs(v[axis]);
+            dptot[kAllAtoms] += 2.0 * m * std::fabs(v[axis]);
             if (axis == 2 && floorTempUsed) applyHeatBath(t, i);
         } else if (c[axis] > limit) {
             c[axis] = c[axis] - (c[axis] - limit) * f;
             v[axis] = -v[axis];
             dptot[t] += 2.0 * m * std::fabs(v[axis]);
-            dptot[4] += 2.0 * m * std::fabs(v[axis]);
+            dptot[kAllAtoms] += 2.0 * m * std::fabs(v[axis]);
         }
     }
 }

@@ -94,12 +94,12 @@ double totalVariationDistance(const CSpeedBins& a, const CSpeedBins& b)
 CSpeedDistribution measureSpeedDistribution(const CSimulation& s, int slot)
 {
     CSpeedDistribution d;
-    d.slot = slot < 0 || slot > 4 ? 4 : slot;
+    d.slot = slot < 0 || slot > CSimulation::kAllAtoms ? CSimulation::kAllAtoms : slot;
     d.top = s.getGraphXmax();
     d.measuredTemperature = s.getTCTemperature(d.slot);
     CSpeedMixture mixture;
     for (int t = 0; t < CSimulation::kTypes; t++) {
-        if ((d.slot != 4 && t != d.slot) || s.getNumber(t) == 0) continue;
+        if ((d.slot != CSimulation::kAllAtoms && t != d.slot) || s.getNumber(t) == 0) continue;
         mixture.share[mixture.kinds] = s.getNumber(t);
         mixture.mass[mixture.kinds++] = s.getMass(t);
         d.atoms += s.getNumber(t);

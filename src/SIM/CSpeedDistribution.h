@@ -9,9 +9,7 @@
 #include <string>
 
 #include "CPhysicalConstants.h"
-
-class CSimulation;
-
+#include "CSimulation.h"
 
 // The fraction of atoms of this mass slower than speed (m/s) at temperature (K).
 double maxwellSpeedFraction(double speed, double mass, double temperature);
@@ -39,7 +37,7 @@ double fitMaxwellTemperature(const CSpeedMixture& mixture, double top, const CSp
 double totalVariationDistance(const CSpeedBins& a, const CSpeedBins& b);
 
 struct CSpeedDistribution {
-    int slot = 4;
+    int slot = CSimulation::kAllAtoms;
     int atoms = 0;
     double top = 0.0;  // upper end of the last bin, m/s
     CSpeedBins fraction{}, maxwellMeasured{}, maxwellFitted{};

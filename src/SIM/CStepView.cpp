@@ -4,7 +4,7 @@
 
 #include "CSimulation.h"
 
-static_assert(CStepView::kTypes == CSimulation::kTypes && CStepView::kPerType == CSimulation::kMaxPerType &&
+static_assert(CStepView::kTypes == CSimulation::kTypes && CStepView::kAllAtoms == CSimulation::kAllAtoms && CStepView::kPerType == CSimulation::kMaxPerType &&
               CStepView::kSlots == CSimulation::kSlots);
 
 CStepView::CStepView(CSimulation& model)

@@ -19,8 +19,9 @@ class CStepView {
 public:
     static constexpr int kTypes = 4;
     static constexpr int kPerType = 400;
-    // By type, and in slot kTypes for all atoms together.
-    static constexpr int kSlots = kTypes + 1;
+    // By type, and in slot kAllAtoms for all atoms together.
+    static constexpr int kAllAtoms = kTypes;
+    static constexpr int kSlots = kAllAtoms + 1;
 
     explicit CStepView(CSimulation& model);
 

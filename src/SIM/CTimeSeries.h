@@ -45,7 +45,7 @@ public:
 
     const std::vector<double>& steps() const { return steps_; }
     const std::vector<double>& seconds() const { return seconds_; }
-    // Slot 0 to 3 is one atom type, 4 all atoms; the volume is one series for every slot.
+    // Slot 0 to 3 is one atom type, then CSimulation::kAllAtoms; the volume is one series for every slot.
     const std::vector<double>& values(CSeriesQuantity quantity, int slot) const;
 
 private:

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <string>
 
+#include "CSimulationModes.h"
+
 namespace valueRules {
 
 // A closed range of a real value, with the unit its alert names.
@@ -90,8 +92,8 @@ constexpr CRange kAveragedDisplays{0.0, kMaxAveragedDisplays, "displays"};
 constexpr CRange kColour{0.0, 1.0, "of full intensity"};
 // Number of choices of the switches stored as indices.
 constexpr int kOutputSlots = 5;      // display type: A to D, then all types
-constexpr int kTimeUnits = 2;        // seconds, steps
-constexpr int kRecordTypes = 3;      // instant, time constant, accumulated
+constexpr int kTimeUnits = modeIndex(CTimeUnit::steps) + 1;
+constexpr int kRecordTypes = modeIndex(CRecordKind::accumulated) + 1;
 constexpr int kTextSizes = 3;
 constexpr int kAspectRatios = 5;
 

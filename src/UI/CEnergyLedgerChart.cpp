@@ -82,7 +82,7 @@ void CEnergyLedgerChart::refresh()
         }
     }
     xAxis_->showRange(first, last > first ? last : first + 1.0);
-    const double kinetic = std::fabs(Simulation.getTCKEnergy(4)) * kZeptojoulesPerJoule;
+    const double kinetic = std::fabs(Simulation.getTCKEnergy(CSimulation::kAllAtoms)) * kZeptojoulesPerJoule;
     balancedToRounding_ = !samples.empty() && std::max(-low, high) < kRoundingFraction * kinetic;
     // At rounding level the terms lie on the zero line of an axis of a round span.
     if (balancedToRounding_) yAxis_->frame(0.0, 0.0);

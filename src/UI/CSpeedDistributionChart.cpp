@@ -56,7 +56,7 @@ void CSpeedDistributionChart::refresh()
     nameBins(d.top / kSpeedBins);
     yAxis_->showRange(0.0, top > 0.0 ? top * 1.1 : 1.0);
 
-    const QString slot = d.slot == 4 ? tr("All atoms") : tr("Type %1").arg(QChar('A' + d.slot));
+    const QString slot = d.slot == CSimulation::kAllAtoms ? tr("All atoms") : tr("Type %1").arg(QChar('A' + d.slot));
     if (d.atoms == 0) {
         setCaption(tr("%1: no atoms.").arg(slot));
         return;

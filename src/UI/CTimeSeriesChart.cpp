@@ -241,7 +241,7 @@ void CTimeSeriesChart::refresh()
         follow_->setChecked(true);
         drawnOnce_ = false;
     }
-    const int slot = std::clamp(Simulation.getDisplayType(), 0, 4);
+    const int slot = std::clamp(Simulation.getDisplayType(), 0, CSimulation::kAllAtoms);
     if (slot != slot_) drawnOnce_ = false;
     slot_ = slot;
     // Paused and unchanged: nothing to draw anew.
@@ -258,7 +258,7 @@ void CTimeSeriesChart::refresh()
         if (line->count() > 0) line->clear();
     fitAxes(low, high);
     drawLines();
-    const QString slotName = slot_ == 4 ? tr("all atoms")
+    const QString slotName = slot_ == CSimulation::kAllAtoms ? tr("all atoms")
                                         : tr("type %1 %2").arg(QChar('A' + slot_)).arg(QString::fromStdString(
                                               Simulation.getName(slot_)));
     setCaption(tr("Displayed atoms: %1.  %2 samples, one every %3 display(s); %4 in view.")

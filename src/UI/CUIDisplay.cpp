@@ -142,10 +142,10 @@ void CUIDisplay::drawDisplays()
 
     if (s.getStateDisplayFlag()) {
         setStateDisplayVisibility(true);
-        if (s.getRunFlag() == 0) runFlagField->setText(QStringLiteral("STOPPED"));
-        else if (s.getRunFlag() == 1) runFlagField->setText(QStringLiteral("RUNNING"));
-        if (s.getTimeUnit() == 0) timeField->setText(formatValue("%.2e secs", s.getElapsedTime()));
-        else if (s.getTimeUnit() == 1) {
+        if (s.getRunState() == CRunState::stopped) runFlagField->setText(QStringLiteral("STOPPED"));
+        else if (s.getRunState() == CRunState::running) runFlagField->setText(QStringLiteral("RUNNING"));
+        if (s.getTimeUnit() == CTimeUnit::seconds) timeField->setText(formatValue("%.2e secs", s.getElapsedTime()));
+        else if (s.getTimeUnit() == CTimeUnit::steps) {
             std::snprintf(text, sizeof text, "%u steps", s.getIterations());
             timeField->setText(QString::fromLatin1(text));
         }
@@ -173,7 +173,7 @@ void CUIDisplay::drawDisplays()
         setNumericDisplayVisibility(true);
         const int t = s.getDisplayType();
         if (t >= 0 && t < CSimulation::kTypes) atomTypeField->setText(QString::fromStdString(s.getName(t)));
-        else if (t == 4) atomTypeField->setText(QStringLiteral("ALL TYPES"));
+        else if (t == CSimulation::kAllAtoms) atomTypeField->setText(QStringLiteral("ALL TYPES"));
         if (t >= 0 && t < CSimulation::kSlots) {
             KEField->setText(formatValue("%0.2e", s.getTCKEnergy(t)));
             PEField->setText(formatValue("%0.2e", s.getTCPEnergy(t)));
@@ -183,18 +183,20 @@ void CUIDisplay::drawDisplays()
             VrmsField->setText(formatValue("%0.2e", s.getTCVrms(t)));
         }
         VolumeField->setText(formatValue("%0.2e", s.getTCVolume()));
-        const int mode = s.getRecordType(), unit = s.getTimeUnit();
-        if (mode == 0 && (unit == 0 || unit == 1)) {
+        const CRecordKind mode = s.getRecordType();
+        const CTimeUnit unit = s.getTimeUnit();
+        const bool seconds = unit == CTimeUnit::seconds, steps = unit == CTimeUnit::steps;
+        if (mode == CRecordKind::instant && (seconds || steps)) {
             recordTypeField->setText(QStringLiteral("INSTANT"));
-        } else if (mode == 1 && unit == 0) {
+        } else if (mode == CRecordKind::timeConstant && seconds) {
             recordTypeField->setText(formatValue("%.1e secs TIME CONSTANT", s.getTimeStep() * s.getDisplayTimeConstant()));
-        } else if (mode == 1 && unit == 1) {
+        } else if (mode == CRecordKind::timeConstant && steps) {
             std::snprintf(text, sizeof text, "%u steps TIME CONSTANT",
                           static_cast<unsigned>(std::floor(s.getDisplayTimeConstant())));
             recordTypeField->setText(QString::fromLatin1(text));
-        } else if (mode == 2 && unit == 0) {
+        } else if (mode == CRecordKind::accumulated && seconds) {
             recordTypeField->setText(formatValue("%.1e secs ACCUMULATED", s.getRecord() * s.getTimeStep()));
-        } else if (mode == 2 && unit == 1) {
+        } else if (mode == CRecordKind::accumulated && steps) {
             std::snprintf(text, sizeof text, "%u steps ACCUMULATED", s.getRecord());
             recordTypeField->setText(QString::fromLatin1(text));
         }

@@ -52,7 +52,7 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
     connect(&runTimer, &QTimer::timeout, this, &CUIWindow::runTimerMethod);
 
     Simulation.initWithDefaults();
-    runTimerFlag = Simulation.getRunFlag() == 1 ? 1 : 0;
+    runTimerActive = Simulation.getRunState() == CRunState::running;
     UIView->resize(600, 450);
     resize(600, 450 + menuBar()->sizeHint().height());
     UIView->setDisplayTextSize(0);
@@ -201,16 +201,16 @@ void CUIWindow::createMenus()
 void CUIWindow::validateMenuItems()
 {
     CSimulation& s = Simulation;
-    runAct->setEnabled(s.getRunFlag() != 1);
-    stopAct->setEnabled(s.getRunFlag() != 0);
-    numericAct->setChecked(s.getNumericDisplayFlag() != 0);
-    graphAct->setChecked(s.getGraphDisplayFlag() == 1);
-    boxAct->setChecked(s.getBoxShowFlag() == 1);
-    stateAct->setChecked(s.getStateDisplayFlag() == 1);
-    floorAct->setChecked(s.getBoxFloorShowFlag() == 1);
-    shadowAct->setChecked(s.getBoxShowShadowFlag() == 1);
-    energyDiffAct->setChecked(s.getEnergyDiffDisplayFlag() == 1);
-    axesAct->setChecked(s.getAxesShowFlag() == 1);
+    runAct->setEnabled(s.getRunState() != CRunState::running);
+    stopAct->setEnabled(s.getRunState() != CRunState::stopped);
+    numericAct->setChecked(s.getNumericDisplayFlag());
+    graphAct->setChecked(s.getGraphDisplayFlag());
+    boxAct->setChecked(s.getBoxShowFlag());
+    stateAct->setChecked(s.getStateDisplayFlag());
+    floorAct->setChecked(s.getBoxFloorShowFlag());
+    shadowAct->setChecked(s.getBoxShowShadowFlag());
+    energyDiffAct->setChecked(s.getEnergyDiffDisplayFlag());
+    axesAct->setChecked(s.getAxesShowFlag());
     for (int i = 0; i < 5; i++) aspectAct[i]->setChecked(s.getAspectRatioIndex() == i);
     for (int i = 0; i < 3; i++) textSizeAct[i]->setChecked(s.getDisplayTextSize() == i);
     stereoAct->setChecked(UIView->getStereoFlag() != 0);
@@ -233,19 +233,19 @@ void CUIWindow::setDocument(const QString& name)
 
 void CUIWindow::startRunTimer()
 {
-    const double seconds = Simulation.getRunTimerFrequency();
+    const double seconds = Simulation.getRunTimerInterval();
     runTimer.start(std::max(0, static_cast<int>(std::lround(seconds * 1000.0))));
 }
 
 void CUIWindow::restartRunTimer()
 {
-    if (runTimerFlag) startRunTimer();
+    if (runTimerActive) startRunTimer();
 }
 
 void CUIWindow::run()
 {
-    Simulation.setRunFlag(1);
-    runTimerFlag = 1;
+    Simulation.setRunState(CRunState::running);
+    runTimerActive = true;
     startRunTimer();
     validateMenuItems();
     redraw();
@@ -253,8 +253,8 @@ void CUIWindow::run()
 
 void CUIWindow::stop()
 {
-    Simulation.setRunFlag(0);
-    runTimerFlag = 0;
+    Simulation.setRunState(CRunState::stopped);
+    runTimerActive = false;
     runTimer.stop();
     validateMenuItems();
     redraw();
@@ -268,7 +268,7 @@ void CUIWindow::runTimerMethod()
     captureCheck();
     if (!Simulation.runDisplay()) {
         stop();
-        platform.alert("Alert.", Simulation.msg, {"OK"});
+        platform.alert("Alert.", Simulation.getRunStopReason(), {"OK"});
         return;
     }
     PlotsWindow->displayAdvanced();

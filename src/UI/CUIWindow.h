@@ -77,7 +77,7 @@ public:
     // The charts of the run, in a window of their own (CUIWindow_plots.cpp).
     CPlotsWindow* PlotsWindow = nullptr;
     CReplicateDialog* ReplicateDialog = nullptr;
-    int runTimerFlag = 0;
+    bool runTimerActive = false;
     QTimer runTimer;
 
     // The parameter dialogs, made once with the window and reused.

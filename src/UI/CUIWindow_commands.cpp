@@ -7,6 +7,7 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CValueRules.h"
 
 void CUIWindow::selectAll()
 {
@@ -96,17 +97,17 @@ void CUIWindow::toggleAxes()
 void CUIWindow::cycleAtomType()
 {
     int n = Simulation.getDisplayType() + 1;
-    if (n < 0 || n > 4) n = 0;
+    if (n < 0 || n > CSimulation::kAllAtoms) n = 0;
     else
-        while (n != 4 && Simulation.getNumber(n) == 0) n++;
+        while (n != CSimulation::kAllAtoms && Simulation.getNumber(n) == 0) n++;
     Simulation.setDisplayType(n);
     redraw();
 }
 
 void CUIWindow::cycleTCType()
 {
-    const int next = Simulation.getRecordType() + 1;
-    Simulation.setRecordType(next > 2 ? 0 : next);
+    const int next = modeIndex(Simulation.getRecordType()) + 1;
+    Simulation.setRecordType(static_cast<CRecordKind>(next < valueRules::kRecordTypes ? next : 0));
     redraw();
 }
 

@@ -139,12 +139,13 @@ void CUIWindow::clearRecentFiles()
 void CUIWindow::followUpOpenFile()
 {
     CSimulation& s = Simulation;
-    if (s.getRunFlag() == 0 && runTimerFlag == 1) {
+    const bool running = s.getRunState() == CRunState::running;
+    if (!running && runTimerActive) {
         runTimer.stop();
-        runTimerFlag = 0;
-    } else if (s.getRunFlag() == 1 && runTimerFlag == 0) {
+        runTimerActive = false;
+    } else if (running && !runTimerActive) {
         startRunTimer();
-        runTimerFlag = 1;
+        runTimerActive = true;
     }
     UIDisplay->setStateDisplayVisibility(s.getStateDisplayFlag());
     UIDisplay->setEnergyDiffDisplayVisibility(s.getEnergyDiffDisplayFlag());

@@ -50,7 +50,7 @@ bool CBatchInstruments::writeAfterRun(const CSimulation& simulation)
         std::fprintf(stderr,
                      "speed distribution of %s: measured temperature %.6g K, fitted temperature %.6g K, "
                      "total variation distance %.4f\n",
-                     d.slot == 4 ? "all atoms" : std::string(1, static_cast<char>('A' + d.slot)).c_str(),
+                     d.slot == CSimulation::kAllAtoms ? "all atoms" : std::string(1, static_cast<char>('A' + d.slot)).c_str(),
                      d.measuredTemperature, d.fittedTemperature, d.totalVariation);
         written = writeCsv(options_.histogramPath, csv) && written;
     }

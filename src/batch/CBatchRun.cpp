@@ -97,7 +97,7 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
                 error = "--engine is reference or fast, not \"" + text + "\"";
                 return false;
             }
-            options.engineKind = text == "fast" ? 1 : 0;
+            options.engineKind = text == "fast" ? CEngineKind::fast : CEngineKind::reference;
         } else if (arg == "--threads") {
             std::string text;
             if (!value(text)) return false;
@@ -211,20 +211,20 @@ int runBatch(const CBatchOptions& options)
     bool wantCsv = !options.csvPath.empty();
     if (wantCsv) appendCsvHeader(csv);
 
-    int storedRunFlag = s.getRunFlag();
-    s.setRunFlag(1);
+    CRunState storedRunState = s.getRunState();
+    s.setRunState(CRunState::running);
     auto started = std::chrono::steady_clock::now();
     for (unsigned long tick = 0; tick < options.ticks; tick++) {
         if (!s.runDisplay()) {
             // Nothing is written from a run that broke down.
-            std::fprintf(stderr, "quorvel-batch: %s\n", s.msg.c_str());
+            std::fprintf(stderr, "quorvel-batch: %s\n", s.getRunStopReason().c_str());
             return 1;
         }
         if (wantCsv) appendCsvRow(csv, s);
         instruments.afterDisplay(s);
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    s.setRunFlag(storedRunFlag);
+    s.setRunState(storedRunState);
 
     unsigned long long steps = static_cast<unsigned long long>(options.ticks) * s.getIPD();
     std::fprintf(stderr, "%llu integration steps in %.3f s: %.1f steps per second\n", steps, seconds,

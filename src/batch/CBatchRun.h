@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "SIM/CSimulationModes.h"
+
 struct CBatchOptions {
     std::string inputPath;   // empty: the default simulation
     unsigned long ticks = 0;
@@ -13,7 +15,7 @@ struct CBatchOptions {
     std::string renderPath;  // picture of the scene after the run
     int renderWidth = 1000, renderHeight = 700;
     bool renderStereo = false;
-    int engineKind = 1;      // 0 the reference loops, 1 the fast engine
+    CEngineKind engineKind = CEngineKind::fast;
     int engineThreads = 1;   // threads of the fast engine, 1 or 2
     std::string histogramPath;  // speed distribution against Maxwell-Boltzmann after the run
     std::string rdfPath;        // g(r) averaged over every display of the run
