@@ -139,6 +139,9 @@ void CUIWindow::clearRecentFiles()
 void CUIWindow::followUpOpenFile()
 {
     CSimulation& s = Simulation;
+    // The display under way was the previous simulation's.
+    s.endDisplayEarly();
+    UIDisplay->drawProgress(QString());
     if (s.getRunFlag() == 0 && runTimerFlag == 1) {
         runTimer.stop();
         runTimerFlag = 0;
