@@ -287,6 +287,7 @@ void CUIWindow::runTimerMethod()
         // Every movie frame is the picture of a completed display.
         captureCheck();
         displayClock.start();
+        progressClock.invalidate();
     }
     runSlice();
 }
@@ -320,9 +321,12 @@ void CUIWindow::runSlice()
 
 void CUIWindow::showDisplayProgress()
 {
-    constexpr qint64 kShownAfterMs = 500;
+    // New text repaints the view under the line: a few times a second is
+    // enough to read it and costs the steps little.
+    constexpr qint64 kShownAfterMs = 500, kRedrawnEveryMs = 250;
     const qint64 elapsed = displayClock.elapsed();
-    if (elapsed < kShownAfterMs) return;
+    if (elapsed < kShownAfterMs || (progressClock.isValid() && progressClock.elapsed() < kRedrawnEveryMs)) return;
+    progressClock.start();
     const unsigned done = Simulation.getStepsDoneInDisplay(), total = Simulation.getIPD();
     const double secondsLeft = done > 0 ? elapsed / 1000.0 / done * (total - std::min(done, total)) : -1.0;
     UIDisplay->drawProgress(QString::fromStdString(progressText(done, total) + ", " + timeLeftText(secondsLeft) +

@@ -213,6 +213,7 @@ private:
 
     // Since the display under way began, for its progress line.
     QElapsedTimer displayClock;
+    QElapsedTimer progressClock;  // since the progress line was last written
     void runSlice();
     void showDisplayProgress();
 
