@@ -232,11 +232,13 @@ void CUIWindow::setDocument(const QString& name)
 
 // ---------------------------------------------------------------- run control
 
-void CUIWindow::startRunTimer()
+int CUIWindow::intervalBetweenDisplays() const
 {
     const double seconds = Simulation.getRunTimerFrequency();
-    runTimer.start(std::max(0, static_cast<int>(std::lround(seconds * 1000.0))));
+    return std::max(0, static_cast<int>(std::lround(seconds * 1000.0)));
 }
+
+void CUIWindow::startRunTimer() { runTimer.start(intervalBetweenDisplays()); }
 
 void CUIWindow::restartRunTimer()
 {
@@ -280,7 +282,7 @@ void CUIWindow::runTimerMethod()
     // alert or a file panel, even though their event loops fire timers.
     if (isModalSessionActive()) {
         // Waiting in the middle of a display: no need to ask at every turn.
-        if (runTimer.interval() == 0) startRunTimer();
+        runTimer.setInterval(intervalBetweenDisplays());
         return;
     }
     if (!Simulation.isDisplayUnderway()) {
@@ -310,11 +312,12 @@ void CUIWindow::runSlice()
     }
     if (Simulation.isDisplayUnderway()) {
         showDisplayProgress();
-        if (runTimer.interval() != 0) runTimer.start(0);
+        // (Setting the interval never starts a stopped timer.)
+        if (runTimer.interval() != 0) runTimer.setInterval(0);
         return;
     }
     UIDisplay->drawProgress(QString());
-    if (runTimer.interval() == 0) startRunTimer();
+    if (runTimer.interval() != intervalBetweenDisplays()) runTimer.setInterval(intervalBetweenDisplays());
     PlotsWindow->displayAdvanced();
     UIView->setNeedsDisplay();
 }

@@ -205,6 +205,7 @@ private:
     // Takes the movie frame that is due, if any (the start of every tick).
     void captureCheck();
     void startRunTimer();
+    int intervalBetweenDisplays() const;  // the run timer's interval in ms
     void selectType(int t);
     void resizeView(float width, float height);
     void keepAspectRatio();
