@@ -263,7 +263,8 @@ double picturesPerSecond(CUIWindow& window, CPlotChart* shown, int displays)
     QApplication::processEvents();
     const auto start = Clock::now();
     for (int k = 0; k < displays; k++) {
-        window.runTimerMethod();
+        do window.runTimerMethod();
+        while (window.Simulation.isDisplayUnderway());
         window.UIView->repaint();
         if (shown) {
             plots.refreshNow();

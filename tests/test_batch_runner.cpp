@@ -4,6 +4,7 @@
 
 #include "support/BatchProcess.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -112,6 +113,32 @@ TEST(BatchRunner, BadArgumentsAndUnreadableFilesFailWithoutOutput)
     EXPECT_FALSE(exists(scratch("never1.txt")));
     EXPECT_FALSE(exists(scratch("never2.csv")));
     EXPECT_NE(runBatch("--ticks 1 --output " + scratch("no-folder/out.txt")), 0);
+}
+
+// Every output is checked before the run: a typo in one costs no simulation
+// time, and nothing else is written.
+TEST(BatchRunner, AnUnwritableOutputIsRefusedBeforeTheRun)
+{
+    const auto refused = [](const std::string& arguments, const std::string& path) {
+        const auto started = std::chrono::steady_clock::now();
+        EXPECT_EQ(runBatch(bench("liquid-1600.txt") + " --ticks 100000 --output " + scratch("never3.txt") + " " +
+                           arguments),
+                  1)
+            << arguments;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << "no step was run";
+        const std::string error = readText(scratch("stderr.txt"));
+        EXPECT_EQ(error.rfind("quorvel-batch: cannot write " + path + ": ", 0), 0u) << error;
+        EXPECT_EQ(error.find("steps per second"), std::string::npos) << error;
+        EXPECT_FALSE(exists(scratch("never3.txt")));
+    };
+    refused("--csv " + scratch("missing-folder/x.csv"), scratch("missing-folder/x.csv"));
+    refused("--render " + scratch(""), scratch(""));
+    std::ofstream(scratch("plain-file")) << "x\n";
+    refused("--lammps " + scratch("plain-file"), scratch("plain-file"));
+    refused("--histogram " + scratch("plain-file/h.csv"), scratch("plain-file/h.csv"));
+    // A folder that does not exist yet is made for the LAMMPS files.
+    ASSERT_EQ(runBatch("--ticks 1 --lammps " + scratch("new-lammps")), 0);
+    EXPECT_TRUE(exists(scratch("new-lammps")));
 }
 
 TEST(BatchRunner, OptionsComeInAnyOrderAndOnlyOneFile)

@@ -80,11 +80,14 @@ protected:
         return nullptr;
     }
 
-    // Displays of the run as the run timer makes them.
+    // Displays of the run as the run timer makes them, in one slice or more each.
     void runDisplays(int count)
     {
         s->setRunState(CRunState::running);
-        for (int k = 0; k < count; k++) window->runTimerMethod();
+        for (int k = 0; k < count; k++) {
+            do window->runTimerMethod();
+            while (s->isDisplayUnderway());
+        }
         s->setRunState(CRunState::stopped);
         plots->refreshNow();
     }

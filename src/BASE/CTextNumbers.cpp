@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CTextNumbers.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -73,4 +74,33 @@ double parseDoubleC(const std::string& text)
 long long parseIntegerC(const std::string& text)
 {
     return strtoll_l(text.c_str(), nullptr, 10, cLocale());
+}
+
+namespace {
+std::string groupedCount(unsigned long long n)
+{
+    std::string digits = std::to_string(n), grouped;
+    for (size_t i = 0; i < digits.size(); i++) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+}  // namespace
+
+std::string progressText(unsigned long long done, unsigned long long total)
+{
+    // Floored, so 100% means done.
+    const unsigned percent = total > 0 ? static_cast<unsigned>(done * 100.0L / total) : 0u;
+    return formatC("%u%%, ", percent) + groupedCount(done) + " of " + groupedCount(total) + " steps";
+}
+
+std::string timeLeftText(double seconds)
+{
+    if (!(seconds >= 0.0) || seconds > 1e9) return "unknown";
+    if (seconds < 1.0) return "a moment";
+    if (seconds < 100.0) return formatC("%.0f s", std::ceil(seconds));
+    const double minutes = std::ceil(seconds / 60.0);
+    if (minutes < 100.0) return formatC("%.0f min", minutes);
+    return formatC("%.0f h %.0f min", std::floor(minutes / 60.0), std::fmod(minutes, 60.0));
 }

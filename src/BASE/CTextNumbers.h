@@ -13,3 +13,10 @@ void appendFormatC(std::string& out, const char* format, ...) __attribute__((for
 double parseDoubleC(const std::string& text);
 // As parseDoubleC for integers, saturated to the range of long long.
 long long parseIntegerC(const std::string& text);
+
+// The progress of a long computation, as the window's overlay and the batch
+// runner's terminal line show it: "42%, 420,000 of 1,000,000 steps".
+std::string progressText(unsigned long long done, unsigned long long total);
+// A time still to wait, rounded as a progress line reads it: "45 s",
+// "12 min", "3 h 20 min"; "a moment" under a second, "unknown" when not finite.
+std::string timeLeftText(double seconds);

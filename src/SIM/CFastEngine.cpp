@@ -40,7 +40,7 @@ CFastEngine::~CFastEngine()
 
 // ---------------------------------------------------------------- the step
 
-void CFastEngine::iterate(int threads)
+void CFastEngine::iterate(int threads, unsigned steps, bool endsDisplay)
 {
     CStepView& s = step_;
     double dt = s.timeStep;
@@ -53,10 +53,10 @@ void CFastEngine::iterate(int threads)
     int atoms = 0;
     for (int t = 0; t < kTypes; t++) atoms += s.number[t];
     threads_ = (threads >= 2 && atoms >= twoThreadMinimum && forcePairCount() + contactPairCount() >= twoThreadPairs) ? 2 : 1;
-    // Setters and file loads may have changed anything since the last tick.
+    // Setters, edits and file loads may have changed anything since the last call.
     rebuild();
 
-    for (unsigned step = 0; step < s.iterationsPerDisplay; step++) {
+    for (unsigned step = 0; step < steps; step++) {
         s.driftAtoms(dt, quad);
         positionsLoaded_ = false;
         inReachValid_ = false;
@@ -71,7 +71,7 @@ void CFastEngine::iterate(int threads)
         forces();
         s.kickAndTotalEnergy(half);
         if (s.conserve()) energyAdj();
-        s.calculateAllOutputs(step + 1 == s.iterationsPerDisplay);
+        s.calculateAllOutputs(endsDisplay && step + 1 == steps);
         s.iterations++;
         s.elapsedTime += dt;
         s.calculateIPS();

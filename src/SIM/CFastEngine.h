@@ -118,9 +118,11 @@ public:
     CFastEngine(const CFastEngine&) = delete;
     CFastEngine& operator=(const CFastEngine&) = delete;
 
-    // One timer tick, exactly as CSimulation's reference MDCALCIterate.
+    // steps steps, exactly as CSimulation's reference iterateSteps (the last
+    // of them the display's last when endsDisplay). The lists are rebuilt
+    // first, so the model may have changed in any way since the last call.
     // threads: 1 or 2; small systems run on one thread whatever is asked.
-    void iterate(int threads);
+    void iterate(int threads, unsigned steps, bool endsDisplay);
 
     // ---- neighbour lists, exposed for checking them against brute force.
     // Prepares the per-type constants and builds both lists from the

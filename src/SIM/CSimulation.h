@@ -154,6 +154,10 @@ public:
     CEngineKind engineKind = simulationDefaults::kEngineKind;
     int engineThreads = 1;
     std::unique_ptr<CFastEngine> fastEngine;  // made on first use
+    // The display under way, when a caller runs it in parts: the steps it has
+    // run so far.
+    bool displayUnderway = false;
+    unsigned stepsDoneInDisplay = 0;
     // What runDisplay goes back to; made on first use.
     struct CDisplayStart {
         CVector loc[kTypes][kMaxPerType], vel[kTypes][kMaxPerType];
@@ -344,8 +348,25 @@ public:
     // happened and the answer is false.
     bool runDisplay();
     const std::string& getRunStopReason() const { return runStopReason; }
+    // The same display in parts, for a caller that hands control back between
+    // steps: runDisplaySteps runs up to maxSteps of the display's remaining
+    // steps (a display is iterationsPerDisplay steps as that stands at each
+    // call; one is begun when none is under way), the last of them computing
+    // what only a display's last step computes, with the net of runDisplay
+    // under those steps (it goes back to where they started). A display run
+    // in parts of any sizes gives exactly what runDisplay gives.
+    bool runDisplaySteps(unsigned maxSteps);
+    bool isDisplayUnderway() const { return displayUnderway; }
+    unsigned getStepsDoneInDisplay() const { return displayUnderway ? stepsDoneInDisplay : 0; }
+    // Ends the display under way after the steps it has run: the outputs only
+    // a display's last step computes are computed from where they left the
+    // atoms. Nothing when no display is under way.
+    void endDisplayEarly();
     bool stateIsFinite() const;
+    // A whole display's steps with no net (runDisplay's arithmetic).
     void MDCALCIterate();
+    // steps steps, the last of them the display's last when endsDisplay.
+    void iterateSteps(unsigned steps, bool endsDisplay);
     void MDCALCCalcAcc();
     static void MDCALCpot(double invR, double sigma, double eps, double q1, double q2, double& force, double& energy);
     void MDCALCCollAdj();

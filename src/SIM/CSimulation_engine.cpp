@@ -7,6 +7,7 @@
 
 #include "BASE/CTextNumbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -41,7 +42,26 @@ bool CSimulation::stateIsFinite() const
 
 bool CSimulation::runDisplay()
 {
+    displayUnderway = false;
+    return runDisplaySteps(iterationsPerDisplay);
+}
+
+bool CSimulation::runDisplaySteps(unsigned maxSteps)
+{
     runStopReason.clear();
+    if (!displayUnderway) {
+        displayUnderway = true;
+        stepsDoneInDisplay = 0;
+    }
+    const unsigned left = iterationsPerDisplay > stepsDoneInDisplay ? iterationsPerDisplay - stepsDoneInDisplay : 0;
+    if (left == 0) {
+        // Steps per display lowered below the steps already run.
+        endDisplayEarly();
+        return true;
+    }
+    const unsigned steps = std::min(maxSteps, left);
+    // The net goes back to the start of these steps: any change made to the
+    // model before them (between two parts of a display) is kept.
     if (!displayStart) displayStart = std::make_unique<CDisplayStart>();
     CDisplayStart& start = *displayStart;
     for (int t = 0; t < kTypes; t++)
@@ -53,8 +73,11 @@ bool CSimulation::runDisplay()
     start.pistonV = pistonV;
     start.elapsedTime = elapsedTime;
     start.iterations = iterations;
-    MDCALCIterate();
+    iterateSteps(steps, steps == left);
+    stepsDoneInDisplay += steps;
+    if (steps == left) displayUnderway = false;
     if (stateIsFinite()) return true;
+    displayUnderway = false;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number[t]; i++) {
             loc[t][i] = start.loc[t][i];
@@ -76,11 +99,22 @@ bool CSimulation::runDisplay()
     return false;
 }
 
-void CSimulation::MDCALCIterate()
+void CSimulation::endDisplayEarly()
+{
+    if (!displayUnderway) return;
+    displayUnderway = false;
+    // What calculateAllOutputs adds for a display's last step; averaged
+    // histograms are already computed at every step.
+    if (stepsDoneInDisplay > 0 && recordType == CRecordKind::instant) calculateHistogram();
+}
+
+void CSimulation::MDCALCIterate() { iterateSteps(iterationsPerDisplay, true); }
+
+void CSimulation::iterateSteps(unsigned steps, bool endsDisplay)
 {
     if (engineKind == CEngineKind::fast) {
         if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(CStepView(*this));
-        fastEngine->iterate(engineThreads);
+        fastEngine->iterate(engineThreads, steps, endsDisplay);
         return;
     }
     double dt = timeStep;
@@ -90,7 +124,7 @@ void CSimulation::MDCALCIterate()
         initSimulationEnergies();
         resetIPS();
     }
-    for (unsigned step = 0; step < iterationsPerDisplay; step++) {
+    for (unsigned step = 0; step < steps; step++) {
         driftAtoms(dt, quad);
         if (pistonUsed) movePiston(dt, quad);
         MDCALCCollAdj();
@@ -99,7 +133,7 @@ void CSimulation::MDCALCIterate()
         MDCALCCalcAcc();
         kickAndTotalEnergy(half);
         if (conserve) MDCALCEnergyAdj();
-        calculateAllOutputs(step + 1 == iterationsPerDisplay);
+        calculateAllOutputs(endsDisplay && step + 1 == steps);
         iterations++;
         elapsedTime += dt;
         calculateIPS();

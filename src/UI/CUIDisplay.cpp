@@ -27,6 +27,7 @@ constexpr CFieldLayout kLayout[] = {
     {&CUIDisplay::runFlagField, nullptr, {16, 20, 24}, 0, {2, 2, 2}, 1, {-22, -26, -30}, 0.33, {-2, 0, -2}, {20, 24, 28}},
     {&CUIDisplay::timeField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-34, -42, -50}, 1, {-125, -150, -185}, {16, 20, 22}},
     {&CUIDisplay::ipsField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-48, -58, -70}, 1, {-125, -150, -185}, {16, 20, 22}},
+    {&CUIDisplay::progressField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-62, -74, -90}, 1, {-125, -150, -185}, {16, 20, 22}},
     {&CUIDisplay::dETitleField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-90, -106, -130}, 0, {40, 50, 60}, {16, 20, 22}},
     {&CUIDisplay::dEField, nullptr, {12, 14, 18}, 0, {40, 47, 59}, 1, {-90, -106, -130}, 1, {-165, -197, -245}, {16, 20, 22}},
     {&CUIDisplay::dENCTitleField, nullptr, {12, 14, 18}, 0, {2, 2, 2}, 1, {-104, -122, -150}, 1, {-145, -165, -210}, {16, 20, 22}},
@@ -69,6 +70,8 @@ CUIDisplay::CUIDisplay(CSimulation& simulation, CUIGraph& graph, QWidget* host)
     runFlagField = makeField(host, QString(), left);
     timeField = makeField(host, QString(), left);
     ipsField = makeField(host, QString(), left);
+    progressField = makeField(host, QString(), left);
+    progressField->hide();
     dETitleField = makeField(host, QObject::tr("dE"), left, true);
     dEField = makeField(host, QString(), left);
     dENCTitleField = makeField(host, QObject::tr("Not conserved"), left, true);
@@ -218,6 +221,13 @@ void CUIDisplay::drawDisplays()
 void CUIDisplay::setStateDisplayVisibility(bool visible)
 {
     for (QLabel* field : {runFlagField, timeField, ipsField}) field->setVisible(visible);
+    progressField->setVisible(visible && !progressField->text().isEmpty());
+}
+
+void CUIDisplay::drawProgress(const QString& text)
+{
+    progressField->setText(text);
+    progressField->setVisible(Simulation.getStateDisplayFlag() && !text.isEmpty());
 }
 
 void CUIDisplay::setEnergyDiffDisplayVisibility(bool visible)

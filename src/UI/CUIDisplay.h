@@ -21,6 +21,7 @@ public:
     CSimulation& Simulation;
     CUIGraph& UIGraph;
     QLabel *runFlagField, *timeField, *ipsField;
+    QLabel* progressField;  // a long display's progress, under the state; empty and hidden otherwise
     QLabel *dETitleField, *dEField, *dENCTitleField, *dENCField;
     QLabel *atomTypeField;
     QLabel *KETitleField, *KEField, *PETitleField, *PEField, *TETitleField, *TEField;
@@ -32,6 +33,8 @@ public:
 
     void drawDisplays();
     void setStateDisplayVisibility(bool visible);
+    // The progress line of the display under way; an empty text hides it.
+    void drawProgress(const QString& text);
     void setEnergyDiffDisplayVisibility(bool visible);
     void setNumericDisplayVisibility(bool visible);
     void setHistogramDisplayVisibility(bool visible);

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BASE/CTextNumbers.h"
 #include "CPlotsWindow.h"
 #include "CQtPlatform.h"
 #include "CUIDisplay.h"
@@ -231,11 +232,13 @@ void CUIWindow::setDocument(const QString& name)
 
 // ---------------------------------------------------------------- run control
 
-void CUIWindow::startRunTimer()
+int CUIWindow::intervalBetweenDisplays() const
 {
     const double seconds = Simulation.getRunTimerInterval();
-    runTimer.start(std::max(0, static_cast<int>(std::lround(seconds * 1000.0))));
+    return std::max(0, static_cast<int>(std::lround(seconds * 1000.0)));
 }
+
+void CUIWindow::startRunTimer() { runTimer.start(intervalBetweenDisplays()); }
 
 void CUIWindow::restartRunTimer()
 {
@@ -253,26 +256,84 @@ void CUIWindow::run()
 
 void CUIWindow::stop()
 {
+    // A display cut short ends where its steps left the atoms: the readouts
+    // and the histogram are those of the last step run (the charts keep one
+    // sample per whole display).
+    Simulation.endDisplayEarly();
     Simulation.setRunState(CRunState::stopped);
     runTimerActive = false;
     runTimer.stop();
+    UIDisplay->drawProgress(QString());
     validateMenuItems();
     redraw();
 }
 
+// The run loop. A display's steps run on this thread in slices of about
+// sliceBudgetMs, handing control back to the event loop between two slices
+// (a zero-interval timer carries the display on). The view, the scene, the
+// dialogs and the Plots window read and write the simulation directly; with
+// slices, every change they make lands between two steps, never half-way
+// through one, and none of them ever sees a half-written state, with no
+// locks and no second thread. The same steps run in the same order as a
+// display run whole, so the results are the same bit for bit.
 void CUIWindow::runTimerMethod()
 {
     // The simulation never advances while the user answers a dialog, an
     // alert or a file panel, even though their event loops fire timers.
-    if (isModalSessionActive()) return;
-    captureCheck();
-    if (!Simulation.runDisplay()) {
+    if (isModalSessionActive()) {
+        // Waiting in the middle of a display: no need to ask at every turn.
+        runTimer.setInterval(intervalBetweenDisplays());
+        return;
+    }
+    if (!Simulation.isDisplayUnderway()) {
+        // Every movie frame is the picture of a completed display.
+        captureCheck();
+        displayClock.start();
+        progressClock.invalidate();
+    }
+    runSlice();
+}
+
+void CUIWindow::runSlice()
+{
+    QElapsedTimer sliceClock;
+    sliceClock.start();
+    const bool finite = Simulation.runDisplaySteps(sliceSteps);
+    const double budget = sliceBudgetMs * 1e6, took = std::max<double>(1.0, sliceClock.nsecsElapsed());
+    if (Simulation.isDisplayUnderway() || took > budget) {
+        // Only a slice that the display did not cut short says how many fit.
+        const double fit = std::floor(sliceSteps * std::min(2.0, budget / took));
+        sliceSteps = static_cast<unsigned>(std::clamp(fit, 1.0, 1e9));
+    }
+    if (!finite) {
         stop();
         platform.alert("Alert.", Simulation.getRunStopReason(), {"OK"});
         return;
     }
+    if (Simulation.isDisplayUnderway()) {
+        showDisplayProgress();
+        // (Setting the interval never starts a stopped timer.)
+        if (runTimer.interval() != 0) runTimer.setInterval(0);
+        return;
+    }
+    UIDisplay->drawProgress(QString());
+    if (runTimer.interval() != intervalBetweenDisplays()) runTimer.setInterval(intervalBetweenDisplays());
     PlotsWindow->displayAdvanced();
     UIView->setNeedsDisplay();
+}
+
+void CUIWindow::showDisplayProgress()
+{
+    // New text repaints the view under the line: a few times a second is
+    // enough to read it and costs the steps little.
+    constexpr qint64 kShownAfterMs = 500, kRedrawnEveryMs = 250;
+    const qint64 elapsed = displayClock.elapsed();
+    if (elapsed < kShownAfterMs || (progressClock.isValid() && progressClock.elapsed() < kRedrawnEveryMs)) return;
+    progressClock.start();
+    const unsigned done = Simulation.getStepsDoneInDisplay(), total = Simulation.getIPD();
+    const double secondsLeft = done > 0 ? elapsed / 1000.0 / done * (total - std::min(done, total)) : -1.0;
+    UIDisplay->drawProgress(QString::fromStdString(progressText(done, total) + ", " + timeLeftText(secondsLeft) +
+                                                   " left"));
 }
 
 void CUIWindow::showAbout()

@@ -5,6 +5,7 @@
 // window's stored size and aspect ratio.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
@@ -79,6 +80,11 @@ public:
     CReplicateDialog* ReplicateDialog = nullptr;
     bool runTimerActive = false;
     QTimer runTimer;
+    // The run loop's slices (runTimerMethod): a slice runs sliceSteps steps,
+    // grown or shrunk after each slice so that one takes about sliceBudgetMs
+    // on the clock; the event loop runs between two slices.
+    int sliceBudgetMs = 30;
+    unsigned sliceSteps = 1;
 
     // The parameter dialogs, made once with the window and reused.
     CAddAtomDialog* AddAtomDialog = nullptr;
@@ -199,11 +205,18 @@ private:
     // Takes the movie frame that is due, if any (the start of every tick).
     void captureCheck();
     void startRunTimer();
+    int intervalBetweenDisplays() const;  // the run timer's interval in ms
     void selectType(int t);
     void resizeView(float width, float height);
     void keepAspectRatio();
     void setDocument(const QString& name);
     void redraw();
+
+    // Since the display under way began, for its progress line.
+    QElapsedTimer displayClock;
+    QElapsedTimer progressClock;  // since the progress line was last written
+    void runSlice();
+    void showDisplayProgress();
 
     QString document;
     QSize lastViewSize;

@@ -86,5 +86,8 @@ void CUIWindow::closeEvent(QCloseEvent* event)
         // Written out and closed before the window goes.
         capture.abortMakeMovie();
     }
+    // A display under way is dropped with the window; nothing is written.
+    runTimer.stop();
+    runTimerActive = false;
     QMainWindow::closeEvent(event);
 }

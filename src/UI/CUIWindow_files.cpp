@@ -139,6 +139,9 @@ void CUIWindow::clearRecentFiles()
 void CUIWindow::followUpOpenFile()
 {
     CSimulation& s = Simulation;
+    // The display under way was the previous simulation's.
+    s.endDisplayEarly();
+    UIDisplay->drawProgress(QString());
     const bool running = s.getRunState() == CRunState::running;
     if (!running && runTimerActive) {
         runTimer.stop();

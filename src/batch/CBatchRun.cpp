@@ -3,11 +3,16 @@
 #include "CBatchInstruments.h"
 
 #include <cerrno>
+#include <cstring>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
+#include <utility>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
@@ -187,8 +192,85 @@ static void appendCsvRow(std::string& csv, const CSimulation& s)
     csv += "\n";
 }
 
+// Why nothing could be written at path, or empty: the folder it goes in
+// (written files are replaced through a new file beside them) must be a
+// folder that takes new files, and path, when it exists, must be what is
+// wanted there (a folder, or a file that can be replaced).
+static std::string unwritableReason(const std::string& path, bool folder)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        if (folder != S_ISDIR(info.st_mode)) return folder ? "it is not a folder" : "it is a folder";
+        if (folder && ::access(path.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+        if (folder) return {};
+    }
+    std::string parent = path;
+    while (parent.size() > 1 && parent.back() == '/') parent.pop_back();
+    const size_t slash = parent.rfind('/');
+    parent = slash == std::string::npos ? "." : slash == 0 ? "/" : parent.substr(0, slash);
+    if (::stat(parent.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return "the folder " + parent + " does not exist";
+    if (::access(parent.c_str(), W_OK | X_OK) != 0) return "the folder " + parent + ": " + std::strerror(errno);
+    return {};
+}
+
+// Every output asked for, checked before the run, so that a typo costs no
+// simulation time.
+static bool outputsWritable(const CBatchOptions& options)
+{
+    const std::pair<const std::string*, bool> outputs[] = {
+        {&options.outputPath, false},    {&options.csvPath, false}, {&options.renderPath, false},
+        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true}};
+    bool writable = true;
+    for (const auto& [path, folder] : outputs) {
+        if (path->empty()) continue;
+        const std::string reason = unwritableReason(*path, folder);
+        if (reason.empty()) continue;
+        std::fprintf(stderr, "quorvel-batch: cannot write %s: %s\n", path->c_str(), reason.c_str());
+        writable = false;
+    }
+    return writable;
+}
+
+namespace {
+// The run's progress on one terminal line, rewritten in place; shown once the
+// run has taken kShownAfter, and only when standard error is a terminal.
+class CProgressLine {
+public:
+    explicit CProgressLine(unsigned long long total) : total_(total), shown_(::isatty(STDERR_FILENO) == 1) {}
+    void update(unsigned long long done)
+    {
+        if (!shown_) return;
+        const auto now = std::chrono::steady_clock::now();
+        const double seconds = std::chrono::duration<double>(now - started_).count();
+        if (seconds < kShownAfter || now - lastDrawn_ < std::chrono::milliseconds(250)) return;
+        lastDrawn_ = now;
+        const double rate = done / seconds;
+        const std::string line = progressText(done, total_) + formatC(", %.0f steps per second, ", rate) +
+                                 timeLeftText(rate > 0 ? (total_ - done) / rate : -1.0) + " left";
+        std::fprintf(stderr, "\r%s\033[K", line.c_str());
+        drawn_ = true;
+    }
+    // Clears the line for what is written next.
+    void clear()
+    {
+        if (drawn_) std::fputs("\r\033[K", stderr);
+        drawn_ = false;
+    }
+    ~CProgressLine() { clear(); }
+
+private:
+    static constexpr double kShownAfter = 2.0;
+    const std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point lastDrawn_{};
+    unsigned long long total_;
+    bool shown_, drawn_ = false;
+};
+}  // namespace
+
 int runBatch(const CBatchOptions& options)
 {
+    if (!outputsWritable(options)) return 1;
     CConsolePlatform platform;
     auto simulation = std::make_unique<CSimulation>(platform);
     CSimulation& s = *simulation;
@@ -214,14 +296,19 @@ int runBatch(const CBatchOptions& options)
     CRunState storedRunState = s.getRunState();
     s.setRunState(CRunState::running);
     auto started = std::chrono::steady_clock::now();
-    for (unsigned long tick = 0; tick < options.ticks; tick++) {
-        if (!s.runDisplay()) {
-            // Nothing is written from a run that broke down.
-            std::fprintf(stderr, "quorvel-batch: %s\n", s.getRunStopReason().c_str());
-            return 1;
+    {
+        CProgressLine progress(static_cast<unsigned long long>(options.ticks) * s.getIPD());
+        for (unsigned long tick = 0; tick < options.ticks; tick++) {
+            if (!s.runDisplay()) {
+                progress.clear();
+                // Nothing is written from a run that broke down.
+                std::fprintf(stderr, "quorvel-batch: %s\n", s.getRunStopReason().c_str());
+                return 1;
+            }
+            if (wantCsv) appendCsvRow(csv, s);
+            instruments.afterDisplay(s);
+            progress.update(static_cast<unsigned long long>(tick + 1) * s.getIPD());
         }
-        if (wantCsv) appendCsvRow(csv, s);
-        instruments.afterDisplay(s);
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     s.setRunState(storedRunState);
