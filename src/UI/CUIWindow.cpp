@@ -334,6 +334,9 @@ void CUIWindow::showDisplayProgress()
     const double secondsLeft = done > 0 ? elapsed / 1000.0 / done * (total - std::min(done, total)) : -1.0;
     UIDisplay->drawProgress(QString::fromStdString(progressText(done, total) + ", " + timeLeftText(secondsLeft) +
                                                    " left"));
+    // The step count and readouts above the line follow the steps done, so
+    // the two never disagree ("0 steps" over "4,424 of 1,000,000 steps").
+    UIDisplay->drawDisplays();
 }
 
 void CUIWindow::showAbout()
