@@ -24,8 +24,10 @@
 struct CFileTag;
 struct CTagAt;
 
-class CSimulation {
-public:
+// Every value of a simulation, copyable as a whole: what adoptState hands
+// over. The engine, the run in parts and the desktop services stay with the
+// CSimulation that owns them.
+struct CSimulationData {
     static constexpr int kTypes = 4;
     static constexpr int kMaxPerType = 400;
     static constexpr int kMaxAtoms = kTypes * kMaxPerType;
@@ -153,6 +155,10 @@ public:
     // ---- engine choice; the fast engine uses up to engineThreads (1 or 2).
     CEngineKind engineKind = simulationDefaults::kEngineKind;
     int engineThreads = 1;
+};
+
+class CSimulation : public CSimulationData {
+public:
     std::unique_ptr<CFastEngine> fastEngine;  // made on first use
     // The display under way, when a caller runs it in parts: the steps it has
     // run so far.
@@ -177,6 +183,11 @@ public:
     // ---- state and defaults
     // The simulation a person meets first (CSimulationDefaults.h).
     CSimulation& initWithDefaults();
+    // Makes built's state this simulation's, whole (a state built or read
+    // elsewhere, e.g. in a scratch simulation through the setters): the
+    // energies are computed afresh and the ledger starts again. A display
+    // under way is ended first.
+    void adoptState(const CSimulation& built);
     void initSimulationEnergies();
     void initPreviousEnergies();
     void restartEnergiesAndAverages();
@@ -189,6 +200,7 @@ public:
     int getNumber(int t) const { return number[t]; }
     double getDiam(int t) const { return diam[t]; }
     const CVector& getLocation(int t, int i) const { return loc[t][i]; }
+    const CVector& getVelocity(int t, int i) const { return vel[t][i]; }
     double getMass(int t) const { return mass[t]; }
     float getRed(int t) const { return red[t]; }
     float getGreen(int t) const { return green[t]; }

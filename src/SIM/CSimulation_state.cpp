@@ -421,3 +421,15 @@ void CSimulation::setView(double phi, double theta, double eyeR, double eyePlane
     setEyePlaneR(eyePlaneR);
     setScale(scale);
 }
+
+void CSimulation::adoptState(const CSimulation& built)
+{
+    if (&built == this) return;
+    endDisplayEarly();
+    static_cast<CSimulationData&>(*this) = built;
+    fastEngine.reset();
+    displayStart.reset();
+    initSimulationEnergies();
+    resetIPS();
+    restartLedger();
+}
