@@ -432,6 +432,10 @@ public:
     void beginUserChange();
     void endUserChange();
     void noteLedgerChange();
+    // Counts the changes a person or a file made to the state (every booked
+    // change, a file read, a state adopted); steps do not count. A
+    // measurement that follows atoms over time starts again when it moves.
+    unsigned getStateRevision() const { return stateRevision; }
 
     // ---- measured outputs
     // After a step; a step before the last of a display may leave out what
@@ -500,6 +504,7 @@ public:
 
 private:
     CPlatform* platform;
+    unsigned stateRevision = 0;
     int userChangeDepth = 0;
     double userChangeBefore = 0.0;
 

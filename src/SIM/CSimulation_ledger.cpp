@@ -40,6 +40,7 @@ void CSimulation::noteLedgerChange()
 {
     ledger.iterationsAtChange = iterations;
     ledger.changedSinceStep = true;
+    stateRevision++;
 }
 
 void CSimulation::beginUserChange()
