@@ -17,6 +17,7 @@
 
 #include "SIM/CFastEngine.h"
 #include "SIM/CSimulation.h"
+#include "support/StateEdit.h"
 
 namespace {
 
@@ -38,8 +39,8 @@ std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string&
         std::fprintf(stderr, "cannot read %s\n", file.c_str());
         std::exit(1);
     }
-    s->engineKind = static_cast<CEngineKind>(kind);
-    s->engineThreads = threads;
+    s->setEngineKind(static_cast<CEngineKind>(kind));
+    s->setEngineThreads(threads);
     return s;
 }
 
@@ -54,8 +55,7 @@ double msPerStep(const std::string& file, int kind, int threads, unsigned steps,
     static std::unique_ptr<CSimulation> kept;
     auto s = load(platform, file, kind, threads);
     if (setup) {
-        s->fastEngine = std::make_unique<CFastEngine>(CStepView(*s));
-        setup(*s->fastEngine);
+        setup(s->getFastEngine());
     }
     s->setIPD(50);
     s->MDCALCIterate();
@@ -136,15 +136,15 @@ int main(int argc, char** argv)
         double ref = msPerStep(sc.file, 0, 1, referenceSteps);
         CSimulation* one = nullptr;
         double fast1 = msPerStep(sc.file, 1, 1, steps, &one);
-        long long rebuilds = one->fastEngine->rebuildCount();
-        long long forcePairs = one->fastEngine->forcePairCount(), contactPairs = one->fastEngine->contactPairCount();
+        long long rebuilds = one->getFastEngine().rebuildCount();
+        long long forcePairs = one->getFastEngine().forcePairCount(), contactPairs = one->getFastEngine().contactPairCount();
         double fast2 = msPerStep(sc.file, 1, 2, steps);
         double lmp = lammpsMsPerStep(sc.lammpsCase, steps);
         // The force pass's other kernel (flat where it runs by rows and the
         // reverse), and two threads wherever they may run, for comparison.
         EngineSetup otherKernel = [](CFastEngine& e) { e.flatBelowRowLength = otherKernelRowLength; };
         EngineSetup twoAlways = [](CFastEngine& e) { e.twoThreadPairs = 0; };
-        otherKernelRowLength = one->fastEngine->flatKernel() ? 0.0 : 1e9;
+        otherKernelRowLength = one->getFastEngine().flatKernel() ? 0.0 : 1e9;
         double other1 = msPerStep(sc.file, 1, 1, steps, nullptr, otherKernel);
         double forced2 = msPerStep(sc.file, 1, 2, steps, nullptr, twoAlways);
         // On a shared machine the load changes during a run: the engines take
@@ -191,7 +191,7 @@ int main(int argc, char** argv)
     } refits[] = {{"fits already", 1.0}, {"box 2% smaller", 0.98}, {"box too small (fails)", 0.5}};
     for (const Refit& r : refits) {
         auto s = load(platform, "liquid-1600.txt", 1, 1);
-        s->halfWidth *= r.shrink;
+        StateEdit(*s)->box.halfWidth *= r.shrink;
         auto start = std::chrono::steady_clock::now();
         bool fitted = s->shiftAtomsToFit(100);
         std::printf("refit of liquid-1600, %-22s: %8.1f ms (%s)\n", r.what, 1000.0 * seconds(start),

@@ -46,8 +46,8 @@ Means applicationMeans(CSimulation& s, unsigned steps, char conserve)
     Means m;
     for (unsigned k = 0; k < steps; k++) {
         s.MDCALCIterate();
-        m.temperature += s.temperature[4];
-        m.potential += s.PEnergy[4];
+        m.temperature += s.state().outputs.temperature[4];
+        m.potential += s.state().outputs.PEnergy[4];
     }
     m.temperature /= steps;
     m.potential /= steps;

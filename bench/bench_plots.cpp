@@ -25,6 +25,7 @@
 #include "SIM/CPlatform.h"
 #include "SIM/CRadialDistribution.h"
 #include "SIM/CSimulation.h"
+#include "support/StateEdit.h"
 #include "SIM/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
 #include "UI/CChartUnits.h"
@@ -55,7 +56,7 @@ void costOfGofR(CSimulation& s)
     }
     std::printf("g(r), all %d atoms, %d bins: %.2f ms a count; one display of the engine %.2f ms; "
                 "counting every display would cost %.1f %%\n",
-                s.totalAtoms, rdf.bins(), median(count), median(display), 100.0 * median(count) / median(display));
+                s.state().atoms.totalAtoms, rdf.bins(), median(count), median(display), 100.0 * median(count) / median(display));
 }
 
 // Counts the paint events a widget receives, to show one redraw paints once.
@@ -198,15 +199,15 @@ void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& f
     // Room to add a sample before every redraw, as the running window does, without thinning.
     CTimeSeries series(200000);
     s.setRecordType(CRecordKind::instant);
-    const unsigned start = s.iterations;
+    const unsigned start = s.state().clock.iterations;
     int added = 0;
     const double energy = s.getTCTEnergy(4);
     auto addSample = [&] {
         added++;
-        s.iterations = start + 100u * static_cast<unsigned>(added);
-        s.elapsedTime = s.iterations * s.getTimeStep();
-        s.TCTemperature[4] = 300.0 + 10.0 * ((added * 7919) % 101) / 101.0;
-        s.TCTEnergy[4] = energy * (1.0 + 1e-3 * ((added * 104729) % 37) / 37.0);
+        StateEdit(s)->clock.iterations = start + 100u * static_cast<unsigned>(added);
+        StateEdit(s)->clock.elapsedTime = s.state().clock.iterations * s.getTimeStep();
+        StateEdit(s)->outputs.TCTemperature[4] = 300.0 + 10.0 * ((added * 7919) % 101) / 101.0;
+        StateEdit(s)->outputs.TCTEnergy[4] = energy * (1.0 + 1e-3 * ((added * 104729) % 37) / 37.0);
         series.sample(s);
     };
     while (series.size() < 100000) addSample();
@@ -289,7 +290,7 @@ int main(int argc, char** argv)
     window.resize(1000, 700 + (window.height() - window.UIView->height()));
     QApplication::processEvents();
     CSimulation& s = window.Simulation;
-    std::printf("scene %s, %d atoms, %u steps per display\n", qPrintable(QFileInfo(path).fileName()), s.totalAtoms,
+    std::printf("scene %s, %d atoms, %u steps per display\n", qPrintable(QFileInfo(path).fileName()), s.state().atoms.totalAtoms,
                 s.getIPD());
 
     costOfGofR(s);

@@ -24,10 +24,10 @@ int main(int argc, char** argv)
         total += ms;
     }
     std::printf("load %s (%d atoms): best %.2f ms, mean %.2f ms over %d loads (includes the energy rebuild)\n",
-                path.c_str(), simulation->totalAtoms, best, total / rounds, rounds);
+                path.c_str(), simulation->state().atoms.totalAtoms, best, total / rounds, rounds);
     auto start = std::chrono::steady_clock::now();
     simulation->generateOutputFileContent();
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("generate the text of the same simulation: %.2f ms (%zu bytes)\n", ms, simulation->fileContent.size());
+    std::printf("generate the text of the same simulation: %.2f ms (%zu bytes)\n", ms, simulation->getFileContent().size());
     return 0;
 }

@@ -81,7 +81,7 @@ int main(int argc, char** argv)
         timeRound(scene, doubled, atTwo);
     }
     const double monoMs = median(atOne.mono), sortMs = median(atOne.sorting), doubledMs = median(atTwo.mono);
-    std::printf("%s: %d atoms, %dx%d points on the QPainter surface, median of %d\n", path.c_str(), s.totalAtoms,
+    std::printf("%s: %d atoms, %dx%d points on the QPainter surface, median of %d\n", path.c_str(), s.state().atoms.totalAtoms,
                 kWidth, kHeight, kRounds);
     std::printf("  ratio 1: mono picture %7.2f ms (best %.2f ms)\n", monoMs, best(atOne.mono));
     std::printf("           stereo pair  %7.2f ms\n", median(atOne.stereo));

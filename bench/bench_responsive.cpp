@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     app.exec();
     user.join();
 
-    std::printf("%s, %u atoms, %u steps per display, %d s of running\n", qPrintable(path), s.totalAtoms,
+    std::printf("%s, %u atoms, %u steps per display, %d s of running\n", qPrintable(path), s.state().atoms.totalAtoms,
                 stepsPerDisplay, seconds);
     std::printf("longest wait of the event loop: %.1f ms (slice budget %d ms, last slice %u steps)\n", longestWait,
                 window.sliceBudgetMs, window.sliceSteps);

@@ -25,13 +25,13 @@ TEST_F(Atoms, NewAtomsTouchingIsNotOverlapping)
     s.setHalfWidth(1e-9);
     for (int k = 0; k < 50; k++) ASSERT_TRUE(s.addOneAtom(k % 4));
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) {
-            EXPECT_EQ(s.vel[t][i].norm(), 0.0);
+        for (int i = 0; i < s.state().atoms.number[t]; i++) {
+            EXPECT_EQ(s.state().atoms.vel[t][i].norm(), 0.0);
             for (int u = 0; u < 4; u++)
-                for (int j = 0; j < s.number[u]; j++) {
+                for (int j = 0; j < s.state().atoms.number[u]; j++) {
                     if (t == u && i == j) continue;
                     CVector gap;
-                    gap.equalsSub(s.loc[t][i], s.loc[u][j]);
+                    gap.equalsSub(s.state().atoms.loc[t][i], s.state().atoms.loc[u][j]);
                     EXPECT_GE(gap.length(), 3e-10);
                 }
         }
@@ -42,28 +42,28 @@ TEST_F(Atoms, AFullBoxRefusesAnotherAtomAndChangesNothing)
     place(0, 0, 0, 0);
     s.setDiam(1, 7e-10);  // no free place for an atom this large next to the first
     EXPECT_FALSE(s.addOneAtom(1));
-    EXPECT_EQ(s.number[1], 0);
-    EXPECT_EQ(s.totalAtoms, 1);
+    EXPECT_EQ(s.state().atoms.number[1], 0);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 1);
 }
 
 TEST_F(Atoms, NewAtomsStayBelowALoweredPiston)
 {
     s.setPistonUsed(1);
-    s.pistonZ = 0;
+    StateEdit(s)->box.pistonZ = 0;
     for (int k = 0; k < 4; k++) ASSERT_TRUE(s.addOneAtom(0));
-    for (int i = 0; i < 4; i++) EXPECT_LE(s.loc[0][i].getZ() + 1.5e-10, 1e-24);
+    for (int i = 0; i < 4; i++) EXPECT_LE(s.state().atoms.loc[0][i].getZ() + 1.5e-10, 1e-24);
 }
 
 TEST_F(Atoms, AddingAtAPlaceIsRefusedForAFullType)
 {
     for (int i = 0; i < 400; i++) place(2, 0, 0, 0);
     EXPECT_FALSE(s.addOneAtomAtLocationWithVelocity(2, 1e-10, 0, 0, 1, 2, 3));
-    EXPECT_EQ(s.number[2], 400);
+    EXPECT_EQ(s.state().atoms.number[2], 400);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].title, "Alert.");
     EXPECT_TRUE(s.addOneAtomAtLocationWithVelocity(1, 1e-10, 0, 0, 1, 2, 3));
-    EXPECT_EQ(s.vel[1][0].getY(), 2.0);
-    EXPECT_EQ(s.totalAtoms, 401);
+    EXPECT_EQ(s.state().atoms.vel[1][0].getY(), 2.0);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 401);
 }
 
 TEST_F(Atoms, KineticEnergyIsSharedEquallyAndClampedAtZero)
@@ -73,15 +73,15 @@ TEST_F(Atoms, KineticEnergyIsSharedEquallyAndClampedAtZero)
     s.initSimulationEnergies();
     double share = 1e-21;
     s.changeKEnergy(2 * share);
-    EXPECT_NEAR(s.aKEnergy[0][0], 0.5 * 5e-26 * 1e4 + share, 1e-33);
-    EXPECT_NEAR(s.aKEnergy[1][0], share, 1e-33);
-    EXPECT_GT(s.vel[1][0].norm(), 0.0);  // was at rest: a random direction
-    EXPECT_GT(s.vel[0][0].getX(), 0.0);  // keeps its direction
+    EXPECT_NEAR(s.state().atoms.aKEnergy[0][0], 0.5 * 5e-26 * 1e4 + share, 1e-33);
+    EXPECT_NEAR(s.state().atoms.aKEnergy[1][0], share, 1e-33);
+    EXPECT_GT(s.state().atoms.vel[1][0].norm(), 0.0);  // was at rest: a random direction
+    EXPECT_GT(s.state().atoms.vel[0][0].getX(), 0.0);  // keeps its direction
     EXPECT_FALSE(s.changeKEnergy(-1.0));  // outside the range: changes nothing
-    EXPECT_GT(s.vel[0][0].norm(), 0.0);
+    EXPECT_GT(s.state().atoms.vel[0][0].norm(), 0.0);
     EXPECT_TRUE(s.changeKEnergy(-1e-13));
-    EXPECT_EQ(s.vel[0][0].norm(), 0.0);
-    EXPECT_EQ(s.vel[1][0].norm(), 0.0);
+    EXPECT_EQ(s.state().atoms.vel[0][0].norm(), 0.0);
+    EXPECT_EQ(s.state().atoms.vel[1][0].norm(), 0.0);
 }
 
 TEST_F(Atoms, ClickPicksTheAtomUnderThePointerAndTogglesIt)
@@ -98,10 +98,10 @@ TEST_F(Atoms, ClickPicksTheAtomUnderThePointerAndTogglesIt)
     EXPECT_TRUE(scene.atomCovers(*a, ax, 0));
     EXPECT_FALSE(scene.atomCovers(*a, bx, 0));
     s.toggleSelection(*a);
-    EXPECT_EQ(s.sel[a->type][a->index], 1);
-    EXPECT_EQ(s.sel[0][0] + s.sel[1][0], 1);
+    EXPECT_EQ(s.state().atoms.sel[a->type][a->index], 1);
+    EXPECT_EQ(s.state().atoms.sel[0][0] + s.state().atoms.sel[1][0], 1);
     s.toggleSelection(*a);
-    EXPECT_EQ(s.sel[0][0] + s.sel[1][0], 0);
+    EXPECT_EQ(s.state().atoms.sel[0][0] + s.state().atoms.sel[1][0], 0);
 }
 
 TEST_F(Atoms, ClickNearTheCornerOfTheBoundingSquareHits)
@@ -154,29 +154,29 @@ TEST_F(Atoms, RectanglesSelectStrictlyInsideInEitherDirection)
     removeAllAtoms();
     place(0, 0, 0, 0);
     s.selectAtoms(both);
-    EXPECT_EQ(s.sel[0][0], 1);
-    EXPECT_EQ(s.sel[0][1], 0);
+    EXPECT_EQ(s.state().atoms.sel[0][0], 1);
+    EXPECT_EQ(s.state().atoms.sel[0][1], 0);
     s.toggleSelection({0, 1});
     s.toggleSelection({7, 0});
-    EXPECT_EQ(s.sel[0][1], 0);
+    EXPECT_EQ(s.state().atoms.sel[0][1], 0);
 }
 
 TEST_F(Atoms, DraggingMovesInTheScreenPlaneAndClampsToTheWalls)
 {
     place(0, 0, 0, 0);
     place(1, 0, 0, -3.5e-10);  // clamped too, though not selected
-    s.loc[1][0].setZ(-4e-10);
-    s.sel[0][0] = 1;
+    StateEdit(s)->atoms.loc[1][0].setZ(-4e-10);
+    StateEdit(s)->atoms.sel[0][0] = 1;
     s.moveSelectedBy(0, -10);  // ten points up
-    EXPECT_NEAR(s.loc[0][0].getZ(), 5e-11, 1e-22);
-    EXPECT_EQ(s.st, -1);
-    EXPECT_DOUBLE_EQ(s.loc[1][0].getZ(), -3.5e-10);
+    EXPECT_NEAR(s.state().atoms.loc[0][0].getZ(), 5e-11, 1e-22);
+    EXPECT_EQ(s.state().atoms.firstSelectedType, -1);
+    EXPECT_DOUBLE_EQ(s.state().atoms.loc[1][0].getZ(), -3.5e-10);
     s.moveSelectedBy(-100, 0);  // far to the left: beyond the -y wall
-    EXPECT_NEAR(s.loc[0][0].getY(), -(5e-10 - 1.5e-10), 1e-22);
+    EXPECT_NEAR(s.state().atoms.loc[0][0].getY(), -(5e-10 - 1.5e-10), 1e-22);
     s.setPistonUsed(1);
-    s.pistonZ = 3e-10;
+    StateEdit(s)->box.pistonZ = 3e-10;
     s.moveSelectedBy(0, -100);
-    EXPECT_LE(s.loc[0][0].getZ(), 1.5e-10 + 1e-22);
+    EXPECT_LE(s.state().atoms.loc[0][0].getZ(), 1.5e-10 + 1e-22);
 }
 
 TEST_F(Atoms, ClumpingPullsTheSelectionTogether)
@@ -189,8 +189,8 @@ TEST_F(Atoms, ClumpingPullsTheSelectionTogether)
     s.shiftSelectedAtomsToClump();
     for (int a = 0; a < 3; a++)
         for (int b = a + 1; b < 3; b++) {
-            const CVector& p = a < 2 ? s.loc[0][a] : s.loc[1][0];
-            const CVector& q = b < 2 ? s.loc[0][b] : s.loc[1][0];
+            const CVector& p = a < 2 ? s.state().atoms.loc[0][a] : s.state().atoms.loc[1][0];
+            const CVector& q = b < 2 ? s.state().atoms.loc[0][b] : s.state().atoms.loc[1][0];
             CVector gap;
             gap.equalsSub(p, q);
             EXPECT_LT(gap.length(), 5e-10);  // from 2.1 nm and more apart
@@ -204,18 +204,18 @@ TEST_F(Atoms, AClumpTheRefitCannotPartIsTakenBackWithAnAlert)
     s.setHalfWidth(3e-9);
     for (int i = 0; i < 80; i++) place(0, -2.5e-9 + (i % 5) * 1.2e-9, -2.5e-9 + (i / 5 % 4) * 1.6e-9, -2.5e-9 + (i / 20) * 1.6e-9);
     s.selectAll(1);
-    const double before = s.loc[0][17].getX();
+    const double before = s.state().atoms.loc[0][17].getX();
     const bool clumped = s.shiftSelectedAtomsToClump();
     double closest = INFINITY;
     for (int i = 0; i < 80; i++)
         for (int j = i + 1; j < 80; j++) {
             CVector gap;
-            gap.equalsSub(s.loc[0][i], s.loc[0][j]);
+            gap.equalsSub(s.state().atoms.loc[0][i], s.state().atoms.loc[0][j]);
             closest = std::min(closest, gap.length());
         }
     EXPECT_GE(closest, 0.561231024155 * 2 * 3e-10 * (1 - 1e-9));
     if (!clumped) {
-        EXPECT_EQ(s.loc[0][17].getX(), before);
+        EXPECT_EQ(s.state().atoms.loc[0][17].getX(), before);
         ASSERT_EQ(platform.alerts.size(), 1u);
         EXPECT_EQ(platform.alerts[0].title, "Operation Incomplete.");
     }
@@ -229,26 +229,29 @@ TEST_F(Atoms, ReadoutsMatchTheAtomsAfterADeleteOrADrag)
     place(0, 2e-10, 0, 0, 0, 400, 0);
     place(1, 0, 3e-10, 0, 0, 0, 500);
     s.initSimulationEnergies();
-    s.sel[1][0] = 1;
+    StateEdit(s)->atoms.sel[1][0] = 1;
     s.deleteSelected();
-    EXPECT_DOUBLE_EQ(s.getTCKEnergy(4), 0.5 * s.mass[0] * (300.0 * 300.0 + 400.0 * 400.0));
+    EXPECT_DOUBLE_EQ(s.getTCKEnergy(4), 0.5 * s.state().types.mass[0] * (300.0 * 300.0 + 400.0 * 400.0));
     EXPECT_DOUBLE_EQ(s.getTCVrms(4), std::sqrt((300.0 * 300.0 + 400.0 * 400.0) / 2));
     EXPECT_GT(s.getTCTemperature(4), 0.0);
     EXPECT_GT(s.getTCVolume(), 0.0);
-    s.sel[0][0] = 1;
+    StateEdit(s)->atoms.sel[0][0] = 1;
     s.moveSelectedBy(0, -5);
-    EXPECT_DOUBLE_EQ(s.getTCKEnergy(0), 0.5 * s.mass[0] * (300.0 * 300.0 + 400.0 * 400.0));
+    EXPECT_DOUBLE_EQ(s.getTCKEnergy(0), 0.5 * s.state().types.mass[0] * (300.0 * 300.0 + 400.0 * 400.0));
 }
 
 TEST_F(Atoms, DeletingKeepsTheRestInOrder)
 {
     for (int i = 0; i < 4; i++) place(0, i * 1e-10, 0, 0);
-    s.sel[0][1] = s.sel[0][2] = 1;
+    {
+        StateEdit edit(s);
+        edit->atoms.sel[0][1] = edit->atoms.sel[0][2] = 1;
+    }
     s.deleteSelected();
-    EXPECT_EQ(s.number[0], 2);
-    EXPECT_EQ(s.totalAtoms, 2);
-    EXPECT_EQ(s.loc[0][0].getX(), 0.0);
-    EXPECT_EQ(s.loc[0][1].getX(), 3e-10);
+    EXPECT_EQ(s.state().atoms.number[0], 2);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 2);
+    EXPECT_EQ(s.state().atoms.loc[0][0].getX(), 0.0);
+    EXPECT_EQ(s.state().atoms.loc[0][1].getX(), 3e-10);
 }
 
 TEST_F(Atoms, CentroidAndEditing)
@@ -257,23 +260,23 @@ TEST_F(Atoms, CentroidAndEditing)
     place(1, 3e-10, 0, 0);
     s.setMass(1, 1.5e-25);
     s.calculateCentroid();
-    EXPECT_EQ(s.centroid.getX(), 0.0);  // nothing selected
+    EXPECT_EQ(s.state().atoms.centroid.getX(), 0.0);  // nothing selected
     s.selectAll(1);
     s.calculateCentroid();
-    EXPECT_NEAR(s.centroid.getX(), 2.5e-10, 1e-22);
+    EXPECT_NEAR(s.state().atoms.centroid.getX(), 2.5e-10, 1e-22);
     s.saveCentroid();
-    EXPECT_EQ(s.getSelectedCentroid(0), s.centroid.getX());
+    EXPECT_EQ(s.getSelectedCentroid(0), s.state().atoms.centroid.getX());
     s.saveSelectedLocations();
     s.setSelectedCentroid(0, 0, 1e-10);
-    EXPECT_NEAR(s.loc[0][0].getX(), -1.5e-10, 1e-22);
-    EXPECT_NEAR(s.loc[1][0].getZ(), 1e-10, 1e-22);
+    EXPECT_NEAR(s.state().atoms.loc[0][0].getX(), -1.5e-10, 1e-22);
+    EXPECT_NEAR(s.state().atoms.loc[1][0].getZ(), 1e-10, 1e-22);
     s.setSelectedCentroidVelocity(1, 7.0);
-    EXPECT_EQ(s.vel[0][0].getY(), 7.0);
-    EXPECT_EQ(s.vel[1][0].getX(), 0.0);
+    EXPECT_EQ(s.state().atoms.vel[0][0].getY(), 7.0);
+    EXPECT_EQ(s.state().atoms.vel[1][0].getX(), 0.0);
     s.revertSelectedLocations();
-    EXPECT_EQ(s.loc[0][0].getX(), 1e-10);
+    EXPECT_EQ(s.state().atoms.loc[0][0].getX(), 1e-10);
     EXPECT_EQ(s.countSelected(), 2);
-    EXPECT_EQ(s.st, 1);
+    EXPECT_EQ(s.state().atoms.firstSelectedType, 1);
     s.setSelectedVelocity(5, 3.0);  // any other axis means z
     EXPECT_EQ(s.getSelectedVelocity(2), 3.0);
 }
@@ -282,11 +285,11 @@ TEST_F(Atoms, RefitWithoutPassesOrPairsChangesNothing)
 {
     place(0, 9e-10, 0, 0);  // outside the walls, but alone
     s.setPistonUsed(1);
-    s.pistonZ = 1e-10;
+    StateEdit(s)->box.pistonZ = 1e-10;
     EXPECT_FALSE(s.shiftAtomsToFit(0));
     EXPECT_TRUE(s.shiftAtomsToFit(100));
-    EXPECT_EQ(s.loc[0][0].getX(), 9e-10);
-    EXPECT_EQ(s.pistonZ, 1e-10);
+    EXPECT_EQ(s.state().atoms.loc[0][0].getX(), 9e-10);
+    EXPECT_EQ(s.state().box.pistonZ, 1e-10);
 }
 
 TEST_F(Atoms, RefitOfAFittingPairKeepsPositionsButRaisesThePiston)
@@ -294,11 +297,11 @@ TEST_F(Atoms, RefitOfAFittingPairKeepsPositionsButRaisesThePiston)
     place(0, -2e-10, 0, 0);
     place(0, 2e-10, 0, 0);
     s.setPistonUsed(1);
-    s.pistonZ = 1e-10;
-    CVector a = s.loc[0][0];
+    StateEdit(s)->box.pistonZ = 1e-10;
+    CVector a = s.state().atoms.loc[0][0];
     EXPECT_TRUE(s.shiftAtomsToFit(100));
-    EXPECT_TRUE(sameBits(a, s.loc[0][0]));
-    EXPECT_EQ(s.pistonZ, s.halfWidth);
+    EXPECT_TRUE(sameBits(a, s.state().atoms.loc[0][0]));
+    EXPECT_EQ(s.state().box.pistonZ, s.state().box.halfWidth);
 }
 
 TEST_F(Atoms, RefitSeparatesOverlapsAndPushesAtomsInsideTheWalls)
@@ -309,10 +312,10 @@ TEST_F(Atoms, RefitSeparatesOverlapsAndPushesAtomsInsideTheWalls)
     place(1, 3.6e-10, -3.4e-10, 0);
     EXPECT_TRUE(s.shiftAtomsToFit(100));
     for (int t = 0; t < 2; t++)
-        for (int i = 0; i < s.number[t]; i++)
-            for (int axis = 0; axis < 3; axis++) EXPECT_LE(std::fabs(s.loc[t][i].getIndex(axis)), 3.5e-10 + 1e-22);
+        for (int i = 0; i < s.state().atoms.number[t]; i++)
+            for (int axis = 0; axis < 3; axis++) EXPECT_LE(std::fabs(s.state().atoms.loc[t][i].getIndex(axis)), 3.5e-10 + 1e-22);
     CVector gap;
-    gap.equalsSub(s.loc[0][0], s.loc[0][1]);
+    gap.equalsSub(s.state().atoms.loc[0][0], s.state().atoms.loc[0][1]);
     EXPECT_GE(gap.length(), 0.561231024155 * 6e-10 * (1 - 1e-9));
 }
 
@@ -322,9 +325,9 @@ TEST_F(Atoms, CoincidentAtomsAreParted)
     place(0, 1e-10, 1e-10, 0);
     EXPECT_TRUE(s.shiftAtomsToFit(100));
     CVector gap;
-    gap.equalsSub(s.loc[0][0], s.loc[0][1]);
+    gap.equalsSub(s.state().atoms.loc[0][0], s.state().atoms.loc[0][1]);
     EXPECT_GE(gap.length(), 0.561231024155 * 6e-10 * (1 - 1e-9));
-    for (int i = 0; i < 2; i++) EXPECT_TRUE(std::isfinite(s.loc[0][i].norm()));
+    for (int i = 0; i < 2; i++) EXPECT_TRUE(std::isfinite(s.state().atoms.loc[0][i].norm()));
 }
 
 TEST_F(Atoms, AFailedRefitLeavesEveryBitInPlace)
@@ -332,10 +335,10 @@ TEST_F(Atoms, AFailedRefitLeavesEveryBitInPlace)
     for (int i = 0; i < 30; i++) place(i % 4, (i % 5) * 1e-10 - 2e-10, (i / 5) * 1e-10 - 2.5e-10, 0);
     CVector before[4][400];
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) before[t][i] = s.loc[t][i];
+        for (int i = 0; i < s.state().atoms.number[t]; i++) before[t][i] = s.state().atoms.loc[t][i];
     EXPECT_FALSE(s.shiftAtomsToFit(100));
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) EXPECT_TRUE(sameBits(before[t][i], s.loc[t][i]));
+        for (int i = 0; i < s.state().atoms.number[t]; i++) EXPECT_TRUE(sameBits(before[t][i], s.state().atoms.loc[t][i]));
 }
 
 // A box far too small for the atoms' volume is refused at once, with the
@@ -343,48 +346,48 @@ TEST_F(Atoms, AFailedRefitLeavesEveryBitInPlace)
 TEST_F(Atoms, ABoxTooSmallForTheAtomsVolumeIsRefusedAsTheFullRefitWould)
 {
     s.setHalfWidth(2e-9);
-    s.pistonUsed = 1;
+    StateEdit(s)->box.pistonUsed = 1;
     for (int i = 0; i < 300; i++) place(i % 4, ((i % 7) - 3) * 4e-10, (((i / 7) % 7) - 3) * 4e-10, ((i / 49) - 3) * 4e-10);
     CVector before[4][400];
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) before[t][i] = s.loc[t][i];
+        for (int i = 0; i < s.state().atoms.number[t]; i++) before[t][i] = s.state().atoms.loc[t][i];
 
     EXPECT_FALSE(s.setHalfWidth(0.5e-9));
-    EXPECT_EQ(s.halfWidth, 2e-9);
+    EXPECT_EQ(s.state().box.halfWidth, 2e-9);
     ASSERT_FALSE(platform.alerts.empty());
     EXPECT_EQ(platform.alerts.back().message, "Can not fit the atoms into the smaller box.");
 
-    s.halfWidth = 0.5e-9;
+    StateEdit(s)->box.halfWidth = 0.5e-9;
     double pistonAfterFullRefit;
     {
         CSimulation other(platform);
         other.initWithDefaults();
-        other.halfWidth = s.halfWidth;
-        other.pistonUsed = 1;
-        other.pistonZ = 0.0;
-        other.totalAtoms = s.totalAtoms;
+        StateEdit(other)->box.halfWidth = s.state().box.halfWidth;
+        StateEdit(other)->box.pistonUsed = 1;
+        StateEdit(other)->box.pistonZ = 0.0;
+        StateEdit(other)->atoms.totalAtoms = s.state().atoms.totalAtoms;
         for (int t = 0; t < 4; t++) {
-            other.diam[t] = s.diam[t];
-            other.number[t] = s.number[t];
-            for (int i = 0; i < s.number[t]; i++) other.loc[t][i] = s.loc[t][i];
+            StateEdit(other)->types.diam[t] = s.state().types.diam[t];
+            StateEdit(other)->atoms.number[t] = s.state().atoms.number[t];
+            for (int i = 0; i < s.state().atoms.number[t]; i++) StateEdit(other)->atoms.loc[t][i] = s.state().atoms.loc[t][i];
         }
         EXPECT_FALSE(other.shiftAtomsToFitAllPairs(3));
-        pistonAfterFullRefit = other.pistonZ;
+        pistonAfterFullRefit = other.state().box.pistonZ;
     }
-    s.pistonZ = 0.0;
+    StateEdit(s)->box.pistonZ = 0.0;
     EXPECT_FALSE(s.shiftAtomsToFit(100));
-    EXPECT_EQ(s.pistonZ, pistonAfterFullRefit);
+    EXPECT_EQ(s.state().box.pistonZ, pistonAfterFullRefit);
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) EXPECT_TRUE(sameBits(before[t][i], s.loc[t][i]));
+        for (int i = 0; i < s.state().atoms.number[t]; i++) EXPECT_TRUE(sameBits(before[t][i], s.state().atoms.loc[t][i]));
 }
 
 TEST_F(Atoms, AddingWithRoomMadeByTheRefit)
 {
     place(0, 0, 0, 0);
     EXPECT_TRUE(s.addOneAtomAtLocationWithShift(1, 0.5e-10, 0, 0));
-    EXPECT_EQ(s.number[1], 1);
+    EXPECT_EQ(s.state().atoms.number[1], 1);
     for (int k = 0; k < 40; k++) s.addOneAtomAtLocationWithShift(k % 4, 0, 0, 0);
     EXPECT_FALSE(platform.alerts.empty());
     EXPECT_EQ(platform.alerts.back().message, "Unable to add the requested atom.");
-    EXPECT_EQ(s.totalAtoms, s.number[0] + s.number[1] + s.number[2] + s.number[3]);
+    EXPECT_EQ(s.state().atoms.totalAtoms, s.state().atoms.number[0] + s.state().atoms.number[1] + s.state().atoms.number[2] + s.state().atoms.number[3]);
 }

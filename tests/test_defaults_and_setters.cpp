@@ -10,45 +10,45 @@ using Setters = SimulationTest;
 
 TEST_F(Defaults, StartWithFourTypeAAtomsInsideTheBoxAndEverythingOff)
 {
-    EXPECT_EQ(s.totalAtoms, 4);
-    EXPECT_EQ(s.number[0], 4);
-    EXPECT_EQ(s.number[1] + s.number[2] + s.number[3], 0);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 4);
+    EXPECT_EQ(s.state().atoms.number[0], 4);
+    EXPECT_EQ(s.state().atoms.number[1] + s.state().atoms.number[2] + s.state().atoms.number[3], 0);
     for (int i = 0; i < 4; i++)
-        for (int axis = 0; axis < 3; axis++) EXPECT_LE(std::fabs(s.loc[0][i].getIndex(axis)), 3.5e-10);
-    EXPECT_FALSE(s.potentialUsed);
-    EXPECT_FALSE(s.floorPotentialUsed);
-    EXPECT_FALSE(s.floorTempUsed);
-    EXPECT_FALSE(s.pistonUsed);
-    EXPECT_TRUE(s.conserve);
-    EXPECT_EQ(s.displayType, 4);
-    EXPECT_EQ(s.xmax, 200.0);
-    EXPECT_EQ(s.ymax, 0.3);
-    EXPECT_EQ(s.timeStep, 1e-14);
-    EXPECT_EQ(s.halfWidth, 5e-10);
-    EXPECT_EQ(s.pistonZ, 5e-10);
-    EXPECT_EQ(s.pistonA, -4e-6);  // set while the box was still 1 m wide
-    EXPECT_EQ(s.newPart, 1.0);
-    EXPECT_EQ(s.oldPart, 0.0);
-    EXPECT_EQ(s.st, -1);
+        for (int axis = 0; axis < 3; axis++) EXPECT_LE(std::fabs(s.state().atoms.loc[0][i].getIndex(axis)), 3.5e-10);
+    EXPECT_FALSE(s.state().forces.potentialUsed);
+    EXPECT_FALSE(s.state().forces.floorPotentialUsed);
+    EXPECT_FALSE(s.state().forces.floorTempUsed);
+    EXPECT_FALSE(s.state().box.pistonUsed);
+    EXPECT_TRUE(s.state().conservation.conserve);
+    EXPECT_EQ(s.state().outputs.displayType, 4);
+    EXPECT_EQ(s.state().display.xmax, 200.0);
+    EXPECT_EQ(s.state().display.ymax, 0.3);
+    EXPECT_EQ(s.state().clock.timeStep, 1e-14);
+    EXPECT_EQ(s.state().box.halfWidth, 5e-10);
+    EXPECT_EQ(s.state().box.pistonZ, 5e-10);
+    EXPECT_EQ(s.state().box.pistonA, -4e-6);  // set while the box was still 1 m wide
+    EXPECT_EQ(s.state().outputs.newPart, 1.0);
+    EXPECT_EQ(s.state().outputs.oldPart, 0.0);
+    EXPECT_EQ(s.state().atoms.firstSelectedType, -1);
     EXPECT_EQ(s.getEyeR(), 2.5e-9);
     EXPECT_EQ(s.getEyePlaneR(), 1e-10);
     EXPECT_EQ(s.getScale(), 5e12);
-    EXPECT_FALSE(s.axesShowFlag || s.energyDiffDisplayFlag || s.graphDisplayFlag);
-    EXPECT_TRUE(s.stateDisplayFlag && s.numericDisplayFlag);
+    EXPECT_FALSE(s.state().display.axesShowFlag || s.state().display.energyDiffDisplayFlag || s.state().display.graphDisplayFlag);
+    EXPECT_TRUE(s.state().display.stateDisplayFlag && s.state().display.numericDisplayFlag);
     EXPECT_TRUE(platform.alerts.empty());
 }
 
 TEST_F(Defaults, ColoursAndWellDepths)
 {
-    EXPECT_EQ(s.red[1], 0.0f);
-    EXPECT_EQ(s.blue[1], 1.0f);
-    EXPECT_EQ(s.green[2], 1.0f);
-    EXPECT_EQ(s.red[3], 1.0f);
-    EXPECT_EQ(s.green[3], 1.0f);
-    EXPECT_EQ(s.blue[3], 0.0f);
+    EXPECT_EQ(s.state().types.red[1], 0.0f);
+    EXPECT_EQ(s.state().types.blue[1], 1.0f);
+    EXPECT_EQ(s.state().types.green[2], 1.0f);
+    EXPECT_EQ(s.state().types.red[3], 1.0f);
+    EXPECT_EQ(s.state().types.green[3], 1.0f);
+    EXPECT_EQ(s.state().types.blue[3], 0.0f);
     for (int i = 0; i < 4; i++)
-        for (int j = i; j < 4; j++) EXPECT_EQ(s.LJeps[i][j], (i == j && i > 0) ? 0.0 : 1e-21) << i << j;
-    EXPECT_EQ(s.LJeps[1][0], 0.0);
+        for (int j = i; j < 4; j++) EXPECT_EQ(s.state().forces.LJeps[i][j], (i == j && i > 0) ? 0.0 : 1e-21) << i << j;
+    EXPECT_EQ(s.state().forces.LJeps[1][0], 0.0);
 }
 
 TEST_F(Defaults, RepeatTheSameAtomsOnEveryStartInTheSameProcessState)
@@ -57,17 +57,17 @@ TEST_F(Defaults, RepeatTheSameAtomsOnEveryStartInTheSameProcessState)
     // we only check that a restart from the same seed repeats the placement.
     srandom(1);
     s.initWithDefaults();
-    CVector first = s.loc[0][0];
+    CVector first = s.state().atoms.loc[0][0];
     srandom(1);
     s.initWithDefaults();
-    EXPECT_EQ(first.getX(), s.loc[0][0].getX());
+    EXPECT_EQ(first.getX(), s.state().atoms.loc[0][0].getX());
 }
 
 TEST_F(Setters, NumberUnchangedDoesNotResetAverages)
 {
-    s.TCKEnergy[4] = 5.0;
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
     EXPECT_TRUE(s.setNumber(0, 4));
-    EXPECT_EQ(s.TCKEnergy[4], 5.0);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
 }
 
 TEST_F(Setters, NumberAboveTheMaximumAsksAndCapsOrCancels)
@@ -75,7 +75,7 @@ TEST_F(Setters, NumberAboveTheMaximumAsksAndCapsOrCancels)
     s.setHalfWidth(5e-9);
     platform.alertAnswers = {1};  // Cancel
     EXPECT_FALSE(s.setNumber(1, 500));
-    EXPECT_EQ(s.number[1], 0);
+    EXPECT_EQ(s.state().atoms.number[1], 0);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].title, "Alert.");
     EXPECT_EQ(platform.alerts[0].message,
@@ -86,13 +86,13 @@ TEST_F(Setters, NumberAboveTheMaximumAsksAndCapsOrCancels)
     ASSERT_TRUE(s.setNumber(1, 10));
     platform.alertAnswers = {0};  // Accept
     EXPECT_TRUE(s.setNumber(1, 500));
-    EXPECT_EQ(s.number[1], 400);
-    EXPECT_EQ(s.totalAtoms, 404);
-    s.TCKEnergy[4] = 5.0;
+    EXPECT_EQ(s.state().atoms.number[1], 400);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 404);
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
     platform.alertAnswers = {0};
     EXPECT_TRUE(s.setNumber(1, 401));  // already full: nothing added, averages reset
-    EXPECT_EQ(s.number[1], 400);
-    EXPECT_EQ(s.TCKEnergy[4], 0.0);
+    EXPECT_EQ(s.state().atoms.number[1], 400);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 0.0);
 }
 
 TEST_F(Setters, NumberThatCannotBePlacedOffersAcceptOrRevert)
@@ -100,8 +100,8 @@ TEST_F(Setters, NumberThatCannotBePlacedOffersAcceptOrRevert)
     s.setName(2, "Cee");
     platform.alertAnswers = {1};  // Revert
     EXPECT_FALSE(s.setNumber(2, 200));  // far more than fit in a 1 nm box
-    EXPECT_EQ(s.number[2], 0);
-    EXPECT_EQ(s.totalAtoms, 4);
+    EXPECT_EQ(s.state().atoms.number[2], 0);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 4);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].title, "Operation Incomplete.");
     EXPECT_EQ(platform.alerts[0].buttons, (std::vector<std::string>{"Accept", "Revert"}));
@@ -109,39 +109,39 @@ TEST_F(Setters, NumberThatCannotBePlacedOffersAcceptOrRevert)
 
     platform.alertAnswers = {0};  // Accept what fitted
     EXPECT_TRUE(s.setNumber(2, 200));
-    EXPECT_GT(s.number[2], 0);
-    EXPECT_LT(s.number[2], 200);
-    EXPECT_EQ(s.totalAtoms, 4 + s.number[2]);
+    EXPECT_GT(s.state().atoms.number[2], 0);
+    EXPECT_LT(s.state().atoms.number[2], 200);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 4 + s.state().atoms.number[2]);
 }
 
 TEST_F(Setters, LoweringACountKeepsTheLowestSlots)
 {
-    CVector second = s.loc[0][1];
+    CVector second = s.state().atoms.loc[0][1];
     EXPECT_TRUE(s.setNumber(0, 2));
-    EXPECT_EQ(s.totalAtoms, 2);
-    EXPECT_EQ(s.loc[0][1].getX(), second.getX());
+    EXPECT_EQ(s.state().atoms.totalAtoms, 2);
+    EXPECT_EQ(s.state().atoms.loc[0][1].getX(), second.getX());
 }
 
 TEST_F(Setters, NegativeCountsAndNonPositiveMassesAreRefused)
 {
     EXPECT_FALSE(s.setNumber(0, -1));
-    EXPECT_EQ(s.number[0], 4);
+    EXPECT_EQ(s.state().atoms.number[0], 4);
     EXPECT_FALSE(s.setMass(0, 0.0));
     EXPECT_FALSE(s.setMass(0, -1e-26));
-    EXPECT_EQ(s.mass[0], 5e-26);
-    EXPECT_EQ(s.invm[0], 1.0 / 5e-26);
+    EXPECT_EQ(s.state().types.mass[0], 5e-26);
+    EXPECT_EQ(s.state().types.invm[0], 1.0 / 5e-26);
     EXPECT_FALSE(s.setPistonMass(0.0));
-    EXPECT_EQ(s.pistonM, 1.0);
+    EXPECT_EQ(s.state().box.pistonM, 1.0);
     EXPECT_EQ(platform.alerts.size(), 4u);
     for (const auto& alert : platform.alerts) EXPECT_EQ(alert.title, "Alert.");
     EXPECT_TRUE(s.setMass(0, 1e-26));
-    EXPECT_EQ(s.invm[0], 1.0 / 1e-26);
+    EXPECT_EQ(s.state().types.invm[0], 1.0 / 1e-26);
 }
 
 TEST_F(Setters, DiameterAboveTheBoxWidthIsRefused)
 {
     EXPECT_FALSE(s.setDiam(0, 1.1e-9));
-    EXPECT_EQ(s.diam[0], 3e-10);
+    EXPECT_EQ(s.state().types.diam[0], 3e-10);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].message, "Atom diameter can not be greater than the width of the box which is 1.00e-09 m.");
 }
@@ -150,24 +150,24 @@ TEST_F(Setters, DiameterThatCannotBeRefittedIsRestoredWithTheAtoms)
 {
     s.setName(0, "Big");
     CVector before[4];
-    for (int i = 0; i < 4; i++) before[i] = s.loc[0][i];
+    for (int i = 0; i < 4; i++) before[i] = s.state().atoms.loc[0][i];
     EXPECT_FALSE(s.setDiam(0, 1e-9));  // four atoms of the box's width cannot fit
-    EXPECT_EQ(s.diam[0], 3e-10);
-    for (int i = 0; i < 4; i++) EXPECT_EQ(std::memcmp(before[i].v, s.loc[0][i].v, sizeof before[i].v), 0);
+    EXPECT_EQ(s.state().types.diam[0], 3e-10);
+    for (int i = 0; i < 4; i++) EXPECT_EQ(std::memcmp(before[i].v, s.state().atoms.loc[0][i].v, sizeof before[i].v), 0);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].message, "Unable to increase the diameter for atoms of type: Big");
 }
 
 TEST_F(Setters, SmallerDiameterNeverRefits)
 {
-    s.loc[0][0].setXYZ(9e-10, 0, 0);  // well outside the walls
+    StateEdit(s)->atoms.loc[0][0].setXYZ(9e-10, 0, 0);  // well outside the walls
     EXPECT_TRUE(s.setDiam(0, 2e-10));
-    EXPECT_EQ(s.loc[0][0].getX(), 9e-10);
+    EXPECT_EQ(s.state().atoms.loc[0][0].getX(), 9e-10);
 }
 
 TEST_F(Setters, EyeDistanceKeepsTheBoxBeyondTheProjectionPlane)
 {
-    double minimum = 1.73205080757 * s.halfWidth + s.getEyePlaneR();
+    double minimum = 1.73205080757 * s.state().box.halfWidth + s.getEyePlaneR();
     EXPECT_TRUE(s.setEyeR(minimum));
     EXPECT_FALSE(s.setEyeR(minimum * 0.999));
     EXPECT_EQ(s.getEyeR(), minimum);
@@ -179,7 +179,7 @@ TEST_F(Setters, ViewSetterGoesOnAfterARefusedEyeDistance)
 {
     s.setView(1.0, 1.0, 1e-10, 2e-10, 1e12);
     EXPECT_EQ(platform.alerts.size(), 1u);
-    EXPECT_EQ(s.View.getPhi(), 1.0);
+    EXPECT_EQ(s.state().display.View.getPhi(), 1.0);
     EXPECT_EQ(s.getEyeR(), 2.5e-9);
     EXPECT_EQ(s.getEyePlaneR(), 2e-10);
     EXPECT_EQ(s.getScale(), 1e12);
@@ -187,48 +187,48 @@ TEST_F(Setters, ViewSetterGoesOnAfterARefusedEyeDistance)
 
 TEST_F(Setters, ChangedValueRuleResetsOnlyOnChange)
 {
-    s.TCKEnergy[4] = 5.0;
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
     s.setLJeps(1, 0, 1e-21);  // stored, never read by the engine, but resets
-    EXPECT_EQ(s.LJeps[1][0], 1e-21);
-    EXPECT_EQ(s.LJeps[0][1], 1e-21);
-    EXPECT_EQ(s.TCKEnergy[4], 0.0);
-    s.TCKEnergy[4] = 5.0;
+    EXPECT_EQ(s.state().forces.LJeps[1][0], 1e-21);
+    EXPECT_EQ(s.state().forces.LJeps[0][1], 1e-21);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 0.0);
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
     s.setCharge(0, 0.0);
-    EXPECT_EQ(s.TCKEnergy[4], 5.0);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
 }
 
 TEST_F(Setters, AveragingSetters)
 {
-    s.record = 7;
+    StateEdit(s)->outputs.record = 7;
     s.setRecordType(CRecordKind::accumulated);
-    EXPECT_EQ(s.record, 7u);
+    EXPECT_EQ(s.state().outputs.record, 7u);
     s.setRecordType(CRecordKind::timeConstant);
-    EXPECT_EQ(s.record, 0u);
-    s.record = 7;
+    EXPECT_EQ(s.state().outputs.record, 0u);
+    StateEdit(s)->outputs.record = 7;
     s.setGraphXmax(200.0);
-    EXPECT_EQ(s.record, 7u);
+    EXPECT_EQ(s.state().outputs.record, 7u);
     s.setGraphXmax(100.0);
-    EXPECT_EQ(s.record, 0u);
-    s.tdE = 1.0;
-    s.tdEPercent = 1.0;
-    s.TCKEnergy[4] = 5.0;
+    EXPECT_EQ(s.state().outputs.record, 0u);
+    StateEdit(s)->conservation.tdE = 1.0;
+    StateEdit(s)->conservation.tdEPercent = 1.0;
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
     s.setConserve(0);
-    EXPECT_EQ(s.tdE, 0.0);
-    EXPECT_EQ(s.tdEPercent, 0.0);
-    EXPECT_EQ(s.TCKEnergy[4], 5.0);
+    EXPECT_EQ(s.state().conservation.tdE, 0.0);
+    EXPECT_EQ(s.state().conservation.tdEPercent, 0.0);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
 }
 
 TEST_F(Setters, BoxGrowsFreelyAndShrinksOnlyWhenTheAtomsFit)
 {
     s.setPistonUsed(1);
     EXPECT_TRUE(s.setHalfWidth(1e-9));
-    EXPECT_EQ(s.pistonZ, 5e-10);  // the piston keeps its height when the box grows
+    EXPECT_EQ(s.state().box.pistonZ, 5e-10);  // the piston keeps its height when the box grows
     EXPECT_TRUE(s.setHalfWidth(8e-10));
-    EXPECT_EQ(s.pistonZ, 8e-10);
-    s.pistonZ = 6e-10;
+    EXPECT_EQ(s.state().box.pistonZ, 8e-10);
+    StateEdit(s)->box.pistonZ = 6e-10;
     EXPECT_FALSE(s.setHalfWidth(2e-10));
-    EXPECT_EQ(s.halfWidth, 8e-10);
-    EXPECT_EQ(s.pistonZ, 6e-10);
+    EXPECT_EQ(s.state().box.halfWidth, 8e-10);
+    EXPECT_EQ(s.state().box.pistonZ, 6e-10);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].message, "Can not fit the atoms into the smaller box.");
     EXPECT_EQ(platform.alerts[0].title, "Operation Incomplete.");
@@ -236,15 +236,15 @@ TEST_F(Setters, BoxGrowsFreelyAndShrinksOnlyWhenTheAtomsFit)
 
 TEST_F(Setters, PistonSettings)
 {
-    s.pistonZ = 1e-10;
+    StateEdit(s)->box.pistonZ = 1e-10;
     s.setPistonUsed(0);  // unchanged: keeps its height
-    EXPECT_EQ(s.pistonZ, 1e-10);
-    s.pistonV = 3.0;
+    EXPECT_EQ(s.state().box.pistonZ, 1e-10);
+    StateEdit(s)->box.pistonV = 3.0;
     s.setPistonUsed(1);
-    EXPECT_EQ(s.pistonZ, s.halfWidth);
-    EXPECT_EQ(s.pistonV, 0.0);
+    EXPECT_EQ(s.state().box.pistonZ, s.state().box.halfWidth);
+    EXPECT_EQ(s.state().box.pistonV, 0.0);
     s.setAppliedPressure(1e-6);
-    EXPECT_DOUBLE_EQ(s.pistonA, -1e-24);
+    EXPECT_DOUBLE_EQ(s.state().box.pistonA, -1e-24);
     EXPECT_TRUE(s.setPistonMass(2.0));
-    EXPECT_DOUBLE_EQ(s.pistonA, -0.5e-24);
+    EXPECT_DOUBLE_EQ(s.state().box.pistonA, -0.5e-24);
 }

@@ -204,14 +204,14 @@ TEST_F(EnergyLedger, UserChangesAreBookedAtTheModelsEntrances)
         {"diameter", [](CSimulation& m) { m.setDiam(1, 2.6e-10); }},
         {"mass", [](CSimulation& m) { m.setMass(0, 8e-26); }},
         {"edit", [](CSimulation& m) {
-             m.st = 0;
-             m.sn = 0;
+             StateEdit(m)->atoms.firstSelectedType = 0;
+             StateEdit(m)->atoms.firstSelectedIndex = 0;
              m.setSelectedLocation(1e-10, 1e-10, -1.1e-9);
              m.setSelectedVelocity(2, -500);
          }},
         {"drag", [](CSimulation& m) {
              m.selectAll(0);
-             m.sel[2][3] = 1;
+             StateEdit(m)->atoms.sel[2][3] = 1;
              m.moveSelectedBy(20, -10);
          }},
         {"clump", [](CSimulation& m) {
@@ -222,7 +222,7 @@ TEST_F(EnergyLedger, UserChangesAreBookedAtTheModelsEntrances)
         {"piston mass", [](CSimulation& m) { m.setPistonMass(3e-24); }},
         {"delete", [](CSimulation& m) {
              m.selectAll(0);
-             m.sel[0][0] = 1;
+             StateEdit(m)->atoms.sel[0][0] = 1;
              m.deleteSelected();
          }},
         {"potentials off", [](CSimulation& m) { m.setPotentialUsed(0); }},

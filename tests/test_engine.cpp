@@ -26,7 +26,7 @@ protected:
         s.MDCALCCalcAcc();
         double sum = 0;
         for (int t = 0; t < 4; t++)
-            for (int i = 0; i < s.number[t]; i++) sum += s.aPEnergy[t][i];
+            for (int i = 0; i < s.state().atoms.number[t]; i++) sum += s.state().atoms.aPEnergy[t][i];
         return sum;
     }
 };
@@ -68,15 +68,15 @@ TEST_F(Engine, ForcesAreMinusTheGradientOfTheEnergy)
     place(3, -3.5e-10, -1e-10, -2e-10);
     s.MDCALCCalcAcc();
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++)
+        for (int i = 0; i < s.state().atoms.number[t]; i++)
             for (int axis = 0; axis < 3; axis++) {
-                double analytic = s.acc[t][i].getIndex(axis) * s.mass[t];
-                double h = 1e-15, x = s.loc[t][i].getIndex(axis);
-                s.loc[t][i].setIndex(axis, x + h);
+                double analytic = s.state().atoms.acc[t][i].getIndex(axis) * s.state().types.mass[t];
+                double h = 1e-15, x = s.state().atoms.loc[t][i].getIndex(axis);
+                StateEdit(s)->atoms.loc[t][i].setIndex(axis, x + h);
                 double up = totalPotential();
-                s.loc[t][i].setIndex(axis, x - h);
+                StateEdit(s)->atoms.loc[t][i].setIndex(axis, x - h);
                 double down = totalPotential();
-                s.loc[t][i].setIndex(axis, x);
+                StateEdit(s)->atoms.loc[t][i].setIndex(axis, x);
                 double numeric = -(up - down) / (2 * h);
                 EXPECT_NEAR(analytic, numeric, 1e-5 * std::fabs(analytic) + 1e-16) << t << i << axis;
             }
@@ -90,8 +90,8 @@ TEST_F(Engine, PotentialsOffMeanNoForcesWhateverTheParameters)
     place(0, 4e-10, 0, -1.8e-9);
     s.MDCALCCalcAcc();
     for (int i = 0; i < 2; i++) {
-        EXPECT_EQ(s.acc[0][i].norm(), 0.0);
-        EXPECT_EQ(s.aPEnergy[0][i], 0.0);
+        EXPECT_EQ(s.state().atoms.acc[0][i].norm(), 0.0);
+        EXPECT_EQ(s.state().atoms.aPEnergy[0][i], 0.0);
     }
 }
 
@@ -101,14 +101,14 @@ TEST_F(Engine, PairCutOffAtThreeMeanDiametersAndNoForceWhenTouching)
     place(0, -0.45e-9, 0, 0);
     place(0, 0.45e-9, 0, 0);  // exactly 3 diameters
     s.MDCALCCalcAcc();
-    EXPECT_NE(s.aPEnergy[0][0], 0.0);
-    s.loc[0][1].setX(-0.45e-9 + 3.0001 * kSigma);
+    EXPECT_NE(s.state().atoms.aPEnergy[0][0], 0.0);
+    StateEdit(s)->atoms.loc[0][1].setX(-0.45e-9 + 3.0001 * kSigma);
     s.MDCALCCalcAcc();
-    EXPECT_EQ(s.aPEnergy[0][0], 0.0);
-    s.loc[0][1].setX(-0.45e-9 + kSigma);
-    s.loc[0][0].setX(-0.45e-9);
+    EXPECT_EQ(s.state().atoms.aPEnergy[0][0], 0.0);
+    StateEdit(s)->atoms.loc[0][1].setX(-0.45e-9 + kSigma);
+    StateEdit(s)->atoms.loc[0][0].setX(-0.45e-9);
     s.MDCALCCalcAcc();
-    EXPECT_EQ(s.acc[0][0].norm(), 0.0);
+    EXPECT_EQ(s.state().atoms.acc[0][0].norm(), 0.0);
 }
 
 TEST_F(Engine, PairAtTheMinimumHasNoForceAndEnergyMinusEpsilon)
@@ -117,8 +117,8 @@ TEST_F(Engine, PairAtTheMinimumHasNoForceAndEnergyMinusEpsilon)
     place(0, 0, 0, 0);
     place(1, kMinimum, 0, 0);
     s.MDCALCCalcAcc();
-    EXPECT_NEAR(s.aPEnergy[0][0] + s.aPEnergy[1][0], -1e-21, 1e-33);
-    EXPECT_NEAR(s.acc[0][0].getX() * s.mass[0], 0.0, 1e-22);
+    EXPECT_NEAR(s.state().atoms.aPEnergy[0][0] + s.state().atoms.aPEnergy[1][0], -1e-21, 1e-33);
+    EXPECT_NEAR(s.state().atoms.acc[0][0].getX() * s.state().types.mass[0], 0.0, 1e-22);
 }
 
 TEST_F(Engine, WallsMirrorHardSpheresAndStopSoftOnesOnTheWall)
@@ -127,16 +127,16 @@ TEST_F(Engine, WallsMirrorHardSpheresAndStopSoftOnesOnTheWall)
     double limit = 5e-10 - 1.5e-10;
     place(0, limit + 1e-12, 0, 0, 300, 0, 0);
     s.MDCALCCollAdj();
-    EXPECT_NEAR(s.loc[0][0].getX(), limit - 1e-12, 1e-24);
-    EXPECT_EQ(s.vel[0][0].getX(), -300.0);
-    EXPECT_DOUBLE_EQ(s.dptot[0], 2 * 5e-26 * 300);
-    EXPECT_DOUBLE_EQ(s.dptot[4], 2 * 5e-26 * 300);
+    EXPECT_NEAR(s.state().atoms.loc[0][0].getX(), limit - 1e-12, 1e-24);
+    EXPECT_EQ(s.state().atoms.vel[0][0].getX(), -300.0);
+    EXPECT_DOUBLE_EQ(s.state().outputs.dptot[0], 2 * 5e-26 * 300);
+    EXPECT_DOUBLE_EQ(s.state().outputs.dptot[4], 2 * 5e-26 * 300);
 
-    s.potentialUsed = 1;
-    s.loc[0][0].setX(limit + 1e-12);
-    s.vel[0][0].setX(300);
+    StateEdit(s)->forces.potentialUsed = 1;
+    StateEdit(s)->atoms.loc[0][0].setX(limit + 1e-12);
+    StateEdit(s)->atoms.vel[0][0].setX(300);
     s.MDCALCCollAdj();
-    EXPECT_EQ(s.loc[0][0].getX(), limit);
+    EXPECT_EQ(s.state().atoms.loc[0][0].getX(), limit);
 }
 
 // A step that carries atoms many box widths past a wall, with either engine,
@@ -148,7 +148,7 @@ TEST_F(Engine, WallsHoldWhateverTheStep)
             for (double step : {1e-12, 1e-10, 1e-9}) {
                 SCOPED_TRACE(std::to_string(engine) + " " + std::to_string(soft) + " " + std::to_string(step));
                 s.initWithDefaults();
-                s.engineKind = static_cast<CEngineKind>(engine);
+                s.setEngineKind(static_cast<CEngineKind>(engine));
                 s.setHalfWidth(1.5e-9);
                 s.setNumber(0, 120);
                 s.setPotentialUsed(soft);
@@ -160,9 +160,9 @@ TEST_F(Engine, WallsHoldWhateverTheStep)
                 s.setIPD(1);
                 for (int display = 0; display < 30; display++) {
                     ASSERT_TRUE(s.runDisplay()) << s.getRunStopReason();
-                    for (int i = 0; i < s.number[0]; i++)
+                    for (int i = 0; i < s.state().atoms.number[0]; i++)
                         for (int axis = 0; axis < 3; axis++)
-                            ASSERT_LE(std::fabs(s.loc[0][i].v[axis]), s.halfWidth) << i << " at " << display;
+                            ASSERT_LE(std::fabs(s.state().atoms.loc[0][i].v[axis]), s.state().box.halfWidth) << i << " at " << display;
                 }
             }
 }
@@ -175,33 +175,33 @@ TEST_F(Engine, ADisplayEndingNotFiniteIsUndoneAndNeverSaved)
     place(0, 1e-9, 0, 0, 0, -200, 0);
     s.setIPD(10);
     s.MDCALCIterate();
-    CVector where = s.loc[0][0], speed = s.vel[0][0];
-    unsigned steps = s.iterations;
-    s.timeStep = INFINITY;  // a state no entrance lets in
+    CVector where = s.state().atoms.loc[0][0], speed = s.state().atoms.vel[0][0];
+    unsigned steps = s.state().clock.iterations;
+    StateEdit(s)->clock.timeStep = INFINITY;  // a state no entrance lets in
     EXPECT_FALSE(s.runDisplay());
     EXPECT_NE(s.getRunStopReason().find("not finite"), std::string::npos);
-    EXPECT_EQ(s.iterations, steps);
-    EXPECT_EQ(std::memcmp(&s.loc[0][0], &where, sizeof where), 0);
-    EXPECT_EQ(std::memcmp(&s.vel[0][0], &speed, sizeof speed), 0);
+    EXPECT_EQ(s.state().clock.iterations, steps);
+    EXPECT_EQ(std::memcmp(&s.state().atoms.loc[0][0], &where, sizeof where), 0);
+    EXPECT_EQ(std::memcmp(&s.state().atoms.vel[0][0], &speed, sizeof speed), 0);
     EXPECT_TRUE(std::isfinite(s.getTEnergy(4)));
 
-    s.loc[0][3].setX(NAN);
-    s.savePath = "/tmp/quorvel-engine-never-written.txt";
-    std::remove(s.savePath.c_str());
+    StateEdit(s)->atoms.loc[0][3].setX(NAN);
+    s.setSavePath("/tmp/quorvel-engine-never-written.txt");
+    std::remove(s.getSavePath().c_str());
     EXPECT_FALSE(s.writeOutputFile());
     EXPECT_NE(platform.alerts.back().message.find("not finite"), std::string::npos);
-    EXPECT_NE(access(s.savePath.c_str(), F_OK), 0);
+    EXPECT_NE(access(s.getSavePath().c_str(), F_OK), 0);
 }
 
 TEST_F(Engine, HeatBathAtZeroKelvinStopsTheRebound)
 {
     s.setHalfWidth(5e-10);
-    s.floorTempUsed = 1;
-    s.floorTemp = 0;
+    StateEdit(s)->forces.floorTempUsed = 1;
+    StateEdit(s)->forces.floorTemp = 0;
     place(0, 0, 0, -3.6e-10, 10, 0, -300);
     s.MDCALCCollAdj();
-    EXPECT_EQ(s.vel[0][0].getZ(), 0.0);
-    EXPECT_EQ(s.vel[0][0].getX(), 10.0);
+    EXPECT_EQ(s.state().atoms.vel[0][0].getZ(), 0.0);
+    EXPECT_EQ(s.state().atoms.vel[0][0].getX(), 10.0);
 }
 
 TEST(HeatBath, TheLargestDrawGivesNoEnergyInsteadOfANegativeOne)
@@ -216,23 +216,23 @@ TEST_F(Engine, PistonExchangesMomentumAndIsKeptInTheBox)
 {
     s.setHalfWidth(5e-10);
     s.setPistonUsed(1);
-    s.pistonM = s.mass[0];
-    s.pistonZ = 4e-10;
+    StateEdit(s)->box.pistonM = s.state().types.mass[0];
+    StateEdit(s)->box.pistonZ = 4e-10;
     place(0, 0, 0, 2.6e-10, 0, 0, 50);
     s.MDCALCCollAdj();
-    EXPECT_DOUBLE_EQ(s.pistonV, 50.0);
-    EXPECT_NEAR(s.vel[0][0].getZ(), 0.0, 1e-12);
+    EXPECT_DOUBLE_EQ(s.state().box.pistonV, 50.0);
+    EXPECT_NEAR(s.state().atoms.vel[0][0].getZ(), 0.0, 1e-12);
 
     removeAllAtoms();
-    s.pistonZ = -6e-10;
-    s.pistonV = -3;
+    StateEdit(s)->box.pistonZ = -6e-10;
+    StateEdit(s)->box.pistonV = -3;
     s.MDCALCCollAdj();
-    EXPECT_EQ(s.pistonZ, -5e-10);
-    EXPECT_EQ(s.pistonV, 3.0);
-    s.pistonZ = 6e-10;
+    EXPECT_EQ(s.state().box.pistonZ, -5e-10);
+    EXPECT_EQ(s.state().box.pistonV, 3.0);
+    StateEdit(s)->box.pistonZ = 6e-10;
     s.MDCALCCollAdj();
-    EXPECT_EQ(s.pistonZ, 5e-10);
-    EXPECT_EQ(s.pistonV, 0.0);
+    EXPECT_EQ(s.state().box.pistonZ, 5e-10);
+    EXPECT_EQ(s.state().box.pistonV, 0.0);
 }
 
 TEST_F(Engine, EqualHardSpheresMeetingHeadOnExchangeVelocitiesAndSeparate)
@@ -240,10 +240,10 @@ TEST_F(Engine, EqualHardSpheresMeetingHeadOnExchangeVelocitiesAndSeparate)
     place(0, -1.4e-10, 0, 0, 100, 0, 0);
     place(0, 1.4e-10, 0, 0, -100, 0, 0);
     s.MDCALCCollAdj();
-    EXPECT_NEAR(s.vel[0][0].getX(), -100.0, 1e-9);
-    EXPECT_NEAR(s.vel[0][1].getX(), 100.0, 1e-9);
+    EXPECT_NEAR(s.state().atoms.vel[0][0].getX(), -100.0, 1e-9);
+    EXPECT_NEAR(s.state().atoms.vel[0][1].getX(), 100.0, 1e-9);
     CVector gap;
-    gap.equalsSub(s.loc[0][1], s.loc[0][0]);
+    gap.equalsSub(s.state().atoms.loc[0][1], s.state().atoms.loc[0][0]);
     EXPECT_GE(gap.length(), kSigma * (1 - 1e-12));
 }
 
@@ -251,71 +251,71 @@ TEST_F(Engine, HardSpheresWithConservationKeepTheirSpeedsThroughWalls)
 {
     s.setHalfWidth(5e-10);
     place(0, 0, 0, 0, 310.25, -45.5, 170);
-    s.iterationsPerDisplay = 1000;
+    StateEdit(s)->clock.iterationsPerDisplay = 1000;
     s.MDCALCIterate();
     s.MDCALCIterate();
-    EXPECT_NEAR(s.vel[0][0].length(), std::sqrt(310.25 * 310.25 + 45.5 * 45.5 + 170 * 170), 1e-9);
-    EXPECT_EQ(s.tdENotConserved, 0.0);
-    EXPECT_EQ(s.iterations, 2000u);
+    EXPECT_NEAR(s.state().atoms.vel[0][0].length(), std::sqrt(310.25 * 310.25 + 45.5 * 45.5 + 170 * 170), 1e-9);
+    EXPECT_EQ(s.state().conservation.tdENotConserved, 0.0);
+    EXPECT_EQ(s.state().clock.iterations, 2000u);
 }
 
 TEST_F(Engine, OneStepPerTickAdvancesTheCounters)
 {
     place(0, 0, 0, 0);
-    s.iterationsPerDisplay = 1;
+    StateEdit(s)->clock.iterationsPerDisplay = 1;
     s.MDCALCIterate();
     s.MDCALCIterate();
-    EXPECT_EQ(s.iterations, 2u);
-    EXPECT_EQ(s.elapsedTime, 1e-14 + 1e-14);
+    EXPECT_EQ(s.state().clock.iterations, 2u);
+    EXPECT_EQ(s.state().clock.elapsedTime, 1e-14 + 1e-14);
 }
 
 TEST_F(Engine, NeighboursChangesCancelAndTheRestIsCorrected)
 {
     place(0, 0, 0, 0, 100, 0, 0);
     place(0, 4e-10, 0, 0, 0, 100, 0);
-    for (int i = 0; i < 2; i++) s.nvel[0][i] = 1e4;
-    s.dE[0][0] = 2e-22;
-    s.dE[0][1] = -3e-22;
-    s.aKEnergy[0][1] = 0.5 * s.mass[0] * 1e4;
+    for (int i = 0; i < 2; i++) StateEdit(s)->atoms.nvel[0][i] = 1e4;
+    StateEdit(s)->atoms.dE[0][0] = 2e-22;
+    StateEdit(s)->atoms.dE[0][1] = -3e-22;
+    StateEdit(s)->atoms.aKEnergy[0][1] = 0.5 * s.state().types.mass[0] * 1e4;
     s.MDCALCEnergyAdj();
-    EXPECT_EQ(s.dE[0][0], 0.0);
-    EXPECT_DOUBLE_EQ(s.dE[0][1], -1e-22);
-    EXPECT_EQ(s.vel[0][0].getX(), 100.0);
-    EXPECT_NEAR(0.5 * s.mass[0] * s.vel[0][1].norm(), 0.5 * s.mass[0] * 1e4 + 1e-22, 1e-34);
+    EXPECT_EQ(s.state().atoms.dE[0][0], 0.0);
+    EXPECT_DOUBLE_EQ(s.state().atoms.dE[0][1], -1e-22);
+    EXPECT_EQ(s.state().atoms.vel[0][0].getX(), 100.0);
+    EXPECT_NEAR(0.5 * s.state().types.mass[0] * s.state().atoms.vel[0][1].norm(), 0.5 * s.state().types.mass[0] * 1e4 + 1e-22, 1e-34);
 }
 
 TEST_F(Engine, ChargedNeighboursPairWithinTheBoxWidth)
 {
-    s.charge[0] = 1e-20;
+    StateEdit(s)->forces.charge[0] = 1e-20;
     place(0, -8e-10, 0, 0, 100, 0, 0);
     place(0, 8e-10, 0, 0, 100, 0, 0);
-    for (int i = 0; i < 2; i++) s.nvel[0][i] = 1e4;
-    s.dE[0][0] = 2e-22;
-    s.dE[0][1] = -2e-22;
+    for (int i = 0; i < 2; i++) StateEdit(s)->atoms.nvel[0][i] = 1e4;
+    StateEdit(s)->atoms.dE[0][0] = 2e-22;
+    StateEdit(s)->atoms.dE[0][1] = -2e-22;
     s.MDCALCEnergyAdj();
-    EXPECT_EQ(s.dE[0][0], 0.0);
-    EXPECT_EQ(s.dE[0][1], 0.0);
+    EXPECT_EQ(s.state().atoms.dE[0][0], 0.0);
+    EXPECT_EQ(s.state().atoms.dE[0][1], 0.0);
 }
 
 TEST_F(Engine, AChangeLargerThanTheKineticEnergyIsBookedAsNotConserved)
 {
     place(0, 0, 0, 0, 10, 0, 0);
-    s.nvel[0][0] = 100;
-    s.dE[0][0] = 1e-20;
+    StateEdit(s)->atoms.nvel[0][0] = 100;
+    StateEdit(s)->atoms.dE[0][0] = 1e-20;
     s.MDCALCEnergyAdj();
-    EXPECT_EQ(s.vel[0][0].getX(), 10.0);
-    EXPECT_EQ(s.tdENotConserved, 1e-20);
+    EXPECT_EQ(s.state().atoms.vel[0][0].getX(), 10.0);
+    EXPECT_EQ(s.state().conservation.tdENotConserved, 1e-20);
 }
 
 TEST_F(Engine, AnAtomAtRestWithANegativeChangeStaysFinite)
 {
     place(0, 0, 0, 0);
-    s.nvel[0][0] = 0;
-    s.dE[0][0] = -1e-22;
+    StateEdit(s)->atoms.nvel[0][0] = 0;
+    StateEdit(s)->atoms.dE[0][0] = -1e-22;
     s.MDCALCEnergyAdj();
-    EXPECT_EQ(s.vel[0][0].norm(), 0.0);
-    EXPECT_EQ(s.tdENotConserved, -1e-22);
-    EXPECT_TRUE(std::isfinite(s.aTEnergy[0][0]));
+    EXPECT_EQ(s.state().atoms.vel[0][0].norm(), 0.0);
+    EXPECT_EQ(s.state().conservation.tdENotConserved, -1e-22);
+    EXPECT_TRUE(std::isfinite(s.state().atoms.aTEnergy[0][0]));
 }
 
 TEST_F(Engine, HistogramBinsCountSpeedsBelowTheTopOfTheRange)
@@ -323,13 +323,13 @@ TEST_F(Engine, HistogramBinsCountSpeedsBelowTheTopOfTheRange)
     place(0, 0, 0, 0, 5, 0, 0);
     place(1, 0, 4e-10, 0, 0, 200, 0);
     place(1, 0, -4e-10, 0, 0, 0, 199.9);
-    s.newPart = 1;
-    s.oldPart = 0;
+    StateEdit(s)->outputs.newPart = 1;
+    StateEdit(s)->outputs.oldPart = 0;
     s.calculateHistogram();
-    EXPECT_EQ(s.histogram[0][1], 1.0);
-    EXPECT_EQ(s.histogram[1][39], 1.0);
+    EXPECT_EQ(s.state().outputs.histogram[0][1], 1.0);
+    EXPECT_EQ(s.state().outputs.histogram[1][39], 1.0);
     double all = 0;
-    for (int b = 0; b < 40; b++) all += s.histogram[4][b];
+    for (int b = 0; b < 40; b++) all += s.state().outputs.histogram[4][b];
     EXPECT_EQ(all, 2.0);
     EXPECT_EQ(s.getHistogram(4, 1), 1.0);
 }
@@ -339,27 +339,27 @@ TEST_F(Engine, AveragingModes)
     place(0, 0, 0, 0);
     s.setRecordType(CRecordKind::accumulated);
     s.resetTCDisplay();
-    s.iterations = 5;
+    StateEdit(s)->clock.iterations = 5;
     const double samples[] = {1, 2, 3}, expected[] = {1, 1.5, 2};
     for (int k = 0; k < 3; k++) {
-        s.temperature[0] = samples[k];
+        StateEdit(s)->outputs.temperature[0] = samples[k];
         s.calculateTCFractions();
         s.calculateTCOutputs();
-        EXPECT_DOUBLE_EQ(s.TCTemperature[0], expected[k]);
+        EXPECT_DOUBLE_EQ(s.state().outputs.TCTemperature[0], expected[k]);
     }
     s.setRecordType(CRecordKind::timeConstant);
     s.resetTCDisplay();
-    s.temperature[0] = 1;
+    StateEdit(s)->outputs.temperature[0] = 1;
     for (int k = 0; k < 10000; k++) {
         s.calculateTCFractions();
         s.calculateTCOutputs();
     }
-    EXPECT_NEAR(s.TCTemperature[0], 1 - std::exp(-1.0), 1e-4);
+    EXPECT_NEAR(s.state().outputs.TCTemperature[0], 1 - std::exp(-1.0), 1e-4);
     s.setRecordType(CRecordKind::instant);
-    s.temperature[0] = 7;
+    StateEdit(s)->outputs.temperature[0] = 7;
     s.calculateTCFractions();
     s.calculateTCOutputs();
-    EXPECT_EQ(s.TCTemperature[0], 7.0);
+    EXPECT_EQ(s.state().outputs.TCTemperature[0], 7.0);
 }
 
 TEST_F(Engine, VolumeAreaAndEmptyTypes)
@@ -370,32 +370,32 @@ TEST_F(Engine, VolumeAreaAndEmptyTypes)
     s.calculateTypedEnergies();
     s.calculateAreaVolumePressureTemperature();
     s.calculateVrms();
-    EXPECT_DOUBLE_EQ(s.volume, 1e-27);
-    EXPECT_DOUBLE_EQ(s.area, 6e-18);
-    EXPECT_EQ(s.temperature[1], 0.0);
-    EXPECT_EQ(s.avgvsq[1], 0.0);
-    EXPECT_DOUBLE_EQ(s.temperature[4], 0.5 * 5e-26 * 1e4 * 4.82861948e+22);
+    EXPECT_DOUBLE_EQ(s.state().outputs.volume, 1e-27);
+    EXPECT_DOUBLE_EQ(s.state().outputs.area, 6e-18);
+    EXPECT_EQ(s.state().outputs.temperature[1], 0.0);
+    EXPECT_EQ(s.state().outputs.avgvsq[1], 0.0);
+    EXPECT_DOUBLE_EQ(s.state().outputs.temperature[4], 0.5 * 5e-26 * 1e4 * 4.82861948e+22);
     s.setPistonUsed(1);
-    s.pistonZ = 0;
+    StateEdit(s)->box.pistonZ = 0;
     s.calculateAreaVolumePressureTemperature();
-    EXPECT_DOUBLE_EQ(s.volume, 0.5e-27);
+    EXPECT_DOUBLE_EQ(s.state().outputs.volume, 0.5e-27);
 }
 
 TEST_F(Engine, EnergyRatioIsNotFiniteWithoutEnergy)
 {
     place(0, 0, 0, 0);
-    s.tdE = 0;
+    StateEdit(s)->conservation.tdE = 0;
     s.calculateTypedEnergies();
-    EXPECT_FALSE(std::isfinite(s.tdEPercent));
+    EXPECT_FALSE(std::isfinite(s.state().conservation.tdEPercent));
 }
 
 TEST_F(Engine, SpeedMeterReadsZeroWhileStoppedAndInTheFirstSecond)
 {
     place(0, 0, 0, 0);
-    s.iterationsPerDisplay = 10;
+    StateEdit(s)->clock.iterationsPerDisplay = 10;
     s.MDCALCIterate();
     EXPECT_EQ(s.getIPS(), 0.0);
-    s.runState = CRunState::running;
+    StateEdit(s)->clock.runState = CRunState::running;
     platform.clock = 0.5;
     s.MDCALCIterate();
     EXPECT_EQ(s.getIPS(), 0.0);
@@ -410,14 +410,14 @@ TEST_F(Engine, BoundPairKeepsItsEnergyWithoutConservation)
     s.setConserve(0);
     place(0, -0.6 * kSigma, 0, 0);
     place(0, 0.6 * kSigma, 0, 0);
-    s.iterationsPerDisplay = 1;
+    StateEdit(s)->clock.iterationsPerDisplay = 1;
     s.MDCALCIterate();
-    double start = s.TEnergy[4];
+    double start = s.state().outputs.TEnergy[4];
     double closest = 1;
     for (int k = 0; k < 5000; k++) {
         s.MDCALCIterate();
-        closest = std::min(closest, s.loc[0][1].getX() - s.loc[0][0].getX());
+        closest = std::min(closest, s.state().atoms.loc[0][1].getX() - s.state().atoms.loc[0][0].getX());
     }
     EXPECT_LT(closest, 1.1 * kSigma);  // it did oscillate
-    EXPECT_NEAR(s.TEnergy[4], start, 1e-4 * 1e-21);
+    EXPECT_NEAR(s.state().outputs.TEnergy[4], start, 1e-4 * 1e-21);
 }

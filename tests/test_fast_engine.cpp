@@ -16,6 +16,7 @@
 #include "SIM/CFastEngine_energy.h"
 #include "SIM/CSimulation.h"
 #include "support/ScriptedPlatform.h"
+#include "support/StateEdit.h"
 
 namespace {
 
@@ -40,18 +41,18 @@ struct EngineRun {
     {
         sim = std::make_unique<CSimulation>(platform);
         sim->initWithDefaults();
-        sim->engineKind = static_cast<CEngineKind>(kind);
-        sim->engineThreads = threads;
-        sim->fastEngine = std::make_unique<CFastEngine>(CStepView(*sim));
+        sim->setEngineKind(static_cast<CEngineKind>(kind));
+        sim->setEngineThreads(threads);
+        CFastEngine& engine = sim->getFastEngine();
         // Two threads even for the small crafted states.
         if (threads == 2) {
-            sim->fastEngine->twoThreadMinimum = 0;
-            sim->fastEngine->twoThreadPairs = 0;
+            engine.twoThreadMinimum = 0;
+            engine.twoThreadPairs = 0;
         }
-        if (kernel == kPortable) sim->fastEngine->useAvx2 = false;
-        if (kernel == kFourLanes) sim->fastEngine->useAvx512 = false;
-        if (layout == kFlat) sim->fastEngine->flatBelowRowLength = 1e9;
-        if (layout == kByRows) sim->fastEngine->flatBelowRowLength = 0.0;
+        if (kernel == kPortable) engine.useAvx2 = false;
+        if (kernel == kFourLanes) engine.useAvx512 = false;
+        if (layout == kFlat) engine.flatBelowRowLength = 1e9;
+        if (layout == kByRows) engine.flatBelowRowLength = 0.0;
     }
 };
 
@@ -59,51 +60,51 @@ struct EngineRun {
 std::string firstDifference(const CSimulation& a, const CSimulation& b)
 {
 #define SAME(field) \
-    if (!sameBits(a.field, b.field)) return #field
-    SAME(number);
+    if (!sameBits(a.state().field, b.state().field)) return #field
+    SAME(atoms.number);
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < a.number[t]; i++) {
+        for (int i = 0; i < a.state().atoms.number[t]; i++) {
             std::string at = "[" + std::to_string(t) + "][" + std::to_string(i) + "]";
-            if (!sameBits(a.loc[t][i].v, b.loc[t][i].v)) return "loc" + at;
-            if (!sameBits(a.vel[t][i].v, b.vel[t][i].v)) return "vel" + at;
-            if (!sameBits(a.acc[t][i].v, b.acc[t][i].v)) return "acc" + at;
-            if (!sameBits(a.aKEnergy[t][i], b.aKEnergy[t][i])) return "aKEnergy" + at;
-            if (!sameBits(a.aPEnergy[t][i], b.aPEnergy[t][i])) return "aPEnergy" + at;
-            if (!sameBits(a.aTEnergy[t][i], b.aTEnergy[t][i])) return "aTEnergy" + at;
-            if (!sameBits(a.paTEnergy[t][i], b.paTEnergy[t][i])) return "paTEnergy" + at;
-            if (!sameBits(a.nvel[t][i], b.nvel[t][i])) return "nvel" + at;
-            if (!sameBits(a.dE[t][i], b.dE[t][i])) return "dE" + at;
+            if (!sameBits(a.state().atoms.loc[t][i].v, b.state().atoms.loc[t][i].v)) return "loc" + at;
+            if (!sameBits(a.state().atoms.vel[t][i].v, b.state().atoms.vel[t][i].v)) return "vel" + at;
+            if (!sameBits(a.state().atoms.acc[t][i].v, b.state().atoms.acc[t][i].v)) return "acc" + at;
+            if (!sameBits(a.state().atoms.aKEnergy[t][i], b.state().atoms.aKEnergy[t][i])) return "aKEnergy" + at;
+            if (!sameBits(a.state().atoms.aPEnergy[t][i], b.state().atoms.aPEnergy[t][i])) return "aPEnergy" + at;
+            if (!sameBits(a.state().atoms.aTEnergy[t][i], b.state().atoms.aTEnergy[t][i])) return "aTEnergy" + at;
+            if (!sameBits(a.state().atoms.paTEnergy[t][i], b.state().atoms.paTEnergy[t][i])) return "paTEnergy" + at;
+            if (!sameBits(a.state().atoms.nvel[t][i], b.state().atoms.nvel[t][i])) return "nvel" + at;
+            if (!sameBits(a.state().atoms.dE[t][i], b.state().atoms.dE[t][i])) return "dE" + at;
         }
-    SAME(iterations);
-    SAME(elapsedTime);
-    SAME(pistonZ);
-    SAME(pistonV);
-    SAME(dptot);
-    SAME(area);
-    SAME(volume);
-    SAME(pressure);
-    SAME(temperature);
-    SAME(KEnergy);
-    SAME(PEnergy);
-    SAME(TEnergy);
-    SAME(vsq);
-    SAME(avgvsq);
-    SAME(TCVolume);
-    SAME(TCPressure);
-    SAME(TCTemperature);
-    SAME(TCKEnergy);
-    SAME(TCPEnergy);
-    SAME(TCTEnergy);
-    SAME(TCavgvsq);
-    SAME(sqrtTCavgvsq);
-    SAME(histogram);
-    SAME(TCHistogram);
-    SAME(record);
-    SAME(oldPart);
-    SAME(newPart);
-    SAME(tdE);
-    SAME(tdEPercent);
-    SAME(tdENotConserved);
+    SAME(clock.iterations);
+    SAME(clock.elapsedTime);
+    SAME(box.pistonZ);
+    SAME(box.pistonV);
+    SAME(outputs.dptot);
+    SAME(outputs.area);
+    SAME(outputs.volume);
+    SAME(outputs.pressure);
+    SAME(outputs.temperature);
+    SAME(outputs.KEnergy);
+    SAME(outputs.PEnergy);
+    SAME(outputs.TEnergy);
+    SAME(outputs.vsq);
+    SAME(outputs.avgvsq);
+    SAME(outputs.TCVolume);
+    SAME(outputs.TCPressure);
+    SAME(outputs.TCTemperature);
+    SAME(outputs.TCKEnergy);
+    SAME(outputs.TCPEnergy);
+    SAME(outputs.TCTEnergy);
+    SAME(outputs.TCavgvsq);
+    SAME(outputs.sqrtTCavgvsq);
+    SAME(outputs.histogram);
+    SAME(outputs.TCHistogram);
+    SAME(outputs.record);
+    SAME(outputs.oldPart);
+    SAME(outputs.newPart);
+    SAME(conservation.tdE);
+    SAME(conservation.tdEPercent);
+    SAME(conservation.tdENotConserved);
 #undef SAME
     CEnergyBalance ledgerA = a.getLedgerBalance(), ledgerB = b.getLedgerBalance();
     for (int k = 0; k < CEnergyBalance::kTerms; k++)
@@ -154,7 +155,7 @@ struct SideBySide {
             for (int k = 1; k < kRuns; k++) {
                 std::string diff = firstDifference(*runs[0].sim, *runs[k].sim);
                 ASSERT_EQ(diff, "") << what << ": fast engine on " << names[k] << " differs after step "
-                                    << runs[0].sim->iterations;
+                                    << runs[0].sim->state().clock.iterations;
             }
         }
     }
@@ -173,22 +174,22 @@ void scatter(CSimulation& s, int perType, unsigned seed)
     std::mt19937_64 rng(seed);
     std::uniform_real_distribution<double> where(-1.5e-9, 1.5e-9), speed(-400, 400);
     // The default atoms are placed by random(), differently in every simulation.
-    for (int t = 0; t < 4; t++) s.number[t] = 0;
-    s.totalAtoms = 0;
+    for (int t = 0; t < 4; t++) StateEdit(s)->atoms.number[t] = 0;
+    StateEdit(s)->atoms.totalAtoms = 0;
     s.setHalfWidth(1.5e-9);
     const double diam[4] = {3e-10, 2.2e-10, 3.6e-10, 2.8e-10};
     const double mass[4] = {5e-26, 3e-26, 8e-26, 4e-26};
     for (int t = 0; t < 4; t++) {
-        s.diam[t] = diam[t];
-        s.mass[t] = mass[t];
-        s.invm[t] = 1.0 / mass[t];
+        StateEdit(s)->types.diam[t] = diam[t];
+        StateEdit(s)->types.mass[t] = mass[t];
+        StateEdit(s)->types.invm[t] = 1.0 / mass[t];
         for (int i = 0; i < perType; i++)
             s.addOneAtomAtLocationWithVelocity(t, where(rng), where(rng), where(rng), speed(rng), speed(rng),
                                                speed(rng));
     }
     for (int t = 0; t < 4; t++)
-        for (int u = t; u < 4; u++) s.LJeps[t][u] = 1e-21 * (1 + 0.1 * (t + u));
-    s.timeStep = 1e-14;
+        for (int u = t; u < 4; u++) StateEdit(s)->forces.LJeps[t][u] = 1e-21 * (1 + 0.1 * (t + u));
+    StateEdit(s)->clock.timeStep = 1e-14;
 }
 
 }  // namespace
@@ -219,22 +220,22 @@ TEST(FastEngineIdentity, EverySettingOnACrowdedRandomState)
              piston = setting & 16;
         SideBySide runs([&](CSimulation& s) {
             scatter(s, 60, 7 + setting);
-            s.potentialUsed = potentials;
-            s.conserve = conserve;
+            StateEdit(s)->forces.potentialUsed = potentials;
+            StateEdit(s)->conservation.conserve = conserve;
             if (charged) {
-                s.charge[0] = 1.6e-20;
-                s.charge[2] = -1.6e-20;
-                s.charge[3] = 0.8e-20;
+                StateEdit(s)->forces.charge[0] = 1.6e-20;
+                StateEdit(s)->forces.charge[2] = -1.6e-20;
+                StateEdit(s)->forces.charge[3] = 0.8e-20;
             }
-            s.LJepsFloor[1] = 2e-21;
-            s.LJepsFloor[2] = 1e-21;
-            s.floorTempUsed = bath;
-            s.floorTemp = 300;
-            s.pistonUsed = piston;
-            s.pistonZ = 1.2e-9;
-            s.pistonM = 2e-25;
-            s.pistonA = -1e13;
-            s.iterations = 0;
+            StateEdit(s)->forces.LJepsFloor[1] = 2e-21;
+            StateEdit(s)->forces.LJepsFloor[2] = 1e-21;
+            StateEdit(s)->forces.floorTempUsed = bath;
+            StateEdit(s)->forces.floorTemp = 300;
+            StateEdit(s)->box.pistonUsed = piston;
+            StateEdit(s)->box.pistonZ = 1.2e-9;
+            StateEdit(s)->box.pistonM = 2e-25;
+            StateEdit(s)->box.pistonA = -1e13;
+            StateEdit(s)->clock.iterations = 0;
         });
         runs.expectIdentical(steps(200), 50, "setting " + std::to_string(setting));
         if (HasFatalFailure()) return;
@@ -250,8 +251,8 @@ TEST(FastEngineIdentity, CraftedStates)
         {"atoms on a lattice of likely cell boundaries, at the walls and beyond them",
          [](CSimulation& s) {
              scatter(s, 0, 1);
-             s.potentialUsed = 1;
-             double hw = s.halfWidth;
+             StateEdit(s)->forces.potentialUsed = 1;
+             double hw = s.state().box.halfWidth;
              int n = 0;
              for (int a = 0; a <= 12 && n < 1600; a++)
                  for (int b = 0; b <= 12 && n < 1600; b += 3)
@@ -264,21 +265,21 @@ TEST(FastEngineIdentity, CraftedStates)
         {"pairs exactly touching, exactly at the cut-off, overlapping and coincident",
          [](CSimulation& s) {
              scatter(s, 0, 2);
-             s.potentialUsed = 1;
-             for (int t = 0; t < 4; t++) s.diam[t] = 3e-10;
+             StateEdit(s)->forces.potentialUsed = 1;
+             for (int t = 0; t < 4; t++) StateEdit(s)->types.diam[t] = 3e-10;
              double m = 3e-10;
              double xs[] = {0, m, 2 * m, 5 * m, -3 * m, -3 * m + 0.3 * m, 0.5e-9, 0.5e-9};
              for (int k = 0; k < 8; k++) s.addOneAtomAtLocationWithVelocity(k % 2, xs[k], 0.1e-9 * (k / 6), 0, 10, 0, 0);
          }},
         {"a lone atom", [](CSimulation& s) {
              scatter(s, 0, 3);
-             s.potentialUsed = 1;
-             s.LJepsFloor[0] = 1e-21;
+             StateEdit(s)->forces.potentialUsed = 1;
+             StateEdit(s)->forces.LJepsFloor[0] = 1e-21;
              s.addOneAtomAtLocationWithVelocity(0, 0.2e-9, -0.1e-9, -1.3e-9, 100, -50, -200);
          }},
         {"a full type of 400 in a small box", [](CSimulation& s) {
              scatter(s, 0, 4);
-             s.potentialUsed = 1;
+             StateEdit(s)->forces.potentialUsed = 1;
              std::mt19937_64 rng(4);
              std::uniform_real_distribution<double> where(-1.4e-9, 1.4e-9), speed(-300, 300);
              for (int i = 0; i < 400; i++)
@@ -287,9 +288,9 @@ TEST(FastEngineIdentity, CraftedStates)
          }},
         {"clusters of ten, whose rows hold 9 down to 0 partners, some on the floor", [](CSimulation& s) {
              scatter(s, 0, 6);
-             s.potentialUsed = 1;
+             StateEdit(s)->forces.potentialUsed = 1;
              s.setHalfWidth(3e-9);
-             for (int t = 0; t < 4; t++) s.LJepsFloor[t] = 1e-21 * (1 + t);
+             for (int t = 0; t < 4; t++) StateEdit(s)->forces.LJepsFloor[t] = 1e-21 * (1 + t);
              const double centres[3] = {-2e-9, 0.0, 2e-9};
              const double heights[3] = {-3e-9 + 0.25e-9, 0.0, 2e-9};
              int cluster = 0;
@@ -297,7 +298,7 @@ TEST(FastEngineIdentity, CraftedStates)
                  for (double y : centres)
                      for (double x : centres) {
                          int t = cluster++ % 4;
-                         double step = 1.05 * s.diam[t];
+                         double step = 1.05 * s.state().types.diam[t];
                          for (int k = 0; k < 10; k++)
                              s.addOneAtomAtLocationWithVelocity(t, x + step * (k % 3), y + step * (k / 3 % 2),
                                                                 z + step * (k / 6), 20.0 * k, -10.0 * k, 5.0);
@@ -305,13 +306,13 @@ TEST(FastEngineIdentity, CraftedStates)
          }},
         {"hard spheres heavily overlapping", [](CSimulation& s) {
              scatter(s, 150, 5);
-             s.potentialUsed = 0;
+             StateEdit(s)->forces.potentialUsed = 0;
              s.setHalfWidth(1.2e-9);
          }},
         {"a crowd of hard spheres in one cell, rows of over 64 contacts", [](CSimulation& s) {
              scatter(s, 0, 6);
-             s.potentialUsed = 0;
-             s.conserve = 1;
+             StateEdit(s)->forces.potentialUsed = 0;
+             StateEdit(s)->conservation.conserve = 1;
              s.setHalfWidth(0.5e-9);
              std::mt19937_64 rng(6);
              std::uniform_real_distribution<double> where(-0.3e-9, 0.3e-9), speed(-300, 300);
@@ -325,8 +326,8 @@ TEST(FastEngineIdentity, CraftedStates)
         {"two clusters of different types meeting at the middle plane and passing into each other",
          [](CSimulation& s) {
              scatter(s, 0, 8);
-             s.potentialUsed = 1;
-             s.conserve = 1;
+             StateEdit(s)->forces.potentialUsed = 1;
+             StateEdit(s)->conservation.conserve = 1;
              s.setHalfWidth(2e-9);
              for (int a = 0; a < 4; a++)
                  for (int b = 0; b < 5; b++)
@@ -340,35 +341,35 @@ TEST(FastEngineIdentity, CraftedStates)
         {"alike atoms, uncharged, with no Lennard-Jones well: every pair term a zero of the other sign",
          [](CSimulation& s) {
              scatter(s, 100, 13);
-             s.potentialUsed = 1;
-             s.conserve = 1;
+             StateEdit(s)->forces.potentialUsed = 1;
+             StateEdit(s)->conservation.conserve = 1;
              for (int t = 0; t < 4; t++) {
-                 s.diam[t] = 3e-10;
-                 s.mass[t] = 5e-26;
-                 s.invm[t] = 1.0 / s.mass[t];
-                 for (int u = t; u < 4; u++) s.LJeps[t][u] = 0.0;
+                 StateEdit(s)->types.diam[t] = 3e-10;
+                 StateEdit(s)->types.mass[t] = 5e-26;
+                 StateEdit(s)->types.invm[t] = 1.0 / s.state().types.mass[t];
+                 for (int u = t; u < 4; u++) StateEdit(s)->forces.LJeps[t][u] = 0.0;
              }
          }},
         {"steps that carry atoms many box widths past the walls, folded back in", [](CSimulation& s) {
              scatter(s, 40, 21);
-             s.potentialUsed = 0;
-             s.floorTempUsed = 1;
-             s.floorTemp = 300;
-             s.timeStep = 3e-11;
+             StateEdit(s)->forces.potentialUsed = 0;
+             StateEdit(s)->forces.floorTempUsed = 1;
+             StateEdit(s)->forces.floorTemp = 300;
+             StateEdit(s)->clock.timeStep = 3e-11;
          }},
         {"soft atoms under a piston thrown out of the box by their steps", [](CSimulation& s) {
              scatter(s, 40, 22);
-             s.potentialUsed = 1;
-             s.conserve = 1;
-             s.pistonUsed = 1;
-             s.pistonZ = 1.2e-9;
-             s.pistonM = 2e-25;
-             s.timeStep = 3e-11;
+             StateEdit(s)->forces.potentialUsed = 1;
+             StateEdit(s)->conservation.conserve = 1;
+             StateEdit(s)->box.pistonUsed = 1;
+             StateEdit(s)->box.pistonZ = 1.2e-9;
+             StateEdit(s)->box.pistonM = 2e-25;
+             StateEdit(s)->clock.timeStep = 3e-11;
          }},
         {"a dense crowd in one cell, rows of over 64 partners", [](CSimulation& s) {
              scatter(s, 0, 7);
-             s.potentialUsed = 1;
-             s.conserve = 1;
+             StateEdit(s)->forces.potentialUsed = 1;
+             StateEdit(s)->conservation.conserve = 1;
              s.setHalfWidth(0.6e-9);
              for (int a = 0; a < 5; a++)
                  for (int b = 0; b < 5; b++)
@@ -381,7 +382,7 @@ TEST(FastEngineIdentity, CraftedStates)
     for (const Crafted& c : crafted) {
         SideBySide runs([&](CSimulation& s) {
             c.prepare(s);
-            s.iterations = 0;
+            StateEdit(s)->clock.iterations = 0;
         });
         runs.expectIdentical(steps(400), 40, c.what);
         if (HasFatalFailure()) return;
@@ -398,7 +399,7 @@ TEST(FastEngineIdentity, ParametersChangedBetweenTicks)
         s.setDiam(1, 2.2e-10);
         s.setCharge(2, 1e-20);
         s.setCharge(3, -1e-20);
-        s.setHalfWidth(s.halfWidth * 0.97);
+        s.setHalfWidth(s.state().box.halfWidth * 0.97);
     }
     runs.expectIdentical(steps(400), 100, "after the changes");
 }
@@ -440,7 +441,7 @@ namespace {
 void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& engine, const std::string& what)
 {
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) {
+        for (int i = 0; i < s.state().atoms.number[t]; i++) {
             int k = t * 400 + i;
             std::vector<int> pairs = engine.pairRowSlots(k), contacts = engine.contactRowSlots(k);
             for (const std::vector<int>* row : {&pairs, &contacts})
@@ -450,20 +451,20 @@ void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& eng
                         ASSERT_LT((*row)[p - 1], (*row)[p]) << what;
                     }
                 }
-            if (!s.potentialUsed && !s.conserve) {
+            if (!s.state().forces.potentialUsed && !s.state().conservation.conserve) {
                 ASSERT_TRUE(pairs.empty()) << what << ": nothing needs the pair list";
             }
             auto listed = [](const std::vector<int>& row, int l) { return std::binary_search(row.begin(), row.end(), l); };
             for (int u = t; u < 4; u++)
-                for (int j = (u == t ? i + 1 : 0); j < s.number[u]; j++) {
+                for (int j = (u == t ? i + 1 : 0); j < s.state().atoms.number[u]; j++) {
                     int l = u * 400 + j;
-                    double r2 = CVector().equalsSub(s.loc[t][i], s.loc[u][j]).norm();
+                    double r2 = CVector().equalsSub(s.state().atoms.loc[t][i], s.state().atoms.loc[u][j]).norm();
                     double r = std::sqrt(r2);
-                    double m = (s.diam[t] + s.diam[u]) / 2;
-                    bool charged = s.charge[t] != 0 && s.charge[u] != 0;
+                    double m = (s.state().types.diam[t] + s.state().types.diam[u]) / 2;
+                    bool charged = s.state().forces.charge[t] != 0 && s.state().forces.charge[u] != 0;
                     // The force pass's reach, or without potentials the energy pairing's.
-                    double reach = s.potentialUsed ? 3 * m : 2 * m;
-                    bool pairActs = (s.potentialUsed || s.conserve) && (charged || r <= reach);
+                    double reach = s.state().forces.potentialUsed ? 3 * m : 2 * m;
+                    bool pairActs = (s.state().forces.potentialUsed || s.state().conservation.conserve) && (charged || r <= reach);
                     if (pairActs) {
                         ASSERT_TRUE(listed(pairs, l)) << what << ": pair " << k << "-" << l << " r " << r;
                     }
@@ -527,16 +528,16 @@ TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
         auto sim = std::make_unique<CSimulation>(platform);
         CSimulation& s = sim->initWithDefaults();
         scatter(s, 40 + 90 * (trial % 4), 100 + trial);
-        s.potentialUsed = trial % 3 != 2;
-        s.conserve = trial % 5 != 4;
+        StateEdit(s)->forces.potentialUsed = trial % 3 != 2;
+        StateEdit(s)->conservation.conserve = trial % 5 != 4;
         if (trial % 2) {
-            s.charge[1] = 1e-20;
-            s.charge[3] = -2e-20;
+            StateEdit(s)->forces.charge[1] = 1e-20;
+            StateEdit(s)->forces.charge[3] = -2e-20;
         }
         // The portable scan or the vector scan where there is one; one part
         // or two parts of the build.
-        CFastEngine engine{CStepView(s)};
-        if (trial % 4 >= 2) engine.useAvx2 = false;
+        CFastEngine& engine = s.getFastEngine();
+        engine.useAvx2 = trial % 4 < 2 && CFastEngine::avx2Available();
         engine.twoThreadMinimum = 0;
         ASSERT_TRUE(engine.rebuildOn(1 + trial / 8));
         expectListsHoldEveryActingPair(s, engine, "trial " + std::to_string(trial));
@@ -553,23 +554,26 @@ TEST(FastEngineLists, HoldEveryPairInOneCellAndOnCellBorders)
         auto sim = std::make_unique<CSimulation>(platform);
         CSimulation& s = sim->initWithDefaults();
         scatter(s, 0, 30 + corner);
-        s.potentialUsed = corner % 2;
-        s.conserve = 1;
-        if (corner % 4 >= 2) s.charge[2] = s.charge[0] = 1e-20;
+        StateEdit(s)->forces.potentialUsed = corner % 2;
+        StateEdit(s)->conservation.conserve = 1;
+        if (corner % 4 >= 2) {
+            StateEdit edit(s);
+            edit->forces.charge[2] = edit->forces.charge[0] = 1e-20;
+        }
         if (corner < 4) {
             s.setHalfWidth(0.6e-9);
             std::mt19937_64 rng(corner);
             std::uniform_real_distribution<double> where(-0.6e-9, 0.6e-9);
             for (int n = 0; n < 320; n++) s.addOneAtomAtLocationWithVelocity(n % 4, where(rng), where(rng), where(rng), 0, 0, 0);
         } else {
-            double hw = s.halfWidth;
+            double hw = s.state().box.halfWidth;
             for (int a = 0; a <= 24; a++)
                 for (int b = 0; b <= 24; b += 2)
                     for (int c = 0; c <= 24; c += 3)
                         s.addOneAtomAtLocationWithVelocity((a + b + c) % 4, -hw + a * hw / 12, -hw + b * hw / 12,
                                                            -hw + c * hw / 12, 0, 0, 0);
         }
-        CFastEngine engine{CStepView(s)};
+        CFastEngine& engine = s.getFastEngine();
         engine.twoThreadMinimum = 0;
         if (corner % 8 >= 6) engine.useAvx2 = false;
         ASSERT_TRUE(engine.rebuildOn(1 + corner % 2));
@@ -584,7 +588,6 @@ TEST(FastEngineLists, RefuseStatesThatCannotBeListed)
     auto sim = std::make_unique<CSimulation>(platform);
     CSimulation& s = sim->initWithDefaults();
     scatter(s, 10, 9);
-    s.loc[2][3].setY(std::nan(""));
-    CFastEngine engine{CStepView(s)};
-    EXPECT_FALSE(engine.rebuild());
+    StateEdit(s)->atoms.loc[2][3].setY(std::nan(""));
+    EXPECT_FALSE(s.getFastEngine().rebuild());
 }

@@ -54,27 +54,27 @@ void expectStateWithinTheRules(const CSimulation& s, const std::string& context)
 {
     SCOPED_TRACE(context);
     for (int t = 0; t < CSimulation::kTypes; t++) {
-        EXPECT_TRUE(s.number[t] >= 0 && s.number[t] <= CSimulation::kMaxPerType);
-        EXPECT_TRUE(valueRules::isDiameter(s.diam[t]));
-        EXPECT_TRUE(valueRules::isMass(s.mass[t]));
+        EXPECT_TRUE(s.state().atoms.number[t] >= 0 && s.state().atoms.number[t] <= CSimulation::kMaxPerType);
+        EXPECT_TRUE(valueRules::isDiameter(s.state().types.diam[t]));
+        EXPECT_TRUE(valueRules::isMass(s.state().types.mass[t]));
     }
-    EXPECT_TRUE(valueRules::isFloorTemperature(s.floorTemp));
-    EXPECT_TRUE(valueRules::isTimeStep(s.timeStep));
-    EXPECT_TRUE(valueRules::isStepsPerDisplay(s.iterationsPerDisplay));
-    EXPECT_TRUE(valueRules::choice(s.displayType, CSimulation::kSlots));
-    EXPECT_TRUE(valueRules::isTimeConstant(s.displayTC));
+    EXPECT_TRUE(valueRules::isFloorTemperature(s.state().forces.floorTemp));
+    EXPECT_TRUE(valueRules::isTimeStep(s.state().clock.timeStep));
+    EXPECT_TRUE(valueRules::isStepsPerDisplay(s.state().clock.iterationsPerDisplay));
+    EXPECT_TRUE(valueRules::choice(s.state().outputs.displayType, CSimulation::kSlots));
+    EXPECT_TRUE(valueRules::isTimeConstant(s.state().outputs.displayTC));
     EXPECT_TRUE(valueRules::isViewScale(s.getScale()));
     EXPECT_TRUE(valueRules::isViewDistance(s.getEyePlaneR()));
     EXPECT_TRUE(valueRules::isViewDistance(s.getEyeR()));
-    EXPECT_TRUE(valueRules::isBoxHalfWidth(s.halfWidth));
-    EXPECT_TRUE(valueRules::isHistogramScale(s.ymax) && valueRules::isHistogramSpeed(s.xmax));
-    EXPECT_TRUE(valueRules::isTimerInterval(s.runTimerInterval));
-    EXPECT_TRUE(valueRules::isPistonMass(s.pistonM));
-    EXPECT_TRUE(valueRules::isAppliedPressure(s.appliedPressure));
-    EXPECT_TRUE(valueRules::isHistogramWidth(s.histogramWidth) && valueRules::isHistogramHeight(s.histogramHeight));
+    EXPECT_TRUE(valueRules::isBoxHalfWidth(s.state().box.halfWidth));
+    EXPECT_TRUE(valueRules::isHistogramScale(s.state().display.ymax) && valueRules::isHistogramSpeed(s.state().display.xmax));
+    EXPECT_TRUE(valueRules::isTimerInterval(s.state().clock.runTimerInterval));
+    EXPECT_TRUE(valueRules::isPistonMass(s.state().box.pistonM));
+    EXPECT_TRUE(valueRules::isAppliedPressure(s.state().box.appliedPressure));
+    EXPECT_TRUE(valueRules::isHistogramWidth(s.state().display.histogramWidth) && valueRules::isHistogramHeight(s.state().display.histogramHeight));
     for (int t = 0; t < CSimulation::kTypes; t++) {
-        EXPECT_TRUE(valueRules::isCharge(s.charge[t]) && valueRules::isWellDepth(s.LJepsFloor[t]));
-        for (int u = t; u < CSimulation::kTypes; u++) EXPECT_TRUE(valueRules::isWellDepth(s.LJeps[t][u]));
+        EXPECT_TRUE(valueRules::isCharge(s.state().forces.charge[t]) && valueRules::isWellDepth(s.state().forces.LJepsFloor[t]));
+        for (int u = t; u < CSimulation::kTypes; u++) EXPECT_TRUE(valueRules::isWellDepth(s.state().forces.LJeps[t][u]));
     }
 }
 
@@ -110,9 +110,9 @@ protected:
     }
     std::string saved()
     {
-        s.savePath = temporaryPath("saved.txt");
+        s.setSavePath(temporaryPath("saved.txt"));
         EXPECT_TRUE(s.writeOutputFile());
-        std::ifstream in(s.savePath, std::ios::binary);
+        std::ifstream in(s.getSavePath(), std::ios::binary);
         std::stringstream buffer;
         buffer << in.rdbuf();
         return buffer.str();
@@ -133,17 +133,17 @@ protected:
     bool atomsInTheBox() const
     {
         for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++)
+            for (int i = 0; i < s.state().atoms.number[t]; i++)
                 for (int axis = 0; axis < 3; axis++)
-                    if (!(std::fabs(s.loc[t][i].v[axis]) <= s.halfWidth)) return false;
+                    if (!(std::fabs(s.state().atoms.loc[t][i].v[axis]) <= s.state().box.halfWidth)) return false;
         return finiteAtoms();
     }
     bool finiteAtoms() const
     {
         for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++)
+            for (int i = 0; i < s.state().atoms.number[t]; i++)
                 for (int axis = 0; axis < 3; axis++)
-                    if (!std::isfinite(s.loc[t][i].v[axis]) || !std::isfinite(s.vel[t][i].v[axis])) return false;
+                    if (!std::isfinite(s.state().atoms.loc[t][i].v[axis]) || !std::isfinite(s.state().atoms.vel[t][i].v[axis])) return false;
         return true;
     }
 };
@@ -197,37 +197,37 @@ TEST_F(HostileInput, ValuesOutsideTheirRangesAreRefusedBySetterAndFileAlike)
         std::function<double(const CSimulation&)> get;
     } cases[] = {
         {"AMAS 0 1e308", [](CSimulation& m) { return m.setMass(0, 1e308); },
-         [](const CSimulation& m) { return double(m.mass[0]); }},
+         [](const CSimulation& m) { return double(m.state().types.mass[0]); }},
         {"ADIA 0 1e-3", [](CSimulation& m) { return m.setDiam(0, 1e-3); },
-         [](const CSimulation& m) { return double(m.diam[0]); }},
+         [](const CSimulation& m) { return double(m.state().types.diam[0]); }},
         {"UFTM 1e308", [](CSimulation& m) { return m.setFloorTemp(1e308); },
-         [](const CSimulation& m) { return double(m.floorTemp); }},
+         [](const CSimulation& m) { return double(m.state().forces.floorTemp); }},
         {"TTST 1e308", [](CSimulation& m) { return m.setTimeStep(1e308); },
-         [](const CSimulation& m) { return double(m.timeStep); }},
+         [](const CSimulation& m) { return double(m.state().clock.timeStep); }},
         {"ULJE 0 0 -1", [](CSimulation& m) { return m.setLJeps(0, 0, -1); },
-         [](const CSimulation& m) { return double(m.LJeps[0][0]); }},
+         [](const CSimulation& m) { return double(m.state().forces.LJeps[0][0]); }},
         {"ULJF 0 -1e-21", [](CSimulation& m) { return m.setLJepsFloor(0, -1e-21); },
-         [](const CSimulation& m) { return double(m.LJepsFloor[0]); }},
+         [](const CSimulation& m) { return double(m.state().forces.LJepsFloor[0]); }},
         {"UCHR 0 1", [](CSimulation& m) { return m.setCharge(0, 1); },
-         [](const CSimulation& m) { return double(m.charge[0]); }},
+         [](const CSimulation& m) { return double(m.state().forces.charge[0]); }},
         {"DDTC 1e308", [](CSimulation& m) { return m.setDisplayTimeConstant(1e308); },
-         [](const CSimulation& m) { return double(m.displayTC); }},
+         [](const CSimulation& m) { return double(m.state().outputs.displayTC); }},
         {"DXMX 1e308", [](CSimulation& m) { return m.setGraphXmax(1e308); },
-         [](const CSimulation& m) { return double(m.xmax); }},
+         [](const CSimulation& m) { return double(m.state().display.xmax); }},
         {"DHWD 0", [](CSimulation& m) { return m.setHistogramWidth(0); },
-         [](const CSimulation& m) { return double(m.histogramWidth); }},
+         [](const CSimulation& m) { return double(m.state().display.histogramWidth); }},
         {"TIPD 0", [](CSimulation& m) { return m.setIPD(0); },
-         [](const CSimulation& m) { return double(m.iterationsPerDisplay); }},
+         [](const CSimulation& m) { return double(m.state().clock.iterationsPerDisplay); }},
         {"VEYE 1e308", [](CSimulation& m) { return m.setEyeR(1e308); },
          [](const CSimulation& m) { return double(m.getEyeR()); }},
         {"VSCA 1e308", [](CSimulation& m) { return m.setScale(1e308); },
          [](const CSimulation& m) { return double(m.getScale()); }},
         {"PMAS 1e308", [](CSimulation& m) { return m.setPistonMass(1e308); },
-         [](const CSimulation& m) { return double(m.pistonM); }},
+         [](const CSimulation& m) { return double(m.state().box.pistonM); }},
         {"BHWD 1", [](CSimulation& m) { return m.setHalfWidth(1); },
-         [](const CSimulation& m) { return double(m.halfWidth); }},
+         [](const CSimulation& m) { return double(m.state().box.halfWidth); }},
         {"AVEL 0 0 1e308 0 0", [](CSimulation&) { return false; },
-         [](const CSimulation& m) { return double(m.vel[0][0].getX()); }},
+         [](const CSimulation& m) { return double(m.state().atoms.vel[0][0].getX()); }},
     };
     for (const Case& c : cases) {
         makeSane();
@@ -313,12 +313,12 @@ TEST_F(HostileInput, DiametersOfZeroOrBelowAreRefusedAndTheClumpEndsWhateverItIs
 
     // States no entrance lets in still end: the sweeps are bounded.
     for (double hostile : {-3e-10, 0.0, 1e-300}) {
-        s.diam[0] = hostile;
+        StateEdit(s)->types.diam[0] = hostile;
         s.selectAll(1);
         s.shiftSelectedAtomsToClump();
     }
-    s.diam[0] = before;
-    s.loc[0][0].setXYZ(NAN, 0, 0);
+    StateEdit(s)->types.diam[0] = before;
+    StateEdit(s)->atoms.loc[0][0].setXYZ(NAN, 0, 0);
     s.selectAll(1);
     s.shiftSelectedAtomsToClump();
 }
@@ -333,7 +333,7 @@ TEST_F(HostileInput, ASaneClumpStillGathersAtTheContactDistance)
     s.selectAll(1);
     s.shiftSelectedAtomsToClump();
     CVector gap;
-    gap.equalsSub(s.loc[0][0], s.loc[0][1]);
+    gap.equalsSub(s.state().atoms.loc[0][0], s.state().atoms.loc[0][1]);
     EXPECT_LE(gap.length() - 0.561231024155 * 2e-10, 0.05 * 2e-10);
     EXPECT_GT(gap.length(), 0.561231024155 * 2e-10 - 1e-20);
 }
@@ -347,7 +347,7 @@ TEST_F(HostileInput, NegativeFloorTemperatureZeroTimeConstantAndHugeStepCountsSt
     EXPECT_EQ(s.getDisplayTimeConstant(), 20.0);
     EXPECT_EQ(s.getIPD(), 5u);
     // Atoms dropped onto the floor leave it with finite speeds, and the averages stay numbers.
-    for (int i = 0; i < s.number[0]; i++) s.vel[0][i].setXYZ(0, 0, -2000);
+    for (int i = 0; i < s.state().atoms.number[0]; i++) StateEdit(s)->atoms.vel[0][i].setXYZ(0, 0, -2000);
     displays(20);
     EXPECT_TRUE(finiteAtoms());
     EXPECT_TRUE(std::isfinite(s.getTCKEnergy(4)));
@@ -389,19 +389,19 @@ TEST_F(HostileInput, AnAtomAddedAfterADeleteArrivesUnselected)
 {
     removeAllAtoms();
     for (int k = 0; k < 4; k++) place(0, -3e-10 + 2e-10 * k, 0, 0);
-    s.sel[0][3] = 1;
+    StateEdit(s)->atoms.sel[0][3] = 1;
     s.deleteSelected();
     ASSERT_EQ(s.getNumber(0), 3);
-    EXPECT_EQ(s.sel[0][3], 0);
+    EXPECT_EQ(s.state().atoms.sel[0][3], 0);
     ASSERT_TRUE(s.addOneAtomAtLocationWithVelocity(0, 0, 2e-10, 0, 0, 0, 0));
     EXPECT_EQ(s.countSelected(), 0);
     s.deleteSelected();
     EXPECT_EQ(s.getNumber(0), 4);
 
     // The same through a slot that a shorter count left marked.
-    s.sel[0][3] = 1;
-    s.number[0] = 3;
-    s.totalAtoms = 3;
+    StateEdit(s)->atoms.sel[0][3] = 1;
+    StateEdit(s)->atoms.number[0] = 3;
+    StateEdit(s)->atoms.totalAtoms = 3;
     ASSERT_TRUE(s.addOneAtomAtLocationWithVelocity(0, 0, -2e-10, 0, 0, 0, 0));
     EXPECT_EQ(s.countSelected(), 0);
 }
@@ -420,18 +420,18 @@ TEST_F(HostileInput, RefitCellsGiveTheBitsOfTheAllPairsRefitOnCrowdedStates)
             std::mt19937_64 rng(static_cast<unsigned>(seed));
             std::uniform_real_distribution<double> unit(-1.0, 1.0);
             sim->initWithDefaults();
-            sim->halfWidth = 1e-9 * (0.6 + 0.5 * (unit(rng) + 1.0));
-            sim->pistonUsed = static_cast<char>(rng() % 2);
-            sim->pistonZ = sim->halfWidth * unit(rng);
-            sim->totalAtoms = 0;
+            StateEdit(*sim)->box.halfWidth = 1e-9 * (0.6 + 0.5 * (unit(rng) + 1.0));
+            StateEdit(*sim)->box.pistonUsed = static_cast<char>(rng() % 2);
+            StateEdit(*sim)->box.pistonZ = sim->state().box.halfWidth * unit(rng);
+            StateEdit(*sim)->atoms.totalAtoms = 0;
             for (int t = 0; t < CSimulation::kTypes; t++) {
-                sim->diam[t] = 2.2e-10 + 1.2e-10 * unit(rng);
-                sim->number[t] = static_cast<int>(rng() % (sanitized ? 20 : 45));
-                sim->totalAtoms += sim->number[t];
+                StateEdit(*sim)->types.diam[t] = 2.2e-10 + 1.2e-10 * unit(rng);
+                StateEdit(*sim)->atoms.number[t] = static_cast<int>(rng() % (sanitized ? 20 : 45));
+                StateEdit(*sim)->atoms.totalAtoms += sim->state().atoms.number[t];
                 // Some atoms start beyond the walls.
-                for (int i = 0; i < sim->number[t]; i++)
-                    sim->loc[t][i].setXYZ(1.1 * sim->halfWidth * unit(rng), 1.1 * sim->halfWidth * unit(rng),
-                                          1.1 * sim->halfWidth * unit(rng));
+                for (int i = 0; i < sim->state().atoms.number[t]; i++)
+                    StateEdit(*sim)->atoms.loc[t][i].setXYZ(1.1 * sim->state().box.halfWidth * unit(rng), 1.1 * sim->state().box.halfWidth * unit(rng),
+                                          1.1 * sim->state().box.halfWidth * unit(rng));
             }
         }
         const int passes = 1 + seed % 100;
@@ -439,10 +439,10 @@ TEST_F(HostileInput, RefitCellsGiveTheBitsOfTheAllPairsRefitOnCrowdedStates)
         const bool byPairs = other.shiftAtomsToFitAllPairs(passes);
         ASSERT_EQ(byCells, byPairs) << "state " << seed;
         (byCells ? successes : failures)++;
-        ASSERT_EQ(std::memcmp(&s.pistonZ, &other.pistonZ, sizeof(double)), 0) << "state " << seed;
+        ASSERT_EQ(std::memcmp(&s.state().box.pistonZ, &other.state().box.pistonZ, sizeof(double)), 0) << "state " << seed;
         for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++)
-                ASSERT_EQ(std::memcmp(s.loc[t][i].v, other.loc[t][i].v, sizeof s.loc[t][i].v), 0)
+            for (int i = 0; i < s.state().atoms.number[t]; i++)
+                ASSERT_EQ(std::memcmp(s.state().atoms.loc[t][i].v, other.state().atoms.loc[t][i].v, sizeof s.state().atoms.loc[t][i].v), 0)
                     << "state " << seed << " atom " << t << " " << i;
     }
     EXPECT_GT(failures, 0);

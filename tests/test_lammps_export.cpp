@@ -63,27 +63,27 @@ TEST_F(LammpsExportTest, DataFileReadsBackToTheSameTypesMassesChargesPositionsAn
     ASSERT_EQ(exportForLammps(s, folder, 1), "");
 
     LammpsData d = parseLammpsData(readFile(folder + "/data.quorvel"));
-    ASSERT_EQ(d.atoms, s.totalAtoms);
+    ASSERT_EQ(d.atoms, s.state().atoms.totalAtoms);
     ASSERT_EQ(d.types, 3);
-    ASSERT_EQ(static_cast<long>(d.byId.size()), s.totalAtoms);
+    ASSERT_EQ(static_cast<long>(d.byId.size()), s.state().atoms.totalAtoms);
     const int lammpsType[4] = {1, 2, 0, 3};
-    for (int t : {0, 1, 3}) expectRelative(s.mass[t] * 1e3 * 6.02214076e23, d.masses[lammpsType[t]], 1e-12);
+    for (int t : {0, 1, 3}) expectRelative(s.state().types.mass[t] * 1e3 * 6.02214076e23, d.masses[lammpsType[t]], 1e-12);
     for (int axis = 0; axis < 3; axis++) {
-        expectRelative(-s.halfWidth * 1e10, d.lo[axis], 1e-12);
-        expectRelative(s.halfWidth * 1e10, d.hi[axis], 1e-12);
+        expectRelative(-s.state().box.halfWidth * 1e10, d.lo[axis], 1e-12);
+        expectRelative(s.state().box.halfWidth * 1e10, d.hi[axis], 1e-12);
     }
     long id = 0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < s.number[t]; i++) {
+        for (int i = 0; i < s.state().atoms.number[t]; i++) {
             const LammpsAtom& a = d.byId[++id];
             ASSERT_EQ(a.type, lammpsType[t]) << id;
-            if (s.charge[t] != 0.0) expectRelative(s.charge[t] / 1.602176634e-19, a.q, 1e-12);
+            if (s.state().forces.charge[t] != 0.0) expectRelative(s.state().forces.charge[t] / 1.602176634e-19, a.q, 1e-12);
             else EXPECT_EQ(a.q, 0.0);
-            expectRelative(s.loc[t][i].v[0] * 1e10, a.x, 1e-12);
-            expectRelative(s.loc[t][i].v[1] * 1e10, a.y, 1e-12);
-            expectRelative(s.loc[t][i].v[2] * 1e10, a.z, 1e-12);
-            expectRelative(s.vel[t][i].v[0] * 1e-2, a.vx, 1e-12);
-            expectRelative(s.vel[t][i].v[2] * 1e-2, a.vz, 1e-12);
+            expectRelative(s.state().atoms.loc[t][i].v[0] * 1e10, a.x, 1e-12);
+            expectRelative(s.state().atoms.loc[t][i].v[1] * 1e10, a.y, 1e-12);
+            expectRelative(s.state().atoms.loc[t][i].v[2] * 1e10, a.z, 1e-12);
+            expectRelative(s.state().atoms.vel[t][i].v[0] * 1e-2, a.vx, 1e-12);
+            expectRelative(s.state().atoms.vel[t][i].v[2] * 1e-2, a.vz, 1e-12);
         }
 }
 
@@ -100,19 +100,19 @@ TEST_F(LammpsExportTest, PairCoefficientsReproduceThePairEnergyWithTheCoreFolded
         for (int u = t; u < 4; u++) {
             const std::vector<double>& c = pairs[std::to_string(t + 1) + " " + std::to_string(u + 1)];
             ASSERT_GE(c.size(), 3u);
-            double mean = (s.diam[t] + s.diam[u]) / 2.0;
-            bool bothCharged = s.charge[t] != 0.0 && s.charge[u] != 0.0;
+            double mean = (s.state().types.diam[t] + s.state().types.diam[u]) / 2.0;
+            bool bothCharged = s.state().forces.charge[t] != 0.0 && s.state().forces.charge[u] != 0.0;
             for (double r : {1.05 * mean, 1.6 * mean, 2.9 * mean}) {
                 double force, energy;
-                CSimulation::MDCALCpot(1.0 / r, mean, s.LJeps[t][u], s.charge[t], s.charge[u], force, energy);
-                double coulomb = s.charge[t] * s.charge[u] * quorvel::kCoulomb / r;
+                CSimulation::MDCALCpot(1.0 / r, mean, s.state().forces.LJeps[t][u], s.state().forces.charge[t], s.state().forces.charge[u], force, energy);
+                double coulomb = s.state().forces.charge[t] * s.state().forces.charge[u] * quorvel::kCoulomb / r;
                 double sr6 = std::pow(c[1] / (r * 1e10), 6.0);
                 double lammpsEnergy = 4.0 * c[0] * (sr6 * sr6 - sr6) * 1.602176634e-19;
                 EXPECT_NEAR(lammpsEnergy, energy - coulomb, 1e-9 * std::fabs(energy - coulomb) + 1e-40)
                     << t << u << " r/m " << r / mean;
             }
             // Only pairs of charged types reach beyond 3 mean diameters.
-            if (bothCharged) EXPECT_GT(c[2], 2.0 * std::sqrt(3.0) * s.halfWidth * 1e10);
+            if (bothCharged) EXPECT_GT(c[2], 2.0 * std::sqrt(3.0) * s.state().box.halfWidth * 1e10);
             else EXPECT_NEAR(c[2], 3.0 * mean * 1e10, 1e-9);
         }
 }
@@ -148,7 +148,7 @@ TEST_F(LammpsExportTest, AMissingFolderIsMadeAndTheReplicateIsInTheInput)
     EXPECT_NE(input.find("run             ${steps}"), std::string::npos);
     EXPECT_NE(input.find("thermo_modify   norm no"), std::string::npos);
     // The walls of the last type close the box three copies wide.
-    double hw = s.halfWidth * 1e10, half = s.diam[3] * 1e10 / 2.0;
+    double hw = s.state().box.halfWidth * 1e10, half = s.state().types.diam[3] * 1e10 / 2.0;
     char expected[200];
     std::snprintf(expected, sizeof expected, "xhi %.12g", -hw + 6.0 * hw - half);
     EXPECT_NE(input.find(expected), std::string::npos) << expected;

@@ -82,7 +82,7 @@ TEST_F(LammpsRunTest, StepZeroHasTheSimulationsPotentialAndKineticEnergy)
         auto rows = runLammps(exportTo(s), 0);
         ASSERT_FALSE(rows.empty());
         ASSERT_GE(rows[0].size(), 4u);
-        double pe = lammps::energyOf(s.PEnergy[4]), ke = lammps::energyOf(s.KEnergy[4]);
+        double pe = lammps::energyOf(s.state().outputs.PEnergy[4]), ke = lammps::energyOf(s.state().outputs.KEnergy[4]);
         EXPECT_NEAR(rows[0][2], pe, 1e-6 * std::fabs(pe));
         EXPECT_NEAR(rows[0][3], ke, 1e-6 * std::fabs(ke));
     }
@@ -112,7 +112,7 @@ TEST_F(LammpsRunTest, ReplicatedLiquidRunsOnTwoRanks)
     // Eight copies of the same state: eight times the kinetic energy at step 0.
     s.initSimulationEnergies();
     s.calculateTypedEnergies();
-    double ke = 8.0 * lammps::energyOf(s.KEnergy[4]);
+    double ke = 8.0 * lammps::energyOf(s.state().outputs.KEnergy[4]);
     EXPECT_NEAR(rows[0][3], ke, 1e-6 * ke);
     EXPECT_TRUE(std::isfinite(rows.back()[4]));
 }
@@ -122,7 +122,7 @@ TEST_F(LammpsRunTest, ReplicatedLiquidRunsOnTwoRanks)
 TEST_F(LammpsRunTest, PistonPlateCompressesAndHeatsTheGas)
 {
     load(std::string(QUORVEL_BENCH_DIR) + "/../../examples/3-gas-compressed-by-piston.txt");
-    ASSERT_TRUE(s.pistonUsed);
+    ASSERT_TRUE(s.state().box.pistonUsed);
     auto rows = runLammps(exportTo(s), 1000);
     ASSERT_EQ(rows.size(), 11u);
     EXPECT_GT(rows.back()[1], 1.5 * rows.front()[1]);

@@ -75,9 +75,9 @@ protected:
     {
         for (int t = 0; t < CSimulation::kTypes; t++) {
             const CCentreRegion r =
-                reachableRegion(s.halfWidth, s.diam[t], s.pistonUsed != 0, s.pistonZ);
-            for (int i = 0; i < s.number[t]; i++)
-                s.loc[t][i].setXYZ(uniform(r.low[0], r.high[0]), uniform(r.low[1], r.high[1]),
+                reachableRegion(s.state().box.halfWidth, s.state().types.diam[t], s.state().box.pistonUsed != 0, s.state().box.pistonZ);
+            for (int i = 0; i < s.state().atoms.number[t]; i++)
+                StateEdit(s)->atoms.loc[t][i].setXYZ(uniform(r.low[0], r.high[0]), uniform(r.low[1], r.high[1]),
                                    uniform(r.low[2], r.high[2]));
         }
     }
@@ -88,15 +88,15 @@ TEST_F(RadialDistributionTest, UniformRandomAtomsGiveOneAtEveryDistance)
     // Four sizes of atom under a piston, nearly as wide as the box allows,
     // so that every bin, down to the first, sees many pairs.
     removeAllAtoms();
-    s.halfWidth = 1e-9;
+    StateEdit(s)->box.halfWidth = 1e-9;
     const double diameters[4] = {1.2e-9, 1.0e-9, 0.9e-9, 0.9e-9};
     for (int t = 0; t < 4; t++) {
-        s.diam[t] = diameters[t];
-        s.number[t] = CSimulation::kMaxPerType;
+        StateEdit(s)->types.diam[t] = diameters[t];
+        StateEdit(s)->atoms.number[t] = CSimulation::kMaxPerType;
     }
-    s.totalAtoms = CSimulation::kMaxAtoms;
-    s.pistonUsed = 1;
-    s.pistonZ = 0.6e-9;
+    StateEdit(s)->atoms.totalAtoms = CSimulation::kMaxAtoms;
+    StateEdit(s)->box.pistonUsed = 1;
+    StateEdit(s)->box.pistonZ = 0.6e-9;
     CRadialDistribution all, across;
     across.setPair(1, 0);
     EXPECT_EQ(across.firstType(), 0);
@@ -127,8 +127,11 @@ TEST_F(RadialDistributionTest, UniformRandomAtomsGiveOneAtEveryDistance)
 TEST_F(RadialDistributionTest, PairsAreCountedOnceInTheBinOfTheirDistance)
 {
     removeAllAtoms();
-    s.halfWidth = 2e-9;
-    for (double& d : s.diam) d = 2e-10;  // bins of 1e-11 m, 200 of them
+    StateEdit(s)->box.halfWidth = 2e-9;
+    {
+        StateEdit edit(s);
+        for (double& d : edit->types.diam) d = 2e-10;  // bins of 1e-11 m, 200 of them
+    }
     place(0, 0, 0, 0);
     place(0, 0.55e-10, 0, 0);  // A-A at 5.5e-11: bin 5
     place(1, 0, 0, 1.23e-10);  // A-B at 1.23e-10 and about 1.35e-10: bins 12 and 13
@@ -172,8 +175,8 @@ TEST_F(RadialDistributionTest, ANewBinningStartsTheAccumulationAgain)
     d.accumulate(s);
     EXPECT_EQ(d.displays(), 2u);
     const int bins = d.bins();
-    EXPECT_EQ(bins, static_cast<int>(s.halfWidth / (s.diam[0] / 20)));
-    s.diam[0] *= 0.5;
+    EXPECT_EQ(bins, static_cast<int>(s.state().box.halfWidth / (s.state().types.diam[0] / 20)));
+    StateEdit(s)->types.diam[0] *= 0.5;
     d.accumulate(s);
     EXPECT_EQ(d.displays(), 1u);
     EXPECT_GT(d.bins(), bins);

@@ -118,7 +118,7 @@ int partlyCoveredPixels(const QImage& image, QRect region)
 
 TEST_F(RenderTest, DiscsStampedIntoTheImageMatchThePaintersOwnEllipsesAtEveryRatio)
 {
-    s.sel[1][0] = 1;
+    StateEdit(s)->atoms.sel[1][0] = 1;
     s.setAngles(0.4, 1.1);
     for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
         SCOPED_TRACE(ratio);
@@ -161,7 +161,7 @@ TEST_F(RenderTest, SelectedBlackAtomIsOutlinedInWhite)
 {
     s.setRed(3, 0);
     s.setGreen(3, 0);
-    s.sel[3][0] = 1;
+    StateEdit(s)->atoms.sel[3][0] = 1;
     const QImage image = renderScenePicture(s, QSize(400, 300), false);
     expectPixel(image, 260 - 8, 200 + 8, 0, 0, 0);
     // The outline is 4.5 points wide, centred on the disc's edge.
@@ -170,8 +170,8 @@ TEST_F(RenderTest, SelectedBlackAtomIsOutlinedInWhite)
 
 TEST_F(RenderTest, AtomsWithoutAPlaceOrFarOffTheScreenPaintNothing)
 {
-    s.loc[0][0].setXYZ(NAN, NAN, NAN);
-    s.loc[1][0].setXYZ(0, 1e-6, 0);
+    StateEdit(s)->atoms.loc[0][0].setXYZ(NAN, NAN, NAN);
+    StateEdit(s)->atoms.loc[1][0].setXYZ(0, 1e-6, 0);
     const QImage image = renderScenePicture(s, QSize(400, 300), false);
     expectPixel(image, 140 - 8, 100 + 8, 0, 0, 0);
     expectPixel(image, 260 - 8, 100 + 8, 0, 0, 0);

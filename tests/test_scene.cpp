@@ -95,10 +95,10 @@ TEST_F(SceneTest, DepthOrderMatchesAnExchangeSortOnManyTies)
     // The reference: type-major start, swaps only where strictly nearer.
     std::vector<std::pair<int, int>> atoms;
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) atoms.push_back({t, i});
+        for (int i = 0; i < s.state().atoms.number[t]; i++) atoms.push_back({t, i});
     auto distance = [&](const std::pair<int, int>& a) {
         CVector d;
-        return d.equalsSub(s.View.getEye(), s.loc[a.first][a.second]).length();
+        return d.equalsSub(s.state().display.View.getEye(), s.state().atoms.loc[a.first][a.second]).length();
     };
     for (bool swapped = true; swapped;) {
         swapped = false;
@@ -117,7 +117,7 @@ TEST_F(SceneTest, DepthOrderMatchesAnExchangeSortOnManyTies)
 TEST_F(SceneTest, AtomsWithoutAPlaceSortLastAndLeaveTheOthersInOrder)
 {
     for (int k = 0; k < 200; k++) place(k % 4, 1e-12 * (k % 7), 1e-12 * (k % 3), 0);
-    s.loc[2][10].setXYZ(NAN, 0, 0);
+    StateEdit(s)->atoms.loc[2][10].setXYZ(NAN, 0, 0);
     scene.project();
     EXPECT_EQ(entry(199).atom.type, 2);
     EXPECT_EQ(entry(199).atom.index, 10);
@@ -161,10 +161,13 @@ TEST_F(SceneTest, ShadesFollowTheDistanceFromTheEyeAndHighlightsClampAtOne)
 
 TEST_F(SceneTest, SelectionOutlinesAreTheHueAtFullBrightnessAndAtLeastTwoPointsWide)
 {
-    s.diam[1] = 1e-10;      // 20 points across at the centre's depth
+    StateEdit(s)->types.diam[1] = 1e-10;      // 20 points across at the centre's depth
     place(0, 0, 0, 0);      // A, red, 60 points
     place(1, 0, 2e-10, 0);  // B, blue, 20 points
-    s.sel[0][0] = s.sel[1][0] = 1;
+    {
+        StateEdit edit(s);
+        edit->atoms.sel[0][0] = edit->atoms.sel[1][0] = 1;
+    }
     scene.project();
     ASSERT_EQ(entry(0).atom.type, 1);
     ASSERT_EQ(entry(0).diameter, 20);
@@ -193,7 +196,7 @@ TEST_F(SceneTest, BlackAtomsGetAWhiteSelectionOutline)
     s.setGreen(2, 0);
     s.setBlue(2, 0);
     place(2, 0, 0, 0);
-    s.sel[2][0] = 1;
+    StateEdit(s)->atoms.sel[2][0] = 1;
     scene.project();
     scene.drawAtoms(surface);
     ASSERT_EQ(surface.shapes.size(), 3u);
@@ -402,8 +405,8 @@ TEST_F(SceneTest, StereoPairDrawsTheTurnedViewOnTheRightAndRestoresTheAngles)
     place(0, 0, 2e-10, 0);
     s.setAngles(1.0, 1.2);
     scene.drawPicture(surface, 800, 400, true);
-    EXPECT_EQ(s.View.getPhi(), 1.0);
-    EXPECT_EQ(s.View.getTheta(), 1.2);
+    EXPECT_EQ(s.state().display.View.getPhi(), 1.0);
+    EXPECT_EQ(s.state().display.View.getTheta(), 1.2);
 
     std::vector<const RecordedShape*> bodies;
     for (const RecordedShape& shape : surface.shapes)

@@ -62,9 +62,9 @@ protected:
     }
     std::string save(const std::string& name)
     {
-        s.savePath = temporaryDirectory() + "/" + name;
+        s.setSavePath(temporaryDirectory() + "/" + name);
         EXPECT_TRUE(s.writeOutputFile());
-        return readText(s.savePath);
+        return readText(s.getSavePath());
     }
 };
 
@@ -88,7 +88,7 @@ TEST_F(SimulationFile, DefaultSimulationWritesItsLinesInOrder)
 
 TEST_F(SimulationFile, NoAtomsWrite326Lines)
 {
-    for (int t = 0; t < 4; t++) s.number[t] = 0;
+    for (int t = 0; t < 4; t++) StateEdit(s)->atoms.number[t] = 0;
     EXPECT_EQ(lines(save("empty.txt")).size(), 326u);
 }
 
@@ -98,13 +98,13 @@ TEST_F(SimulationFile, SaveThenLoadGivesTheSameSimulation)
     s.setPotentialUsed(1);
     s.setCharge(1, -1.6e-20);
     s.setNumber(1, 3);
-    s.sel[1][2] = 1;
-    s.vel[0][0].setXYZ(310.25, 0, -45.5);
+    StateEdit(s)->atoms.sel[1][2] = 1;
+    StateEdit(s)->atoms.vel[0][0].setXYZ(310.25, 0, -45.5);
     s.setPistonUsed(1);
     s.setAppliedPressure(1e7);
-    s.TCHistogram[4][7] = 2.5;
-    s.iterations = 12345;
-    s.runState = CRunState::running;
+    StateEdit(s)->outputs.TCHistogram[4][7] = 2.5;
+    StateEdit(s)->clock.iterations = 12345;
+    StateEdit(s)->clock.runState = CRunState::running;
     s.setAngles(0.3, 1.2);
     s.setWindowDims(612.5f, 480.25f);
     std::string first = save("roundtrip.txt");
@@ -112,36 +112,36 @@ TEST_F(SimulationFile, SaveThenLoadGivesTheSameSimulation)
     ScriptedPlatform otherPlatform;
     auto other = std::make_unique<CSimulation>(otherPlatform);
     other->initWithDefaults();
-    other->setOpenPath(s.savePath);
+    other->setOpenPath(s.getSavePath());
     ASSERT_TRUE(other->readInputFile());
-    EXPECT_EQ(other->name[0], "Big A");
-    EXPECT_EQ(other->number[1], 3);
-    EXPECT_EQ(other->totalAtoms, 7);
-    EXPECT_EQ(other->sel[1][2], 1);
-    EXPECT_EQ(other->vel[0][0].getX(), 310.25);
-    EXPECT_EQ(other->charge[1], -1.6e-20);
-    EXPECT_EQ(other->iterations, 12345u);
-    EXPECT_EQ(other->runState, CRunState::running);
-    EXPECT_EQ(other->TCHistogram[4][7], 2.5);
-    EXPECT_EQ(other->windowWidth, 612.5f);
-    EXPECT_DOUBLE_EQ(other->pistonA, 1e7 * -4 * 5e-10 * 5e-10);  // rebuilt from the loaded box
-    EXPECT_NEAR(other->View.getTheta(), 1.2, 1e-10);
+    EXPECT_EQ(other->state().types.name[0], "Big A");
+    EXPECT_EQ(other->state().atoms.number[1], 3);
+    EXPECT_EQ(other->state().atoms.totalAtoms, 7);
+    EXPECT_EQ(other->state().atoms.sel[1][2], 1);
+    EXPECT_EQ(other->state().atoms.vel[0][0].getX(), 310.25);
+    EXPECT_EQ(other->state().forces.charge[1], -1.6e-20);
+    EXPECT_EQ(other->state().clock.iterations, 12345u);
+    EXPECT_EQ(other->state().clock.runState, CRunState::running);
+    EXPECT_EQ(other->state().outputs.TCHistogram[4][7], 2.5);
+    EXPECT_EQ(other->state().display.windowWidth, 612.5f);
+    EXPECT_DOUBLE_EQ(other->state().box.pistonA, 1e7 * -4 * 5e-10 * 5e-10);  // rebuilt from the loaded box
+    EXPECT_NEAR(other->state().display.View.getTheta(), 1.2, 1e-10);
 
-    other->savePath = temporaryDirectory() + "/roundtrip2.txt";
+    other->setSavePath(temporaryDirectory() + "/roundtrip2.txt");
     ASSERT_TRUE(other->writeOutputFile());
-    EXPECT_EQ(readText(other->savePath), first);
+    EXPECT_EQ(readText(other->getSavePath()), first);
 }
 
 TEST_F(SimulationFile, AShortFileChangesOnlyWhatItNames)
 {
-    s.loc[0][4].setXYZ(1e-10, 2e-10, 3e-10);
+    StateEdit(s)->atoms.loc[0][4].setXYZ(1e-10, 2e-10, 3e-10);
     std::string path = writeText("short.txt", "ANUM 0 5\nBHWD 1e-9\nVERS 1\n");
     ASSERT_TRUE(load(path));
-    EXPECT_EQ(s.number[0], 5);
-    EXPECT_EQ(s.totalAtoms, 5);
-    EXPECT_EQ(s.halfWidth, 1e-9);
-    EXPECT_EQ(s.loc[0][4].getY(), 2e-10);  // whatever the slot held; not refitted
-    EXPECT_EQ(s.timeStep, 1e-14);
+    EXPECT_EQ(s.state().atoms.number[0], 5);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 5);
+    EXPECT_EQ(s.state().box.halfWidth, 1e-9);
+    EXPECT_EQ(s.state().atoms.loc[0][4].getY(), 2e-10);  // whatever the slot held; not refitted
+    EXPECT_EQ(s.state().clock.timeStep, 1e-14);
     EXPECT_TRUE(platform.alerts.empty());
 }
 
@@ -151,13 +151,13 @@ TEST_F(SimulationFile, LaterLinesWinAndFieldsReadTheirNumericPrefix)
                                  "TTST 1e-15\nALOC 0 1 1e-10 0 0\nTTST 2e-15\nALOC 0 1 2e-10 3e-10x 4e-10\n"
                                  "TIPD 12.9\nAMAS 1  7e-26\nANAM 2 Two words\r\nANAM 3 \n");
     ASSERT_TRUE(load(path));
-    EXPECT_EQ(s.timeStep, 2e-15);
-    EXPECT_EQ(s.loc[0][1].getX(), 2e-10);
-    EXPECT_EQ(s.loc[0][1].getY(), 3e-10);
-    EXPECT_EQ(s.iterationsPerDisplay, 12u);
-    EXPECT_EQ(s.mass[1], 5e-26);  // the empty field between two spaces reads 0: refused
-    EXPECT_EQ(s.name[2], "Two words\r");
-    EXPECT_EQ(s.name[3], "");
+    EXPECT_EQ(s.state().clock.timeStep, 2e-15);
+    EXPECT_EQ(s.state().atoms.loc[0][1].getX(), 2e-10);
+    EXPECT_EQ(s.state().atoms.loc[0][1].getY(), 3e-10);
+    EXPECT_EQ(s.state().clock.iterationsPerDisplay, 12u);
+    EXPECT_EQ(s.state().types.mass[1], 5e-26);  // the empty field between two spaces reads 0: refused
+    EXPECT_EQ(s.state().types.name[2], "Two words\r");
+    EXPECT_EQ(s.state().types.name[3], "");
 }
 
 // A switch is on when the low byte of its number is not zero, and is written
@@ -188,11 +188,11 @@ TEST_F(SimulationFile, MalformedLinesAreSkippedAndCountsKeptInRange)
                                  "DHIS 5 0 1\nDHIS 0 40 1\nDTCK -1 3\nULJE 0 4 1\nANAM 1\nAVEL\nXANUM 0 7\n"
                                  " ANUM 0 7\nANAM 0 XALOCX 1 2\n");
     ASSERT_TRUE(load(path));
-    EXPECT_EQ(s.number[0], 4);
-    EXPECT_EQ(s.number[1], 400);
-    EXPECT_EQ(s.number[2], 0);
-    EXPECT_EQ(s.totalAtoms, 404);
-    EXPECT_EQ(s.name[0], "XALOCX 1 2");
+    EXPECT_EQ(s.state().atoms.number[0], 4);
+    EXPECT_EQ(s.state().atoms.number[1], 400);
+    EXPECT_EQ(s.state().atoms.number[2], 0);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 404);
+    EXPECT_EQ(s.state().types.name[0], "XALOCX 1 2");
 }
 
 TEST_F(SimulationFile, UnreadableOrNonAsciiFilesAreRefusedAndChangeNothing)
@@ -250,28 +250,28 @@ TEST_F(SimulationFile, OpeningAFileStartsTheReadoutsAfresh)
     for (const std::string& line : lines(save("full.txt")))
         if (line.rfind("DRMS", 0) != 0 && line.rfind("DHIS", 0) != 0) text += line + "\n";
     const std::string path = writeText("no-histogram.txt", text);
-    const double carried = s.TCKEnergy[4];
-    for (int b = 0; b < CSimulation::kBins; b++) s.TCHistogram[4][b] = 1e6;
-    s.sqrtTCavgvsq[4] = 3.5e21;
-    s.dptot[4] = 1.0;
+    const double carried = s.state().outputs.TCKEnergy[4];
+    for (int b = 0; b < CSimulation::kBins; b++) StateEdit(s)->outputs.TCHistogram[4][b] = 1e6;
+    StateEdit(s)->outputs.sqrtTCavgvsq[4] = 3.5e21;
+    StateEdit(s)->outputs.dptot[4] = 1.0;
     ASSERT_TRUE(load(path));
-    EXPECT_EQ(s.TCKEnergy[4], carried);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], carried);
     EXPECT_DOUBLE_EQ(s.getTCVrms(4), std::sqrt(s.getTCVms(4)));
     double counted = 0.0;
     for (int b = 0; b < CSimulation::kBins; b++) counted += s.getHistogram(4, b);
-    EXPECT_EQ(counted, s.totalAtoms);
+    EXPECT_EQ(counted, s.state().atoms.totalAtoms);
     EXPECT_EQ(s.getPressure(4), 0.0);
 }
 
 TEST_F(SimulationFile, AFailedWriteIsReportedAndLeavesTheOldFile)
 {
     std::string path = writeText("existing.txt", "old contents\n");
-    s.savePath = path;
+    s.setSavePath(path);
     s.setName(1, "Caf\xc3\xa9");
     EXPECT_FALSE(s.writeOutputFile());
     EXPECT_EQ(readText(path), "old contents\n");
     s.setName(1, "");
-    s.savePath = temporaryDirectory() + "/no/such/folder/x.txt";
+    s.setSavePath(temporaryDirectory() + "/no/such/folder/x.txt");
     EXPECT_FALSE(s.writeOutputFile());
     ASSERT_EQ(platform.alerts.size(), 2u);
     EXPECT_NE(platform.alerts[1].message.find("no/such/folder"), std::string::npos);
@@ -297,7 +297,7 @@ TEST_F(SimulationFile, NumbersAreTheSameUnderACommaLocale)
         GTEST_SKIP() << "no comma-decimal locale installed";
     }
     std::string written = save("comma-locale.txt");
-    ASSERT_TRUE(load(s.savePath));
+    ASSERT_TRUE(load(s.getSavePath()));
     std::string reread = save("comma-locale-2.txt");
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(written, expected);
@@ -316,11 +316,11 @@ TEST_F(SimulationFile, ProposedNamesFollowTheLastConfirmedSave)
     EXPECT_EQ(platform.saveRequests[2].proposedName, "chosen.txt");
     EXPECT_EQ(platform.saveRequests[0].title, "Save Simulation 'txt' File As...");
     EXPECT_EQ(platform.saveRequests[0].nameFieldLabel, "File Name: ");
-    EXPECT_EQ(s.savePath, temporaryDirectory() + "/chosen.txt");
+    EXPECT_EQ(s.getSavePath(), temporaryDirectory() + "/chosen.txt");
 
     platform.openAnswers = {"/some/where/file.txt"};
     EXPECT_TRUE(s.requestOpenPath());
-    EXPECT_EQ(s.openPath, "/some/where/file.txt");
+    EXPECT_EQ(s.getOpenPath(), "/some/where/file.txt");
     EXPECT_FALSE(s.requestOpenPath());
 }
 
@@ -353,15 +353,15 @@ TEST_F(SimulationFile, MutatedAndRandomFilesNeverBreakTheReader)
             }
         }
         std::ofstream(path, std::ios::binary) << text;
-        s.iterationsPerDisplay = 2;
+        StateEdit(s)->clock.iterationsPerDisplay = 2;
         if (load(path)) {
             for (int t = 0; t < 4; t++) {
-                ASSERT_GE(s.number[t], 0);
-                ASSERT_LE(s.number[t], 400);
+                ASSERT_GE(s.state().atoms.number[t], 0);
+                ASSERT_LE(s.state().atoms.number[t], 400);
             }
             if (round % 50 == 0) {
-                s.iterationsPerDisplay = 1;
-                s.halfWidth = std::fabs(s.halfWidth) < 1e-6 ? s.halfWidth : 1e-9;
+                StateEdit(s)->clock.iterationsPerDisplay = 1;
+                StateEdit(s)->box.halfWidth = std::fabs(s.state().box.halfWidth) < 1e-6 ? s.state().box.halfWidth : 1e-9;
                 s.MDCALCIterate();
                 CScene(s).project();
             }

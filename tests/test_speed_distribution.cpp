@@ -87,17 +87,17 @@ class SpeedDistributionSimulationTest : public SimulationTest {};
 TEST_F(SpeedDistributionSimulationTest, TheDisplayedHistogramAsFractionsBesideTheMixtureCurve)
 {
     removeAllAtoms();
-    s.mass[0] = 4.0e-26;
-    s.mass[1] = 1.6e-25;
+    StateEdit(s)->types.mass[0] = 4.0e-26;
+    StateEdit(s)->types.mass[1] = 1.6e-25;
     for (int k = 0; k < 3; k++) place(0, 0, 0, 0, 100.0 + 100.0 * k, 0, 0);  // bins 2, 4, 6 of 0..2000 m/s
     place(1, 0, 0, 0, 0, 0, 950.0);                                           // bin 19
-    s.xmax = 2000.0;
-    s.recordType = CRecordKind::instant;
-    s.newPart = 1.0;
-    s.oldPart = 0.0;
+    StateEdit(s)->display.xmax = 2000.0;
+    StateEdit(s)->outputs.recordType = CRecordKind::instant;
+    StateEdit(s)->outputs.newPart = 1.0;
+    StateEdit(s)->outputs.oldPart = 0.0;
     s.calculateHistogram();
-    s.TCTemperature[4] = 300.0;
-    s.TCTemperature[1] = 150.0;
+    StateEdit(s)->outputs.TCTemperature[4] = 300.0;
+    StateEdit(s)->outputs.TCTemperature[1] = 150.0;
 
     const CSpeedDistribution all = measureSpeedDistribution(s, 4);
     EXPECT_EQ(all.atoms, 4);

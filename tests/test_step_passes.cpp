@@ -27,17 +27,17 @@ struct Atoms {
     void take(const CSimulation& s)
     {
         for (int t = 0; t < 4; t++)
-            for (int i = 0; i < s.number[t]; i++) {
-                loc[t][i] = s.loc[t][i];
-                vel[t][i] = s.vel[t][i];
-                acc[t][i] = s.acc[t][i];
-                aK[t][i] = s.aKEnergy[t][i];
-                aT[t][i] = s.aTEnergy[t][i];
-                paT[t][i] = s.paTEnergy[t][i];
-                nvel[t][i] = s.nvel[t][i];
-                dE[t][i] = s.dE[t][i];
+            for (int i = 0; i < s.state().atoms.number[t]; i++) {
+                loc[t][i] = s.state().atoms.loc[t][i];
+                vel[t][i] = s.state().atoms.vel[t][i];
+                acc[t][i] = s.state().atoms.acc[t][i];
+                aK[t][i] = s.state().atoms.aKEnergy[t][i];
+                aT[t][i] = s.state().atoms.aTEnergy[t][i];
+                paT[t][i] = s.state().atoms.paTEnergy[t][i];
+                nvel[t][i] = s.state().atoms.nvel[t][i];
+                dE[t][i] = s.state().atoms.dE[t][i];
             }
-        std::memcpy(dptot, s.dptot, sizeof dptot);
+        std::memcpy(dptot, s.state().outputs.dptot, sizeof dptot);
     }
 };
 
@@ -45,20 +45,20 @@ struct Atoms {
 std::string firstDifference(const CSimulation& s, const Atoms& plain)
 {
     for (int t = 0; t < 4; t++)
-        for (int i = 0; i < s.number[t]; i++) {
+        for (int i = 0; i < s.state().atoms.number[t]; i++) {
             std::string at = "[" + std::to_string(t) + "][" + std::to_string(i) + "]";
             for (int axis = 0; axis < 3; axis++) {
-                if (!sameBits(s.loc[t][i].v[axis], plain.loc[t][i].v[axis])) return "loc" + at;
-                if (!sameBits(s.vel[t][i].v[axis], plain.vel[t][i].v[axis])) return "vel" + at;
+                if (!sameBits(s.state().atoms.loc[t][i].v[axis], plain.loc[t][i].v[axis])) return "loc" + at;
+                if (!sameBits(s.state().atoms.vel[t][i].v[axis], plain.vel[t][i].v[axis])) return "vel" + at;
             }
-            if (!sameBits(s.aKEnergy[t][i], plain.aK[t][i])) return "aKEnergy" + at;
-            if (!sameBits(s.aTEnergy[t][i], plain.aT[t][i])) return "aTEnergy" + at;
-            if (!sameBits(s.paTEnergy[t][i], plain.paT[t][i])) return "paTEnergy" + at;
-            if (!sameBits(s.nvel[t][i], plain.nvel[t][i])) return "nvel" + at;
-            if (!sameBits(s.dE[t][i], plain.dE[t][i])) return "dE" + at;
+            if (!sameBits(s.state().atoms.aKEnergy[t][i], plain.aK[t][i])) return "aKEnergy" + at;
+            if (!sameBits(s.state().atoms.aTEnergy[t][i], plain.aT[t][i])) return "aTEnergy" + at;
+            if (!sameBits(s.state().atoms.paTEnergy[t][i], plain.paT[t][i])) return "paTEnergy" + at;
+            if (!sameBits(s.state().atoms.nvel[t][i], plain.nvel[t][i])) return "nvel" + at;
+            if (!sameBits(s.state().atoms.dE[t][i], plain.dE[t][i])) return "dE" + at;
         }
     for (int k = 0; k < 5; k++)
-        if (!sameBits(s.dptot[k], plain.dptot[k])) return "dptot[" + std::to_string(k) + "]";
+        if (!sameBits(s.state().outputs.dptot[k], plain.dptot[k])) return "dptot[" + std::to_string(k) + "]";
     return "";
 }
 
@@ -75,18 +75,21 @@ protected:
     {
         removeAllAtoms();
         ASSERT_TRUE(s.setHalfWidth(2e-8));
-        s.floorTempUsed = 0;
-        s.pistonUsed = 0;
+        StateEdit(s)->forces.floorTempUsed = 0;
+        StateEdit(s)->box.pistonUsed = 0;
         int cell = 0;
         for (int t = 0; t < 4; t++)
             for (int i = 0; i < counts[t]; i++, cell++) {
                 place(t, -1.8e-8 + 1e-9 * (cell % 30), -1.8e-8 + 1e-9 * (cell / 30 % 30), -1.8e-8 + 1e-9 * (cell / 900),
                       uniform(-500, 500), uniform(-500, 500), uniform(-500, 500));
-                s.acc[t][i].setXYZ(uniform(-1e13, 1e13), uniform(-1e13, 1e13), uniform(-1e13, 1e13));
-                s.aPEnergy[t][i] = s.aTEnergy[t][i] = uniform(-1e-21, 1e-21);
-                s.paTEnergy[t][i] = uniform(-1e-20, 1e-20);
+                StateEdit(s)->atoms.acc[t][i].setXYZ(uniform(-1e13, 1e13), uniform(-1e13, 1e13), uniform(-1e13, 1e13));
+                {
+                    StateEdit edit(s);
+                    edit->atoms.aPEnergy[t][i] = edit->atoms.aTEnergy[t][i] = uniform(-1e-21, 1e-21);
+                }
+                StateEdit(s)->atoms.paTEnergy[t][i] = uniform(-1e-20, 1e-20);
             }
-        s.timeStep = 1e-14;
+        StateEdit(s)->clock.timeStep = 1e-14;
     }
 };
 
@@ -110,7 +113,7 @@ TEST_F(StepPasses, DriftKicksAndKineticEnergiesActOnEveryAtomAsThePlainLoopsDo)
                 // Both half kicks, the first before the next force pass, with the same acceleration here.
                 for (int kick = 0; kick < 2; kick++) plain.vel[t][i].add(tv1.equalsMuls(plain.acc[t][i], half));
                 plain.nvel[t][i] = plain.vel[t][i].norm();
-                plain.aK[t][i] = s.mass[t] * 0.5 * plain.nvel[t][i];
+                plain.aK[t][i] = s.state().types.mass[t] * 0.5 * plain.nvel[t][i];
                 plain.aT[t][i] += plain.aK[t][i];
                 plain.dE[t][i] = plain.aT[t][i] - plain.paT[t][i];
             }
@@ -122,7 +125,7 @@ TEST_F(StepPasses, DriftKicksAndKineticEnergiesActOnEveryAtomAsThePlainLoopsDo)
         s.kickAtoms(half);
         s.kickAndTotalEnergy(half);
         ASSERT_EQ(firstDifference(s, plain), "") << n << " atoms of the first type";
-        EXPECT_TRUE(sameBits(s.tdE, total)) << n;
+        EXPECT_TRUE(sameBits(s.state().conservation.tdE, total)) << n;
     }
 }
 
@@ -135,29 +138,33 @@ TEST_F(StepPasses, ConservationGivesEveryAtomItsOwnOutcomeAndSumsThemInAtomOrder
         const int counts[4] = {n, 3, 0, n / 2};
         scatter(counts);
         int k = 0;
-        for (int t = 0; t < 4; t++)
-            for (int i = 0; i < counts[t]; i++, k++) {
-                CVector& v = s.vel[t][i];
-                if (k % 7 == 3) v.init();
-                s.nvel[t][i] = v.norm();
-                double kinetic = s.mass[t] * 0.5 * s.nvel[t][i];
-                s.aKEnergy[t][i] = kinetic;
-                const double changes[7] = {0.3 * kinetic, -0.5 * kinetic, 2.0 * kinetic, -1e-22, 0.0, kinetic, NAN};
-                s.dE[t][i] = changes[k % 7];
-            }
-        s.ledger.correction = 1e-23;
-        s.tdENotConserved = -2e-23;
+        {
+            StateEdit edit(s);
+            CAtoms& atoms = edit->atoms;
+            for (int t = 0; t < 4; t++)
+                for (int i = 0; i < counts[t]; i++, k++) {
+                    CVector& v = atoms.vel[t][i];
+                    if (k % 7 == 3) v.init();
+                    atoms.nvel[t][i] = v.norm();
+                    double kinetic = edit->types.mass[t] * 0.5 * atoms.nvel[t][i];
+                    atoms.aKEnergy[t][i] = kinetic;
+                    const double changes[7] = {0.3 * kinetic, -0.5 * kinetic, 2.0 * kinetic, -1e-22, 0.0, kinetic, NAN};
+                    atoms.dE[t][i] = changes[k % 7];
+                }
+            edit->ledger.correction = 1e-23;
+            edit->conservation.tdENotConserved = -2e-23;
+        }
         Atoms plain;
         plain.take(s);
-        double correction = s.ledger.correction, notConserved = s.tdENotConserved;
+        double correction = s.state().ledger.correction, notConserved = s.state().conservation.tdENotConserved;
         for (int t = 0; t < 4; t++)
             for (int i = 0; i < counts[t]; i++) {
-                double w2 = plain.nvel[t][i] - 2.0 * s.invm[t] * plain.dE[t][i];
+                double w2 = plain.nvel[t][i] - 2.0 * s.state().types.invm[t] * plain.dE[t][i];
                 if (w2 > 0 && plain.nvel[t][i] > 0) {
-                    double before = s.mass[t] * 0.5 * plain.nvel[t][i];
+                    double before = s.state().types.mass[t] * 0.5 * plain.nvel[t][i];
                     plain.vel[t][i].muls(std::sqrt(w2 / plain.nvel[t][i]));
                     plain.nvel[t][i] = plain.vel[t][i].norm();
-                    correction += s.mass[t] * 0.5 * plain.nvel[t][i] - before;
+                    correction += s.state().types.mass[t] * 0.5 * plain.nvel[t][i] - before;
                     plain.aK[t][i] -= plain.dE[t][i];
                     plain.aT[t][i] -= plain.dE[t][i];
                 } else if (w2 < 0 || (w2 > 0 && plain.nvel[t][i] == 0)) {
@@ -169,8 +176,8 @@ TEST_F(StepPasses, ConservationGivesEveryAtomItsOwnOutcomeAndSumsThemInAtomOrder
 
         s.MDCALCEnergyAdj();
         ASSERT_EQ(firstDifference(s, plain), "") << n << " atoms of the first type";
-        EXPECT_TRUE(sameBits(s.ledger.correction, correction)) << n;
-        EXPECT_TRUE(sameBits(s.tdENotConserved, notConserved)) << n;
+        EXPECT_TRUE(sameBits(s.state().ledger.correction, correction)) << n;
+        EXPECT_TRUE(sameBits(s.state().conservation.tdENotConserved, notConserved)) << n;
     }
 }
 
@@ -182,23 +189,26 @@ TEST_F(StepPasses, WallsReflectEveryAtomBeyondThemWhereverItSits)
         for (int n = 1; n <= 19; n++) {
             const int counts[4] = {n, 19 - n, 9, 0};
             scatter(counts);
-            s.potentialUsed = static_cast<char>(potentials);
-            double hw = s.halfWidth;
+            StateEdit(s)->forces.potentialUsed = static_cast<char>(potentials);
+            double hw = s.state().box.halfWidth;
             int k = 0;
-            for (int t = 0; t < 4; t++)
-                for (int i = 0; i < counts[t]; i++, k++) {
-                    double* x = s.loc[t][i].v;
-                    if (k % 5 == 1) x[k % 3] = hw - 0.1 * s.diam[t];
-                    if (k % 5 == 2) x[(k + 1) % 3] = -hw + 0.3 * s.diam[t];
-                    if (k % 11 == 4) x[0] = x[1] = x[2] = hw + 1e-10;
-                    if (k % 13 == 6) x[2] = NAN;
-                }
+            {
+                StateEdit edit(s);
+                for (int t = 0; t < 4; t++)
+                    for (int i = 0; i < counts[t]; i++, k++) {
+                        double* x = edit->atoms.loc[t][i].v;
+                        if (k % 5 == 1) x[k % 3] = hw - 0.1 * s.state().types.diam[t];
+                        if (k % 5 == 2) x[(k + 1) % 3] = -hw + 0.3 * s.state().types.diam[t];
+                        if (k % 11 == 4) x[0] = x[1] = x[2] = hw + 1e-10;
+                        if (k % 13 == 6) x[2] = NAN;
+                    }
+            }
             Atoms plain;
             plain.take(s);
             for (double& p : plain.dptot) p = 0.0;
             double f = potentials ? 1.0 : 2.0;
             for (int t = 0; t < 4; t++) {
-                double m = s.mass[t], limit = hw - s.diam[t] / 2.0;
+                double m = s.state().types.mass[t], limit = hw - s.state().types.diam[t] / 2.0;
                 for (int i = 0; i < counts[t]; i++)
                     for (int axis = 0; axis < 3; axis++) {
                         double& c = plain.loc[t][i].v[axis];
@@ -230,7 +240,7 @@ TEST(StepDisplays, TheLengthOfADisplayChangesNoOutput)
                 s->initWithDefaults();
                 s->setOpenPath(std::string(QUORVEL_BENCH_DIR) + "/liquid-400.txt");
                 ASSERT_TRUE(s->readInputFile());
-                s->engineKind = static_cast<CEngineKind>(kind);
+                s->setEngineKind(static_cast<CEngineKind>(kind));
                 s->setRecordType(static_cast<CRecordKind>(recordType));
                 s->setGraphXmax(300.0);  // some atoms beyond the histogram's range
             }
@@ -239,17 +249,17 @@ TEST(StepDisplays, TheLengthOfADisplayChangesNoOutput)
             one.setIPD(1);
             for (int step = 0; step < 12; step++) one.MDCALCIterate();
             std::string what = "engine " + std::to_string(kind) + ", averaging " + std::to_string(recordType);
-            ASSERT_EQ(one.iterations, many.iterations);
-            EXPECT_EQ(std::memcmp(one.histogram, many.histogram, sizeof one.histogram), 0) << what;
-            EXPECT_EQ(std::memcmp(one.TCHistogram, many.TCHistogram, sizeof one.TCHistogram), 0) << what;
-            EXPECT_EQ(std::memcmp(one.TCTemperature, many.TCTemperature, sizeof one.TCTemperature), 0) << what;
-            EXPECT_EQ(std::memcmp(one.TCavgvsq, many.TCavgvsq, sizeof one.TCavgvsq), 0) << what;
-            EXPECT_EQ(std::memcmp(one.TEnergy, many.TEnergy, sizeof one.TEnergy), 0) << what;
-            EXPECT_TRUE(sameBits(one.tdEPercent, many.tdEPercent)) << what;
-            EXPECT_EQ(std::memcmp(one.vel, many.vel, sizeof one.vel), 0) << what;
+            ASSERT_EQ(one.state().clock.iterations, many.state().clock.iterations);
+            EXPECT_EQ(std::memcmp(one.state().outputs.histogram, many.state().outputs.histogram, sizeof one.state().outputs.histogram), 0) << what;
+            EXPECT_EQ(std::memcmp(one.state().outputs.TCHistogram, many.state().outputs.TCHistogram, sizeof one.state().outputs.TCHistogram), 0) << what;
+            EXPECT_EQ(std::memcmp(one.state().outputs.TCTemperature, many.state().outputs.TCTemperature, sizeof one.state().outputs.TCTemperature), 0) << what;
+            EXPECT_EQ(std::memcmp(one.state().outputs.TCavgvsq, many.state().outputs.TCavgvsq, sizeof one.state().outputs.TCavgvsq), 0) << what;
+            EXPECT_EQ(std::memcmp(one.state().outputs.TEnergy, many.state().outputs.TEnergy, sizeof one.state().outputs.TEnergy), 0) << what;
+            EXPECT_TRUE(sameBits(one.state().conservation.tdEPercent, many.state().conservation.tdEPercent)) << what;
+            EXPECT_EQ(std::memcmp(one.state().atoms.vel, many.state().atoms.vel, sizeof one.state().atoms.vel), 0) << what;
             double counted = 0.0;
-            for (int b = 0; b < CSimulation::kBins; b++) counted += one.histogram[4][b];
+            for (int b = 0; b < CSimulation::kBins; b++) counted += one.state().outputs.histogram[4][b];
             EXPECT_GT(counted, 0.0) << what;
-            EXPECT_LT(counted, one.totalAtoms) << what;
+            EXPECT_LT(counted, one.state().atoms.totalAtoms) << what;
         }
 }

@@ -12,9 +12,9 @@ protected:
     // A display without the engine: the step count moves on by one display.
     void fakeDisplay(CTimeSeries& series)
     {
-        s.iterations += s.getIPD();
-        s.elapsedTime += s.getIPD() * s.getTimeStep();
-        s.TCTemperature[4] = s.iterations;
+        StateEdit(s)->clock.iterations += s.getIPD();
+        StateEdit(s)->clock.elapsedTime += s.getIPD() * s.getTimeStep();
+        StateEdit(s)->outputs.TCTemperature[4] = s.state().clock.iterations;
         series.sample(s);
     }
 };
@@ -122,8 +122,8 @@ TEST_F(TimeSeriesTest, TheSeriesStartAgainWhenTheAveragesDo)
     EXPECT_EQ(series.size(), 3u);
 
     // Fewer steps than the last sample: another simulation, another series.
-    s.iterations = 0;
-    s.elapsedTime = 0;
+    StateEdit(s)->clock.iterations = 0;
+    StateEdit(s)->clock.elapsedTime = 0;
     s.MDCALCIterate();
     series.sample(s);
     EXPECT_EQ(series.size(), 1u);

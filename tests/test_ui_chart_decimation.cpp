@@ -19,6 +19,7 @@
 #include "UI/CRoundAxis.h"
 #include "UI/CTimeSeriesChart.h"
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 
 namespace {
 // Irregularly spaced, noisy samples with a few spikes one sample wide.
@@ -155,9 +156,9 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     CTimeSeries series(200000);
     s->setRecordType(CRecordKind::instant);
     for (unsigned k = 1; k <= 100000; k++) {
-        s->iterations = 100 * k;
-        s->elapsedTime = s->iterations * s->getTimeStep();
-        s->TCTemperature[4] = 300.0 + (k == 54321 ? 500.0 : 10.0 * std::sin(k * 1e-3));
+        StateEdit(*s)->clock.iterations = 100 * k;
+        StateEdit(*s)->clock.elapsedTime = s->state().clock.iterations * s->getTimeStep();
+        StateEdit(*s)->outputs.TCTemperature[4] = 300.0 + (k == 54321 ? 500.0 : 10.0 * std::sin(k * 1e-3));
         series.sample(*s);
     }
     ASSERT_EQ(series.size(), 100000u);

@@ -24,6 +24,7 @@
 #include "QuorvelVersion.h"
 #include "RENDER/CQPainterSurface.h"
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 #include "test_ui_dialogs_random.h"
 
 namespace {
@@ -126,11 +127,11 @@ TEST_F(DesktopTest, TheDebugMenuAppearsOnlyWithQuorvelDebugAndRepeatsTwoEditComm
     // The positions of the default simulation's type-A atoms.
     auto positions = [&sim] {
         std::vector<double> xyz;
-        for (int n = 0; n < sim.getNumber(0); n++) xyz.insert(xyz.end(), sim.loc[0][n].v, sim.loc[0][n].v + 3);
+        for (int n = 0; n < sim.getNumber(0); n++) xyz.insert(xyz.end(), sim.state().atoms.loc[0][n].v, sim.state().atoms.loc[0][n].v + 3);
         return xyz;
     };
     auto restore = [&sim](const std::vector<double>& xyz) {
-        for (int n = 0; n < sim.getNumber(0); n++) sim.loc[0][n].setXYZ(xyz[3 * n], xyz[3 * n + 1], xyz[3 * n + 2]);
+        for (int n = 0; n < sim.getNumber(0); n++) StateEdit(sim)->atoms.loc[0][n].setXYZ(xyz[3 * n], xyz[3 * n + 1], xyz[3 * n + 2]);
     };
     for (const auto& pair : pairs) {
         const std::vector<double> start = positions();
@@ -194,7 +195,7 @@ TEST_F(DesktopTest, OpenRecentListsOpenedFilesNewestFirstAndDropsMissingOnesWith
     QStringList paths;
     for (const char* name : {"first.txt", "second & more.txt"}) {
         paths << folder.filePath(QString::fromLatin1(name));
-        s->savePath = paths.back().toStdString();
+        s->setSavePath(paths.back().toStdString());
         ASSERT_TRUE(s->writeOutputFile());
         ASSERT_TRUE(window->openSimulationFile(paths.back()));
     }

@@ -29,6 +29,7 @@
 #include "UI/CQtPlatform.h"
 #include "UI/CUIGraph.h"
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 #include "test_ui_dialogs_random.h"
 
 namespace {
@@ -67,9 +68,9 @@ TEST_F(DialogTest, AddAtomKeepsTheTypeResetsTheNumbersAndRefusesBadText)
     d.accept();
     EXPECT_FALSE(d.isVisible());
     ASSERT_EQ(s->getNumber(2), 1);
-    EXPECT_DOUBLE_EQ(s->loc[2][0].v[0], 1e-10);
-    EXPECT_DOUBLE_EQ(s->loc[2][0].v[1], 2.5e-10);
-    EXPECT_DOUBLE_EQ(s->vel[2][0].v[2], -250.5);
+    EXPECT_DOUBLE_EQ(s->state().atoms.loc[2][0].v[0], 1e-10);
+    EXPECT_DOUBLE_EQ(s->state().atoms.loc[2][0].v[1], 2.5e-10);
+    EXPECT_DOUBLE_EQ(s->state().atoms.vel[2][0].v[2], -250.5);
     EXPECT_TRUE(std::isfinite(s->getTEnergy(4)));
 
     open(window->AddAtomDialog);
@@ -80,8 +81,8 @@ TEST_F(DialogTest, AddAtomKeepsTheTypeResetsTheNumbersAndRefusesBadText)
 
 TEST_F(DialogTest, AddAtomToAFullTypeIsRefusedAndTheDialogStaysOpen)
 {
-    s->number[1] = CSimulation::kMaxPerType;  // slots exist; only the count matters here
-    s->totalAtoms += CSimulation::kMaxPerType;
+    StateEdit(*s)->atoms.number[1] = CSimulation::kMaxPerType;  // slots exist; only the count matters here
+    StateEdit(*s)->atoms.totalAtoms += CSimulation::kMaxPerType;
     CAddAtomDialog& d = open(window->AddAtomDialog);
     d.typePopupButton->setCurrentIndex(1);
     d.accept();
@@ -111,7 +112,7 @@ TEST_F(DialogTest, AtomNumbersApplyEveryCountEvenAfterARefusal)
     d.numberField[0]->setText("5");
     d.accept();
     EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(s->totalAtoms, 10);
+    EXPECT_EQ(s->state().atoms.totalAtoms, 10);
 }
 
 TEST_F(DialogTest, AtomNumbersRefuseNegativeAndFractionalCountsBeforeApplyingAny)
@@ -126,7 +127,7 @@ TEST_F(DialogTest, AtomNumbersRefuseNegativeAndFractionalCountsBeforeApplyingAny
     d.numberField[2]->setText("1.5");
     d.accept();
     EXPECT_TRUE(lastAlertMentions("is not a whole number"));
-    EXPECT_EQ(s->totalAtoms, 4);
+    EXPECT_EQ(s->state().atoms.totalAtoms, 4);
 }
 
 TEST_F(DialogTest, AtomPropertiesStayOpenAfterARefusedDiameterWithTheRestApplied)
@@ -193,9 +194,12 @@ TEST_F(DialogTest, EditWithoutSelectionShowsNotApplicable)
 TEST_F(DialogTest, EditTwoAtomsMovesTheCentreOfMassAndLeavesNAVelocitiesAlone)
 {
     s->selectAll(0);
-    s->sel[0][0] = s->sel[0][1] = 1;
-    const CVector v0 = s->vel[0][0], v1 = s->vel[0][1];
-    const double gap = s->loc[0][1].v[0] - s->loc[0][0].v[0];
+    {
+        StateEdit edit(*s);
+        edit->atoms.sel[0][0] = edit->atoms.sel[0][1] = 1;
+    }
+    const CVector v0 = s->state().atoms.vel[0][0], v1 = s->state().atoms.vel[0][1];
+    const double gap = s->state().atoms.loc[0][1].v[0] - s->state().atoms.loc[0][0].v[0];
     CEditAtomDialog& d = open(window->EditAtomDialog);
     EXPECT_EQ(d.selectedField->text(), "2 ATOMS SELECTED");
     EXPECT_EQ(d.locationField->text(), "center of mass");
@@ -203,53 +207,53 @@ TEST_F(DialogTest, EditTwoAtomsMovesTheCentreOfMassAndLeavesNAVelocitiesAlone)
     d.xField->setText("1.0e-10");
     d.accept();
     EXPECT_FALSE(d.isVisible());
-    EXPECT_NEAR(0.5 * (s->loc[0][0].v[0] + s->loc[0][1].v[0]), 1e-10, 1e-22);
-    EXPECT_NEAR(s->loc[0][1].v[0] - s->loc[0][0].v[0], gap, 1e-22);
-    EXPECT_EQ(s->vel[0][0].v[2], v0.v[2]);
-    EXPECT_EQ(s->vel[0][1].v[0], v1.v[0]);
+    EXPECT_NEAR(0.5 * (s->state().atoms.loc[0][0].v[0] + s->state().atoms.loc[0][1].v[0]), 1e-10, 1e-22);
+    EXPECT_NEAR(s->state().atoms.loc[0][1].v[0] - s->state().atoms.loc[0][0].v[0], gap, 1e-22);
+    EXPECT_EQ(s->state().atoms.vel[0][0].v[2], v0.v[2]);
+    EXPECT_EQ(s->state().atoms.vel[0][1].v[0], v1.v[0]);
 
     open(window->EditAtomDialog);
     d.vzField->setText("0");
     d.accept();
-    EXPECT_EQ(s->vel[0][0].v[2], 0.0);
-    EXPECT_EQ(s->vel[0][1].v[2], 0.0);
-    EXPECT_EQ(s->vel[0][0].v[0], v0.v[0]);
+    EXPECT_EQ(s->state().atoms.vel[0][0].v[2], 0.0);
+    EXPECT_EQ(s->state().atoms.vel[0][1].v[2], 0.0);
+    EXPECT_EQ(s->state().atoms.vel[0][0].v[0], v0.v[0]);
 }
 
 TEST_F(DialogTest, EditCancelPutsTheAtomBackButKeepsVelocitiesFromTabOut)
 {
     s->selectAll(0);
-    s->sel[0][2] = 1;
-    const CVector where = s->loc[0][2];
+    StateEdit(*s)->atoms.sel[0][2] = 1;
+    const CVector where = s->state().atoms.loc[0][2];
     CEditAtomDialog& d = open(window->EditAtomDialog);
     EXPECT_EQ(d.selectedField->text(), "1 ATOM SELECTED");
     EXPECT_EQ(d.xField->text(), QString::fromStdString(formatC("%.2e", where.v[0])));
     d.xField->setText("-2e-10");
     d.vyField->setText("123");
     d.tabOut();
-    EXPECT_DOUBLE_EQ(s->loc[0][2].v[0], -2e-10) << "applied at once";
-    EXPECT_DOUBLE_EQ(s->vel[0][2].v[1], 123.0);
+    EXPECT_DOUBLE_EQ(s->state().atoms.loc[0][2].v[0], -2e-10) << "applied at once";
+    EXPECT_DOUBLE_EQ(s->state().atoms.vel[0][2].v[1], 123.0);
     d.reject();  // Escape
     EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(s->loc[0][2].v[0], where.v[0]);
-    EXPECT_EQ(s->loc[0][2].v[2], where.v[2]);
-    EXPECT_DOUBLE_EQ(s->vel[0][2].v[1], 123.0);
-    EXPECT_NEAR(s->aKEnergy[0][2], 0.5 * s->getMass(0) * s->vel[0][2].norm(), 1e-30)
+    EXPECT_EQ(s->state().atoms.loc[0][2].v[0], where.v[0]);
+    EXPECT_EQ(s->state().atoms.loc[0][2].v[2], where.v[2]);
+    EXPECT_DOUBLE_EQ(s->state().atoms.vel[0][2].v[1], 123.0);
+    EXPECT_NEAR(s->state().atoms.aKEnergy[0][2], 0.5 * s->getMass(0) * s->state().atoms.vel[0][2].norm(), 1e-30)
         << "the kept velocity is booked";
 }
 
 TEST_F(DialogTest, EditRefusesBadTextWithoutMovingAnything)
 {
     s->selectAll(0);
-    s->sel[0][0] = 1;
-    const CVector where = s->loc[0][0];
+    StateEdit(*s)->atoms.sel[0][0] = 1;
+    const CVector where = s->state().atoms.loc[0][0];
     CEditAtomDialog& d = open(window->EditAtomDialog);
     d.xField->setText("0");
     d.zField->setText("1,5e-10");
     d.accept();
     EXPECT_TRUE(d.isVisible());
     EXPECT_TRUE(lastAlertMentions("z: \"1,5e-10\" is not a number"));
-    EXPECT_EQ(s->loc[0][0].v[0], where.v[0]);
+    EXPECT_EQ(s->state().atoms.loc[0][0].v[0], where.v[0]);
     d.cancel();
 }
 
@@ -259,10 +263,10 @@ TEST_F(DialogTest, PotentialsFillApplyAndLeaveAnUnchangedSimulationAlone)
     EXPECT_FALSE(d.use->isChecked());
     EXPECT_EQ(d.LJ[0][1]->text(), "1.00e-21");
     EXPECT_EQ(d.charge[2]->text(), "0.00e+00");
-    s->TCKEnergy[4] = 42.0;  // an average under way
+    StateEdit(*s)->outputs.TCKEnergy[4] = 42.0;  // an average under way
     d.accept();
     EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(s->TCKEnergy[4], 42.0) << "no setter saw a change";
+    EXPECT_EQ(s->state().outputs.TCKEnergy[4], 42.0) << "no setter saw a change";
 
     open(window->PotentialsDialog);
     d.use->setChecked(true);
@@ -279,7 +283,7 @@ TEST_F(DialogTest, ChangeKineticEnergyRemembersTheAmount)
 {
     auto kinetic = [this] {
         double k = 0.0;
-        for (int i = 0; i < s->getNumber(0); i++) k += s->aKEnergy[0][i];
+        for (int i = 0; i < s->getNumber(0); i++) k += s->state().atoms.aKEnergy[0][i];
         return k;
     };
     CChangeKEDialog& d = open(window->ChangeKEDialog);
@@ -373,7 +377,7 @@ TEST_F(DialogTest, BoxTooSmallStaysOpenWithThePistonAlreadySet)
     EXPECT_EQ(s->getPistonUsed(), 1);
     EXPECT_DOUBLE_EQ(s->getAppliedPressure(), 2e5);
     EXPECT_DOUBLE_EQ(s->getPistonMass(), 4e-25);
-    EXPECT_DOUBLE_EQ(s->pistonA, -4.0 * 5e-10 * 5e-10 * 2e5 / 4e-25) << "worked out for the box in force";
+    EXPECT_DOUBLE_EQ(s->state().box.pistonA, -4.0 * 5e-10 * 5e-10 * 2e5 / 4e-25) << "worked out for the box in force";
 
     d.pistonMassField->setText("-1");
     d.boxWidthField->setText("2e-9");

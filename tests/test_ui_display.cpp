@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 #include "UI/CUIGraph.h"
 
 namespace {
@@ -27,21 +28,21 @@ TEST_F(DisplayTest, StateFieldsShowRunTimeAndSpeed)
 {
     refresh();
     EXPECT_EQ(d().runFlagField->text(), "STOPPED");
-    s->runState = CRunState::running;
-    s->timeUnit = CTimeUnit::steps;
-    s->iterations = 1234;
-    s->ips = 98765.9;
+    StateEdit(*s)->clock.runState = CRunState::running;
+    StateEdit(*s)->clock.timeUnit = CTimeUnit::steps;
+    StateEdit(*s)->clock.iterations = 1234;
+    StateEdit(*s)->clock.ips = 98765.9;
     refresh();
     EXPECT_EQ(d().runFlagField->text(), "RUNNING");
     EXPECT_EQ(d().timeField->text(), "1234 steps");
     EXPECT_EQ(d().ipsField->text(), "98765 ips");
-    s->timeUnit = CTimeUnit::seconds;
-    s->elapsedTime = 1.2345e-12;
+    StateEdit(*s)->clock.timeUnit = CTimeUnit::seconds;
+    StateEdit(*s)->clock.elapsedTime = 1.2345e-12;
     refresh();
     EXPECT_EQ(d().timeField->text(), "1.23e-12 secs");
     // With the group off, the fields are hidden and keep their old texts.
-    s->stateDisplayFlag = 0;
-    s->runState = CRunState::stopped;
+    StateEdit(*s)->display.stateDisplayFlag = 0;
+    StateEdit(*s)->clock.runState = CRunState::stopped;
     refresh();
     EXPECT_TRUE(d().runFlagField->isHidden());
     EXPECT_EQ(d().runFlagField->text(), "RUNNING");
@@ -49,9 +50,9 @@ TEST_F(DisplayTest, StateFieldsShowRunTimeAndSpeed)
 
 TEST_F(DisplayTest, AveragingModeInBothTimeUnits)
 {
-    s->timeStep = 1e-14;
-    s->displayTC = 250.7;
-    s->record = 300;
+    StateEdit(*s)->clock.timeStep = 1e-14;
+    StateEdit(*s)->outputs.displayTC = 250.7;
+    StateEdit(*s)->outputs.record = 300;
     using enum CRecordKind;
     using enum CTimeUnit;
     const struct { CRecordKind mode; CTimeUnit unit; const char* text; } cases[] = {
@@ -63,8 +64,8 @@ TEST_F(DisplayTest, AveragingModeInBothTimeUnits)
         {accumulated, steps, "300 steps ACCUMULATED"},
     };
     for (const auto& c : cases) {
-        s->recordType = c.mode;
-        s->timeUnit = c.unit;
+        StateEdit(*s)->outputs.recordType = c.mode;
+        StateEdit(*s)->clock.timeUnit = c.unit;
         refresh();
         EXPECT_EQ(d().recordTypeField->text(), c.text) << modeIndex(c.mode) << " " << modeIndex(c.unit);
     }
@@ -72,16 +73,16 @@ TEST_F(DisplayTest, AveragingModeInBothTimeUnits)
 
 TEST_F(DisplayTest, OutputsOfTheDisplayedSlot)
 {
-    s->name[1] = "Argon";
-    s->TCKEnergy[1] = 1.5e-20;
-    s->TCKEnergy[4] = 2.25e-19;
-    s->TCVolume = 1e-27;
-    s->displayType = 1;
+    StateEdit(*s)->types.name[1] = "Argon";
+    StateEdit(*s)->outputs.TCKEnergy[1] = 1.5e-20;
+    StateEdit(*s)->outputs.TCKEnergy[4] = 2.25e-19;
+    StateEdit(*s)->outputs.TCVolume = 1e-27;
+    StateEdit(*s)->outputs.displayType = 1;
     refresh();
     EXPECT_EQ(d().atomTypeField->text(), "Argon");
     EXPECT_EQ(d().KEField->text(), "1.50e-20");
     EXPECT_EQ(d().VolumeField->text(), "1.00e-27");
-    s->displayType = 4;
+    StateEdit(*s)->outputs.displayType = 4;
     refresh();
     EXPECT_EQ(d().atomTypeField->text(), "ALL TYPES");
     EXPECT_EQ(d().KEField->text(), "2.25e-19");
@@ -89,23 +90,23 @@ TEST_F(DisplayTest, OutputsOfTheDisplayedSlot)
 
 TEST_F(DisplayTest, EnergyDifferenceStandsOutAndNeverReadsNanOrInf)
 {
-    s->energyDiffDisplayFlag = 1;
-    s->tdE = 3e-21;
-    s->tdEPercent = 0.99;
+    StateEdit(*s)->display.energyDiffDisplayFlag = 1;
+    StateEdit(*s)->conservation.tdE = 3e-21;
+    StateEdit(*s)->conservation.tdEPercent = 0.99;
     refresh();
     EXPECT_EQ(d().dEField->text(), "3.00e-21 J");
     EXPECT_FALSE(d().dEField->autoFillBackground());
-    s->tdEPercent = 1.0;
+    StateEdit(*s)->conservation.tdEPercent = 1.0;
     refresh();
     EXPECT_TRUE(d().dEField->autoFillBackground());
     // A drift over a total energy of zero: the ratio is infinite or undefined.
-    s->tdEPercent = std::numeric_limits<double>::infinity();
+    StateEdit(*s)->conservation.tdEPercent = std::numeric_limits<double>::infinity();
     refresh();
     EXPECT_TRUE(d().dEField->autoFillBackground());
-    s->tdE = 0.0;
-    s->tdEPercent = std::nan("");
-    s->TCTEnergy[4] = std::nan("");
-    s->TCPressure[4] = -std::numeric_limits<double>::infinity();
+    StateEdit(*s)->conservation.tdE = 0.0;
+    StateEdit(*s)->conservation.tdEPercent = std::nan("");
+    StateEdit(*s)->outputs.TCTEnergy[4] = std::nan("");
+    StateEdit(*s)->outputs.TCPressure[4] = -std::numeric_limits<double>::infinity();
     refresh();
     EXPECT_FALSE(d().dEField->autoFillBackground());
     for (QLabel* field : allFields()) {
@@ -119,7 +120,10 @@ TEST_F(DisplayTest, EnergyDifferenceStandsOutAndNeverReadsNanOrInf)
 
 TEST_F(DisplayTest, FourVisibilityGroupsFollowTheFlags)
 {
-    s->stateDisplayFlag = s->energyDiffDisplayFlag = s->numericDisplayFlag = s->graphDisplayFlag = 1;
+    s->setStateDisplayFlag(true);
+    s->setEnergyDiffDisplayFlag(true);
+    s->setNumericDisplayFlag(true);
+    s->setGraphDisplayFlag(true);
     refresh();
     for (QLabel* field : allFields()) EXPECT_FALSE(field->isHidden());
     EXPECT_FALSE(window->UIGraph->isHidden());
@@ -167,18 +171,21 @@ TEST_F(DisplayTest, LayoutOfTheTextSizesIsMeasuredFromTheTop)
 
 TEST_F(DisplayTest, HistogramSitsAtTheLowerRightAndClipsHighBinsAtTheTop)
 {
-    s->graphDisplayFlag = 1;
+    StateEdit(*s)->display.graphDisplayFlag = 1;
     refresh();
     const int W = view->width(), H = view->height();
     EXPECT_EQ(window->UIGraph->geometry(), QRect(W - 5 - 200, H - 16 - 110, 200, 110));
     EXPECT_EQ(d().ymaxField->x(), W - 5 - 200 - 62);
     EXPECT_EQ(d().ymaxField->y(), H - (16 + 110 - 14) - d().ymaxField->height());
 
-    for (auto& bin : s->TCHistogram[4]) bin = 0.0;
-    s->displayType = 4;
-    s->ymax = 10.0;
-    s->TCHistogram[4][0] = 50.0;  // above ymax: centred on the top edge
-    s->TCHistogram[4][20] = 5.0;  // half way up
+    {
+        StateEdit edit(*s);
+        for (auto& bin : edit->outputs.TCHistogram[4]) bin = 0.0;
+    }
+    StateEdit(*s)->outputs.displayType = 4;
+    StateEdit(*s)->display.ymax = 10.0;
+    StateEdit(*s)->outputs.TCHistogram[4][0] = 50.0;  // above ymax: centred on the top edge
+    StateEdit(*s)->outputs.TCHistogram[4][20] = 5.0;  // half way up
     const QImage graph = window->UIGraph->grab().toImage();
     const auto dot = [&](int x, int y) {
         const QColor c = graph.pixelColor(x, y);

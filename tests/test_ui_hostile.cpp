@@ -15,6 +15,7 @@
 #include "UI/CQtPlatform.h"
 #include "UI/CUIGraph.h"
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 #include "test_ui_dialogs_random.h"
 
 namespace {
@@ -63,7 +64,7 @@ TEST_F(HostileWindowTest, AFileWithADisplayTypeOutsideTheSlotsOpensWithTheGraphS
     std::remove(path.c_str());
 
     // A type the cycle was never meant to see starts it again at A.
-    s->displayType = -5;
+    StateEdit(*s)->outputs.displayType = -5;
     window->cycleAtomType();
     EXPECT_EQ(s->getDisplayType(), 0);
 }
@@ -99,7 +100,7 @@ TEST_F(HostileWindowTest, TheViewDialogRefusesAZeroScaleOrPlaneDistance)
     s->selectAll(1);
     drag(widgetPoint(0, 0), {QPointF(15, 10)}, Qt::NoModifier, Qt::MiddleButton);
     for (int i = 0; i < s->getNumber(0); i++)
-        for (double c : s->loc[0][i].v) EXPECT_TRUE(std::isfinite(c));
+        for (double c : s->state().atoms.loc[0][i].v) EXPECT_TRUE(std::isfinite(c));
 }
 
 TEST_F(HostileWindowTest, TheAtomPropertiesDialogRefusesANegativeDiameterSoClumpingEnds)

@@ -142,8 +142,8 @@ TEST_F(MenuTest, StandardViewLooksAtTheBoxFromItsSide)
     s->setAngles(1.0, 0.3);
     command("Standard View")->trigger();
     const double h = s->getHalfWidth();
-    EXPECT_DOUBLE_EQ(s->View.getPhi(), 0.0);
-    EXPECT_DOUBLE_EQ(s->View.getTheta(), std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(s->state().display.View.getPhi(), 0.0);
+    EXPECT_DOUBLE_EQ(s->state().display.View.getTheta(), std::numbers::pi / 2);
     EXPECT_DOUBLE_EQ(s->getEyeR(), 5.0 * h);
     EXPECT_DOUBLE_EQ(s->getEyePlaneR(), h);
     EXPECT_DOUBLE_EQ(s->getScale(), 500.0 / h);

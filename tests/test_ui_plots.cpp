@@ -35,6 +35,7 @@
 #include "UI/CSpeedDistributionChart.h"
 #include "UI/CTimeSeriesChart.h"
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 
 namespace {
 std::vector<std::vector<double>> parseCsv(const QString& path, std::string& header)
@@ -603,10 +604,10 @@ protected:
     void addSamples(int count, const std::function<double(std::size_t)>& temperature, double energy)
     {
         for (int k = 0; k < count; k++) {
-            s->iterations = 100 * static_cast<unsigned>(series.size() + 1);
-            s->elapsedTime = s->iterations * s->getTimeStep();
-            s->TCTemperature[4] = temperature(series.size());
-            s->TCTEnergy[4] = energy;
+            StateEdit(*s)->clock.iterations = 100 * static_cast<unsigned>(series.size() + 1);
+            StateEdit(*s)->clock.elapsedTime = s->state().clock.iterations * s->getTimeStep();
+            StateEdit(*s)->outputs.TCTemperature[4] = temperature(series.size());
+            StateEdit(*s)->outputs.TCTEnergy[4] = energy;
             series.sample(*s);
         }
         chart->refresh();

@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 
 namespace {
 constexpr double kPi = std::numbers::pi;
@@ -15,12 +16,12 @@ protected:
         s->setAngles(1.0, 1.0);
         project();
     }
-    double phi() const { return s->View.getPhi(); }
-    double theta() const { return s->View.getTheta(); }
+    double phi() const { return s->state().display.View.getPhi(); }
+    double theta() const { return s->state().display.View.getTheta(); }
     double H() const { return view->height(); }
     const CDepthEntry& depthEntry(int entry) const { return window->Scene.depthEntry(entry); }
     QPointF atomAt(int entry) const { return widgetPoint(depthEntry(entry).centre.x, depthEntry(entry).centre.y); }
-    char& selectedFlag(int entry) { return s->sel[depthEntry(entry).atom.type][depthEntry(entry).atom.index]; }
+    char& selectedFlag(int entry) { return StateEdit(*s)->atoms.sel[depthEntry(entry).atom.type][depthEntry(entry).atom.index]; }
 };
 
 TEST_F(ViewInputTest, ArrowKeysTurnByOneStepWhateverTheOtherModifiers)
@@ -120,8 +121,8 @@ TEST_F(ViewInputTest, CommandDragAndTheWheelZoom)
 
 TEST_F(ViewInputTest, ShiftDragSelectsInsideABoxOfEitherSign)
 {
-    ASSERT_GT(s->totalAtoms, 0);
-    const int entry = s->totalAtoms - 1;
+    ASSERT_GT(s->state().atoms.totalAtoms, 0);
+    const int entry = s->state().atoms.totalAtoms - 1;
     const CPoint c = depthEntry(entry).centre;
     // Up and to the left of a point below-right of the atom: negative width, positive height.
     const QPointF start = widgetPoint(c.x + 3, c.y - 3);
@@ -152,7 +153,7 @@ TEST_F(ViewInputTest, ShiftDragSelectsInsideABoxOfEitherSign)
 
 TEST_F(ViewInputTest, ShiftClickTogglesTheAtomUnderThePointer)
 {
-    const int entry = s->totalAtoms - 1;
+    const int entry = s->state().atoms.totalAtoms - 1;
     const QPointF at = atomAt(entry);
     drag(at, {}, Qt::ShiftModifier);
     EXPECT_TRUE(selectedFlag(entry));
@@ -166,18 +167,18 @@ TEST_F(ViewInputTest, ShiftClickTogglesTheAtomUnderThePointer)
 TEST_F(ViewInputTest, StereoIgnoresSelectionGesturesAndMoving)
 {
     view->setStereoFlag(1);
-    const int entry = s->totalAtoms - 1;
+    const int entry = s->state().atoms.totalAtoms - 1;
     const QPointF at = atomAt(entry);
     drag(at, {}, Qt::ShiftModifier);
     drag(at + QPointF(4, 4), {QPointF(-8, -8)}, Qt::ShiftModifier);
     EXPECT_EQ(s->countSelected(), 0);
     EXPECT_FALSE(view->selectionBoxFlag);
     s->selectAll(1);
-    const CVector before = s->loc[0][0];
+    const CVector before = s->state().atoms.loc[0][0];
     drag(QPointF(50, 50), {QPointF(10, 5)}, Qt::MetaModifier);
     drag(QPointF(50, 50), {QPointF(10, 5)}, Qt::NoModifier, Qt::MiddleButton);
-    EXPECT_EQ(s->loc[0][0].getX(), before.getX());
-    EXPECT_EQ(s->loc[0][0].getZ(), before.getZ());
+    EXPECT_EQ(s->state().atoms.loc[0][0].getX(), before.getX());
+    EXPECT_EQ(s->state().atoms.loc[0][0].getZ(), before.getZ());
     // Turning still works in stereo.
     drag(QPointF(50, 50), {QPointF(2, 0)}, Qt::NoModifier);
     EXPECT_DOUBLE_EQ(phi(), 1.0 - 0.01 * kPi);
@@ -187,18 +188,18 @@ TEST_F(ViewInputTest, ControlDragAndMiddleDragMoveTheSelectedAtoms)
 {
     // One atom at the centre, so a move there and back meets no wall and no
     // neighbour, whatever places random() gave the default atoms.
-    for (int t = 0; t < CSimulation::kTypes; t++) s->number[t] = 0;
-    s->number[0] = 1;
-    s->totalAtoms = 1;
-    s->loc[0][0].setXYZ(0, 0, 0);
+    for (int t = 0; t < CSimulation::kTypes; t++) StateEdit(*s)->atoms.number[t] = 0;
+    StateEdit(*s)->atoms.number[0] = 1;
+    StateEdit(*s)->atoms.totalAtoms = 1;
+    StateEdit(*s)->atoms.loc[0][0].setXYZ(0, 0, 0);
     s->selectType(0);
-    const CVector start = s->loc[0][0];
+    const CVector start = s->state().atoms.loc[0][0];
     drag(QPointF(50, 50), {QPointF(10, 0)}, Qt::MetaModifier);
-    const CVector moved = s->loc[0][0];
+    const CVector moved = s->state().atoms.loc[0][0];
     EXPECT_NE(moved.getX() - start.getX() + moved.getY() - start.getY() + moved.getZ() - start.getZ(), 0.0);
     drag(QPointF(50, 50), {QPointF(-10, 0)}, Qt::NoModifier, Qt::MiddleButton);
-    EXPECT_NEAR(s->loc[0][0].getX(), start.getX(), 1e-20);
-    EXPECT_NEAR(s->loc[0][0].getY(), start.getY(), 1e-20);
+    EXPECT_NEAR(s->state().atoms.loc[0][0].getX(), start.getX(), 1e-20);
+    EXPECT_NEAR(s->state().atoms.loc[0][0].getY(), start.getY(), 1e-20);
     EXPECT_DOUBLE_EQ(phi(), 1.0);
 }
 }  // namespace

@@ -14,6 +14,7 @@
 #include "UI/CQtPlatform.h"
 #include "UI/CUIGraph.h"
 #include "support/ui/UiWindowFixture.h"
+#include "support/StateEdit.h"
 
 namespace {
 class WindowTest : public UiWindowTest {
@@ -27,13 +28,13 @@ protected:
         auto other = std::make_unique<CSimulation>(quiet);
         other->initWithDefaults();
         other->setNumber(0, atomsOfTypeA);
-        other->runState = runState;
-        other->windowWidth = width;
-        other->windowHeight = height;
-        other->graphDisplayFlag = 1;
-        other->displayTextSize = 2;
+        StateEdit(*other)->clock.runState = runState;
+        StateEdit(*other)->display.windowWidth = width;
+        StateEdit(*other)->display.windowHeight = height;
+        StateEdit(*other)->display.graphDisplayFlag = 1;
+        StateEdit(*other)->display.displayTextSize = 2;
         const QString path = dir.filePath(name);
-        other->savePath = path.toStdString();
+        other->setSavePath(path.toStdString());
         EXPECT_TRUE(other->writeOutputFile());
         return path;
     }
@@ -119,7 +120,7 @@ TEST_F(WindowTest, RunInSlicesIsBitIdenticalToWholeDisplaysEditsIncluded)
     ASSERT_EQ(whole.loadInputFile(notSimulation), "");
     ASSERT_TRUE(window->openSimulationFile(liquid));
     const auto saved = [&](CSimulation& sim, const QString& name) {
-        sim.savePath = dir.filePath(name).toStdString();
+        sim.setSavePath(dir.filePath(name).toStdString());
         EXPECT_TRUE(sim.writeOutputFile());
         QFile file(dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
@@ -309,7 +310,7 @@ TEST_F(WindowTest, EveryShippedExampleOpens)
     ASSERT_GE(examples.size(), 4);
     for (const QString& name : examples) {
         ASSERT_TRUE(window->openExample(":/examples/" + name)) << name.toStdString();
-        EXPECT_GT(s->totalAtoms, 0);
+        EXPECT_GT(s->state().atoms.totalAtoms, 0);
         EXPECT_EQ(window->windowTitle(), "Quorvel - " + name);
     }
     EXPECT_TRUE(platform.alerts.empty());
@@ -326,7 +327,7 @@ TEST_F(WindowTest, CyclingTheDisplayedTypeSkipsEmptyTypes)
     s->setNumber(1, 0);
     s->setNumber(2, 2);
     s->setNumber(3, 0);
-    s->displayType = 0;
+    StateEdit(*s)->outputs.displayType = 0;
     window->cycleAtomType();
     EXPECT_EQ(s->getDisplayType(), 2);
     window->cycleAtomType();
@@ -356,7 +357,7 @@ TEST_F(WindowTest, MenuItemsFollowTheFlags)
 
     action("Large")->trigger();
     EXPECT_EQ(s->getDisplayTextSize(), 2);
-    s->displayTextSize = 0;  // as a file would change it
+    StateEdit(*s)->display.displayTextSize = 0;  // as a file would change it
     window->validateMenuItems();
     EXPECT_TRUE(action("Small")->isChecked());
     EXPECT_FALSE(action("Large")->isChecked());

@@ -45,7 +45,7 @@ void CReplicateDialog::showAtomCount()
         atomsLabel->setText(tr("Atoms in LAMMPS: -"));
         return;
     }
-    atomsLabel->setText(tr("Atoms in LAMMPS: %1").arg(wholeText(Simulation.totalAtoms * n * n * n)));
+    atomsLabel->setText(tr("Atoms in LAMMPS: %1").arg(wholeText(Simulation.state().atoms.totalAtoms * n * n * n)));
 }
 
 void CReplicateDialog::accept()

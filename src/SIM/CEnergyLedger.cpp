@@ -48,7 +48,7 @@ CEnergyBalance CEnergyLedger::balance(double energyNow) const
 
 void CEnergyLedgerSeries::sample(const CSimulation& simulation)
 {
-    add(simulation.ledger.restarts, {simulation.getElapsedTime(), simulation.getLedgerBalance()});
+    add(simulation.state().ledger.restarts, {simulation.getElapsedTime(), simulation.getLedgerBalance()});
 }
 
 void CEnergyLedgerSeries::clear()

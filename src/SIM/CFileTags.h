@@ -11,7 +11,10 @@
 
 #include "CValueRules.h"
 
-class CSimulation;
+struct CSimulationState;
+
+// The format version files are written with; the reader does not need it.
+inline constexpr int kFileFormatVersion = 56;
 
 // The indices a line carries before its value.
 enum class CTagShape {
@@ -47,10 +50,10 @@ struct CFileTag {
     const valueRules::CRange* rule;
     const char* format;  // printf format of one value
     const char* holds;
-    double (*get)(const CSimulation&, CTagAt);
+    double (*get)(const CSimulationState&, CTagAt);
     // Stores a value the rule accepted, straight into the state. None: the
     // line is written for the reader's information and not read.
-    void (*set)(CSimulation&, CTagAt, double);
+    void (*set)(CSimulationState&, CTagAt, double);
     // The check of the whole state a file leaves (each type with atoms fits
     // the box) reads this value, so it is tried before the file changes anything.
     bool fitChecked = false;

@@ -31,7 +31,7 @@ void line(std::string& out, const std::string& command, const std::string& comme
 struct Box {
     double lo, width, hi, diagonal;
     Box(const CSimulation& sim, int replicate)
-        : lo(lammps::lengthOf(-sim.halfWidth)), width(lammps::lengthOf(2.0 * sim.halfWidth)),
+        : lo(lammps::lengthOf(-sim.state().box.halfWidth)), width(lammps::lengthOf(2.0 * sim.state().box.halfWidth)),
           hi(lo + replicate * width), diagonal(std::sqrt(3.0) * replicate * width)
     {
     }
@@ -41,7 +41,7 @@ double largestDiameter(const CSimulation& sim)
 {
     double largest = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.number[t] > 0) largest = std::max(largest, lammps::lengthOf(sim.diam[t]));
+        if (sim.state().atoms.number[t] > 0) largest = std::max(largest, lammps::lengthOf(sim.state().types.diam[t]));
     return largest;
 }
 
@@ -49,8 +49,8 @@ double smallestDiameter(const CSimulation& sim)
 {
     double smallest = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.number[t] > 0) {
-            double d = lammps::lengthOf(sim.diam[t]);
+        if (sim.state().atoms.number[t] > 0) {
+            double d = lammps::lengthOf(sim.state().types.diam[t]);
             smallest = smallest > 0.0 ? std::min(smallest, d) : d;
         }
     return smallest;
@@ -61,21 +61,21 @@ double referenceTemperature(const CSimulation& sim)
 {
     double kinetic = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < sim.number[t]; i++) kinetic += 0.5 * sim.mass[t] * sim.vel[t][i].norm();
-    double temperature = sim.totalAtoms > 0 ? kinetic * kTemperaturePerEnergy / sim.totalAtoms : 0.0;
+        for (int i = 0; i < sim.state().atoms.number[t]; i++) kinetic += 0.5 * sim.state().types.mass[t] * sim.state().atoms.vel[t][i].norm();
+    double temperature = sim.state().atoms.totalAtoms > 0 ? kinetic * kTemperaturePerEnergy / sim.state().atoms.totalAtoms : 0.0;
     return temperature > 0.0 ? temperature : 300.0;
 }
 
-bool charged(const CSimulation& sim, int t) { return sim.charge[t] != 0.0; }
+bool charged(const CSimulation& sim, int t) { return sim.state().forces.charge[t] != 0.0; }
 
 bool anyChargedPair(const CSimulation& sim)
 {
     int chargedTypes = 0;
     bool many = false;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.number[t] > 0 && charged(sim, t)) {
+        if (sim.state().atoms.number[t] > 0 && charged(sim, t)) {
             chargedTypes++;
-            many = many || sim.number[t] > 1;
+            many = many || sim.state().atoms.number[t] > 1;
         }
     return chargedTypes > 1 || many;
 }
@@ -89,9 +89,9 @@ struct PairCoefficients {
 
 PairCoefficients foldedPair(const CSimulation& sim, int t, int u)
 {
-    double mean = (sim.diam[t] + sim.diam[u]) / 2.0;
-    double eps = sim.LJeps[std::min(t, u)][std::max(t, u)];
-    double core = quorvel::pairStrength(mean, sim.charge[t], sim.charge[u]).core;
+    double mean = (sim.state().types.diam[t] + sim.state().types.diam[u]) / 2.0;
+    double eps = sim.state().forces.LJeps[std::min(t, u)][std::max(t, u)];
+    double core = quorvel::pairStrength(mean, sim.state().forces.charge[t], sim.state().forces.charge[u]).core;
     double a = 4.0 * eps + core, b = 4.0 * eps;
     PairCoefficients c;
     c.sigma = lammps::lengthOf(mean);
@@ -106,15 +106,15 @@ PairCoefficients foldedPair(const CSimulation& sim, int t, int u)
 void appendHeader(std::string& out, const CSimulation& sim, int replicate)
 {
     out += "# LAMMPS input written by Quorvel: the simulation's state and forces, as closely as LAMMPS allows.\n";
-    appendFormatC(out, "# %d atoms", sim.totalAtoms);
+    appendFormatC(out, "# %d atoms", sim.state().atoms.totalAtoms);
     if (replicate > 1)
         appendFormatC(out, ", replicated %d x %d x %d into %lld atoms", replicate, replicate, replicate,
-                      static_cast<long long>(sim.totalAtoms) * replicate * replicate * replicate);
+                      static_cast<long long>(sim.state().atoms.totalAtoms) * replicate * replicate * replicate);
     out += ".\n# Run:  lmp -in in.quorvel            on 4 MPI ranks:  mpirun -np 4 lmp -in in.quorvel\n"
            "# Units: metal -- Angstrom, ps, g/mol, eV, elementary charges, K, bar.\n\n";
     line(out, "units           metal", "Angstrom, ps, g/mol, eV, e, K, bar");
     line(out, "atom_style      charge", "every atom carries its type's charge");
-    if (sim.pistonUsed)
+    if (sim.state().box.pistonUsed)
         line(out, "boundary        f f m", "a closed box; its top follows the plate past the ceiling");
     else
         line(out, "boundary        f f f", "a closed box: no periodic images");
@@ -148,7 +148,7 @@ void appendGroups(std::string& out, const CSimulation& sim, const Box& box)
 // plate's. Answers the style word each pair_coeff then needs ("" without).
 std::string appendPairStyle(std::string& out, const CSimulation& sim, const std::string& style)
 {
-    if (!sim.pistonUsed) {
+    if (!sim.state().box.pistonUsed) {
         line(out, "pair_style      " + style, "default cut-off(s) (Angstrom); each pair sets its own");
         return {};
     }
@@ -168,7 +168,7 @@ void appendPlatePairs(std::string& out, const CSimulation& sim)
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (types.of[t])
             line(out, formatC("pair_coeff      %d %d soft %.12g %.12g", types.of[t], types.plate, height,
-                              lammps::lengthOf(sim.diam[t]) / 2.0),
+                              lammps::lengthOf(sim.state().types.diam[t]) / 2.0),
                  "atom and plate: A (eV), reach (A)");
     line(out, formatC("pair_coeff      %d %d none", types.plate, types.plate), "the plate is rigid");
     line(out, formatC("neigh_modify    exclude type %d %d", types.plate, types.plate));
@@ -195,7 +195,7 @@ void appendInteractingPairs(std::string& out, const CSimulation& sim, const Box&
             if (!types.of[t] || !types.of[u]) continue;
             PairCoefficients c = foldedPair(sim, t, u);
             bool bothCharged = charged(sim, t) && charged(sim, u);
-            double cut = bothCharged ? coulombCut : quorvel::kCutoffDiameters * lammps::lengthOf((sim.diam[t] + sim.diam[u]) / 2.0);
+            double cut = bothCharged ? coulombCut : quorvel::kCutoffDiameters * lammps::lengthOf((sim.state().types.diam[t] + sim.state().types.diam[u]) / 2.0);
             std::string command = formatC("pair_coeff      %d %d %s%.12g %.12g %.12g", types.of[t], types.of[u],
                                           word.c_str(), c.epsilon, c.sigma, cut);
             if (coulomb) appendFormatC(command, " %.12g", coulombCut);
@@ -220,7 +220,7 @@ void appendHardSpheres(std::string& out, const CSimulation& sim)
     for (int t = 0; t < CSimulation::kTypes; t++)
         for (int u = t; u < CSimulation::kTypes; u++) {
             if (!types.of[t] || !types.of[u]) continue;
-            double contact = lammps::lengthOf((sim.diam[t] + sim.diam[u]) / 2.0);
+            double contact = lammps::lengthOf((sim.state().types.diam[t] + sim.state().types.diam[u]) / 2.0);
             line(out, formatC("pair_coeff      %d %d %s%.12g %.12g %.12g", types.of[t], types.of[u], word.c_str(),
                               epsilon, contact / std::pow(2.0, 1.0 / 6.0), contact),
                  "kT (eV), sigma (A), contact (A)");
@@ -241,15 +241,15 @@ void appendNeighbours(std::string& out, const CSimulation& sim)
 void appendPiston(std::string& out, const CSimulation& sim, const Box& box)
 {
     CLammpsPlate plate(sim);
-    double area = lammps::lengthOf(2.0 * sim.halfWidth) * lammps::lengthOf(2.0 * sim.halfWidth);
-    double perAtom = lammps::pressureOf(sim.appliedPressure) * area / static_cast<double>(plate.atoms());
+    double area = lammps::lengthOf(2.0 * sim.state().box.halfWidth) * lammps::lengthOf(2.0 * sim.state().box.halfWidth);
+    double perAtom = lammps::pressureOf(sim.state().box.appliedPressure) * area / static_cast<double>(plate.atoms());
     out += "# Piston: a rigid plate of atoms with the piston's mass and velocity, moving up and down only,\n"
            "# pushed down by the applied pressure and held below the box top. Atoms meet it at half their\n"
            "# diameter through a soft (not hard) repulsion, so it is a close, not an exact, counterpart.\n";
     line(out, "fix             piston plate rigid single force * off off on torque * off off off");
     // bar Angstrom^2 to eV/Angstrom: 1e5 Pa * 1e-20 m^2 = 1e-15 N = 1e-25 J/Angstrom.
     line(out, formatC("fix             push plate addforce 0.0 0.0 %.12g", -perAtom * 1e-25 / lammps::kElectronVolt),
-         formatC("%.6g Pa over the plate (eV/A per plate atom)", sim.appliedPressure));
+         formatC("%.6g Pa over the plate (eV/A per plate atom)", sim.state().box.appliedPressure));
     line(out, formatC("fix             ceiling plate wall/harmonic zhi %.12g 10.0 0.0 %.12g units box",
                       box.hi + plate.spacing, plate.spacing),
          "the box top stops the plate");
@@ -260,38 +260,38 @@ void appendBoxFixes(std::string& out, const CSimulation& sim, const Box& box)
 {
     CLammpsTypes types(sim);
     line(out, "fix             integrate atoms nve", "velocity Verlet, as Quorvel steps");
-    if (sim.pistonUsed) appendPiston(out, sim, box);
+    if (sim.state().box.pistonUsed) appendPiston(out, sim, box);
     out += "# Walls: each type is reflected at half its diameter inside the box, as in Quorvel\n"
            "# (Quorvel sets an atom on the wall where LAMMPS mirrors it; the same with potentials off).\n";
     for (int t = 0; t < CSimulation::kTypes; t++) {
         if (!types.of[t]) continue;
-        double half = lammps::lengthOf(sim.diam[t]) / 2.0;
+        double half = lammps::lengthOf(sim.state().types.diam[t]) / 2.0;
         double a = box.lo + half, b = box.hi - half;
         line(out, formatC("group           t%d type %d", types.of[t], types.of[t]),
-             "type " + std::to_string(types.of[t]) + (sim.name[t].empty() ? std::string() : " (" + sim.name[t] + ")"));
+             "type " + std::to_string(types.of[t]) + (sim.state().types.name[t].empty() ? std::string() : " (" + sim.state().types.name[t] + ")"));
         line(out, formatC("fix             wall%d t%d wall/reflect xlo %.12g xhi %.12g ylo %.12g yhi %.12g zlo %.12g zhi %.12g units box",
                           types.of[t], types.of[t], a, b, a, b, a, b));
     }
 
     bool floor = false;
-    for (int t = 0; t < CSimulation::kTypes; t++) floor |= sim.potentialUsed && types.of[t] && sim.LJepsFloor[t] != 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) floor |= sim.state().forces.potentialUsed && types.of[t] && sim.state().forces.LJepsFloor[t] != 0.0;
     if (floor) {
         out += "# Floor potential: a 12-6 wall per type from a plane 0.62246 diameters below the floor, with the\n"
                "# type's floor well depth and diameter, reaching 3 diameters from that plane. LAMMPS shifts a wall's\n"
                "# energy to zero at its reach: an atom within reach counts 0.00548 epsilon less energy than in Quorvel.\n";
         for (int t = 0; t < CSimulation::kTypes; t++) {
-            if (!types.of[t] || sim.LJepsFloor[t] == 0.0) continue;
-            double d = lammps::lengthOf(sim.diam[t]);
+            if (!types.of[t] || sim.state().forces.LJepsFloor[t] == 0.0) continue;
+            double d = lammps::lengthOf(sim.state().types.diam[t]);
             line(out, formatC("fix             floor%d t%d wall/lj126 zlo %.12g %.12g %.12g %.12g units box", types.of[t],
-                              types.of[t], box.lo - quorvel::kFloorOffset * d, lammps::energyOf(sim.LJepsFloor[t]), d,
+                              types.of[t], box.lo - quorvel::kFloorOffset * d, lammps::energyOf(sim.state().forces.LJepsFloor[t]), d,
                               quorvel::kFloorRange * d),
                  "plane, epsilon (eV), sigma, reach (A)");
             line(out, formatC("fix_modify      floor%d energy yes", types.of[t]), "its energy counts in pe");
         }
     }
 
-    if (sim.floorTempUsed) {
-        double damping = kBathDampingSteps * lammps::timeOf(sim.timeStep);
+    if (sim.state().forces.floorTempUsed) {
+        double damping = kBathDampingSteps * lammps::timeOf(sim.state().clock.timeStep);
         out += "# Heat bath: Quorvel gives an atom striking the floor a new upward speed drawn at the bath's\n"
                "# temperature. Nearest in LAMMPS: a Langevin thermostat on the atoms within one diameter of the floor\n";
         appendFormatC(out, "# (damping time %g time steps). The bath's temperature is kept; its mechanism is not.\n",
@@ -300,7 +300,7 @@ void appendBoxFixes(std::string& out, const CSimulation& sim, const Box& box)
                           box.lo + largestDiameter(sim)),
              "one diameter above the floor");
         line(out, "group           nearFloor dynamic atoms region floorSlab every 1");
-        line(out, formatC("fix             bath nearFloor langevin %.12g %.12g %.6g %d", sim.floorTemp, sim.floorTemp,
+        line(out, formatC("fix             bath nearFloor langevin %.12g %.12g %.6g %d", sim.state().forces.floorTemp, sim.state().forces.floorTemp,
                           damping, kLangevinSeed),
              "K, K, damping (ps), seed");
     }
@@ -309,8 +309,8 @@ void appendBoxFixes(std::string& out, const CSimulation& sim, const Box& box)
 
 void appendRun(std::string& out, const CSimulation& sim)
 {
-    line(out, formatC("timestep        %.12g", lammps::timeOf(sim.timeStep)),
-         formatC("ps (Quorvel: %.6g s)", sim.timeStep));
+    line(out, formatC("timestep        %.12g", lammps::timeOf(sim.state().clock.timeStep)),
+         formatC("ps (Quorvel: %.6g s)", sim.state().clock.timeStep));
     line(out, "compute         atomsTemp atoms temp", "temperature and kinetic energy of the atoms");
     line(out, "compute_modify  atomsTemp extra/dof 0", "as Quorvel's: 2 KE / (3 N k)");
     line(out, "thermo_style    custom step temp pe ke etotal press", "press: the virial pressure (bar)");
@@ -327,7 +327,7 @@ std::string lammpsInputText(const CSimulation& sim, int replicate)
     std::string out;
     appendHeader(out, sim, replicate);
     appendGroups(out, sim, box);
-    if (sim.potentialUsed) appendInteractingPairs(out, sim, box);
+    if (sim.state().forces.potentialUsed) appendInteractingPairs(out, sim, box);
     else appendHardSpheres(out, sim);
     appendNeighbours(out, sim);
     appendBoxFixes(out, sim, box);

@@ -99,9 +99,9 @@ void CRadialDistribution::countPairs(const CSimulation& s)
         typeStart_[static_cast<std::size_t>(t)] = n;
         if (!includes(t)) continue;
         for (int i = 0; i < s.getNumber(t); i++, n++) {
-            x_[n] = s.loc[t][i].v[0];
-            y_[n] = s.loc[t][i].v[1];
-            z_[n] = s.loc[t][i].v[2];
+            x_[n] = s.state().atoms.loc[t][i].v[0];
+            y_[n] = s.state().atoms.loc[t][i].v[1];
+            z_[n] = s.state().atoms.loc[t][i].v[2];
         }
     }
     typeStart_[kTypes] = n;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The whole state of one simulation: atom types and atoms, box and piston,
-// engine parameters, measured outputs with their averages and histogram,
-// display switches and the scratch vectors every step reuses. One class;
-// its operations are split into source files by concern. The picture of it
-// (projection, depth order, drawing, picking) is RENDER's CScene.
+// One simulation: its state in named parts (CSimulationState), kept private
+// and changed only through the rules below, which apply the value rules and
+// book a person's changes in the energy ledger; the steps that move it; its
+// file. Its operations are split into source files by concern. The picture
+// of it (projection, depth order, drawing, picking) is RENDER's CScene.
 #pragma once
 
 #include <memory>
@@ -20,157 +20,22 @@
 #include "CPlatform.h"
 #include "CSimulationDefaults.h"
 #include "CSimulationModes.h"
+#include "CSimulationState.h"
 
 struct CFileTag;
 struct CTagAt;
 
-// Every value of a simulation, copyable as a whole: what adoptState hands
-// over. The engine, the run in parts and the desktop services stay with the
-// CSimulation that owns them.
-struct CSimulationData {
-    static constexpr int kTypes = 4;
-    static constexpr int kMaxPerType = 400;
-    static constexpr int kMaxAtoms = kTypes * kMaxPerType;
-    // The outputs are kept per type and, in the slot after the types', for
-    // all atoms together.
-    static constexpr int kAllAtoms = kTypes;
-    static constexpr int kSlots = kAllAtoms + 1;
-    static constexpr int kBins = 40;
+class CSimulation : private CSimulationState {
+public:
+    static constexpr int kTypes = modelLimits::kTypes;
+    static constexpr int kMaxPerType = modelLimits::kMaxPerType;
+    static constexpr int kMaxAtoms = modelLimits::kMaxAtoms;
+    static constexpr int kAllAtoms = modelLimits::kAllAtoms;
+    static constexpr int kSlots = modelLimits::kSlots;
+    static constexpr int kBins = modelLimits::kBins;
     // The longest atom-type name a person may give: the status display's field
     // shows about this many characters. Longer names read from files are kept.
     static constexpr int kMaxNameLength = 40;
-
-    // ---- model and atom types
-    CView View;
-    int version = 56;
-    int totalAtoms = 0;
-    int number[kTypes] = {};
-    double diam[kTypes] = {};
-    double mass[kTypes] = {};
-    double invm[kTypes] = {};
-    float red[kTypes] = {}, green[kTypes] = {}, blue[kTypes] = {};
-    std::string name[kTypes];
-
-    // ---- atoms, [type][index]
-    CVector loc[kTypes][kMaxPerType];
-    CVector vel[kTypes][kMaxPerType];
-    CVector acc[kTypes][kMaxPerType];
-    double aKEnergy[kTypes][kMaxPerType] = {};
-    double aPEnergy[kTypes][kMaxPerType] = {};
-    double aTEnergy[kTypes][kMaxPerType] = {};
-    double nvel[kTypes][kMaxPerType] = {};
-    double paTEnergy[kTypes][kMaxPerType] = {};
-    double dE[kTypes][kMaxPerType] = {};
-    char sel[kTypes][kMaxPerType] = {};
-    int st = -1, sn = -1;
-
-    // ---- run control and timing
-    CRunState runState = simulationDefaults::kRunState;
-    float runTimerInterval = simulationDefaults::kRunTimerInterval;  // s
-    double timeStep = simulationDefaults::kTimeStep;
-    unsigned iterationsPerDisplay = simulationDefaults::kStepsPerDisplay;
-    unsigned iterations = 0;
-    double elapsedTime = 0.0;
-    CTimeUnit timeUnit = simulationDefaults::kTimeUnit;
-    // Why the last runDisplay stopped the run; empty while it runs.
-    std::string runStopReason;
-
-    // ---- forces
-    bool potentialUsed = simulationDefaults::kPotentialUsed;
-    double LJeps[kTypes][kTypes] = {};
-    double charge[kTypes] = {};
-    bool floorPotentialUsed = simulationDefaults::kFloorPotentialUsed;
-    double LJepsFloor[kTypes] = {};
-    bool floorTempUsed = simulationDefaults::kFloorTempUsed;
-    double floorTemp = 0.0;
-
-    // ---- measured outputs, per slot
-    double area = 0.0, volume = 0.0;
-    double dptot[kSlots] = {};
-    double pressure[kSlots] = {}, temperature[kSlots] = {};
-    double KEnergy[kSlots] = {}, PEnergy[kSlots] = {}, TEnergy[kSlots] = {};
-    double vsq[kSlots] = {}, avgvsq[kSlots] = {};
-    double TCVolume = 0.0;
-    double TCPressure[kSlots] = {}, TCTemperature[kSlots] = {};
-    double TCKEnergy[kSlots] = {}, TCPEnergy[kSlots] = {}, TCTEnergy[kSlots] = {};
-    double TCavgvsq[kSlots] = {}, sqrtTCavgvsq[kSlots] = {};
-    double histogram[kSlots][kBins] = {}, TCHistogram[kSlots][kBins] = {};
-
-    // ---- averaging and energy bookkeeping
-    int displayType = kAllAtoms;  // the slot shown
-    double displayTC = simulationDefaults::kDisplayTimeConstant;
-    CRecordKind recordType = simulationDefaults::kRecordKind;
-    unsigned record = 0;
-    double oldPart = 0.0, newPart = 0.0;
-    bool conserve = simulationDefaults::kConserve;
-    double tdE = 0.0, tdEPercent = 0.0, tdENotConserved = 0.0;
-    // Counts the times the averages started afresh (a reset, the first step
-    // of an accumulation, a file read), so records that follow the displayed
-    // values know when to start again. Not stored in files.
-    unsigned averagesStarts = 0;
-
-    // ---- energy ledger: booked by the step and by the operations below,
-    // never read by a step
-    CEnergyLedger ledger;
-
-    // ---- display switches and graph
-    bool stateDisplayFlag = simulationDefaults::kStateDisplay;
-    bool energyDiffDisplayFlag = simulationDefaults::kEnergyDiffDisplay;
-    bool numericDisplayFlag = simulationDefaults::kNumericDisplay;
-    bool graphDisplayFlag = simulationDefaults::kGraphDisplay;
-    bool axesShowFlag = simulationDefaults::kAxesShow;
-    int displayTextSize = 0;
-    double xmin = 0.0, xmax = simulationDefaults::kGraphXmax, ymin = 0.0, ymax = simulationDefaults::kGraphYmax;
-    int histogramWidth = simulationDefaults::kHistogramWidth, histogramHeight = simulationDefaults::kHistogramHeight;
-
-    // ---- speed meter
-    double oldt = 0.0, newt = 0.0, oldi = 0.0, newi = 0.0, ips = 0.0;
-
-    // ---- window
-    int aspectRatioIndex = 0;
-    float windowWidth = simulationDefaults::kWindowWidth, windowHeight = simulationDefaults::kWindowHeight;
-
-    // ---- box
-    double halfWidth = simulationDefaults::kBoxHalfWidth;
-    bool boxShowFlag = simulationDefaults::kBoxShow;
-    bool boxShowShadowFlag = simulationDefaults::kBoxShowShadow;
-    bool boxFloorShowFlag = simulationDefaults::kBoxFloorShow;
-
-    // ---- piston
-    bool pistonUsed = simulationDefaults::kPistonUsed;
-    double pistonZ = simulationDefaults::kBoxHalfWidth, pistonV = 0.0;
-    double pistonA = simulationDefaults::kPistonAcceleration, pistonM = simulationDefaults::kPistonMass;
-    double appliedPressure = simulationDefaults::kAppliedPressure;
-
-    // ---- files
-    std::string openPath, savePath, fileContent;
-
-    // ---- selection's centroid: as calculateCentroid left it, and as saved
-    // for the editing dialog to show
-    CVector centroid, savedCentroid;
-
-    // ---- scratch
-    CVector tempv[kTypes][kMaxPerType];
-
-    // ---- engine choice; the fast engine uses up to engineThreads (1 or 2).
-    CEngineKind engineKind = simulationDefaults::kEngineKind;
-    int engineThreads = 1;
-};
-
-class CSimulation : public CSimulationData {
-public:
-    std::unique_ptr<CFastEngine> fastEngine;  // made on first use
-    // The display under way, when a caller runs it in parts: the steps it has
-    // run so far.
-    bool displayUnderway = false;
-    unsigned stepsDoneInDisplay = 0;
-    // What runDisplay goes back to; made on first use.
-    struct CDisplayStart {
-        CVector loc[kTypes][kMaxPerType], vel[kTypes][kMaxPerType];
-        double pistonZ = 0.0, pistonV = 0.0, elapsedTime = 0.0;
-        unsigned iterations = 0;
-    };
-    std::unique_ptr<CDisplayStart> displayStart;
 
     // ---------------------------------------------------------------------
     // The desktop services used for alerts, panels and the clock. Not owned.
@@ -183,6 +48,12 @@ public:
     // ---- state and defaults
     // The simulation a person meets first (CSimulationDefaults.h).
     CSimulation& initWithDefaults();
+    // The state as it stands, every part of it, to read.
+    const CSimulationState& state() const { return *this; }
+    // Puts the state back exactly as given, bit for bit (nothing computed
+    // afresh): going back to an earlier moment, or a state crafted whole.
+    // A display under way is ended first.
+    void restoreState(const CSimulationState& earlier);
     // Makes built's state this simulation's, whole (a state built or read
     // elsewhere, e.g. in a scratch simulation through the setters): the
     // energies are computed afresh and the ledger starts again. A display
@@ -195,105 +66,105 @@ public:
     // ---- plain accessors
     // A setter that answers bool refuses a value outside its rule
     // (CValueRules.h) and leaves the field as it was.
-    const std::string& getName(int t) const { return name[t]; }
-    void setName(int t, const std::string& text) { name[t] = text; }
-    int getNumber(int t) const { return number[t]; }
-    double getDiam(int t) const { return diam[t]; }
-    const CVector& getLocation(int t, int i) const { return loc[t][i]; }
-    const CVector& getVelocity(int t, int i) const { return vel[t][i]; }
-    double getMass(int t) const { return mass[t]; }
-    float getRed(int t) const { return red[t]; }
-    float getGreen(int t) const { return green[t]; }
-    float getBlue(int t) const { return blue[t]; }
-    void setRed(int t, float c) { red[t] = c; }
-    void setGreen(int t, float c) { green[t] = c; }
-    void setBlue(int t, float c) { blue[t] = c; }
-    bool getPotentialUsed() const { return potentialUsed; }
-    double getLJeps(int i, int j) const { return LJeps[i][j]; }
-    double getCharge(int t) const { return charge[t]; }
-    bool getFloorPotentialUsed() const { return floorPotentialUsed; }
-    double getLJepsFloor(int t) const { return LJepsFloor[t]; }
-    bool getFloorTempUsed() const { return floorTempUsed; }
-    void setFloorTempUsed(bool f) { floorTempUsed = f; }
-    double getFloorTemp() const { return floorTemp; }
+    const std::string& getName(int t) const { return types.name[t]; }
+    void setName(int t, const std::string& text) { types.name[t] = text; }
+    int getNumber(int t) const { return atoms.number[t]; }
+    double getDiam(int t) const { return types.diam[t]; }
+    const CVector& getLocation(int t, int i) const { return atoms.loc[t][i]; }
+    const CVector& getVelocity(int t, int i) const { return atoms.vel[t][i]; }
+    double getMass(int t) const { return types.mass[t]; }
+    float getRed(int t) const { return types.red[t]; }
+    float getGreen(int t) const { return types.green[t]; }
+    float getBlue(int t) const { return types.blue[t]; }
+    void setRed(int t, float c) { types.red[t] = c; }
+    void setGreen(int t, float c) { types.green[t] = c; }
+    void setBlue(int t, float c) { types.blue[t] = c; }
+    bool getPotentialUsed() const { return forces.potentialUsed; }
+    double getLJeps(int i, int j) const { return forces.LJeps[i][j]; }
+    double getCharge(int t) const { return forces.charge[t]; }
+    bool getFloorPotentialUsed() const { return forces.floorPotentialUsed; }
+    double getLJepsFloor(int t) const { return forces.LJepsFloor[t]; }
+    bool getFloorTempUsed() const { return forces.floorTempUsed; }
+    void setFloorTempUsed(bool f) { forces.floorTempUsed = f; }
+    double getFloorTemp() const { return forces.floorTemp; }
     bool setFloorTemp(double k);
-    CRunState getRunState() const { return runState; }
-    void setRunState(CRunState state) { runState = state; }
-    double getRunTimerInterval() const { return runTimerInterval; }
+    CRunState getRunState() const { return clock.runState; }
+    void setRunState(CRunState state) { clock.runState = state; }
+    double getRunTimerInterval() const { return clock.runTimerInterval; }
     bool setRunTimerInterval(double s);
-    double getTimeStep() const { return timeStep; }
+    double getTimeStep() const { return clock.timeStep; }
     bool setTimeStep(double s);
-    unsigned getIterations() const { return iterations; }
-    double getElapsedTime() const { return elapsedTime; }
-    CTimeUnit getTimeUnit() const { return timeUnit; }
+    unsigned getIterations() const { return clock.iterations; }
+    double getElapsedTime() const { return clock.elapsedTime; }
+    CTimeUnit getTimeUnit() const { return clock.timeUnit; }
     bool setTimeUnit(CTimeUnit u);
-    unsigned getIPD() const { return iterationsPerDisplay; }
+    unsigned getIPD() const { return clock.iterationsPerDisplay; }
     bool setIPD(unsigned n);
-    double getTotaldE() const { return tdE; }
-    double getTotaldEPercent() const { return tdEPercent; }
-    bool getConserve() const { return conserve; }
-    double gettdENotConserved() const { return tdENotConserved; }
-    void settdENotConserved(char value) { tdENotConserved = static_cast<double>(value); }
-    int getDisplayType() const { return displayType; }
+    double getTotaldE() const { return conservation.tdE; }
+    double getTotaldEPercent() const { return conservation.tdEPercent; }
+    bool getConserve() const { return conservation.conserve; }
+    double gettdENotConserved() const { return conservation.tdENotConserved; }
+    void settdENotConserved(char value) { conservation.tdENotConserved = static_cast<double>(value); }
+    int getDisplayType() const { return outputs.displayType; }
     bool setDisplayType(int s);
-    double getDisplayTimeConstant() const { return displayTC; }
+    double getDisplayTimeConstant() const { return outputs.displayTC; }
     bool setDisplayTimeConstant(double tc);
-    CRecordKind getRecordType() const { return recordType; }
-    unsigned getRecord() const { return record; }
-    double getGraphXmax() const { return xmax; }
-    double getGraphYmax() const { return ymax; }
+    CRecordKind getRecordType() const { return outputs.recordType; }
+    unsigned getRecord() const { return outputs.record; }
+    double getGraphXmax() const { return display.xmax; }
+    double getGraphYmax() const { return display.ymax; }
     bool setGraphYmax(double y);
-    double getGraphXmin() const { return xmin; }
-    double getGraphYmin() const { return ymin; }
-    bool getStateDisplayFlag() const { return stateDisplayFlag; }
-    void setStateDisplayFlag(bool f) { stateDisplayFlag = f; }
-    bool getEnergyDiffDisplayFlag() const { return energyDiffDisplayFlag; }
-    void setEnergyDiffDisplayFlag(bool f) { energyDiffDisplayFlag = f; }
-    bool getNumericDisplayFlag() const { return numericDisplayFlag; }
-    void setNumericDisplayFlag(bool f) { numericDisplayFlag = f; }
-    bool getGraphDisplayFlag() const { return graphDisplayFlag; }
-    void setGraphDisplayFlag(bool f) { graphDisplayFlag = f; }
-    bool getAxesShowFlag() const { return axesShowFlag; }
-    void setAxesShowFlag(bool f) { axesShowFlag = f; }
-    double getHistogram(int s, int b) const { return TCHistogram[s][b]; }
-    int getHistogramWidth() const { return histogramWidth; }
+    double getGraphXmin() const { return display.xmin; }
+    double getGraphYmin() const { return display.ymin; }
+    bool getStateDisplayFlag() const { return display.stateDisplayFlag; }
+    void setStateDisplayFlag(bool f) { display.stateDisplayFlag = f; }
+    bool getEnergyDiffDisplayFlag() const { return display.energyDiffDisplayFlag; }
+    void setEnergyDiffDisplayFlag(bool f) { display.energyDiffDisplayFlag = f; }
+    bool getNumericDisplayFlag() const { return display.numericDisplayFlag; }
+    void setNumericDisplayFlag(bool f) { display.numericDisplayFlag = f; }
+    bool getGraphDisplayFlag() const { return display.graphDisplayFlag; }
+    void setGraphDisplayFlag(bool f) { display.graphDisplayFlag = f; }
+    bool getAxesShowFlag() const { return display.axesShowFlag; }
+    void setAxesShowFlag(bool f) { display.axesShowFlag = f; }
+    double getHistogram(int s, int b) const { return outputs.TCHistogram[s][b]; }
+    int getHistogramWidth() const { return display.histogramWidth; }
     bool setHistogramWidth(int w);
-    int getHistogramHeight() const { return histogramHeight; }
+    int getHistogramHeight() const { return display.histogramHeight; }
     bool setHistogramHeight(int h);
-    int getDisplayTextSize() const { return displayTextSize; }
-    void setDisplayTextSize(int s) { displayTextSize = s; }
-    int getAspectRatioIndex() const { return aspectRatioIndex; }
-    void setAspectRatioIndex(int i) { aspectRatioIndex = i; }
-    float getWindowWidth() const { return windowWidth; }
-    void setWindowWidth(float w) { windowWidth = w; }
-    float getWindowHeight() const { return windowHeight; }
-    void setWindowHeight(float h) { windowHeight = h; }
-    void setWindowDims(float w, float h) { windowWidth = w; windowHeight = h; }
+    int getDisplayTextSize() const { return display.displayTextSize; }
+    void setDisplayTextSize(int s) { display.displayTextSize = s; }
+    int getAspectRatioIndex() const { return display.aspectRatioIndex; }
+    void setAspectRatioIndex(int i) { display.aspectRatioIndex = i; }
+    float getWindowWidth() const { return display.windowWidth; }
+    void setWindowWidth(float w) { display.windowWidth = w; }
+    float getWindowHeight() const { return display.windowHeight; }
+    void setWindowHeight(float h) { display.windowHeight = h; }
+    void setWindowDims(float w, float h) { display.windowWidth = w; display.windowHeight = h; }
 
-    double getKEnergy(int s) const { return KEnergy[s]; }
-    double getPEnergy(int s) const { return PEnergy[s]; }
-    double getTEnergy(int s) const { return TEnergy[s]; }
-    double getPressure(int s) const { return pressure[s]; }
-    double getTemperature(int s) const { return temperature[s]; }
-    double getTCKEnergy(int s) const { return TCKEnergy[s]; }
-    double getTCPEnergy(int s) const { return TCPEnergy[s]; }
-    double getTCTEnergy(int s) const { return TCTEnergy[s]; }
-    double getTCPressure(int s) const { return TCPressure[s]; }
-    double getTCTemperature(int s) const { return TCTemperature[s]; }
-    double getTCVolume() const { return TCVolume; }
-    double getTCVms(int s) const { return TCavgvsq[s]; }
-    double getTCVrms(int s) const { return sqrtTCavgvsq[s]; }
-    double getIPS() const { return ips; }
+    double getKEnergy(int s) const { return outputs.KEnergy[s]; }
+    double getPEnergy(int s) const { return outputs.PEnergy[s]; }
+    double getTEnergy(int s) const { return outputs.TEnergy[s]; }
+    double getPressure(int s) const { return outputs.pressure[s]; }
+    double getTemperature(int s) const { return outputs.temperature[s]; }
+    double getTCKEnergy(int s) const { return outputs.TCKEnergy[s]; }
+    double getTCPEnergy(int s) const { return outputs.TCPEnergy[s]; }
+    double getTCTEnergy(int s) const { return outputs.TCTEnergy[s]; }
+    double getTCPressure(int s) const { return outputs.TCPressure[s]; }
+    double getTCTemperature(int s) const { return outputs.TCTemperature[s]; }
+    double getTCVolume() const { return outputs.TCVolume; }
+    double getTCVms(int s) const { return outputs.TCavgvsq[s]; }
+    double getTCVrms(int s) const { return outputs.sqrtTCavgvsq[s]; }
+    double getIPS() const { return clock.ips; }
 
     // ---- view forwarding
-    const CView& getView() const { return View; }
-    void setAngles(double phi, double theta) { View.setAngles(phi, theta); }
-    void changeAngles(double dphi, double dtheta) { View.changeAngles(dphi, dtheta); }
-    double getEyeR() const { return View.getEyeR(); }
+    const CView& getView() const { return display.View; }
+    void setAngles(double phi, double theta) { display.View.setAngles(phi, theta); }
+    void changeAngles(double dphi, double dtheta) { display.View.changeAngles(dphi, dtheta); }
+    double getEyeR() const { return display.View.getEyeR(); }
     bool setEyeR(double r);
-    double getEyePlaneR() const { return View.getEyePlaneR(); }
+    double getEyePlaneR() const { return display.View.getEyePlaneR(); }
     bool setEyePlaneR(double r);
-    double getScale() const { return View.getScale(); }
+    double getScale() const { return display.View.getScale(); }
     bool setScale(double s);
     void setView(double phi, double theta, double eyeR, double eyePlaneR, double scale);
 
@@ -324,11 +195,11 @@ public:
     void selectAll(char flag);
     void selectType(int t);
     // The stored mark: 1 selected, 0 not (a file may store other values).
-    char getSelected(int t, int i) const { return sel[t][i]; }
+    char getSelected(int t, int i) const { return atoms.sel[t][i]; }
     // A click on an atom: selected if it was not, and not if it was.
     void toggleSelection(CAtomRef atom);
     // Adds the atoms to the selection (those in a dragged rectangle).
-    void selectAtoms(const std::vector<CAtomRef>& atoms);
+    void selectAtoms(const std::vector<CAtomRef>& picked);
     int countSelected();
     void saveSelectedLocations();
     void revertSelectedLocations();
@@ -337,7 +208,7 @@ public:
     double getSelectedVelocity(int axis) const;
     void setSelectedVelocity(int axis, double value);
     void calculateCentroid();
-    void saveCentroid() { savedCentroid.copyFrom(centroid); }
+    void saveCentroid() { atoms.savedCentroid.copyFrom(atoms.centroid); }
     double getSelectedCentroid(int axis) const;
     void setSelectedCentroid(double x, double y, double z);
     void setSelectedCentroidVelocity(int axis, double value);
@@ -359,6 +230,14 @@ public:
     // go back to where they were at its start, getRunStopReason says what
     // happened and the answer is false.
     bool runDisplay();
+    // The fast engine this simulation steps with, made on first use; its
+    // tuning switches (kernel widths, thread thresholds) may be set here.
+    CFastEngine& getFastEngine();
+    CEngineKind getEngineKind() const { return engineKind; }
+    void setEngineKind(CEngineKind kind) { engineKind = kind; }
+    int getEngineThreads() const { return engineThreads; }
+    // 1 or 2 threads for the fast engine; anything else is one.
+    void setEngineThreads(int threads) { engineThreads = threads == 2 ? 2 : 1; }
     const std::string& getRunStopReason() const { return runStopReason; }
     // The same display in parts, for a caller that hands control back between
     // steps: runDisplaySteps runs up to maxSteps of the display's remaining
@@ -458,35 +337,39 @@ public:
     void startAveragesFromState(bool keepKnown);
 
     // ---- box and piston
-    double getHalfWidth() const { return halfWidth; }
+    double getHalfWidth() const { return box.halfWidth; }
     bool setHalfWidth(double n);
-    bool getBoxShowFlag() const { return boxShowFlag; }
-    void setBoxShowFlag(bool f) { boxShowFlag = f; }
-    bool getBoxFloorShowFlag() const { return boxFloorShowFlag; }
-    void setBoxFloorShowFlag(bool f) { boxFloorShowFlag = f; }
-    bool getBoxShowShadowFlag() const { return boxShowShadowFlag; }
-    void setBoxShowShadowFlag(bool f) { boxShowShadowFlag = f; }
-    bool getPistonUsed() const { return pistonUsed; }
+    bool getBoxShowFlag() const { return display.boxShowFlag; }
+    void setBoxShowFlag(bool f) { display.boxShowFlag = f; }
+    bool getBoxFloorShowFlag() const { return display.boxFloorShowFlag; }
+    void setBoxFloorShowFlag(bool f) { display.boxFloorShowFlag = f; }
+    bool getBoxShowShadowFlag() const { return display.boxShowShadowFlag; }
+    void setBoxShowShadowFlag(bool f) { display.boxShowShadowFlag = f; }
+    bool getPistonUsed() const { return box.pistonUsed; }
     void setPistonUsed(bool f);
-    double getAppliedPressure() const { return appliedPressure; }
+    double getAppliedPressure() const { return box.appliedPressure; }
     bool setAppliedPressure(double p);
-    double getPistonMass() const { return pistonM; }
+    double getPistonMass() const { return box.pistonM; }
     bool setPistonMass(double m);
-    double getPistonZ() const { return pistonZ; }
+    double getPistonZ() const { return box.pistonZ; }
     void setPistonZ(double z)
     {
         UserChange change(*this);
-        pistonZ = z;
+        box.pistonZ = z;
     }
-    double getPistonV() const { return pistonV; }
+    double getPistonV() const { return box.pistonV; }
     void setPistonV(double v)
     {
         UserChange change(*this);
-        pistonV = v;
+        box.pistonV = v;
     }
 
     // ---- simulation file
     void setOpenPath(const std::string& path) { openPath = path; }
+    const std::string& getOpenPath() const { return openPath; }
+    // Where the next save writes, unless the person chooses again.
+    void setSavePath(const std::string& path) { savePath = path; }
+    const std::string& getSavePath() const { return savePath; }
     bool requestOpenPath();
     // Makes the file at openPath the current simulation, or says in an alert
     // why it cannot and changes nothing.
@@ -499,11 +382,32 @@ public:
     // The last part of a path, after its last '/'.
     static std::string fileNameOfPath(const std::string& path);
     void generateOutputFileContent();
+    // The text generateOutputFileContent made, until the next write.
+    const std::string& getFileContent() const { return fileContent; }
     bool writeOutputFile();
     void applyFileLine(const CFileTag& tag, std::string_view line);
 
 private:
     CPlatform* platform;
+    // Why the last runDisplay stopped the run; empty while it runs.
+    std::string runStopReason;
+    // ---- files: the paths chosen, and the text being written
+    std::string openPath, savePath, fileContent;
+    // ---- engine choice; the fast engine uses up to engineThreads (1 or 2).
+    CEngineKind engineKind = simulationDefaults::kEngineKind;
+    int engineThreads = 1;
+    std::unique_ptr<CFastEngine> fastEngine;  // made on first use
+    // The display under way, when a caller runs it in parts: the steps it has
+    // run so far.
+    bool displayUnderway = false;
+    unsigned stepsDoneInDisplay = 0;
+    // What runDisplay goes back to; made on first use.
+    struct CDisplayStart {
+        CVector loc[kTypes][kMaxPerType], vel[kTypes][kMaxPerType];
+        double pistonZ = 0.0, pistonV = 0.0, elapsedTime = 0.0;
+        unsigned iterations = 0;
+    };
+    std::unique_ptr<CDisplayStart> displayStart;
     unsigned stateRevision = 0;
     int userChangeDepth = 0;
     double userChangeBefore = 0.0;
@@ -518,7 +422,7 @@ private:
     void clampAllAtomsIntoBox();
     void applyHeatBath(int t, int i);
     void collideWithPiston();
-    double pistonForce() const { return pistonM * pistonA; }
+    double pistonForce() const { return box.pistonM * box.pistonA; }
     void reflectFromWalls(int t, int i, double limit, double f);
     void kineticEnergies(bool halfKick, double half);
     template <bool energies, bool speeds>

@@ -10,27 +10,27 @@
 bool CSimulation::setHalfWidth(double n)
 {
     if (!valueRules::isBoxHalfWidth(n)) return false;
-    double o = halfWidth;
+    double o = box.halfWidth;
     if (n == o) return true;
     UserChange change(*this);
     if (n > o) {
-        halfWidth = n;
-        if (floorPotentialUsed) {
+        box.halfWidth = n;
+        if (forces.floorPotentialUsed) {
             restartEnergiesAndAverages();
         }
         return true;
     }
-    halfWidth = n;
-    double rememberedPistonZ = pistonZ;
-    if (pistonUsed) pistonZ = n;
+    box.halfWidth = n;
+    double rememberedPistonZ = box.pistonZ;
+    if (box.pistonUsed) box.pistonZ = n;
     if (!shiftAtomsToFit(100)) {
-        halfWidth = o;
-        if (pistonUsed) pistonZ = rememberedPistonZ;
+        box.halfWidth = o;
+        if (box.pistonUsed) box.pistonZ = rememberedPistonZ;
         std::string message = "Can not fit the atoms into the smaller box.";
         showAlert("Operation Incomplete.", message, {"OK"});
         return false;
     }
-    if (floorPotentialUsed || potentialUsed) {
+    if (forces.floorPotentialUsed || forces.potentialUsed) {
         restartEnergiesAndAverages();
     }
     return true;
@@ -38,19 +38,19 @@ bool CSimulation::setHalfWidth(double n)
 
 void CSimulation::setPistonUsed(bool f)
 {
-    if (f == pistonUsed) return;
+    if (f == box.pistonUsed) return;
     UserChange change(*this);
-    pistonUsed = f;
-    pistonZ = halfWidth;
-    pistonV = 0.0;
+    box.pistonUsed = f;
+    box.pistonZ = box.halfWidth;
+    box.pistonV = 0.0;
 }
 
 bool CSimulation::setAppliedPressure(double p)
 {
     if (!valueRules::isAppliedPressure(p)) return false;
-    appliedPressure = p;
-    double h = halfWidth;
-    pistonA = p * (-4.0 * h * h) / pistonM;
+    box.appliedPressure = p;
+    double h = box.halfWidth;
+    box.pistonA = p * (-4.0 * h * h) / box.pistonM;
     return true;
 }
 
@@ -64,8 +64,8 @@ bool CSimulation::setPistonMass(double m)
         return false;
     }
     UserChange change(*this);
-    pistonM = m;
-    double h = halfWidth;
-    pistonA = (-4.0 * h * h) * appliedPressure / m;
+    box.pistonM = m;
+    double h = box.halfWidth;
+    box.pistonA = (-4.0 * h * h) * box.appliedPressure / m;
     return true;
 }

@@ -33,17 +33,17 @@ void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, do
 bool CSimulation::stateIsFinite() const
 {
     // x * 0 is 0 for every finite x and NaN otherwise.
-    double zero = (KEnergy[kAllAtoms] + PEnergy[kAllAtoms] + TEnergy[kAllAtoms] + pistonZ + pistonV) * 0.0;
+    double zero = (outputs.KEnergy[kAllAtoms] + outputs.PEnergy[kAllAtoms] + outputs.TEnergy[kAllAtoms] + box.pistonZ + box.pistonV) * 0.0;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++)
-            for (int axis = 0; axis < 3; axis++) zero += (loc[t][i].v[axis] + vel[t][i].v[axis]) * 0.0;
+        for (int i = 0; i < atoms.number[t]; i++)
+            for (int axis = 0; axis < 3; axis++) zero += (atoms.loc[t][i].v[axis] + atoms.vel[t][i].v[axis]) * 0.0;
     return zero == 0.0;
 }
 
 bool CSimulation::runDisplay()
 {
     displayUnderway = false;
-    return runDisplaySteps(iterationsPerDisplay);
+    return runDisplaySteps(clock.iterationsPerDisplay);
 }
 
 bool CSimulation::runDisplaySteps(unsigned maxSteps)
@@ -53,7 +53,7 @@ bool CSimulation::runDisplaySteps(unsigned maxSteps)
         displayUnderway = true;
         stepsDoneInDisplay = 0;
     }
-    const unsigned left = iterationsPerDisplay > stepsDoneInDisplay ? iterationsPerDisplay - stepsDoneInDisplay : 0;
+    const unsigned left = clock.iterationsPerDisplay > stepsDoneInDisplay ? clock.iterationsPerDisplay - stepsDoneInDisplay : 0;
     if (left == 0) {
         // Steps per display lowered below the steps already run.
         endDisplayEarly();
@@ -65,37 +65,37 @@ bool CSimulation::runDisplaySteps(unsigned maxSteps)
     if (!displayStart) displayStart = std::make_unique<CDisplayStart>();
     CDisplayStart& start = *displayStart;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) {
-            start.loc[t][i] = loc[t][i];
-            start.vel[t][i] = vel[t][i];
+        for (int i = 0; i < atoms.number[t]; i++) {
+            start.loc[t][i] = atoms.loc[t][i];
+            start.vel[t][i] = atoms.vel[t][i];
         }
-    start.pistonZ = pistonZ;
-    start.pistonV = pistonV;
-    start.elapsedTime = elapsedTime;
-    start.iterations = iterations;
+    start.pistonZ = box.pistonZ;
+    start.pistonV = box.pistonV;
+    start.elapsedTime = clock.elapsedTime;
+    start.iterations = clock.iterations;
     iterateSteps(steps, steps == left);
     stepsDoneInDisplay += steps;
     if (steps == left) displayUnderway = false;
     if (stateIsFinite()) return true;
     displayUnderway = false;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) {
-            loc[t][i] = start.loc[t][i];
-            vel[t][i] = start.vel[t][i];
+        for (int i = 0; i < atoms.number[t]; i++) {
+            atoms.loc[t][i] = start.loc[t][i];
+            atoms.vel[t][i] = start.vel[t][i];
         }
-    pistonZ = start.pistonZ;
-    pistonV = start.pistonV;
-    elapsedTime = start.elapsedTime;
-    iterations = start.iterations;
+    box.pistonZ = start.pistonZ;
+    box.pistonV = start.pistonV;
+    clock.elapsedTime = start.elapsedTime;
+    clock.iterations = start.iterations;
     // Forces, energies, readouts and averages from the restored atoms, as
     // after a setter; the failed step's wall momentum is no measurement.
     restartEnergiesAndAverages();
-    for (double& p : dptot) p = 0.0;
+    for (double& p : outputs.dptot) p = 0.0;
     calculateAllOutputs();
     runStopReason = formatC("The run was stopped: the display after step %u gave positions, velocities or energies "
                             "that are not finite numbers. The atoms are back where they were at its start. A "
                             "smaller time step or less extreme values may run.",
-                            iterations);
+                            clock.iterations);
     return false;
 }
 
@@ -105,92 +105,91 @@ void CSimulation::endDisplayEarly()
     displayUnderway = false;
     // What calculateAllOutputs adds for a display's last step; averaged
     // histograms are already computed at every step.
-    if (stepsDoneInDisplay > 0 && recordType == CRecordKind::instant) calculateHistogram();
+    if (stepsDoneInDisplay > 0 && outputs.recordType == CRecordKind::instant) calculateHistogram();
 }
 
-void CSimulation::MDCALCIterate() { iterateSteps(iterationsPerDisplay, true); }
+void CSimulation::MDCALCIterate() { iterateSteps(clock.iterationsPerDisplay, true); }
 
 void CSimulation::iterateSteps(unsigned steps, bool endsDisplay)
 {
     if (engineKind == CEngineKind::fast) {
-        if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(CStepView(*this));
-        fastEngine->iterate(engineThreads, steps, endsDisplay);
+        getFastEngine().iterate(engineThreads, steps, endsDisplay);
         return;
     }
-    double dt = timeStep;
+    double dt = clock.timeStep;
     double half = dt * 0.5;
     double quad = dt * half;
-    if (iterations == 0) {
+    if (clock.iterations == 0) {
         initSimulationEnergies();
         resetIPS();
     }
     for (unsigned step = 0; step < steps; step++) {
         driftAtoms(dt, quad);
-        if (pistonUsed) movePiston(dt, quad);
+        if (box.pistonUsed) movePiston(dt, quad);
         MDCALCCollAdj();
         foldAtomsIntoBox();
         kickAtoms(half);
         MDCALCCalcAcc();
         kickAndTotalEnergy(half);
-        if (conserve) MDCALCEnergyAdj();
+        if (conservation.conserve) MDCALCEnergyAdj();
         calculateAllOutputs(endsDisplay && step + 1 == steps);
-        iterations++;
-        elapsedTime += dt;
+        clock.iterations++;
+        clock.elapsedTime += dt;
         calculateIPS();
     }
 }
 
 void CSimulation::MDCALCCalcAcc()
 {
-    PEnergy[kAllAtoms] = 0.0;
+    outputs.PEnergy[kAllAtoms] = 0.0;
     for (int t = 0; t < kTypes; t++) {
-        PEnergy[t] = 0.0;
-        for (int i = 0; i < number[t]; i++) {
-            acc[t][i].init();
-            aPEnergy[t][i] = 0.0;
-            aTEnergy[t][i] = 0.0;
+        outputs.PEnergy[t] = 0.0;
+        for (int i = 0; i < atoms.number[t]; i++) {
+            atoms.acc[t][i].init();
+            atoms.aPEnergy[t][i] = 0.0;
+            atoms.aTEnergy[t][i] = 0.0;
         }
     }
-    if (!potentialUsed) return;
+    if (!forces.potentialUsed) return;
 
     double force, energy;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) {
-            double d = diam[t];
-            double h = loc[t][i].getZ() + halfWidth + kFloorOffset * d;
+        for (int i = 0; i < atoms.number[t]; i++) {
+            double d = types.diam[t];
+            double h = atoms.loc[t][i].getZ() + box.halfWidth + kFloorOffset * d;
             if (h <= kFloorRange * d) {
-                MDCALCpot(1.0 / h, d, LJepsFloor[t], 0.0, 0.0, force, energy);
-                acc[t][i].v[2] += invm[t] * force;
-                aPEnergy[t][i] += energy;
-                aTEnergy[t][i] += energy;
-                PEnergy[t] += energy;
-                PEnergy[kAllAtoms] += energy;
-                dptot[t] += timeStep * force;
-                dptot[kAllAtoms] += timeStep * force;
+                MDCALCpot(1.0 / h, d, forces.LJepsFloor[t], 0.0, 0.0, force, energy);
+                atoms.acc[t][i].v[2] += types.invm[t] * force;
+                atoms.aPEnergy[t][i] += energy;
+                atoms.aTEnergy[t][i] += energy;
+                outputs.PEnergy[t] += energy;
+                outputs.PEnergy[kAllAtoms] += energy;
+                outputs.dptot[t] += clock.timeStep * force;
+                outputs.dptot[kAllAtoms] += clock.timeStep * force;
             }
             for (int u = t; u < kTypes; u++) {
-                bool bothCharged = charge[t] != 0.0 && charge[u] != 0.0;
-                double m = (diam[t] + diam[u]) / 2.0;
+                bool bothCharged = forces.charge[t] != 0.0 && forces.charge[u] != 0.0;
+                double m = (types.diam[t] + types.diam[u]) / 2.0;
                 double m2 = m * m;
-                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) {
+                for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) {
                     CVector direction;
-                    direction.equalsSub(loc[t][i], loc[u][j]);
+                    direction.equalsSub(atoms.loc[t][i], atoms.loc[u][j]);
                     double r2 = direction.norm();
                     if (r2 <= m2) continue;
                     if (r2 > kCutoff2 * m2 && !bothCharged) continue;
                     double r = std::sqrt(r2);
                     direction.divs(r);
-                    MDCALCpot(1.0 / r, m, LJeps[t][u], charge[t], charge[u], force, energy);
+                    MDCALCpot(1.0 / r, m, forces.LJeps[t][u], forces.charge[t], forces.charge[u], force, energy);
                     CVector accelerationChange;
-                    accelerationChange.equalsMuls(direction, invm[t] * force);
-                    acc[t][i].add(accelerationChange);
-                    accelerationChange.equalsMuls(direction, invm[u] * force);
-                    acc[u][j].sub(accelerationChange);
+                    accelerationChange.equalsMuls(direction, types.invm[t] * force);
+                    atoms.acc[t][i].add(accelerationChange);
+                    accelerationChange.equalsMuls(direction, types.invm[u] * force);
+                    atoms.acc[u][j].sub(accelerationChange);
                     double halfEnergy = energy / 2.0;
-                    aPEnergy[t][i] += halfEnergy;
-                    aTEnergy[t][i] += halfEnergy;
-                    aPEnergy[u][j] += halfEnergy;
-                    aTEnergy[u][j] += halfEnergy;
+                    atoms.aPEnergy[t][i] += halfEnergy;
+                    atoms.aTEnergy[t][i] += halfEnergy;
+                    atoms.aPEnergy[u][j] += halfEnergy;
+                    atoms.aTEnergy[u][j] += halfEnergy;
                 }
             }
         }
@@ -200,36 +199,36 @@ void CSimulation::MDCALCCalcAcc()
 // accelerations the next step starts from: the floor term of atom (t, i) ...
 double CSimulation::floorEnergyFromPosition(int t, int i) const
 {
-    double d = diam[t];
-    double h = loc[t][i].getZ() + halfWidth + kFloorOffset * d;
+    double d = types.diam[t];
+    double h = atoms.loc[t][i].getZ() + box.halfWidth + kFloorOffset * d;
     if (!(h <= kFloorRange * d)) return 0.0;
     double force, energy;
-    MDCALCpot(1.0 / h, d, LJepsFloor[t], 0.0, 0.0, force, energy);
+    MDCALCpot(1.0 / h, d, forces.LJepsFloor[t], 0.0, 0.0, force, energy);
     return energy;
 }
 
 // ... and the pair term of atoms (t, i) and (u, j).
 double CSimulation::pairEnergyFromPositions(int t, int i, int u, int j) const
 {
-    double m = (diam[t] + diam[u]) / 2.0;
+    double m = (types.diam[t] + types.diam[u]) / 2.0;
     double m2 = m * m;
-    double r2 = CVector().equalsSub(loc[t][i], loc[u][j]).norm();
+    double r2 = CVector().equalsSub(atoms.loc[t][i], atoms.loc[u][j]).norm();
     if (r2 <= m2) return 0.0;
-    if (r2 > kCutoff2 * m2 && !(charge[t] != 0.0 && charge[u] != 0.0)) return 0.0;
+    if (r2 > kCutoff2 * m2 && !(forces.charge[t] != 0.0 && forces.charge[u] != 0.0)) return 0.0;
     double force, energy;
-    MDCALCpot(1.0 / std::sqrt(r2), m, LJeps[t][u], charge[t], charge[u], force, energy);
+    MDCALCpot(1.0 / std::sqrt(r2), m, forces.LJeps[t][u], forces.charge[t], forces.charge[u], force, energy);
     return energy;
 }
 
 double CSimulation::potentialEnergyFromPositions() const
 {
-    if (!potentialUsed) return 0.0;
+    if (!forces.potentialUsed) return 0.0;
     double total = 0.0;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) {
+        for (int i = 0; i < atoms.number[t]; i++) {
             total += floorEnergyFromPosition(t, i);
             for (int u = t; u < kTypes; u++)
-                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) total += pairEnergyFromPositions(t, i, u, j);
+                for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) total += pairEnergyFromPositions(t, i, u, j);
         }
     return total;
 }
@@ -237,10 +236,10 @@ double CSimulation::potentialEnergyFromPositions() const
 // The potential energy of atom (t, i) with the floor and every other atom.
 double CSimulation::atomEnergyFromPositions(int t, int i) const
 {
-    if (!potentialUsed) return 0.0;
+    if (!forces.potentialUsed) return 0.0;
     double total = floorEnergyFromPosition(t, i);
     for (int u = 0; u < kTypes; u++)
-        for (int j = 0; j < number[u]; j++)
+        for (int j = 0; j < atoms.number[u]; j++)
             // Each pair in the order the force pass takes it (its constants
             // are those of the earlier type).
             if (u < t || (u == t && j < i)) total += pairEnergyFromPositions(u, j, t, i);
@@ -262,20 +261,20 @@ double CSimulation::heatBathEnergy(long draw, double temperature)
 
 void CSimulation::applyHeatBath(int t, int i)
 {
-    double m = mass[t];
-    CVector& v = vel[t][i];
+    double m = types.mass[t];
+    CVector& v = atoms.vel[t][i];
     double before = m * v.norm() / 2.0;
-    paTEnergy[t][i] -= before;
+    atoms.paTEnergy[t][i] -= before;
     double vz = std::fabs(v.v[2]);
-    dptot[t] -= m * vz;
-    dptot[kAllAtoms] -= m * vz;
-    double e = heatBathEnergy(random(), floorTemp);
-    v.v[2] = std::sqrt(2.0 * e * invm[t]);
+    outputs.dptot[t] -= m * vz;
+    outputs.dptot[kAllAtoms] -= m * vz;
+    double e = heatBathEnergy(random(), forces.floorTemp);
+    v.v[2] = std::sqrt(2.0 * e * types.invm[t]);
     double after = m * v.norm() / 2.0;
-    paTEnergy[t][i] += after;
+    atoms.paTEnergy[t][i] += after;
     ledger.heat += after - before;
-    dptot[t] += m * v.v[2];
-    dptot[kAllAtoms] += m * v.v[2];
+    outputs.dptot[t] += m * v.v[2];
+    outputs.dptot[kAllAtoms] += m * v.v[2];
 }
 
 // Velocity Verlet under the applied pressure's constant force. The ledger
@@ -285,49 +284,49 @@ void CSimulation::applyHeatBath(int t, int i)
 // saved before rely on that).
 void CSimulation::movePiston(double dt, double quad)
 {
-    double z = pistonZ;
-    pistonZ = pistonZ + dt * pistonV + quad * pistonA;
-    pistonV = pistonV + dt * pistonA;
-    ledger.work += pistonForce() * (pistonZ - z);
+    double z = box.pistonZ;
+    box.pistonZ = box.pistonZ + dt * box.pistonV + quad * box.pistonA;
+    box.pistonV = box.pistonV + dt * box.pistonA;
+    ledger.work += pistonForce() * (box.pistonZ - z);
 }
 
 void CSimulation::collideWithPiston()
 {
-    double z = pistonZ, v = pistonV;
-    if (pistonZ < -halfWidth) {
-        pistonZ = -halfWidth;
-        pistonV = std::fabs(pistonV);
+    double z = box.pistonZ, v = box.pistonV;
+    if (box.pistonZ < -box.halfWidth) {
+        box.pistonZ = -box.halfWidth;
+        box.pistonV = std::fabs(box.pistonV);
     }
-    if (pistonZ > halfWidth) {
-        pistonZ = halfWidth;
-        pistonV = 0.0;
+    if (box.pistonZ > box.halfWidth) {
+        box.pistonZ = box.halfWidth;
+        box.pistonV = 0.0;
     }
-    if (pistonZ != z || pistonV != v) {
+    if (box.pistonZ != z || box.pistonV != v) {
         // The box's ends move and stop the piston outside the integration:
         // the pressure's work over that move, and what the stop changed of
         // the piston's energy beyond it.
-        double work = pistonForce() * (pistonZ - z);
+        double work = pistonForce() * (box.pistonZ - z);
         ledger.work += work;
-        ledger.pistonStop += 0.5 * pistonM * (pistonV * pistonV - v * v) - work;
+        ledger.pistonStop += 0.5 * box.pistonM * (box.pistonV * box.pistonV - v * v) - work;
     }
-    double bigM = pistonM;
+    double bigM = box.pistonM;
     for (int t = 0; t < kTypes; t++) {
-        double m = mass[t];
-        double top = pistonZ - diam[t] / 2.0;
-        for (int i = 0; i < number[t]; i++) {
-            CVector& x = loc[t][i];
-            CVector& v = vel[t][i];
+        double m = types.mass[t];
+        double top = box.pistonZ - types.diam[t] / 2.0;
+        for (int i = 0; i < atoms.number[t]; i++) {
+            CVector& x = atoms.loc[t][i];
+            CVector& v = atoms.vel[t][i];
             if (!(x.v[2] > top)) continue;
-            paTEnergy[t][i] -= m * v.norm() / 2.0;
-            dptot[t] += m * v.v[2];
-            dptot[kAllAtoms] += m * v.v[2];
-            double w = 2.0 * (m * v.v[2] + bigM * pistonV) / (bigM + m);
+            atoms.paTEnergy[t][i] -= m * v.norm() / 2.0;
+            outputs.dptot[t] += m * v.v[2];
+            outputs.dptot[kAllAtoms] += m * v.v[2];
+            double w = 2.0 * (m * v.v[2] + bigM * box.pistonV) / (bigM + m);
             v.v[2] = w - v.v[2];
-            pistonV = w - pistonV;
+            box.pistonV = w - box.pistonV;
             x.v[2] = 2.0 * (m * x.v[2] + bigM * top) / (bigM + m) - x.v[2];
-            paTEnergy[t][i] += m * v.norm() / 2.0;
-            dptot[t] -= m * v.v[2];
-            dptot[kAllAtoms] -= m * v.v[2];
+            atoms.paTEnergy[t][i] += m * v.norm() / 2.0;
+            outputs.dptot[t] -= m * v.v[2];
+            outputs.dptot[kAllAtoms] -= m * v.v[2];
         }
     }
 }
@@ -347,23 +346,23 @@ void CSimulation::reflectInCentreOfMassFrame(CVector& x, CVector& v, double tc, 
 
 void CSimulation::collideAtomPair(int t, int i, int u, int j)
 {
-    double d = (diam[t] + diam[u]) / 2.0;
+    double d = (types.diam[t] + types.diam[u]) / 2.0;
     CVector separation;
-    separation.equalsSub(loc[t][i], loc[u][j]);
-    if (!potentialUsed) {
+    separation.equalsSub(atoms.loc[t][i], atoms.loc[u][j]);
+    if (!forces.potentialUsed) {
         double q = separation.norm() - d * d;
         if (!(q < 0)) return;
         CVector relativeVelocity;
-        relativeVelocity.equalsSub(vel[t][i], vel[u][j]);
+        relativeVelocity.equalsSub(atoms.vel[t][i], atoms.vel[u][j]);
         double b = 2.0 * separation.dot(relativeVelocity);
         double a = relativeVelocity.norm();
         double discriminant = b * b - 4.0 * a * q;
         if (!(discriminant > 0)) return;
         double tc = (b + std::sqrt(discriminant)) / (-2.0 * a);
-        double mt = mass[t], mu = mass[u];
+        double mt = types.mass[t], mu = types.mass[u];
         CVector momentumT, momentumU, centreOfMassVelocity;
-        momentumT.equalsMuls(vel[t][i], mt);
-        momentumU.equalsMuls(vel[u][j], mu);
+        momentumT.equalsMuls(atoms.vel[t][i], mt);
+        momentumU.equalsMuls(atoms.vel[u][j], mu);
         centreOfMassVelocity.equalsAdd(momentumT, momentumU);
         centreOfMassVelocity.divs(mt + mu);
         // The separation at contact, which was -tc ago (tc < 0).
@@ -371,8 +370,8 @@ void CSimulation::collideAtomPair(int t, int i, int u, int j)
         travel.equalsMuls(relativeVelocity, tc);
         contactNormal.equalsAdd(separation, travel);
         contactNormal.normalize();
-        reflectInCentreOfMassFrame(loc[t][i], vel[t][i], tc, centreOfMassVelocity, contactNormal);
-        reflectInCentreOfMassFrame(loc[u][j], vel[u][j], tc, centreOfMassVelocity, contactNormal);
+        reflectInCentreOfMassFrame(atoms.loc[t][i], atoms.vel[t][i], tc, centreOfMassVelocity, contactNormal);
+        reflectInCentreOfMassFrame(atoms.loc[u][j], atoms.vel[u][j], tc, centreOfMassVelocity, contactNormal);
         return;
     }
     if (!(separation.norm() < d * d)) return;
@@ -381,25 +380,25 @@ void CSimulation::collideAtomPair(int t, int i, int u, int j)
     const CVector& normal = separation;
     CVector halfOverlap;
     halfOverlap.equalsMuls(normal, (d - r) / 2.0);
-    loc[t][i].add(halfOverlap);
-    loc[u][j].sub(halfOverlap);
+    atoms.loc[t][i].add(halfOverlap);
+    atoms.loc[u][j].sub(halfOverlap);
     CVector relativeVelocity, velocityChange;
-    relativeVelocity.equalsSub(vel[t][i], vel[u][j]);
+    relativeVelocity.equalsSub(atoms.vel[t][i], atoms.vel[u][j]);
     CVector impulse;
-    impulse.equalsMuls(normal, relativeVelocity.dot(normal) / (-0.5 * (invm[t] + invm[u])));
-    velocityChange.equalsMuls(impulse, invm[t]);
-    vel[t][i].add(velocityChange);
-    velocityChange.equalsMuls(impulse, invm[u]);
-    vel[u][j].sub(velocityChange);
+    impulse.equalsMuls(normal, relativeVelocity.dot(normal) / (-0.5 * (types.invm[t] + types.invm[u])));
+    velocityChange.equalsMuls(impulse, types.invm[t]);
+    atoms.vel[t][i].add(velocityChange);
+    velocityChange.equalsMuls(impulse, types.invm[u]);
+    atoms.vel[u][j].sub(velocityChange);
 }
 
 void CSimulation::MDCALCCollAdj()
 {
     collideWithBox();
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++)
+        for (int i = 0; i < atoms.number[t]; i++)
             for (int u = t; u < kTypes; u++)
-                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) collideAtomPair(t, i, u, j);
+                for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) collideAtomPair(t, i, u, j);
 }
 
 // ---------------------------------------------------------------- energies
@@ -421,14 +420,14 @@ static void pairEnergyChanges(double& a, double& b)
 void CSimulation::MDCALCEnergyAdj()
 {
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++)
+        for (int i = 0; i < atoms.number[t]; i++)
             for (int u = t; u < kTypes; u++) {
-                double reach = (charge[t] != 0.0 && charge[u] != 0.0) ? 2.0 * halfWidth : diam[t] + diam[u];
+                double reach = (forces.charge[t] != 0.0 && forces.charge[u] != 0.0) ? 2.0 * box.halfWidth : types.diam[t] + types.diam[u];
                 double reach2 = reach * reach;
-                for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) {
+                for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) {
                     CVector separation;
-                    separation.equalsSub(loc[t][i], loc[u][j]);
-                    if (separation.norm() < reach2) pairEnergyChanges(dE[t][i], dE[u][j]);
+                    separation.equalsSub(atoms.loc[t][i], atoms.loc[u][j]);
+                    if (separation.norm() < reach2) pairEnergyChanges(atoms.dE[t][i], atoms.dE[u][j]);
                 }
             }
 
@@ -437,30 +436,30 @@ void CSimulation::MDCALCEnergyAdj()
 
 void CSimulation::initEnergyDiffDisplay()
 {
-    tdE = 0.0;
-    tdEPercent = 0.0;
-    tdENotConserved = 0.0;
+    conservation.tdE = 0.0;
+    conservation.tdEPercent = 0.0;
+    conservation.tdENotConserved = 0.0;
 }
 
 void CSimulation::resetIPS()
 {
-    oldt = platform->now();
-    newt = oldi = newi = ips = 0.0;
+    clock.oldt = platform->now();
+    clock.newt = clock.oldi = clock.newi = clock.ips = 0.0;
 }
 
 void CSimulation::calculateIPS()
 {
-    if (runState != CRunState::running) {
-        ips = 0.0;
+    if (clock.runState != CRunState::running) {
+        clock.ips = 0.0;
         return;
     }
-    newt = platform->now();
-    double elapsed = newt - oldt;
+    clock.newt = platform->now();
+    double elapsed = clock.newt - clock.oldt;
     if (elapsed > 1.0) {
-        newi = iterations;
-        ips = (newi - oldi) / elapsed;
-        if (ips < 0) ips = 0.0;
-        oldt = newt;
-        oldi = newi;
+        clock.newi = clock.iterations;
+        clock.ips = (clock.newi - clock.oldi) / elapsed;
+        if (clock.ips < 0) clock.ips = 0.0;
+        clock.oldt = clock.newt;
+        clock.oldi = clock.newi;
     }
 }

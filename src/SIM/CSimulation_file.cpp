@@ -112,7 +112,7 @@ void CSimulation::appendFileLine(const CFileTag& tag, CTagAt at)
 void CSimulation::generateOutputFileContent()
 {
     fileContent.clear();
-    fileContent.reserve(4096 + 200 * static_cast<size_t>(totalAtoms));
+    fileContent.reserve(4096 + 200 * static_cast<size_t>(atoms.totalAtoms));
     std::span<const CFileTag> tags = fileTags();
     for (size_t blockStart = 0; blockStart < tags.size();) {
         size_t blockEnd = blockStart + 1;
@@ -213,20 +213,20 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     for (size_t k = 0; k < tags.size(); k++)
         for (std::string_view line : linesOfTag[k]) applyFileLine(tags[k], line);
 
-    totalAtoms = number[0] + number[1] + number[2] + number[3];
-    for (int t = 0; t < kTypes; t++) invm[t] = 1.0 / mass[t];
+    atoms.totalAtoms = atoms.number[0] + atoms.number[1] + atoms.number[2] + atoms.number[3];
+    for (int t = 0; t < kTypes; t++) types.invm[t] = 1.0 / types.mass[t];
     // Atoms a file puts outside its box come in as the walls would bring them.
     foldAtomsIntoBox();
     initSimulationEnergies();
-    setAppliedPressure(appliedPressure);
+    setAppliedPressure(box.appliedPressure);
     resetIPS();
     // Averages come from steps: those of a file saved before its first step
     // are none, whatever it holds.
     measureStateNow();
-    startAveragesFromState(iterations > 0);
+    startAveragesFromState(clock.iterations > 0);
     userChangeDepth--;
     restartLedger();
-    averagesStarts++;
+    outputs.averagesStarts++;
     return {};
 }
 
@@ -237,13 +237,13 @@ void CSimulation::forgetOutputs()
 {
     const double unknown = std::numeric_limits<double>::quiet_NaN();
     for (int s = 0; s < kSlots; s++) {
-        dptot[s] = 0.0;
-        TCKEnergy[s] = TCPEnergy[s] = TCTEnergy[s] = TCTemperature[s] = TCPressure[s] = unknown;
-        TCavgvsq[s] = sqrtTCavgvsq[s] = unknown;
-        for (int b = 0; b < kBins; b++) TCHistogram[s][b] = unknown;
+        outputs.dptot[s] = 0.0;
+        outputs.TCKEnergy[s] = outputs.TCPEnergy[s] = outputs.TCTEnergy[s] = outputs.TCTemperature[s] = outputs.TCPressure[s] = unknown;
+        outputs.TCavgvsq[s] = outputs.sqrtTCavgvsq[s] = unknown;
+        for (int b = 0; b < kBins; b++) outputs.TCHistogram[s][b] = unknown;
     }
-    TCVolume = unknown;
-    record = 0;
+    outputs.TCVolume = unknown;
+    outputs.record = 0;
 }
 
 // The lines of each tag of the table, in file order (a tag counts only at
@@ -271,24 +271,24 @@ std::string CSimulation::atomsLargerThanTheBox(const std::vector<std::vector<std
 {
     int keptNumber[kTypes];
     double keptDiam[kTypes];
-    std::copy(number, number + kTypes, keptNumber);
-    std::copy(diam, diam + kTypes, keptDiam);
-    double keptHalfWidth = halfWidth;
+    std::copy(atoms.number, atoms.number + kTypes, keptNumber);
+    std::copy(types.diam, types.diam + kTypes, keptDiam);
+    double keptHalfWidth = box.halfWidth;
     std::string keptName[kTypes];
-    std::copy(name, name + kTypes, keptName);
+    std::copy(types.name, types.name + kTypes, keptName);
     std::span<const CFileTag> tags = fileTags();
     for (size_t k = 0; k < tags.size(); k++)
         if (tags[k].fitChecked)
             for (std::string_view line : linesOfTag[k]) applyFileLine(tags[k], line);
     std::string unfit;
     for (int t = 0; t < kTypes && unfit.empty(); t++)
-        if (number[t] > 0 && diam[t] > 2.0 * halfWidth)
+        if (atoms.number[t] > 0 && types.diam[t] > 2.0 * box.halfWidth)
             unfit = formatC("atoms of type %c%s%s%s are %.2e m across, larger than the box, which is %.2e m wide",
-                            'A' + t, name[t].empty() ? "" : " (", name[t].c_str(), name[t].empty() ? "" : ")",
-                            diam[t], 2.0 * halfWidth);
-    std::copy(keptNumber, keptNumber + kTypes, number);
-    std::copy(keptDiam, keptDiam + kTypes, diam);
-    halfWidth = keptHalfWidth;
-    std::move(keptName, keptName + kTypes, name);
+                            'A' + t, types.name[t].empty() ? "" : " (", types.name[t].c_str(), types.name[t].empty() ? "" : ")",
+                            types.diam[t], 2.0 * box.halfWidth);
+    std::copy(keptNumber, keptNumber + kTypes, atoms.number);
+    std::copy(keptDiam, keptDiam + kTypes, types.diam);
+    box.halfWidth = keptHalfWidth;
+    std::move(keptName, keptName + kTypes, types.name);
     return unfit;
 }

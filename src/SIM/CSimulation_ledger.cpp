@@ -8,8 +8,8 @@ double CSimulation::systemEnergy() const
 {
     double total = 0.0;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) total += mass[t] * 0.5 * vel[t][i].norm() + aPEnergy[t][i];
-    if (pistonUsed) total += 0.5 * pistonM * pistonV * pistonV;
+        for (int i = 0; i < atoms.number[t]; i++) total += types.mass[t] * 0.5 * atoms.vel[t][i].norm() + atoms.aPEnergy[t][i];
+    if (box.pistonUsed) total += 0.5 * box.pistonM * box.pistonV * box.pistonV;
     return total;
 }
 
@@ -17,8 +17,8 @@ double CSimulation::systemEnergyFromPositions() const
 {
     double total = 0.0;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) total += mass[t] * 0.5 * vel[t][i].norm();
-    if (pistonUsed) total += 0.5 * pistonM * pistonV * pistonV;
+        for (int i = 0; i < atoms.number[t]; i++) total += types.mass[t] * 0.5 * atoms.vel[t][i].norm();
+    if (box.pistonUsed) total += 0.5 * box.pistonM * box.pistonV * box.pistonV;
     return total + potentialEnergyFromPositions();
 }
 
@@ -32,13 +32,13 @@ void CSimulation::restartLedger()
 // match the positions a change left: they are computed afresh then.
 CEnergyBalance CSimulation::getLedgerBalance() const
 {
-    bool changed = ledger.changedSinceStep && iterations == ledger.iterationsAtChange;
+    bool changed = ledger.changedSinceStep && clock.iterations == ledger.iterationsAtChange;
     return ledger.balance(changed ? systemEnergyFromPositions() : systemEnergy());
 }
 
 void CSimulation::noteLedgerChange()
 {
-    ledger.iterationsAtChange = iterations;
+    ledger.iterationsAtChange = clock.iterations;
     ledger.changedSinceStep = true;
     stateRevision++;
 }
@@ -61,6 +61,6 @@ void CSimulation::endUserChange()
 void CSimulation::bookAddedAtom(int t, int i)
 {
     if (userChangeDepth > 0) return;  // an enclosing operation books the whole change
-    ledger.user += mass[t] * 0.5 * vel[t][i].norm() + atomEnergyFromPositions(t, i);
+    ledger.user += types.mass[t] * 0.5 * atoms.vel[t][i].norm() + atomEnergyFromPositions(t, i);
     noteLedgerChange();
 }

@@ -21,7 +21,7 @@ void CSimulation::calculateAllOutputs(bool lastStepOfDisplay)
     // Without averaging the histogram shown is the last step's alone (each
     // step's replaces the one before entirely, as its counts are finite):
     // only the last step of a display needs it.
-    if (lastStepOfDisplay || recordType != CRecordKind::instant) calculateHistogram();
+    if (lastStepOfDisplay || outputs.recordType != CRecordKind::instant) calculateHistogram();
 }
 
 void CSimulation::calculateTypedEnergies() { sumOverAtoms<true, false>(); }
@@ -37,98 +37,98 @@ void CSimulation::sumOverAtoms()
     double all = 0.0;
     for (int t = 0; t < kTypes; t++) {
         double k = 0.0, p = 0.0, e = 0.0, squared = 0.0;
-        for (int i = 0; i < number[t]; i++) {
+        for (int i = 0; i < atoms.number[t]; i++) {
             if (energies) {
-                k += aKEnergy[t][i];
-                p += aPEnergy[t][i];
-                e += aTEnergy[t][i];
+                k += atoms.aKEnergy[t][i];
+                p += atoms.aPEnergy[t][i];
+                e += atoms.aTEnergy[t][i];
             }
             if (speeds) {
-                squared += nvel[t][i];
-                all += nvel[t][i];
+                squared += atoms.nvel[t][i];
+                all += atoms.nvel[t][i];
             }
         }
         if (energies) {
-            KEnergy[t] = k;
-            PEnergy[t] = p;
-            TEnergy[t] = e;
+            outputs.KEnergy[t] = k;
+            outputs.PEnergy[t] = p;
+            outputs.TEnergy[t] = e;
         }
         if (speeds) {
-            vsq[t] = squared;
-            avgvsq[t] = number[t] > 0 ? vsq[t] / number[t] : 0.0;
+            outputs.vsq[t] = squared;
+            outputs.avgvsq[t] = atoms.number[t] > 0 ? outputs.vsq[t] / atoms.number[t] : 0.0;
         }
     }
     if (energies) {
-        KEnergy[kAllAtoms] = PEnergy[kAllAtoms] = TEnergy[kAllAtoms] = 0.0;
+        outputs.KEnergy[kAllAtoms] = outputs.PEnergy[kAllAtoms] = outputs.TEnergy[kAllAtoms] = 0.0;
         for (int t = 0; t < kTypes; t++) {
-            KEnergy[kAllAtoms] += KEnergy[t];
-            PEnergy[kAllAtoms] += PEnergy[t];
-            TEnergy[kAllAtoms] += TEnergy[t];
+            outputs.KEnergy[kAllAtoms] += outputs.KEnergy[t];
+            outputs.PEnergy[kAllAtoms] += outputs.PEnergy[t];
+            outputs.TEnergy[kAllAtoms] += outputs.TEnergy[t];
         }
-        tdEPercent = std::fabs(tdE / TEnergy[kAllAtoms]);
+        conservation.tdEPercent = std::fabs(conservation.tdE / outputs.TEnergy[kAllAtoms]);
     }
     if (speeds) {
-        vsq[kAllAtoms] = all;
-        avgvsq[kAllAtoms] = totalAtoms > 0 ? vsq[kAllAtoms] / totalAtoms : 0.0;
+        outputs.vsq[kAllAtoms] = all;
+        outputs.avgvsq[kAllAtoms] = atoms.totalAtoms > 0 ? outputs.vsq[kAllAtoms] / atoms.totalAtoms : 0.0;
     }
 }
 
 void CSimulation::calculateAreaVolumePressureTemperature()
 {
-    double l = halfWidth;
-    if (pistonUsed) {
-        double p = pistonZ;
-        volume = 4.0 * l * l * (l + p);
-        area = 8.0 * l * (l + p) + 8.0 * l * l;
+    double l = box.halfWidth;
+    if (box.pistonUsed) {
+        double p = box.pistonZ;
+        outputs.volume = 4.0 * l * l * (l + p);
+        outputs.area = 8.0 * l * (l + p) + 8.0 * l * l;
     } else {
-        volume = 8.0 * l * l * l;
-        area = 24.0 * l * l;
+        outputs.volume = 8.0 * l * l * l;
+        outputs.area = 24.0 * l * l;
     }
-    for (int s = 0; s < kSlots; s++) pressure[s] = dptot[s] / (timeStep * area);
-    temperature[kAllAtoms] = totalAtoms > 0 ? KEnergy[kAllAtoms] * kTemperaturePerEnergy / totalAtoms : 0.0;
+    for (int s = 0; s < kSlots; s++) outputs.pressure[s] = outputs.dptot[s] / (clock.timeStep * outputs.area);
+    outputs.temperature[kAllAtoms] = atoms.totalAtoms > 0 ? outputs.KEnergy[kAllAtoms] * kTemperaturePerEnergy / atoms.totalAtoms : 0.0;
     for (int t = 0; t < kTypes; t++)
-        temperature[t] = number[t] > 0 ? KEnergy[t] * kTemperaturePerEnergy / number[t] : 0.0;
+        outputs.temperature[t] = atoms.number[t] > 0 ? outputs.KEnergy[t] * kTemperaturePerEnergy / atoms.number[t] : 0.0;
 }
 
 void CSimulation::calculateTCFractions()
 {
-    switch (recordType) {
+    switch (outputs.recordType) {
     case CRecordKind::instant:
-        newPart = 1.0;
+        outputs.newPart = 1.0;
         break;
     case CRecordKind::timeConstant:
-        if (iterations == 0) {
-            newPart = 1.0;
-            record = 1;
-            averagesStarts++;
+        if (clock.iterations == 0) {
+            outputs.newPart = 1.0;
+            outputs.record = 1;
+            outputs.averagesStarts++;
         } else {
-            newPart = 1.0 / displayTC;
+            outputs.newPart = 1.0 / outputs.displayTC;
         }
         break;
     case CRecordKind::accumulated:
-        if (record < valueRules::kMaxAveragedDisplays) record++;
-        newPart = 1.0 / record;
-        if (record == 1) averagesStarts++;
+        if (outputs.record < valueRules::kMaxAveragedDisplays) outputs.record++;
+        outputs.newPart = 1.0 / outputs.record;
+        if (outputs.record == 1) outputs.averagesStarts++;
         break;
     default:
         break;
     }
-    oldPart = 1.0 - newPart;
+    outputs.oldPart = 1.0 - outputs.newPart;
 }
 
 void CSimulation::calculateTCOutputs()
 {
-    double o = oldPart, n = newPart;
+    double o = outputs.oldPart, n = outputs.newPart;
     for (int s = 0; s < kSlots; s++) {
-        TCPEnergy[s] = o * TCPEnergy[s] + n * PEnergy[s];
-        TCKEnergy[s] = o * TCKEnergy[s] + n * KEnergy[s];
-        TCTEnergy[s] = TCKEnergy[s] + TCPEnergy[s];
-        TCTemperature[s] = o * TCTemperature[s] + n * temperature[s];
-        TCPressure[s] = o * TCPressure[s] + n * pressure[s];
-        TCavgvsq[s] = o * TCavgvsq[s] + n * avgvsq[s];
-        sqrtTCavgvsq[s] = std::sqrt(TCavgvsq[s]);
+        outputs.TCPEnergy[s] = o * outputs.TCPEnergy[s] + n * outputs.PEnergy[s];
+        outputs.TCKEnergy[s] = o * outputs.TCKEnergy[s] + n * outputs.KEnergy[s];
+        outputs.TCTEnergy[s] = outputs.TCKEnergy[s] + outputs.TCPEnergy[s];
+        outputs.TCTemperature[s] = o * outputs.TCTemperature[s] + n * outputs.temperature[s];
+        outputs.TCPressure[s] = o * outputs.TCPressure[s] + n * outputs.pressure[s];
+        outputs.TCavgvsq[s] = o * outputs.TCavgvsq[s] + n * outputs.avgvsq[s];
+        outputs.sqrtTCavgvsq[s] = std::sqrt(outputs.TCavgvsq[s]);
     }
-    TCVolume = o * TCVolume + n * volume;
+    outputs.TCVolume = o * outputs.TCVolume + n * outputs.volume;
 }
 
 namespace {
@@ -147,20 +147,20 @@ void CSimulation::calculateHistogram()
 {
     countSpeeds();
     for (int s = 0; s < kSlots; s++)
-        for (int b = 0; b < kBins; b++) TCHistogram[s][b] = oldPart * TCHistogram[s][b] + newPart * histogram[s][b];
+        for (int b = 0; b < kBins; b++) outputs.TCHistogram[s][b] = outputs.oldPart * outputs.TCHistogram[s][b] + outputs.newPart * outputs.histogram[s][b];
 }
 
 void CSimulation::countSpeeds()
 {
-    for (auto& slot : histogram)
+    for (auto& slot : outputs.histogram)
         for (double& bin : slot) bin = 0.0;
     int bin[kMaxPerType];
     for (int t = 0; t < kTypes; t++) {
-        speedBins(flatVectors(vel[t]), number[t], kBins, xmax, bin);
-        for (int i = 0; i < number[t]; i++) {
+        speedBins(flatVectors(atoms.vel[t]), atoms.number[t], kBins, display.xmax, bin);
+        for (int i = 0; i < atoms.number[t]; i++) {
             if (bin[i] < 0) continue;
-            histogram[t][bin[i]] += 1.0;
-            histogram[kAllAtoms][bin[i]] += 1.0;
+            outputs.histogram[t][bin[i]] += 1.0;
+            outputs.histogram[kAllAtoms][bin[i]] += 1.0;
         }
     }
 }
@@ -168,13 +168,13 @@ void CSimulation::countSpeeds()
 void CSimulation::resetTCDisplay()
 {
     for (int s = 0; s < kSlots; s++) {
-        TCKEnergy[s] = TCPEnergy[s] = TCTEnergy[s] = TCTemperature[s] = TCPressure[s] = 0.0;
-        TCavgvsq[s] = sqrtTCavgvsq[s] = 0.0;
-        for (int b = 0; b < kBins; b++) histogram[s][b] = TCHistogram[s][b] = 0.0;
+        outputs.TCKEnergy[s] = outputs.TCPEnergy[s] = outputs.TCTEnergy[s] = outputs.TCTemperature[s] = outputs.TCPressure[s] = 0.0;
+        outputs.TCavgvsq[s] = outputs.sqrtTCavgvsq[s] = 0.0;
+        for (int b = 0; b < kBins; b++) outputs.histogram[s][b] = outputs.TCHistogram[s][b] = 0.0;
     }
-    TCVolume = 0.0;
-    record = 0;
-    averagesStarts++;
+    outputs.TCVolume = 0.0;
+    outputs.record = 0;
+    outputs.averagesStarts++;
 }
 
 void CSimulation::measureStateNow()
@@ -190,14 +190,14 @@ void CSimulation::startAveragesFromState(bool keepKnown)
         if (!keepKnown || !std::isfinite(average)) average = measured;
     };
     for (int s = 0; s < kSlots; s++) {
-        start(TCKEnergy[s], KEnergy[s]);
-        start(TCPEnergy[s], PEnergy[s]);
-        start(TCTEnergy[s], TEnergy[s]);
-        start(TCTemperature[s], temperature[s]);
-        start(TCPressure[s], pressure[s]);
-        start(TCavgvsq[s], avgvsq[s]);
-        start(sqrtTCavgvsq[s], std::sqrt(TCavgvsq[s]));
-        for (int b = 0; b < kBins; b++) start(TCHistogram[s][b], histogram[s][b]);
+        start(outputs.TCKEnergy[s], outputs.KEnergy[s]);
+        start(outputs.TCPEnergy[s], outputs.PEnergy[s]);
+        start(outputs.TCTEnergy[s], outputs.TEnergy[s]);
+        start(outputs.TCTemperature[s], outputs.temperature[s]);
+        start(outputs.TCPressure[s], outputs.pressure[s]);
+        start(outputs.TCavgvsq[s], outputs.avgvsq[s]);
+        start(outputs.sqrtTCavgvsq[s], std::sqrt(outputs.TCavgvsq[s]));
+        for (int b = 0; b < kBins; b++) start(outputs.TCHistogram[s][b], outputs.histogram[s][b]);
     }
-    start(TCVolume, volume);
+    start(outputs.TCVolume, outputs.volume);
 }

@@ -43,11 +43,11 @@ void CSimulation::wallStep(CVector& atom, const CVector& partner, const CVector&
 
 void CSimulation::wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted)
 {
-    double limit = halfWidth - d / 2.0;
+    double limit = box.halfWidth - d / 2.0;
     for (int wall = 0; wall < 6; wall++) {
         int axis = wall / 2;
         bool positive = (wall % 2) == 0;
-        if (axis == 2 && positive && pistonUsed) pistonZ = halfWidth;
+        if (axis == 2 && positive && box.pistonUsed) box.pistonZ = box.halfWidth;
         for (int budget = kStepsPerWall; budget > 0; budget--) {
             double c = atom.v[axis];
             bool outside = positive ? (c > 0 && c > limit) : (c < 0 && c < -limit);
@@ -61,10 +61,10 @@ void CSimulation::wallStepsFor(CVector& atom, const CVector& partner, const CVec
 // wall steps of P and of Q.
 void CSimulation::fitPair(int t, int i, int u, int j, bool& fitted)
 {
-    CVector& p = tempv[t][i];
-    CVector& q = tempv[u][j];
-    double dP = diam[t];
-    double dQ = diam[u];
+    CVector& p = atoms.heldLoc[t][i];
+    CVector& q = atoms.heldLoc[u][j];
+    double dP = types.diam[t];
+    double dQ = types.diam[u];
     CVector halfGap;
     halfGap.equalsSub(p, q);
     double r = halfGap.length();
@@ -95,7 +95,7 @@ namespace {
 struct RefitCells {
     static constexpr int kMax = 16;
     static constexpr int kWords = (CSimulation::kMaxAtoms + 63) / 64;
-    const CSimulation& s;
+    const CSimulationState& s;
     int grid = 1;
     double scale = 1.0, moveLimit2 = 0.0;
     int cellStart[kMax * kMax * kMax + 1];
@@ -103,26 +103,26 @@ struct RefitCells {
     double built[CSimulation::kMaxAtoms][3];
     std::uint64_t outside[kWords];
 
-    explicit RefitCells(const CSimulation& sim, double reach, double skin) : s(sim)
+    explicit RefitCells(const CSimulationState& sim, double reach, double skin) : s(sim)
     {
-        double cells = std::floor(2.0 * s.halfWidth / ((reach + skin) * 1.001));
+        double cells = std::floor(2.0 * s.box.halfWidth / ((reach + skin) * 1.001));
         grid = static_cast<int>(std::clamp(cells, 1.0, static_cast<double>(kMax)));
-        scale = grid / (2.0 * s.halfWidth);
+        scale = grid / (2.0 * s.box.halfWidth);
         double limit = 0.5 * skin / 1.001;
         moveLimit2 = limit * limit;
     }
     int cellIndex(double x) const
     {
-        double f = std::floor((x + s.halfWidth) * scale);
+        double f = std::floor((x + s.box.halfWidth) * scale);
         if (!(f >= 0.0)) f = 0.0;
         if (f > grid - 1) f = grid - 1;
         return static_cast<int>(f);
     }
     int cellOf(const double* x) const { return (cellIndex(x[2]) * grid + cellIndex(x[1])) * grid + cellIndex(x[0]); }
-    const CVector& at(int slot) const { return s.tempv[slot / CSimulation::kMaxPerType][slot % CSimulation::kMaxPerType]; }
+    const CVector& at(int slot) const { return s.atoms.heldLoc[slot / CSimulation::kMaxPerType][slot % CSimulation::kMaxPerType]; }
     bool isOutside(int slot) const
     {
-        double limit = s.halfWidth - s.diam[slot / CSimulation::kMaxPerType] / 2.0;
+        double limit = s.box.halfWidth - s.types.diam[slot / CSimulation::kMaxPerType] / 2.0;
         const double* c = at(slot).v;
         for (int axis = 0; axis < 3; axis++)
             if ((c[axis] > 0 && c[axis] > limit) || (c[axis] < 0 && c[axis] < -limit)) return true;
@@ -140,15 +140,15 @@ struct RefitCells {
         std::fill(cellStart, cellStart + cells + 1, 0);
         int counts[kMax * kMax * kMax + 1] = {};
         for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++) {
+            for (int i = 0; i < s.atoms.number[t]; i++) {
                 int slot = t * CSimulation::kMaxPerType + i;
-                std::memcpy(built[slot], s.tempv[t][i].v, sizeof built[slot]);
+                std::memcpy(built[slot], s.atoms.heldLoc[t][i].v, sizeof built[slot]);
                 counts[cellOf(built[slot]) + 1]++;
             }
         for (int c = 0; c < cells; c++) cellStart[c + 1] = cellStart[c] + counts[c + 1];
         std::copy(cellStart, cellStart + cells, counts);
         for (int t = 0; t < CSimulation::kTypes; t++)
-            for (int i = 0; i < s.number[t]; i++) {
+            for (int i = 0; i < s.atoms.number[t]; i++) {
                 int slot = t * CSimulation::kMaxPerType + i;
                 cellSlots[counts[cellOf(built[slot])]++] = slot;
             }
@@ -191,9 +191,9 @@ bool CSimulation::fitAllPairs(int passes)
         passes--;
         fitted = true;
         for (int t = 0; t < kTypes; t++)
-            for (int i = 0; i < number[t]; i++)
+            for (int i = 0; i < atoms.number[t]; i++)
                 for (int u = t; u < kTypes; u++)
-                    for (int j = (u == t ? i + 1 : 0); j < number[u]; j++) fitPair(t, i, u, j, fitted);
+                    for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) fitPair(t, i, u, j, fitted);
     }
     return fitted;
 }
@@ -202,14 +202,14 @@ bool CSimulation::commitFit(bool fitted)
 {
     if (!fitted) return false;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) loc[t][i].copyFrom(tempv[t][i]);
+        for (int i = 0; i < atoms.number[t]; i++) atoms.loc[t][i].copyFrom(atoms.heldLoc[t][i]);
     return true;
 }
 
 bool CSimulation::shiftAtomsToFitAllPairs(int passes)
 {
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) tempv[t][i].copyFrom(loc[t][i]);
+        for (int i = 0; i < atoms.number[t]; i++) atoms.heldLoc[t][i].copyFrom(atoms.loc[t][i]);
     return commitFit(fitAllPairs(passes));
 }
 
@@ -219,14 +219,14 @@ namespace {
 // inside its walls, so balls of radius kSeparationFactor d round the centres
 // are disjoint and lie in one cube. More ball volume than that cube holds
 // means the refit would spend all its passes and fail (seconds at 1,600 atoms).
-bool tooMuchVolumeToFit(const CSimulation& s)
+bool tooMuchVolumeToFit(const CSimulationState& s)
 {
     double ballVolume = 0.0, cubeHalf = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++) {
-        if (s.number[t] <= 0) continue;
-        double radius = kSeparationFactor * s.diam[t];
-        ballVolume += s.number[t] * (4.0 / 3.0) * M_PI * radius * radius * radius;
-        cubeHalf = std::max(cubeHalf, std::max(s.halfWidth - s.diam[t] / 2.0, 0.0) + radius);
+        if (s.atoms.number[t] <= 0) continue;
+        double radius = kSeparationFactor * s.types.diam[t];
+        ballVolume += s.atoms.number[t] * (4.0 / 3.0) * M_PI * radius * radius * radius;
+        cubeHalf = std::max(cubeHalf, std::max(s.box.halfWidth - s.types.diam[t] / 2.0, 0.0) + radius);
     }
     double cube = 8.0 * cubeHalf * cubeHalf * cubeHalf;
     return ballVolume > cube * (1.0 + 1e-9);
@@ -239,18 +239,18 @@ bool CSimulation::shiftAtomsToFit(int passes)
     bool finite = true;
     double reach = 0.0;
     for (int t = 0; t < kTypes; t++) {
-        if (number[t] > 0) reach = std::max(reach, 2.0 * diam[t] * kSeparationFactor);
-        for (int i = 0; i < number[t]; i++) {
-            tempv[t][i].copyFrom(loc[t][i]);
-            for (double c : loc[t][i].v) finite = finite && std::isfinite(c);
+        if (atoms.number[t] > 0) reach = std::max(reach, 2.0 * types.diam[t] * kSeparationFactor);
+        for (int i = 0; i < atoms.number[t]; i++) {
+            atoms.heldLoc[t][i].copyFrom(atoms.loc[t][i]);
+            for (double c : atoms.loc[t][i].v) finite = finite && std::isfinite(c);
         }
     }
-    finite = finite && std::isfinite(reach) && std::isfinite(halfWidth) && halfWidth > 0 && reach > 0;
+    finite = finite && std::isfinite(reach) && std::isfinite(box.halfWidth) && box.halfWidth > 0 && reach > 0;
 
     bool fitted = false;
-    if (finite && passes > 0 && totalAtoms >= 2 && tooMuchVolumeToFit(*this)) {
+    if (finite && passes > 0 && atoms.totalAtoms >= 2 && tooMuchVolumeToFit(*this)) {
         // As the first pass would have left it.
-        if (pistonUsed) pistonZ = halfWidth;
+        if (box.pistonUsed) box.pistonZ = box.halfWidth;
         return commitFit(false);
     }
     if (!finite) {
@@ -280,13 +280,13 @@ bool CSimulation::shiftAtomsToFit(int passes)
             passes--;
             fitted = true;
             // What the wall steps of any pair visit do, with two atoms or more.
-            if (pistonUsed && totalAtoms >= 2) pistonZ = halfWidth;
+            if (box.pistonUsed && atoms.totalAtoms >= 2) box.pistonZ = box.halfWidth;
             stale = true;
             std::fill(std::begin(cells->outside), std::end(cells->outside), 0);
             for (int t = 0; t < kTypes; t++)
-                for (int i = 0; i < number[t]; i++) cells->markOutside(t * kMaxPerType + i);
+                for (int i = 0; i < atoms.number[t]; i++) cells->markOutside(t * kMaxPerType + i);
             for (int t = 0; t < kTypes; t++)
-                for (int i = 0; i < number[t]; i++) {
+                for (int i = 0; i < atoms.number[t]; i++) {
                     int k = t * kMaxPerType + i;
                     rowBits(k, k);
                     int rowMoves = 0;
@@ -295,11 +295,11 @@ bool CSimulation::shiftAtomsToFit(int passes)
                             int l = 64 * w + std::countr_zero(bits[w]);
                             bits[w] &= bits[w] - 1;
                             int u = l / kMaxPerType, j = l % kMaxPerType;
-                            if (j >= number[u]) continue;
-                            CVector p0 = tempv[t][i], q0 = tempv[u][j];
+                            if (j >= atoms.number[u]) continue;
+                            CVector p0 = atoms.heldLoc[t][i], q0 = atoms.heldLoc[u][j];
                             fitPair(t, i, u, j, fitted);
-                            bool pMoved = std::memcmp(p0.v, tempv[t][i].v, sizeof p0.v) != 0;
-                            bool qMoved = std::memcmp(q0.v, tempv[u][j].v, sizeof q0.v) != 0;
+                            bool pMoved = std::memcmp(p0.v, atoms.heldLoc[t][i].v, sizeof p0.v) != 0;
+                            bool qMoved = std::memcmp(q0.v, atoms.heldLoc[u][j].v, sizeof q0.v) != 0;
                             if (!pMoved && !qMoved) continue;
                             cells->markOutside(k);
                             cells->markOutside(l);
@@ -321,22 +321,22 @@ bool CSimulation::shiftAtomsToFit(int passes)
 
 bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, double z)
 {
-    if (number[t] >= kMaxPerType) return false;
+    if (atoms.number[t] >= kMaxPerType) return false;
     UserChange change(*this);
-    int i = number[t];
-    loc[t][i].setXYZ(x, y, z);
-    number[t]++;
-    totalAtoms++;
+    int i = atoms.number[t];
+    atoms.loc[t][i].setXYZ(x, y, z);
+    atoms.number[t]++;
+    atoms.totalAtoms++;
     if (!shiftAtomsToFit(100)) {
-        number[t]--;
-        totalAtoms--;
+        atoms.number[t]--;
+        atoms.totalAtoms--;
         std::string message = "Unable to add the requested atom.";
         showAlert("Operation Incomplete.", message, {"OK"});
         return false;
     }
-    vel[t][i].init();
-    acc[t][i].init();
-    sel[t][i] = 0;
+    atoms.vel[t][i].init();
+    atoms.acc[t][i].init();
+    atoms.sel[t][i] = 0;
     restartEnergiesAndAverages();
     return true;
 }

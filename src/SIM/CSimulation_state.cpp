@@ -14,101 +14,100 @@ int CSimulation::showAlert(const char* title, const std::string& message, const 
 CSimulation& CSimulation::initWithDefaults()
 {
     namespace start = simulationDefaults;
-    View.initWithDefaults();
-    version = 56;
-    totalAtoms = 0;
+    display.View.initWithDefaults();
+    atoms.totalAtoms = 0;
     for (int t = 0; t < kTypes; t++) {
-        number[t] = 0;
-        diam[t] = start::kDiameter;
-        mass[t] = start::kMass;
-        invm[t] = 1.0 / start::kMass;
-        name[t].clear();
-        name[t].reserve(100);
-        red[t] = start::kTypeColours[t].red;
-        green[t] = start::kTypeColours[t].green;
-        blue[t] = start::kTypeColours[t].blue;
+        atoms.number[t] = 0;
+        types.diam[t] = start::kDiameter;
+        types.mass[t] = start::kMass;
+        types.invm[t] = 1.0 / start::kMass;
+        types.name[t].clear();
+        types.name[t].reserve(100);
+        types.red[t] = start::kTypeColours[t].red;
+        types.green[t] = start::kTypeColours[t].green;
+        types.blue[t] = start::kTypeColours[t].blue;
         for (int i = 0; i < kMaxPerType; i++) {
-            loc[t][i].init();
-            vel[t][i].init();
-            acc[t][i].init();
-            tempv[t][i].init();
-            aKEnergy[t][i] = aPEnergy[t][i] = aTEnergy[t][i] = paTEnergy[t][i] = 0.0;
-            nvel[t][i] = dE[t][i] = 0.0;
-            sel[t][i] = 0;
+            atoms.loc[t][i].init();
+            atoms.vel[t][i].init();
+            atoms.acc[t][i].init();
+            atoms.heldLoc[t][i].init();
+            atoms.aKEnergy[t][i] = atoms.aPEnergy[t][i] = atoms.aTEnergy[t][i] = atoms.paTEnergy[t][i] = 0.0;
+            atoms.nvel[t][i] = atoms.dE[t][i] = 0.0;
+            atoms.sel[t][i] = 0;
         }
     }
 
-    runState = start::kRunState;
-    runTimerInterval = start::kRunTimerInterval;
-    timeStep = start::kTimeStep;
-    iterationsPerDisplay = start::kStepsPerDisplay;
-    iterations = 0;
-    elapsedTime = 0.0;
-    timeUnit = start::kTimeUnit;
+    clock.runState = start::kRunState;
+    clock.runTimerInterval = start::kRunTimerInterval;
+    clock.timeStep = start::kTimeStep;
+    clock.iterationsPerDisplay = start::kStepsPerDisplay;
+    clock.iterations = 0;
+    clock.elapsedTime = 0.0;
+    clock.timeUnit = start::kTimeUnit;
 
-    potentialUsed = start::kPotentialUsed;
-    floorPotentialUsed = start::kFloorPotentialUsed;
-    floorTempUsed = start::kFloorTempUsed;
-    floorTemp = 0.0;
+    forces.potentialUsed = start::kPotentialUsed;
+    forces.floorPotentialUsed = start::kFloorPotentialUsed;
+    forces.floorTempUsed = start::kFloorTempUsed;
+    forces.floorTemp = 0.0;
     for (int i = 0; i < kTypes; i++) {
-        charge[i] = LJepsFloor[i] = 0.0;
-        for (int j = 0; j < kTypes; j++) LJeps[i][j] = 0.0;
+        forces.charge[i] = forces.LJepsFloor[i] = 0.0;
+        for (int j = 0; j < kTypes; j++) forces.LJeps[i][j] = 0.0;
     }
-    for (const auto& pair : start::kPairsWithWell) LJeps[pair[0]][pair[1]] = start::kPairWellDepth;
-    area = volume = TCVolume = 0.0;
+    for (const auto& pair : start::kPairsWithWell) forces.LJeps[pair[0]][pair[1]] = start::kPairWellDepth;
+    outputs.area = outputs.volume = outputs.TCVolume = 0.0;
     for (int s = 0; s < kSlots; s++) {
-        dptot[s] = pressure[s] = temperature[s] = KEnergy[s] = PEnergy[s] = TEnergy[s] = 0.0;
-        vsq[s] = avgvsq[s] = TCPressure[s] = TCTemperature[s] = TCKEnergy[s] = TCPEnergy[s] = 0.0;
-        TCTEnergy[s] = TCavgvsq[s] = sqrtTCavgvsq[s] = 0.0;
-        for (int b = 0; b < kBins; b++) histogram[s][b] = TCHistogram[s][b] = 0.0;
+        outputs.dptot[s] = outputs.pressure[s] = outputs.temperature[s] = outputs.KEnergy[s] = outputs.PEnergy[s] = outputs.TEnergy[s] = 0.0;
+        outputs.vsq[s] = outputs.avgvsq[s] = outputs.TCPressure[s] = outputs.TCTemperature[s] = outputs.TCKEnergy[s] = outputs.TCPEnergy[s] = 0.0;
+        outputs.TCTEnergy[s] = outputs.TCavgvsq[s] = outputs.sqrtTCavgvsq[s] = 0.0;
+        for (int b = 0; b < kBins; b++) outputs.histogram[s][b] = outputs.TCHistogram[s][b] = 0.0;
     }
 
-    displayType = kAllAtoms;
-    displayTC = start::kDisplayTimeConstant;
-    recordType = start::kRecordKind;
-    record = 0;
+    outputs.displayType = kAllAtoms;
+    outputs.displayTC = start::kDisplayTimeConstant;
+    outputs.recordType = start::kRecordKind;
+    outputs.record = 0;
     // The first sample of the averages replaces whatever they held.
-    oldPart = 0.0;
-    newPart = 1.0;
-    conserve = start::kConserve;
-    tdE = tdEPercent = tdENotConserved = 0.0;
+    outputs.oldPart = 0.0;
+    outputs.newPart = 1.0;
+    conservation.conserve = start::kConserve;
+    conservation.tdE = conservation.tdEPercent = conservation.tdENotConserved = 0.0;
 
-    stateDisplayFlag = start::kStateDisplay;
-    energyDiffDisplayFlag = start::kEnergyDiffDisplay;
-    numericDisplayFlag = start::kNumericDisplay;
-    graphDisplayFlag = start::kGraphDisplay;
-    axesShowFlag = start::kAxesShow;
-    displayTextSize = 0;
-    xmin = 0.0;
-    xmax = start::kGraphXmax;
-    ymin = 0.0;
-    ymax = start::kGraphYmax;
-    histogramWidth = start::kHistogramWidth;
-    histogramHeight = start::kHistogramHeight;
+    display.stateDisplayFlag = start::kStateDisplay;
+    display.energyDiffDisplayFlag = start::kEnergyDiffDisplay;
+    display.numericDisplayFlag = start::kNumericDisplay;
+    display.graphDisplayFlag = start::kGraphDisplay;
+    display.axesShowFlag = start::kAxesShow;
+    display.displayTextSize = 0;
+    display.xmin = 0.0;
+    display.xmax = start::kGraphXmax;
+    display.ymin = 0.0;
+    display.ymax = start::kGraphYmax;
+    display.histogramWidth = start::kHistogramWidth;
+    display.histogramHeight = start::kHistogramHeight;
 
-    st = sn = -1;
-    oldt = newt = oldi = newi = ips = 0.0;
-    aspectRatioIndex = 0;
-    windowWidth = start::kWindowWidth;
-    windowHeight = start::kWindowHeight;
-    halfWidth = start::kBoxHalfWidth;
-    boxShowFlag = start::kBoxShow;
-    boxShowShadowFlag = start::kBoxShowShadow;
-    boxFloorShowFlag = start::kBoxFloorShow;
+    atoms.firstSelectedType = atoms.firstSelectedIndex = -1;
+    clock.oldt = clock.newt = clock.oldi = clock.newi = clock.ips = 0.0;
+    display.aspectRatioIndex = 0;
+    display.windowWidth = start::kWindowWidth;
+    display.windowHeight = start::kWindowHeight;
+    box.halfWidth = start::kBoxHalfWidth;
+    display.boxShowFlag = start::kBoxShow;
+    display.boxShowShadowFlag = start::kBoxShowShadow;
+    display.boxFloorShowFlag = start::kBoxFloorShow;
 
-    pistonUsed = start::kPistonUsed;
-    pistonZ = halfWidth;
-    pistonV = 0.0;
-    pistonM = start::kPistonMass;
-    appliedPressure = start::kAppliedPressure;
-    pistonA = start::kPistonAcceleration;
+    box.pistonUsed = start::kPistonUsed;
+    box.pistonZ = box.halfWidth;
+    box.pistonV = 0.0;
+    box.pistonM = start::kPistonMass;
+    box.appliedPressure = start::kAppliedPressure;
+    box.pistonA = start::kPistonAcceleration;
 
     openPath.clear();
     openPath.reserve(256);
     savePath.clear();
     savePath.reserve(256);
-    centroid.init();
-    savedCentroid.init();
+    atoms.centroid.init();
+    atoms.savedCentroid.init();
 
     setEyePlaneR(start::kEyePlaneDistance);
     setEyeR(start::kEyeDistance);
@@ -141,32 +140,32 @@ void CSimulation::restartEnergiesAndAverages()
 void CSimulation::initPreviousEnergies()
 {
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < number[t]; i++) paTEnergy[t][i] = aTEnergy[t][i];
+        for (int i = 0; i < atoms.number[t]; i++) atoms.paTEnergy[t][i] = atoms.aTEnergy[t][i];
 }
 
 // ---------------------------------------------------------------- setters
 
 bool CSimulation::setNumber(int t, int n)
 {
-    int old = number[t];
+    int old = atoms.number[t];
     if (n == old) return true;
     UserChange change(*this);
     if (n < 0) {
         showAlert("Alert.", "The number of atoms can not be negative.", {"OK"});
         return false;
     }
-    int total = totalAtoms;
+    int total = atoms.totalAtoms;
     int k = n - old;
     if (k < 0) {
-        number[t] = n;
-        totalAtoms = total + k;
+        atoms.number[t] = n;
+        atoms.totalAtoms = total + k;
     }
     if (n > kMaxPerType) {
         std::string message = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i?. "
                                       "Reset number to this maximum?",
                                       kMaxPerType);
         if (showAlert("Alert.", message, {"Accept", "Cancel"}) != 0) return false;
-        k = kMaxPerType - number[t];
+        k = kMaxPerType - atoms.number[t];
     }
     while (k > 0) {
         if (addOneAtom(t)) {
@@ -174,10 +173,10 @@ bool CSimulation::setNumber(int t, int n)
             continue;
         }
         std::string message = formatC("Unable to add all of the requested atoms for type: %s. %i atoms were added.",
-                                      name[t].c_str(), number[t] - old);
+                                      types.name[t].c_str(), atoms.number[t] - old);
         if (showAlert("Operation Incomplete.", message, {"Accept", "Revert"}) == 0) break;
-        number[t] = old;
-        totalAtoms = total;
+        atoms.number[t] = old;
+        atoms.totalAtoms = total;
         return false;
     }
     restartEnergiesAndAverages();
@@ -186,7 +185,7 @@ bool CSimulation::setNumber(int t, int n)
 
 bool CSimulation::setDiam(int t, double d)
 {
-    double old = diam[t];
+    double old = types.diam[t];
     if (d == old) return true;
     // Atoms of no size have no contact distance for the refit and the clump to reach.
     if (!valueRules::isDiameter(d)) {
@@ -195,22 +194,22 @@ bool CSimulation::setDiam(int t, double d)
     }
     UserChange change(*this);
     if (d < old) {
-        diam[t] = d;
+        types.diam[t] = d;
         restartEnergiesAndAverages();
         return true;
     }
-    if (d > 2.0 * halfWidth) {
+    if (d > 2.0 * box.halfWidth) {
         std::string message = formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
-                                      2.0 * halfWidth);
+                                      2.0 * box.halfWidth);
         showAlert("Alert.", message, {"OK"});
         return false;
     }
     if (!(d > old)) return true;  // NaN
-    diam[t] = d;
+    types.diam[t] = d;
     if (!shiftAtomsToFit(100)) {
-        showAlert("Operation Incomplete.", "Unable to increase the diameter for atoms of type: " + name[t],
+        showAlert("Operation Incomplete.", "Unable to increase the diameter for atoms of type: " + types.name[t],
                   {"OK"});
-        diam[t] = old;
+        types.diam[t] = old;
         return false;
     }
     restartEnergiesAndAverages();
@@ -222,32 +221,32 @@ bool CSimulation::setDiam(int t, double d)
 // refused where it is entered.
 bool CSimulation::setMass(int t, double m)
 {
-    if (m == mass[t]) return true;
+    if (m == types.mass[t]) return true;
     UserChange change(*this);
     if (!valueRules::isMass(m)) {
         showAlert("Alert.", valueRules::rangeMessage("The mass of an atom", valueRules::kMass), {"OK"});
         return false;
     }
-    mass[t] = m;
-    invm[t] = 1.0 / m;
+    types.mass[t] = m;
+    types.invm[t] = 1.0 / m;
     restartEnergiesAndAverages();
     return true;
 }
 
 void CSimulation::setPotentialUsed(bool f)
 {
-    if (f == potentialUsed) return;
+    if (f == forces.potentialUsed) return;
     UserChange change(*this);
-    potentialUsed = f;
+    forces.potentialUsed = f;
     restartEnergiesAndAverages();
 }
 
 bool CSimulation::setLJeps(int i, int j, double e)
 {
     if (!valueRules::isWellDepth(e)) return false;
-    if (e == LJeps[i][j]) return true;
+    if (e == forces.LJeps[i][j]) return true;
     UserChange change(*this);
-    LJeps[i][j] = e;
+    forces.LJeps[i][j] = e;
     restartEnergiesAndAverages();
     return true;
 }
@@ -255,36 +254,36 @@ bool CSimulation::setLJeps(int i, int j, double e)
 bool CSimulation::setCharge(int t, double q)
 {
     if (!valueRules::isCharge(q)) return false;
-    if (q == charge[t]) return true;
+    if (q == forces.charge[t]) return true;
     UserChange change(*this);
-    charge[t] = q;
+    forces.charge[t] = q;
     restartEnergiesAndAverages();
     return true;
 }
 
 void CSimulation::setFloorPotentialUsed(bool f)
 {
-    if (f == floorPotentialUsed) return;
+    if (f == forces.floorPotentialUsed) return;
     UserChange change(*this);
-    floorPotentialUsed = f;
+    forces.floorPotentialUsed = f;
     restartEnergiesAndAverages();
 }
 
 bool CSimulation::setLJepsFloor(int t, double e)
 {
     if (!valueRules::isWellDepth(e)) return false;
-    if (e == LJepsFloor[t]) return true;
+    if (e == forces.LJepsFloor[t]) return true;
     UserChange change(*this);
-    LJepsFloor[t] = e;
+    forces.LJepsFloor[t] = e;
     restartEnergiesAndAverages();
     return true;
 }
 
 void CSimulation::setConserve(bool c)
 {
-    conserve = c;
-    tdE = 0.0;
-    tdEPercent = 0.0;
+    conservation.conserve = c;
+    conservation.tdE = 0.0;
+    conservation.tdEPercent = 0.0;
     if (c) {
         restartEnergiesAndAverages();
     }
@@ -295,9 +294,9 @@ void CSimulation::setConserve(bool c)
 bool CSimulation::setRecordType(CRecordKind r)
 {
     if (!valueRules::choice(modeIndex(r), valueRules::kRecordTypes)) return false;
-    bool changed = r != recordType;
-    recordType = r;
-    if (r != CRecordKind::accumulated) record = 0;
+    bool changed = r != outputs.recordType;
+    outputs.recordType = r;
+    if (r != CRecordKind::accumulated) outputs.record = 0;
     if (changed) restartLedger();
     return true;
 }
@@ -305,12 +304,12 @@ bool CSimulation::setRecordType(CRecordKind r)
 bool CSimulation::setGraphXmax(double x)
 {
     if (!valueRules::isHistogramSpeed(x)) return false;
-    if (x == xmax) return true;
-    xmax = x;
-    oldPart = 0.0;
-    newPart = 1.0;
+    if (x == display.xmax) return true;
+    display.xmax = x;
+    outputs.oldPart = 0.0;
+    outputs.newPart = 1.0;
     calculateHistogram();
-    record = 0;
+    outputs.record = 0;
     return true;
 }
 
@@ -319,98 +318,98 @@ bool CSimulation::setGraphXmax(double x)
 bool CSimulation::setFloorTemp(double k)
 {
     if (!valueRules::isFloorTemperature(k)) return false;
-    floorTemp = k;
+    forces.floorTemp = k;
     return true;
 }
 
 bool CSimulation::setRunTimerInterval(double s)
 {
     if (!valueRules::isTimerInterval(s)) return false;
-    runTimerInterval = static_cast<float>(s);
+    clock.runTimerInterval = static_cast<float>(s);
     return true;
 }
 
 bool CSimulation::setTimeStep(double s)
 {
     if (!valueRules::isTimeStep(s)) return false;
-    timeStep = s;
+    clock.timeStep = s;
     return true;
 }
 
 bool CSimulation::setTimeUnit(CTimeUnit u)
 {
     if (!valueRules::choice(modeIndex(u), valueRules::kTimeUnits)) return false;
-    timeUnit = u;
+    clock.timeUnit = u;
     return true;
 }
 
 bool CSimulation::setHistogramWidth(int w)
 {
     if (!valueRules::isHistogramWidth(w)) return false;
-    histogramWidth = w;
+    display.histogramWidth = w;
     return true;
 }
 
 bool CSimulation::setHistogramHeight(int h)
 {
     if (!valueRules::isHistogramHeight(h)) return false;
-    histogramHeight = h;
+    display.histogramHeight = h;
     return true;
 }
 
 bool CSimulation::setIPD(unsigned n)
 {
     if (!valueRules::isStepsPerDisplay(n)) return false;
-    iterationsPerDisplay = n;
+    clock.iterationsPerDisplay = n;
     return true;
 }
 
 bool CSimulation::setDisplayType(int s)
 {
     if (!valueRules::choice(s, kSlots)) return false;
-    displayType = s;
+    outputs.displayType = s;
     return true;
 }
 
 bool CSimulation::setDisplayTimeConstant(double tc)
 {
     if (!valueRules::isTimeConstant(tc)) return false;
-    displayTC = tc;
+    outputs.displayTC = tc;
     return true;
 }
 
 bool CSimulation::setGraphYmax(double y)
 {
     if (!valueRules::isHistogramScale(y)) return false;
-    ymax = y;
+    display.ymax = y;
     return true;
 }
 
 bool CSimulation::setEyePlaneR(double r)
 {
     if (!valueRules::isViewDistance(r)) return false;
-    View.setEyePlaneR(r);
+    display.View.setEyePlaneR(r);
     return true;
 }
 
 bool CSimulation::setScale(double s)
 {
     if (!valueRules::isViewScale(s)) return false;
-    View.setScale(s);
+    display.View.setScale(s);
     return true;
 }
 
 bool CSimulation::setEyeR(double r)
 {
     if (!valueRules::isViewDistance(r)) return false;
-    double p = View.getEyePlaneR();
-    if (1.73205080757 * halfWidth > r - p) {
+    double p = display.View.getEyePlaneR();
+    if (1.73205080757 * box.halfWidth > r - p) {
         std::string message = formatC("Box too close to the projection plane.\nMinimum eye distance is %.2e m.\n",
-                                      1.73205080757 * halfWidth + p);
+                                      1.73205080757 * box.halfWidth + p);
         showAlert("Operation Incomplete.", message, {"OK"});
         return false;
     }
-    View.setEyeR(r);
+    display.View.setEyeR(r);
     return true;
 }
 
@@ -422,14 +421,26 @@ void CSimulation::setView(double phi, double theta, double eyeR, double eyePlane
     setScale(scale);
 }
 
+void CSimulation::restoreState(const CSimulationState& earlier)
+{
+    displayUnderway = false;
+    stepsDoneInDisplay = 0;
+    // The fast engine lists the atoms afresh at each call, so it follows.
+    if (&earlier != &state()) static_cast<CSimulationState&>(*this) = earlier;
+    stateRevision++;
+}
+
 void CSimulation::adoptState(const CSimulation& built)
 {
     if (&built == this) return;
-    endDisplayEarly();
-    static_cast<CSimulationData&>(*this) = built;
-    fastEngine.reset();
-    displayStart.reset();
+    restoreState(built.state());
     initSimulationEnergies();
     resetIPS();
     restartLedger();
+}
+
+CFastEngine& CSimulation::getFastEngine()
+{
+    if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(CStepView(*this, *this));
+    return *fastEngine;
 }

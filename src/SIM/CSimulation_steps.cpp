@@ -96,12 +96,12 @@ QUORVEL_WIDEST void rescalingTerms(const double* __restrict v, double* __restric
 // x + v dt + a dt^2 / 2, summed left to right.
 void CSimulation::driftAtoms(double dt, double quad)
 {
-    for (int t = 0; t < kTypes; t++) drift(flat(loc[t]), flat(vel[t]), flat(acc[t]), 3 * number[t], dt, quad);
+    for (int t = 0; t < kTypes; t++) drift(flat(atoms.loc[t]), flat(atoms.vel[t]), flat(atoms.acc[t]), 3 * atoms.number[t], dt, quad);
 }
 
 void CSimulation::kickAtoms(double half)
 {
-    for (int t = 0; t < kTypes; t++) kick(flat(vel[t]), flat(acc[t]), 3 * number[t], half);
+    for (int t = 0; t < kTypes; t++) kick(flat(atoms.vel[t]), flat(atoms.acc[t]), 3 * atoms.number[t], half);
 }
 
 // ---------------------------------------------------------------- walls
@@ -110,21 +110,21 @@ void CSimulation::kickAtoms(double half)
 // floor's heat bath draws the speed of an atom it reflects.
 void CSimulation::reflectFromWalls(int t, int i, double limit, double f)
 {
-    double m = mass[t];
-    double* c = loc[t][i].v;
-    double* v = vel[t][i].v;
+    double m = types.mass[t];
+    double* c = atoms.loc[t][i].v;
+    double* v = atoms.vel[t][i].v;
     for (int axis = 0; axis < 3; axis++) {
         if (c[axis] < -limit) {
             c[axis] = c[axis] + (-limit - c[axis]) * f;
             v[axis] = -v[axis];
-            dptot[t] += 2.0 * m * std::fabs(v[axis]);
-            dptot[kAllAtoms] += 2.0 * m * std::fabs(v[axis]);
-            if (axis == 2 && floorTempUsed) applyHeatBath(t, i);
+            outputs.dptot[t] += 2.0 * m * std::fabs(v[axis]);
+            outputs.dptot[kAllAtoms] += 2.0 * m * std::fabs(v[axis]);
+            if (axis == 2 && forces.floorTempUsed) applyHeatBath(t, i);
         } else if (c[axis] > limit) {
             c[axis] = c[axis] - (c[axis] - limit) * f;
             v[axis] = -v[axis];
-            dptot[t] += 2.0 * m * std::fabs(v[axis]);
-            dptot[kAllAtoms] += 2.0 * m * std::fabs(v[axis]);
+            outputs.dptot[t] += 2.0 * m * std::fabs(v[axis]);
+            outputs.dptot[kAllAtoms] += 2.0 * m * std::fabs(v[axis]);
         }
     }
 }
@@ -133,20 +133,20 @@ void CSimulation::reflectFromWalls(int t, int i, double limit, double f)
 // Starts the step's momentum transfer (dptot) afresh.
 void CSimulation::collideWithBox()
 {
-    for (double& p : dptot) p = 0.0;
+    for (double& p : outputs.dptot) p = 0.0;
     // Hard spheres are reflected back by their overshoot, soft ones put on the wall.
-    double f = potentialUsed ? 1.0 : 2.0;
+    double f = forces.potentialUsed ? 1.0 : 2.0;
     for (int t = 0; t < kTypes; t++) {
-        double limit = halfWidth - diam[t] / 2.0;
+        double limit = box.halfWidth - types.diam[t] / 2.0;
         unsigned char beyond[kMaxPerType + 8] = {};
-        markBeyond(flat(loc[t]), number[t], limit, beyond);
-        for (int first = 0; first < number[t]; first += 8) {
+        markBeyond(flat(atoms.loc[t]), atoms.number[t], limit, beyond);
+        for (int first = 0; first < atoms.number[t]; first += 8) {
             std::uint64_t marks;
             std::memcpy(&marks, beyond + first, sizeof marks);  // eight atoms at a time
             for (; marks; marks &= marks - 1) reflectFromWalls(t, first + std::countr_zero(marks) / 8, limit, f);
         }
     }
-    if (pistonUsed) collideWithPiston();
+    if (box.pistonUsed) collideWithPiston();
 }
 
 // The last resort of the walls. A step that carries an atom further beyond a
@@ -161,18 +161,18 @@ bool CSimulation::foldAtomsIntoBox()
     bool folded = false;
     for (int t = 0; t < kTypes; t++) {
         unsigned char beyond[kMaxPerType + 8] = {};
-        markBeyond(flat(loc[t]), number[t], halfWidth, beyond);
-        double limit = halfWidth - diam[t] / 2.0;
-        for (int first = 0; first < number[t]; first += 8) {
+        markBeyond(flat(atoms.loc[t]), atoms.number[t], box.halfWidth, beyond);
+        double limit = box.halfWidth - types.diam[t] / 2.0;
+        for (int first = 0; first < atoms.number[t]; first += 8) {
             std::uint64_t marks;
             std::memcpy(&marks, beyond + first, sizeof marks);
             for (; marks; marks &= marks - 1) {
                 int i = first + std::countr_zero(marks) / 8;
-                double* c = loc[t][i].v;
-                double* v = vel[t][i].v;
+                double* c = atoms.loc[t][i].v;
+                double* v = atoms.vel[t][i].v;
                 for (int axis = 0; axis < 3; axis++) {
                     // A coordinate that is not a number is left to the display's net.
-                    if (!std::isfinite(c[axis]) || std::fabs(c[axis]) <= halfWidth) continue;
+                    if (!std::isfinite(c[axis]) || std::fabs(c[axis]) <= box.halfWidth) continue;
                     folded = true;
                     if (!(limit > 0.0)) {
                         c[axis] = 0.0;
@@ -202,11 +202,11 @@ void CSimulation::kineticEnergies(bool halfKick, double half)
 {
     double sum = 0.0;
     for (int t = 0; t < kTypes; t++) {
-        if (halfKick) kick(flat(vel[t]), flat(acc[t]), 3 * number[t], half);
-        kineticTerms(flat(vel[t]), number[t], mass[t] * 0.5, nvel[t], aKEnergy[t], aTEnergy[t], dE[t], paTEnergy[t]);
-        for (int i = 0; i < number[t]; i++) sum += dE[t][i];
+        if (halfKick) kick(flat(atoms.vel[t]), flat(atoms.acc[t]), 3 * atoms.number[t], half);
+        kineticTerms(flat(atoms.vel[t]), atoms.number[t], types.mass[t] * 0.5, atoms.nvel[t], atoms.aKEnergy[t], atoms.aTEnergy[t], atoms.dE[t], atoms.paTEnergy[t]);
+        for (int i = 0; i < atoms.number[t]; i++) sum += atoms.dE[t][i];
     }
-    tdE = sum;
+    conservation.tdE = sum;
 }
 
 void CSimulation::MDCALCTotalEnergy() { kineticEnergies(false, 0.0); }
@@ -218,21 +218,21 @@ void CSimulation::kickAndTotalEnergy(double half) { kineticEnergies(true, half);
 // each scaling really changed.
 void CSimulation::rescaleToConserve()
 {
-    double correction = ledger.correction, notConserved = tdENotConserved;
+    double correction = ledger.correction, notConserved = conservation.tdENotConserved;
     Rescaling rescaling;
     for (int t = 0; t < kTypes; t++) {
-        rescalingTerms(flat(vel[t]), nvel[t], dE[t], number[t], mass[t] * 0.5, 2.0 * invm[t], aKEnergy[t],
-                       aTEnergy[t], paTEnergy[t], rescaling);
-        for (int i = 0; i < number[t]; i++)
+        rescalingTerms(flat(atoms.vel[t]), atoms.nvel[t], atoms.dE[t], atoms.number[t], types.mass[t] * 0.5, 2.0 * types.invm[t], atoms.aKEnergy[t],
+                       atoms.aTEnergy[t], atoms.paTEnergy[t], rescaling);
+        for (int i = 0; i < atoms.number[t]; i++)
             if (rescaling.outcome[i] == 1.0) {
-                vel[t][i].muls(rescaling.factor[i]);
+                atoms.vel[t][i].muls(rescaling.factor[i]);
                 correction += rescaling.gain[i];
             } else if (rescaling.outcome[i] == 2.0) {
                 // An atom at rest has no direction to scale: what it should
                 // have gained is booked as not conserved, like a deficit.
-                notConserved += dE[t][i];
+                notConserved += atoms.dE[t][i];
             }
     }
     ledger.correction = correction;
-    tdENotConserved = notConserved;
+    conservation.tdENotConserved = notConserved;
 }

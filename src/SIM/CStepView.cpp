@@ -4,28 +4,25 @@
 
 #include "CSimulation.h"
 
-static_assert(CStepView::kTypes == CSimulation::kTypes && CStepView::kAllAtoms == CSimulation::kAllAtoms && CStepView::kPerType == CSimulation::kMaxPerType &&
-              CStepView::kSlots == CSimulation::kSlots);
-
-CStepView::CStepView(CSimulation& model)
-    : number(model.number),
-      diam(model.diam),
-      invm(model.invm),
-      LJeps(model.LJeps),
-      charge(model.charge),
-      LJepsFloor(model.LJepsFloor),
-      halfWidth(model.halfWidth),
-      timeStep(model.timeStep),
-      iterationsPerDisplay(model.iterationsPerDisplay),
-      loc(model.loc),
-      acc(model.acc),
-      aPEnergy(model.aPEnergy),
-      aTEnergy(model.aTEnergy),
-      dE(model.dE),
-      PEnergy(model.PEnergy),
-      dptot(model.dptot),
-      iterations(model.iterations),
-      elapsedTime(model.elapsedTime),
+CStepView::CStepView(CSimulationState& state, CSimulation& model)
+    : number(state.atoms.number),
+      diam(state.types.diam),
+      invm(state.types.invm),
+      LJeps(state.forces.LJeps),
+      charge(state.forces.charge),
+      LJepsFloor(state.forces.LJepsFloor),
+      halfWidth(state.box.halfWidth),
+      timeStep(state.clock.timeStep),
+      iterationsPerDisplay(state.clock.iterationsPerDisplay),
+      loc(state.atoms.loc),
+      acc(state.atoms.acc),
+      aPEnergy(state.atoms.aPEnergy),
+      aTEnergy(state.atoms.aTEnergy),
+      dE(state.atoms.dE),
+      PEnergy(state.outputs.PEnergy),
+      dptot(state.outputs.dptot),
+      iterations(state.clock.iterations),
+      elapsedTime(state.clock.elapsedTime),
       model_(&model)
 {
 }

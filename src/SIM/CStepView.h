@@ -12,18 +12,21 @@
 #pragma once
 
 #include "BASE/CVector.h"
+#include "CModelLimits.h"
 
 class CSimulation;
+struct CSimulationState;
 
 class CStepView {
 public:
-    static constexpr int kTypes = 4;
-    static constexpr int kPerType = 400;
+    static constexpr int kTypes = modelLimits::kTypes;
+    static constexpr int kPerType = modelLimits::kMaxPerType;
     // By type, and in slot kAllAtoms for all atoms together.
-    static constexpr int kAllAtoms = kTypes;
-    static constexpr int kSlots = kAllAtoms + 1;
+    static constexpr int kAllAtoms = modelLimits::kAllAtoms;
+    static constexpr int kSlots = modelLimits::kSlots;
 
-    explicit CStepView(CSimulation& model);
+    // The model hands its own state and itself, for the passes.
+    CStepView(CSimulationState& state, CSimulation& model);
 
     // ---- read by the step
     const int (&number)[kTypes];

@@ -37,13 +37,13 @@ void CTimeSeries::clear()
 void CTimeSeries::restart(const CSimulation& simulation)
 {
     clear();
-    seenStarts_ = simulation.averagesStarts;
+    seenStarts_ = simulation.state().outputs.averagesStarts;
 }
 
 void CTimeSeries::sample(const CSimulation& s)
 {
     const bool wentBack = !steps_.empty() && s.getIterations() < steps_.back();
-    if (!started_ || s.averagesStarts != seenStarts_ || wentBack) restart(s);
+    if (!started_ || s.state().outputs.averagesStarts != seenStarts_ || wentBack) restart(s);
     started_ = true;
     // Only displays at a multiple of the stride are kept, so the samples
     // stay evenly spaced however often the series were thinned.

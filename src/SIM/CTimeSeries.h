@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "CModelLimits.h"
+
 class CSimulation;
 
 enum class CSeriesQuantity { kinetic, potential, total, temperature, pressure, volume, rmsSpeed };
@@ -24,7 +26,7 @@ const CSeriesQuantityInfo& seriesQuantityInfo(CSeriesQuantity quantity);
 class CTimeSeries {
 public:
     static constexpr std::size_t kDefaultCapacity = 100000;
-    static constexpr int kSlots = 5;
+    static constexpr int kSlots = modelLimits::kSlots;
 
     // capacity: the most samples a series holds (at least 2).
     explicit CTimeSeries(std::size_t capacity = kDefaultCapacity);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <string>
 
+#include "CModelLimits.h"
 #include "CSimulationModes.h"
 
 namespace valueRules {
@@ -91,7 +92,7 @@ constexpr CRange kWindowExtent{1.0, kMaxWindowExtent, "points"};
 constexpr CRange kAveragedDisplays{0.0, kMaxAveragedDisplays, "displays"};
 constexpr CRange kColour{0.0, 1.0, "of full intensity"};
 // Number of choices of the switches stored as indices.
-constexpr int kOutputSlots = 5;      // display type: A to D, then all types
+constexpr int kOutputSlots = modelLimits::kSlots;  // display type: A to D, then all types
 constexpr int kTimeUnits = modeIndex(CTimeUnit::steps) + 1;
 constexpr int kRecordTypes = modeIndex(CRecordKind::accumulated) + 1;
 constexpr int kTextSizes = 3;

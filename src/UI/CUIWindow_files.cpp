@@ -42,7 +42,7 @@ void CUIWindow::createExampleMenu(QMenu* menu)
 void CUIWindow::fileOpenSimulation()
 {
     if (!Simulation.requestOpenPath()) return;
-    openSimulationFile(QString::fromStdString(Simulation.openPath));
+    openSimulationFile(QString::fromStdString(Simulation.getOpenPath()));
 }
 
 bool CUIWindow::openSimulationFile(const QString& path)
@@ -73,8 +73,8 @@ bool CUIWindow::openExample(const QString& resourcePath)
     Simulation.setOpenPath(copy.fileName().toStdString());
     if (!Simulation.readInputFile()) return false;
     const QString name = QFileInfo(resourcePath).fileName();
-    Simulation.openPath = name.toStdString();
-    Simulation.savePath = name.toStdString();  // proposed when it is saved
+    Simulation.setOpenPath(name.toStdString());
+    Simulation.setSavePath(name.toStdString());  // proposed when it is saved
     setDocument(name);
     followUpOpenFile();
     return true;
@@ -85,7 +85,7 @@ void CUIWindow::fileSaveSimulation()
     setWindowSizeToSimulation();
     if (!Simulation.requestSavePath()) return;
     if (!Simulation.writeOutputFile()) return;
-    const QString saved = QString::fromStdString(Simulation.savePath);
+    const QString saved = QString::fromStdString(Simulation.getSavePath());
     setDocument(QFileInfo(saved).fileName());
     recentFiles.add(saved);
 }

@@ -285,8 +285,8 @@ int runBatch(const CBatchOptions& options)
             return 1;
         }
     }
-    s.engineKind = options.engineKind;
-    s.engineThreads = options.engineThreads;
+    s.setEngineKind(options.engineKind);
+    s.setEngineThreads(options.engineThreads);
 
     CBatchInstruments instruments(options);
     std::string csv;
@@ -327,7 +327,7 @@ int runBatch(const CBatchOptions& options)
     }
     if (!instruments.writeAfterRun(s)) status = 1;
     if (!options.outputPath.empty()) {
-        s.savePath = options.outputPath;
+        s.setSavePath(options.outputPath);
         if (!s.writeOutputFile()) status = 1;
     }
     if (!options.renderPath.empty()) {

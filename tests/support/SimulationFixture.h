@@ -8,6 +8,7 @@
 
 #include "SIM/CSimulation.h"
 #include "support/ScriptedPlatform.h"
+#include "support/StateEdit.h"
 
 class SimulationTest : public ::testing::Test {
 protected:
@@ -23,18 +24,21 @@ protected:
 
     void removeAllAtoms()
     {
-        for (int t = 0; t < CSimulation::kTypes; t++) s.number[t] = 0;
-        s.totalAtoms = 0;
+        StateEdit edit(s);
+        for (int t = 0; t < CSimulation::kTypes; t++) edit->atoms.number[t] = 0;
+        edit->atoms.totalAtoms = 0;
     }
 
     // Appends an atom without any of the side effects of the adding operations.
     int place(int t, double x, double y, double z, double vx = 0, double vy = 0, double vz = 0)
     {
-        int i = s.number[t]++;
-        s.totalAtoms++;
-        s.loc[t][i].setXYZ(x, y, z);
-        s.vel[t][i].setXYZ(vx, vy, vz);
-        s.sel[t][i] = 0;
+        StateEdit edit(s);
+        CAtoms& atoms = edit->atoms;
+        int i = atoms.number[t]++;
+        atoms.totalAtoms++;
+        atoms.loc[t][i].setXYZ(x, y, z);
+        atoms.vel[t][i].setXYZ(vx, vy, vz);
+        atoms.sel[t][i] = 0;
         return i;
     }
 };

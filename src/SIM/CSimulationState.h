@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Everything a simulation is, in its named parts: what its file stores, what
+// a state built or read elsewhere hands over, and what going back to an
+// earlier moment restores, bit for bit. A plain value; CSimulation keeps its
+// own private and changes it only through its rules.
+#pragma once
+
+#include "CAtomTypes.h"
+#include "CAtoms.h"
+#include "CBoxAndPiston.h"
+#include "CDisplaySettings.h"
+#include "CEnergyConservation.h"
+#include "CEnergyLedger.h"
+#include "CForceField.h"
+#include "CMeasuredOutputs.h"
+#include "CRunClock.h"
+
+struct CSimulationState {
+    CAtomTypes types;
+    CAtoms atoms;
+    CBoxAndPiston box;
+    CForceField forces;
+    CRunClock clock;
+    CMeasuredOutputs outputs;
+    CEnergyConservation conservation;
+    CDisplaySettings display;
+    // Booked by the steps and by a person's changes; never read by a step.
+    CEnergyLedger ledger;
+};
