@@ -44,7 +44,7 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, QWidget* par
     for (int c = 0; c < 6; c++) grid->addWidget(new QLabel(headers[c], this), 0, c + (c > 0 ? 1 : 0));
     const CSpec start;
     for (int t = 0; t < kTypes; t++) {
-        grid->addWidget(swatch(t), t + 1, 0);
+        grid->addWidget(colour[t] = swatch(t), t + 1, 0);
         grid->addWidget(new QLabel(QString(QChar('A' + t)), this), t + 1, 1);
         substance[t] = new QComboBox(this);
         for (const CSubstance& s : kSubstances)
@@ -145,6 +145,7 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, QWidget* par
 void CNewSimulationDialog::fill()
 {
     builtOne = false;
+    for (int t = 0; t < kTypes; t++) updateSwatch(colour[t], t);
     update();
     count[0]->setFocus();
 }

@@ -31,6 +31,7 @@ public slots:
 private:
     static constexpr int kTypes = 4;
     static constexpr int kMeasures = 4;
+    QLabel* colour[kTypes];
     QComboBox* substance[kTypes];
     QSpinBox* count[kTypes];
     QLineEdit* diameter[kTypes];

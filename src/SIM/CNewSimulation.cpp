@@ -466,7 +466,7 @@ CPlan plan(const CSpec& spec)
                     valueRules::shortNumber(width, 3) + " m wide: its neighbours would be " +
                     valueRules::shortNumber(std::max(p.nearestDistance, 0.0), 3) +
                     " m apart, closer than the diameter " + valueRules::shortNumber(diameter, 4) +
-                    " m, or its atoms nearer a wall than half of it. " + nearestValue(spec, narrowest, true) +
+                    " m, or its atoms nearer a wall than half of it; " + nearestValue(spec, narrowest, true) +
                     " fits.";
         p.refusal[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(p.refusal[0])));
     }

@@ -52,7 +52,7 @@ void CUIWindow::createDialogActions()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    newSimulationAct = make(tr("&New..."), &CUIWindow::runNewSimulationDialog, QKeySequence::New);
+    newSimulationAct = make(tr("Ne&w..."), &CUIWindow::runNewSimulationDialog, QKeySequence::New);
     hideAct = make(tr("&Minimize"), &CUIWindow::hideApplication, QKeySequence(tr("Ctrl+M")));
     addAtomAct = make(tr("Add A&tom..."), &CUIWindow::runAddAtomDialog, QKeySequence(tr("Ctrl+Shift+A")));
     editAtomAct = make(tr("Ed&it Selected Atoms..."), &CUIWindow::runEditAtomDialog, QKeySequence(tr("Ctrl+I")));
