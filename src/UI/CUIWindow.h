@@ -39,6 +39,7 @@ class CEnergyDialog;
 class CFloorDialog;
 class CTimingDialog;
 class CViewDialog;
+class CNewSimulationDialog;
 class CKeyboardMouseDialog;
 class QAction;
 class QActionGroup;
@@ -99,6 +100,7 @@ public:
     CFloorDialog* FloorDialog = nullptr;
     CTimingDialog* TimingDialog = nullptr;
     CViewDialog* ViewDialog = nullptr;
+    CNewSimulationDialog* NewSimulationDialog = nullptr;
 
     void followUpOpenFile();
     void setWindowSizeToSimulation();
@@ -174,6 +176,8 @@ public slots:
     void runChangeKEDialog();
     void runDisplaysDialog();
     void runViewDialog();
+    // Simulation > New...: a simulation built from substances replaces this one.
+    void runNewSimulationDialog();
     void debug1();
     void debug2();
     void makeMovie();
@@ -237,6 +241,7 @@ private:
     CRecentFiles recentFiles;
     CKeyboardMouseDialog* KeyboardMouseDialog = nullptr;
     QAction* keyboardHelpAct = nullptr;
+    QAction* newSimulationAct = nullptr;
     QAction *hideAct, *addAtomAct, *editAtomAct, *atomNumbersAct, *atomPropertiesAct, *potentialsAct;
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
     QAction *debug1Act, *debug2Act, *exportLammpsAct;
