@@ -26,6 +26,7 @@ const char* const kBatchUsage =
     "                     [--engine reference|fast] [--threads 1|2]\n"
     "                     [--histogram OUT.csv] [--rdf OUT.csv [--rdf-types AB]]\n"
     "                     [--lammps DIR [--replicate N]]\n"
+    "                     [--msd OUT.csv] [--vacf OUT.csv] [--msd-types AB]\n"
     "       quorvel-batch --version | --help | --file-format\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
@@ -46,6 +47,12 @@ const char* const kBatchUsage =
     "  --lammps   write DIR/in.quorvel and DIR/data.quorvel after the run, for\n"
     "             lmp -in in.quorvel  (or  mpirun -np 4 lmp -in in.quorvel)\n"
     "  --replicate  N x N x N copies of the box side by side in LAMMPS, N from 1 to 100\n"
+    "  --msd      write the mean squared displacement over the run with the\n"
+    "             Einstein fit, and its diffusion coefficient D on standard error\n"
+    "  --vacf     write the velocity autocorrelation over the run with its running\n"
+    "             integral, and the Green-Kubo D on standard error\n"
+    "  --msd-types  the atom types --msd and --vacf average over (A, AB, ...);\n"
+    "             all atoms by default\n"
     "  --version  print the version and exit\n"
     "  --help     print this summary and exit\n"
     "  --file-format  print the simulation file's tags and the values read\n"
@@ -144,6 +151,18 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             }
             options.lammpsReplicate = static_cast<int>(n);
             replicateGiven = true;
+        } else if (arg == "--msd") {
+            if (!value(options.msdPath)) return false;
+        } else if (arg == "--vacf") {
+            if (!value(options.vacfPath)) return false;
+        } else if (arg == "--msd-types") {
+            std::string text;
+            if (!value(text)) return false;
+            if (!parseTypeSet(text, options.msdTypes)) {
+                error = "--msd-types needs one to four different type letters A to D such as AB, not \"" + text + "\"";
+                return false;
+            }
+            options.msdTypesGiven = true;
         } else if (arg == "--stereo") {
             options.renderStereo = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -158,6 +177,10 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
     }
     if (options.rdfFirstType >= 0 && options.rdfPath.empty()) {
         error = "--rdf-types needs --rdf OUT.csv";
+        return false;
+    }
+    if (options.msdTypesGiven && options.msdPath.empty() && options.vacfPath.empty()) {
+        error = "--msd-types needs --msd OUT.csv or --vacf OUT.csv";
         return false;
     }
     if (replicateGiven && options.lammpsFolder.empty()) {
@@ -220,7 +243,8 @@ static bool outputsWritable(const CBatchOptions& options)
 {
     const std::pair<const std::string*, bool> outputs[] = {
         {&options.outputPath, false},    {&options.csvPath, false}, {&options.renderPath, false},
-        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true}};
+        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true},
+        {&options.msdPath, false},       {&options.vacfPath, false}};
     bool writable = true;
     for (const auto& [path, folder] : outputs) {
         if (path->empty()) continue;
@@ -299,7 +323,7 @@ int runBatch(const CBatchOptions& options)
     {
         CProgressLine progress(static_cast<unsigned long long>(options.ticks) * s.getIPD());
         for (unsigned long tick = 0; tick < options.ticks; tick++) {
-            if (!s.runDisplay()) {
+            if (!instruments.runDisplay(s)) {
                 progress.clear();
                 // Nothing is written from a run that broke down.
                 std::fprintf(stderr, "quorvel-batch: %s\n", s.getRunStopReason().c_str());

@@ -22,6 +22,10 @@ struct CBatchOptions {
     int rdfFirstType = -1, rdfSecondType = -1;  // the pair of types; -1: all atoms
     std::string lammpsFolder;  // LAMMPS input and data written there after the run
     int lammpsReplicate = 1;   // copies along each edge of the LAMMPS box
+    // Diffusion: MSD and VACF over the run, of the atoms of the types in msdTypes (a bit per type).
+    std::string msdPath, vacfPath;
+    unsigned msdTypes = 0xF;
+    bool msdTypesGiven = false;
 };
 
 // Parses the arguments; on failure returns false with the reason in error.
