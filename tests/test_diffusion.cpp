@@ -62,19 +62,21 @@ TEST(Diffusion, FreeFlightGivesExactCurvesAtEveryLag)
     CSimulation s(platform);
     s.initWithDefaults();
     s.setPotentialUsed(false);
+    s.setConserve(false);
+    s.setFloorTempUsed(false);
     for (int t = 0; t < CSimulation::kTypes; t++) ASSERT_TRUE(s.setNumber(t, 0));
     ASSERT_TRUE(s.setHalfWidth(1e-8));
     ASSERT_TRUE(s.setTimeStep(1e-12));
     for (int t = 0; t < 2; t++) ASSERT_TRUE(s.setDiam(t, 1e-11));
     ASSERT_TRUE(s.addOneAtomAtLocationWithVelocity(0, 0.0, 0.0, 0.0, 2000.0, 0.0, 0.0));
-    const double speed = 1.0;  // m/s
+    const double speed = 0.1;  // m/s: none reaches a wall
     for (int i = 0; i < 20; i++) {
         const double phi = 0.7 * i, z = -0.9 + 0.09 * i, r = std::sqrt(1.0 - z * z);
         ASSERT_TRUE(s.addOneAtomAtLocationWithVelocity(1, 3e-9 * std::cos(phi), 3e-9 * std::sin(phi), 5e-10 * i - 5e-9,
                                                        speed * r * std::cos(phi), speed * r * std::sin(phi), speed * z));
     }
     CDiffusion d;
-    runDisplays(s, d, 40);
+    runDisplays(s, d, 80);
     ASSERT_GE(d.samples(), 300u);
     const CDiffusionResult r = d.result(1u << 1);
     EXPECT_EQ(r.atoms, 20);
@@ -84,7 +86,7 @@ TEST(Diffusion, FreeFlightGivesExactCurvesAtEveryLag)
         const double t = r.time[k];
         EXPECT_DOUBLE_EQ(t, CDiffusion::lagSamples(static_cast<int>(k)) * d.stride() * 1e-12);
         EXPECT_NEAR(r.msd[k], speed * speed * t * t, 1e-9 * speed * speed * t * t + 1e-40) << "lag " << k;
-        EXPECT_NEAR(r.vacf[k], speed * speed, 1e-12) << "lag " << k;
+        EXPECT_NEAR(r.vacf[k], speed * speed, 1e-12 * speed * speed) << "lag " << k;
         EXPECT_NEAR(r.integral[k], speed * speed * t, 1e-9 * t + 1e-30) << "lag " << k;
     }
     EXPECT_EQ(r.window, CDiffusionWindow::tooEarly) << "the velocities never forget in free flight";

@@ -59,6 +59,7 @@ CDiffusion::CSums& CDiffusion::CSums::operator+=(const CSums& other)
         for (int k = 0; k < kLags; k++) {
             msd[t][k] += other.msd[t][k];
             vacf[t][k] += other.vacf[t][k];
+            integral[t][k] += other.integral[t][k];
             count[t][k] += other.count[t][k];
         }
     return *this;
@@ -204,15 +205,17 @@ void CDiffusion::correlate(int level)
             const std::size_t from = static_cast<std::size_t>(typeStart_[static_cast<std::size_t>(t)]);
             const std::size_t to = static_cast<std::size_t>(typeStart_[static_cast<std::size_t>(t) + 1]);
             if (from == to) continue;
-            double squares = 0.0, products = 0.0;
+            double squares = 0.0, products = 0.0, flights = 0.0;
             for (std::size_t a = from; a < to; a++) {
                 const double dx = now[a] - then[a], dy = now[n + a] - then[n + a], dz = now[2 * n + a] - then[2 * n + a];
+                const double vx = then[3 * n + a], vy = then[4 * n + a], vz = then[5 * n + a];
                 squares += dx * dx + dy * dy + dz * dz;
-                products += now[3 * n + a] * then[3 * n + a] + now[4 * n + a] * then[4 * n + a] +
-                            now[5 * n + a] * then[5 * n + a];
+                products += now[3 * n + a] * vx + now[4 * n + a] * vy + now[5 * n + a] * vz;
+                flights += dx * vx + dy * vy + dz * vz;
             }
             sums.msd[static_cast<std::size_t>(t)][static_cast<std::size_t>(lag)] += squares;
             sums.vacf[static_cast<std::size_t>(t)][static_cast<std::size_t>(lag)] += products;
+            sums.integral[static_cast<std::size_t>(t)][static_cast<std::size_t>(lag)] += flights;
             sums.count[static_cast<std::size_t>(t)][static_cast<std::size_t>(lag)] += static_cast<double>(to - from);
         }
     }
@@ -243,20 +246,19 @@ void CDiffusion::fillCurves(const CSums& sums, CTypeMask types, CDiffusionResult
     r.vacf.clear();
     r.integral.clear();
     for (int k = 0; k < kLags; k++) {
-        double msd = 0.0, vacf = 0.0, count = 0.0;
+        double msd = 0.0, vacf = 0.0, integral = 0.0, count = 0.0;
         for (int t = 0; t < kTypes; t++) {
             if (!selected(types, t)) continue;
             msd += sums.msd[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)];
             vacf += sums.vacf[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)];
+            integral += sums.integral[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)];
             count += sums.count[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)];
         }
         if (count == 0.0) break;
         r.time.push_back(lagTime(k));
         r.msd.push_back(msd / count);
         r.vacf.push_back(vacf / count);
-        const std::size_t p = r.time.size() - 1;
-        r.integral.push_back(p == 0 ? 0.0
-                                    : r.integral[p - 1] + 0.5 * (r.vacf[p] + r.vacf[p - 1]) * (r.time[p] - r.time[p - 1]));
+        r.integral.push_back(integral / count);
     }
 }
 

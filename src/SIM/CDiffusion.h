@@ -45,7 +45,10 @@ struct CDiffusionResult {
     std::vector<double> time;      // s, the lags with data, from 0
     std::vector<double> msd;       // m^2
     std::vector<double> vacf;      // m^2/s^2
-    std::vector<double> integral;  // m^2/s, running integral of the VACF from 0
+    // m^2/s: the running integral of the VACF from 0 to t, measured as the
+    // mean of v(0).(r(t) - r(0)), which equals it exactly, so that it has no
+    // quadrature error however sparse the lags.
+    std::vector<double> integral;
     int first = -1, last = -1;     // lag indices of the fit window (inclusive)
     double fitSlope = 0.0, fitIntercept = 0.0;  // m^2/s, m^2: MSD = intercept + slope t
     double einsteinD = 0.0;        // m^2/s
@@ -69,8 +72,11 @@ public:
     static constexpr int kLagsPerLevel = 16;
     static constexpr int kLevels = 10;
     static constexpr int kLags = kLagsPerLevel + (kLevels - 1) * kLagsPerLevel / 2;
-    // A sample every this share of the mean time between collisions.
-    static constexpr double kSamplesPerCollisionTime = 8.0;
+    // Samples per mean time between collisions. Each sample ends a part of
+    // the display, and the engine sets up its lists again at every part, so
+    // this is what the measurement costs; the integral of the VACF needs no
+    // finer lags (see CDiffusionResult::integral).
+    static constexpr double kSamplesPerCollisionTime = 2.0;
     static constexpr unsigned kMaxStride = 10000;
     // The window opens where the VACF has fallen below this share of its
     // start and stays below it to twice that lag.
@@ -104,7 +110,7 @@ public:
 
 private:
     struct CSums {
-        std::array<std::array<double, kLags>, 4> msd{}, vacf{}, count{};
+        std::array<std::array<double, kLags>, 4> msd{}, vacf{}, integral{}, count{};
         CSums& operator+=(const CSums& other);
     };
     void start(const CSimulation& s);
