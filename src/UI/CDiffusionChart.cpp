@@ -2,6 +2,7 @@
 #include "CDiffusionChart.h"
 
 #include <QComboBox>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPen>
