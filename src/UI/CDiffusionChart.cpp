@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QLogValueAxis>
 #include <QPen>
 #include <QPushButton>
 
@@ -19,33 +18,25 @@ namespace {
 constexpr double kSquareNanometresPerSquareMetre = 1e18;
 // nm²/ns: a diffusion coefficient of a liquid is a few of them.
 constexpr double kSquareNanometresPerNanosecondPerSI = 1e9;
-
-// Log axes span whole decades around the values.
-void frameDecades(QLogValueAxis* axis, double lowest, double highest)
-{
-    if (!(lowest > 0.0) || !(highest > lowest)) {
-        axis->setRange(1.0, 10.0);
-        return;
-    }
-    axis->setRange(std::pow(10.0, std::floor(std::log10(lowest))), std::pow(10.0, std::ceil(std::log10(highest))));
-}
+// Past the fit window the MSD only bends towards the box size: the chart
+// shows this many window ends, so that the window is not squeezed into a
+// corner of a long run.
+constexpr double kWindowEndsShown = 3.0;
 }  // namespace
 
 CDiffusionChart::CDiffusionChart(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CPlotChart(simulation, platform, parent),
       typeChooser_(new QComboBox(this)),
       curveChooser_(new QComboBox(this)),
-      msd_(new QLineSeries),
-      fit_(new QLineSeries),
-      windowStart_(new QLineSeries),
-      windowEnd_(new QLineSeries),
-      vacf_(new QLineSeries),
-      integral_(new QLineSeries),
-      msdTime_(new QLogValueAxis),
-      msdAxis_(new QLogValueAxis),
-      vacfTime_(new CRoundAxis(tr("Time (ps)"))),
-      vacfAxis_(new CRoundAxis(tr("Velocity autocorrelation ((m/s)²)"))),
-      integralAxis_(new CRoundAxis(tr("Running integral / 3 (nm²/ns = 1e-9 m²/s)")))
+      msd_(new QLineSeries(this)),
+      fit_(new QLineSeries(this)),
+      windowStart_(new QLineSeries(this)),
+      windowEnd_(new QLineSeries(this)),
+      vacf_(new QLineSeries(this)),
+      integral_(new QLineSeries(this)),
+      timeAxis_(new CRoundAxis(tr("Time (ps)"))),
+      leftAxis_(new CRoundAxis(QString())),
+      rightAxis_(new CRoundAxis(tr("Running integral / 3 (nm²/ns = 1e-9 m²/s)"), QString(), this))
 {
     curveChooser_->addItems({tr("Mean squared displacement"), tr("Velocity autocorrelation")});
     curveChooser_->setToolTip(tr("The curve shown"));
@@ -61,43 +52,41 @@ CDiffusionChart::CDiffusionChart(CSimulation& simulation, CPlatform& platform, Q
     addControl(reset);
     connect(reset, &QPushButton::clicked, this, &CDiffusionChart::resetMeasurement);
 
-    msdTime_->setTitleText(tr("Time (ps)"));
-    msdTime_->setLabelFormat("%g");
-    msdTime_->setMinorTickCount(8);
-    msdAxis_->setTitleText(tr("Mean squared displacement (nm²)"));
-    msdAxis_->setLabelFormat("%g");
-    msdAxis_->setMinorTickCount(8);
-    msd_->setName(tr("MSD"));
+    msd_->setName(tr("MSD (nm²)"));
     msd_->setPen(QPen(QColor(0x1f77b4), 2.0));
-    fit_->setName(tr("Einstein fit 6 D t + c"));
+    fit_->setName(tr("Einstein fit 6 D t + c (nm²)"));
     fit_->setPen(QPen(QColor(0xd62728), 2.0, Qt::DashLine));
     windowStart_->setName(tr("fit window"));
     for (QLineSeries* edge : {windowStart_, windowEnd_}) edge->setPen(QPen(QColor(0x7f7f7f), 1.0, Qt::DotLine));
-    vacf_->setName(tr("VACF"));
+    vacf_->setName(tr("VACF ((m/s)²)"));
     vacf_->setPen(QPen(QColor(0x1f77b4), 2.0));
-    integral_->setName(tr("Running integral / 3 (Green-Kubo D)"));
+    integral_->setName(tr("Running integral / 3, the Green-Kubo D (nm²/ns)"));
     integral_->setPen(QPen(QColor(0x2ca02c), 2.0));
-
-    chart()->addAxis(msdTime_, Qt::AlignBottom);
-    chart()->addAxis(msdAxis_, Qt::AlignLeft);
-    chart()->addAxis(vacfTime_, Qt::AlignBottom);
-    chart()->addAxis(vacfAxis_, Qt::AlignLeft);
-    chart()->addAxis(integralAxis_, Qt::AlignRight);
-    for (QLineSeries* series : {msd_, fit_, windowStart_, windowEnd_}) {
-        chart()->addSeries(series);
-        series->attachAxis(msdTime_);
-        series->attachAxis(msdAxis_);
-    }
-    chart()->addSeries(vacf_);
-    vacf_->attachAxis(vacfTime_);
-    vacf_->attachAxis(vacfAxis_);
-    chart()->addSeries(integral_);
-    integral_->attachAxis(vacfTime_);
-    integral_->attachAxis(integralAxis_);
-    // One legend entry for the two edges of the window.
-    const auto markers = chart()->legend()->markers(windowEnd_);
-    for (auto* marker : markers) marker->setVisible(false);
+    chart()->addAxis(timeAxis_, Qt::AlignBottom);
+    chart()->addAxis(leftAxis_, Qt::AlignLeft);
     chooseCurve(0);
+}
+
+// The chart holds only the shown curve's lines (and the right axis only
+// with the integral), so that every axis drawn frames lines drawn.
+void CDiffusionChart::showSeries(std::initializer_list<QLineSeries*> shown, bool rightAxis)
+{
+    for (QAbstractSeries* series : chart()->series()) {
+        chart()->removeSeries(series);
+        series->setParent(this);
+    }
+    if (chart()->axes().contains(rightAxis_)) {
+        chart()->removeAxis(rightAxis_);
+        rightAxis_->setParent(this);
+    }
+    if (rightAxis) chart()->addAxis(rightAxis_, Qt::AlignRight);
+    for (QLineSeries* series : shown) {
+        chart()->addSeries(series);
+        series->attachAxis(timeAxis_);
+        series->attachAxis(series == integral_ ? rightAxis_ : leftAxis_);
+    }
+    // One legend entry for the two edges of the window.
+    for (QLegendMarker* marker : chart()->legend()->markers(windowEnd_)) marker->setVisible(false);
 }
 
 bool CDiffusionChart::showsMsd() const { return curveChooser_->currentIndex() != 1; }
@@ -112,14 +101,13 @@ void CDiffusionChart::chooseTypes(int index)
 void CDiffusionChart::chooseCurve(int index)
 {
     if (curveChooser_->currentIndex() != index) curveChooser_->setCurrentIndex(index);
-    const bool msd = showsMsd();
-    for (QLineSeries* series : {msd_, fit_, windowStart_, windowEnd_}) series->setVisible(msd);
-    for (QLineSeries* series : {vacf_, integral_}) series->setVisible(!msd);
-    msdTime_->setVisible(msd);
-    msdAxis_->setVisible(msd);
-    for (CRoundAxis* axis : {vacfTime_, vacfAxis_, integralAxis_}) axis->setVisible(!msd);
-    const auto markers = chart()->legend()->markers(windowEnd_);
-    for (auto* marker : markers) marker->setVisible(false);
+    if (showsMsd()) {
+        showSeries({msd_, fit_, windowStart_, windowEnd_}, false);
+        leftAxis_->setQuantityTitle(tr("Mean squared displacement (nm²)"));
+    } else {
+        showSeries({vacf_, integral_}, true);
+        leftAxis_->setQuantityTitle(tr("Velocity autocorrelation ((m/s)²)"));
+    }
     refresh();
 }
 
@@ -140,34 +128,31 @@ void CDiffusionChart::refresh()
 void CDiffusionChart::refreshMsd()
 {
     const CDiffusionResult& r = result_;
+    double reach = r.time.empty() ? 0.0 : r.time.back();
+    if (r.hasWindow()) reach = std::min(reach, kWindowEndsShown * r.windowEnd());
     QList<QPointF> points, fit;
-    double lowest = 0.0, highest = 0.0;
-    // Lag 0 has no place on a log axis.
-    for (std::size_t k = 1; k < r.time.size(); k++) {
+    double top = 0.0;
+    for (std::size_t k = 0; k < r.time.size() && r.time[k] <= reach; k++) {
         const double y = r.msd[k] * kSquareNanometresPerSquareMetre;
-        if (!(y > 0.0)) continue;
         points << QPointF(r.time[k] * kPicosecondsPerSecond, y);
-        lowest = lowest > 0.0 ? std::min(lowest, y) : y;
-        highest = std::max(highest, y);
+        top = std::max(top, y);
     }
     msd_->replace(points);
     if (r.hasWindow()) {
         for (int k = r.first; k <= r.last; k++) {
             const double t = r.time[static_cast<std::size_t>(k)];
-            const double y = r.fitAt(t) * kSquareNanometresPerSquareMetre;
-            if (y > 0.0) fit << QPointF(t * kPicosecondsPerSecond, y);
+            fit << QPointF(t * kPicosecondsPerSecond, r.fitAt(t) * kSquareNanometresPerSquareMetre);
         }
-        const double low = lowest > 0.0 ? lowest : 1e-6, high = highest > low ? highest : 10.0 * low;
-        windowStart_->replace({{r.windowStart() * kPicosecondsPerSecond, low}, {r.windowStart() * kPicosecondsPerSecond, high}});
-        windowEnd_->replace({{r.windowEnd() * kPicosecondsPerSecond, low}, {r.windowEnd() * kPicosecondsPerSecond, high}});
+        const double start = r.windowStart() * kPicosecondsPerSecond, end = r.windowEnd() * kPicosecondsPerSecond;
+        windowStart_->replace({{start, 0.0}, {start, top}});
+        windowEnd_->replace({{end, 0.0}, {end, top}});
     } else {
         windowStart_->clear();
         windowEnd_->clear();
     }
     fit_->replace(fit);
-    const double first = points.isEmpty() ? 0.0 : points.front().x(), last = points.isEmpty() ? 0.0 : points.back().x();
-    frameDecades(msdTime_, first, last);
-    frameDecades(msdAxis_, lowest, highest);
+    timeAxis_->showRange(0.0, reach > 0.0 ? reach * kPicosecondsPerSecond : 1.0);
+    leftAxis_->frame(0.0, top > 0.0 ? top : 1.0);
 }
 
 void CDiffusionChart::refreshVacf()
@@ -190,9 +175,9 @@ void CDiffusionChart::refreshVacf()
     }
     vacf_->replace(vacf);
     integral_->replace(integral);
-    vacfTime_->showRange(0.0, reach > 0.0 ? reach * kPicosecondsPerSecond : 1.0);
-    vacfAxis_->frame(low, high > low ? high : 1.0);
-    integralAxis_->frame(bottom, top > bottom ? top : 1.0);
+    timeAxis_->showRange(0.0, reach > 0.0 ? reach * kPicosecondsPerSecond : 1.0);
+    leftAxis_->frame(low, high > low ? high : 1.0);
+    rightAxis_->frame(bottom, top > bottom ? top : 1.0);
 }
 
 void CDiffusionChart::showCaption()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast atoms wander, for all atoms or one type: the mean squared
-// displacement against time on log-log axes with its Einstein fit and the
-// fit window, or the velocity autocorrelation with its running integral,
+// displacement against time with its Einstein fit and the fit window, or
+// the velocity autocorrelation with its running integral,
 // and both diffusion coefficients in the caption. It samples while the
 // Plots window is open; any change a person or a file makes starts it again.
 #pragma once
@@ -12,7 +12,6 @@
 class CRoundAxis;
 class QComboBox;
 class QLineSeries;
-class QLogValueAxis;
 
 class CDiffusionChart : public CPlotChart {
     Q_OBJECT
@@ -38,6 +37,7 @@ public:
     QLineSeries* vacfCurve() const { return vacf_; }
 
 private:
+    void showSeries(std::initializer_list<QLineSeries*> series, bool rightAxis);
     void refreshMsd();
     void refreshVacf();
     void showCaption();
@@ -47,6 +47,7 @@ private:
     CTypeMask types_ = kAllTypesMask;
     QComboBox *typeChooser_, *curveChooser_;
     QLineSeries *msd_, *fit_, *windowStart_, *windowEnd_, *vacf_, *integral_;
-    QLogValueAxis *msdTime_, *msdAxis_;
-    CRoundAxis *vacfTime_, *vacfAxis_, *integralAxis_;
+    // One time axis and a left axis for both curves, retitled; the right
+    // axis carries the VACF's integral only.
+    CRoundAxis *timeAxis_, *leftAxis_, *rightAxis_;
 };
