@@ -15,9 +15,10 @@
 #include "SIM/CSimulation.h"
 
 namespace {
-constexpr double kSquareNanometresPerSquareMetre = 1e18;
+constexpr double kSquareNanometresPerSquareMetre = kNanometresPerMetre * kNanometresPerMetre;
 // nm²/ns: a diffusion coefficient of a liquid is a few of them.
-constexpr double kSquareNanometresPerNanosecondPerSI = 1e9;
+constexpr double kNanosecondsPerSecond = 1e9;
+constexpr double kSquareNanometresPerNanosecondPerSI = kSquareNanometresPerSquareMetre / kNanosecondsPerSecond;
 // Past the fit window the MSD only bends towards the box size: the chart
 // shows this many window ends, so that the window is not squeezed into a
 // corner of a long run.
