@@ -25,6 +25,7 @@
 #include "CUIView.h"
 #include "DIALOG/CKeyboardMouseDialog.h"
 #include "QuorvelVersion.h"
+#include "SIM/CDiffusion.h"
 #include "SIM/CSimulation.h"
 
 static void initResources() { Q_INIT_RESOURCE(quorvel); }
@@ -298,7 +299,7 @@ void CUIWindow::runSlice()
 {
     QElapsedTimer sliceClock;
     sliceClock.start();
-    const bool finite = Simulation.runDisplaySteps(sliceSteps);
+    const bool finite = runDisplayStepsSampled(Simulation, PlotsWindow->sampledDiffusion(), sliceSteps);
     const double budget = sliceBudgetMs * 1e6, took = std::max<double>(1.0, sliceClock.nsecsElapsed());
     if (Simulation.isDisplayUnderway() || took > budget) {
         // Only a slice that the display did not cut short says how many fit.

@@ -36,6 +36,7 @@ const char* const kBatchUsage =
     "                     [--density KG_M3 | --box-width M] [--temperature K]\n"
     "                     [--seed N] [--floor-bath K] [--floor-attraction]\n"
     "                     [the options above but FILE]\n"
+    "                     [--msd OUT.csv] [--vacf OUT.csv] [--msd-types AB]\n"
     "       quorvel-batch --version | --help | --file-format\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
@@ -69,6 +70,12 @@ const char* const kBatchUsage =
     "  --seed     the seed of the drawn places and velocities, default 1\n"
     "  --floor-bath  the floor exchanges heat with a bath at K kelvin\n"
     "  --floor-attraction  the floor attracts each type with its own well depth\n"
+    "  --msd      write the mean squared displacement over the run with the\n"
+    "             Einstein fit, and its diffusion coefficient D on standard error\n"
+    "  --vacf     write the velocity autocorrelation over the run with its running\n"
+    "             integral, and the Green-Kubo D on standard error\n"
+    "  --msd-types  the atom types --msd and --vacf average over (A, AB, ...);\n"
+    "             all atoms by default\n"
     "  --version  print the version and exit\n"
     "  --help     print this summary and exit\n"
     "  --file-format  print the simulation file's tags and the values read\n"
@@ -127,7 +134,8 @@ static bool outputsWritable(const CBatchOptions& options)
 {
     const std::pair<const std::string*, bool> outputs[] = {
         {&options.outputPath, false},    {&options.csvPath, false}, {&options.renderPath, false},
-        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true}};
+        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true},
+        {&options.msdPath, false},       {&options.vacfPath, false}};
     bool writable = true;
     for (const auto& [path, folder] : outputs) {
         if (path->empty()) continue;
@@ -228,7 +236,7 @@ int runBatch(const CBatchOptions& options)
     {
         CProgressLine progress(static_cast<unsigned long long>(options.ticks) * s.getIPD());
         for (unsigned long tick = 0; tick < options.ticks; tick++) {
-            if (!s.runDisplay()) {
+            if (!instruments.runDisplay(s)) {
                 progress.clear();
                 // Nothing is written from a run that broke down.
                 std::fprintf(stderr, "quorvel-batch: %s\n", s.getRunStopReason().c_str());

@@ -27,6 +27,10 @@ struct CBatchOptions {
     // newSpec holds all but the types, which are parsed when it is built.
     std::string newTypes;
     newSimulation::CSpec newSpec;
+    // Diffusion: MSD and VACF over the run, of the atoms of the types in msdTypes (a bit per type).
+    std::string msdPath, vacfPath;
+    unsigned msdTypes = 0xF;
+    bool msdTypesGiven = false;
 };
 
 // Runs the simulation; returns the process exit status.

@@ -52,7 +52,8 @@ bool parseReal(const std::string& text, double& out)
 const char* const kValueOptions[] = {"ticks",     "output",  "csv",       "engine",      "threads",
                                      "render",    "size",    "histogram", "rdf",         "rdf-types",
                                      "lammps",    "replicate", "new",     "lattice",     "density",
-                                     "box-width", "temperature", "seed",  "floor-bath"};
+                                     "box-width", "temperature", "seed",  "floor-bath",  "msd",
+                                     "vacf",      "msd-types"};
 const char* const kSwitches[] = {"stereo", "floor-attraction"};
 
 // Arguments are taken as Latin-1, which maps every byte to one character and
@@ -131,6 +132,13 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
         options.lammpsReplicate = static_cast<int>(n);
     }
     options.renderStereo = parser.isSet(QStringLiteral("stereo"));
+    if (!refused()) value("msd", options.msdPath);
+    if (!refused()) value("vacf", options.vacfPath);
+    if (!refused() && value("msd-types", text)) {
+        if (!parseTypeSet(text, options.msdTypes))
+            error = "--msd-types needs one to four different type letters A to D such as AB, not \"" + text + "\"";
+        options.msdTypesGiven = true;
+    }
 
     // ---- a new simulation instead of a file
     newSimulation::CSpec& spec = options.newSpec;
@@ -170,6 +178,10 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
     if (!files.isEmpty()) options.inputPath = bytes(files.first());
     if (options.rdfFirstType >= 0 && options.rdfPath.empty()) {
         error = "--rdf-types needs --rdf OUT.csv";
+        return false;
+    }
+    if (options.msdTypesGiven && options.msdPath.empty() && options.vacfPath.empty()) {
+        error = "--msd-types needs --msd OUT.csv or --vacf OUT.csv";
         return false;
     }
     if (parser.isSet(QStringLiteral("replicate")) && options.lammpsFolder.empty()) {
