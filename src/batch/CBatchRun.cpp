@@ -18,6 +18,7 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/CLammpsExport.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CStructureImport.h"
 #include "RENDER/CScenePicture.h"
 
 const char* const kBatchUsage =
@@ -144,6 +145,8 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             }
             options.lammpsReplicate = static_cast<int>(n);
             replicateGiven = true;
+        } else if (int taken = parseTrajectoryOption(argc, argv, k, options.trajectory, error); taken != 0) {
+            if (taken < 0) return false;
         } else if (arg == "--stereo") {
             options.renderStereo = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -160,6 +163,7 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
         error = "--rdf-types needs --rdf OUT.csv";
         return false;
     }
+    if (!checkTrajectoryOptions(options.trajectory, error)) return false;
     if (replicateGiven && options.lammpsFolder.empty()) {
         error = "--replicate needs --lammps DIR";
         return false;
@@ -220,7 +224,8 @@ static bool outputsWritable(const CBatchOptions& options)
 {
     const std::pair<const std::string*, bool> outputs[] = {
         {&options.outputPath, false},    {&options.csvPath, false}, {&options.renderPath, false},
-        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true}};
+        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true},
+        {&options.trajectory.xyzPath, false}, {&options.trajectory.dumpPath, false}};
     bool writable = true;
     for (const auto& [path, folder] : outputs) {
         if (path->empty()) continue;
@@ -276,19 +281,21 @@ int runBatch(const CBatchOptions& options)
     CSimulation& s = *simulation;
     s.initWithDefaults();
     if (!options.inputPath.empty()) {
-        s.setOpenPath(options.inputPath);
-        bool notSimulation = false;
-        std::string reason = s.loadInputFile(notSimulation);
-        if (!reason.empty()) {
-            std::fprintf(stderr, "quorvel-batch: cannot read %s: %s%s\n", options.inputPath.c_str(),
-                         notSimulation ? "not a simulation file: " : "", reason.c_str());
+        const int frame = options.trajectory.frame;
+        structureImport::COpened opened =
+            structureImport::openAnyFile(s, options.inputPath, [frame](int) { return frame; });
+        if (!opened.refusal.empty()) {
+            std::fprintf(stderr, "quorvel-batch: cannot read %s: %s\n", options.inputPath.c_str(), opened.refusal.c_str());
             return 1;
         }
+        if (!opened.notice.empty()) std::fprintf(stderr, "quorvel-batch: %s: %s\n", options.inputPath.c_str(), opened.notice.c_str());
     }
     s.engineKind = options.engineKind;
     s.engineThreads = options.engineThreads;
 
     CBatchInstruments instruments(options);
+    CBatchTrajectories trajectories(options.trajectory);
+    if (!trajectories.start(s)) return 1;
     std::string csv;
     bool wantCsv = !options.csvPath.empty();
     if (wantCsv) appendCsvHeader(csv);
@@ -307,6 +314,7 @@ int runBatch(const CBatchOptions& options)
             }
             if (wantCsv) appendCsvRow(csv, s);
             instruments.afterDisplay(s);
+            trajectories.afterDisplay(s);
             progress.update(static_cast<unsigned long long>(tick + 1) * s.getIPD());
         }
     }
@@ -317,7 +325,7 @@ int runBatch(const CBatchOptions& options)
     std::fprintf(stderr, "%llu integration steps in %.3f s: %.1f steps per second\n", steps, seconds,
                  seconds > 0 ? static_cast<double>(steps) / seconds : 0.0);
 
-    int status = 0;
+    int status = trajectories.succeeded() ? 0 : 1;
     if (wantCsv) {
         std::string failure = writeFileAtomically(options.csvPath, csv);
         if (!failure.empty()) {

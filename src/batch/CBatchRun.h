@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "CBatchTrajectory.h"
 #include "SIM/CSimulationModes.h"
 
 struct CBatchOptions {
@@ -22,6 +23,7 @@ struct CBatchOptions {
     int rdfFirstType = -1, rdfSecondType = -1;  // the pair of types; -1: all atoms
     std::string lammpsFolder;  // LAMMPS input and data written there after the run
     int lammpsReplicate = 1;   // copies along each edge of the LAMMPS box
+    CTrajectoryOptions trajectory;  // trajectories recorded during the run
 };
 
 // Parses the arguments; on failure returns false with the reason in error.
