@@ -151,7 +151,15 @@ std::string buildScratch(const CStructureRead& read, int boxLine, CSimulation& s
 
     scratch.initWithDefaults();
     for (int t = 0; t < kTypes; t++) scratch.setNumber(t, 0);
+    // The view frames the box as a new simulation's frames its own (the eye
+    // stays outside the box at every step of the change).
+    const double zoom = halfWidth / scratch.getHalfWidth();
+    const double eye = scratch.getEyeR() * zoom, plane = scratch.getEyePlaneR() * zoom;
+    if (zoom > 1.0) scratch.setEyeR(eye);
+    scratch.setEyePlaneR(plane);
     scratch.setHalfWidth(halfWidth);
+    scratch.setEyeR(eye);
+    scratch.setScale(scratch.getScale() / zoom);
     const CElementPotential* potential[kTypes] = {};
     bool anyPotential = false, anyCharge = false;
     for (int t = 0; t < kTypes; t++) {
@@ -228,7 +236,8 @@ std::map<std::string, std::string, std::less<>> keyValues(std::string_view line)
         while (k < line.size() && !isBlank(line[k]) && line[k] != '=') k++;
         std::string key(line.substr(start, k - start));
         std::string value;
-        if (k < line.size() && line[k] == '=') {
+        const bool paired = k < line.size() && line[k] == '=';
+        if (paired) {
             k++;
             if (k < line.size() && (line[k] == '"' || line[k] == '\'')) {
                 char quote = line[k++];
@@ -242,7 +251,7 @@ std::map<std::string, std::string, std::less<>> keyValues(std::string_view line)
                 value = line.substr(start, k - start);
             }
         }
-        if (!key.empty()) {
+        if (!key.empty() && paired) {
             for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             pairs[key] = value;
         } else if (k < line.size()) {
@@ -710,5 +719,8 @@ structureImport::COpened structureImport::openAnyFile(CSimulation& live, const s
     if (!opened.refusal.empty()) return opened;
     scratch->setOpenPath(path);
     live.adoptState(*scratch);
+    // The readouts start from the state read, as for a simulation file.
+    live.measureStateNow();
+    live.startAveragesFromState(false);
     return opened;
 }
