@@ -78,7 +78,7 @@ TEST_F(TrajectoryMenuTest, RecordsFramesWhileTheOverlaySaysSoAndStopsOnRequest)
     EXPECT_TRUE(overlay->isVisible());
     runDisplays(4);
     EXPECT_EQ(overlay->text(), QStringLiteral("REC trajectory run.lammpstrj: 3 frames"));
-    command("Stop Recording Trajectory")->trigger();
+    command("Abort Trajectory")->trigger();
     EXPECT_FALSE(overlay->isVisible());
     runDisplays(2);
     std::string text;

@@ -190,11 +190,16 @@ void CUIWindow::dropEvent(QDropEvent* event)
 
 void CUIWindow::openDroppedPaths(const QStringList& paths)
 {
-    // Simulation files, and the structures File > Open reads beside them.
+    // Simulation files, and the structures File > Open reads beside them
+    // (a LAMMPS data file is often named data.something).
     static const QStringList readable = {QStringLiteral(".txt"), QStringLiteral(".xyz"), QStringLiteral(".extxyz"),
                                          QStringLiteral(".data"), QStringLiteral(".lmp")};
+    auto opens = [](const QString& path) {
+        return QFileInfo(path).fileName().startsWith(QLatin1String("data.")) ||
+               std::any_of(readable.begin(), readable.end(), [&](const QString& suffix) { return path.contains(suffix); });
+    };
     for (const QString& path : paths)
-        if (std::any_of(readable.begin(), readable.end(), [&](const QString& suffix) { return path.contains(suffix); })) {
+        if (opens(path)) {
             openSimulationFile(path);
             return;
         }

@@ -20,7 +20,7 @@ void CUIWindow::createTrajectoryCommands(QMenu* menu)
     trajectoryWriter = std::make_unique<CTrajectoryWriter>();
     recordTrajectoryAct = new QAction(tr("Record &Trajectory..."), this);
     connect(recordTrajectoryAct, &QAction::triggered, this, &CUIWindow::recordTrajectory);
-    stopTrajectoryAct = new QAction(tr("Stop Recording Tra&jectory"), this);
+    stopTrajectoryAct = new QAction(tr("Abort Tra&jectory"), this);
     connect(stopTrajectoryAct, &QAction::triggered, this, &CUIWindow::stopTrajectory);
     menu->addAction(recordTrajectoryAct);
     menu->addAction(stopTrajectoryAct);
