@@ -145,6 +145,7 @@ void CUIWindow::createMenus()
     file->addAction(exportLammpsAct);
     file->addSeparator();
     createCaptureCommands(file);
+    createTrajectoryCommands(file);
     file->addSeparator();
     file->addAction(quitAct);
 
@@ -318,6 +319,7 @@ void CUIWindow::runSlice()
         return;
     }
     UIDisplay->drawProgress(QString());
+    trajectoryAfterDisplay();
     if (runTimer.interval() != intervalBetweenDisplays()) runTimer.setInterval(intervalBetweenDisplays());
     PlotsWindow->displayAdvanced();
     UIView->setNeedsDisplay();

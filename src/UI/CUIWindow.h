@@ -17,10 +17,13 @@
 #include "CRecentFiles.h"
 #include "CViewCapture.h"
 #include "RENDER/CScene.h"
+#include "SIM/CTrajectoryWriter.h"
 
 class CFrameCaptureDialog;
 class CReplicateDialog;
 class CMovieDialog;
+class CTrajectoryDialog;
+class QLabel;
 class CPlotsWindow;
 class CPlatform;
 class CSimulation;
@@ -79,6 +82,9 @@ public:
     // The charts of the run, in a window of their own (CUIWindow_plots.cpp).
     CPlotsWindow* PlotsWindow = nullptr;
     CReplicateDialog* ReplicateDialog = nullptr;
+    // The trajectory recorded as the run goes, and its dialog (CUIWindow_trajectory.cpp).
+    CTrajectoryDialog* TrajectoryDialog = nullptr;
+    std::unique_ptr<CTrajectoryWriter> trajectoryWriter;
     bool runTimerActive = false;
     QTimer runTimer;
     // The run loop's slices (runTimerMethod): a slice runs sliceSteps steps,
@@ -183,6 +189,8 @@ public slots:
     void makeMovie();
     void makeMovieAbort();
     void captureFrame();
+    void recordTrajectory();
+    void stopTrajectory();
     void showPlots();
     // Enabling and check marks from the simulation's and the view's flags.
     void validateMenuItems();
@@ -206,6 +214,14 @@ private:
     void fillRecentMenu();
     void createCaptureCommands(QMenu* menu);
     void createWindowMenu();
+    // Trajectories and the import of structures (CUIWindow_trajectory.cpp).
+    void createTrajectoryCommands(QMenu* menu);
+    void showTrajectoryField();
+    // Writes the frame that is due after a completed display.
+    void trajectoryAfterDisplay();
+    // Quitting while a trajectory records asks first; answers whether to quit.
+    bool finishTrajectoryBeforeQuit();
+    bool openAnyFile(const QString& path);
     // Takes the movie frame that is due, if any (the start of every tick).
     void captureCheck();
     void startRunTimer();
@@ -247,4 +263,6 @@ private:
     QAction *debug1Act, *debug2Act, *exportLammpsAct;
     QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
     QAction* plotsAct = nullptr;
+    QAction *recordTrajectoryAct = nullptr, *stopTrajectoryAct = nullptr;
+    QLabel* trajectoryField = nullptr;  // on the view while a trajectory records
 };

@@ -19,6 +19,7 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/CLammpsExport.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CStructureImport.h"
 #include "RENDER/CScenePicture.h"
 
 static_assert(newSimulation::kDefaultPackingFraction == 0.3 && newSimulation::kDefaultTemperature == 300.0 &&
@@ -32,11 +33,13 @@ const char* const kBatchUsage =
     "                     [--engine reference|fast] [--threads 1|2]\n"
     "                     [--histogram OUT.csv] [--rdf OUT.csv [--rdf-types AB]]\n"
     "                     [--lammps DIR [--replicate N]]\n"
+    "                     [--msd OUT.csv] [--vacf OUT.csv] [--msd-types AB]\n"
+    "                     [--trajectory OUT.xyz] [--dump OUT.lammpstrj] [--every K]\n"
+    "                     [--frame N]\n"
     "       quorvel-batch --new TYPES [--lattice sc|bcc|fcc|random]\n"
     "                     [--density KG_M3 | --box-width M] [--temperature K]\n"
     "                     [--seed N] [--floor-bath K] [--floor-attraction]\n"
     "                     [the options above but FILE]\n"
-    "                     [--msd OUT.csv] [--vacf OUT.csv] [--msd-types AB]\n"
     "       quorvel-batch --version | --help | --file-format\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
@@ -70,6 +73,11 @@ const char* const kBatchUsage =
     "  --seed     the seed of the drawn places and velocities, default 1\n"
     "  --floor-bath  the floor exchanges heat with a bath at K kelvin\n"
     "  --floor-attraction  the floor attracts each type with its own well depth\n"
+    "  --trajectory  record an extended XYZ trajectory: the starting state, then\n"
+    "             a frame every K displays (--every, default 1)\n"
+    "  --dump     record the same as a LAMMPS dump, in the units and type\n"
+    "             numbers of --lammps\n"
+    "  --frame    the frame of an extended XYZ FILE to start from, from 1\n"
     "  --msd      write the mean squared displacement over the run with the\n"
     "             Einstein fit, and its diffusion coefficient D on standard error\n"
     "  --vacf     write the velocity autocorrelation over the run with its running\n"
@@ -135,7 +143,8 @@ static bool outputsWritable(const CBatchOptions& options)
     const std::pair<const std::string*, bool> outputs[] = {
         {&options.outputPath, false},    {&options.csvPath, false}, {&options.renderPath, false},
         {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true},
-        {&options.msdPath, false},       {&options.vacfPath, false}};
+        {&options.msdPath, false},       {&options.vacfPath, false},
+        {&options.trajectory.xyzPath, false}, {&options.trajectory.dumpPath, false}};
     bool writable = true;
     for (const auto& [path, folder] : outputs) {
         if (path->empty()) continue;
@@ -213,19 +222,21 @@ int runBatch(const CBatchOptions& options)
     if (!options.newTypes.empty() && !buildNewState(options, s)) return 2;
     if (!outputsWritable(options)) return 1;
     if (!options.inputPath.empty()) {
-        s.setOpenPath(options.inputPath);
-        bool notSimulation = false;
-        std::string reason = s.loadInputFile(notSimulation);
-        if (!reason.empty()) {
-            std::fprintf(stderr, "quorvel-batch: cannot read %s: %s%s\n", options.inputPath.c_str(),
-                         notSimulation ? "not a simulation file: " : "", reason.c_str());
+        const int frame = options.trajectory.frame;
+        structureImport::COpened opened =
+            structureImport::openAnyFile(s, options.inputPath, [frame](int) { return frame; });
+        if (!opened.refusal.empty()) {
+            std::fprintf(stderr, "quorvel-batch: cannot read %s: %s\n", options.inputPath.c_str(), opened.refusal.c_str());
             return 1;
         }
+        if (!opened.notice.empty()) std::fprintf(stderr, "quorvel-batch: %s: %s\n", options.inputPath.c_str(), opened.notice.c_str());
     }
     s.setEngineKind(options.engineKind);
     s.setEngineThreads(options.engineThreads);
 
     CBatchInstruments instruments(options);
+    CBatchTrajectories trajectories(options.trajectory);
+    if (!trajectories.start(s)) return 1;
     std::string csv;
     bool wantCsv = !options.csvPath.empty();
     if (wantCsv) appendCsvHeader(csv);
@@ -244,6 +255,7 @@ int runBatch(const CBatchOptions& options)
             }
             if (wantCsv) appendCsvRow(csv, s);
             instruments.afterDisplay(s);
+            trajectories.afterDisplay(s);
             progress.update(static_cast<unsigned long long>(tick + 1) * s.getIPD());
         }
     }
@@ -254,7 +266,7 @@ int runBatch(const CBatchOptions& options)
     std::fprintf(stderr, "%llu integration steps in %.3f s: %.1f steps per second\n", steps, seconds,
                  seconds > 0 ? static_cast<double>(steps) / seconds : 0.0);
 
-    int status = 0;
+    int status = trajectories.succeeded() ? 0 : 1;
     if (wantCsv) {
         std::string failure = writeFileAtomically(options.csvPath, csv);
         if (!failure.empty()) {

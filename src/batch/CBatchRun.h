@@ -6,6 +6,7 @@
 #include <string>
 
 #include "SIM/CNewSimulation.h"
+#include "CBatchTrajectory.h"
 #include "SIM/CSimulationModes.h"
 
 struct CBatchOptions {
@@ -31,6 +32,7 @@ struct CBatchOptions {
     std::string msdPath, vacfPath;
     unsigned msdTypes = 0xF;
     bool msdTypesGiven = false;
+    CTrajectoryOptions trajectory;  // trajectories recorded during the run
 };
 
 // Runs the simulation; returns the process exit status.

@@ -77,6 +77,8 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char* name : kValueOptions) parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char* name : kTrajectoryOptionNames)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
     for (const char* name : kSwitches) parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     if (!parser.parse(arguments)) {
         // Reported as before the parser came: the option as it was written.
@@ -88,8 +90,9 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             }
         // A value is missing only after the last argument.
         const QString last = arguments.last();
-        const bool takesValue = std::any_of(std::begin(kValueOptions), std::end(kValueOptions),
-                                            [&](const char* name) { return optionName(last) == QLatin1String(name); });
+        auto named = [&](const char* name) { return optionName(last) == QLatin1String(name); };
+        const bool takesValue = std::any_of(std::begin(kValueOptions), std::end(kValueOptions), named) ||
+                                std::any_of(std::begin(kTrajectoryOptionNames), std::end(kTrajectoryOptionNames), named);
         error = takesValue && !last.contains('=') ? bytes(last) + " needs a value" : bytes(parser.errorText());
         return false;
     }
@@ -132,6 +135,8 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
         options.lammpsReplicate = static_cast<int>(n);
     }
     options.renderStereo = parser.isSet(QStringLiteral("stereo"));
+    for (const char* name : kTrajectoryOptionNames)
+        if (!refused() && value(name, text)) takeTrajectoryOption(std::string("--") + name, text, options.trajectory, error);
     if (!refused()) value("msd", options.msdPath);
     if (!refused()) value("vacf", options.vacfPath);
     if (!refused() && value("msd-types", text)) {
@@ -180,6 +185,7 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
         error = "--rdf-types needs --rdf OUT.csv";
         return false;
     }
+    if (!checkTrajectoryOptions(options.trajectory, error)) return false;
     if (options.msdTypesGiven && options.msdPath.empty() && options.vacfPath.empty()) {
         error = "--msd-types needs --msd OUT.csv or --vacf OUT.csv";
         return false;
