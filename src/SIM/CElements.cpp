@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CElements.h"
 
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <iterator>
 #include <string>
 
 #include "CLammpsExport.h"
+#include "CPhysicalConstants.h"
+#include "CSubstances.h"
 
 namespace {
 
@@ -44,17 +47,6 @@ constexpr CElement kElements[] = {
     {"At", "Astatine", 210.0},     {"Rn", "Radon", 222.0},
 };
 
-constexpr double kBoltzmann = 1.380649e-23;  // J/K
-
-// The noble gases' 12-6 parameters (sigma, epsilon/k_B) as fitted to their
-// second virial coefficients and liquid densities.
-struct CNobleGas {
-    const char* symbol;
-    double sigmaAngstrom, wellKelvin;
-};
-constexpr CNobleGas kNobleGases[] = {
-    {"Ne", 2.75, 35.6}, {"Ar", 3.405, 119.8}, {"Kr", 3.60, 171.0}, {"Xe", 4.10, 221.0}};
-
 bool sameIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
@@ -91,15 +83,13 @@ const CElement& elements::forType(std::string_view typeName, double massKg)
 const CElementPotential* elements::potentialOf(const CElement& element)
 {
     static const auto potentials = [] {
-        struct {
-            CElementPotential of[std::size(kNobleGases)];
-        } table{};
-        for (size_t k = 0; k < std::size(kNobleGases); k++)
-            table.of[k] = {kNobleGases[k].sigmaAngstrom * lammps::kAngstrom, kNobleGases[k].wellKelvin * kBoltzmann};
+        std::array<CElementPotential, kSubstanceCount> table{};
+        for (int k = 0; k < kSubstanceCount; k++)
+            table[k] = {kSubstances[k].sigma, kSubstances[k].epsilonOverK * quorvel::kBoltzmann};
         return table;
     }();
-    for (size_t k = 0; k < std::size(kNobleGases); k++)
-        if (std::string_view(element.symbol) == kNobleGases[k].symbol) return &potentials.of[k];
+    for (int k = 0; k < kSubstanceCount; k++)
+        if (std::string_view(element.symbol) == kSubstances[k].symbol) return &potentials[k];
     return nullptr;
 }
 
