@@ -27,7 +27,7 @@ constexpr CRange kAtomsPerType{0, modelLimits::kMaxPerType, "atoms"};
 
 const CFileTag kTags[] = {
     {"VERS", CTagShape::Plain, CTagValue::Whole, nullptr, "%i", "version of the file format; not read",
-     [](const S& s, CTagAt) { return double(kFileFormatVersion); }, nullptr},
+     [](const S&, CTagAt) { return double(kFileFormatVersion); }, nullptr},
     {"VPHI", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "view: azimuth of the eye (rad)",
      [](const S& s, CTagAt) { return s.display.View.getPhi(); }, [](S& s, CTagAt, double v) { s.display.View.setPhi(v); }},
     {"VTHE", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "view: polar angle of the eye (rad)",
