@@ -50,7 +50,8 @@ bool CUIWindow::openSimulationFile(const QString& path)
     Simulation.setOpenPath(path.toStdString());
     // A file that cannot be read has changed nothing and said so in an
     // alert; there is nothing to bring in line with it.
-    if (!Simulation.readInputFile()) return false;
+    if (!recordChange(tr("Open %1").arg(QFileInfo(path).fileName()), [this](QString&) { return Simulation.readInputFile(); }))
+        return false;
     setDocument(QFileInfo(path).fileName());
     recentFiles.add(path);
     followUpOpenFile();
@@ -71,8 +72,8 @@ bool CUIWindow::openExample(const QString& resourcePath)
         return false;
     }
     Simulation.setOpenPath(copy.fileName().toStdString());
-    if (!Simulation.readInputFile()) return false;
     const QString name = QFileInfo(resourcePath).fileName();
+    if (!recordChange(tr("Open %1").arg(name), [this](QString&) { return Simulation.readInputFile(); })) return false;
     Simulation.setOpenPath(name.toStdString());
     Simulation.setSavePath(name.toStdString());  // proposed when it is saved
     setDocument(name);
@@ -85,6 +86,7 @@ void CUIWindow::fileSaveSimulation()
     setWindowSizeToSimulation();
     if (!Simulation.requestSavePath()) return;
     if (!Simulation.writeOutputFile()) return;
+    UndoStack->setClean();
     const QString saved = QString::fromStdString(Simulation.getSavePath());
     setDocument(QFileInfo(saved).fileName());
     recentFiles.add(saved);
@@ -138,6 +140,14 @@ void CUIWindow::clearRecentFiles()
 
 void CUIWindow::followUpOpenFile()
 {
+    followUpStateChange();
+    getWindowSizeFromSimulation();
+    setAspectRatioTo(Simulation.getAspectRatioIndex());
+    validateMenuItems();
+}
+
+void CUIWindow::followUpStateChange()
+{
     CSimulation& s = Simulation;
     // The display under way was the previous simulation's.
     s.endDisplayEarly();
@@ -156,8 +166,6 @@ void CUIWindow::followUpOpenFile()
     UIDisplay->setHistogramDisplayVisibility(s.getGraphDisplayFlag());
     UIView->setDisplayTextSize(s.getDisplayTextSize());
     placeHistogram();
-    getWindowSizeFromSimulation();
-    setAspectRatioTo(s.getAspectRatioIndex());
     validateMenuItems();
     redraw();
 }
