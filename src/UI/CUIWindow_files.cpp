@@ -53,6 +53,8 @@ bool CUIWindow::openSimulationFile(const QString& path)
     if (!recordChange(tr("Open %1").arg(QFileInfo(path).fileName()), [this](QString&) { return Simulation.readInputFile(); }))
         return false;
     setDocument(QFileInfo(path).fileName());
+    // What is on disk now has nothing unsaved; the step stays, to go back.
+    UndoStack->setClean();
     recentFiles.add(path);
     followUpOpenFile();
     return true;
@@ -77,6 +79,7 @@ bool CUIWindow::openExample(const QString& resourcePath)
     Simulation.setOpenPath(name.toStdString());
     Simulation.setSavePath(name.toStdString());  // proposed when it is saved
     setDocument(name);
+    UndoStack->setClean();
     followUpOpenFile();
     return true;
 }

@@ -16,7 +16,7 @@ void CUIWindow::createUndo()
 {
     UndoStack = new QUndoStack(this);
     UndoStack->setUndoLimit(undoStepLimit());
-    undoAct = new QAction(tr("&Undo"), this);
+    undoAct = new QAction(tr("U&ndo"), this);
     undoAct->setShortcut(QKeySequence::Undo);
     connect(undoAct, &QAction::triggered, this, &CUIWindow::undo);
     redoAct = new QAction(tr("&Redo"), this);
@@ -80,9 +80,9 @@ QString stepNote(const CSimulationState& target, unsigned stepsNow)
 QString CUIWindow::undoMenuText() const
 {
     const int index = UndoStack->index();
-    if (index <= 0) return tr("&Undo");
+    if (index <= 0) return tr("U&ndo");
     const auto* step = static_cast<const CStateCommand*>(UndoStack->command(index - 1));
-    return tr("&Undo %1%2").arg(step->text(), stepNote(step->stateBefore(), Simulation.getIterations()));
+    return tr("U&ndo %1%2").arg(step->text(), stepNote(step->stateBefore(), Simulation.getIterations()));
 }
 
 QString CUIWindow::redoMenuText() const
