@@ -12,3 +12,6 @@ scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_BENCH=ON
 
 scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF
 (cd build-sanitize && QUORVEL_SANITIZED=1 ctest --output-on-failure -j "$jobs")
+
+# Every reader fed with random bytes for a minute, under ASan and UBSan.
+scripts/fuzz.sh 60 build-fuzz

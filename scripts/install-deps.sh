@@ -9,7 +9,9 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build libgtest-dev locales qt6-base-dev qt6-qpa-plugins
           qt6-image-formats-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
           libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
-          lammps openmpi-bin "$@")
+          lammps openmpi-bin python3-ase clang "$@")
+# libFuzzer and the sanitizers' runtimes are only recommended by clang.
+packages+=(libclang-rt-14-dev)
 # The icons are rendered with Qt SVG; the install test validates the desktop
 # files, formats the man pages and builds the Debian package (CPack finds the
 # binaries with file, their libraries with dpkg-shlibdeps).

@@ -28,6 +28,7 @@
 
 #include "SIM/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
+#include "UI/CDiffusionChart.h"
 #include "UI/CRoundAxis.h"
 #include "UI/CEnergyLedgerChart.h"
 #include "UI/CPlotsWindow.h"
@@ -97,7 +98,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(PlotsTest, WindowPlotsOpensTheFourChartsBesideTheMainWindow)
+TEST_F(PlotsTest, WindowPlotsOpensTheFiveChartsBesideTheMainWindow)
 {
     QAction* open = plotsAction();
     ASSERT_NE(open, nullptr) << "Window > Plots with Ctrl+Shift+P";
@@ -111,11 +112,12 @@ TEST_F(PlotsTest, WindowPlotsOpensTheFourChartsBesideTheMainWindow)
     EXPECT_TRUE(plots->isVisible());
     EXPECT_EQ(plots->windowTitle(), QStringLiteral("Quorvel Plots"));
     EXPECT_TRUE(plots->isWindow());
-    ASSERT_EQ(plots->charts().size(), 4u);
+    ASSERT_EQ(plots->charts().size(), 5u);
     EXPECT_EQ(plots->charts()[0], plots->TimeSeriesChart);
     EXPECT_EQ(plots->charts()[1], plots->SpeedDistributionChart);
     EXPECT_EQ(plots->charts()[2], plots->RadialDistributionChart);
     EXPECT_EQ(plots->charts()[3], plots->EnergyLedgerChart);
+    EXPECT_EQ(plots->charts()[4], plots->DiffusionChart);
     const QRect main = window->frameGeometry(), beside = plots->frameGeometry();
     EXPECT_GT(beside.left(), main.right()) << "beside, not over the main window";
     EXPECT_EQ(beside.top(), main.top());

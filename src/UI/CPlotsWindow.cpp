@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "CDiffusionChart.h"
 #include "CEnergyLedgerChart.h"
 #include "CRadialDistributionChart.h"
 #include "CSpeedDistributionChart.h"
@@ -31,6 +32,8 @@ CPlotsWindow::CPlotsWindow(CSimulation& simulation, CPlatform& platform, QWidget
     addChart(RadialDistributionChart);
     EnergyLedgerChart = new CEnergyLedgerChart(simulation, platform, ledger_);
     addChart(EnergyLedgerChart);
+    DiffusionChart = new CDiffusionChart(simulation, platform);
+    addChart(DiffusionChart);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshNow(); });
     // Ctrl+W closes the window, as it closes other tool windows.
     auto* close = new QShortcut(QKeySequence::Close, this);
@@ -60,6 +63,11 @@ void CPlotsWindow::showChart(CPlotChart* chart)
 {
     const auto found = std::find(charts_.begin(), charts_.end(), chart);
     if (found != charts_.end()) tabs_->setCurrentIndex(static_cast<int>(found - charts_.begin()));
+}
+
+CDiffusion* CPlotsWindow::sampledDiffusion() const
+{
+    return isVisible() ? &DiffusionChart->diffusion() : nullptr;
 }
 
 void CPlotsWindow::displayAdvanced()

@@ -15,6 +15,8 @@
 #include "SIM/CEnergyLedger.h"
 #include "SIM/CTimeSeries.h"
 
+class CDiffusion;
+class CDiffusionChart;
 class CEnergyLedgerChart;
 class CPlatform;
 class CPlotChart;
@@ -35,6 +37,7 @@ public:
     CSpeedDistributionChart* SpeedDistributionChart = nullptr;
     CRadialDistributionChart* RadialDistributionChart = nullptr;
     CEnergyLedgerChart* EnergyLedgerChart = nullptr;
+    CDiffusionChart* DiffusionChart = nullptr;
 
     // Appends a chart as a new tab; the window owns it from now on.
     void addChart(CPlotChart* chart);
@@ -44,6 +47,9 @@ public:
     const CTimeSeries& timeSeries() const { return series_; }
     const CEnergyLedgerSeries& ledgerSeries() const { return ledger_; }
 
+    // The measurement the run samples between its steps: the Diffusion
+    // tab's while the window is open, else none.
+    CDiffusion* sampledDiffusion() const;
     // After every display of the run.
     void displayAdvanced();
     // Something the charts show may have changed (the displayed type, a file, a parameter).

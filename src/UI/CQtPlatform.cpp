@@ -75,6 +75,10 @@ int CQtPlatform::alert(const std::string& title, const std::string& message,
 
 static QString filterFor(const std::string& fileType)
 {
+    // "txt xyz ...": simulation files and the structures read beside them.
+    const QStringList types = QString::fromStdString(fileType).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (types.size() > 1)
+        return QObject::tr("Simulation and structure files (*.%1);;All files (*)").arg(types.join(QLatin1String(" *.")));
     return QObject::tr("Simulation files (*.%1)").arg(QString::fromStdString(fileType));
 }
 

@@ -25,6 +25,7 @@
 #include "CUIView.h"
 #include "DIALOG/CKeyboardMouseDialog.h"
 #include "QuorvelVersion.h"
+#include "SIM/CDiffusion.h"
 #include "SIM/CSimulation.h"
 
 static void initResources() { Q_INIT_RESOURCE(quorvel); }
@@ -147,6 +148,7 @@ void CUIWindow::createMenus()
     file->addAction(exportLammpsAct);
     file->addSeparator();
     createCaptureCommands(file);
+    createTrajectoryCommands(file);
     file->addSeparator();
     file->addAction(quitAct);
 
@@ -303,7 +305,7 @@ void CUIWindow::runSlice()
 {
     QElapsedTimer sliceClock;
     sliceClock.start();
-    const bool finite = Simulation.runDisplaySteps(sliceSteps);
+    const bool finite = runDisplayStepsSampled(Simulation, PlotsWindow->sampledDiffusion(), sliceSteps);
     noteRunAdvanced();
     const double budget = sliceBudgetMs * 1e6, took = std::max<double>(1.0, sliceClock.nsecsElapsed());
     if (Simulation.isDisplayUnderway() || took > budget) {
@@ -323,6 +325,7 @@ void CUIWindow::runSlice()
         return;
     }
     UIDisplay->drawProgress(QString());
+    trajectoryAfterDisplay();
     if (runTimer.interval() != intervalBetweenDisplays()) runTimer.setInterval(intervalBetweenDisplays());
     PlotsWindow->displayAdvanced();
     UIView->setNeedsDisplay();

@@ -19,10 +19,13 @@
 #include "CUndoHistory.h"
 #include "CViewCapture.h"
 #include "RENDER/CScene.h"
+#include "SIM/CTrajectoryWriter.h"
 
 class CFrameCaptureDialog;
 class CReplicateDialog;
 class CMovieDialog;
+class CTrajectoryDialog;
+class QLabel;
 class CPlotsWindow;
 class CPlatform;
 class CSimulation;
@@ -41,6 +44,7 @@ class CEnergyDialog;
 class CFloorDialog;
 class CTimingDialog;
 class CViewDialog;
+class CNewSimulationDialog;
 class CKeyboardMouseDialog;
 class QAction;
 class QActionGroup;
@@ -82,6 +86,9 @@ public:
     // The charts of the run, in a window of their own (CUIWindow_plots.cpp).
     CPlotsWindow* PlotsWindow = nullptr;
     CReplicateDialog* ReplicateDialog = nullptr;
+    // The trajectory recorded as the run goes, and its dialog (CUIWindow_trajectory.cpp).
+    CTrajectoryDialog* TrajectoryDialog = nullptr;
+    std::unique_ptr<CTrajectoryWriter> trajectoryWriter;
     bool runTimerActive = false;
     QTimer runTimer;
     // The run loop's slices (runTimerMethod): a slice runs sliceSteps steps,
@@ -103,6 +110,7 @@ public:
     CFloorDialog* FloorDialog = nullptr;
     CTimingDialog* TimingDialog = nullptr;
     CViewDialog* ViewDialog = nullptr;
+    CNewSimulationDialog* NewSimulationDialog = nullptr;
 
     void followUpOpenFile();
     void setWindowSizeToSimulation();
@@ -192,11 +200,15 @@ public slots:
     void runChangeKEDialog();
     void runDisplaysDialog();
     void runViewDialog();
+    // Simulation > New...: a simulation built from substances replaces this one.
+    void runNewSimulationDialog();
     void debug1();
     void debug2();
     void makeMovie();
     void makeMovieAbort();
     void captureFrame();
+    void recordTrajectory();
+    void stopTrajectory();
     void showPlots();
     void undo();
     void redo();
@@ -240,6 +252,14 @@ private:
     // Refreshes the displays, the histogram's place and the run timer from
     // the simulation's state (after a file was read or a state put back).
     void followUpStateChange();
+    // Trajectories and the import of structures (CUIWindow_trajectory.cpp).
+    void createTrajectoryCommands(QMenu* menu);
+    void showTrajectoryField();
+    // Writes the frame that is due after a completed display.
+    void trajectoryAfterDisplay();
+    // Quitting while a trajectory records asks first; answers whether to quit.
+    bool finishTrajectoryBeforeQuit();
+    bool openAnyFile(const QString& path);
     // Takes the movie frame that is due, if any (the start of every tick).
     void captureCheck();
     void startRunTimer();
@@ -275,10 +295,13 @@ private:
     CRecentFiles recentFiles;
     CKeyboardMouseDialog* KeyboardMouseDialog = nullptr;
     QAction* keyboardHelpAct = nullptr;
+    QAction* newSimulationAct = nullptr;
     QAction *hideAct, *addAtomAct, *editAtomAct, *atomNumbersAct, *atomPropertiesAct, *potentialsAct;
     QAction *timingAct, *boxDialogAct, *floorDialogAct, *energyAct, *changeKEAct, *displaysAct, *viewDialogAct;
     QAction *debug1Act, *debug2Act, *exportLammpsAct;
     QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
     QAction* plotsAct = nullptr;
     QAction *undoAct = nullptr, *redoAct = nullptr, *historyAct = nullptr;
+    QAction *recordTrajectoryAct = nullptr, *stopTrajectoryAct = nullptr;
+    QLabel* trajectoryField = nullptr;  // on the view while a trajectory records
 };

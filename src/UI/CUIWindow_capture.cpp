@@ -77,6 +77,10 @@ void CUIWindow::closeEvent(QCloseEvent* event)
         return;
     }
     CViewCapture& capture = *UIViewCapture;
+    if (!finishTrajectoryBeforeQuit()) {
+        event->ignore();
+        return;
+    }
     if (capture.getMakeMovieFlag()) {
         const int answer = platform.alert("Alert.",
                                           "A movie is being recorded. Finish the movie with the frames taken so far "

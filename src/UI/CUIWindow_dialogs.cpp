@@ -18,6 +18,7 @@
 #include "DIALOG/CEditAtomDialog.h"
 #include "DIALOG/CEnergyDialog.h"
 #include "DIALOG/CFloorDialog.h"
+#include "DIALOG/CNewSimulationDialog.h"
 #include "DIALOG/CPotentialsDialog.h"
 #include "DIALOG/CReplicateDialog.h"
 #include "DIALOG/CTimingDialog.h"
@@ -40,6 +41,7 @@ void CUIWindow::createDialogs()
     TimingDialog = new CTimingDialog(Simulation, this);
     ViewDialog = new CViewDialog(Simulation, this);
     ReplicateDialog = new CReplicateDialog(Simulation, this);
+    NewSimulationDialog = new CNewSimulationDialog(Simulation, this);
 }
 
 void CUIWindow::createDialogActions()
@@ -50,6 +52,7 @@ void CUIWindow::createDialogActions()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
+    newSimulationAct = make(tr("Ne&w..."), &CUIWindow::runNewSimulationDialog, QKeySequence::New);
     hideAct = make(tr("&Minimize"), &CUIWindow::hideApplication, QKeySequence(tr("Ctrl+M")));
     addAtomAct = make(tr("Add A&tom..."), &CUIWindow::runAddAtomDialog, QKeySequence(tr("Ctrl+Shift+A")));
     editAtomAct = make(tr("Ed&it Selected Atoms..."), &CUIWindow::runEditAtomDialog, QKeySequence(tr("Ctrl+I")));
@@ -75,6 +78,10 @@ void CUIWindow::createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* d
     edit->addAction(addAtomAct);
     edit->addAction(editAtomAct);
 
+    // New... heads the menu, above Run and Stop.
+    QAction* first = sim->actions().value(0);
+    sim->insertAction(first, newSimulationAct);
+    sim->insertSeparator(first);
     sim->addSeparator();
     for (QAction* a : {atomNumbersAct, atomPropertiesAct, potentialsAct}) sim->addAction(a);
     sim->addSeparator();
@@ -106,6 +113,17 @@ void CUIWindow::runParameterDialog(CParameterDialog& dialog, const QString& name
 void CUIWindow::hideApplication()
 {
     showMinimized();
+}
+
+void CUIWindow::runNewSimulationDialog()
+{
+    if (!recordChange(tr("New Simulation"), [this](QString&) {
+            NewSimulationDialog->run();
+            return NewSimulationDialog->built();
+        }))
+        return;
+    setDocument(QString());  // not saved anywhere yet
+    followUpOpenFile();
 }
 
 void CUIWindow::runAddAtomDialog()

@@ -13,6 +13,8 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "CUIDisplay.h"
 #include "CUIView.h"
 #include "CUIWindow.h"
@@ -41,16 +43,17 @@ void CUIWindow::createExampleMenu(QMenu* menu)
 
 void CUIWindow::fileOpenSimulation()
 {
-    if (!Simulation.requestOpenPath()) return;
-    openSimulationFile(QString::fromStdString(Simulation.getOpenPath()));
+    // Simulation files, and the structures other programs write.
+    std::string chosen;
+    if (!platform.openPanel("Open Simulation or Structure File...", "txt xyz extxyz data lmp", chosen)) return;
+    openSimulationFile(QString::fromStdString(chosen));
 }
 
 bool CUIWindow::openSimulationFile(const QString& path)
 {
-    Simulation.setOpenPath(path.toStdString());
     // A file that cannot be read has changed nothing and said so in an
     // alert; there is nothing to bring in line with it.
-    if (!recordChange(tr("Open %1").arg(QFileInfo(path).fileName()), [this](QString&) { return Simulation.readInputFile(); }))
+    if (!recordChange(tr("Open %1").arg(QFileInfo(path).fileName()), [&](QString&) { return openAnyFile(path); }))
         return false;
     setDocument(QFileInfo(path).fileName());
     // What is on disk now has nothing unsaved; the step stays, to go back.
@@ -198,8 +201,16 @@ void CUIWindow::dropEvent(QDropEvent* event)
 
 void CUIWindow::openDroppedPaths(const QStringList& paths)
 {
+    // Simulation files, and the structures File > Open reads beside them
+    // (a LAMMPS data file is often named data.something).
+    static const QStringList readable = {QStringLiteral(".txt"), QStringLiteral(".xyz"), QStringLiteral(".extxyz"),
+                                         QStringLiteral(".data"), QStringLiteral(".lmp")};
+    auto opens = [](const QString& path) {
+        return QFileInfo(path).fileName().startsWith(QLatin1String("data.")) ||
+               std::any_of(readable.begin(), readable.end(), [&](const QString& suffix) { return path.contains(suffix); });
+    };
     for (const QString& path : paths)
-        if (path.contains(QLatin1String(".txt"))) {
+        if (opens(path)) {
             openSimulationFile(path);
             return;
         }

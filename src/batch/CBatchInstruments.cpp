@@ -20,11 +20,30 @@ bool parseTypePair(const std::string& text, int& first, int& second)
     return first >= 0 && second >= 0;
 }
 
+bool parseTypeSet(const std::string& text, unsigned& types)
+{
+    types = 0;
+    if (text.empty() || text.size() > 4) return false;
+    for (char letter : text) {
+        const int t = letter >= 'a' && letter <= 'd' ? letter - 'a' : letter >= 'A' && letter <= 'D' ? letter - 'A' : -1;
+        if (t < 0 || (types >> t) & 1u) return false;
+        types |= 1u << t;
+    }
+    return true;
+}
+
 CBatchInstruments::CBatchInstruments(const CBatchOptions& options) : options_(options)
 {
+    if (!options.msdPath.empty() || !options.vacfPath.empty()) diffusion_ = std::make_unique<CDiffusion>();
     if (options.rdfPath.empty()) return;
     rdf_ = std::make_unique<CRadialDistribution>();
     rdf_->setPair(options.rdfFirstType, options.rdfSecondType);
+}
+
+bool CBatchInstruments::runDisplay(CSimulation& simulation)
+{
+    if (!diffusion_) return simulation.runDisplay();
+    return runDisplayStepsSampled(simulation, diffusion_.get(), simulation.getIPD());
 }
 
 void CBatchInstruments::afterDisplay(const CSimulation& simulation)
@@ -60,6 +79,21 @@ bool CBatchInstruments::writeAfterRun(const CSimulation& simulation)
         std::string csv;
         appendRadialDistributionCsv(csv, *rdf_);
         written = writeCsv(options_.rdfPath, csv) && written;
+    }
+    if (diffusion_) {
+        const CDiffusionResult result = diffusion_->result(options_.msdTypes);
+        if (!options_.msdPath.empty()) {
+            std::fprintf(stderr, "%s\n", einsteinLine(result).c_str());
+            std::string csv;
+            appendMsdCsv(csv, result);
+            written = writeCsv(options_.msdPath, csv) && written;
+        }
+        if (!options_.vacfPath.empty()) {
+            std::fprintf(stderr, "%s\n", greenKuboLine(result).c_str());
+            std::string csv;
+            appendVacfCsv(csv, result);
+            written = writeCsv(options_.vacfPath, csv) && written;
+        }
     }
     return written;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "SIM/CDiffusion.h"
 #include "SIM/CRadialDistribution.h"
 
 class CSimulation;
@@ -13,10 +14,14 @@ struct CBatchOptions;
 
 // Reads "AB" (letters A to D, either order) into two type indices.
 bool parseTypePair(const std::string& text, int& first, int& second);
+// Reads "A", "AB", ... (different letters A to D) into a bit per type.
+bool parseTypeSet(const std::string& text, unsigned& types);
 
 class CBatchInstruments {
 public:
     explicit CBatchInstruments(const CBatchOptions& options);
+    // One display step of the run, sampled where the instruments need it.
+    bool runDisplay(CSimulation& simulation);
     // After every display step of the run.
     void afterDisplay(const CSimulation& simulation);
     // Writes the files asked for; false (with a message on standard error) when one fails.
@@ -25,4 +30,5 @@ public:
 private:
     const CBatchOptions& options_;
     std::unique_ptr<CRadialDistribution> rdf_;
+    std::unique_ptr<CDiffusion> diffusion_;
 };

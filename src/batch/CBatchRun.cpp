@@ -2,6 +2,7 @@
 #include "CBatchRun.h"
 #include "CBatchInstruments.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <chrono>
@@ -18,7 +19,13 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/CLammpsExport.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CStructureImport.h"
 #include "RENDER/CScenePicture.h"
+
+static_assert(newSimulation::kDefaultPackingFraction == 0.3 && newSimulation::kDefaultTemperature == 300.0 &&
+                  newSimulation::CSpec().seed == 1 &&
+                  newSimulation::CSpec().arrangement == newSimulation::CArrangement::faceCentredCubic,
+              "the usage names the defaults of --new");
 
 const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"
@@ -26,6 +33,13 @@ const char* const kBatchUsage =
     "                     [--engine reference|fast] [--threads 1|2]\n"
     "                     [--histogram OUT.csv] [--rdf OUT.csv [--rdf-types AB]]\n"
     "                     [--lammps DIR [--replicate N]]\n"
+    "                     [--msd OUT.csv] [--vacf OUT.csv] [--msd-types AB]\n"
+    "                     [--trajectory OUT.xyz] [--dump OUT.lammpstrj] [--every K]\n"
+    "                     [--frame N]\n"
+    "       quorvel-batch --new TYPES [--lattice sc|bcc|fcc|random]\n"
+    "                     [--density KG_M3 | --box-width M] [--temperature K]\n"
+    "                     [--seed N] [--floor-bath K] [--floor-attraction]\n"
+    "                     [the options above but FILE]\n"
     "       quorvel-batch --version | --help | --file-format\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
@@ -46,126 +60,34 @@ const char* const kBatchUsage =
     "  --lammps   write DIR/in.quorvel and DIR/data.quorvel after the run, for\n"
     "             lmp -in in.quorvel  (or  mpirun -np 4 lmp -in in.quorvel)\n"
     "  --replicate  N x N x N copies of the box side by side in LAMMPS, N from 1 to 100\n"
+    "  --new      build a new simulation instead of reading a file: TYPES is a\n"
+    "             comma list such as Ar:256 or Kr:100,Ar:300 of Ar, Ne, Kr, Xe\n"
+    "             (Lennard-Jones parameters of the gases) or A (the default type),\n"
+    "             up to 400 atoms of a type and four types\n"
+    "  --lattice  the atoms' arrangement: simple, body-centred or face-centred\n"
+    "             cubic (the default), or random without overlap\n"
+    "  --density  the mass density of the whole box in kg/m3; by default the\n"
+    "             atoms fill 0.3 of the box\n"
+    "  --box-width  the box's width in metres, instead of --density\n"
+    "  --temperature  the atoms' kinetic temperature in K, default 300\n"
+    "  --seed     the seed of the drawn places and velocities, default 1\n"
+    "  --floor-bath  the floor exchanges heat with a bath at K kelvin\n"
+    "  --floor-attraction  the floor attracts each type with its own well depth\n"
+    "  --trajectory  record an extended XYZ trajectory: the starting state, then\n"
+    "             a frame every K displays (--every, default 1)\n"
+    "  --dump     record the same as a LAMMPS dump, in the units and type\n"
+    "             numbers of --lammps\n"
+    "  --frame    the frame of an extended XYZ FILE to start from, from 1\n"
+    "  --msd      write the mean squared displacement over the run with the\n"
+    "             Einstein fit, and its diffusion coefficient D on standard error\n"
+    "  --vacf     write the velocity autocorrelation over the run with its running\n"
+    "             integral, and the Green-Kubo D on standard error\n"
+    "  --msd-types  the atom types --msd and --vacf average over (A, AB, ...);\n"
+    "             all atoms by default\n"
     "  --version  print the version and exit\n"
     "  --help     print this summary and exit\n"
     "  --file-format  print the simulation file's tags and the values read\n"
     "             (a Markdown table) and exit\n";
-
-static bool parseCount(const std::string& text, unsigned long& out)
-{
-    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
-    char* end = nullptr;
-    errno = 0;
-    out = std::strtoul(text.c_str(), &end, 10);
-    return errno == 0 && end && *end == '\0';
-}
-
-static bool parseSize(const std::string& text, int& width, int& height)
-{
-    std::size_t x = text.find('x');
-    unsigned long w = 0, h = 0;
-    if (x == std::string::npos || !parseCount(text.substr(0, x), w) || !parseCount(text.substr(x + 1), h)) return false;
-    if (w < 1 || h < 1 || w > 16384 || h > 16384) return false;
-    width = static_cast<int>(w);
-    height = static_cast<int>(h);
-    return true;
-}
-
-bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options, std::string& error)
-{
-    bool replicateGiven = false;
-    for (int k = 1; k < argc; k++) {
-        std::string_view arg = argv[k];
-        auto value = [&](std::string& out) {
-            if (k + 1 >= argc || argv[k + 1][0] == '\0') {
-                error = std::string(arg) + " needs a value";
-                return false;
-            }
-            out = argv[++k];
-            return true;
-        };
-        if (arg == "--ticks") {
-            std::string text;
-            if (!value(text)) return false;
-            if (!parseCount(text, options.ticks)) {
-                error = "--ticks needs a whole number of display steps, not \"" + text + "\"";
-                return false;
-            }
-        } else if (arg == "--output") {
-            if (!value(options.outputPath)) return false;
-        } else if (arg == "--csv") {
-            if (!value(options.csvPath)) return false;
-        } else if (arg == "--engine") {
-            std::string text;
-            if (!value(text)) return false;
-            if (text != "reference" && text != "fast") {
-                error = "--engine is reference or fast, not \"" + text + "\"";
-                return false;
-            }
-            options.engineKind = text == "fast" ? CEngineKind::fast : CEngineKind::reference;
-        } else if (arg == "--threads") {
-            std::string text;
-            if (!value(text)) return false;
-            if (text != "1" && text != "2") {
-                error = "--threads is 1 or 2, not \"" + text + "\"";
-                return false;
-            }
-            options.engineThreads = text == "2" ? 2 : 1;
-        } else if (arg == "--render") {
-            if (!value(options.renderPath)) return false;
-        } else if (arg == "--size") {
-            std::string text;
-            if (!value(text)) return false;
-            if (!parseSize(text, options.renderWidth, options.renderHeight)) {
-                error = "--size needs WIDTHxHEIGHT, each 1 to 16384, not \"" + text + "\"";
-                return false;
-            }
-        } else if (arg == "--histogram") {
-            if (!value(options.histogramPath)) return false;
-        } else if (arg == "--rdf") {
-            if (!value(options.rdfPath)) return false;
-        } else if (arg == "--rdf-types") {
-            std::string text;
-            if (!value(text)) return false;
-            if (!parseTypePair(text, options.rdfFirstType, options.rdfSecondType)) {
-                error = "--rdf-types needs two type letters A to D such as AB, not \"" + text + "\"";
-                return false;
-            }
-        } else if (arg == "--lammps") {
-            if (!value(options.lammpsFolder)) return false;
-        } else if (arg == "--replicate") {
-            std::string text;
-            if (!value(text)) return false;
-            unsigned long n = 0;
-            if (!parseCount(text, n) || n < 1 || n > static_cast<unsigned long>(lammps::kMaxReplicate)) {
-                error = formatC("--replicate needs a whole number from 1 to %d, not \"%s\"", lammps::kMaxReplicate,
-                                text.c_str());
-                return false;
-            }
-            options.lammpsReplicate = static_cast<int>(n);
-            replicateGiven = true;
-        } else if (arg == "--stereo") {
-            options.renderStereo = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + std::string(arg);
-            return false;
-        } else if (options.inputPath.empty()) {
-            options.inputPath = arg;
-        } else {
-            error = "only one simulation file can be given";
-            return false;
-        }
-    }
-    if (options.rdfFirstType >= 0 && options.rdfPath.empty()) {
-        error = "--rdf-types needs --rdf OUT.csv";
-        return false;
-    }
-    if (replicateGiven && options.lammpsFolder.empty()) {
-        error = "--replicate needs --lammps DIR";
-        return false;
-    }
-    return true;
-}
 
 static void appendCsvHeader(std::string& csv)
 {
@@ -220,7 +142,9 @@ static bool outputsWritable(const CBatchOptions& options)
 {
     const std::pair<const std::string*, bool> outputs[] = {
         {&options.outputPath, false},    {&options.csvPath, false}, {&options.renderPath, false},
-        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true}};
+        {&options.histogramPath, false}, {&options.rdfPath, false}, {&options.lammpsFolder, true},
+        {&options.msdPath, false},       {&options.vacfPath, false},
+        {&options.trajectory.xyzPath, false}, {&options.trajectory.dumpPath, false}};
     bool writable = true;
     for (const auto& [path, folder] : outputs) {
         if (path->empty()) continue;
@@ -268,27 +192,51 @@ private:
 };
 }  // namespace
 
+// The state --new describes, made the simulation's; false, with the reason
+// on one line, when it cannot be built.
+static bool buildNewState(const CBatchOptions& options, CSimulation& s)
+{
+    newSimulation::CSpec spec = options.newSpec;
+    std::string problem;
+    if (newSimulation::parseTypes(options.newTypes, spec.types, problem)) {
+        auto scratch = std::make_unique<CSimulation>(s.getPlatform());
+        problem = newSimulation::build(spec, *scratch);
+        if (problem.empty()) {
+            s.adoptState(*scratch);
+            return true;
+        }
+        // A sentence of the dialog's, as a line of the runner's.
+        problem[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(problem[0])));
+        if (problem.back() == '.') problem.pop_back();
+    }
+    std::fprintf(stderr, "quorvel-batch: %s\n", problem.c_str());
+    return false;
+}
+
 int runBatch(const CBatchOptions& options)
 {
-    if (!outputsWritable(options)) return 1;
     CConsolePlatform platform;
     auto simulation = std::make_unique<CSimulation>(platform);
     CSimulation& s = *simulation;
     s.initWithDefaults();
+    if (!options.newTypes.empty() && !buildNewState(options, s)) return 2;
+    if (!outputsWritable(options)) return 1;
     if (!options.inputPath.empty()) {
-        s.setOpenPath(options.inputPath);
-        bool notSimulation = false;
-        std::string reason = s.loadInputFile(notSimulation);
-        if (!reason.empty()) {
-            std::fprintf(stderr, "quorvel-batch: cannot read %s: %s%s\n", options.inputPath.c_str(),
-                         notSimulation ? "not a simulation file: " : "", reason.c_str());
+        const int frame = options.trajectory.frame;
+        structureImport::COpened opened =
+            structureImport::openAnyFile(s, options.inputPath, [frame](int) { return frame; });
+        if (!opened.refusal.empty()) {
+            std::fprintf(stderr, "quorvel-batch: cannot read %s: %s\n", options.inputPath.c_str(), opened.refusal.c_str());
             return 1;
         }
+        if (!opened.notice.empty()) std::fprintf(stderr, "quorvel-batch: %s: %s\n", options.inputPath.c_str(), opened.notice.c_str());
     }
     s.setEngineKind(options.engineKind);
     s.setEngineThreads(options.engineThreads);
 
     CBatchInstruments instruments(options);
+    CBatchTrajectories trajectories(options.trajectory);
+    if (!trajectories.start(s)) return 1;
     std::string csv;
     bool wantCsv = !options.csvPath.empty();
     if (wantCsv) appendCsvHeader(csv);
@@ -299,7 +247,7 @@ int runBatch(const CBatchOptions& options)
     {
         CProgressLine progress(static_cast<unsigned long long>(options.ticks) * s.getIPD());
         for (unsigned long tick = 0; tick < options.ticks; tick++) {
-            if (!s.runDisplay()) {
+            if (!instruments.runDisplay(s)) {
                 progress.clear();
                 // Nothing is written from a run that broke down.
                 std::fprintf(stderr, "quorvel-batch: %s\n", s.getRunStopReason().c_str());
@@ -307,6 +255,7 @@ int runBatch(const CBatchOptions& options)
             }
             if (wantCsv) appendCsvRow(csv, s);
             instruments.afterDisplay(s);
+            trajectories.afterDisplay(s);
             progress.update(static_cast<unsigned long long>(tick + 1) * s.getIPD());
         }
     }
@@ -317,7 +266,7 @@ int runBatch(const CBatchOptions& options)
     std::fprintf(stderr, "%llu integration steps in %.3f s: %.1f steps per second\n", steps, seconds,
                  seconds > 0 ? static_cast<double>(steps) / seconds : 0.0);
 
-    int status = 0;
+    int status = trajectories.succeeded() ? 0 : 1;
     if (wantCsv) {
         std::string failure = writeFileAtomically(options.csvPath, csv);
         if (!failure.empty()) {

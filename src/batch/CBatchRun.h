@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "SIM/CNewSimulation.h"
+#include "CBatchTrajectory.h"
 #include "SIM/CSimulationModes.h"
 
 struct CBatchOptions {
@@ -22,10 +24,16 @@ struct CBatchOptions {
     int rdfFirstType = -1, rdfSecondType = -1;  // the pair of types; -1: all atoms
     std::string lammpsFolder;  // LAMMPS input and data written there after the run
     int lammpsReplicate = 1;   // copies along each edge of the LAMMPS box
+    // --new: the state is built from these instead of read from a file;
+    // newSpec holds all but the types, which are parsed when it is built.
+    std::string newTypes;
+    newSimulation::CSpec newSpec;
+    // Diffusion: MSD and VACF over the run, of the atoms of the types in msdTypes (a bit per type).
+    std::string msdPath, vacfPath;
+    unsigned msdTypes = 0xF;
+    bool msdTypesGiven = false;
+    CTrajectoryOptions trajectory;  // trajectories recorded during the run
 };
-
-// Parses the arguments; on failure returns false with the reason in error.
-bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options, std::string& error);
 
 // Runs the simulation; returns the process exit status.
 int runBatch(const CBatchOptions& options);

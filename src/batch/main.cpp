@@ -1,11 +1,213 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-batch: runs a simulation without a window and writes numbers.
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include "BASE/CTextNumbers.h"
+#include "CBatchInstruments.h"
 #include "CBatchRun.h"
 #include "SIM/CFileTags.h"
+#include "SIM/CLammpsExport.h"
 #include "QuorvelVersion.h"
+
+namespace {
+
+bool parseCount(const std::string& text, unsigned long& out)
+{
+    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+    char* end = nullptr;
+    errno = 0;
+    out = std::strtoul(text.c_str(), &end, 10);
+    return errno == 0 && end && *end == '\0';
+}
+
+bool parseSize(const std::string& text, int& width, int& height)
+{
+    std::size_t x = text.find('x');
+    unsigned long w = 0, h = 0;
+    if (x == std::string::npos || !parseCount(text.substr(0, x), w) || !parseCount(text.substr(x + 1), h)) return false;
+    if (w < 1 || h < 1 || w > 16384 || h > 16384) return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
+// A whole real number in the "C" notation, whatever the locale.
+bool parseReal(const std::string& text, double& out)
+{
+    const char* end = text.data() + text.size();
+    auto [stop, failure] = std::from_chars(text.data(), end, out);
+    return failure == std::errc() && stop == end && std::isfinite(out);
+}
+
+// The options that take a value, and the switches.
+const char* const kValueOptions[] = {"ticks",     "output",  "csv",       "engine",      "threads",
+                                     "render",    "size",    "histogram", "rdf",         "rdf-types",
+                                     "lammps",    "replicate", "new",     "lattice",     "density",
+                                     "box-width", "temperature", "seed",  "floor-bath",  "msd",
+                                     "vacf",      "msd-types"};
+const char* const kSwitches[] = {"stereo", "floor-attraction"};
+
+// Arguments are taken as Latin-1, which maps every byte to one character and
+// back, so a path that is not valid in the locale's encoding reaches the
+// file functions byte for byte.
+std::string bytes(const QString& text) { return text.toLatin1().toStdString(); }
+
+// An option's name as the parser knows it: without its dashes and value.
+QString optionName(const QString& argument)
+{
+    QString name = argument.section('=', 0, 0);
+    while (name.startsWith('-')) name.remove(0, 1);
+    return name;
+}
+
+// Parses the arguments; on failure returns false with the reason in error.
+bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options, std::string& error)
+{
+    QStringList arguments;
+    for (int k = 0; k < argc; k++) arguments << QString::fromLatin1(argv[k]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : kValueOptions) parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char* name : kTrajectoryOptionNames)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char* name : kSwitches) parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    if (!parser.parse(arguments)) {
+        // Reported as before the parser came: the option as it was written.
+        const QStringList unknown = parser.unknownOptionNames();
+        for (const QString& argument : arguments.mid(1))
+            if (!unknown.isEmpty() && argument.startsWith('-') && optionName(argument) == unknown.first()) {
+                error = "unknown option " + bytes(argument.section('=', 0, 0));
+                return false;
+            }
+        // A value is missing only after the last argument.
+        const QString last = arguments.last();
+        auto named = [&](const char* name) { return optionName(last) == QLatin1String(name); };
+        const bool takesValue = std::any_of(std::begin(kValueOptions), std::end(kValueOptions), named) ||
+                                std::any_of(std::begin(kTrajectoryOptionNames), std::end(kTrajectoryOptionNames), named);
+        error = takesValue && !last.contains('=') ? bytes(last) + " needs a value" : bytes(parser.errorText());
+        return false;
+    }
+    // The value of an option given (the last, when given more than once), or
+    // false with error set when it is empty.
+    auto value = [&](const char* name, std::string& out) {
+        const QString option = QString::fromLatin1(name);
+        if (!parser.isSet(option)) return false;
+        out = bytes(parser.value(option));
+        if (out.empty()) error = std::string("--") + name + " needs a value";
+        return !out.empty();
+    };
+    auto refused = [&] { return !error.empty(); };
+    std::string text;
+    if (value("ticks", text) && !parseCount(text, options.ticks))
+        error = "--ticks needs a whole number of display steps, not \"" + text + "\"";
+    if (!refused()) value("output", options.outputPath);
+    if (!refused()) value("csv", options.csvPath);
+    if (!refused() && value("engine", text)) {
+        if (text != "reference" && text != "fast")
+            error = "--engine is reference or fast, not \"" + text + "\"";
+        options.engineKind = text == "fast" ? CEngineKind::fast : CEngineKind::reference;
+    }
+    if (!refused() && value("threads", text)) {
+        if (text != "1" && text != "2") error = "--threads is 1 or 2, not \"" + text + "\"";
+        options.engineThreads = text == "2" ? 2 : 1;
+    }
+    if (!refused()) value("render", options.renderPath);
+    if (!refused() && value("size", text) && !parseSize(text, options.renderWidth, options.renderHeight))
+        error = "--size needs WIDTHxHEIGHT, each 1 to 16384, not \"" + text + "\"";
+    if (!refused()) value("histogram", options.histogramPath);
+    if (!refused()) value("rdf", options.rdfPath);
+    if (!refused() && value("rdf-types", text) && !parseTypePair(text, options.rdfFirstType, options.rdfSecondType))
+        error = "--rdf-types needs two type letters A to D such as AB, not \"" + text + "\"";
+    if (!refused()) value("lammps", options.lammpsFolder);
+    if (!refused() && value("replicate", text)) {
+        unsigned long n = 0;
+        if (!parseCount(text, n) || n < 1 || n > static_cast<unsigned long>(lammps::kMaxReplicate))
+            error = formatC("--replicate needs a whole number from 1 to %d, not \"%s\"", lammps::kMaxReplicate, text.c_str());
+        options.lammpsReplicate = static_cast<int>(n);
+    }
+    options.renderStereo = parser.isSet(QStringLiteral("stereo"));
+    for (const char* name : kTrajectoryOptionNames)
+        if (!refused() && value(name, text)) takeTrajectoryOption(std::string("--") + name, text, options.trajectory, error);
+    if (!refused()) value("msd", options.msdPath);
+    if (!refused()) value("vacf", options.vacfPath);
+    if (!refused() && value("msd-types", text)) {
+        if (!parseTypeSet(text, options.msdTypes))
+            error = "--msd-types needs one to four different type letters A to D such as AB, not \"" + text + "\"";
+        options.msdTypesGiven = true;
+    }
+
+    // ---- a new simulation instead of a file
+    newSimulation::CSpec& spec = options.newSpec;
+    if (!refused()) value("new", options.newTypes);
+    if (!refused() && value("lattice", text) && !newSimulation::arrangementFromWord(text, spec.arrangement))
+        error = "--lattice is sc, bcc, fcc or random, not \"" + text + "\"";
+    if (!refused() && parser.isSet(QStringLiteral("density")) && parser.isSet(QStringLiteral("box-width")))
+        error = "--density and --box-width cannot both be given";
+    if (!refused() && value("density", text)) {
+        spec.measure = newSimulation::CDensityMeasure::massDensity;
+        if (!parseReal(text, spec.density)) error = "--density needs a mass density in kg/m3, not \"" + text + "\"";
+    }
+    if (!refused() && value("box-width", text)) {
+        spec.measure = newSimulation::CDensityMeasure::boxWidth;
+        if (!parseReal(text, spec.density)) error = "--box-width needs a width in metres, not \"" + text + "\"";
+    }
+    if (!refused() && value("temperature", text) && !parseReal(text, spec.temperature))
+        error = "--temperature needs a temperature in kelvin, not \"" + text + "\"";
+    if (!refused() && value("seed", text)) {
+        unsigned long seed = 0;
+        if (!parseCount(text, seed)) error = "--seed needs a whole number, not \"" + text + "\"";
+        spec.seed = seed;
+    }
+    if (!refused() && value("floor-bath", text)) {
+        spec.floorBath = true;
+        if (!parseReal(text, spec.floorTemperature))
+            error = "--floor-bath needs the bath's temperature in kelvin, not \"" + text + "\"";
+    }
+    spec.floorAttraction = parser.isSet(QStringLiteral("floor-attraction"));
+    if (refused()) return false;
+
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        error = "only one simulation file can be given";
+        return false;
+    }
+    if (!files.isEmpty()) options.inputPath = bytes(files.first());
+    if (options.rdfFirstType >= 0 && options.rdfPath.empty()) {
+        error = "--rdf-types needs --rdf OUT.csv";
+        return false;
+    }
+    if (!checkTrajectoryOptions(options.trajectory, error)) return false;
+    if (options.msdTypesGiven && options.msdPath.empty() && options.vacfPath.empty()) {
+        error = "--msd-types needs --msd OUT.csv or --vacf OUT.csv";
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("replicate")) && options.lammpsFolder.empty()) {
+        error = "--replicate needs --lammps DIR";
+        return false;
+    }
+    if (options.newTypes.empty()) {
+        for (const char* name : {"lattice", "density", "box-width", "temperature", "seed", "floor-bath", "floor-attraction"})
+            if (parser.isSet(QString::fromLatin1(name))) {
+                error = std::string("--") + name + " needs --new TYPES";
+                return false;
+            }
+    } else if (!options.inputPath.empty()) {
+        error = "--new builds the simulation: no simulation file can be given with it";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// libFuzzer target: the LAMMPS data file reader, on any bytes.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "FuzzPlatform.h"
+#include "SIM/CSimulation.h"
+#include "SIM/CStructureImport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static CFuzzPlatform platform;
+    static auto scratch = std::make_unique<CSimulation>(platform);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    structureImport::kindOfText(text);
+    std::string notice;
+    structureImport::buildFromLammpsData(text, *scratch, notice);
+    return 0;
+}

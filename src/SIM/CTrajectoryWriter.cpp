@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CTrajectoryWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "BASE/CTextNumbers.h"
+#include "CElements.h"
+#include "CLammpsExport.h"
+#include "CSimulation.h"
+
+CTrajectoryFormat trajectory::formatOfPath(const std::string& path)
+{
+    auto endsWith = [&](const char* suffix) {
+        size_t n = std::strlen(suffix);
+        return path.size() >= n && path.compare(path.size() - n, n, suffix) == 0;
+    };
+    return endsWith(".lammpstrj") || endsWith(".dump") ? CTrajectoryFormat::lammpsDump
+                                                        : CTrajectoryFormat::extendedXyz;
+}
+
+// Positions and velocities with 17 significant digits: read back, they are
+// the simulation's own to the last place.
+std::string trajectory::extendedXyzFrame(const CSimulation& sim)
+{
+    const double edge = lammps::lengthOf(2.0 * sim.getHalfWidth());
+    const double corner = lammps::lengthOf(sim.getHalfWidth());
+    int atoms = 0;
+    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.getNumber(t);
+    std::string out;
+    out.reserve(static_cast<size_t>(atoms) * 160 + 256);
+    appendFormatC(out, "%d\n", atoms);
+    appendFormatC(out,
+                  "Lattice=\"%.17g 0 0 0 %.17g 0 0 0 %.17g\" Properties=species:S:1:pos:R:3:velo:R:3:type:S:1 "
+                  "pbc=\"F F F\" Time=%.17g Step=%u\n",
+                  edge, edge, edge, lammps::timeOf(sim.getElapsedTime()), sim.getIterations());
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        if (sim.getNumber(t) == 0) continue;
+        const char* symbol = elements::forType(sim.getName(t), sim.getMass(t)).symbol;
+        for (int i = 0; i < sim.getNumber(t); i++) {
+            const CVector& x = sim.getLocation(t, i);
+            const CVector& v = sim.getVelocity(t, i);
+            appendFormatC(out, "%s %.17g %.17g %.17g %.17g %.17g %.17g %c\n", symbol, lammps::lengthOf(x.v[0]) + corner,
+                          lammps::lengthOf(x.v[1]) + corner, lammps::lengthOf(x.v[2]) + corner,
+                          lammps::speedOf(v.v[0]), lammps::speedOf(v.v[1]), lammps::speedOf(v.v[2]), 'A' + t);
+        }
+    }
+    return out;
+}
+
+// The atoms in the order, and with the ids and types, of the data file; the
+// piston's plate atoms, when it has one, at the piston's height.
+std::string trajectory::lammpsDumpFrame(const CSimulation& sim)
+{
+    CLammpsTypes types(sim);
+    CLammpsPlate plate(sim);
+    long atoms = plate.atoms();
+    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.getNumber(t);
+    const double lo = lammps::lengthOf(-sim.getHalfWidth()), hi = lammps::lengthOf(sim.getHalfWidth());
+    std::string out;
+    out.reserve(static_cast<size_t>(atoms) * 150 + 256);
+    appendFormatC(out, "ITEM: TIMESTEP\n%u\nITEM: NUMBER OF ATOMS\n%ld\nITEM: BOX BOUNDS ff ff ff\n", sim.getIterations(),
+                  atoms);
+    for (int axis = 0; axis < 3; axis++) appendFormatC(out, "%.17g %.17g\n", lo, hi);
+    out += "ITEM: ATOMS id type x y z vx vy vz\n";
+    long id = 0;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < sim.getNumber(t); i++) {
+            const CVector& x = sim.getLocation(t, i);
+            const CVector& v = sim.getVelocity(t, i);
+            appendFormatC(out, "%ld %d %.17g %.17g %.17g %.17g %.17g %.17g\n", ++id, types.of[t],
+                          lammps::lengthOf(x.v[0]), lammps::lengthOf(x.v[1]), lammps::lengthOf(x.v[2]),
+                          lammps::speedOf(v.v[0]), lammps::speedOf(v.v[1]), lammps::speedOf(v.v[2]));
+        }
+    const double corner = lo + plate.spacing / 2.0;
+    for (long k = 0; k < plate.atoms(); k++)
+        appendFormatC(out, "%ld %d %.17g %.17g %.17g 0 0 %.17g\n", ++id, types.plate,
+                      corner + plate.spacing * static_cast<double>(k % plate.perSide),
+                      corner + plate.spacing * static_cast<double>(k / plate.perSide), plate.z,
+                      lammps::speedOf(sim.getPistonV()));
+    return out;
+}
+
+CTrajectoryWriter::~CTrajectoryWriter()
+{
+    close();
+}
+
+std::string CTrajectoryWriter::open(const std::string& path, CTrajectoryFormat format, unsigned everyDisplays,
+                                    const CSimulation& sim)
+{
+    close();
+    if (everyDisplays < 1) return "a frame must be written every 1 or more displays";
+    int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (descriptor < 0) return "cannot create \"" + path + "\": " + std::strerror(errno);
+    fd = descriptor;
+    path_ = path;
+    this->format = format;
+    every = everyDisplays;
+    displaysSinceFrame = 0;
+    frames = 0;
+    bytesWritten = 0;
+    return writeFrame(sim);
+}
+
+std::string CTrajectoryWriter::afterDisplay(const CSimulation& sim)
+{
+    if (!isOpen() || ++displaysSinceFrame < every) return {};
+    displaysSinceFrame = 0;
+    return writeFrame(sim);
+}
+
+std::string CTrajectoryWriter::writeFrame(const CSimulation& sim)
+{
+    if (!isOpen()) return "the trajectory file is not open";
+    const std::string text =
+        format == CTrajectoryFormat::lammpsDump ? trajectory::lammpsDumpFrame(sim) : trajectory::extendedXyzFrame(sim);
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            std::string reason = formatC("frame %u could not be written to \"%s\": %s", frames + 1, path_.c_str(),
+                                         n < 0 ? std::strerror(errno) : "nothing was written");
+            // The frames before stay whole: the part of this one goes.
+            if (::ftruncate(fd, bytesWritten) != 0) reason += " (part of that frame remains at the end of the file)";
+            close();
+            return reason;
+        }
+        done += static_cast<size_t>(n);
+    }
+    bytesWritten += static_cast<long long>(text.size());
+    frames++;
+    return {};
+}
+
+void CTrajectoryWriter::close()
+{
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
