@@ -13,6 +13,7 @@
 #include "DIALOG/CAtomNumbersDialog.h"
 #include "DIALOG/CBoxDialog.h"
 #include "DIALOG/CChangeKEDialog.h"
+#include "DIALOG/CNewSimulationDialog.h"
 #include "support/ui/UiWindowFixture.h"
 
 namespace {
@@ -102,6 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeKind{"OpenExample",
                     [](CUIWindow& w, UiWindowTest&) { w.openExample(":/examples/4-mixture-of-two-sizes.txt"); },
                     "Open 4-mixture-of-two-sizes.txt", true},
+        CChangeKind{"NewSimulation",
+                    [](CUIWindow& w, UiWindowTest&) {
+                        QTimer::singleShot(0, w.NewSimulationDialog, [&w] { w.NewSimulationDialog->accept(); });
+                        w.runNewSimulationDialog();
+                    },
+                    "New Simulation"},
         // Many moves between press and release: one step.
         CChangeKind{"Drag",
                     [](CUIWindow&, UiWindowTest& t) {
