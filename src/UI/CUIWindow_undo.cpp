@@ -117,7 +117,7 @@ void CUIWindow::showHistory()
         HistoryView = new QUndoView(UndoStack, this);
         HistoryView->setWindowFlag(Qt::Tool);
         HistoryView->setWindowTitle(tr("History"));
-        HistoryView->setEmptyLabel(tr("<Opened or built>"));
+        HistoryView->setEmptyLabel(tr("<Start>"));
         HistoryView->resize(280, 360);
     }
     HistoryView->show();
