@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cstring>
+#include <memory>
+
 #include "CUIView.h"
 #include "DIALOG/CAddAtomDialog.h"
 #include "DIALOG/CAtomNumbersDialog.h"
@@ -101,8 +104,13 @@ void CUIWindow::runParameterDialog(CParameterDialog& dialog, const QString& name
 {
     const double halfWidth = Simulation.getHalfWidth();
     recordChange(name, [&](QString& text) {
+        // Cancel in Edit Selected Atoms puts the positions back but keeps the
+        // velocities set meanwhile: those stay a change to go back from.
+        std::unique_ptr<CAtoms> atomsBefore;
+        if (&dialog == EditAtomDialog) atomsBefore = std::make_unique<CAtoms>(Simulation.state().atoms);
         dialog.run();
-        if (dialog.result() != QDialog::Accepted) return false;
+        if (dialog.result() != QDialog::Accepted)
+            return atomsBefore && std::memcmp(atomsBefore->vel, Simulation.state().atoms.vel, sizeof atomsBefore->vel) != 0;
         // The box's width is what a person changes most there; the step says which.
         if (&dialog == BoxDialog && Simulation.getHalfWidth() != halfWidth)
             text = tr("Box Width %1 nm").arg(2.0 * Simulation.getHalfWidth() * 1e9, 0, 'f', 1);
