@@ -71,6 +71,9 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_EQ(s->getLedgerBalance().user, userBefore);
     EXPECT_EQ(window->isWindowModified(), GetParam().opensFile);
 
+    // The title follows: a step that opened or built a simulation names the document it showed.
+    EXPECT_EQ(window->documentName(), QString());
+
     window->redo();
     EXPECT_TRUE(sameState(s->state(), after));
     EXPECT_EQ(fileOf(*s), fileAfter);

@@ -244,7 +244,9 @@ private:
     // The view's mouse gestures: a drag that moves atoms is one step.
     void gestureBegan();
     void gestureEnded(bool movedAtoms);
-    CStateSnapshot gestureStart;
+    CStateCommand::Moment gestureStart;
+    // Pushes the step from before to the state and document now.
+    void pushStep(const QString& text, CStateCommand::Moment before);
     // Running moves the state on from the saved one.
     void noteRunAdvanced();
     // The close question; answers whether the window may close.

@@ -127,10 +127,11 @@ void CUIWindow::runNewSimulationDialog()
 {
     if (!recordChange(tr("New Simulation"), [this](QString&) {
             NewSimulationDialog->run();
-            return NewSimulationDialog->built();
+            if (!NewSimulationDialog->built()) return false;
+            setDocument(QString());  // not saved anywhere yet
+            return true;
         }))
         return;
-    setDocument(QString());  // not saved anywhere yet
     followUpOpenFile();
 }
 

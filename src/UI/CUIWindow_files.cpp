@@ -53,9 +53,13 @@ bool CUIWindow::openSimulationFile(const QString& path)
 {
     // A file that cannot be read has changed nothing and said so in an
     // alert; there is nothing to bring in line with it.
-    if (!recordChange(tr("Open %1").arg(QFileInfo(path).fileName()), [&](QString&) { return openAnyFile(path); }))
+    const QString name = QFileInfo(path).fileName();
+    if (!recordChange(tr("Open %1").arg(name), [&](QString&) {
+            if (!openAnyFile(path)) return false;
+            setDocument(name);
+            return true;
+        }))
         return false;
-    setDocument(QFileInfo(path).fileName());
     // What is on disk now has nothing unsaved; the step stays, to go back.
     UndoStack->setClean();
     recentFiles.add(path);
@@ -78,10 +82,14 @@ bool CUIWindow::openExample(const QString& resourcePath)
     }
     Simulation.setOpenPath(copy.fileName().toStdString());
     const QString name = QFileInfo(resourcePath).fileName();
-    if (!recordChange(tr("Open %1").arg(name), [this](QString&) { return Simulation.readInputFile(); })) return false;
+    if (!recordChange(tr("Open %1").arg(name), [&](QString&) {
+            if (!Simulation.readInputFile()) return false;
+            setDocument(name);
+            return true;
+        }))
+        return false;
     Simulation.setOpenPath(name.toStdString());
     Simulation.setSavePath(name.toStdString());  // proposed when it is saved
-    setDocument(name);
     UndoStack->setClean();
     followUpOpenFile();
     return true;

@@ -42,13 +42,21 @@ void CUIWindow::addUndoMenuItems(QMenu* edit)
 bool CUIWindow::recordChange(QString text, const std::function<bool(QString& text)>& change)
 {
     // A change made while a gesture is under way falls inside the gesture's step.
-    auto before = std::make_shared<const CSimulationState>(Simulation.state());
+    CStateCommand::Moment before{std::make_shared<const CSimulationState>(Simulation.state()), document};
     if (!change(text)) return false;
-    if (sameState(*before, Simulation.state())) return true;
-    auto after = std::make_shared<const CSimulationState>(Simulation.state());
-    UndoStack->push(new CStateCommand(text, std::move(before), std::move(after),
-                                      [this](const CSimulationState& state) { applyHistoryState(state); }));
+    if (sameState(*before.state, Simulation.state())) return true;
+    pushStep(text, std::move(before));
     return true;
+}
+
+void CUIWindow::pushStep(const QString& text, CStateCommand::Moment before)
+{
+    CStateCommand::Moment after{std::make_shared<const CSimulationState>(Simulation.state()), document};
+    UndoStack->push(new CStateCommand(text, std::move(before), std::move(after),
+                                      [this](const CSimulationState& state, const QString* name) {
+                                          applyHistoryState(state);
+                                          if (name) setDocument(*name);
+                                      }));
 }
 
 void CUIWindow::applyHistoryState(const CSimulationState& state)
@@ -125,16 +133,18 @@ void CUIWindow::showHistory()
     HistoryView->activateWindow();
 }
 
-void CUIWindow::gestureBegan() { gestureStart = std::make_shared<const CSimulationState>(Simulation.state()); }
+void CUIWindow::gestureBegan()
+{
+    gestureStart = {std::make_shared<const CSimulationState>(Simulation.state()), document};
+}
 
 void CUIWindow::gestureEnded(bool movedAtoms)
 {
-    CStateSnapshot before = std::move(gestureStart);
-    if (!before || !movedAtoms || sameState(*before, Simulation.state())) return;
+    CStateCommand::Moment before = std::move(gestureStart);
+    gestureStart = {};
+    if (!before.state || !movedAtoms || sameState(*before.state, Simulation.state())) return;
     const int moved = Simulation.countSelected();
-    UndoStack->push(new CStateCommand(moved == 1 ? tr("Move 1 Atom") : tr("Move %1 Atoms").arg(moved),
-                                      std::move(before), std::make_shared<const CSimulationState>(Simulation.state()),
-                                      [this](const CSimulationState& state) { applyHistoryState(state); }));
+    pushStep(moved == 1 ? tr("Move 1 Atom") : tr("Move %1 Atoms").arg(moved), std::move(before));
 }
 
 void CUIWindow::noteRunAdvanced()

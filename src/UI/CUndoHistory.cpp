@@ -26,7 +26,7 @@ bool sameState(const CSimulationState& a, const CSimulationState& b)
            sameBytes(a.ledger, b.ledger);
 }
 
-CStateCommand::CStateCommand(const QString& text, CStateSnapshot before, CStateSnapshot after, Apply apply)
+CStateCommand::CStateCommand(const QString& text, Moment before, Moment after, Apply apply)
     : before(std::move(before)), after(std::move(after)), apply(std::move(apply))
 {
     setText(text);
@@ -38,5 +38,5 @@ void CStateCommand::redo()
         made = false;
         return;
     }
-    apply(*after);
+    apply(*after.state, renames() ? &after.document : nullptr);
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history's steps: each holds the simulation's state just before a
 // person's change and just after it, whole, and going back or forward puts
-// one of them back exactly (CSimulation::restoreState).
+// one of them back exactly (CSimulation::restoreState), and, for a step that
+// opened or built a simulation, the name of the document the window showed.
 #pragma once
 
+#include <QString>
 #include <QUndoCommand>
 
 #include <cstddef>
@@ -34,19 +36,26 @@ constexpr int undoStepLimit()
 
 class CStateCommand : public QUndoCommand {
 public:
-    // apply puts a state back in the simulation and brings the window in line.
-    using Apply = std::function<void(const CSimulationState&)>;
-    CStateCommand(const QString& text, CStateSnapshot before, CStateSnapshot after, Apply apply);
+    // apply puts a state back in the simulation, shows the document's name
+    // (null: the step kept the name; a save since may have given another)
+    // and brings the window in line.
+    using Apply = std::function<void(const CSimulationState&, const QString* document)>;
+    struct Moment {
+        CStateSnapshot state;
+        QString document;
+    };
+    CStateCommand(const QString& text, Moment before, Moment after, Apply apply);
 
-    void undo() override { apply(*before); }
+    void undo() override { apply(*before.state, renames() ? &before.document : nullptr); }
     // The first redo is QUndoStack::push's: the change is already made.
     void redo() override;
 
-    const CSimulationState& stateBefore() const { return *before; }
-    const CSimulationState& stateAfter() const { return *after; }
+    const CSimulationState& stateBefore() const { return *before.state; }
+    const CSimulationState& stateAfter() const { return *after.state; }
 
 private:
-    CStateSnapshot before, after;
+    Moment before, after;
+    bool renames() const { return before.document != after.document; }
     Apply apply;
     bool made = true;
 };
