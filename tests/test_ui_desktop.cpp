@@ -247,7 +247,9 @@ TEST_F(DesktopTest, QuitWhileAMovieRecordsAsksAndClosesTheMovieProperly)
     clock.start();
     while (capture.getCurrentFrame() < 2 && clock.elapsed() < 30000) settle(5);
 
-    // Cancel: the window stays and the recording goes on.
+    // The run left changes: Don't Save, each time. Then Cancel: the window
+    // stays and the recording goes on.
+    platform.alertAnswers.push_back(1);
     platform.alertAnswers.push_back(1);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
@@ -257,6 +259,7 @@ TEST_F(DesktopTest, QuitWhileAMovieRecordsAsksAndClosesTheMovieProperly)
     // Finish and quit: the movie is written out and closed, then the window
     // goes. Frames are encoded on the recorder's thread, so they are counted
     // once the close has waited for them.
+    platform.alertAnswers.push_back(1);
     platform.alertAnswers.push_back(0);
     EXPECT_TRUE(window->close());
     const int frames = capture.recordMovie().framesWritten();
@@ -265,8 +268,8 @@ TEST_F(DesktopTest, QuitWhileAMovieRecordsAsksAndClosesTheMovieProperly)
     EXPECT_FALSE(capture.recordMovie().isOpen());
     EXPECT_GE(frames, 2);
     EXPECT_GT(QFileInfo(path).size(), 0);
-    ASSERT_EQ(platform.alerts.size(), 2u);
-    EXPECT_NE(platform.alerts[0].message.find("movie is being recorded"), std::string::npos);
+    ASSERT_EQ(platform.alerts.size(), 4u);
+    EXPECT_NE(platform.alerts[1].message.find("movie is being recorded"), std::string::npos);
 }
 
 TEST_F(DesktopTest, QuitWithoutAMovieAsksNothing)

@@ -76,7 +76,6 @@ long long parseIntegerC(const std::string& text)
     return strtoll_l(text.c_str(), nullptr, 10, cLocale());
 }
 
-namespace {
 std::string groupedCount(unsigned long long n)
 {
     std::string digits = std::to_string(n), grouped;
@@ -86,7 +85,6 @@ std::string groupedCount(unsigned long long n)
     }
     return grouped;
 }
-}  // namespace
 
 std::string progressText(unsigned long long done, unsigned long long total)
 {

@@ -14,6 +14,8 @@ double parseDoubleC(const std::string& text);
 // As parseDoubleC for integers, saturated to the range of long long.
 long long parseIntegerC(const std::string& text);
 
+// A count with its thousands grouped: "4,200".
+std::string groupedCount(unsigned long long n);
 // The progress of a long computation, as the window's overlay and the batch
 // runner's terminal line show it: "42%, 420,000 of 1,000,000 steps".
 std::string progressText(unsigned long long done, unsigned long long total);

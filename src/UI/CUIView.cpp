@@ -120,6 +120,10 @@ void CUIView::mousePressEvent(QMouseEvent* event)
 {
     mod = event->modifiers();
     lastPos = event->position();
+    if (event->buttons() == event->button()) {
+        movedAtoms = false;
+        emit gestureBegan();
+    }
     if (event->button() != Qt::LeftButton) return;
     pressedAtom.reset();
     if (isShiftKeyOnlyDown(mod) && !stereoFlag) {
@@ -142,6 +146,7 @@ void CUIView::mouseMoveEvent(QMouseEvent* event)
         // Control-drag for window managers that keep the Super key to themselves.
         if (stereoFlag) return;
         Simulation.moveSelectedBy(dx, dy);
+        movedAtoms = true;
         setNeedsDisplay();
     } else if (buttons & Qt::RightButton) {
         // Command-drag, without the modifier.
@@ -163,6 +168,7 @@ void CUIView::leftDrag()
     } else if (isControlKeyOnlyDown(mod)) {
         if (stereoFlag) return;
         Simulation.moveSelectedBy(dx, dy);
+        movedAtoms = true;
     } else if (isCommandKeyOnlyDown(mod)) {
         Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0f - dy / H));
     } else if (isOptionKeyOnlyDown(mod)) {
@@ -187,6 +193,7 @@ void CUIView::removeSelectionBox()
 void CUIView::mouseReleaseEvent(QMouseEvent* event)
 {
     mod = event->modifiers();
+    if (event->buttons() == Qt::NoButton) emit gestureEnded(movedAtoms);
     if (event->button() != Qt::LeftButton) return;
     if (isShiftKeyOnlyDown(mod)) {
         if (stereoFlag) return;

@@ -72,6 +72,10 @@ public:
 
 signals:
     void viewResized();
+    // A mouse gesture: a button went down; the last one came up, after
+    // movingAtoms moved the selected atoms or not.
+    void gestureBegan();
+    void gestureEnded(bool movedAtoms);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -93,4 +97,5 @@ private:
     QImage frame;      // the picture is painted here, then shown in one copy
     bool paintPending = true;
     double wheelRemainder = 0.0;
+    bool movedAtoms = false;  // in the gesture under way
 };

@@ -48,7 +48,10 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
     createDialogs();
     createActions();
     createDialogActions();
+    createUndo();
     createMenus();
+    connect(UIView, &CUIView::gestureBegan, this, &CUIWindow::gestureBegan);
+    connect(UIView, &CUIView::gestureEnded, this, &CUIWindow::gestureEnded);
 
     runTimer.setTimerType(Qt::PreciseTimer);
     connect(&runTimer, &QTimer::timeout, this, &CUIWindow::runTimerMethod);
@@ -150,6 +153,7 @@ void CUIWindow::createMenus()
     file->addAction(quitAct);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    addUndoMenuItems(edit);
     edit->addAction(selectAllAct);
     for (QAction* a : selectTypeAct) edit->addAction(a);
     edit->addSeparator();
@@ -229,7 +233,8 @@ void CUIWindow::redraw()
 void CUIWindow::setDocument(const QString& name)
 {
     document = name;
-    setWindowTitle(name.isEmpty() ? tr("Quorvel") : tr("Quorvel - %1").arg(name));
+    // [*]: the mark of unsaved changes.
+    setWindowTitle(name.isEmpty() ? tr("Quorvel[*]") : tr("Quorvel - %1[*]").arg(name));
 }
 
 // ---------------------------------------------------------------- run control
@@ -301,6 +306,7 @@ void CUIWindow::runSlice()
     QElapsedTimer sliceClock;
     sliceClock.start();
     const bool finite = runDisplayStepsSampled(Simulation, PlotsWindow->sampledDiffusion(), sliceSteps);
+    noteRunAdvanced();
     const double budget = sliceBudgetMs * 1e6, took = std::max<double>(1.0, sliceClock.nsecsElapsed());
     if (Simulation.isDisplayUnderway() || took > budget) {
         // Only a slice that the display did not cut short says how many fit.

@@ -12,9 +12,11 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 #include "CRecentFiles.h"
+#include "CUndoHistory.h"
 #include "CViewCapture.h"
 #include "RENDER/CScene.h"
 #include "SIM/CTrajectoryWriter.h"
@@ -47,6 +49,8 @@ class CKeyboardMouseDialog;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QUndoStack;
+class QUndoView;
 
 // The window size the aspect ratio rules ask for. The frame is measured as
 // the simulation describes it: y-up, the origin at its lower-left corner,
@@ -124,6 +128,20 @@ public:
     // The graph's lower-right corner 5 points from the right edge and 16 above the bottom.
     void placeHistogram();
 
+    // ---- undo (CUIWindow_undo.cpp)
+    // Runs a person's change to the simulation as one undo step named text:
+    // the state just before and just after it are kept, if it answered true
+    // and changed the state. change may rename the step from what it did.
+    // Answers what change answered.
+    bool recordChange(QString text, const std::function<bool(QString& text)>& change);
+    QUndoStack* UndoStack = nullptr;
+    QUndoView* HistoryView = nullptr;  // made when first shown
+    // The texts of Edit > Undo and Redo as they stand.
+    QString undoMenuText() const;
+    QString redoMenuText() const;
+    // Close asks to save when this is true: changes since the last save, or a run.
+    bool hasUnsavedChanges() const;
+
 public slots:
     void run();
     void stop();
@@ -192,6 +210,9 @@ public slots:
     void recordTrajectory();
     void stopTrajectory();
     void showPlots();
+    void undo();
+    void redo();
+    void showHistory();
     // Enabling and check marks from the simulation's and the view's flags.
     void validateMenuItems();
 
@@ -214,6 +235,25 @@ private:
     void fillRecentMenu();
     void createCaptureCommands(QMenu* menu);
     void createWindowMenu();
+    void createUndo();
+    void runParameterDialog(class CParameterDialog& dialog, const QString& name);
+    void addUndoMenuItems(QMenu* edit);
+    void updateUndoActions();
+    // Puts a state of the history back and brings the window in line with it.
+    void applyHistoryState(const CSimulationState& state);
+    // The view's mouse gestures: a drag that moves atoms is one step.
+    void gestureBegan();
+    void gestureEnded(bool movedAtoms);
+    CStateCommand::Moment gestureStart;
+    // Pushes the step from before to the state and document now.
+    void pushStep(const QString& text, CStateCommand::Moment before);
+    // Running moves the state on from the saved one.
+    void noteRunAdvanced();
+    // The close question; answers whether the window may close.
+    bool maySaveBeforeClose();
+    // Refreshes the displays, the histogram's place and the run timer from
+    // the simulation's state (after a file was read or a state put back).
+    void followUpStateChange();
     // Trajectories and the import of structures (CUIWindow_trajectory.cpp).
     void createTrajectoryCommands(QMenu* menu);
     void showTrajectoryField();
@@ -263,6 +303,7 @@ private:
     QAction *debug1Act, *debug2Act, *exportLammpsAct;
     QAction *makeMovieAct = nullptr, *makeMovieAbortAct = nullptr, *captureFrameAct = nullptr;
     QAction* plotsAct = nullptr;
+    QAction *undoAct = nullptr, *redoAct = nullptr, *historyAct = nullptr;
     QAction *recordTrajectoryAct = nullptr, *stopTrajectoryAct = nullptr;
     QLabel* trajectoryField = nullptr;  // on the view while a trajectory records
 };

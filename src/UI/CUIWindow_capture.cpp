@@ -72,6 +72,10 @@ void CUIWindow::captureCheck()
 
 void CUIWindow::closeEvent(QCloseEvent* event)
 {
+    if (!maySaveBeforeClose()) {
+        event->ignore();
+        return;
+    }
     CViewCapture& capture = *UIViewCapture;
     if (!finishTrajectoryBeforeQuit()) {
         event->ignore();

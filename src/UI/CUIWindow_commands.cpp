@@ -21,21 +21,35 @@ void CUIWindow::selectType(int t)
     redraw();
 }
 
+namespace {
+QString atomsText(const QString& verb, int count)
+{
+    return count == 1 ? QObject::tr("%1 1 Atom").arg(verb) : QObject::tr("%1 %2 Atoms").arg(verb).arg(count);
+}
+}  // namespace
+
 void CUIWindow::selectDelete()
 {
-    Simulation.deleteSelected();
+    recordChange(QString(), [this](QString& text) {
+        text = atomsText(tr("Delete"), Simulation.countSelected());
+        Simulation.deleteSelected();
+        return true;
+    });
     redraw();
 }
 
 void CUIWindow::selectClump()
 {
-    Simulation.shiftSelectedAtomsToClump();
+    recordChange(QString(), [this](QString& text) {
+        text = atomsText(tr("Clump"), Simulation.countSelected());
+        return Simulation.shiftSelectedAtomsToClump();
+    });
     redraw();
 }
 
 void CUIWindow::shiftToFit()
 {
-    Simulation.shiftAtomsToFit(100);
+    recordChange(tr("Shift Atoms to Fit"), [this](QString&) { return Simulation.shiftAtomsToFit(100); });
     redraw();
 }
 

@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cstring>
+#include <memory>
+
 #include "CUIView.h"
 #include "DIALOG/CAddAtomDialog.h"
 #include "DIALOG/CAtomNumbersDialog.h"
@@ -95,6 +98,26 @@ void CUIWindow::createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* d
     display->addAction(displaysAct);
 }
 
+// OK on a dialog that changed the simulation is one undo step; Cancel, or
+// OK with nothing changed, is none.
+void CUIWindow::runParameterDialog(CParameterDialog& dialog, const QString& name)
+{
+    const double halfWidth = Simulation.getHalfWidth();
+    recordChange(name, [&](QString& text) {
+        // Cancel in Edit Selected Atoms puts the positions back but keeps the
+        // velocities set meanwhile: those stay a change to go back from.
+        std::unique_ptr<CAtoms> atomsBefore;
+        if (&dialog == EditAtomDialog) atomsBefore = std::make_unique<CAtoms>(Simulation.state().atoms);
+        dialog.run();
+        if (dialog.result() != QDialog::Accepted)
+            return atomsBefore && std::memcmp(atomsBefore->vel, Simulation.state().atoms.vel, sizeof atomsBefore->vel) != 0;
+        // The box's width is what a person changes most there; the step says which.
+        if (&dialog == BoxDialog && Simulation.getHalfWidth() != halfWidth)
+            text = tr("Box Width %1 nm").arg(2.0 * Simulation.getHalfWidth() * 1e9, 0, 'f', 1);
+        return true;
+    });
+}
+
 void CUIWindow::hideApplication()
 {
     showMinimized();
@@ -102,99 +125,95 @@ void CUIWindow::hideApplication()
 
 void CUIWindow::runNewSimulationDialog()
 {
-    NewSimulationDialog->run();
-    if (!NewSimulationDialog->built()) return;
-    setDocument(QString());  // not saved anywhere yet
+    if (!recordChange(tr("New Simulation"), [this](QString&) {
+            NewSimulationDialog->run();
+            if (!NewSimulationDialog->built()) return false;
+            setDocument(QString());  // not saved anywhere yet
+            return true;
+        }))
+        return;
     followUpOpenFile();
 }
 
 void CUIWindow::runAddAtomDialog()
 {
-    AddAtomDialog->run();
+    runParameterDialog(*AddAtomDialog, tr("Add Atom"));
     redraw();
 }
 
 void CUIWindow::runEditAtomDialog()
 {
-    EditAtomDialog->run();
+    runParameterDialog(*EditAtomDialog, tr("Edit Selected Atoms"));
     redraw();
 }
 
 void CUIWindow::runAtomNumbersDialog()
 {
-    AtomNumbersDialog->run();
+    runParameterDialog(*AtomNumbersDialog, tr("Number of Atoms"));
     redraw();
 }
 
 void CUIWindow::runAtomPropertiesDialog()
 {
-    AtomPropertiesDialog->run();
+    runParameterDialog(*AtomPropertiesDialog, tr("Atom Properties"));
     redraw();
 }
 
 void CUIWindow::runPotentialsDialog()
 {
-    PotentialsDialog->run();
+    runParameterDialog(*PotentialsDialog, tr("Potentials"));
     redraw();
 }
 
 // A running timer takes a changed interval at once; a stopped one at the next run.
 void CUIWindow::runTimingDialog()
 {
-    TimingDialog->run();
+    runParameterDialog(*TimingDialog, tr("Timing"));
     restartRunTimer();
     redraw();
 }
 
 void CUIWindow::runBoxDialog()
 {
-    BoxDialog->run();
+    runParameterDialog(*BoxDialog, tr("Box and Piston"));
     redraw();
 }
 
 void CUIWindow::runFloorDialog()
 {
-    FloorDialog->run();
+    runParameterDialog(*FloorDialog, tr("Floor"));
     redraw();
 }
 
 void CUIWindow::runEnergyDialog()
 {
-    EnergyDialog->run();
+    runParameterDialog(*EnergyDialog, tr("Energy Conservation"));
     redraw();
 }
 
 void CUIWindow::runChangeKEDialog()
 {
-    ChangeKEDialog->run();
+    runParameterDialog(*ChangeKEDialog, tr("Change Kinetic Energy"));
     redraw();
 }
 
 // A changed histogram size is laid out again, as after reading a file.
 void CUIWindow::runDisplaysDialog()
 {
-    DisplaysDialog->run();
+    runParameterDialog(*DisplaysDialog, tr("Displays"));
     placeHistogram();
     redraw();
 }
 
 void CUIWindow::runViewDialog()
 {
-    ViewDialog->run();
+    runParameterDialog(*ViewDialog, tr("View Distances"));
     redraw();
 }
 
-void CUIWindow::debug1()
-{
-    Simulation.shiftSelectedAtomsToClump();
-    redraw();
-}
+void CUIWindow::debug1() { selectClump(); }
 
-void CUIWindow::debug2()
-{
-    Simulation.shiftAtomsToFit(100);
-    redraw();
-}
+void CUIWindow::debug2() { shiftToFit(); }
 
 // A folder, then the number of copies; the two files are written together or not at all.
 void CUIWindow::fileExportLammps()

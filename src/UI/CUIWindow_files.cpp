@@ -53,8 +53,15 @@ bool CUIWindow::openSimulationFile(const QString& path)
 {
     // A file that cannot be read has changed nothing and said so in an
     // alert; there is nothing to bring in line with it.
-    if (!openAnyFile(path)) return false;
-    setDocument(QFileInfo(path).fileName());
+    const QString name = QFileInfo(path).fileName();
+    if (!recordChange(tr("Open %1").arg(name), [&](QString&) {
+            if (!openAnyFile(path)) return false;
+            setDocument(name);
+            return true;
+        }))
+        return false;
+    // What is on disk now has nothing unsaved; the step stays, to go back.
+    UndoStack->setClean();
     recentFiles.add(path);
     followUpOpenFile();
     return true;
@@ -74,11 +81,16 @@ bool CUIWindow::openExample(const QString& resourcePath)
         return false;
     }
     Simulation.setOpenPath(copy.fileName().toStdString());
-    if (!Simulation.readInputFile()) return false;
     const QString name = QFileInfo(resourcePath).fileName();
+    if (!recordChange(tr("Open %1").arg(name), [&](QString&) {
+            if (!Simulation.readInputFile()) return false;
+            setDocument(name);
+            return true;
+        }))
+        return false;
     Simulation.setOpenPath(name.toStdString());
     Simulation.setSavePath(name.toStdString());  // proposed when it is saved
-    setDocument(name);
+    UndoStack->setClean();
     followUpOpenFile();
     return true;
 }
@@ -88,6 +100,7 @@ void CUIWindow::fileSaveSimulation()
     setWindowSizeToSimulation();
     if (!Simulation.requestSavePath()) return;
     if (!Simulation.writeOutputFile()) return;
+    UndoStack->setClean();
     const QString saved = QString::fromStdString(Simulation.getSavePath());
     setDocument(QFileInfo(saved).fileName());
     recentFiles.add(saved);
@@ -141,6 +154,14 @@ void CUIWindow::clearRecentFiles()
 
 void CUIWindow::followUpOpenFile()
 {
+    followUpStateChange();
+    getWindowSizeFromSimulation();
+    setAspectRatioTo(Simulation.getAspectRatioIndex());
+    validateMenuItems();
+}
+
+void CUIWindow::followUpStateChange()
+{
     CSimulation& s = Simulation;
     // The display under way was the previous simulation's.
     s.endDisplayEarly();
@@ -159,8 +180,6 @@ void CUIWindow::followUpOpenFile()
     UIDisplay->setHistogramDisplayVisibility(s.getGraphDisplayFlag());
     UIView->setDisplayTextSize(s.getDisplayTextSize());
     placeHistogram();
-    getWindowSizeFromSimulation();
-    setAspectRatioTo(s.getAspectRatioIndex());
     validateMenuItems();
     redraw();
 }
