@@ -22,6 +22,7 @@ public:
     CMatrix rotation;
     CVector eye;
     CVector tVector;
+    bool operator==(const CView&) const = default;
 
     CView& initWithDefaults();
     void calculateEyeVector();

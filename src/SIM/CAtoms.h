@@ -38,4 +38,6 @@ struct CAtoms {
     // The selection's centroid as calculateCentroid left it, and as saved
     // for the editing dialog.
     CVector centroid, savedCentroid;
+    // Every value equal (a NaN never is).
+    bool operator==(const CAtoms&) const = default;
 };

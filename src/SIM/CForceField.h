@@ -16,4 +16,6 @@ struct CForceField {
     double LJepsFloor[kTypes] = {};  // J
     bool floorTempUsed = simulationDefaults::kFloorTempUsed;
     double floorTemp = 0.0;  // K
+    // Every value equal (a NaN never is).
+    bool operator==(const CForceField&) const = default;
 };
