@@ -85,6 +85,7 @@ constexpr CompressTable64 kCompress64;
 // Four lanes (AVX2) for the generic force kernel.
 struct Lanes4 {
     static constexpr int kWidth = 4;
+    static constexpr bool kTwoGroups = true;
     typedef double V __attribute__((vector_size(32)));
     using M = __m256d;  // all bits set where a pair acts
     using Sums = V;
