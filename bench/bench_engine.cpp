@@ -22,7 +22,9 @@
 #include <memory>
 #include <string>
 
+#include "SIM/CDiffusion.h"
 #include "SIM/CFastEngine.h"
+#include "SIM/CRadialDistribution.h"
 #include "SIM/CSimulation.h"
 #include "support/StateEdit.h"
 
@@ -168,6 +170,48 @@ void skinSweep(unsigned steps)
     }
 }
 
+// What a display of 100 steps of the liquid costs beyond its steps, as
+// shares of the whole display (one thread, the chosen kernel): each step's
+// outputs, averages and histogram, the energy ledger a CSV row reads, the
+// diffusion measurement's samples and one g(r) count of all atoms.
+void perDisplayWork()
+{
+    static CConsolePlatform platform;
+    constexpr unsigned kSteps = 100;
+    constexpr int kDisplays = 20;
+    auto s = load(platform, "liquid-1600.txt", 1, 1);
+    s->setIPD(kSteps);
+    s->setRunState(CRunState::running);
+    s->runDisplay();
+    CDiffusion diffusion;
+    CRadialDistribution rdf;
+    double display = 1e9, sampled = 1e9, outputs = 1e9, ledger = 1e9, pairs = 1e9;
+    volatile double sink = 0.0;
+    for (int round = 0; round < 3; round++) {
+        auto start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++) s->runDisplay();
+        display = std::min(display, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++) runDisplayStepsSampled(*s, &diffusion, kSteps);
+        sampled = std::min(sampled, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++)
+            for (unsigned step = 0; step < kSteps; step++) s->calculateAllOutputs(step + 1 == kSteps);
+        outputs = std::min(outputs, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++) sink = sink + s->getLedgerBalance().term(0);
+        ledger = std::min(ledger, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < 3; d++) rdf.accumulate(*s);
+        pairs = std::min(pairs, 1000.0 * seconds(start) / 3);
+    }
+    std::printf("\nper-display work, liquid-1600, displays of %u steps on one thread: a display %.2f ms; as shares "
+                "of it: outputs, averages and histogram of its steps %.1f %%, energy ledger %.2f %%, diffusion "
+                "samples %.1f %%, one g(r) count of all atoms %.0f %%\n",
+                kSteps, display, 100.0 * outputs / display, 100.0 * ledger / display,
+                100.0 * (sampled - display) / display, 100.0 * pairs / display);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -236,6 +280,7 @@ int main(int argc, char** argv)
                     otherKernelRowLength == 0.0 ? "by rows" : "flat", other1, ratio(other1, chosen1), forced2,
                     ratio(chosen1, forced2));
     }
+    perDisplayWork();
     if (std::system("command -v lmp >/dev/null 2>&1") == 0)
         std::printf("LAMMPS runs lammps/in.timed; gas-1600 (hard spheres) is set against its Lennard-Jones gas.\n");
 
