@@ -9,9 +9,10 @@
 // safety net, every step's outputs, averages and histogram, and after each
 // display the outputs and the energy ledger its CSV row reads).
 //
-//   build/bench/bench_engine [steps] [--engine-only | --skin]
+//   build/bench/bench_engine [steps] [--engine-only | --skin | --display-work]
 //   (default 2000 fast-engine steps; --engine-only leaves out the refit;
-//   --skin measures the list skin's choices instead, on one thread)
+//   --skin measures the list skin's choices instead, on one thread;
+//   --display-work the per-display work of the liquid alone)
 // QUORVEL_KERNEL=avx2 or =portable leaves out the wider kernels.
 #include <algorithm>
 #include <chrono>
@@ -207,7 +208,7 @@ void perDisplayWork()
     }
     std::printf("\nper-display work, liquid-1600, displays of %u steps on one thread: a display %.2f ms; as shares "
                 "of it: outputs, averages and histogram of its steps %.1f %%, energy ledger %.2f %%, diffusion "
-                "samples %.1f %%, one g(r) count of all atoms %.0f %%\n",
+                "samples %.1f %%, one g(r) count of all atoms %.1f %%\n",
                 kSteps, display, 100.0 * outputs / display, 100.0 * ledger / display,
                 100.0 * (sampled - display) / display, 100.0 * pairs / display);
 }
@@ -219,6 +220,10 @@ int main(int argc, char** argv)
     unsigned steps = argc > 1 ? static_cast<unsigned>(std::atoi(argv[1])) : 2000;
     if (argc > 2 && std::strcmp(argv[2], "--skin") == 0) {
         skinSweep(steps);
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[2], "--display-work") == 0) {
+        perDisplayWork();
         return 0;
     }
     unsigned referenceSteps = steps / 10 > 0 ? steps / 10 : 1;
