@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Steps per second of the reference engine, the fast engine on one and on two
-// threads and, where `lmp` is installed, LAMMPS on the same system; then the
+// threads with each kernel width the processor has (eight lanes, four lanes,
+// portable) and, where `lmp` is installed, LAMMPS on the same system; then the
 // time of a refit at 1,600 atoms. Everything in one run, with the ratios.
 //
-//   build/bench/bench_engine [steps] [--engine-only | --skin]
+// Each width is measured twice: the engine alone (one call of all the steps)
+// and whole displays of 100 steps as quorvel-batch runs them (the display's
+// safety net, every step's outputs, averages and histogram, and after each
+// display the outputs and the energy ledger its CSV row reads).
+//
+//   build/bench/bench_engine [steps] [--engine-only | --skin | --display-work]
 //   (default 2000 fast-engine steps; --engine-only leaves out the refit;
-//   --skin measures the list skin's choices instead, on one thread)
+//   --skin measures the list skin's choices instead, on one thread;
+//   --display-work the per-display work of the liquid alone)
+// QUORVEL_KERNEL=avx2 or =portable leaves out the wider kernels.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -15,7 +23,9 @@
 #include <memory>
 #include <string>
 
+#include "SIM/CDiffusion.h"
 #include "SIM/CFastEngine.h"
+#include "SIM/CRadialDistribution.h"
 #include "SIM/CSimulation.h"
 #include "support/StateEdit.h"
 
@@ -70,6 +80,53 @@ double msPerStep(const std::string& file, int kind, int threads, unsigned steps,
     return ms;
 }
 
+// Milliseconds per step of whole displays of 100 steps, as the batch runner
+// runs them, over about the given number of steps, after one warm-up display.
+double displayMsPerStep(const std::string& file, int threads, unsigned steps, EngineSetup setup)
+{
+    static CConsolePlatform platform;
+    constexpr unsigned kStepsPerDisplay = 100;
+    auto s = load(platform, file, 1, threads);
+    setup(s->getFastEngine());
+    s->setIPD(kStepsPerDisplay);
+    s->setRunState(CRunState::running);
+    double sink = 0.0;
+    auto display = [&] {
+        if (!s->runDisplay()) {
+            std::fprintf(stderr, "%s: %s\n", file.c_str(), s->getRunStopReason().c_str());
+            std::exit(1);
+        }
+        for (int slot = 0; slot < CSimulation::kSlots; slot++)
+            sink += s->getTCKEnergy(slot) + s->getTCPEnergy(slot) + s->getTCTEnergy(slot) + s->getTCTemperature(slot) +
+                    s->getTCPressure(slot) + s->getTCVrms(slot);
+        sink += s->getTCVolume() + s->getTotaldE() + s->gettdENotConserved();
+        CEnergyBalance ledger = s->getLedgerBalance();
+        for (int k = 0; k < CEnergyBalance::kTerms; k++) sink += ledger.term(k);
+    };
+    display();
+    unsigned displays = std::max(1u, steps / kStepsPerDisplay);
+    auto start = std::chrono::steady_clock::now();
+    for (unsigned d = 0; d < displays; d++) display();
+    double ms = 1000.0 * seconds(start) / (displays * kStepsPerDisplay);
+    static volatile double kept;
+    kept = sink;
+    return ms;
+}
+
+// The kernel widths, as setups of the engine.
+struct KernelWidth {
+    const char* name;
+    EngineSetup setup;
+    bool available;
+};
+const KernelWidth kWidths[] = {
+    {"8 lanes", [](CFastEngine& e) { e.useAvx2 = e.useAvx512 = true; },
+     CFastEngine::avx512Available() && CFastEngine::widestLanesAllowed() >= 8},
+    {"4 lanes", [](CFastEngine& e) { e.useAvx2 = true, e.useAvx512 = false; },
+     CFastEngine::avx2Available() && CFastEngine::widestLanesAllowed() >= 4},
+    {"portable", [](CFastEngine& e) { e.useAvx2 = e.useAvx512 = false; }, true},
+};
+
 // LAMMPS on the same state (lammps/in.timed); 0 when lmp is not installed.
 double lammpsMsPerStep(const char* lammpsCase, unsigned steps)
 {
@@ -114,6 +171,48 @@ void skinSweep(unsigned steps)
     }
 }
 
+// What a display of 100 steps of the liquid costs beyond its steps, as
+// shares of the whole display (one thread, the chosen kernel): each step's
+// outputs, averages and histogram, the energy ledger a CSV row reads, the
+// diffusion measurement's samples and one g(r) count of all atoms.
+void perDisplayWork()
+{
+    static CConsolePlatform platform;
+    constexpr unsigned kSteps = 100;
+    constexpr int kDisplays = 20;
+    auto s = load(platform, "liquid-1600.txt", 1, 1);
+    s->setIPD(kSteps);
+    s->setRunState(CRunState::running);
+    s->runDisplay();
+    CDiffusion diffusion;
+    CRadialDistribution rdf;
+    double display = 1e9, sampled = 1e9, outputs = 1e9, ledger = 1e9, pairs = 1e9;
+    volatile double sink = 0.0;
+    for (int round = 0; round < 3; round++) {
+        auto start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++) s->runDisplay();
+        display = std::min(display, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++) runDisplayStepsSampled(*s, &diffusion, kSteps);
+        sampled = std::min(sampled, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++)
+            for (unsigned step = 0; step < kSteps; step++) s->calculateAllOutputs(step + 1 == kSteps);
+        outputs = std::min(outputs, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < kDisplays; d++) sink = sink + s->getLedgerBalance().term(0);
+        ledger = std::min(ledger, 1000.0 * seconds(start) / kDisplays);
+        start = std::chrono::steady_clock::now();
+        for (int d = 0; d < 3; d++) rdf.accumulate(*s);
+        pairs = std::min(pairs, 1000.0 * seconds(start) / 3);
+    }
+    std::printf("\nper-display work, liquid-1600, displays of %u steps on one thread: a display %.2f ms; as shares "
+                "of it: outputs, averages and histogram of its steps %.1f %%, energy ledger %.2f %%, diffusion "
+                "samples %.1f %%, one g(r) count of all atoms %.1f %%\n",
+                kSteps, display, 100.0 * outputs / display, 100.0 * ledger / display,
+                100.0 * (sampled - display) / display, 100.0 * pairs / display);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -123,59 +222,70 @@ int main(int argc, char** argv)
         skinSweep(steps);
         return 0;
     }
+    if (argc > 2 && std::strcmp(argv[2], "--display-work") == 0) {
+        perDisplayWork();
+        return 0;
+    }
     unsigned referenceSteps = steps / 10 > 0 ? steps / 10 : 1;
     struct Scenario {
         const char* file;
         const char* lammpsCase;
     } scenarios[] = {{"liquid-1600.txt", "liquid"}, {"lj-gas-1600.txt", "gas"}, {"gas-1600.txt", "gas"}};
 
-    std::printf("ms per step (steps per second); ratios are speed-ups, higher is faster\n");
-    std::printf("%-16s %18s %18s %18s %18s   %8s %8s %8s %8s\n", "scenario", "reference", "fast 1 thread",
-                "fast 2 threads", "LAMMPS serial", "f1/ref", "f1/lmp", "f2/lmp", "f2/f1");
+    std::printf("ms per step; ratios are speed-ups against LAMMPS (serial), higher is faster; best of three turns\n");
+    std::printf("engine: one call of all the steps; display: displays of 100 steps as quorvel-batch runs them\n");
+    auto ratio = [](double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; };
     for (const Scenario& sc : scenarios) {
         double ref = msPerStep(sc.file, 0, 1, referenceSteps);
         CSimulation* one = nullptr;
-        double fast1 = msPerStep(sc.file, 1, 1, steps, &one);
+        double chosen1 = msPerStep(sc.file, 1, 1, steps, &one);
         long long rebuilds = one->getFastEngine().rebuildCount();
         long long forcePairs = one->getFastEngine().forcePairCount(), contactPairs = one->getFastEngine().contactPairCount();
-        double fast2 = msPerStep(sc.file, 1, 2, steps);
-        double lmp = lammpsMsPerStep(sc.lammpsCase, steps);
         // The force pass's other kernel (flat where it runs by rows and the
         // reverse), and two threads wherever they may run, for comparison.
         EngineSetup otherKernel = [](CFastEngine& e) { e.flatBelowRowLength = otherKernelRowLength; };
         EngineSetup twoAlways = [](CFastEngine& e) { e.twoThreadPairs = 0; };
         otherKernelRowLength = one->getFastEngine().flatKernel() ? 0.0 : 1e9;
-        double other1 = msPerStep(sc.file, 1, 1, steps, nullptr, otherKernel);
-        double forced2 = msPerStep(sc.file, 1, 2, steps, nullptr, twoAlways);
-        // On a shared machine the load changes during a run: the engines take
-        // turns three times and each keeps its best time.
-        for (int round = 1; round < 3; round++) {
-            fast1 = std::min(fast1, msPerStep(sc.file, 1, 1, steps));
-            fast2 = std::min(fast2, msPerStep(sc.file, 1, 2, steps));
+        double other1 = 1e9, forced2 = 1e9, lmp = 0.0;
+        // By width: engine alone and whole displays, on one and two threads.
+        double best[std::size(kWidths)][4];
+        for (auto& b : best) std::fill(std::begin(b), std::end(b), 1e9);
+        // On a shared machine the load changes during a run: the variants
+        // take turns three times and each keeps its best time.
+        for (int round = 0; round < 3; round++) {
+            for (size_t w = 0; w < std::size(kWidths); w++) {
+                if (!kWidths[w].available) continue;
+                best[w][0] = std::min(best[w][0], msPerStep(sc.file, 1, 1, steps, nullptr, kWidths[w].setup));
+                best[w][1] = std::min(best[w][1], msPerStep(sc.file, 1, 2, steps, nullptr, kWidths[w].setup));
+                best[w][2] = std::min(best[w][2], displayMsPerStep(sc.file, 1, steps, kWidths[w].setup));
+                best[w][3] = std::min(best[w][3], displayMsPerStep(sc.file, 2, steps, kWidths[w].setup));
+            }
             double again = lammpsMsPerStep(sc.lammpsCase, steps);
-            if (again > 0) lmp = std::min(lmp, again);
+            if (again > 0) lmp = lmp > 0 ? std::min(lmp, again) : again;
             other1 = std::min(other1, msPerStep(sc.file, 1, 1, steps, nullptr, otherKernel));
             forced2 = std::min(forced2, msPerStep(sc.file, 1, 2, steps, nullptr, twoAlways));
+            chosen1 = std::min(chosen1, msPerStep(sc.file, 1, 1, steps));
         }
-        auto cell = [](double ms) {
-            static char text[4][40];
-            static int k = 0;
-            char* out = text[k++ % 4];
-            if (ms > 0) std::snprintf(out, 40, "%.3f (%6.0f/s)", ms, 1000.0 / ms);
-            else std::snprintf(out, 40, "not installed");
-            return out;
-        };
-        auto ratio = [](double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; };
-        std::printf("%-16s %18s %18s %18s %18s   %8.2f %8.2f %8.2f %8.2f\n", sc.file, cell(ref), cell(fast1),
-                    cell(fast2), cell(lmp), ratio(ref, fast1), ratio(lmp, fast1), ratio(lmp, fast2),
-                    ratio(fast1, fast2));
-        std::printf("%-16s   lists: %lld pairs, %lld contact pairs, %.1f steps per rebuild\n", "", forcePairs,
-                    contactPairs, rebuilds > 0 ? (steps + 50.0) / rebuilds : 0.0);
-        std::printf("%-16s   force pass %s (chosen); %s instead, 1 thread: %.3f ms (chosen's speed-up %.2f); two "
-                    "threads whatever the pairs: %.3f ms (f2/f1 %.2f)\n",
-                    "", otherKernelRowLength == 0.0 ? "flat" : "by rows", otherKernelRowLength == 0.0 ? "by rows" : "flat",
-                    other1, ratio(other1, fast1), forced2, ratio(fast1, forced2));
+        std::printf("\n%s: reference %.3f ms, LAMMPS %s; lists: %lld pairs, %lld contact pairs, %.1f steps per "
+                    "rebuild\n",
+                    sc.file, ref, lmp > 0 ? (std::to_string(lmp).substr(0, 5) + " ms").c_str() : "not installed",
+                    forcePairs, contactPairs, rebuilds > 0 ? (steps + 50.0) / rebuilds : 0.0);
+        std::printf("  %-9s %9s %9s %9s %9s | %8s %8s %8s %8s | %8s %8s\n", "kernel", "engine 1", "engine 2",
+                    "display 1", "display 2", "e1/lmp", "e2/lmp", "d1/lmp", "d2/lmp", "d1/e1", "d2/e2");
+        for (size_t w = 0; w < std::size(kWidths); w++) {
+            if (!kWidths[w].available) continue;
+            const double* b = best[w];
+            std::printf("  %-9s %9.4f %9.4f %9.4f %9.4f | %8.2f %8.2f %8.2f %8.2f | %8.3f %8.3f\n", kWidths[w].name,
+                        b[0], b[1], b[2], b[3], ratio(lmp, b[0]), ratio(lmp, b[1]), ratio(lmp, b[2]),
+                        ratio(lmp, b[3]), ratio(b[2], b[0]), ratio(b[3], b[1]));
+        }
+        std::printf("  reference / fast 1 thread (chosen kernel): %.1f; force pass %s (chosen); %s instead, 1 thread: "
+                    "%.4f ms (chosen's speed-up %.2f); two threads whatever the pairs: %.4f ms (speed-up %.2f)\n",
+                    ratio(ref, chosen1), otherKernelRowLength == 0.0 ? "flat" : "by rows",
+                    otherKernelRowLength == 0.0 ? "by rows" : "flat", other1, ratio(other1, chosen1), forced2,
+                    ratio(chosen1, forced2));
     }
+    perDisplayWork();
     if (std::system("command -v lmp >/dev/null 2>&1") == 0)
         std::printf("LAMMPS runs lammps/in.timed; gas-1600 (hard spheres) is set against its Lennard-Jones gas.\n");
 

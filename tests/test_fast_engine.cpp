@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -402,6 +403,46 @@ TEST(FastEngineIdentity, ParametersChangedBetweenTicks)
         s.setHalfWidth(s.state().box.halfWidth * 0.97);
     }
     runs.expectIdentical(steps(400), 100, "after the changes");
+}
+
+// A display run in several calls (the window's slices, the diffusion
+// measurement's samples) keeps the lists from one call to the next: an edit,
+// an earlier state restored or a file read between two calls, within a
+// display, must reach them.
+TEST(FastEngineIdentity, DisplaysInSlicesWithChangesBetweenThem)
+{
+    SideBySide runs([](CSimulation& s) { load(s, "liquid-400.txt"); });
+    std::vector<CSimulationState> earlier;
+    for (EngineRun& run : runs.runs) {
+        run.sim->setIPD(100);
+        earlier.push_back(run.sim->state());
+    }
+    const unsigned slices[] = {7, 30, 1, 62, 100, 13};
+    const char* const changes[] = {"nothing", "an atom moved", "an earlier state restored", "the file read again"};
+    for (int change = 0; change < 4; change++) {
+        for (size_t k = 0; k < std::size(runs.runs); k++) {
+            CSimulation& s = *runs.runs[k].sim;
+            if (change == 1) {
+                CVector near = s.state().atoms.loc[1][7];
+                near.v[0] += 0.9 * s.state().types.diam[0];
+                StateEdit(s)->atoms.loc[0][5] = near;
+            }
+            if (change == 2) s.restoreState(earlier[k]);
+            if (change == 3) load(s, "liquid-400.txt");
+        }
+        for (unsigned slice : slices) {
+            bool finite[SideBySide::kRuns];
+            for (int k = 0; k < SideBySide::kRuns; k++) {
+                srandom(2000 + slice);
+                finite[k] = runs.runs[k].sim->runDisplaySteps(slice);
+            }
+            for (int k = 1; k < SideBySide::kRuns; k++) {
+                ASSERT_EQ(finite[k], finite[0]);
+                ASSERT_EQ(firstDifference(*runs.runs[0].sim, *runs.runs[k].sim), "")
+                    << "run " << k << " after " << changes[change] << ", slice of " << slice;
+            }
+        }
+    }
 }
 
 // The ledger only reads: a run whose ledger is sampled every display (as a

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "CForceConstants.h"
@@ -53,8 +54,9 @@ void CFastEngine::iterate(int threads, unsigned steps, bool endsDisplay)
     int atoms = 0;
     for (int t = 0; t < kTypes; t++) atoms += s.number[t];
     threads_ = (threads >= 2 && atoms >= twoThreadMinimum && forcePairCount() + contactPairCount() >= twoThreadPairs) ? 2 : 1;
-    // Setters, edits and file loads may have changed anything since the last call.
-    rebuild();
+    // Setters, edits, file loads and restored states may have changed
+    // anything since the last call.
+    if (!listsStillValid()) rebuild();
 
     for (unsigned step = 0; step < steps; step++) {
         s.driftAtoms(dt, quad);
@@ -79,6 +81,40 @@ void CFastEngine::iterate(int threads, unsigned steps, bool endsDisplay)
 }
 
 // ---------------------------------------------------------------- lists
+
+void CFastEngine::readListInputs(ListInputs& in) const
+{
+    const CStepView& s = step_;
+    std::memset(&in, 0, sizeof in);
+    std::memcpy(in.number, s.number, sizeof in.number);
+    std::memcpy(in.diam, s.diam, sizeof in.diam);
+    std::memcpy(in.invm, s.invm, sizeof in.invm);
+    std::memcpy(in.LJeps, s.LJeps, sizeof in.LJeps);
+    std::memcpy(in.charge, s.charge, sizeof in.charge);
+    in.halfWidth = s.halfWidth;
+    in.potentialUsed = s.potentialUsed();
+    in.conserve = s.conserve();
+    in.stateRevision = s.stateRevision();
+    in.threads = threads_;
+    in.skinFraction = skinFraction;
+    in.sparseSkinFraction = sparseSkinFraction;
+    in.sparseDensity = sparseDensity;
+    in.flatBelowRowLength = flatBelowRowLength;
+    in.twoThreadMinimum = twoThreadMinimum;
+}
+
+// The lists of the last call serve this one where they were built from the
+// same inputs, by the same number of threads, and no atom has moved further
+// from where they were built than the skin allows: a display run in several
+// calls then builds its lists as often as one run in a single call.
+bool CFastEngine::listsStillValid() const
+{
+    if (!listUsable_) return false;
+    ListInputs now;
+    readListInputs(now);
+    if (std::memcmp(&now, &builtFrom_, sizeof now) != 0) return false;
+    return !anyMovedTooFar();
+}
 
 void CFastEngine::prepareConstants()
 {
@@ -153,6 +189,17 @@ void CFastEngine::prepareConstants()
         for (int u = 0; u < kTypes; u++)
             rc.uncharged = rc.uncharged && rc.c[u] == 0.0 && rc.b[u] == 0.0 && rc.m[u] > 1e-100;
     }
+}
+
+int CFastEngine::widestLanesAllowed()
+{
+    static const int lanes = [] {
+        const char* kernel = std::getenv("QUORVEL_KERNEL");
+        if (kernel && std::strcmp(kernel, "portable") == 0) return 1;
+        if (kernel && std::strcmp(kernel, "avx2") == 0) return 4;
+        return 8;
+    }();
+    return lanes;
 }
 
 // The active atoms are every type's atoms, one type after the other.

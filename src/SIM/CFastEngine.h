@@ -119,8 +119,9 @@ public:
     CFastEngine& operator=(const CFastEngine&) = delete;
 
     // steps steps, exactly as CSimulation's reference iterateSteps (the last
-    // of them the display's last when endsDisplay). The lists are rebuilt
-    // first, so the model may have changed in any way since the last call.
+    // of them the display's last when endsDisplay). The model may have
+    // changed in any way since the last call: the lists of the last call are
+    // kept only while they are still valid (listsStillValid).
     // threads: 1 or 2; small systems run on one thread whatever is asked.
     void iterate(int threads, unsigned steps, bool endsDisplay);
 
@@ -158,12 +159,18 @@ public:
     int twoThreadMinimum = 600;
     // The four-lane force kernel, where the processor has AVX2; the portable
     // kernel otherwise (the tests run both).
-    bool useAvx2 = avx2Available();
+    bool useAvx2 = avx2Available() && widestLanesAllowed() >= 4;
     static bool avx2Available();
     // The eight-lane force kernel, where the processor has AVX-512 (and
     // useAvx2 is on).
-    bool useAvx512 = avx512Available();
+    bool useAvx512 = avx512Available() && widestLanesAllowed() >= 8;
     static bool avx512Available();
+    // The widest kernels the engine may choose, in lanes (8, 4 or 1): the
+    // environment variable QUORVEL_KERNEL=avx2 or =portable holds every
+    // engine of the process to the four-lane or the portable kernels, so that
+    // they can be measured and compared on a processor with wider ones.
+    // Read once.
+    static int widestLanesAllowed();
 
 private:
     struct PairConstants {
@@ -181,6 +188,23 @@ private:
     // By atom type and partner type: contact reach and energy-pairing reach, squared.
     double contact2_[4][4] = {}, reach2_[4][4] = {};
     bool listUsable_ = false;
+    // What the lists were built from, besides the positions: compared bit
+    // for bit at the start of each call, so that lists stay valid across
+    // calls only where nothing but the steps' own moves has changed.
+    struct ListInputs {
+        int number[kTypes];
+        double diam[kTypes], invm[kTypes], LJeps[kTypes][kTypes], charge[kTypes];
+        double halfWidth;
+        bool potentialUsed, conserve;
+        unsigned stateRevision;
+        int threads;
+        double skinFraction, sparseSkinFraction, sparseDensity, flatBelowRowLength;
+        int twoThreadMinimum;
+    };
+    // Filled whole, padding zeroed, so that the inputs compare byte for byte.
+    void readListInputs(ListInputs& in) const;
+    ListInputs builtFrom_{};
+    bool listsStillValid() const;
     double skin_ = 0, moveLimit2_ = 0;
     long long rebuilds_ = 0;
     int threads_ = 1;
@@ -461,4 +485,5 @@ private:
     // A row's change dEk paired with its partners within reach (count
     // ranks), as pairRowEnergyNear; returns what is left of it.
     static double pairRowNearAvx512(double dEk, const int* near, int count, double* dE);
+    static double pairRowNearAvx2(double dEk, const int* near, int count, double* dE);
 };

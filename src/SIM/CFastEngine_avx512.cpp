@@ -79,6 +79,7 @@ constexpr ByteTable kBytes;
 // Eight lanes (AVX-512) for the generic force kernel.
 struct Lanes8 {
     static constexpr int kWidth = 8;
+    static constexpr bool kTwoGroups = false;
     typedef double V __attribute__((vector_size(64)));
     using M = __mmask8;
     using Sums = Y;

@@ -80,6 +80,31 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
     out.halfEnergy = energy / 2.0;
 }
 
+// One group of kWidth partners from position p of the row: their separation
+// from the row's atom, which act, and their terms (zero where they do not).
+template <class L, bool kSamePartners, bool kCharged>
+struct PairGroup {
+    using V = typename L::V;
+    typename L::M acts;
+    V r2;
+    PairTerms<V> kept;
+
+    inline void compute(const V& x, const V& y, const V& z, const RowConstants& rc, PairLaneConstants<V>& k,
+                        const int* nbr, int left, const double (*pos4)[4])
+    {
+        V bx, by, bz, type;
+        L::loadPartners(pos4, nbr, bx, by, bz, type);
+        if (!kSamePartners) L::pickConstants(rc, type, k);
+        V dx = x - bx, dy = y - by, dz = z - bz;
+        r2 = dx * dx + dy * dy + dz * dz;
+        acts = L::acting(r2, k.m2, k.cut2, left);
+        PairTerms<V> t;
+        pairTerms<V, kCharged>(dx, dy, dz, L::sqrt(r2), k, t);
+        kept = {L::keep(acts, t.ix), L::keep(acts, t.iy), L::keep(acts, t.iz), L::keep(acts, t.jx),
+                L::keep(acts, t.jy), L::keep(acts, t.jz), L::keep(acts, t.halfEnergy)};
+    }
+};
+
 // Atom n's row of partners (ranks nbr[0..count)), a lane set at a time: atom
 // n's sums (acc4[n]: x, y, z, energy) receive its terms in list order and,
 // with kScatter, each partner's sums theirs (without, the partners' sums are
@@ -91,32 +116,47 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
 // go to near, in row order, and their number is returned: the pairing then
 // visits only those. Up to kWidth entries past them may be overwritten, and
 // nbr may be read past count (the lists are padded).
+//
+// A lane set with kTwoGroups computes two groups of partners side by side
+// before it adds either's terms (first the first group's, then the
+// second's, so every sum receives its terms in list order): the two
+// groups' long chains of dependent operations (square root, division,
+// powers) then overlap, which narrow lanes need to keep the processor busy.
 template <class L, bool kSamePartners, bool kScatter, bool kCharged = true>
 inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                          double (*acc4)[4], int* near)
 {
     using V = typename L::V;
-    using M = typename L::M;
+    using Group = PairGroup<L, kSamePartners, kCharged>;
     const V x = L::splat(pos4[n][0]), y = L::splat(pos4[n][1]), z = L::splat(pos4[n][2]);
     const int rowType = static_cast<int>(pos4[n][3]);
     PairLaneConstants<V> k;
     if (kSamePartners) L::sameConstants(rc, rowType, k);
     typename L::Sums ai = L::loadSums(acc4[n]);
     int nearCount = 0;
-    for (int p = 0; p < count; p += L::kWidth) {
-        V bx, by, bz, type;
-        L::loadPartners(pos4, nbr + p, bx, by, bz, type);
-        if (!kSamePartners) L::pickConstants(rc, type, k);
-        V dx = x - bx, dy = y - by, dz = z - bz;
-        V r2 = dx * dx + dy * dy + dz * dz;
-        M acts = L::acting(r2, k.m2, k.cut2, count - p);
-        nearCount += L::keepWithin(near + nearCount, nbr + p, r2, k.reach2, count - p);
-        PairTerms<V> t;
-        pairTerms<V, kCharged>(dx, dy, dz, L::sqrt(r2), k, t);
-        PairTerms<V> kept = {L::keep(acts, t.ix), L::keep(acts, t.iy), L::keep(acts, t.iz), L::keep(acts, t.jx),
-                             L::keep(acts, t.jy), L::keep(acts, t.jz), L::keep(acts, t.halfEnergy)};
-        L::addOwnTerms(kept, ai);
-        if (kScatter) L::scatterTerms(kept, acc4, nbr + p, count - p);
+    int p = 0;
+    if constexpr (L::kTwoGroups) {
+        PairLaneConstants<V> k2 = k;
+        for (; p + 2 * L::kWidth <= count; p += 2 * L::kWidth) {
+            Group a, b;
+            a.compute(x, y, z, rc, k, nbr + p, count - p, pos4);
+            b.compute(x, y, z, rc, k2, nbr + p + L::kWidth, count - p - L::kWidth, pos4);
+            nearCount += L::keepWithin(near + nearCount, nbr + p, a.r2, k.reach2, count - p);
+            nearCount += L::keepWithin(near + nearCount, nbr + p + L::kWidth, b.r2, k2.reach2, count - p - L::kWidth);
+            L::addOwnTerms(a.kept, ai);
+            L::addOwnTerms(b.kept, ai);
+            if (kScatter) {
+                L::scatterTerms(a.kept, acc4, nbr + p, count - p);
+                L::scatterTerms(b.kept, acc4, nbr + p + L::kWidth, count - p - L::kWidth);
+            }
+        }
+    }
+    for (; p < count; p += L::kWidth) {
+        Group a;
+        a.compute(x, y, z, rc, k, nbr + p, count - p, pos4);
+        nearCount += L::keepWithin(near + nearCount, nbr + p, a.r2, k.reach2, count - p);
+        L::addOwnTerms(a.kept, ai);
+        if (kScatter) L::scatterTerms(a.kept, acc4, nbr + p, count - p);
     }
     L::storeSums(acc4[n], ai);
     return nearCount;
@@ -126,6 +166,7 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
 // from `left` on lie past the row's end: they never act, nor are they marked or kept.
 struct Lanes1 {
     static constexpr int kWidth = 1;
+    static constexpr bool kTwoGroups = false;
     using V = double;
     using M = bool;
     struct Sums {

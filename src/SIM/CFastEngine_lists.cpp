@@ -65,6 +65,7 @@ bool CFastEngine::rebuild()
         }
     }
     if (!finite) return false;
+    readListInputs(builtFrom_);
     rebuilds_++;
     sortIntoCells();
 

@@ -401,6 +401,7 @@ double CFastEngine::pairRowEnergyNear(int n, double dEk)
     const int* near = lists.ranks.data() + lists.start[n];
     int nearCount = lists.count[n];
     if (useAvx2 && useAvx512) return pairRowNearAvx512(dEk, near, nearCount, dE_);
+    if (useAvx2) return pairRowNearAvx2(dEk, near, nearCount, dE_);
     return dEk > 0.0 ? pairNear<true>(dEk, near, nearCount, dE_) : pairNear<false>(dEk, near, nearCount, dE_);
 }
 

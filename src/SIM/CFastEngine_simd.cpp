@@ -5,11 +5,13 @@
 // in every lane as in scalar code, and no multiply-add is fused (the target
 // adds AVX2 only, not FMA), so every term has the reference's bits.
 #include "CFastEngine.h"
+#include "CFastEngine_energy.h"
 #include "CFastEngine_kernel.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -83,6 +85,7 @@ constexpr CompressTable64 kCompress64;
 // Four lanes (AVX2) for the generic force kernel.
 struct Lanes4 {
     static constexpr int kWidth = 4;
+    static constexpr bool kTwoGroups = true;
     typedef double V __attribute__((vector_size(32)));
     using M = __m256d;  // all bits set where a pair acts
     using Sums = V;
@@ -342,6 +345,39 @@ QUORVEL_AVX2 __attribute__((flatten)) void CFastEngine::forceStreamAvx2(const Fo
     fastkernel::forceStream<Lanes4>(fs, pt, floor, pos4, acc4, sc);
 }
 
+namespace {
+// The energy pairing of one row on four lanes, as on eight (pairNearLanes):
+// the partners whose change has the other sign are picked 64 at a time,
+// then paired in row order until the row's change is spent. Reads ranks up
+// to three entries past count (the room is padded), whose lanes are masked
+// off.
+template <bool kPositive>
+QUORVEL_AVX2 inline double pairNearLanes4(double dEk, const int* near, int count, double* dE)
+{
+    const V zero = _mm256_setzero_pd();
+    const __m128i lane = _mm_setr_epi32(0, 1, 2, 3);
+    for (int first = 0; first < count; first += 64) {
+        std::uint64_t other = 0;
+        for (int p = first; p < count && p < first + 64; p += 4) {
+            V inRow = _mm256_castsi256_pd(_mm256_cvtepi32_epi64(_mm_cmpgt_epi32(_mm_set1_epi32(count - p), lane)));
+            __m128i ranks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(near + p));
+            V b = _mm256_mask_i32gather_pd(zero, dE, ranks, inRow, 8);
+            V picked = kPositive ? _mm256_cmp_pd(b, zero, _CMP_LT_OQ) : _mm256_cmp_pd(b, zero, _CMP_GT_OQ);
+            other |= std::uint64_t(_mm256_movemask_pd(_mm256_and_pd(picked, inRow))) << (p - first);
+        }
+        for (; other; other &= other - 1)
+            if (fastenergy::absorbOtherSign<kPositive>(dEk, dE[near[first + std::countr_zero(other)]]))
+                return dEk;
+    }
+    return dEk;
+}
+}  // namespace
+
+QUORVEL_AVX2 double CFastEngine::pairRowNearAvx2(double dEk, const int* near, int count, double* dE)
+{
+    return dEk > 0.0 ? pairNearLanes4<true>(dEk, near, count, dE) : pairNearLanes4<false>(dEk, near, count, dE);
+}
+
 bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 
 #else
@@ -355,6 +391,7 @@ void CFastEngine::scanRunsAvx2(RowScan&, const CellAtoms&) {}
 int CFastEngine::nextContactAvx2(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
 void CFastEngine::forceStreamAvx2(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                   double (*)[4], ForceScratch&) {}
+double CFastEngine::pairRowNearAvx2(double dEk, const int*, int, double*) { return dEk; }
 bool CFastEngine::avx2Available() { return false; }
 
 #endif

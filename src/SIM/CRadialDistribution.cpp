@@ -8,12 +8,27 @@
 
 #include "BASE/CTextNumbers.h"
 #include "CSimulation.h"
+#include "CWidestLoops.h"
 
 namespace {
 constexpr int kTypes = CSimulation::kTypes;
 // The piston moves every step; the reference follows it once it has moved
 // this share of the half width, which keeps its error far below the noise.
 constexpr double kRegionTolerance = 2e-3;
+
+// Each partner's bin by its distance from (xi, yi, zi), bins for those at or
+// beyond the last bin's end (and undefined distances). Within 0 <= q < bins
+// truncation is the floor.
+QUORVEL_WIDEST void distanceBins(double xi, double yi, double zi, const double* __restrict x,
+                                 const double* __restrict y, const double* __restrict z, int count, double perWidth,
+                                 int bins, int* __restrict index)
+{
+    for (int k = 0; k < count; k++) {
+        const double dx = xi - x[k], dy = yi - y[k], dz = zi - z[k];
+        const double q = std::sqrt(dx * dx + dy * dy + dz * dz) * perWidth;
+        index[k] = q < bins ? static_cast<int>(q) : bins;
+    }
+}
 
 bool sameRegion(const CCentreRegion& p, const CCentreRegion& q, double tolerance)
 {
@@ -89,6 +104,9 @@ void CRadialDistribution::prepareBins(const CSimulation& s)
 // Every pair once: within a type i < j, across two types every combination.
 // The distances of one row go through a bin index buffer first, so the
 // arithmetic runs in vector lanes and only the increments are scattered.
+// The increments are whole numbers, counted in integers (one past the last
+// bin for the pairs beyond it, so that no pair costs a branch) and added
+// to the accumulated counts once: the same sums, exactly.
 void CRadialDistribution::countPairs(const CSimulation& s)
 {
     x_.resize(CSimulation::kMaxAtoms);
@@ -110,18 +128,16 @@ void CRadialDistribution::countPairs(const CSimulation& s)
     const int bins = this->bins();
     const double perWidth = 1.0 / width_;
     int index[CSimulation::kMaxAtoms];
+    counts_.assign(static_cast<std::size_t>(bins) + 1, 0);
+    unsigned* counts = counts_.data();
     for (int i = 0; i < firstEnd; i++) {
         const int from = across ? typeStart_[static_cast<std::size_t>(second_)] : i + 1;
-        const double xi = x_[i], yi = y_[i], zi = z_[i];
         const int count = n - from;
-        for (int k = 0; k < count; k++) {
-            const double dx = xi - x_[from + k], dy = yi - y_[from + k], dz = zi - z_[from + k];
-            const double q = std::sqrt(dx * dx + dy * dy + dz * dz) * perWidth;
-            index[k] = q < bins ? static_cast<int>(q) : bins;
-        }
-        for (int k = 0; k < count; k++)
-            if (index[k] < bins) observed_[static_cast<std::size_t>(index[k])] += 1.0;
+        distanceBins(x_[i], y_[i], z_[i], x_.data() + from, y_.data() + from, z_.data() + from, count, perWidth,
+                     bins, index);
+        for (int k = 0; k < count; k++) counts[index[k]]++;
     }
+    for (int b = 0; b < bins; b++) observed_[static_cast<std::size_t>(b)] += counts[b];
 }
 
 void CRadialDistribution::addExpected(const CSimulation& s)

@@ -61,6 +61,7 @@ private:
     // Centres gathered for the pair loop, and the first index of each type in them.
     std::vector<double> x_, y_, z_;
     std::array<int, 5> typeStart_{};
+    std::vector<unsigned> counts_;  // this display's pairs by bin, and beyond the last
 };
 
 // CSV with the header r_m,g: the bin centres and their g.

@@ -425,7 +425,7 @@ void CSimulation::restoreState(const CSimulationState& earlier)
 {
     displayUnderway = false;
     stepsDoneInDisplay = 0;
-    // The fast engine lists the atoms afresh at each call, so it follows.
+    // The revision tells the fast engine to list the atoms afresh.
     if (&earlier != &state()) static_cast<CSimulationState&>(*this) = earlier;
     stateRevision++;
 }

@@ -30,6 +30,7 @@ CStepView::CStepView(CSimulationState& state, CSimulation& model)
 bool CStepView::potentialUsed() const { return model_->getPotentialUsed(); }
 bool CStepView::conserve() const { return model_->getConserve(); }
 bool CStepView::pistonUsed() const { return model_->getPistonUsed(); }
+unsigned CStepView::stateRevision() const { return model_->getStateRevision(); }
 
 void CStepView::initSimulationEnergies() { model_->initSimulationEnergies(); }
 void CStepView::resetIPS() { model_->resetIPS(); }

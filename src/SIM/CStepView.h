@@ -57,6 +57,8 @@ public:
     bool potentialUsed() const;
     bool conserve() const;
     bool pistonUsed() const;
+    // Moves on every change a person or a file makes to the state.
+    unsigned stateRevision() const;
 
     // ---- the model's passes
     // Before the first step of a run: energies to conserve, the speed meter.
