@@ -24,8 +24,6 @@ struct CChangeKind {
     QString stepText;  // what Edit > Undo names, after "U&ndo "
     bool opensFile = false;  // a file just read has nothing unsaved
 };
-// What a failed check prints of the kind: its name.
-void PrintTo(const CChangeKind& kind, std::ostream* out) { *out << kind.name; }
 
 // Fills a dialog's field when its modal loop runs, then presses OK.
 template <class Dialog>

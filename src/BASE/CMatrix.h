@@ -7,7 +7,6 @@
 class CMatrix {
 public:
     double m[3][3] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
-    bool operator==(const CMatrix&) const = default;
 
     CMatrix& init();
     CMatrix& copyFrom(const CMatrix& a);

@@ -9,7 +9,6 @@
 class CVector {
 public:
     double v[3] = {0.0, 0.0, 0.0};
-    bool operator==(const CVector&) const = default;
 
     CVector() = default;
     CVector(double x, double y, double z) : v{x, y, z} {}

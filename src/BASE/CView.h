@@ -22,7 +22,6 @@ public:
     CMatrix rotation;
     CVector eye;
     CVector tVector;
-    bool operator==(const CView&) const = default;
 
     CView& initWithDefaults();
     void calculateEyeVector();

@@ -21,6 +21,4 @@ struct CAtomTypes {
         mass[t] = m;
         invm[t] = 1.0 / m;
     }
-    // Every value equal (a NaN never is).
-    bool operator==(const CAtomTypes&) const = default;
 };

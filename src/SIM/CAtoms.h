@@ -38,6 +38,4 @@ struct CAtoms {
     // The selection's centroid as calculateCentroid left it, and as saved
     // for the editing dialog.
     CVector centroid, savedCentroid;
-    // Every value equal (a NaN never is).
-    bool operator==(const CAtoms&) const = default;
 };

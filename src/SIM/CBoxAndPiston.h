@@ -15,6 +15,4 @@ struct CBoxAndPiston {
     double pistonA = simulationDefaults::kPistonAcceleration;
     double pistonM = simulationDefaults::kPistonMass;  // kg
     double appliedPressure = simulationDefaults::kAppliedPressure;  // Pa
-    // Every value equal (a NaN never is).
-    bool operator==(const CBoxAndPiston&) const = default;
 };

@@ -22,6 +22,4 @@ struct CDisplaySettings {
     bool boxShowFlag = simulationDefaults::kBoxShow;
     bool boxShowShadowFlag = simulationDefaults::kBoxShowShadow;
     bool boxFloorShowFlag = simulationDefaults::kBoxFloorShow;
-    // Every value equal (a NaN never is).
-    bool operator==(const CDisplaySettings&) const = default;
 };

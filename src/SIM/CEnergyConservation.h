@@ -10,6 +10,4 @@ struct CEnergyConservation {
     // The energy taken back since the start, in J and as a percentage of the
     // total; what is shown while conservation is off.
     double tdE = 0.0, tdEPercent = 0.0, tdENotConserved = 0.0;
-    // Every value equal (a NaN never is).
-    bool operator==(const CEnergyConservation&) const = default;
 };

@@ -39,7 +39,6 @@ struct CEnergyLedger {
 
     void restart(double energyNow);
     CEnergyBalance balance(double energyNow) const;
-    bool operator==(const CEnergyLedger&) const = default;
 };
 
 // One sample per display, for a chart of the terms over time.

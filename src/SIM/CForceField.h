@@ -16,6 +16,4 @@ struct CForceField {
     double LJepsFloor[kTypes] = {};  // J
     bool floorTempUsed = simulationDefaults::kFloorTempUsed;
     double floorTemp = 0.0;  // K
-    // Every value equal (a NaN never is).
-    bool operator==(const CForceField&) const = default;
 };

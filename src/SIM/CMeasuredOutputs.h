@@ -37,6 +37,4 @@ struct CMeasuredOutputs {
     // of an accumulation, a file read), so records that follow the displayed
     // values know when to start again. Not stored in files.
     unsigned averagesStarts = 0;
-    // Every value equal (a NaN never is).
-    bool operator==(const CMeasuredOutputs&) const = default;
 };

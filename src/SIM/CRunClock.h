@@ -18,6 +18,4 @@ struct CRunClock {
     // The speed meter: the clock and step count at its last two readings,
     // and the steps per second between them.
     double oldt = 0.0, newt = 0.0, oldi = 0.0, newi = 0.0, ips = 0.0;
-    // Every value equal (a NaN never is).
-    bool operator==(const CRunClock&) const = default;
 };

@@ -26,6 +26,4 @@ struct CSimulationState {
     CDisplaySettings display;
     // Booked by the steps and by a person's changes; never read by a step.
     CEnergyLedger ledger;
-    // Every value equal (a NaN never is).
-    bool operator==(const CSimulationState&) const = default;
 };

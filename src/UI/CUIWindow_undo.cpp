@@ -44,7 +44,7 @@ bool CUIWindow::recordChange(QString text, const std::function<bool(QString& tex
     // A change made while a gesture is under way falls inside the gesture's step.
     CStateCommand::Moment before{std::make_shared<const CSimulationState>(Simulation.state()), document};
     if (!change(text)) return false;
-    if (*before.state == Simulation.state()) return true;
+    if (sameState(*before.state, Simulation.state())) return true;
     pushStep(text, std::move(before));
     return true;
 }
@@ -142,7 +142,7 @@ void CUIWindow::gestureEnded(bool movedAtoms)
 {
     CStateCommand::Moment before = std::move(gestureStart);
     gestureStart = {};
-    if (!before.state || !movedAtoms || *before.state == Simulation.state()) return;
+    if (!before.state || !movedAtoms || sameState(*before.state, Simulation.state())) return;
     const int moved = Simulation.countSelected();
     pushStep(moved == 1 ? tr("Move 1 Atom") : tr("Move %1 Atoms").arg(moved), std::move(before));
 }

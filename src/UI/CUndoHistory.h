@@ -16,6 +16,10 @@
 
 using CStateSnapshot = std::shared_ptr<const CSimulationState>;
 
+// Whether two states are the same, bit for bit, in every part a person or a
+// step can change.
+bool sameState(const CSimulationState& a, const CSimulationState& b);
+
 // The history keeps at most kUndoSteps changes and at most kUndoBytes of
 // snapshots, the oldest dropped first.
 constexpr int kUndoSteps = 100;
