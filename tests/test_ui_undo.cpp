@@ -24,6 +24,8 @@ struct CChangeKind {
     QString stepText;  // what Edit > Undo names, after "U&ndo "
     bool opensFile = false;  // a file just read has nothing unsaved
 };
+// What a failed check prints of the kind: its name.
+void PrintTo(const CChangeKind& kind, std::ostream* out) { *out << kind.name; }
 
 // Fills a dialog's field when its modal loop runs, then presses OK.
 template <class Dialog>
@@ -65,7 +67,7 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_NE(window->isWindowModified(), GetParam().opensFile);
 
     window->undo();
-    EXPECT_TRUE(s->state() == before);
+    EXPECT_TRUE(sameState(s->state(), before));
     EXPECT_EQ(fileOf(*s), fileBefore);
     // Going back books nothing as the person's work.
     EXPECT_EQ(s->getLedgerBalance().user, userBefore);
@@ -75,7 +77,7 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_EQ(window->documentName(), QString());
 
     window->redo();
-    EXPECT_TRUE(s->state() == after);
+    EXPECT_TRUE(sameState(s->state(), after));
     EXPECT_EQ(fileOf(*s), fileAfter);
     EXPECT_EQ(window->UndoStack->count(), 1);
 }

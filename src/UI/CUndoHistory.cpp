@@ -5,7 +5,9 @@
 #include <utility>
 
 namespace {
-// The parts are plain values copied whole, so equal values have equal bytes.
+// The parts are plain values copied whole (padding included: they are
+// trivially copyable), so a part nobody changed has the bytes of its copy.
+// Bytes rather than values, because an average not yet measured is a NaN.
 template <class Part>
 bool sameBytes(const Part& a, const Part& b)
 {
