@@ -12,11 +12,14 @@ protected:
     // A display without the engine: the step count moves on by one display.
     void fakeDisplay(CTimeSeries& series)
     {
-        StateEdit(s)->clock.iterations += s.getIPD();
-        StateEdit(s)->clock.elapsedTime += s.getIPD() * s.getTimeStep();
-        StateEdit(s)->outputs.TCTemperature[4] = s.state().clock.iterations;
-        series.sample(s);
+        if (!faked) faked = std::make_unique<CSimulationState>(s.state());
+        faked->clock.iterations += s.getIPD();
+        faked->clock.elapsedTime += s.getIPD() * s.getTimeStep();
+        faked->outputs.TCTemperature[4] = faked->clock.iterations;
+        series.sample(*faked);
     }
+    // The state the fake displays move on, made from the simulation's at the first.
+    std::unique_ptr<CSimulationState> faked;
 };
 }  // namespace
 

@@ -21,7 +21,7 @@ protected:
     double H() const { return view->height(); }
     const CDepthEntry& depthEntry(int entry) const { return window->Scene.depthEntry(entry); }
     QPointF atomAt(int entry) const { return widgetPoint(depthEntry(entry).centre.x, depthEntry(entry).centre.y); }
-    char& selectedFlag(int entry) { return StateEdit(*s)->atoms.sel[depthEntry(entry).atom.type][depthEntry(entry).atom.index]; }
+    char selectedFlag(int entry) const { return s->state().atoms.sel[depthEntry(entry).atom.type][depthEntry(entry).atom.index]; }
 };
 
 TEST_F(ViewInputTest, ArrowKeysTurnByOneStepWhateverTheOtherModifiers)

@@ -34,16 +34,16 @@ void CTimeSeries::clear()
     restarts_++;
 }
 
-void CTimeSeries::restart(const CSimulation& simulation)
+void CTimeSeries::restart(const CSimulationState& simulation)
 {
     clear();
-    seenStarts_ = simulation.state().outputs.averagesStarts;
+    seenStarts_ = simulation.outputs.averagesStarts;
 }
 
-void CTimeSeries::sample(const CSimulation& s)
+void CTimeSeries::sample(const CSimulationState& s)
 {
-    const bool wentBack = !steps_.empty() && s.getIterations() < steps_.back();
-    if (!started_ || s.state().outputs.averagesStarts != seenStarts_ || wentBack) restart(s);
+    const bool wentBack = !steps_.empty() && s.clock.iterations < steps_.back();
+    if (!started_ || s.outputs.averagesStarts != seenStarts_ || wentBack) restart(s);
     started_ = true;
     // Only displays at a multiple of the stride are kept, so the samples
     // stay evenly spaced however often the series were thinned.
@@ -52,18 +52,20 @@ void CTimeSeries::sample(const CSimulation& s)
     if (size() >= capacity_) thin();
 }
 
-void CTimeSeries::append(const CSimulation& s)
+void CTimeSeries::sample(const CSimulation& simulation) { sample(simulation.state()); }
+
+void CTimeSeries::append(const CSimulationState& s)
 {
-    steps_.push_back(static_cast<double>(s.getIterations()));
-    seconds_.push_back(s.getElapsedTime());
-    volume_.push_back(s.getTCVolume());
+    steps_.push_back(static_cast<double>(s.clock.iterations));
+    seconds_.push_back(s.clock.elapsedTime);
+    volume_.push_back(s.outputs.TCVolume);
     for (int slot = 0; slot < kSlots; slot++) {
-        perSlot_[static_cast<int>(CSeriesQuantity::kinetic)][slot].push_back(s.getTCKEnergy(slot));
-        perSlot_[static_cast<int>(CSeriesQuantity::potential)][slot].push_back(s.getTCPEnergy(slot));
-        perSlot_[static_cast<int>(CSeriesQuantity::total)][slot].push_back(s.getTCTEnergy(slot));
-        perSlot_[static_cast<int>(CSeriesQuantity::temperature)][slot].push_back(s.getTCTemperature(slot));
-        perSlot_[static_cast<int>(CSeriesQuantity::pressure)][slot].push_back(s.getTCPressure(slot));
-        perSlot_[static_cast<int>(CSeriesQuantity::rmsSpeed)][slot].push_back(s.getTCVrms(slot));
+        perSlot_[static_cast<int>(CSeriesQuantity::kinetic)][slot].push_back(s.outputs.TCKEnergy[slot]);
+        perSlot_[static_cast<int>(CSeriesQuantity::potential)][slot].push_back(s.outputs.TCPEnergy[slot]);
+        perSlot_[static_cast<int>(CSeriesQuantity::total)][slot].push_back(s.outputs.TCTEnergy[slot]);
+        perSlot_[static_cast<int>(CSeriesQuantity::temperature)][slot].push_back(s.outputs.TCTemperature[slot]);
+        perSlot_[static_cast<int>(CSeriesQuantity::pressure)][slot].push_back(s.outputs.TCPressure[slot]);
+        perSlot_[static_cast<int>(CSeriesQuantity::rmsSpeed)][slot].push_back(s.outputs.sqrtTCavgvsq[slot]);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "CModelLimits.h"
 
 class CSimulation;
+struct CSimulationState;
 
 enum class CSeriesQuantity { kinetic, potential, total, temperature, pressure, volume, rmsSpeed };
 constexpr int kSeriesQuantities = 7;
@@ -34,6 +35,7 @@ public:
     // Called after every display. When the averages started afresh since the
     // last sample (or the step count went back, as after loading a file),
     // the series start again with this sample.
+    void sample(const CSimulationState& simulation);
     void sample(const CSimulation& simulation);
     void clear();
 
@@ -51,8 +53,8 @@ public:
     const std::vector<double>& values(CSeriesQuantity quantity, int slot) const;
 
 private:
-    void restart(const CSimulation& simulation);
-    void append(const CSimulation& simulation);
+    void restart(const CSimulationState& simulation);
+    void append(const CSimulationState& simulation);
     void thin();
 
     std::size_t capacity_;
