@@ -72,12 +72,15 @@ TEST_F(WindowTest, ALongDisplayAnswersStopAndClose)
     ASSERT_TRUE(s->setIPD(1000000));
     const unsigned startedAt = s->getIterations();
     window->run();
+    QLabel* progress = window->UIDisplay->progressField;
+    // The progress shows half a second into the display; a loaded machine
+    // (or a sanitizer's) may take a little longer to get there.
     settle(700);
+    for (int k = 0; k < 40 && !progress->isVisibleTo(view); k++) settle(100);
     ASSERT_TRUE(s->isDisplayUnderway());
     const unsigned done = s->getStepsDoneInDisplay();
     EXPECT_GT(done, 0u);
     EXPECT_EQ(s->getIterations(), startedAt + done);
-    QLabel* progress = window->UIDisplay->progressField;
     EXPECT_TRUE(progress->isVisibleTo(view));
     EXPECT_TRUE(progress->text().contains(QRegularExpression("^\\d+%, [\\d,]+ of 1,000,000 steps, .+ left$")))
         << progress->text().toStdString();
