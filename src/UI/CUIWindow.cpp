@@ -68,7 +68,12 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
     UIView->setFocus();
 }
 
-CUIWindow::~CUIWindow() = default;
+CUIWindow::~CUIWindow()
+{
+    // The undo stack is a child: it clears itself, and says so, only after
+    // this window's own part is gone, when nothing of it may be called.
+    if (UndoStack) UndoStack->disconnect(this);
+}
 
 void CUIWindow::createActions()
 {
