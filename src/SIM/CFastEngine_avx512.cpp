@@ -79,7 +79,6 @@ constexpr ByteTable kBytes;
 // Eight lanes (AVX-512) for the generic force kernel.
 struct Lanes8 {
     static constexpr int kWidth = 8;
-    static constexpr bool kTwoGroups = false;
     typedef double V __attribute__((vector_size(64)));
     using M = __mmask8;
     using Sums = Y;
@@ -143,23 +142,30 @@ struct Lanes8 {
         k = {from(pt.m), from(pt.m2), from(pt.cut2),  from(pt.eps4),   from(pt.eps24),
              from(pt.c), from(pt.b),  from(pt.invmJ), from(pt.reach2), from(pt.invmI)};
     }
-    // The acting lanes moved to the front and stored at sc's position at.
-    QUORVEL_AVX512 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
-                                         ForceScratch& sc, int at)
+    // The acting lanes moved to the front and stored at sc's position at
+    // (sc: a ForceScratch or ActingPartners), their types only kWithTypes.
+    template <bool kWithTypes, class S>
+    QUORVEL_AVX512 static int keepActingPartners(M acts, const int* partner, V dx, V dy, V dz, V r2, V type, S& sc,
+                                                 int at)
     {
         _mm512_storeu_pd(sc.dx + at, _mm512_maskz_compress_pd(acts, Z(dx)));
         _mm512_storeu_pd(sc.dy + at, _mm512_maskz_compress_pd(acts, Z(dy)));
         _mm512_storeu_pd(sc.dz + at, _mm512_maskz_compress_pd(acts, Z(dz)));
         _mm512_storeu_pd(sc.r2 + at, _mm512_maskz_compress_pd(acts, Z(r2)));
-        _mm512_storeu_pd(sc.type + at, _mm512_maskz_compress_pd(acts, Z(type)));
-        auto keep = [acts](int* out, const int* in) QUORVEL_AVX512 {
-            __m512i all = _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in)));
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
-                                _mm512_castsi512_si256(_mm512_maskz_compress_epi32(acts, all)));
-        };
-        keep(sc.owner + at, owner);
-        keep(sc.partner + at, partner);
+        if (kWithTypes) _mm512_storeu_pd(sc.type + at, _mm512_maskz_compress_pd(acts, Z(type)));
+        keepRanks(acts, partner, sc.partner + at);
         return __builtin_popcount(acts);
+    }
+    QUORVEL_AVX512 static void keepRanks(M acts, const int* in, int* out)
+    {
+        __m512i all = _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm512_castsi512_si256(_mm512_maskz_compress_epi32(acts, all)));
+    }
+    QUORVEL_AVX512 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
+                                         ForceScratch& sc, int at)
+    {
+        keepRanks(acts, owner, sc.owner + at);
+        return keepActingPartners<true>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation.

@@ -80,83 +80,112 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
     out.halfEnergy = energy / 2.0;
 }
 
-// One group of kWidth partners from position p of the row: their separation
-// from the row's atom, which act, and their terms (zero where they do not).
-template <class L, bool kSamePartners, bool kCharged>
-struct PairGroup {
-    using V = typename L::V;
-    typename L::M acts;
-    V r2;
-    PairTerms<V> kept;
-
-    inline void compute(const V& x, const V& y, const V& z, const RowConstants& rc, PairLaneConstants<V>& k,
-                        const int* nbr, int left, const double (*pos4)[4])
-    {
-        V bx, by, bz, type;
-        L::loadPartners(pos4, nbr, bx, by, bz, type);
-        if (!kSamePartners) L::pickConstants(rc, type, k);
-        V dx = x - bx, dy = y - by, dz = z - bz;
-        r2 = dx * dx + dy * dy + dz * dz;
-        acts = L::acting(r2, k.m2, k.cut2, left);
-        PairTerms<V> t;
-        pairTerms<V, kCharged>(dx, dy, dz, L::sqrt(r2), k, t);
-        kept = {L::keep(acts, t.ix), L::keep(acts, t.iy), L::keep(acts, t.iz), L::keep(acts, t.jx),
-                L::keep(acts, t.jy), L::keep(acts, t.jz), L::keep(acts, t.halfEnergy)};
-    }
+// A block of a row's acting partners, moved to the front in row order: their
+// separations from the row's atom, squared lengths, types and ranks.
+struct ActingPartners {
+    static constexpr int kBlock = 128;
+    alignas(64) double dx[kBlock + 16], dy[kBlock + 16], dz[kBlock + 16], r2[kBlock + 16], type[kBlock + 16];
+    alignas(64) int partner[kBlock + 16];
 };
 
 // Atom n's row of partners (ranks nbr[0..count)), a lane set at a time: atom
 // n's sums (acc4[n]: x, y, z, energy) receive its terms in list order and,
 // with kScatter, each partner's sums theirs (without, the partners' sums are
-// not touched at all, so another thread may own them). A pair that does not act, and a lane past the row's
-// end, contributes +0.0, which leaves every sum as it is: the sums start at
-// +0.0 and, being sums of +0.0 and other values, are never -0.0. A pair acts
-// unless r2 <= m2 or r2 > cut2 (infinite for charged pairs), NaN included,
-// as in the reference. The ranks of the partners within energy-pairing reach
-// go to near, in row order, and their number is returned: the pairing then
-// visits only those. Up to kWidth entries past them may be overwritten, and
-// nbr may be read past count (the lists are padded).
+// not touched at all, so another thread may own them). A pair acts unless
+// r2 <= m2 or r2 > cut2 (infinite for charged pairs), NaN included, as in the
+// reference. The ranks of the partners within energy-pairing reach go to
+// near, in row order, and their number is returned: the pairing then visits
+// only those. Up to kWidth entries past them may be overwritten, and nbr may
+// be read past count (the lists are padded).
 //
-// A lane set with kTwoGroups computes two groups of partners side by side
-// before it adds either's terms (first the first group's, then the
-// second's, so every sum receives its terms in list order): the two
-// groups' long chains of dependent operations (square root, division,
-// powers) then overlap, which narrow lanes need to keep the processor busy.
+// Two passes over blocks of the row: the first measures every partner and
+// keeps the acting ones (a list holds every partner within its reach plus the
+// skin, and about a quarter of a dense row lies beyond the cut-off), the
+// second computes and adds the terms of the kept ones only. A pair left out
+// is one whose terms the reference leaves out. The second pass computes two
+// groups side by side before it adds either's terms (first the first
+// group's, then the second's, so every sum receives its terms in list
+// order): the two groups' long chains of dependent operations (square root,
+// division, powers) then overlap. A lane past the kept pairs contributes
+// +0.0, which leaves every sum as it is: the sums start at +0.0 and, being
+// sums of +0.0 and other values, are never -0.0.
 template <class L, bool kSamePartners, bool kScatter, bool kCharged = true>
 inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                         double (*acc4)[4], int* near)
+                             double (*acc4)[4], int* near)
 {
     using V = typename L::V;
-    using Group = PairGroup<L, kSamePartners, kCharged>;
     const V x = L::splat(pos4[n][0]), y = L::splat(pos4[n][1]), z = L::splat(pos4[n][2]);
     const int rowType = static_cast<int>(pos4[n][3]);
     PairLaneConstants<V> k;
     if (kSamePartners) L::sameConstants(rc, rowType, k);
     typename L::Sums ai = L::loadSums(acc4[n]);
+    ActingPartners ap;
     int nearCount = 0;
-    int p = 0;
-    if constexpr (L::kTwoGroups) {
+    for (int first = 0; first < count; first += ActingPartners::kBlock) {
+        const int last = std::min(first + ActingPartners::kBlock, count);
+        int kept = 0;
+        auto measure = [&](int p, int left) {
+            V bx, by, bz, type;
+            L::loadPartners(pos4, nbr + p, bx, by, bz, type);
+            if (!kSamePartners) L::pickConstants(rc, type, k);
+            V dx = x - bx, dy = y - by, dz = z - bz;
+            V r2 = dx * dx + dy * dy + dz * dz;
+            nearCount += L::keepWithin(near + nearCount, nbr + p, r2, k.reach2, left);
+            kept += L::template keepActingPartners<!kSamePartners>(L::acting(r2, k.m2, k.cut2, left), nbr + p, dx, dy,
+                                                                   dz, r2, type, ap, kept);
+        };
+        int p = first;
+        // Whole groups with a constant width, so that no lane mask is formed.
+        for (; p + L::kWidth <= last; p += L::kWidth) measure(p, L::kWidth);
+        if (p < last) measure(p, last - p);
+        // The lanes past the last kept pair are computed too, then dropped:
+        // give them a harmless type and length.
+        for (int q = kept; q < kept + 2 * L::kWidth; q++) {
+            if (!kSamePartners) ap.type[q] = rowType;
+            ap.dx[q] = ap.dy[q] = ap.dz[q] = ap.r2[q] = 1.0;
+        }
+        auto terms = [&](int q, PairLaneConstants<V>& kq, PairTerms<V>& t) {
+            if (!kSamePartners) L::pickConstants(rc, L::load(ap.type + q), kq);
+            pairTerms<V, kCharged>(L::load(ap.dx + q), L::load(ap.dy + q), L::load(ap.dz + q),
+                                   L::sqrt(L::load(ap.r2 + q)), kq, t);
+        };
+        int q = 0;
         PairLaneConstants<V> k2 = k;
-        for (; p + 2 * L::kWidth <= count; p += 2 * L::kWidth) {
-            Group a, b;
-            a.compute(x, y, z, rc, k, nbr + p, count - p, pos4);
-            b.compute(x, y, z, rc, k2, nbr + p + L::kWidth, count - p - L::kWidth, pos4);
-            nearCount += L::keepWithin(near + nearCount, nbr + p, a.r2, k.reach2, count - p);
-            nearCount += L::keepWithin(near + nearCount, nbr + p + L::kWidth, b.r2, k2.reach2, count - p - L::kWidth);
-            L::addOwnTerms(a.kept, ai);
-            L::addOwnTerms(b.kept, ai);
+        for (; q + 2 * L::kWidth <= kept; q += 2 * L::kWidth) {
+            PairTerms<V> a, b;
+            terms(q, k, a);
+            terms(q + L::kWidth, k2, b);
+            L::addOwnTerms(a, ai);
+            L::addOwnTerms(b, ai);
             if (kScatter) {
-                L::scatterTerms(a.kept, acc4, nbr + p, count - p);
-                L::scatterTerms(b.kept, acc4, nbr + p + L::kWidth, count - p - L::kWidth);
+                L::scatterTerms(a, acc4, ap.partner + q, L::kWidth);
+                L::scatterTerms(b, acc4, ap.partner + q + L::kWidth, L::kWidth);
             }
         }
-    }
-    for (; p < count; p += L::kWidth) {
-        Group a;
-        a.compute(x, y, z, rc, k, nbr + p, count - p, pos4);
-        nearCount += L::keepWithin(near + nearCount, nbr + p, a.r2, k.reach2, count - p);
-        L::addOwnTerms(a.kept, ai);
-        if (kScatter) L::scatterTerms(a.kept, acc4, nbr + p, count - p);
+        // The last one or two groups, the lanes past the kept pairs dropped.
+        auto dropPast = [](PairTerms<V>& t, int left) {
+            typename L::M inRow = L::inRow(left);
+            t = {L::keep(inRow, t.ix), L::keep(inRow, t.iy), L::keep(inRow, t.iz), L::keep(inRow, t.jx),
+                 L::keep(inRow, t.jy), L::keep(inRow, t.jz), L::keep(inRow, t.halfEnergy)};
+        };
+        if (kept - q > L::kWidth) {
+            PairTerms<V> a, b;
+            terms(q, k, a);
+            terms(q + L::kWidth, k2, b);
+            dropPast(b, kept - q - L::kWidth);
+            L::addOwnTerms(a, ai);
+            L::addOwnTerms(b, ai);
+            if (kScatter) {
+                L::scatterTerms(a, acc4, ap.partner + q, L::kWidth);
+                L::scatterTerms(b, acc4, ap.partner + q + L::kWidth, kept - q - L::kWidth);
+            }
+        } else if (kept > q) {
+            PairTerms<V> a;
+            terms(q, k, a);
+            dropPast(a, kept - q);
+            L::addOwnTerms(a, ai);
+            if (kScatter) L::scatterTerms(a, acc4, ap.partner + q, kept - q);
+        }
     }
     L::storeSums(acc4[n], ai);
     return nearCount;
@@ -166,7 +195,6 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
 // from `left` on lie past the row's end: they never act, nor are they marked or kept.
 struct Lanes1 {
     static constexpr int kWidth = 1;
-    static constexpr bool kTwoGroups = false;
     using V = double;
     using M = bool;
     struct Sums {
@@ -177,6 +205,7 @@ struct Lanes1 {
     static V sqrt(V value) { return std::sqrt(value); }
     // Whether the pair acts: not r2 <= m2, not r2 > cut2.
     static M acting(V r2, V m2, V cut2, int) { return !(r2 <= m2) && !(r2 > cut2); }
+    static M inRow(int left) { return left > 0; }
     static V keep(M acts, V value) { return acts ? value : 0.0; }
     static void markWithin(unsigned char* out, V r2, V reach2, int) { *out = r2 < reach2 ? 1 : 0; }
     static int keepWithin(int* out, const int* nbr, V r2, V reach2, int)
@@ -215,18 +244,24 @@ struct Lanes1 {
         k = {pt.m[e], pt.m2[e], pt.cut2[e], pt.eps4[e], pt.eps24[e], pt.c[e], pt.b[e], pt.invmJ[e], pt.reach2[e],
              pt.invmI[e]};
     }
-    // Stored whether it acts or not; counted only if it does.
-    static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
-                          ForceScratch& sc, int at)
+    // Stored whether it acts or not; counted only if it does (sc: a
+    // ForceScratch or ActingPartners).
+    template <bool kWithTypes, class S>
+    static int keepActingPartners(M acts, const int* partner, V dx, V dy, V dz, V r2, V type, S& sc, int at)
     {
         sc.dx[at] = dx;
         sc.dy[at] = dy;
         sc.dz[at] = dz;
         sc.r2[at] = r2;
-        sc.type[at] = type;
-        sc.owner[at] = owner[0];
+        if (kWithTypes) sc.type[at] = type;
         sc.partner[at] = partner[0];
         return acts ? 1 : 0;
+    }
+    static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
+                          ForceScratch& sc, int at)
+    {
+        sc.owner[at] = owner[0];
+        return keepActingPartners<true>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation.

@@ -85,7 +85,6 @@ constexpr CompressTable64 kCompress64;
 // Four lanes (AVX2) for the generic force kernel.
 struct Lanes4 {
     static constexpr int kWidth = 4;
-    static constexpr bool kTwoGroups = true;
     typedef double V __attribute__((vector_size(32)));
     using M = __m256d;  // all bits set where a pair acts
     using Sums = V;
@@ -96,20 +95,26 @@ struct Lanes4 {
     {
         return _mm256_cmp_pd(_mm256_set_pd(3.0, 2.0, 1.0, 0.0), _mm256_set1_pd(left), _CMP_LT_OQ);
     }
+    // The mask with the lanes from left on cleared; where the caller's
+    // left is a constant four (a whole group), nothing at all.
+    QUORVEL_AVX2 static __m256d onlyInRow(__m256d mask, int left)
+    {
+        return left >= 4 ? mask : _mm256_and_pd(inRow(left), mask);
+    }
     QUORVEL_AVX2 static M acting(V r2, V m2, V cut2, int left)
     {
-        M acts = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(m2), _CMP_NLE_UQ));
+        M acts = onlyInRow(_mm256_cmp_pd(__m256d(r2), __m256d(m2), _CMP_NLE_UQ), left);
         return _mm256_andnot_pd(_mm256_cmp_pd(__m256d(r2), __m256d(cut2), _CMP_GT_OQ), acts);
     }
     QUORVEL_AVX2 static V keep(M acts, V value) { return V(_mm256_and_pd(acts, __m256d(value))); }
     QUORVEL_AVX2 static void markWithin(unsigned char* out, V r2, V reach2, int left)
     {
-        M within = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ));
+        M within = onlyInRow(_mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ), left);
         std::memcpy(out, &kBytes4.bytes[_mm256_movemask_pd(within)], 4);
     }
     QUORVEL_AVX2 static int keepWithin(int* out, const int* nbr, V r2, V reach2, int left)
     {
-        M within = _mm256_and_pd(inRow(left), _mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ));
+        M within = onlyInRow(_mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ), left);
         int mask = _mm256_movemask_pd(within);
         __m128i ranks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(nbr));
         __m128i shuffle = _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[mask]));
@@ -159,9 +164,11 @@ struct Lanes4 {
         k = {from(pt.m), from(pt.m2), from(pt.cut2),  from(pt.eps4),   from(pt.eps24),
              from(pt.c), from(pt.b),  from(pt.invmJ), from(pt.reach2), from(pt.invmI)};
     }
-    // The acting lanes moved to the front and stored at sc's position at.
-    QUORVEL_AVX2 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
-                                       ForceScratch& sc, int at)
+    // The acting lanes moved to the front and stored at sc's position at
+    // (sc: a ForceScratch or ActingPartners), their types only kWithTypes.
+    template <bool kWithTypes, class S>
+    QUORVEL_AVX2 static int keepActingPartners(M acts, const int* partner, V dx, V dy, V dz, V r2, V type, S& sc,
+                                               int at)
     {
         int mask = _mm256_movemask_pd(acts);
         __m256i index = _mm256_load_si256(reinterpret_cast<const __m256i*>(kCompress64.index[mask]));
@@ -172,13 +179,21 @@ struct Lanes4 {
         keep(sc.dy + at, dy);
         keep(sc.dz + at, dz);
         keep(sc.r2 + at, r2);
-        keep(sc.type + at, type);
-        __m128i shuffle = _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[mask]));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(sc.owner + at),
-                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(owner)), shuffle));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(sc.partner + at),
-                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(partner)), shuffle));
+        if (kWithTypes) keep(sc.type + at, type);
+        keepRanks(mask, partner, sc.partner + at);
         return __builtin_popcount(mask);
+    }
+    QUORVEL_AVX2 static void keepRanks(int mask, const int* in, int* out)
+    {
+        __m128i shuffle = _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[mask]));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)), shuffle));
+    }
+    QUORVEL_AVX2 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
+                                       ForceScratch& sc, int at)
+    {
+        keepRanks(_mm256_movemask_pd(acts), owner, sc.owner + at);
+        return keepActingPartners<true>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation.
