@@ -16,9 +16,16 @@ constexpr int kTypes = CSimulation::kTypes;
 // this share of the half width, which keeps its error far below the noise.
 constexpr double kRegionTolerance = 2e-3;
 
-// Each partner's bin by its distance from (xi, yi, zi), bins for those at or
-// beyond the last bin's end (and undefined distances). Within 0 <= q < bins
-// truncation is the floor.
+// The pairs are counted in this many histograms side by side, partner k in
+// histogram k % kHistograms: most pairs of a box lie beyond the last bin, and
+// increments of one counter follow each other only as fast as the memory
+// round trip allows, while those of different counters overlap.
+constexpr int kHistograms = 8;
+
+// Each partner's counter: its histogram's bin by its distance from (xi, yi,
+// zi), the histogram's last counter (bins) for those at or beyond the last
+// bin's end (and undefined distances). Within 0 <= q < bins truncation is the
+// floor.
 QUORVEL_WIDEST void distanceBins(double xi, double yi, double zi, const double* __restrict x,
                                  const double* __restrict y, const double* __restrict z, int count, double perWidth,
                                  int bins, int* __restrict index)
@@ -26,7 +33,7 @@ QUORVEL_WIDEST void distanceBins(double xi, double yi, double zi, const double* 
     for (int k = 0; k < count; k++) {
         const double dx = xi - x[k], dy = yi - y[k], dz = zi - z[k];
         const double q = std::sqrt(dx * dx + dy * dy + dz * dz) * perWidth;
-        index[k] = q < bins ? static_cast<int>(q) : bins;
+        index[k] = (q < bins ? static_cast<int>(q) : bins) + (k % kHistograms) * (bins + 1);
     }
 }
 
@@ -106,7 +113,8 @@ void CRadialDistribution::prepareBins(const CSimulation& s)
 // arithmetic runs in vector lanes and only the increments are scattered.
 // The increments are whole numbers, counted in integers (one past the last
 // bin for the pairs beyond it, so that no pair costs a branch) and added
-// to the accumulated counts once: the same sums, exactly.
+// to the accumulated counts once: the same sums, exactly, in whatever
+// histograms they were counted.
 void CRadialDistribution::countPairs(const CSimulation& s)
 {
     x_.resize(CSimulation::kMaxAtoms);
@@ -128,7 +136,7 @@ void CRadialDistribution::countPairs(const CSimulation& s)
     const int bins = this->bins();
     const double perWidth = 1.0 / width_;
     int index[CSimulation::kMaxAtoms];
-    counts_.assign(static_cast<std::size_t>(bins) + 1, 0);
+    counts_.assign(static_cast<std::size_t>(kHistograms) * (bins + 1), 0);
     unsigned* counts = counts_.data();
     for (int i = 0; i < firstEnd; i++) {
         const int from = across ? typeStart_[static_cast<std::size_t>(second_)] : i + 1;
@@ -137,6 +145,8 @@ void CRadialDistribution::countPairs(const CSimulation& s)
                      bins, index);
         for (int k = 0; k < count; k++) counts[index[k]]++;
     }
+    for (int h = 1; h < kHistograms; h++)
+        for (int b = 0; b < bins; b++) counts[b] += counts[h * (bins + 1) + b];
     for (int b = 0; b < bins; b++) observed_[static_cast<std::size_t>(b)] += counts[b];
 }
 
