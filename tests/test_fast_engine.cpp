@@ -2,6 +2,7 @@
 // The fast engine against the reference loops, bit for bit, and its
 // neighbour lists against brute force.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -241,6 +242,41 @@ TEST(FastEngineIdentity, EverySettingOnACrowdedRandomState)
         runs.expectIdentical(steps(200), 50, "setting " + std::to_string(setting));
         if (HasFatalFailure()) return;
     }
+}
+
+// Engines are made on first use, in whatever memory the allocator hands out.
+// Made where earlier allocations left bytes other than zeros, they still give
+// the reference's bits (the flat kernel once read marks past a block's last
+// pair, where such bytes made pairs within energy-pairing reach of others).
+TEST(FastEngineIdentity, EnginesMadeInMemoryLeftDirty)
+{
+    // Large blocks from the heap, and a freed block kept there to be handed out again.
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    auto prepare = [](CSimulation& s) {
+        scatter(s, 3, 11);  // 12 atoms: blocks of the flat kernel that end inside a word of marks
+        StateEdit(s)->forces.potentialUsed = 1;
+        StateEdit(s)->conservation.conserve = 1;
+    };
+    for (EngineRun::Kernel kernel : {EngineRun::kFourLanes, EngineRun::kPortable}) {
+        {
+            std::vector<unsigned char> dirty(8 << 20, 0xA5);
+            asm volatile("" : : "r"(dirty.data()) : "memory");  // the bytes are written before the block is freed
+        }
+        auto run = std::make_unique<EngineRun>(1, 1, kernel, EngineRun::kFlat);  // made in the freed block
+        prepare(*run->sim);
+        EngineRun reference(0, 1);
+        prepare(*reference.sim);
+        for (int tick = 0; tick < 20; tick++) {
+            srandom(2000 + tick);
+            reference.sim->MDCALCIterate();
+            srandom(2000 + tick);
+            run->sim->MDCALCIterate();
+            ASSERT_EQ(firstDifference(*reference.sim, *run->sim), "") << "kernel " << kernel << ", tick " << tick;
+        }
+    }
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
 }
 
 TEST(FastEngineIdentity, CraftedStates)

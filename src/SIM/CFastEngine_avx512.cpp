@@ -161,11 +161,12 @@ struct Lanes8 {
         __m512i all = _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in)));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm512_castsi512_si256(_mm512_maskz_compress_epi32(acts, all)));
     }
+    template <bool kWithTypes>
     QUORVEL_AVX512 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
                                          ForceScratch& sc, int at)
     {
         keepRanks(acts, owner, sc.owner + at);
-        return keepActingPartners<true>(acts, partner, dx, dy, dz, r2, type, sc, at);
+        return keepActingPartners<kWithTypes>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation.

@@ -257,11 +257,12 @@ struct Lanes1 {
         sc.partner[at] = partner[0];
         return acts ? 1 : 0;
     }
+    template <bool kWithTypes>
     static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
                           ForceScratch& sc, int at)
     {
         sc.owner[at] = owner[0];
-        return keepActingPartners<true>(acts, partner, dx, dy, dz, r2, type, sc, at);
+        return keepActingPartners<kWithTypes>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation.
@@ -361,8 +362,8 @@ inline int keepActingPairs(const ForceStream& fs, int first, int last, const Pai
         V dx = ix - jx, dy = iy - jy, dz = iz - jz;
         V r2 = dx * dx + dy * dy + dz * dz;
         L::markWithin(sc.inReach + (q - first), r2, k.reach2, last - q);
-        kept += L::keepActing(L::acting(r2, k.m2, k.cut2, last - q), fs.owner + q, fs.partner + q, dx, dy, dz, r2,
-                              type, sc, kept);
+        kept += L::template keepActing<!kSame>(L::acting(r2, k.m2, k.cut2, last - q), fs.owner + q, fs.partner + q,
+                                               dx, dy, dz, r2, type, sc, kept);
     }
     // The lanes past the last kept pair are computed too: give them a
     // harmless pair type and length.
@@ -438,9 +439,12 @@ inline void keepMarkedPairs(const ForceStream& fs, int first, int last, const Fo
     for (int b = 0; b < last - first; b += 8) {
         std::uint64_t word;
         std::memcpy(&word, sc.inReach + b, sizeof word);  // one byte per pair, 0 or 1 (the block is padded)
+        // The bytes past the block's pairs hold whatever the memory held
+        // (nothing may have written them yet): any value but 0 or 1 would
+        // carry into the bits of the pairs below, so they are cleared first.
+        if (last - first - b < 8) word &= (std::uint64_t(1) << (8 * (last - first - b))) - 1;
         // Moves the low bit of byte i to bit 56 + i.
         unsigned bits = static_cast<unsigned>((word * 0x0102040810204080ull) >> 56);
-        if (last - first - b < 8) bits &= (1u << (last - first - b)) - 1;
         for (; bits; bits &= bits - 1) {
             int q = first + b + std::countr_zero(bits);
             out.owner[count] = fs.owner[q];

@@ -179,14 +179,14 @@ void CFastEngine::forcesOnRows()
         s.dptot[t] += s.timeStep * out.floorForce;
         s.dptot[CStepView::kAllAtoms] += s.timeStep * out.floorForce;
     }
-    for (int n = 0; n < nActive_; n++) {
-        int k = active_[n];
-        int t = typeOf(k), i = indexOf(k);
-        const double* acc = forceOut(n).acc4;
-        s.acc[t][i].setXYZ(acc[0], acc[1], acc[2]);
-        s.aPEnergy[t][i] = acc[3];
-        s.aTEnergy[t][i] = acc[3];
-    }
+    // The active atoms are every type's atoms, one type after the other.
+    for (int t = 0, first = 0; t < kTypes; first += s.number[t], t++)
+        for (int i = 0; i < s.number[t]; i++) {
+            const double* acc = bySides_ ? forceOut(first + i).acc4 : acc4_[first + i];
+            s.acc[t][i].setXYZ(acc[0], acc[1], acc[2]);
+            s.aPEnergy[t][i] = acc[3];
+            s.aTEnergy[t][i] = acc[3];
+        }
 }
 
 CFastEngine::ForceOut CFastEngine::forceOut(int n) const

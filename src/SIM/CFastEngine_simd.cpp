@@ -189,11 +189,12 @@ struct Lanes4 {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
                          _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)), shuffle));
     }
+    template <bool kWithTypes>
     QUORVEL_AVX2 static int keepActing(M acts, const int* owner, const int* partner, V dx, V dy, V dz, V r2, V type,
                                        ForceScratch& sc, int at)
     {
         keepRanks(_mm256_movemask_pd(acts), owner, sc.owner + at);
-        return keepActingPartners<true>(acts, partner, dx, dy, dz, r2, type, sc, at);
+        return keepActingPartners<kWithTypes>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation.
