@@ -33,8 +33,30 @@
 namespace {
 
 const std::string kDir = QUORVEL_BENCH_DIR;
+// Turns of the main comparison: on a shared machine a few runs in a row can
+// all fall into a busy spell.
+constexpr int kTurns = 5;
 double otherKernelRowLength = 0.0;  // the fast engine's switch to the kernel it did not choose
 double skinVariant = 0.0;           // the skin fraction tried by the skin sweep
+
+// The processor's model name, as Linux reports it.
+std::string processorName()
+{
+    FILE* f = std::fopen("/proc/cpuinfo", "r");
+    if (!f) return "unknown";
+    char line[512];
+    std::string name = "unknown";
+    while (std::fgets(line, sizeof line, f)) {
+        const char* colon = std::strchr(line, ':');
+        if (std::strncmp(line, "model name", 10) == 0 && colon) {
+            name = colon + 2;
+            name.erase(name.find_last_not_of("\n") + 1);
+            break;
+        }
+    }
+    std::fclose(f);
+    return name;
+}
 
 double seconds(std::chrono::steady_clock::time_point since)
 {
@@ -240,7 +262,11 @@ int main(int argc, char** argv)
         const char* lammpsCase;
     } scenarios[] = {{"liquid-1600.txt", "liquid"}, {"lj-gas-1600.txt", "gas"}, {"gas-1600.txt", "gas"}};
 
-    std::printf("ms per step; ratios are speed-ups against LAMMPS (serial), higher is faster; best of three turns\n");
+    std::printf("processor: %s; AVX-512 %s, AVX2 %s; kernels allowed up to %d lanes (QUORVEL_KERNEL)\n",
+                processorName().c_str(), CFastEngine::avx512Available() ? "yes" : "no",
+                CFastEngine::avx2Available() ? "yes" : "no", CFastEngine::widestLanesAllowed());
+    std::printf("ms per step; ratios are speed-ups against LAMMPS (serial), higher is faster; best of %d turns\n",
+                kTurns);
     std::printf("engine: one call of all the steps; display: displays of 100 steps as quorvel-batch runs them\n");
     auto ratio = [](double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; };
     for (const Scenario& sc : scenarios) {
@@ -259,8 +285,8 @@ int main(int argc, char** argv)
         double best[std::size(kWidths)][4];
         for (auto& b : best) std::fill(std::begin(b), std::end(b), 1e9);
         // On a shared machine the load changes during a run: the variants
-        // take turns three times and each keeps its best time.
-        for (int round = 0; round < 3; round++) {
+        // take turns and each keeps its best time.
+        for (int round = 0; round < kTurns; round++) {
             for (size_t w = 0; w < std::size(kWidths); w++) {
                 if (!kWidths[w].available) continue;
                 best[w][0] = std::min(best[w][0], msPerStep(sc.file, 1, 1, steps, nullptr, kWidths[w].setup));
