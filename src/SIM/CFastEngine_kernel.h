@@ -111,7 +111,7 @@ struct ActingPartners {
 // sums of +0.0 and other values, are never -0.0.
 template <class L, bool kSamePartners, bool kScatter, bool kCharged = true>
 inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                             double (*acc4)[4], int* near)
+                         double (*acc4)[4], int* near)
 {
     using V = typename L::V;
     const V x = L::splat(pos4[n][0]), y = L::splat(pos4[n][1]), z = L::splat(pos4[n][2]);
