@@ -65,7 +65,8 @@ struct PairTable {
 
 // The listed pairs within energy-pairing reach, in list order: the flat
 // kernel's marks, kept as the pairs themselves (few of a sparse system's
-// listed pairs are within that reach). Room for every listed pair.
+// listed pairs are within that reach). Room for every listed pair and eight
+// more (lanes store whole vectors).
 struct MarkedPairs {
     int* owner;
     int* partner;
@@ -102,7 +103,6 @@ struct ForceScratch {
     alignas(64) double dx[kBlock + 8], dy[kBlock + 8], dz[kBlock + 8], r2[kBlock + 8], type[kBlock + 8];
     alignas(64) double terms[kBlock + 8][8];
     int owner[kBlock + 8], partner[kBlock + 8];
-    unsigned char inReach[kBlock + 8];
 };
 
 class CFastEngine {

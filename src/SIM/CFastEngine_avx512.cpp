@@ -64,18 +64,6 @@ QUORVEL_AVX512 inline void toRows(Z x, Z y, Z z, Z w, Y* row)
     row[7] = _mm512_extractf64x4_pd(r57, 1);
 }
 
-// A byte of 0 or 1 for each bit of an eight-bit mask.
-struct ByteTable {
-    std::uint64_t bytes[256];
-    constexpr ByteTable() : bytes()
-    {
-        for (int mask = 0; mask < 256; mask++)
-            for (int lane = 0; lane < 8; lane++)
-                if (mask >> lane & 1) bytes[mask] |= std::uint64_t(1) << (8 * lane);
-    }
-};
-constexpr ByteTable kBytes;
-
 // Eight lanes (AVX-512) for the generic force kernel.
 struct Lanes8 {
     static constexpr int kWidth = 8;
@@ -92,10 +80,6 @@ struct Lanes8 {
                static_cast<__mmask8>(~_mm512_cmp_pd_mask(Z(r2), Z(cut2), _CMP_GT_OQ));
     }
     QUORVEL_AVX512 static V keep(M acts, V value) { return V(_mm512_maskz_mov_pd(acts, Z(value))); }
-    QUORVEL_AVX512 static void markWithin(unsigned char* out, V r2, V reach2, int left)
-    {
-        std::memcpy(out, &kBytes.bytes[_mm512_mask_cmp_pd_mask(inRow(left), Z(r2), Z(reach2), _CMP_LT_OQ)], 8);
-    }
     // Compressed in a register: a compressing store is slow on some processors.
     QUORVEL_AVX512 static int keepWithin(int* out, const int* nbr, V r2, V reach2, int left)
     {
@@ -180,7 +164,10 @@ struct Lanes8 {
             _mm256_store_pd(out[lane] + 4, tj[lane]);
         }
     }
-    QUORVEL_AVX512 static void addTerm(Sums& s, const double* t) { s = _mm256_add_pd(s, _mm256_load_pd(t)); }
+    QUORVEL_AVX512 static void addTerm(double* acc, const double* t)
+    {
+        _mm256_store_pd(acc, _mm256_add_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
+    }
     QUORVEL_AVX512 static void subtractTerm(double* acc, const double* t)
     {
         _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));

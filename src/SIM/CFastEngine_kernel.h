@@ -207,7 +207,6 @@ struct Lanes1 {
     static M acting(V r2, V m2, V cut2, int) { return !(r2 <= m2) && !(r2 > cut2); }
     static M inRow(int left) { return left > 0; }
     static V keep(M acts, V value) { return acts ? value : 0.0; }
-    static void markWithin(unsigned char* out, V r2, V reach2, int) { *out = r2 < reach2 ? 1 : 0; }
     static int keepWithin(int* out, const int* nbr, V r2, V reach2, int)
     {
         *out = nbr[0];
@@ -278,9 +277,9 @@ struct Lanes1 {
         o[6] = t.jz;
         o[7] = -t.halfEnergy;
     }
-    static void addTerm(Sums& s, const double* t)
+    static void addTerm(double* acc, const double* t)
     {
-        for (int c = 0; c < 4; c++) s.v[c] += t[c];
+        for (int c = 0; c < 4; c++) acc[c] += t[c];
     }
     static void subtractTerm(double* acc, const double* t)
     {
@@ -333,9 +332,9 @@ inline int forceRow(int n, const RowConstants& rc, const int* nbr, int count, co
 // its earlier partners (from their rows, before its own in the stream), its
 // floor term and then its own row's terms, as in the reference.
 
-// Measures the pairs first..last-1 of the stream; marks those within
-// energy-pairing reach in sc.inReach (from 0) and keeps the acting ones in
-// sc. Returns how many were kept.
+// Measures the pairs first..last-1 of the stream; appends those within
+// energy-pairing reach to the stream's marked pairs (where it keeps them)
+// and keeps the acting ones in sc. Returns how many were kept.
 template <class L, bool kSame>
 inline int keepActingPairs(const ForceStream& fs, int first, int last, const PairTable& pt,
                            const double (*pos4)[4], ForceScratch& sc)
@@ -344,6 +343,8 @@ inline int keepActingPairs(const ForceStream& fs, int first, int last, const Pai
     PairLaneConstants<V> k;
     if (kSame) L::sameConstants(pt, k);
     int kept = 0;
+    MarkedPairs* marked = fs.marked;
+    int markedCount = marked ? marked->count : 0;
     for (int q = first; q < last; q += L::kWidth) {
         V ix, iy, iz, it, jx, jy, jz, jt;
         // Owners ascend: within a long row every lane has the same one.
@@ -361,10 +362,14 @@ inline int keepActingPairs(const ForceStream& fs, int first, int last, const Pai
         if (!kSame) L::pickConstants(pt, type, k);
         V dx = ix - jx, dy = iy - jy, dz = iz - jz;
         V r2 = dx * dx + dy * dy + dz * dz;
-        L::markWithin(sc.inReach + (q - first), r2, k.reach2, last - q);
+        if (marked) {
+            L::keepWithin(marked->owner + markedCount, fs.owner + q, r2, k.reach2, last - q);
+            markedCount += L::keepWithin(marked->partner + markedCount, fs.partner + q, r2, k.reach2, last - q);
+        }
         kept += L::template keepActing<!kSame>(L::acting(r2, k.m2, k.cut2, last - q), fs.owner + q, fs.partner + q,
                                                dx, dy, dz, r2, type, sc, kept);
     }
+    if (marked) marked->count = markedCount;
     // The lanes past the last kept pair are computed too: give them a
     // harmless pair type and length.
     for (int p = kept; p < kept + L::kWidth; p++) {
@@ -390,84 +395,60 @@ inline void keptPairTerms(int kept, const PairTable& pt, ForceScratch& sc)
     }
 }
 
-// The owner whose sums are held while its row's terms are added, and the
-// next atom due its floor term.
-template <class L>
-struct HeldSums {
-    int owner;
-    int nextFloor;
-    typename L::Sums sums;
+// The next atom due its floor term: the first atom from `next` on whose floor
+// term acts (lastAtom where none is left).
+struct FloorCursor {
+    int next;
+    int lastAtom;
 };
 
-// Floor terms of the atoms before `until` not yet given theirs.
-template <class L>
-inline void addFloorsBefore(int until, const FloorTerms& floor, double (*acc4)[4], HeldSums<L>& held)
+// Adds the floor terms of the atoms from cursor.next up to and including
+// `upTo` whose floor term acts, and moves the cursor to the next such atom.
+// Called when the stream reaches a row at or past the cursor: every earlier
+// row has given its terms then, and no row of these atoms has begun.
+inline void addFloorsUpTo(int upTo, const FloorTerms& floor, double (*acc4)[4], FloorCursor& cursor)
 {
-    for (; held.nextFloor < until; held.nextFloor++) {
-        int n = held.nextFloor;
+    int n = cursor.next;
+    for (; n <= upTo && n < cursor.lastAtom; n++) {
         if (!floor.acts[n]) continue;
         acc4[n][2] += floor.accel[n];
         acc4[n][3] += floor.energy[n];
     }
+    while (n < cursor.lastAtom && !floor.acts[n]) n++;
+    cursor.next = n;
 }
 
-// The kept pairs' terms added to the sums in list order.
+// The kept pairs' terms added to the sums in list order. The owner's sums
+// are added to in memory, not held while its row lasts: the rows of a sparse
+// system hold two or three pairs, and a test for the row's end at every pair
+// would go either way at random. Only the floor terms need the row's start,
+// and the atoms whose floor term acts are few.
 template <class L>
 inline void addKeptTerms(int kept, const ForceScratch& sc, int scatterEnd, const FloorTerms& floor,
-                         double (*acc4)[4], HeldSums<L>& held)
+                         double (*acc4)[4], FloorCursor& cursor)
 {
     for (int p = 0; p < kept; p++) {
         int i = sc.owner[p];
-        if (i != held.owner) {
-            if (held.owner >= 0) L::storeSums(acc4[held.owner], held.sums);
-            addFloorsBefore(i + 1, floor, acc4, held);
-            held.owner = i;
-            held.sums = L::loadSums(acc4[i]);
-        }
-        L::addTerm(held.sums, sc.terms[p]);
+        if (i >= cursor.next) addFloorsUpTo(i, floor, acc4, cursor);
+        L::addTerm(acc4[i], sc.terms[p]);
         int j = sc.partner[p];
         if (j < scatterEnd) L::subtractTerm(acc4[j], sc.terms[p] + 4);
     }
-}
-
-// The block's pairs within energy-pairing reach (marked in sc.inReach from 0)
-// appended to the stream's marked pairs, eight marks at a time.
-inline void keepMarkedPairs(const ForceStream& fs, int first, int last, const ForceScratch& sc)
-{
-    MarkedPairs& out = *fs.marked;
-    int count = out.count;
-    for (int b = 0; b < last - first; b += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, sc.inReach + b, sizeof word);  // one byte per pair, 0 or 1 (the block is padded)
-        // The bytes past the block's pairs hold whatever the memory held
-        // (nothing may have written them yet): any value but 0 or 1 would
-        // carry into the bits of the pairs below, so they are cleared first.
-        if (last - first - b < 8) word &= (std::uint64_t(1) << (8 * (last - first - b))) - 1;
-        // Moves the low bit of byte i to bit 56 + i.
-        unsigned bits = static_cast<unsigned>((word * 0x0102040810204080ull) >> 56);
-        for (; bits; bits &= bits - 1) {
-            int q = first + b + std::countr_zero(bits);
-            out.owner[count] = fs.owner[q];
-            out.partner[count++] = fs.partner[q];
-        }
-    }
-    out.count = count;
 }
 
 template <class L, bool kSame, bool kCharged = true>
 inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
                              const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc)
 {
-    HeldSums<L> held{-1, fs.floors ? fs.firstAtom : fs.lastAtom, {}};
+    FloorCursor cursor{fs.floors ? fs.firstAtom : fs.lastAtom, fs.lastAtom};
+    addFloorsUpTo(cursor.next - 1, floor, acc4, cursor);  // to the first atom whose floor term acts
     for (int first = fs.first; first < fs.last; first += ForceScratch::kBlock) {
         int last = std::min(first + ForceScratch::kBlock, fs.last);
         int kept = keepActingPairs<L, kSame>(fs, first, last, pt, pos4, sc);
-        if (fs.marked) keepMarkedPairs(fs, first, last, sc);
         keptPairTerms<L, kSame, kCharged>(kept, pt, sc);
-        addKeptTerms<L>(kept, sc, fs.scatterEnd, floor, acc4, held);
+        addKeptTerms<L>(kept, sc, fs.scatterEnd, floor, acc4, cursor);
     }
-    if (held.owner >= 0) L::storeSums(acc4[held.owner], held.sums);
-    addFloorsBefore(fs.lastAtom, floor, acc4, held);
+    addFloorsUpTo(fs.lastAtom - 1, floor, acc4, cursor);
 }
 
 template <class L>

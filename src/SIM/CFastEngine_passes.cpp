@@ -252,8 +252,9 @@ void CFastEngine::indexForceStream()
     for (int n = 0; n < nActive_; n++) std::fill(forceOwner_.begin() + forceStart_[n], forceOwner_.begin() + forceStart_[n + 1], n);
     std::fill(forceOwner_.begin() + total, forceOwner_.end(), 0);
     for (int part = 0; part < 2; part++) {
-        markedOwner_[part].resize(total);
-        markedPartner_[part].resize(total);
+        // Lanes store whole vectors past the pairs kept.
+        markedOwner_[part].resize(total + 8);
+        markedPartner_[part].resize(total + 8);
     }
     crossOwner_.reserve(forceRank_.capacity() + 8);
     crossPartner_.reserve(forceRank_.capacity() + 8);

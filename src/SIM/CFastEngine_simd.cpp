@@ -33,18 +33,6 @@ __attribute__((target("avx2"), always_inline)) inline void transpose(V r0, V r1,
     c3 = _mm256_permute2f128_pd(t1, t3, 0x31);
 }
 
-// A byte of 0 or 1 for each bit of a four-bit mask.
-struct ByteTable4 {
-    std::uint32_t bytes[16];
-    constexpr ByteTable4() : bytes()
-    {
-        for (int mask = 0; mask < 16; mask++)
-            for (int lane = 0; lane < 4; lane++)
-                if (mask >> lane & 1) bytes[mask] |= std::uint32_t(1) << (8 * lane);
-    }
-};
-constexpr ByteTable4 kBytes4;
-
 // Byte shuffles that move the lanes of a four-bit mask to the front.
 struct CompressTable {
     alignas(16) unsigned char shuffle[16][16];
@@ -107,11 +95,6 @@ struct Lanes4 {
         return _mm256_andnot_pd(_mm256_cmp_pd(__m256d(r2), __m256d(cut2), _CMP_GT_OQ), acts);
     }
     QUORVEL_AVX2 static V keep(M acts, V value) { return V(_mm256_and_pd(acts, __m256d(value))); }
-    QUORVEL_AVX2 static void markWithin(unsigned char* out, V r2, V reach2, int left)
-    {
-        M within = onlyInRow(_mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ), left);
-        std::memcpy(out, &kBytes4.bytes[_mm256_movemask_pd(within)], 4);
-    }
     QUORVEL_AVX2 static int keepWithin(int* out, const int* nbr, V r2, V reach2, int left)
     {
         M within = onlyInRow(_mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ), left);
@@ -208,7 +191,10 @@ struct Lanes4 {
             _mm256_store_pd(out[lane] + 4, __m256d(tj[lane]));
         }
     }
-    QUORVEL_AVX2 static void addTerm(Sums& s, const double* t) { s = s + V(_mm256_load_pd(t)); }
+    QUORVEL_AVX2 static void addTerm(double* acc, const double* t)
+    {
+        _mm256_store_pd(acc, _mm256_add_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
+    }
     QUORVEL_AVX2 static void subtractTerm(double* acc, const double* t)
     {
         _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
