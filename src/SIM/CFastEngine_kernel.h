@@ -347,16 +347,7 @@ inline int keepActingPairs(const ForceStream& fs, int first, int last, const Pai
     int markedCount = marked ? marked->count : 0;
     for (int q = first; q < last; q += L::kWidth) {
         V ix, iy, iz, it, jx, jy, jz, jt;
-        // Owners ascend: within a long row every lane has the same one.
-        if (q + L::kWidth <= last && fs.owner[q] == fs.owner[q + L::kWidth - 1]) {
-            const double* a = pos4[fs.owner[q]];
-            ix = L::splat(a[0]);
-            iy = L::splat(a[1]);
-            iz = L::splat(a[2]);
-            it = L::splat(a[3]);
-        } else {
-            L::loadPartners(pos4, fs.owner + q, ix, iy, iz, it);
-        }
+        L::loadPartners(pos4, fs.owner + q, ix, iy, iz, it);
         L::loadPartners(pos4, fs.partner + q, jx, jy, jz, jt);
         V type = it * 4.0 + jt;  // small integers: exact
         if (!kSame) L::pickConstants(pt, type, k);
