@@ -182,13 +182,11 @@ struct Lanes8 {
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation, so one subtraction serves all four.
-    // Lanes past the row's end are left alone.
-    QUORVEL_AVX512 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j,
-                                            int left)
+    QUORVEL_AVX512 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j)
     {
         Y tj[8];
         toRows(Z(t.jx), Z(t.jy), Z(t.jz), Z(-t.halfEnergy), tj);
-        for (int lane = 0; lane < 8 && lane < left; lane++)
+        for (int lane = 0; lane < 8; lane++)
             _mm256_store_pd(acc4[j[lane]], _mm256_sub_pd(_mm256_load_pd(acc4[j[lane]]), tj[lane]));
     }
 };

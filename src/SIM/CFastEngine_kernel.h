@@ -139,10 +139,15 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
         for (; p + L::kWidth <= last; p += L::kWidth) measure(p, L::kWidth);
         if (p < last) measure(p, last - p);
         // The lanes past the last kept pair are computed too, then dropped:
-        // give them a harmless type and length.
+        // give them a harmless type and length, and the row's own atom as
+        // partner. Whole groups are scattered (a test of each lane against
+        // the row's end would go either way at random); the +0.0 terms these
+        // lanes subtract change no sum, and the row's sums are stored over
+        // its atom's at the end.
         for (int q = kept; q < kept + 2 * L::kWidth; q++) {
             if (!kSamePartners) ap.type[q] = rowType;
             ap.dx[q] = ap.dy[q] = ap.dz[q] = ap.r2[q] = 1.0;
+            ap.partner[q] = n;
         }
         auto terms = [&](int q, PairLaneConstants<V>& kq, PairTerms<V>& t) {
             if (!kSamePartners) L::pickConstants(rc, L::load(ap.type + q), kq);
@@ -158,8 +163,8 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
             L::addOwnTerms(a, ai);
             L::addOwnTerms(b, ai);
             if (kScatter) {
-                L::scatterTerms(a, acc4, ap.partner + q, L::kWidth);
-                L::scatterTerms(b, acc4, ap.partner + q + L::kWidth, L::kWidth);
+                L::scatterTerms(a, acc4, ap.partner + q);
+                L::scatterTerms(b, acc4, ap.partner + q + L::kWidth);
             }
         }
         // The last one or two groups, the lanes past the kept pairs dropped.
@@ -176,15 +181,15 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
             L::addOwnTerms(a, ai);
             L::addOwnTerms(b, ai);
             if (kScatter) {
-                L::scatterTerms(a, acc4, ap.partner + q, L::kWidth);
-                L::scatterTerms(b, acc4, ap.partner + q + L::kWidth, kept - q - L::kWidth);
+                L::scatterTerms(a, acc4, ap.partner + q);
+                L::scatterTerms(b, acc4, ap.partner + q + L::kWidth);
             }
         } else if (kept > q) {
             PairTerms<V> a;
             terms(q, k, a);
             dropPast(a, kept - q);
             L::addOwnTerms(a, ai);
-            if (kScatter) L::scatterTerms(a, acc4, ap.partner + q, kept - q);
+            if (kScatter) L::scatterTerms(a, acc4, ap.partner + q);
         }
     }
     L::storeSums(acc4[n], ai);
@@ -293,7 +298,7 @@ struct Lanes1 {
         ai.v[3] += t.halfEnergy;
     }
     // The partner's energy sum receives +halfEnergy, the others -terms.
-    static void scatterTerms(const PairTerms<V>& t, double (*acc4)[4], const int* j, int)
+    static void scatterTerms(const PairTerms<V>& t, double (*acc4)[4], const int* j)
     {
         double* aj = acc4[j[0]];
         aj[0] -= t.jx;

@@ -209,12 +209,11 @@ struct Lanes4 {
     }
     // The partner's energy sum receives +halfEnergy: subtracting
     // -halfEnergy is the same operation, so one subtraction serves all four.
-    // Lanes past the row's end are left alone.
-    QUORVEL_AVX2 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j, int left)
+    QUORVEL_AVX2 static void scatterTerms(const fastkernel::PairTerms<V>& t, double (*acc4)[4], const int* j)
     {
         V tj[4];
         transpose(t.jx, t.jy, t.jz, -t.halfEnergy, tj[0], tj[1], tj[2], tj[3]);
-        for (int lane = 0; lane < 4 && lane < left; lane++)
+        for (int lane = 0; lane < 4; lane++)
             _mm256_store_pd(acc4[j[lane]], _mm256_sub_pd(_mm256_load_pd(acc4[j[lane]]), __m256d(tj[lane])));
     }
 };
