@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "CForceConstants.h"
+#include "CWidestLoops.h"
 
 using namespace quorvel;
 
@@ -200,6 +201,37 @@ int CFastEngine::widestLanesAllowed()
         return 8;
     }();
     return lanes;
+}
+
+namespace {
+// One type's positions into the kernel's rows (x, y, z, type), and whether
+// any of them lies further from where the lists were built than the limit
+// allows, in the test of movedTooFar: both in one pass over the positions.
+QUORVEL_WIDEST unsigned loadSeeingMoves(const double* __restrict now, const double* __restrict then, int count,
+                                        double type, double limit2, double (*__restrict rows)[4])
+{
+    unsigned beyond = 0;
+    for (int k = 0; k < count; k++) {
+        double x = now[3 * k], y = now[3 * k + 1], z = now[3 * k + 2];
+        rows[k][0] = x;
+        rows[k][1] = y;
+        rows[k][2] = z;
+        rows[k][3] = type;
+        double dx = x - then[3 * k], dy = y - then[3 * k + 1], dz = z - then[3 * k + 2];
+        beyond |= !(dx * dx + dy * dy + dz * dz <= limit2);
+    }
+    return beyond;
+}
+}  // namespace
+
+bool CFastEngine::loadPositionsSeeingMoves()
+{
+    unsigned beyond = 0;
+    for (int t = 0, n = 0; t < kTypes; n += step_.number[t], t++)
+        beyond |= loadSeeingMoves(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t], t, moveLimit2_,
+                                  pos4_ + n);
+    positionsLoaded_ = true;
+    return beyond != 0;
 }
 
 // The active atoms are every type's atoms, one type after the other.

@@ -96,12 +96,10 @@ struct FloorTerms {
 };
 
 // The flat kernel's working space: a block of acting pairs (separation,
-// squared length, pair type, atoms) and then their terms, +terms of the
-// owner (x, y, z, half energy) and -terms of the partner.
+// squared length, pair type, atoms).
 struct ForceScratch {
     static constexpr int kBlock = 256;
     alignas(64) double dx[kBlock + 8], dy[kBlock + 8], dz[kBlock + 8], r2[kBlock + 8], type[kBlock + 8];
-    alignas(64) double terms[kBlock + 8][8];
     int owner[kBlock + 8], partner[kBlock + 8];
 };
 
@@ -339,6 +337,9 @@ private:
     int forceSplitAt() const;
     void indexRanks();
     void loadPositions();
+    // The same, and whether any atom has moved too far since the lists were
+    // built (anyMovedTooFar), in one pass; for lists in use.
+    bool loadPositionsSeeingMoves();
     // Atom n's sums (acc4[n]) receive its row's pair terms in list order,
     // each partner's sums theirs.
     // The partners within energy-pairing reach go to near, in row order

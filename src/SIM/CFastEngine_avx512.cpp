@@ -152,25 +152,19 @@ struct Lanes8 {
         keepRanks(acts, owner, sc.owner + at);
         return keepActingPartners<kWithTypes>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
-    // The partner's energy sum receives +halfEnergy: subtracting
-    // -halfEnergy is the same operation.
-    QUORVEL_AVX512 static void storeTerms(const fastkernel::PairTerms<V>& t, double (*out)[8])
+    // A group's terms as rows of four (x, y, z, energy), lane by lane: the
+    // owners' +terms and the partners' -terms. The partner's energy sum
+    // receives +halfEnergy: subtracting -halfEnergy is the same operation.
+    using Row = Y;
+    QUORVEL_AVX512 static void termRows(const fastkernel::PairTerms<V>& t, Row* own, Row* other)
     {
-        Y ti[8], tj[8];
-        toRows(Z(t.ix), Z(t.iy), Z(t.iz), Z(t.halfEnergy), ti);
-        toRows(Z(t.jx), Z(t.jy), Z(t.jz), Z(-t.halfEnergy), tj);
-        for (int lane = 0; lane < 8; lane++) {
-            _mm256_store_pd(out[lane], ti[lane]);
-            _mm256_store_pd(out[lane] + 4, tj[lane]);
-        }
+        toRows(Z(t.ix), Z(t.iy), Z(t.iz), Z(t.halfEnergy), own);
+        toRows(Z(t.jx), Z(t.jy), Z(t.jz), Z(-t.halfEnergy), other);
     }
-    QUORVEL_AVX512 static void addTerm(double* acc, const double* t)
+    QUORVEL_AVX512 static void addRow(double* acc, Row r) { _mm256_store_pd(acc, _mm256_add_pd(_mm256_load_pd(acc), r)); }
+    QUORVEL_AVX512 static void subtractRow(double* acc, Row r)
     {
-        _mm256_store_pd(acc, _mm256_add_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
-    }
-    QUORVEL_AVX512 static void subtractTerm(double* acc, const double* t)
-    {
-        _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
+        _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), r));
     }
     QUORVEL_AVX512 static Sums loadSums(const double* acc) { return _mm256_load_pd(acc); }
     QUORVEL_AVX512 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, s); }

@@ -268,27 +268,24 @@ struct Lanes1 {
         sc.owner[at] = owner[0];
         return keepActingPartners<kWithTypes>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
-    // The partner's energy sum receives +halfEnergy: subtracting
-    // -halfEnergy is the same operation.
-    static void storeTerms(const PairTerms<V>& t, double (*out)[8])
+    // A pair's terms as rows of four (x, y, z, energy): the owner's +terms
+    // and the partner's -terms. The partner's energy sum receives
+    // +halfEnergy: subtracting -halfEnergy is the same operation.
+    struct Row {
+        double v[4];
+    };
+    static void termRows(const PairTerms<V>& t, Row* own, Row* other)
     {
-        double* o = out[0];
-        o[0] = t.ix;
-        o[1] = t.iy;
-        o[2] = t.iz;
-        o[3] = t.halfEnergy;
-        o[4] = t.jx;
-        o[5] = t.jy;
-        o[6] = t.jz;
-        o[7] = -t.halfEnergy;
+        own[0] = {{t.ix, t.iy, t.iz, t.halfEnergy}};
+        other[0] = {{t.jx, t.jy, t.jz, -t.halfEnergy}};
     }
-    static void addTerm(double* acc, const double* t)
+    static void addRow(double* acc, const Row& r)
     {
-        for (int c = 0; c < 4; c++) acc[c] += t[c];
+        for (int c = 0; c < 4; c++) acc[c] += r.v[c];
     }
-    static void subtractTerm(double* acc, const double* t)
+    static void subtractRow(double* acc, const Row& r)
     {
-        for (int c = 0; c < 4; c++) acc[c] -= t[c];
+        for (int c = 0; c < 4; c++) acc[c] -= r.v[c];
     }
     static void addOwnTerms(const PairTerms<V>& t, Sums& ai)
     {
@@ -375,22 +372,6 @@ inline int keepActingPairs(const ForceStream& fs, int first, int last, const Pai
     return kept;
 }
 
-// The terms of the kept pairs, into sc.terms.
-template <class L, bool kSame, bool kCharged>
-inline void keptPairTerms(int kept, const PairTable& pt, ForceScratch& sc)
-{
-    using V = typename L::V;
-    PairLaneConstants<V> k;
-    if (kSame) L::sameConstants(pt, k);
-    for (int p = 0; p < kept; p += L::kWidth) {
-        if (!kSame) L::pickConstants(pt, L::load(sc.type + p), k);
-        PairTerms<V> t;
-        pairTerms<V, kCharged>(L::load(sc.dx + p), L::load(sc.dy + p), L::load(sc.dz + p), L::sqrt(L::load(sc.r2 + p)),
-                               k, t);
-        L::storeTerms(t, sc.terms + p);
-    }
-}
-
 // The next atom due its floor term: the first atom from `next` on whose floor
 // term acts (lastAtom where none is left).
 struct FloorCursor {
@@ -414,22 +395,40 @@ inline void addFloorsUpTo(int upTo, const FloorTerms& floor, double (*acc4)[4], 
     cursor.next = n;
 }
 
-// The kept pairs' terms added to the sums in list order. The owner's sums
-// are added to in memory, not held while its row lasts: the rows of a sparse
-// system hold two or three pairs, and a test for the row's end at every pair
-// would go either way at random. Only the floor terms need the row's start,
-// and the atoms whose floor term acts are few.
-template <class L>
-inline void addKeptTerms(int kept, const ForceScratch& sc, int scatterEnd, const FloorTerms& floor,
-                         double (*acc4)[4], FloorCursor& cursor)
+// The kept pairs' terms, a lane set at a time, added to the sums in list
+// order: each lane's owner receives its +terms and its partner its -terms
+// before the next lane's. The owner's sums are added to in memory, not held
+// while its row lasts: the rows of a sparse system hold two or three pairs,
+// and a test for the row's end at every pair would go either way at random.
+// Only the floor terms need the row's start, and the atoms whose floor term
+// acts are few.
+template <class L, bool kSame, bool kCharged>
+inline void addKeptPairTerms(int kept, const PairTable& pt, const ForceScratch& sc, int scatterEnd,
+                             const FloorTerms& floor, double (*acc4)[4], FloorCursor& cursor)
 {
-    for (int p = 0; p < kept; p++) {
-        int i = sc.owner[p];
-        if (i >= cursor.next) addFloorsUpTo(i, floor, acc4, cursor);
-        L::addTerm(acc4[i], sc.terms[p]);
-        int j = sc.partner[p];
-        if (j < scatterEnd) L::subtractTerm(acc4[j], sc.terms[p] + 4);
-    }
+    using V = typename L::V;
+    PairLaneConstants<V> k;
+    if (kSame) L::sameConstants(pt, k);
+    auto add = [&](int p, int lanes) {
+        if (!kSame) L::pickConstants(pt, L::load(sc.type + p), k);
+        PairTerms<V> t;
+        pairTerms<V, kCharged>(L::load(sc.dx + p), L::load(sc.dy + p), L::load(sc.dz + p), L::sqrt(L::load(sc.r2 + p)),
+                               k, t);
+        typename L::Row own[L::kWidth], other[L::kWidth];
+        L::termRows(t, own, other);
+#pragma GCC unroll 8
+        for (int lane = 0; lane < L::kWidth; lane++) {
+            if (lane == lanes) break;  // never, in whole groups
+            int i = sc.owner[p + lane];
+            if (i >= cursor.next) addFloorsUpTo(i, floor, acc4, cursor);
+            L::addRow(acc4[i], own[lane]);
+            int j = sc.partner[p + lane];
+            if (j < scatterEnd) L::subtractRow(acc4[j], other[lane]);
+        }
+    };
+    int p = 0;
+    for (; p + L::kWidth <= kept; p += L::kWidth) add(p, L::kWidth);
+    if (p < kept) add(p, kept - p);
 }
 
 template <class L, bool kSame, bool kCharged = true>
@@ -441,8 +440,7 @@ inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const F
     for (int first = fs.first; first < fs.last; first += ForceScratch::kBlock) {
         int last = std::min(first + ForceScratch::kBlock, fs.last);
         int kept = keepActingPairs<L, kSame>(fs, first, last, pt, pos4, sc);
-        keptPairTerms<L, kSame, kCharged>(kept, pt, sc);
-        addKeptTerms<L>(kept, sc, fs.scatterEnd, floor, acc4, cursor);
+        addKeptPairTerms<L, kSame, kCharged>(kept, pt, sc, fs.scatterEnd, floor, acc4, cursor);
     }
     addFloorsUpTo(fs.lastAtom - 1, floor, acc4, cursor);
 }

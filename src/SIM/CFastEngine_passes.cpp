@@ -35,16 +35,16 @@ void CFastEngine::collide()
     CStepView& s = step_;
     s.collideWithBox();
 
-    if (!listUsable_ || anyMovedTooFar()) {
+    if (!listUsable_ || loadPositionsSeeingMoves()) {
         if (!rebuild()) {
             collidePairsFrom(0, 1);
             return;
         }
+        loadPositions();
     }
     // Until the first contact in pair order nothing moves, so it can be
     // searched for on both threads; from there on, contacts are resolved one
     // after the other, each seeing the moves of those before it.
-    loadPositions();
     int total = contactStart_[nActive_];
     int q;
     if (threads_ == 2) {

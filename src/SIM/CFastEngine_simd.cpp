@@ -179,25 +179,24 @@ struct Lanes4 {
         keepRanks(_mm256_movemask_pd(acts), owner, sc.owner + at);
         return keepActingPartners<kWithTypes>(acts, partner, dx, dy, dz, r2, type, sc, at);
     }
-    // The partner's energy sum receives +halfEnergy: subtracting
-    // -halfEnergy is the same operation.
-    QUORVEL_AVX2 static void storeTerms(const fastkernel::PairTerms<V>& t, double (*out)[8])
+    // A group's terms as rows of four (x, y, z, energy), lane by lane: the
+    // owners' +terms and the partners' -terms. The partner's energy sum
+    // receives +halfEnergy: subtracting -halfEnergy is the same operation.
+    using Row = __m256d;
+    QUORVEL_AVX2 static void termRows(const fastkernel::PairTerms<V>& t, Row* own, Row* other)
     {
         V ti[4], tj[4];
         transpose(t.ix, t.iy, t.iz, t.halfEnergy, ti[0], ti[1], ti[2], ti[3]);
         transpose(t.jx, t.jy, t.jz, -t.halfEnergy, tj[0], tj[1], tj[2], tj[3]);
         for (int lane = 0; lane < 4; lane++) {
-            _mm256_store_pd(out[lane], __m256d(ti[lane]));
-            _mm256_store_pd(out[lane] + 4, __m256d(tj[lane]));
+            own[lane] = __m256d(ti[lane]);
+            other[lane] = __m256d(tj[lane]);
         }
     }
-    QUORVEL_AVX2 static void addTerm(double* acc, const double* t)
+    QUORVEL_AVX2 static void addRow(double* acc, Row r) { _mm256_store_pd(acc, _mm256_add_pd(_mm256_load_pd(acc), r)); }
+    QUORVEL_AVX2 static void subtractRow(double* acc, Row r)
     {
-        _mm256_store_pd(acc, _mm256_add_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
-    }
-    QUORVEL_AVX2 static void subtractTerm(double* acc, const double* t)
-    {
-        _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), _mm256_load_pd(t)));
+        _mm256_store_pd(acc, _mm256_sub_pd(_mm256_load_pd(acc), r));
     }
     QUORVEL_AVX2 static Sums loadSums(const double* acc) { return V(_mm256_load_pd(acc)); }
     QUORVEL_AVX2 static void storeSums(double* acc, Sums s) { _mm256_store_pd(acc, __m256d(s)); }
