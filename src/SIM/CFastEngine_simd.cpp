@@ -359,9 +359,14 @@ QUORVEL_AVX2 inline double pairNearLanes4(double dEk, const int* near, int count
     for (int first = 0; first < count; first += 64) {
         std::uint64_t other = 0;
         for (int p = first; p < count && p < first + 64; p += 4) {
-            V inRow = _mm256_castsi256_pd(_mm256_cvtepi32_epi64(_mm_cmpgt_epi32(_mm_set1_epi32(count - p), lane)));
-            __m128i ranks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(near + p));
-            V b = _mm256_mask_i32gather_pd(zero, dE, ranks, inRow, 8);
+            __m128i inRow32 = _mm_cmpgt_epi32(_mm_set1_epi32(count - p), lane);
+            V inRow = _mm256_castsi256_pd(_mm256_cvtepi32_epi64(inRow32));
+            // Four loads rather than a gather, which is slower; the lanes past
+            // the row read the change of rank 0.
+            alignas(16) int ranks[4];
+            _mm_store_si128(reinterpret_cast<__m128i*>(ranks),
+                            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(near + p)), inRow32));
+            V b = _mm256_setr_pd(dE[ranks[0]], dE[ranks[1]], dE[ranks[2]], dE[ranks[3]]);
             V picked = kPositive ? _mm256_cmp_pd(b, zero, _CMP_LT_OQ) : _mm256_cmp_pd(b, zero, _CMP_GT_OQ);
             other |= std::uint64_t(_mm256_movemask_pd(_mm256_and_pd(picked, inRow))) << (p - first);
         }
