@@ -139,10 +139,11 @@ struct Lanes4 {
     }
     QUORVEL_AVX2 static void pickConstants(const PairTable& pt, V type, fastkernel::PairLaneConstants<V>& k)
     {
-        __m128i index = _mm256_cvttpd_epi32(__m256d(type));
-        const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
-        auto from = [index, all](const double* table) QUORVEL_AVX2 {
-            return V(_mm256_mask_i32gather_pd(_mm256_setzero_pd(), table, index, all, 8));
+        // Loads lane by lane rather than gathers, which are slower.
+        alignas(16) int e[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(e), _mm256_cvttpd_epi32(__m256d(type)));
+        auto from = [&e](const double* table) QUORVEL_AVX2 {
+            return V(_mm256_setr_pd(table[e[0]], table[e[1]], table[e[2]], table[e[3]]));
         };
         k = {from(pt.m), from(pt.m2), from(pt.cut2),  from(pt.eps4),   from(pt.eps24),
              from(pt.c), from(pt.b),  from(pt.invmJ), from(pt.reach2), from(pt.invmI)};
@@ -265,8 +266,11 @@ __attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end,
                   _mm256_load_pd(pos4[partner[q + 2]]), _mm256_load_pd(pos4[partner[q + 3]]), bx, by, bz, bt);
         V dx = _mm256_sub_pd(ax, bx), dy = _mm256_sub_pd(ay, by), dz = _mm256_sub_pd(az, bz);
         V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
-        __m128i type = _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(at, four), bt));  // small integers: exact
-        V reach = _mm256_i32gather_pd(reach2, type, 8);
+        // Four loads rather than a gather, which is slower.
+        alignas(16) int type[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(type),
+                        _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(at, four), bt)));  // small integers: exact
+        V reach = _mm256_setr_pd(reach2[type[0]], reach2[type[1]], reach2[type[2]], reach2[type[3]]);
         int inRange = end - q < 4 ? (1 << (end - q)) - 1 : 15;
         int closer = _mm256_movemask_pd(_mm256_cmp_pd(r2, reach, _CMP_LT_OQ)) & inRange;
         if (closer != 0) return q + __builtin_ctz(closer);
