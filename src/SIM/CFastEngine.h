@@ -31,6 +31,12 @@ struct RowScan {
     bool filterRanks;  // runs hold later atoms too, to be left out
     bool sameReaches;  // the same reaches for every partner type
     double pairReach2[4], contactReach2[4];
+    // The same in single precision and cells (CellAtoms::cellX), the reaches
+    // widened past any rounding of the coordinates and the distance: the
+    // lists may then hold a few pairs just beyond their reach, which act as
+    // little as any other pair of the skin, but never miss a pair within it.
+    float cellX, cellY, cellZ;
+    float pairReach2Cells[4], contactReach2Cells[4];
     int pairCount, contactCount;
     int *pairFound, *contactFound;  // room for every atom and eight more (lanes store whole vectors)
     int runs;  // runs of the cell order to scan: runBegin[k] .. runEnd[k]
@@ -41,6 +47,9 @@ struct RowScan {
 struct CellAtoms {
     const double *x, *y, *z, *type;
     const int* rank;
+    // Positions in cells from the box's lower corner, and types, in single
+    // precision: eight lanes of AVX2 (the four-lane scan).
+    const float *cellX, *cellY, *cellZ, *cellType;
 };
 
 // The force pass's pair constants for atoms of one type, by partner type
@@ -255,6 +264,12 @@ private:
     // Cell grid for the build.
     std::vector<int> cellStart_, cellFill_, cellOf_, cellRank_;
     std::vector<double> cellX_, cellY_, cellZ_, cellType_;  // padded by eight entries
+    std::vector<float> cellXf_, cellYf_, cellZf_, cellTypef_;  // in cells (CellAtoms), padded alike
+    // The largest coordinate in cells, for the widening of the reaches in cells.
+    double largestCellCoordinate_ = 0.0;
+    // A squared reach in metres as a squared reach in cells, widened past
+    // the rounding of single precision (RowScan); negative stays negative.
+    float reach2InCells(double reach2) const;
     int grid_ = 1;
     double cellScale_ = 1.0;         // cells per metre
     std::vector<int> chargedRanks_;  // ranks of charged atoms, ascending
@@ -305,6 +320,7 @@ private:
 
     void prepareConstants();
     int cellIndex(double x) const;
+    double inCellUnits(double x) const;  // cells from the box's lower corner
     int splitAt(const std::vector<int>& start) const;
     // Adds the atoms of the row's runs of the cell order within reach to
     // its found partners (only earlier atoms: where filterRanks, by rank).

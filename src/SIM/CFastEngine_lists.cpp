@@ -30,6 +30,7 @@ void CFastEngine::allocateLists()
     cellFill_.resize(kMaxGrid * kMaxGrid * kMaxGrid);
     cellOf_.resize(kMaxAtoms);
     for (auto* cells : {&cellX_, &cellY_, &cellZ_, &cellType_}) cells->resize(kMaxAtoms + kLanePad);
+    for (auto* cells : {&cellXf_, &cellYf_, &cellZf_, &cellTypef_}) cells->resize(kMaxAtoms + kLanePad);
     cellRank_.resize(kMaxAtoms + kLanePad);
     chargedRanks_.reserve(kMaxAtoms);
     for (auto& visited : cellVisited_) visited.resize(kMaxGrid * kMaxGrid * kMaxGrid);
@@ -121,6 +122,7 @@ void CFastEngine::sortIntoCells()
     }
     for (int c = 0; c < cellCount; c++) cellStart_[c + 1] += cellStart_[c];
     std::copy(cellStart_.begin(), cellStart_.begin() + cellCount, cellFill_.begin());
+    largestCellCoordinate_ = 0.0;
     for (int n = 0; n < nActive_; n++) {
         int q = cellFill_[cellOf_[n]]++;
         int slot = active_[n];
@@ -129,7 +131,30 @@ void CFastEngine::sortIntoCells()
         cellY_[q] = built_[slot][1];
         cellZ_[q] = built_[slot][2];
         cellType_[q] = typeOf(slot);
+        double inCells[3];
+        for (int axis = 0; axis < 3; axis++) {
+            inCells[axis] = inCellUnits(built_[slot][axis]);
+            largestCellCoordinate_ = std::max(largestCellCoordinate_, std::fabs(inCells[axis]));
+        }
+        cellXf_[q] = static_cast<float>(inCells[0]);
+        cellYf_[q] = static_cast<float>(inCells[1]);
+        cellZf_[q] = static_cast<float>(inCells[2]);
+        cellTypef_[q] = static_cast<float>(typeOf(slot));
     }
+}
+
+// Each coordinate in single precision is off by at most half a unit in its
+// last place, 2^-24 of the largest coordinate M; a difference of two by at
+// most M 2^-22, a distance by under M 2^-21, and the squared distance's own
+// roundings add a few parts in 2^24. The reach is widened by twice that and
+// rounded up.
+float CFastEngine::reach2InCells(double reach2) const
+{
+    if (!(reach2 >= 0.0)) return -1.0f;
+    double reach = std::sqrt(reach2) * cellScale_ + std::ldexp(largestCellCoordinate_, -20);
+    double widened = reach * reach * (1.0 + std::ldexp(1.0, -20));
+    float inCells = static_cast<float>(widened);
+    return inCells < widened ? std::nextafter(inCells, HUGE_VALF) : inCells;
 }
 
 // The rows by rank, for the passes that work on positions by rank.
@@ -191,9 +216,11 @@ int CFastEngine::forceSplitAt() const
     return low;
 }
 
+double CFastEngine::inCellUnits(double x) const { return (x + step_.halfWidth) * cellScale_; }
+
 int CFastEngine::cellIndex(double x) const
 {
-    double f = std::floor((x + step_.halfWidth) * cellScale_);
+    double f = std::floor(inCellUnits(x));
     if (!(f >= 0.0)) f = 0.0;
     if (f > grid_ - 1) f = grid_ - 1;
     return static_cast<int>(f);
@@ -243,6 +270,7 @@ void CFastEngine::scanPart(int part)
     // The reaches by partner type of each type's rows.
     struct TypeReaches {
         double pair[4], contact[4];
+        float pairCells[4], contactCells[4];
         bool same, charged;
     } reaches[kTypes];
     for (int t = 0; t < kTypes; t++) {
@@ -253,6 +281,8 @@ void CFastEngine::scanPart(int part)
             const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
             r.pair[u] = pc.charged && r.charged ? -1.0 : pc.forceList2;
             r.contact[u] = pc.contactList2;
+            r.pairCells[u] = reach2InCells(r.pair[u]);
+            r.contactCells[u] = reach2InCells(r.contact[u]);
         }
         r.same = true;
         for (int u = 1; u < 4; u++) r.same = r.same && r.pair[u] == r.pair[0] && r.contact[u] == r.contact[0];
@@ -271,6 +301,9 @@ void CFastEngine::scanPart(int part)
         row.x = x;
         row.y = y;
         row.z = z;
+        row.cellX = static_cast<float>(inCellUnits(x));
+        row.cellY = static_cast<float>(inCellUnits(y));
+        row.cellZ = static_cast<float>(inCellUnits(z));
         row.rank = n;
         row.pairCount = row.contactCount = 0;
         row.pairFound = pairs.partners.data() + pairsUsed;
@@ -279,6 +312,8 @@ void CFastEngine::scanPart(int part)
         bool chargedRow = r.charged;
         std::memcpy(row.pairReach2, r.pair, sizeof r.pair);
         std::memcpy(row.contactReach2, r.contact, sizeof r.contact);
+        std::memcpy(row.pairReach2Cells, r.pairCells, sizeof r.pairCells);
+        std::memcpy(row.contactReach2Cells, r.contactCells, sizeof r.contactCells);
         row.sameReaches = r.same;
         // The cells one out on every side.
         int cx = cellCoordinates_[n][0], cy = cellCoordinates_[n][1], cz = cellCoordinates_[n][2];
@@ -324,7 +359,8 @@ void CFastEngine::scanPart(int part)
 void CFastEngine::scanRuns(RowScan& row) const
 {
     if (useAvx2) {
-        CellAtoms atoms{cellX_.data(), cellY_.data(), cellZ_.data(), cellType_.data(), cellRank_.data()};
+        CellAtoms atoms{cellX_.data(),  cellY_.data(),  cellZ_.data(),  cellType_.data(), cellRank_.data(),
+                        cellXf_.data(), cellYf_.data(), cellZf_.data(), cellTypef_.data()};
         if (useAvx512) scanRunsAvx512(row, atoms);
         else scanRunsAvx2(row, atoms);
         return;

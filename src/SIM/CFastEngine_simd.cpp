@@ -280,46 +280,61 @@ __attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end,
 
 namespace {
 
-// Four atoms of the cell order at a time (the arrays are padded), without
-// branches: most candidates are out of reach, in no predictable pattern.
-// Lanes past end are left out, and atoms not earlier than the row's where
-// the run holds such atoms.
+// The 32-bit lanes of an eight-bit mask, moved to the front.
+struct CompressTable8 {
+    alignas(32) int index[256][8];
+    constexpr CompressTable8() : index()
+    {
+        for (int mask = 0; mask < 256; mask++) {
+            int out = 0;
+            for (int lane = 0; lane < 8; lane++)
+                if (mask >> lane & 1) index[mask][out++] = lane;
+        }
+    }
+};
+constexpr CompressTable8 kCompress8;
+
+// Eight atoms of the cell order at a time, in single precision and cells
+// (the arrays are padded by eight), without branches: most candidates are
+// out of reach, in no predictable pattern. Lanes past end are left out, and
+// atoms not earlier than the row's where the run holds such atoms.
 template <bool kSameReaches, bool kFilterRanks>
 __attribute__((target("avx2"), always_inline)) inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
 {
-    const V x = _mm256_set1_pd(row.x), y = _mm256_set1_pd(row.y), z = _mm256_set1_pd(row.z);
-    const V f0 = _mm256_set1_pd(row.pairReach2[0]), f1 = _mm256_set1_pd(row.pairReach2[1]);
-    const V f2 = _mm256_set1_pd(row.pairReach2[2]), f3 = _mm256_set1_pd(row.pairReach2[3]);
-    const V n0 = _mm256_set1_pd(row.contactReach2[0]), n1 = _mm256_set1_pd(row.contactReach2[1]);
-    const V n2 = _mm256_set1_pd(row.contactReach2[2]), n3 = _mm256_set1_pd(row.contactReach2[3]);
-    const V one = _mm256_set1_pd(1.0), two = _mm256_set1_pd(2.0), three = _mm256_set1_pd(3.0);
-    const __m128i self = _mm_set1_epi32(row.rank);
+    using F = __m256;
+    const F x = _mm256_set1_ps(row.cellX), y = _mm256_set1_ps(row.cellY), z = _mm256_set1_ps(row.cellZ);
+    const F f0 = _mm256_set1_ps(row.pairReach2Cells[0]), f1 = _mm256_set1_ps(row.pairReach2Cells[1]);
+    const F f2 = _mm256_set1_ps(row.pairReach2Cells[2]), f3 = _mm256_set1_ps(row.pairReach2Cells[3]);
+    const F n0 = _mm256_set1_ps(row.contactReach2Cells[0]), n1 = _mm256_set1_ps(row.contactReach2Cells[1]);
+    const F n2 = _mm256_set1_ps(row.contactReach2Cells[2]), n3 = _mm256_set1_ps(row.contactReach2Cells[3]);
+    const F one = _mm256_set1_ps(1.0f), two = _mm256_set1_ps(2.0f), three = _mm256_set1_ps(3.0f);
+    const __m256i self = _mm256_set1_epi32(row.rank);
     int pairCount = row.pairCount, contactCount = row.contactCount;
     for (int run = 0; run < row.runs; run++) {
-        for (int q = row.runBegin[run], end = row.runEnd[run]; q < end; q += 4) {
-            __m128i ranks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(atoms.rank + q));
-            int inRun = end - q < 4 ? (1 << (end - q)) - 1 : 15;
-            if (kFilterRanks) inRun &= _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(self, ranks)));
-            V dx = _mm256_sub_pd(x, _mm256_loadu_pd(atoms.x + q));
-            V dy = _mm256_sub_pd(y, _mm256_loadu_pd(atoms.y + q));
-            V dz = _mm256_sub_pd(z, _mm256_loadu_pd(atoms.z + q));
-            V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
-            V pairReach = f0, contactReach = n0;
+        for (int q = row.runBegin[run], end = row.runEnd[run]; q < end; q += 8) {
+            __m256i ranks = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(atoms.rank + q));
+            int inRun = end - q < 8 ? (1 << (end - q)) - 1 : 255;
+            if (kFilterRanks) inRun &= _mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpgt_epi32(self, ranks)));
+            F dx = _mm256_sub_ps(x, _mm256_loadu_ps(atoms.cellX + q));
+            F dy = _mm256_sub_ps(y, _mm256_loadu_ps(atoms.cellY + q));
+            F dz = _mm256_sub_ps(z, _mm256_loadu_ps(atoms.cellZ + q));
+            F r2 = _mm256_add_ps(_mm256_add_ps(_mm256_mul_ps(dx, dx), _mm256_mul_ps(dy, dy)), _mm256_mul_ps(dz, dz));
+            F pairReach = f0, contactReach = n0;
             if (!kSameReaches) {
-                V type = _mm256_loadu_pd(atoms.type + q);
-                V atLeast1 = _mm256_cmp_pd(type, one, _CMP_GE_OQ), atLeast2 = _mm256_cmp_pd(type, two, _CMP_GE_OQ);
-                V atLeast3 = _mm256_cmp_pd(type, three, _CMP_GE_OQ);
-                pairReach = _mm256_blendv_pd(_mm256_blendv_pd(f0, f1, atLeast1), _mm256_blendv_pd(f2, f3, atLeast3),
+                F type = _mm256_loadu_ps(atoms.cellType + q);
+                F atLeast1 = _mm256_cmp_ps(type, one, _CMP_GE_OQ), atLeast2 = _mm256_cmp_ps(type, two, _CMP_GE_OQ);
+                F atLeast3 = _mm256_cmp_ps(type, three, _CMP_GE_OQ);
+                pairReach = _mm256_blendv_ps(_mm256_blendv_ps(f0, f1, atLeast1), _mm256_blendv_ps(f2, f3, atLeast3),
                                              atLeast2);
-                contactReach = _mm256_blendv_pd(_mm256_blendv_pd(n0, n1, atLeast1), _mm256_blendv_pd(n2, n3, atLeast3),
+                contactReach = _mm256_blendv_ps(_mm256_blendv_ps(n0, n1, atLeast1), _mm256_blendv_ps(n2, n3, atLeast3),
                                                 atLeast2);
             }
-            int pair = _mm256_movemask_pd(_mm256_cmp_pd(r2, pairReach, _CMP_LE_OQ)) & inRun;
-            int contact = _mm256_movemask_pd(_mm256_cmp_pd(r2, contactReach, _CMP_LE_OQ)) & inRun;
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(row.pairFound + pairCount),
-                             _mm_shuffle_epi8(ranks, _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[pair]))));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(row.contactFound + contactCount),
-                             _mm_shuffle_epi8(ranks, _mm_load_si128(reinterpret_cast<const __m128i*>(kCompress.shuffle[contact]))));
+            int pair = _mm256_movemask_ps(_mm256_cmp_ps(r2, pairReach, _CMP_LE_OQ)) & inRun;
+            int contact = _mm256_movemask_ps(_mm256_cmp_ps(r2, contactReach, _CMP_LE_OQ)) & inRun;
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(row.pairFound + pairCount),
+                                _mm256_permutevar8x32_epi32(ranks, _mm256_load_si256(reinterpret_cast<const __m256i*>(kCompress8.index[pair]))));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(row.contactFound + contactCount),
+                                _mm256_permutevar8x32_epi32(ranks, _mm256_load_si256(reinterpret_cast<const __m256i*>(kCompress8.index[contact]))));
             pairCount += __builtin_popcount(pair);
             contactCount += __builtin_popcount(contact);
         }
