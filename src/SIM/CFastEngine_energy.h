@@ -6,6 +6,10 @@
 #include <bit>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace fastenergy {
 
 // The reference pairing of two neighbours' energy changes (the pair being
@@ -17,6 +21,21 @@ namespace fastenergy {
 // chosen are the same.
 inline void pairEnergyChanges(double& a, double& b)
 {
+#if defined(__SSE2__)
+    // The same selections as masks in the vector registers the values are
+    // in: no moves to and from the integer registers in the chain that links
+    // the pairs of one atom.
+    const __m128d zero = _mm_setzero_pd();
+    __m128d va = _mm_load_sd(&a), vb = _mm_load_sd(&b);
+    __m128d sum = _mm_add_sd(va, vb);
+    __m128d negPos = _mm_and_pd(_mm_cmplt_sd(va, zero), _mm_cmpgt_sd(vb, zero));
+    __m128d posNeg = _mm_and_pd(_mm_cmpgt_sd(va, zero), _mm_cmplt_sd(vb, zero));
+    __m128d toSecond = _mm_or_pd(_mm_and_pd(negPos, _mm_cmpge_sd(sum, zero)), _mm_and_pd(posNeg, _mm_cmplt_sd(sum, zero)));
+    __m128d differ = _mm_or_pd(negPos, posNeg);
+    __m128d toFirst = _mm_andnot_pd(toSecond, differ);
+    _mm_store_sd(&a, _mm_or_pd(_mm_andnot_pd(differ, va), _mm_and_pd(sum, toFirst)));
+    _mm_store_sd(&b, _mm_or_pd(_mm_andnot_pd(differ, vb), _mm_and_pd(sum, toSecond)));
+#else
     double s = a + b;
     bool negPos = (a < 0) & (b > 0);
     bool posNeg = (a > 0) & (b < 0);
@@ -27,6 +46,7 @@ inline void pairEnergyChanges(double& a, double& b)
     std::uint64_t sum = std::bit_cast<std::uint64_t>(s);
     a = std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & keep) | (sum & first));
     b = std::bit_cast<double>((std::bit_cast<std::uint64_t>(b) & keep) | (sum & second));
+#endif
 }
 
 // The same rule where the row's change a is not zero, has the sign
