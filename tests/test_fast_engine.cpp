@@ -614,11 +614,10 @@ TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
             StateEdit(s)->forces.charge[1] = 1e-20;
             StateEdit(s)->forces.charge[3] = -2e-20;
         }
-        // The portable scan, the four-lane scan (single precision) or the
-        // widest where the processor has them; one part or two parts of the build.
+        // The portable scan or the vector scan (single precision) where there
+        // is one; one part or two parts of the build.
         CFastEngine& engine = s.getFastEngine();
-        engine.useAvx2 = trial % 4 < 3 && CFastEngine::avx2Available();
-        if (trial % 4 == 1) engine.useAvx512 = false;
+        engine.useAvx2 = trial % 4 < 2 && CFastEngine::avx2Available();
         engine.twoThreadMinimum = 0;
         ASSERT_TRUE(engine.rebuildOn(1 + trial / 8));
         expectListsHoldEveryActingPair(s, engine, "trial " + std::to_string(trial));
@@ -657,7 +656,6 @@ TEST(FastEngineLists, HoldEveryPairInOneCellAndOnCellBorders)
         CFastEngine& engine = s.getFastEngine();
         engine.twoThreadMinimum = 0;
         if (corner % 8 >= 6) engine.useAvx2 = false;
-        if (corner % 3 == 1) engine.useAvx512 = false;
         ASSERT_TRUE(engine.rebuildOn(1 + corner % 2));
         expectListsHoldEveryActingPair(s, engine, "corner " + std::to_string(corner));
         if (HasFatalFailure()) return;

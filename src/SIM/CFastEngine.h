@@ -43,13 +43,12 @@ struct RowScan {
     int runBegin[27], runEnd[27];
 };
 
-// The build's atoms sorted by cell, positions and types side by side.
+// The build's atoms sorted by cell for the vector scan: positions in cells
+// from the box's lower corner and types, in single precision (eight lanes of
+// AVX2), and ranks.
 struct CellAtoms {
-    const double *x, *y, *z, *type;
-    const int* rank;
-    // Positions in cells from the box's lower corner, and types, in single
-    // precision: eight lanes of AVX2 (the four-lane scan).
     const float *cellX, *cellY, *cellZ, *cellType;
+    const int* rank;
 };
 
 // The force pass's pair constants for atoms of one type, by partner type
@@ -497,8 +496,7 @@ private:
     // Each atom's cell along x, y and z at the last build, by rank.
     int cellCoordinates_[kMaxAtoms][3];
 
-    // ---- the list build's cell scan and the energy pairing on eight lanes
-    static void scanRunsAvx512(RowScan& row, const CellAtoms& atoms);
+    // ---- the energy pairing on eight lanes and four
     // A row's change dEk paired with its partners within reach (count
     // ranks), as pairRowEnergyNear; returns what is left of it.
     static double pairRowNearAvx512(double dEk, const int* near, int count, double* dE);

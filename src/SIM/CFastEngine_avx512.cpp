@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CFastEngine: the force kernel on eight pairs at a time (AVX-512), chosen at
-// run time where the processor has it, and the list build's cell scan and
-// the energy pairing's search of a row on eight atoms at a time. Lane for lane the same operations as
+// run time where the processor has it, and the energy pairing's search of a
+// row on eight atoms at a time. Lane for lane the same operations as
 // the four-lane kernel, hence the reference's: square root and division are
 // exact, no multiply-add is fused (the target adds no FMA), and every sum
 // receives its terms one after the other in list order.
@@ -185,47 +185,6 @@ struct Lanes8 {
     }
 };
 
-// The cell scan, eight atoms of the cell order at a time (the arrays are
-// padded), as the four-lane scan does it: lanes past the run's end are left
-// out, and atoms not earlier than the row's where the run holds such atoms.
-template <bool kSameReaches, bool kFilterRanks>
-QUORVEL_AVX512 inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
-{
-    const Z x = _mm512_set1_pd(row.x), y = _mm512_set1_pd(row.y), z = _mm512_set1_pd(row.z);
-    // Reaches by partner type, twice over, for a permutation by type.
-    const Z pairReaches = _mm512_broadcast_f64x4(_mm256_loadu_pd(row.pairReach2));
-    const Z contactReaches = _mm512_broadcast_f64x4(_mm256_loadu_pd(row.contactReach2));
-    const __m512i self = _mm512_set1_epi32(row.rank);
-    int pairCount = row.pairCount, contactCount = row.contactCount;
-    for (int run = 0; run < row.runs; run++) {
-        for (int q = row.runBegin[run], end = row.runEnd[run]; q < end; q += 8) {
-            __m512i ranks = _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(atoms.rank + q)));
-            __mmask8 inRun = end - q < 8 ? static_cast<__mmask8>((1u << (end - q)) - 1) : 0xFF;
-            if (kFilterRanks) inRun = static_cast<__mmask8>(_mm512_mask_cmpgt_epi32_mask(inRun, self, ranks));
-            Z dx = _mm512_sub_pd(x, _mm512_loadu_pd(atoms.x + q));
-            Z dy = _mm512_sub_pd(y, _mm512_loadu_pd(atoms.y + q));
-            Z dz = _mm512_sub_pd(z, _mm512_loadu_pd(atoms.z + q));
-            Z r2 = _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)), _mm512_mul_pd(dz, dz));
-            Z pairReach = pairReaches, contactReach = contactReaches;
-            if (!kSameReaches) {
-                __m512i type = _mm512_cvttpd_epi64(_mm512_loadu_pd(atoms.type + q));
-                pairReach = _mm512_permutexvar_pd(type, pairReaches);
-                contactReach = _mm512_permutexvar_pd(type, contactReaches);
-            }
-            __mmask8 pair = _mm512_mask_cmp_pd_mask(inRun, r2, pairReach, _CMP_LE_OQ);
-            __mmask8 contact = _mm512_mask_cmp_pd_mask(inRun, r2, contactReach, _CMP_LE_OQ);
-            // Compressed in a register: a compressing store is slow on some processors.
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(row.pairFound + pairCount),
-                                _mm512_castsi512_si256(_mm512_maskz_compress_epi32(pair, ranks)));
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(row.contactFound + contactCount),
-                                _mm512_castsi512_si256(_mm512_maskz_compress_epi32(contact, ranks)));
-            pairCount += __builtin_popcount(pair);
-            contactCount += __builtin_popcount(contact);
-        }
-    }
-    row.pairCount = pairCount;
-    row.contactCount = contactCount;
-}
 
 }  // namespace
 
@@ -284,17 +243,6 @@ QUORVEL_AVX512 int CFastEngine::nextContactAvx512(int q, int end, const int* own
     return end;
 }
 
-QUORVEL_AVX512 void CFastEngine::scanRunsAvx512(RowScan& row, const CellAtoms& atoms)
-{
-    if (row.filterRanks) {
-        if (row.sameReaches) scanRunLanes<true, true>(row, atoms);
-        else scanRunLanes<false, true>(row, atoms);
-    } else {
-        if (row.sameReaches) scanRunLanes<true, false>(row, atoms);
-        else scanRunLanes<false, false>(row, atoms);
-    }
-}
-
 QUORVEL_AVX512 __attribute__((flatten)) int CFastEngine::forceRowAvx512(int n, const RowConstants& rc,
                                                                        const int* nbr, int count,
                                                                        const double (*pos4)[4], double (*acc4)[4],
@@ -322,7 +270,6 @@ int CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const
 }
 void CFastEngine::forceStreamAvx512(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                     double (*)[4], ForceScratch&) {}
-void CFastEngine::scanRunsAvx512(RowScan&, const CellAtoms&) {}
 int CFastEngine::nextContactAvx512(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
 double CFastEngine::pairRowNearAvx512(double dEk, const int*, int, double*) { return dEk; }
 bool CFastEngine::avx512Available() { return false; }

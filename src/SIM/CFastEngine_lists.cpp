@@ -359,10 +359,8 @@ void CFastEngine::scanPart(int part)
 void CFastEngine::scanRuns(RowScan& row) const
 {
     if (useAvx2) {
-        CellAtoms atoms{cellX_.data(),  cellY_.data(),  cellZ_.data(),  cellType_.data(), cellRank_.data(),
-                        cellXf_.data(), cellYf_.data(), cellZf_.data(), cellTypef_.data()};
-        if (useAvx512) scanRunsAvx512(row, atoms);
-        else scanRunsAvx2(row, atoms);
+        // Eight lanes in single precision, also where AVX-512 has eight in double.
+        scanRunsAvx2(row, {cellXf_.data(), cellYf_.data(), cellZf_.data(), cellTypef_.data(), cellRank_.data()});
         return;
     }
     for (int run = 0; run < row.runs; run++)
