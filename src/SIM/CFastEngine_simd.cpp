@@ -52,23 +52,23 @@ struct CompressTable {
 };
 constexpr CompressTable kCompress;
 
-// The 32-bit halves of the doubles of a four-bit mask's lanes, moved to the front.
-struct CompressTable64 {
-    alignas(32) int index[16][8];
-    constexpr CompressTable64() : index()
+// Indices for a permutation of eight 32-bit words that moves the lanes of a
+// mask to the front, each lane kWords words wide (2 for doubles, 1 for ints
+// and floats); the words past them are zero.
+template <int kLanes, int kWords>
+struct LaneCompressTable {
+    alignas(32) int index[1 << kLanes][8];
+    constexpr LaneCompressTable() : index()
     {
-        for (int mask = 0; mask < 16; mask++) {
+        for (int mask = 0; mask < (1 << kLanes); mask++) {
             int out = 0;
-            for (int lane = 0; lane < 4; lane++)
-                if (mask >> lane & 1) {
-                    index[mask][2 * out] = 2 * lane;
-                    index[mask][2 * out + 1] = 2 * lane + 1;
-                    out++;
-                }
+            for (int lane = 0; lane < kLanes; lane++)
+                if (mask >> lane & 1)
+                    for (int word = 0; word < kWords; word++) index[mask][out++] = kWords * lane + word;
         }
     }
 };
-constexpr CompressTable64 kCompress64;
+constexpr LaneCompressTable<4, 2> kCompress64;
 
 // Four lanes (AVX2) for the generic force kernel.
 struct Lanes4 {
@@ -280,19 +280,7 @@ __attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end,
 
 namespace {
 
-// The 32-bit lanes of an eight-bit mask, moved to the front.
-struct CompressTable8 {
-    alignas(32) int index[256][8];
-    constexpr CompressTable8() : index()
-    {
-        for (int mask = 0; mask < 256; mask++) {
-            int out = 0;
-            for (int lane = 0; lane < 8; lane++)
-                if (mask >> lane & 1) index[mask][out++] = lane;
-        }
-    }
-};
-constexpr CompressTable8 kCompress8;
+constexpr LaneCompressTable<8, 1> kCompress8;
 
 // Eight atoms of the cell order at a time, in single precision and cells
 // (the arrays are padded by eight), without branches: most candidates are
