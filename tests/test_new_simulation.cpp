@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 #include "SIM/CNewSimulation.h"
@@ -177,7 +178,8 @@ TEST(NewSimulation, RefusalsNameTheReasonAndTheNearestValueWorks)
     // Denser than solid argon: the fcc lattice does not fit.
     CSpec dense = argon(256, CArrangement::faceCentredCubic, 2500.0);
     std::string refusal = plan(dense).refusal;
-    EXPECT_NE(refusal.find("does not fit"), std::string::npos) << refusal;
+    EXPECT_EQ(refusal.rfind("The density is too high to place 256 atoms on a lattice of 4 x 4 x 4 fcc cells", 0), 0u)
+        << refusal;
     double atMost = numberAfter(refusal, "mass density of at most ");
     ASSERT_TRUE(std::isfinite(atMost)) << refusal;
     EXPECT_LT(atMost, 2500.0);
@@ -199,7 +201,7 @@ TEST(NewSimulation, RefusalsNameTheReasonAndTheNearestValueWorks)
     crowded.measure = CDensityMeasure::packingFraction;
     crowded.density = 0.45;
     refusal = plan(crowded).refusal;
-    EXPECT_NE(refusal.find("too dense to place"), std::string::npos) << refusal;
+    EXPECT_EQ(refusal.rfind("The density is too high to place 256 atoms at random", 0), 0u) << refusal;
     EXPECT_NE(refusal.find("fcc holds this density"), std::string::npos) << refusal;
     crowded.density = numberAfter(refusal, "packing fraction of at most ");
     EXPECT_LT(crowded.density, kRandomFillLimit);
@@ -218,11 +220,73 @@ TEST(NewSimulation, RefusalsNameTheReasonAndTheNearestValueWorks)
     ASSERT_EQ(types.size(), 2u);
     EXPECT_EQ(types[1].count, 3);
 
+    // A lone atom keeps its momentum, which is all its motion.
     CSpec lonely = argon(1, CArrangement::simpleCubic, 100.0);
     lonely.temperature = 10.0;
-    EXPECT_NE(plan(lonely).refusal.find("only be 0 K"), std::string::npos);
+    auto one = built(lonely);
+    ASSERT_EQ(one->refusal, "");
+    EXPECT_NEAR(one->sim->getTemperature(CSimulation::kAllAtoms), 10.0, 1e-12 * 10.0);
     CSpec none = argon(0, CArrangement::simpleCubic, 100.0);
     EXPECT_NE(plan(none).refusal.find("no atoms"), std::string::npos);
+    // Not a finite number above 0, in the measure's own name: "inf" and
+    // "nan" parse as numbers.
+    for (double bad : {0.0, -1.0, HUGE_VAL, std::nan("")}) {
+        CSpec odd = argon(10, CArrangement::faceCentredCubic, bad);
+        EXPECT_EQ(plan(odd).refusal, "The mass density must be a finite number above 0 kg/m3.");
+        odd.measure = CDensityMeasure::packingFraction;
+        EXPECT_EQ(plan(odd).refusal, "The packing fraction must be a finite number above 0.");
+        odd.measure = CDensityMeasure::boxWidth;
+        EXPECT_EQ(plan(odd).refusal, "The box width must be a finite number above 0 m.");
+    }
+}
+
+// Every count of every arrangement builds at its default density (and the
+// default temperature and seed): a lattice takes the cube of cells that holds
+// the count, filled plane by plane from the floor, and keeps a full cube's
+// packing fraction; a random fill takes one it can place.
+TEST(NewSimulation, EveryCountBuildsAtTheDefaultDensity)
+{
+    std::vector<std::vector<CTypeSpec>> mixtures;
+    for (int n = 1; n <= 30; n++) mixtures.push_back({substanceType(kSubstances[0], n)});
+    mixtures.push_back({substanceType(kSubstances[1], 100)});
+    mixtures.push_back({substanceType(kSubstances[3], 7), substanceType(kSubstances[1], 393)});
+    mixtures.push_back({customType(400), substanceType(kSubstances[2], 150)});
+    mixtures.push_back({substanceType(kSubstances[0], 400), substanceType(kSubstances[1], 400),
+                        substanceType(kSubstances[2], 400), substanceType(kSubstances[3], 400)});
+    for (CArrangement arrangement : {CArrangement::random, CArrangement::faceCentredCubic,
+                                     CArrangement::bodyCentredCubic, CArrangement::simpleCubic})
+        for (const auto& types : mixtures) {
+            CSpec spec;
+            spec.types = types;
+            spec.arrangement = arrangement;
+            spec.density = defaultPackingFraction(spec);
+            int atoms = 0;
+            for (const CTypeSpec& type : types) atoms += type.count;
+            SCOPED_TRACE(std::string(arrangementWord(arrangement)) + ", " + std::to_string(atoms) + " atoms, " +
+                         std::to_string(types.size()) + " types");
+            auto b = built(spec);
+            ASSERT_EQ(b->refusal, "");
+            const CSimulation& s = *b->sim;
+            EXPECT_EQ(static_cast<int>(atomsOf(s).size()), atoms);
+            EXPECT_NEAR(s.getTemperature(CSimulation::kAllAtoms), kDefaultTemperature, 1e-9 * kDefaultTemperature);
+            const CPlan p = plan(spec);
+            if (arrangement == CArrangement::random) {
+                EXPECT_LE(spec.density, kDefaultPackingFraction);
+                continue;
+            }
+            if (p.sites == atoms && p.cellsPerEdge > 1 && types.size() == 1)
+                EXPECT_EQ(spec.density, kDefaultPackingFraction);
+            // Planes of sites from the floor up: every one below the topmost
+            // filled one is full.
+            std::vector<double> heights;
+            for (const CAtom& atom : atomsOf(s)) heights.push_back(atom.at.getZ());
+            std::sort(heights.begin(), heights.end());
+            const int perPlane = p.sites / (p.cellsPerEdge * (p.atomsPerCell == 1 ? 1 : 2));
+            for (std::size_t k = 0; k + perPlane < heights.size(); k += perPlane) {
+                EXPECT_NEAR(heights[k], heights[k + perPlane - 1], 1e-6 * p.latticeConstant) << k;
+                EXPECT_GT(heights[k + perPlane], heights[k] + 0.4 * p.latticeConstant) << k;
+            }
+        }
 }
 
 // --new builds the state for the run and the outputs; a state that cannot
@@ -246,4 +310,39 @@ TEST(NewSimulation, BatchRunnerBuildsAndRefuses)
     }
     EXPECT_EQ(runBatch("--new Ar:10 " + scratch("argon.txt")), 2);
     EXPECT_EQ(runBatch("--density 100"), 2);
+
+    // The defaults build whatever the count and arrangement.
+    for (const char* fine : {"--new Ar:100 --lattice random", "--new Ar:2", "--new Ar:5", "--new Ar:14",
+                             "--new Ar:10 --lattice sc", "--new Ar:10 --lattice bcc", "--new Ar:1",
+                             "--new Kr:400,Ne:400,Xe:400,A:400 --lattice random"})
+        EXPECT_EQ(runBatch(std::string(fine) + " --output " + scratch("fine.txt")), 0)
+            << fine << ": " << readText(scratch("stderr.txt"));
+    // Each refusal offers a value in the terms of an option that exists
+    // (the last of an option given twice counts), and that value builds.
+    struct {
+        const char* arguments;
+        const char* offer;  // the words before the number offered
+        const char* option;
+    } offers[] = {{"--new Ar:256 --lattice random --packing-fraction 0.45", "a packing fraction of at most ",
+                   "--packing-fraction"},
+                  {"--new Ar:5 --density 2000", "a mass density of at most ", "--density"},
+                  {"--new Ar:256 --lattice bcc --box-width 1e-9", "a box at least ", "--box-width"}};
+    for (const auto& o : offers) {
+        EXPECT_EQ(runBatch(o.arguments), 2) << o.arguments;
+        const std::string error = readText(scratch("stderr.txt"));
+        const std::size_t at = error.find(o.offer);
+        ASSERT_NE(at, std::string::npos) << error;
+        const std::size_t from = at + std::strlen(o.offer);
+        const std::string number = error.substr(from, error.find_first_of(" \n", from) - from);
+        const std::string again = std::string(o.arguments) + " " + o.option + " " + number;
+        EXPECT_EQ(runBatch(again), 0) << again << ": " << readText(scratch("stderr.txt"));
+    }
+    // A bad option's line, then where the rest is, not the whole usage.
+    for (const char* bad : {"--new Ar:5 --density x", "--new Ar:5 --seed -1", "--new Ar:5 --lattice hcp",
+                            "--new Ar:5 --density 1 --packing-fraction 0.1", "--frobnicate"}) {
+        EXPECT_EQ(runBatch(bad), 2) << bad;
+        const std::string error = readText(scratch("stderr.txt"));
+        EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 2) << error;
+        EXPECT_NE(error.find("\nTry 'quorvel-batch --help' for more information.\n"), std::string::npos) << error;
+    }
 }

@@ -92,10 +92,10 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, QWidget* par
         form->addRow(measureNames[k], measure[k]);
         connect(measure[k], &QLineEdit::textEdited, this, [this, k] {
             given = static_cast<CDensityMeasure>(k);
+            densityTyped = true;
             update();
         });
     }
-    measure[static_cast<int>(given)]->setText(realText(start.density, "%g"));
     layout->addWidget(packing);
 
     auto* motion = new QGroupBox(tr("Temperature and switches"), this);
@@ -185,7 +185,9 @@ bool CNewSimulationDialog::readSpec(CSpec& spec, QString& problem) const
     }
     spec.arrangement = static_cast<CArrangement>(arrangement->currentData().toInt());
     spec.measure = given;
-    if (!numberIn(measure[static_cast<int>(given)], spec.density)) {
+    if (!densityTyped) {
+        spec.density = defaultPackingFraction(spec);
+    } else if (!numberIn(measure[static_cast<int>(given)], spec.density)) {
         problem = tr("The density is not a number.");
         return false;
     }
@@ -218,7 +220,8 @@ void CNewSimulationDialog::update()
     const CDensities box = densitiesOf(spec);
     const double values[kMeasures] = {box.massDensity, box.numberDensity, box.packingFraction, box.boxWidth};
     for (int k = 0; k < kMeasures; k++)
-        if (k != static_cast<int>(given)) measure[k]->setText(values[k] > 0.0 ? realText(values[k], "%.4g") : QString());
+        if (k != static_cast<int>(given) || !densityTyped)
+            measure[k]->setText(values[k] > 0.0 ? realText(values[k], "%.4g") : QString());
     const CPlan p = plan(spec);
     if (!p.refusal.empty()) {
         preview->setText(tr("Cannot be built: %1").arg(QString::fromStdString(p.refusal)));

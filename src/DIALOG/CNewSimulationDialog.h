@@ -40,6 +40,9 @@ private:
     QComboBox* arrangement;
     QLineEdit* measure[kMeasures];  // in CDensityMeasure's order
     newSimulation::CDensityMeasure given = newSimulation::CDensityMeasure::packingFraction;
+    // Until a measure is typed, the box takes the default density of the
+    // atoms and arrangement chosen, and every field follows it.
+    bool densityTyped = false;
     QLineEdit* temperature;
     QSpinBox* seed;
     QCheckBox* pairPotentials;

@@ -29,6 +29,10 @@ constexpr int kRandomTries = 5000;
 // up to kWideningTries times, to find a density that works.
 constexpr double kWidening = 1.02;
 constexpr int kWideningTries = 40;
+// A random fill asked for no density fills the room the walls leave the
+// centres to this share, well short of kRandomFillLimit, so that every seed
+// finds room for every atom at the first try.
+constexpr double kRandomDefaultShare = 0.25;
 
 // Draws of our own, seeded by the person: the C library's random() stream,
 // which the heat bath draws from, is left as it was. Uniform and normal
@@ -115,6 +119,13 @@ double roundedBound(double x, bool up)
     return r;
 }
 
+// A default rounded down to three significant digits, unless it is one already.
+double tidyBelow(double x)
+{
+    double step = std::pow(10.0, std::floor(std::log10(x)) - 2.0);
+    return std::min(x, std::floor(x / step + 1e-9) * step);
+}
+
 // The density in spec's measure that a box `width` wide has: "a mass
 // density of at most 1.52e3 kg/m3" when wider boxes work (atLeastWidth),
 // "at least" when narrower ones do.
@@ -135,6 +146,28 @@ std::string nearestValue(const CSpec& spec, double width, bool atLeastWidth)
         break;
     }
     return std::string("a box ") + (atLeastWidth ? "at least " : "at most ") + number(width, atLeastWidth) + " m wide";
+}
+
+const char* measureTitle(CDensityMeasure m)
+{
+    switch (m) {
+    case CDensityMeasure::massDensity: return "The mass density";
+    case CDensityMeasure::numberDensity: return "The number density";
+    case CDensityMeasure::packingFraction: return "The packing fraction";
+    case CDensityMeasure::boxWidth: break;
+    }
+    return "The box width";
+}
+
+const char* measureUnit(CDensityMeasure m)
+{
+    switch (m) {
+    case CDensityMeasure::massDensity: return "kg/m3";
+    case CDensityMeasure::numberDensity: return "per m3";
+    case CDensityMeasure::packingFraction: return "";
+    case CDensityMeasure::boxWidth: break;
+    }
+    return "m";
 }
 
 // The lattice in a box `width` wide: the sites, not the cells' corners, are
@@ -175,11 +208,20 @@ std::vector<CPlaced> latticePlaces(const CSpec& spec, const CPlan& p, CSeededDra
                 for (int b = 0; b < shape.atomsPerCell; b++)
                     sites.push_back({0, start + (i + shape.basis[b][0]) * a, start + (j + shape.basis[b][1]) * a,
                                      start + (k + shape.basis[b][2]) * a});
-    // Which sites are filled, and by which type, is drawn; each type's atoms
-    // then keep the lattice's order.
+    // The sites fill in order from the floor up, plane by plane of atoms and
+    // row by row in each: a count short of the whole cube of cells leaves the
+    // topmost sites empty, one crystal rather than a lattice strewn with
+    // vacancies. Only which type takes which filled site is drawn; each
+    // type's atoms then keep the lattice's order.
+    auto halfSteps = [&](double c) { return std::lround((c - start) / a * 2.0); };
+    std::stable_sort(sites.begin(), sites.end(), [&](const CPlaced& u, const CPlaced& v) {
+        long uz = halfSteps(u.z), vz = halfSteps(v.z), uy = halfSteps(u.y), vy = halfSteps(v.y);
+        return uz != vz ? uz < vz : uy != vy ? uy < vy : halfSteps(u.x) < halfSteps(v.x);
+    });
+    sites.resize(static_cast<std::size_t>(p.atoms));
     std::vector<std::size_t> order(sites.size());
     std::iota(order.begin(), order.end(), 0);
-    for (std::size_t k = order.size() - 1; k > 0; k--) std::swap(order[k], order[draws.below(k + 1)]);
+    for (std::size_t k = order.size(); k-- > 1;) std::swap(order[k], order[draws.below(k + 1)]);
     std::vector<CPlaced> placed;
     std::size_t next = 0;
     for (int t = 0; t < static_cast<int>(spec.types.size()); t++) {
@@ -248,14 +290,14 @@ struct CVelocity {
     double v[3];
 };
 
-// Maxwell-Boltzmann for each type's mass, the total momentum taken away,
-// then all scaled together so that the kinetic temperature, as the model
+// Maxwell-Boltzmann for each type's mass, the total momentum taken away
+// (but from a lone atom, whose momentum is all its motion), then all scaled together so that the kinetic temperature, as the model
 // measures it (kTemperaturePerEnergy times the mean kinetic energy), is the
 // one asked exactly.
 std::vector<CVelocity> thermalVelocities(const CSpec& spec, const std::vector<CPlaced>& placed, CSeededDraws& draws)
 {
     std::vector<CVelocity> velocities(placed.size(), CVelocity{{0, 0, 0}});
-    if (spec.temperature <= 0.0 || placed.size() < 2) return velocities;
+    if (spec.temperature <= 0.0 || placed.empty()) return velocities;
     double momentum[3] = {0, 0, 0}, mass = 0.0;
     for (std::size_t k = 0; k < placed.size(); k++) {
         double m = spec.types[placed[k].type].mass;
@@ -270,7 +312,7 @@ std::vector<CVelocity> thermalVelocities(const CSpec& spec, const std::vector<CP
     for (std::size_t k = 0; k < placed.size(); k++) {
         double m = spec.types[placed[k].type].mass;
         for (int axis = 0; axis < 3; axis++) {
-            velocities[k].v[axis] -= momentum[axis] / mass;
+            if (placed.size() > 1) velocities[k].v[axis] -= momentum[axis] / mass;
             kinetic += 0.5 * m * velocities[k].v[axis] * velocities[k].v[axis];
         }
     }
@@ -384,6 +426,26 @@ CDensities densitiesOf(const CSpec& spec)
     return d;
 }
 
+double defaultPackingFraction(const CSpec& spec)
+{
+    const int atoms = atomCount(spec);
+    const double diameter = largestDiameter(spec), spheres = sphereVolume(spec);
+    if (atoms <= 0 || !(diameter > 0.0)) return kDefaultPackingFraction;
+    double width = 0.0, narrowest = 0.0;
+    if (spec.arrangement == CArrangement::random) {
+        width = narrowest = diameter + std::cbrt(spheres / kRandomDefaultShare);
+    } else {
+        // The whole cube of cells at the default packing, whatever share of
+        // its sites is filled, unless its largest atoms would then touch.
+        const CLatticeShape& shape = shapeOf(spec.arrangement);
+        const int cells = cellsFor(shape, atoms);
+        width = std::cbrt(spheres / kDefaultPackingFraction * shape.atomsPerCell * cells * cells * cells / atoms);
+        narrowest = narrowestLatticeBox(shape, cells, diameter);
+    }
+    width = std::max({width, narrowest, valueRules::kBoxWidth.low});
+    return tidyBelow(std::min(kDefaultPackingFraction, spheres / (width * width * width)));
+}
+
 CPlan plan(const CSpec& spec)
 {
     CPlan p;
@@ -412,8 +474,7 @@ CPlan plan(const CSpec& spec)
         return p;
     }
     if (!valueRules::positive(spec.density)) {
-        p.refusal = spec.measure == CDensityMeasure::boxWidth ? "The box width must be a number above 0 m."
-                                                                : "The density must be a number above 0.";
+        p.refusal = valueRules::positiveMessage(measureTitle(spec.measure), measureUnit(spec.measure));
         return p;
     }
     if (!valueRules::isFloorTemperature(spec.temperature)) {
@@ -422,11 +483,6 @@ CPlan plan(const CSpec& spec)
     }
     if (spec.floorBath && !valueRules::isFloorTemperature(spec.floorTemperature)) {
         p.refusal = valueRules::rangeMessage("The floor temperature", valueRules::kFloorTemperature);
-        return p;
-    }
-    if (p.atoms == 1 && spec.temperature > 0.0) {
-        p.refusal = "A single atom with no total momentum stands still: its temperature can only be 0 K. "
-                    "Add atoms, or ask for 0 K.";
         return p;
     }
     p.box = densitiesOf(spec);
@@ -445,10 +501,12 @@ CPlan plan(const CSpec& spec)
             CSpec lattice = spec;
             lattice.arrangement = CArrangement::faceCentredCubic;
             bool fccHolds = plan(lattice).refusal.empty();
-            p.refusal = "A random fill at a packing fraction of " + valueRules::shortNumber(p.box.packingFraction, 3) +
-                        " is too dense to place in this box (the atoms would take more than about " +
-                        valueRules::shortNumber(kRandomFillLimit) +
-                        " of the room the walls leave their centres): choose a lattice" + (fccHolds ? " (fcc holds this density)" : "") + ", or " +
+            p.refusal = formatC("The density is too high to place %d atom%s at random (a packing fraction of %s: a random "
+                                "fill jams where the atoms take more than about %s of the room the walls leave their "
+                                "centres): choose a lattice%s, or ",
+                                p.atoms, p.atoms == 1 ? "" : "s", valueRules::shortNumber(p.box.packingFraction, 3).c_str(),
+                                valueRules::shortNumber(kRandomFillLimit).c_str(),
+                                fccHolds ? " (fcc holds this density)" : "") +
                         nearestValue(spec, narrowest, true) + ".";
         }
         return p;
@@ -461,14 +519,13 @@ CPlan plan(const CSpec& spec)
     p.nearestDistance = p.sites > 1 ? p.latticeConstant * shape.nearestPerConstant : 0.0;
     double narrowest = std::max(narrowestLatticeBox(shape, p.cellsPerEdge, diameter), valueRules::kBoxWidth.low);
     if (width < narrowest * (1.0 - kTouchTolerance)) {
-        p.refusal = formatC("The %s lattice of %d x %d x %d cells does not fit a box ", arrangementWord(spec.arrangement),
-                            p.cellsPerEdge, p.cellsPerEdge, p.cellsPerEdge) +
-                    valueRules::shortNumber(width, 3) + " m wide: its neighbours would be " +
-                    valueRules::shortNumber(std::max(p.nearestDistance, 0.0), 3) +
-                    " m apart, closer than the diameter " + valueRules::shortNumber(diameter, 4) +
-                    " m, or its atoms nearer a wall than half of it; " + nearestValue(spec, narrowest, true) +
-                    " fits.";
-        p.refusal[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(p.refusal[0])));
+        const bool byWidth = spec.measure == CDensityMeasure::boxWidth;
+        p.refusal = formatC("%s to place %d atom%s on a lattice of %d x %d x %d %s cells: they would overlap one "
+                            "another or the walls; ",
+                            byWidth ? "The box is too narrow" : "The density is too high", p.atoms,
+                            p.atoms == 1 ? "" : "s", p.cellsPerEdge, p.cellsPerEdge, p.cellsPerEdge,
+                            arrangementWord(spec.arrangement)) +
+                    nearestValue(spec, narrowest, true) + " works.";
     }
     return p;
 }

@@ -48,7 +48,7 @@ const char* arrangementWord(CArrangement a);
 inline constexpr double kRandomFillLimit = 0.35;
 
 // What a new simulation starts from when nothing else is asked: a dense
-// fluid's packing, room temperature.
+// fluid's packing (see defaultPackingFraction), room temperature.
 inline constexpr double kDefaultPackingFraction = 0.3;
 inline constexpr double kDefaultTemperature = 300.0;  // K
 
@@ -56,7 +56,9 @@ struct CSpec {
     std::vector<CTypeSpec> types;  // types A, B, ... in this order; at most four
     CArrangement arrangement = CArrangement::faceCentredCubic;
     CDensityMeasure measure = CDensityMeasure::packingFraction;
-    double density = kDefaultPackingFraction;  // in the measure's unit: kg/m^3, 1/m^3, a fraction, m
+    // In the measure's unit: kg/m^3, 1/m^3, a fraction, m. Where none is
+    // asked, defaultPackingFraction gives one that these atoms can take.
+    double density = kDefaultPackingFraction;
     double temperature = kDefaultTemperature;  // K, the kinetic temperature of the atoms
     bool pairPotentials = true;
     bool floorAttraction = false;  // the floor attracts each type with its own well depth
@@ -80,6 +82,15 @@ struct CDensities {
 // From the measure spec gives; all zero when there are no atoms or the
 // value is not a positive number.
 CDensities densitiesOf(const CSpec& spec);
+
+// The packing fraction of the whole box that a new simulation takes when no
+// density is asked, one that spec's atoms and arrangement can always be built
+// at: for a lattice, the whole cube of cells that holds the atoms at
+// kDefaultPackingFraction (less where the count leaves sites empty, and less
+// where the largest atoms would touch); for a random fill, a fraction it places
+// at once (at most kDefaultPackingFraction, less in small boxes, whose walls
+// take much of the room).
+double defaultPackingFraction(const CSpec& spec);
 
 // What will be built, or why not.
 struct CPlan {

@@ -24,4 +24,11 @@ std::string rangeMessage(const char* what, const CRange& r)
            r.unit + ".";
 }
 
+std::string positiveMessage(const char* what, const char* unit)
+{
+    return std::string(what) + " must be a finite number above 0" + (*unit ? std::string(" ") + unit : "") + ".";
+}
+
+std::string finiteMessage(const char* what) { return std::string(what) + " must be a finite number."; }
+
 }  // namespace valueRules

@@ -28,6 +28,12 @@ inline bool within(double x, const CRange& r) { return x >= r.low && x <= r.high
 // "<what> must be between <low> and <high> <unit>." in the "C" locale,
 // numbers as short as they can be written ("1e-30").
 std::string rangeMessage(const char* what, const CRange& r);
+// "<what> must be a finite number above 0 <unit>." (no unit when it is
+// empty): said alike of a value that is zero, negative, "inf" or "nan".
+std::string positiveMessage(const char* what, const char* unit = "");
+// "<what> must be a finite number.": "inf" and "nan" are numbers to the
+// parser but no value a simulation can hold.
+std::string finiteMessage(const char* what);
 std::string shortNumber(double x, int significantDigits = 6);
 
 // An atom from the electron's mass to a large protein's.

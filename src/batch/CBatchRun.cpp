@@ -37,7 +37,8 @@ const char* const kBatchUsage =
     "                     [--trajectory OUT.xyz] [--dump OUT.lammpstrj] [--every K]\n"
     "                     [--frame N]\n"
     "       quorvel-batch --new TYPES [--lattice sc|bcc|fcc|random]\n"
-    "                     [--density KG_M3 | --box-width M] [--temperature K]\n"
+    "                     [--density KG_M3 | --packing-fraction F | --box-width M]\n"
+    "                     [--temperature K]\n"
     "                     [--seed N] [--floor-bath K] [--floor-attraction]\n"
     "                     [the options above but FILE]\n"
     "       quorvel-batch --version | --help | --file-format\n"
@@ -66,8 +67,11 @@ const char* const kBatchUsage =
     "             up to 400 atoms of a type and four types\n"
     "  --lattice  the atoms' arrangement: simple, body-centred or face-centred\n"
     "             cubic (the default), or random without overlap\n"
-    "  --density  the mass density of the whole box in kg/m3; by default the\n"
-    "             atoms fill 0.3 of the box\n"
+    "  --density  the mass density of the whole box in kg/m3. By default a full\n"
+    "             lattice fills 0.3 of the box, a lattice with empty sites keeps\n"
+    "             that spacing, and a random fill takes a density it can place\n"
+    "  --packing-fraction  the share of the box the atoms' spheres fill, instead\n"
+    "             of --density\n"
     "  --box-width  the box's width in metres, instead of --density\n"
     "  --temperature  the atoms' kinetic temperature in K, default 300\n"
     "  --seed     the seed of the drawn places and velocities, default 1\n"
@@ -88,6 +92,8 @@ const char* const kBatchUsage =
     "  --help     print this summary and exit\n"
     "  --file-format  print the simulation file's tags and the values read\n"
     "             (a Markdown table) and exit\n";
+
+const char* const kBatchTryHelp = "Try 'quorvel-batch --help' for more information.";
 
 static void appendCsvHeader(std::string& csv)
 {
@@ -199,6 +205,10 @@ static bool buildNewState(const CBatchOptions& options, CSimulation& s)
     newSimulation::CSpec spec = options.newSpec;
     std::string problem;
     if (newSimulation::parseTypes(options.newTypes, spec.types, problem)) {
+        if (!options.newDensityGiven) {
+            spec.measure = newSimulation::CDensityMeasure::packingFraction;
+            spec.density = newSimulation::defaultPackingFraction(spec);
+        }
         auto scratch = std::make_unique<CSimulation>(s.getPlatform());
         problem = newSimulation::build(spec, *scratch);
         if (problem.empty()) {

@@ -28,6 +28,7 @@ struct CBatchOptions {
     // newSpec holds all but the types, which are parsed when it is built.
     std::string newTypes;
     newSimulation::CSpec newSpec;
+    bool newDensityGiven = false;  // otherwise the arrangement's default density
     // Diffusion: MSD and VACF over the run, of the atoms of the types in msdTypes (a bit per type).
     std::string msdPath, vacfPath;
     unsigned msdTypes = 0xF;
@@ -39,3 +40,5 @@ struct CBatchOptions {
 int runBatch(const CBatchOptions& options);
 
 extern const char* const kBatchUsage;
+// The line after a bad argument's, in place of the whole usage.
+extern const char* const kBatchTryHelp;

@@ -52,8 +52,8 @@ bool parseReal(const std::string& text, double& out)
 const char* const kValueOptions[] = {"ticks",     "output",  "csv",       "engine",      "threads",
                                      "render",    "size",    "histogram", "rdf",         "rdf-types",
                                      "lammps",    "replicate", "new",     "lattice",     "density",
-                                     "box-width", "temperature", "seed",  "floor-bath",  "msd",
-                                     "vacf",      "msd-types"};
+                                     "box-width", "packing-fraction", "temperature", "seed", "floor-bath",
+                                     "msd",       "vacf",      "msd-types"};
 const char* const kSwitches[] = {"stereo", "floor-attraction"};
 
 // Arguments are taken as Latin-1, which maps every byte to one character and
@@ -150,16 +150,28 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
     if (!refused()) value("new", options.newTypes);
     if (!refused() && value("lattice", text) && !newSimulation::arrangementFromWord(text, spec.arrangement))
         error = "--lattice is sc, bcc, fcc or random, not \"" + text + "\"";
-    if (!refused() && parser.isSet(QStringLiteral("density")) && parser.isSet(QStringLiteral("box-width")))
-        error = "--density and --box-width cannot both be given";
-    if (!refused() && value("density", text)) {
-        spec.measure = newSimulation::CDensityMeasure::massDensity;
-        if (!parseReal(text, spec.density)) error = "--density needs a mass density in kg/m3, not \"" + text + "\"";
+    // One of the ways to give the density, or none for the arrangement's default.
+    const struct {
+        const char* name;
+        newSimulation::CDensityMeasure measure;
+        const char* needs;
+    } densityOptions[] = {{"density", newSimulation::CDensityMeasure::massDensity, "a mass density in kg/m3"},
+                          {"packing-fraction", newSimulation::CDensityMeasure::packingFraction,
+                           "the share of the box the atoms' spheres fill, such as 0.2"},
+                          {"box-width", newSimulation::CDensityMeasure::boxWidth, "a width in metres"}};
+    std::string densityGiven;
+    for (const auto& option : densityOptions) {
+        if (refused() || !parser.isSet(QString::fromLatin1(option.name))) continue;
+        if (!densityGiven.empty()) {
+            error = "--" + densityGiven + " and --" + option.name + " cannot both be given";
+            break;
+        }
+        densityGiven = option.name;
+        spec.measure = option.measure;
+        if (value(option.name, text) && !parseReal(text, spec.density))
+            error = std::string("--") + option.name + " needs " + option.needs + ", not \"" + text + "\"";
     }
-    if (!refused() && value("box-width", text)) {
-        spec.measure = newSimulation::CDensityMeasure::boxWidth;
-        if (!parseReal(text, spec.density)) error = "--box-width needs a width in metres, not \"" + text + "\"";
-    }
+    options.newDensityGiven = !densityGiven.empty();
     if (!refused() && value("temperature", text) && !parseReal(text, spec.temperature))
         error = "--temperature needs a temperature in kelvin, not \"" + text + "\"";
     if (!refused() && value("seed", text)) {
@@ -195,7 +207,8 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
         return false;
     }
     if (options.newTypes.empty()) {
-        for (const char* name : {"lattice", "density", "box-width", "temperature", "seed", "floor-bath", "floor-attraction"})
+        for (const char* name : {"lattice", "density", "packing-fraction", "box-width", "temperature", "seed",
+                                 "floor-bath", "floor-attraction"})
             if (parser.isSet(QString::fromLatin1(name))) {
                 error = std::string("--") + name + " needs --new TYPES";
                 return false;
@@ -229,7 +242,9 @@ int main(int argc, char** argv)
     CBatchOptions options;
     std::string error;
     if (!parseBatchOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "quorvel-batch: %s\n%s", error.c_str(), kBatchUsage);
+        // One line of what is wrong, then where the rest is: the whole
+        // summary would bury the line.
+        std::fprintf(stderr, "quorvel-batch: %s\n%s\n", error.c_str(), kBatchTryHelp);
         return 2;
     }
     return runBatch(options);
