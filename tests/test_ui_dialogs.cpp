@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cmath>
@@ -23,6 +24,7 @@
 #include "DIALOG/CEditAtomDialog.h"
 #include "DIALOG/CEnergyDialog.h"
 #include "DIALOG/CFloorDialog.h"
+#include "DIALOG/CNewSimulationDialog.h"
 #include "DIALOG/CPotentialsDialog.h"
 #include "DIALOG/CTimingDialog.h"
 #include "DIALOG/CViewDialog.h"
@@ -253,7 +255,41 @@ TEST_F(DialogTest, EditRefusesBadTextWithoutMovingAnything)
     d.accept();
     EXPECT_TRUE(d.isVisible());
     EXPECT_TRUE(lastAlertMentions("z: \"1,5e-10\" is not a number"));
+    d.zField->setText("inf");
+    d.accept();
+    EXPECT_TRUE(lastAlertMentions("z must be a finite number."));
     EXPECT_EQ(s->state().atoms.loc[0][0].v[0], where.v[0]);
+    d.cancel();
+}
+
+// Until a density is typed, every count and arrangement gets one it can
+// build, and the fields show it; "inf" typed is no finite density.
+TEST_F(DialogTest, NewSimulationBuildsEveryCountAtItsDefaultDensity)
+{
+    CNewSimulationDialog& d = open(window->NewSimulationDialog);
+    QSpinBox* countA = d.findChildren<QSpinBox*>().first();
+    QComboBox* arrangement = d.findChildren<QComboBox*>().at(CSimulation::kTypes);
+    QLineEdit* packing = nullptr;
+    for (QLabel* label : d.findChildren<QLabel*>())
+        if (label->text() == "&Packing fraction:") packing = qobject_cast<QLineEdit*>(label->buddy());
+    ASSERT_NE(packing, nullptr);
+    EXPECT_EQ(packing->text(), "0.3") << "256 atoms fill a 4 x 4 x 4 fcc lattice";
+    for (int a = 0; a < arrangement->count(); a++)
+        for (int n : {1, 2, 5, 10, 100, 400}) {
+            arrangement->setCurrentIndex(a);
+            countA->setValue(n);
+            SCOPED_TRACE(arrangement->currentText().toStdString() + ", " + std::to_string(n));
+            newSimulation::CSpec spec;
+            QString problem;
+            ASSERT_TRUE(d.readSpec(spec, problem)) << problem.toStdString();
+            EXPECT_FALSE(d.previewText().startsWith("Cannot")) << d.previewText().toStdString();
+            CSimulation scratch(platform);
+            EXPECT_EQ(newSimulation::build(spec, scratch), "");
+            EXPECT_EQ(packing->text(), CParameterDialog::realText(spec.density, "%.4g"));
+        }
+    packing->setText("inf");
+    emit packing->textEdited(packing->text());
+    EXPECT_EQ(d.previewText(), "Cannot be built: The packing fraction must be a finite number above 0.");
     d.cancel();
 }
 

@@ -232,13 +232,14 @@ void CNewSimulationDialog::update()
         if (type.count > 0) largest = std::max(largest, type.diameter);
     QString text = tr("%1 atoms in a box %2 m wide.").arg(p.atoms).arg(realText(box.boxWidth, "%.3e"));
     if (p.atomsPerCell > 0) {
+        const QString sites = p.sites > p.atoms ? tr("%1 sites for %2 atoms, filled from the floor up")
+                                                : tr("%1 sites for %2 atoms");
         text += QLatin1Char(' ') +
-                tr("%1 x %1 x %1 cells, %2 atoms per cell, %3 sites for %4 atoms; lattice constant %5 m, "
-                   "nearest distance %6 m (%7 diameters).")
+                tr("%1 x %1 x %1 cells, %2 atoms per cell, %3; lattice constant %4 m, "
+                   "nearest distance %5 m (%6 diameters).")
                     .arg(p.cellsPerEdge)
                     .arg(p.atomsPerCell)
-                    .arg(p.sites)
-                    .arg(p.atoms)
+                    .arg(sites.arg(p.sites).arg(p.atoms))
                     .arg(realText(p.latticeConstant, "%.3e"), realText(p.nearestDistance, "%.3e"))
                     .arg(realText(p.nearestDistance / largest, "%.3f"));
     } else {

@@ -88,7 +88,8 @@ bool CParameterDialog::readReal(QLineEdit* field, const QString& name, double& v
         return refuse(field, tr("%1: \"%2\" is not a number. Write numbers with a decimal point, "
                                 "for example 3.00e-10.")
                                  .arg(name, field->text()));
-    if (!std::isfinite(read)) return refuse(field, QString::fromStdString(valueRules::finiteMessage(name.toStdString().c_str())));
+    if (!std::isfinite(read))
+        return refuse(field, QString::fromStdString(valueRules::finiteMessage(name.toStdString().c_str())));
     value = read;
     return true;
 }

@@ -148,26 +148,18 @@ std::string nearestValue(const CSpec& spec, double width, bool atLeastWidth)
     return std::string("a box ") + (atLeastWidth ? "at least " : "at most ") + number(width, atLeastWidth) + " m wide";
 }
 
-const char* measureTitle(CDensityMeasure m)
+// "The packing fraction" and its unit, as a refusal names the measure given.
+struct CMeasureWords {
+    const char* title;
+    const char* unit;
+};
+CMeasureWords measureWords(CDensityMeasure m)
 {
-    switch (m) {
-    case CDensityMeasure::massDensity: return "The mass density";
-    case CDensityMeasure::numberDensity: return "The number density";
-    case CDensityMeasure::packingFraction: return "The packing fraction";
-    case CDensityMeasure::boxWidth: break;
-    }
-    return "The box width";
-}
-
-const char* measureUnit(CDensityMeasure m)
-{
-    switch (m) {
-    case CDensityMeasure::massDensity: return "kg/m3";
-    case CDensityMeasure::numberDensity: return "per m3";
-    case CDensityMeasure::packingFraction: return "";
-    case CDensityMeasure::boxWidth: break;
-    }
-    return "m";
+    static const CMeasureWords words[] = {{"The mass density", "kg/m3"},
+                                          {"The number density", "per m3"},
+                                          {"The packing fraction", ""},
+                                          {"The box width", "m"}};
+    return words[static_cast<int>(m)];
 }
 
 // The lattice in a box `width` wide: the sites, not the cells' corners, are
@@ -474,7 +466,7 @@ CPlan plan(const CSpec& spec)
         return p;
     }
     if (!valueRules::positive(spec.density)) {
-        p.refusal = valueRules::positiveMessage(measureTitle(spec.measure), measureUnit(spec.measure));
+        p.refusal = valueRules::positiveMessage(measureWords(spec.measure).title, measureWords(spec.measure).unit);
         return p;
     }
     if (!valueRules::isFloorTemperature(spec.temperature)) {
