@@ -251,6 +251,12 @@ TEST(NewSimulation, EveryCountBuildsAtTheDefaultDensity)
     mixtures.push_back({substanceType(kSubstances[1], 100)});
     mixtures.push_back({substanceType(kSubstances[3], 7), substanceType(kSubstances[1], 393)});
     mixtures.push_back({customType(400), substanceType(kSubstances[2], 150)});
+    // The narrowest box there is, and atoms of the widest diameter among small ones.
+    CTypeSpec tiny = customType(1), wide = customType(3);
+    tiny.diameter = 1e-11;
+    wide.diameter = 1e-7;
+    mixtures.push_back({tiny});
+    mixtures.push_back({wide, customType(300)});
     mixtures.push_back({substanceType(kSubstances[0], 400), substanceType(kSubstances[1], 400),
                         substanceType(kSubstances[2], 400), substanceType(kSubstances[3], 400)});
     for (CArrangement arrangement : {CArrangement::random, CArrangement::faceCentredCubic,
