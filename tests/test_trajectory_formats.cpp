@@ -202,6 +202,7 @@ TEST_F(TrajectoryTest, StructuresComeBackAsTheyWent)
         ASSERT_GT(s.getIterations(), 0u);
         back = std::make_unique<CSimulation>(quiet);
         ASSERT_EQ(structureImport::buildFromExtendedXyz(trajectory::extendedXyzFrame(s), 0, *back, notice), "");
+        EXPECT_EQ(notice, "");  // its species P stands for a type whose parameters the frame gives
         expectSameAtoms(s, *back);
         auto close = [](double a, double b) { return std::fabs(a - b) <= 1e-15 * std::fabs(a); };
         for (int t = 0; t < CSimulation::kTypes; t++) {
@@ -237,6 +238,10 @@ TEST_F(TrajectoryTest, EveryElementImportsWithItsAtomicWeight)
         auto back = std::make_unique<CSimulation>(quiet);
         std::string notice;
         ASSERT_EQ(structureImport::buildFromExtendedXyz(text, 0, *back, notice), "") << text;
+        if (first == 0) {
+            EXPECT_EQ(notice, "Quorvel knows no Lennard-Jones well for Hydrogen, Helium, Lithium and Beryllium: their "
+                              "atoms are hard spheres of the default diameter, 3 Angstrom, without a well.");
+        }
         for (int t = 0; t < atoms; t++) {
             const CElement& element = elements::kTable[first + t];
             EXPECT_EQ(back->getName(t), element.name);

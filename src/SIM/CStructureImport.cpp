@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
 #include "CElements.h"
 #include "CLammpsExport.h"
 #include "CSimulation.h"
+#include "CSimulationDefaults.h"
 #include "CStructureRead.h"
 #include "CValueRules.h"
 
@@ -72,6 +74,24 @@ public:
     bool savePanel(const CSavePanelRequest&, std::string&) override { return false; }
     bool folderPanel(const std::string&, std::string&) override { return false; }
 };
+
+// The elements of a file that Quorvel has no Lennard-Jones parameters for
+// meet as hard spheres: said, so that no one takes them for the element's
+// own forces.
+void noteElementsWithoutWells(const CStructureRead& read, const CElementPotential* const potential[],
+                              std::string& notice)
+{
+    std::vector<std::string> names;
+    for (int t = 0; t < kTypes; t++)
+        if (read.types[t].used && read.types[t].element && !potential[t]) names.push_back(read.types[t].element->name);
+    if (names.empty()) return;
+    std::string list = names[0];
+    for (size_t k = 1; k < names.size(); k++) list += (k + 1 < names.size() ? ", " : " and ") + names[k];
+    if (!notice.empty()) notice += " ";
+    notice += "Quorvel knows no Lennard-Jones well for " + list + ": " + (names.size() > 1 ? "their" : "its") +
+              formatC(" atoms are hard spheres of the default diameter, %.3g Angstrom, without a well.",
+                      lammps::lengthOf(simulationDefaults::kDiameter));
+}
 
 // A frame Quorvel wrote brings back every type's parameters as they were.
 void takeQuorvelKeys(const extendedXyz::CQuorvelKeys& keys, CSimulation& scratch)
@@ -145,6 +165,7 @@ std::string structureRead::buildScratch(const CStructureRead& read, int boxLine,
                 scratch.setLJeps(t, u, depth);
             }
     if (anyPotential || anyCharge) scratch.setPotentialUsed(true);
+    if (!read.quorvel.given) noteElementsWithoutWells(read, potential, notice);
     takeQuorvelKeys(read.quorvel, scratch);
     for (int t = 0; t < kTypes; t++)
         if (read.types[t].used && scratch.getDiam(t) > edge * lammps::kAngstrom)
