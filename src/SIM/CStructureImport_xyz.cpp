@@ -155,8 +155,12 @@ std::string elementOf(std::string_view species, const CElement*& element)
     element = elements::bySymbol(species);
     if (element) return {};
     std::string refusal = quoted(species) + " is not the symbol of an element";
+    long long z = 0;
+    constexpr long long kElements = sizeof elements::kTable / sizeof elements::kTable[0];
     if (const CElement* meant = elements::spelledLike(species))
         refusal += std::string(" (symbols are case-sensitive: did you mean \"") + meant->symbol + "\"?)";
+    else if (wholeOf(species, z) && z >= 1 && z <= kElements)
+        refusal += std::string(" (if it is an atomic number, write the symbol: \"") + elements::kTable[z - 1].symbol + "\")";
     return refusal;
 }
 
