@@ -22,15 +22,15 @@ struct CElementPotential {
 namespace elements {
 // Hydrogen to oganesson, in the order of their atomic numbers (Z = index + 1).
 // Weights: IUPAC's standard atomic weights of 2021 (T. Prohaska et al., Pure
-// Appl. Chem. 94 (2022) 573), in the abridged form of five significant
-// figures, the single values given there for the elements whose weight is an
-// interval. Two noble gases keep the digits their Lennard-Jones fits have
-// always been built with: xenon its standard weight in full (131.293), argon
-// 39.948, its standard weight until 2017 and inside the interval
-// [39.792, 39.963] given since. An element with no standard atomic weight
-// (no stable isotope, no characteristic terrestrial composition) has the mass
-// number of its longest-lived isotope, the value IUPAC's table prints in
-// brackets.
+// Appl. Chem. 94 (2022) 573), abridged as that report abridges them (to five
+// significant figures at most; for an element whose weight is an interval,
+// the single value it gives). Two noble gases keep the digits their
+// Lennard-Jones fits have always been built with: xenon its standard weight
+// in full (131.293), argon 39.948, its standard weight until 2017 and inside
+// the interval [39.792, 39.963] given since. An element with no standard
+// atomic weight (no stable isotope, no characteristic terrestrial
+// composition) has the mass number of its longest-lived isotope, the value
+// IUPAC's table prints in brackets.
 inline constexpr CElement kTable[] = {
     {"H", "Hydrogen", 1.0080},        {"He", "Helium", 4.0026},         {"Li", "Lithium", 6.94},
     {"Be", "Beryllium", 9.0122},      {"B", "Boron", 10.81},            {"C", "Carbon", 12.011},
