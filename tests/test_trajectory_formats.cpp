@@ -4,16 +4,20 @@
 // structures brought back to the last digit, and the refusals of the import.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "BASE/CAtomicFile.h"
+#include "SIM/CElements.h"
 #include "SIM/CLammpsExport.h"
+#include "SIM/CNewSimulation.h"
 #include "SIM/CStructureImport.h"
 #include "SIM/CTrajectoryWriter.h"
 #include "support/BatchProcess.h"
@@ -78,7 +82,9 @@ TEST_F(TrajectoryTest, AseReadsEveryFrameOfTheExtendedXyz)
                              "    print('%.17g %.17g %.17g %d %s' % (c[0][0], c[1][1], c[2][2], len(a), a.info['Step']))\n"
                              "a = frames[0]\n"
                              "print(' '.join(sorted(set(a.get_chemical_symbols()))), ''.join(a.arrays['type'][::100]))\n"
-                             "print(' '.join('%.17g' % x for x in list(a.positions[-1]) + list(a.arrays['velo'][-1])))\n";
+                             "print(' '.join('%.17g' % x for x in list(a.positions[-1]) + list(a.arrays['velo'][-1])))\n"
+                             "print('%.17g %d' % (a.get_masses()[0], len(set(a.get_masses()))))\n"
+                             "print(a.info['quorvel_diameters'][3], a.info['quorvel_potential'])\n";
     const std::string out = scratch("ase.txt");
     ASSERT_EQ(std::system((python + " " + script + " " + xyz + " >" + out + " 2>&1").c_str()), 0) << readText(out);
 
@@ -111,6 +117,17 @@ TEST_F(TrajectoryTest, AseReadsEveryFrameOfTheExtendedXyz)
         EXPECT_NEAR(last[axis], x.v[axis] / 1e-10 + edge / 2.0, 1e-12 * edge);
         EXPECT_NEAR(last[3 + axis], v.v[axis] / 100.0, 1e-12 * std::fabs(v.v[axis] / 100.0));
     }
+    // The masses column: ASE weighs the atoms as Quorvel does, not as phosphorus.
+    double mass = 0.0;
+    int masses = 0;
+    in >> mass >> masses;
+    EXPECT_NEAR(mass, 5e-26 / 1.66053906660e-27, 1e-12 * mass);
+    EXPECT_EQ(masses, 1);
+    // Quorvel's keys reach ASE each whole, as numbers and a switch.
+    std::string diameter, potential;
+    in >> diameter >> potential;
+    EXPECT_EQ(diameter, "3");
+    EXPECT_EQ(potential, "True");
 }
 
 // LAMMPS reads the exported data file and reruns the dump: every frame's
@@ -158,7 +175,8 @@ TEST_F(TrajectoryTest, LammpsRerunsTheDumpAgainstTheExportedDataFile)
 }
 
 // Quorvel to LAMMPS data and back, and to extended XYZ and back, keep every
-// position and velocity; the data file also keeps masses and charges.
+// position and velocity; the data file also keeps masses and charges, and the
+// extended XYZ the whole physics of every type and the clock.
 TEST_F(TrajectoryTest, StructuresComeBackAsTheyWent)
 {
     ScriptedPlatform quiet;
@@ -174,10 +192,72 @@ TEST_F(TrajectoryTest, StructuresComeBackAsTheyWent)
             EXPECT_NEAR(back->getMass(t), s.getMass(t), 1e-12 * s.getMass(t));
             EXPECT_NEAR(back->getCharge(t), s.getCharge(t), 1e-12 * std::fabs(s.getCharge(t)));
         }
+        // Names a comment line must quote and escape, wells told apart by
+        // their order, a clock that ran.
+        s.setName(0, "Liquid \"A\" = \\ 1");
+        s.setName(2, "Xe");
+        ASSERT_TRUE(s.setLJeps(0, 1, 2.5e-21));
+        ASSERT_TRUE(s.setDiam(3, 2.5e-10));
+        ASSERT_TRUE(s.runDisplay());
+        ASSERT_GT(s.getIterations(), 0u);
         back = std::make_unique<CSimulation>(quiet);
         ASSERT_EQ(structureImport::buildFromExtendedXyz(trajectory::extendedXyzFrame(s), 0, *back, notice), "");
+        EXPECT_EQ(notice, "");  // its species P stands for a type whose parameters the frame gives
         expectSameAtoms(s, *back);
+        auto close = [](double a, double b) { return std::fabs(a - b) <= 1e-15 * std::fabs(a); };
+        for (int t = 0; t < CSimulation::kTypes; t++) {
+            SCOPED_TRACE(t);
+            EXPECT_EQ(back->getName(t), s.getName(t));
+            EXPECT_PRED2(close, s.getMass(t), back->getMass(t));
+            EXPECT_PRED2(close, s.getDiam(t), back->getDiam(t));
+            EXPECT_PRED2(close, s.getCharge(t), back->getCharge(t));
+            for (int u = 0; u < CSimulation::kTypes; u++) EXPECT_PRED2(close, s.getLJeps(t, u), back->getLJeps(t, u));
+        }
+        EXPECT_EQ(back->getPotentialUsed(), s.getPotentialUsed());
+        EXPECT_EQ(back->getIterations(), s.getIterations());
+        EXPECT_PRED2(close, s.getElapsedTime(), back->getElapsedTime());
     }
+    EXPECT_TRUE(quiet.alerts.empty());
+}
+
+// Every element of the periodic table imports under its symbol with its
+// atomic weight, argon with the very mass a new simulation gives it; a word
+// that is no symbol is refused.
+TEST_F(TrajectoryTest, EveryElementImportsWithItsAtomicWeight)
+{
+    constexpr int kElements = sizeof elements::kTable / sizeof elements::kTable[0];
+    ASSERT_EQ(kElements, 118);
+    ScriptedPlatform quiet;
+    std::map<std::string, double> weights;
+    for (int first = 0; first < kElements; first += CSimulation::kTypes) {
+        std::string text;
+        int atoms = 0;
+        for (int k = first; k < std::min(first + CSimulation::kTypes, kElements); k++, atoms++)
+            text += std::string(elements::kTable[k].symbol) + " " + std::to_string(5 + 10 * atoms) + " 5 5\n";
+        text = std::to_string(atoms) + "\nLattice=\"50 0 0 0 50 0 0 0 50\"\n" + text;
+        auto back = std::make_unique<CSimulation>(quiet);
+        std::string notice;
+        ASSERT_EQ(structureImport::buildFromExtendedXyz(text, 0, *back, notice), "") << text;
+        if (first == 0) {
+            EXPECT_EQ(notice, "Quorvel knows no Lennard-Jones well for Hydrogen, Helium, Lithium and Beryllium: their "
+                              "atoms are hard spheres of the default diameter, 3 Angstrom, without a well.");
+        }
+        for (int t = 0; t < atoms; t++) {
+            const CElement& element = elements::kTable[first + t];
+            EXPECT_EQ(back->getName(t), element.name);
+            weights[element.symbol] = back->getMass(t) / 1.66053906660e-27;
+        }
+    }
+    EXPECT_EQ(weights.size(), 118u);  // no symbol twice
+    const std::pair<const char*, double> spot[] = {{"H", 1.008}, {"C", 12.011}, {"Fe", 55.845}, {"Xe", 131.293},
+                                                   {"Pb", 207.2}, {"U", 238.03}, {"Pu", 244}, {"Og", 294}};
+    for (const auto& [symbol, weight] : spot) EXPECT_NEAR(weights[symbol], weight, 1e-9) << symbol;
+    for (const auto& [symbol, weight] : weights) EXPECT_GT(weight, 0.9) << symbol;
+
+    auto back = std::make_unique<CSimulation>(quiet);
+    std::string notice;
+    ASSERT_EQ(structureImport::buildFromExtendedXyz("1\nLattice=\"20 0 0 0 20 0 0 0 20\"\nAr 5 5 5\n", 0, *back, notice), "");
+    EXPECT_EQ(back->getMass(0), newSimulation::substanceType(kSubstances[0]).mass);
     EXPECT_TRUE(quiet.alerts.empty());
 }
 
@@ -197,6 +277,8 @@ TEST_F(TrajectoryTest, ImportRefusesWithTheLineAndLosesNothing)
     std::string crowd = "401\nLattice=\"200 0 0 0 200 0 0 0 200\"\n";
     for (int k = 0; k < 401; k++)
         crowd += "Ar " + std::to_string(5 + (k % 20) * 9) + " " + std::to_string(5 + (k / 20) * 9) + " 50\n";
+    std::string short40 = "40\nLattice=\"200 0 0 0 200 0 0 0 200\"\n";
+    for (int k = 0; k < 50; k++) short40 += "Ar " + std::to_string(5 + k * 3) + " 5 5\n";
     const std::string data = "title\n\n2 atoms\n1 atom types\n-10 10 xlo xhi\n-10 10 ylo yhi\n-10 10 zlo zhi\n\n"
                              "Masses\n\n1 39.948\n\nAtoms # charge\n\n1 1 0 0 0 0\n2 1 0.5 3 3 3\n";
     const struct {
@@ -209,7 +291,14 @@ TEST_F(TrajectoryTest, ImportRefusesWithTheLineAndLosesNothing)
         {xyz(cube, {"Ar 1 1 1 0 0"}), "line 3: an atom needs 7 values"},
         {xyz("20 0 0 0 30 0 0 0 20", {"Ar 1 1 1 0 0 0", "Ar 2 25 2 0 0 0"}),
          "line 2: the box is 20 x 30 x 20 Angstrom, not a cube"},
-        {"2\nno box\nAr 0 0 0\n", "line 2: no Lattice=\"...\" gives the box"},
+        {"2\nno box\nAr 0 0 0\n", "line 2: no Lattice= gives the box"},
+        {xyz("0 0 0 0 20 0 0 0 20", {"Ar 1 1 1 0 0 0"}), "line 2: the box's edges, the 1st, 5th and 9th numbers of "
+                                                          "Lattice=, must be above 0 Angstrom, not 0, 20 and 20"},
+        {xyz("20 0 0 0 -20 0 0 0 20", {"Ar 1 1 1 0 0 0"}), "line 2: the box's edges"},
+        {xyz(cube, {"Ar 1 1 1 0 0 0", "Qq 2 2 2 0 0 0"}), "line 4: \"Qq\" is not the symbol of an element"},
+        {xyz(cube, {"ar 1 1 1 0 0 0"}), "line 3: \"ar\" is not the symbol of an element (symbols are case-sensitive: "
+                                        "did you mean \"Ar\"?)"},
+        {short40, "line 43: one more atom line than the 40 that line 1 gives the frame"},
         {data, "line 16: the atom's charge, 0.5 e, differs from 0 e"},
         {"title\n\n1 atoms\n1 atom types\n-10 10 xlo xhi\n-10 10 ylo yhi\n-10 20 zlo zhi\n\nAtoms # full\n",
          "line 9: atom style \"full\""},

@@ -18,6 +18,7 @@ inline constexpr double kBar = 1e5;                      // Pa
 
 inline double lengthOf(double metres) { return metres / kAngstrom; }
 inline double massOf(double kilograms) { return kilograms * 1e3 * kAvogadro; }
+inline double kilogramsOf(double gramsPerMole) { return gramsPerMole / (1e3 * kAvogadro); }
 inline double speedOf(double metresPerSecond) { return metresPerSecond * kPicosecond / kAngstrom; }
 inline double timeOf(double seconds) { return seconds / kPicosecond; }
 inline double energyOf(double joules) { return joules / kElectronVolt; }

@@ -4,6 +4,8 @@
 // structures that name them.
 #pragma once
 
+#include "CElements.h"
+
 // A substance with its Lennard-Jones parameters: sigma, the pair's diameter,
 // and epsilon/k, the well depth over Boltzmann's constant.
 struct CSubstance {
@@ -16,12 +18,13 @@ struct CSubstance {
 
 // sigma and epsilon/k: fitted to the second virial coefficients of the
 // gases, J. O. Hirschfelder, C. F. Curtiss and R. B. Bird, "Molecular Theory
-// of Gases and Liquids" (Wiley, 1954), Table I-A. Masses: the standard
-// atomic weights of IUPAC (2013; argon's conventional value).
+// of Gases and Liquids" (Wiley, 1954), Table I-A. Masses: the elements'
+// atomic weights (CElements.h), so that a built argon and an imported one
+// weigh the same.
 inline constexpr CSubstance kSubstances[] = {
-    {"Ar", "Argon", 3.405e-10, 119.8, 39.948},
-    {"Ne", "Neon", 2.749e-10, 35.6, 20.180},
-    {"Kr", "Krypton", 3.60e-10, 171.0, 83.798},
-    {"Xe", "Xenon", 4.10e-10, 221.0, 131.293},
+    {"Ar", "Argon", 3.405e-10, 119.8, elements::weightOf("Ar")},
+    {"Ne", "Neon", 2.749e-10, 35.6, elements::weightOf("Ne")},
+    {"Kr", "Krypton", 3.60e-10, 171.0, elements::weightOf("Kr")},
+    {"Xe", "Xenon", 4.10e-10, 221.0, elements::weightOf("Xe")},
 };
 inline constexpr int kSubstanceCount = sizeof kSubstances / sizeof kSubstances[0];

@@ -8,6 +8,7 @@
 
 #include "BASE/CTextNumbers.h"
 #include "CElements.h"
+#include "CExtendedXyzKeys.h"
 #include "CLammpsExport.h"
 #include "CSimulation.h"
 
@@ -21,32 +22,53 @@ CTrajectoryFormat trajectory::formatOfPath(const std::string& path)
                                                         : CTrajectoryFormat::extendedXyz;
 }
 
+namespace {
+
+// The count line and the comment line: the box, the columns, the clock and
+// Quorvel's keys for what the columns do not hold.
+void appendExtendedXyzHeader(std::string& out, const CSimulation& sim, int atoms)
+{
+    const double edge = lammps::lengthOf(2.0 * sim.getHalfWidth());
+    appendFormatC(out, "%d\n", atoms);
+    appendFormatC(out,
+                  "Lattice=\"%.17g 0 0 0 %.17g 0 0 0 %.17g\" "
+                  "Properties=species:S:1:pos:R:3:velo:R:3:type:S:1:masses:R:1 pbc=\"F F F\" Time=%.17g Step=%u",
+                  edge, edge, edge, lammps::timeOf(sim.getElapsedTime()), sim.getIterations());
+    out += extendedXyz::quorvelKeysOf(sim) + "\n";
+}
+
+// One atom's line: the element its type stands for, where it is and how it
+// moves, its type's letter and its mass in daltons (ASE's unit).
+void appendExtendedXyzAtoms(std::string& out, const CSimulation& sim)
+{
+    const double corner = lammps::lengthOf(sim.getHalfWidth());
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        if (sim.getNumber(t) == 0) continue;
+        const char* symbol = elements::forType(sim.getName(t), sim.getMass(t)).symbol;
+        const double daltons = elements::daltonsOf(sim.getMass(t));
+        for (int i = 0; i < sim.getNumber(t); i++) {
+            const CVector& x = sim.getLocation(t, i);
+            const CVector& v = sim.getVelocity(t, i);
+            appendFormatC(out, "%s %.17g %.17g %.17g %.17g %.17g %.17g %c %.17g\n", symbol,
+                          lammps::lengthOf(x.v[0]) + corner, lammps::lengthOf(x.v[1]) + corner,
+                          lammps::lengthOf(x.v[2]) + corner, lammps::speedOf(v.v[0]), lammps::speedOf(v.v[1]),
+                          lammps::speedOf(v.v[2]), 'A' + t, daltons);
+        }
+    }
+}
+
+}  // namespace
+
 // Positions and velocities with 17 significant digits: read back, they are
 // the simulation's own to the last place.
 std::string trajectory::extendedXyzFrame(const CSimulation& sim)
 {
-    const double edge = lammps::lengthOf(2.0 * sim.getHalfWidth());
-    const double corner = lammps::lengthOf(sim.getHalfWidth());
     int atoms = 0;
     for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.getNumber(t);
     std::string out;
-    out.reserve(static_cast<size_t>(atoms) * 160 + 256);
-    appendFormatC(out, "%d\n", atoms);
-    appendFormatC(out,
-                  "Lattice=\"%.17g 0 0 0 %.17g 0 0 0 %.17g\" Properties=species:S:1:pos:R:3:velo:R:3:type:S:1 "
-                  "pbc=\"F F F\" Time=%.17g Step=%u\n",
-                  edge, edge, edge, lammps::timeOf(sim.getElapsedTime()), sim.getIterations());
-    for (int t = 0; t < CSimulation::kTypes; t++) {
-        if (sim.getNumber(t) == 0) continue;
-        const char* symbol = elements::forType(sim.getName(t), sim.getMass(t)).symbol;
-        for (int i = 0; i < sim.getNumber(t); i++) {
-            const CVector& x = sim.getLocation(t, i);
-            const CVector& v = sim.getVelocity(t, i);
-            appendFormatC(out, "%s %.17g %.17g %.17g %.17g %.17g %.17g %c\n", symbol, lammps::lengthOf(x.v[0]) + corner,
-                          lammps::lengthOf(x.v[1]) + corner, lammps::lengthOf(x.v[2]) + corner,
-                          lammps::speedOf(v.v[0]), lammps::speedOf(v.v[1]), lammps::speedOf(v.v[2]), 'A' + t);
-        }
-    }
+    out.reserve(static_cast<size_t>(atoms) * 180 + 1024);
+    appendExtendedXyzHeader(out, sim, atoms);
+    appendExtendedXyzAtoms(out, sim);
     return out;
 }
 
