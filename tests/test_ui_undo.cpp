@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: each kind of change goes back to the state before it and
-// forward to the state after it, bit for bit and in the written file; a drag
-// is one step; the history drops its oldest steps first; unsaved changes are
-// asked about at close.
+// forward to the state after it, bit for bit and in the written file, with
+// the window left as it is; a drag is one step; the history drops its oldest
+// steps first; unsaved changes are asked about at close.
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -58,7 +58,11 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     const std::string fileBefore = fileOf(*s);
     const double userBefore = s->getLedgerBalance().user;
 
+    // Only a file opened brings a window size; undo and redo keep the window's.
+    const QSize size = window->size();
     GetParam().make(*window, *this);
+    if (!GetParam().opensFile) EXPECT_EQ(window->size(), size);
+    const QSize sizeAfter = window->size();
     ASSERT_EQ(window->UndoStack->count(), 1) << "one change, one step";
     EXPECT_EQ(window->undoMenuText(), "U&ndo " + GetParam().stepText);
     const CSimulationState after = s->state();
@@ -67,6 +71,7 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_NE(window->isWindowModified(), GetParam().opensFile);
 
     window->undo();
+    EXPECT_EQ(window->size(), sizeAfter);
     EXPECT_TRUE(sameState(s->state(), before));
     EXPECT_EQ(fileOf(*s), fileBefore);
     // Going back books nothing as the person's work.
@@ -77,6 +82,7 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_EQ(window->documentName(), QString());
 
     window->redo();
+    EXPECT_EQ(window->size(), sizeAfter);
     EXPECT_TRUE(sameState(s->state(), after));
     EXPECT_EQ(fileOf(*s), fileAfter);
     EXPECT_EQ(window->UndoStack->count(), 1);
@@ -108,10 +114,14 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeKind{"OpenExample",
                     [](CUIWindow& w, UiWindowTest&) { w.openExample(":/examples/4-mixture-of-two-sizes.txt"); },
                     "Open 4-mixture-of-two-sizes.txt", true},
+        // A built state keeps the window's layout, the histogram shown too.
         CChangeKind{"NewSimulation",
                     [](CUIWindow& w, UiWindowTest&) {
+                        w.Simulation.setGraphDisplayFlag(true);
                         QTimer::singleShot(0, w.NewSimulationDialog, [&w] { w.NewSimulationDialog->accept(); });
                         w.runNewSimulationDialog();
+                        EXPECT_TRUE(w.Simulation.getGraphDisplayFlag());
+                        EXPECT_EQ(w.Simulation.getWindowWidth(), w.UIView->width());
                     },
                     "New Simulation"},
         // Many moves between press and release: one step.

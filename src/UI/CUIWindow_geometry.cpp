@@ -72,6 +72,28 @@ void CUIWindow::getWindowSizeFromSimulation()
     resizeView(Simulation.getWindowWidth(), Simulation.getWindowHeight());
 }
 
+// A state built or imported stores no window of its own (only a saved
+// simulation file does): it takes this window's size and shape rule, its
+// panels and histogram as shown, and how the box is drawn. Its view of the
+// box and the histogram's speed scale are its own.
+void CUIWindow::keepWindowLayout(const CDisplaySettings& shown)
+{
+    CSimulation& s = Simulation;
+    setWindowSizeToSimulation();
+    s.setAspectRatioIndex(shown.aspectRatioIndex);
+    s.setStateDisplayFlag(shown.stateDisplayFlag);
+    s.setEnergyDiffDisplayFlag(shown.energyDiffDisplayFlag);
+    s.setNumericDisplayFlag(shown.numericDisplayFlag);
+    s.setGraphDisplayFlag(shown.graphDisplayFlag);
+    s.setAxesShowFlag(shown.axesShowFlag);
+    s.setHistogramWidth(shown.histogramWidth);
+    s.setHistogramHeight(shown.histogramHeight);
+    s.setDisplayTextSize(shown.displayTextSize);
+    s.setBoxShowFlag(shown.boxShowFlag);
+    s.setBoxShowShadowFlag(shown.boxShowShadowFlag);
+    s.setBoxFloorShowFlag(shown.boxFloorShowFlag);
+}
+
 // Resizes the window so the view gets this size; Qt keeps the top-left corner.
 void CUIWindow::resizeView(float width, float height)
 {
