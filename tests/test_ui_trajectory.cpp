@@ -150,7 +150,7 @@ TEST_F(TrajectoryMenuTest, ARecordingHoldsOneSimulationAndEndsWithANote)
 
     // Deleting atoms ends it at once; the empty box left cannot be recorded.
     record();
-    s->selectAll(0);
+    s->selectAll(1);
     window->selectDelete();
     EXPECT_NE(lastNote().find("the simulation has 0 atoms now, the one recorded 400; 1 frame was written"),
               std::string::npos)

@@ -114,13 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeKind{"OpenExample",
                     [](CUIWindow& w, UiWindowTest&) { w.openExample(":/examples/4-mixture-of-two-sizes.txt"); },
                     "Open 4-mixture-of-two-sizes.txt", true},
-        // A built state keeps the window's layout, the histogram shown too.
+        // A built state takes the window's size.
         CChangeKind{"NewSimulation",
                     [](CUIWindow& w, UiWindowTest&) {
-                        w.Simulation.setGraphDisplayFlag(true);
                         QTimer::singleShot(0, w.NewSimulationDialog, [&w] { w.NewSimulationDialog->accept(); });
                         w.runNewSimulationDialog();
-                        EXPECT_TRUE(w.Simulation.getGraphDisplayFlag());
                         EXPECT_EQ(w.Simulation.getWindowWidth(), w.UIView->width());
                     },
                     "New Simulation"},

@@ -13,6 +13,7 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CSpeedDistribution.h"
 
 namespace {
 // Width : height of the aspect ratios 1 to 4; 0 leaves the shape free.
@@ -75,10 +76,11 @@ void CUIWindow::getWindowSizeFromSimulation()
 // A state built or imported stores no window of its own (only a saved
 // simulation file does): it takes this window's size and shape rule, its
 // panels and histogram as shown, and how the box is drawn. Its view of the
-// box and the histogram's speed scale are its own.
+// box is its own, and the histogram's scale is fitted to its speeds.
 void CUIWindow::keepWindowLayout(const CDisplaySettings& shown)
 {
     CSimulation& s = Simulation;
+    fitHistogramScale(s);
     setWindowSizeToSimulation();
     s.setAspectRatioIndex(shown.aspectRatioIndex);
     s.setStateDisplayFlag(shown.stateDisplayFlag);
