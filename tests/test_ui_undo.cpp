@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <functional>
 
 #include "DIALOG/CAtomNumbersDialog.h"
@@ -114,12 +115,20 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeKind{"OpenExample",
                     [](CUIWindow& w, UiWindowTest&) { w.openExample(":/examples/4-mixture-of-two-sizes.txt"); },
                     "Open 4-mixture-of-two-sizes.txt", true},
-        // A built state takes the window's size.
+        // A built state takes the window's size, and a histogram scale that
+        // holds its speeds: no bin over the top, next to no atom past the last.
         CChangeKind{"NewSimulation",
                     [](CUIWindow& w, UiWindowTest&) {
                         QTimer::singleShot(0, w.NewSimulationDialog, [&w] { w.NewSimulationDialog->accept(); });
                         w.runNewSimulationDialog();
                         EXPECT_EQ(w.Simulation.getWindowWidth(), w.UIView->width());
+                        double highest = 0.0, counted = 0.0;
+                        for (int b = 0; b < CSimulation::kBins; b++) {
+                            highest = std::max(highest, w.Simulation.getHistogram(CSimulation::kAllAtoms, b));
+                            counted += w.Simulation.getHistogram(CSimulation::kAllAtoms, b);
+                        }
+                        EXPECT_LE(highest, w.Simulation.getGraphYmax());
+                        EXPECT_GE(counted, 0.99 * w.Simulation.state().atoms.totalAtoms);
                     },
                     "New Simulation"},
         // Many moves between press and release: one step.

@@ -42,8 +42,13 @@ void fitHistogramScale(CSimulation& simulation)
             atoms++;
         }
     if (!(sumSquares > 0.0) || !std::isfinite(sumSquares)) return;
-    simulation.setGraphXmax(roundUp(3.0 * std::sqrt(sumSquares / atoms)));
-    simulation.setGraphYmax(roundUp(atoms / 10.0));
+    const double rms = std::sqrt(sumSquares / atoms), top = roundUp(3.0 * rms);
+    // Maxwell's density peaks at the most probable speed, sqrt(2/3) of the
+    // rms speed, at 4 / (sqrt(pi) e) over that speed.
+    const double mostProbable = std::sqrt(2.0 / 3.0) * rms;
+    const double peakShare = 4.0 / (std::sqrt(std::numbers::pi) * std::numbers::e) * (top / kSpeedBins) / mostProbable;
+    simulation.setGraphXmax(top);
+    simulation.setGraphYmax(roundUp(1.5 * peakShare * atoms));
 }
 
 CSpeedBins maxwellBinFractions(const CSpeedMixture& mixture, double top, double temperature)

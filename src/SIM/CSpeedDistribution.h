@@ -50,9 +50,9 @@ struct CSpeedDistribution {
 
 // Gives the displayed histogram a scale that shows the atoms' speeds, for a
 // state built or brought in without one: the top speed three times the rms
-// speed, the height a tenth of the atoms per bin (the Maxwell peak then holds
-// about 7.6% of them), each rounded up to a round number. Changes nothing
-// when every atom is at rest.
+// speed, the height half as much again as the peak of a Maxwell distribution
+// of that rms speed, each rounded up to a round number. Changes nothing when
+// every atom is at rest.
 void fitHistogramScale(CSimulation& simulation);
 
 // The slot's smoothed histogram (as the display shows it) at its smoothed temperature.
