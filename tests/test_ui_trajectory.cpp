@@ -148,8 +148,11 @@ TEST_F(TrajectoryMenuTest, ARecordingHoldsOneSimulationAndEndsWithANote)
     runDisplays(2);
     EXPECT_EQ(frameAtoms(), std::vector<int>(3, atoms));
 
-    // Deleting atoms ends it at once; the empty box left cannot be recorded.
+    // A display that took no step writes nothing; deleting atoms ends the
+    // recording at once, and the empty box left cannot be recorded.
     record();
+    EXPECT_EQ(window->trajectoryWriter->afterDisplay(*s), "");
+    EXPECT_EQ(window->trajectoryWriter->framesWritten(), 1u);
     s->selectAll(1);
     window->selectDelete();
     EXPECT_NE(lastNote().find("the simulation has 0 atoms now, the one recorded 400; 1 frame was written"),
