@@ -136,6 +136,11 @@ TEST(BatchRunner, AnUnwritableOutputIsRefusedBeforeTheRun)
     std::ofstream(scratch("plain-file")) << "x\n";
     refused("--lammps " + scratch("plain-file"), scratch("plain-file"));
     refused("--histogram " + scratch("plain-file/h.csv"), scratch("plain-file/h.csv"));
+    // An empty box has no frame to record.
+    std::ofstream(scratch("empty.txt")) << "ANUM 0 0\n";
+    EXPECT_EQ(runBatch(scratch("empty.txt") + " --ticks 100 --trajectory " + scratch("never4.xyz")), 1);
+    EXPECT_EQ(readText(scratch("stderr.txt")), "quorvel-batch: trajectory: the simulation has no atoms to record\n");
+    EXPECT_FALSE(exists(scratch("never4.xyz")));
     // A folder that does not exist yet is made for the LAMMPS files.
     ASSERT_EQ(runBatch("--ticks 1 --lammps " + scratch("new-lammps")), 0);
     EXPECT_TRUE(exists(scratch("new-lammps")));

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: each kind of change goes back to the state before it and
-// forward to the state after it, bit for bit and in the written file; a drag
-// is one step; the history drops its oldest steps first; unsaved changes are
-// asked about at close.
+// forward to the state after it, bit for bit and in the written file, with
+// the window left as it is; a drag is one step; the history drops its oldest
+// steps first; unsaved changes are asked about at close.
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <functional>
 
 #include "DIALOG/CAtomNumbersDialog.h"
@@ -58,7 +59,11 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     const std::string fileBefore = fileOf(*s);
     const double userBefore = s->getLedgerBalance().user;
 
+    // Only a file opened brings a window size; undo and redo keep the window's.
+    const QSize size = window->size();
     GetParam().make(*window, *this);
+    if (!GetParam().opensFile) EXPECT_EQ(window->size(), size);
+    const QSize sizeAfter = window->size();
     ASSERT_EQ(window->UndoStack->count(), 1) << "one change, one step";
     EXPECT_EQ(window->undoMenuText(), "U&ndo " + GetParam().stepText);
     const CSimulationState after = s->state();
@@ -67,6 +72,7 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_NE(window->isWindowModified(), GetParam().opensFile);
 
     window->undo();
+    EXPECT_EQ(window->size(), sizeAfter);
     EXPECT_TRUE(sameState(s->state(), before));
     EXPECT_EQ(fileOf(*s), fileBefore);
     // Going back books nothing as the person's work.
@@ -77,6 +83,7 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_EQ(window->documentName(), QString());
 
     window->redo();
+    EXPECT_EQ(window->size(), sizeAfter);
     EXPECT_TRUE(sameState(s->state(), after));
     EXPECT_EQ(fileOf(*s), fileAfter);
     EXPECT_EQ(window->UndoStack->count(), 1);
@@ -108,10 +115,20 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeKind{"OpenExample",
                     [](CUIWindow& w, UiWindowTest&) { w.openExample(":/examples/4-mixture-of-two-sizes.txt"); },
                     "Open 4-mixture-of-two-sizes.txt", true},
+        // A built state takes the window's size, and a histogram scale that
+        // holds its speeds: no bin over the top, next to no atom past the last.
         CChangeKind{"NewSimulation",
                     [](CUIWindow& w, UiWindowTest&) {
                         QTimer::singleShot(0, w.NewSimulationDialog, [&w] { w.NewSimulationDialog->accept(); });
                         w.runNewSimulationDialog();
+                        EXPECT_EQ(w.Simulation.getWindowWidth(), w.UIView->width());
+                        double highest = 0.0, counted = 0.0;
+                        for (int b = 0; b < CSimulation::kBins; b++) {
+                            highest = std::max(highest, w.Simulation.getHistogram(CSimulation::kAllAtoms, b));
+                            counted += w.Simulation.getHistogram(CSimulation::kAllAtoms, b);
+                        }
+                        EXPECT_LE(highest, w.Simulation.getGraphYmax());
+                        EXPECT_GE(counted, 0.99 * w.Simulation.state().atoms.totalAtoms);
                     },
                     "New Simulation"},
         // Many moves between press and release: one step.

@@ -59,6 +59,7 @@ public:
     // energies are computed afresh and the ledger starts again. A display
     // under way is ended first.
     void adoptState(const CSimulation& built);
+    unsigned long long getOrigin() const { return origin; }
     void initSimulationEnergies();
     void initPreviousEnergies();
     void restartEnergiesAndAverages();
@@ -413,6 +414,8 @@ private:
     double userChangeBefore = 0.0;
 
     int showAlert(const char* title, const std::string& message, const std::vector<std::string>& buttons);
+    // A number no simulation of this process has had (CSimulationState::origin).
+    static unsigned long long newOrigin();
     void wallStep(CVector& atom, const CVector& partner, const CVector& first, const CVector& wallNormal, double d, bool& fitted);
     void wallStepsFor(CVector& atom, const CVector& partner, const CVector& first, double d, bool& fitted);
     void fitPair(int t, int i, int u, int j, bool& fitted);

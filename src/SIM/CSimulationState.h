@@ -26,4 +26,9 @@ struct CSimulationState {
     CDisplaySettings display;
     // Booked by the steps and by a person's changes; never read by a step.
     CEnergyLedger ledger;
+    // Which simulation the state is of: a number given anew when one is set
+    // to the defaults or read from a file (a state built elsewhere brings its
+    // own), kept by every step and change, and put back with an earlier
+    // state. No step reads it; a trajectory takes the states of one only.
+    unsigned long long origin = 0;
 };

@@ -227,6 +227,7 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     userChangeDepth--;
     restartLedger();
     outputs.averagesStarts++;
+    origin = newOrigin();
     return {};
 }
 

@@ -2,6 +2,8 @@
 // CSimulation: start-up defaults, energy baselines and the parameter setters.
 #include "CSimulation.h"
 
+#include <atomic>
+
 #include "BASE/CTextNumbers.h"
 #include "CSimulationDefaults.h"
 #include "CValueRules.h"
@@ -11,9 +13,16 @@ int CSimulation::showAlert(const char* title, const std::string& message, const 
     return platform->alert(title, message, buttons);
 }
 
+unsigned long long CSimulation::newOrigin()
+{
+    static std::atomic<unsigned long long> last{0};
+    return ++last;
+}
+
 CSimulation& CSimulation::initWithDefaults()
 {
     namespace start = simulationDefaults;
+    origin = newOrigin();
     display.View.initWithDefaults();
     atoms.totalAtoms = 0;
     for (int t = 0; t < kTypes; t++) {

@@ -3,6 +3,7 @@
 // least-squares temperature and the total variation distance.
 #include "CSpeedDistribution.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -16,6 +17,38 @@ double maxwellSpeedFraction(double speed, double mass, double temperature)
     // With a = sqrt(kT/m) and x = v / a: F = erf(x / sqrt 2) - sqrt(2/pi) x exp(-x^2/2).
     const double x = speed / std::sqrt(quorvel::kBoltzmann * temperature / mass);
     return std::erf(x / std::numbers::sqrt2) - std::sqrt(2.0 / std::numbers::pi) * x * std::exp(-0.5 * x * x);
+}
+
+namespace {
+// The least of 1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6, 8 times a power of ten not below x > 0.
+double roundUp(double x)
+{
+    static constexpr std::array<double, 10> kSteps = {1.0, 1.2, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0};
+    const double decade = std::pow(10.0, std::floor(std::log10(x)));
+    for (double step : kSteps)
+        if (step * decade >= x * (1.0 - 1e-12)) return step * decade;
+    return 10.0 * decade;
+}
+}  // namespace
+
+void fitHistogramScale(CSimulation& simulation)
+{
+    double sumSquares = 0.0;
+    int atoms = 0;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < simulation.getNumber(t); i++) {
+            const CVector& v = simulation.getVelocity(t, i);
+            sumSquares += v.v[0] * v.v[0] + v.v[1] * v.v[1] + v.v[2] * v.v[2];
+            atoms++;
+        }
+    if (!(sumSquares > 0.0) || !std::isfinite(sumSquares)) return;
+    const double rms = std::sqrt(sumSquares / atoms), top = roundUp(3.0 * rms);
+    // Maxwell's density peaks at the most probable speed, sqrt(2/3) of the
+    // rms speed, at 4 / (sqrt(pi) e) over that speed.
+    const double mostProbable = std::sqrt(2.0 / 3.0) * rms;
+    const double peakShare = 4.0 / (std::sqrt(std::numbers::pi) * std::numbers::e) * (top / kSpeedBins) / mostProbable;
+    simulation.setGraphXmax(top);
+    simulation.setGraphYmax(roundUp(1.5 * peakShare * atoms));
 }
 
 CSpeedBins maxwellBinFractions(const CSpeedMixture& mixture, double top, double temperature)

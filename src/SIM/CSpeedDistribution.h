@@ -48,6 +48,13 @@ struct CSpeedDistribution {
     double binHigh(int bin) const { return top * (bin + 1) / kSpeedBins; }
 };
 
+// Gives the displayed histogram a scale that shows the atoms' speeds, for a
+// state built or brought in without one: the top speed three times the rms
+// speed, the height half as much again as the peak of a Maxwell distribution
+// of that rms speed, each rounded up to a round number. Changes nothing when
+// every atom is at rest.
+void fitHistogramScale(CSimulation& simulation);
+
 // The slot's smoothed histogram (as the display shows it) at its smoothed temperature.
 CSpeedDistribution measureSpeedDistribution(const CSimulation& simulation, int slot);
 

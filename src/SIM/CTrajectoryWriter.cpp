@@ -115,6 +115,9 @@ std::string CTrajectoryWriter::open(const std::string& path, CTrajectoryFormat f
 {
     close();
     if (everyDisplays < 1) return "a frame must be written every 1 or more displays";
+    int atoms = 0;
+    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.getNumber(t);
+    if (atoms == 0) return "the simulation has no atoms to record";
     int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descriptor < 0) return "cannot create \"" + path + "\": " + std::strerror(errno);
     fd = descriptor;
@@ -124,12 +127,52 @@ std::string CTrajectoryWriter::open(const std::string& path, CTrajectoryFormat f
     displaysSinceFrame = 0;
     frames = 0;
     bytesWritten = 0;
+    origin = sim.getOrigin();
+    for (int t = 0; t < CSimulation::kTypes; t++) numbers[t] = sim.getNumber(t);
+    stepSeen = sim.getIterations();
     return writeFrame(sim);
+}
+
+std::string CTrajectoryWriter::endUnlessRecorded(const CSimulation& sim)
+{
+    if (!isOpen()) return {};
+    std::string why;
+    int recorded = 0, now = 0;
+    bool sameTypes = true;
+    for (int t = 0; t < CSimulation::kTypes; t++) {
+        recorded += numbers[t];
+        now += sim.getNumber(t);
+        sameTypes = sameTypes && numbers[t] == sim.getNumber(t);
+    }
+    if (sim.getOrigin() != origin)
+        why = "the simulation is not the one being recorded";
+    else if (now != recorded)
+        why = formatC("the simulation has %d atoms now, the one recorded %d", now, recorded);
+    else if (!sameTypes)
+        why = "the simulation's atoms are of other types now than those recorded";
+    else if (sim.getIterations() < stepOfFrame)
+        why = "the simulation is back at step " + groupedCount(sim.getIterations()) + ", before the last frame's step " +
+              groupedCount(stepOfFrame);
+    if (why.empty()) {
+        // A state put back between the last frame and the last display
+        // seen: the steps from it on are new.
+        if (sim.getIterations() < stepSeen) stepSeen = sim.getIterations();
+        return {};
+    }
+    close();
+    return why + formatC("; %u frame%s written to \"%s\"", frames, frames == 1 ? " was" : "s were",
+                         CSimulation::fileNameOfPath(path_).c_str());
 }
 
 std::string CTrajectoryWriter::afterDisplay(const CSimulation& sim)
 {
-    if (!isOpen() || ++displaysSinceFrame < every) return {};
+    if (!isOpen()) return {};
+    if (std::string end = endUnlessRecorded(sim); !end.empty()) return end;
+    // A display that took no step (steps per display lowered below those
+    // already run) has nothing new to show.
+    if (sim.getIterations() == stepSeen) return {};
+    stepSeen = sim.getIterations();
+    if (++displaysSinceFrame < every) return {};
     displaysSinceFrame = 0;
     return writeFrame(sim);
 }
@@ -155,6 +198,7 @@ std::string CTrajectoryWriter::writeFrame(const CSimulation& sim)
     }
     bytesWritten += static_cast<long long>(text.size());
     frames++;
+    stepOfFrame = sim.getIterations();
     return {};
 }
 

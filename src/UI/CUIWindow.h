@@ -25,6 +25,7 @@ class CFrameCaptureDialog;
 class CReplicateDialog;
 class CMovieDialog;
 class CTrajectoryDialog;
+struct CDisplaySettings;
 class QLabel;
 class CPlotsWindow;
 class CPlatform;
@@ -115,6 +116,8 @@ public:
     void followUpOpenFile();
     void setWindowSizeToSimulation();
     void getWindowSizeFromSimulation();
+    // Gives a state built or imported the window's layout as shown before it.
+    void keepWindowLayout(const CDisplaySettings& shown);
     void setAspectRatioTo(int index);
     // Reads a simulation file as if it had been chosen in the open panel.
     bool openSimulationFile(const QString& path);
@@ -259,6 +262,9 @@ private:
     void showTrajectoryField();
     // Writes the frame that is due after a completed display.
     void trajectoryAfterDisplay();
+    // Ends the recording, with a note, when the state is no longer of the
+    // simulation recorded (after a change, an undo, an open).
+    void endTrajectoryUnlessRecorded();
     // Quitting while a trajectory records asks first; answers whether to quit.
     bool finishTrajectoryBeforeQuit();
     bool openAnyFile(const QString& path);

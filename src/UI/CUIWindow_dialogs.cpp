@@ -126,8 +126,10 @@ void CUIWindow::hideApplication()
 void CUIWindow::runNewSimulationDialog()
 {
     if (!recordChange(tr("New Simulation"), [this](QString&) {
+            const CDisplaySettings shown = Simulation.state().display;
             NewSimulationDialog->run();
             if (!NewSimulationDialog->built()) return false;
+            keepWindowLayout(shown);
             setDocument(QString());  // not saved anywhere yet
             return true;
         }))

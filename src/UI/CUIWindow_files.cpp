@@ -182,6 +182,7 @@ void CUIWindow::followUpStateChange()
     placeHistogram();
     validateMenuItems();
     redraw();
+    endTrajectoryUnlessRecorded();
 }
 
 // ---------------------------------------------------------------- drag and drop

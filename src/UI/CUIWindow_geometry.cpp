@@ -13,6 +13,7 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "SIM/CSimulation.h"
+#include "SIM/CSpeedDistribution.h"
 
 namespace {
 // Width : height of the aspect ratios 1 to 4; 0 leaves the shape free.
@@ -70,6 +71,29 @@ void CUIWindow::setWindowSizeToSimulation()
 void CUIWindow::getWindowSizeFromSimulation()
 {
     resizeView(Simulation.getWindowWidth(), Simulation.getWindowHeight());
+}
+
+// A state built or imported stores no window of its own (only a saved
+// simulation file does): it takes this window's size and shape rule, its
+// panels and histogram as shown, and how the box is drawn. Its view of the
+// box is its own, and the histogram's scale is fitted to its speeds.
+void CUIWindow::keepWindowLayout(const CDisplaySettings& shown)
+{
+    CSimulation& s = Simulation;
+    fitHistogramScale(s);
+    setWindowSizeToSimulation();
+    s.setAspectRatioIndex(shown.aspectRatioIndex);
+    s.setStateDisplayFlag(shown.stateDisplayFlag);
+    s.setEnergyDiffDisplayFlag(shown.energyDiffDisplayFlag);
+    s.setNumericDisplayFlag(shown.numericDisplayFlag);
+    s.setGraphDisplayFlag(shown.graphDisplayFlag);
+    s.setAxesShowFlag(shown.axesShowFlag);
+    s.setHistogramWidth(shown.histogramWidth);
+    s.setHistogramHeight(shown.histogramHeight);
+    s.setDisplayTextSize(shown.displayTextSize);
+    s.setBoxShowFlag(shown.boxShowFlag);
+    s.setBoxShowShadowFlag(shown.boxShowShadowFlag);
+    s.setBoxFloorShowFlag(shown.boxFloorShowFlag);
 }
 
 // Resizes the window so the view gets this size; Qt keeps the top-left corner.

@@ -77,9 +77,23 @@ void CUIWindow::stopTrajectory()
     showTrajectoryField();
 }
 
+// A note, not an alarm: the file is whole and what ended it was the person's
+// own doing. It comes as an alert all the same, once per recording, since
+// the window has no status bar and a line on the view goes unseen while the
+// person looks at what was opened; the file ends either way.
+void CUIWindow::endTrajectoryUnlessRecorded()
+{
+    if (!trajectoryWriter || !trajectoryWriter->isOpen()) return;
+    const std::string end = trajectoryWriter->endUnlessRecorded(Simulation);
+    if (end.empty()) return;
+    showTrajectoryField();
+    platform.alert("Note.", "Recording the trajectory ended: " + end + ".", {"OK"});
+}
+
 void CUIWindow::trajectoryAfterDisplay()
 {
     if (!trajectoryWriter || !trajectoryWriter->isOpen()) return;
+    endTrajectoryUnlessRecorded();
     const std::string failure = trajectoryWriter->afterDisplay(Simulation);
     showTrajectoryField();
     if (!failure.empty())
@@ -112,6 +126,7 @@ bool CUIWindow::openAnyFile(const QString& path)
                                                frames, 1, &ok);
         return ok ? frame - 1 : -1;
     };
+    const CDisplaySettings shown = Simulation.state().display;
     const structureImport::COpened opened = structureImport::openAnyFile(Simulation, path.toStdString(), chooseFrame);
     if (!opened.refusal.empty()) {
         if (opened.refusal == structureImport::kNoFrameChosen) return false;
@@ -122,6 +137,8 @@ bool CUIWindow::openAnyFile(const QString& path)
                        {"OK"});
         return false;
     }
+    // A simulation file brings its window; a structure has none.
+    if (opened.kind != CFileKind::simulation) keepWindowLayout(shown);
     if (!opened.notice.empty()) platform.alert("Note.", opened.notice, {"OK"});
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QUndoStack>
 #include <QUndoView>
 
@@ -57,6 +58,8 @@ void CUIWindow::pushStep(const QString& text, CStateCommand::Moment before)
                                           applyHistoryState(state);
                                           if (name) setDocument(*name);
                                       }));
+    // Once the command that made the change has shown it.
+    QTimer::singleShot(0, this, &CUIWindow::endTrajectoryUnlessRecorded);
 }
 
 void CUIWindow::applyHistoryState(const CSimulationState& state)
@@ -64,15 +67,14 @@ void CUIWindow::applyHistoryState(const CSimulationState& state)
     // The run stops first, so no step lands on a state half put back; the
     // state comes back stopped whatever it was when it was kept.
     if (runTimerActive || Simulation.getRunState() == CRunState::running) stop();
-    const CDisplaySettings shown = Simulation.state().display;
+    // Going back changes the simulation, never the window: it keeps its
+    // place, size and shape rule (the size stored is the window's again at
+    // the next save).
+    const int aspectRatio = Simulation.getAspectRatioIndex();
     Simulation.restoreState(state);
     Simulation.setRunState(CRunState::stopped);
+    Simulation.setAspectRatioIndex(aspectRatio);
     followUpStateChange();
-    // The window takes a size only when the state put back has another one,
-    // so going back does not undo the person's own resizing.
-    const CDisplaySettings& now = Simulation.state().display;
-    if (now.windowWidth != shown.windowWidth || now.windowHeight != shown.windowHeight) getWindowSizeFromSimulation();
-    if (now.aspectRatioIndex != shown.aspectRatioIndex) setAspectRatioTo(now.aspectRatioIndex);
 }
 
 namespace {
