@@ -168,19 +168,19 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     settle(10);
     chart.refresh();
     const QList<QPointF> line = chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature));
-    const int columns = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
+    const int columns = static_cast<int>(chart.stripChart(CSeriesQuantity::temperature)->plotArea().width() * chart.devicePixelRatioF());
     ASSERT_GT(columns, 300);
     EXPECT_LE(static_cast<std::size_t>(line.size()), decimatedPointsBound(columns));
     EXPECT_GE(line.size(), columns) << "no coarser than the pixels";
     EXPECT_TRUE(line.contains(QPointF(series.seconds()[54320] * 1e12, 800.0))) << "the spike is drawn";
     EXPECT_EQ(line.back().x(), chart.timeAxis()->ticks().high);
-    EXPECT_FALSE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a dense line is not smoothed";
+    EXPECT_FALSE(chart.stripView(CSeriesQuantity::temperature)->renderHints().testFlag(QPainter::Antialiasing)) << "a dense line is not smoothed";
 
     // Paused and then widened, the same samples are decimated to the new width.
     chart.setFollowing(false);
     chart.resize(1500, 520);
     settle(50);
-    const int wider = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
+    const int wider = static_cast<int>(chart.stripChart(CSeriesQuantity::temperature)->plotArea().width() * chart.devicePixelRatioF());
     ASSERT_GT(wider, columns + 300);
     EXPECT_GE(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), wider);
     EXPECT_LE(static_cast<std::size_t>(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size()),
@@ -197,5 +197,5 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
 
     chart.zoomBy(1e-4, chart.timeAxis()->ticks().high);
     EXPECT_LT(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), 100);
-    EXPECT_TRUE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a sparse one is";
+    EXPECT_TRUE(chart.stripView(CSeriesQuantity::temperature)->renderHints().testFlag(QPainter::Antialiasing)) << "a sparse one is";
 }

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QLogValueAxis>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -55,6 +56,17 @@ std::vector<std::vector<double>> parseCsv(const QString& path, std::string& head
         rows.push_back(row);
     }
     return rows;
+}
+
+// The Qt charts a chart of the window draws: the time series' shown strips, or its one chart.
+QList<QChart*> chartsOf(CPlotChart* chart)
+{
+    auto* series = qobject_cast<CTimeSeriesChart*>(chart);
+    if (!series) return {chart->chart()};
+    QList<QChart*> strips;
+    for (int q = 0; q < kSeriesQuantities; q++)
+        if (series->quantityShown(CSeriesQuantity(q))) strips << series->stripChart(CSeriesQuantity(q));
+    return strips;
 }
 
 class PlotsTest : public UiWindowTest {
@@ -123,7 +135,8 @@ TEST_F(PlotsTest, WindowPlotsOpensTheFiveChartsBesideTheMainWindow)
     EXPECT_EQ(beside.top(), main.top());
     // Every axis names its unit.
     for (CPlotChart* chart : plots->charts())
-        for (QAbstractAxis* axis : chart->chart()->axes())
+        for (QChart* drawing : chartsOf(chart))
+        for (QAbstractAxis* axis : drawing->axes())
             EXPECT_TRUE(axis->titleText().contains('(') || axis->titleText() == QStringLiteral("Steps"))
                 << axis->titleText().toStdString();
 }
@@ -415,10 +428,10 @@ TEST_F(PlotsTest, TheEnergyLedgerChartShowsTheBalanceAndExportsIt)
 
 namespace {
 // The drawn points of every visible series on the axis, as (lowest, highest).
-std::pair<double, double> drawnExtent(CPlotChart* chart, QAbstractAxis* axis)
+std::pair<double, double> drawnExtent(CPlotChart* chart, QChart* drawing, QAbstractAxis* axis)
 {
     double low = INFINITY, high = -INFINITY;
-    for (QAbstractSeries* series : chart->chart()->series()) {
+    for (QAbstractSeries* series : drawing->series()) {
         if (!series->isVisible() || !series->attachedAxes().contains(axis)) continue;
         auto* line = qobject_cast<QXYSeries*>(series);
         if (auto* area = qobject_cast<QAreaSeries*>(series)) line = area->upperSeries();
@@ -492,10 +505,20 @@ void expectRoundLabels(const QString& line, const std::string& what)
 // them, and is labelled in round numbers.
 void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
 {
-    for (QAbstractAxis* abstractAxis : chart->chart()->axes(Qt::Vertical)) {
+  for (QChart* drawing : chartsOf(chart)) {
+    for (QAbstractAxis* abstractAxis : drawing->axes(Qt::Vertical)) {
         auto* axis = qobject_cast<CRoundAxis*>(abstractAxis);
+        if (auto* logarithmic = qobject_cast<QLogValueAxis*>(abstractAxis)) {
+            // Decades around the lines' points.
+            const auto [low, high] = drawnExtent(chart, drawing, abstractAxis);
+            if (low <= high) {
+                EXPECT_LE(logarithmic->min(), low);
+                EXPECT_GE(logarithmic->max(), high);
+            }
+            continue;
+        }
         ASSERT_NE(axis, nullptr);
-        const auto [low, high] = drawnExtent(chart, axis);
+        const auto [low, high] = drawnExtent(chart, drawing, axis);
         if (!(low <= high)) continue;
         const std::string what = context + ", " + chart->title().toStdString() + ": " + axis->titleText().toStdString();
         const CRoundTicks& ticks = axis->ticks();
@@ -504,14 +527,23 @@ void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
         EXPECT_GE(shownHigh, high) << what;
         if (high > low) EXPECT_GE(high - low, 0.1 * (shownHigh - shownLow)) << what << " lines squeezed";
         else EXPECT_LE(shownHigh - shownLow, 0.05 * std::fabs(high) + 2.0) << what << " line squeezed";
-        expectRoundLabels(drawnLabels(chart->chart(), axis), what);
+        expectRoundLabels(drawnLabels(drawing, axis), what);
     }
-    for (QAbstractAxis* axis : chart->chart()->axes(Qt::Horizontal))
-        expectRoundLabels(drawnLabels(chart->chart(), axis), context + ", " + axis->titleText().toStdString());
-    // Every line's name in the legend says its unit, as the axes do.
-    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart)) {
+    for (QAbstractAxis* axis : drawing->axes(Qt::Horizontal))
+        if (axis->labelsVisible() && qobject_cast<CRoundAxis*>(axis))
+            expectRoundLabels(drawnLabels(drawing, axis), context + ", " + axis->titleText().toStdString());
+  }
+    // Every line's name in the legend says its unit, as the axes do; each
+    // strip of the time series has its quantity and unit in its heading.
+    if (qobject_cast<CEnergyLedgerChart*>(chart)) {
         for (QLegendMarker* marker : chart->chart()->legend()->markers())
             EXPECT_TRUE(marker->label().endsWith(')')) << marker->label().toStdString();
+    }
+    if (auto* series = qobject_cast<CTimeSeriesChart*>(chart)) {
+        for (int q = 0; q < kSeriesQuantities; q++) {
+            if (!series->quantityShown(CSeriesQuantity(q))) continue;
+            EXPECT_EQ(series->stripHeading(CSeriesQuantity(q)), series->axisFor(CSeriesQuantity(q))->titleText());
+        }
     }
 }
 }  // namespace
@@ -622,31 +654,33 @@ protected:
         settle(10);
     }
 
-    // The chart's scene painted as the view paints it on a screen of this pixel ratio.
-    QImage pictureAt(double ratio) const
+    // A strip's scene painted as its view paints it on a screen of this pixel ratio.
+    QImage pictureAt(double ratio, CSeriesQuantity q) const
     {
-        const QSize size = chart->chartView()->viewport()->size();
+        CZoomChartView* view = chart->stripView(q);
+        const QSize size = view->viewport()->size();
         QImage image(size * ratio, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        painter.setRenderHints(chart->chartView()->renderHints());
-        chart->chartView()->scene()->render(&painter, QRectF(QPointF(), QSizeF(size) * ratio), QRectF(QPointF(), size));
+        painter.setRenderHints(view->renderHints());
+        view->scene()->render(&painter, QRectF(QPointF(), QSizeF(size) * ratio), QRectF(QPointF(), size));
         image.setDevicePixelRatio(ratio);
         return image;
     }
 
-    // The plot area in the picture's pixels.
-    QRectF plotArea(double ratio) const
+    // The strip's plot area in the picture's pixels.
+    QRectF plotArea(double ratio, CSeriesQuantity q) const
     {
-        const QRectF area = chart->chart()->plotArea();
+        const QRectF area = chart->stripChart(q)->plotArea();
         return QRectF(area.topLeft() * ratio, area.size() * ratio);
     }
 
     // The middle of the pixels in a line's colour in column x, within the plot area, or -1.
-    double lineRow(const QImage& image, int x, QColor colour) const
+    double lineRow(const QImage& image, int x, CSeriesQuantity q) const
     {
         const double ratio = image.devicePixelRatio();
-        const QRectF area = plotArea(ratio);
+        const QRectF area = plotArea(ratio, q);
+        const QColor colour = colourOf(q);
         int first = -1, last = -1;
         for (int y = static_cast<int>(area.top() - 2 * ratio); y < static_cast<int>(area.bottom() + 2 * ratio); y++) {
             const QColor c = image.pixelColor(x, y);
@@ -667,16 +701,23 @@ protected:
 // sample at the right edge, drawn at device pixel ratios 1 and 2.
 TEST_F(PlotPixelsTest, LinesLieWhereTheirNumbersAre)
 {
-    // As a gas in equilibrium shows them: temperature and total energy constant.
+    // As a gas in equilibrium shows them: temperature and total energy
+    // constant, both shown, each in the middle of its own strip, the strips
+    // one above the other, as wide as each other and as high.
     addSamples(5000, [](std::size_t) { return 301.78872; }, 2.5e-18);
-    for (CSeriesQuantity q : {CSeriesQuantity::temperature, CSeriesQuantity::total}) {
-        showOnly(q);
+    showOnly(CSeriesQuantity::total);
+    chart->setQuantityShown(CSeriesQuantity::temperature, true);
+    settle(10);
+    const CSeriesQuantity energy = CSeriesQuantity::total, temperature = CSeriesQuantity::temperature;
+    EXPECT_GE(chart->stripView(temperature)->y(), chart->stripView(energy)->geometry().bottom()) << "stacked";
+    EXPECT_EQ(plotArea(1, energy), plotArea(1, temperature)) << "aligned strips";
+    for (CSeriesQuantity q : {energy, temperature}) {
         for (double ratio : {1.0, 2.0}) {
-            const QImage picture = pictureAt(ratio);
-            const QRectF area = plotArea(ratio);
+            const QImage picture = pictureAt(ratio, q);
+            const QRectF area = plotArea(ratio, q);
             int drawn = 0;
             for (int k = 1; k < 20; k++) {
-                const double row = lineRow(picture, static_cast<int>(area.left() + k * area.width() / 20), colourOf(q));
+                const double row = lineRow(picture, static_cast<int>(area.left() + k * area.width() / 20), q);
                 if (row < 0.0) continue;
                 drawn++;
                 EXPECT_NEAR(row, area.center().y(), 1.5 * ratio) << "ratio " << ratio << ", column " << k;
@@ -693,8 +734,8 @@ TEST_F(PlotPixelsTest, LinesLieWhereTheirNumbersAre)
     const CRoundTicks& x = chart->timeAxis()->ticks();
     const CRoundTicks& y = chart->axisFor(CSeriesQuantity::temperature)->ticks();
     for (double ratio : {1.0, 2.0}) {
-        const QImage picture = pictureAt(ratio);
-        const QRectF area = plotArea(ratio);
+        const QImage picture = pictureAt(ratio, temperature);
+        const QRectF area = plotArea(ratio, temperature);
         for (int tenth = 0; tenth <= 10; tenth++) {
             const std::size_t k = std::min<std::size_t>(series.size() - 1, tenth * series.size() / 10);
             const double time = series.seconds()[k] * 1e12;
@@ -702,7 +743,7 @@ TEST_F(PlotPixelsTest, LinesLieWhereTheirNumbersAre)
             const double row = area.bottom() - (300.0 + 0.005 * k - y.low) / (y.high - y.low) * area.height();
             const int inside = std::clamp(static_cast<int>(column), static_cast<int>(area.left()) + 1,
                                           static_cast<int>(area.right()) - 1);
-            EXPECT_NEAR(lineRow(picture, inside, colourOf(CSeriesQuantity::temperature)), row, 2.0 * ratio)
+            EXPECT_NEAR(lineRow(picture, inside, temperature), row, 2.0 * ratio)
                 << "ratio " << ratio << ", sample " << k;
         }
     }
@@ -713,11 +754,11 @@ TEST_F(PlotPixelsTest, LinesLieWhereTheirNumbersAre)
     addSamples(18000, [](std::size_t k) { return 300.0 + 0.005 * static_cast<double>(k); }, 2.5e-18);
     ASSERT_TRUE(chart->following());
     for (double ratio : {1.0, 2.0}) {
-        const QImage picture = pictureAt(ratio);
-        const QRectF area = plotArea(ratio);
+        const QImage picture = pictureAt(ratio, temperature);
+        const QRectF area = plotArea(ratio, temperature);
         int rightmost = -1;
         for (int column = static_cast<int>(area.left()); column < picture.width(); column++)
-            if (lineRow(picture, column, colourOf(CSeriesQuantity::temperature)) >= 0.0) rightmost = column;
+            if (lineRow(picture, column, temperature) >= 0.0) rightmost = column;
         EXPECT_NEAR(rightmost + 1, area.right(), 2.0 * ratio) << "ratio " << ratio;
     }
 }
