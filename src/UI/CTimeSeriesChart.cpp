@@ -39,9 +39,10 @@ bool isEnergy(CSeriesQuantity quantity)
 // the right for the half of the last time label that overhangs the area.
 constexpr int kStripGap = 6;
 constexpr int kRightRoom = 18;
-// A strip's plot is at least this high; a value label needs about this much room.
+// A strip's plot is at least this high; Qt Charts elides the value labels
+// of an axis that gives each less room than this.
 constexpr int kLeastStripHeight = 44;
-constexpr int kTickRoom = 24;
+constexpr int kTickRoom = 28;
 }  // namespace
 
 CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform, const CTimeSeries& series,
@@ -152,20 +153,37 @@ bool CTimeSeriesChart::eventFilter(QObject* watched, QEvent* event)
     return CPlotChart::eventFilter(watched, event);
 }
 
+int CTimeSeriesChart::axisRoom() const
+{
+    // Below the lowest strip: the time axis' labels and title.
+    const QFontMetrics labels(strips_[0].x->labelsFont()), titles(strips_[0].x->titleFont());
+    return labels.height() + titles.height() + 3 * kStripGap;
+}
+
+int CTimeSeriesChart::headingRoom() const
+{
+    return QFontMetrics(strips_[0].heading->font()).height() + kStripGap;
+}
+
+int CTimeSeriesChart::stripPlotHeight() const
+{
+    const int count = static_cast<int>(shownStrips().size());
+    if (count == 0) return 0;
+    return std::max((stripsWidget_->height() - axisRoom()) / count - headingRoom() - kStripGap, 1);
+}
+
 void CTimeSeriesChart::layoutStrips()
 {
     const std::vector<const CStrip*> shown = shownStrips();
     const int count = static_cast<int>(shown.size());
-    // Room below the lowest strip for the time axis' labels and title.
-    const QFontMetrics labels(strips_[0].x->labelsFont()), titles(strips_[0].x->titleFont());
-    const int axisRoom = labels.height() + titles.height() + 3 * kStripGap;
-    const int headingRoom = QFontMetrics(strips_[0].heading->font()).height() + kStripGap;
+    const int axisRoom = this->axisRoom(), headingRoom = this->headingRoom();
     stripsWidget_->setMinimumSize(360, count * (kLeastStripHeight + headingRoom + kStripGap) + axisRoom);
     int labelWidth = 0;
     for (const CStrip* strip : shown)
         for (const QString& label : strip->y->tickLabels())
             labelWidth = std::max(labelWidth, QFontMetrics(strip->y->labelsFont()).horizontalAdvance(label));
-    const int left = labelWidth + 3 * kStripGap;
+    // Qt Charts elides labels that do not fit with room to spare: a few characters more.
+    const int left = labelWidth + QFontMetrics(strips_[0].y->labelsFont()).horizontalAdvance(QStringLiteral("000")) + kStripGap;
     const int width = stripsWidget_->width(), height = stripsWidget_->height();
     const int each = count > 0 ? (height - axisRoom) / count : 0;
     for (int k = 0; k < count; k++) {
@@ -174,8 +192,7 @@ void CTimeSeriesChart::layoutStrips()
         const int stripHeight = lowest ? height - k * each : each;
         const QRect place(0, k * each, width, stripHeight);
         if (strip.view->geometry() != place) strip.view->setGeometry(place);
-        const QRectF area(left, headingRoom, std::max(width - left - kRightRoom, 1),
-                          std::max(each - headingRoom - kStripGap, 1));
+        const QRectF area(left, headingRoom, std::max(width - left - kRightRoom, 1), stripPlotHeight());
         if (strip.chart->plotArea() != area) strip.chart->setPlotArea(area);
         if (strip.heading->text() != strip.y->titleText()) strip.heading->setText(strip.y->titleText());
         strip.heading->setPos(left, kStripGap / 2);
@@ -368,8 +385,7 @@ void CTimeSeriesChart::decimateShownLines(std::size_t first, std::size_t last, d
 // ticks are as many as the strip's height has room for.
 void CTimeSeriesChart::fitAxes(double low, double high)
 {
-    const std::vector<const CStrip*> shown = shownStrips();
-    const int plotHeight = shown.empty() ? 0 : static_cast<int>(shown.front()->chart->plotArea().height());
+    const int plotHeight = stripPlotHeight();
     for (int q = 0; q < kSeriesQuantities; q++) {
         CStrip& strip = strips_[static_cast<std::size_t>(q)];
         strip.x->showRange(low * xScale(), high * xScale());
@@ -379,7 +395,7 @@ void CTimeSeriesChart::fitAxes(double low, double high)
             yLow = std::min(yLow, p.y());
             yHigh = std::max(yHigh, p.y());
         }
-        strip.y->setMostTicks(std::clamp(plotHeight / kTickRoom + 1, 3, 7));
+        strip.y->setMostTicks(std::clamp(plotHeight / kTickRoom + 1, 2, 7));
         if (yLow <= yHigh) strip.y->frame(yLow, yHigh);
     }
 }

@@ -79,6 +79,9 @@ private:
     // Places the strips' views one above the other and gives each the same
     // plot area, so that their time axes line up and their heights match.
     void layoutStrips();
+    int axisRoom() const;
+    int headingRoom() const;
+    int stripPlotHeight() const;
     const std::vector<double>& xValues() const;
     double xScale() const;  // from the stored x (steps, s) to the axis unit
     void placeAxes();
