@@ -22,6 +22,9 @@ constexpr double kRegionTolerance = 2e-3;
 // round trip allows, while those of different counters overlap.
 constexpr int kHistograms = 8;
 
+// The spread's factors are worked out at every this many bins.
+constexpr int kFactorStride = 4;
+
 // Each partner's counter: its histogram's bin by its distance from (xi, yi,
 // zi), the histogram's last counter (bins) for those at or beyond the last
 // bin's end (and undefined distances). Within 0 <= q < bins truncation is the
@@ -118,14 +121,24 @@ const std::vector<double>& CRadialDistribution::spreadFactors(int t, int u) cons
             for (double& p : uniform[k][axis]) p /= spread.atoms;
         }
     const double step = 2.0 * spreadHalfWidth_ / kSpreadBins;
-    CAxisDifferences differences;
-    std::vector<double> measuredShares, uniformShares;
-    differences.correlate(measured[0], measured[1], step);
-    measuredDistanceShares(differences, width_, bins(), measuredShares);
-    differences.correlate(uniform[0], uniform[1], step);
-    measuredDistanceShares(differences, width_, bins(), uniformShares);
-    for (std::size_t bin = 0; bin < f.factor.size(); bin++)
-        if (uniformShares[bin] > 0.0) f.factor[bin] = measuredShares[bin] / uniformShares[bin];
+    CAxisDifferences spread, even;
+    spread.correlate(measured[0], measured[1], step);
+    even.correlate(uniform[0], uniform[1], step);
+    // The factor changes over the width of the crowding at the walls, many
+    // bins: it is worked out at every kFactorStride-th bin's centre and
+    // straight between them, from the densities there.
+    const int last = bins() - 1;
+    double before = 1.0;
+    int from = 0;
+    for (int bin = 0; bin <= last; bin = bin == last ? last + 1 : std::min(bin + kFactorStride, last)) {
+        const double r = radius(bin), uniformDensity = measuredDistanceDensity(even, r);
+        const double factor = uniformDensity > 0.0 ? measuredDistanceDensity(spread, r) / uniformDensity : 1.0;
+        for (int k = from; k <= bin; k++)
+            f.factor[static_cast<std::size_t>(k)] =
+                bin == from ? factor : before + (factor - before) * (k - from) / static_cast<double>(bin - from);
+        before = factor;
+        from = bin;
+    }
     return f.factor;
 }
 

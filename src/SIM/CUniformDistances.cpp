@@ -169,10 +169,10 @@ double CAxisDifferences::at(int axis, double d) const
     return (1.0 - f) * v[below] + f * v[below + 1];
 }
 
-void measuredDistanceShares(const CAxisDifferences& differences, double width, int bins, std::vector<double>& shares)
+double measuredDistanceDensity(const CAxisDifferences& differences, double r)
 {
-    distanceShares([&](int axis, double d) {
+    return distanceDensity([&](int axis, double d) {
         if (axis == 2) return differences.at(2, d);
         return 0.5 * (differences.at(axis, d) + differences.at(axis, -d));
-    }, width, bins, shares);
+    }, r);
 }

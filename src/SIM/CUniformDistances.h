@@ -39,9 +39,8 @@ struct CAxisDifferences {
     double at(int axis, double d) const;
 };
 
-// The shares of uniformDistanceShares for such points. Only even
-// differences along x and y are used (the directions are summed over a
+// The probability density of such points' distance at r, per metre. Only
+// even differences along x and y are used (the directions are summed over a
 // quarter turn), which the distances of a pair are: x - y and y - x are
 // both counted.
-void measuredDistanceShares(const CAxisDifferences& differences, double width, int bins,
-                            std::vector<double>& shares);
+double measuredDistanceDensity(const CAxisDifferences& differences, double r);
