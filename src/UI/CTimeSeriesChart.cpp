@@ -117,7 +117,7 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
     setPlotWidget(stripsWidget_);
     boxes_[static_cast<int>(CSeriesQuantity::total)]->setChecked(true);
     boxes_[static_cast<int>(CSeriesQuantity::temperature)]->setChecked(true);
-    placeAxes();
+    showStrips();
     setStepsOnX(false);
 }
 
@@ -207,7 +207,7 @@ void CTimeSeriesChart::setQuantityShown(CSeriesQuantity quantity, bool shown)
         const QSignalBlocker quiet(boxes_[static_cast<int>(quantity)]);
         boxes_[static_cast<int>(quantity)]->setChecked(shown);
     }
-    placeAxes();
+    showStrips();
     drawnOnce_ = false;
     refresh();
 }
@@ -225,7 +225,7 @@ bool CTimeSeriesChart::quantityShown(CSeriesQuantity quantity) const
 }
 
 // A strip shows while its quantity is ticked.
-void CTimeSeriesChart::placeAxes()
+void CTimeSeriesChart::showStrips()
 {
     for (int q = 0; q < kSeriesQuantities; q++) {
         strips_[static_cast<std::size_t>(q)].view->setVisible(boxes_[q]->isChecked());

@@ -84,7 +84,7 @@ private:
     int stripPlotHeight() const;
     const std::vector<double>& xValues() const;
     double xScale() const;  // from the stored x (steps, s) to the axis unit
-    void placeAxes();
+    void showStrips();
     // The points of each ticked quantity over samples [first, last) in the window [low, high].
     void decimateShownLines(std::size_t first, std::size_t last, double low, double high);
     void fitAxes(double low, double high);
