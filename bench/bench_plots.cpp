@@ -54,9 +54,15 @@ void costOfGofR(CSimulation& s)
         rdf.accumulate(s);
         count.push_back(millisecondsSince(start));
     }
+    // The first g read works the reference out from the centres' spread.
+    const auto start = Clock::now();
+    const double first = rdf.g(0);
+    const double reference = millisecondsSince(start);
     std::printf("g(r), all %d atoms, %d bins: %.2f ms a count; one display of the engine %.2f ms; "
-                "counting every display would cost %.1f %%\n",
-                s.state().atoms.totalAtoms, rdf.bins(), median(count), median(display), 100.0 * median(count) / median(display));
+                "counting every display would cost %.1f %%; the reference from the centres' spread %.2f ms "
+                "(worked out again once the displays have grown by a quarter; g(0) = %g)\n",
+                s.state().atoms.totalAtoms, rdf.bins(), median(count), median(display), 100.0 * median(count) / median(display),
+                reference, first);
 }
 
 // Counts the paint events a widget receives, to show one redraw paints once.
@@ -77,12 +83,15 @@ struct RedrawCost {
     int points = 0;
 };
 
+// The quantities the bench draws, as the window shows them first.
+const CSeriesQuantity kDrawn[2] = {CSeriesQuantity::total, CSeriesQuantity::temperature};
+
 // One redraw as the window makes it: the chart takes the measurements, then
 // the event loop lays the scene out and paints it once.
 RedrawCost costOfRedraws(CTimeSeriesChart& chart, const std::function<void()>& update)
 {
     PaintCounter counter;
-    chart.chartView()->viewport()->installEventFilter(&counter);
+    for (CSeriesQuantity q : kDrawn) chart.stripView(q)->viewport()->installEventFilter(&counter);
     std::vector<double> updates, paints, processor;
     const int redraws = 30;
     for (int k = 0; k < redraws; k++) {
@@ -95,7 +104,7 @@ RedrawCost costOfRedraws(CTimeSeriesChart& chart, const std::function<void()>& u
         paints.push_back(millisecondsSince(begin));
         processor.push_back(bench::threadCpuMilliseconds() - cpu);
     }
-    chart.chartView()->viewport()->removeEventFilter(&counter);
+    for (CSeriesQuantity q : kDrawn) chart.stripView(q)->viewport()->removeEventFilter(&counter);
     return {*std::min_element(updates.begin(), updates.end()), *std::min_element(paints.begin(), paints.end()),
             median(processor), double(counter.paints) / redraws,
             static_cast<int>(chart.lineFor(CSeriesQuantity::temperature)->count())};
@@ -144,8 +153,6 @@ int differingPixels(const QImage& a, const QImage& b)
     return differing;
 }
 
-const CSeriesQuantity kDrawn[2] = {CSeriesQuantity::total, CSeriesQuantity::temperature};
-
 // Every sample of the two quantities the bench draws, in the chart's units.
 std::array<QList<QPointF>, 2> everySample(const CTimeSeries& series)
 {
@@ -175,11 +182,11 @@ void comparePictures(CTimeSeriesChart& chart, const CTimeSeries& series, const Q
     const std::array<QList<QPointF>, 2> every = everySample(series);
     const auto picture = [&] {
         QApplication::processEvents();
-        return chart.chartView()->grab().toImage();
+        return chart.plotWidget()->grab().toImage();
     };
     for (bool smooth : {false, true}) {
         chart.refresh();
-        chart.chartView()->setRenderHint(QPainter::Antialiasing, smooth);
+        for (CSeriesQuantity q : kDrawn) chart.stripView(q)->setRenderHint(QPainter::Antialiasing, smooth);
         const QImage decimated = picture();
         drawEverySample(chart, every);
         const QImage full = picture();
@@ -219,8 +226,8 @@ void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& f
     QApplication::processEvents();
     std::printf("time series with %zu samples and one more before each redraw, 2 quantities, plot area %.0f pixels "
                 "wide (best of 30 redraws):\n",
-                series.size(), chart.chart()->plotArea().width());
-    costOfDecimation(series, static_cast<int>(chart.chart()->plotArea().width()));
+                series.size(), chart.stripChart(CSeriesQuantity::temperature)->plotArea().width());
+    costOfDecimation(series, static_cast<int>(chart.stripChart(CSeriesQuantity::temperature)->plotArea().width()));
     const auto redraw = [&] {
         addSample();
         chart.refresh();
@@ -228,7 +235,7 @@ void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& f
     // The same redraw with the lines smoothed, and with every sample drawn.
     const auto smoothed = [&] {
         redraw();
-        chart.chartView()->setRenderHint(QPainter::Antialiasing, true);
+        for (CSeriesQuantity q : kDrawn) chart.stripView(q)->setRenderHint(QPainter::Antialiasing, true);
     };
     const std::array<QList<QPointF>, 2> every = everySample(series);
     const auto undecimated = [&] {
@@ -269,7 +276,7 @@ double picturesPerSecond(CUIWindow& window, CPlotChart* shown, int displays)
         window.UIView->repaint();
         if (shown) {
             plots.refreshNow();
-            shown->chartView()->repaint();
+            shown->plotWidget()->repaint();
         }
     }
     return displays / (millisecondsSince(start) / 1000.0);

@@ -2,16 +2,22 @@
 // Decimation of long lines to the pixel columns of a chart: every column's
 // lowest and highest sample and the ends of the range survive, the points
 // stay under their bound, the block summaries kept between redraws give the
-// very points a full scan gives, and the time series chart of 100,000
-// samples draws few points while its CSV still holds every sample.
+// very points a full scan gives, the time series chart of 100,000
+// samples draws few points while its CSV still holds every sample, and
+// its lines lie in their strips where their numbers put them.
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QLineSeries>
 #include <QTemporaryDir>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <map>
+#include <memory>
 #include <random>
 
 #include "SIM/CTimeSeries.h"
@@ -168,19 +174,19 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
     settle(10);
     chart.refresh();
     const QList<QPointF> line = chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature));
-    const int columns = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
+    const int columns = static_cast<int>(chart.stripChart(CSeriesQuantity::temperature)->plotArea().width() * chart.devicePixelRatioF());
     ASSERT_GT(columns, 300);
     EXPECT_LE(static_cast<std::size_t>(line.size()), decimatedPointsBound(columns));
     EXPECT_GE(line.size(), columns) << "no coarser than the pixels";
     EXPECT_TRUE(line.contains(QPointF(series.seconds()[54320] * 1e12, 800.0))) << "the spike is drawn";
     EXPECT_EQ(line.back().x(), chart.timeAxis()->ticks().high);
-    EXPECT_FALSE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a dense line is not smoothed";
+    EXPECT_FALSE(chart.stripView(CSeriesQuantity::temperature)->renderHints().testFlag(QPainter::Antialiasing)) << "a dense line is not smoothed";
 
     // Paused and then widened, the same samples are decimated to the new width.
     chart.setFollowing(false);
     chart.resize(1500, 520);
     settle(50);
-    const int wider = static_cast<int>(chart.chart()->plotArea().width() * chart.devicePixelRatioF());
+    const int wider = static_cast<int>(chart.stripChart(CSeriesQuantity::temperature)->plotArea().width() * chart.devicePixelRatioF());
     ASSERT_GT(wider, columns + 300);
     EXPECT_GE(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), wider);
     EXPECT_LE(static_cast<std::size_t>(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size()),
@@ -197,5 +203,152 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
 
     chart.zoomBy(1e-4, chart.timeAxis()->ticks().high);
     EXPECT_LT(chart.pointsDrawn(chart.lineFor(CSeriesQuantity::temperature)).size(), 100);
-    EXPECT_TRUE(chart.chartView()->renderHints().testFlag(QPainter::Antialiasing)) << "a sparse one is";
+    EXPECT_TRUE(chart.stripView(CSeriesQuantity::temperature)->renderHints().testFlag(QPainter::Antialiasing)) << "a sparse one is";
+}
+
+namespace {
+// A time series chart of samples made to order, painted as screens of
+// device pixel ratio 1 and 2 show it, its lines found by their colours.
+class PlotPixelsTest : public UiWindowTest {
+protected:
+    CTimeSeries series{200000};
+    std::unique_ptr<CTimeSeriesChart> chart;
+
+    void SetUp() override
+    {
+        UiWindowTest::SetUp();
+        s->setRecordType(CRecordKind::instant);
+        chart = std::make_unique<CTimeSeriesChart>(*s, platform, series);
+        chart->resize(900, 520);
+        chart->show();
+        settle(10);
+    }
+
+    // Samples one display of 100 steps apart; temperature in K, total energy in J.
+    void addSamples(int count, const std::function<double(std::size_t)>& temperature, double energy)
+    {
+        for (int k = 0; k < count; k++) {
+            StateEdit(*s)->clock.iterations = 100 * static_cast<unsigned>(series.size() + 1);
+            StateEdit(*s)->clock.elapsedTime = s->state().clock.iterations * s->getTimeStep();
+            StateEdit(*s)->outputs.TCTemperature[4] = temperature(series.size());
+            StateEdit(*s)->outputs.TCTEnergy[4] = energy;
+            series.sample(*s);
+        }
+        chart->refresh();
+        settle(10);
+    }
+
+    void showOnly(CSeriesQuantity shown)
+    {
+        for (int q = 0; q < kSeriesQuantities; q++) chart->setQuantityShown(CSeriesQuantity(q), q == int(shown));
+        settle(10);
+    }
+
+    // A strip's scene painted as its view paints it on a screen of this pixel ratio.
+    QImage pictureAt(double ratio, CSeriesQuantity q) const
+    {
+        CZoomChartView* view = chart->stripView(q);
+        const QSize size = view->viewport()->size();
+        QImage image(size * ratio, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHints(view->renderHints());
+        view->scene()->render(&painter, QRectF(QPointF(), QSizeF(size) * ratio), QRectF(QPointF(), size));
+        image.setDevicePixelRatio(ratio);
+        return image;
+    }
+
+    // The strip's plot area in the picture's pixels.
+    QRectF plotArea(double ratio, CSeriesQuantity q) const
+    {
+        const QRectF area = chart->stripChart(q)->plotArea();
+        return QRectF(area.topLeft() * ratio, area.size() * ratio);
+    }
+
+    // The middle of the pixels in a line's colour in column x, within the plot area, or -1.
+    double lineRow(const QImage& image, int x, CSeriesQuantity q) const
+    {
+        const double ratio = image.devicePixelRatio();
+        const QRectF area = plotArea(ratio, q);
+        const QColor colour = colourOf(q);
+        int first = -1, last = -1;
+        for (int y = static_cast<int>(area.top() - 2 * ratio); y < static_cast<int>(area.bottom() + 2 * ratio); y++) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) < 60) {
+                if (first < 0) first = y;
+                last = y;
+            }
+        }
+        return first < 0 ? -1.0 : 0.5 * (first + last + 1);
+    }
+    QColor colourOf(CSeriesQuantity q) const { return chart->lineFor(q)->color(); }
+};
+}  // namespace
+
+// A constant lies on the middle row of its axis, a ramp runs between the
+// corners where its numbers put it, and following the run keeps the newest
+// sample at the right edge, drawn at device pixel ratios 1 and 2.
+TEST_F(PlotPixelsTest, LinesLieWhereTheirNumbersAre)
+{
+    // As a gas in equilibrium shows them: temperature and total energy
+    // constant, both shown, each in the middle of its own strip, the strips
+    // one above the other, as wide as each other and as high.
+    addSamples(5000, [](std::size_t) { return 301.78872; }, 2.5e-18);
+    showOnly(CSeriesQuantity::total);
+    chart->setQuantityShown(CSeriesQuantity::temperature, true);
+    settle(10);
+    const CSeriesQuantity energy = CSeriesQuantity::total, temperature = CSeriesQuantity::temperature;
+    EXPECT_GE(chart->stripView(temperature)->y(), chart->stripView(energy)->geometry().bottom()) << "stacked";
+    EXPECT_EQ(plotArea(1, energy), plotArea(1, temperature)) << "aligned strips";
+    for (CSeriesQuantity q : {energy, temperature}) {
+        for (double ratio : {1.0, 2.0}) {
+            const QImage picture = pictureAt(ratio, q);
+            const QRectF area = plotArea(ratio, q);
+            int drawn = 0;
+            for (int k = 1; k < 20; k++) {
+                const double row = lineRow(picture, static_cast<int>(area.left() + k * area.width() / 20), q);
+                if (row < 0.0) continue;
+                drawn++;
+                EXPECT_NEAR(row, area.center().y(), 1.5 * ratio) << "ratio " << ratio << ", column " << k;
+            }
+            EXPECT_EQ(drawn, 19) << "ratio " << ratio << ": the line is drawn across the plot";
+        }
+    }
+
+    // A ramp of 20,000 samples, decimated: at every tenth of the time the
+    // line is where the axes put its sample, from the bottom left to the top right.
+    series.clear();
+    addSamples(20000, [](std::size_t k) { return 300.0 + 0.005 * static_cast<double>(k); }, 2.5e-18);
+    showOnly(CSeriesQuantity::temperature);
+    const CRoundTicks& x = chart->timeAxis()->ticks();
+    const CRoundTicks& y = chart->axisFor(CSeriesQuantity::temperature)->ticks();
+    for (double ratio : {1.0, 2.0}) {
+        const QImage picture = pictureAt(ratio, temperature);
+        const QRectF area = plotArea(ratio, temperature);
+        for (int tenth = 0; tenth <= 10; tenth++) {
+            const std::size_t k = std::min<std::size_t>(series.size() - 1, tenth * series.size() / 10);
+            const double time = series.seconds()[k] * 1e12;
+            const double column = area.left() + (time - x.low) / (x.high - x.low) * area.width();
+            const double row = area.bottom() - (300.0 + 0.005 * k - y.low) / (y.high - y.low) * area.height();
+            const int inside = std::clamp(static_cast<int>(column), static_cast<int>(area.left()) + 1,
+                                          static_cast<int>(area.right()) - 1);
+            EXPECT_NEAR(lineRow(picture, inside, temperature), row, 2.0 * ratio)
+                << "ratio " << ratio << ", sample " << k;
+        }
+    }
+
+    // Following, after the run has grown ten times longer, the newest sample is at the right edge.
+    series.clear();
+    addSamples(2000, [](std::size_t) { return 300.0; }, 2.5e-18);
+    addSamples(18000, [](std::size_t k) { return 300.0 + 0.005 * static_cast<double>(k); }, 2.5e-18);
+    ASSERT_TRUE(chart->following());
+    for (double ratio : {1.0, 2.0}) {
+        const QImage picture = pictureAt(ratio, temperature);
+        const QRectF area = plotArea(ratio, temperature);
+        int rightmost = -1;
+        for (int column = static_cast<int>(area.left()); column < picture.width(); column++)
+            if (lineRow(picture, column, temperature) >= 0.0) rightmost = column;
+        EXPECT_NEAR(rightmost + 1, area.right(), 2.0 * ratio) << "ratio " << ratio;
+    }
 }

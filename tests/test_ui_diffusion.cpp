@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Diffusion tab: it samples between the run's steps only while the Plots
 // window is open, starts again after a change a person makes, and its
-// choosers pick the atoms and the curve its caption and CSV describe.
+// choosers pick the atoms and the curve its caption and CSV describe; the
+// MSD on log-log axes, the VACF out to where it has died out, and a long
+// caption wraps instead of widening the window.
 #include <QChart>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLogValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+#include "UI/CRoundAxis.h"
 
 #include "UI/CDiffusionChart.h"
 #include "UI/CPlotsWindow.h"
@@ -36,6 +44,13 @@ TEST_F(UiWindowTest, TheDiffusionTabSamplesTheRunWhileOpenAndRestartsAfterAChang
     EXPECT_TRUE(chart.captionLabel()->text().contains(QStringLiteral("Einstein D ="))) << chart.captionLabel()->text().toStdString();
     EXPECT_FALSE(chart.fitCurve()->points().isEmpty());
     EXPECT_EQ(chart.csvText().substr(0, 22), "time_s,msd_m2,fit_m2\n0");
+    for (QAbstractAxis* axis : chart.msdCurve()->attachedAxes())
+        EXPECT_EQ(axis->type(), QAbstractAxis::AxisTypeLogValue) << "log-log";
+    EXPECT_EQ(chart.slopeOneLine()->count(), 2);
+    // The caption is one long line: it wraps, the window stays narrower, within a screen 1366 points wide.
+    const QLabel& caption = *chart.captionLabel();
+    const int line = caption.fontMetrics().horizontalAdvance(caption.text());
+    EXPECT_LT(plots.minimumSizeHint().width(), std::min(line, 1366)) << caption.text().toStdString();
 
     chart.chooseTypes(2);  // type B
     EXPECT_EQ(chart.result().atoms, s->getNumber(1));
@@ -44,6 +59,14 @@ TEST_F(UiWindowTest, TheDiffusionTabSamplesTheRunWhileOpenAndRestartsAfterAChang
     EXPECT_FALSE(chart.chart()->series().contains(chart.msdCurve()));
     EXPECT_TRUE(chart.chart()->series().contains(chart.vacfCurve()));
     EXPECT_EQ(chart.csvText().substr(0, 31), "time_s,vacf_m2_s2,integral_m2_s");
+    // The time axis ends at twice the last lag at which the VACF is 5 % of
+    // its start or more: for all atoms of the liquid, long before the run's longest lag.
+    chart.chooseTypes(0);
+    const CDiffusionResult& r = chart.result();
+    const double end = chart.vacfTimeAxis()->ticks().high * 1e-12;
+    EXPECT_LT(end, 0.5 * r.time.back());
+    for (std::size_t k = 0; k < r.time.size(); k++)
+        if (r.time[k] > 0.5 * end) EXPECT_LT(std::fabs(r.vacf[k]), CDiffusion::kVacfSettled * r.vacf[0]) << k;
 
     s->changeKEnergy(0.01 * s->getTEnergy(CSimulation::kAllAtoms));
     runDisplays(1);

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QLogValueAxis>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -55,6 +56,17 @@ std::vector<std::vector<double>> parseCsv(const QString& path, std::string& head
         rows.push_back(row);
     }
     return rows;
+}
+
+// The Qt charts a chart of the window draws: the time series' shown strips, or its one chart.
+QList<QChart*> chartsOf(CPlotChart* chart)
+{
+    auto* series = qobject_cast<CTimeSeriesChart*>(chart);
+    if (!series) return {chart->chart()};
+    QList<QChart*> strips;
+    for (int q = 0; q < kSeriesQuantities; q++)
+        if (series->quantityShown(CSeriesQuantity(q))) strips << series->stripChart(CSeriesQuantity(q));
+    return strips;
 }
 
 class PlotsTest : public UiWindowTest {
@@ -123,7 +135,8 @@ TEST_F(PlotsTest, WindowPlotsOpensTheFiveChartsBesideTheMainWindow)
     EXPECT_EQ(beside.top(), main.top());
     // Every axis names its unit.
     for (CPlotChart* chart : plots->charts())
-        for (QAbstractAxis* axis : chart->chart()->axes())
+        for (QChart* drawing : chartsOf(chart))
+        for (QAbstractAxis* axis : drawing->axes())
             EXPECT_TRUE(axis->titleText().contains('(') || axis->titleText() == QStringLiteral("Steps"))
                 << axis->titleText().toStdString();
 }
@@ -415,10 +428,10 @@ TEST_F(PlotsTest, TheEnergyLedgerChartShowsTheBalanceAndExportsIt)
 
 namespace {
 // The drawn points of every visible series on the axis, as (lowest, highest).
-std::pair<double, double> drawnExtent(CPlotChart* chart, QAbstractAxis* axis)
+std::pair<double, double> drawnExtent(CPlotChart* chart, QChart* drawing, QAbstractAxis* axis)
 {
     double low = INFINITY, high = -INFINITY;
-    for (QAbstractSeries* series : chart->chart()->series()) {
+    for (QAbstractSeries* series : drawing->series()) {
         if (!series->isVisible() || !series->attachedAxes().contains(axis)) continue;
         auto* line = qobject_cast<QXYSeries*>(series);
         if (auto* area = qobject_cast<QAreaSeries*>(series)) line = area->upperSeries();
@@ -492,10 +505,20 @@ void expectRoundLabels(const QString& line, const std::string& what)
 // them, and is labelled in round numbers.
 void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
 {
-    for (QAbstractAxis* abstractAxis : chart->chart()->axes(Qt::Vertical)) {
+  for (QChart* drawing : chartsOf(chart)) {
+    for (QAbstractAxis* abstractAxis : drawing->axes(Qt::Vertical)) {
         auto* axis = qobject_cast<CRoundAxis*>(abstractAxis);
+        if (auto* logarithmic = qobject_cast<QLogValueAxis*>(abstractAxis)) {
+            // Decades around the lines' points.
+            const auto [low, high] = drawnExtent(chart, drawing, abstractAxis);
+            if (low <= high) {
+                EXPECT_LE(logarithmic->min(), low);
+                EXPECT_GE(logarithmic->max(), high);
+            }
+            continue;
+        }
         ASSERT_NE(axis, nullptr);
-        const auto [low, high] = drawnExtent(chart, axis);
+        const auto [low, high] = drawnExtent(chart, drawing, axis);
         if (!(low <= high)) continue;
         const std::string what = context + ", " + chart->title().toStdString() + ": " + axis->titleText().toStdString();
         const CRoundTicks& ticks = axis->ticks();
@@ -504,14 +527,23 @@ void expectAxesFrameTheirLines(CPlotChart* chart, const std::string& context)
         EXPECT_GE(shownHigh, high) << what;
         if (high > low) EXPECT_GE(high - low, 0.1 * (shownHigh - shownLow)) << what << " lines squeezed";
         else EXPECT_LE(shownHigh - shownLow, 0.05 * std::fabs(high) + 2.0) << what << " line squeezed";
-        expectRoundLabels(drawnLabels(chart->chart(), axis), what);
+        expectRoundLabels(drawnLabels(drawing, axis), what);
     }
-    for (QAbstractAxis* axis : chart->chart()->axes(Qt::Horizontal))
-        expectRoundLabels(drawnLabels(chart->chart(), axis), context + ", " + axis->titleText().toStdString());
-    // Every line's name in the legend says its unit, as the axes do.
-    if (qobject_cast<CTimeSeriesChart*>(chart) || qobject_cast<CEnergyLedgerChart*>(chart)) {
+    for (QAbstractAxis* axis : drawing->axes(Qt::Horizontal))
+        if (axis->labelsVisible() && qobject_cast<CRoundAxis*>(axis))
+            expectRoundLabels(drawnLabels(drawing, axis), context + ", " + axis->titleText().toStdString());
+  }
+    // Every line's name in the legend says its unit, as the axes do; each
+    // strip of the time series has its quantity and unit in its heading.
+    if (qobject_cast<CEnergyLedgerChart*>(chart)) {
         for (QLegendMarker* marker : chart->chart()->legend()->markers())
             EXPECT_TRUE(marker->label().endsWith(')')) << marker->label().toStdString();
+    }
+    if (auto* series = qobject_cast<CTimeSeriesChart*>(chart)) {
+        for (int q = 0; q < kSeriesQuantities; q++) {
+            if (!series->quantityShown(CSeriesQuantity(q))) continue;
+            EXPECT_EQ(series->stripHeading(CSeriesQuantity(q)), series->axisFor(CSeriesQuantity(q))->titleText());
+        }
     }
 }
 }  // namespace
@@ -582,142 +614,4 @@ TEST_F(UiWindowTest, AxesAreLabelledInRoundNumbers)
     EXPECT_EQ(drawnLabels(chart, axis).toStdString(), "-0.6 -0.4 -0.2 0.0 0.2 0.4 0.6");
     axis->showRange(0.0, 3.0);
     EXPECT_EQ(drawnLabels(chart, axis).toStdString(), "0.0 0.5 1.0 1.5 2.0 2.5 3.0");
-}
-
-namespace {
-// A time series chart of samples made to order, painted as screens of
-// device pixel ratio 1 and 2 show it, its lines found by their colours.
-class PlotPixelsTest : public UiWindowTest {
-protected:
-    CTimeSeries series{200000};
-    std::unique_ptr<CTimeSeriesChart> chart;
-
-    void SetUp() override
-    {
-        UiWindowTest::SetUp();
-        s->setRecordType(CRecordKind::instant);
-        chart = std::make_unique<CTimeSeriesChart>(*s, platform, series);
-        chart->resize(900, 520);
-        chart->show();
-        settle(10);
-    }
-
-    // Samples one display of 100 steps apart; temperature in K, total energy in J.
-    void addSamples(int count, const std::function<double(std::size_t)>& temperature, double energy)
-    {
-        for (int k = 0; k < count; k++) {
-            StateEdit(*s)->clock.iterations = 100 * static_cast<unsigned>(series.size() + 1);
-            StateEdit(*s)->clock.elapsedTime = s->state().clock.iterations * s->getTimeStep();
-            StateEdit(*s)->outputs.TCTemperature[4] = temperature(series.size());
-            StateEdit(*s)->outputs.TCTEnergy[4] = energy;
-            series.sample(*s);
-        }
-        chart->refresh();
-        settle(10);
-    }
-
-    void showOnly(CSeriesQuantity shown)
-    {
-        for (int q = 0; q < kSeriesQuantities; q++) chart->setQuantityShown(CSeriesQuantity(q), q == int(shown));
-        settle(10);
-    }
-
-    // The chart's scene painted as the view paints it on a screen of this pixel ratio.
-    QImage pictureAt(double ratio) const
-    {
-        const QSize size = chart->chartView()->viewport()->size();
-        QImage image(size * ratio, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHints(chart->chartView()->renderHints());
-        chart->chartView()->scene()->render(&painter, QRectF(QPointF(), QSizeF(size) * ratio), QRectF(QPointF(), size));
-        image.setDevicePixelRatio(ratio);
-        return image;
-    }
-
-    // The plot area in the picture's pixels.
-    QRectF plotArea(double ratio) const
-    {
-        const QRectF area = chart->chart()->plotArea();
-        return QRectF(area.topLeft() * ratio, area.size() * ratio);
-    }
-
-    // The middle of the pixels in a line's colour in column x, within the plot area, or -1.
-    double lineRow(const QImage& image, int x, QColor colour) const
-    {
-        const double ratio = image.devicePixelRatio();
-        const QRectF area = plotArea(ratio);
-        int first = -1, last = -1;
-        for (int y = static_cast<int>(area.top() - 2 * ratio); y < static_cast<int>(area.bottom() + 2 * ratio); y++) {
-            const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                    std::abs(c.blue() - colour.blue()) < 60) {
-                if (first < 0) first = y;
-                last = y;
-            }
-        }
-        return first < 0 ? -1.0 : 0.5 * (first + last + 1);
-    }
-    QColor colourOf(CSeriesQuantity q) const { return chart->lineFor(q)->color(); }
-};
-}  // namespace
-
-// A constant lies on the middle row of its axis, a ramp runs between the
-// corners where its numbers put it, and following the run keeps the newest
-// sample at the right edge, drawn at device pixel ratios 1 and 2.
-TEST_F(PlotPixelsTest, LinesLieWhereTheirNumbersAre)
-{
-    // As a gas in equilibrium shows them: temperature and total energy constant.
-    addSamples(5000, [](std::size_t) { return 301.78872; }, 2.5e-18);
-    for (CSeriesQuantity q : {CSeriesQuantity::temperature, CSeriesQuantity::total}) {
-        showOnly(q);
-        for (double ratio : {1.0, 2.0}) {
-            const QImage picture = pictureAt(ratio);
-            const QRectF area = plotArea(ratio);
-            int drawn = 0;
-            for (int k = 1; k < 20; k++) {
-                const double row = lineRow(picture, static_cast<int>(area.left() + k * area.width() / 20), colourOf(q));
-                if (row < 0.0) continue;
-                drawn++;
-                EXPECT_NEAR(row, area.center().y(), 1.5 * ratio) << "ratio " << ratio << ", column " << k;
-            }
-            EXPECT_EQ(drawn, 19) << "ratio " << ratio << ": the line is drawn across the plot";
-        }
-    }
-
-    // A ramp of 20,000 samples, decimated: at every tenth of the time the
-    // line is where the axes put its sample, from the bottom left to the top right.
-    series.clear();
-    addSamples(20000, [](std::size_t k) { return 300.0 + 0.005 * static_cast<double>(k); }, 2.5e-18);
-    showOnly(CSeriesQuantity::temperature);
-    const CRoundTicks& x = chart->timeAxis()->ticks();
-    const CRoundTicks& y = chart->axisFor(CSeriesQuantity::temperature)->ticks();
-    for (double ratio : {1.0, 2.0}) {
-        const QImage picture = pictureAt(ratio);
-        const QRectF area = plotArea(ratio);
-        for (int tenth = 0; tenth <= 10; tenth++) {
-            const std::size_t k = std::min<std::size_t>(series.size() - 1, tenth * series.size() / 10);
-            const double time = series.seconds()[k] * 1e12;
-            const double column = area.left() + (time - x.low) / (x.high - x.low) * area.width();
-            const double row = area.bottom() - (300.0 + 0.005 * k - y.low) / (y.high - y.low) * area.height();
-            const int inside = std::clamp(static_cast<int>(column), static_cast<int>(area.left()) + 1,
-                                          static_cast<int>(area.right()) - 1);
-            EXPECT_NEAR(lineRow(picture, inside, colourOf(CSeriesQuantity::temperature)), row, 2.0 * ratio)
-                << "ratio " << ratio << ", sample " << k;
-        }
-    }
-
-    // Following, after the run has grown ten times longer, the newest sample is at the right edge.
-    series.clear();
-    addSamples(2000, [](std::size_t) { return 300.0; }, 2.5e-18);
-    addSamples(18000, [](std::size_t k) { return 300.0 + 0.005 * static_cast<double>(k); }, 2.5e-18);
-    ASSERT_TRUE(chart->following());
-    for (double ratio : {1.0, 2.0}) {
-        const QImage picture = pictureAt(ratio);
-        const QRectF area = plotArea(ratio);
-        int rightmost = -1;
-        for (int column = static_cast<int>(area.left()); column < picture.width(); column++)
-            if (lineRow(picture, column, colourOf(CSeriesQuantity::temperature)) >= 0.0) rightmost = column;
-        EXPECT_NEAR(rightmost + 1, area.right(), 2.0 * ratio) << "ratio " << ratio;
-    }
 }

@@ -22,6 +22,9 @@ constexpr double kRegionTolerance = 2e-3;
 // round trip allows, while those of different counters overlap.
 constexpr int kHistograms = 8;
 
+// The spread's factors are worked out at every this many bins.
+constexpr int kFactorStride = 4;
+
 // Each partner's counter: its histogram's bin by its distance from (xi, yi,
 // zi), the histogram's last counter (bins) for those at or beyond the last
 // bin's end (and undefined distances). Within 0 <= q < bins truncation is the
@@ -60,6 +63,11 @@ void CRadialDistribution::reset()
     displays_ = 0;
     std::fill(observed_.begin(), observed_.end(), 0.0);
     std::fill(expected_.begin(), expected_.end(), 0.0);
+    for (auto& row : expectedByPair_)
+        for (std::vector<double>& pairs : row) pairs.clear();
+    for (CSpread& spread : spreads_) spread = CSpread{};
+    for (auto& row : factors_)
+        for (CSpreadFactors& f : row) f = CSpreadFactors{};
 }
 
 bool CRadialDistribution::includes(int type) const
@@ -67,10 +75,71 @@ bool CRadialDistribution::includes(int type) const
     return allAtoms() || type == first_ || type == second_;
 }
 
+bool CRadialDistribution::pairIncluded(int t, int u) const
+{
+    return includes(t) && includes(u) && (allAtoms() || (t == first_ && u == second_));
+}
+
+double CRadialDistribution::referencePairs(int bin) const
+{
+    double reference = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int u = t; u < kTypes; u++) {
+            const std::vector<double>& pairs = expectedByPair_[static_cast<std::size_t>(t)][static_cast<std::size_t>(u)];
+            if (pairs.empty()) continue;
+            reference += pairs[static_cast<std::size_t>(bin)] * spreadFactors(t, u)[static_cast<std::size_t>(bin)];
+        }
+    return reference;
+}
+
 double CRadialDistribution::g(int bin) const
 {
-    const double expected = expected_[static_cast<std::size_t>(bin)];
-    return expected > 0.0 ? observed_[static_cast<std::size_t>(bin)] / expected : 0.0;
+    const double reference = referencePairs(bin);
+    return reference > 0.0 ? observed_[static_cast<std::size_t>(bin)] / reference : 0.0;
+}
+
+// The measured spread's pairs by distance over the uniform spread's, both
+// from their bins' correlations along the axes: the bins blur both alike,
+// so uniformly placed centres give factors of 1 but for their noise. They
+// are worked out anew once the displays have grown by a quarter (the
+// spread is known better, and the work stays a small share of the counting).
+const std::vector<double>& CRadialDistribution::spreadFactors(int t, int u) const
+{
+    CSpreadFactors& f = factors_[static_cast<std::size_t>(t)][static_cast<std::size_t>(u)];
+    if (!f.factor.empty() && f.factor.size() == observed_.size() && 4 * displays_ < 5 * f.displays) return f.factor;
+    f.displays = displays_;
+    f.factor.assign(observed_.size(), 1.0);
+    const CSpread &a = spreads_[static_cast<std::size_t>(t)], &b = spreads_[static_cast<std::size_t>(u)];
+    if (!(a.atoms > 0.0) || !(b.atoms > 0.0)) return f.factor;
+    std::vector<double> measured[2][3], uniform[2][3];
+    for (int axis = 0; axis < 3; axis++)
+        for (int k = 0; k < 2; k++) {
+            const CSpread& spread = k == 0 ? a : b;
+            measured[k][axis] = spread.measured[axis];
+            uniform[k][axis] = spread.uniform[axis];
+            for (double& p : measured[k][axis]) p /= spread.atoms;
+            for (double& p : uniform[k][axis]) p /= spread.atoms;
+        }
+    const double step = 2.0 * spreadHalfWidth_ / kSpreadBins;
+    CAxisDifferences spread, even;
+    spread.correlate(measured[0], measured[1], step);
+    even.correlate(uniform[0], uniform[1], step);
+    // The factor changes over the width of the crowding at the walls, many
+    // bins: it is worked out at every kFactorStride-th bin's centre and
+    // straight between them, from the densities there.
+    const int last = bins() - 1;
+    double before = 1.0;
+    int from = 0;
+    for (int bin = 0; bin <= last; bin = bin == last ? last + 1 : std::min(bin + kFactorStride, last)) {
+        const double r = radius(bin), uniformDensity = measuredDistanceDensity(even, r);
+        const double factor = uniformDensity > 0.0 ? measuredDistanceDensity(spread, r) / uniformDensity : 1.0;
+        for (int k = from; k <= bin; k++)
+            f.factor[static_cast<std::size_t>(k)] =
+                bin == from ? factor : before + (factor - before) * (k - from) / static_cast<double>(bin - from);
+        before = factor;
+        from = bin;
+    }
+    return f.factor;
 }
 
 void CRadialDistribution::accumulate(const CSimulation& s)
@@ -79,6 +148,7 @@ void CRadialDistribution::accumulate(const CSimulation& s)
     if (bins() == 0) return;
     countPairs(s);
     addExpected(s);
+    addSpread(s);
     displays_++;
 }
 
@@ -101,11 +171,12 @@ void CRadialDistribution::prepareBins(const CSimulation& s)
     int bins = 0;
     if (width > 0.0 && std::isfinite(width))
         bins = static_cast<int>(std::min<double>(std::floor(s.getHalfWidth() / width * (1.0 + 1e-12)), kMaxBins));
-    if (width == width_ && bins == this->bins()) return;
+    if (width == width_ && bins == this->bins() && s.getHalfWidth() == spreadHalfWidth_) return;
     width_ = width;
+    spreadHalfWidth_ = s.getHalfWidth();
     observed_.assign(static_cast<std::size_t>(bins), 0.0);
     expected_.assign(static_cast<std::size_t>(bins), 0.0);
-    displays_ = 0;
+    reset();
 }
 
 // Every pair once: within a type i < j, across two types every combination.
@@ -154,13 +225,49 @@ void CRadialDistribution::addExpected(const CSimulation& s)
 {
     for (int t = 0; t < kTypes; t++)
         for (int u = t; u < kTypes; u++) {
-            if (!includes(t) || !includes(u) || (!allAtoms() && (t != first_ || u != second_))) continue;
+            if (!pairIncluded(t, u)) continue;
             const double nt = s.getNumber(t), nu = s.getNumber(u);
             const double pairs = t == u ? nt * (nt - 1.0) / 2.0 : nt * nu;
             if (pairs <= 0.0) continue;
             const std::vector<double>& shares = referenceFor(s, t, u);
-            for (std::size_t b = 0; b < expected_.size(); b++) expected_[b] += pairs * shares[b];
+            std::vector<double>& byPair = expectedByPair_[static_cast<std::size_t>(t)][static_cast<std::size_t>(u)];
+            byPair.resize(expected_.size(), 0.0);
+            for (std::size_t b = 0; b < expected_.size(); b++) {
+                expected_[b] += pairs * shares[b];
+                byPair[b] += pairs * shares[b];
+            }
         }
+}
+
+// Each counted type's centres into the grid's bins along each axis, and as
+// many uniform ones in the region they reach, by the share of each bin the region covers.
+void CRadialDistribution::addSpread(const CSimulation& s)
+{
+    const double half = spreadHalfWidth_, step = 2.0 * half / kSpreadBins;
+    for (int t = 0; t < kTypes; t++) {
+        const int atoms = s.getNumber(t);
+        if (!includes(t) || atoms == 0) continue;
+        CSpread& spread = spreads_[static_cast<std::size_t>(t)];
+        const CCentreRegion region = reachableRegion(half, s.getDiam(t), s.getPistonUsed() != 0, s.getPistonZ());
+        for (int axis = 0; axis < 3; axis++) {
+            std::vector<double>& measured = spread.measured[axis];
+            std::vector<double>& uniform = spread.uniform[axis];
+            measured.resize(kSpreadBins, 0.0);
+            uniform.resize(kSpreadBins, 0.0);
+            for (int i = 0; i < atoms; i++) {
+                const double at = (s.state().atoms.loc[t][i].v[axis] + half) / step;
+                if (!std::isfinite(at)) continue;  // left to the display's net
+                measured[static_cast<std::size_t>(std::clamp(at, 0.0, kSpreadBins - 1.0))] += 1.0;
+            }
+            const double low = region.low[axis], high = region.high[axis];
+            for (int k = 0; k < kSpreadBins; k++) {
+                const double from = -half + k * step, to = from + step;
+                const double covered = std::min(to, high) - std::max(from, low);
+                if (covered > 0.0) uniform[static_cast<std::size_t>(k)] += atoms * covered / (high - low);
+            }
+        }
+        spread.atoms += atoms;
+    }
 }
 
 const std::vector<double>& CRadialDistribution::referenceFor(const CSimulation& s, int t, int u)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The radial distribution g(r) of one pair of atom types, or of all atoms,
 // accumulated over displays since its reset: the pairs found at each
-// distance over the pairs uniformly placed centres would give there. Bins
-// are a twentieth of the pair's mean diameter wide and reach half the box
-// width.
+// distance over the pairs centres placed independently would give there,
+// spread through the box as the centres were. Bins are a twentieth of the
+// pair's mean diameter wide and reach half the box width.
 #pragma once
 
 #include <array>
@@ -37,7 +37,16 @@ public:
     // 0 where no pair could be expected (before the first display, or a pair without atoms).
     double g(int bin) const;
     double observedPairs(int bin) const { return observed_[static_cast<std::size_t>(bin)]; }
+    // The pairs centres placed uniformly in the regions they reach would give.
     double expectedPairs(int bin) const { return expected_[static_cast<std::size_t>(bin)]; }
+    // The pairs independent centres spread through the box as the measured
+    // ones were would give: g's reference. A gas piles up against hard walls
+    // (its density there is the pressure over kT, above the mean), which
+    // leaves the rest of the box thinner than the mean: against uniform
+    // centres its g stays below 1 at every distance past the first shells.
+    double referencePairs(int bin) const;
+    // Bins of the measured spread of the centres along each axis, across the box.
+    static constexpr int kSpreadBins = 128;
 
 private:
     struct CReference {
@@ -47,17 +56,37 @@ private:
         std::vector<double> shares;
     };
 
+    // Where the centres of one type were along each axis, counted in the
+    // grid's bins, and where as many uniform ones in the regions they reach would have been.
+    struct CSpread {
+        std::vector<double> measured[3], uniform[3];
+        double atoms = 0.0;  // counted in each axis
+    };
+    // Per pair of types, the share of the measured spread's pairs over the
+    // uniform spread's in each bin, and the displays they are of.
+    struct CSpreadFactors {
+        std::vector<double> factor;
+        unsigned long displays = 0;
+    };
+
     bool includes(int type) const;
+    bool pairIncluded(int t, int u) const;
     void prepareBins(const CSimulation& s);
     void countPairs(const CSimulation& s);
     void addExpected(const CSimulation& s);
+    void addSpread(const CSimulation& s);
     const std::vector<double>& referenceFor(const CSimulation& s, int t, int u);
+    const std::vector<double>& spreadFactors(int t, int u) const;
 
     int first_ = kAllTypes, second_ = kAllTypes;
     double width_ = 0.0;
     unsigned long displays_ = 0;
     std::vector<double> observed_, expected_;
     std::array<std::array<CReference, 4>, 4> references_{};
+    std::array<std::array<std::vector<double>, 4>, 4> expectedByPair_{};
+    std::array<CSpread, 4> spreads_{};
+    double spreadHalfWidth_ = 0.0;
+    mutable std::array<std::array<CSpreadFactors, 4>, 4> factors_{};
     // Centres gathered for the pair loop, and the first index of each type in them.
     std::vector<double> x_, y_, z_;
     std::array<int, 5> typeStart_{};

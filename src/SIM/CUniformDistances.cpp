@@ -95,13 +95,12 @@ const CShellQuadrature& shellQuadrature()
 }
 
 // The probability density of the separation's length at r: r^2 times the
-// density of the separation vector integrated over the directions.
-double distanceDensity(const CCentreRegion& a, const CCentreRegion& b, double r)
+// density of the separation vector integrated over the directions; along(k,
+// d) is the density of the separation's component along axis k.
+template <class Along>
+double distanceDensity(const Along& along, double r)
 {
     const CShellQuadrature& q = shellQuadrature();
-    auto along = [&](int axis, double d) {
-        return uniformDifferenceDensity(d, a.low[axis], a.high[axis], b.low[axis], b.high[axis]);
-    };
     double sum = 0.0;
     for (int p = 0; p < kPolar; p++) {
         const double fz = along(2, r * q.nz[p]);
@@ -113,20 +112,67 @@ double distanceDensity(const CCentreRegion& a, const CCentreRegion& b, double r)
     }
     return r * r * sum;
 }
-}  // namespace
 
-void uniformDistanceShares(const CCentreRegion& a, const CCentreRegion& b, double width, int bins,
-                           std::vector<double>& shares)
+// Three-point Gauss-Legendre over each bin: the density is a polynomial
+// of low degree in r between its kinks.
+template <class Along>
+void distanceShares(const Along& along, double width, int bins, std::vector<double>& shares)
 {
-    // Three-point Gauss-Legendre over each bin: the density is a polynomial
-    // of low degree in r between its kinks.
     static const double node[3] = {-std::sqrt(0.6), 0.0, std::sqrt(0.6)};
     static const double weight[3] = {5.0 / 9.0, 8.0 / 9.0, 5.0 / 9.0};
     shares.assign(static_cast<std::size_t>(std::max(bins, 0)), 0.0);
     for (int bin = 0; bin < bins; bin++) {
         const double middle = (bin + 0.5) * width, half = 0.5 * width;
         double sum = 0.0;
-        for (int k = 0; k < 3; k++) sum += weight[k] * distanceDensity(a, b, middle + half * node[k]);
+        for (int k = 0; k < 3; k++) sum += weight[k] * distanceDensity(along, middle + half * node[k]);
         shares[static_cast<std::size_t>(bin)] = sum * half;
     }
+}
+}  // namespace
+
+void uniformDistanceShares(const CCentreRegion& a, const CCentreRegion& b, double width, int bins,
+                           std::vector<double>& shares)
+{
+    distanceShares([&](int axis, double d) {
+        return uniformDifferenceDensity(d, a.low[axis], a.high[axis], b.low[axis], b.high[axis]);
+    }, width, bins, shares);
+}
+
+// Two points in bins i and j of width step differ by a triangle of base
+// 2 step around (i - j) step: the sum of the triangles is straight between
+// the multiples of step, where it is the correlation of the bins' probabilities over step.
+void CAxisDifferences::correlate(const std::vector<double> (&first)[3], const std::vector<double> (&second)[3],
+                                 double gridStep)
+{
+    step = gridStep;
+    bins = static_cast<int>(first[0].size());
+    for (int axis = 0; axis < 3; axis++) {
+        std::vector<double>& v = values[axis];
+        v.assign(static_cast<std::size_t>(std::max(2 * bins - 1, 0)), 0.0);
+        const std::vector<double>&p = first[axis], &q = second[axis];
+        for (int i = 0; i < bins; i++) {
+            if (p[static_cast<std::size_t>(i)] == 0.0) continue;
+            for (int j = 0; j < bins; j++)
+                v[static_cast<std::size_t>(i - j + bins - 1)] += p[static_cast<std::size_t>(i)] * q[static_cast<std::size_t>(j)];
+        }
+        for (double& value : v) value /= step;
+    }
+}
+
+double CAxisDifferences::at(int axis, double d) const
+{
+    const double k = d / step + (bins - 1);
+    if (!(k >= 0.0) || k >= 2.0 * bins - 2) return 0.0;
+    const auto below = static_cast<std::size_t>(k);
+    const double f = k - static_cast<double>(below);
+    const std::vector<double>& v = values[axis];
+    return (1.0 - f) * v[below] + f * v[below + 1];
+}
+
+double measuredDistanceDensity(const CAxisDifferences& differences, double r)
+{
+    return distanceDensity([&](int axis, double d) {
+        if (axis == 2) return differences.at(2, d);
+        return 0.5 * (differences.at(axis, d) + differences.at(axis, -d));
+    }, r);
 }

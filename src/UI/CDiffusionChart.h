@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast atoms wander, for all atoms or one type: the mean squared
-// displacement against time with its Einstein fit and the fit window, or
-// the velocity autocorrelation with its running integral,
+// displacement against time on log-log axes with its Einstein fit, the fit
+// window and a line of slope 1, or the velocity autocorrelation with its
+// running integral,
 // and both diffusion coefficients in the caption. It samples while the
 // Plots window is open; any change a person or a file makes starts it again.
 #pragma once
@@ -12,6 +13,7 @@
 class CRoundAxis;
 class QComboBox;
 class QLineSeries;
+class QLogValueAxis;
 
 class CDiffusionChart : public CPlotChart {
     Q_OBJECT
@@ -35,9 +37,14 @@ public:
     QLineSeries* msdCurve() const { return msd_; }
     QLineSeries* fitCurve() const { return fit_; }
     QLineSeries* vacfCurve() const { return vacf_; }
+    QLineSeries* slopeOneLine() const { return slopeOne_; }
+    // The MSD's axes (logarithmic), and the VACF's time axis.
+    QLogValueAxis* msdTimeAxis() const { return logTime_; }
+    QLogValueAxis* msdAxis() const { return logMsd_; }
+    CRoundAxis* vacfTimeAxis() const { return timeAxis_; }
 
 private:
-    void showSeries(std::initializer_list<QLineSeries*> series, bool rightAxis);
+    void showSeries(std::initializer_list<QLineSeries*> series, bool logarithmic);
     void refreshMsd();
     void refreshVacf();
     void showCaption();
@@ -46,8 +53,8 @@ private:
     CDiffusionResult result_;
     CTypeMask types_ = kAllTypesMask;
     QComboBox *typeChooser_, *curveChooser_;
-    QLineSeries *msd_, *fit_, *windowStart_, *windowEnd_, *vacf_, *integral_;
-    // One time axis and a left axis for both curves, retitled; the right
-    // axis carries the VACF's integral only.
+    QLineSeries *msd_, *fit_, *slopeOne_, *windowStart_, *windowEnd_, *vacf_, *integral_;
+    // The MSD on logarithmic axes; the VACF on linear ones, its integral on the right.
+    QLogValueAxis *logTime_, *logMsd_;
     CRoundAxis *timeAxis_, *leftAxis_, *rightAxis_;
 };

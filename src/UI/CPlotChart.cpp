@@ -37,15 +37,8 @@ CPlotChart::CPlotChart(CSimulation& simulation, CPlatform& platform, QWidget* pa
     view_ = new CZoomChartView(chart_, this);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(360, 240);
-    // Queued: the chart is in the middle of its layout when it tells.
-    connect(
-        chart_, &QChart::plotAreaChanged, this,
-        [this] {
-            if (pixelColumns() == laidOutColumns_) return;
-            laidOutColumns_ = pixelColumns();
-            pixelColumnsChanged();
-        },
-        Qt::QueuedConnection);
+    plotWidget_ = view_;
+    watchPlotArea(chart_);
 
     exportButton_ = new QToolButton(this);
     exportButton_->setText(tr("Export"));
@@ -61,11 +54,34 @@ CPlotChart::CPlotChart(CSimulation& simulation, CPlatform& platform, QWidget* pa
     controls_->addWidget(exportButton_);
     caption_ = new QLabel(this);
     caption_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A caption of many numbers wraps instead of widening the window past the screen.
+    caption_->setWordWrap(true);
     column_ = new QVBoxLayout(this);
     auto* column = column_;
     column->addLayout(controls_);
     column->addWidget(caption_);
     column->addWidget(view_, 1);
+}
+
+void CPlotChart::watchPlotArea(QChart* chart)
+{
+    // Queued: the chart is in the middle of its layout when it tells.
+    connect(
+        chart, &QChart::plotAreaChanged, this,
+        [this] {
+            if (pixelColumns() == laidOutColumns_) return;
+            laidOutColumns_ = pixelColumns();
+            pixelColumnsChanged();
+        },
+        Qt::QueuedConnection);
+}
+
+void CPlotChart::setPlotWidget(QWidget* widget)
+{
+    column_->replaceWidget(plotWidget_, widget);
+    plotWidget_->hide();
+    plotWidget_ = widget;
+    column_->setStretchFactor(widget, 1);
 }
 
 void CPlotChart::addControl(QWidget* control)
@@ -88,14 +104,15 @@ void CPlotChart::setCaption(const QString& text)
 int CPlotChart::pixelColumns() const
 {
     // Before the first layout the plot area is empty; a hundred columns keep the line's shape until then.
-    return std::max(100, static_cast<int>(chart_->plotArea().width() * view_->devicePixelRatioF()));
+    return std::max(100, static_cast<int>(linesArea().width() * view_->devicePixelRatioF()));
 }
 
-void CPlotChart::antialiasLinesUpTo(qsizetype longestLine)
+void CPlotChart::antialiasLinesUpTo(qsizetype longestLine, const QList<QChartView*>& views)
 {
     const bool smooth = longestLine <= pixelColumns();
-    if (view_->renderHints().testFlag(QPainter::Antialiasing) != smooth)
-        view_->setRenderHint(QPainter::Antialiasing, smooth);
+    for (QChartView* view : views)
+        if (view->renderHints().testFlag(QPainter::Antialiasing) != smooth)
+            view->setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 bool CPlotChart::reportFailure(const QString& path, const QString& reason)
@@ -115,7 +132,7 @@ bool CPlotChart::exportCsv(const QString& path)
 // distribution, the samples of a series): a picture keeps it above the chart.
 QRect CPlotChart::exportedArea() const
 {
-    const QRect chartArea = view_->geometry();
+    const QRect chartArea = plotWidget_->geometry();
     if (caption_->isHidden() || caption_->text().isEmpty()) return chartArea;
     return chartArea.united(caption_->geometry());
 }

@@ -69,6 +69,9 @@ public:
     bool exportSvg(const QString& path);
     // The part of the chart a picture shows: the chart with its caption.
     QRect exportedArea() const;
+    // What stands below the caption: the chart view, or the widget a chart
+    // of several views put in its place.
+    QWidget* plotWidget() const { return plotWidget_; }
 
 public slots:
     void exportCsvAs() { exportAs("csv"); }
@@ -81,11 +84,19 @@ protected:
     // A further row of controls above that one, for charts with many.
     QHBoxLayout* addControlRow();
     void setCaption(const QString& text);
+    // Puts a widget of the chart's own (several views) in place of the one view.
+    void setPlotWidget(QWidget* widget);
+    // The plot area lines are decimated to: the one chart's, or one of the
+    // views' the chart puts in its place, all as wide.
+    virtual QRectF linesArea() const { return chart_->plotArea(); }
     // The pixel columns of the plot area: what a line is decimated to.
     int pixelColumns() const;
+    // Reports this chart's plot area changes through pixelColumnsChanged.
+    void watchPlotArea(QChart* chart);
     // Smoothing a line of more points than there are pixel columns shows
     // nothing the eye would miss, and doubles the cost of painting it.
-    void antialiasLinesUpTo(qsizetype longestLine);
+    void antialiasLinesUpTo(qsizetype longestLine, const QList<QChartView*>& views);
+    void antialiasLinesUpTo(qsizetype longestLine) { antialiasLinesUpTo(longestLine, {view_}); }
     // The plot area came to another number of pixel columns (the window was
     // resized, or laid out after the first redraw): lines decimated to the
     // old number would look coarse or cost more than they show.
@@ -97,6 +108,7 @@ private:
 
     QChart* chart_;
     CZoomChartView* view_;
+    QWidget* plotWidget_;
     QVBoxLayout* column_;
     QHBoxLayout* controls_;
     QLabel* caption_;

@@ -110,6 +110,9 @@ void CPlotsWindow::showBeside(const QWidget* mainWindow)
         const QRect frame = mainWindow->frameGeometry();
         const QScreen* screen = mainWindow->screen();
         const QRect room = screen ? screen->availableGeometry() : QRect();
+        // A small screen gets the whole window on it, not a part.
+        if (room.isValid() && (width() > room.width() || height() > room.height()))
+            resize(std::min(width(), room.width()), std::min(height(), room.height()));
         QPoint at(frame.right() + 8, frame.top());
         if (room.isValid() && at.x() + width() > room.right()) at.setX(std::max(room.left(), frame.left() - width() - 8));
         move(at);

@@ -46,9 +46,9 @@ CRadialDistributionChart::CRadialDistributionChart(CSimulation& simulation, CPla
     : CPlotChart(simulation, platform, parent),
       pairs_(new QComboBox(this)),
       curve_(new QLineSeries),
-      uniform_(new QLineSeries),
+      independent_(new QLineSeries),
       xAxis_(new CRoundAxis(tr("r (nm)"))),
-      yAxis_(new CRoundAxis(tr("g(r) (pairs over uniform pairs)")))
+      yAxis_(new CRoundAxis(tr("g(r) (pairs over independent pairs)")))
 {
     pairs_->setToolTip(tr("The pair of atom types g(r) counts"));
     fillPairNames();
@@ -61,11 +61,11 @@ CRadialDistributionChart::CRadialDistributionChart(CSimulation& simulation, CPla
 
     curve_->setName(tr("g(r)"));
     curve_->setPen(QPen(QColor(0x1f77b4), 2.0));
-    uniform_->setName(tr("uniform centres"));
-    uniform_->setPen(QPen(Qt::gray, 1.0, Qt::DashLine));
+    independent_->setName(tr("independent centres"));
+    independent_->setPen(QPen(Qt::gray, 1.0, Qt::DashLine));
     chart()->addAxis(xAxis_, Qt::AlignBottom);
     chart()->addAxis(yAxis_, Qt::AlignLeft);
-    for (QLineSeries* series : {uniform_, curve_}) {
+    for (QLineSeries* series : {independent_, curve_}) {
         chart()->addSeries(series);
         series->attachAxis(xAxis_);
         series->attachAxis(yAxis_);
@@ -127,7 +127,7 @@ void CRadialDistributionChart::refresh()
     }
     curve_->replace(points);
     const double reach = d.bins() * d.binWidth() * kNanometresPerMetre;
-    uniform_->replace(QList<QPointF>{{0.0, 1.0}, {reach, 1.0}});
+    independent_->replace(QList<QPointF>{{0.0, 1.0}, {reach, 1.0}});
     xAxis_->showRange(0.0, reach > 0.0 ? reach : 1.0);
     yAxis_->showRange(0.0, std::ceil(top * 1.1 * 4.0) / 4.0);
     double expected = 0.0;

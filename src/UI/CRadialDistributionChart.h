@@ -60,6 +60,6 @@ private:
     CSamplingPace pace_;
     std::chrono::steady_clock::time_point lastDisplay_{};
     QComboBox* pairs_;
-    QLineSeries *curve_, *uniform_;
+    QLineSeries *curve_, *independent_;
     CRoundAxis *xAxis_, *yAxis_;
 };

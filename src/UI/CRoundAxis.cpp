@@ -103,8 +103,18 @@ CRoundAxis::CRoundAxis(const QString& title, const QString& unit, QObject* paren
 
 int CRoundAxis::maxTicks() const
 {
+    if (mostTicks_ > 0) return mostTicks_;
     // Labels side by side need more room than labels one above the other.
     return orientation() == Qt::Horizontal ? 8 : 7;
+}
+
+QStringList CRoundAxis::tickLabels() const
+{
+    QStringList labels;
+    const double first = std::ceil(ticks_.low / ticks_.interval - 1e-9);
+    for (double k = first; k * ticks_.interval <= ticks_.high + 1e-9 * ticks_.interval; k++)
+        labels << QString::asprintf("%.*f", ticks_.decimals, k * ticks_.interval + 0.0);
+    return labels;
 }
 
 void CRoundAxis::showRange(double low, double high) { apply(roundTicks(low, high, maxTicks(), false)); }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QValueAxis>
 
 #include <utility>
@@ -52,6 +53,11 @@ public:
         return ticks_.offset == 0.0 && ticks_.scale == 1.0 ? value : (value - ticks_.offset) / ticks_.scale;
     }
     const CRoundTicks& ticks() const { return ticks_; }
+    // At most this many ticks from the next range on; 0: as many as an axis
+    // of the chart's full height or width takes.
+    void setMostTicks(int ticks) { mostTicks_ = ticks; }
+    // The labels of the ticks shown, as they read.
+    QStringList tickLabels() const;
 
 private:
     void apply(const CRoundTicks& ticks);
@@ -60,4 +66,5 @@ private:
 
     QString title_, unit_;
     CRoundTicks ticks_;
+    int mostTicks_ = 0;
 };

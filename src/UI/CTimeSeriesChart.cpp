@@ -6,8 +6,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -25,30 +27,34 @@ const QColor kColours[kSeriesQuantities] = {QColor(0x1f77b4), QColor(0xff7f0e), 
                                             QColor(0x9467bd), QColor(0x8c564b), QColor(0x17becf)};
 }  // namespace
 
-CTimeSeriesChart::Unit CTimeSeriesChart::unitOf(CSeriesQuantity quantity)
+namespace {
+bool isEnergy(CSeriesQuantity quantity)
 {
-    switch (quantity) {
-    case CSeriesQuantity::kinetic:
-    case CSeriesQuantity::potential:
-    case CSeriesQuantity::total: return energy;
-    case CSeriesQuantity::temperature: return temperature;
-    case CSeriesQuantity::pressure: return pressure;
-    case CSeriesQuantity::volume: return volume;
-    case CSeriesQuantity::rmsSpeed: return speed;
-    }
-    return energy;
+    return quantity == CSeriesQuantity::kinetic || quantity == CSeriesQuantity::potential ||
+           quantity == CSeriesQuantity::total;
 }
+
+// The strips' plot areas leave this room, in pixels: above for the
+// heading, below the lowest for the time axis' labels and title, and to
+// the right for the half of the last time label that overhangs the area.
+constexpr int kStripGap = 6;
+constexpr int kRightRoom = 18;
+// A strip's plot is at least this high; Qt Charts elides the value labels
+// of an axis that gives each less room than this.
+constexpr int kLeastStripHeight = 44;
+constexpr int kTickRoom = 28;
+}  // namespace
 
 CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform, const CTimeSeries& series,
                                    QWidget* parent)
-    : CPlotChart(simulation, platform, parent), series_(series), xAxis_(new CRoundAxis(tr("Time (ps)"), {}, this))
+    : CPlotChart(simulation, platform, parent), series_(series), stripsWidget_(new QWidget(this))
 {
     const char* shortNames[kSeriesQuantities] = {"Kinetic energy", "Potential energy", "Total energy",
                                                  "Temperature", "Pressure", "Volume", "Rms speed"};
     // Energies on one row, the other quantities on the next, so the window stays narrow.
     QHBoxLayout* rows[2] = {addControlRow(), addControlRow()};
     for (int q = 0; q < kSeriesQuantities; q++) {
-        QHBoxLayout* quantities = rows[unitOf(CSeriesQuantity(q)) == energy ? 0 : 1];
+        QHBoxLayout* quantities = rows[isEnergy(CSeriesQuantity(q)) ? 0 : 1];
         boxes_[q] = new QCheckBox(tr(shortNames[q]), this);
         boxes_[q]->setToolTip(tr("Draw the %1 (%2)")
                                   .arg(QString::fromUtf8(seriesQuantityInfo(CSeriesQuantity(q)).title).toLower(),
@@ -71,31 +77,128 @@ CTimeSeriesChart::CTimeSeriesChart(CSimulation& simulation, CPlatform& platform,
     reset->setToolTip(tr("The whole run again, following it (the wheel over the chart zooms the time axis)"));
     addControl(reset);
     connect(reset, &QPushButton::clicked, this, &CTimeSeriesChart::resetZoom);
-    connect(chartView(), &CZoomChartView::wheelZoom, this, &CTimeSeriesChart::zoomBy);
 
-    chart()->addAxis(xAxis_, Qt::AlignBottom);
-    const char* axisNames[kUnits] = {"Energy", "Temperature", "Pressure", "Volume", "Rms speed"};
-    const CSeriesQuantity quantityOf[kUnits] = {CSeriesQuantity::total, CSeriesQuantity::temperature,
-                                                CSeriesQuantity::pressure, CSeriesQuantity::volume,
-                                                CSeriesQuantity::rmsSpeed};
-    for (int u = 0; u < kUnits; u++) {
-        const QString unit = QString::fromUtf8(chartUnitOf(quantityOf[u]).name);
-        yAxes_[u] = new CRoundAxis(QStringLiteral("%1 (%2)").arg(tr(axisNames[u]), unit), unit, this);
-        chart()->addAxis(yAxes_[u], u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
-    }
     for (int q = 0; q < kSeriesQuantities; q++) {
-        lines_[q] = new QLineSeries(this);
-        lines_[q]->setName(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(seriesQuantityInfo(CSeriesQuantity(q)).title),
-                                                         QString::fromUtf8(chartUnitOf(CSeriesQuantity(q)).name)));
-        lines_[q]->setColor(kColours[q]);
-        chart()->addSeries(lines_[q]);
-        lines_[q]->attachAxis(xAxis_);
-        lines_[q]->attachAxis(yAxes_[unitOf(CSeriesQuantity(q))]);
+        const CSeriesQuantity quantity = CSeriesQuantity(q);
+        const QString unit = QString::fromUtf8(chartUnitOf(quantity).name);
+        CStrip& strip = strips_[static_cast<std::size_t>(q)];
+        strip.chart = new QChart;
+        strip.chart->legend()->hide();
+        strip.chart->setMargins(QMargins(0, 0, 0, 0));
+        // Nor a background: the view's white stands for it.
+        strip.chart->setBackgroundVisible(false);
+        // A chart of a fixed plot area lays no title out: the heading is an item of its own.
+        strip.heading = new QGraphicsSimpleTextItem(strip.chart);
+        QFont heading = strip.heading->font();
+        heading.setBold(true);
+        strip.heading->setFont(heading);
+        strip.heading->setBrush(kColours[q].darker(120));
+        strip.view = new CZoomChartView(strip.chart, stripsWidget_);
+        strip.view->setRenderHint(QPainter::Antialiasing);
+        strip.view->setFrameShape(QFrame::NoFrame);
+        strip.view->setBackgroundBrush(Qt::white);
+        connect(strip.view, &CZoomChartView::wheelZoom, this, &CTimeSeriesChart::zoomBy);
+        watchPlotArea(strip.chart);
+        strip.x = new CRoundAxis(tr("Time (ps)"), {}, this);
+        // The heading above the strip names the quantity, its unit and any offset or power of ten.
+        strip.y = new CRoundAxis(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(seriesQuantityInfo(quantity).title), unit),
+                                 unit, this);
+        strip.y->setTitleVisible(false);
+        strip.chart->addAxis(strip.x, Qt::AlignBottom);
+        strip.chart->addAxis(strip.y, Qt::AlignLeft);
+        strip.line = new QLineSeries(this);
+        strip.line->setName(strip.y->titleText());
+        strip.line->setColor(kColours[q]);
+        strip.chart->addSeries(strip.line);
+        strip.line->attachAxis(strip.x);
+        strip.line->attachAxis(strip.y);
     }
+    stripsWidget_->installEventFilter(this);
+    setPlotWidget(stripsWidget_);
     boxes_[static_cast<int>(CSeriesQuantity::total)]->setChecked(true);
     boxes_[static_cast<int>(CSeriesQuantity::temperature)]->setChecked(true);
-    placeAxes();
+    showStrips();
     setStepsOnX(false);
+}
+
+std::vector<const CTimeSeriesChart::CStrip*> CTimeSeriesChart::shownStrips() const
+{
+    std::vector<const CStrip*> shown;
+    for (int q = 0; q < kSeriesQuantities; q++)
+        if (boxes_[q]->isChecked()) shown.push_back(&strips_[static_cast<std::size_t>(q)]);
+    return shown;
+}
+
+CRoundAxis* CTimeSeriesChart::timeAxis() const
+{
+    const std::vector<const CStrip*> shown = shownStrips();
+    return shown.empty() ? strips_.back().x : shown.back()->x;
+}
+
+QString CTimeSeriesChart::stripHeading(CSeriesQuantity quantity) const { return strip(quantity).heading->text(); }
+
+QRectF CTimeSeriesChart::linesArea() const
+{
+    const std::vector<const CStrip*> shown = shownStrips();
+    return shown.empty() ? QRectF() : shown.front()->chart->plotArea();
+}
+
+bool CTimeSeriesChart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == stripsWidget_ && event->type() == QEvent::Resize) {
+        // Another height may take another number of ticks: framed anew, paused too.
+        drawnOnce_ = false;
+        refresh();
+    }
+    return CPlotChart::eventFilter(watched, event);
+}
+
+int CTimeSeriesChart::axisRoom() const
+{
+    // Below the lowest strip: the time axis' labels and title.
+    const QFontMetrics labels(strips_[0].x->labelsFont()), titles(strips_[0].x->titleFont());
+    return labels.height() + titles.height() + 3 * kStripGap;
+}
+
+int CTimeSeriesChart::headingRoom() const
+{
+    return QFontMetrics(strips_[0].heading->font()).height() + kStripGap;
+}
+
+int CTimeSeriesChart::stripPlotHeight() const
+{
+    const int count = static_cast<int>(shownStrips().size());
+    if (count == 0) return 0;
+    return std::max((stripsWidget_->height() - axisRoom()) / count - headingRoom() - kStripGap, 1);
+}
+
+void CTimeSeriesChart::layoutStrips()
+{
+    const std::vector<const CStrip*> shown = shownStrips();
+    const int count = static_cast<int>(shown.size());
+    const int axisRoom = this->axisRoom(), headingRoom = this->headingRoom();
+    stripsWidget_->setMinimumSize(360, count * (kLeastStripHeight + headingRoom + kStripGap) + axisRoom);
+    int labelWidth = 0;
+    for (const CStrip* strip : shown)
+        for (const QString& label : strip->y->tickLabels())
+            labelWidth = std::max(labelWidth, QFontMetrics(strip->y->labelsFont()).horizontalAdvance(label));
+    // Qt Charts elides labels that do not fit with room to spare: a few characters more.
+    const int left = labelWidth + QFontMetrics(strips_[0].y->labelsFont()).horizontalAdvance(QStringLiteral("000")) + kStripGap;
+    const int width = stripsWidget_->width(), height = stripsWidget_->height();
+    const int each = count > 0 ? (height - axisRoom) / count : 0;
+    for (int k = 0; k < count; k++) {
+        const CStrip& strip = *shown[static_cast<std::size_t>(k)];
+        const bool lowest = k == count - 1;
+        const int stripHeight = lowest ? height - k * each : each;
+        const QRect place(0, k * each, width, stripHeight);
+        if (strip.view->geometry() != place) strip.view->setGeometry(place);
+        const QRectF area(left, headingRoom, std::max(width - left - kRightRoom, 1), stripPlotHeight());
+        if (strip.chart->plotArea() != area) strip.chart->setPlotArea(area);
+        if (strip.heading->text() != strip.y->titleText()) strip.heading->setText(strip.y->titleText());
+        strip.heading->setPos(left, kStripGap / 2);
+        strip.x->setLabelsVisible(lowest);
+        strip.x->setTitleVisible(lowest);
+    }
 }
 
 void CTimeSeriesChart::setQuantityShown(CSeriesQuantity quantity, bool shown)
@@ -104,15 +207,16 @@ void CTimeSeriesChart::setQuantityShown(CSeriesQuantity quantity, bool shown)
         const QSignalBlocker quiet(boxes_[static_cast<int>(quantity)]);
         boxes_[static_cast<int>(quantity)]->setChecked(shown);
     }
-    placeAxes();
+    showStrips();
     drawnOnce_ = false;
     refresh();
 }
 
 QList<QPointF> CTimeSeriesChart::pointsDrawn(const QXYSeries* line) const
 {
-    const auto q = std::find(lines_.begin(), lines_.end(), line);
-    return q == lines_.end() ? line->points() : points_[static_cast<std::size_t>(q - lines_.begin())];
+    for (int q = 0; q < kSeriesQuantities; q++)
+        if (strips_[static_cast<std::size_t>(q)].line == line) return points_[static_cast<std::size_t>(q)];
+    return line->points();
 }
 
 bool CTimeSeriesChart::quantityShown(CSeriesQuantity quantity) const
@@ -120,23 +224,14 @@ bool CTimeSeriesChart::quantityShown(CSeriesQuantity quantity) const
     return boxes_[static_cast<int>(quantity)]->isChecked();
 }
 
-// Hidden lines leave the legend, and an axis shows only while one of its lines does.
-void CTimeSeriesChart::placeAxes()
+// A strip shows while its quantity is ticked.
+void CTimeSeriesChart::showStrips()
 {
-    std::array<bool, kUnits> used{};
     for (int q = 0; q < kSeriesQuantities; q++) {
-        const bool shown = boxes_[q]->isChecked();
-        lines_[q]->setVisible(shown);
-        for (QLegendMarker* marker : chart()->legend()->markers(lines_[q])) marker->setVisible(shown);
-        used[unitOf(CSeriesQuantity(q))] = used[unitOf(CSeriesQuantity(q))] || shown;
+        strips_[static_cast<std::size_t>(q)].view->setVisible(boxes_[q]->isChecked());
+        strips_[static_cast<std::size_t>(q)].line->setVisible(boxes_[q]->isChecked());
     }
-    // Grid lines of the first axis shown only: another axis' lines at its own ticks would cross them.
-    bool gridShown = false;
-    for (int u = 0; u < kUnits; u++) {
-        yAxes_[u]->setVisible(used[u]);
-        yAxes_[u]->setGridLineVisible(used[u] && !gridShown);
-        gridShown = gridShown || used[u];
-    }
+    layoutStrips();
 }
 
 void CTimeSeriesChart::setStepsOnX(bool steps)
@@ -145,7 +240,7 @@ void CTimeSeriesChart::setStepsOnX(bool steps)
         const QSignalBlocker quiet(xUnit_);
         xUnit_->setCurrentIndex(steps ? 1 : 0);
     }
-    xAxis_->setQuantityTitle(steps ? tr("Steps") : tr("Time (ps)"));
+    for (CStrip& strip : strips_) strip.x->setQuantityTitle(steps ? tr("Steps") : tr("Time (ps)"));
     resetZoom();
 }
 
@@ -254,8 +349,8 @@ void CTimeSeriesChart::refresh()
     // A line series lays its points out again at every change of an axis
     // range, outlining a hover shape around each segment: emptied first,
     // its new points are laid out once.
-    for (QLineSeries* line : lines_)
-        if (line->count() > 0) line->clear();
+    for (CStrip& strip : strips_)
+        if (strip.line->count() > 0) strip.line->clear();
     fitAxes(low, high);
     drawLines();
     const QString slotName = slot_ == CSimulation::kAllAtoms ? tr("all atoms")
@@ -285,38 +380,41 @@ void CTimeSeriesChart::decimateShownLines(std::size_t first, std::size_t last, d
     }
 }
 
-// Each unit's axis frames its lines' drawn points: every column's extremes
-// are among them, so these are the extremes of the samples in view.
+// Each strip's axis frames its line's drawn points: every column's extremes
+// are among them, so these are the extremes of the samples in view. The
+// ticks are as many as the strip's height has room for.
 void CTimeSeriesChart::fitAxes(double low, double high)
 {
-    std::array<double, kUnits> yLow, yHigh;
-    yLow.fill(std::numeric_limits<double>::infinity());
-    yHigh.fill(-std::numeric_limits<double>::infinity());
+    const int plotHeight = stripPlotHeight();
     for (int q = 0; q < kSeriesQuantities; q++) {
-        const Unit u = unitOf(CSeriesQuantity(q));
+        CStrip& strip = strips_[static_cast<std::size_t>(q)];
+        strip.x->showRange(low * xScale(), high * xScale());
+        double yLow = std::numeric_limits<double>::infinity(), yHigh = -yLow;
         for (const QPointF& p : points_[q]) {
             if (!std::isfinite(p.y())) continue;
-            yLow[u] = std::min(yLow[u], p.y());
-            yHigh[u] = std::max(yHigh[u], p.y());
+            yLow = std::min(yLow, p.y());
+            yHigh = std::max(yHigh, p.y());
         }
+        strip.y->setMostTicks(std::clamp(plotHeight / kTickRoom + 1, 2, 7));
+        if (yLow <= yHigh) strip.y->frame(yLow, yHigh);
     }
-    xAxis_->showRange(low * xScale(), high * xScale());
-    for (int u = 0; u < kUnits; u++)
-        if (yLow[u] <= yHigh[u]) yAxes_[u]->frame(yLow[u], yHigh[u]);
 }
 
 void CTimeSeriesChart::drawLines()
 {
     qsizetype longestLine = 0;
+    QList<QChartView*> views;
     for (int q = 0; q < kSeriesQuantities; q++) {
-        const CRoundAxis* axis = axisFor(CSeriesQuantity(q));
+        const CStrip& strip = strips_[static_cast<std::size_t>(q)];
+        views << strip.view;
         drawn_.resize(points_[q].size());
         for (qsizetype k = 0; k < points_[q].size(); k++)
-            drawn_[k] = QPointF(points_[q][k].x(), axis->drawn(points_[q][k].y()));
-        if (!drawn_.isEmpty()) lines_[q]->replace(drawn_);
+            drawn_[k] = QPointF(points_[q][k].x(), strip.y->drawn(points_[q][k].y()));
+        if (!drawn_.isEmpty()) strip.line->replace(drawn_);
         longestLine = std::max(longestLine, drawn_.size());
     }
-    antialiasLinesUpTo(longestLine);
+    antialiasLinesUpTo(longestLine, views);
+    layoutStrips();
 }
 
 // The samples in the window, every one of them, with both time columns; the

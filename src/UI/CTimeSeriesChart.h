@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The displayed outputs over time: the quantities the user picks for the
 // displayed slot, against simulated time (ps) or steps, following the run
-// or paused, with wheel zoom along time.
+// or paused, with wheel zoom along time. Each quantity is drawn in a strip
+// of its own, the strips one above the other sharing the time axis, so that
+// no line can hide another (two constants would otherwise both lie in the
+// middle of their axes, on one row of pixels).
 #pragma once
 
 #include <QList>
@@ -14,8 +17,10 @@
 #include "SIM/CTimeSeries.h"
 
 class CRoundAxis;
+class QChart;
 class QCheckBox;
 class QComboBox;
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 
 class CTimeSeriesChart : public CPlotChart {
@@ -29,7 +34,7 @@ public:
     void refresh() override;
     std::string csvText() const override;
 
-    // Which quantities are drawn; the first three energies share one axis.
+    // Which quantities are drawn, each in its strip.
     void setQuantityShown(CSeriesQuantity quantity, bool shown);
     bool quantityShown(CSeriesQuantity quantity) const;
     // x in steps instead of picoseconds.
@@ -42,22 +47,44 @@ public:
     void zoomBy(double factor, double at);
     void resetZoom();
 
-    QLineSeries* lineFor(CSeriesQuantity quantity) const { return lines_[static_cast<int>(quantity)]; }
+    QLineSeries* lineFor(CSeriesQuantity quantity) const { return strip(quantity).line; }
     QList<QPointF> pointsDrawn(const QXYSeries* line) const override;
-    CRoundAxis* timeAxis() const { return xAxis_; }
-    CRoundAxis* axisFor(CSeriesQuantity quantity) const { return yAxes_[unitOf(quantity)]; }
+    // The time axis that carries the labels, the lowest strip's; every strip's shows the same range.
+    CRoundAxis* timeAxis() const;
+    CRoundAxis* axisFor(CSeriesQuantity quantity) const { return strip(quantity).y; }
+    // The chart and view of a quantity's strip.
+    QChart* stripChart(CSeriesQuantity quantity) const { return strip(quantity).chart; }
+    CZoomChartView* stripView(CSeriesQuantity quantity) const { return strip(quantity).view; }
+    // The line above a strip: its quantity, unit and the axis' offset or power of ten.
+    QString stripHeading(CSeriesQuantity quantity) const;
     // The slot drawn (the displayed atom type at the last refresh).
     int slot() const { return slot_; }
 
 protected:
     void pixelColumnsChanged() override;
+    QRectF linesArea() const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum Unit { energy, temperature, pressure, volume, speed, kUnits };
-    static Unit unitOf(CSeriesQuantity quantity);
+    struct CStrip {
+        QChart* chart = nullptr;
+        CZoomChartView* view = nullptr;
+        CRoundAxis *x = nullptr, *y = nullptr;
+        QLineSeries* line = nullptr;
+        QGraphicsSimpleTextItem* heading = nullptr;
+    };
+    const CStrip& strip(CSeriesQuantity quantity) const { return strips_[static_cast<std::size_t>(quantity)]; }
+    // The strips shown, top to bottom.
+    std::vector<const CStrip*> shownStrips() const;
+    // Places the strips' views one above the other and gives each the same
+    // plot area, so that their time axes line up and their heights match.
+    void layoutStrips();
+    int axisRoom() const;
+    int headingRoom() const;
+    int stripPlotHeight() const;
     const std::vector<double>& xValues() const;
     double xScale() const;  // from the stored x (steps, s) to the axis unit
-    void placeAxes();
+    void showStrips();
     // The points of each ticked quantity over samples [first, last) in the window [low, high].
     void decimateShownLines(std::size_t first, std::size_t last, double low, double high);
     void fitAxes(double low, double high);
@@ -68,9 +95,8 @@ private:
 
     const CTimeSeries& series_;
     std::array<QCheckBox*, kSeriesQuantities> boxes_{};
-    std::array<QLineSeries*, kSeriesQuantities> lines_{};
-    std::array<CRoundAxis*, kUnits> yAxes_{};
-    CRoundAxis* xAxis_;
+    std::array<CStrip, kSeriesQuantities> strips_{};
+    QWidget* stripsWidget_;
     QComboBox* xUnit_;
     QCheckBox* follow_;
     int slot_ = 4;
