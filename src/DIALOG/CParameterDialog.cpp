@@ -133,6 +133,14 @@ QLineEdit* CParameterDialog::numberField()
     return field;
 }
 
+QLabel* CParameterDialog::hintLabel(const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 QLabel* CParameterDialog::swatch(int t)
 {
     auto* label = new QLabel(this);
