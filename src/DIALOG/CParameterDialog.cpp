@@ -136,7 +136,6 @@ QLineEdit* CParameterDialog::numberField()
 QLabel* CParameterDialog::hintLabel(const QString& text)
 {
     auto* label = new QLabel(text, this);
-    label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
