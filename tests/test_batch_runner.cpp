@@ -4,6 +4,7 @@
 
 #include "support/BatchProcess.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -49,11 +50,28 @@ TEST(BatchRunner, CsvHasAHeaderAndOneRowPerDisplayStep)
     std::getline(csv, header);
     EXPECT_EQ(header.rfind("iterations,elapsed_time,kinetic_energy_A,", 0), 0u);
     EXPECT_NE(header.find(",rms_speed_all,volume,energy_difference,energy_not_conserved"), std::string::npos);
+    auto cells = [](const std::string& line) {
+        std::vector<std::string> out;
+        std::stringstream in(line);
+        for (std::string cell; std::getline(in, cell, ',');) out.push_back(cell);
+        if (!line.empty() && line.back() == ',') out.emplace_back();
+        return out;
+    };
+    const std::vector<std::string> names = cells(header);
+    auto column = [&names](const char* name) { return std::find(names.begin(), names.end(), name) - names.begin(); };
     int rows = 0;
     while (std::getline(csv, row)) {
         rows++;
         EXPECT_EQ(row.rfind(std::to_string(rows * 100) + ",", 0), 0u) << row;
         EXPECT_EQ(std::count(row.begin(), row.end(), ','), std::count(header.begin(), header.end(), ','));
+        // Type B has no atoms: no temperature and no rms speed (empty
+        // cells), a pressure of 0.
+        const std::vector<std::string> values = cells(row);
+        ASSERT_EQ(values.size(), names.size());
+        EXPECT_EQ(values[column("temperature_B")], "");
+        EXPECT_EQ(values[column("rms_speed_B")], "");
+        EXPECT_EQ(values[column("pressure_B")], "0");
+        EXPECT_NE(values[column("temperature_A")], "");
     }
     EXPECT_EQ(rows, 4);
 }

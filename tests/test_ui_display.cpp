@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The status fields: texts and formats, visibility groups, the layout of the
 // three text sizes, and the histogram graph.
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <limits>
@@ -86,6 +88,46 @@ TEST_F(DisplayTest, OutputsOfTheDisplayedSlot)
     refresh();
     EXPECT_EQ(d().atomTypeField->text(), "ALL TYPES");
     EXPECT_EQ(d().KEField->text(), "2.25e-19");
+}
+
+// A slot with no atoms reads energies and a pressure of 0 and no
+// temperature or rms speed, never what its atoms measured before they were
+// deleted: at once, while the empty box runs, and from a file that carries
+// averages for it.
+TEST_F(DisplayTest, ASlotWithNoAtomsReadsNoStaleValue)
+{
+    ASSERT_TRUE(window->openExample(":/examples/1-hard-sphere-gas-reaching-Maxwell.txt"));
+    for (int k = 0; k < 3; k++) ASSERT_TRUE(s->runDisplay());
+    ASSERT_NE(s->getTCPressure(CSimulation::kAllAtoms), 0.0);
+    s->selectAll(1);
+    window->selectDelete();
+    auto expectEmptyReadouts = [this](const char* when) {
+        refresh();
+        for (QLabel* zero : {d().KEField, d().PEField, d().TEField, d().PField})
+            EXPECT_EQ(zero->text(), "0.00e+00") << when;
+        EXPECT_EQ(d().TempField->text(), "-") << when;
+        EXPECT_EQ(d().VrmsField->text(), "-") << when;
+        EXPECT_NE(d().VolumeField->text(), "-") << when;
+    };
+    expectEmptyReadouts("deleted");
+    ASSERT_TRUE(s->runDisplay());
+    expectEmptyReadouts("run empty");
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("empty.txt");
+    s->generateOutputFileContent();
+    std::string content = s->getFileContent();
+    content += "DTCP 4 1.3000000000e+07\nDTCT 4 3.0000000000e+02\n";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content.data(), static_cast<qint64>(content.size()));
+    }
+    s->setOpenPath(path.toStdString());
+    ASSERT_TRUE(s->readInputFile());
+    ASSERT_GT(s->getIterations(), 0u);
+    EXPECT_EQ(s->getTCPressure(CSimulation::kAllAtoms), 0.0);
+    expectEmptyReadouts("read");
 }
 
 TEST_F(DisplayTest, EnergyDifferenceStandsOutAndNeverReadsNanOrInf)

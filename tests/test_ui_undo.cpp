@@ -9,7 +9,9 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
+#include <memory>
 
 #include "DIALOG/CAtomNumbersDialog.h"
 #include "DIALOG/CBoxDialog.h"
@@ -141,14 +143,31 @@ INSTANTIATE_TEST_SUITE_P(
                     "Move 3 Atoms"}),
     [](const ::testing::TestParamInfo<CChangeKind>& info) { return std::string(info.param.name); });
 
-// A refused change, and a dialog closed with Cancel, are no steps.
-TEST_F(UiWindowTest, RefusedChangesAndRunningAreNoSteps)
+// A refused change, and a dialog closed with Cancel, are no steps; nor is
+// building the simulation shown again, though the state built aside differs
+// from it in what no person changes: the speed meter's clock and the bytes
+// between the members.
+TEST_F(UiWindowTest, RefusedChangesRebuildsAndRunningAreNoSteps)
 {
     EXPECT_FALSE(window->recordChange("Refused", [this](QString&) { return s->setTimeStep(-1.0); }));
     QTimer::singleShot(0, window->BoxDialog, [this] { window->BoxDialog->reject(); });
     window->runBoxDialog();
     EXPECT_EQ(window->UndoStack->count(), 0);
     EXPECT_FALSE(window->isWindowModified());
+
+    for (int k = 0; k < 2; k++) {
+        platform.clock += 3.0;
+        QTimer::singleShot(0, window->NewSimulationDialog, [this] { window->NewSimulationDialog->accept(); });
+        window->runNewSimulationDialog();
+    }
+    EXPECT_EQ(window->UndoStack->count(), 1);
+    auto copy = std::make_unique<CSimulationState>(s->state());
+    static_assert(offsetof(CBoxAndPiston, pistonZ) > offsetof(CBoxAndPiston, pistonUsed) + 1);
+    reinterpret_cast<unsigned char*>(&copy->box)[offsetof(CBoxAndPiston, pistonUsed) + 1] ^= 0x5a;
+    EXPECT_TRUE(sameState(*copy, s->state()));
+    copy->box.pistonUsed = !copy->box.pistonUsed;
+    EXPECT_FALSE(sameState(*copy, s->state()));
+    window->undo();
 
     // Running is no step, but it leaves changes to save; undo while running
     // stops the run and puts back the state before the change, step count too.

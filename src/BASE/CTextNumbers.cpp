@@ -76,21 +76,16 @@ long long parseIntegerC(const std::string& text)
     return strtoll_l(text.c_str(), nullptr, 10, cLocale());
 }
 
-std::string groupedCount(unsigned long long n)
+std::string stepCountText(unsigned long long n)
 {
-    std::string digits = std::to_string(n), grouped;
-    for (size_t i = 0; i < digits.size(); i++) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-        grouped += digits[i];
-    }
-    return grouped;
+    return formatC("%llu", n);
 }
 
 std::string progressText(unsigned long long done, unsigned long long total)
 {
     // Floored, so 100% means done.
     const unsigned percent = total > 0 ? static_cast<unsigned>(done * 100.0L / total) : 0u;
-    return formatC("%u%%, ", percent) + groupedCount(done) + " of " + groupedCount(total) + " steps";
+    return formatC("%u%%, ", percent) + stepCountText(done) + " of " + stepCountText(total) + " steps";
 }
 
 std::string timeLeftText(double seconds)

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "CBusyCursor.h"
 #include "CColorButton.h"
 #include "SIM/CSimulation.h"
 #include "SIM/CValueRules.h"
@@ -71,9 +72,13 @@ void CAtomPropertiesDialog::accept()
     for (int t = 0; t < CSimulation::kTypes; t++) Simulation.setName(t, nameField[t]->text().toStdString());
     // A diameter the box cannot hold is refused with the simulation's alert;
     // everything else is applied all the same and the dialog stays open.
+    // A wider type refits the atoms to make room for it.
     bool ok = true;
-    for (int t = 0; t < CSimulation::kTypes; t++)
-        if (!Simulation.setDiam(t, d[t])) ok = false;
+    {
+        CBusyCursor busy;
+        for (int t = 0; t < CSimulation::kTypes; t++)
+            if (!Simulation.setDiam(t, d[t])) ok = false;
+    }
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (!Simulation.setMass(t, m[t])) ok = false;
     for (int t = 0; t < CSimulation::kTypes; t++) {

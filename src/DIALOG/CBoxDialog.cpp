@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "CBusyCursor.h"
 #include "SIM/CSimulation.h"
 #include "SIM/CValueRules.h"
 
@@ -47,7 +48,11 @@ void CBoxDialog::accept()
     CSimulation& s = Simulation;
     // The piston comes after the width, even a refused one, so that its
     // acceleration is worked out for the box that is in force.
-    bool ok = s.setHalfWidth(0.5 * width);
+    // A narrower box refits the atoms into it.
+    bool ok = [&] {
+        CBusyCursor busy;
+        return s.setHalfWidth(0.5 * width);
+    }();
     s.setPistonUsed(appliedPressureBox->isChecked());
     s.setAppliedPressure(pressure);
     if (!s.setPistonMass(mass)) ok = false;

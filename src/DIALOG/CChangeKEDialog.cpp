@@ -16,8 +16,7 @@ CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(tr("&Change of the total kinetic energy (J):"), changeKEField = numberField());
     layout->addLayout(form);
-    auto* hint = new QLabel(tr("Shared equally among all atoms; an atom never goes below rest."), this);
-    hint->setEnabled(false);
+    auto* hint = hintLabel(tr("Shared equally among all atoms; an atom never goes below rest."));
     layout->addWidget(hint);
     addButtons(layout);
 }

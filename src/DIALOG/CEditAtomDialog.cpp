@@ -34,8 +34,7 @@ CEditAtomDialog::CEditAtomDialog(CSimulation& simulation, std::function<void()> 
         form->addRow(labels[k], *fields[k] = numberField());
         connect(*fields[k], &QLineEdit::editingFinished, this, &CEditAtomDialog::tabOut);
     }
-    auto* hint = new QLabel(tr("Velocities left at NA stay as they are."), this);
-    hint->setEnabled(false);
+    auto* hint = hintLabel(tr("Velocities left at NA stay as they are."));
     form->addRow(hint);
     layout->addLayout(form);
     addButtons(layout);

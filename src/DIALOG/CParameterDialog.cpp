@@ -135,6 +135,13 @@ QLineEdit* CParameterDialog::numberField()
     return field;
 }
 
+QLabel* CParameterDialog::hintLabel(const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 QLabel* CParameterDialog::swatch(int t)
 {
     auto* label = new QLabel(this);

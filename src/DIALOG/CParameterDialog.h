@@ -66,6 +66,9 @@ protected:
 
     // A right-aligned field for numbers, wide enough for "-0.00e+00".
     QLineEdit* numberField();
+    // A line or two that explains the fields, in ordinary text (a disabled
+    // label's grey would say "not available"), broken where the text breaks.
+    QLabel* hintLabel(const QString& text);
     // A small square of the type's colour, shown beside its row.
     QLabel* swatch(int t);
     void updateSwatch(QLabel* label, int t);

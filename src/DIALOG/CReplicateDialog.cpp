@@ -19,10 +19,8 @@ CReplicateDialog::CReplicateDialog(CSimulation& simulation, QWidget* parent)
     layout->addLayout(form);
     atomsLabel = new QLabel(this);
     layout->addWidget(atomsLabel);
-    auto* hint = new QLabel(tr("N x N x N copies in the same state, side by side in a box N times as wide.\n"
-                               "Writes in.quorvel and data.quorvel; run with: lmp -in in.quorvel"),
-                            this);
-    hint->setEnabled(false);
+    auto* hint = hintLabel(tr("N x N x N copies in the same state, side by side in a box N times as wide.\n"
+                              "Writes in.quorvel and data.quorvel; run with: lmp -in in.quorvel"));
     layout->addWidget(hint);
     connect(copiesField, &QLineEdit::textChanged, this, &CReplicateDialog::showAtomCount);
     addButtons(layout);

@@ -18,10 +18,8 @@ CTrajectoryDialog::CTrajectoryDialog(CSimulation& simulation, QWidget* parent)
     form->addRow(tr("&Format:"), formatBox);
     form->addRow(tr("A frame &every (displays, 1 to %1):").arg(kMaxEvery), everyField = numberField());
     layout->addLayout(form);
-    auto* hint = new QLabel(tr("The first frame is the state now. Positions in Angstrom, velocities in "
-                               "Angstrom/ps, time in ps.\nEach frame is on disk as soon as it is written."),
-                            this);
-    hint->setEnabled(false);
+    auto* hint = hintLabel(tr("The first frame is the state now. Positions in Angstrom, velocities in "
+                              "Angstrom/ps, time in ps.\nEach frame is on disk as soon as it is written."));
     layout->addWidget(hint);
     addButtons(layout);
 }

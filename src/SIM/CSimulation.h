@@ -70,6 +70,8 @@ public:
     const std::string& getName(int t) const { return types.name[t]; }
     void setName(int t, const std::string& text) { types.name[t] = text; }
     int getNumber(int t) const { return atoms.number[t]; }
+    // The atoms an output slot measures: one type's, or all of them.
+    int getSlotAtoms(int s) const { return s == kAllAtoms ? atoms.totalAtoms : atoms.number[s]; }
     double getDiam(int t) const { return types.diam[t]; }
     const CVector& getLocation(int t, int i) const { return atoms.loc[t][i]; }
     const CVector& getVelocity(int t, int i) const { return atoms.vel[t][i]; }
@@ -330,11 +332,11 @@ public:
     void resetTCDisplay();
     // The outputs of the state as it stands, with no step taken: the sums
     // over the atoms, volume, temperature, pressure from the last step's wall
-    // momentum, and the speed histogram.
+    // momentum (0 for a slot with no atoms), and the speed histogram.
     void measureStateNow();
     // Averages that start afresh take the values measured now as their first
     // sample; with keepKnown, only those that are not finite (not carried by
-    // a file just read) do.
+    // a file just read) do, and those of slots with no atoms, which measure 0.
     void startAveragesFromState(bool keepKnown);
 
     // ---- box and piston

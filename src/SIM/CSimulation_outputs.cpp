@@ -84,7 +84,11 @@ void CSimulation::calculateAreaVolumePressureTemperature()
         outputs.volume = 8.0 * l * l * l;
         outputs.area = 24.0 * l * l;
     }
-    for (int s = 0; s < kSlots; s++) outputs.pressure[s] = outputs.dptot[s] / (clock.timeStep * outputs.area);
+    // A slot with no atoms has no pressure. Its wall momentum is 0 after
+    // every step, but measured between steps (after its atoms were deleted)
+    // it is still that of the last step taken with them.
+    for (int s = 0; s < kSlots; s++)
+        outputs.pressure[s] = getSlotAtoms(s) > 0 ? outputs.dptot[s] / (clock.timeStep * outputs.area) : 0.0;
     outputs.temperature[kAllAtoms] = atoms.totalAtoms > 0 ? outputs.KEnergy[kAllAtoms] * kTemperaturePerEnergy / atoms.totalAtoms : 0.0;
     for (int t = 0; t < kTypes; t++)
         outputs.temperature[t] = atoms.number[t] > 0 ? outputs.KEnergy[t] * kTemperaturePerEnergy / atoms.number[t] : 0.0;
@@ -186,10 +190,14 @@ void CSimulation::measureStateNow()
 
 void CSimulation::startAveragesFromState(bool keepKnown)
 {
-    auto start = [keepKnown](double& average, double measured) {
-        if (!keepKnown || !std::isfinite(average)) average = measured;
+    // What a file carries for a slot with no atoms is no measurement of
+    // anything there: the slot reads what it measures, 0.
+    bool keep = keepKnown;
+    auto start = [&keep](double& average, double measured) {
+        if (!keep || !std::isfinite(average)) average = measured;
     };
     for (int s = 0; s < kSlots; s++) {
+        keep = keepKnown && getSlotAtoms(s) > 0;
         start(outputs.TCKEnergy[s], outputs.KEnergy[s]);
         start(outputs.TCPEnergy[s], outputs.PEnergy[s]);
         start(outputs.TCTEnergy[s], outputs.TEnergy[s]);
@@ -199,5 +207,6 @@ void CSimulation::startAveragesFromState(bool keepKnown)
         start(outputs.sqrtTCavgvsq[s], std::sqrt(outputs.TCavgvsq[s]));
         for (int b = 0; b < kBins; b++) start(outputs.TCHistogram[s][b], outputs.histogram[s][b]);
     }
+    keep = keepKnown;
     start(outputs.TCVolume, outputs.volume);
 }

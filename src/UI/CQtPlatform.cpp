@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include "DIALOG/CBusyCursor.h"
+
 namespace {
 // The folder last used for files of a type ("txt", "mov", "jpg" ...), kept in
 // the settings so the panels open there after a restart too; the folder of
@@ -52,6 +54,7 @@ int CQtPlatform::alert(const std::string& title, const std::string& message,
                        const std::vector<std::string>& buttons)
 {
     CModalScope modal;
+    CAnswerCursor pointer;
     QMessageBox box(parent);
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setIcon(QMessageBox::Warning);

@@ -178,12 +178,15 @@ void CUIDisplay::drawDisplays()
         if (t >= 0 && t < CSimulation::kTypes) atomTypeField->setText(QString::fromStdString(s.getName(t)));
         else if (t == CSimulation::kAllAtoms) atomTypeField->setText(QStringLiteral("ALL TYPES"));
         if (t >= 0 && t < CSimulation::kSlots) {
+            // Energies and pressure of no atoms are 0, as the model measures
+            // them; a temperature and a speed of no atoms are no numbers.
+            const bool noAtoms = s.getSlotAtoms(t) == 0;
             KEField->setText(formatValue("%0.2e", s.getTCKEnergy(t)));
             PEField->setText(formatValue("%0.2e", s.getTCPEnergy(t)));
             TEField->setText(formatValue("%0.2e", s.getTCTEnergy(t)));
-            TempField->setText(formatValue("%0.2e", s.getTCTemperature(t)));
+            TempField->setText(noAtoms ? kNoValue : formatValue("%0.2e", s.getTCTemperature(t)));
             PField->setText(formatValue("%0.2e", s.getTCPressure(t)));
-            VrmsField->setText(formatValue("%0.2e", s.getTCVrms(t)));
+            VrmsField->setText(noAtoms ? kNoValue : formatValue("%0.2e", s.getTCVrms(t)));
         }
         VolumeField->setText(formatValue("%0.2e", s.getTCVolume()));
         const CRecordKind mode = s.getRecordType();

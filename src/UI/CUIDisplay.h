@@ -51,6 +51,9 @@ public:
     // A number in a printf format, or a word where the value is not finite,
     // so a drift over a zero total energy never reads "nan" or "inf".
     static QString formatValue(const char* format, double value);
+    // A readout that has no value: the temperature or rms speed of a slot
+    // with no atoms.
+    static inline const QString kNoValue = QStringLiteral("-");
 
 private:
     QLabel* makeField(QWidget* host, const QString& text, Qt::Alignment alignment, bool title = false);

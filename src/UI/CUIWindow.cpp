@@ -349,7 +349,7 @@ void CUIWindow::showDisplayProgress()
     UIDisplay->drawProgress(QString::fromStdString(progressText(done, total) + ", " + timeLeftText(secondsLeft) +
                                                    " left"));
     // The step count and readouts above the line follow the steps done, so
-    // the two never disagree ("0 steps" over "4,424 of 1,000,000 steps").
+    // the two never disagree ("0 steps" over "4424 of 1000000 steps").
     UIDisplay->drawDisplays();
 }
 

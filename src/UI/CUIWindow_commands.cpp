@@ -6,6 +6,7 @@
 #include "CUIDisplay.h"
 #include "CUIView.h"
 #include "CUIWindow.h"
+#include "DIALOG/CBusyCursor.h"
 #include "SIM/CSimulation.h"
 #include "SIM/CValueRules.h"
 
@@ -42,6 +43,7 @@ void CUIWindow::selectClump()
 {
     recordChange(QString(), [this](QString& text) {
         text = atomsText(tr("Clump"), Simulation.countSelected());
+        CBusyCursor busy;
         return Simulation.shiftSelectedAtomsToClump();
     });
     redraw();
@@ -49,7 +51,10 @@ void CUIWindow::selectClump()
 
 void CUIWindow::shiftToFit()
 {
-    recordChange(tr("Shift Atoms to Fit"), [this](QString&) { return Simulation.shiftAtomsToFit(100); });
+    recordChange(tr("Shift Atoms to Fit"), [this](QString&) {
+        CBusyCursor busy;
+        return Simulation.shiftAtomsToFit(100);
+    });
     redraw();
 }
 

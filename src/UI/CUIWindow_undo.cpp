@@ -78,12 +78,12 @@ void CUIWindow::applyHistoryState(const CSimulationState& state)
 }
 
 namespace {
-// ", back to step 4,200" when the atoms have run on (or back) since the state
+// ", back to step 4200" when the atoms have run on (or back) since the state
 // that the step would put back.
 QString stepNote(const CSimulationState& target, unsigned stepsNow)
 {
     if (target.clock.iterations == stepsNow) return QString();
-    return QObject::tr(", back to step %1").arg(QString::fromStdString(groupedCount(target.clock.iterations)));
+    return QObject::tr(", back to step %1").arg(QString::fromStdString(stepCountText(target.clock.iterations)));
 }
 }  // namespace
 

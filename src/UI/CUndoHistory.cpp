@@ -2,15 +2,41 @@
 #include "CUndoHistory.h"
 
 #include <cstring>
+#include <memory>
+#include <type_traits>
 #include <utility>
 
 namespace {
-// The parts are plain values copied whole (padding included: they are
-// trivially copyable), so a part nobody changed has the bytes of its copy.
-// Bytes rather than values, because an average not yet measured is a NaN.
+// What a part holds that no person changes: the speed meter's readings of
+// the wall clock, which a state built aside takes when it is built.
+void clearMeters(CRunClock& clock) { clock.oldt = clock.newt = clock.oldi = clock.newi = clock.ips = 0.0; }
+template <class Part>
+void clearMeters(Part&)
+{
+}
+
+// The parts are plain values (trivially copyable), compared as bytes rather
+// than values because an average not yet measured is a NaN. The bytes
+// between their members are not values: a state built aside (New
+// Simulation, an import) brings whatever its memory held there, so two
+// builds of the same simulation differed in them alone, and each was a step
+// of its own. The copies compared have those bytes and the meters cleared.
 template <class Part>
 bool sameBytes(const Part& a, const Part& b)
 {
+    static_assert(std::is_trivially_copyable_v<Part>);
+    if constexpr (std::is_class_v<Part>) {
+        const auto x = std::make_unique<Part>(a), y = std::make_unique<Part>(b);
+#if defined(__has_builtin)
+#if __has_builtin(__builtin_clear_padding)
+        __builtin_clear_padding(x.get());
+        __builtin_clear_padding(y.get());
+#endif
+#endif
+        clearMeters(*x);
+        clearMeters(*y);
+        return std::memcmp(x.get(), y.get(), sizeof(Part)) == 0;
+    }
     return std::memcmp(&a, &b, sizeof(Part)) == 0;
 }
 }  // namespace

@@ -111,9 +111,20 @@ static void appendCsvHeader(std::string& csv)
 static void appendCsvRow(std::string& csv, const CSimulation& s)
 {
     appendFormatC(csv, "%u,%.17g", s.getIterations(), s.getElapsedTime());
-    for (int slot = 0; slot < CSimulation::kSlots; slot++)
-        appendFormatC(csv, ",%.17g,%.17g,%.17g,%.17g,%.17g,%.17g", s.getTCKEnergy(slot), s.getTCPEnergy(slot),
-                      s.getTCTEnergy(slot), s.getTCTemperature(slot), s.getTCPressure(slot), s.getTCVrms(slot));
+    // A slot with no atoms has energies and a pressure of 0 but no
+    // temperature and no rms speed: those cells are empty, which CSV
+    // readers take as a missing value.
+    auto defined = [&csv](bool has, double value) {
+        if (has) appendFormatC(csv, ",%.17g", value);
+        else csv += ',';
+    };
+    for (int slot = 0; slot < CSimulation::kSlots; slot++) {
+        const bool atoms = s.getSlotAtoms(slot) > 0;
+        appendFormatC(csv, ",%.17g,%.17g,%.17g", s.getTCKEnergy(slot), s.getTCPEnergy(slot), s.getTCTEnergy(slot));
+        defined(atoms, s.getTCTemperature(slot));
+        appendFormatC(csv, ",%.17g", s.getTCPressure(slot));
+        defined(atoms, s.getTCVrms(slot));
+    }
     appendFormatC(csv, ",%.17g,%.17g,%.17g", s.getTCVolume(), s.getTotaldE(), s.gettdENotConserved());
     CEnergyBalance ledger = s.getLedgerBalance();
     for (int k = 0; k < CEnergyBalance::kTerms; k++) appendFormatC(csv, ",%.17g", ledger.term(k));
