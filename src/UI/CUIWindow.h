@@ -113,6 +113,8 @@ public:
     CNewSimulationDialog* NewSimulationDialog = nullptr;
 
     void followUpOpenFile();
+    // The lines the file just opened skipped, in one alert after it opened.
+    void reportSkippedLines(const QString& name);
     void setWindowSizeToSimulation();
     void getWindowSizeFromSimulation();
     void setAspectRatioTo(int index);
