@@ -25,6 +25,7 @@ bool exists(const std::string& path)
 }
 
 std::string bench(const char* name) { return std::string(QUORVEL_BENCH_DIR) + "/" + name; }
+std::string example(const char* name) { return std::string(QUORVEL_EXAMPLES_DIR) + "/" + name; }
 
 }  // namespace
 
@@ -169,4 +170,42 @@ TEST(BatchRunner, OptionsComeInAnyOrderAndOnlyOneFile)
     ASSERT_EQ(runBatch("--csv " + scratch("order.csv") + " " + bench("liquid-400.txt") + " --ticks 1"), 0);
     EXPECT_TRUE(exists(scratch("order.csv")));
     EXPECT_NE(runBatch(bench("liquid-400.txt") + " " + bench("gas-1600.txt")), 0);
+}
+
+// A run saved half way and opened again goes on as if it had never stopped,
+// to the last bit of every value and of the heat bath's draws: hard spheres
+// (which amplify any rounding within a few thousand steps), the liquid, a
+// piston with the floor's heat bath, and charges with the bath.
+TEST(BatchRunner, AHalfRunSavedAndResumedEndsAsTheWholeRun)
+{
+    for (const std::string& file : {example("1-hard-sphere-gas-reaching-Maxwell.txt"), bench("liquid-400.txt"),
+                                    bench("piston-bath-800.txt"), example("5-oppositely-charged-types.txt")}) {
+        ASSERT_EQ(runBatch(file + " --ticks 6 --output " + scratch("whole.txt")), 0) << file;
+        ASSERT_EQ(runBatch(file + " --ticks 3 --output " + scratch("half.txt")), 0) << file;
+        ASSERT_EQ(runBatch(scratch("half.txt") + " --ticks 3 --output " + scratch("resumed.txt")), 0) << file;
+        const std::string whole = readText(scratch("whole.txt"));
+        EXPECT_EQ(readText(scratch("resumed.txt")), whole) << file;
+        EXPECT_NE(whole.find("\nQRND "), std::string::npos) << file;
+    }
+}
+
+// A file that opens but holds a line the reader skips: the run goes on with
+// what the file could set, standard error names the line and why, and the
+// exit status says the run is not all the file asked for.
+TEST(BatchRunner, ASkippedLineIsNamedAndTheStatusIsOne)
+{
+    std::ofstream(scratch("skipped.txt")) << readText(example("5-oppositely-charged-types.txt"))
+                                          << "ULJE 0 0 -1.0e-21\n";
+    EXPECT_EQ(runBatch(scratch("skipped.txt") + " --ticks 1 --output " + scratch("skipped-out.txt")), 1);
+    const std::string error = readText(scratch("stderr.txt"));
+    EXPECT_EQ(error.rfind("quorvel-batch: " + scratch("skipped.txt") + ": 1 line was skipped, and what it sets is left "
+                          "as it was:\n  line ",
+                          0),
+              0u)
+        << error;
+    EXPECT_NE(error.find(" \"ULJE 0 0 -1.0e-21\": ULJE, the Lennard-Jones well depth between the two types, takes 0 "
+                         "to 1e-18 J\n"),
+              std::string::npos)
+        << error;
+    EXPECT_TRUE(exists(scratch("skipped-out.txt")));
 }

@@ -71,7 +71,12 @@ protected:
 TEST_F(SimulationFile, DefaultSimulationWritesItsLinesInOrder)
 {
     std::vector<std::string> text = lines(save("default.txt"));
-    ASSERT_EQ(text.size(), 338u);
+    // The format's lines, then Quorvel's own (which other readers skip), the digest last.
+    auto own = std::find_if(text.begin(), text.end(), [](const std::string& line) { return line[0] == 'Q'; });
+    ASSERT_EQ(own - text.begin(), 338);
+    EXPECT_TRUE(std::all_of(own, text.end(), [](const std::string& line) { return line[0] == 'Q'; }));
+    EXPECT_EQ(text.back().rfind("QSUM ", 0), 0u);
+    EXPECT_EQ(text[337], "WHEI 250.00");
     EXPECT_EQ(text[0], "VERS 56");
     EXPECT_EQ(text[1], "VPHI 0.0000000000e+00");
     EXPECT_EQ(text[2], "VTHE 1.5707963268e+00");
@@ -81,7 +86,6 @@ TEST_F(SimulationFile, DefaultSimulationWritesItsLinesInOrder)
     EXPECT_EQ(text[12], "ANAM 0 ");
     EXPECT_EQ(text[14], "AVEL 0 0 0.0000000000e+00 0.0000000000e+00 0.0000000000e+00");
     EXPECT_EQ(text[15], "ASEL 0 0 0");
-    EXPECT_EQ(text.back(), "WHEI 250.00");
     EXPECT_NE(std::find(text.begin(), text.end(), "ULJF 2 0.0000000000e+00"), text.end());
     EXPECT_NE(std::find(text.begin(), text.end(), "TRTF 1.0000000475e-03"), text.end());
 }
@@ -89,7 +93,8 @@ TEST_F(SimulationFile, DefaultSimulationWritesItsLinesInOrder)
 TEST_F(SimulationFile, NoAtomsWrite326Lines)
 {
     for (int t = 0; t < 4; t++) StateEdit(s)->atoms.number[t] = 0;
-    EXPECT_EQ(lines(save("empty.txt")).size(), 326u);
+    std::vector<std::string> text = lines(save("empty.txt"));
+    EXPECT_EQ(std::count_if(text.begin(), text.end(), [](const std::string& line) { return line[0] != 'Q'; }), 326);
 }
 
 TEST_F(SimulationFile, SaveThenLoadGivesTheSameSimulation)
@@ -130,6 +135,47 @@ TEST_F(SimulationFile, SaveThenLoadGivesTheSameSimulation)
     other->setSavePath(temporaryDirectory() + "/roundtrip2.txt");
     ASSERT_TRUE(other->writeOutputFile());
     EXPECT_EQ(readText(other->getSavePath()), first);
+}
+
+// Quorvel's exact values are taken where they round to their lines; a line
+// edited by hand wins over the value behind it, and then the values with no
+// line of their own (the piston's acceleration, which keeps the box width it
+// was set with) are set afresh, as from a file of before.
+TEST_F(SimulationFile, ExactValuesAreTakenWhereTheyRoundToTheirLines)
+{
+    s.setPistonUsed(1);
+    s.setAppliedPressure(1e7);
+    ASSERT_TRUE(s.setHalfWidth(6e-10));
+    StateEdit(s)->atoms.loc[0][1].setXYZ(1e-10 / 3.0, -2e-10 / 7.0, 1e-10 / 9.0);
+    ASSERT_TRUE(s.runDisplay());
+    const CSimulationState saved = s.state();
+    const std::string text = save("exact.txt");
+    ScriptedPlatform otherPlatform;
+    auto other = std::make_unique<CSimulation>(otherPlatform);
+    other->initWithDefaults();
+    auto open = [&](const std::string& name, const std::string& content) {
+        other->setOpenPath(writeText(name, content));
+        return other->readInputFile();
+    };
+    auto sameAtoms = [&](size_t bytes) {
+        const CAtoms &a = other->state().atoms, &b = saved.atoms;
+        return std::memcmp(a.loc[0], b.loc[0], bytes) == 0 && std::memcmp(a.vel[0], b.vel[0], bytes) == 0;
+    };
+    ASSERT_TRUE(open("exact-copy.txt", text));
+    EXPECT_TRUE(sameAtoms(4 * sizeof(CVector)));
+    EXPECT_EQ(std::memcmp(other->state().atoms.paTEnergy[0], saved.atoms.paTEnergy[0], 4 * sizeof(double)), 0);
+    EXPECT_EQ(other->state().box.pistonA, saved.box.pistonA);
+    EXPECT_EQ(other->state().clock.elapsedTime, saved.clock.elapsedTime);
+
+    const size_t at = text.find("\nALOC 0 1 ") + 1;
+    std::string edited = text;
+    edited.replace(at, text.find('\n', at) - at, "ALOC 0 1 1.0e-10 0 0");
+    ASSERT_TRUE(open("exact-edited.txt", edited));
+    EXPECT_EQ(other->state().atoms.loc[0][1].getX(), 1.0e-10);
+    EXPECT_EQ(other->state().atoms.loc[0][1].getY(), 0.0);
+    EXPECT_EQ(other->state().atoms.loc[0][2].getX(), saved.atoms.loc[0][2].getX());  // its exact value rounds to its line
+    EXPECT_DOUBLE_EQ(other->state().box.pistonA, 1e7 * -4 * 6e-10 * 6e-10 / other->state().box.pistonM);
+    EXPECT_TRUE(other->takeSkippedLines().empty());
 }
 
 TEST_F(SimulationFile, AShortFileChangesOnlyWhatItNames)
@@ -193,6 +239,15 @@ TEST_F(SimulationFile, MalformedLinesAreSkippedAndCountsKeptInRange)
     EXPECT_EQ(s.state().atoms.number[2], 0);
     EXPECT_EQ(s.state().atoms.totalAtoms, 404);
     EXPECT_EQ(s.state().types.name[0], "XALOCX 1 2");
+    // Every line of a tag that was skipped is said, in file order, with why.
+    std::vector<CSkippedLine> skipped = s.takeSkippedLines();
+    ASSERT_EQ(skipped.size(), 11u);
+    EXPECT_EQ(skipped[0].number, 1);
+    EXPECT_EQ(skipped[0].text, "ANUM 7 3");
+    EXPECT_EQ(skipped[0].reason, "the indices of ANUM are type 0-3");
+    EXPECT_EQ(skipped[1].reason, "ANUM, the number of atoms of the type, takes 0 or more atoms, above 400 taken as 400");
+    EXPECT_EQ(skipped[4].reason, "ALOC needs its indices (type 0-3, atom 0-399) and 3 values");
+    EXPECT_EQ(skipped.back().number, 12);
 }
 
 TEST_F(SimulationFile, UnreadableOrNonAsciiFilesAreRefusedAndChangeNothing)

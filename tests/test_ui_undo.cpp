@@ -40,10 +40,15 @@ void answerDialog(Dialog* dialog, QLineEdit* field, const QString& text)
     });
 }
 
+// The file's text but for where the random stream stands: a change may draw
+// from it, and going back does not undo the draws.
 std::string fileOf(CSimulation& s)
 {
     s.generateOutputFileContent();
-    return s.getFileContent();
+    std::string text = s.getFileContent();
+    const size_t stream = text.find("\nQRND ");
+    if (stream != std::string::npos) text.erase(stream + 1, text.find('\n', stream + 1) - stream);
+    return text;
 }
 }  // namespace
 

@@ -41,6 +41,27 @@ struct CLineFields {
         return static_cast<unsigned>(static_cast<uint64_t>(static_cast<int64_t>(value)) & 0xffffffffu);
     }
     char flag(size_t k) const { return static_cast<char>(static_cast<unsigned>(integer(k)) & 0xffu); }
+    // Exactly so many lowercase hexadecimal digits (the line's end aside).
+    bool hex(size_t k, size_t digits, std::uint64_t& out) const
+    {
+        std::string_view text = fields[k];
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+        if (text.size() != digits || digits > 16) return false;
+        out = 0;
+        for (char c : text) {
+            int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+            if (digit < 0) return false;
+            out = out << 4 | static_cast<std::uint64_t>(digit);
+        }
+        return true;
+    }
+    bool hexWord(size_t k, std::uint32_t& out) const
+    {
+        std::uint64_t value = 0;
+        if (!hex(k, 8, value)) return false;
+        out = static_cast<std::uint32_t>(value);
+        return true;
+    }
     bool indexIn(size_t k, int limit, int& out) const
     {
         out = integer(k);

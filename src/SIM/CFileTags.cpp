@@ -5,7 +5,10 @@
 // store are used where they exist.
 #include "CFileTags.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 #include "BASE/CTextNumbers.h"
 #include "CModelLimits.h"
@@ -25,7 +28,7 @@ constexpr CRange kTextSizeChoices{0, valueRules::kTextSizes - 1, "(small to larg
 constexpr CRange kAspectRatioChoices{0, valueRules::kAspectRatios - 1, "(free, 1:1, 4:3, 16:9, 24:10)"};
 constexpr CRange kAtomsPerType{0, modelLimits::kMaxPerType, "atoms"};
 
-const CFileTag kTags[] = {
+const CFileTag kLineTags[] = {
     {"VERS", CTagShape::Plain, CTagValue::Whole, nullptr, "%i", "version of the file format; not read",
      [](const S&, CTagAt) { return double(kFileFormatVersion); }, nullptr},
     {"VPHI", CTagShape::Plain, CTagValue::Real, nullptr, "%.10e", "view: azimuth of the eye (rad)",
@@ -217,23 +220,82 @@ const CFileTag kTags[] = {
      [](S& s, CTagAt, double v) { s.display.windowHeight = static_cast<float>(v); }},
 };
 
-const char* indicesOf(CTagShape shape)
+// Quorvel's own lines with no line of the format behind them. Each name
+// starts with Q, which no tag of the format does, and holds no X: other
+// readers find a tag's text anywhere in the file and mark what they read
+// with XXXX.
+const CFileTag kOwnTags[] = {
+    {"QPAC", CTagShape::Plain, CTagValue::Real, nullptr, "%.16e",
+     "acceleration the applied pressure gives the piston (m/s²)", [](const S& s, CTagAt) { return s.box.pistonA; },
+     [](S& s, CTagAt, double v) { s.box.pistonA = v; }, false, nullptr, true},
+    {"QNCE", CTagShape::Plain, CTagValue::Real, nullptr, "%.16e", "energy conservation could not take back (J)",
+     [](const S& s, CTagAt) { return s.conservation.tdENotConserved; },
+     [](S& s, CTagAt, double v) { s.conservation.tdENotConserved = v; }, false, nullptr, true},
+    {"QREF", CTagShape::Atom, CTagValue::Real, nullptr, "%.16e",
+     "energy of the atom that conservation keeps it to (J)", [](const S& s, CTagAt a) { return s.atoms.paTEnergy[a.index][a.inner]; },
+     [](S& s, CTagAt a, double v) { s.atoms.paTEnergy[a.index][a.inner] = v; }, false, nullptr, true},
+    {"QRND", CTagShape::Plain, CTagValue::Stream, nullptr, "%08x",
+     "position of the random stream the heat bath and added atoms draw from", nullptr, nullptr},
+    {"QSUM", CTagShape::Plain, CTagValue::Digest, nullptr, "%016llx",
+     "digest of the lines above that are not Quorvel's own", nullptr, nullptr},
+};
+
+// Quorvel's own lines in the order they are written, after WHEI: the exact
+// value of each line that the run reads and the ten digits round (the view,
+// the colours, the window and the histogram's scale are not read by a step),
+// then the values with no line of their own; the digest comes last.
+struct COwnLine {
+    const char* tag;
+    const char* exactOf;  // nullptr: one of kOwnTags
+};
+constexpr COwnLine kOwnLines[] = {
+    {"QTST", "TTST"}, {"QETM", "TETM"}, {"QFTM", "UFTM"}, {"QDTC", "DDTC"}, {"QTCM", "DTCM"}, {"QHTP", "DXMX"},
+    {"QHWD", "BHWD"}, {"QPLC", "PLOC"}, {"QPVL", "PVEL"}, {"QPMS", "PMAS"}, {"QPAP", "PAPP"}, {"QPAC", nullptr},
+    {"QNCE", nullptr}, {"QDIA", "ADIA"}, {"QMAS", "AMAS"}, {"QCHR", "UCHR"}, {"QLJF", "ULJF"}, {"QLOC", "ALOC"},
+    {"QVEL", "AVEL"}, {"QREF", nullptr}, {"QLJE", "ULJE"}, {"QTCK", "DTCK"}, {"QTCU", "DTCU"}, {"QTCE", "DTCE"},
+    {"QTCT", "DTCT"}, {"QTCP", "DTCP"}, {"QTCV", "DTCV"}, {"QRMS", "DRMS"}, {"QHIS", "DHIS"}, {"QRND", nullptr},
+    {"QSUM", nullptr},
+};
+
+template <size_t n>
+const CFileTag& named(const CFileTag (&tags)[n], const char* tag)
 {
-    switch (shape) {
-    case CTagShape::Plain: return "none";
-    case CTagShape::Type: return "type 0-3";
-    case CTagShape::Atom: return "type 0-3, atom 0-399";
-    case CTagShape::TypePair: return "type 0-3, type 0-3";
-    case CTagShape::Slot: return "slot 0-4";
-    case CTagShape::SlotBin: return "slot 0-4, bin 0-39";
-    }
-    return "";
+    for (const CFileTag& t : tags)
+        if (std::strcmp(t.tag, tag) == 0) return t;
+    std::abort();  // a name of kOwnLines that is in neither table
 }
 
-std::string acceptedValues(const CFileTag& t)
+// The whole table: the format's lines, then Quorvel's own.
+const std::vector<CFileTag>& allTags()
+{
+    static const std::vector<CFileTag> tags = [] {
+        std::vector<CFileTag> out(std::begin(kLineTags), std::end(kLineTags));
+        out.reserve(out.size() + std::size(kOwnLines));
+        for (const COwnLine& line : kOwnLines) {
+            if (!line.exactOf) {
+                out.push_back(named(kOwnTags, line.tag));
+                continue;
+            }
+            CFileTag exact = named(kLineTags, line.exactOf);
+            exact.tag = line.tag;
+            exact.format = "%.16e";
+            exact.holds = nullptr;  // the line's own, to 17 digits
+            exact.fitChecked = false;
+            exact.exactOf = &named(kLineTags, line.exactOf);
+            out.push_back(exact);
+        }
+        // The lines they are exact for, as entries of this table.
+        for (CFileTag& t : out)
+            if (t.exactOf) t.exactOf = &out[static_cast<size_t>(t.exactOf - kLineTags)];
+        return out;
+    }();
+    return tags;
+}
+
+// What a tag's rule accepts.
+std::string ruleText(const CFileTag& t)
 {
     using valueRules::shortNumber;
-    if (t.value == CTagValue::Text) return "the rest of the line";
     if (!t.set) return "not read";
     const CRange* r = t.rule;
     switch (t.value) {
@@ -253,12 +315,38 @@ std::string acceptedValues(const CFileTag& t)
 
 }  // namespace
 
-std::span<const CFileTag> fileTags() { return kTags; }
+const char* indicesOf(CTagShape shape)
+{
+    switch (shape) {
+    case CTagShape::Plain: return "none";
+    case CTagShape::Type: return "type 0-3";
+    case CTagShape::Atom: return "type 0-3, atom 0-399";
+    case CTagShape::TypePair: return "type 0-3, type 0-3";
+    case CTagShape::Slot: return "slot 0-4";
+    case CTagShape::SlotBin: return "slot 0-4, bin 0-39";
+    }
+    return "";
+}
+
+std::string acceptedValues(const CFileTag& t)
+{
+    switch (t.value) {
+    case CTagValue::Text: return "the rest of the line";
+    case CTagValue::Stream: return "32 words of the C library's random() table, where they describe one";
+    case CTagValue::Digest: return "the values with no line of their own are taken where it matches";
+    default: break;
+    }
+    if (t.exactOf) return std::string("as ") + t.exactOf->tag + ", where it rounds to the value of that line";
+    if (t.afterState) return ruleText(t) + ", where QSUM matches";
+    return ruleText(t);
+}
+
+std::span<const CFileTag> fileTags() { return allTags(); }
 
 const CFileTag* fileTagOf(std::string_view line)
 {
     if (line.size() < 4) return nullptr;
-    for (const CFileTag& t : kTags)
+    for (const CFileTag& t : allTags())
         if (std::memcmp(line.data(), t.tag, 4) == 0) return &t;
     return nullptr;
 }
@@ -274,8 +362,34 @@ bool tagAccepts(const CFileTag& tag, double value)
 std::string fileFormatTable()
 {
     std::string out = "| Tag | Indices | Holds | Values read |\n|---|---|---|---|\n";
-    for (const CFileTag& t : kTags)
-        out += std::string("| `") + t.tag + "` | " + indicesOf(t.shape) + " | " + t.holds + " | " +
-               acceptedValues(t) + " |\n";
+    for (const CFileTag& t : allTags()) {
+        std::string holds = t.exactOf ? std::string(t.exactOf->holds) + ", to 17 significant digits" : t.holds;
+        out += std::string("| `") + t.tag + "` | " + indicesOf(t.shape) + " | " + holds + " | " + acceptedValues(t) +
+               " |\n";
+    }
     return out;
+}
+
+bool isOwnTag(const CFileTag& tag)
+{
+    return tag.exactOf || tag.afterState || tag.value == CTagValue::Stream || tag.value == CTagValue::Digest;
+}
+
+// FNV-1a over the lines, each with one line end whatever it had.
+std::uint64_t fileDigest(std::string_view text)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    auto add = [&hash](char c) { hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull; };
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        const CFileTag* tag = fileTagOf(line);
+        if (tag && !isOwnTag(*tag)) {
+            for (char c : line) add(c);
+            add('\n');
+        }
+        start = end + 1;
+    }
+    return hash;
 }

@@ -5,6 +5,7 @@
 // prints the file's description from this one table.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ enum class CTagValue {
     Unsigned,  // a number whose low 32 bits are kept (-1 reads 4294967295); the rule asks those
     Flag,      // a whole number whose low byte is kept: 0 off, anything else on
     Text,      // the rest of the line: the type's name, without get and set
+    Stream,    // the words of the C library's random stream, in hexadecimal, without get and set
+    Digest,    // a digest of the lines of the other tags before it, without get and set
 };
 
 // Where a value lives: the line's indices and, for a vector, its axis.
@@ -57,7 +60,28 @@ struct CFileTag {
     // The check of the whole state a file leaves (each type with atoms fits
     // the box) reads this value, so it is tried before the file changes anything.
     bool fitChecked = false;
+    // Quorvel's own lines come after all the others, which other readers of
+    // the format expect as they are and which they skip. One of them holds the
+    // value of the line of another tag (exactOf) to 17 significant digits, and
+    // is taken only where it rounds to that line's value, so that a hand edit
+    // of the line still wins.
+    const CFileTag* exactOf = nullptr;
+    // A value with no line of its own, which the state read from the other
+    // lines would set afresh (the energies conservation goes back to, the
+    // piston's acceleration): taken after that, and only where the lines of
+    // the other tags are as they were written (the Digest line agrees).
+    bool afterState = false;
 };
+
+// Whether the tag is one of Quorvel's own, which other readers skip.
+bool isOwnTag(const CFileTag& tag);
+// The digest the Digest line holds: of the lines, in order, that start with
+// a tag that is not Quorvel's own.
+std::uint64_t fileDigest(std::string_view text);
+// What the tag takes, as --file-format says it: "0 to 1e-18 J".
+std::string acceptedValues(const CFileTag& tag);
+// The indices its lines carry: "type 0-3, type 0-3".
+const char* indicesOf(CTagShape shape);
 
 // The tags in the order they are written, which is also the order the reader
 // applies them in (lines of one tag in file order, so a later line wins).

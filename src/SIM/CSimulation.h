@@ -25,6 +25,21 @@
 struct CFileTag;
 struct CTagAt;
 
+// A line of a simulation file the reader skipped, and why (a sentence
+// without its full stop).
+struct CSkippedLine {
+    int number = 0;    // from 1
+    std::string text;  // the line, without its end, cut short when long
+    std::string reason;
+};
+// What the skipped lines are said with: a heading ("2 lines were skipped,
+// and what they set is left as it was"), then a note for each of the first
+// kSkippedLinesShown ("line 27 \"ULJE 0 0 -1.0e-21\": ...") and how many
+// more there were.
+constexpr std::size_t kSkippedLinesShown = 10;
+std::string skippedLinesHeading(std::size_t count);
+std::vector<std::string> skippedLineNotes(const std::vector<CSkippedLine>& skipped);
+
 class CSimulation : private CSimulationState {
 public:
     static constexpr int kTypes = modelLimits::kTypes;
@@ -381,6 +396,10 @@ public:
     // when it was read), with notSimulation set when it was read but holds
     // no simulation.
     std::string loadInputFile(bool& notSimulation);
+    // The lines the last file read skipped, in file order, handed over once
+    // (the caller says so as it sees fit): a file that opens may still hold
+    // lines with a value out of range, too few fields or an index past its end.
+    std::vector<CSkippedLine> takeSkippedLines() { return std::move(skippedLines); }
     bool requestSavePath();
     // The last part of a path, after its last '/'.
     static std::string fileNameOfPath(const std::string& path);
@@ -388,7 +407,10 @@ public:
     // The text generateOutputFileContent made, until the next write.
     const std::string& getFileContent() const { return fileContent; }
     bool writeOutputFile();
-    void applyFileLine(const CFileTag& tag, std::string_view line);
+    // Applies one line of the tag to the state; why it was skipped, or empty.
+    // Quorvel's exact value that does not round to its line is passed over
+    // without a reason: the line was edited by hand, and wins.
+    std::string applyFileLine(const CFileTag& tag, std::string_view line);
 
 private:
     CPlatform* platform;
@@ -396,6 +418,7 @@ private:
     std::string runStopReason;
     // ---- files: the paths chosen, and the text being written
     std::string openPath, savePath, fileContent;
+    std::vector<CSkippedLine> skippedLines;
     // ---- engine choice; the fast engine uses up to engineThreads (1 or 2).
     CEngineKind engineKind = simulationDefaults::kEngineKind;
     int engineThreads = 1;
@@ -439,7 +462,14 @@ private:
                                            const CVector& contactNormal);
     void countSpeeds();
     void forgetOutputs();
-    static std::vector<std::vector<std::string_view>> fileLinesByTag(std::string_view text);
-    std::string atomsLargerThanTheBox(const std::vector<std::vector<std::string_view>>& linesOfTag);
+    struct CNumberedLine {
+        std::string_view text;
+        int number;
+    };
+    using CLinesOfTag = std::vector<std::vector<CNumberedLine>>;
+    static CLinesOfTag fileLinesByTag(std::string_view text);
+    std::string atomsLargerThanTheBox(const CLinesOfTag& linesOfTag);
+    void applyFileLines(const CLinesOfTag& linesOfTag, bool afterState);
+    void appendOwnValue(const CFileTag& tag);
     void appendFileLine(const CFileTag& tag, CTagAt at);
 };

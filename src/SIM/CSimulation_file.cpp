@@ -10,7 +10,9 @@
 #include <string_view>
 
 #include "BASE/CAtomicFile.h"
+#include "BASE/CRandomStream.h"
 #include "BASE/CTextNumbers.h"
+#include "CFileLine.h"
 #include "CFileTags.h"
 
 namespace {
@@ -42,6 +44,22 @@ bool holdsSimulationLine(std::string_view text)
         if (line.size() > 4 && line[4] == ' ' && fileTagOf(line)) return true;
         if (end == std::string_view::npos) break;
         start = end + 1;
+    }
+    return false;
+}
+
+// Whether the file's last digest line is the digest of its lines that are
+// not Quorvel's own: none of them was edited, added or taken away since it
+// was written.
+template <class Lines>
+bool digestAgrees(std::string_view text, const Lines& linesOfTag)
+{
+    std::span<const CFileTag> tags = fileTags();
+    for (size_t k = 0; k < tags.size(); k++) {
+        if (tags[k].value != CTagValue::Digest || linesOfTag[k].empty()) continue;
+        CLineFields f(linesOfTag[k].back().text);
+        std::uint64_t digest = 0;
+        return f.size() == 2 && f.hex(1, 16, digest) && digest == fileDigest(text);
     }
     return false;
 }
@@ -79,6 +97,10 @@ std::string CSimulation::fileNameOfPath(const std::string& path)
 void CSimulation::appendFileLine(const CFileTag& tag, CTagAt at)
 {
     std::string& out = fileContent;
+    if (tag.value == CTagValue::Stream || tag.value == CTagValue::Digest) {
+        appendOwnValue(tag);
+        return;
+    }
     out.append(tag.tag, 4);
     switch (tag.shape) {
     case CTagShape::Plain: break;
@@ -102,6 +124,31 @@ void CSimulation::appendFileLine(const CFileTag& tag, CTagAt at)
     case CTagValue::Flag: appendFormatC(out, tag.format, static_cast<int>(tag.get(*this, at))); break;
     case CTagValue::Unsigned: appendFormatC(out, tag.format, static_cast<unsigned>(tag.get(*this, at))); break;
     case CTagValue::Text: out += getName(at.index); break;
+    case CTagValue::Stream:
+    case CTagValue::Digest: break;  // appendOwnValue's
+    }
+    out += '\n';
+}
+
+// Where the random stream stands (nothing where no line can say it), and the
+// digest of the lines written before.
+void CSimulation::appendOwnValue(const CFileTag& tag)
+{
+    std::string& out = fileContent;
+    if (tag.value == CTagValue::Digest) {
+        unsigned long long digest = fileDigest(out);
+        out.append(tag.tag, 4);
+        out += ' ';
+        appendFormatC(out, tag.format, digest);
+        out += '\n';
+        return;
+    }
+    randomStream::CWords words;
+    if (!randomStream::capture(words)) return;
+    out.append(tag.tag, 4);
+    for (std::uint32_t word : words) {
+        out += ' ';
+        appendFormatC(out, tag.format, static_cast<unsigned>(word));
     }
     out += '\n';
 }
@@ -194,6 +241,7 @@ bool CSimulation::readInputFile()
 
 std::string CSimulation::loadInputFile(bool& notSimulation)
 {
+    skippedLines.clear();
     std::string text;
     std::string failure = readWholeFile(openPath, text);
     notSimulation = false;
@@ -202,16 +250,14 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     if (!isSevenBitText(text)) return "it is not 7-bit ASCII text";
     if (!holdsSimulationLine(text)) return "no line of it starts with a simulation tag such as ANUM or ALOC";
     notSimulation = false;
-    std::vector<std::vector<std::string_view>> linesOfTag = fileLinesByTag(text);
+    CLinesOfTag linesOfTag = fileLinesByTag(text);
     std::string unfit = atomsLargerThanTheBox(linesOfTag);
     if (!unfit.empty()) return unfit;
     // A file replaces the state: the ledger starts again instead of booking
     // the setters the reader calls.
     userChangeDepth++;
     forgetOutputs();
-    std::span<const CFileTag> tags = fileTags();
-    for (size_t k = 0; k < tags.size(); k++)
-        for (std::string_view line : linesOfTag[k]) applyFileLine(tags[k], line);
+    applyFileLines(linesOfTag, false);
 
     atoms.totalAtoms = atoms.number[0] + atoms.number[1] + atoms.number[2] + atoms.number[3];
     for (int t = 0; t < kTypes; t++) types.invm[t] = 1.0 / types.mass[t];
@@ -219,6 +265,22 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     foldAtomsIntoBox();
     initSimulationEnergies();
     setAppliedPressure(box.appliedPressure);
+    // A run saved as it stood goes on as it would have: the energies
+    // conservation keeps each atom to, what it could not take back and the
+    // piston's acceleration (which keeps the box width it was set with) come
+    // from the file, where its other lines are as they were written.
+    if (digestAgrees(text, linesOfTag)) {
+        applyFileLines(linesOfTag, true);
+        double change = 0.0;
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < atoms.number[t]; i++) {
+                atoms.dE[t][i] = atoms.aTEnergy[t][i] - atoms.paTEnergy[t][i];
+                change += atoms.dE[t][i];
+            }
+        conservation.tdE = change;
+    }
+    std::stable_sort(skippedLines.begin(), skippedLines.end(),
+                     [](const CSkippedLine& a, const CSkippedLine& b) { return a.number < b.number; });
     resetIPS();
     // Averages come from steps: those of a file saved before its first step
     // are none, whatever it holds.
@@ -229,6 +291,41 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     outputs.averagesStarts++;
     origin = newOrigin();
     return {};
+}
+
+// The lines of each tag of the table (those with no line of their own, or
+// the others), tag by tag; the ones skipped, with why.
+void CSimulation::applyFileLines(const CLinesOfTag& linesOfTag, bool afterState)
+{
+    constexpr size_t kLongestShown = 80;
+    std::span<const CFileTag> tags = fileTags();
+    for (size_t k = 0; k < tags.size(); k++) {
+        if (tags[k].afterState != afterState) continue;
+        for (const CNumberedLine& line : linesOfTag[k]) {
+            std::string reason = applyFileLine(tags[k], line.text);
+            if (reason.empty()) continue;
+            std::string_view shown = line.text;
+            while (!shown.empty() && (shown.back() == '\n' || shown.back() == '\r')) shown.remove_suffix(1);
+            std::string cut(shown.substr(0, kLongestShown));
+            if (shown.size() > kLongestShown) cut += "...";
+            skippedLines.push_back({line.number, std::move(cut), std::move(reason)});
+        }
+    }
+}
+
+std::string skippedLinesHeading(std::size_t count)
+{
+    return count == 1 ? "1 line was skipped, and what it sets is left as it was"
+                      : formatC("%zu lines were skipped, and what they set is left as it was", count);
+}
+
+std::vector<std::string> skippedLineNotes(const std::vector<CSkippedLine>& skipped)
+{
+    std::vector<std::string> notes;
+    for (size_t k = 0; k < skipped.size() && k < kSkippedLinesShown; k++)
+        notes.push_back(formatC("line %d \"%s\": %s", skipped[k].number, skipped[k].text.c_str(), skipped[k].reason.c_str()));
+    if (skipped.size() > kSkippedLinesShown) notes.push_back(formatC("and %zu more", skipped.size() - kSkippedLinesShown));
+    return notes;
 }
 
 // The outputs measured and averaged so far belong to the simulation a file
@@ -249,16 +346,17 @@ void CSimulation::forgetOutputs()
 
 // The lines of each tag of the table, in file order (a tag counts only at
 // the start of a line).
-std::vector<std::vector<std::string_view>> CSimulation::fileLinesByTag(std::string_view text)
+CSimulation::CLinesOfTag CSimulation::fileLinesByTag(std::string_view text)
 {
     std::span<const CFileTag> tags = fileTags();
-    std::vector<std::vector<std::string_view>> linesOfTag(tags.size());
+    CLinesOfTag linesOfTag(tags.size());
     size_t start = 0;
-    while (start < text.size()) {
+    for (int number = 1; start < text.size(); number++) {
         size_t end = text.find('\n', start);
         size_t length = (end == std::string_view::npos) ? text.size() - start : end - start + 1;
         std::string_view line = text.substr(start, length);
-        if (const CFileTag* tag = fileTagOf(line)) linesOfTag[static_cast<size_t>(tag - tags.data())].push_back(line);
+        if (const CFileTag* tag = fileTagOf(line))
+            linesOfTag[static_cast<size_t>(tag - tags.data())].push_back({line, number});
         start += length;
     }
     return linesOfTag;
@@ -268,7 +366,7 @@ std::vector<std::vector<std::string_view>> CSimulation::fileLinesByTag(std::stri
 // box, or nothing. The tags the question reads are tried on the state and
 // put back, so a refused file changes nothing; the reader meets diameters
 // before the box, so no single line can be refused for it.
-std::string CSimulation::atomsLargerThanTheBox(const std::vector<std::vector<std::string_view>>& linesOfTag)
+std::string CSimulation::atomsLargerThanTheBox(const CLinesOfTag& linesOfTag)
 {
     int keptNumber[kTypes];
     double keptDiam[kTypes];
@@ -280,7 +378,7 @@ std::string CSimulation::atomsLargerThanTheBox(const std::vector<std::vector<std
     std::span<const CFileTag> tags = fileTags();
     for (size_t k = 0; k < tags.size(); k++)
         if (tags[k].fitChecked)
-            for (std::string_view line : linesOfTag[k]) applyFileLine(tags[k], line);
+            for (const CNumberedLine& line : linesOfTag[k]) applyFileLine(tags[k], line.text);
     std::string unfit;
     for (int t = 0; t < kTypes && unfit.empty(); t++)
         if (atoms.number[t] > 0 && types.diam[t] > 2.0 * box.halfWidth)

@@ -114,6 +114,8 @@ public:
     CNewSimulationDialog* NewSimulationDialog = nullptr;
 
     void followUpOpenFile();
+    // The lines the file just opened skipped, in one alert after it opened.
+    void reportSkippedLines(const QString& name);
     void setWindowSizeToSimulation();
     void getWindowSizeFromSimulation();
     // Gives a state built or imported the window's layout as shown before it.

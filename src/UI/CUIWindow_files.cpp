@@ -64,6 +64,7 @@ bool CUIWindow::openSimulationFile(const QString& path)
     UndoStack->setClean();
     recentFiles.add(path);
     followUpOpenFile();
+    reportSkippedLines(name);
     return true;
 }
 
@@ -92,7 +93,17 @@ bool CUIWindow::openExample(const QString& resourcePath)
     Simulation.setSavePath(name.toStdString());  // proposed when it is saved
     UndoStack->setClean();
     followUpOpenFile();
+    reportSkippedLines(name);
     return true;
+}
+
+void CUIWindow::reportSkippedLines(const QString& name)
+{
+    const std::vector<CSkippedLine> skipped = Simulation.takeSkippedLines();
+    if (skipped.empty()) return;
+    std::string message = "The file \"" + name.toStdString() + "\" was opened, but " + skippedLinesHeading(skipped.size()) + ":\n";
+    for (const std::string& note : skippedLineNotes(skipped)) message += "\n" + note;
+    platform.alert("Alert.", message, {"OK"});
 }
 
 void CUIWindow::fileSaveSimulation()

@@ -240,6 +240,7 @@ int runBatch(const CBatchOptions& options)
     auto simulation = std::make_unique<CSimulation>(platform);
     CSimulation& s = *simulation;
     s.initWithDefaults();
+    bool linesSkipped = false;
     if (!options.newTypes.empty() && !buildNewState(options, s)) return 2;
     if (!outputsWritable(options)) return 1;
     if (!options.inputPath.empty()) {
@@ -251,6 +252,14 @@ int runBatch(const CBatchOptions& options)
             return 1;
         }
         if (!opened.notice.empty()) std::fprintf(stderr, "quorvel-batch: %s: %s\n", options.inputPath.c_str(), opened.notice.c_str());
+        // The run goes on with what the file could set; the exit status says
+        // that it is not all the file asked for.
+        const std::vector<CSkippedLine> skipped = s.takeSkippedLines();
+        if (!skipped.empty()) {
+            std::fprintf(stderr, "quorvel-batch: %s: %s:\n", options.inputPath.c_str(), skippedLinesHeading(skipped.size()).c_str());
+            for (const std::string& note : skippedLineNotes(skipped)) std::fprintf(stderr, "  %s\n", note.c_str());
+            linesSkipped = true;
+        }
     }
     s.setEngineKind(options.engineKind);
     s.setEngineThreads(options.engineThreads);
@@ -287,7 +296,7 @@ int runBatch(const CBatchOptions& options)
     std::fprintf(stderr, "%llu integration steps in %.3f s: %.1f steps per second\n", steps, seconds,
                  seconds > 0 ? static_cast<double>(steps) / seconds : 0.0);
 
-    int status = trajectories.succeeded() ? 0 : 1;
+    int status = trajectories.succeeded() && !linesSkipped ? 0 : 1;
     if (wantCsv) {
         std::string failure = writeFileAtomically(options.csvPath, csv);
         if (!failure.empty()) {
