@@ -280,8 +280,9 @@ TEST(NewSimulation, EveryCountBuildsAtTheDefaultDensity)
                 EXPECT_LE(spec.density, kDefaultPackingFraction);
                 continue;
             }
-            if (p.sites == atoms && p.cellsPerEdge > 1 && types.size() == 1)
+            if (p.sites == atoms && p.cellsPerEdge > 1 && types.size() == 1) {
                 EXPECT_EQ(spec.density, kDefaultPackingFraction);
+            }
             // Planes of sites from the floor up: every one below the topmost
             // filled one is full.
             std::vector<double> heights;

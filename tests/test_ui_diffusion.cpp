@@ -66,7 +66,9 @@ TEST_F(UiWindowTest, TheDiffusionTabSamplesTheRunWhileOpenAndRestartsAfterAChang
     const double end = chart.vacfTimeAxis()->ticks().high * 1e-12;
     EXPECT_LT(end, 0.5 * r.time.back());
     for (std::size_t k = 0; k < r.time.size(); k++)
-        if (r.time[k] > 0.5 * end) EXPECT_LT(std::fabs(r.vacf[k]), CDiffusion::kVacfSettled * r.vacf[0]) << k;
+        if (r.time[k] > 0.5 * end) {
+            EXPECT_LT(std::fabs(r.vacf[k]), CDiffusion::kVacfSettled * r.vacf[0]) << k;
+        }
 
     s->changeKEnergy(0.01 * s->getTEnergy(CSimulation::kAllAtoms));
     runDisplays(1);

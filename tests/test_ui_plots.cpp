@@ -606,8 +606,9 @@ TEST_F(UiWindowTest, AxesAreLabelledInRoundNumbers)
         // The values lie inside the axis; a flat one in its middle.
         EXPECT_LT(axis->min(), axis->drawn(c.lowest)) << what;
         EXPECT_GT(axis->max(), axis->drawn(c.highest)) << what;
-        if (c.highest - c.lowest < 1e-9 * c.highest)
+        if (c.highest - c.lowest < 1e-9 * c.highest) {
             EXPECT_NEAR(axis->drawn(c.lowest), 0.5 * (axis->min() + axis->max()), 1e-6 * (axis->max() - axis->min()));
+        }
     }
     // Ticks on both ends of an exact range, and on zero, are labelled as such.
     axis->showRange(-0.6, 0.6);

@@ -179,8 +179,8 @@ TEST_F(TrajectoryMenuTest, ARecordingHoldsOneSimulationAndEndsWithANote)
     EXPECT_EQ(platform.alerts.size(), alerts);
     const unsigned last = s->getIterations();
     window->redo();
-    EXPECT_NE(lastNote().find("the simulation is back at step " + groupedCount(changed) +
-                              ", before the last frame's step " + groupedCount(last) + "; 3 frames"),
+    EXPECT_NE(lastNote().find("the simulation is back at step " + stepCountText(changed) +
+                              ", before the last frame's step " + stepCountText(last) + "; 3 frames"),
               std::string::npos)
         << lastNote();
     runDisplays(1);

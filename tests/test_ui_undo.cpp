@@ -69,7 +69,9 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     // Only a file opened brings a window size; undo and redo keep the window's.
     const QSize size = window->size();
     GetParam().make(*window, *this);
-    if (!GetParam().opensFile) EXPECT_EQ(window->size(), size);
+    if (!GetParam().opensFile) {
+        EXPECT_EQ(window->size(), size);
+    }
     const QSize sizeAfter = window->size();
     ASSERT_EQ(window->UndoStack->count(), 1) << "one change, one step";
     EXPECT_EQ(window->undoMenuText(), "U&ndo " + GetParam().stepText);

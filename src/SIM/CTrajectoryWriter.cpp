@@ -151,8 +151,8 @@ std::string CTrajectoryWriter::endUnlessRecorded(const CSimulation& sim)
     else if (!sameTypes)
         why = "the simulation's atoms are of other types now than those recorded";
     else if (sim.getIterations() < stepOfFrame)
-        why = "the simulation is back at step " + groupedCount(sim.getIterations()) + ", before the last frame's step " +
-              groupedCount(stepOfFrame);
+        why = "the simulation is back at step " + stepCountText(sim.getIterations()) + ", before the last frame's step " +
+              stepCountText(stepOfFrame);
     if (why.empty()) {
         // A state put back between the last frame and the last display
         // seen: the steps from it on are new.
