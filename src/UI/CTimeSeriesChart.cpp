@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QLineSeries>
@@ -193,7 +194,12 @@ void CTimeSeriesChart::layoutStrips()
         const QRect place(0, k * each, width, stripHeight);
         if (strip.view->geometry() != place) strip.view->setGeometry(place);
         const QRectF area(left, headingRoom, std::max(width - left - kRightRoom, 1), stripPlotHeight());
-        if (strip.chart->plotArea() != area) strip.chart->setPlotArea(area);
+        if (strip.chart->plotArea() != area) {
+            strip.chart->setPlotArea(area);
+            // A chart not yet on screen keeps its axes and grid where its
+            // last layout put them; laid out again, they follow the area.
+            strip.chart->layout()->invalidate();
+        }
         if (strip.heading->text() != strip.y->titleText()) strip.heading->setText(strip.y->titleText());
         strip.heading->setPos(left, kStripGap / 2);
         strip.x->setLabelsVisible(lowest);
