@@ -72,14 +72,17 @@ protected:
     double uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(engine); }
 
     // Every atom anew at a uniform place its centre can reach.
+    // One edit for all atoms: a copy of the whole state per atom made the
+    // sanitized run take minutes.
     void scatterAtoms()
     {
+        StateEdit edit(s);
         for (int t = 0; t < CSimulation::kTypes; t++) {
             const CCentreRegion r =
-                reachableRegion(s.state().box.halfWidth, s.state().types.diam[t], s.state().box.pistonUsed != 0, s.state().box.pistonZ);
-            for (int i = 0; i < s.state().atoms.number[t]; i++)
-                StateEdit(s)->atoms.loc[t][i].setXYZ(uniform(r.low[0], r.high[0]), uniform(r.low[1], r.high[1]),
-                                   uniform(r.low[2], r.high[2]));
+                reachableRegion(edit->box.halfWidth, edit->types.diam[t], edit->box.pistonUsed != 0, edit->box.pistonZ);
+            for (int i = 0; i < edit->atoms.number[t]; i++)
+                edit->atoms.loc[t][i].setXYZ(uniform(r.low[0], r.high[0]), uniform(r.low[1], r.high[1]),
+                                             uniform(r.low[2], r.high[2]));
         }
     }
 };
@@ -203,14 +206,17 @@ TEST_F(RadialDistributionTest, TheDiluteGasBoxGivesOneForUniformAndForWallHuggin
         CRadialDistribution d;
         double uniformReference = 0.0, observed = 0.0;
         for (int display = 0; display < 400; display++) {
-            for (int i = 0; i < 400; i++) {
-                double c[3];
-                for (int axis = 0; axis < 3; axis++) {
-                    const double low = r.low[axis], high = r.high[axis];
-                    if (!hugging || uniform(0.0, 1.0) > 0.1) c[axis] = uniform(low, high);
-                    else c[axis] = uniform(0.0, 1.0) < 0.5 ? uniform(low, low + 3e-10) : uniform(high - 3e-10, high);
+            {
+                StateEdit edit(s);
+                for (int i = 0; i < 400; i++) {
+                    double c[3];
+                    for (int axis = 0; axis < 3; axis++) {
+                        const double low = r.low[axis], high = r.high[axis];
+                        if (!hugging || uniform(0.0, 1.0) > 0.1) c[axis] = uniform(low, high);
+                        else c[axis] = uniform(0.0, 1.0) < 0.5 ? uniform(low, low + 3e-10) : uniform(high - 3e-10, high);
+                    }
+                    edit->atoms.loc[0][i].setXYZ(c[0], c[1], c[2]);
                 }
-                StateEdit(s)->atoms.loc[0][i].setXYZ(c[0], c[1], c[2]);
             }
             d.accumulate(s);
         }
