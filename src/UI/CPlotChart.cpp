@@ -78,7 +78,8 @@ void CPlotChart::watchPlotArea(QChart* chart)
 
 void CPlotChart::setPlotWidget(QWidget* widget)
 {
-    column_->replaceWidget(plotWidget_, widget);
+    // The layout hands back the item that held the old widget: ours to delete.
+    delete column_->replaceWidget(plotWidget_, widget);
     plotWidget_->hide();
     plotWidget_ = widget;
     column_->setStretchFactor(widget, 1);
