@@ -161,10 +161,14 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
 {
     CTimeSeries series(200000);
     s->setRecordType(CRecordKind::instant);
+    // One copy of the state, changed and put in place for every sample (a
+    // new copy each time made the sanitized run outlast its limit).
+    const auto state = std::make_unique<CSimulationState>(s->state());
     for (unsigned k = 1; k <= 100000; k++) {
-        StateEdit(*s)->clock.iterations = 100 * k;
-        StateEdit(*s)->clock.elapsedTime = s->state().clock.iterations * s->getTimeStep();
-        StateEdit(*s)->outputs.TCTemperature[4] = 300.0 + (k == 54321 ? 500.0 : 10.0 * std::sin(k * 1e-3));
+        state->clock.iterations = 100 * k;
+        state->clock.elapsedTime = state->clock.iterations * state->clock.timeStep;
+        state->outputs.TCTemperature[4] = 300.0 + (k == 54321 ? 500.0 : 10.0 * std::sin(k * 1e-3));
+        s->restoreState(*state);
         series.sample(*s);
     }
     ASSERT_EQ(series.size(), 100000u);
@@ -227,11 +231,15 @@ protected:
     // Samples one display of 100 steps apart; temperature in K, total energy in J.
     void addSamples(int count, const std::function<double(std::size_t)>& temperature, double energy)
     {
+        // One copy of the state, changed and put in place for every sample
+        // (a new copy each time made the sanitized run outlast its limit).
+        const auto state = std::make_unique<CSimulationState>(s->state());
         for (int k = 0; k < count; k++) {
-            StateEdit(*s)->clock.iterations = 100 * static_cast<unsigned>(series.size() + 1);
-            StateEdit(*s)->clock.elapsedTime = s->state().clock.iterations * s->getTimeStep();
-            StateEdit(*s)->outputs.TCTemperature[4] = temperature(series.size());
-            StateEdit(*s)->outputs.TCTEnergy[4] = energy;
+            state->clock.iterations = 100 * static_cast<unsigned>(series.size() + 1);
+            state->clock.elapsedTime = state->clock.iterations * state->clock.timeStep;
+            state->outputs.TCTemperature[4] = temperature(series.size());
+            state->outputs.TCTEnergy[4] = energy;
+            s->restoreState(*state);
             series.sample(*s);
         }
         chart->refresh();
