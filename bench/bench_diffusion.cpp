@@ -19,10 +19,11 @@
 #include <string>
 
 #include "BenchTiming.h"
-#include "SIM/CDiffusion.h"
-#include "SIM/CPhysicalConstants.h"
-#include "SIM/CPlatform.h"
-#include "SIM/CSimulation.h"
+#include "SIM/measure/CDiffusion.h"
+#include "SIM/model/CPhysicalConstants.h"
+#include "SIM/model/CPlatform.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/engine/CSampledRun.h"
 
 namespace {
 std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string& path)

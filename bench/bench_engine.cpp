@@ -23,11 +23,12 @@
 #include <memory>
 #include <string>
 
-#include "SIM/CDiffusion.h"
-#include "SIM/CFastEngine.h"
-#include "SIM/CRadialDistribution.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CDiffusion.h"
+#include "SIM/engine/CFastEngine.h"
+#include "SIM/measure/CRadialDistribution.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/measure/CTimeSeries.h"
+#include "SIM/engine/CSampledRun.h"
 #include "support/StateEdit.h"
 
 namespace {

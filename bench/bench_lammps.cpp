@@ -14,8 +14,8 @@
 #include <unistd.h>
 
 #include "BASE/CAtomicFile.h"
-#include "SIM/CLammpsExport.h"
-#include "SIM/CSimulation.h"
+#include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "SIM/CPlatform.h"
+#include "SIM/model/CPlatform.h"
 #include "BenchTiming.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 #include "UI/CMovieRecorder.h"
 #include "UI/CMovieWriter.h"
 #include "UI/CUIView.h"

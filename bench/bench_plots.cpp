@@ -22,11 +22,11 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "SIM/CPlatform.h"
-#include "SIM/CRadialDistribution.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CPlatform.h"
+#include "SIM/measure/CRadialDistribution.h"
+#include "SIM/model/CSimulation.h"
 #include "support/StateEdit.h"
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
 #include "UI/CChartUnits.h"
 #include "UI/CPlotsWindow.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 int main(int argc, char** argv)
 {

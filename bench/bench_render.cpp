@@ -15,7 +15,7 @@
 #include "BenchTiming.h"
 #include "RENDER/CQPainterSurface.h"
 #include "RENDER/CScene.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 using bench::Clock;

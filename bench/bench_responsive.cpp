@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "BenchTiming.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 #include "UI/CQtPlatform.h"
 #include "UI/CUIWindow.h"
 

@@ -3,7 +3,7 @@
 // button, no panel ever confirmed, nothing printed.
 #pragma once
 
-#include "SIM/CPlatform.h"
+#include "SIM/model/CPlatform.h"
 
 class CFuzzPlatform : public CPlatform {
 public:

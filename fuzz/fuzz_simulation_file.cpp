@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include "FuzzPlatform.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CStructureImport.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/io/CStructureImport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -16,7 +16,7 @@ mkdir -p "$out/obj" "$out/seeds"
 
 # The model, instrumented for coverage, once for every target.
 objects=()
-for source in src/BASE/*.cpp src/SIM/*.cpp; do
+for source in src/BASE/*.cpp src/SIM/*/*.cpp; do
   object="$out/obj/$(basename "${source%.cpp}").o"
   if [ ! -f "$object" ] || [ "$source" -nt "$object" ]; then
     if [[ "$(basename "$source")" == CFastEngine_simd.cpp || "$(basename "$source")" == CFastEngine_avx512.cpp ]]; then

@@ -16,9 +16,10 @@
 
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
-#include "SIM/CDiffusion.h"
-#include "SIM/CLammpsExport.h"
-#include "SIM/CSimulation.h"
+#include "SIM/measure/CDiffusion.h"
+#include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/engine/CSampledRun.h"
 #include "support/BatchProcess.h"
 #include "support/ScriptedPlatform.h"
 

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "SIM/CEnergyLedger.h"
+#include "SIM/measure/CEnergyLedgerSeries.h"
 #include "support/SimulationFixture.h"
 
 namespace {

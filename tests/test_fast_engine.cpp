@@ -14,9 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "SIM/CFastEngine.h"
-#include "SIM/CFastEngine_energy.h"
-#include "SIM/CSimulation.h"
+#include "SIM/engine/CFastEngine.h"
+#include "SIM/measure/CEnergyLedgerSeries.h"
+#include "SIM/engine/CFastEngine_energy.h"
+#include "SIM/model/CSimulation.h"
 #include "support/ScriptedPlatform.h"
 #include "support/StateEdit.h"
 

@@ -15,8 +15,8 @@
 #include <unistd.h>
 
 #include "RENDER/CScene.h"
-#include "SIM/CFileTags.h"
-#include "SIM/CValueRules.h"
+#include "SIM/io/CFileTags.h"
+#include "SIM/model/CValueRules.h"
 #include "support/RecordingSurface.h"
 #include "support/SimulationFixture.h"
 

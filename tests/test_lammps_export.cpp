@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 #include "BASE/CAtomicFile.h"
-#include "SIM/CForceConstants.h"
-#include "SIM/CLammpsExport.h"
+#include "SIM/model/CForceConstants.h"
+#include "SIM/io/CLammpsExport.h"
 #include "support/LammpsFiles.h"
 #include "support/SimulationFixture.h"
 

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "BASE/CAtomicFile.h"
-#include "SIM/CLammpsExport.h"
+#include "SIM/io/CLammpsExport.h"
 #include "support/LammpsFiles.h"
 #include "support/SimulationFixture.h"
 

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <memory>
 
-#include "SIM/CNewSimulation.h"
-#include "SIM/CSimulation.h"
+#include "SIM/build/CNewSimulation.h"
+#include "SIM/model/CSimulation.h"
 #include "support/BatchProcess.h"
 #include "support/ScriptedPlatform.h"
 

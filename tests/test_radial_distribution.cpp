@@ -9,7 +9,7 @@
 #include <numbers>
 #include <random>
 
-#include "SIM/CRadialDistribution.h"
+#include "SIM/measure/CRadialDistribution.h"
 #include "support/SimulationFixture.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "RENDER/CScene.h"
-#include "SIM/CFileTags.h"
+#include "SIM/io/CFileTags.h"
 #include "support/SimulationFixture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "SIM/CSpeedDistribution.h"
+#include "SIM/measure/CSpeedDistribution.h"
 #include "support/SimulationFixture.h"
 
 namespace {

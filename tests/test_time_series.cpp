@@ -3,7 +3,7 @@
 // shows, a bound on memory with even thinning, and restarts with the averages.
 #include <gtest/gtest.h>
 
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CTimeSeries.h"
 #include "support/SimulationFixture.h"
 
 namespace {

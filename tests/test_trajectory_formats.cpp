@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "BASE/CAtomicFile.h"
-#include "SIM/CElements.h"
-#include "SIM/CLammpsExport.h"
-#include "SIM/CNewSimulation.h"
-#include "SIM/CStructureImport.h"
-#include "SIM/CTrajectoryWriter.h"
+#include "SIM/build/CElements.h"
+#include "SIM/io/CLammpsExport.h"
+#include "SIM/build/CNewSimulation.h"
+#include "SIM/io/CStructureImport.h"
+#include "SIM/io/CTrajectoryWriter.h"
 #include "support/BatchProcess.h"
 #include "support/LammpsFiles.h"
 #include "support/SimulationFixture.h"

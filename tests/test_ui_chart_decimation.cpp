@@ -20,7 +20,7 @@
 #include <memory>
 #include <random>
 
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
 #include "UI/CRoundAxis.h"
 #include "UI/CTimeSeriesChart.h"

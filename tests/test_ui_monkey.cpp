@@ -25,7 +25,7 @@
 #include <random>
 #include <unistd.h>
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 #include "UI/CUIView.h"
 #include "UI/CUIWindow.h"
 #include "support/ScriptedPlatform.h"

@@ -27,7 +27,7 @@
 #include <memory>
 #include <sstream>
 
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CTimeSeries.h"
 #include "UI/CChartDecimation.h"
 #include "UI/CDiffusionChart.h"
 #include "UI/CRoundAxis.h"

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CAddAtomDialog::CAddAtomDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Add Atom"), parent)

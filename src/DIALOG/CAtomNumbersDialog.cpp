@@ -8,7 +8,7 @@
 
 #include <climits>
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 CAtomNumbersDialog::CAtomNumbersDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Number of Atoms"), parent)

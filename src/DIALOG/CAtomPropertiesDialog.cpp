@@ -8,8 +8,8 @@
 
 #include "CBusyCursor.h"
 #include "CColorButton.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Atom Properties"), parent)

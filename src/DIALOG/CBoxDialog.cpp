@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "CBusyCursor.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CBoxDialog::CBoxDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Box"), parent)

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Change Kinetic Energy"), parent)

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "SIM/CPlatform.h"
+#include "SIM/model/CPlatform.h"
 
 CColorButton::CColorButton(QWidget* parent) : QPushButton(parent)
 {

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CDisplaysDialog::CDisplaysDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Displays"), parent)

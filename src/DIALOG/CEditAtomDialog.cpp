@@ -8,8 +8,8 @@
 
 #include <utility>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 namespace {
 const QString kNotApplicable = QStringLiteral("NA");

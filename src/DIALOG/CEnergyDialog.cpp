@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 CEnergyDialog::CEnergyDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Energy"), parent)

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CFloorDialog::CFloorDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Floor"), parent)

@@ -12,7 +12,7 @@
 
 #include <cmath>
 
-#include "SIM/CPlatform.h"
+#include "SIM/model/CPlatform.h"
 
 CFrameCaptureDialog::CFrameCaptureDialog(CCaptureSettings& settings, QWidget* parent) : QDialog(parent), Settings(settings)
 {

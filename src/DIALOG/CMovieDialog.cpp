@@ -14,8 +14,8 @@
 #include <climits>
 
 #include "BASE/CTextNumbers.h"
-#include "SIM/CPlatform.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CPlatform.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 QString real(double value) { return QString::fromStdString(formatC("%.2e", value)); }

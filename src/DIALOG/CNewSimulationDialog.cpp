@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 using namespace newSimulation;
 

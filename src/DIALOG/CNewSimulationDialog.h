@@ -6,7 +6,7 @@
 #pragma once
 
 #include "CParameterDialog.h"
-#include "SIM/CNewSimulation.h"
+#include "SIM/build/CNewSimulation.h"
 
 class QCheckBox;
 class QComboBox;

@@ -13,9 +13,9 @@
 #include <cmath>
 
 #include "BASE/CTextNumbers.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CPlatform.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CPlatform.h"
+#include "SIM/model/CValueRules.h"
 
 CParameterDialog::CParameterDialog(CSimulation& simulation, const QString& title, QWidget* parent)
     : QDialog(parent), Simulation(simulation)

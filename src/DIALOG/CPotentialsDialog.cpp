@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Potentials"), parent)

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "SIM/CLammpsExport.h"
-#include "SIM/CSimulation.h"
+#include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CSimulation.h"
 
 CReplicateDialog::CReplicateDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Export for LAMMPS"), parent)

@@ -8,8 +8,8 @@
 
 #include <climits>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CTimingDialog::CTimingDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("Timing"), parent)

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "CParameterDialog.h"
-#include "SIM/CTrajectoryWriter.h"
+#include "SIM/io/CTrajectoryWriter.h"
 
 class QComboBox;
 class QLineEdit;

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 CViewDialog::CViewDialog(CSimulation& simulation, QWidget* parent)
     : CParameterDialog(simulation, tr("View"), parent)

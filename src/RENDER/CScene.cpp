@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "CDrawingSurface.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 // Half the picture, as the view centres its scene.

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "BASE/CView.h"
-#include "SIM/CAtomRef.h"
+#include "SIM/model/CAtomRef.h"
 
 class CDrawingSurface;
 class CSimulation;

@@ -8,7 +8,7 @@
 
 #include "CQPainterSurface.h"
 #include "CScene.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 QImage renderScenePicture(const CSimulation& simulation, QSize size, bool stereo)
 {

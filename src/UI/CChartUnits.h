@@ -9,7 +9,7 @@
 #include <QList>
 #include <QPointF>
 
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CTimeSeries.h"
 
 constexpr double kPicosecondsPerSecond = 1e12;
 constexpr double kNanometresPerMetre = 1e9;

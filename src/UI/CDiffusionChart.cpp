@@ -13,7 +13,7 @@
 
 #include "CChartUnits.h"
 #include "CRoundAxis.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 constexpr double kSquareNanometresPerSquareMetre = kNanometresPerMetre * kNanometresPerMetre;

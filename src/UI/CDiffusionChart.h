@@ -8,7 +8,7 @@
 #pragma once
 
 #include "CPlotChart.h"
-#include "SIM/CDiffusion.h"
+#include "SIM/measure/CDiffusion.h"
 
 class CRoundAxis;
 class QComboBox;

@@ -14,7 +14,7 @@
 #include "CChartDecimation.h"
 #include "CChartUnits.h"
 #include "CRoundAxis.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 // One colour per term, in the ledger's order; the residual is drawn dashed

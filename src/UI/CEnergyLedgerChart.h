@@ -11,7 +11,7 @@
 #include <array>
 #include <vector>
 
-#include "SIM/CEnergyLedger.h"
+#include "SIM/measure/CEnergyLedgerSeries.h"
 
 class CRoundAxis;
 class QLineSeries;

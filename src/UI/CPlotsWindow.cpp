@@ -15,7 +15,7 @@
 #include "CRadialDistributionChart.h"
 #include "CSpeedDistributionChart.h"
 #include "CTimeSeriesChart.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 CPlotsWindow::CPlotsWindow(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), Simulation(simulation), tabs_(new QTabWidget(this))

@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "SIM/CEnergyLedger.h"
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CEnergyLedgerSeries.h"
+#include "SIM/measure/CTimeSeries.h"
 
 class CDiffusion;
 class CDiffusionChart;

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "SIM/CPlatform.h"
+#include "SIM/model/CPlatform.h"
 
 // True while any modal dialog, alert or file panel is up.
 bool isModalSessionActive();

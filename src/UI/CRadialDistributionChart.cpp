@@ -11,7 +11,7 @@
 
 #include "CChartUnits.h"
 #include "CRoundAxis.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -8,7 +8,7 @@
 #include <chrono>
 
 #include "CPlotChart.h"
-#include "SIM/CRadialDistribution.h"
+#include "SIM/measure/CRadialDistribution.h"
 
 class CRoundAxis;
 class QComboBox;

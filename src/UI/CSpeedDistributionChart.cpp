@@ -8,7 +8,7 @@
 
 #include "CRoundAxis.h"
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 CSpeedDistributionChart::CSpeedDistributionChart(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CPlotChart(simulation, platform, parent),

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "CPlotChart.h"
-#include "SIM/CSpeedDistribution.h"
+#include "SIM/measure/CSpeedDistribution.h"
 
 class CRoundAxis;
 class QAreaSeries;

@@ -20,7 +20,7 @@
 #include <limits>
 
 #include "BASE/CTextNumbers.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 const char* const kSlotNames[5] = {"A", "B", "C", "D", "all"};

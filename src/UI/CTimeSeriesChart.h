@@ -14,7 +14,7 @@
 
 #include "CChartDecimation.h"
 #include "CPlotChart.h"
-#include "SIM/CTimeSeries.h"
+#include "SIM/measure/CTimeSeries.h"
 
 class CRoundAxis;
 class QChart;

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "CUIGraph.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 // One field's frame for the three text sizes, in the view's y-up coordinates:

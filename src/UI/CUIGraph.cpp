@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "RENDER/CQPainterSurface.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 CUIGraph::CUIGraph(CSimulation& simulation, QWidget* view) : QWidget(view), Simulation(simulation)
 {

@@ -12,8 +12,8 @@
 #include "RENDER/CQPainterSurface.h"
 #include "RENDER/CScene.h"
 #include "CUIDisplay.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 namespace {
 constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier, kCommand = Qt::ControlModifier,

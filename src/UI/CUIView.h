@@ -12,7 +12,7 @@
 
 #include <optional>
 
-#include "SIM/CAtomRef.h"
+#include "SIM/model/CAtomRef.h"
 
 class CScene;
 class CSimulation;

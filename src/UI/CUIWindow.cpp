@@ -25,8 +25,9 @@
 #include "CUIView.h"
 #include "DIALOG/CKeyboardMouseDialog.h"
 #include "QuorvelVersion.h"
-#include "SIM/CDiffusion.h"
-#include "SIM/CSimulation.h"
+#include "SIM/measure/CDiffusion.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/engine/CSampledRun.h"
 
 static void initResources() { Q_INIT_RESOURCE(quorvel); }
 

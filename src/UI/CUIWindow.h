@@ -19,7 +19,7 @@
 #include "CUndoHistory.h"
 #include "CViewCapture.h"
 #include "RENDER/CScene.h"
-#include "SIM/CTrajectoryWriter.h"
+#include "SIM/io/CTrajectoryWriter.h"
 
 class CFrameCaptureDialog;
 class CReplicateDialog;

@@ -7,8 +7,8 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "DIALOG/CBusyCursor.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CValueRules.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/model/CValueRules.h"
 
 void CUIWindow::selectAll()
 {

@@ -26,8 +26,8 @@
 #include "DIALOG/CReplicateDialog.h"
 #include "DIALOG/CTimingDialog.h"
 #include "DIALOG/CViewDialog.h"
-#include "SIM/CLammpsExport.h"
-#include "SIM/CSimulation.h"
+#include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CSimulation.h"
 
 void CUIWindow::createDialogs()
 {

@@ -18,8 +18,8 @@
 #include "CUIDisplay.h"
 #include "CUIView.h"
 #include "CUIWindow.h"
-#include "SIM/CPlatform.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CPlatform.h"
+#include "SIM/model/CSimulation.h"
 
 // One item per example shipped in the resources, named after its file.
 void CUIWindow::createExampleMenu(QMenu* menu)

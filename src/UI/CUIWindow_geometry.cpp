@@ -12,8 +12,8 @@
 #include "CUIGraph.h"
 #include "CUIView.h"
 #include "CUIWindow.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CSpeedDistribution.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/measure/CSpeedDistribution.h"
 
 namespace {
 // Width : height of the aspect ratios 1 to 4; 0 leaves the shape free.

@@ -10,9 +10,9 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "DIALOG/CTrajectoryDialog.h"
-#include "SIM/CPlatform.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CStructureImport.h"
+#include "SIM/model/CPlatform.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/io/CStructureImport.h"
 
 void CUIWindow::createTrajectoryCommands(QMenu* menu)
 {

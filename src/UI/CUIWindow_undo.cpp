@@ -11,7 +11,7 @@
 #include "BASE/CTextNumbers.h"
 #include "CUIView.h"
 #include "CUIWindow.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 void CUIWindow::createUndo()
 {

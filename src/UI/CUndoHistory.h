@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "SIM/CSimulationState.h"
+#include "SIM/model/CSimulationState.h"
 
 using CStateSnapshot = std::shared_ptr<const CSimulationState>;
 

@@ -14,8 +14,8 @@
 
 #include "CUIDisplay.h"
 #include "CUIView.h"
-#include "SIM/CPlatform.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CPlatform.h"
+#include "SIM/model/CSimulation.h"
 
 namespace {
 // The panel adds the required extension only when the name has none, so a

@@ -5,8 +5,9 @@
 
 #include "BASE/CAtomicFile.h"
 #include "CBatchRun.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CSpeedDistribution.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/measure/CSpeedDistribution.h"
+#include "SIM/engine/CSampledRun.h"
 
 bool parseTypePair(const std::string& text, int& first, int& second)
 {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "SIM/CDiffusion.h"
-#include "SIM/CRadialDistribution.h"
+#include "SIM/measure/CDiffusion.h"
+#include "SIM/measure/CRadialDistribution.h"
 
 class CSimulation;
 struct CBatchOptions;

@@ -17,9 +17,9 @@
 
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
-#include "SIM/CLammpsExport.h"
-#include "SIM/CSimulation.h"
-#include "SIM/CStructureImport.h"
+#include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CSimulation.h"
+#include "SIM/io/CStructureImport.h"
 #include "RENDER/CScenePicture.h"
 
 static_assert(newSimulation::kDefaultPackingFraction == 0.3 && newSimulation::kDefaultTemperature == 300.0 &&

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "SIM/CNewSimulation.h"
+#include "SIM/build/CNewSimulation.h"
 #include "CBatchTrajectory.h"
-#include "SIM/CSimulationModes.h"
+#include "SIM/model/CSimulationModes.h"
 
 struct CBatchOptions {
     std::string inputPath;   // empty: the default simulation

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "SIM/CTrajectoryWriter.h"
+#include "SIM/io/CTrajectoryWriter.h"
 
 class CSimulation;
 

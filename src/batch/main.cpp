@@ -14,8 +14,8 @@
 #include "BASE/CTextNumbers.h"
 #include "CBatchInstruments.h"
 #include "CBatchRun.h"
-#include "SIM/CFileTags.h"
-#include "SIM/CLammpsExport.h"
+#include "SIM/io/CFileTags.h"
+#include "SIM/io/CLammpsExport.h"
 #include "QuorvelVersion.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "SIM/CPlatform.h"
+#include "SIM/model/CPlatform.h"
 
 struct CShownAlert {
     std::string title;

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 #include "support/ScriptedPlatform.h"
 #include "support/StateEdit.h"
 

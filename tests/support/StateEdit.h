@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 
 class StateEdit {
 public:

@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "RENDER/CScene.h"
-#include "SIM/CSimulation.h"
+#include "SIM/model/CSimulation.h"
 #include "UI/CUIDisplay.h"
 #include "UI/CUIView.h"
 #include "UI/CUIWindow.h"

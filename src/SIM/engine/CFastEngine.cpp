@@ -1,0 +1,328 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CFastEngine: the integration step and the neighbour lists.
+#include "SIM/engine/CFastEngine.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "SIM/model/CForceConstants.h"
+#include "SIM/model/CWidestLoops.h"
+
+using namespace quorvel;
+
+namespace {
+// Reaches are widened by this factor, and the cells by a little more, so
+// that rounding in a distance or a cell index never drops a pair.
+constexpr double kWiden = 1.0 + 1e-9;
+
+}  // namespace
+
+CFastEngine::CFastEngine(const CStepView& step) : step_(step)
+{
+    allocateLists();
+    earlierStart_.reserve(kMaxAtoms + 1);
+    earlierFill_.reserve(kMaxAtoms);
+    earlierRank_.reserve(160 * kMaxAtoms);
+}
+
+CFastEngine::~CFastEngine()
+{
+    if (worker_.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_.store(true);
+        }
+        wake_.notify_one();
+        worker_.join();
+    }
+}
+
+// ---------------------------------------------------------------- the step
+
+void CFastEngine::iterate(int threads, unsigned steps, bool endsDisplay)
+{
+    CStepView& s = step_;
+    double dt = s.timeStep;
+    double half = dt * 0.5;
+    double quad = dt * half;
+    if (s.iterations == 0) {
+        s.initSimulationEnergies();
+        s.resetIPS();
+    }
+    int atoms = 0;
+    for (int t = 0; t < kTypes; t++) atoms += s.number[t];
+    threads_ = (threads >= 2 && atoms >= twoThreadMinimum && forcePairCount() + contactPairCount() >= twoThreadPairs) ? 2 : 1;
+    // Setters, edits, file loads and restored states may have changed
+    // anything since the last call.
+    if (!listsStillValid()) rebuild();
+
+    for (unsigned step = 0; step < steps; step++) {
+        s.driftAtoms(dt, quad);
+        positionsLoaded_ = false;
+        inReachValid_ = false;
+        if (s.pistonUsed()) s.movePiston(dt, quad);
+        collide();
+        if (s.foldAtomsIntoBox()) {
+            // Rare: the lists no longer follow the atoms that were moved.
+            positionsLoaded_ = false;
+            rebuild();
+        }
+        s.kickAtoms(half);
+        forces();
+        s.kickAndTotalEnergy(half);
+        if (s.conserve()) energyAdj();
+        s.calculateAllOutputs(endsDisplay && step + 1 == steps);
+        s.iterations++;
+        s.elapsedTime += dt;
+        s.calculateIPS();
+    }
+}
+
+// ---------------------------------------------------------------- lists
+
+void CFastEngine::readListInputs(ListInputs& in) const
+{
+    const CStepView& s = step_;
+    std::memset(&in, 0, sizeof in);
+    std::memcpy(in.number, s.number, sizeof in.number);
+    std::memcpy(in.diam, s.diam, sizeof in.diam);
+    std::memcpy(in.invm, s.invm, sizeof in.invm);
+    std::memcpy(in.LJeps, s.LJeps, sizeof in.LJeps);
+    std::memcpy(in.charge, s.charge, sizeof in.charge);
+    in.halfWidth = s.halfWidth;
+    in.potentialUsed = s.potentialUsed();
+    in.conserve = s.conserve();
+    in.stateRevision = s.stateRevision();
+    in.threads = threads_;
+    in.skinFraction = skinFraction;
+    in.sparseSkinFraction = sparseSkinFraction;
+    in.sparseDensity = sparseDensity;
+    in.flatBelowRowLength = flatBelowRowLength;
+    in.twoThreadMinimum = twoThreadMinimum;
+}
+
+// The lists of the last call serve this one where they were built from the
+// same inputs, by the same number of threads, and no atom has moved further
+// from where they were built than the skin allows: a display run in several
+// calls then builds its lists as often as one run in a single call.
+bool CFastEngine::listsStillValid() const
+{
+    if (!listUsable_) return false;
+    ListInputs now;
+    readListInputs(now);
+    if (std::memcmp(&now, &builtFrom_, sizeof now) != 0) return false;
+    return !anyMovedTooFar();
+}
+
+void CFastEngine::prepareConstants()
+{
+    const CStepView& s = step_;
+    double maxDiam = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        if (s.number[t] > 0) maxDiam = std::max(maxDiam, s.diam[t]);
+    // Sparse systems list few pairs, so a wider skin costs the pair passes
+    // little and saves rebuilds; in a dense liquid the longer lists cost more
+    // than the rebuilds they save.
+    double width = 2.0 * s.halfWidth;
+    int atoms = 0;
+    for (int t = 0; t < kTypes; t++) atoms += s.number[t];
+    double density = width > 0 ? atoms * std::pow(maxDiam / width, 3.0) : 0.0;
+    skin_ = (density < sparseDensity ? sparseSkinFraction : skinFraction) * maxDiam;
+    pairsCharged_ = s.potentialUsed() || s.conserve();
+    double limit = 0.5 * skin_ / kCellWiden;
+    moveLimit2_ = limit * limit;
+    for (int t = 0; t < kTypes; t++)
+        for (int u = t; u < kTypes; u++) {
+            PairConstants& pc = pc_[t][u];
+            pc.m = (s.diam[t] + s.diam[u]) / 2.0;
+            pc.m2 = pc.m * pc.m;
+            pc.cut2 = kCutoffDiameters * kCutoffDiameters * pc.m2;
+            pc.eps4 = 4.0 * s.LJeps[t][u];
+            pc.eps24 = 24.0 * s.LJeps[t][u];
+            CPairStrength strength = pairStrength(pc.m, s.charge[t], s.charge[u]);
+            pc.c = strength.coulomb;
+            pc.b = strength.core;
+            pc.charged = s.charge[t] != 0.0 && s.charge[u] != 0.0;
+            double reach = pc.charged ? 2.0 * s.halfWidth : s.diam[t] + s.diam[u];
+            pc.reach2 = reach * reach;
+            double contactReach = (pc.m + skin_) * kWiden;
+            pc.contactList2 = contactReach * contactReach;
+            // The pair list serves the force pass, whose marks then serve the
+            // energy pairing (its reach is shorter); without potentials it
+            // serves the energy pairing alone.
+            double forceReach = (kCutoffDiameters * pc.m + skin_) * kWiden;
+            double energyReach = (s.diam[t] + s.diam[u] + skin_) * kWiden;
+            pc.forceList2 = s.potentialUsed() ? forceReach * forceReach
+                            : s.conserve()    ? energyReach * energyReach
+                                              : -1.0;
+        }
+    for (int t = 0; t < kTypes; t++) {
+        RowConstants& rc = rowConstants_[t];
+        rc.invmI = s.invm[t];
+        rc.samePartners = true;
+        for (int u = 0; u < kTypes; u++) {
+            const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
+            contact2_[t][u] = pc.m2;
+            reach2_[t][u] = pc.reach2;
+            rc.m[u] = pc.m;
+            rc.m2[u] = pc.m2;
+            rc.cut2[u] = pc.charged ? HUGE_VAL : pc.cut2;
+            rc.eps4[u] = pc.eps4;
+            rc.eps24[u] = pc.eps24;
+            rc.c[u] = pc.c;
+            rc.b[u] = pc.b;
+            rc.invmJ[u] = s.invm[u];
+            rc.reach2[u] = pc.reach2;
+        }
+        // Bit for bit, so that a NaN or a signed zero never passes for another value.
+        auto same = [&](int u) {
+            auto equal = [&](const double* v) { return std::memcmp(&v[u], &v[t], sizeof(double)) == 0; };
+            return equal(rc.m) && equal(rc.m2) && equal(rc.cut2) && equal(rc.eps4) && equal(rc.eps24) &&
+                   equal(rc.c) && equal(rc.b) && equal(rc.invmJ) && equal(rc.reach2);
+        };
+        for (int u = t + 1; u < kTypes; u++) rc.samePartners = rc.samePartners && same(u);
+        // With m above 1e-100, an acting pair (r > m) has 1 / r below 1e100,
+        // whose square is finite: the zero Coulomb terms are zeros, not NaN.
+        rc.uncharged = true;
+        for (int u = 0; u < kTypes; u++)
+            rc.uncharged = rc.uncharged && rc.c[u] == 0.0 && rc.b[u] == 0.0 && rc.m[u] > 1e-100;
+    }
+}
+
+int CFastEngine::widestLanesAllowed()
+{
+    static const int lanes = [] {
+        const char* kernel = std::getenv("QUORVEL_KERNEL");
+        if (kernel && std::strcmp(kernel, "portable") == 0) return 1;
+        if (kernel && std::strcmp(kernel, "avx2") == 0) return 4;
+        return 8;
+    }();
+    return lanes;
+}
+
+namespace {
+// One type's positions into the kernel's rows (x, y, z, type), and whether
+// any of them lies further from where the lists were built than the limit
+// allows, in the test of movedTooFar: both in one pass over the positions.
+QUORVEL_WIDEST unsigned loadSeeingMoves(const double* __restrict now, const double* __restrict then, int count,
+                                        double type, double limit2, double (*__restrict rows)[4])
+{
+    unsigned beyond = 0;
+    for (int k = 0; k < count; k++) {
+        double x = now[3 * k], y = now[3 * k + 1], z = now[3 * k + 2];
+        rows[k][0] = x;
+        rows[k][1] = y;
+        rows[k][2] = z;
+        rows[k][3] = type;
+        double dx = x - then[3 * k], dy = y - then[3 * k + 1], dz = z - then[3 * k + 2];
+        beyond |= !(dx * dx + dy * dy + dz * dz <= limit2);
+    }
+    return beyond;
+}
+}  // namespace
+
+bool CFastEngine::loadPositionsSeeingMoves()
+{
+    unsigned beyond = 0;
+    for (int t = 0, n = 0; t < kTypes; n += step_.number[t], t++)
+        beyond |= loadSeeingMoves(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t], t, moveLimit2_,
+                                  pos4_ + n);
+    positionsLoaded_ = true;
+    return beyond != 0;
+}
+
+// The active atoms are every type's atoms, one type after the other.
+void CFastEngine::loadPositions()
+{
+    for (int t = 0, n = 0; t < kTypes; t++)
+        for (int i = 0; i < step_.number[t]; i++, n++) {
+            const double* x = step_.loc[t][i].v;
+            pos4_[n][0] = x[0];
+            pos4_[n][1] = x[1];
+            pos4_[n][2] = x[2];
+            pos4_[n][3] = t;
+        }
+    positionsLoaded_ = true;
+}
+
+// ---------------------------------------------------------------- threads
+
+// The job's first share runs here; its second goes to whichever thread
+// claims it first. On a busy machine the worker may not get a core for a
+// while: then this thread runs the second share itself rather than wait. The
+// shares write disjoint data, so their order does not matter.
+CFastEngine::JobEnd CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
+{
+    if (!worker_.joinable()) worker_ = std::thread(&CFastEngine::workerLoop, this);
+    job_ = job;
+    unsigned generation = jobGeneration_.load(std::memory_order_relaxed) + 1;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        jobGeneration_.store(generation, std::memory_order_release);
+    }
+    if (workerSleeping_.load(std::memory_order_acquire)) wake_.notify_one();
+    (this->*job)(0);
+    if (claimSecondPart(generation)) {
+        (this->*job)(1);
+        return JobEnd::kBothHere;
+    }
+    if (doneGeneration_.load(std::memory_order_acquire) == generation) return JobEnd::kWorkerFirst;
+    // The worker has the second share: give it our core rather than spin through a
+    // whole time slice if it has lost its own.
+    for (int spins = 0; doneGeneration_.load(std::memory_order_acquire) != generation; spins++) {
+        if (spins < 2000) spinPause();
+        else std::this_thread::yield();
+    }
+    return JobEnd::kWaitedForWorker;
+}
+
+// Every generation's second share is claimed before the next generation starts, so
+// the claim moves from generation - 1 to generation exactly once.
+bool CFastEngine::claimSecondPart(unsigned generation)
+{
+    unsigned expected = generation - 1;
+    return secondPartClaimed_.compare_exchange_strong(expected, generation, std::memory_order_acq_rel);
+}
+
+void CFastEngine::spinPause()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+// The worker spins briefly between jobs (the phases of a step follow each
+// other within microseconds) and sleeps when no job comes, between ticks.
+void CFastEngine::workerLoop()
+{
+    unsigned seen = 0;
+    for (;;) {
+        unsigned generation;
+        int spins = 0;
+        while ((generation = jobGeneration_.load(std::memory_order_acquire)) == seen) {
+            if (stopping_.load(std::memory_order_relaxed)) return;
+            if (++spins < 200000) {
+                spinPause();
+                continue;
+            }
+            std::unique_lock<std::mutex> lock(mutex_);
+            workerSleeping_.store(true, std::memory_order_release);
+            wake_.wait(lock, [&] { return stopping_.load() || jobGeneration_.load() != seen; });
+            workerSleeping_.store(false, std::memory_order_release);
+            if (stopping_.load()) return;
+            spins = 0;
+        }
+        if (stopping_.load()) return;
+        seen = generation;
+        // A generation whose second share the caller took already is left alone,
+        // and so is its job, which may be the next one's by now.
+        if (!claimSecondPart(generation)) continue;
+        (this->*job_)(1);
+        doneGeneration_.store(generation, std::memory_order_release);
+    }
+}

@@ -1,0 +1,505 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fast engine: the same integration step as the reference loops of
+// CSimulation, bit for bit, with the pair passes restricted to neighbour
+// lists and, for large systems, the list build and the search for the first
+// contact shared between two threads.
+//
+// Why the results stay identical: every floating-point operation of the
+// reference is performed on the same operands in the same order. Pairs are
+// skipped only when they cannot act (too far apart for the force, the contact
+// and the energy-pairing reach), each atom's partners are listed in ascending
+// pair order, and every per-atom sum is formed in the reference order:
+// partners listed before the atom, its floor term, partners after it.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "SIM/engine/CStepView.h"
+#include "SIM/model/CEngineHandle.h"
+
+// One row of the list build: its atom, the reaches by partner type (squared,
+// widened by the skin; negative where such pairs are listed otherwise) and
+// where the earlier partners found go, in cell order.
+struct RowScan {
+    double x, y, z;
+    int rank;  // only earlier ranks are listed
+    bool filterRanks;  // runs hold later atoms too, to be left out
+    bool sameReaches;  // the same reaches for every partner type
+    double pairReach2[4], contactReach2[4];
+    // The same in single precision and cells (CellAtoms::cellX), the reaches
+    // widened past any rounding of the coordinates and the distance: the
+    // lists may then hold a few pairs just beyond their reach, which act as
+    // little as any other pair of the skin, but never miss a pair within it.
+    float cellX, cellY, cellZ;
+    float pairReach2Cells[4], contactReach2Cells[4];
+    int pairCount, contactCount;
+    int *pairFound, *contactFound;  // room for every atom and eight more (lanes store whole vectors)
+    int runs;  // runs of the cell order to scan: runBegin[k] .. runEnd[k]
+    int runBegin[27], runEnd[27];
+};
+
+// The build's atoms sorted by cell for the vector scan: positions in cells
+// from the box's lower corner and types, in single precision (eight lanes of
+// AVX2), and ranks.
+struct CellAtoms {
+    const float *cellX, *cellY, *cellZ, *cellType;
+    const int* rank;
+};
+
+// The force pass's pair constants for atoms of one type, by partner type
+// (rows of later partners use the entries of later types only).
+// A charged pair has no cut-off: its cut2 is infinite.
+struct RowConstants {
+    alignas(32) double m[4], m2[4], cut2[4], eps4[4], eps24[4], c[4], b[4], invmJ[4];
+    alignas(32) double reach2[4];  // energy-pairing reach, squared
+    double invmI;
+    bool samePartners;  // the same constants for every partner type that can occur
+    bool uncharged;     // no Coulomb or core terms with any partner type, and no tiny mean diameter
+};
+
+// The force pass's pair constants by pair type, 4 * atom type + partner type
+// (the atom being the one whose sums receive +terms).
+struct PairTable {
+    alignas(64) double m[16], m2[16], cut2[16], eps4[16], eps24[16], c[16], b[16], invmJ[16], reach2[16],
+        invmI[16];
+    bool same;  // every entry the same: no lookup per pair
+    bool uncharged;  // no Coulomb or core terms in any entry, and no tiny mean diameter
+};
+
+// The listed pairs within energy-pairing reach, in list order: the flat
+// kernel's marks, kept as the pairs themselves (few of a sparse system's
+// listed pairs are within that reach). Room for every listed pair and eight
+// more (lanes store whole vectors).
+struct MarkedPairs {
+    int* owner;
+    int* partner;
+    int count;
+};
+
+// A run of listed pairs for the flat kernel, by position in the list: the
+// atom whose sums receive the pair's +terms (owner, ascending) and its
+// partner, whose sums receive the -terms if it lies below scatterEnd.
+struct ForceStream {
+    const int* owner;
+    const int* partner;  // both padded by seven entries
+    int first, last;
+    int scatterEnd;
+    MarkedPairs* marked;  // receives the pairs within energy-pairing reach, or null where they are not kept
+    // With floors, each atom firstAtom..lastAtom-1 receives its floor term
+    // after the terms of its earlier partners, before those of its own row.
+    bool floors;
+    int firstAtom, lastAtom;
+};
+
+// Floor terms by rank (acceleration along z, energy) where floorActs.
+struct FloorTerms {
+    const unsigned char* acts;
+    const double* accel;
+    const double* energy;
+};
+
+// The flat kernel's working space: a block of acting pairs (separation,
+// squared length, pair type, atoms).
+struct ForceScratch {
+    static constexpr int kBlock = 256;
+    alignas(64) double dx[kBlock + 8], dy[kBlock + 8], dz[kBlock + 8], r2[kBlock + 8], type[kBlock + 8];
+    int owner[kBlock + 8], partner[kBlock + 8];
+};
+
+class CFastEngine : public CEngineHandle {
+public:
+    static constexpr int kTypes = CStepView::kTypes;
+    static constexpr int kPerType = CStepView::kPerType;
+    static constexpr int kMaxAtoms = kTypes * kPerType;
+    static constexpr int kWords = (kMaxAtoms + 63) / 64;
+
+    // The engine works on the model through the view only.
+    explicit CFastEngine(const CStepView& step);
+    ~CFastEngine();
+    CFastEngine(const CFastEngine&) = delete;
+    CFastEngine& operator=(const CFastEngine&) = delete;
+
+    // steps steps, exactly as CSimulation's reference iterateSteps (the last
+    // of them the display's last when endsDisplay). The model may have
+    // changed in any way since the last call: the lists of the last call are
+    // kept only while they are still valid (listsStillValid).
+    // threads: 1 or 2; small systems run on one thread whatever is asked.
+    void iterate(int threads, unsigned steps, bool endsDisplay);
+
+    // ---- neighbour lists, exposed for checking them against brute force.
+    // Prepares the per-type constants and builds both lists from the
+    // current positions; false when the state cannot be listed (positions
+    // or diameters that are not finite), in which case the engine runs the
+    // reference loops.
+    bool rebuild();
+    // The same, building on the given number of threads (1 or 2; two only
+    // from twoThreadMinimum atoms).
+    bool rebuildOn(int threads);
+    // Partners (slot indices t * 400 + i, ascending, all greater than slot)
+    // of the atom in the given slot. The pair list reaches every pair that
+    // can feel a force when potentials act, and otherwise every pair within
+    // energy-pairing reach while energy is conserved (it is empty when
+    // neither pass needs it); the contact list every pair within contact
+    // reach. Valid after rebuild().
+    std::vector<int> pairRowSlots(int slot) const;
+    std::vector<int> contactRowSlots(int slot) const;
+    // The skin added to every reach, in metres.
+    double skin() const { return skin_; }
+    // Counts for the benchmark's profile.
+    long long rebuildCount() const { return rebuilds_; }
+    long long forcePairCount() const { return listUsable_ ? forceStart_[nActive_] : 0; }
+    long long contactPairCount() const { return listUsable_ ? contactStart_[nActive_] : 0; }
+
+    // Relative skin: the list reach is the interaction reach plus this
+    // fraction of the largest diameter. Tunable for measurements.
+    double skinFraction = 0.35;
+    // The same below this many atoms per cubed largest diameter.
+    double sparseSkinFraction = 0.6;
+    double sparseDensity = 0.2;
+    // Below this many atoms a second thread costs more than it saves.
+    int twoThreadMinimum = 600;
+    // The four-lane force kernel, where the processor has AVX2; the portable
+    // kernel otherwise (the tests run both).
+    bool useAvx2 = avx2Available() && widestLanesAllowed() >= 4;
+    static bool avx2Available();
+    // The eight-lane force kernel, where the processor has AVX-512 (and
+    // useAvx2 is on).
+    bool useAvx512 = avx512Available() && widestLanesAllowed() >= 8;
+    static bool avx512Available();
+    // The widest kernels the engine may choose, in lanes (8, 4 or 1): the
+    // environment variable QUORVEL_KERNEL=avx2 or =portable holds every
+    // engine of the process to the four-lane or the portable kernels, so that
+    // they can be measured and compared on a processor with wider ones.
+    // Read once.
+    static int widestLanesAllowed();
+
+private:
+    struct PairConstants {
+        double m = 0, m2 = 0, cut2 = 0;   // mean diameter, its square, 9 m^2
+        double eps4 = 0, eps24 = 0;       // 4 eps, 24 eps
+        double c = 0, b = 0;              // Coulomb product, core strength
+        double contact2 = 0;              // contact reach d^2 (d = m)
+        double reach2 = 0;                // energy-pairing reach squared
+        bool charged = false;             // both types charged: no cut-off
+        double forceList2 = 0, contactList2 = 0;  // list reaches squared
+    };
+
+    CStepView step_;
+    PairConstants pc_[4][4];
+    // By atom type and partner type: contact reach and energy-pairing reach, squared.
+    double contact2_[4][4] = {}, reach2_[4][4] = {};
+    bool listUsable_ = false;
+    // What the lists were built from, besides the positions: compared bit
+    // for bit at the start of each call, so that lists stay valid across
+    // calls only where nothing but the steps' own moves has changed.
+    struct ListInputs {
+        int number[kTypes];
+        double diam[kTypes], invm[kTypes], LJeps[kTypes][kTypes], charge[kTypes];
+        double halfWidth;
+        bool potentialUsed, conserve;
+        unsigned stateRevision;
+        int threads;
+        double skinFraction, sparseSkinFraction, sparseDensity, flatBelowRowLength;
+        int twoThreadMinimum;
+    };
+    // Filled whole, padding zeroed, so that the inputs compare byte for byte.
+    void readListInputs(ListInputs& in) const;
+    ListInputs builtFrom_{};
+    bool listsStillValid() const;
+    double skin_ = 0, moveLimit2_ = 0;
+    long long rebuilds_ = 0;
+    int threads_ = 1;
+
+    int nActive_ = 0;
+    int active_[kMaxAtoms];          // active slots, ascending
+    int rank_[kMaxAtoms];            // slot -> position in active_
+    double built_[kMaxAtoms][3];     // positions at the last build
+
+    // Rows in CSR form by rank, partners by rank, each list padded by seven
+    // entries. forceRank_ is the pair list, contactRank_ the contact list.
+    std::vector<int> forceStart_, contactStart_;
+    std::vector<int> forceRank_, contactRank_;
+    RowConstants rowConstants_[4];
+    // The force pass keeps, row by row, the partners within energy-pairing
+    // reach (every such pair is in the force list when potentials are on), so
+    // the pairing need not measure distances again nor look at the partners
+    // beyond it; valid while inReachValid_. The rows follow each other with
+    // no gaps, so that the pairing reads one dense stream.
+    struct NearLists {
+        std::vector<int> ranks;  // room for every listed pair and eight more (lanes store whole vectors)
+        int start[kMaxAtoms];
+        int count[kMaxAtoms];
+        int fill = 0;
+        // Keeps the row's partners within reach, as the kernel found them.
+        int* openRow(int n) { return ranks.data() + (start[n] = fill); }
+        void closeRow(int n, int kept)
+        {
+            count[n] = kept;
+            fill += kept;
+        }
+    };
+    NearLists near_;
+    // Earlier partners of every atom by rank (the force rows transposed),
+    // ascending, padded by seven entries.
+    std::vector<int> earlierStart_, earlierRank_, earlierFill_;
+    int forceSplit_ = 0;  // first row of the second thread's part of the flat force pass
+    // Floor terms by rank, summed into the totals in atom order after the pass.
+    double floorForce_[kMaxAtoms], floorEnergy_[kMaxAtoms];
+    unsigned char floorActs_[kMaxAtoms];
+    bool inReachValid_ = false;
+    // pos4_ holds the current positions (kept up to date by the contacts).
+    bool positionsLoaded_ = false;
+    // Hot data by rank for the kernel: positions (x, y, z, type) and the
+    // sums (acceleration x, y, z, potential energy).
+    alignas(32) double pos4_[kMaxAtoms][4];
+    alignas(32) double acc4_[kMaxAtoms][4];
+    double dE_[kMaxAtoms];  // energy changes by rank while they are paired
+
+    // Cell grid for the build.
+    std::vector<int> cellStart_, cellFill_, cellOf_, cellRank_;
+    std::vector<double> cellX_, cellY_, cellZ_, cellType_;  // padded by eight entries
+    std::vector<float> cellXf_, cellYf_, cellZf_, cellTypef_;  // in cells (CellAtoms), padded alike
+    // The largest coordinate in cells, for the widening of the reaches in cells.
+    double largestCellCoordinate_ = 0.0;
+    // A squared reach in metres as a squared reach in cells, widened past
+    // the rounding of single precision (RowScan); negative stays negative.
+    float reach2InCells(double reach2) const;
+    int grid_ = 1;
+    double cellScale_ = 1.0;         // cells per metre
+    std::vector<int> chargedRanks_;  // ranks of charged atoms, ascending
+    int buildSplit_ = 0;             // rank where the second part's rows begin
+    // The first part's share of the atoms in the build, by whether cells are
+    // crowded: there a row's work grows with its rank, so the first part
+    // takes more than half the atoms. Moved towards the thread that finished
+    // the cell scan first at each build.
+    double buildShare_[2] = {0.55, 0.67};
+
+    // ---- list build, by parts: each part scans its atoms for earlier
+    // partners (found, per atom in cell order), counts them by partner, and
+    // then writes each atom into its partners' rows. Atoms are visited in
+    // ascending order, so every row fills in ascending order.
+    struct FoundLists {
+        std::vector<int> partners;  // earlier partners of each atom of the part, one run per atom
+        std::vector<int> start;     // run of the part's atom n - first: start[n - first] ..
+        std::vector<int> perRow;    // partners found per row (by rank), then the row's write position
+    };
+    FoundLists foundPairs_[2], foundContacts_[2];
+    std::vector<int> cellVisited_[2];  // atoms of each cell visited by the part's scan
+    RowScan rowScan_[2];
+    void scanPart(int part);
+    void fillPart(int part);
+    void countFound(FoundLists* found, std::vector<int>& start, std::vector<int>& rows);
+    static void fillFound(FoundLists& found, int first, int last, std::vector<int>& rows);
+    void allocateLists();
+    void sortIntoCells();
+    bool pairsCharged_ = false;
+    bool crowdedCells_ = false;      // cells scanned one by one, for earlier atoms only
+    // Cells are made a little wider than the longest reach, so that rounding
+    // in a cell index never drops a pair.
+    static constexpr double kCellWiden = 1.001;      // the pair list holds every pair of two charged types
+    void partRange(int part, int& first, int& last) const;
+    int splitContact_ = 0;           // contact rows of the first part of the contact search
+
+    // Persistent worker for the second thread.
+    std::thread worker_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::atomic<unsigned> jobGeneration_{0};
+    std::atomic<unsigned> doneGeneration_{0};
+    std::atomic<unsigned> secondPartClaimed_{0};  // the last generation whose second share is taken
+    bool claimSecondPart(unsigned generation);
+    void (CFastEngine::*job_)(int) = nullptr;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> workerSleeping_{false};
+
+    void prepareConstants();
+    int cellIndex(double x) const;
+    double inCellUnits(double x) const;  // cells from the box's lower corner
+    int splitAt(const std::vector<int>& start) const;
+    // Adds the atoms of the row's runs of the cell order within reach to
+    // its found partners (only earlier atoms: where filterRanks, by rank).
+    void scanRuns(RowScan& row) const;
+    static void scanRunsAvx2(RowScan& row, const CellAtoms& atoms);
+    std::vector<int> rowSlots(const std::vector<int>& start, const std::vector<int>& ranks, int slot) const;
+    bool movedTooFar(int slot) const;
+    bool anyMovedTooFar() const;
+
+    void collide();
+    void collidePairsFrom(int activeIndex, int partnerSlot);
+    // Bit p set where the partner of rank nbr[p] (p < count <= 64) lies
+    // nearer to xi than the square root of limit2[its type], by the
+    // reference's squared distance. nbr may be read up to seven entries
+    // past count (the rank lists are padded).
+    std::uint64_t closerMask(const double* xi, const int* nbr, int count, const double* limit2) const;
+    static std::uint64_t closerMaskAvx2(const double* xi, const int* nbr, int count, const double* limit2,
+                                        const double (*pos4)[4]);
+    double pairRowEnergy(int n, double dEk);
+    double pairRowEnergyNear(int n, double dEk);
+    void forces();
+    void forcesOnRows();
+    // The force pass by rows on one thread, each row after its floor term.
+    void forceRows();
+    void forcePart(int part);
+    // Returns how many of the row's partners are within energy-pairing reach
+    // (their ranks stored to near).
+    int forceRow(int n, const RowConstants& rc, const int* row, int count, int* near, bool scatter,
+                 double (*acc4)[4]);
+    int forceSplitAt() const;
+    void indexRanks();
+    void loadPositions();
+    // The same, and whether any atom has moved too far since the lists were
+    // built (anyMovedTooFar), in one pass; for lists in use.
+    bool loadPositionsSeeingMoves();
+    // Atom n's sums (acc4[n]) receive its row's pair terms in list order,
+    // each partner's sums theirs.
+    // The partners within energy-pairing reach go to near, in row order
+    // (entries past them, up to eight, may be overwritten): their number is
+    // returned.
+    static int forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                            double (*acc4)[4], int* near, bool scatter);
+    static int forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                                double (*acc4)[4], int* near, bool scatter);
+    static int forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                              double (*acc4)[4], int* near, bool scatter);
+    void contactPart(int part);
+    void energyAdj();
+
+    // Runs (this->*job)(0) here and (this->*job)(1) on the worker, and
+    // returns when both are done: how it went.
+    enum class JobEnd { kBothHere, kWorkerFirst, kWaitedForWorker };
+    JobEnd runOnBoth(void (CFastEngine::*job)(int));
+    void workerLoop();
+    static void spinPause();
+    int contactFound_[2] = {};      // first pair in contact per part, as position in the contact list
+
+    // ---- the force pass's flat kernel
+public:
+    // The flat kernel runs where the force rows hold fewer pairs than this
+    // on average (then most of a row's lanes would idle), the row by row
+    // kernel elsewhere: it holds the row's own sums in registers, which pays
+    // where rows are long.
+    double flatBelowRowLength = 16.0;
+    bool flatKernel() const { return flat_; }  // the kernel of the last force pass
+    // Two threads only where the last lists held at least this many pairs
+    // (force and near): below it, the second thread's start-up and the
+    // pairs computed twice across the split cost more than they save.
+    long long twoThreadPairs = 30000;
+
+private:
+    PairTable pairTable_;
+    // By list position: the rank of the row's atom (padded by eight entries).
+    std::vector<int> forceOwner_;
+    // The second thread's pairs across the split, from its atoms' side:
+    // each atom from forceSplit_ on with its partners before it, ascending.
+    std::vector<int> crossOwner_, crossPartner_;
+    long long streamIndexedFor_ = -1;  // rebuild count the kernel was chosen for
+    bool flat_ = false;                // the flat kernel for the current lists
+    double floorAccel_[kMaxAtoms];
+    ForceScratch forceScratch_[2];
+    void indexForceStream();
+    void prepareForceStream();
+    void forceAtoms(int first, int last, int scatterEnd, int part);
+    void measureFloorTerms(int first, int last);
+    void runForceStream(const ForceStream& fs, int part);
+    static void forceStreamPortable(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                                    const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
+    static void forceStreamAvx2(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                                const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
+    static void forceStreamAvx512(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
+                                  const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
+
+    // ---- two threads: the force pass by rows, split by position
+    // At each build the atoms are shared between the threads by position
+    // (below and above the median x), so that few listed pairs join atoms of
+    // different sides. Each thread walks every row in rank order: the rows of
+    // its own atoms whole, the other side's rows for the partners on its own
+    // side only. It writes only its own sums, floor terms and kept partners,
+    // so nothing is written by both threads; what it adds to the sums of the
+    // other side's atoms is scratch and never read.
+    struct SideRow {
+        int n;  // the row's atom, by rank
+        int count;
+        const int* partners;  // padded by seven entries
+        const RowConstants* constants;
+        bool own;  // the side's own row, whose partners within reach are kept
+    };
+    struct alignas(64) ForceSide {
+        alignas(64) double acc4[kMaxAtoms][4];
+        double floorAccel[kMaxAtoms], floorForce[kMaxAtoms], floorEnergy[kMaxAtoms];
+        unsigned char floorActs[kMaxAtoms];  // zero for the other side's atoms
+        std::vector<int> atoms;              // the side's atoms, ascending
+        std::vector<SideRow> rows;           // the rows it walks, ascending
+        std::vector<int> crossPartners;      // its partners in the other side's rows
+        NearLists near;  // of its own rows
+        std::vector<int> scratchNear;
+        long long listedFor = -1;  // rebuild count its rows were listed for
+    };
+    // What the force pass left for an atom: its sums and its floor term.
+    struct ForceOut {
+        const double* acc4;
+        bool floorActs;
+        double floorForce, floorEnergy;
+    };
+    ForceSide forceSides_[2];
+    unsigned char sideOf_[kMaxAtoms];  // by rank
+    double sideKeys_[kMaxAtoms];
+    long long sidesFor_ = -1;  // rebuild count the sides were chosen for
+    // The first side's share of the atoms: the worker starts later and finds
+    // the positions in the other core's cache, so the caller's side takes a
+    // little more, as much as keeps either thread from waiting for the other.
+    double firstSideShare_ = 0.5;
+    bool bySides_ = false;     // the last force pass ran by sides
+    bool flatChosen() const;
+    void chooseSides();
+    void balanceSides(JobEnd end);
+    // Moves a share of the first thread by step towards the thread that
+    // finished first, within lowest..highest. Only where both threads ran:
+    // on a busy machine the caller may have run both shares itself.
+    static void moveShare(double& share, JobEnd end, double step, double lowest, double highest);
+    void streamPositions() const;
+    mutable volatile double positionsSink_ = 0.0;
+    void listSideRows(int part);
+    void forceSide(int part);
+    bool floorTerm(int n, double& accel, double& force, double& energy) const;
+    ForceOut forceOut(int n) const;
+    // The partners within energy-pairing reach that the force pass kept from atom n's row.
+    const NearLists& rowNear(int n) const { return bySides_ ? forceSides_[sideOf_[n]].near : near_; }
+
+    // ---- the energy pairing after the flat kernel
+    // The pairs within energy-pairing reach of each part's rows, from the
+    // flat kernel (valid while inReachValid_ and flat_).
+    std::vector<int> markedOwner_[2], markedPartner_[2];
+    MarkedPairs marked_[2] = {};
+    void pairMarkedPairs();
+    void pairRows();
+
+    // ---- the contact search as one stream of listed pairs, whatever the
+    // rows' lengths (most rows of the contact list hold a few pairs only).
+    // By position in the contact list: the rank of the row's atom (padded by
+    // eight entries); the contact reach squared by pair type, 4 * t + u.
+    std::vector<int> contactOwner_;
+    alignas(64) double contactReach2_[16] = {};
+    void indexContacts();
+    // The first position from q on (before end) whose pair lies nearer than
+    // its contact reach, by the reference's squared distance; end if none.
+    int nextContact(int q, int end) const;
+    static int nextContactAvx2(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
+                               const double* reach2);
+    static int nextContactAvx512(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
+                                 const double* reach2);
+
+    // Each atom's cell along x, y and z at the last build, by rank.
+    int cellCoordinates_[kMaxAtoms][3];
+
+    // ---- the energy pairing on eight lanes and four
+    // A row's change dEk paired with its partners within reach (count
+    // ranks), as pairRowEnergyNear; returns what is left of it.
+    static double pairRowNearAvx512(double dEk, const int* near, int count, double* dE);
+    static double pairRowNearAvx2(double dEk, const int* near, int count, double* dE);
+};

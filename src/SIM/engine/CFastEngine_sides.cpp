@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CFastEngine: the force pass by rows on two threads, the atoms shared
+// between them by position.
+//
+// Why every sum still receives its terms in the reference order: each thread
+// walks every row in ascending rank. An atom of its own side receives the
+// -terms of its earlier partners from their rows (whole rows of its own side,
+// the partners on its side of the other side's rows), each when the walk
+// reaches that row, hence in ascending order; then its floor term; then the
+// +terms of its own row, which the thread computes whole. A pair of atoms on
+// different sides is thus computed by both threads, each for its own atom,
+// from the same operands in the same order: the same bits. The partners
+// within energy-pairing reach are kept from the row's own side only, so each
+// row's are written once.
+#include <algorithm>
+#include <cstring>
+
+#include "SIM/engine/CFastEngine.h"
+
+namespace {
+inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
+}  // namespace
+
+// The atoms below a quantile of x at the build (the median, give or take
+// firstSideShare_) form the first side, the others the second; atoms on the
+// dividing plane are shared in rank order so that the first side holds just
+// its share. Pairs across the split lie within a list reach of the plane, a
+// slab a few diameters thick.
+void CFastEngine::chooseSides()
+{
+    for (int n = 0; n < nActive_; n++) sideKeys_[n] = built_[active_[n]][0];
+    int firstCount = static_cast<int>(nActive_ * firstSideShare_);
+    double dividing = 0.0;
+    if (firstCount < nActive_) {
+        std::nth_element(sideKeys_, sideKeys_ + firstCount, sideKeys_ + nActive_);
+        dividing = sideKeys_[firstCount];
+    }
+    int below = 0;
+    for (int n = 0; n < nActive_; n++) below += built_[active_[n]][0] < dividing;
+    int onPlaneToFirst = firstCount - below;
+    for (ForceSide& side : forceSides_) side.atoms.clear();
+    for (int n = 0; n < nActive_; n++) {
+        double x = built_[active_[n]][0];
+        bool first = x < dividing || (x == dividing && onPlaneToFirst-- > 0);
+        sideOf_[n] = first ? 0 : 1;
+        forceSides_[sideOf_[n]].atoms.push_back(n);
+    }
+    sidesFor_ = rebuilds_;
+}
+
+// The rows the side's thread walks: its own atoms' rows whole (even empty
+// ones, which still carry a floor term), and the other side's rows that hold
+// partners on its side, with those partners only (still ascending).
+void CFastEngine::listSideRows(int part)
+{
+    ForceSide& side = forceSides_[part];
+    int total = forceStart_[nActive_];
+    // Room for every listed pair, the compaction's overshoot and the lanes' padding.
+    if (static_cast<int>(side.crossPartners.size()) < total + 8) side.crossPartners.resize(forceRank_.capacity() + 8);
+    if (static_cast<int>(side.near.ranks.size()) < total + 8) side.near.ranks.resize(forceRank_.capacity() + 8);
+    if (side.scratchNear.size() < kMaxAtoms + 8) side.scratchNear.resize(kMaxAtoms + 8);
+    side.rows.reserve(kMaxAtoms);
+    side.rows.clear();
+    std::memset(side.floorActs, 0, sizeof side.floorActs);
+    int* cross = side.crossPartners.data();
+    for (int n = 0; n < nActive_; n++) {
+        const int* row = forceRank_.data() + forceStart_[n];
+        int count = forceStart_[n + 1] - forceStart_[n];
+        const RowConstants* constants = &rowConstants_[typeOf(active_[n])];
+        if (sideOf_[n] == part) {
+            side.rows.push_back({n, count, row, constants, true});
+            continue;
+        }
+        int kept = 0;
+        for (int q = 0; q < count; q++) {
+            cross[kept] = row[q];
+            kept += sideOf_[row[q]] == part;
+        }
+        if (kept == 0) continue;
+        side.rows.push_back({n, kept, cross, constants, false});
+        cross += kept;
+    }
+    std::fill(cross, cross + 8, 0);
+    side.listedFor = rebuilds_;
+}
+
+// One side's share of the pass: its atoms' sums from zero, each receiving its
+// floor term when its own row comes.
+void CFastEngine::forceSide(int part)
+{
+    ForceSide& side = forceSides_[part];
+    if (side.listedFor != rebuilds_) listSideRows(part);
+    if (part == 1) streamPositions();
+    // The other side's sums are scratch: clearing them too keeps them finite.
+    std::memset(side.acc4, 0, sizeof(double[4]) * nActive_);
+    side.near.fill = 0;
+    for (int n : side.atoms) side.floorActs[n] = floorTerm(n, side.floorAccel[n], side.floorForce[n], side.floorEnergy[n]);
+    for (const SideRow& row : side.rows) {
+        int n = row.n;
+        if (side.floorActs[n]) {
+            side.acc4[n][2] += side.floorAccel[n];
+            side.acc4[n][3] += side.floorEnergy[n];
+        }
+        if (!row.own) {
+            forceRow(n, *row.constants, row.partners, row.count, side.scratchNear.data(), true, side.acc4);
+            continue;
+        }
+        int* near = side.near.openRow(n);
+        side.near.closeRow(n, row.count > 0 ? forceRow(n, *row.constants, row.partners, row.count, near, true, side.acc4) : 0);
+    }
+}
+
+// The positions were written on the other core. Read in order first, they
+// arrive as one stream; the rows would ask for them one by one, each a wait.
+void CFastEngine::streamPositions() const
+{
+    double sum = 0.0;
+    for (int n = 0; n < nActive_; n += 2) sum += pos4_[n][0];  // two atoms per cache line
+    positionsSink_ = sum;
+}
+
+// Moves the next sides' split a little towards the thread that finished
+// first. Only where both threads ran: on a busy machine the caller may have
+// run both shares itself.
+void CFastEngine::balanceSides(JobEnd end) { moveShare(firstSideShare_, end, 0.002, 0.35, 0.65); }
+
+void CFastEngine::moveShare(double& share, JobEnd end, double step, double lowest, double highest)
+{
+    if (end == JobEnd::kWaitedForWorker) share = std::min(highest, share + step);
+    if (end == JobEnd::kWorkerFirst) share = std::max(lowest, share - step);
+}

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The box the atoms move in, a cube centred on the origin, and the piston
+// that may close it from above.
+#pragma once
+
+#include "SIM/model/CSimulationDefaults.h"
+
+struct CBoxAndPiston {
+    double halfWidth = simulationDefaults::kBoxHalfWidth;  // m
+
+    bool pistonUsed = simulationDefaults::kPistonUsed;
+    double pistonZ = simulationDefaults::kBoxHalfWidth;  // m
+    double pistonV = 0.0;                                // m/s
+    // The acceleration the applied pressure gives the piston.
+    double pistonA = simulationDefaults::kPistonAcceleration;
+    double pistonM = simulationDefaults::kPistonMass;  // kg
+    double appliedPressure = simulationDefaults::kAppliedPressure;  // Pa
+};

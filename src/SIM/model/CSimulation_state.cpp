@@ -1,0 +1,450 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CSimulation: start-up defaults, energy baselines and the parameter setters.
+#include "SIM/model/CSimulation.h"
+
+#include <atomic>
+
+#include "BASE/CTextNumbers.h"
+#include "SIM/model/CSimulationDefaults.h"
+#include "SIM/model/CValueRules.h"
+
+int CSimulation::showAlert(const char* title, const std::string& message, const std::vector<std::string>& buttons)
+{
+    return platform->alert(title, message, buttons);
+}
+
+unsigned long long CSimulation::newOrigin()
+{
+    static std::atomic<unsigned long long> last{0};
+    return ++last;
+}
+
+CSimulation& CSimulation::initWithDefaults()
+{
+    namespace start = simulationDefaults;
+    origin = newOrigin();
+    display.View.initWithDefaults();
+    atoms.totalAtoms = 0;
+    for (int t = 0; t < kTypes; t++) {
+        atoms.number[t] = 0;
+        types.diam[t] = start::kDiameter;
+        types.mass[t] = start::kMass;
+        types.invm[t] = 1.0 / start::kMass;
+        types.name[t].clear();
+        types.name[t].reserve(100);
+        types.red[t] = start::kTypeColours[t].red;
+        types.green[t] = start::kTypeColours[t].green;
+        types.blue[t] = start::kTypeColours[t].blue;
+        for (int i = 0; i < kMaxPerType; i++) {
+            atoms.loc[t][i].init();
+            atoms.vel[t][i].init();
+            atoms.acc[t][i].init();
+            atoms.heldLoc[t][i].init();
+            atoms.aKEnergy[t][i] = atoms.aPEnergy[t][i] = atoms.aTEnergy[t][i] = atoms.paTEnergy[t][i] = 0.0;
+            atoms.nvel[t][i] = atoms.dE[t][i] = 0.0;
+            atoms.sel[t][i] = 0;
+        }
+    }
+
+    clock.runState = start::kRunState;
+    clock.runTimerInterval = start::kRunTimerInterval;
+    clock.timeStep = start::kTimeStep;
+    clock.iterationsPerDisplay = start::kStepsPerDisplay;
+    clock.iterations = 0;
+    clock.elapsedTime = 0.0;
+    clock.timeUnit = start::kTimeUnit;
+
+    forces.potentialUsed = start::kPotentialUsed;
+    forces.floorPotentialUsed = start::kFloorPotentialUsed;
+    forces.floorTempUsed = start::kFloorTempUsed;
+    forces.floorTemp = 0.0;
+    for (int i = 0; i < kTypes; i++) {
+        forces.charge[i] = forces.LJepsFloor[i] = 0.0;
+        for (int j = 0; j < kTypes; j++) forces.LJeps[i][j] = 0.0;
+    }
+    for (const auto& pair : start::kPairsWithWell) forces.LJeps[pair[0]][pair[1]] = start::kPairWellDepth;
+    outputs.area = outputs.volume = outputs.TCVolume = 0.0;
+    for (int s = 0; s < kSlots; s++) {
+        outputs.dptot[s] = outputs.pressure[s] = outputs.temperature[s] = outputs.KEnergy[s] = outputs.PEnergy[s] = outputs.TEnergy[s] = 0.0;
+        outputs.vsq[s] = outputs.avgvsq[s] = outputs.TCPressure[s] = outputs.TCTemperature[s] = outputs.TCKEnergy[s] = outputs.TCPEnergy[s] = 0.0;
+        outputs.TCTEnergy[s] = outputs.TCavgvsq[s] = outputs.sqrtTCavgvsq[s] = 0.0;
+        for (int b = 0; b < kBins; b++) outputs.histogram[s][b] = outputs.TCHistogram[s][b] = 0.0;
+    }
+
+    outputs.displayType = kAllAtoms;
+    outputs.displayTC = start::kDisplayTimeConstant;
+    outputs.recordType = start::kRecordKind;
+    outputs.record = 0;
+    // The first sample of the averages replaces whatever they held.
+    outputs.oldPart = 0.0;
+    outputs.newPart = 1.0;
+    conservation.conserve = start::kConserve;
+    conservation.tdE = conservation.tdEPercent = conservation.tdENotConserved = 0.0;
+
+    display.stateDisplayFlag = start::kStateDisplay;
+    display.energyDiffDisplayFlag = start::kEnergyDiffDisplay;
+    display.numericDisplayFlag = start::kNumericDisplay;
+    display.graphDisplayFlag = start::kGraphDisplay;
+    display.axesShowFlag = start::kAxesShow;
+    display.displayTextSize = 0;
+    display.xmin = 0.0;
+    display.xmax = start::kGraphXmax;
+    display.ymin = 0.0;
+    display.ymax = start::kGraphYmax;
+    display.histogramWidth = start::kHistogramWidth;
+    display.histogramHeight = start::kHistogramHeight;
+
+    atoms.firstSelectedType = atoms.firstSelectedIndex = -1;
+    clock.oldt = clock.newt = clock.oldi = clock.newi = clock.ips = 0.0;
+    display.aspectRatioIndex = 0;
+    display.windowWidth = start::kWindowWidth;
+    display.windowHeight = start::kWindowHeight;
+    box.halfWidth = start::kBoxHalfWidth;
+    display.boxShowFlag = start::kBoxShow;
+    display.boxShowShadowFlag = start::kBoxShowShadow;
+    display.boxFloorShowFlag = start::kBoxFloorShow;
+
+    box.pistonUsed = start::kPistonUsed;
+    box.pistonZ = box.halfWidth;
+    box.pistonV = 0.0;
+    box.pistonM = start::kPistonMass;
+    box.appliedPressure = start::kAppliedPressure;
+    box.pistonA = start::kPistonAcceleration;
+
+    openPath.clear();
+    openPath.reserve(256);
+    savePath.clear();
+    savePath.reserve(256);
+    atoms.centroid.init();
+    atoms.savedCentroid.init();
+
+    setEyePlaneR(start::kEyePlaneDistance);
+    setEyeR(start::kEyeDistance);
+    setScale(start::kViewScale);
+    for (int k = 0; k < start::kStartAtoms; k++) addOneAtom(start::kStartAtomType);
+    restartEnergiesAndAverages();
+    restartLedger();
+    return *this;
+}
+
+void CSimulation::initSimulationEnergies()
+{
+    MDCALCCalcAcc();
+    MDCALCTotalEnergy();
+    initPreviousEnergies();
+    initEnergyDiffDisplay();
+}
+
+// After a change of the physics or of the atoms: forces and energies from
+// the current positions, and the smoothed outputs start again from what the
+// state measures now, so the readouts match it before the next step.
+void CSimulation::restartEnergiesAndAverages()
+{
+    initSimulationEnergies();
+    resetTCDisplay();
+    measureStateNow();
+    startAveragesFromState(false);
+}
+
+void CSimulation::initPreviousEnergies()
+{
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < atoms.number[t]; i++) atoms.paTEnergy[t][i] = atoms.aTEnergy[t][i];
+}
+
+// ---------------------------------------------------------------- setters
+
+bool CSimulation::setNumber(int t, int n)
+{
+    int old = atoms.number[t];
+    if (n == old) return true;
+    UserChange change(*this);
+    if (n < 0) {
+        showAlert("Alert.", "The number of atoms can not be negative.", {"OK"});
+        return false;
+    }
+    int total = atoms.totalAtoms;
+    int k = n - old;
+    if (k < 0) {
+        atoms.number[t] = n;
+        atoms.totalAtoms = total + k;
+    }
+    if (n > kMaxPerType) {
+        std::string message = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i?. "
+                                      "Reset number to this maximum?",
+                                      kMaxPerType);
+        if (showAlert("Alert.", message, {"Accept", "Cancel"}) != 0) return false;
+        k = kMaxPerType - atoms.number[t];
+    }
+    while (k > 0) {
+        if (addOneAtom(t)) {
+            k--;
+            continue;
+        }
+        std::string message = formatC("Unable to add all of the requested atoms for type: %s. %i atoms were added.",
+                                      types.name[t].c_str(), atoms.number[t] - old);
+        if (showAlert("Operation Incomplete.", message, {"Accept", "Revert"}) == 0) break;
+        atoms.number[t] = old;
+        atoms.totalAtoms = total;
+        return false;
+    }
+    restartEnergiesAndAverages();
+    return true;
+}
+
+bool CSimulation::setDiam(int t, double d)
+{
+    double old = types.diam[t];
+    if (d == old) return true;
+    // Atoms of no size have no contact distance for the refit and the clump to reach.
+    if (!valueRules::isDiameter(d)) {
+        showAlert("Alert.", valueRules::rangeMessage("The diameter of an atom", valueRules::kDiameter), {"OK"});
+        return false;
+    }
+    UserChange change(*this);
+    if (d < old) {
+        types.diam[t] = d;
+        restartEnergiesAndAverages();
+        return true;
+    }
+    if (d > 2.0 * box.halfWidth) {
+        std::string message = formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
+                                      2.0 * box.halfWidth);
+        showAlert("Alert.", message, {"OK"});
+        return false;
+    }
+    if (!(d > old)) return true;  // NaN
+    types.diam[t] = d;
+    if (!shiftAtomsToFit(100)) {
+        showAlert("Operation Incomplete.", "Unable to increase the diameter for atoms of type: " + types.name[t],
+                  {"OK"});
+        types.diam[t] = old;
+        return false;
+    }
+    restartEnergiesAndAverages();
+    return true;
+}
+
+// A mass of zero or below would give an infinite or negative inverse mass,
+// and one far outside the atoms' masses overflows the energies; it is
+// refused where it is entered.
+bool CSimulation::setMass(int t, double m)
+{
+    if (m == types.mass[t]) return true;
+    UserChange change(*this);
+    if (!valueRules::isMass(m)) {
+        showAlert("Alert.", valueRules::rangeMessage("The mass of an atom", valueRules::kMass), {"OK"});
+        return false;
+    }
+    types.mass[t] = m;
+    types.invm[t] = 1.0 / m;
+    restartEnergiesAndAverages();
+    return true;
+}
+
+void CSimulation::setPotentialUsed(bool f)
+{
+    if (f == forces.potentialUsed) return;
+    UserChange change(*this);
+    forces.potentialUsed = f;
+    restartEnergiesAndAverages();
+}
+
+bool CSimulation::setLJeps(int i, int j, double e)
+{
+    if (!valueRules::isWellDepth(e)) return false;
+    if (e == forces.LJeps[i][j]) return true;
+    UserChange change(*this);
+    forces.LJeps[i][j] = e;
+    restartEnergiesAndAverages();
+    return true;
+}
+
+bool CSimulation::setCharge(int t, double q)
+{
+    if (!valueRules::isCharge(q)) return false;
+    if (q == forces.charge[t]) return true;
+    UserChange change(*this);
+    forces.charge[t] = q;
+    restartEnergiesAndAverages();
+    return true;
+}
+
+void CSimulation::setFloorPotentialUsed(bool f)
+{
+    if (f == forces.floorPotentialUsed) return;
+    UserChange change(*this);
+    forces.floorPotentialUsed = f;
+    restartEnergiesAndAverages();
+}
+
+bool CSimulation::setLJepsFloor(int t, double e)
+{
+    if (!valueRules::isWellDepth(e)) return false;
+    if (e == forces.LJepsFloor[t]) return true;
+    UserChange change(*this);
+    forces.LJepsFloor[t] = e;
+    restartEnergiesAndAverages();
+    return true;
+}
+
+void CSimulation::setConserve(bool c)
+{
+    conservation.conserve = c;
+    conservation.tdE = 0.0;
+    conservation.tdEPercent = 0.0;
+    if (c) {
+        restartEnergiesAndAverages();
+    }
+}
+
+// Choosing another way of taking the averages restarts them, and the ledger
+// with them.
+bool CSimulation::setRecordType(CRecordKind r)
+{
+    if (!valueRules::choice(modeIndex(r), valueRules::kRecordTypes)) return false;
+    bool changed = r != outputs.recordType;
+    outputs.recordType = r;
+    if (r != CRecordKind::accumulated) outputs.record = 0;
+    if (changed) restartLedger();
+    return true;
+}
+
+bool CSimulation::setGraphXmax(double x)
+{
+    if (!valueRules::isHistogramSpeed(x)) return false;
+    if (x == display.xmax) return true;
+    display.xmax = x;
+    outputs.oldPart = 0.0;
+    outputs.newPart = 1.0;
+    calculateHistogram();
+    outputs.record = 0;
+    return true;
+}
+
+// ---------------------------------------------------------------- setters with a rule
+
+bool CSimulation::setFloorTemp(double k)
+{
+    if (!valueRules::isFloorTemperature(k)) return false;
+    forces.floorTemp = k;
+    return true;
+}
+
+bool CSimulation::setRunTimerInterval(double s)
+{
+    if (!valueRules::isTimerInterval(s)) return false;
+    clock.runTimerInterval = static_cast<float>(s);
+    return true;
+}
+
+bool CSimulation::setTimeStep(double s)
+{
+    if (!valueRules::isTimeStep(s)) return false;
+    clock.timeStep = s;
+    return true;
+}
+
+bool CSimulation::setTimeUnit(CTimeUnit u)
+{
+    if (!valueRules::choice(modeIndex(u), valueRules::kTimeUnits)) return false;
+    clock.timeUnit = u;
+    return true;
+}
+
+bool CSimulation::setHistogramWidth(int w)
+{
+    if (!valueRules::isHistogramWidth(w)) return false;
+    display.histogramWidth = w;
+    return true;
+}
+
+bool CSimulation::setHistogramHeight(int h)
+{
+    if (!valueRules::isHistogramHeight(h)) return false;
+    display.histogramHeight = h;
+    return true;
+}
+
+bool CSimulation::setIPD(unsigned n)
+{
+    if (!valueRules::isStepsPerDisplay(n)) return false;
+    clock.iterationsPerDisplay = n;
+    return true;
+}
+
+bool CSimulation::setDisplayType(int s)
+{
+    if (!valueRules::choice(s, kSlots)) return false;
+    outputs.displayType = s;
+    return true;
+}
+
+bool CSimulation::setDisplayTimeConstant(double tc)
+{
+    if (!valueRules::isTimeConstant(tc)) return false;
+    outputs.displayTC = tc;
+    return true;
+}
+
+bool CSimulation::setGraphYmax(double y)
+{
+    if (!valueRules::isHistogramScale(y)) return false;
+    display.ymax = y;
+    return true;
+}
+
+bool CSimulation::setEyePlaneR(double r)
+{
+    if (!valueRules::isViewDistance(r)) return false;
+    display.View.setEyePlaneR(r);
+    return true;
+}
+
+bool CSimulation::setScale(double s)
+{
+    if (!valueRules::isViewScale(s)) return false;
+    display.View.setScale(s);
+    return true;
+}
+
+bool CSimulation::setEyeR(double r)
+{
+    if (!valueRules::isViewDistance(r)) return false;
+    double p = display.View.getEyePlaneR();
+    if (1.73205080757 * box.halfWidth > r - p) {
+        std::string message = formatC("Box too close to the projection plane.\nMinimum eye distance is %.2e m.\n",
+                                      1.73205080757 * box.halfWidth + p);
+        showAlert("Operation Incomplete.", message, {"OK"});
+        return false;
+    }
+    display.View.setEyeR(r);
+    return true;
+}
+
+void CSimulation::setView(double phi, double theta, double eyeR, double eyePlaneR, double scale)
+{
+    setAngles(phi, theta);
+    setEyeR(eyeR);
+    setEyePlaneR(eyePlaneR);
+    setScale(scale);
+}
+
+void CSimulation::restoreState(const CSimulationState& earlier)
+{
+    displayUnderway = false;
+    stepsDoneInDisplay = 0;
+    // The revision tells the fast engine to list the atoms afresh.
+    if (&earlier != &state()) static_cast<CSimulationState&>(*this) = earlier;
+    stateRevision++;
+}
+
+void CSimulation::adoptState(const CSimulation& built)
+{
+    if (&built == this) return;
+    restoreState(built.state());
+    initSimulationEnergies();
+    resetIPS();
+    restartLedger();
+}
+
