@@ -40,7 +40,6 @@ public:
     void setScale(double s) { pScale = s; }
     const CVector& getEye() const { return eye; }
     CVector& getRotationRowTo(int row, CVector& out) const { return rotation.copyRowTo(row, out); }
-    CVector& rotateVectorTo(const CVector& source, CVector& destination) const { return rotation.mulvTo(source, destination); }
 
     CPoint project(const CVector& p)
     {

@@ -40,7 +40,7 @@ void CAtomNumbersDialog::fill()
 
 void CAtomNumbersDialog::accept()
 {
-    long long n[4];
+    long long n[modelLimits::kTypes];
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (!readWhole(numberField[t], tr("Number of atoms of type %1").arg(typeTitle(t)), n[t], 0, INT_MAX))
             return;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CParameterDialog.h"
+#include "SIM/model/CModelLimits.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,12 +15,12 @@ public:
     CAtomNumbersDialog(CSimulation& simulation, QWidget* parent = nullptr);
     void fill() override;
 
-    QLabel* nameField[4];
-    QLineEdit* numberField[4];
+    QLabel* nameField[modelLimits::kTypes];
+    QLineEdit* numberField[modelLimits::kTypes];
 
 public slots:
     void accept() override;
 
 private:
-    QLabel* colour[4];
+    QLabel* colour[modelLimits::kTypes];
 };

@@ -50,7 +50,7 @@ void CAtomPropertiesDialog::fill()
 
 void CAtomPropertiesDialog::accept()
 {
-    double d[4], m[4];
+    double d[modelLimits::kTypes], m[modelLimits::kTypes];
     for (int t = 0; t < CSimulation::kTypes; t++) {
         const QString letter(QChar('A' + t));
         // Simulation files are 7-bit text; a name outside it could not be saved.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CParameterDialog.h"
+#include "SIM/model/CModelLimits.h"
 
 class CColorButton;
 class QLineEdit;
@@ -13,10 +14,10 @@ public:
     CAtomPropertiesDialog(CSimulation& simulation, QWidget* parent = nullptr);
     void fill() override;
 
-    QLineEdit* nameField[4];
-    QLineEdit* diamField[4];
-    QLineEdit* massField[4];
-    CColorButton* colorField[4];
+    QLineEdit* nameField[modelLimits::kTypes];
+    QLineEdit* diamField[modelLimits::kTypes];
+    QLineEdit* massField[modelLimits::kTypes];
+    CColorButton* colorField[modelLimits::kTypes];
 
 public slots:
     void accept() override;

@@ -54,7 +54,7 @@ void CFloorDialog::fill()
 
 void CFloorDialog::accept()
 {
-    double temperature, eps[4];
+    double temperature, eps[modelLimits::kTypes];
     if (!readInRange(floorTempField, tr("Floor temperature"), valueRules::kFloorTemperature, temperature)) return;
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (!readInRange(LJ[t], tr("Floor well depth of type %1").arg(QChar('A' + t)), valueRules::kWellDepth, eps[t]))

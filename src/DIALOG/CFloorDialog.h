@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CParameterDialog.h"
+#include "SIM/model/CModelLimits.h"
 
 class QCheckBox;
 class QLabel;
@@ -17,12 +18,12 @@ public:
     QCheckBox* floorTempUsed;
     QLineEdit* floorTempField;
     QCheckBox* floorPotentialUsed;
-    QLineEdit* LJ[4];
+    QLineEdit* LJ[modelLimits::kTypes];
 
 public slots:
     void accept() override;
 
 private:
-    QLabel* name[4];
-    QLabel* colour[4];
+    QLabel* name[modelLimits::kTypes];
+    QLabel* colour[modelLimits::kTypes];
 };

@@ -7,6 +7,7 @@
 
 #include "CParameterDialog.h"
 #include "SIM/build/CNewSimulation.h"
+#include "SIM/model/CModelLimits.h"
 
 class QCheckBox;
 class QComboBox;
@@ -29,7 +30,7 @@ public slots:
     void accept() override;
 
 private:
-    static constexpr int kTypes = 4;
+    static constexpr int kTypes = modelLimits::kTypes;
     static constexpr int kMeasures = 4;
     QLabel* colour[kTypes];
     QComboBox* substance[kTypes];

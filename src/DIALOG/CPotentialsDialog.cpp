@@ -61,7 +61,7 @@ void CPotentialsDialog::fill()
 
 void CPotentialsDialog::accept()
 {
-    double eps[4][4] = {}, q[4];
+    double eps[modelLimits::kTypes][modelLimits::kTypes] = {}, q[modelLimits::kTypes];
     for (int i = 0; i < CSimulation::kTypes; i++)
         for (int j = i; j < CSimulation::kTypes; j++)
             if (!readInRange(LJ[i][j], tr("Well depth %1-%2").arg(QChar('A' + i)).arg(QChar('A' + j)),

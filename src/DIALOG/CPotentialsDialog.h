@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CParameterDialog.h"
+#include "SIM/model/CModelLimits.h"
 
 class QCheckBox;
 class QLabel;
@@ -15,14 +16,14 @@ public:
     void fill() override;
 
     QCheckBox* use;
-    QLabel* name[4];
-    QLineEdit* LJ[4][4] = {};  // the upper triangle, i <= j
-    QLineEdit* charge[4];
+    QLabel* name[modelLimits::kTypes];
+    QLineEdit* LJ[modelLimits::kTypes][modelLimits::kTypes] = {};  // the upper triangle, i <= j
+    QLineEdit* charge[modelLimits::kTypes];
 
 public slots:
     void accept() override;
 
 private:
-    QLabel* columnName[4];
-    QLabel* colour[4];
+    QLabel* columnName[modelLimits::kTypes];
+    QLabel* colour[modelLimits::kTypes];
 };

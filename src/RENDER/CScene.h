@@ -69,7 +69,6 @@ public:
     std::vector<CAtomRef> atomsInRect(float x, float y, float width, float height) const;
 
     // ---- the last projection
-    int depthCount() const { return atomCount; }
     const CDepthEntry& depthEntry(int k) const { return depth[k]; }
     CPoint boxCorner(int k) const { return boxPixel[k]; }
     CSceneLayer boxFaceLayer(int face) const { return faceLayer[face]; }

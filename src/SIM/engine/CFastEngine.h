@@ -31,13 +31,13 @@ struct RowScan {
     int rank;  // only earlier ranks are listed
     bool filterRanks;  // runs hold later atoms too, to be left out
     bool sameReaches;  // the same reaches for every partner type
-    double pairReach2[4], contactReach2[4];
+    double pairReach2[modelLimits::kTypes], contactReach2[modelLimits::kTypes];
     // The same in single precision and cells (CellAtoms::cellX), the reaches
     // widened past any rounding of the coordinates and the distance: the
     // lists may then hold a few pairs just beyond their reach, which act as
     // little as any other pair of the skin, but never miss a pair within it.
     float cellX, cellY, cellZ;
-    float pairReach2Cells[4], contactReach2Cells[4];
+    float pairReach2Cells[modelLimits::kTypes], contactReach2Cells[modelLimits::kTypes];
     int pairCount, contactCount;
     int *pairFound, *contactFound;  // room for every atom and eight more (lanes store whole vectors)
     int runs;  // runs of the cell order to scan: runBegin[k] .. runEnd[k]
@@ -56,8 +56,10 @@ struct CellAtoms {
 // (rows of later partners use the entries of later types only).
 // A charged pair has no cut-off: its cut2 is infinite.
 struct RowConstants {
-    alignas(32) double m[4], m2[4], cut2[4], eps4[4], eps24[4], c[4], b[4], invmJ[4];
-    alignas(32) double reach2[4];  // energy-pairing reach, squared
+    static constexpr int kTypes = modelLimits::kTypes;
+    static_assert(kTypes == 4, "the vector kernels load a row's constants for every partner type as four doubles");
+    alignas(32) double m[kTypes], m2[kTypes], cut2[kTypes], eps4[kTypes], eps24[kTypes], c[kTypes], b[kTypes], invmJ[kTypes];
+    alignas(32) double reach2[kTypes];  // energy-pairing reach, squared
     double invmI;
     bool samePartners;  // the same constants for every partner type that can occur
     bool uncharged;     // no Coulomb or core terms with any partner type, and no tiny mean diameter
@@ -191,9 +193,9 @@ private:
     };
 
     CStepView step_;
-    PairConstants pc_[4][4];
+    PairConstants pc_[kTypes][kTypes];
     // By atom type and partner type: contact reach and energy-pairing reach, squared.
-    double contact2_[4][4] = {}, reach2_[4][4] = {};
+    double contact2_[kTypes][kTypes] = {}, reach2_[kTypes][kTypes] = {};
     bool listUsable_ = false;
     // What the lists were built from, besides the positions: compared bit
     // for bit at the start of each call, so that lists stay valid across
@@ -225,7 +227,7 @@ private:
     // entries. forceRank_ is the pair list, contactRank_ the contact list.
     std::vector<int> forceStart_, contactStart_;
     std::vector<int> forceRank_, contactRank_;
-    RowConstants rowConstants_[4];
+    RowConstants rowConstants_[kTypes];
     // The force pass keeps, row by row, the partners within energy-pairing
     // reach (every such pair is in the force list when potentials are on), so
     // the pairing need not measure distances again nor look at the partners
@@ -403,7 +405,6 @@ private:
     double floorAccel_[kMaxAtoms];
     ForceScratch forceScratch_[2];
     void indexForceStream();
-    void prepareForceStream();
     void forceAtoms(int first, int last, int scatterEnd, int part);
     void measureFloorTerms(int first, int last);
     void runForceStream(const ForceStream& fs, int part);

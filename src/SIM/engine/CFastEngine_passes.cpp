@@ -18,14 +18,6 @@ namespace {
 
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
-
-// The contact test of the reference, in its two forms (hard spheres compare
-// the difference, soft ones the squares; they agree for finite values, and
-// the same form keeps them agreeing for the others too).
-inline bool inContact(double r2, double d2, bool potentialUsed)
-{
-    return potentialUsed ? r2 < d2 : r2 - d2 < 0;
-}
 }  // namespace
 
 // ---------------------------------------------------------------- contacts

@@ -8,7 +8,10 @@
 
 namespace quorvel {
 inline constexpr double kBoltzmann = 1.380657e-23;              // J / K
-// 2 / (3 k): the temperature of an atom whose mean kinetic energy is one joule.
+// The temperature of an atom whose mean kinetic energy is one joule: 2 / (3 k)
+// as the model has always measured it. Like kBoltzmann it keeps its digits,
+// so stored runs replay their temperatures to the same bits; it is 2 / (3 k)
+// computed from kBoltzmann to seven digits, not to the last bit.
 inline constexpr double kTemperaturePerEnergy = 4.82861948e+22;  // K / J
 inline constexpr double kAtomicMassUnit = 1.66053906660e-27;  // kg, one dalton (CODATA 2018)
 inline constexpr double kCoulomb = 8987551787.37;               // 1 / (4 pi eps0), N m^2 / C^2
