@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 
+#include "SIM/engine/CStepView.h"
 #include "support/SimulationFixture.h"
 
 namespace {
@@ -121,9 +122,9 @@ TEST_F(StepPasses, DriftKicksAndKineticEnergiesActOnEveryAtomAsThePlainLoopsDo)
         for (int t = 0; t < 4; t++)
             for (int i = 0; i < counts[t]; i++) total += plain.dE[t][i];
 
-        s.driftAtoms(dt, quad);
-        s.kickAtoms(half);
-        s.kickAndTotalEnergy(half);
+        s.stepView().driftAtoms(dt, quad);
+        s.stepView().kickAtoms(half);
+        s.stepView().kickAndTotalEnergy(half);
         ASSERT_EQ(firstDifference(s, plain), "") << n << " atoms of the first type";
         EXPECT_TRUE(sameBits(s.state().conservation.tdE, total)) << n;
     }
@@ -222,7 +223,7 @@ TEST_F(StepPasses, WallsReflectEveryAtomBeyondThemWhereverItSits)
                     }
             }
 
-            s.collideWithBox();
+            s.stepView().collideWithBox();
             ASSERT_EQ(firstDifference(s, plain), "") << n << " atoms of the first type, potentials " << potentials;
         }
 }

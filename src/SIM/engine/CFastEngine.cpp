@@ -20,7 +20,7 @@ constexpr double kWiden = 1.0 + 1e-9;
 
 }  // namespace
 
-CFastEngine::CFastEngine(const CStepView& step) : step_(step)
+CFastEngine::CFastEngine(const CStepView& step) : step_(step), reference_(step)
 {
     allocateLists();
     earlierStart_.reserve(kMaxAtoms + 1);
@@ -42,43 +42,20 @@ CFastEngine::~CFastEngine()
 
 // ---------------------------------------------------------------- the step
 
-void CFastEngine::iterate(int threads, unsigned steps, bool endsDisplay)
+void CFastEngine::beginSteps(int threads)
 {
-    CStepView& s = step_;
-    double dt = s.timeStep;
-    double half = dt * 0.5;
-    double quad = dt * half;
-    if (s.iterations == 0) {
-        s.initSimulationEnergies();
-        s.resetIPS();
-    }
+    const CStepView& s = step_;
     int atoms = 0;
     for (int t = 0; t < kTypes; t++) atoms += s.number[t];
     threads_ = (threads >= 2 && atoms >= twoThreadMinimum && forcePairCount() + contactPairCount() >= twoThreadPairs) ? 2 : 1;
-    // Setters, edits, file loads and restored states may have changed
-    // anything since the last call.
     if (!listsStillValid()) rebuild();
+}
 
-    for (unsigned step = 0; step < steps; step++) {
-        s.driftAtoms(dt, quad);
-        positionsLoaded_ = false;
-        inReachValid_ = false;
-        if (s.pistonUsed()) s.movePiston(dt, quad);
-        collide();
-        if (s.foldAtomsIntoBox()) {
-            // Rare: the lists no longer follow the atoms that were moved.
-            positionsLoaded_ = false;
-            rebuild();
-        }
-        s.kickAtoms(half);
-        forces();
-        s.kickAndTotalEnergy(half);
-        if (s.conserve()) energyAdj();
-        s.calculateAllOutputs(endsDisplay && step + 1 == steps);
-        s.iterations++;
-        s.elapsedTime += dt;
-        s.calculateIPS();
-    }
+void CFastEngine::atomsFolded()
+{
+    // The lists no longer follow the atoms that were moved.
+    positionsLoaded_ = false;
+    rebuild();
 }
 
 // ---------------------------------------------------------------- lists

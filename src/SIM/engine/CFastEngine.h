@@ -21,7 +21,8 @@
 #include <vector>
 
 #include "SIM/engine/CStepView.h"
-#include "SIM/model/CEngineHandle.h"
+#include "SIM/engine/CPairEngine.h"
+#include "SIM/engine/CReferencePairs.h"
 
 // One row of the list build: its atom, the reaches by partner type (squared,
 // widened by the skin; negative where such pairs are listed otherwise) and
@@ -114,7 +115,7 @@ struct ForceScratch {
     int owner[kBlock + 8], partner[kBlock + 8];
 };
 
-class CFastEngine : public CEngineHandle {
+class CFastEngine final : public CPairEngine {
 public:
     static constexpr int kTypes = CStepView::kTypes;
     static constexpr int kPerType = CStepView::kPerType;
@@ -127,12 +128,16 @@ public:
     CFastEngine(const CFastEngine&) = delete;
     CFastEngine& operator=(const CFastEngine&) = delete;
 
-    // steps steps, exactly as CSimulation's reference iterateSteps (the last
-    // of them the display's last when endsDisplay). The model may have
-    // changed in any way since the last call: the lists of the last call are
-    // kept only while they are still valid (listsStillValid).
-    // threads: 1 or 2; small systems run on one thread whatever is asked.
-    void iterate(int threads, unsigned steps, bool endsDisplay);
+    // ---- the pair passes of the integrator's step, the reference's bits.
+    // The model may have changed in any way since the last call: the lists
+    // of the last call are kept only while they are still valid
+    // (listsStillValid). threads: 1 or 2; small systems run on one thread
+    // whatever is asked.
+    void beginSteps(int threads) override;
+    void contacts() override;
+    void atomsFolded() override;
+    void forces() override;
+    void pairEnergies() override;
 
     // ---- neighbour lists, exposed for checking them against brute force.
     // Prepares the per-type constants and builds both lists from the
@@ -193,6 +198,8 @@ private:
     };
 
     CStepView step_;
+    // For states the lists cannot hold.
+    CReferencePairs reference_;
     PairConstants pc_[kTypes][kTypes];
     // By atom type and partner type: contact reach and energy-pairing reach, squared.
     double contact2_[kTypes][kTypes] = {}, reach2_[kTypes][kTypes] = {};
@@ -332,7 +339,6 @@ private:
     bool movedTooFar(int slot) const;
     bool anyMovedTooFar() const;
 
-    void collide();
     void collidePairsFrom(int activeIndex, int partnerSlot);
     // Bit p set where the partner of rank nbr[p] (p < count <= 64) lies
     // nearer to xi than the square root of limit2[its type], by the
@@ -343,7 +349,6 @@ private:
                                         const double (*pos4)[4]);
     double pairRowEnergy(int n, double dEk);
     double pairRowEnergyNear(int n, double dEk);
-    void forces();
     void forcesOnRows();
     // The force pass by rows on one thread, each row after its floor term.
     void forceRows();
@@ -370,7 +375,6 @@ private:
     static int forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                               double (*acc4)[4], int* near, bool scatter);
     void contactPart(int part);
-    void energyAdj();
 
     // Runs (this->*job)(0) here and (this->*job)(1) on the worker, and
     // returns when both are done: how it went.

@@ -22,10 +22,12 @@ inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
 
 // ---------------------------------------------------------------- contacts
 
-void CFastEngine::collide()
+void CFastEngine::contacts()
 {
     CStepView& s = step_;
-    s.collideWithBox();
+    // The atoms have drifted since the positions were last loaded.
+    positionsLoaded_ = false;
+    inReachValid_ = false;
 
     if (!listUsable_ || loadPositionsSeeingMoves()) {
         if (!rebuild()) {
@@ -418,11 +420,11 @@ void CFastEngine::pairMarkedPairs()
         for (int p = 0; p < m.count; p++) fastenergy::pairEnergyChanges(dE_[m.owner[p]], dE_[m.partner[p]]);
 }
 
-void CFastEngine::energyAdj()
+void CFastEngine::pairEnergies()
 {
     CStepView& s = step_;
     if (!listUsable_) {
-        s.referenceConservation();
+        reference_.pairEnergies();
         return;
     }
     // Positions and changes by rank (the active atoms are every type's
@@ -434,6 +436,4 @@ void CFastEngine::energyAdj()
     else pairRows();
     for (int t = 0, n = 0; t < kTypes; n += s.number[t], t++)
         std::memcpy(s.dE[t], dE_ + n, s.number[t] * sizeof(double));
-
-    s.rescaleToConserve();
 }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// CSimulation: the reference dynamics engine. Velocity-Verlet steps with
-// forces, wall, floor and piston collisions, atom contacts, energy
-// bookkeeping and conservation, as straightforward loops over all pairs.
+// CSimulation: running displays with a net under them, and the passes of a
+// step that are the model's own: the heat bath, the piston, the contact of
+// one pair. The step itself is the integrator's (CIntegrator.h), with the
+// reference or the fast pair engine.
 #include "SIM/engine/CFastEngine.h"
+#include "SIM/engine/CIntegrator.h"
+#include "SIM/engine/CReferencePairs.h"
 #include "SIM/model/CForceConstants.h"
 #include "SIM/model/CSimulation.h"
 
@@ -14,9 +17,11 @@
 
 using namespace quorvel;
 
+CStepView CSimulation::stepView() { return CStepView(*this, *this); }
+
 CFastEngine& CSimulation::getFastEngine()
 {
-    if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(CStepView(*this, *this));
+    if (!fastEngine) fastEngine = std::make_unique<CFastEngine>(stepView());
     return static_cast<CFastEngine&>(*fastEngine);
 }
 
@@ -102,31 +107,13 @@ void CSimulation::MDCALCIterate() { iterateSteps(clock.iterationsPerDisplay, tru
 
 void CSimulation::iterateSteps(unsigned steps, bool endsDisplay)
 {
+    CStepView step = stepView();
     if (engineKind == CEngineKind::fast) {
-        getFastEngine().iterate(engineThreads, steps, endsDisplay);
+        integrateSteps(step, getFastEngine(), engineThreads, steps, endsDisplay);
         return;
     }
-    double dt = clock.timeStep;
-    double half = dt * 0.5;
-    double quad = dt * half;
-    if (clock.iterations == 0) {
-        initSimulationEnergies();
-        resetIPS();
-    }
-    for (unsigned step = 0; step < steps; step++) {
-        driftAtoms(dt, quad);
-        if (box.pistonUsed) movePiston(dt, quad);
-        MDCALCCollAdj();
-        foldAtomsIntoBox();
-        kickAtoms(half);
-        MDCALCCalcAcc();
-        kickAndTotalEnergy(half);
-        if (conservation.conserve) MDCALCEnergyAdj();
-        calculateAllOutputs(endsDisplay && step + 1 == steps);
-        clock.iterations++;
-        clock.elapsedTime += dt;
-        calculateIPS();
-    }
+    CReferencePairs reference(step);
+    integrateSteps(step, reference, 1, steps, endsDisplay);
 }
 
 // ---------------------------------------------------------------- collisions
@@ -277,42 +264,14 @@ void CSimulation::collideAtomPair(int t, int i, int u, int j)
 void CSimulation::MDCALCCollAdj()
 {
     collideWithBox();
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < atoms.number[t]; i++)
-            for (int u = t; u < kTypes; u++)
-                for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) collideAtomPair(t, i, u, j);
+    CReferencePairs(stepView()).contacts();
 }
 
 // ---------------------------------------------------------------- energies
 
-// Opposite changes of two neighbours cancel; the rest stays on the atom whose
-// change has the sign of the sum.
-static void pairEnergyChanges(double& a, double& b)
-{
-    double s = a + b;
-    if (a < 0 && b > 0) {
-        if (s >= 0) { a = 0; b = s; }
-        else { a = s; b = 0; }
-    } else if (a > 0 && b < 0) {
-        if (s < 0) { a = 0; b = s; }
-        else { a = s; b = 0; }
-    }
-}
-
 void CSimulation::MDCALCEnergyAdj()
 {
-    for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < atoms.number[t]; i++)
-            for (int u = t; u < kTypes; u++) {
-                double reach = (forces.charge[t] != 0.0 && forces.charge[u] != 0.0) ? 2.0 * box.halfWidth : types.diam[t] + types.diam[u];
-                double reach2 = reach * reach;
-                for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) {
-                    CVector separation;
-                    separation.equalsSub(atoms.loc[t][i], atoms.loc[u][j]);
-                    if (separation.norm() < reach2) pairEnergyChanges(atoms.dE[t][i], atoms.dE[u][j]);
-                }
-            }
-
+    CReferencePairs(stepView()).pairEnergies();
     rescaleToConserve();
 }
 

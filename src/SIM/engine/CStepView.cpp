@@ -42,7 +42,6 @@ bool CStepView::foldAtomsIntoBox() { return model_->foldAtomsIntoBox(); }
 void CStepView::kickAtoms(double half) { model_->kickAtoms(half); }
 void CStepView::kickAndTotalEnergy(double half) { model_->kickAndTotalEnergy(half); }
 void CStepView::referenceForcePass() { model_->MDCALCCalcAcc(); }
-void CStepView::referenceConservation() { model_->MDCALCEnergyAdj(); }
 void CStepView::rescaleToConserve() { model_->rescaleToConserve(); }
 void CStepView::calculateAllOutputs(bool lastStepOfDisplay) { model_->calculateAllOutputs(lastStepOfDisplay); }
 void CStepView::calculateIPS() { model_->calculateIPS(); }

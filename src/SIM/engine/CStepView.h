@@ -73,10 +73,8 @@ public:
     bool foldAtomsIntoBox();
     void kickAtoms(double half);
     void kickAndTotalEnergy(double half);
-    // The reference loops' force pass and conservation, over every pair:
-    // for states the engine cannot list.
+    // The reference force pass, over every pair.
     void referenceForcePass();
-    void referenceConservation();
     // Scales the speeds to take back the paired energy changes (dE).
     void rescaleToConserve();
     void calculateAllOutputs(bool lastStepOfDisplay);

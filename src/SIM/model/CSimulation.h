@@ -2,8 +2,9 @@
 // One simulation: its state in named parts (CSimulationState), kept private
 // and changed only through the rules below, which apply the value rules and
 // book a person's changes in the energy ledger; the steps that move it; its
-// file. Its operations are split into source files by concern. The picture
-// of it (projection, depth order, drawing, picking) is RENDER's CScene.
+// file. Its operations are split into source files by concern, those of the
+// step in the engine wing and those of the file in io. The picture of it
+// (projection, depth order, drawing, picking) is RENDER's CScene.
 #pragma once
 
 #include <memory>
@@ -23,6 +24,7 @@
 #include "SIM/model/CSimulationState.h"
 
 class CFastEngine;
+class CStepView;
 struct CFileTag;
 struct CTagAt;
 
@@ -280,25 +282,10 @@ public:
     static double heatBathEnergy(long draw, double temperature);
     void MDCALCTotalEnergy();
     void MDCALCEnergyAdj();
-    // The per-atom passes of a step, shared by both engines.
-    void driftAtoms(double dt, double quad);
-    void kickAtoms(double half);
-    void collideWithBox();
-    // After the contacts of a step: any atom whose centre is outside the box
-    // is reflected between the walls as often as needed; answers whether
-    // one was.
-    bool foldAtomsIntoBox();
-    // The second half kick with MDCALCTotalEnergy's terms, atom by atom.
-    void kickAndTotalEnergy(double half);
-    // The piston's flight under the applied pressure.
-    void movePiston(double dt, double quad);
-    // The contact of atoms (t, i) and (u, j), if they touch.
-    void collideAtomPair(int t, int i, int u, int j);
-    // Scales each atom's speed to take back its paired energy change (dE).
-    void rescaleToConserve();
+    // The integrator's view of this simulation: the fields a step reads and
+    // writes, and the passes of a step that walk the atoms one at a time.
+    CStepView stepView();
     void initEnergyDiffDisplay();
-    void resetIPS();
-    void calculateIPS();
 
     // ---- energy ledger
     // Atoms' kinetic energy from their velocities, their potential energy as
@@ -435,6 +422,26 @@ private:
     unsigned stateRevision = 0;
     int userChangeDepth = 0;
     double userChangeBefore = 0.0;
+
+    // ---- the per-atom passes of a step, the integrator's through CStepView.
+    friend class CStepView;
+    void driftAtoms(double dt, double quad);
+    void kickAtoms(double half);
+    void collideWithBox();
+    // After the contacts of a step: any atom whose centre is outside the box
+    // is reflected between the walls as often as needed; answers whether
+    // one was.
+    bool foldAtomsIntoBox();
+    // The second half kick with MDCALCTotalEnergy's terms, atom by atom.
+    void kickAndTotalEnergy(double half);
+    // The piston's flight under the applied pressure.
+    void movePiston(double dt, double quad);
+    // The contact of atoms (t, i) and (u, j), if they touch.
+    void collideAtomPair(int t, int i, int u, int j);
+    // Scales each atom's speed to take back its paired energy change (dE).
+    void rescaleToConserve();
+    void resetIPS();
+    void calculateIPS();
 
     int showAlert(const char* title, const std::string& message, const std::vector<std::string>& buttons);
     // A number no simulation of this process has had (CSimulationState::origin).
