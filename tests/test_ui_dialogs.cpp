@@ -511,8 +511,8 @@ TEST_F(DialogTest, TimingChangesTakeEffectAtOnceWhileRunning)
     EXPECT_EQ(s->getIPD(), 50u);
     EXPECT_DOUBLE_EQ(s->getTimeStep(), 2e-15);
     EXPECT_EQ(s->getTimeUnit(), CTimeUnit::seconds);
-    EXPECT_TRUE(window->runTimer.isActive());
-    EXPECT_EQ(window->runTimer.interval(), 20);
+    EXPECT_TRUE(window->Document.runTimer.isActive());
+    EXPECT_EQ(window->Document.runTimer.interval(), 20);
     window->stop();
 }
 

@@ -42,24 +42,24 @@ protected:
 
 TEST_F(WindowTest, RunAndStopDriveTheTimer)
 {
-    EXPECT_FALSE(window->runTimer.isActive());
+    EXPECT_FALSE(window->Document.runTimer.isActive());
     settle(30);
     EXPECT_EQ(s->getIterations(), 0u) << "starts stopped";
     window->run();
     EXPECT_EQ(s->getRunState(), CRunState::running);
-    EXPECT_EQ(window->runTimerActive, true);
-    EXPECT_EQ(window->runTimer.interval(), 1);
+    EXPECT_EQ(window->Document.runTimerActive, true);
+    EXPECT_EQ(window->Document.runTimer.interval(), 1);
     settle(60);
     const unsigned ran = s->getIterations();
     EXPECT_GT(ran, 0u);
     window->stop();
-    EXPECT_FALSE(window->runTimer.isActive());
+    EXPECT_FALSE(window->Document.runTimer.isActive());
     settle(30);
     EXPECT_EQ(s->getIterations(), ran);
     // A new run takes the interval in force now.
     s->setRunTimerInterval(0.02);
     window->run();
-    EXPECT_EQ(window->runTimer.interval(), 20);
+    EXPECT_EQ(window->Document.runTimer.interval(), 20);
     window->stop();
 }
 
@@ -103,7 +103,7 @@ TEST_F(WindowTest, ALongDisplayAnswersStopAndClose)
     // The run left changes to save: Don't Save.
     platform.alertAnswers.push_back(1);
     window->close();
-    EXPECT_FALSE(window->runTimer.isActive());
+    EXPECT_FALSE(window->Document.runTimer.isActive());
     const unsigned closedAt = s->getIterations();
     settle(60);
     EXPECT_EQ(s->getIterations(), closedAt);
@@ -131,12 +131,12 @@ TEST_F(WindowTest, RunInSlicesIsBitIdenticalToWholeDisplaysEditsIncluded)
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     };
-    window->sliceBudgetMs = 0;
+    window->Document.sliceBudgetMs = 0;
     const auto runDisplays = [&](int displays) {
         for (int calls = 0; displays > 0; calls++) {
             ASSERT_LT(calls, 1000);
             window->runTimerMethod();
-            EXPECT_EQ(window->sliceSteps, 1u);
+            EXPECT_EQ(window->Document.sliceSteps, 1u);
             if (!s->isDisplayUnderway()) displays--;
         }
     };
@@ -188,8 +188,8 @@ TEST_F(WindowTest, OpeningFollowsTheLoadedFile)
     platform.openAnswers = {running.toStdString()};
     window->fileOpenSimulation();
     EXPECT_EQ(s->getNumber(0), 7);
-    EXPECT_TRUE(window->runTimer.isActive()) << "a file saved running runs at once";
-    EXPECT_EQ(window->runTimerActive, true);
+    EXPECT_TRUE(window->Document.runTimer.isActive()) << "a file saved running runs at once";
+    EXPECT_EQ(window->Document.runTimerActive, true);
     EXPECT_EQ(window->windowTitle(), "Quorvel - running.txt[*]");
     EXPECT_EQ(view->size(), QSize(500, 300)) << "the stored window size";
     EXPECT_FALSE(window->UIGraph->isHidden());
@@ -199,8 +199,8 @@ TEST_F(WindowTest, OpeningFollowsTheLoadedFile)
 
     const QString stopped = writeFile("stopped.txt", CRunState::stopped, 3);
     window->openSimulationFile(stopped);
-    EXPECT_FALSE(window->runTimer.isActive()) << "a file saved stopped stops the run";
-    EXPECT_EQ(window->runTimerActive, false);
+    EXPECT_FALSE(window->Document.runTimer.isActive()) << "a file saved stopped stops the run";
+    EXPECT_EQ(window->Document.runTimerActive, false);
 
     // Cancelling the panel and an unreadable file change nothing.
     platform.openAnswers = {""};

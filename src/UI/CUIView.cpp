@@ -11,6 +11,7 @@
 
 #include "RENDER/CQPainterSurface.h"
 #include "RENDER/CScene.h"
+#include "CDocument.h"
 #include "CUIDisplay.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
@@ -58,6 +59,12 @@ void CUIView::setDisplayTextSize(int size)
     if (UIDisplay) UIDisplay->setDisplayTextSize(size, width(), height());
     Simulation.setDisplayTextSize(size);
     setNeedsDisplay();
+}
+
+void CUIView::listenTo(CDocument& document)
+{
+    document.onAnyChange(this, [this] { setNeedsDisplay(); });
+    connect(&document, &CDocument::displayDone, this, &CUIView::setNeedsDisplay);
 }
 
 void CUIView::setNeedsDisplay()
