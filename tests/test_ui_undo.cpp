@@ -106,19 +106,19 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeKind{"BoxWidth",
                     [](CUIWindow& w, UiWindowTest&) {
                         answerDialog(w.BoxDialog, w.BoxDialog->boxWidthField, "4.0e-8");
-                        w.runBoxDialog();
+                        chooseCommand(w, "Box and Piston...");
                     },
                     "Box Width 40.0 nm"},
         CChangeKind{"KineticEnergy",
                     [](CUIWindow& w, UiWindowTest&) {
                         answerDialog(w.ChangeKEDialog, w.ChangeKEDialog->changeKEField, "1.0e-20");
-                        w.runChangeKEDialog();
+                        chooseCommand(w, "Change Kinetic Energy...");
                     },
                     "Change Kinetic Energy"},
         CChangeKind{"AtomCount",
                     [](CUIWindow& w, UiWindowTest&) {
                         answerDialog(w.AtomNumbersDialog, w.AtomNumbersDialog->numberField[1], "7");
-                        w.runAtomNumbersDialog();
+                        chooseCommand(w, "Number of Atoms...");
                     },
                     "Number of Atoms"},
         CChangeKind{"OpenExample",
@@ -158,7 +158,7 @@ TEST_F(UiWindowTest, RefusedChangesRebuildsAndRunningAreNoSteps)
 {
     EXPECT_FALSE(window->Document.recordChange("Refused", [this](QString&) { return s->setTimeStep(-1.0); }, CDocument::parameters));
     QTimer::singleShot(0, window->BoxDialog, [this] { window->BoxDialog->reject(); });
-    window->runBoxDialog();
+    chooseCommand(*window, "Box and Piston...");
     EXPECT_EQ(window->Document.UndoStack->count(), 0);
     EXPECT_FALSE(window->isWindowModified());
 

@@ -135,7 +135,7 @@ TEST_F(WindowTest, RunInSlicesIsBitIdenticalToWholeDisplaysEditsIncluded)
     const auto runDisplays = [&](int displays) {
         for (int calls = 0; displays > 0; calls++) {
             ASSERT_LT(calls, 1000);
-            window->runTimerMethod();
+            window->Document.runTimerMethod();
             EXPECT_EQ(window->Document.sliceSteps, 1u);
             if (!s->isDisplayUnderway()) displays--;
         }
@@ -145,7 +145,7 @@ TEST_F(WindowTest, RunInSlicesIsBitIdenticalToWholeDisplaysEditsIncluded)
     for (int display = 0; display < 4; display++) ASSERT_TRUE(whole.runDisplay());
     EXPECT_EQ(saved(*s, "sliced.txt"), saved(whole, "whole.txt"));
 
-    for (int step = 0; step < 3; step++) window->runTimerMethod();
+    for (int step = 0; step < 3; step++) window->Document.runTimerMethod();
     s->setNumber(1, 60);
     runDisplays(2);
     ASSERT_TRUE(whole.runDisplaySteps(3));
@@ -295,7 +295,7 @@ TEST_F(WindowTest, AspectRatioCommandsResizeTheWindow)
     window->resize(300, 260 + chrome);
     settle();
     const int top = window->geometry().top(), left = window->geometry().left();
-    window->aspectRatio16to9();
+    chooseCommand(*window, "16 : 9");
     settle();
     EXPECT_EQ(view->size(), QSize(444, 250));
     EXPECT_EQ(window->geometry().top(), top);
@@ -303,7 +303,7 @@ TEST_F(WindowTest, AspectRatioCommandsResizeTheWindow)
     EXPECT_EQ(s->getAspectRatioIndex(), 3);
     EXPECT_EQ(view->minimumWidth(), 444);
 
-    window->aspectRatioNone();
+    chooseCommand(*window, "Free");
     settle();
     EXPECT_EQ(view->size(), QSize(444, 250)) << "free keeps the size";
     EXPECT_EQ(view->minimumSize(), QSize(250, 250));

@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include <functional>
+
 #include "CPlotsWindow.h"
 #include "CQtPlatform.h"
 #include "CUIDisplay.h"
@@ -91,46 +93,72 @@ void CUIWindow::createActions()
     runAct = make(tr("&Run"), &CUIWindow::run, QKeySequence(tr("Ctrl+R")));
     stopAct = make(tr("&Stop"), &CUIWindow::stop, QKeySequence(tr("Ctrl+.")));
 
+    // A command of the menus whose slot is a lambda.
+    auto command = [this](const QString& text, const std::function<void()>& does, const QKeySequence& keys = {},
+                          bool checkable = false) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        action->setCheckable(checkable);
+        connect(action, &QAction::triggered, this, does);
+        return action;
+    };
     selectAllAct = make(tr("Select A&ll"), &CUIWindow::selectAll, QKeySequence::SelectAll);
-    void (CUIWindow::*selectSlots[4])() = {&CUIWindow::selectA, &CUIWindow::selectB, &CUIWindow::selectC,
-                                            &CUIWindow::selectD};
     for (int t = 0; t < 4; t++)
-        selectTypeAct[t] = make(tr("Select Type &%1").arg(QChar('A' + t)), selectSlots[t],
-                                QKeySequence(tr("Ctrl+%1").arg(t + 1)));
+        selectTypeAct[t] = command(tr("Select Type &%1").arg(QChar('A' + t)), [this, t] { selectType(t); },
+                                   QKeySequence(tr("Ctrl+%1").arg(t + 1)));
     deleteAct = make(tr("D&elete Selected"), &CUIWindow::selectDelete, QKeySequence::Delete);
     clumpAct = make(tr("Cl&ump Selected"), &CUIWindow::selectClump, QKeySequence(tr("Ctrl+K")));
     shiftToFitAct = make(tr("Shift Atoms to &Fit"), &CUIWindow::shiftToFit, QKeySequence(tr("Ctrl+Shift+F")));
 
-    stateAct = make(tr("&State"), &CUIWindow::toggleStateDisplay, {}, true);
-    energyDiffAct = make(tr("&Energy Difference"), &CUIWindow::toggleEnergyDifference, {}, true);
-    numericAct = make(tr("&Numeric Values"), &CUIWindow::toggleNumericDisplay, {}, true);
-    graphAct = make(tr("&Histogram"), &CUIWindow::toggleGraphDisplay, {}, true);
-    boxAct = make(tr("&Box"), &CUIWindow::toggleBoxShow, {}, true);
-    floorAct = make(tr("&Floor"), &CUIWindow::toggleFloor, {}, true);
-    shadowAct = make(tr("S&hadows"), &CUIWindow::toggleShadow, {}, true);
-    axesAct = make(tr("A&xes"), &CUIWindow::toggleAxes, {}, true);
+    createDisplayToggles();
     cycleTypeAct = make(tr("Next Atom &Type"), &CUIWindow::cycleAtomType, QKeySequence(tr("Ctrl+T")));
     cycleTCAct = make(tr("Next &Averaging Mode"), &CUIWindow::cycleTCType, QKeySequence(tr("Ctrl+Shift+T")));
     standardViewAct = make(tr("Standard &View"), &CUIWindow::standardView, QKeySequence(tr("Ctrl+0")));
     stereoAct = make(tr("St&ereo"), &CUIWindow::stereoView, QKeySequence(tr("Ctrl+E")), true);
-    zoomInAct = make(tr("Zoom &In"), &CUIWindow::zoomIn, QKeySequence::ZoomIn);
-    zoomOutAct = make(tr("Zoom &Out"), &CUIWindow::zoomOut, QKeySequence::ZoomOut);
-    eyeCloserAct = make(tr("Eye &Closer"), &CUIWindow::moveEyeCloser, QKeySequence(tr("Ctrl+]")));
-    eyeAwayAct = make(tr("Eye F&arther"), &CUIWindow::moveEyeAway, QKeySequence(tr("Ctrl+[")));
+    // The zoom and eye gestures of Command and Option, as menu items.
+    zoomInAct = command(tr("Zoom &In"), [this] { UIView->zoomBy(10.0); }, QKeySequence::ZoomIn);
+    zoomOutAct = command(tr("Zoom &Out"), [this] { UIView->zoomBy(-10.0); }, QKeySequence::ZoomOut);
+    eyeCloserAct = command(tr("Eye &Closer"), [this] { UIView->moveEyeBy(-10.0); }, QKeySequence(tr("Ctrl+]")));
+    eyeAwayAct = command(tr("Eye F&arther"), [this] { UIView->moveEyeBy(10.0); }, QKeySequence(tr("Ctrl+[")));
 
     auto* sizes = new QActionGroup(this);
-    textSizeAct[0] = make(tr("&Small"), &CUIWindow::setDisplayTextSizeSmall, {}, true);
-    textSizeAct[1] = make(tr("&Medium"), &CUIWindow::setDisplayTextSizeMedium, {}, true);
-    textSizeAct[2] = make(tr("&Large"), &CUIWindow::setDisplayTextSizeLarge, {}, true);
-    for (QAction* a : textSizeAct) sizes->addAction(a);
+    const QString sizeTexts[3] = {tr("&Small"), tr("&Medium"), tr("&Large")};
+    for (int size = 0; size < 3; size++) {
+        textSizeAct[size] = command(sizeTexts[size], [this, size] { UIView->setDisplayTextSize(size); }, {}, true);
+        sizes->addAction(textSizeAct[size]);
+    }
 
     auto* ratios = new QActionGroup(this);
-    aspectAct[0] = make(tr("&Free"), &CUIWindow::aspectRatioNone, {}, true);
-    aspectAct[1] = make(tr("&1 : 1"), &CUIWindow::aspectRatio1to1, {}, true);
-    aspectAct[2] = make(tr("&4 : 3"), &CUIWindow::aspectRatio4to3, {}, true);
-    aspectAct[3] = make(tr("1&6 : 9"), &CUIWindow::aspectRatio16to9, {}, true);
-    aspectAct[4] = make(tr("&24 : 10"), &CUIWindow::aspectRatio24to10, {}, true);
-    for (QAction* a : aspectAct) ratios->addAction(a);
+    const QString ratioTexts[5] = {tr("&Free"), tr("&1 : 1"), tr("&4 : 3"), tr("1&6 : 9"), tr("&24 : 10")};
+    for (int index = 0; index < 5; index++) {
+        aspectAct[index] = command(ratioTexts[index], [this, index] { setAspectRatioTo(index); }, {}, true);
+        ratios->addAction(aspectAct[index]);
+    }
+}
+
+void CUIWindow::createDisplayToggles()
+{
+    using Get = bool (CSimulation::*)() const;
+    using Set = void (CSimulation::*)(bool);
+    auto toggle = [this](const QString& text, Get get, Set set) {
+        auto* action = new QAction(text, this);
+        action->setCheckable(true);
+        // The flag turns over from what the document holds, so the mark can
+        // never drive it the wrong way.
+        connect(action, &QAction::triggered, this, [this, get, set] {
+            Document.adjust(CDocument::display, [this, get, set] { (Simulation.*set)(!(Simulation.*get)()); });
+        });
+        return action;
+    };
+    stateAct = toggle(tr("&State"), &CSimulation::getStateDisplayFlag, &CSimulation::setStateDisplayFlag);
+    energyDiffAct = toggle(tr("&Energy Difference"), &CSimulation::getEnergyDiffDisplayFlag,
+                           &CSimulation::setEnergyDiffDisplayFlag);
+    numericAct = toggle(tr("&Numeric Values"), &CSimulation::getNumericDisplayFlag, &CSimulation::setNumericDisplayFlag);
+    graphAct = toggle(tr("&Histogram"), &CSimulation::getGraphDisplayFlag, &CSimulation::setGraphDisplayFlag);
+    boxAct = toggle(tr("&Box"), &CSimulation::getBoxShowFlag, &CSimulation::setBoxShowFlag);
+    floorAct = toggle(tr("&Floor"), &CSimulation::getBoxFloorShowFlag, &CSimulation::setBoxFloorShowFlag);
+    shadowAct = toggle(tr("S&hadows"), &CSimulation::getBoxShowShadowFlag, &CSimulation::setBoxShowShadowFlag);
+    axesAct = toggle(tr("A&xes"), &CSimulation::getAxesShowFlag, &CSimulation::setAxesShowFlag);
 }
 
 void CUIWindow::createMenus()
@@ -271,8 +299,6 @@ void CUIWindow::followStateReplaced()
 void CUIWindow::run() { Document.run(); }
 
 void CUIWindow::stop() { Document.stop(); }
-
-void CUIWindow::runTimerMethod() { Document.runTimerMethod(); }
 
 void CUIWindow::showAbout()
 {

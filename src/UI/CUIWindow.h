@@ -126,50 +126,38 @@ public:
     QUndoView* HistoryView = nullptr;  // made when first shown
 
 public slots:
+    // The commands other parts and scripts reach; the rest are the menus' own.
     void run();
     void stop();
-    void runTimerMethod();
-    void showAbout();
-    // Help > Keyboard and Mouse: the view's gestures and keys, beside the window.
-    void showKeyboardHelp();
-    // File > Open Recent: a file listed there; one gone since is dropped with a note.
-    bool openRecentFile(const QString& path);
-    void clearRecentFiles();
+    void undo();
+    void redo();
     void fileOpenSimulation();
     void fileSaveSimulation();
-    void fileExportLammps();
-    void aspectRatioNone() { setAspectRatioTo(0); }
-    void aspectRatio1to1() { setAspectRatioTo(1); }
-    void aspectRatio4to3() { setAspectRatioTo(2); }
-    void aspectRatio16to9() { setAspectRatioTo(3); }
-    void aspectRatio24to10() { setAspectRatioTo(4); }
-    void selectAll();
-    void selectA() { selectType(0); }
-    void selectB() { selectType(1); }
-    void selectC() { selectType(2); }
-    void selectD() { selectType(3); }
+    // File > Open Recent: a file listed there; one gone since is dropped with a note.
+    bool openRecentFile(const QString& path);
+    // Simulation > New...: a simulation built from substances replaces this one.
+    void runNewSimulationDialog();
+    void showPlots();
+    void makeMovie();
+    void makeMovieAbort();
+    void captureFrame();
     void selectDelete();
     void selectClump();
-    void shiftToFit();
-    void toggleStateDisplay();
-    void toggleEnergyDifference();
-    void toggleNumericDisplay();
-    void toggleGraphDisplay();
-    void toggleBoxShow();
-    void toggleFloor();
-    void toggleShadow();
-    void toggleAxes();
     void cycleAtomType();
     void cycleTCType();
+    void showAbout();
+    // Enabling and check marks from the simulation's and the view's flags.
+    void validateMenuItems();
+
+private slots:
+    // Help > Keyboard and Mouse: the view's gestures and keys, beside the window.
+    void showKeyboardHelp();
+    void clearRecentFiles();
+    void fileExportLammps();
+    void selectAll();
+    void shiftToFit();
     void standardView();
-    void setDisplayTextSizeSmall();
-    void setDisplayTextSizeMedium();
-    void setDisplayTextSizeLarge();
     void stereoView();
-    void zoomIn();
-    void zoomOut();
-    void moveEyeCloser();
-    void moveEyeAway();
     void hideApplication();
     void runAddAtomDialog();
     void runEditAtomDialog();
@@ -183,21 +171,11 @@ public slots:
     void runChangeKEDialog();
     void runDisplaysDialog();
     void runViewDialog();
-    // Simulation > New...: a simulation built from substances replaces this one.
-    void runNewSimulationDialog();
     void debug1();
     void debug2();
-    void makeMovie();
-    void makeMovieAbort();
-    void captureFrame();
     void recordTrajectory();
     void stopTrajectory();
-    void showPlots();
-    void undo();
-    void redo();
     void showHistory();
-    // Enabling and check marks from the simulation's and the view's flags.
-    void validateMenuItems();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -208,6 +186,9 @@ protected:
 
 private:
     void createActions();
+    // The display toggles: checkable, their marks following the flags the
+    // document announces (validateMenuItems); each turns its flag over.
+    void createDisplayToggles();
     void createMenus();
     // The parameter dialogs with their commands (CUIWindow_dialogs.cpp).
     void createDialogs();

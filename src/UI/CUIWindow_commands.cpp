@@ -54,51 +54,6 @@ void CUIWindow::shiftToFit()
 }
 
 // ---------------------------------------------------------------- display commands
-// The status fields and the menus' check marks follow the flags the document announces.
-
-void CUIWindow::toggleStateDisplay()
-{
-    Document.adjust(CDocument::display, [this] { Simulation.setStateDisplayFlag(!Simulation.getStateDisplayFlag()); });
-}
-
-void CUIWindow::toggleEnergyDifference()
-{
-    Document.adjust(CDocument::display,
-                    [this] { Simulation.setEnergyDiffDisplayFlag(!Simulation.getEnergyDiffDisplayFlag()); });
-}
-
-void CUIWindow::toggleNumericDisplay()
-{
-    Document.adjust(CDocument::display,
-                    [this] { Simulation.setNumericDisplayFlag(!Simulation.getNumericDisplayFlag()); });
-}
-
-void CUIWindow::toggleGraphDisplay()
-{
-    Document.adjust(CDocument::display, [this] { Simulation.setGraphDisplayFlag(!Simulation.getGraphDisplayFlag()); });
-}
-
-void CUIWindow::toggleBoxShow()
-{
-    Document.adjust(CDocument::display, [this] { Simulation.setBoxShowFlag(!Simulation.getBoxShowFlag()); });
-}
-
-void CUIWindow::toggleFloor()
-{
-    Document.adjust(CDocument::display,
-                    [this] { Simulation.setBoxFloorShowFlag(!Simulation.getBoxFloorShowFlag()); });
-}
-
-void CUIWindow::toggleShadow()
-{
-    Document.adjust(CDocument::display,
-                    [this] { Simulation.setBoxShowShadowFlag(!Simulation.getBoxShowShadowFlag()); });
-}
-
-void CUIWindow::toggleAxes()
-{
-    Document.adjust(CDocument::display, [this] { Simulation.setAxesShowFlag(!Simulation.getAxesShowFlag()); });
-}
 
 // A, then each following type that has atoms, then all types, then A again.
 void CUIWindow::cycleAtomType()
@@ -125,10 +80,6 @@ void CUIWindow::standardView()
                     [this, half] { Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half); });
 }
 
-void CUIWindow::setDisplayTextSizeSmall() { UIView->setDisplayTextSize(0); }
-void CUIWindow::setDisplayTextSizeMedium() { UIView->setDisplayTextSize(1); }
-void CUIWindow::setDisplayTextSizeLarge() { UIView->setDisplayTextSize(2); }
-
 void CUIWindow::stereoView()
 {
     // The stereo pair is the view's, not the document's.
@@ -136,9 +87,3 @@ void CUIWindow::stereoView()
     validateMenuItems();
     UIView->setNeedsDisplay();
 }
-
-// The zoom and eye gestures of Command and Option, as menu items.
-void CUIWindow::zoomIn() { UIView->zoomBy(10.0); }
-void CUIWindow::zoomOut() { UIView->zoomBy(-10.0); }
-void CUIWindow::moveEyeCloser() { UIView->moveEyeBy(-10.0); }
-void CUIWindow::moveEyeAway() { UIView->moveEyeBy(10.0); }

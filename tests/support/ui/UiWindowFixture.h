@@ -4,6 +4,7 @@
 // would.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -20,6 +21,18 @@
 #include "UI/CUIView.h"
 #include "UI/CUIWindow.h"
 #include "support/ScriptedPlatform.h"
+
+// Chooses the window's menu command of this text (its '&' left out), as a
+// person does; fails the test where the window has none.
+inline void chooseCommand(CUIWindow& window, const QString& text)
+{
+    for (QAction* action : window.findChildren<QAction*>())
+        if (QString(action->text()).remove('&') == text) {
+            action->trigger();
+            return;
+        }
+    ADD_FAILURE() << "the window has no command " << text.toStdString();
+}
 
 class UiWindowTest : public ::testing::Test {
 protected:
