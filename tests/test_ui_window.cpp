@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: running under the timer in slices of steps, never ticking
 // under a modal dialog, opening, saving and dropping files with what follows a load, the
-// aspect ratios and the stored window size, and the shipped examples.
+// aspect ratios and the stored window size, the shipped examples, and the
+// document's announcements that the window follows.
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+
+#include <map>
 
 #include "UI/CQtPlatform.h"
 #include "UI/CUIGraph.h"
@@ -374,5 +377,72 @@ TEST_F(WindowTest, MenuItemsFollowTheFlags)
     action("Stereo")->trigger();
     EXPECT_TRUE(view->getStereoFlag());
     EXPECT_TRUE(action("Stereo")->isChecked());
+}
+
+// Each kind of change is announced once, by the part that changed, and the
+// window, its marks and its title follow the announcement, whoever made the
+// change; a refused change says nothing.
+TEST_F(WindowTest, TheDocumentSaysWhatChangedAndTheWindowFollows)
+{
+    CDocument& document = window->Document;
+    std::map<std::string, int> heard;
+    const auto count = [&](const char* name) { return [&heard, name] { heard[name]++; }; };
+    QObject::connect(&document, &CDocument::stateReplaced, count("state"));
+    QObject::connect(&document, &CDocument::parametersChanged, count("parameters"));
+    QObject::connect(&document, &CDocument::atomsChanged, count("atoms"));
+    QObject::connect(&document, &CDocument::selectionChanged, count("selection"));
+    QObject::connect(&document, &CDocument::displaySettingsChanged, count("display"));
+    QObject::connect(&document, &CDocument::runStateChanged, count("run"));
+    QObject::connect(&document, &CDocument::displayDone, count("done"));
+    const auto heardOnly = [&](const std::map<std::string, int>& expected) {
+        EXPECT_EQ(heard, expected);
+        heard.clear();
+    };
+
+    EXPECT_FALSE(document.recordChange("Refused", [this](QString&) { return s->setTimeStep(-1.0); },
+                                       CDocument::parameters));
+    heardOnly({});
+    chooseCommand(*window, "Select All");
+    heardOnly({{"selection", 1}});
+    window->selectDelete();
+    heardOnly({{"atoms", 1}, {"selection", 1}});
+    EXPECT_EQ(s->state().atoms.totalAtoms, 0);
+
+    // A flag changed elsewhere and announced: the menu's mark follows it,
+    // and the command turns over the flag the document holds.
+    QAction* axes = nullptr;
+    for (QAction* a : window->findChildren<QAction*>())
+        if (a->text() == QStringLiteral("A&xes")) axes = a;
+    ASSERT_TRUE(axes);
+    const bool shown = s->getAxesShowFlag();
+    document.adjust(CDocument::display, [&] { s->setAxesShowFlag(!shown); });
+    heardOnly({{"display", 1}});
+    EXPECT_EQ(axes->isChecked(), !shown);
+    chooseCommand(*window, "Axes");
+    heardOnly({{"display", 1}});
+    EXPECT_EQ(s->getAxesShowFlag(), shown);
+    EXPECT_EQ(axes->isChecked(), shown);
+    s->setStateDisplayFlag(false);
+    document.announce(CDocument::display);
+    EXPECT_TRUE(window->UIDisplay->runFlagField->isHidden()) << "the fields follow the flags announced";
+    heard.clear();
+
+    window->undo();
+    heardOnly({{"state", 1}});
+    EXPECT_GT(s->state().atoms.totalAtoms, 0) << "the deleted atoms are back";
+
+    window->run();
+    heardOnly({{"run", 1}});
+    while (heard["done"] == 0) document.runTimerMethod();
+    heardOnly({{"done", 1}});
+    window->stop();
+    heardOnly({{"run", 1}});
+    EXPECT_TRUE(window->isWindowModified()) << "running moved the state on from the one opened";
+
+    ASSERT_TRUE(window->openExample(":/examples/4-mixture-of-two-sizes.txt"));
+    EXPECT_EQ(heard["state"], 1);
+    EXPECT_EQ(document.name(), QStringLiteral("4-mixture-of-two-sizes.txt"));
+    EXPECT_TRUE(window->windowTitle().contains(document.name()));
+    EXPECT_FALSE(window->isWindowModified());
 }
 }  // namespace

@@ -92,6 +92,10 @@ protected:
 
 private:
     QPointF toScene(QPointF widgetPos) const;
+    // A gesture changed these parts of the simulation (CDocument::Changes):
+    // the document says so, and the view is drawn again as it follows it.
+    void changed(unsigned parts);
+    CDocument* document = nullptr;  // the one followed, once listenTo was called
     void drawSelectionBox(class CDrawingSurface& surface);
     void leftDrag();
     void removeSelectionBox();

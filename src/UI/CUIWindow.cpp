@@ -124,7 +124,9 @@ void CUIWindow::createActions()
     auto* sizes = new QActionGroup(this);
     const QString sizeTexts[3] = {tr("&Small"), tr("&Medium"), tr("&Large")};
     for (int size = 0; size < 3; size++) {
-        textSizeAct[size] = command(sizeTexts[size], [this, size] { UIView->setDisplayTextSize(size); }, {}, true);
+        textSizeAct[size] = command(sizeTexts[size], [this, size] {
+            Document.adjust(CDocument::display, [this, size] { UIView->setDisplayTextSize(size); });
+        }, {}, true);
         sizes->addAction(textSizeAct[size]);
     }
 
