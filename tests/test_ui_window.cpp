@@ -350,12 +350,7 @@ TEST_F(WindowTest, CyclingTheDisplayedTypeSkipsEmptyTypes)
 
 TEST_F(WindowTest, MenuItemsFollowTheFlags)
 {
-    const auto action = [&](const QString& text) {
-        for (QAction* a : window->findChildren<QAction*>())
-            if (a->text().remove('&') == text) return a;
-        ADD_FAILURE() << text.toStdString();
-        return static_cast<QAction*>(nullptr);
-    };
+    const auto action = [&](const QString& text) { return findCommand(*window, text); };
     EXPECT_TRUE(action("Run")->isEnabled());
     EXPECT_FALSE(action("Stop")->isEnabled());
     action("Run")->trigger();
@@ -410,9 +405,7 @@ TEST_F(WindowTest, TheDocumentSaysWhatChangedAndTheWindowFollows)
 
     // A flag changed elsewhere and announced: the menu's mark follows it,
     // and the command turns over the flag the document holds.
-    QAction* axes = nullptr;
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->text() == QStringLiteral("A&xes")) axes = a;
+    QAction* axes = findCommand(*window, "Axes");
     ASSERT_TRUE(axes);
     const bool shown = s->getAxesShowFlag();
     document.adjust(CDocument::display, [&] { s->setAxesShowFlag(!shown); });
