@@ -271,7 +271,7 @@ double picturesPerSecond(CUIWindow& window, CPlotChart* shown, int displays)
     QApplication::processEvents();
     const auto start = Clock::now();
     for (int k = 0; k < displays; k++) {
-        do window.runTimerMethod();
+        do window.Document.runTimerMethod();
         while (window.Simulation.isDisplayUnderway());
         window.UIView->repaint();
         if (shown) {

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     window.show();
     if (!window.openSimulationFile(path)) return 1;
     CSimulation& s = window.Simulation;
-    if (argc > 4) window.sliceBudgetMs = std::atoi(argv[4]);
+    if (argc > 4) window.Document.sliceBudgetMs = std::atoi(argv[4]);
 
     // The steps alone, for the cost of running them in slices.
     const unsigned probeSteps = 200;
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     std::printf("%s, %u atoms, %u steps per display, %d s of running\n", qPrintable(path), s.state().atoms.totalAtoms,
                 stepsPerDisplay, seconds);
     std::printf("longest wait of the event loop: %.1f ms (slice budget %d ms, last slice %u steps)\n", longestWait,
-                window.sliceBudgetMs, window.sliceSteps);
+                window.Document.sliceBudgetMs, window.Document.sliceSteps);
     std::printf("steps per second: %.0f in slices, %.0f with no event loop (%.1f %%)\n", stepsRun / double(seconds),
                 bareRate, 100.0 * stepsRun / seconds / bareRate);
     std::printf("a slice boundary costs %.2f ms (50 steps: %.1f ms in one part, %.1f ms in 50)\n",

@@ -452,7 +452,7 @@ TEST_F(DialogTest, DisplaysSetTheAveragingAndTheHistogramWhichThenMoves)
         window->DisplaysDialog->histogramHeightField->setText("90");
         window->DisplaysDialog->accept();
     });
-    window->runDisplaysDialog();
+    chooseCommand(*window, "Displays...");
     EXPECT_EQ(window->UIGraph->width(), 150);
     EXPECT_EQ(window->UIGraph->height(), 90);
 }
@@ -507,12 +507,12 @@ TEST_F(DialogTest, TimingChangesTakeEffectAtOnceWhileRunning)
         t.timeUnitButton->setCurrentIndex(0);
         t.accept();
     });
-    window->runTimingDialog();
+    chooseCommand(*window, "Timing...");
     EXPECT_EQ(s->getIPD(), 50u);
     EXPECT_DOUBLE_EQ(s->getTimeStep(), 2e-15);
     EXPECT_EQ(s->getTimeUnit(), CTimeUnit::seconds);
-    EXPECT_TRUE(window->runTimer.isActive());
-    EXPECT_EQ(window->runTimer.interval(), 20);
+    EXPECT_TRUE(window->Document.runTimer.isActive());
+    EXPECT_EQ(window->Document.runTimer.interval(), 20);
     window->stop();
 }
 

@@ -27,7 +27,7 @@ TEST_F(UiWindowTest, TheDiffusionTabSamplesTheRunWhileOpenAndRestartsAfterAChang
     const auto runDisplays = [&](int count) {
         s->setRunState(CRunState::running);
         for (int k = 0; k < count; k++) {
-            do window->runTimerMethod();
+            do window->Document.runTimerMethod();
             while (s->isDisplayUnderway());
         }
         s->setRunState(CRunState::stopped);

@@ -170,20 +170,20 @@ TEST_F(DisplayTest, FourVisibilityGroupsFollowTheFlags)
     for (QLabel* field : allFields()) EXPECT_FALSE(field->isHidden());
     EXPECT_FALSE(window->UIGraph->isHidden());
 
-    window->toggleEnergyDifference();
+    chooseCommand(*window, "Energy Difference");
     EXPECT_TRUE(d().dEField->isHidden());
     EXPECT_TRUE(d().dENCTitleField->isHidden());
     EXPECT_FALSE(d().runFlagField->isHidden());
-    window->toggleNumericDisplay();
+    chooseCommand(*window, "Numeric Values");
     EXPECT_TRUE(d().recordTypeField->isHidden());
     EXPECT_TRUE(d().VolumeTitleField->isHidden());
     EXPECT_FALSE(d().ipsField->isHidden());
-    window->toggleGraphDisplay();
+    chooseCommand(*window, "Histogram");
     EXPECT_TRUE(window->UIGraph->isHidden());
     EXPECT_TRUE(d().xmaxField->isHidden());
-    window->toggleStateDisplay();
+    chooseCommand(*window, "State");
     EXPECT_TRUE(d().timeField->isHidden());
-    window->toggleStateDisplay();
+    chooseCommand(*window, "State");
     EXPECT_FALSE(d().timeField->isHidden());
     EXPECT_TRUE(d().movieFrameField->isHidden());
 }
@@ -206,7 +206,7 @@ TEST_F(DisplayTest, LayoutOfTheTextSizesIsMeasuredFromTheTop)
     EXPECT_EQ(d().KEField->x(), 508);
 
     // The text size command stores the size and lays out for the view.
-    window->setDisplayTextSizeMedium();
+    chooseCommand(*window, "Medium");
     EXPECT_EQ(s->getDisplayTextSize(), 1);
     EXPECT_EQ(d().KEField->x(), view->width() - 111);
 }

@@ -99,7 +99,7 @@ protected:
     {
         s->setRunState(CRunState::running);
         for (int k = 0; k < count; k++) {
-            do window->runTimerMethod();
+            do window->Document.runTimerMethod();
             while (s->isDisplayUnderway());
         }
         s->setRunState(CRunState::stopped);

@@ -56,7 +56,7 @@ protected:
     {
         s->setRunState(CRunState::running);
         for (int k = 0; k < count; k++) {
-            do window->runTimerMethod();
+            do window->Document.runTimerMethod();
             while (s->isDisplayUnderway());
         }
         s->setRunState(CRunState::stopped);
@@ -170,7 +170,7 @@ TEST_F(TrajectoryMenuTest, ARecordingHoldsOneSimulationAndEndsWithANote)
     record();
     runDisplays(1);
     const double timeStep = s->getTimeStep();
-    ASSERT_TRUE(window->recordChange("Time Step", [&](QString&) { return s->setTimeStep(timeStep / 2.0); }));
+    ASSERT_TRUE(window->Document.recordChange("Time Step", [&](QString&) { return s->setTimeStep(timeStep / 2.0); }, CDocument::parameters));
     const unsigned changed = s->getIterations();
     window->undo();
     const size_t alerts = platform.alerts.size();

@@ -73,8 +73,8 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
         EXPECT_EQ(window->size(), size);
     }
     const QSize sizeAfter = window->size();
-    ASSERT_EQ(window->UndoStack->count(), 1) << "one change, one step";
-    EXPECT_EQ(window->undoMenuText(), "U&ndo " + GetParam().stepText);
+    ASSERT_EQ(window->Document.UndoStack->count(), 1) << "one change, one step";
+    EXPECT_EQ(window->Document.undoMenuText(), "U&ndo " + GetParam().stepText);
     const CSimulationState after = s->state();
     const std::string fileAfter = fileOf(*s);
     ASSERT_NE(fileAfter, fileBefore);
@@ -95,7 +95,7 @@ TEST_P(UndoTest, UndoGoesBackAndRedoForwardBitForBit)
     EXPECT_EQ(window->size(), sizeAfter);
     EXPECT_TRUE(sameState(s->state(), after));
     EXPECT_EQ(fileOf(*s), fileAfter);
-    EXPECT_EQ(window->UndoStack->count(), 1);
+    EXPECT_EQ(window->Document.UndoStack->count(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,19 +106,19 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeKind{"BoxWidth",
                     [](CUIWindow& w, UiWindowTest&) {
                         answerDialog(w.BoxDialog, w.BoxDialog->boxWidthField, "4.0e-8");
-                        w.runBoxDialog();
+                        chooseCommand(w, "Box and Piston...");
                     },
                     "Box Width 40.0 nm"},
         CChangeKind{"KineticEnergy",
                     [](CUIWindow& w, UiWindowTest&) {
                         answerDialog(w.ChangeKEDialog, w.ChangeKEDialog->changeKEField, "1.0e-20");
-                        w.runChangeKEDialog();
+                        chooseCommand(w, "Change Kinetic Energy...");
                     },
                     "Change Kinetic Energy"},
         CChangeKind{"AtomCount",
                     [](CUIWindow& w, UiWindowTest&) {
                         answerDialog(w.AtomNumbersDialog, w.AtomNumbersDialog->numberField[1], "7");
-                        w.runAtomNumbersDialog();
+                        chooseCommand(w, "Number of Atoms...");
                     },
                     "Number of Atoms"},
         CChangeKind{"OpenExample",
@@ -156,10 +156,10 @@ INSTANTIATE_TEST_SUITE_P(
 // between the members.
 TEST_F(UiWindowTest, RefusedChangesRebuildsAndRunningAreNoSteps)
 {
-    EXPECT_FALSE(window->recordChange("Refused", [this](QString&) { return s->setTimeStep(-1.0); }));
+    EXPECT_FALSE(window->Document.recordChange("Refused", [this](QString&) { return s->setTimeStep(-1.0); }, CDocument::parameters));
     QTimer::singleShot(0, window->BoxDialog, [this] { window->BoxDialog->reject(); });
-    window->runBoxDialog();
-    EXPECT_EQ(window->UndoStack->count(), 0);
+    chooseCommand(*window, "Box and Piston...");
+    EXPECT_EQ(window->Document.UndoStack->count(), 0);
     EXPECT_FALSE(window->isWindowModified());
 
     for (int k = 0; k < 2; k++) {
@@ -167,7 +167,7 @@ TEST_F(UiWindowTest, RefusedChangesRebuildsAndRunningAreNoSteps)
         QTimer::singleShot(0, window->NewSimulationDialog, [this] { window->NewSimulationDialog->accept(); });
         window->runNewSimulationDialog();
     }
-    EXPECT_EQ(window->UndoStack->count(), 1);
+    EXPECT_EQ(window->Document.UndoStack->count(), 1);
     auto copy = std::make_unique<CSimulationState>(s->state());
     static_assert(offsetof(CBoxAndPiston, pistonZ) > offsetof(CBoxAndPiston, pistonUsed) + 1);
     reinterpret_cast<unsigned char*>(&copy->box)[offsetof(CBoxAndPiston, pistonUsed) + 1] ^= 0x5a;
@@ -183,11 +183,11 @@ TEST_F(UiWindowTest, RefusedChangesRebuildsAndRunningAreNoSteps)
     const unsigned stepsAtChange = s->getIterations();
     window->run();
     while (s->getIterations() == stepsAtChange) settle(5);
-    EXPECT_EQ(window->UndoStack->count(), 1);
-    EXPECT_TRUE(window->undoMenuText().endsWith(", back to step 0")) << window->undoMenuText().toStdString();
+    EXPECT_EQ(window->Document.UndoStack->count(), 1);
+    EXPECT_TRUE(window->Document.undoMenuText().endsWith(", back to step 0")) << window->Document.undoMenuText().toStdString();
     window->undo();
     EXPECT_EQ(s->getRunState(), CRunState::stopped);
-    EXPECT_FALSE(window->runTimer.isActive());
+    EXPECT_FALSE(window->Document.runTimer.isActive());
     EXPECT_EQ(s->getIterations(), stepsAtChange);
     EXPECT_GT(s->getNumber(0), 0);
 }
@@ -202,11 +202,11 @@ TEST_F(UiWindowTest, TheHistoryDropsItsOldestStepsFirst)
     ASSERT_LE(std::size_t(limit) * 2 * kSnapshotBytes, kUndoBytes);
     std::string afterFirst;
     for (int k = 0; k <= limit; k++) {
-        ASSERT_TRUE(window->recordChange("Time Step", [&](QString&) { return s->setTimeStep(1e-15 * (k + 2)); }));
+        ASSERT_TRUE(window->Document.recordChange("Time Step", [&](QString&) { return s->setTimeStep(1e-15 * (k + 2)); }, CDocument::parameters));
         if (k == 0) afterFirst = fileOf(*s);
     }
-    EXPECT_EQ(window->UndoStack->count(), limit);
-    while (window->UndoStack->canUndo()) window->undo();
+    EXPECT_EQ(window->Document.UndoStack->count(), limit);
+    while (window->Document.UndoStack->canUndo()) window->undo();
     EXPECT_EQ(fileOf(*s), afterFirst);
 }
 
@@ -231,7 +231,7 @@ TEST_F(UiWindowTest, UnsavedChangesAreAskedAboutAtClose)
     platform.saveAnswers.push_back(folder.filePath("kept.txt").toStdString());
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isWindowModified());
-    EXPECT_EQ(window->UndoStack->count(), 1);
+    EXPECT_EQ(window->Document.UndoStack->count(), 1);
 
     window->show();
     window->undo();

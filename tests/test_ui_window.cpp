@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: running under the timer in slices of steps, never ticking
 // under a modal dialog, opening, saving and dropping files with what follows a load, the
-// aspect ratios and the stored window size, and the shipped examples.
+// aspect ratios and the stored window size, the shipped examples, and the
+// document's announcements that the window follows.
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+
+#include <map>
 
 #include "UI/CQtPlatform.h"
 #include "UI/CUIGraph.h"
@@ -42,24 +45,24 @@ protected:
 
 TEST_F(WindowTest, RunAndStopDriveTheTimer)
 {
-    EXPECT_FALSE(window->runTimer.isActive());
+    EXPECT_FALSE(window->Document.runTimer.isActive());
     settle(30);
     EXPECT_EQ(s->getIterations(), 0u) << "starts stopped";
     window->run();
     EXPECT_EQ(s->getRunState(), CRunState::running);
-    EXPECT_EQ(window->runTimerActive, true);
-    EXPECT_EQ(window->runTimer.interval(), 1);
+    EXPECT_EQ(window->Document.runTimerActive, true);
+    EXPECT_EQ(window->Document.runTimer.interval(), 1);
     settle(60);
     const unsigned ran = s->getIterations();
     EXPECT_GT(ran, 0u);
     window->stop();
-    EXPECT_FALSE(window->runTimer.isActive());
+    EXPECT_FALSE(window->Document.runTimer.isActive());
     settle(30);
     EXPECT_EQ(s->getIterations(), ran);
     // A new run takes the interval in force now.
     s->setRunTimerInterval(0.02);
     window->run();
-    EXPECT_EQ(window->runTimer.interval(), 20);
+    EXPECT_EQ(window->Document.runTimer.interval(), 20);
     window->stop();
 }
 
@@ -103,7 +106,7 @@ TEST_F(WindowTest, ALongDisplayAnswersStopAndClose)
     // The run left changes to save: Don't Save.
     platform.alertAnswers.push_back(1);
     window->close();
-    EXPECT_FALSE(window->runTimer.isActive());
+    EXPECT_FALSE(window->Document.runTimer.isActive());
     const unsigned closedAt = s->getIterations();
     settle(60);
     EXPECT_EQ(s->getIterations(), closedAt);
@@ -131,12 +134,12 @@ TEST_F(WindowTest, RunInSlicesIsBitIdenticalToWholeDisplaysEditsIncluded)
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     };
-    window->sliceBudgetMs = 0;
+    window->Document.sliceBudgetMs = 0;
     const auto runDisplays = [&](int displays) {
         for (int calls = 0; displays > 0; calls++) {
             ASSERT_LT(calls, 1000);
-            window->runTimerMethod();
-            EXPECT_EQ(window->sliceSteps, 1u);
+            window->Document.runTimerMethod();
+            EXPECT_EQ(window->Document.sliceSteps, 1u);
             if (!s->isDisplayUnderway()) displays--;
         }
     };
@@ -145,7 +148,7 @@ TEST_F(WindowTest, RunInSlicesIsBitIdenticalToWholeDisplaysEditsIncluded)
     for (int display = 0; display < 4; display++) ASSERT_TRUE(whole.runDisplay());
     EXPECT_EQ(saved(*s, "sliced.txt"), saved(whole, "whole.txt"));
 
-    for (int step = 0; step < 3; step++) window->runTimerMethod();
+    for (int step = 0; step < 3; step++) window->Document.runTimerMethod();
     s->setNumber(1, 60);
     runDisplays(2);
     ASSERT_TRUE(whole.runDisplaySteps(3));
@@ -188,8 +191,8 @@ TEST_F(WindowTest, OpeningFollowsTheLoadedFile)
     platform.openAnswers = {running.toStdString()};
     window->fileOpenSimulation();
     EXPECT_EQ(s->getNumber(0), 7);
-    EXPECT_TRUE(window->runTimer.isActive()) << "a file saved running runs at once";
-    EXPECT_EQ(window->runTimerActive, true);
+    EXPECT_TRUE(window->Document.runTimer.isActive()) << "a file saved running runs at once";
+    EXPECT_EQ(window->Document.runTimerActive, true);
     EXPECT_EQ(window->windowTitle(), "Quorvel - running.txt[*]");
     EXPECT_EQ(view->size(), QSize(500, 300)) << "the stored window size";
     EXPECT_FALSE(window->UIGraph->isHidden());
@@ -199,8 +202,8 @@ TEST_F(WindowTest, OpeningFollowsTheLoadedFile)
 
     const QString stopped = writeFile("stopped.txt", CRunState::stopped, 3);
     window->openSimulationFile(stopped);
-    EXPECT_FALSE(window->runTimer.isActive()) << "a file saved stopped stops the run";
-    EXPECT_EQ(window->runTimerActive, false);
+    EXPECT_FALSE(window->Document.runTimer.isActive()) << "a file saved stopped stops the run";
+    EXPECT_EQ(window->Document.runTimerActive, false);
 
     // Cancelling the panel and an unreadable file change nothing.
     platform.openAnswers = {""};
@@ -295,7 +298,7 @@ TEST_F(WindowTest, AspectRatioCommandsResizeTheWindow)
     window->resize(300, 260 + chrome);
     settle();
     const int top = window->geometry().top(), left = window->geometry().left();
-    window->aspectRatio16to9();
+    chooseCommand(*window, "16 : 9");
     settle();
     EXPECT_EQ(view->size(), QSize(444, 250));
     EXPECT_EQ(window->geometry().top(), top);
@@ -303,7 +306,7 @@ TEST_F(WindowTest, AspectRatioCommandsResizeTheWindow)
     EXPECT_EQ(s->getAspectRatioIndex(), 3);
     EXPECT_EQ(view->minimumWidth(), 444);
 
-    window->aspectRatioNone();
+    chooseCommand(*window, "Free");
     settle();
     EXPECT_EQ(view->size(), QSize(444, 250)) << "free keeps the size";
     EXPECT_EQ(view->minimumSize(), QSize(250, 250));
@@ -347,12 +350,7 @@ TEST_F(WindowTest, CyclingTheDisplayedTypeSkipsEmptyTypes)
 
 TEST_F(WindowTest, MenuItemsFollowTheFlags)
 {
-    const auto action = [&](const QString& text) {
-        for (QAction* a : window->findChildren<QAction*>())
-            if (a->text().remove('&') == text) return a;
-        ADD_FAILURE() << text.toStdString();
-        return static_cast<QAction*>(nullptr);
-    };
+    const auto action = [&](const QString& text) { return findCommand(*window, text); };
     EXPECT_TRUE(action("Run")->isEnabled());
     EXPECT_FALSE(action("Stop")->isEnabled());
     action("Run")->trigger();
@@ -374,5 +372,70 @@ TEST_F(WindowTest, MenuItemsFollowTheFlags)
     action("Stereo")->trigger();
     EXPECT_TRUE(view->getStereoFlag());
     EXPECT_TRUE(action("Stereo")->isChecked());
+}
+
+// Each kind of change is announced once, by the part that changed, and the
+// window, its marks and its title follow the announcement, whoever made the
+// change; a refused change says nothing.
+TEST_F(WindowTest, TheDocumentSaysWhatChangedAndTheWindowFollows)
+{
+    CDocument& document = window->Document;
+    std::map<std::string, int> heard;
+    const auto count = [&](const char* name) { return [&heard, name] { heard[name]++; }; };
+    QObject::connect(&document, &CDocument::stateReplaced, count("state"));
+    QObject::connect(&document, &CDocument::parametersChanged, count("parameters"));
+    QObject::connect(&document, &CDocument::atomsChanged, count("atoms"));
+    QObject::connect(&document, &CDocument::selectionChanged, count("selection"));
+    QObject::connect(&document, &CDocument::displaySettingsChanged, count("display"));
+    QObject::connect(&document, &CDocument::runStateChanged, count("run"));
+    QObject::connect(&document, &CDocument::displayDone, count("done"));
+    const auto heardOnly = [&](const std::map<std::string, int>& expected) {
+        EXPECT_EQ(heard, expected);
+        heard.clear();
+    };
+
+    EXPECT_FALSE(document.recordChange("Refused", [this](QString&) { return s->setTimeStep(-1.0); },
+                                       CDocument::parameters));
+    heardOnly({});
+    chooseCommand(*window, "Select All");
+    heardOnly({{"selection", 1}});
+    window->selectDelete();
+    heardOnly({{"atoms", 1}, {"selection", 1}});
+    EXPECT_EQ(s->state().atoms.totalAtoms, 0);
+
+    // A flag changed elsewhere and announced: the menu's mark follows it,
+    // and the command turns over the flag the document holds.
+    QAction* axes = findCommand(*window, "Axes");
+    ASSERT_TRUE(axes);
+    const bool shown = s->getAxesShowFlag();
+    document.adjust(CDocument::display, [&] { s->setAxesShowFlag(!shown); });
+    heardOnly({{"display", 1}});
+    EXPECT_EQ(axes->isChecked(), !shown);
+    chooseCommand(*window, "Axes");
+    heardOnly({{"display", 1}});
+    EXPECT_EQ(s->getAxesShowFlag(), shown);
+    EXPECT_EQ(axes->isChecked(), shown);
+    s->setStateDisplayFlag(false);
+    document.announce(CDocument::display);
+    EXPECT_TRUE(window->UIDisplay->runFlagField->isHidden()) << "the fields follow the flags announced";
+    heard.clear();
+
+    window->undo();
+    heardOnly({{"state", 1}});
+    EXPECT_GT(s->state().atoms.totalAtoms, 0) << "the deleted atoms are back";
+
+    window->run();
+    heardOnly({{"run", 1}});
+    while (heard["done"] == 0) document.runTimerMethod();
+    heardOnly({{"done", 1}});
+    window->stop();
+    heardOnly({{"run", 1}});
+    EXPECT_TRUE(window->isWindowModified()) << "running moved the state on from the one opened";
+
+    ASSERT_TRUE(window->openExample(":/examples/4-mixture-of-two-sizes.txt"));
+    EXPECT_EQ(heard["state"], 1);
+    EXPECT_EQ(document.name(), QStringLiteral("4-mixture-of-two-sizes.txt"));
+    EXPECT_TRUE(window->windowTitle().contains(document.name()));
+    EXPECT_FALSE(window->isWindowModified());
 }
 }  // namespace

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "CDiffusionChart.h"
+#include "CDocument.h"
 #include "CEnergyLedgerChart.h"
 #include "CRadialDistributionChart.h"
 #include "CSpeedDistributionChart.h"
@@ -68,6 +69,12 @@ void CPlotsWindow::showChart(CPlotChart* chart)
 CDiffusion* CPlotsWindow::sampledDiffusion() const
 {
     return isVisible() ? &DiffusionChart->diffusion() : nullptr;
+}
+
+void CPlotsWindow::listenTo(CDocument& document)
+{
+    document.onAnyChange(this, [this] { simulationChanged(); });
+    connect(&document, &CDocument::displayDone, this, &CPlotsWindow::displayAdvanced);
 }
 
 void CPlotsWindow::displayAdvanced()

@@ -16,6 +16,7 @@
 #include "SIM/measure/CTimeSeries.h"
 
 class CDiffusion;
+class CDocument;
 class CDiffusionChart;
 class CEnergyLedgerChart;
 class CPlatform;
@@ -50,6 +51,8 @@ public:
     // The measurement the run samples between its steps: the Diffusion
     // tab's while the window is open, else none.
     CDiffusion* sampledDiffusion() const;
+    // Follows the document: its displays, and every change it announces.
+    void listenTo(CDocument& document);
     // After every display of the run.
     void displayAdvanced();
     // Something the charts show may have changed (the displayed type, a file, a parameter).

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "CDocument.h"
 #include "CUIGraph.h"
 #include "SIM/model/CSimulation.h"
 
@@ -219,6 +220,36 @@ void CUIDisplay::drawDisplays()
     } else {
         setHistogramDisplayVisibility(false);
     }
+}
+
+void CUIDisplay::listenTo(CDocument& document)
+{
+    QWidget* host = runFlagField->parentWidget();
+    auto clearProgress = [this] { drawProgress(QString()); };
+    QObject::connect(&document, &CDocument::stateReplaced, host, [this, clearProgress] {
+        // The display under way was the previous simulation's.
+        clearProgress();
+        showFieldsAsFlagged();
+    });
+    QObject::connect(&document, &CDocument::displaySettingsChanged, host, [this] { showFieldsAsFlagged(); });
+    QObject::connect(&document, &CDocument::runStateChanged, host, [clearProgress](bool running) {
+        if (!running) clearProgress();
+    });
+    QObject::connect(&document, &CDocument::displayDone, host, clearProgress);
+    QObject::connect(&document, &CDocument::displayProgress, host, [this](const QString& text) {
+        drawProgress(text);
+        // The step count and readouts above the line follow the steps done, so
+        // the two never disagree ("0 steps" over "4424 of 1000000 steps").
+        drawDisplays();
+    });
+}
+
+void CUIDisplay::showFieldsAsFlagged()
+{
+    setStateDisplayVisibility(Simulation.getStateDisplayFlag());
+    setEnergyDiffDisplayVisibility(Simulation.getEnergyDiffDisplayFlag());
+    setNumericDisplayVisibility(Simulation.getNumericDisplayFlag());
+    setHistogramDisplayVisibility(Simulation.getGraphDisplayFlag());
 }
 
 void CUIDisplay::setStateDisplayVisibility(bool visible)

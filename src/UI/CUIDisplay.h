@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QString>
 
+class CDocument;
 class CSimulation;
 class CUIGraph;
 
@@ -31,7 +32,12 @@ public:
     QLabel *xmaxField, *xminField, *ymaxField, *yminField;
     QLabel *movieFrameField;
 
+    // Follows the document: the fields shown after a state was put in
+    // place or a display setting changed, the progress line as the run goes.
+    void listenTo(CDocument& document);
     void drawDisplays();
+    // The four groups shown or hidden as the simulation's flags say.
+    void showFieldsAsFlagged();
     void setStateDisplayVisibility(bool visible);
     // The progress line of the display under way; an empty text hides it.
     void drawProgress(const QString& text);

@@ -5,8 +5,16 @@
 
 #include <algorithm>
 
+#include "CDocument.h"
 #include "RENDER/CQPainterSurface.h"
 #include "SIM/model/CSimulation.h"
+
+void CUIGraph::listenTo(CDocument& document)
+{
+    auto follow = [this] { setVisible(Simulation.getGraphDisplayFlag()); };
+    connect(&document, &CDocument::stateReplaced, this, follow);
+    connect(&document, &CDocument::displaySettingsChanged, this, follow);
+}
 
 CUIGraph::CUIGraph(CSimulation& simulation, QWidget* view) : QWidget(view), Simulation(simulation)
 {

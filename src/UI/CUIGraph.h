@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QWidget>
 
+class CDocument;
 class CSimulation;
 
 class CUIGraph : public QWidget {
@@ -18,6 +19,8 @@ public:
     CSimulation& Simulation;
     QRectF viewRect;  // the bounds at the last calculateDimensions
 
+    // Follows the document: shown as the simulation's flag says.
+    void listenTo(CDocument& document);
     void calculateDimensions();
     // anchor: the graph's lower-right corner in the view's y-up coordinates.
     void setHistogramSize(QPointF anchor);

@@ -11,6 +11,7 @@
 
 #include "RENDER/CQPainterSurface.h"
 #include "RENDER/CScene.h"
+#include "CDocument.h"
 #include "CUIDisplay.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
@@ -58,6 +59,19 @@ void CUIView::setDisplayTextSize(int size)
     if (UIDisplay) UIDisplay->setDisplayTextSize(size, width(), height());
     Simulation.setDisplayTextSize(size);
     setNeedsDisplay();
+}
+
+void CUIView::listenTo(CDocument& followed)
+{
+    document = &followed;
+    followed.onAnyChange(this, [this] { setNeedsDisplay(); });
+    connect(&followed, &CDocument::displayDone, this, &CUIView::setNeedsDisplay);
+}
+
+void CUIView::changed(unsigned parts)
+{
+    if (document && parts != CDocument::noChange) document->announce(parts);
+    else setNeedsDisplay();
 }
 
 void CUIView::setNeedsDisplay()
@@ -147,17 +161,18 @@ void CUIView::mouseMoveEvent(QMouseEvent* event)
         if (stereoFlag) return;
         Simulation.moveSelectedBy(dx, dy);
         movedAtoms = true;
-        setNeedsDisplay();
+        changed(CDocument::atoms);
     } else if (buttons & Qt::RightButton) {
         // Command-drag, without the modifier.
         Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0f - dy / static_cast<float>(viewRect.height())));
-        setNeedsDisplay();
+        changed(CDocument::display);
     }
 }
 
 void CUIView::leftDrag()
 {
     const float H = static_cast<float>(viewRect.height());
+    unsigned parts = CDocument::display;
     if (isShiftKeyOnlyDown(mod)) {
         if (stereoFlag) return;
         w += dx;
@@ -165,10 +180,12 @@ void CUIView::leftDrag()
         selectRect = {static_cast<float>(beginPt.x()), static_cast<float>(beginPt.y()), w, h};
         Simulation.selectAtoms(Scene.atomsInRect(selectRect.x, selectRect.y, selectRect.width, selectRect.height));
         selectionBoxFlag = 1;
+        parts = CDocument::selection;
     } else if (isControlKeyOnlyDown(mod)) {
         if (stereoFlag) return;
         Simulation.moveSelectedBy(dx, dy);
         movedAtoms = true;
+        parts = CDocument::atoms;
     } else if (isCommandKeyOnlyDown(mod)) {
         Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0f - dy / H));
     } else if (isOptionKeyOnlyDown(mod)) {
@@ -178,10 +195,11 @@ void CUIView::leftDrag()
         Simulation.setScale(Simulation.getScale() * f);
     } else if (selectionBoxFlag) {
         removeSelectionBox();
+        parts = CDocument::noChange;
     } else {
         Simulation.changeAngles(-kDragAngle * dx, -kDragAngle * dy);
     }
-    setNeedsDisplay();
+    changed(parts);
 }
 
 void CUIView::removeSelectionBox()
@@ -200,7 +218,7 @@ void CUIView::mouseReleaseEvent(QMouseEvent* event)
         currentPt = toScene(event->position());
         if (pressedAtom && Scene.atomCovers(*pressedAtom, static_cast<int>(currentPt.x()), static_cast<int>(currentPt.y()))) {
             Simulation.toggleSelection(*pressedAtom);
-            setNeedsDisplay();
+            changed(CDocument::selection);
         }
     }
     pressedAtom.reset();
@@ -213,7 +231,7 @@ void CUIView::mouseReleaseEvent(QMouseEvent* event)
 void CUIView::zoomBy(double step)
 {
     Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0 + step / viewRect.height()));
-    setNeedsDisplay();
+    changed(CDocument::display);
 }
 
 bool CUIView::moveEyeBy(double step)
@@ -223,7 +241,7 @@ bool CUIView::moveEyeBy(double step)
     if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
         return false;
     Simulation.setScale(Simulation.getScale() * f);
-    setNeedsDisplay();
+    changed(CDocument::display);
     return true;
 }
 
@@ -254,12 +272,14 @@ void CUIView::keyPressEvent(QKeyEvent* event)
     key = event->key();
     mod = event->modifiers();
     const double H = viewRect.height();
+    unsigned parts = CDocument::display;
     switch (key) {
     case Qt::Key_Space:
         Simulation.setAngles(0.0, kPi / 2);
         break;
     case Qt::Key_Escape:
         Simulation.selectAll(0);
+        parts = CDocument::selection;
         break;
     case Qt::Key_Left:
         Simulation.changeAngles(kArrowAngle, 0.0);
@@ -286,5 +306,5 @@ void CUIView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    setNeedsDisplay();
+    changed(parts);
 }

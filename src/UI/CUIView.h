@@ -14,6 +14,7 @@
 
 #include "SIM/model/CAtomRef.h"
 
+class CDocument;
 class CScene;
 class CSimulation;
 class CUIDisplay;
@@ -59,6 +60,9 @@ public:
     void setStereoFlag(char flag) { stereoFlag = flag; }
     // Refreshes the status fields and schedules a drawing pass.
     void setNeedsDisplay();
+    // Follows the document: drawn again after every change it announces
+    // and every display of the run.
+    void listenTo(CDocument& document);
 
     // The gestures that need Command or Option, reachable from menus and the wheel.
     void zoomBy(double step);      // scale x (1 + step / H)
@@ -88,6 +92,10 @@ protected:
 
 private:
     QPointF toScene(QPointF widgetPos) const;
+    // A gesture changed these parts of the simulation (CDocument::Changes):
+    // the document says so, and the view is drawn again as it follows it.
+    void changed(unsigned parts);
+    CDocument* document = nullptr;  // the one followed, once listenTo was called
     void drawSelectionBox(class CDrawingSurface& surface);
     void leftDrag();
     void removeSelectionBox();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: construction, actions and menus, their check marks, and
-// the run control. Files and drops are in _files, sizes and aspect ratios in
+// The main window: construction, actions and menus, their check marks, the
+// run control, and what the window does on each of the document's
+// announcements. Files and drops are in _files, sizes and aspect ratios in
 // _geometry, selection, display and view commands in _commands, the dialog
 // commands in _dialogs and the recording commands in _capture.
 #include "CUIWindow.h"
@@ -14,10 +15,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 
-#include <algorithm>
-#include <cmath>
+#include <functional>
 
-#include "BASE/CTextNumbers.h"
 #include "CPlotsWindow.h"
 #include "CQtPlatform.h"
 #include "CUIDisplay.h"
@@ -25,17 +24,16 @@
 #include "CUIView.h"
 #include "DIALOG/CKeyboardMouseDialog.h"
 #include "QuorvelVersion.h"
-#include "SIM/measure/CDiffusion.h"
 #include "SIM/model/CSimulation.h"
-#include "SIM/engine/CSampledRun.h"
 
 static void initResources() { Q_INIT_RESOURCE(quorvel); }
 
 CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
     : QMainWindow(parent),
       platform(platform),
-      simulation(std::make_unique<CSimulation>(platform)),
-      Simulation(*simulation),
+      document(std::make_unique<CDocument>(platform)),
+      Document(*document),
+      Simulation(Document.Simulation),
       Scene(Simulation)
 {
     initResources();
@@ -51,29 +49,25 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
     createDialogActions();
     createUndo();
     createMenus();
-    connect(UIView, &CUIView::gestureBegan, this, &CUIWindow::gestureBegan);
-    connect(UIView, &CUIView::gestureEnded, this, &CUIWindow::gestureEnded);
+    connect(UIView, &CUIView::gestureBegan, &Document, &CDocument::gestureBegan);
+    connect(UIView, &CUIView::gestureEnded, &Document, &CDocument::gestureEnded);
+    followDocument();
 
-    runTimer.setTimerType(Qt::PreciseTimer);
-    connect(&runTimer, &QTimer::timeout, this, &CUIWindow::runTimerMethod);
-
-    Simulation.initWithDefaults();
-    runTimerActive = Simulation.getRunState() == CRunState::running;
     UIView->resize(600, 450);
     resize(600, 450 + menuBar()->sizeHint().height());
     UIView->setDisplayTextSize(0);
     placeHistogram();
     setAcceptDrops(true);
-    setDocument(QString());
+    showDocumentName(Document.name());
     validateMenuItems();
     UIView->setFocus();
 }
 
 CUIWindow::~CUIWindow()
 {
-    // The undo stack is a child: it clears itself, and says so, only after
-    // this window's own part is gone, when nothing of it may be called.
-    if (UndoStack) UndoStack->disconnect(this);
+    // The document outlives the window's own part and its fields: what it
+    // says from now on (its history clearing itself) has no one to reach.
+    Document.blockSignals(true);
 }
 
 void CUIWindow::createActions()
@@ -99,46 +93,74 @@ void CUIWindow::createActions()
     runAct = make(tr("&Run"), &CUIWindow::run, QKeySequence(tr("Ctrl+R")));
     stopAct = make(tr("&Stop"), &CUIWindow::stop, QKeySequence(tr("Ctrl+.")));
 
+    // A command of the menus whose slot is a lambda.
+    auto command = [this](const QString& text, const std::function<void()>& does, const QKeySequence& keys = {},
+                          bool checkable = false) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        action->setCheckable(checkable);
+        connect(action, &QAction::triggered, this, does);
+        return action;
+    };
     selectAllAct = make(tr("Select A&ll"), &CUIWindow::selectAll, QKeySequence::SelectAll);
-    void (CUIWindow::*selectSlots[4])() = {&CUIWindow::selectA, &CUIWindow::selectB, &CUIWindow::selectC,
-                                            &CUIWindow::selectD};
     for (int t = 0; t < 4; t++)
-        selectTypeAct[t] = make(tr("Select Type &%1").arg(QChar('A' + t)), selectSlots[t],
-                                QKeySequence(tr("Ctrl+%1").arg(t + 1)));
+        selectTypeAct[t] = command(tr("Select Type &%1").arg(QChar('A' + t)), [this, t] { selectType(t); },
+                                   QKeySequence(tr("Ctrl+%1").arg(t + 1)));
     deleteAct = make(tr("D&elete Selected"), &CUIWindow::selectDelete, QKeySequence::Delete);
     clumpAct = make(tr("Cl&ump Selected"), &CUIWindow::selectClump, QKeySequence(tr("Ctrl+K")));
     shiftToFitAct = make(tr("Shift Atoms to &Fit"), &CUIWindow::shiftToFit, QKeySequence(tr("Ctrl+Shift+F")));
 
-    stateAct = make(tr("&State"), &CUIWindow::toggleStateDisplay, {}, true);
-    energyDiffAct = make(tr("&Energy Difference"), &CUIWindow::toggleEnergyDifference, {}, true);
-    numericAct = make(tr("&Numeric Values"), &CUIWindow::toggleNumericDisplay, {}, true);
-    graphAct = make(tr("&Histogram"), &CUIWindow::toggleGraphDisplay, {}, true);
-    boxAct = make(tr("&Box"), &CUIWindow::toggleBoxShow, {}, true);
-    floorAct = make(tr("&Floor"), &CUIWindow::toggleFloor, {}, true);
-    shadowAct = make(tr("S&hadows"), &CUIWindow::toggleShadow, {}, true);
-    axesAct = make(tr("A&xes"), &CUIWindow::toggleAxes, {}, true);
+    createDisplayToggles();
     cycleTypeAct = make(tr("Next Atom &Type"), &CUIWindow::cycleAtomType, QKeySequence(tr("Ctrl+T")));
     cycleTCAct = make(tr("Next &Averaging Mode"), &CUIWindow::cycleTCType, QKeySequence(tr("Ctrl+Shift+T")));
     standardViewAct = make(tr("Standard &View"), &CUIWindow::standardView, QKeySequence(tr("Ctrl+0")));
     stereoAct = make(tr("St&ereo"), &CUIWindow::stereoView, QKeySequence(tr("Ctrl+E")), true);
-    zoomInAct = make(tr("Zoom &In"), &CUIWindow::zoomIn, QKeySequence::ZoomIn);
-    zoomOutAct = make(tr("Zoom &Out"), &CUIWindow::zoomOut, QKeySequence::ZoomOut);
-    eyeCloserAct = make(tr("Eye &Closer"), &CUIWindow::moveEyeCloser, QKeySequence(tr("Ctrl+]")));
-    eyeAwayAct = make(tr("Eye F&arther"), &CUIWindow::moveEyeAway, QKeySequence(tr("Ctrl+[")));
+    // The zoom and eye gestures of Command and Option, as menu items.
+    zoomInAct = command(tr("Zoom &In"), [this] { UIView->zoomBy(10.0); }, QKeySequence::ZoomIn);
+    zoomOutAct = command(tr("Zoom &Out"), [this] { UIView->zoomBy(-10.0); }, QKeySequence::ZoomOut);
+    eyeCloserAct = command(tr("Eye &Closer"), [this] { UIView->moveEyeBy(-10.0); }, QKeySequence(tr("Ctrl+]")));
+    eyeAwayAct = command(tr("Eye F&arther"), [this] { UIView->moveEyeBy(10.0); }, QKeySequence(tr("Ctrl+[")));
 
     auto* sizes = new QActionGroup(this);
-    textSizeAct[0] = make(tr("&Small"), &CUIWindow::setDisplayTextSizeSmall, {}, true);
-    textSizeAct[1] = make(tr("&Medium"), &CUIWindow::setDisplayTextSizeMedium, {}, true);
-    textSizeAct[2] = make(tr("&Large"), &CUIWindow::setDisplayTextSizeLarge, {}, true);
-    for (QAction* a : textSizeAct) sizes->addAction(a);
+    const QString sizeTexts[3] = {tr("&Small"), tr("&Medium"), tr("&Large")};
+    for (int size = 0; size < 3; size++) {
+        textSizeAct[size] = command(sizeTexts[size], [this, size] {
+            Document.adjust(CDocument::display, [this, size] { UIView->setDisplayTextSize(size); });
+        }, {}, true);
+        sizes->addAction(textSizeAct[size]);
+    }
 
     auto* ratios = new QActionGroup(this);
-    aspectAct[0] = make(tr("&Free"), &CUIWindow::aspectRatioNone, {}, true);
-    aspectAct[1] = make(tr("&1 : 1"), &CUIWindow::aspectRatio1to1, {}, true);
-    aspectAct[2] = make(tr("&4 : 3"), &CUIWindow::aspectRatio4to3, {}, true);
-    aspectAct[3] = make(tr("1&6 : 9"), &CUIWindow::aspectRatio16to9, {}, true);
-    aspectAct[4] = make(tr("&24 : 10"), &CUIWindow::aspectRatio24to10, {}, true);
-    for (QAction* a : aspectAct) ratios->addAction(a);
+    const QString ratioTexts[5] = {tr("&Free"), tr("&1 : 1"), tr("&4 : 3"), tr("1&6 : 9"), tr("&24 : 10")};
+    for (int index = 0; index < 5; index++) {
+        aspectAct[index] = command(ratioTexts[index], [this, index] { setAspectRatioTo(index); }, {}, true);
+        ratios->addAction(aspectAct[index]);
+    }
+}
+
+void CUIWindow::createDisplayToggles()
+{
+    using Get = bool (CSimulation::*)() const;
+    using Set = void (CSimulation::*)(bool);
+    auto toggle = [this](const QString& text, Get get, Set set) {
+        auto* action = new QAction(text, this);
+        action->setCheckable(true);
+        // The flag turns over from what the document holds, so the mark can
+        // never drive it the wrong way.
+        connect(action, &QAction::triggered, this, [this, get, set] {
+            Document.adjust(CDocument::display, [this, get, set] { (Simulation.*set)(!(Simulation.*get)()); });
+        });
+        return action;
+    };
+    stateAct = toggle(tr("&State"), &CSimulation::getStateDisplayFlag, &CSimulation::setStateDisplayFlag);
+    energyDiffAct = toggle(tr("&Energy Difference"), &CSimulation::getEnergyDiffDisplayFlag,
+                           &CSimulation::setEnergyDiffDisplayFlag);
+    numericAct = toggle(tr("&Numeric Values"), &CSimulation::getNumericDisplayFlag, &CSimulation::setNumericDisplayFlag);
+    graphAct = toggle(tr("&Histogram"), &CSimulation::getGraphDisplayFlag, &CSimulation::setGraphDisplayFlag);
+    boxAct = toggle(tr("&Box"), &CSimulation::getBoxShowFlag, &CSimulation::setBoxShowFlag);
+    floorAct = toggle(tr("&Floor"), &CSimulation::getBoxFloorShowFlag, &CSimulation::setBoxFloorShowFlag);
+    shadowAct = toggle(tr("S&hadows"), &CSimulation::getBoxShowShadowFlag, &CSimulation::setBoxShowShadowFlag);
+    axesAct = toggle(tr("A&xes"), &CSimulation::getAxesShowFlag, &CSimulation::setAxesShowFlag);
 }
 
 void CUIWindow::createMenus()
@@ -230,129 +252,55 @@ void CUIWindow::validateMenuItems()
     makeMovieAbortAct->setEnabled(UIViewCapture->getMakeMovieFlag() != 0);
 }
 
-void CUIWindow::redraw()
+void CUIWindow::showDocumentName(const QString& name)
 {
-    UIView->setNeedsDisplay();
-    PlotsWindow->simulationChanged();
-}
-
-void CUIWindow::setDocument(const QString& name)
-{
-    document = name;
     // [*]: the mark of unsaved changes.
     setWindowTitle(name.isEmpty() ? tr("Quorvel[*]") : tr("Quorvel - %1[*]").arg(name));
 }
 
+// ---------------------------------------------------------------- following the document
+
+// The order of the connections is the order in which each announcement is
+// followed: the fields, the window, the charts, then the view drawn again.
+void CUIWindow::followDocument()
+{
+    CDocument& d = Document;
+    UIDisplay->listenTo(d);
+    UIGraph->listenTo(d);
+    connect(&d, &CDocument::stateReplaced, this, &CUIWindow::followStateReplaced);
+    connect(&d, &CDocument::displaySettingsChanged, this, [this] {
+        // A changed histogram size is laid out again, as after reading a file.
+        placeHistogram();
+        validateMenuItems();
+    });
+    connect(&d, &CDocument::runStateChanged, this, &CUIWindow::validateMenuItems);
+    connect(&d, &CDocument::displayStarting, this, &CUIWindow::captureCheck);
+    connect(&d, &CDocument::displayDone, this, &CUIWindow::trajectoryAfterDisplay);
+    connect(&d, &CDocument::runFailed, this,
+            [this] { platform.alert("Alert.", Simulation.getRunStopReason(), {"OK"}); });
+    connect(&d, &CDocument::nameChanged, this, &CUIWindow::showDocumentName);
+    connect(&d, &CDocument::unsavedChanged, this, &CUIWindow::setWindowModified);
+    connect(&d, &CDocument::historyChanged, this, &CUIWindow::updateUndoActions);
+    connect(&d, &CDocument::stepRecorded, this, &CUIWindow::endTrajectoryUnlessRecorded);
+    PlotsWindow->listenTo(d);
+    d.sampledDiffusion = [this] { return PlotsWindow->sampledDiffusion(); };
+    UIView->listenTo(d);
+    // Last: the note that a recording ended comes over the state as shown.
+    connect(&d, &CDocument::stateReplaced, this, &CUIWindow::endTrajectoryUnlessRecorded);
+}
+
+void CUIWindow::followStateReplaced()
+{
+    UIView->setDisplayTextSize(Simulation.getDisplayTextSize());
+    placeHistogram();
+    validateMenuItems();
+}
+
 // ---------------------------------------------------------------- run control
 
-int CUIWindow::intervalBetweenDisplays() const
-{
-    const double seconds = Simulation.getRunTimerInterval();
-    return std::max(0, static_cast<int>(std::lround(seconds * 1000.0)));
-}
+void CUIWindow::run() { Document.run(); }
 
-void CUIWindow::startRunTimer() { runTimer.start(intervalBetweenDisplays()); }
-
-void CUIWindow::restartRunTimer()
-{
-    if (runTimerActive) startRunTimer();
-}
-
-void CUIWindow::run()
-{
-    Simulation.setRunState(CRunState::running);
-    runTimerActive = true;
-    startRunTimer();
-    validateMenuItems();
-    redraw();
-}
-
-void CUIWindow::stop()
-{
-    // A display cut short ends where its steps left the atoms: the readouts
-    // and the histogram are those of the last step run (the charts keep one
-    // sample per whole display).
-    Simulation.endDisplayEarly();
-    Simulation.setRunState(CRunState::stopped);
-    runTimerActive = false;
-    runTimer.stop();
-    UIDisplay->drawProgress(QString());
-    validateMenuItems();
-    redraw();
-}
-
-// The run loop. A display's steps run on this thread in slices of about
-// sliceBudgetMs, handing control back to the event loop between two slices
-// (a zero-interval timer carries the display on). The view, the scene, the
-// dialogs and the Plots window read and write the simulation directly; with
-// slices, every change they make lands between two steps, never half-way
-// through one, and none of them ever sees a half-written state, with no
-// locks and no second thread. The same steps run in the same order as a
-// display run whole, so the results are the same bit for bit.
-void CUIWindow::runTimerMethod()
-{
-    // The simulation never advances while the user answers a dialog, an
-    // alert or a file panel, even though their event loops fire timers.
-    if (isModalSessionActive()) {
-        // Waiting in the middle of a display: no need to ask at every turn.
-        runTimer.setInterval(intervalBetweenDisplays());
-        return;
-    }
-    if (!Simulation.isDisplayUnderway()) {
-        // Every movie frame is the picture of a completed display.
-        captureCheck();
-        displayClock.start();
-        progressClock.invalidate();
-    }
-    runSlice();
-}
-
-void CUIWindow::runSlice()
-{
-    QElapsedTimer sliceClock;
-    sliceClock.start();
-    const bool finite = runDisplayStepsSampled(Simulation, PlotsWindow->sampledDiffusion(), sliceSteps);
-    noteRunAdvanced();
-    const double budget = sliceBudgetMs * 1e6, took = std::max<double>(1.0, sliceClock.nsecsElapsed());
-    if (Simulation.isDisplayUnderway() || took > budget) {
-        // Only a slice that the display did not cut short says how many fit.
-        const double fit = std::floor(sliceSteps * std::min(2.0, budget / took));
-        sliceSteps = static_cast<unsigned>(std::clamp(fit, 1.0, 1e9));
-    }
-    if (!finite) {
-        stop();
-        platform.alert("Alert.", Simulation.getRunStopReason(), {"OK"});
-        return;
-    }
-    if (Simulation.isDisplayUnderway()) {
-        showDisplayProgress();
-        // (Setting the interval never starts a stopped timer.)
-        if (runTimer.interval() != 0) runTimer.setInterval(0);
-        return;
-    }
-    UIDisplay->drawProgress(QString());
-    trajectoryAfterDisplay();
-    if (runTimer.interval() != intervalBetweenDisplays()) runTimer.setInterval(intervalBetweenDisplays());
-    PlotsWindow->displayAdvanced();
-    UIView->setNeedsDisplay();
-}
-
-void CUIWindow::showDisplayProgress()
-{
-    // New text repaints the view under the line: a few times a second is
-    // enough to read it and costs the steps little.
-    constexpr qint64 kShownAfterMs = 500, kRedrawnEveryMs = 250;
-    const qint64 elapsed = displayClock.elapsed();
-    if (elapsed < kShownAfterMs || (progressClock.isValid() && progressClock.elapsed() < kRedrawnEveryMs)) return;
-    progressClock.start();
-    const unsigned done = Simulation.getStepsDoneInDisplay(), total = Simulation.getIPD();
-    const double secondsLeft = done > 0 ? elapsed / 1000.0 / done * (total - std::min(done, total)) : -1.0;
-    UIDisplay->drawProgress(QString::fromStdString(progressText(done, total) + ", " + timeLeftText(secondsLeft) +
-                                                   " left"));
-    // The step count and readouts above the line follow the steps done, so
-    // the two never disagree ("0 steps" over "4424 of 1000000 steps").
-    UIDisplay->drawDisplays();
-}
+void CUIWindow::stop() { Document.stop(); }
 
 void CUIWindow::showAbout()
 {

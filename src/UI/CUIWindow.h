@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window and its controller: owns the simulation, its scene, the
-// view, the status fields and the graph; drives the run with a timer;
-// carries every menu command, the file commands, dropping files, and the
-// window's stored size and aspect ratio.
+// The main window: shows a document (the simulation, its history and its
+// run loop) in its view, status fields and graph, and follows what the
+// document announces; carries every menu command, the file commands,
+// dropping files, and the window's stored size and aspect ratio.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
+#include "CDocument.h"
 #include "CRecentFiles.h"
-#include "CUndoHistory.h"
 #include "CViewCapture.h"
 #include "RENDER/CScene.h"
 #include "SIM/io/CTrajectoryWriter.h"
@@ -67,15 +64,16 @@ CAspectGeometry aspectRatioGeometry(float x, float y, float w, float h, int inde
 
 class CUIWindow : public QMainWindow {
     Q_OBJECT
-    // First, so the simulation exists before the fields that refer to it.
+    // First, so the document exists before the fields that refer to it.
     CPlatform& platform;
-    std::unique_ptr<CSimulation> simulation;
+    std::unique_ptr<CDocument> document;
 
 public:
     explicit CUIWindow(CPlatform& platform, QWidget* parent = nullptr);
     ~CUIWindow() override;
 
-    CSimulation& Simulation;
+    CDocument& Document;
+    CSimulation& Simulation;  // the document's
     CScene Scene;  // the picture of the simulation that the view draws and picks on
     CUIView* UIView = nullptr;
     CUIGraph* UIGraph = nullptr;
@@ -90,13 +88,6 @@ public:
     // The trajectory recorded as the run goes, and its dialog (CUIWindow_trajectory.cpp).
     CTrajectoryDialog* TrajectoryDialog = nullptr;
     std::unique_ptr<CTrajectoryWriter> trajectoryWriter;
-    bool runTimerActive = false;
-    QTimer runTimer;
-    // The run loop's slices (runTimerMethod): a slice runs sliceSteps steps,
-    // grown or shrunk after each slice so that one takes about sliceBudgetMs
-    // on the clock; the event loop runs between two slices.
-    int sliceBudgetMs = 30;
-    unsigned sliceSteps = 1;
 
     // The parameter dialogs, made once with the window and reused.
     CAddAtomDialog* AddAtomDialog = nullptr;
@@ -127,71 +118,46 @@ public:
     void openDroppedPaths(const QStringList& paths);
     // Loads an example shipped inside the application (a resource path).
     bool openExample(const QString& resourcePath);
-    QString documentName() const { return document; }
-    // After the run interval changed: a running timer takes the new interval at once.
-    void restartRunTimer();
+    QString documentName() const { return Document.name(); }
     // The graph's lower-right corner 5 points from the right edge and 16 above the bottom.
     void placeHistogram();
 
     // ---- undo (CUIWindow_undo.cpp)
-    // Runs a person's change to the simulation as one undo step named text:
-    // the state just before and just after it are kept, if it answered true
-    // and changed the state. change may rename the step from what it did.
-    // Answers what change answered.
-    bool recordChange(QString text, const std::function<bool(QString& text)>& change);
-    QUndoStack* UndoStack = nullptr;
     QUndoView* HistoryView = nullptr;  // made when first shown
-    // The texts of Edit > Undo and Redo as they stand.
-    QString undoMenuText() const;
-    QString redoMenuText() const;
-    // Close asks to save when this is true: changes since the last save, or a run.
-    bool hasUnsavedChanges() const;
 
 public slots:
+    // The commands other parts and scripts reach; the rest are the menus' own.
     void run();
     void stop();
-    void runTimerMethod();
-    void showAbout();
-    // Help > Keyboard and Mouse: the view's gestures and keys, beside the window.
-    void showKeyboardHelp();
-    // File > Open Recent: a file listed there; one gone since is dropped with a note.
-    bool openRecentFile(const QString& path);
-    void clearRecentFiles();
+    void undo();
+    void redo();
     void fileOpenSimulation();
     void fileSaveSimulation();
-    void fileExportLammps();
-    void aspectRatioNone() { setAspectRatioTo(0); }
-    void aspectRatio1to1() { setAspectRatioTo(1); }
-    void aspectRatio4to3() { setAspectRatioTo(2); }
-    void aspectRatio16to9() { setAspectRatioTo(3); }
-    void aspectRatio24to10() { setAspectRatioTo(4); }
-    void selectAll();
-    void selectA() { selectType(0); }
-    void selectB() { selectType(1); }
-    void selectC() { selectType(2); }
-    void selectD() { selectType(3); }
+    // File > Open Recent: a file listed there; one gone since is dropped with a note.
+    bool openRecentFile(const QString& path);
+    // Simulation > New...: a simulation built from substances replaces this one.
+    void runNewSimulationDialog();
+    void showPlots();
+    void makeMovie();
+    void makeMovieAbort();
+    void captureFrame();
     void selectDelete();
     void selectClump();
-    void shiftToFit();
-    void toggleStateDisplay();
-    void toggleEnergyDifference();
-    void toggleNumericDisplay();
-    void toggleGraphDisplay();
-    void toggleBoxShow();
-    void toggleFloor();
-    void toggleShadow();
-    void toggleAxes();
     void cycleAtomType();
     void cycleTCType();
+    void showAbout();
+    // Enabling and check marks from the simulation's and the view's flags.
+    void validateMenuItems();
+
+private slots:
+    // Help > Keyboard and Mouse: the view's gestures and keys, beside the window.
+    void showKeyboardHelp();
+    void clearRecentFiles();
+    void fileExportLammps();
+    void selectAll();
+    void shiftToFit();
     void standardView();
-    void setDisplayTextSizeSmall();
-    void setDisplayTextSizeMedium();
-    void setDisplayTextSizeLarge();
     void stereoView();
-    void zoomIn();
-    void zoomOut();
-    void moveEyeCloser();
-    void moveEyeAway();
     void hideApplication();
     void runAddAtomDialog();
     void runEditAtomDialog();
@@ -205,21 +171,11 @@ public slots:
     void runChangeKEDialog();
     void runDisplaysDialog();
     void runViewDialog();
-    // Simulation > New...: a simulation built from substances replaces this one.
-    void runNewSimulationDialog();
     void debug1();
     void debug2();
-    void makeMovie();
-    void makeMovieAbort();
-    void captureFrame();
     void recordTrajectory();
     void stopTrajectory();
-    void showPlots();
-    void undo();
-    void redo();
     void showHistory();
-    // Enabling and check marks from the simulation's and the view's flags.
-    void validateMenuItems();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -230,6 +186,9 @@ protected:
 
 private:
     void createActions();
+    // The display toggles: checkable, their marks following the flags the
+    // document announces (validateMenuItems); each turns its flag over.
+    void createDisplayToggles();
     void createMenus();
     // The parameter dialogs with their commands (CUIWindow_dialogs.cpp).
     void createDialogs();
@@ -241,24 +200,20 @@ private:
     void createCaptureCommands(QMenu* menu);
     void createWindowMenu();
     void createUndo();
-    void runParameterDialog(class CParameterDialog& dialog, const QString& name);
+    // Runs a parameter dialog as one step named name; the document then
+    // announces the parts the dialog touches.
+    void runParameterDialog(class CParameterDialog& dialog, const QString& name, CDocument::Changes touches);
     void addUndoMenuItems(QMenu* edit);
     void updateUndoActions();
-    // Puts a state of the history back and brings the window in line with it.
-    void applyHistoryState(const CSimulationState& state);
-    // The view's mouse gestures: a drag that moves atoms is one step.
-    void gestureBegan();
-    void gestureEnded(bool movedAtoms);
-    CStateCommand::Moment gestureStart;
-    // Pushes the step from before to the state and document now.
-    void pushStep(const QString& text, CStateCommand::Moment before);
-    // Running moves the state on from the saved one.
-    void noteRunAdvanced();
     // The close question; answers whether the window may close.
     bool maySaveBeforeClose();
-    // Refreshes the displays, the histogram's place and the run timer from
-    // the simulation's state (after a file was read or a state put back).
-    void followUpStateChange();
+    // Listens to the document: each announcement brings the window in line.
+    void followDocument();
+    // The window in line with a state put in place (a file read, a state
+    // put back): the fields shown, the text size, the histogram's place.
+    void followStateReplaced();
+    // After a display of the run: the trajectory's frame, the plots, the view.
+    void followDisplayDone();
     // Trajectories and the import of structures (CUIWindow_trajectory.cpp).
     void createTrajectoryCommands(QMenu* menu);
     void showTrajectoryField();
@@ -270,23 +225,13 @@ private:
     // Quitting while a trajectory records asks first; answers whether to quit.
     bool finishTrajectoryBeforeQuit();
     bool openAnyFile(const QString& path);
-    // Takes the movie frame that is due, if any (the start of every tick).
+    // Takes the movie frame that is due, if any (the start of every display).
     void captureCheck();
-    void startRunTimer();
-    int intervalBetweenDisplays() const;  // the run timer's interval in ms
     void selectType(int t);
     void resizeView(float width, float height);
     void keepAspectRatio();
-    void setDocument(const QString& name);
-    void redraw();
+    void showDocumentName(const QString& name);
 
-    // Since the display under way began, for its progress line.
-    QElapsedTimer displayClock;
-    QElapsedTimer progressClock;  // since the progress line was last written
-    void runSlice();
-    void showDisplayProgress();
-
-    QString document;
     QSize lastViewSize;
     bool keepingAspect = false;
 

@@ -37,21 +37,21 @@ void CUIWindow::makeMovie()
     if (capture.getMakeMovieFlag()) {
         if (platform.alert("Alert.", "Movie making in progress. Abort current movie?", {"No", "Yes"}) != 1) return;
         capture.abortMakeMovie();
-        redraw();
+        UIView->setNeedsDisplay();
     }
     capture.requestMoviePath();
     if (capture.getMakeMovieFlag()) MovieDialog->run();
     if (capture.getMakeMovieFlag()) capture.initMovieFile();
     if (capture.getMakeMovieFlag()) UIDisplay->setMovieFrameDisplayVisibility(true);
     validateMenuItems();
-    redraw();
+    UIView->setNeedsDisplay();
 }
 
 void CUIWindow::makeMovieAbort()
 {
     UIViewCapture->abortMakeMovie();
     validateMenuItems();
-    redraw();
+    UIView->setNeedsDisplay();
 }
 
 void CUIWindow::captureFrame()
@@ -95,7 +95,6 @@ void CUIWindow::closeEvent(QCloseEvent* event)
         capture.abortMakeMovie();
     }
     // A display under way is dropped with the window; nothing is written.
-    runTimer.stop();
-    runTimerActive = false;
+    Document.endRunLoop();
     QMainWindow::closeEvent(event);
 }

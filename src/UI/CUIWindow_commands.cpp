@@ -12,14 +12,12 @@
 
 void CUIWindow::selectAll()
 {
-    Simulation.selectAll(1);
-    redraw();
+    Document.adjust(CDocument::selection, [this] { Simulation.selectAll(1); });
 }
 
 void CUIWindow::selectType(int t)
 {
-    Simulation.selectType(t);
-    redraw();
+    Document.adjust(CDocument::selection, [this, t] { Simulation.selectType(t); });
 }
 
 namespace {
@@ -31,86 +29,31 @@ QString atomsText(const QString& verb, int count)
 
 void CUIWindow::selectDelete()
 {
-    recordChange(QString(), [this](QString& text) {
+    Document.recordChange(QString(), [this](QString& text) {
         text = atomsText(tr("Delete"), Simulation.countSelected());
         Simulation.deleteSelected();
         return true;
-    });
-    redraw();
+    }, CDocument::atoms | CDocument::selection);
 }
 
 void CUIWindow::selectClump()
 {
-    recordChange(QString(), [this](QString& text) {
+    Document.recordChange(QString(), [this](QString& text) {
         text = atomsText(tr("Clump"), Simulation.countSelected());
         CBusyCursor busy;
         return Simulation.shiftSelectedAtomsToClump();
-    });
-    redraw();
+    }, CDocument::atoms);
 }
 
 void CUIWindow::shiftToFit()
 {
-    recordChange(tr("Shift Atoms to Fit"), [this](QString&) {
+    Document.recordChange(tr("Shift Atoms to Fit"), [this](QString&) {
         CBusyCursor busy;
         return Simulation.shiftAtomsToFit(100);
-    });
-    redraw();
+    }, CDocument::atoms);
 }
 
 // ---------------------------------------------------------------- display commands
-
-void CUIWindow::toggleStateDisplay()
-{
-    Simulation.setStateDisplayFlag(!Simulation.getStateDisplayFlag());
-    UIDisplay->setStateDisplayVisibility(Simulation.getStateDisplayFlag());
-    redraw();
-}
-
-void CUIWindow::toggleEnergyDifference()
-{
-    Simulation.setEnergyDiffDisplayFlag(!Simulation.getEnergyDiffDisplayFlag());
-    UIDisplay->setEnergyDiffDisplayVisibility(Simulation.getEnergyDiffDisplayFlag());
-    redraw();
-}
-
-void CUIWindow::toggleNumericDisplay()
-{
-    Simulation.setNumericDisplayFlag(!Simulation.getNumericDisplayFlag());
-    UIDisplay->setNumericDisplayVisibility(Simulation.getNumericDisplayFlag());
-    redraw();
-}
-
-void CUIWindow::toggleGraphDisplay()
-{
-    Simulation.setGraphDisplayFlag(!Simulation.getGraphDisplayFlag());
-    UIDisplay->setHistogramDisplayVisibility(Simulation.getGraphDisplayFlag());
-    redraw();
-}
-
-void CUIWindow::toggleBoxShow()
-{
-    Simulation.setBoxShowFlag(!Simulation.getBoxShowFlag());
-    redraw();
-}
-
-void CUIWindow::toggleFloor()
-{
-    Simulation.setBoxFloorShowFlag(!Simulation.getBoxFloorShowFlag());
-    redraw();
-}
-
-void CUIWindow::toggleShadow()
-{
-    Simulation.setBoxShowShadowFlag(!Simulation.getBoxShowShadowFlag());
-    redraw();
-}
-
-void CUIWindow::toggleAxes()
-{
-    Simulation.setAxesShowFlag(!Simulation.getAxesShowFlag());
-    redraw();
-}
 
 // A, then each following type that has atoms, then all types, then A again.
 void CUIWindow::cycleAtomType()
@@ -119,37 +62,28 @@ void CUIWindow::cycleAtomType()
     if (n < 0 || n > CSimulation::kAllAtoms) n = 0;
     else
         while (n != CSimulation::kAllAtoms && Simulation.getNumber(n) == 0) n++;
-    Simulation.setDisplayType(n);
-    redraw();
+    Document.adjust(CDocument::display, [this, n] { Simulation.setDisplayType(n); });
 }
 
 void CUIWindow::cycleTCType()
 {
     const int next = modeIndex(Simulation.getRecordType()) + 1;
-    Simulation.setRecordType(static_cast<CRecordKind>(next < valueRules::kRecordTypes ? next : 0));
-    redraw();
+    Document.adjust(CDocument::display, [this, next] {
+        Simulation.setRecordType(static_cast<CRecordKind>(next < valueRules::kRecordTypes ? next : 0));
+    });
 }
 
 void CUIWindow::standardView()
 {
     const double half = Simulation.getHalfWidth();
-    Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half);
-    redraw();
+    Document.adjust(CDocument::display,
+                    [this, half] { Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half); });
 }
-
-void CUIWindow::setDisplayTextSizeSmall() { UIView->setDisplayTextSize(0); }
-void CUIWindow::setDisplayTextSizeMedium() { UIView->setDisplayTextSize(1); }
-void CUIWindow::setDisplayTextSizeLarge() { UIView->setDisplayTextSize(2); }
 
 void CUIWindow::stereoView()
 {
+    // The stereo pair is the view's, not the document's.
     UIView->setStereoFlag(!UIView->getStereoFlag());
     validateMenuItems();
-    redraw();
+    UIView->setNeedsDisplay();
 }
-
-// The zoom and eye gestures of Command and Option, as menu items.
-void CUIWindow::zoomIn() { UIView->zoomBy(10.0); }
-void CUIWindow::zoomOut() { UIView->zoomBy(-10.0); }
-void CUIWindow::moveEyeCloser() { UIView->moveEyeBy(-10.0); }
-void CUIWindow::moveEyeAway() { UIView->moveEyeBy(10.0); }

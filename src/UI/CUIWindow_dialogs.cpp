@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CUIWindow: the parameter dialogs and the commands that run them. Each
 // command runs its dialog modally (the run timer stands still meanwhile,
-// without the run being stopped) and then has the view redrawn.
+// without the run being stopped); the document then says what it may have
+// changed.
 #include "CUIWindow.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ void CUIWindow::createDialogs()
     AddAtomDialog = new CAddAtomDialog(Simulation, this);
     AtomNumbersDialog = new CAtomNumbersDialog(Simulation, this);
     AtomPropertiesDialog = new CAtomPropertiesDialog(Simulation, this);
-    EditAtomDialog = new CEditAtomDialog(Simulation, [this] { if (UIView) UIView->setNeedsDisplay(); }, this);
+    EditAtomDialog = new CEditAtomDialog(Simulation, [this] { Document.announce(CDocument::atoms); }, this);
     PotentialsDialog = new CPotentialsDialog(Simulation, this);
     ChangeKEDialog = new CChangeKEDialog(Simulation, this);
     BoxDialog = new CBoxDialog(Simulation, this);
@@ -99,11 +100,13 @@ void CUIWindow::createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* d
 }
 
 // OK on a dialog that changed the simulation is one undo step; Cancel, or
-// OK with nothing changed, is none.
-void CUIWindow::runParameterDialog(CParameterDialog& dialog, const QString& name)
+// OK with nothing changed, is none. What the dialog touches is announced
+// either way: a dialog may show its values in the simulation while open and
+// put them back when cancelled.
+void CUIWindow::runParameterDialog(CParameterDialog& dialog, const QString& name, CDocument::Changes touches)
 {
     const double halfWidth = Simulation.getHalfWidth();
-    recordChange(name, [&](QString& text) {
+    Document.recordChange(name, [&](QString& text) {
         // Cancel in Edit Selected Atoms puts the positions back but keeps the
         // velocities set meanwhile: those stay a change to go back from.
         std::unique_ptr<CAtoms> atomsBefore;
@@ -115,7 +118,8 @@ void CUIWindow::runParameterDialog(CParameterDialog& dialog, const QString& name
         if (&dialog == BoxDialog && Simulation.getHalfWidth() != halfWidth)
             text = tr("Box Width %1 nm").arg(2.0 * Simulation.getHalfWidth() * 1e9, 0, 'f', 1);
         return true;
-    });
+    }, CDocument::noChange);
+    Document.announce(touches);
 }
 
 void CUIWindow::hideApplication()
@@ -125,93 +129,47 @@ void CUIWindow::hideApplication()
 
 void CUIWindow::runNewSimulationDialog()
 {
-    if (!recordChange(tr("New Simulation"), [this](QString&) {
+    if (!Document.replaceState(tr("New Simulation"), [this] {
             const CDisplaySettings shown = Simulation.state().display;
             NewSimulationDialog->run();
             if (!NewSimulationDialog->built()) return false;
             keepWindowLayout(shown);
-            setDocument(QString());  // not saved anywhere yet
+            Document.setName(QString());  // not saved anywhere yet
             return true;
-        }))
+        }, false))
         return;
     followUpOpenFile();
 }
 
-void CUIWindow::runAddAtomDialog()
-{
-    runParameterDialog(*AddAtomDialog, tr("Add Atom"));
-    redraw();
-}
+void CUIWindow::runAddAtomDialog() { runParameterDialog(*AddAtomDialog, tr("Add Atom"), CDocument::atoms); }
 
-void CUIWindow::runEditAtomDialog()
-{
-    runParameterDialog(*EditAtomDialog, tr("Edit Selected Atoms"));
-    redraw();
-}
+void CUIWindow::runEditAtomDialog() { runParameterDialog(*EditAtomDialog, tr("Edit Selected Atoms"), CDocument::atoms); }
 
 void CUIWindow::runAtomNumbersDialog()
 {
-    runParameterDialog(*AtomNumbersDialog, tr("Number of Atoms"));
-    redraw();
+    runParameterDialog(*AtomNumbersDialog, tr("Number of Atoms"), CDocument::atoms | CDocument::parameters);
 }
 
 void CUIWindow::runAtomPropertiesDialog()
 {
-    runParameterDialog(*AtomPropertiesDialog, tr("Atom Properties"));
-    redraw();
+    runParameterDialog(*AtomPropertiesDialog, tr("Atom Properties"), CDocument::atoms | CDocument::parameters);
 }
 
-void CUIWindow::runPotentialsDialog()
-{
-    runParameterDialog(*PotentialsDialog, tr("Potentials"));
-    redraw();
-}
+void CUIWindow::runPotentialsDialog() { runParameterDialog(*PotentialsDialog, tr("Potentials"), CDocument::parameters); }
 
-// A running timer takes a changed interval at once; a stopped one at the next run.
-void CUIWindow::runTimingDialog()
-{
-    runParameterDialog(*TimingDialog, tr("Timing"));
-    restartRunTimer();
-    redraw();
-}
+void CUIWindow::runTimingDialog() { runParameterDialog(*TimingDialog, tr("Timing"), CDocument::parameters); }
 
-void CUIWindow::runBoxDialog()
-{
-    runParameterDialog(*BoxDialog, tr("Box and Piston"));
-    redraw();
-}
+void CUIWindow::runBoxDialog() { runParameterDialog(*BoxDialog, tr("Box and Piston"), CDocument::parameters | CDocument::atoms); }
 
-void CUIWindow::runFloorDialog()
-{
-    runParameterDialog(*FloorDialog, tr("Floor"));
-    redraw();
-}
+void CUIWindow::runFloorDialog() { runParameterDialog(*FloorDialog, tr("Floor"), CDocument::parameters); }
 
-void CUIWindow::runEnergyDialog()
-{
-    runParameterDialog(*EnergyDialog, tr("Energy Conservation"));
-    redraw();
-}
+void CUIWindow::runEnergyDialog() { runParameterDialog(*EnergyDialog, tr("Energy Conservation"), CDocument::parameters); }
 
-void CUIWindow::runChangeKEDialog()
-{
-    runParameterDialog(*ChangeKEDialog, tr("Change Kinetic Energy"));
-    redraw();
-}
+void CUIWindow::runChangeKEDialog() { runParameterDialog(*ChangeKEDialog, tr("Change Kinetic Energy"), CDocument::atoms); }
 
-// A changed histogram size is laid out again, as after reading a file.
-void CUIWindow::runDisplaysDialog()
-{
-    runParameterDialog(*DisplaysDialog, tr("Displays"));
-    placeHistogram();
-    redraw();
-}
+void CUIWindow::runDisplaysDialog() { runParameterDialog(*DisplaysDialog, tr("Displays"), CDocument::display); }
 
-void CUIWindow::runViewDialog()
-{
-    runParameterDialog(*ViewDialog, tr("View Distances"));
-    redraw();
-}
+void CUIWindow::runViewDialog() { runParameterDialog(*ViewDialog, tr("View Distances"), CDocument::display); }
 
 void CUIWindow::debug1() { selectClump(); }
 

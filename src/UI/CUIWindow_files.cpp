@@ -54,14 +54,13 @@ bool CUIWindow::openSimulationFile(const QString& path)
     // A file that cannot be read has changed nothing and said so in an
     // alert; there is nothing to bring in line with it.
     const QString name = QFileInfo(path).fileName();
-    if (!recordChange(tr("Open %1").arg(name), [&](QString&) {
-            if (!openAnyFile(path)) return false;
-            setDocument(name);
-            return true;
-        }))
-        return false;
     // What is on disk now has nothing unsaved; the step stays, to go back.
-    UndoStack->setClean();
+    if (!Document.replaceState(tr("Open %1").arg(name), [&] {
+            if (!openAnyFile(path)) return false;
+            Document.setName(name);
+            return true;
+        }, true))
+        return false;
     recentFiles.add(path);
     followUpOpenFile();
     reportSkippedLines(name);
@@ -83,15 +82,15 @@ bool CUIWindow::openExample(const QString& resourcePath)
     }
     Simulation.setOpenPath(copy.fileName().toStdString());
     const QString name = QFileInfo(resourcePath).fileName();
-    if (!recordChange(tr("Open %1").arg(name), [&](QString&) {
+    if (!Document.replaceState(tr("Open %1").arg(name), [&] {
             if (!Simulation.readInputFile()) return false;
-            setDocument(name);
+            Document.setName(name);
             return true;
+        }, true, [&] {
+            Simulation.setOpenPath(name.toStdString());
+            Simulation.setSavePath(name.toStdString());  // proposed when it is saved
         }))
         return false;
-    Simulation.setOpenPath(name.toStdString());
-    Simulation.setSavePath(name.toStdString());  // proposed when it is saved
-    UndoStack->setClean();
     followUpOpenFile();
     reportSkippedLines(name);
     return true;
@@ -111,9 +110,9 @@ void CUIWindow::fileSaveSimulation()
     setWindowSizeToSimulation();
     if (!Simulation.requestSavePath()) return;
     if (!Simulation.writeOutputFile()) return;
-    UndoStack->setClean();
+    Document.markSaved();
     const QString saved = QString::fromStdString(Simulation.getSavePath());
-    setDocument(QFileInfo(saved).fileName());
+    Document.setName(QFileInfo(saved).fileName());
     recentFiles.add(saved);
 }
 
@@ -163,37 +162,13 @@ void CUIWindow::clearRecentFiles()
     recentFiles.clear();
 }
 
+// A state opened or built brings its window's size and shape (one put back
+// from the history does not).
 void CUIWindow::followUpOpenFile()
 {
-    followUpStateChange();
     getWindowSizeFromSimulation();
     setAspectRatioTo(Simulation.getAspectRatioIndex());
     validateMenuItems();
-}
-
-void CUIWindow::followUpStateChange()
-{
-    CSimulation& s = Simulation;
-    // The display under way was the previous simulation's.
-    s.endDisplayEarly();
-    UIDisplay->drawProgress(QString());
-    const bool running = s.getRunState() == CRunState::running;
-    if (!running && runTimerActive) {
-        runTimer.stop();
-        runTimerActive = false;
-    } else if (running && !runTimerActive) {
-        startRunTimer();
-        runTimerActive = true;
-    }
-    UIDisplay->setStateDisplayVisibility(s.getStateDisplayFlag());
-    UIDisplay->setEnergyDiffDisplayVisibility(s.getEnergyDiffDisplayFlag());
-    UIDisplay->setNumericDisplayVisibility(s.getNumericDisplayFlag());
-    UIDisplay->setHistogramDisplayVisibility(s.getGraphDisplayFlag());
-    UIView->setDisplayTextSize(s.getDisplayTextSize());
-    placeHistogram();
-    validateMenuItems();
-    redraw();
-    endTrajectoryUnlessRecorded();
 }
 
 // ---------------------------------------------------------------- drag and drop

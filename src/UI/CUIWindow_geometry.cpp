@@ -124,8 +124,7 @@ void CUIWindow::setAspectRatioTo(int index)
         resizeView(g.width, g.height - kTitleBar);
         keepingAspect = false;
     }
-    validateMenuItems();
-    redraw();
+    Document.announce(CDocument::display);
 }
 
 void CUIWindow::resizeEvent(QResizeEvent* event)

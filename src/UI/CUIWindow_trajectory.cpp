@@ -59,7 +59,7 @@ void CUIWindow::recordTrajectory()
     if (!TrajectoryDialog->confirmed) return;
     const bool dump = TrajectoryDialog->format == CTrajectoryFormat::lammpsDump;
     const std::string type = dump ? "lammpstrj" : "xyz";
-    std::string base = CSimulation::fileNameOfPath(document.toStdString());
+    std::string base = CSimulation::fileNameOfPath(Document.name().toStdString());
     if (const size_t dot = base.rfind('.'); dot != std::string::npos) base.erase(dot);
     CSavePanelRequest request{"Record Trajectory As...", "File Name: ", type,
                               (base.empty() ? "trajectory" : base) + "." + type,

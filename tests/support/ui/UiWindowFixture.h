@@ -4,6 +4,7 @@
 // would.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -20,6 +21,22 @@
 #include "UI/CUIView.h"
 #include "UI/CUIWindow.h"
 #include "support/ScriptedPlatform.h"
+
+// The window's menu command of this text (its '&' left out); null, and the
+// test failed, where the window has none.
+inline QAction* findCommand(CUIWindow& window, const QString& text)
+{
+    for (QAction* action : window.findChildren<QAction*>())
+        if (QString(action->text()).remove('&') == text) return action;
+    ADD_FAILURE() << "the window has no command " << text.toStdString();
+    return nullptr;
+}
+
+// Chooses that command, as a person does.
+inline void chooseCommand(CUIWindow& window, const QString& text)
+{
+    if (QAction* action = findCommand(window, text)) action->trigger();
+}
 
 class UiWindowTest : public ::testing::Test {
 protected:
