@@ -19,6 +19,7 @@ public:
     CMatrix& random();
     void LOG() const;
     double getRC(int row, int column) const { return m[row][column]; }
+    void setRC(int row, int column, double d) { m[row][column] = d; }
     CMatrix& setXYZ(double m00, double m01, double m02, double m10, double m11, double m12,
                     double m20, double m21, double m22);
     // a and b must not be the receiver.

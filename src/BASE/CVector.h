@@ -49,12 +49,15 @@ public:
         v[0] = (a.v[0] + b.v[0]) * 0.5; v[1] = (a.v[1] + b.v[1]) * 0.5; v[2] = (a.v[2] + b.v[2]) * 0.5;
         return *this;
     }
+    CVector& equalsNegated(const CVector& a) { v[0] = -a.v[0]; v[1] = -a.v[1]; v[2] = -a.v[2]; return *this; }
     CVector& negate() { v[0] = -v[0]; v[1] = -v[1]; v[2] = -v[2]; return *this; }
 
+    CVector& equalsAdds(const CVector& a, double s) { v[0] = a.v[0] + s; v[1] = a.v[1] + s; v[2] = a.v[2] + s; return *this; }
     CVector& adds(double s) { v[0] += s; v[1] += s; v[2] += s; return *this; }
     CVector& equalsAdd(const CVector& a, const CVector& b) { v[0] = a.v[0] + b.v[0]; v[1] = a.v[1] + b.v[1]; v[2] = a.v[2] + b.v[2]; return *this; }
     CVector& add(const CVector& a) { v[0] += a.v[0]; v[1] += a.v[1]; v[2] += a.v[2]; return *this; }
 
+    CVector& equalsSubs(const CVector& a, double s) { v[0] = a.v[0] - s; v[1] = a.v[1] - s; v[2] = a.v[2] - s; return *this; }
     CVector& equalsSubfs(const CVector& a, double s) { v[0] = s - a.v[0]; v[1] = s - a.v[1]; v[2] = s - a.v[2]; return *this; }
     CVector& subs(double s) { v[0] -= s; v[1] -= s; v[2] -= s; return *this; }
     CVector& subfs(double s) { v[0] = s - v[0]; v[1] = s - v[1]; v[2] = s - v[2]; return *this; }

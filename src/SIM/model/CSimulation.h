@@ -125,6 +125,7 @@ public:
     double getTotaldEPercent() const { return conservation.tdEPercent; }
     bool getConserve() const { return conservation.conserve; }
     double gettdENotConserved() const { return conservation.tdENotConserved; }
+    void settdENotConserved(char value) { conservation.tdENotConserved = static_cast<double>(value); }
     int getDisplayType() const { return outputs.displayType; }
     bool setDisplayType(int s);
     double getDisplayTimeConstant() const { return outputs.displayTC; }
@@ -161,6 +162,8 @@ public:
     void setWindowHeight(float h) { display.windowHeight = h; }
     void setWindowDims(float w, float h) { display.windowWidth = w; display.windowHeight = h; }
 
+    double getKEnergy(int s) const { return outputs.KEnergy[s]; }
+    double getPEnergy(int s) const { return outputs.PEnergy[s]; }
     double getTEnergy(int s) const { return outputs.TEnergy[s]; }
     double getPressure(int s) const { return outputs.pressure[s]; }
     double getTemperature(int s) const { return outputs.temperature[s]; }
