@@ -11,7 +11,7 @@ class QLineEdit;
 class CAtomNumbersDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CAtomNumbersDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CAtomNumbersDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLabel* nameField[4];
@@ -21,5 +21,6 @@ public slots:
     void accept() override;
 
 private:
+    bool setNumber(int t, int n);
     QLabel* colour[4];
 };

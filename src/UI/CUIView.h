@@ -15,6 +15,7 @@
 #include "SIM/model/CAtomRef.h"
 
 class CScene;
+class CPlatform;
 class CSimulation;
 class CUIDisplay;
 
@@ -36,11 +37,12 @@ struct CSignedRect {
 class CUIView : public QWidget {
     Q_OBJECT
 public:
-    CUIView(CSimulation& simulation, CScene& scene, QWidget* parent = nullptr);
+    CUIView(CSimulation& simulation, CScene& scene, CPlatform& platform, QWidget* parent = nullptr);
     void setDisplay(CUIDisplay* display) { UIDisplay = display; }
 
     CSimulation& Simulation;
     CScene& Scene;
+    CPlatform& Platform;  // says why a zoom is refused
     CUIDisplay* UIDisplay = nullptr;
     QRectF viewRect;
     QPointF centerPt, icenterPt;

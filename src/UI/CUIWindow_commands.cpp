@@ -7,6 +7,7 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "DIALOG/CBusyCursor.h"
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
@@ -44,7 +45,7 @@ void CUIWindow::selectClump()
     recordChange(QString(), [this](QString& text) {
         text = atomsText(tr("Clump"), Simulation.countSelected());
         CBusyCursor busy;
-        return Simulation.shiftSelectedAtomsToClump();
+        return showOutcome(platform, Simulation.shiftSelectedAtomsToClump());
     });
     redraw();
 }
@@ -133,7 +134,7 @@ void CUIWindow::cycleTCType()
 void CUIWindow::standardView()
 {
     const double half = Simulation.getHalfWidth();
-    Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half);
+    showOutcome(platform, Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half));
     redraw();
 }
 

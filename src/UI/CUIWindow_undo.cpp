@@ -11,6 +11,7 @@
 #include "BASE/CTextNumbers.h"
 #include "CUIView.h"
 #include "CUIWindow.h"
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 
 void CUIWindow::createUndo()
