@@ -14,8 +14,8 @@
 
 #include "SIM/model/CAtomRef.h"
 
-class CScene;
 class CPlatform;
+class CScene;
 class CSimulation;
 class CUIDisplay;
 
