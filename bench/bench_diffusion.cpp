@@ -21,14 +21,13 @@
 #include "BenchTiming.h"
 #include "SIM/measure/CDiffusion.h"
 #include "SIM/model/CPhysicalConstants.h"
-#include "SIM/model/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/engine/CSampledRun.h"
 
 namespace {
-std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string& path)
+std::unique_ptr<CSimulation> load(CClock& clock, const std::string& path)
 {
-    auto s = std::make_unique<CSimulation>(platform);
+    auto s = std::make_unique<CSimulation>(clock);
     s->initWithDefaults();
     s->setOpenPath(path);
     bool notSimulation = false;
@@ -41,8 +40,8 @@ std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string&
 }
 int checkGas(double halfWidth, int displays)
 {
-    CConsolePlatform platform;
-    auto s = load(platform, std::string(QUORVEL_BENCH_DIR) + "/gas-1600.txt");
+    CClock clock;
+    auto s = load(clock, std::string(QUORVEL_BENCH_DIR) + "/gas-1600.txt");
     if (!s->setHalfWidth(halfWidth)) return 1;
     for (int k = 0; k < 100; k++) s->runDisplay();
     CDiffusion diffusion;
@@ -72,8 +71,8 @@ int main(int argc, char** argv)
         return checkGas(std::atof(argv[2]), argc > 3 ? std::atoi(argv[3]) : 400);
     const int displays = argc > 1 ? std::atoi(argv[1]) : 100;
     const std::string path = argc > 2 ? argv[2] : std::string(QUORVEL_BENCH_DIR) + "/liquid-1600.txt";
-    CConsolePlatform platform;
-    auto plain = load(platform, path), sampled = load(platform, path);
+    CClock clock;
+    auto plain = load(clock, path), sampled = load(clock, path);
     CDiffusion diffusion;
     double plainMs = 0.0, sampledMs = 0.0;
     for (int k = 0; k < displays + 2; k++) {

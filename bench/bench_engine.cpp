@@ -64,9 +64,9 @@ double seconds(std::chrono::steady_clock::time_point since)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string& file, int kind, int threads)
+std::unique_ptr<CSimulation> load(CClock& clock, const std::string& file, int kind, int threads)
 {
-    auto s = std::make_unique<CSimulation>(platform);
+    auto s = std::make_unique<CSimulation>(clock);
     s->initWithDefaults();
     s->setOpenPath(kDir + "/" + file);
     if (!s->readInputFile()) {
@@ -85,9 +85,9 @@ using EngineSetup = void (*)(CFastEngine&);
 double msPerStep(const std::string& file, int kind, int threads, unsigned steps, CSimulation** keep = nullptr,
                  EngineSetup setup = nullptr)
 {
-    static CConsolePlatform platform;
+    static CClock clock;
     static std::unique_ptr<CSimulation> kept;
-    auto s = load(platform, file, kind, threads);
+    auto s = load(clock, file, kind, threads);
     if (setup) {
         setup(s->getFastEngine());
     }
@@ -108,9 +108,9 @@ double msPerStep(const std::string& file, int kind, int threads, unsigned steps,
 // runs them, over about the given number of steps, after one warm-up display.
 double displayMsPerStep(const std::string& file, int threads, unsigned steps, EngineSetup setup)
 {
-    static CConsolePlatform platform;
+    static CClock clock;
     constexpr unsigned kStepsPerDisplay = 100;
-    auto s = load(platform, file, 1, threads);
+    auto s = load(clock, file, 1, threads);
     setup(s->getFastEngine());
     s->setIPD(kStepsPerDisplay);
     s->setRunState(CRunState::running);
@@ -201,10 +201,10 @@ void skinSweep(unsigned steps)
 // diffusion measurement's samples and one g(r) count of all atoms.
 void perDisplayWork()
 {
-    static CConsolePlatform platform;
+    static CClock clock;
     constexpr unsigned kSteps = 100;
     constexpr int kDisplays = 20;
-    auto s = load(platform, "liquid-1600.txt", 1, 1);
+    auto s = load(clock, "liquid-1600.txt", 1, 1);
     s->setIPD(kSteps);
     s->setRunState(CRunState::running);
     s->runDisplay();
@@ -329,13 +329,13 @@ int main(int argc, char** argv)
     // The refit, at 1,600 atoms: a box that already fits (one pass), a box
     // shrunk by 2% (atoms pushed in from the walls), and one too small to
     // hold the atoms (every one of the 100 passes, then failure).
-    static CConsolePlatform platform;
+    static CClock clock;
     struct Refit {
         const char* what;
         double shrink;
     } refits[] = {{"fits already", 1.0}, {"box 2% smaller", 0.98}, {"box too small (fails)", 0.5}};
     for (const Refit& r : refits) {
-        auto s = load(platform, "liquid-1600.txt", 1, 1);
+        auto s = load(clock, "liquid-1600.txt", 1, 1);
         StateEdit(*s)->box.halfWidth *= r.shrink;
         auto start = std::chrono::steady_clock::now();
         bool fitted = s->shiftAtomsToFit(100);

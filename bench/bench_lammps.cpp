@@ -22,9 +22,9 @@ namespace {
 const std::string kDir = QUORVEL_BENCH_DIR;
 constexpr double kJoulePerElectronVolt = lammps::kElectronVolt;
 
-std::unique_ptr<CSimulation> load(CConsolePlatform& platform, const std::string& file)
+std::unique_ptr<CSimulation> load(CClock& clock, const std::string& file)
 {
-    auto s = std::make_unique<CSimulation>(platform);
+    auto s = std::make_unique<CSimulation>(clock);
     s->initWithDefaults();
     s->setOpenPath(kDir + "/" + file);
     if (!s->readInputFile()) {
@@ -140,15 +140,15 @@ int main(int argc, char** argv)
         std::printf("lmp is not installed (Debian package lammps)\n");
         return 0;
     }
-    static CConsolePlatform platform;
+    static CClock clock;
     std::printf("means over %u steps; ratios LAMMPS / Quorvel\n", steps);
     std::printf("%-16s %-13s %12s %12s %7s   %14s %14s %7s\n", "scenario", "conservation", "T Quorvel",
                 "T LAMMPS", "ratio", "PE Quorvel", "PE LAMMPS", "ratio");
     for (const char* file : {"liquid-1600.txt", "lj-gas-1600.txt"}) {
-        auto forLammps = load(platform, file);
+        auto forLammps = load(clock, file);
         Means theirs = lammpsMeans(*forLammps, steps);
         for (char conserve : {0, 1}) {
-            auto own = load(platform, file);
+            auto own = load(clock, file);
             Means ours = applicationMeans(*own, steps, conserve);
             std::printf("%-16s %-13s %10.2f K %10.2f K %7.4f   %12.4e J %12.4e J %7.4f\n", file,
                         conserve ? "on" : "off", ours.temperature, theirs.temperature,
@@ -157,7 +157,7 @@ int main(int argc, char** argv)
         }
     }
 
-    auto liquid = load(platform, "liquid-1600.txt");
+    auto liquid = load(clock, "liquid-1600.txt");
     std::string folder = exportFolder(*liquid, 2);
     std::string oneLog = runLammps(folder, replicateSteps, 1);
     bool mpi = std::system("command -v mpirun >/dev/null 2>&1") == 0;

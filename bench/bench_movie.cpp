@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "SIM/model/CPlatform.h"
+#include "BenchPlatform.h"
 #include "BenchTiming.h"
 #include "SIM/model/CSimulation.h"
 #include "UI/CMovieRecorder.h"
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : QStringLiteral(QUORVEL_EXAMPLES_DIR "/1-hard-sphere-gas-reaching-Maxwell.txt");
-    CConsolePlatform platform;
+    CBenchPlatform platform;
     CUIWindow window(platform);
     window.show();
     if (!window.openSimulationFile(path)) return 1;

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "SIM/model/CPlatform.h"
+#include "BenchPlatform.h"
 #include "SIM/measure/CRadialDistribution.h"
 #include "SIM/model/CSimulation.h"
 #include "support/StateEdit.h"
@@ -289,7 +289,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : QStringLiteral(QUORVEL_BENCH_DIR "/liquid-1600.txt");
-    CConsolePlatform platform;
+    CBenchPlatform platform;
     CUIWindow window(platform);
     window.show();
     if (!window.openSimulationFile(path)) return 1;

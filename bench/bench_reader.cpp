@@ -10,8 +10,8 @@
 int main(int argc, char** argv)
 {
     std::string path = argc > 1 ? argv[1] : std::string(QUORVEL_BENCH_DIR) + "/liquid-1600.txt";
-    CConsolePlatform platform;
-    auto simulation = std::make_unique<CSimulation>(platform);
+    CClock clock;
+    auto simulation = std::make_unique<CSimulation>(clock);
     simulation->initWithDefaults();
     const int rounds = 20;
     double best = 1e9, total = 0;

@@ -65,8 +65,8 @@ double best(const std::vector<double>& values) { return *std::min_element(values
 int main(int argc, char** argv)
 {
     std::string path = argc > 1 ? argv[1] : std::string(QUORVEL_BENCH_DIR) + "/liquid-1600.txt";
-    CConsolePlatform platform;
-    auto simulation = std::make_unique<CSimulation>(platform);
+    CClock clock;
+    auto simulation = std::make_unique<CSimulation>(clock);
     CSimulation& s = *simulation;
     s.initWithDefaults();
     s.setOpenPath(path);

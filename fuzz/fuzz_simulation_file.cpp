@@ -9,15 +9,15 @@
 #include <string>
 #include <unistd.h>
 
-#include "FuzzPlatform.h"
+#include "SIM/model/CClock.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/io/CStructureImport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static CFuzzPlatform platform;
+    static CClock fuzzClock;  // the model asks the readers nothing: what they answer is dropped
     static auto live = [] {
-        auto simulation = std::make_unique<CSimulation>(platform);
+        auto simulation = std::make_unique<CSimulation>(fuzzClock);
         simulation->initWithDefaults();
         return simulation;
     }();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "RENDER/CScene.h"
 #include "support/SimulationFixture.h"
 
@@ -57,7 +58,7 @@ TEST_F(Atoms, NewAtomsStayBelowALoweredPiston)
 TEST_F(Atoms, AddingAtAPlaceIsRefusedForAFullType)
 {
     for (int i = 0; i < 400; i++) place(2, 0, 0, 0);
-    EXPECT_FALSE(s.addOneAtomAtLocationWithVelocity(2, 1e-10, 0, 0, 1, 2, 3));
+    EXPECT_FALSE(showOutcome(platform, s.addOneAtomAtLocationWithVelocity(2, 1e-10, 0, 0, 1, 2, 3)));
     EXPECT_EQ(s.state().atoms.number[2], 400);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].title, "Alert.");
@@ -205,7 +206,7 @@ TEST_F(Atoms, AClumpTheRefitCannotPartIsTakenBackWithAnAlert)
     for (int i = 0; i < 80; i++) place(0, -2.5e-9 + (i % 5) * 1.2e-9, -2.5e-9 + (i / 5 % 4) * 1.6e-9, -2.5e-9 + (i / 20) * 1.6e-9);
     s.selectAll(1);
     const double before = s.state().atoms.loc[0][17].getX();
-    const bool clumped = s.shiftSelectedAtomsToClump();
+    const bool clumped = showOutcome(platform, s.shiftSelectedAtomsToClump());
     double closest = INFINITY;
     for (int i = 0; i < 80; i++)
         for (int j = i + 1; j < 80; j++) {
@@ -352,7 +353,7 @@ TEST_F(Atoms, ABoxTooSmallForTheAtomsVolumeIsRefusedAsTheFullRefitWould)
     for (int t = 0; t < 4; t++)
         for (int i = 0; i < s.state().atoms.number[t]; i++) before[t][i] = s.state().atoms.loc[t][i];
 
-    EXPECT_FALSE(s.setHalfWidth(0.5e-9));
+    EXPECT_FALSE(showOutcome(platform, s.setHalfWidth(0.5e-9)));
     EXPECT_EQ(s.state().box.halfWidth, 2e-9);
     ASSERT_FALSE(platform.alerts.empty());
     EXPECT_EQ(platform.alerts.back().message, "Can not fit the atoms into the smaller box.");
@@ -386,7 +387,7 @@ TEST_F(Atoms, AddingWithRoomMadeByTheRefit)
     place(0, 0, 0, 0);
     EXPECT_TRUE(s.addOneAtomAtLocationWithShift(1, 0.5e-10, 0, 0));
     EXPECT_EQ(s.state().atoms.number[1], 1);
-    for (int k = 0; k < 40; k++) s.addOneAtomAtLocationWithShift(k % 4, 0, 0, 0);
+    for (int k = 0; k < 40; k++) showOutcome(platform, s.addOneAtomAtLocationWithShift(k % 4, 0, 0, 0));
     EXPECT_FALSE(platform.alerts.empty());
     EXPECT_EQ(platform.alerts.back().message, "Unable to add the requested atom.");
     EXPECT_EQ(s.state().atoms.totalAtoms, s.state().atoms.number[0] + s.state().atoms.number[1] + s.state().atoms.number[2] + s.state().atoms.number[3]);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "support/SimulationFixture.h"
 
 using Defaults = SimulationTest;
@@ -70,47 +71,78 @@ TEST_F(Setters, NumberUnchangedDoesNotResetAverages)
     EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
 }
 
+// The question comes before anything changes: Cancel is not asking again;
+// Accept is asking again with the answer.
 TEST_F(Setters, NumberAboveTheMaximumAsksAndCapsOrCancels)
 {
     s.setHalfWidth(5e-9);
-    platform.alertAnswers = {1};  // Cancel
-    EXPECT_FALSE(s.setNumber(1, 500));
-    EXPECT_EQ(s.state().atoms.number[1], 0);
-    ASSERT_EQ(platform.alerts.size(), 1u);
-    EXPECT_EQ(platform.alerts[0].title, "Alert.");
-    EXPECT_EQ(platform.alerts[0].message,
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
+    const CVector first = s.state().atoms.loc[0][0];
+    COutcome asked = s.setNumber(1, 500);
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(asked.isQuestion());
+    EXPECT_FALSE(asked.workKept());
+    EXPECT_EQ(asked.title(), "Alert.");
+    EXPECT_EQ(asked.message(),
               "Can not exceed the maximum allowable number of atoms for each type which is 400?. "
               "Reset number to this maximum?");
-    EXPECT_EQ(platform.alerts[0].buttons, (std::vector<std::string>{"Accept", "Cancel"}));
+    EXPECT_EQ(asked.choices(), (std::vector<std::string>{"Accept", "Cancel"}));
+    EXPECT_EQ(s.state().atoms.number[1], 0);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 4);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
+    EXPECT_EQ(std::memcmp(first.v, s.state().atoms.loc[0][0].v, sizeof first.v), 0);
+    EXPECT_FALSE(s.takeBackPartialWork());  // nothing was done to take back
+    platform.alertAnswers = {1};  // Cancel, as the dialog asks it
+    EXPECT_EQ(askOutcome(platform, asked), 1);
+    ASSERT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(platform.alerts[0].buttons, asked.choices());
 
     ASSERT_TRUE(s.setNumber(1, 10));
-    platform.alertAnswers = {0};  // Accept
-    EXPECT_TRUE(s.setNumber(1, 500));
+    EXPECT_TRUE(s.setNumber(1, 500, true));  // Accept
     EXPECT_EQ(s.state().atoms.number[1], 400);
     EXPECT_EQ(s.state().atoms.totalAtoms, 404);
     StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
-    platform.alertAnswers = {0};
-    EXPECT_TRUE(s.setNumber(1, 401));  // already full: nothing added, averages reset
+    EXPECT_TRUE(s.setNumber(1, 401, true));  // already full: nothing added, averages reset
     EXPECT_EQ(s.state().atoms.number[1], 400);
     EXPECT_EQ(s.state().outputs.TCKEnergy[4], 0.0);
 }
 
+// The question comes after the work, which is kept: Revert takes back what
+// was added, and nothing else had changed; Accept keeps it.
 TEST_F(Setters, NumberThatCannotBePlacedOffersAcceptOrRevert)
 {
     s.setName(2, "Cee");
-    platform.alertAnswers = {1};  // Revert
-    EXPECT_FALSE(s.setNumber(2, 200));  // far more than fit in a 1 nm box
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
+    const double userBefore = s.state().ledger.user;
+    const unsigned revisionBefore = s.getStateRevision();
+    COutcome asked = s.setNumber(2, 200);  // far more than fit in a 1 nm box
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(asked.isQuestion());
+    EXPECT_TRUE(asked.workKept());
+    EXPECT_EQ(asked.title(), "Operation Incomplete.");
+    EXPECT_EQ(asked.choices(), (std::vector<std::string>{"Accept", "Revert"}));
+    EXPECT_NE(asked.message().find("Unable to add all of the requested atoms for type: Cee. "), std::string::npos);
+    const int added = s.state().atoms.number[2];
+    EXPECT_GT(added, 0);
+    EXPECT_LT(added, 200);
+    EXPECT_NE(asked.message().find(std::to_string(added) + " atoms were added."), std::string::npos);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 0.0);  // kept, and measured afresh
+
+    EXPECT_TRUE(s.takeBackPartialWork());  // Revert
     EXPECT_EQ(s.state().atoms.number[2], 0);
     EXPECT_EQ(s.state().atoms.totalAtoms, 4);
-    ASSERT_EQ(platform.alerts.size(), 1u);
-    EXPECT_EQ(platform.alerts[0].title, "Operation Incomplete.");
-    EXPECT_EQ(platform.alerts[0].buttons, (std::vector<std::string>{"Accept", "Revert"}));
-    EXPECT_NE(platform.alerts[0].message.find("Unable to add all of the requested atoms for type: Cee. "), std::string::npos);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
+    EXPECT_EQ(s.state().ledger.user, userBefore);
+    EXPECT_GT(s.getStateRevision(), revisionBefore);  // the measurements that follow atoms start again
+    EXPECT_FALSE(s.takeBackPartialWork());         // once
 
-    platform.alertAnswers = {0};  // Accept what fitted
-    EXPECT_TRUE(s.setNumber(2, 200));
+    COutcome again = s.setNumber(2, 200);  // Accept what fitted
+    EXPECT_TRUE(again.workKept());
     EXPECT_GT(s.state().atoms.number[2], 0);
     EXPECT_LT(s.state().atoms.number[2], 200);
+    EXPECT_EQ(s.state().atoms.totalAtoms, 4 + s.state().atoms.number[2]);
+    s.setMass(2, 1e-26);
+    EXPECT_FALSE(s.takeBackPartialWork());  // the state has moved on since
     EXPECT_EQ(s.state().atoms.totalAtoms, 4 + s.state().atoms.number[2]);
 }
 
@@ -122,25 +154,40 @@ TEST_F(Setters, LoweringACountKeepsTheLowestSlots)
     EXPECT_EQ(s.state().atoms.loc[0][1].getX(), second.getX());
 }
 
+// A refusal answers the alert that says why and changes nothing; the model
+// shows nothing itself.
 TEST_F(Setters, NegativeCountsAndNonPositiveMassesAreRefused)
 {
-    EXPECT_FALSE(s.setNumber(0, -1));
+    StateEdit(s)->outputs.TCKEnergy[4] = 5.0;
+    COutcome negative = s.setNumber(0, -1);
+    EXPECT_FALSE(negative);
+    EXPECT_TRUE(negative.isRefused());
+    EXPECT_EQ(negative.title(), "Alert.");
+    EXPECT_EQ(negative.message(), "The number of atoms can not be negative.");
+    EXPECT_EQ(negative.choices(), (std::vector<std::string>{"OK"}));
+    EXPECT_TRUE(platform.alerts.empty());
     EXPECT_EQ(s.state().atoms.number[0], 4);
-    EXPECT_FALSE(s.setMass(0, 0.0));
-    EXPECT_FALSE(s.setMass(0, -1e-26));
+    EXPECT_EQ(s.state().atoms.totalAtoms, 4);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
+    EXPECT_FALSE(showOutcome(platform, negative));
+    EXPECT_FALSE(showOutcome(platform, s.setMass(0, 0.0)));
+    EXPECT_FALSE(showOutcome(platform, s.setMass(0, -1e-26)));
     EXPECT_EQ(s.state().types.mass[0], 5e-26);
     EXPECT_EQ(s.state().types.invm[0], 1.0 / 5e-26);
-    EXPECT_FALSE(s.setPistonMass(0.0));
+    EXPECT_FALSE(showOutcome(platform, s.setPistonMass(0.0)));
     EXPECT_EQ(s.state().box.pistonM, 1.0);
+    EXPECT_EQ(s.state().outputs.TCKEnergy[4], 5.0);
     EXPECT_EQ(platform.alerts.size(), 4u);
     for (const auto& alert : platform.alerts) EXPECT_EQ(alert.title, "Alert.");
-    EXPECT_TRUE(s.setMass(0, 1e-26));
+    EXPECT_EQ(platform.alerts[0].message, negative.message());
+    EXPECT_TRUE(showOutcome(platform, s.setMass(0, 1e-26)));
     EXPECT_EQ(s.state().types.invm[0], 1.0 / 1e-26);
+    EXPECT_EQ(platform.alerts.size(), 4u);  // an applied change says nothing
 }
 
 TEST_F(Setters, DiameterAboveTheBoxWidthIsRefused)
 {
-    EXPECT_FALSE(s.setDiam(0, 1.1e-9));
+    EXPECT_FALSE(showOutcome(platform, s.setDiam(0, 1.1e-9)));
     EXPECT_EQ(s.state().types.diam[0], 3e-10);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].message, "Atom diameter can not be greater than the width of the box which is 1.00e-09 m.");
@@ -151,7 +198,7 @@ TEST_F(Setters, DiameterThatCannotBeRefittedIsRestoredWithTheAtoms)
     s.setName(0, "Big");
     CVector before[4];
     for (int i = 0; i < 4; i++) before[i] = s.state().atoms.loc[0][i];
-    EXPECT_FALSE(s.setDiam(0, 1e-9));  // four atoms of the box's width cannot fit
+    EXPECT_FALSE(showOutcome(platform, s.setDiam(0, 1e-9)));  // four atoms of the box's width cannot fit
     EXPECT_EQ(s.state().types.diam[0], 3e-10);
     for (int i = 0; i < 4; i++) EXPECT_EQ(std::memcmp(before[i].v, s.state().atoms.loc[0][i].v, sizeof before[i].v), 0);
     ASSERT_EQ(platform.alerts.size(), 1u);
@@ -169,7 +216,7 @@ TEST_F(Setters, EyeDistanceKeepsTheBoxBeyondTheProjectionPlane)
 {
     double minimum = 1.73205080757 * s.state().box.halfWidth + s.getEyePlaneR();
     EXPECT_TRUE(s.setEyeR(minimum));
-    EXPECT_FALSE(s.setEyeR(minimum * 0.999));
+    EXPECT_FALSE(showOutcome(platform, s.setEyeR(minimum * 0.999)));
     EXPECT_EQ(s.getEyeR(), minimum);
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].message, "Box too close to the projection plane.\nMinimum eye distance is 9.66e-10 m.\n");
@@ -177,7 +224,7 @@ TEST_F(Setters, EyeDistanceKeepsTheBoxBeyondTheProjectionPlane)
 
 TEST_F(Setters, ViewSetterGoesOnAfterARefusedEyeDistance)
 {
-    s.setView(1.0, 1.0, 1e-10, 2e-10, 1e12);
+    showOutcome(platform, s.setView(1.0, 1.0, 1e-10, 2e-10, 1e12));
     EXPECT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(s.state().display.View.getPhi(), 1.0);
     EXPECT_EQ(s.getEyeR(), 2.5e-9);
@@ -226,7 +273,7 @@ TEST_F(Setters, BoxGrowsFreelyAndShrinksOnlyWhenTheAtomsFit)
     EXPECT_TRUE(s.setHalfWidth(8e-10));
     EXPECT_EQ(s.state().box.pistonZ, 8e-10);
     StateEdit(s)->box.pistonZ = 6e-10;
-    EXPECT_FALSE(s.setHalfWidth(2e-10));
+    EXPECT_FALSE(showOutcome(platform, s.setHalfWidth(2e-10)));
     EXPECT_EQ(s.state().box.halfWidth, 8e-10);
     EXPECT_EQ(s.state().box.pistonZ, 6e-10);
     ASSERT_EQ(platform.alerts.size(), 1u);

@@ -6,6 +6,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "support/SimulationFixture.h"
 
 namespace {
@@ -188,7 +189,7 @@ TEST_F(Engine, ADisplayEndingNotFiniteIsUndoneAndNeverSaved)
     StateEdit(s)->atoms.loc[0][3].setX(NAN);
     s.setSavePath("/tmp/quorvel-engine-never-written.txt");
     std::remove(s.getSavePath().c_str());
-    EXPECT_FALSE(s.writeOutputFile());
+    EXPECT_FALSE(showOutcome(platform, s.writeOutputFile()));
     EXPECT_NE(platform.alerts.back().message.find("not finite"), std::string::npos);
     EXPECT_NE(access(s.getSavePath().c_str(), F_OK), 0);
 }

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "RENDER/CScene.h"
 #include "SIM/io/CFileTags.h"
 #include "SIM/model/CValueRules.h"
@@ -107,12 +108,12 @@ protected:
         std::string path = temporaryPath("load.txt");
         std::ofstream(path, std::ios::binary) << text;
         s.setOpenPath(path);
-        return s.readInputFile();
+        return showOutcome(platform, s.readInputFile());
     }
     std::string saved()
     {
         s.setSavePath(temporaryPath("saved.txt"));
-        EXPECT_TRUE(s.writeOutputFile());
+        EXPECT_TRUE(showOutcome(platform, s.writeOutputFile()));
         std::ifstream in(s.getSavePath(), std::ios::binary);
         std::stringstream buffer;
         buffer << in.rdbuf();
@@ -197,9 +198,9 @@ TEST_F(HostileInput, ValuesOutsideTheirRangesAreRefusedBySetterAndFileAlike)
         std::function<bool(CSimulation&)> set;
         std::function<double(const CSimulation&)> get;
     } cases[] = {
-        {"AMAS 0 1e308", [](CSimulation& m) { return m.setMass(0, 1e308); },
+        {"AMAS 0 1e308", [](CSimulation& m) { return static_cast<bool>(m.setMass(0, 1e308)); },
          [](const CSimulation& m) { return double(m.state().types.mass[0]); }},
-        {"ADIA 0 1e-3", [](CSimulation& m) { return m.setDiam(0, 1e-3); },
+        {"ADIA 0 1e-3", [](CSimulation& m) { return static_cast<bool>(m.setDiam(0, 1e-3)); },
          [](const CSimulation& m) { return double(m.state().types.diam[0]); }},
         {"UFTM 1e308", [](CSimulation& m) { return m.setFloorTemp(1e308); },
          [](const CSimulation& m) { return double(m.state().forces.floorTemp); }},
@@ -219,13 +220,13 @@ TEST_F(HostileInput, ValuesOutsideTheirRangesAreRefusedBySetterAndFileAlike)
          [](const CSimulation& m) { return double(m.state().display.histogramWidth); }},
         {"TIPD 0", [](CSimulation& m) { return m.setIPD(0); },
          [](const CSimulation& m) { return double(m.state().clock.iterationsPerDisplay); }},
-        {"VEYE 1e308", [](CSimulation& m) { return m.setEyeR(1e308); },
+        {"VEYE 1e308", [](CSimulation& m) { return static_cast<bool>(m.setEyeR(1e308)); },
          [](const CSimulation& m) { return double(m.getEyeR()); }},
         {"VSCA 1e308", [](CSimulation& m) { return m.setScale(1e308); },
          [](const CSimulation& m) { return double(m.getScale()); }},
-        {"PMAS 1e308", [](CSimulation& m) { return m.setPistonMass(1e308); },
+        {"PMAS 1e308", [](CSimulation& m) { return static_cast<bool>(m.setPistonMass(1e308)); },
          [](const CSimulation& m) { return double(m.state().box.pistonM); }},
-        {"BHWD 1", [](CSimulation& m) { return m.setHalfWidth(1); },
+        {"BHWD 1", [](CSimulation& m) { return static_cast<bool>(m.setHalfWidth(1)); },
          [](const CSimulation& m) { return double(m.state().box.halfWidth); }},
         {"AVEL 0 0 1e308 0 0", [](CSimulation&) { return false; },
          [](const CSimulation& m) { return double(m.state().atoms.vel[0][0].getX()); }},
@@ -242,7 +243,7 @@ TEST_F(HostileInput, ValuesOutsideTheirRangesAreRefusedBySetterAndFileAlike)
     EXPECT_FALSE(s.changeKEnergy(1e308));
     EXPECT_TRUE(finiteAtoms());
     platform.alerts.clear();
-    s.setMass(0, 1e308);
+    showOutcome(platform, s.setMass(0, 1e308));
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].message, "The mass of an atom must be between 1e-30 and 1e-20 kg.");
 }
@@ -304,8 +305,8 @@ TEST_F(HostileInput, DiametersOfZeroOrBelowAreRefusedAndTheClumpEndsWhateverItIs
 {
     makeSane();
     const double before = s.getDiam(0);
-    EXPECT_FALSE(s.setDiam(0, -3e-10));
-    EXPECT_FALSE(s.setDiam(0, 0.0));
+    EXPECT_FALSE(showOutcome(platform, s.setDiam(0, -3e-10)));
+    EXPECT_FALSE(showOutcome(platform, s.setDiam(0, 0.0)));
     EXPECT_EQ(platform.alerts.back().message, "The diameter of an atom must be between 1e-11 and 1e-7 m.");
     ASSERT_TRUE(load("ADIA 0 -3e-10\nADIA 1 0\nADIA 2 2e-10\n"));
     EXPECT_EQ(s.getDiam(0), before);

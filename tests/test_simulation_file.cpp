@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "RENDER/CScene.h"
 #include "SIM/io/CFileTags.h"
 #include "support/SimulationFixture.h"
@@ -58,12 +59,12 @@ protected:
     bool load(const std::string& path)
     {
         s.setOpenPath(path);
-        return s.readInputFile();
+        return showOutcome(platform, s.readInputFile());
     }
     std::string save(const std::string& name)
     {
         s.setSavePath(temporaryDirectory() + "/" + name);
-        EXPECT_TRUE(s.writeOutputFile());
+        EXPECT_TRUE(showOutcome(platform, s.writeOutputFile()));
         return readText(s.getSavePath());
     }
 };
@@ -323,11 +324,11 @@ TEST_F(SimulationFile, AFailedWriteIsReportedAndLeavesTheOldFile)
     std::string path = writeText("existing.txt", "old contents\n");
     s.setSavePath(path);
     s.setName(1, "Caf\xc3\xa9");
-    EXPECT_FALSE(s.writeOutputFile());
+    EXPECT_FALSE(showOutcome(platform, s.writeOutputFile()));
     EXPECT_EQ(readText(path), "old contents\n");
     s.setName(1, "");
     s.setSavePath(temporaryDirectory() + "/no/such/folder/x.txt");
-    EXPECT_FALSE(s.writeOutputFile());
+    EXPECT_FALSE(showOutcome(platform, s.writeOutputFile()));
     ASSERT_EQ(platform.alerts.size(), 2u);
     EXPECT_NE(platform.alerts[1].message.find("no/such/folder"), std::string::npos);
     // No temporary file is left beside the target.
@@ -357,26 +358,6 @@ TEST_F(SimulationFile, NumbersAreTheSameUnderACommaLocale)
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(written, expected);
     EXPECT_EQ(reread, expected);
-}
-
-TEST_F(SimulationFile, ProposedNamesFollowTheLastConfirmedSave)
-{
-    platform.saveAnswers = {"", temporaryDirectory() + "/chosen.txt", ""};
-    EXPECT_FALSE(s.requestSavePath());
-    EXPECT_TRUE(s.requestSavePath());
-    EXPECT_FALSE(s.requestSavePath());
-    ASSERT_EQ(platform.saveRequests.size(), 3u);
-    EXPECT_EQ(platform.saveRequests[0].proposedName, "SIMULATION.txt");
-    EXPECT_EQ(platform.saveRequests[1].proposedName, "SIMULATION.txt");
-    EXPECT_EQ(platform.saveRequests[2].proposedName, "chosen.txt");
-    EXPECT_EQ(platform.saveRequests[0].title, "Save Simulation 'txt' File As...");
-    EXPECT_EQ(platform.saveRequests[0].nameFieldLabel, "File Name: ");
-    EXPECT_EQ(s.getSavePath(), temporaryDirectory() + "/chosen.txt");
-
-    platform.openAnswers = {"/some/where/file.txt"};
-    EXPECT_TRUE(s.requestOpenPath());
-    EXPECT_EQ(s.getOpenPath(), "/some/where/file.txt");
-    EXPECT_FALSE(s.requestOpenPath());
 }
 
 // Thousands of mutated and random files: the reader must never crash or

@@ -86,6 +86,36 @@ void expectEnvelopeKept(const std::vector<double>& x, const std::vector<double>&
 }
 }  // namespace
 
+TEST(ChartDecimation, AHundredThousandSamplesBecomeAFewPointsPerColumnAndKeepTheirPeaks)
+{
+    std::vector<double> x(100000), y(100000);
+    for (std::size_t k = 0; k < x.size(); k++) {
+        x[k] = static_cast<double>(k);
+        y[k] = std::sin(k * 1e-3);
+    }
+    y[54321] = 50.0;  // a spike one sample wide
+    y[12345] = -50.0;
+    QList<QPointF> out;
+    const auto [first, last] = visibleRange(x, 0.0, 99999.0);
+    EXPECT_EQ(first, 0u);
+    EXPECT_EQ(last, 100000u);
+    decimateToColumns(x, y, first, last, 0.0, 99999.0, 800, 1.0, out);
+    EXPECT_LE(out.size(), 4 * 800);
+    EXPECT_GE(out.size(), 800);
+    EXPECT_TRUE(out.contains(QPointF(54321.0, 50.0)));
+    EXPECT_TRUE(out.contains(QPointF(12345.0, -50.0)));
+    EXPECT_EQ(out.front(), QPointF(0.0, 0.0));
+    EXPECT_EQ(out.back().x(), 99999.0);
+    for (qsizetype k = 1; k < out.size(); k++) ASSERT_GT(out[k].x(), out[k - 1].x()) << "in sample order";
+
+    const auto [a, b] = visibleRange(x, 10.5, 20.0);
+    EXPECT_EQ(a, 11u);
+    EXPECT_EQ(b, 21u);
+    decimateToColumns(x, y, a, b, 10.5, 20.0, 800, 2.0, out);
+    ASSERT_EQ(out.size(), 10) << "few samples are all kept";
+    EXPECT_EQ(out.front(), QPointF(22.0, y[11]));
+}
+
 TEST(ChartDecimation, EveryColumnKeepsItsLowestAndHighestSampleAndTheLineItsEnds)
 {
     std::vector<double> x, y;

@@ -117,6 +117,35 @@ TEST_F(DialogTest, AtomNumbersApplyEveryCountEvenAfterARefusal)
     EXPECT_EQ(s->state().atoms.totalAtoms, 10);
 }
 
+// More atoms than a 1 nm box holds: the cap is asked first, then what did
+// not fit; Revert takes back the atoms added, Accept keeps them.
+TEST_F(DialogTest, AtomNumbersThatFindNoRoomAreTakenBackOrKept)
+{
+    CAtomNumbersDialog& d = open(window->AtomNumbersDialog);
+    platform.alertAnswers = {0, 1};  // cap at the maximum, then Revert
+    d.numberField[2]->setText("401");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    ASSERT_EQ(platform.alerts.size(), 2u);
+    EXPECT_EQ(platform.alerts[0].title, "Alert.");
+    EXPECT_EQ(platform.alerts[0].buttons, (std::vector<std::string>{"Accept", "Cancel"}));
+    EXPECT_EQ(platform.alerts[1].title, "Operation Incomplete.");
+    EXPECT_EQ(platform.alerts[1].buttons, (std::vector<std::string>{"Accept", "Revert"}));
+    EXPECT_EQ(s->getNumber(2), 0);
+    EXPECT_EQ(s->state().atoms.totalAtoms, 4);
+
+    platform.alerts.clear();
+    platform.alertAnswers = {0};  // Accept what fitted
+    d.numberField[2]->setText("200");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    ASSERT_EQ(platform.alerts.size(), 1u);
+    EXPECT_EQ(platform.alerts[0].title, "Operation Incomplete.");
+    EXPECT_GT(s->getNumber(2), 0);
+    EXPECT_LT(s->getNumber(2), 200);
+    EXPECT_EQ(s->state().atoms.totalAtoms, 4 + s->getNumber(2));
+}
+
 TEST_F(DialogTest, AtomNumbersRefuseNegativeAndFractionalCountsBeforeApplyingAny)
 {
     CAtomNumbersDialog& d = open(window->AtomNumbersDialog);

@@ -15,6 +15,7 @@
 #include <map>
 
 #include "UI/CQtPlatform.h"
+#include "UI/CSimulationPanels.h"
 #include "UI/CUIGraph.h"
 #include "support/ui/UiWindowFixture.h"
 #include "support/StateEdit.h"
@@ -244,6 +245,33 @@ TEST_F(WindowTest, SaveRecordsTheWindowSizeAndOpeningRestoresIt)
     window->fileSaveSimulation();
     ASSERT_EQ(platform.alerts.size(), 1u);
     EXPECT_EQ(platform.alerts[0].title, "Alert.");
+}
+
+// The shell's panels choose the simulation's paths; the simulation only
+// reads and writes the paths it is given.
+TEST_F(WindowTest, ProposedNamesFollowTheLastConfirmedSave)
+{
+    ScriptedPlatform panels;
+    auto other = std::make_unique<CSimulation>(panels);
+    other->initWithDefaults();
+    CSimulation& s = *other;
+    const std::string chosen = dir.filePath("chosen.txt").toStdString();
+    panels.saveAnswers = {"", chosen, ""};
+    EXPECT_FALSE(requestSavePath(panels, s));
+    EXPECT_TRUE(requestSavePath(panels, s));
+    EXPECT_FALSE(requestSavePath(panels, s));
+    ASSERT_EQ(panels.saveRequests.size(), 3u);
+    EXPECT_EQ(panels.saveRequests[0].proposedName, "SIMULATION.txt");
+    EXPECT_EQ(panels.saveRequests[1].proposedName, "SIMULATION.txt");
+    EXPECT_EQ(panels.saveRequests[2].proposedName, "chosen.txt");
+    EXPECT_EQ(panels.saveRequests[0].title, "Save Simulation 'txt' File As...");
+    EXPECT_EQ(panels.saveRequests[0].nameFieldLabel, "File Name: ");
+    EXPECT_EQ(s.getSavePath(), chosen);
+
+    panels.openAnswers = {"/some/where/file.txt"};
+    EXPECT_TRUE(requestOpenPath(panels, s));
+    EXPECT_EQ(s.getOpenPath(), "/some/where/file.txt");
+    EXPECT_FALSE(requestOpenPath(panels, s));
 }
 
 TEST_F(WindowTest, DropReadsTheFirstTxtPath)

@@ -6,11 +6,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CAddAtomDialog::CAddAtomDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Add Atom"), parent)
+CAddAtomDialog::CAddAtomDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Add Atom"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -45,7 +46,7 @@ void CAddAtomDialog::accept()
             return;
     // A type that is full is refused by the simulation with its own alert;
     // the dialog stays open so that another type can be chosen.
-    if (!Simulation.addOneAtomAtLocationWithVelocity(type, v[0], v[1], v[2], v[3], v[4], v[5])) return;
+    if (!showOutcome(platform(), Simulation.addOneAtomAtLocationWithVelocity(type, v[0], v[1], v[2], v[3], v[4], v[5]))) return;
     // The new slot holds the acceleration and energies of whatever atom had
     // it before; the energy account must include the atom as entered, or
     // conservation would rescale its velocity to a stale energy.

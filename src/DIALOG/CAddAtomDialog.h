@@ -10,7 +10,7 @@ class QLineEdit;
 class CAddAtomDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CAddAtomDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CAddAtomDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QComboBox* typePopupButton;

@@ -8,10 +8,11 @@
 
 #include <climits>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 
-CAtomNumbersDialog::CAtomNumbersDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Number of Atoms"), parent)
+CAtomNumbersDialog::CAtomNumbersDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Number of Atoms"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -48,6 +49,21 @@ void CAtomNumbersDialog::accept()
     // dialog stays open for the refused one.
     bool ok = true;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (!Simulation.setNumber(t, static_cast<int>(n[t]))) ok = false;
+        if (!setNumber(t, static_cast<int>(n[t]))) ok = false;
     if (ok) end(true);
+}
+
+// More than a type holds is asked about first; atoms that found no room
+// after, keeping those that did unless the person takes them back.
+bool CAtomNumbersDialog::setNumber(int t, int n)
+{
+    COutcome outcome = Simulation.setNumber(t, n);
+    if (outcome.isQuestion() && !outcome.workKept()) {
+        if (askOutcome(platform(), outcome) != 0) return false;
+        outcome = Simulation.setNumber(t, n, true);
+    }
+    if (!outcome.workKept()) return showOutcome(platform(), outcome);
+    if (askOutcome(platform(), outcome) == 0) return true;
+    Simulation.takeBackPartialWork();
+    return false;
 }

@@ -12,7 +12,7 @@ class QLineEdit;
 class CAtomNumbersDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CAtomNumbersDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CAtomNumbersDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLabel* nameField[modelLimits::kTypes];
@@ -22,5 +22,6 @@ public slots:
     void accept() override;
 
 private:
+    bool setNumber(int t, int n);
     QLabel* colour[modelLimits::kTypes];
 };

@@ -8,11 +8,12 @@
 
 #include "CBusyCursor.h"
 #include "CColorButton.h"
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Atom Properties"), parent)
+CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Atom Properties"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -77,10 +78,10 @@ void CAtomPropertiesDialog::accept()
     {
         CBusyCursor busy;
         for (int t = 0; t < CSimulation::kTypes; t++)
-            if (!Simulation.setDiam(t, d[t])) ok = false;
+            if (!showOutcome(platform(), Simulation.setDiam(t, d[t]))) ok = false;
     }
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (!Simulation.setMass(t, m[t])) ok = false;
+        if (!showOutcome(platform(), Simulation.setMass(t, m[t]))) ok = false;
     for (int t = 0; t < CSimulation::kTypes; t++) {
         Simulation.setRed(t, colorField[t]->red());
         Simulation.setGreen(t, colorField[t]->green());

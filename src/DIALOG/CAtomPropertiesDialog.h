@@ -11,7 +11,7 @@ class QLineEdit;
 class CAtomPropertiesDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CAtomPropertiesDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CAtomPropertiesDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLineEdit* nameField[modelLimits::kTypes];

@@ -8,11 +8,12 @@
 #include <QVBoxLayout>
 
 #include "CBusyCursor.h"
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CBoxDialog::CBoxDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Box"), parent)
+CBoxDialog::CBoxDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Box"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -51,10 +52,10 @@ void CBoxDialog::accept()
     // A narrower box refits the atoms into it.
     bool ok = [&] {
         CBusyCursor busy;
-        return s.setHalfWidth(0.5 * width);
+        return showOutcome(platform(), s.setHalfWidth(0.5 * width));
     }();
     s.setPistonUsed(appliedPressureBox->isChecked());
     s.setAppliedPressure(pressure);
-    if (!s.setPistonMass(mass)) ok = false;
+    if (!showOutcome(platform(), s.setPistonMass(mass))) ok = false;
     if (ok) end(true);
 }

@@ -10,7 +10,7 @@ class QLineEdit;
 class CBoxDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CBoxDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CBoxDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLineEdit* boxWidthField;

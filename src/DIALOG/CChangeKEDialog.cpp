@@ -9,8 +9,8 @@
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Change Kinetic Energy"), parent)
+CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Change Kinetic Energy"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

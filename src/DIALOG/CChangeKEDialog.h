@@ -10,7 +10,7 @@ class QLineEdit;
 class CChangeKEDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CChangeKEDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CChangeKEDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLineEdit* changeKEField;

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 
 CColorButton::CColorButton(QWidget* parent) : QPushButton(parent)
 {

@@ -11,8 +11,8 @@
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CDisplaysDialog::CDisplaysDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Displays"), parent)
+CDisplaysDialog::CDisplaysDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Displays"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* values = new QGroupBox(tr("Values shown"), this);

@@ -11,7 +11,7 @@ class QRadioButton;
 class CDisplaysDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CDisplaysDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CDisplaysDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QButtonGroup* updateTiming;  // rows 0 instantaneous, 1 time-constant average, 2 accumulated

@@ -15,8 +15,8 @@ namespace {
 const QString kNotApplicable = QStringLiteral("NA");
 }
 
-CEditAtomDialog::CEditAtomDialog(CSimulation& simulation, std::function<void()> redraw, QWidget* parent)
-    : CParameterDialog(simulation, tr("Edit Atoms"), parent), redraw(std::move(redraw))
+CEditAtomDialog::CEditAtomDialog(CSimulation& simulation, CPlatform& platform, std::function<void()> redraw, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Edit Atoms"), parent), redraw(std::move(redraw))
 {
     auto* layout = new QVBoxLayout(this);
     selectedField = new QLabel(this);

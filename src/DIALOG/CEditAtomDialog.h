@@ -16,7 +16,7 @@ class CEditAtomDialog : public CParameterDialog {
     Q_OBJECT
 public:
     // redraw shows an applied edit in the view; it may be empty.
-    CEditAtomDialog(CSimulation& simulation, std::function<void()> redraw, QWidget* parent = nullptr);
+    CEditAtomDialog(CSimulation& simulation, CPlatform& platform, std::function<void()> redraw, QWidget* parent = nullptr);
     void fill() override;
 
     std::function<void()> redraw;

@@ -7,8 +7,8 @@
 
 #include "SIM/model/CSimulation.h"
 
-CEnergyDialog::CEnergyDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Energy"), parent)
+CEnergyDialog::CEnergyDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Energy"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     enforceCOE = new QCheckBox(tr("&Conserve energy (rescale speeds after each step)"), this);

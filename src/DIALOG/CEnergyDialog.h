@@ -9,7 +9,7 @@ class QCheckBox;
 class CEnergyDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CEnergyDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CEnergyDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QCheckBox* enforceCOE;

@@ -12,8 +12,8 @@
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CFloorDialog::CFloorDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Floor"), parent)
+CFloorDialog::CFloorDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Floor"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* bath = new QGroupBox(tr("Heat bath"), this);

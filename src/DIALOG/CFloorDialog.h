@@ -12,7 +12,7 @@ class QLineEdit;
 class CFloorDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CFloorDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CFloorDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QCheckBox* floorTempUsed;

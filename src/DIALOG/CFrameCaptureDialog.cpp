@@ -12,7 +12,7 @@
 
 #include <cmath>
 
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 
 CFrameCaptureDialog::CFrameCaptureDialog(CCaptureSettings& settings, QWidget* parent) : QDialog(parent), Settings(settings)
 {

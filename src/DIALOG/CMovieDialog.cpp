@@ -14,7 +14,7 @@
 #include <climits>
 
 #include "BASE/CTextNumbers.h"
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 
 namespace {

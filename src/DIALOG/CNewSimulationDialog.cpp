@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 
 using namespace newSimulation;
@@ -32,8 +33,8 @@ bool numberIn(const QLineEdit* field, double& value)
 }
 }  // namespace
 
-CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("New Simulation"), parent)
+CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("New Simulation"), parent)
 {
     auto* layout = new QVBoxLayout(this);
 

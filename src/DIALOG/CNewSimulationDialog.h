@@ -16,7 +16,7 @@ class QSpinBox;
 class CNewSimulationDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CNewSimulationDialog(CSimulation& simulation, QWidget* parent);
+    CNewSimulationDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent);
     // Keeps what was entered last time: a second new simulation is mostly the first one changed.
     void fill() override;
     // The description as the fields stand, or false with the field at fault

@@ -13,12 +13,12 @@
 #include <cmath>
 
 #include "BASE/CTextNumbers.h"
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
-#include "SIM/model/CPlatform.h"
 #include "SIM/model/CValueRules.h"
 
-CParameterDialog::CParameterDialog(CSimulation& simulation, const QString& title, QWidget* parent)
-    : QDialog(parent), Simulation(simulation)
+CParameterDialog::CParameterDialog(CSimulation& simulation, CPlatform& platform, const QString& title, QWidget* parent)
+    : QDialog(parent), Simulation(simulation), Platform(platform)
 {
     setWindowTitle(title);
     setModal(true);
@@ -39,11 +39,6 @@ void CParameterDialog::cancel()
 void CParameterDialog::end(bool accepted)
 {
     done(accepted ? QDialog::Accepted : QDialog::Rejected);
-}
-
-CPlatform& CParameterDialog::platform()
-{
-    return Simulation.getPlatform();
 }
 
 QString CParameterDialog::realText(double value, const char* format)

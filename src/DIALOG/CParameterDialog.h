@@ -23,7 +23,7 @@ struct CRange;
 class CParameterDialog : public QDialog {
     Q_OBJECT
 public:
-    CParameterDialog(CSimulation& simulation, const QString& title, QWidget* parent);
+    CParameterDialog(CSimulation& simulation, CPlatform& platform, const QString& title, QWidget* parent);
 
     CSimulation& Simulation;
 
@@ -48,7 +48,8 @@ public slots:
 protected:
     // Ends the modal loop with the given answer.
     void end(bool accepted);
-    CPlatform& platform();
+    // The alerts and panels the dialog shows.
+    CPlatform& platform() { return Platform; }
 
     // Reads a real number; when the text is not one, shows an alert naming
     // the field, puts the cursor in it and answers false.
@@ -74,4 +75,7 @@ protected:
     void updateSwatch(QLabel* label, int t);
     // OK and Cancel, wired to accept and reject; OK is the default button.
     QDialogButtonBox* addButtons(QBoxLayout* layout);
+
+private:
+    CPlatform& Platform;
 };

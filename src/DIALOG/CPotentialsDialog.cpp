@@ -11,8 +11,8 @@
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Potentials"), parent)
+CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Potentials"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     use = new QCheckBox(tr("&Use the pair potentials (Lennard-Jones and Coulomb)"), this);

@@ -12,7 +12,7 @@ class QLineEdit;
 class CPotentialsDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CPotentialsDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CPotentialsDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QCheckBox* use;

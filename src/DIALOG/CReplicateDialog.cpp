@@ -9,8 +9,8 @@
 #include "SIM/io/CLammpsExport.h"
 #include "SIM/model/CSimulation.h"
 
-CReplicateDialog::CReplicateDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Export for LAMMPS"), parent)
+CReplicateDialog::CReplicateDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Export for LAMMPS"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

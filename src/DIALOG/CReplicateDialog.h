@@ -11,7 +11,7 @@ class QLineEdit;
 class CReplicateDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CReplicateDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CReplicateDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLineEdit* copiesField;

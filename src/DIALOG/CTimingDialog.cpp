@@ -11,8 +11,8 @@
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CTimingDialog::CTimingDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Timing"), parent)
+CTimingDialog::CTimingDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Timing"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

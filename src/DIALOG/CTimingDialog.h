@@ -11,7 +11,7 @@ class QLineEdit;
 class CTimingDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CTimingDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CTimingDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLineEdit *ipdField, *timeStepField, *realTimeBetweenDisplaysField;

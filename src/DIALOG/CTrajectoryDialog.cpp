@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CTrajectoryDialog::CTrajectoryDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("Record Trajectory"), parent)
+CTrajectoryDialog::CTrajectoryDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("Record Trajectory"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

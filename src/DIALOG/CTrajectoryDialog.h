@@ -14,7 +14,7 @@ class CTrajectoryDialog : public CParameterDialog {
 public:
     static constexpr long long kMaxEvery = 1000000;
 
-    CTrajectoryDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CTrajectoryDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QComboBox* formatBox;

@@ -5,11 +5,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
-CViewDialog::CViewDialog(CSimulation& simulation, QWidget* parent)
-    : CParameterDialog(simulation, tr("View"), parent)
+CViewDialog::CViewDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
+    : CParameterDialog(simulation, platform, tr("View"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -47,5 +48,5 @@ void CViewDialog::accept()
     s.setEyePlaneR(plane);
     // The eye must stay clear of the box in front of the new projection
     // plane; a refusal leaves the scale and plane in force and the dialog open.
-    if (s.setEyeR(eye)) end(true);
+    if (showOutcome(platform(), s.setEyeR(eye))) end(true);
 }

@@ -9,7 +9,7 @@ class QLineEdit;
 class CViewDialog : public CParameterDialog {
     Q_OBJECT
 public:
-    CViewDialog(CSimulation& simulation, QWidget* parent = nullptr);
+    CViewDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent = nullptr);
     void fill() override;
 
     QLineEdit* boxWidthField;  // shown only

@@ -5,6 +5,7 @@
 
 #include <QUndoStack>
 
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 
 CDocument::CDocument(CPlatform& platform, QObject* parent)

@@ -16,7 +16,7 @@
 #include <cmath>
 
 #include "BASE/CAtomicFile.h"
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 #include "RENDER/CScenePicture.h"
 
 void CZoomChartView::wheelEvent(QWheelEvent* event)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop services of the simulation on Qt: alerts as QMessageBox, the
 // open and save panels as QFileDialog. Every one of them runs modally inside a
-// CModalScope (SIM/CPlatform.h), so the run timer can tell that it must not
+// CModalScope (DIALOG/CPlatform.h), so the run timer can tell that it must not
 // advance the simulation while the user is answering.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 
 // True while any modal dialog, alert or file panel is up.
 bool isModalSessionActive();

@@ -13,6 +13,7 @@
 #include "RENDER/CScene.h"
 #include "CDocument.h"
 #include "CUIDisplay.h"
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
@@ -37,8 +38,8 @@ bool isOptionKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kOption);
 bool isControlKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kControl); }
 bool isCommandOptionKeyOnlyDown(Qt::KeyboardModifiers mod) { return only(mod, kCommand | kOption); }
 
-CUIView::CUIView(CSimulation& simulation, CScene& scene, QWidget* parent)
-    : QWidget(parent), Simulation(simulation), Scene(scene)
+CUIView::CUIView(CSimulation& simulation, CScene& scene, CPlatform& platform, QWidget* parent)
+    : QWidget(parent), Simulation(simulation), Scene(scene), Platform(platform)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -190,7 +191,7 @@ void CUIView::leftDrag()
         Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0f - dy / H));
     } else if (isOptionKeyOnlyDown(mod)) {
         const float f = 1.0f + dy / H;
-        if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+        if (!valueRules::isViewScale(Simulation.getScale() * f) || !showOutcome(Platform, Simulation.setEyeR(Simulation.getEyeR() * f)))
             return;
         Simulation.setScale(Simulation.getScale() * f);
     } else if (selectionBoxFlag) {
@@ -238,7 +239,7 @@ bool CUIView::moveEyeBy(double step)
 {
     const float f = static_cast<float>(1.0 + step / viewRect.height());
     // The eye and the scale move together: both stay within their ranges or neither moves.
-    if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+    if (!valueRules::isViewScale(Simulation.getScale() * f) || !showOutcome(Platform, Simulation.setEyeR(Simulation.getEyeR() * f)))
         return false;
     Simulation.setScale(Simulation.getScale() * f);
     changed(CDocument::display);
@@ -294,7 +295,7 @@ void CUIView::keyPressEvent(QKeyEvent* event)
             Simulation.setScale(Simulation.getScale() * static_cast<float>(1.0 + sign * kZoomStep / H));
         } else if (isOptionKeyOnlyDown(mod)) {
             const float f = static_cast<float>(1.0 - sign * kZoomStep / H);
-            if (!valueRules::isViewScale(Simulation.getScale() * f) || !Simulation.setEyeR(Simulation.getEyeR() * f))
+            if (!valueRules::isViewScale(Simulation.getScale() * f) || !showOutcome(Platform, Simulation.setEyeR(Simulation.getEyeR() * f)))
             return;
             Simulation.setScale(Simulation.getScale() * f);
         } else {

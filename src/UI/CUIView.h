@@ -15,6 +15,7 @@
 #include "SIM/model/CAtomRef.h"
 
 class CDocument;
+class CPlatform;
 class CScene;
 class CSimulation;
 class CUIDisplay;
@@ -37,11 +38,12 @@ struct CSignedRect {
 class CUIView : public QWidget {
     Q_OBJECT
 public:
-    CUIView(CSimulation& simulation, CScene& scene, QWidget* parent = nullptr);
+    CUIView(CSimulation& simulation, CScene& scene, CPlatform& platform, QWidget* parent = nullptr);
     void setDisplay(CUIDisplay* display) { UIDisplay = display; }
 
     CSimulation& Simulation;
     CScene& Scene;
+    CPlatform& Platform;  // says why a zoom is refused
     CUIDisplay* UIDisplay = nullptr;
     QRectF viewRect;
     QPointF centerPt, icenterPt;

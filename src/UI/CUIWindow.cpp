@@ -38,7 +38,7 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
 {
     initResources();
     setWindowIcon(QIcon(QStringLiteral(":/qrv.png")));
-    UIView = new CUIView(Simulation, Scene, this);
+    UIView = new CUIView(Simulation, Scene, platform, this);
     setCentralWidget(UIView);
     UIGraph = new CUIGraph(Simulation, UIView);
     UIDisplay = std::make_unique<CUIDisplay>(Simulation, *UIGraph, UIView);

@@ -10,7 +10,7 @@
 #include "CViewCapture.h"
 #include "DIALOG/CFrameCaptureDialog.h"
 #include "DIALOG/CMovieDialog.h"
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 
 void CUIWindow::createCaptureCommands(QMenu* menu)
 {

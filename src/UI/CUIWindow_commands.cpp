@@ -7,6 +7,7 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "DIALOG/CBusyCursor.h"
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
@@ -41,7 +42,7 @@ void CUIWindow::selectClump()
     Document.recordChange(QString(), [this](QString& text) {
         text = atomsText(tr("Clump"), Simulation.countSelected());
         CBusyCursor busy;
-        return Simulation.shiftSelectedAtomsToClump();
+        return showOutcome(platform, Simulation.shiftSelectedAtomsToClump());
     }, CDocument::atoms);
 }
 
@@ -76,8 +77,9 @@ void CUIWindow::cycleTCType()
 void CUIWindow::standardView()
 {
     const double half = Simulation.getHalfWidth();
-    Document.adjust(CDocument::display,
-                    [this, half] { Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half); });
+    Document.adjust(CDocument::display, [this, half] {
+        showOutcome(platform, Simulation.setView(0.0, std::numbers::pi / 2, 5.0 * half, half, 500.0 / half));
+    });
 }
 
 void CUIWindow::stereoView()

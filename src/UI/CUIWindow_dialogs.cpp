@@ -23,6 +23,7 @@
 #include "DIALOG/CEnergyDialog.h"
 #include "DIALOG/CFloorDialog.h"
 #include "DIALOG/CNewSimulationDialog.h"
+#include "DIALOG/CPlatform.h"
 #include "DIALOG/CPotentialsDialog.h"
 #include "DIALOG/CReplicateDialog.h"
 #include "DIALOG/CTimingDialog.h"
@@ -32,20 +33,20 @@
 
 void CUIWindow::createDialogs()
 {
-    AddAtomDialog = new CAddAtomDialog(Simulation, this);
-    AtomNumbersDialog = new CAtomNumbersDialog(Simulation, this);
-    AtomPropertiesDialog = new CAtomPropertiesDialog(Simulation, this);
-    EditAtomDialog = new CEditAtomDialog(Simulation, [this] { Document.announce(CDocument::atoms); }, this);
-    PotentialsDialog = new CPotentialsDialog(Simulation, this);
-    ChangeKEDialog = new CChangeKEDialog(Simulation, this);
-    BoxDialog = new CBoxDialog(Simulation, this);
-    DisplaysDialog = new CDisplaysDialog(Simulation, this);
-    EnergyDialog = new CEnergyDialog(Simulation, this);
-    FloorDialog = new CFloorDialog(Simulation, this);
-    TimingDialog = new CTimingDialog(Simulation, this);
-    ViewDialog = new CViewDialog(Simulation, this);
-    ReplicateDialog = new CReplicateDialog(Simulation, this);
-    NewSimulationDialog = new CNewSimulationDialog(Simulation, this);
+    AddAtomDialog = new CAddAtomDialog(Simulation, platform, this);
+    AtomNumbersDialog = new CAtomNumbersDialog(Simulation, platform, this);
+    AtomPropertiesDialog = new CAtomPropertiesDialog(Simulation, platform, this);
+    EditAtomDialog = new CEditAtomDialog(Simulation, platform, [this] { Document.announce(CDocument::atoms); }, this);
+    PotentialsDialog = new CPotentialsDialog(Simulation, platform, this);
+    ChangeKEDialog = new CChangeKEDialog(Simulation, platform, this);
+    BoxDialog = new CBoxDialog(Simulation, platform, this);
+    DisplaysDialog = new CDisplaysDialog(Simulation, platform, this);
+    EnergyDialog = new CEnergyDialog(Simulation, platform, this);
+    FloorDialog = new CFloorDialog(Simulation, platform, this);
+    TimingDialog = new CTimingDialog(Simulation, platform, this);
+    ViewDialog = new CViewDialog(Simulation, platform, this);
+    ReplicateDialog = new CReplicateDialog(Simulation, platform, this);
+    NewSimulationDialog = new CNewSimulationDialog(Simulation, platform, this);
 }
 
 void CUIWindow::createDialogActions()
@@ -178,7 +179,7 @@ void CUIWindow::debug2() { shiftToFit(); }
 // A folder, then the number of copies; the two files are written together or not at all.
 void CUIWindow::fileExportLammps()
 {
-    CPlatform& services = Simulation.getPlatform();
+    CPlatform& services = platform;
     std::string problem = checkLammpsExport(Simulation, 1);
     if (!problem.empty()) {
         services.alert("Alert.", problem, {"OK"});

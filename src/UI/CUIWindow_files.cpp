@@ -15,10 +15,12 @@
 
 #include <algorithm>
 
+#include "CSimulationPanels.h"
 #include "CUIDisplay.h"
 #include "CUIView.h"
 #include "CUIWindow.h"
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/COutcomeAlert.h"
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 
 // One item per example shipped in the resources, named after its file.
@@ -83,7 +85,7 @@ bool CUIWindow::openExample(const QString& resourcePath)
     Simulation.setOpenPath(copy.fileName().toStdString());
     const QString name = QFileInfo(resourcePath).fileName();
     if (!Document.replaceState(tr("Open %1").arg(name), [&] {
-            if (!Simulation.readInputFile()) return false;
+            if (!showOutcome(platform, Simulation.readInputFile())) return false;
             Document.setName(name);
             return true;
         }, true, [&] {
@@ -108,8 +110,8 @@ void CUIWindow::reportSkippedLines(const QString& name)
 void CUIWindow::fileSaveSimulation()
 {
     setWindowSizeToSimulation();
-    if (!Simulation.requestSavePath()) return;
-    if (!Simulation.writeOutputFile()) return;
+    if (!requestSavePath(platform, Simulation)) return;
+    if (!showOutcome(platform, Simulation.writeOutputFile())) return;
     Document.markSaved();
     const QString saved = QString::fromStdString(Simulation.getSavePath());
     Document.setName(QFileInfo(saved).fileName());

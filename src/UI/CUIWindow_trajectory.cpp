@@ -10,13 +10,13 @@
 #include "CUIView.h"
 #include "CUIWindow.h"
 #include "DIALOG/CTrajectoryDialog.h"
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/io/CStructureImport.h"
 
 void CUIWindow::createTrajectoryCommands(QMenu* menu)
 {
-    TrajectoryDialog = new CTrajectoryDialog(Simulation, this);
+    TrajectoryDialog = new CTrajectoryDialog(Simulation, platform, this);
     trajectoryWriter = std::make_unique<CTrajectoryWriter>();
     recordTrajectoryAct = new QAction(tr("Record &Trajectory..."), this);
     connect(recordTrajectoryAct, &QAction::triggered, this, &CUIWindow::recordTrajectory);

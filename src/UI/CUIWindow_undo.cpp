@@ -8,7 +8,7 @@
 #include <QUndoView>
 
 #include "CUIWindow.h"
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 
 void CUIWindow::createUndo()
 {

@@ -14,7 +14,7 @@
 
 #include "CUIDisplay.h"
 #include "CUIView.h"
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
 
 namespace {

@@ -209,6 +209,14 @@ private:
 };
 }  // namespace
 
+// What the model answered, as the desktop's alert would say it, with the
+// default choice taken: no one is there to choose.
+static void printOutcome(const COutcome& outcome)
+{
+    if (outcome || outcome.message().empty()) return;
+    std::fprintf(stderr, "%s %s [%s]\n", outcome.title().c_str(), outcome.message().c_str(), outcome.choices().front().c_str());
+}
+
 // The state --new describes, made the simulation's; false, with the reason
 // on one line, when it cannot be built.
 static bool buildNewState(const CBatchOptions& options, CSimulation& s)
@@ -220,7 +228,7 @@ static bool buildNewState(const CBatchOptions& options, CSimulation& s)
             spec.measure = newSimulation::CDensityMeasure::packingFraction;
             spec.density = newSimulation::defaultPackingFraction(spec);
         }
-        auto scratch = std::make_unique<CSimulation>(s.getPlatform());
+        auto scratch = std::make_unique<CSimulation>(s.getClock());
         problem = newSimulation::build(spec, *scratch);
         if (problem.empty()) {
             s.adoptState(*scratch);
@@ -236,8 +244,8 @@ static bool buildNewState(const CBatchOptions& options, CSimulation& s)
 
 int runBatch(const CBatchOptions& options)
 {
-    CConsolePlatform platform;
-    auto simulation = std::make_unique<CSimulation>(platform);
+    CClock clock;
+    auto simulation = std::make_unique<CSimulation>(clock);
     CSimulation& s = *simulation;
     s.initWithDefaults();
     bool linesSkipped = false;
@@ -307,7 +315,9 @@ int runBatch(const CBatchOptions& options)
     if (!instruments.writeAfterRun(s)) status = 1;
     if (!options.outputPath.empty()) {
         s.setSavePath(options.outputPath);
-        if (!s.writeOutputFile()) status = 1;
+        const COutcome written = s.writeOutputFile();
+        printOutcome(written);
+        if (!written) status = 1;
     }
     if (!options.renderPath.empty()) {
         QImage picture = renderScenePicture(s, QSize(options.renderWidth, options.renderHeight), options.renderStereo);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "SIM/model/CPlatform.h"
+#include "DIALOG/CPlatform.h"
 
 struct CShownAlert {
     std::string title;

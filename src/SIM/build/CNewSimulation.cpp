@@ -578,7 +578,7 @@ std::string build(const CSpec& spec, CSimulation& scratch)
     for (std::size_t k = 0; k < placed.size() && set; k++) {
         const CPlaced& a = placed[k];
         const double* v = velocities[k].v;
-        set = scratch.addOneAtomAtLocationWithVelocity(a.type, a.x, a.y, a.z, v[0], v[1], v[2]);
+        set = static_cast<bool>(scratch.addOneAtomAtLocationWithVelocity(a.type, a.x, a.y, a.z, v[0], v[1], v[2]));
     }
     if (!set) return "The new simulation could not be set up: a value was refused by the model.";
     // A step that carries atoms at their rms speed too far misses contacts:

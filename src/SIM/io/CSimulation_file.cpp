@@ -66,25 +66,7 @@ bool digestAgrees(std::string_view text, const Lines& linesOfTag)
 
 }  // namespace
 
-// ---------------------------------------------------------------- panels
-
-bool CSimulation::requestOpenPath()
-{
-    std::string chosen;
-    if (!platform->openPanel("Open Simulation 'txt' File...", "txt", chosen)) return false;
-    openPath = chosen;
-    return true;
-}
-
-bool CSimulation::requestSavePath()
-{
-    std::string suggestedName = savePath.empty() ? "SIMULATION.txt" : fileNameOfPath(savePath);
-    CSavePanelRequest request{"Save Simulation 'txt' File As...", "File Name: ", "txt", suggestedName};
-    std::string chosen;
-    if (!platform->savePanel(request, chosen)) return false;
-    savePath = chosen;
-    return true;
-}
+// ---------------------------------------------------------------- paths
 
 std::string CSimulation::fileNameOfPath(const std::string& path)
 {
@@ -205,7 +187,7 @@ static bool holdsNonFiniteNumber(const std::string& text)
     return false;
 }
 
-bool CSimulation::writeOutputFile()
+COutcome CSimulation::writeOutputFile()
 {
     generateOutputFileContent();
     std::string failure;
@@ -217,26 +199,23 @@ bool CSimulation::writeOutputFile()
         failure = writeFileAtomically(savePath, fileContent);
     fileContent.clear();
     fileContent.shrink_to_fit();
-    if (failure.empty()) return true;
-    showAlert("Alert.", formatC("The simulation could not be saved to \"%s\": %s.", savePath.c_str(), failure.c_str()),
-              {"OK"});
-    return false;
+    if (failure.empty()) return {};
+    return COutcome::refused("Alert.", formatC("The simulation could not be saved to \"%s\": %s.", savePath.c_str(), failure.c_str()));
 }
 
 // ---------------------------------------------------------------- reading
 
-bool CSimulation::readInputFile()
+COutcome CSimulation::readInputFile()
 {
     bool notSimulation = false;
     std::string reason = loadInputFile(notSimulation);
-    if (reason.empty()) return true;
+    if (reason.empty()) return {};
     std::string message;
     if (notSimulation)
         message = formatC("The file \"%s\" is not a simulation file: %s.", openPath.c_str(), reason.c_str());
     else
         message = formatC("The file \"%s\" could not be read: %s.", openPath.c_str(), reason.c_str());
-    showAlert("Alert.", message, {"OK"});
-    return false;
+    return COutcome::refused("Alert.", message);
 }
 
 std::string CSimulation::loadInputFile(bool& notSimulation)

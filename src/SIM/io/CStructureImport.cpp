@@ -65,16 +65,6 @@ bool isDataHeaderLine(std::string_view line)
            (words.size() == 4 && words[2] == "xlo" && words[3] == "xhi");
 }
 
-// Answers alerts with their default button and keeps them: the scratch's
-// setters are given only values checked before, so none is expected.
-class CQuietPlatform : public CPlatform {
-public:
-    int alert(const std::string&, const std::string&, const std::vector<std::string>&) override { return 0; }
-    bool openPanel(const std::string&, const std::string&, std::string&) override { return false; }
-    bool savePanel(const CSavePanelRequest&, std::string&) override { return false; }
-    bool folderPanel(const std::string&, std::string&) override { return false; }
-};
-
 // The elements of a file that Quorvel has no Lennard-Jones parameters for
 // meet as hard spheres: said, so that no one takes them for the element's
 // own forces.
@@ -221,8 +211,10 @@ structureImport::COpened structureImport::openAnyFile(CSimulation& live, const s
             opened.refusal = std::string(kNotAFileQuorvelReads) + ": " + opened.refusal;
         return opened;
     }
-    CQuietPlatform quiet;
-    auto scratch = std::make_unique<CSimulation>(quiet);
+    // The scratch's setters are given only values checked before, or checked
+    // after (a diameter wider than the box): what they answer is not shown.
+    CClock systemClock;
+    auto scratch = std::make_unique<CSimulation>(systemClock);
     if (opened.kind == CFileKind::extendedXyz) {
         int frames = extendedXyzFrames(text);
         int frame = chooseFrame ? chooseFrame(frames) : 0;

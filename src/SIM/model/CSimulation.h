@@ -16,9 +16,10 @@
 #include "BASE/CVector.h"
 #include "BASE/CView.h"
 #include "SIM/model/CAtomRef.h"
+#include "SIM/model/CClock.h"
 #include "SIM/model/CEnergyLedger.h"
 #include "SIM/model/CEngineHandle.h"
-#include "SIM/model/CPlatform.h"
+#include "SIM/model/COutcome.h"
 #include "SIM/model/CSimulationDefaults.h"
 #include "SIM/model/CSimulationModes.h"
 #include "SIM/model/CSimulationState.h"
@@ -56,12 +57,12 @@ public:
     static constexpr int kMaxNameLength = 40;
 
     // ---------------------------------------------------------------------
-    // The desktop services used for alerts, panels and the clock. Not owned.
-    explicit CSimulation(CPlatform& platform) : platform(&platform) {}
+    // The clock the steps are timed with. Not owned. The operations that
+    // would need a person's word answer a COutcome instead of asking.
+    explicit CSimulation(CClock& clock) : clock_(&clock) {}
     CSimulation(const CSimulation&) = delete;
     CSimulation& operator=(const CSimulation&) = delete;
-    void setPlatform(CPlatform& p) { platform = &p; }
-    CPlatform& getPlatform() { return *platform; }
+    CClock& getClock() { return *clock_; }
 
     // ---- state and defaults
     // The simulation a person meets first (CSimulationDefaults.h).
@@ -182,17 +183,22 @@ public:
     void setAngles(double phi, double theta) { display.View.setAngles(phi, theta); }
     void changeAngles(double dphi, double dtheta) { display.View.changeAngles(dphi, dtheta); }
     double getEyeR() const { return display.View.getEyeR(); }
-    bool setEyeR(double r);
+    COutcome setEyeR(double r);
     double getEyePlaneR() const { return display.View.getEyePlaneR(); }
     bool setEyePlaneR(double r);
     double getScale() const { return display.View.getScale(); }
     bool setScale(double s);
-    void setView(double phi, double theta, double eyeR, double eyePlaneR, double scale);
+    // Refused as setEyeR refuses the eye distance; the rest is set all the same.
+    COutcome setView(double phi, double theta, double eyeR, double eyePlaneR, double scale);
 
     // ---- setters with side effects
-    bool setNumber(int t, int n);
-    bool setDiam(int t, double d);
-    bool setMass(int t, double m);
+    // More atoms than a type holds is a question put before anything
+    // changes; asked again with maximumAccepted, the type is filled to its
+    // maximum. Atoms that find no room are a question put after the work:
+    // those added are kept, or taken back by takeBackPartialWork.
+    COutcome setNumber(int t, int n, bool maximumAccepted = false);
+    COutcome setDiam(int t, double d);
+    COutcome setMass(int t, double m);
     void setPotentialUsed(bool f);
     bool setLJeps(int i, int j, double e);
     bool setCharge(int t, double q);
@@ -204,7 +210,7 @@ public:
 
     // ---- adding atoms, kinetic energy
     bool addOneAtom(int t);
-    bool addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz);
+    COutcome addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz);
     bool changeKEnergy(double deltaE);
     // The longest time step in which no type's atoms at their rms speed move
     // more than kLargestStepReach of their diameter, after a change of the
@@ -234,16 +240,23 @@ public:
     void setSelectedCentroid(double x, double y, double z);
     void setSelectedCentroidVelocity(int axis, double value);
     void moveSelectedBy(float dx, float dy);
-    // Answers false, with an alert and the atoms where they were, when the
-    // clumped atoms could not be parted again.
-    bool shiftSelectedAtomsToClump();
+    // Refused, with the atoms where they were, when the clumped atoms could
+    // not be parted again.
+    COutcome shiftSelectedAtomsToClump();
     void deleteSelected();
 
     // ---- refitting
     bool shiftAtomsToFit(int passes);
     // The same refit without the cells' shortcut: every pair, every pass.
     bool shiftAtomsToFitAllPairs(int passes);
-    bool addOneAtomAtLocationWithShift(int t, double x, double y, double z);
+    COutcome addOneAtomAtLocationWithShift(int t, double x, double y, double z);
+
+    // ---- work done before a question
+    // Takes back the work of the last operation that answered
+    // questionAfterWork (its "Revert"), as that operation would have left the
+    // state had it not been done; false, changing nothing, when there is none
+    // or the state has changed since.
+    bool takeBackPartialWork();
 
     // ---- engine
     // One display of the run with a net under it: when the display ends with
@@ -344,7 +357,7 @@ public:
 
     // ---- box and piston
     double getHalfWidth() const { return box.halfWidth; }
-    bool setHalfWidth(double n);
+    COutcome setHalfWidth(double n);
     bool getBoxShowFlag() const { return display.boxShowFlag; }
     void setBoxShowFlag(bool f) { display.boxShowFlag = f; }
     bool getBoxFloorShowFlag() const { return display.boxFloorShowFlag; }
@@ -356,7 +369,7 @@ public:
     double getAppliedPressure() const { return box.appliedPressure; }
     bool setAppliedPressure(double p);
     double getPistonMass() const { return box.pistonM; }
-    bool setPistonMass(double m);
+    COutcome setPistonMass(double m);
     double getPistonZ() const { return box.pistonZ; }
     void setPistonZ(double z)
     {
@@ -371,37 +384,37 @@ public:
     }
 
     // ---- simulation file
+    // The file the next read takes (the shell's panels choose it).
     void setOpenPath(const std::string& path) { openPath = path; }
     const std::string& getOpenPath() const { return openPath; }
     // Where the next save writes, unless the person chooses again.
     void setSavePath(const std::string& path) { savePath = path; }
     const std::string& getSavePath() const { return savePath; }
-    bool requestOpenPath();
-    // Makes the file at openPath the current simulation, or says in an alert
-    // why it cannot and changes nothing.
-    bool readInputFile();
-    // The same without the alert: answers why the file was refused (empty
-    // when it was read), with notSimulation set when it was read but holds
-    // no simulation.
+    // Makes the file at openPath the current simulation, or is refused with
+    // the alert that says why, having changed nothing.
+    COutcome readInputFile();
+    // The same with the bare reason: why the file was refused (empty when it
+    // was read), with notSimulation set when it was read but holds no
+    // simulation.
     std::string loadInputFile(bool& notSimulation);
     // The lines the last file read skipped, in file order, handed over once
     // (the caller says so as it sees fit): a file that opens may still hold
     // lines with a value out of range, too few fields or an index past its end.
     std::vector<CSkippedLine> takeSkippedLines() { return std::move(skippedLines); }
-    bool requestSavePath();
     // The last part of a path, after its last '/'.
     static std::string fileNameOfPath(const std::string& path);
     void generateOutputFileContent();
     // The text generateOutputFileContent made, until the next write.
     const std::string& getFileContent() const { return fileContent; }
-    bool writeOutputFile();
+    // Writes the file at savePath, or is refused with the alert that says why.
+    COutcome writeOutputFile();
     // Applies one line of the tag to the state; why it was skipped, or empty.
     // Quorvel's exact value that does not round to its line is passed over
     // without a reason: the line was edited by hand, and wins.
     std::string applyFileLine(const CFileTag& tag, std::string_view line);
 
 private:
-    CPlatform* platform;
+    CClock* clock_;
     // Why the last runDisplay stopped the run; empty while it runs.
     std::string runStopReason;
     // ---- files: the paths chosen, and the text being written
@@ -446,7 +459,10 @@ private:
     void resetIPS();
     void calculateIPS();
 
-    int showAlert(const char* title, const std::string& message, const std::vector<std::string>& buttons);
+    // What takeBackPartialWork puts back, and the revision it is good for.
+    std::unique_ptr<CSimulationState> partialWorkStart;
+    unsigned partialWorkRevision = 0, partialWorkIterations = 0;
+    COutcome changeNumber(int t, int n, bool maximumAccepted);
     // A number no simulation of this process has had (CSimulationState::origin).
     static unsigned long long newOrigin();
     void wallStep(CVector& atom, const CVector& partner, const CVector& first, const CVector& wallNormal, double d, bool& fitted);

@@ -47,15 +47,13 @@ bool CSimulation::addOneAtom(int t)
     return false;
 }
 
-// A type that already holds its maximum has no free slot: refused with an
-// alert instead of writing past the type's storage.
-bool CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz)
+// A type that already holds its maximum has no free slot: refused instead
+// of writing past the type's storage.
+COutcome CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, double z, double vx, double vy, double vz)
 {
-    if (atoms.number[t] >= kMaxPerType) {
-        std::string message = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i.", kMaxPerType);
-        showAlert("Alert.", message, {"OK"});
-        return false;
-    }
+    if (atoms.number[t] >= kMaxPerType)
+        return COutcome::refused("Alert.", formatC("Can not exceed the maximum allowable number of atoms for each type which is %i.",
+                                                   kMaxPerType));
     int i = atoms.number[t];
     atoms.loc[t][i].setXYZ(x, y, z);
     atoms.vel[t][i].setXYZ(vx, vy, vz);
@@ -63,7 +61,7 @@ bool CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y, do
     atoms.number[t]++;
     atoms.totalAtoms++;
     bookAddedAtom(t, i);
-    return true;
+    return {};
 }
 
 bool CSimulation::changeKEnergy(double deltaE)
@@ -279,7 +277,7 @@ int CSimulation::clumpSweepLimit() const
     return std::max(kMinSweeps, static_cast<int>(sweeps));
 }
 
-bool CSimulation::shiftSelectedAtomsToClump()
+COutcome CSimulation::shiftSelectedAtomsToClump()
 {
     UserChange change(*this);
     // The clump pulls every selected pair to about its contact distance, which
@@ -318,14 +316,13 @@ bool CSimulation::shiftSelectedAtomsToClump()
         for (int t = 0; t < kTypes; t++)
             for (int i = 0; i < atoms.number[t]; i++) atoms.loc[t][i].copyFrom(before[k++]);
         box.pistonZ = pistonBefore;
-        std::string message = formatC("The %i selected atoms could not be clumped without overlapping one another, so they were "
-                                      "left where they were. Clump fewer atoms at a time.",
-                                      countSelected());
-        showAlert("Operation Incomplete.", message, {"OK"});
-        return false;
+        return COutcome::refused("Operation Incomplete.",
+                                 formatC("The %i selected atoms could not be clumped without overlapping one another, so they "
+                                         "were left where they were. Clump fewer atoms at a time.",
+                                         countSelected()));
     }
     restartEnergiesAndAverages();
-    return true;
+    return {};
 }
 
 void CSimulation::deleteSelected()

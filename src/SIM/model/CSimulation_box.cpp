@@ -7,18 +7,18 @@
 
 #include "SIM/model/CValueRules.h"
 
-bool CSimulation::setHalfWidth(double n)
+COutcome CSimulation::setHalfWidth(double n)
 {
-    if (!valueRules::isBoxHalfWidth(n)) return false;
+    if (!valueRules::isBoxHalfWidth(n)) return COutcome::refused();
     double o = box.halfWidth;
-    if (n == o) return true;
+    if (n == o) return {};
     UserChange change(*this);
     if (n > o) {
         box.halfWidth = n;
         if (forces.floorPotentialUsed) {
             restartEnergiesAndAverages();
         }
-        return true;
+        return {};
     }
     box.halfWidth = n;
     double rememberedPistonZ = box.pistonZ;
@@ -26,14 +26,12 @@ bool CSimulation::setHalfWidth(double n)
     if (!shiftAtomsToFit(100)) {
         box.halfWidth = o;
         if (box.pistonUsed) box.pistonZ = rememberedPistonZ;
-        std::string message = "Can not fit the atoms into the smaller box.";
-        showAlert("Operation Incomplete.", message, {"OK"});
-        return false;
+        return COutcome::refused("Operation Incomplete.", "Can not fit the atoms into the smaller box.");
     }
     if (forces.floorPotentialUsed || forces.potentialUsed) {
         restartEnergiesAndAverages();
     }
-    return true;
+    return {};
 }
 
 void CSimulation::setPistonUsed(bool f)
@@ -56,16 +54,13 @@ bool CSimulation::setAppliedPressure(double p)
 
 // A piston mass of zero or below would give an infinite or reversed
 // acceleration; it is refused, like one outside its range.
-bool CSimulation::setPistonMass(double m)
+COutcome CSimulation::setPistonMass(double m)
 {
-    if (!valueRules::isPistonMass(m)) {
-        std::string message = valueRules::rangeMessage("The piston mass", valueRules::kPistonMass);
-        showAlert("Alert.", message, {"OK"});
-        return false;
-    }
+    if (!valueRules::isPistonMass(m))
+        return COutcome::refused("Alert.", valueRules::rangeMessage("The piston mass", valueRules::kPistonMass));
     UserChange change(*this);
     box.pistonM = m;
     double h = box.halfWidth;
     box.pistonA = (-4.0 * h * h) * box.appliedPressure / m;
-    return true;
+    return {};
 }

@@ -144,7 +144,7 @@ void CSimulation::initEnergyDiffDisplay()
 
 void CSimulation::resetIPS()
 {
-    clock.oldt = platform->now();
+    clock.oldt = clock_->now();
     clock.newt = clock.oldi = clock.newi = clock.ips = 0.0;
 }
 
@@ -154,7 +154,7 @@ void CSimulation::calculateIPS()
         clock.ips = 0.0;
         return;
     }
-    clock.newt = platform->now();
+    clock.newt = clock_->now();
     double elapsed = clock.newt - clock.oldt;
     if (elapsed > 1.0) {
         clock.newi = clock.iterations;

@@ -319,9 +319,9 @@ bool CSimulation::shiftAtomsToFit(int passes)
     return commitFit(fitted);
 }
 
-bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, double z)
+COutcome CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, double z)
 {
-    if (atoms.number[t] >= kMaxPerType) return false;
+    if (atoms.number[t] >= kMaxPerType) return COutcome::refused();
     UserChange change(*this);
     int i = atoms.number[t];
     atoms.loc[t][i].setXYZ(x, y, z);
@@ -330,13 +330,11 @@ bool CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, doubl
     if (!shiftAtomsToFit(100)) {
         atoms.number[t]--;
         atoms.totalAtoms--;
-        std::string message = "Unable to add the requested atom.";
-        showAlert("Operation Incomplete.", message, {"OK"});
-        return false;
+        return COutcome::refused("Operation Incomplete.", "Unable to add the requested atom.");
     }
     atoms.vel[t][i].init();
     atoms.acc[t][i].init();
     atoms.sel[t][i] = 0;
     restartEnergiesAndAverages();
-    return true;
+    return {};
 }

@@ -8,11 +8,6 @@
 #include "SIM/model/CSimulationDefaults.h"
 #include "SIM/model/CValueRules.h"
 
-int CSimulation::showAlert(const char* title, const std::string& message, const std::vector<std::string>& buttons)
-{
-    return platform->alert(title, message, buttons);
-}
-
 unsigned long long CSimulation::newOrigin()
 {
     static std::atomic<unsigned long long> last{0};
@@ -154,15 +149,22 @@ void CSimulation::initPreviousEnergies()
 
 // ---------------------------------------------------------------- setters
 
-bool CSimulation::setNumber(int t, int n)
+COutcome CSimulation::setNumber(int t, int n, bool maximumAccepted)
+{
+    COutcome outcome = changeNumber(t, n, maximumAccepted);
+    if (outcome.workKept()) {
+        partialWorkRevision = stateRevision;
+        partialWorkIterations = clock.iterations;
+    }
+    return outcome;
+}
+
+COutcome CSimulation::changeNumber(int t, int n, bool maximumAccepted)
 {
     int old = atoms.number[t];
-    if (n == old) return true;
+    if (n == old) return {};
     UserChange change(*this);
-    if (n < 0) {
-        showAlert("Alert.", "The number of atoms can not be negative.", {"OK"});
-        return false;
-    }
+    if (n < 0) return COutcome::refused("Alert.", "The number of atoms can not be negative.");
     int total = atoms.totalAtoms;
     int k = n - old;
     if (k < 0) {
@@ -173,73 +175,75 @@ bool CSimulation::setNumber(int t, int n)
         std::string message = formatC("Can not exceed the maximum allowable number of atoms for each type which is %i?. "
                                       "Reset number to this maximum?",
                                       kMaxPerType);
-        if (showAlert("Alert.", message, {"Accept", "Cancel"}) != 0) return false;
+        if (!maximumAccepted) return COutcome::question("Alert.", message, {"Accept", "Cancel"});
         k = kMaxPerType - atoms.number[t];
     }
-    while (k > 0) {
-        if (addOneAtom(t)) {
-            k--;
-            continue;
-        }
+    while (k > 0 && addOneAtom(t)) k--;
+    COutcome outcome;
+    if (k > 0) {
+        // Taken back, the atoms drawn are gone again and nothing else has
+        // changed yet: the state as it stands, with the type's old count.
+        partialWorkStart = std::make_unique<CSimulationState>(state());
+        partialWorkStart->atoms.number[t] = old;
+        partialWorkStart->atoms.totalAtoms = total;
         std::string message = formatC("Unable to add all of the requested atoms for type: %s. %i atoms were added.",
                                       types.name[t].c_str(), atoms.number[t] - old);
-        if (showAlert("Operation Incomplete.", message, {"Accept", "Revert"}) == 0) break;
-        atoms.number[t] = old;
-        atoms.totalAtoms = total;
-        return false;
+        outcome = COutcome::questionAfterWork("Operation Incomplete.", message, {"Accept", "Revert"});
     }
     restartEnergiesAndAverages();
+    return outcome;
+}
+
+// The operation, had it been taken back before it ended, would have booked
+// the energy of the state it went back to less that of the state it began
+// with, which are the same: the ledger books that change, as it did.
+bool CSimulation::takeBackPartialWork()
+{
+    if (!partialWorkStart || partialWorkRevision != stateRevision || partialWorkIterations != clock.iterations) return false;
+    static_cast<CSimulationState&>(*this) = *partialWorkStart;
+    partialWorkStart.reset();
+    UserChange change(*this);
     return true;
 }
 
-bool CSimulation::setDiam(int t, double d)
+COutcome CSimulation::setDiam(int t, double d)
 {
     double old = types.diam[t];
-    if (d == old) return true;
+    if (d == old) return {};
     // Atoms of no size have no contact distance for the refit and the clump to reach.
-    if (!valueRules::isDiameter(d)) {
-        showAlert("Alert.", valueRules::rangeMessage("The diameter of an atom", valueRules::kDiameter), {"OK"});
-        return false;
-    }
+    if (!valueRules::isDiameter(d))
+        return COutcome::refused("Alert.", valueRules::rangeMessage("The diameter of an atom", valueRules::kDiameter));
     UserChange change(*this);
     if (d < old) {
         types.diam[t] = d;
         restartEnergiesAndAverages();
-        return true;
+        return {};
     }
-    if (d > 2.0 * box.halfWidth) {
-        std::string message = formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
-                                      2.0 * box.halfWidth);
-        showAlert("Alert.", message, {"OK"});
-        return false;
-    }
-    if (!(d > old)) return true;  // NaN
+    if (d > 2.0 * box.halfWidth)
+        return COutcome::refused("Alert.", formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
+                                                   2.0 * box.halfWidth));
+    if (!(d > old)) return {};  // NaN
     types.diam[t] = d;
     if (!shiftAtomsToFit(100)) {
-        showAlert("Operation Incomplete.", "Unable to increase the diameter for atoms of type: " + types.name[t],
-                  {"OK"});
         types.diam[t] = old;
-        return false;
+        return COutcome::refused("Operation Incomplete.", "Unable to increase the diameter for atoms of type: " + types.name[t]);
     }
     restartEnergiesAndAverages();
-    return true;
+    return {};
 }
 
 // A mass of zero or below would give an infinite or negative inverse mass,
 // and one far outside the atoms' masses overflows the energies; it is
 // refused where it is entered.
-bool CSimulation::setMass(int t, double m)
+COutcome CSimulation::setMass(int t, double m)
 {
-    if (m == types.mass[t]) return true;
+    if (m == types.mass[t]) return {};
     UserChange change(*this);
-    if (!valueRules::isMass(m)) {
-        showAlert("Alert.", valueRules::rangeMessage("The mass of an atom", valueRules::kMass), {"OK"});
-        return false;
-    }
+    if (!valueRules::isMass(m)) return COutcome::refused("Alert.", valueRules::rangeMessage("The mass of an atom", valueRules::kMass));
     types.mass[t] = m;
     types.invm[t] = 1.0 / m;
     restartEnergiesAndAverages();
-    return true;
+    return {};
 }
 
 void CSimulation::setPotentialUsed(bool f)
@@ -408,26 +412,26 @@ bool CSimulation::setScale(double s)
     return true;
 }
 
-bool CSimulation::setEyeR(double r)
+COutcome CSimulation::setEyeR(double r)
 {
-    if (!valueRules::isViewDistance(r)) return false;
+    if (!valueRules::isViewDistance(r)) return COutcome::refused();
     double p = display.View.getEyePlaneR();
     if (1.73205080757 * box.halfWidth > r - p) {
         std::string message = formatC("Box too close to the projection plane.\nMinimum eye distance is %.2e m.\n",
                                       1.73205080757 * box.halfWidth + p);
-        showAlert("Operation Incomplete.", message, {"OK"});
-        return false;
+        return COutcome::refused("Operation Incomplete.", message);
     }
     display.View.setEyeR(r);
-    return true;
+    return {};
 }
 
-void CSimulation::setView(double phi, double theta, double eyeR, double eyePlaneR, double scale)
+COutcome CSimulation::setView(double phi, double theta, double eyeR, double eyePlaneR, double scale)
 {
     setAngles(phi, theta);
-    setEyeR(eyeR);
+    COutcome eye = setEyeR(eyeR);
     setEyePlaneR(eyePlaneR);
     setScale(scale);
+    return eye;
 }
 
 void CSimulation::restoreState(const CSimulationState& earlier)

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The services of the desktop that the simulation needs: alert panels, the
-// open and save panels and the clock. The desktop shell installs its own;
-// tests install a scripted one; the batch runner prints alerts.
+// The services of the desktop that talk to the person: alert panels, the
+// open, save and folder panels, and the clock the simulation is given. The
+// desktop shell installs its own; tests install a scripted one.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "SIM/model/CClock.h"
 
 struct CSavePanelRequest {
     std::string title;
@@ -18,11 +20,15 @@ struct CSavePanelRequest {
 // The answer of an alert that changes nothing ("No", "Cancel", or "Revert",
 // which keeps the old value), else the last button: what Escape and the
 // close box give.
-int safeAlertAnswer(const std::vector<std::string>& buttons);
+inline int safeAlertAnswer(const std::vector<std::string>& buttons)
+{
+    for (size_t k = 0; k < buttons.size(); k++)
+        if (buttons[k] == "No" || buttons[k] == "Cancel" || buttons[k] == "Revert") return static_cast<int>(k);
+    return buttons.empty() ? 0 : static_cast<int>(buttons.size()) - 1;
+}
 
-class CPlatform {
+class CPlatform : public CClock {
 public:
-    virtual ~CPlatform() = default;
     // Shows a modal alert; returns the index of the button pressed (0 is the default button).
     virtual int alert(const std::string& title, const std::string& message,
                       const std::vector<std::string>& buttons) = 0;
@@ -32,19 +38,6 @@ public:
     virtual bool savePanel(const CSavePanelRequest& request, std::string& chosenPath) = 0;
     // Modal panel choosing a folder (the user may make a new one); true when confirmed.
     virtual bool folderPanel(const std::string& title, std::string& chosenPath) = 0;
-    // Seconds since 1 January 2001 UTC.
-    virtual double now();
-};
-
-// Answers every alert with its default button, writing it to standard error,
-// and never confirms a panel. Used by the headless runner.
-class CConsolePlatform : public CPlatform {
-public:
-    int alert(const std::string& title, const std::string& message,
-              const std::vector<std::string>& buttons) override;
-    bool openPanel(const std::string&, const std::string&, std::string&) override { return false; }
-    bool savePanel(const CSavePanelRequest&, std::string&) override { return false; }
-    bool folderPanel(const std::string&, std::string&) override { return false; }
 };
 
 // Counts the modal panels and dialogs that are open. A desktop toolkit keeps
