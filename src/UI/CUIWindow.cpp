@@ -147,8 +147,10 @@ void CUIWindow::createDisplayToggles()
         action->setCheckable(true);
         // The flag turns over from what the document holds, so the mark can
         // never drive it the wrong way.
-        connect(action, &QAction::triggered, this, [this, get, set] {
-            Document.adjust(CDocument::display, [this, get, set] { (Simulation.*set)(!(Simulation.*get)()); });
+        CDocument& document = Document;
+        CSimulation& simulation = Simulation;
+        connect(action, &QAction::triggered, this, [&document, &simulation, get, set] {
+            document.adjust(CDocument::display, [&simulation, get, set] { (simulation.*set)(!(simulation.*get)()); });
         });
         return action;
     };
