@@ -232,7 +232,7 @@ void perDisplayWork()
         for (int d = 0; d < kDisplays; d++) series.sample(s->state());
         seriesSample = std::min(seriesSample, 1000.0 * seconds(start) / kDisplays);
         start = std::chrono::steady_clock::now();
-        for (int d = 0; d < 3; d++) rdf.accumulate(*s);
+        for (int d = 0; d < 3; d++) rdf.accumulate(s->state());
         pairs = std::min(pairs, 1000.0 * seconds(start) / 3);
     }
     std::printf("\nper-display work, liquid-1600, displays of %u steps on one thread: a display %.2f ms; as shares "

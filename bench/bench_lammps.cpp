@@ -58,7 +58,7 @@ std::string exportFolder(CSimulation& s, int replicate)
 {
     char pattern[] = "/tmp/quorvel-bench-lmp-XXXXXX";
     std::string folder = mkdtemp(pattern);
-    std::string error = exportForLammps(s, folder, replicate);
+    std::string error = exportForLammps(s.state(), folder, replicate);
     if (!error.empty()) {
         std::fprintf(stderr, "export failed: %s\n", error.c_str());
         std::exit(1);

@@ -51,7 +51,7 @@ void costOfGofR(CSimulation& s)
         s.MDCALCIterate();
         display.push_back(millisecondsSince(start));
         start = Clock::now();
-        rdf.accumulate(s);
+        rdf.accumulate(s.state());
         count.push_back(millisecondsSince(start));
     }
     // The first g read works the reference out from the centres' spread.
@@ -215,7 +215,7 @@ void costOfTimeSeriesChart(CSimulation& s, CPlatform& platform, const QString& f
         StateEdit(s)->clock.elapsedTime = s.state().clock.iterations * s.getTimeStep();
         StateEdit(s)->outputs.TCTemperature[4] = 300.0 + 10.0 * ((added * 7919) % 101) / 101.0;
         StateEdit(s)->outputs.TCTEnergy[4] = energy * (1.0 + 1e-3 * ((added * 104729) % 37) / 37.0);
-        series.sample(s);
+        series.sample(s.state());
     };
     while (series.size() < 100000) addSample();
     CTimeSeriesChart chart(s, platform, series);

@@ -71,7 +71,7 @@ int main(int argc, char** argv)
     s.initWithDefaults();
     s.setOpenPath(path);
     if (!s.readInputFile()) return 1;
-    CScene scene(s);
+    CScene scene(s.state());
 
     // The two ratios take turns, so a changing load weighs on both alike.
     QImage single = imageAtRatio(1), doubled = imageAtRatio(2);

@@ -18,7 +18,7 @@ protected:
         removeAllAtoms();
     }
     bool sameBits(const CVector& a, const CVector& b) { return std::memcmp(a.v, b.v, sizeof a.v) == 0; }
-    CScene scene{s};
+    CScene scene{s.state()};
 };
 
 TEST_F(Atoms, NewAtomsTouchingIsNotOverlapping)

@@ -231,7 +231,7 @@ TEST(Diffusion, LammpsFindsTheSameEinsteinDOnTheLiquidsTrajectory)
         if (d.stepsToNextSample(*s) == 0 && d.sample(*s)) {
             if (spacing == 0) spacing = (CDiffusion::lagSamples(probe.last) + 1) * d.stride();
             if (s->getIterations() % spacing == 0 && origins < originsWanted) {
-                ASSERT_EQ(exportForLammps(*s, folder + "/o" + std::to_string(++origins), 1), "");
+                ASSERT_EQ(exportForLammps(s->state(), folder + "/o" + std::to_string(++origins), 1), "");
             }
             snapshot(*s);
         }

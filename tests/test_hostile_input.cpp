@@ -126,7 +126,7 @@ protected:
         for (int k = 0; k < count; k++) {
             s.runDisplay();
             RecordingSurface surface;
-            CScene(s).drawPicture(surface, 400, 250, false);
+            CScene(s.state()).drawPicture(surface, 400, 250, false);
             for (int b = 0; b < CSimulation::kBins; b++) seen += s.getHistogram(s.getDisplayType(), b);
         }
         return seen;

@@ -60,7 +60,7 @@ TEST_F(LammpsExportTest, DataFileReadsBackToTheSameTypesMassesChargesPositionsAn
     s.setNumber(2, 0);  // an empty type gets no LAMMPS type
     s.setMass(3, 7e-26);
     std::string folder = freshFolder();
-    ASSERT_EQ(exportForLammps(s, folder, 1), "");
+    ASSERT_EQ(exportForLammps(s.state(), folder, 1), "");
 
     LammpsData d = parseLammpsData(readFile(folder + "/data.quorvel"));
     ASSERT_EQ(d.atoms, s.state().atoms.totalAtoms);
@@ -94,7 +94,7 @@ TEST_F(LammpsExportTest, PairCoefficientsReproduceThePairEnergyWithTheCoreFolded
     load("charged-800.txt");
     s.setLJeps(0, 0, 0.0);  // a charged pair without a well: a pure core term
     s.setDiam(1, 2.5e-10);
-    auto pairs = parsePairCoefficients(lammpsInputText(s, 1));
+    auto pairs = parsePairCoefficients(lammpsInputText(s.state(), 1));
     ASSERT_EQ(pairs.size(), 10u);
     for (int t = 0; t < 4; t++)
         for (int u = t; u < 4; u++) {
@@ -122,19 +122,19 @@ TEST_F(LammpsExportTest, RefusedRequestsWriteNoFile)
     load("liquid-400.txt");
     std::string folder = freshFolder();
     for (int n : {0, -3, 101}) {
-        std::string error = exportForLammps(s, folder, n);
+        std::string error = exportForLammps(s.state(), folder, n);
         EXPECT_NE(error.find("between 1 and 100"), std::string::npos) << error;
     }
     // A folder inside a regular file can be neither made nor written.
     std::string file = folder + "/plain";
     ASSERT_EQ(writeFileAtomically(file, "x"), "");
-    EXPECT_NE(exportForLammps(s, file + "/sub", 1), "");
-    EXPECT_NE(exportForLammps(s, file, 1).find("is not a folder"), std::string::npos);
+    EXPECT_NE(exportForLammps(s.state(), file + "/sub", 1), "");
+    EXPECT_NE(exportForLammps(s.state(), file, 1).find("is not a folder"), std::string::npos);
     EXPECT_FALSE(exists(folder + "/in.quorvel"));
     EXPECT_FALSE(exists(folder + "/data.quorvel"));
 
     removeAllAtoms();
-    EXPECT_NE(exportForLammps(s, folder, 1), "");
+    EXPECT_NE(exportForLammps(s.state(), folder, 1), "");
     EXPECT_FALSE(exists(folder + "/data.quorvel"));
 }
 
@@ -142,7 +142,7 @@ TEST_F(LammpsExportTest, AMissingFolderIsMadeAndTheReplicateIsInTheInput)
 {
     load("liquid-400.txt");
     std::string folder = freshFolder() + "/new";
-    ASSERT_EQ(exportForLammps(s, folder, 3), "");
+    ASSERT_EQ(exportForLammps(s.state(), folder, 3), "");
     std::string input = readFile(folder + "/in.quorvel");
     EXPECT_NE(input.find("replicate       3 3 3"), std::string::npos);
     EXPECT_NE(input.find("run             ${steps}"), std::string::npos);

@@ -49,7 +49,7 @@ std::string exportTo(CSimulation& s, int replicate = 1)
 {
     char pattern[] = "/tmp/quorvel-lmp-XXXXXX";
     std::string folder = mkdtemp(pattern);
-    std::string error = exportForLammps(s, folder, replicate);
+    std::string error = exportForLammps(s.state(), folder, replicate);
     EXPECT_EQ(error, "");
     return folder;
 }

@@ -106,8 +106,8 @@ TEST_F(RadialDistributionTest, UniformRandomAtomsGiveOneAtEveryDistance)
     EXPECT_EQ(across.firstType(), 0);
     for (int display = 0; display < 300; display++) {
         scatterAtoms();
-        if (display % 2 == 0) all.accumulate(s);
-        across.accumulate(s);
+        if (display % 2 == 0) all.accumulate(s.state());
+        across.accumulate(s.state());
     }
     EXPECT_EQ(all.displays(), 150u);
     EXPECT_DOUBLE_EQ(all.binWidth(), 1.0e-9 / 20);
@@ -146,7 +146,7 @@ TEST_F(RadialDistributionTest, PairsAreCountedOnceInTheBinOfTheirDistance)
     ab.setPair(0, 1);
     ba.setPair(1, 0);
     cc.setPair(2, 2);
-    for (CRadialDistribution* d : {&all, &sameA, &ab, &ba, &cc}) d->accumulate(s);
+    for (CRadialDistribution* d : {&all, &sameA, &ab, &ba, &cc}) d->accumulate(s.state());
     ASSERT_EQ(all.bins(), 200);
     auto counted = [](const CRadialDistribution& d) {
         double n = 0;
@@ -175,13 +175,13 @@ TEST_F(RadialDistributionTest, ANewBinningStartsTheAccumulationAgain)
 {
     s.setNumber(0, 20);
     CRadialDistribution d;
-    d.accumulate(s);
-    d.accumulate(s);
+    d.accumulate(s.state());
+    d.accumulate(s.state());
     EXPECT_EQ(d.displays(), 2u);
     const int bins = d.bins();
     EXPECT_EQ(bins, static_cast<int>(s.state().box.halfWidth / (s.state().types.diam[0] / 20)));
     StateEdit(s)->types.diam[0] *= 0.5;
-    d.accumulate(s);
+    d.accumulate(s.state());
     EXPECT_EQ(d.displays(), 1u);
     EXPECT_GT(d.bins(), bins);
     d.reset();
@@ -218,7 +218,7 @@ TEST_F(RadialDistributionTest, TheDiluteGasBoxGivesOneForUniformAndForWallHuggin
                     edit->atoms.loc[0][i].setXYZ(c[0], c[1], c[2]);
                 }
             }
-            d.accumulate(s);
+            d.accumulate(s.state());
         }
         double sum = 0.0;
         int bins = 0;

@@ -59,14 +59,14 @@ protected:
 
 TEST_F(RenderTest, KnownSceneHasShadedAtomsHighlightsFloorAndShadowAtTheirPlaces)
 {
-    const QImage image = renderScenePicture(s, QSize(400, 300), false);
+    const QImage image = renderScenePicture(s.state(), QSize(400, 300), false);
     ASSERT_EQ(image.size(), QSize(400, 300));
     expectPixel(image, 2, 2, 0, 0, 0);  // opaque black background
     expectPixel(image, 397, 297, 0, 0, 0);
 
     // Shade 0.5848.
     const double shade = knownShade();
-    CScene scene(s);
+    CScene scene(s.state());
     scene.project();
     ASSERT_NEAR(scene.depthEntry(0).shade, shade, 1e-9);
     // Bodies, away from the highlight (up and to the right).
@@ -97,7 +97,7 @@ QImage pictureAtRatio(const CSimulation& s, qreal ratio, QImage::Format format =
     image.fill(Qt::black);
     QPainter painter(&image);
     CQPainterSurface surface(painter, 300);
-    CScene(s).drawPicture(surface, 400, 300, false);
+    CScene(s.state()).drawPicture(surface, 400, 300, false);
     return image;
 }
 
@@ -162,7 +162,7 @@ TEST_F(RenderTest, SelectedBlackAtomIsOutlinedInWhite)
     s.setRed(3, 0);
     s.setGreen(3, 0);
     StateEdit(s)->atoms.sel[3][0] = 1;
-    const QImage image = renderScenePicture(s, QSize(400, 300), false);
+    const QImage image = renderScenePicture(s.state(), QSize(400, 300), false);
     expectPixel(image, 260 - 8, 200 + 8, 0, 0, 0);
     // The outline is 4.5 points wide, centred on the disc's edge.
     expectPixel(image, 260 - 30, 200, 1, 1, 1, 40);
@@ -172,7 +172,7 @@ TEST_F(RenderTest, AtomsWithoutAPlaceOrFarOffTheScreenPaintNothing)
 {
     StateEdit(s)->atoms.loc[0][0].setXYZ(NAN, NAN, NAN);
     StateEdit(s)->atoms.loc[1][0].setXYZ(0, 1e-6, 0);
-    const QImage image = renderScenePicture(s, QSize(400, 300), false);
+    const QImage image = renderScenePicture(s.state(), QSize(400, 300), false);
     expectPixel(image, 140 - 8, 100 + 8, 0, 0, 0);
     expectPixel(image, 260 - 8, 100 + 8, 0, 0, 0);
     expectPixel(image, 140 - 8, 200 + 8, 0, knownShade(), 0);
@@ -182,7 +182,7 @@ TEST_F(RenderTest, StereoPairCentresEachViewInItsHalf)
 {
     removeAllAtoms();
     place(0, 0, 0, 0);
-    const QImage image = renderScenePicture(s, QSize(800, 300), true);
+    const QImage image = renderScenePicture(s.state(), QSize(800, 300), true);
     expectPixel(image, 200 - 8, 150 + 8, 0.6, 0, 0);  // left: the current view
     expectPixel(image, 400, 150, 0, 0, 0);
     // Right: turning the view by -0.04 rad leaves the centre atom in place.
@@ -193,7 +193,7 @@ TEST_F(RenderTest, PicturesAreWrittenWholeOrNotAtAll)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QImage image = renderScenePicture(s, QSize(120, 80), false);
+    const QImage image = renderScenePicture(s.state(), QSize(120, 80), false);
     const QString png = dir.filePath("scene.png");
     EXPECT_TRUE(writeImageAtomically(image, png).isEmpty());
     QImage back(png);

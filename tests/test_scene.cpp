@@ -52,7 +52,7 @@ int indexOfColour(const RecordingSurface& surface, double r, double g, double b,
 class SceneTest : public SimulationTest {
 protected:
     RecordingSurface surface;
-    CScene scene{s};
+    CScene scene{s.state()};
 
     const CDepthEntry& entry(int k) const { return scene.depthEntry(k); }
 
@@ -287,7 +287,7 @@ TEST_F(SceneTest, FromBelowTheOpaqueFloorIsPaintedOverTheAtoms)
     EXPECT_GT(floor, atom);
 
     // With box and floor hidden the shadows still lie on the floor's side.
-    CScene fresh(s);
+    CScene fresh(s.state());
     s.setBoxShowFlag(0);
     s.setBoxFloorShowFlag(0);
     surface.shapes.clear();

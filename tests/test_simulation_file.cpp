@@ -399,7 +399,7 @@ TEST_F(SimulationFile, MutatedAndRandomFilesNeverBreakTheReader)
                 StateEdit(s)->clock.iterationsPerDisplay = 1;
                 StateEdit(s)->box.halfWidth = std::fabs(s.state().box.halfWidth) < 1e-6 ? s.state().box.halfWidth : 1e-9;
                 s.MDCALCIterate();
-                CScene(s).project();
+                CScene(s.state()).project();
             }
         }
         if (round % 200 == 0) s.initWithDefaults();

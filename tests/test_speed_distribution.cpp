@@ -99,7 +99,7 @@ TEST_F(SpeedDistributionSimulationTest, TheDisplayedHistogramAsFractionsBesideTh
     StateEdit(s)->outputs.TCTemperature[4] = 300.0;
     StateEdit(s)->outputs.TCTemperature[1] = 150.0;
 
-    const CSpeedDistribution all = measureSpeedDistribution(s, 4);
+    const CSpeedDistribution all = measureSpeedDistribution(s.state(), 4);
     EXPECT_EQ(all.atoms, 4);
     EXPECT_EQ(all.binLow(19), 950.0);
     EXPECT_EQ(all.binHigh(19), 1000.0);
@@ -115,7 +115,7 @@ TEST_F(SpeedDistributionSimulationTest, TheDisplayedHistogramAsFractionsBesideTh
     EXPECT_GT(all.fittedTemperature, 0.0);
     EXPECT_NEAR(sum(all.maxwellFitted), 1.0, 0.05);
 
-    const CSpeedDistribution b = measureSpeedDistribution(s, 1);
+    const CSpeedDistribution b = measureSpeedDistribution(s.state(), 1);
     EXPECT_EQ(b.atoms, 1);
     EXPECT_EQ(b.fraction[19], 1.0);
     EXPECT_EQ(b.measuredTemperature, 150.0);
@@ -128,7 +128,7 @@ TEST_F(SpeedDistributionSimulationTest, TheDisplayedHistogramAsFractionsBesideTh
 
 TEST_F(SpeedDistributionSimulationTest, AnEmptySlotHasNoCurves)
 {
-    const CSpeedDistribution d = measureSpeedDistribution(s, 3);
+    const CSpeedDistribution d = measureSpeedDistribution(s.state(), 3);
     EXPECT_EQ(d.atoms, 0);
     EXPECT_EQ(sum(d.maxwellMeasured), 0.0);
     EXPECT_EQ(d.fittedTemperature, 0.0);
@@ -140,12 +140,12 @@ TEST_F(SpeedDistributionSimulationTest, AHardSphereGasStartedAtOneSpeedReachesTh
 {
     s.setOpenPath(std::string(QUORVEL_EXAMPLES_DIR) + "/1-hard-sphere-gas-reaching-Maxwell.txt");
     ASSERT_TRUE(s.readInputFile());
-    const CSpeedDistribution start = measureSpeedDistribution(s, 4);
+    const CSpeedDistribution start = measureSpeedDistribution(s.state(), 4);
     EXPECT_GT(start.totalVariation, 0.5) << "one speed is far from the distribution";
     for (int k = 0; k < 200; k++) s.MDCALCIterate();
     s.setRecordType(CRecordKind::accumulated);  // accumulate from here, so one display's noise averages out
     for (int k = 0; k < 200; k++) s.MDCALCIterate();
-    const CSpeedDistribution end = measureSpeedDistribution(s, 4);
+    const CSpeedDistribution end = measureSpeedDistribution(s.state(), 4);
     EXPECT_LT(end.totalVariation, 0.03);
     EXPECT_NEAR(end.fittedTemperature / end.measuredTemperature, 1.0, 0.03);
 }

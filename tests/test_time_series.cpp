@@ -32,7 +32,7 @@ TEST_F(TimeSeriesTest, EachSampleHoldsTheDisplayedValuesOfEverySlot)
     CTimeSeries series;
     for (int display = 1; display <= 5; display++) {
         s.MDCALCIterate();
-        series.sample(s);
+        series.sample(s.state());
         ASSERT_EQ(series.size(), static_cast<std::size_t>(display));
         EXPECT_EQ(series.steps().back(), s.getIterations());
         EXPECT_EQ(series.seconds().back(), s.getElapsedTime());
@@ -94,7 +94,7 @@ TEST_F(TimeSeriesTest, TheSeriesStartAgainWhenTheAveragesDo)
     CTimeSeries series;
     for (int k = 0; k < 3; k++) {
         s.MDCALCIterate();
-        series.sample(s);
+        series.sample(s.state());
     }
     ASSERT_EQ(series.size(), 3u);
     const unsigned restarts = series.restarts();
@@ -102,25 +102,25 @@ TEST_F(TimeSeriesTest, TheSeriesStartAgainWhenTheAveragesDo)
     // A changed parameter restarts energies and averages.
     s.setMass(0, 2.0 * s.getMass(0));
     s.MDCALCIterate();
-    series.sample(s);
+    series.sample(s.state());
     EXPECT_EQ(series.size(), 1u);
     EXPECT_GT(series.restarts(), restarts);
 
     // Accumulated averages that start afresh (the mode chosen again).
     s.MDCALCIterate();
-    series.sample(s);
+    series.sample(s.state());
     EXPECT_EQ(series.size(), 2u);
     s.setRecordType(CRecordKind::instant);
     s.setRecordType(CRecordKind::accumulated);
     s.MDCALCIterate();
-    series.sample(s);
+    series.sample(s.state());
     EXPECT_EQ(series.size(), 1u);
 
     // Instantaneous values have no averages to restart: the series go on.
     s.setRecordType(CRecordKind::instant);
     for (int k = 0; k < 2; k++) {
         s.MDCALCIterate();
-        series.sample(s);
+        series.sample(s.state());
     }
     EXPECT_EQ(series.size(), 3u);
 
@@ -128,7 +128,7 @@ TEST_F(TimeSeriesTest, TheSeriesStartAgainWhenTheAveragesDo)
     StateEdit(s)->clock.iterations = 0;
     StateEdit(s)->clock.elapsedTime = 0;
     s.MDCALCIterate();
-    series.sample(s);
+    series.sample(s.state());
     EXPECT_EQ(series.size(), 1u);
     EXPECT_EQ(series.steps().front(), s.getIterations());
 }

@@ -138,9 +138,9 @@ TEST_F(TrajectoryTest, LammpsRerunsTheDumpAgainstTheExportedDataFile)
     load(bench("charged-800.txt"));
     char pattern[] = "/tmp/quorvel-dump-XXXXXX";
     const std::string folder = mkdtemp(pattern);
-    ASSERT_EQ(exportForLammps(s, folder, 1), "");
+    ASSERT_EQ(exportForLammps(s.state(), folder, 1), "");
     CTrajectoryWriter writer;
-    ASSERT_EQ(writer.open(folder + "/run.lammpstrj", trajectory::formatOfPath("run.lammpstrj"), 1, s), "");
+    ASSERT_EQ(writer.open(folder + "/run.lammpstrj", trajectory::formatOfPath("run.lammpstrj"), 1, s.state()), "");
     std::vector<double> kinetic;
     auto kineticNow = [&] {
         double sum = 0.0;
@@ -154,7 +154,7 @@ TEST_F(TrajectoryTest, LammpsRerunsTheDumpAgainstTheExportedDataFile)
     kinetic.push_back(kineticNow());
     for (int k = 0; k < 3; k++) {
         ASSERT_TRUE(s.runDisplay());
-        ASSERT_EQ(writer.afterDisplay(s), "");
+        ASSERT_EQ(writer.afterDisplay(s.state()), "");
         kinetic.push_back(kineticNow());
     }
     writer.close();
@@ -185,7 +185,7 @@ TEST_F(TrajectoryTest, StructuresComeBackAsTheyWent)
         load(bench(scenario));
         auto back = std::make_unique<CSimulation>(quiet);
         std::string notice;
-        ASSERT_EQ(structureImport::buildFromLammpsData(lammpsDataText(s), *back, notice), "");
+        ASSERT_EQ(structureImport::buildFromLammpsData(lammpsDataText(s.state()), *back, notice), "");
         EXPECT_EQ(notice, "");
         expectSameAtoms(s, *back);
         for (int t = 0; t < CSimulation::kTypes; t++) {
@@ -201,7 +201,7 @@ TEST_F(TrajectoryTest, StructuresComeBackAsTheyWent)
         ASSERT_TRUE(s.runDisplay());
         ASSERT_GT(s.getIterations(), 0u);
         back = std::make_unique<CSimulation>(quiet);
-        ASSERT_EQ(structureImport::buildFromExtendedXyz(trajectory::extendedXyzFrame(s), 0, *back, notice), "");
+        ASSERT_EQ(structureImport::buildFromExtendedXyz(trajectory::extendedXyzFrame(s.state()), 0, *back, notice), "");
         EXPECT_EQ(notice, "");  // its species P stands for a type whose parameters the frame gives
         expectSameAtoms(s, *back);
         auto close = [](double a, double b) { return std::fabs(a - b) <= 1e-15 * std::fabs(a); };

@@ -199,7 +199,7 @@ TEST_F(UiWindowTest, ATimeSeriesOfAHundredThousandSamplesDrawsAFewPointsAndExpor
         state->clock.elapsedTime = state->clock.iterations * state->clock.timeStep;
         state->outputs.TCTemperature[4] = 300.0 + (k == 54321 ? 500.0 : 10.0 * std::sin(k * 1e-3));
         s->restoreState(*state);
-        series.sample(*s);
+        series.sample(s->state());
     }
     ASSERT_EQ(series.size(), 100000u);
     CTimeSeriesChart chart(*s, platform, series);
@@ -270,7 +270,7 @@ protected:
             state->outputs.TCTemperature[4] = temperature(series.size());
             state->outputs.TCTEnergy[4] = energy;
             s->restoreState(*state);
-            series.sample(*s);
+            series.sample(s->state());
         }
         chart->refresh();
         settle(10);

@@ -151,7 +151,7 @@ TEST_F(TrajectoryMenuTest, ARecordingHoldsOneSimulationAndEndsWithANote)
     // A display that took no step writes nothing; deleting atoms ends the
     // recording at once, and the empty box left cannot be recorded.
     record();
-    EXPECT_EQ(window->trajectoryWriter->afterDisplay(*s), "");
+    EXPECT_EQ(window->trajectoryWriter->afterDisplay(s->state()), "");
     EXPECT_EQ(window->trajectoryWriter->framesWritten(), 1u);
     s->selectAll(1);
     window->selectDelete();

@@ -48,8 +48,8 @@ bool strictlyWithin(float p, float origin, float size)
 }
 }  // namespace
 
-CScene::CScene(const CSimulation& simulation)
-    : model(simulation),
+CScene::CScene(const CSimulationState& state)
+    : model(state),
       depth(CSimulation::kMaxAtoms),
       unsorted(CSimulation::kMaxAtoms),
       sortKey(CSimulation::kMaxAtoms),
@@ -60,7 +60,7 @@ CScene::CScene(const CSimulation& simulation)
 
 // ---------------------------------------------------------------- projection
 
-void CScene::project() { projectFrom(model.getView()); }
+void CScene::project() { projectFrom(model.display.View); }
 
 void CScene::projectFrom(const CView& seenFrom)
 {
@@ -73,7 +73,7 @@ void CScene::projectFrom(const CView& seenFrom)
 // A face is in front of the atoms when the eye lies outside the box beyond its plane.
 void CScene::projectBox()
 {
-    const double h = model.getHalfWidth();
+    const double h = model.box.halfWidth;
     boxVertex[0].setXYZ(h, h, h);
     boxVertex[1].setXYZ(h, h, -h);
     boxVertex[2].setXYZ(h, -h, -h);
@@ -99,8 +99,8 @@ void CScene::projectBox()
 // The piston is in front of the atoms when the eye lies above it.
 void CScene::projectPiston()
 {
-    if (!model.getPistonUsed()) return;
-    const double h = model.getHalfWidth(), z = model.getPistonZ();
+    if (!model.box.pistonUsed) return;
+    const double h = model.box.halfWidth, z = model.box.pistonZ;
     pistonVertex[0].setXYZ(h, h, z);
     pistonVertex[1].setXYZ(h, -h, z);
     pistonVertex[2].setXYZ(-h, -h, z);
@@ -119,13 +119,13 @@ void CScene::sortAtomsByDepth()
 {
     int n = 0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < model.getNumber(t); i++) unsorted[n++] = {t, i};
+        for (int i = 0; i < model.atoms.number[t]; i++) unsorted[n++] = {t, i};
     atomCount = n;
 
     const CVector& eye = view.getEye();
     CVector fromEye;
     for (int k = 0; k < n; k++) {
-        fromEye.equalsSub(eye, model.getLocation(unsorted[k].type, unsorted[k].index));
+        fromEye.equalsSub(eye, model.atoms.loc[unsorted[k].type][unsorted[k].index]);
         sortKey[k] = fromEye.length();
         // An atom without a place (NaN after a blown-up run) would break the
         // sort's ordering and let it run off the array; it sorts as nearest.
@@ -144,13 +144,13 @@ void CScene::sortAtomsByDepth()
         CDepthEntry& entry = depth[k];
         entry.atom = unsorted[order[k]];
         const int t = entry.atom.type;
-        const CVector& location = model.getLocation(t, entry.atom.index);
+        const CVector& location = model.atoms.loc[t][entry.atom.index];
         fromEye.equalsSub(eye, location);
         entry.distance = fromEye.length();
         entry.shade = atomShade(entry.distance);
         entry.centre = view.project(location);
         double a = fromEye.dot(viewDirection);
-        double projected = std::floor(view.getEyePlaneR() / a * model.getDiam(t) * view.getScale() + 0.5);
+        double projected = std::floor(view.getEyePlaneR() / a * model.types.diam[t] * view.getScale() + 0.5);
         // A degenerate view (an atom at the eye, absurd sizes) draws nothing rather than overflow.
         entry.diameter = (projected >= 0.0 && projected < 1e9) ? static_cast<int>(projected) : 0;
     }
@@ -160,14 +160,14 @@ void CScene::sortAtomsByDepth()
 
 double CScene::atomShade(double distance) const
 {
-    double w = 1.2 * model.getHalfWidth();
+    double w = 1.2 * model.box.halfWidth;
     const double k = 0.6 - 0.9;
     return (k / w) * (w + (distance - view.getEyeR())) + 0.9;
 }
 
 double CScene::edgeShade(double distance) const
 {
-    double w = 1.2 * model.getHalfWidth();
+    double w = 1.2 * model.box.halfWidth;
     return (-0.3 / w) * (w + (distance - view.getEyeR())) + 1.0;
 }
 
@@ -186,7 +186,7 @@ void CScene::drawAtoms(CDrawingSurface& surface) const
     for (int k = 0; k < atomCount; k++) {
         const CDepthEntry& entry = depth[k];
         const int t = entry.atom.type;
-        const double red = model.getRed(t), green = model.getGreen(t), blue = model.getBlue(t);
+        const double red = model.types.red[t], green = model.types.green[t], blue = model.types.blue[t];
         const double D = entry.diameter;
         const double x = entry.centre.x, y = entry.centre.y;
         const double s = entry.shade;
@@ -196,11 +196,11 @@ void CScene::drawAtoms(CDrawingSurface& surface) const
         surface.setColor(s * red, s * green, s * blue, 1.0, CColorSpace::calibrated);
         surface.fill();
 
-        if (model.getSelected(t, entry.atom.index) == 1) {
+        if (model.atoms.sel[t][entry.atom.index] == 1) {
             // The outline is the atom's hue at full brightness. A black type
             // has no hue to brighten; grey brightens to white, so black,
             // grey's limit, is outlined in white and stays visible.
-            const float f = outlineFactor(s, model.getRed(t), model.getGreen(t), model.getBlue(t));
+            const float f = outlineFactor(s, model.types.red[t], model.types.green[t], model.types.blue[t]);
             if (std::isfinite(f))
                 surface.setColor(s * f * red, s * f * green, s * f * blue, 1.0, CColorSpace::calibrated);
             else
@@ -227,11 +227,11 @@ void CScene::drawAtomShadows(CDrawingSurface& surface) const
 {
     CView seen = view;  // projecting uses the view's scratch
     const CVector& eye = seen.getEye();
-    const double floorZ = -model.getHalfWidth();
+    const double floorZ = -model.box.halfWidth;
     CVector floorPoint, toEye;
     for (int k = 0; k < atomCount; k++) {
         const CDepthEntry& entry = depth[k];
-        const CVector& atom = model.getLocation(entry.atom.type, entry.atom.index);
+        const CVector& atom = model.atoms.loc[entry.atom.type][entry.atom.index];
         floorPoint.setXYZ(atom.getX(), atom.getY(), floorZ);
         const CPoint onScreen = seen.project(floorPoint);
         toEye.equalsSub(eye, floorPoint);
@@ -253,7 +253,7 @@ void CScene::drawBox(CDrawingSurface& surface, CSceneLayer layer) const
 {
     for (int face = 0; face < 6; face++) {
         if (faceLayer[face] != layer) continue;
-        if (face == kFloor && model.getBoxFloorShowFlag()) {
+        if (face == kFloor && model.display.boxFloorShowFlag) {
             surface.beginPath();
             surface.moveTo(boxPixel[1].x, boxPixel[1].y);
             surface.lineTo(boxPixel[2].x, boxPixel[2].y);
@@ -263,8 +263,8 @@ void CScene::drawBox(CDrawingSurface& surface, CSceneLayer layer) const
             surface.setColor(0.2, 0.2, 0.2, 1.0, CColorSpace::device);
             surface.fill();
         }
-        if (face == kFloor && model.getBoxShowShadowFlag()) drawAtomShadows(surface);
-        if (!model.getBoxShowFlag()) continue;
+        if (face == kFloor && model.display.boxShowShadowFlag) drawAtomShadows(surface);
+        if (!model.display.boxShowFlag) continue;
         for (int k = 0; k < 4; k++) {
             const int from = kFaceCorners[face][k], to = kFaceCorners[face][(k + 1) % 4];
             const double g = edgeShade(distanceToMidpoint(view.getEye(), boxVertex[from], boxVertex[to]));
@@ -275,7 +275,7 @@ void CScene::drawBox(CDrawingSurface& surface, CSceneLayer layer) const
 
 void CScene::drawPiston(CDrawingSurface& surface, CSceneLayer layer) const
 {
-    if (!model.getPistonUsed() || pistonSide != layer) return;
+    if (!model.box.pistonUsed || pistonSide != layer) return;
     surface.beginPath();
     surface.moveTo(pistonPixel[0].x, pistonPixel[0].y);
     for (int k : {1, 2, 3, 0}) surface.lineTo(pistonPixel[k].x, pistonPixel[k].y);
@@ -295,9 +295,9 @@ void CScene::drawPiston(CDrawingSurface& surface, CSceneLayer layer) const
 // plane through the box centre is drawn 80 points long, whatever the zoom.
 void CScene::drawAxes(CDrawingSurface& surface) const
 {
-    if (!model.getAxesShowFlag()) return;
+    if (!model.display.axesShowFlag) return;
     CView seen = view;  // projecting uses the view's scratch
-    const double h = model.getHalfWidth();
+    const double h = model.box.halfWidth;
     CVector end3;
     seen.getRotationRowTo(1, end3).muls(h);
     const CPoint up = seen.project(end3);
@@ -387,7 +387,7 @@ void CScene::drawPicture(CDrawingSurface& surface, float width, float height, bo
 
     sx = 1.5f * cx;
     surface.translateOrigin(sx, cy);
-    CView turned = model.getView();
+    CView turned = model.display.View;
     turned.changeAngles(-0.04, 0.0);
     projectFrom(turned);
     drawProjected(surface, overAtoms);

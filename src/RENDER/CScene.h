@@ -18,7 +18,7 @@
 #include "SIM/model/CAtomRef.h"
 
 class CDrawingSurface;
-class CSimulation;
+struct CSimulationState;
 
 // Drawn over the atoms and under the front faces of a scene (the selection box).
 using CSceneOverlay = std::function<void(CDrawingSurface&)>;
@@ -37,7 +37,7 @@ struct CDepthEntry {
 
 class CScene {
 public:
-    explicit CScene(const CSimulation& simulation);
+    explicit CScene(const CSimulationState& state);
     CScene(const CScene&) = delete;
     CScene& operator=(const CScene&) = delete;
 
@@ -93,7 +93,7 @@ private:
                                                {4, 5, 6, 7}, {2, 3, 7, 6}, {1, 2, 6, 5}};
     static constexpr int kFloor = 5;
 
-    const CSimulation& model;
+    const CSimulationState& model;
     CView view;  // the view of the last projection
     int atomCount = 0;
     std::vector<CDepthEntry> depth;

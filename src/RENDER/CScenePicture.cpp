@@ -10,13 +10,13 @@
 #include "CScene.h"
 #include "SIM/model/CSimulation.h"
 
-QImage renderScenePicture(const CSimulation& simulation, QSize size, bool stereo)
+QImage renderScenePicture(const CSimulationState& state, QSize size, bool stereo)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
     QPainter painter(&image);
     CQPainterSurface surface(painter, size.height());
-    CScene(simulation).drawPicture(surface, static_cast<float>(size.width()), static_cast<float>(size.height()), stereo);
+    CScene(state).drawPicture(surface, static_cast<float>(size.width()), static_cast<float>(size.height()), stereo);
     painter.end();
     return image;
 }

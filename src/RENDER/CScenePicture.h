@@ -8,11 +8,11 @@
 #include <QSize>
 #include <QString>
 
-class CSimulation;
+struct CSimulationState;
 
 // The whole view of the given size: opaque black, the scene centred, or the
 // stereo pair side by side.
-QImage renderScenePicture(const CSimulation& simulation, QSize size, bool stereo);
+QImage renderScenePicture(const CSimulationState& state, QSize size, bool stereo);
 
 // Writes the image in the format its file name ends with, through a temporary
 // file renamed over the target, so a failed write never leaves half a file.

@@ -79,7 +79,7 @@ void CPlotsWindow::listenTo(CDocument& document)
 
 void CPlotsWindow::displayAdvanced()
 {
-    series_.sample(Simulation);
+    series_.sample(Simulation.state());
     ledger_.sample(Simulation);
     if (!isVisible()) return;
     for (CPlotChart* chart : charts_) chart->displayAdvanced();

@@ -103,7 +103,7 @@ void CRadialDistributionChart::resetDistribution()
 void CRadialDistributionChart::accumulateNow()
 {
     const Clock::time_point start = Clock::now();
-    distribution_.accumulate(Simulation);
+    distribution_.accumulate(Simulation.state());
     pace_.noteCost(secondsBetween(start, Clock::now()));
 }
 

@@ -39,7 +39,7 @@ CSpeedDistributionChart::CSpeedDistributionChart(CSimulation& simulation, CPlatf
 
 void CSpeedDistributionChart::refresh()
 {
-    const CSpeedDistribution& d = distribution_ = measureSpeedDistribution(Simulation, Simulation.getDisplayType());
+    const CSpeedDistribution& d = distribution_ = measureSpeedDistribution(Simulation.state(), Simulation.getDisplayType());
     QList<QPointF> steps, measured, fitted;
     double top = 0.0;
     for (int b = 0; b < kSpeedBins; b++) {

@@ -34,7 +34,7 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
       document(std::make_unique<CDocument>(platform)),
       Document(*document),
       Simulation(Document.Simulation),
-      Scene(Simulation)
+      Scene(Simulation.state())
 {
     initResources();
     setWindowIcon(QIcon(QStringLiteral(":/qrv.png")));

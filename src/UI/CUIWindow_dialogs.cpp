@@ -180,7 +180,7 @@ void CUIWindow::debug2() { shiftToFit(); }
 void CUIWindow::fileExportLammps()
 {
     CPlatform& services = platform;
-    std::string problem = checkLammpsExport(Simulation, 1);
+    std::string problem = checkLammpsExport(Simulation.state(), 1);
     if (!problem.empty()) {
         services.alert("Alert.", problem, {"OK"});
         return;
@@ -189,7 +189,7 @@ void CUIWindow::fileExportLammps()
     if (!services.folderPanel(tr("Export for LAMMPS: choose a folder").toStdString(), folder)) return;
     ReplicateDialog->run();
     if (!ReplicateDialog->confirmed) return;
-    problem = exportForLammps(Simulation, folder, ReplicateDialog->copies);
+    problem = exportForLammps(Simulation.state(), folder, ReplicateDialog->copies);
     if (!problem.empty()) {
         services.alert("Alert.", problem, {"OK"});
         return;

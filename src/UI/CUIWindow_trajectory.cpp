@@ -66,7 +66,7 @@ void CUIWindow::recordTrajectory()
                               dump ? "LAMMPS dump" : "Extended XYZ"};
     std::string path;
     if (!platform.savePanel(request, path)) return;
-    const std::string failure = trajectoryWriter->open(path, TrajectoryDialog->format, TrajectoryDialog->every, Simulation);
+    const std::string failure = trajectoryWriter->open(path, TrajectoryDialog->format, TrajectoryDialog->every, Simulation.state());
     if (!failure.empty()) platform.alert("Alert.", "The trajectory could not be recorded: " + failure + ".", {"OK"});
     showTrajectoryField();
 }
@@ -84,7 +84,7 @@ void CUIWindow::stopTrajectory()
 void CUIWindow::endTrajectoryUnlessRecorded()
 {
     if (!trajectoryWriter || !trajectoryWriter->isOpen()) return;
-    const std::string end = trajectoryWriter->endUnlessRecorded(Simulation);
+    const std::string end = trajectoryWriter->endUnlessRecorded(Simulation.state());
     if (end.empty()) return;
     showTrajectoryField();
     platform.alert("Note.", "Recording the trajectory ended: " + end + ".", {"OK"});
@@ -94,7 +94,7 @@ void CUIWindow::trajectoryAfterDisplay()
 {
     if (!trajectoryWriter || !trajectoryWriter->isOpen()) return;
     endTrajectoryUnlessRecorded();
-    const std::string failure = trajectoryWriter->afterDisplay(Simulation);
+    const std::string failure = trajectoryWriter->afterDisplay(Simulation.state());
     showTrajectoryField();
     if (!failure.empty())
         platform.alert("Alert.",

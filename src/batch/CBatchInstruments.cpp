@@ -49,7 +49,7 @@ bool CBatchInstruments::runDisplay(CSimulation& simulation)
 
 void CBatchInstruments::afterDisplay(const CSimulation& simulation)
 {
-    if (rdf_) rdf_->accumulate(simulation);
+    if (rdf_) rdf_->accumulate(simulation.state());
 }
 
 static bool writeCsv(const std::string& path, const std::string& csv)
@@ -64,7 +64,7 @@ bool CBatchInstruments::writeAfterRun(const CSimulation& simulation)
 {
     bool written = true;
     if (!options_.histogramPath.empty()) {
-        const CSpeedDistribution d = measureSpeedDistribution(simulation, simulation.getDisplayType());
+        const CSpeedDistribution d = measureSpeedDistribution(simulation.state(), simulation.getDisplayType());
         std::string csv;
         appendSpeedDistributionCsv(csv, d);
         std::fprintf(stderr,

@@ -320,7 +320,7 @@ int runBatch(const CBatchOptions& options)
         if (!written) status = 1;
     }
     if (!options.renderPath.empty()) {
-        QImage picture = renderScenePicture(s, QSize(options.renderWidth, options.renderHeight), options.renderStereo);
+        QImage picture = renderScenePicture(s.state(), QSize(options.renderWidth, options.renderHeight), options.renderStereo);
         QString failure = writeImageAtomically(picture, QString::fromStdString(options.renderPath));
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "quorvel-batch: cannot write %s: %s\n", options.renderPath.c_str(), qPrintable(failure));
@@ -328,7 +328,7 @@ int runBatch(const CBatchOptions& options)
         }
     }
     if (!options.lammpsFolder.empty()) {
-        std::string failure = exportForLammps(s, options.lammpsFolder, options.lammpsReplicate);
+        std::string failure = exportForLammps(s.state(), options.lammpsFolder, options.lammpsReplicate);
         if (!failure.empty()) {
             std::fprintf(stderr, "quorvel-batch: %s\n", failure.c_str());
             status = 1;

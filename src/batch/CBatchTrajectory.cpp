@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "BASE/CTextNumbers.h"
+#include "SIM/model/CSimulation.h"
 
 bool takeTrajectoryOption(const std::string& option, const std::string& value, CTrajectoryOptions& options,
                           std::string& error)
@@ -49,14 +50,14 @@ bool CBatchTrajectories::start(const CSimulation& simulation)
 {
     const unsigned every = static_cast<unsigned>(options_.every);
     if (!options_.xyzPath.empty()) {
-        std::string failure = xyz_.open(options_.xyzPath, CTrajectoryFormat::extendedXyz, every, simulation);
+        std::string failure = xyz_.open(options_.xyzPath, CTrajectoryFormat::extendedXyz, every, simulation.state());
         if (!failure.empty()) {
             std::fprintf(stderr, "quorvel-batch: trajectory: %s\n", failure.c_str());
             succeeded_ = false;
         }
     }
     if (!options_.dumpPath.empty()) {
-        std::string failure = dump_.open(options_.dumpPath, CTrajectoryFormat::lammpsDump, every, simulation);
+        std::string failure = dump_.open(options_.dumpPath, CTrajectoryFormat::lammpsDump, every, simulation.state());
         if (!failure.empty()) {
             std::fprintf(stderr, "quorvel-batch: dump: %s\n", failure.c_str());
             succeeded_ = false;
@@ -69,7 +70,7 @@ void CBatchTrajectories::afterDisplay(const CSimulation& simulation)
 {
     for (CTrajectoryWriter* writer : {&xyz_, &dump_}) {
         // A failed file is closed with its whole frames; the run goes on.
-        std::string failure = writer->afterDisplay(simulation);
+        std::string failure = writer->afterDisplay(simulation.state());
         if (failure.empty()) continue;
         std::fprintf(stderr, "quorvel-batch: recording stopped: %s\n", failure.c_str());
         succeeded_ = false;

@@ -62,23 +62,23 @@ std::string readNumbers(const extendedXyz::CKeyValues& pairs, const char* key, s
 
 }  // namespace
 
-std::string extendedXyz::quorvelKeysOf(const CSimulation& sim)
+std::string extendedXyz::quorvelKeysOf(const CSimulationState& sim)
 {
     std::string out;
     // A type without a name has no key: an empty value ("") runs into the
     // next key in ASE's reading of the line.
     for (int t = 0; t < kTypes; t++)
-        if (!sim.getName(t).empty()) out += " " + nameKey(t, 'A') + "=" + quotedName(sim.getName(t));
+        if (!sim.types.name[t].empty()) out += " " + nameKey(t, 'A') + "=" + quotedName(sim.types.name[t]);
     std::vector<double> diameters, charges, wells;
     for (int t = 0; t < kTypes; t++) {
-        diameters.push_back(lammps::lengthOf(sim.getDiam(t)));
-        charges.push_back(lammps::chargeOf(sim.getCharge(t)));
-        for (int u = 0; u < kTypes; u++) wells.push_back(lammps::energyOf(sim.getLJeps(t, u)));
+        diameters.push_back(lammps::lengthOf(sim.types.diam[t]));
+        charges.push_back(lammps::chargeOf(sim.forces.charge[t]));
+        for (int u = 0; u < kTypes; u++) wells.push_back(lammps::energyOf(sim.forces.LJeps[t][u]));
     }
     appendNumbers(out, kDiameters, diameters);
     appendNumbers(out, kCharges, charges);
     appendNumbers(out, kWellDepths, wells);
-    out += " " + std::string(kPotential) + (sim.getPotentialUsed() ? "=T" : "=F");
+    out += " " + std::string(kPotential) + (sim.forces.potentialUsed ? "=T" : "=F");
     return out;
 }
 

@@ -13,7 +13,7 @@
 
 #include "SIM/model/CModelLimits.h"
 
-class CSimulation;
+struct CSimulationState;
 
 namespace extendedXyz {
 
@@ -38,7 +38,7 @@ using CKeyValues = std::map<std::string, std::string, std::less<>>;
 
 // " quorvel_name_A=... quorvel_potential=T": the keys of sim's types, to
 // follow the frame's standard keys.
-std::string quorvelKeysOf(const CSimulation& sim);
+std::string quorvelKeysOf(const CSimulationState& sim);
 // Reads Quorvel's keys (and then Step= and Time=) from a frame's pairs.
 // Answers the refusal, empty when the keys were read or absent.
 std::string readQuorvelKeys(const CKeyValues& pairs, CQuorvelKeys& out);

@@ -13,27 +13,27 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/model/CSimulation.h"
 
-CLammpsTypes::CLammpsTypes(const CSimulation& sim)
+CLammpsTypes::CLammpsTypes(const CSimulationState& sim)
 {
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.state().atoms.number[t] > 0) of[t] = ++count;
-    plate = sim.state().box.pistonUsed ? count + 1 : 0;
+        if (sim.atoms.number[t] > 0) of[t] = ++count;
+    plate = sim.box.pistonUsed ? count + 1 : 0;
     total = plate ? plate : count;
 }
 
-CLammpsPlate::CLammpsPlate(const CSimulation& sim)
+CLammpsPlate::CLammpsPlate(const CSimulationState& sim)
 {
-    if (!sim.state().box.pistonUsed) return;
+    if (!sim.box.pistonUsed) return;
     double smallest = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.state().atoms.number[t] > 0) smallest = smallest > 0.0 ? std::min(smallest, sim.state().types.diam[t]) : sim.state().types.diam[t];
-    double width = lammps::lengthOf(2.0 * sim.state().box.halfWidth);
+        if (sim.atoms.number[t] > 0) smallest = smallest > 0.0 ? std::min(smallest, sim.types.diam[t]) : sim.types.diam[t];
+    double width = lammps::lengthOf(2.0 * sim.box.halfWidth);
     perSide = std::max(1, static_cast<int>(std::ceil(width / (lammps::lengthOf(smallest) / 2.0))));
     spacing = width / perSide;
     // A plate atom exactly on the box top would fall outside LAMMPS's box.
-    double top = lammps::lengthOf(sim.state().box.halfWidth) - 1e-3 * spacing;
-    z = std::min(lammps::lengthOf(sim.state().box.pistonZ), top);
-    atomMass = lammps::massOf(sim.state().box.pistonM) / static_cast<double>(atoms());
+    double top = lammps::lengthOf(sim.box.halfWidth) - 1e-3 * spacing;
+    z = std::min(lammps::lengthOf(sim.box.pistonZ), top);
+    atomMass = lammps::massOf(sim.box.pistonM) / static_cast<double>(atoms());
 }
 
 // Round-trip precision: a position read back differs by at most one unit in the last place.
@@ -42,29 +42,29 @@ static void appendNumbers(std::string& out, double a, double b, double c)
     appendFormatC(out, " %.17g %.17g %.17g\n", a, b, c);
 }
 
-std::string lammpsDataText(const CSimulation& sim)
+std::string lammpsDataText(const CSimulationState& sim)
 {
     CLammpsTypes types(sim);
-    double lo = lammps::lengthOf(-sim.state().box.halfWidth), hi = lammps::lengthOf(sim.state().box.halfWidth);
+    double lo = lammps::lengthOf(-sim.box.halfWidth), hi = lammps::lengthOf(sim.box.halfWidth);
     std::string out = "LAMMPS data file written by Quorvel (units metal: Angstrom, g/mol, e, Angstrom/ps)\n\n";
     CLammpsPlate plate(sim);
-    appendFormatC(out, "%ld atoms\n%d atom types\n\n", sim.state().atoms.totalAtoms + plate.atoms(), types.total);
+    appendFormatC(out, "%ld atoms\n%d atom types\n\n", sim.atoms.totalAtoms + plate.atoms(), types.total);
     for (const char* axis : {"x", "y", "z"}) appendFormatC(out, "%.17g %.17g %slo %shi\n", lo, hi, axis, axis);
 
     out += "\nMasses\n\n";
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (types.of[t]) appendFormatC(out, "%d %.17g\n", types.of[t], lammps::massOf(sim.state().types.mass[t]));
+        if (types.of[t]) appendFormatC(out, "%d %.17g\n", types.of[t], lammps::massOf(sim.types.mass[t]));
     if (types.plate) appendFormatC(out, "%d %.17g\n", types.plate, plate.atomMass);
 
     out += "\nAtoms # charge\n\n";
     int id = 0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < sim.state().atoms.number[t]; i++) {
-            const CVector& x = sim.state().atoms.loc[t][i];
-            appendFormatC(out, "%d %d %.17g", ++id, types.of[t], lammps::chargeOf(sim.state().forces.charge[t]));
+        for (int i = 0; i < sim.atoms.number[t]; i++) {
+            const CVector& x = sim.atoms.loc[t][i];
+            appendFormatC(out, "%d %d %.17g", ++id, types.of[t], lammps::chargeOf(sim.forces.charge[t]));
             appendNumbers(out, lammps::lengthOf(x.v[0]), lammps::lengthOf(x.v[1]), lammps::lengthOf(x.v[2]));
         }
-    double corner = lammps::lengthOf(-sim.state().box.halfWidth) + plate.spacing / 2.0;
+    double corner = lammps::lengthOf(-sim.box.halfWidth) + plate.spacing / 2.0;
     for (long k = 0; k < plate.atoms(); k++) {
         appendFormatC(out, "%d %d 0", ++id, types.plate);
         appendNumbers(out, corner + plate.spacing * static_cast<double>(k % plate.perSide),
@@ -74,28 +74,28 @@ std::string lammpsDataText(const CSimulation& sim)
     out += "\nVelocities\n\n";
     id = 0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < sim.state().atoms.number[t]; i++) {
-            const CVector& v = sim.state().atoms.vel[t][i];
+        for (int i = 0; i < sim.atoms.number[t]; i++) {
+            const CVector& v = sim.atoms.vel[t][i];
             appendFormatC(out, "%d", ++id);
             appendNumbers(out, lammps::speedOf(v.v[0]), lammps::speedOf(v.v[1]), lammps::speedOf(v.v[2]));
         }
     for (long k = 0; k < plate.atoms(); k++) {
         appendFormatC(out, "%d", ++id);
-        appendNumbers(out, 0.0, 0.0, lammps::speedOf(sim.state().box.pistonV));
+        appendNumbers(out, 0.0, 0.0, lammps::speedOf(sim.box.pistonV));
     }
     return out;
 }
 
-std::string checkLammpsExport(const CSimulation& sim, int replicate)
+std::string checkLammpsExport(const CSimulationState& sim, int replicate)
 {
     if (replicate < 1 || replicate > lammps::kMaxReplicate)
         return formatC("The number of copies along each edge must be between 1 and %d, not %d.",
                        lammps::kMaxReplicate, replicate);
-    if (sim.state().atoms.totalAtoms < 1) return "The simulation has no atoms to hand over to LAMMPS.";
+    if (sim.atoms.totalAtoms < 1) return "The simulation has no atoms to hand over to LAMMPS.";
     return {};
 }
 
-std::string exportForLammps(const CSimulation& sim, const std::string& folder, int replicate)
+std::string exportForLammps(const CSimulationState& sim, const std::string& folder, int replicate)
 {
     std::string problem = checkLammpsExport(sim, replicate);
     if (!problem.empty()) return problem;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-class CSimulation;
+struct CSimulationState;
 
 namespace lammps {
 // SI to LAMMPS "metal" units (Angstrom, ps, g/mol, eV, e, K, bar).
@@ -37,7 +37,7 @@ struct CLammpsTypes {
     int count = 0;  // types with atoms
     int plate = 0;  // the plate's type, 0 without a piston
     int total = 0;  // count, plus the plate's
-    explicit CLammpsTypes(const CSimulation& sim);
+    explicit CLammpsTypes(const CSimulationState& sim);
 };
 
 // The piston as LAMMPS moves it: a square grid of plate atoms, half the
@@ -49,19 +49,19 @@ struct CLammpsPlate {
     double z = 0.0;        // Angstrom, kept just inside the box top
     double atomMass = 0.0; // g/mol
     long atoms() const { return static_cast<long>(perSide) * perSide; }
-    explicit CLammpsPlate(const CSimulation& sim);
+    explicit CLammpsPlate(const CSimulationState& sim);
 };
 
 // The data file of the simulation's box (one copy; the input replicates it).
-std::string lammpsDataText(const CSimulation& sim);
+std::string lammpsDataText(const CSimulationState& sim);
 // The input script, commented line by line, for replicate x replicate x replicate copies.
-std::string lammpsInputText(const CSimulation& sim, int replicate);
+std::string lammpsInputText(const CSimulationState& sim, int replicate);
 
 // Checks the request before anything is written: answers the reason it cannot
 // be done, empty when it can.
-std::string checkLammpsExport(const CSimulation& sim, int replicate);
+std::string checkLammpsExport(const CSimulationState& sim, int replicate);
 
 // Writes folder/in.quorvel and folder/data.quorvel together (creating the
 // folder if it is missing); on any failure neither file is changed and the
 // reason is answered, empty on success.
-std::string exportForLammps(const CSimulation& sim, const std::string& folder, int replicate);
+std::string exportForLammps(const CSimulationState& sim, const std::string& folder, int replicate);

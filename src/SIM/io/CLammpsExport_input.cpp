@@ -30,52 +30,52 @@ void line(std::string& out, const std::string& command, const std::string& comme
 // Lengths of the exported (possibly replicated) box, in Angstrom.
 struct Box {
     double lo, width, hi, diagonal;
-    Box(const CSimulation& sim, int replicate)
-        : lo(lammps::lengthOf(-sim.state().box.halfWidth)), width(lammps::lengthOf(2.0 * sim.state().box.halfWidth)),
+    Box(const CSimulationState& sim, int replicate)
+        : lo(lammps::lengthOf(-sim.box.halfWidth)), width(lammps::lengthOf(2.0 * sim.box.halfWidth)),
           hi(lo + replicate * width), diagonal(std::sqrt(3.0) * replicate * width)
     {
     }
 };
 
-double largestDiameter(const CSimulation& sim)
+double largestDiameter(const CSimulationState& sim)
 {
     double largest = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.state().atoms.number[t] > 0) largest = std::max(largest, lammps::lengthOf(sim.state().types.diam[t]));
+        if (sim.atoms.number[t] > 0) largest = std::max(largest, lammps::lengthOf(sim.types.diam[t]));
     return largest;
 }
 
-double smallestDiameter(const CSimulation& sim)
+double smallestDiameter(const CSimulationState& sim)
 {
     double smallest = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.state().atoms.number[t] > 0) {
-            double d = lammps::lengthOf(sim.state().types.diam[t]);
+        if (sim.atoms.number[t] > 0) {
+            double d = lammps::lengthOf(sim.types.diam[t]);
             smallest = smallest > 0.0 ? std::min(smallest, d) : d;
         }
     return smallest;
 }
 
 // The temperature of the state, as the simulation measures it; 300 K for atoms at rest.
-double referenceTemperature(const CSimulation& sim)
+double referenceTemperature(const CSimulationState& sim)
 {
     double kinetic = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < sim.state().atoms.number[t]; i++) kinetic += 0.5 * sim.state().types.mass[t] * sim.state().atoms.vel[t][i].norm();
-    double temperature = sim.state().atoms.totalAtoms > 0 ? kinetic * kTemperaturePerEnergy / sim.state().atoms.totalAtoms : 0.0;
+        for (int i = 0; i < sim.atoms.number[t]; i++) kinetic += 0.5 * sim.types.mass[t] * sim.atoms.vel[t][i].norm();
+    double temperature = sim.atoms.totalAtoms > 0 ? kinetic * kTemperaturePerEnergy / sim.atoms.totalAtoms : 0.0;
     return temperature > 0.0 ? temperature : 300.0;
 }
 
-bool charged(const CSimulation& sim, int t) { return sim.state().forces.charge[t] != 0.0; }
+bool charged(const CSimulationState& sim, int t) { return sim.forces.charge[t] != 0.0; }
 
-bool anyChargedPair(const CSimulation& sim)
+bool anyChargedPair(const CSimulationState& sim)
 {
     int chargedTypes = 0;
     bool many = false;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        if (sim.state().atoms.number[t] > 0 && charged(sim, t)) {
+        if (sim.atoms.number[t] > 0 && charged(sim, t)) {
             chargedTypes++;
-            many = many || sim.state().atoms.number[t] > 1;
+            many = many || sim.atoms.number[t] > 1;
         }
     return chargedTypes > 1 || many;
 }
@@ -87,11 +87,11 @@ struct PairCoefficients {
     double epsilon = 0.0, sigma = 0.0;
 };
 
-PairCoefficients foldedPair(const CSimulation& sim, int t, int u)
+PairCoefficients foldedPair(const CSimulationState& sim, int t, int u)
 {
-    double mean = (sim.state().types.diam[t] + sim.state().types.diam[u]) / 2.0;
-    double eps = sim.state().forces.LJeps[std::min(t, u)][std::max(t, u)];
-    double core = quorvel::pairStrength(mean, sim.state().forces.charge[t], sim.state().forces.charge[u]).core;
+    double mean = (sim.types.diam[t] + sim.types.diam[u]) / 2.0;
+    double eps = sim.forces.LJeps[std::min(t, u)][std::max(t, u)];
+    double core = quorvel::pairStrength(mean, sim.forces.charge[t], sim.forces.charge[u]).core;
     double a = 4.0 * eps + core, b = 4.0 * eps;
     PairCoefficients c;
     c.sigma = lammps::lengthOf(mean);
@@ -103,18 +103,18 @@ PairCoefficients foldedPair(const CSimulation& sim, int t, int u)
     return c;
 }
 
-void appendHeader(std::string& out, const CSimulation& sim, int replicate)
+void appendHeader(std::string& out, const CSimulationState& sim, int replicate)
 {
     out += "# LAMMPS input written by Quorvel: the simulation's state and forces, as closely as LAMMPS allows.\n";
-    appendFormatC(out, "# %d atoms", sim.state().atoms.totalAtoms);
+    appendFormatC(out, "# %d atoms", sim.atoms.totalAtoms);
     if (replicate > 1)
         appendFormatC(out, ", replicated %d x %d x %d into %lld atoms", replicate, replicate, replicate,
-                      static_cast<long long>(sim.state().atoms.totalAtoms) * replicate * replicate * replicate);
+                      static_cast<long long>(sim.atoms.totalAtoms) * replicate * replicate * replicate);
     out += ".\n# Run:  lmp -in in.quorvel            on 4 MPI ranks:  mpirun -np 4 lmp -in in.quorvel\n"
            "# Units: metal -- Angstrom, ps, g/mol, eV, elementary charges, K, bar.\n\n";
     line(out, "units           metal", "Angstrom, ps, g/mol, eV, e, K, bar");
     line(out, "atom_style      charge", "every atom carries its type's charge");
-    if (sim.state().box.pistonUsed)
+    if (sim.box.pistonUsed)
         line(out, "boundary        f f m", "a closed box; its top follows the plate past the ceiling");
     else
         line(out, "boundary        f f f", "a closed box: no periodic images");
@@ -125,7 +125,7 @@ void appendHeader(std::string& out, const CSimulation& sim, int replicate)
 }
 
 // The plate atoms form one piston over the whole top; the copies below the top layer lose theirs.
-void appendGroups(std::string& out, const CSimulation& sim, const Box& box)
+void appendGroups(std::string& out, const CSimulationState& sim, const Box& box)
 {
     CLammpsTypes types(sim);
     if (!types.plate) {
@@ -146,9 +146,9 @@ void appendGroups(std::string& out, const CSimulation& sim, const Box& box)
 
 // The pair style line; with a piston the atoms' style is combined with the
 // plate's. Answers the style word each pair_coeff then needs ("" without).
-std::string appendPairStyle(std::string& out, const CSimulation& sim, const std::string& style)
+std::string appendPairStyle(std::string& out, const CSimulationState& sim, const std::string& style)
 {
-    if (!sim.state().box.pistonUsed) {
+    if (!sim.box.pistonUsed) {
         line(out, "pair_style      " + style, "default cut-off(s) (Angstrom); each pair sets its own");
         return {};
     }
@@ -160,7 +160,7 @@ std::string appendPairStyle(std::string& out, const CSimulation& sim, const std:
 // An atom meets the plate as it meets the piston, at half its diameter: a
 // soft, purely repulsive term A (1 + cos(pi r / rc)) with rc half the
 // diameter, 20 kT high, which no atom of the state's temperature crosses.
-void appendPlatePairs(std::string& out, const CSimulation& sim)
+void appendPlatePairs(std::string& out, const CSimulationState& sim)
 {
     CLammpsTypes types(sim);
     if (!types.plate) return;
@@ -168,13 +168,13 @@ void appendPlatePairs(std::string& out, const CSimulation& sim)
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (types.of[t])
             line(out, formatC("pair_coeff      %d %d soft %.12g %.12g", types.of[t], types.plate, height,
-                              lammps::lengthOf(sim.state().types.diam[t]) / 2.0),
+                              lammps::lengthOf(sim.types.diam[t]) / 2.0),
                  "atom and plate: A (eV), reach (A)");
     line(out, formatC("pair_coeff      %d %d none", types.plate, types.plate), "the plate is rigid");
     line(out, formatC("neigh_modify    exclude type %d %d", types.plate, types.plate));
 }
 
-void appendInteractingPairs(std::string& out, const CSimulation& sim, const Box& box)
+void appendInteractingPairs(std::string& out, const CSimulationState& sim, const Box& box)
 {
     CLammpsTypes types(sim);
     bool coulomb = anyChargedPair(sim);
@@ -195,7 +195,7 @@ void appendInteractingPairs(std::string& out, const CSimulation& sim, const Box&
             if (!types.of[t] || !types.of[u]) continue;
             PairCoefficients c = foldedPair(sim, t, u);
             bool bothCharged = charged(sim, t) && charged(sim, u);
-            double cut = bothCharged ? coulombCut : quorvel::kCutoffDiameters * lammps::lengthOf((sim.state().types.diam[t] + sim.state().types.diam[u]) / 2.0);
+            double cut = bothCharged ? coulombCut : quorvel::kCutoffDiameters * lammps::lengthOf((sim.types.diam[t] + sim.types.diam[u]) / 2.0);
             std::string command = formatC("pair_coeff      %d %d %s%.12g %.12g %.12g", types.of[t], types.of[u],
                                           word.c_str(), c.epsilon, c.sigma, cut);
             if (coulomb) appendFormatC(command, " %.12g", coulombCut);
@@ -206,7 +206,7 @@ void appendInteractingPairs(std::string& out, const CSimulation& sim, const Box&
     line(out, "pair_modify     shift no", "energies not shifted at the cut-off, as in Quorvel");
 }
 
-void appendHardSpheres(std::string& out, const CSimulation& sim)
+void appendHardSpheres(std::string& out, const CSimulationState& sim)
 {
     CLammpsTypes types(sim);
     double temperature = referenceTemperature(sim);
@@ -220,7 +220,7 @@ void appendHardSpheres(std::string& out, const CSimulation& sim)
     for (int t = 0; t < CSimulation::kTypes; t++)
         for (int u = t; u < CSimulation::kTypes; u++) {
             if (!types.of[t] || !types.of[u]) continue;
-            double contact = lammps::lengthOf((sim.state().types.diam[t] + sim.state().types.diam[u]) / 2.0);
+            double contact = lammps::lengthOf((sim.types.diam[t] + sim.types.diam[u]) / 2.0);
             line(out, formatC("pair_coeff      %d %d %s%.12g %.12g %.12g", types.of[t], types.of[u], word.c_str(),
                               epsilon, contact / std::pow(2.0, 1.0 / 6.0), contact),
                  "kT (eV), sigma (A), contact (A)");
@@ -229,7 +229,7 @@ void appendHardSpheres(std::string& out, const CSimulation& sim)
     line(out, "pair_modify     shift yes", "zero energy at contact, as hard spheres apart");
 }
 
-void appendNeighbours(std::string& out, const CSimulation& sim)
+void appendNeighbours(std::string& out, const CSimulationState& sim)
 {
     line(out, formatC("neighbor        %.6g bin", 0.3 * smallestDiameter(sim)), "skin: 0.3 of the smallest diameter (A)");
     line(out, "neigh_modify    every 1 delay 0 check yes", "rebuilt whenever an atom moved half the skin");
@@ -238,60 +238,60 @@ void appendNeighbours(std::string& out, const CSimulation& sim)
 
 // The piston: the plate moves as one rigid body, up and down only, pushed
 // down by the applied pressure over its area and stopped at the box top.
-void appendPiston(std::string& out, const CSimulation& sim, const Box& box)
+void appendPiston(std::string& out, const CSimulationState& sim, const Box& box)
 {
     CLammpsPlate plate(sim);
-    double area = lammps::lengthOf(2.0 * sim.state().box.halfWidth) * lammps::lengthOf(2.0 * sim.state().box.halfWidth);
-    double perAtom = lammps::pressureOf(sim.state().box.appliedPressure) * area / static_cast<double>(plate.atoms());
+    double area = lammps::lengthOf(2.0 * sim.box.halfWidth) * lammps::lengthOf(2.0 * sim.box.halfWidth);
+    double perAtom = lammps::pressureOf(sim.box.appliedPressure) * area / static_cast<double>(plate.atoms());
     out += "# Piston: a rigid plate of atoms with the piston's mass and velocity, moving up and down only,\n"
            "# pushed down by the applied pressure and held below the box top. Atoms meet it at half their\n"
            "# diameter through a soft (not hard) repulsion, so it is a close, not an exact, counterpart.\n";
     line(out, "fix             piston plate rigid single force * off off on torque * off off off");
     // bar Angstrom^2 to eV/Angstrom: 1e5 Pa * 1e-20 m^2 = 1e-15 N = 1e-25 J/Angstrom.
     line(out, formatC("fix             push plate addforce 0.0 0.0 %.12g", -perAtom * 1e-25 / lammps::kElectronVolt),
-         formatC("%.6g Pa over the plate (eV/A per plate atom)", sim.state().box.appliedPressure));
+         formatC("%.6g Pa over the plate (eV/A per plate atom)", sim.box.appliedPressure));
     line(out, formatC("fix             ceiling plate wall/harmonic zhi %.12g 10.0 0.0 %.12g units box",
                       box.hi + plate.spacing, plate.spacing),
          "the box top stops the plate");
 }
 
 // Walls, floor, heat bath and piston, type by type.
-void appendBoxFixes(std::string& out, const CSimulation& sim, const Box& box)
+void appendBoxFixes(std::string& out, const CSimulationState& sim, const Box& box)
 {
     CLammpsTypes types(sim);
     line(out, "fix             integrate atoms nve", "velocity Verlet, as Quorvel steps");
-    if (sim.state().box.pistonUsed) appendPiston(out, sim, box);
+    if (sim.box.pistonUsed) appendPiston(out, sim, box);
     out += "# Walls: each type is reflected at half its diameter inside the box, as in Quorvel\n"
            "# (Quorvel sets an atom on the wall where LAMMPS mirrors it; the same with potentials off).\n";
     for (int t = 0; t < CSimulation::kTypes; t++) {
         if (!types.of[t]) continue;
-        double half = lammps::lengthOf(sim.state().types.diam[t]) / 2.0;
+        double half = lammps::lengthOf(sim.types.diam[t]) / 2.0;
         double a = box.lo + half, b = box.hi - half;
         line(out, formatC("group           t%d type %d", types.of[t], types.of[t]),
-             "type " + std::to_string(types.of[t]) + (sim.state().types.name[t].empty() ? std::string() : " (" + sim.state().types.name[t] + ")"));
+             "type " + std::to_string(types.of[t]) + (sim.types.name[t].empty() ? std::string() : " (" + sim.types.name[t] + ")"));
         line(out, formatC("fix             wall%d t%d wall/reflect xlo %.12g xhi %.12g ylo %.12g yhi %.12g zlo %.12g zhi %.12g units box",
                           types.of[t], types.of[t], a, b, a, b, a, b));
     }
 
     bool floor = false;
-    for (int t = 0; t < CSimulation::kTypes; t++) floor |= sim.state().forces.potentialUsed && types.of[t] && sim.state().forces.LJepsFloor[t] != 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++) floor |= sim.forces.potentialUsed && types.of[t] && sim.forces.LJepsFloor[t] != 0.0;
     if (floor) {
         out += "# Floor potential: a 12-6 wall per type from a plane 0.62246 diameters below the floor, with the\n"
                "# type's floor well depth and diameter, reaching 3 diameters from that plane. LAMMPS shifts a wall's\n"
                "# energy to zero at its reach: an atom within reach counts 0.00548 epsilon less energy than in Quorvel.\n";
         for (int t = 0; t < CSimulation::kTypes; t++) {
-            if (!types.of[t] || sim.state().forces.LJepsFloor[t] == 0.0) continue;
-            double d = lammps::lengthOf(sim.state().types.diam[t]);
+            if (!types.of[t] || sim.forces.LJepsFloor[t] == 0.0) continue;
+            double d = lammps::lengthOf(sim.types.diam[t]);
             line(out, formatC("fix             floor%d t%d wall/lj126 zlo %.12g %.12g %.12g %.12g units box", types.of[t],
-                              types.of[t], box.lo - quorvel::kFloorOffset * d, lammps::energyOf(sim.state().forces.LJepsFloor[t]), d,
+                              types.of[t], box.lo - quorvel::kFloorOffset * d, lammps::energyOf(sim.forces.LJepsFloor[t]), d,
                               quorvel::kFloorRange * d),
                  "plane, epsilon (eV), sigma, reach (A)");
             line(out, formatC("fix_modify      floor%d energy yes", types.of[t]), "its energy counts in pe");
         }
     }
 
-    if (sim.state().forces.floorTempUsed) {
-        double damping = kBathDampingSteps * lammps::timeOf(sim.state().clock.timeStep);
+    if (sim.forces.floorTempUsed) {
+        double damping = kBathDampingSteps * lammps::timeOf(sim.clock.timeStep);
         out += "# Heat bath: Quorvel gives an atom striking the floor a new upward speed drawn at the bath's\n"
                "# temperature. Nearest in LAMMPS: a Langevin thermostat on the atoms within one diameter of the floor\n";
         appendFormatC(out, "# (damping time %g time steps). The bath's temperature is kept; its mechanism is not.\n",
@@ -300,17 +300,17 @@ void appendBoxFixes(std::string& out, const CSimulation& sim, const Box& box)
                           box.lo + largestDiameter(sim)),
              "one diameter above the floor");
         line(out, "group           nearFloor dynamic atoms region floorSlab every 1");
-        line(out, formatC("fix             bath nearFloor langevin %.12g %.12g %.6g %d", sim.state().forces.floorTemp, sim.state().forces.floorTemp,
+        line(out, formatC("fix             bath nearFloor langevin %.12g %.12g %.6g %d", sim.forces.floorTemp, sim.forces.floorTemp,
                           damping, kLangevinSeed),
              "K, K, damping (ps), seed");
     }
     out += '\n';
 }
 
-void appendRun(std::string& out, const CSimulation& sim)
+void appendRun(std::string& out, const CSimulationState& sim)
 {
-    line(out, formatC("timestep        %.12g", lammps::timeOf(sim.state().clock.timeStep)),
-         formatC("ps (Quorvel: %.6g s)", sim.state().clock.timeStep));
+    line(out, formatC("timestep        %.12g", lammps::timeOf(sim.clock.timeStep)),
+         formatC("ps (Quorvel: %.6g s)", sim.clock.timeStep));
     line(out, "compute         atomsTemp atoms temp", "temperature and kinetic energy of the atoms");
     line(out, "compute_modify  atomsTemp extra/dof 0", "as Quorvel's: 2 KE / (3 N k)");
     line(out, "thermo_style    custom step temp pe ke etotal press", "press: the virial pressure (bar)");
@@ -321,13 +321,13 @@ void appendRun(std::string& out, const CSimulation& sim)
 }
 }  // namespace
 
-std::string lammpsInputText(const CSimulation& sim, int replicate)
+std::string lammpsInputText(const CSimulationState& sim, int replicate)
 {
     Box box(sim, replicate);
     std::string out;
     appendHeader(out, sim, replicate);
     appendGroups(out, sim, box);
-    if (sim.state().forces.potentialUsed) appendInteractingPairs(out, sim, box);
+    if (sim.forces.potentialUsed) appendInteractingPairs(out, sim, box);
     else appendHardSpheres(out, sim);
     appendNeighbours(out, sim);
     appendBoxFixes(out, sim, box);

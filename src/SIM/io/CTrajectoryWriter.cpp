@@ -26,29 +26,29 @@ namespace {
 
 // The count line and the comment line: the box, the columns, the clock and
 // Quorvel's keys for what the columns do not hold.
-void appendExtendedXyzHeader(std::string& out, const CSimulation& sim, int atoms)
+void appendExtendedXyzHeader(std::string& out, const CSimulationState& sim, int atoms)
 {
-    const double edge = lammps::lengthOf(2.0 * sim.getHalfWidth());
+    const double edge = lammps::lengthOf(2.0 * sim.box.halfWidth);
     appendFormatC(out, "%d\n", atoms);
     appendFormatC(out,
                   "Lattice=\"%.17g 0 0 0 %.17g 0 0 0 %.17g\" "
                   "Properties=species:S:1:pos:R:3:velo:R:3:type:S:1:masses:R:1 pbc=\"F F F\" Time=%.17g Step=%u",
-                  edge, edge, edge, lammps::timeOf(sim.getElapsedTime()), sim.getIterations());
+                  edge, edge, edge, lammps::timeOf(sim.clock.elapsedTime), sim.clock.iterations);
     out += extendedXyz::quorvelKeysOf(sim) + "\n";
 }
 
 // One atom's line: the element its type stands for, where it is and how it
 // moves, its type's letter and its mass in daltons (ASE's unit).
-void appendExtendedXyzAtoms(std::string& out, const CSimulation& sim)
+void appendExtendedXyzAtoms(std::string& out, const CSimulationState& sim)
 {
-    const double corner = lammps::lengthOf(sim.getHalfWidth());
+    const double corner = lammps::lengthOf(sim.box.halfWidth);
     for (int t = 0; t < CSimulation::kTypes; t++) {
-        if (sim.getNumber(t) == 0) continue;
-        const char* symbol = elements::forType(sim.getName(t), sim.getMass(t)).symbol;
-        const double daltons = elements::daltonsOf(sim.getMass(t));
-        for (int i = 0; i < sim.getNumber(t); i++) {
-            const CVector& x = sim.getLocation(t, i);
-            const CVector& v = sim.getVelocity(t, i);
+        if (sim.atoms.number[t] == 0) continue;
+        const char* symbol = elements::forType(sim.types.name[t], sim.types.mass[t]).symbol;
+        const double daltons = elements::daltonsOf(sim.types.mass[t]);
+        for (int i = 0; i < sim.atoms.number[t]; i++) {
+            const CVector& x = sim.atoms.loc[t][i];
+            const CVector& v = sim.atoms.vel[t][i];
             appendFormatC(out, "%s %.17g %.17g %.17g %.17g %.17g %.17g %c %.17g\n", symbol,
                           lammps::lengthOf(x.v[0]) + corner, lammps::lengthOf(x.v[1]) + corner,
                           lammps::lengthOf(x.v[2]) + corner, lammps::speedOf(v.v[0]), lammps::speedOf(v.v[1]),
@@ -61,10 +61,10 @@ void appendExtendedXyzAtoms(std::string& out, const CSimulation& sim)
 
 // Positions and velocities with 17 significant digits: read back, they are
 // the simulation's own to the last place.
-std::string trajectory::extendedXyzFrame(const CSimulation& sim)
+std::string trajectory::extendedXyzFrame(const CSimulationState& sim)
 {
     int atoms = 0;
-    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.getNumber(t);
+    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.atoms.number[t];
     std::string out;
     out.reserve(static_cast<size_t>(atoms) * 180 + 1024);
     appendExtendedXyzHeader(out, sim, atoms);
@@ -74,24 +74,24 @@ std::string trajectory::extendedXyzFrame(const CSimulation& sim)
 
 // The atoms in the order, and with the ids and types, of the data file; the
 // piston's plate atoms, when it has one, at the piston's height.
-std::string trajectory::lammpsDumpFrame(const CSimulation& sim)
+std::string trajectory::lammpsDumpFrame(const CSimulationState& sim)
 {
     CLammpsTypes types(sim);
     CLammpsPlate plate(sim);
     long atoms = plate.atoms();
-    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.getNumber(t);
-    const double lo = lammps::lengthOf(-sim.getHalfWidth()), hi = lammps::lengthOf(sim.getHalfWidth());
+    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.atoms.number[t];
+    const double lo = lammps::lengthOf(-sim.box.halfWidth), hi = lammps::lengthOf(sim.box.halfWidth);
     std::string out;
     out.reserve(static_cast<size_t>(atoms) * 150 + 256);
-    appendFormatC(out, "ITEM: TIMESTEP\n%u\nITEM: NUMBER OF ATOMS\n%ld\nITEM: BOX BOUNDS ff ff ff\n", sim.getIterations(),
+    appendFormatC(out, "ITEM: TIMESTEP\n%u\nITEM: NUMBER OF ATOMS\n%ld\nITEM: BOX BOUNDS ff ff ff\n", sim.clock.iterations,
                   atoms);
     for (int axis = 0; axis < 3; axis++) appendFormatC(out, "%.17g %.17g\n", lo, hi);
     out += "ITEM: ATOMS id type x y z vx vy vz\n";
     long id = 0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < sim.getNumber(t); i++) {
-            const CVector& x = sim.getLocation(t, i);
-            const CVector& v = sim.getVelocity(t, i);
+        for (int i = 0; i < sim.atoms.number[t]; i++) {
+            const CVector& x = sim.atoms.loc[t][i];
+            const CVector& v = sim.atoms.vel[t][i];
             appendFormatC(out, "%ld %d %.17g %.17g %.17g %.17g %.17g %.17g\n", ++id, types.of[t],
                           lammps::lengthOf(x.v[0]), lammps::lengthOf(x.v[1]), lammps::lengthOf(x.v[2]),
                           lammps::speedOf(v.v[0]), lammps::speedOf(v.v[1]), lammps::speedOf(v.v[2]));
@@ -101,7 +101,7 @@ std::string trajectory::lammpsDumpFrame(const CSimulation& sim)
         appendFormatC(out, "%ld %d %.17g %.17g %.17g 0 0 %.17g\n", ++id, types.plate,
                       corner + plate.spacing * static_cast<double>(k % plate.perSide),
                       corner + plate.spacing * static_cast<double>(k / plate.perSide), plate.z,
-                      lammps::speedOf(sim.getPistonV()));
+                      lammps::speedOf(sim.box.pistonV));
     return out;
 }
 
@@ -111,12 +111,12 @@ CTrajectoryWriter::~CTrajectoryWriter()
 }
 
 std::string CTrajectoryWriter::open(const std::string& path, CTrajectoryFormat format, unsigned everyDisplays,
-                                    const CSimulation& sim)
+                                    const CSimulationState& sim)
 {
     close();
     if (everyDisplays < 1) return "a frame must be written every 1 or more displays";
     int atoms = 0;
-    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.getNumber(t);
+    for (int t = 0; t < CSimulation::kTypes; t++) atoms += sim.atoms.number[t];
     if (atoms == 0) return "the simulation has no atoms to record";
     int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descriptor < 0) return "cannot create \"" + path + "\": " + std::strerror(errno);
@@ -127,13 +127,13 @@ std::string CTrajectoryWriter::open(const std::string& path, CTrajectoryFormat f
     displaysSinceFrame = 0;
     frames = 0;
     bytesWritten = 0;
-    origin = sim.getOrigin();
-    for (int t = 0; t < CSimulation::kTypes; t++) numbers[t] = sim.getNumber(t);
-    stepSeen = sim.getIterations();
+    origin = sim.origin;
+    for (int t = 0; t < CSimulation::kTypes; t++) numbers[t] = sim.atoms.number[t];
+    stepSeen = sim.clock.iterations;
     return writeFrame(sim);
 }
 
-std::string CTrajectoryWriter::endUnlessRecorded(const CSimulation& sim)
+std::string CTrajectoryWriter::endUnlessRecorded(const CSimulationState& sim)
 {
     if (!isOpen()) return {};
     std::string why;
@@ -141,22 +141,22 @@ std::string CTrajectoryWriter::endUnlessRecorded(const CSimulation& sim)
     bool sameTypes = true;
     for (int t = 0; t < CSimulation::kTypes; t++) {
         recorded += numbers[t];
-        now += sim.getNumber(t);
-        sameTypes = sameTypes && numbers[t] == sim.getNumber(t);
+        now += sim.atoms.number[t];
+        sameTypes = sameTypes && numbers[t] == sim.atoms.number[t];
     }
-    if (sim.getOrigin() != origin)
+    if (sim.origin != origin)
         why = "the simulation is not the one being recorded";
     else if (now != recorded)
         why = formatC("the simulation has %d atoms now, the one recorded %d", now, recorded);
     else if (!sameTypes)
         why = "the simulation's atoms are of other types now than those recorded";
-    else if (sim.getIterations() < stepOfFrame)
-        why = "the simulation is back at step " + stepCountText(sim.getIterations()) + ", before the last frame's step " +
+    else if (sim.clock.iterations < stepOfFrame)
+        why = "the simulation is back at step " + stepCountText(sim.clock.iterations) + ", before the last frame's step " +
               stepCountText(stepOfFrame);
     if (why.empty()) {
         // A state put back between the last frame and the last display
         // seen: the steps from it on are new.
-        if (sim.getIterations() < stepSeen) stepSeen = sim.getIterations();
+        if (sim.clock.iterations < stepSeen) stepSeen = sim.clock.iterations;
         return {};
     }
     close();
@@ -164,20 +164,20 @@ std::string CTrajectoryWriter::endUnlessRecorded(const CSimulation& sim)
                          CSimulation::fileNameOfPath(path_).c_str());
 }
 
-std::string CTrajectoryWriter::afterDisplay(const CSimulation& sim)
+std::string CTrajectoryWriter::afterDisplay(const CSimulationState& sim)
 {
     if (!isOpen()) return {};
     if (std::string end = endUnlessRecorded(sim); !end.empty()) return end;
     // A display that took no step (steps per display lowered below those
     // already run) has nothing new to show.
-    if (sim.getIterations() == stepSeen) return {};
-    stepSeen = sim.getIterations();
+    if (sim.clock.iterations == stepSeen) return {};
+    stepSeen = sim.clock.iterations;
     if (++displaysSinceFrame < every) return {};
     displaysSinceFrame = 0;
     return writeFrame(sim);
 }
 
-std::string CTrajectoryWriter::writeFrame(const CSimulation& sim)
+std::string CTrajectoryWriter::writeFrame(const CSimulationState& sim)
 {
     if (!isOpen()) return "the trajectory file is not open";
     const std::string text =
@@ -198,7 +198,7 @@ std::string CTrajectoryWriter::writeFrame(const CSimulation& sim)
     }
     bytesWritten += static_cast<long long>(text.size());
     frames++;
-    stepOfFrame = sim.getIterations();
+    stepOfFrame = sim.clock.iterations;
     return {};
 }
 

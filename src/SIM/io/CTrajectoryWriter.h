@@ -17,7 +17,7 @@
 
 #include "SIM/model/CAtomTypes.h"
 
-class CSimulation;
+struct CSimulationState;
 
 enum class CTrajectoryFormat { extendedXyz, lammpsDump };
 
@@ -26,8 +26,8 @@ namespace trajectory {
 // anything else extended XYZ.
 CTrajectoryFormat formatOfPath(const std::string& path);
 // One frame of the state as it stands.
-std::string extendedXyzFrame(const CSimulation& sim);
-std::string lammpsDumpFrame(const CSimulation& sim);
+std::string extendedXyzFrame(const CSimulationState& sim);
+std::string lammpsDumpFrame(const CSimulationState& sim);
 }  // namespace trajectory
 
 class CTrajectoryWriter {
@@ -41,17 +41,17 @@ public:
     // it stands; a frame follows every everyDisplays displays. The reason of
     // a failure (a simulation without atoms has nothing to record), empty on
     // success.
-    std::string open(const std::string& path, CTrajectoryFormat format, unsigned everyDisplays, const CSimulation& sim);
+    std::string open(const std::string& path, CTrajectoryFormat format, unsigned everyDisplays, const CSimulationState& sim);
     // Whether sim, as it stands, goes on with the simulation recorded. When
     // it does not, the recording ends here and the answer says why and how
     // many frames were written; empty while it goes on, or when none records.
-    std::string endUnlessRecorded(const CSimulation& sim);
+    std::string endUnlessRecorded(const CSimulationState& sim);
     // Called after each display: writes the frame that is due. On a failure
     // the file is closed with its whole frames and the reason answered; a
     // state that ends the recording answers as endUnlessRecorded does.
-    std::string afterDisplay(const CSimulation& sim);
+    std::string afterDisplay(const CSimulationState& sim);
     // Writes a frame now. The reason of a failure, empty on success.
-    std::string writeFrame(const CSimulation& sim);
+    std::string writeFrame(const CSimulationState& sim);
     void close();
 
     bool isOpen() const { return fd >= 0; }

@@ -80,44 +80,44 @@ void CDiffusion::reset()
     blocks_.clear();
 }
 
-bool CDiffusion::continues(const CSimulation& s) const
+bool CDiffusion::continues(const CSimulationState& s, unsigned stateRevision) const
 {
-    if (stride_ == 0 || s.getStateRevision() != revision_ || s.getTimeStep() != timeStep_) return false;
+    if (stride_ == 0 || stateRevision != revision_ || s.clock.timeStep != timeStep_) return false;
     for (int t = 0; t < kTypes; t++)
-        if (s.getNumber(t) != number_[static_cast<std::size_t>(t)]) return false;
+        if (s.atoms.number[t] != number_[static_cast<std::size_t>(t)]) return false;
     return true;
 }
 
-unsigned CDiffusion::stepsToNextSample(const CSimulation& s) const
+unsigned CDiffusion::stepsToNextSample(const CSimulationState& s, unsigned stateRevision) const
 {
-    if (!continues(s)) return 0;
-    const unsigned done = s.getIterations() - lastIteration_;
+    if (!continues(s, stateRevision)) return 0;
+    const unsigned done = s.clock.iterations - lastIteration_;
     return done < stride_ ? stride_ - done : 0;
 }
 
 // The stride: a kSamplesPerCollisionTime-th of the time an atom at the mean
 // speed takes to cross a mean free path (hard spheres of the mean diameter
 // at the atoms' density), or the box where that is shorter.
-void CDiffusion::start(const CSimulation& s)
+void CDiffusion::start(const CSimulationState& s, unsigned stateRevision)
 {
-    timeStep_ = s.getTimeStep();
-    revision_ = s.getStateRevision();
+    timeStep_ = s.clock.timeStep;
+    revision_ = stateRevision;
     atoms_ = 0;
     double speedSquares = 0.0, diameters = 0.0;
     for (int t = 0; t < kTypes; t++) {
-        number_[static_cast<std::size_t>(t)] = s.getNumber(t);
+        number_[static_cast<std::size_t>(t)] = s.atoms.number[t];
         typeStart_[static_cast<std::size_t>(t)] = atoms_;
-        atoms_ += s.getNumber(t);
-        diameters += s.getNumber(t) * s.getDiam(t);
-        for (int i = 0; i < s.getNumber(t); i++) speedSquares += s.getVelocity(t, i).norm();
+        atoms_ += s.atoms.number[t];
+        diameters += s.atoms.number[t] * s.types.diam[t];
+        for (int i = 0; i < s.atoms.number[t]; i++) speedSquares += s.atoms.vel[t][i].norm();
     }
     typeStart_[kTypes] = atoms_;
-    const double width = 2.0 * s.getHalfWidth();
+    const double width = 2.0 * s.box.halfWidth;
     double reach = width;
     double meanSpeed = 0.0;
     if (atoms_ > 0) {
         const double diameter = diameters / atoms_;
-        const double volume = width * width * (s.getPistonUsed() ? s.getPistonZ() + s.getHalfWidth() : width);
+        const double volume = width * width * (s.box.pistonUsed ? s.box.pistonZ + s.box.halfWidth : width);
         if (diameter > 0.0 && volume > 0.0)
             reach = std::min(reach, volume / (std::numbers::sqrt2 * std::numbers::pi * diameter * diameter * atoms_));
         meanSpeed = std::sqrt(8.0 / (3.0 * std::numbers::pi) * speedSquares / atoms_);
@@ -134,20 +134,27 @@ void CDiffusion::start(const CSimulation& s)
     blockSamples_ = kFirstBlockSamples;
 }
 
-bool CDiffusion::sample(const CSimulation& s)
+unsigned CDiffusion::stepsToNextSample(const CSimulation& simulation) const
 {
-    if (continues(s)) {
-        const unsigned done = s.getIterations() - lastIteration_;
+    return stepsToNextSample(simulation.state(), simulation.getStateRevision());
+}
+
+bool CDiffusion::sample(const CSimulation& simulation) { return sample(simulation.state(), simulation.getStateRevision()); }
+
+bool CDiffusion::sample(const CSimulationState& s, unsigned stateRevision)
+{
+    if (continues(s, stateRevision)) {
+        const unsigned done = s.clock.iterations - lastIteration_;
         if (done < stride_) return false;  // not due yet
         if (done != stride_) {  // a sample was missed
             restarts_++;
-            start(s);
+            start(s, stateRevision);
         }
     } else {
         if (stride_ != 0) restarts_++;
-        start(s);
+        start(s, stateRevision);
     }
-    lastIteration_ = s.getIterations();
+    lastIteration_ = s.clock.iterations;
     noteGeometry(s);
 
     std::size_t needed = samples_ / blockSamples_ + 1;
@@ -171,7 +178,7 @@ bool CDiffusion::sample(const CSimulation& s)
     return true;
 }
 
-void CDiffusion::store(const CSimulation& s, int level)
+void CDiffusion::store(const CSimulationState& s, int level)
 {
     const std::size_t n = static_cast<std::size_t>(atoms_);
     double* slot = rings_[static_cast<std::size_t>(level)].data() +
@@ -179,8 +186,8 @@ void CDiffusion::store(const CSimulation& s, int level)
     std::size_t a = 0;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < number_[static_cast<std::size_t>(t)]; i++, a++) {
-            const CVector& r = s.getLocation(t, i);
-            const CVector& v = s.getVelocity(t, i);
+            const CVector& r = s.atoms.loc[t][i];
+            const CVector& v = s.atoms.vel[t][i];
             for (std::size_t axis = 0; axis < 3; axis++) {
                 slot[axis * n + a] = r.v[axis];
                 slot[(3 + axis) * n + a] = v.v[axis];
@@ -222,13 +229,13 @@ void CDiffusion::correlate(int level)
 }
 
 // The centres of a type keep half its diameter from each wall, the floor and the piston.
-void CDiffusion::noteGeometry(const CSimulation& s)
+void CDiffusion::noteGeometry(const CSimulationState& s)
 {
-    const double h = s.getHalfWidth();
-    const double top = s.getPistonUsed() ? s.getPistonZ() : h;
+    const double h = s.box.halfWidth;
+    const double top = s.box.pistonUsed ? s.box.pistonZ : h;
     for (int t = 0; t < kTypes; t++) {
-        widthXY_[static_cast<std::size_t>(t)] = std::max(0.0, 2.0 * h - s.getDiam(t));
-        widthZ_[static_cast<std::size_t>(t)] = std::max(0.0, top + h - s.getDiam(t));
+        widthXY_[static_cast<std::size_t>(t)] = std::max(0.0, 2.0 * h - s.types.diam[t]);
+        widthZ_[static_cast<std::size_t>(t)] = std::max(0.0, top + h - s.types.diam[t]);
     }
 }
 

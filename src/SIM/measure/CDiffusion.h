@@ -17,7 +17,7 @@
 // the ballistic regime and the onset of confinement (see fitWindow), and
 // reports that there is none where the box gives none.
 //
-// It reads the simulation through its public getters and never changes it.
+// It reads the simulation's state and never changes it.
 // A change made by a person or a file (the state revision moves), a new
 // count of atoms or time step, or a sample missed starts the measurement
 // again: displacements across such a change mean nothing.
@@ -28,6 +28,7 @@
 #include <vector>
 
 class CSimulation;
+struct CSimulationState;
 
 // Which atoms a result averages over: a bit per type (bit t for type t).
 using CTypeMask = unsigned;
@@ -95,9 +96,13 @@ public:
     void reset();
     // Steps the simulation may run before the next sample is due: 0 when it
     // is due now (or the measurement has not started).
+    // stateRevision is the simulation's count of the changes a person or a
+    // file made (CSimulation::getStateRevision), which the state does not hold.
+    unsigned stepsToNextSample(const CSimulationState& state, unsigned stateRevision) const;
     unsigned stepsToNextSample(const CSimulation& simulation) const;
     // Takes a sample when one is due; a state that cannot continue the
     // measurement starts it again from this sample. Answers whether a sample was taken.
+    bool sample(const CSimulationState& state, unsigned stateRevision);
     bool sample(const CSimulation& simulation);
 
     unsigned stride() const { return stride_; }      // steps between samples, 0 before the first
@@ -113,11 +118,11 @@ private:
         std::array<std::array<double, kLags>, 4> msd{}, vacf{}, integral{}, count{};
         CSums& operator+=(const CSums& other);
     };
-    void start(const CSimulation& s);
-    bool continues(const CSimulation& s) const;
-    void store(const CSimulation& s, int level);
+    void start(const CSimulationState& s, unsigned stateRevision);
+    bool continues(const CSimulationState& s, unsigned stateRevision) const;
+    void store(const CSimulationState& s, int level);
     void correlate(int level);
-    void noteGeometry(const CSimulation& s);
+    void noteGeometry(const CSimulationState& s);
     CSums totals() const;
     void fillCurves(const CSums& sums, CTypeMask types, CDiffusionResult& r) const;
     void fitWindow(CTypeMask types, CDiffusionResult& r) const;

@@ -6,7 +6,7 @@
 
 void CEnergyLedgerSeries::sample(const CSimulation& simulation)
 {
-    add(simulation.state().ledger.restarts, {simulation.getElapsedTime(), simulation.getLedgerBalance()});
+    add(simulation.state().ledger.restarts, {simulation.state().clock.elapsedTime, simulation.getLedgerBalance()});
 }
 
 void CEnergyLedgerSeries::clear()

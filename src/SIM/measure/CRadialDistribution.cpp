@@ -142,7 +142,7 @@ const std::vector<double>& CRadialDistribution::spreadFactors(int t, int u) cons
     return f.factor;
 }
 
-void CRadialDistribution::accumulate(const CSimulation& s)
+void CRadialDistribution::accumulate(const CSimulationState& s)
 {
     prepareBins(s);
     if (bins() == 0) return;
@@ -154,26 +154,26 @@ void CRadialDistribution::accumulate(const CSimulation& s)
 
 // Bins a twentieth of the mean diameter of the pair (for all atoms, of all
 // atoms) wide, as many as fit within half the box width.
-void CRadialDistribution::prepareBins(const CSimulation& s)
+void CRadialDistribution::prepareBins(const CSimulationState& s)
 {
     double width = 0.0;
     if (allAtoms()) {
         double sum = 0.0;
         int atoms = 0;
         for (int t = 0; t < kTypes; t++) {
-            sum += s.getNumber(t) * s.getDiam(t);
-            atoms += s.getNumber(t);
+            sum += s.atoms.number[t] * s.types.diam[t];
+            atoms += s.atoms.number[t];
         }
         width = atoms > 0 ? sum / atoms / 20.0 : 0.0;
     } else {
-        width = (s.getDiam(first_) + s.getDiam(second_)) / 2.0 / 20.0;
+        width = (s.types.diam[first_] + s.types.diam[second_]) / 2.0 / 20.0;
     }
     int bins = 0;
     if (width > 0.0 && std::isfinite(width))
-        bins = static_cast<int>(std::min<double>(std::floor(s.getHalfWidth() / width * (1.0 + 1e-12)), kMaxBins));
-    if (width == width_ && bins == this->bins() && s.getHalfWidth() == spreadHalfWidth_) return;
+        bins = static_cast<int>(std::min<double>(std::floor(s.box.halfWidth / width * (1.0 + 1e-12)), kMaxBins));
+    if (width == width_ && bins == this->bins() && s.box.halfWidth == spreadHalfWidth_) return;
     width_ = width;
-    spreadHalfWidth_ = s.getHalfWidth();
+    spreadHalfWidth_ = s.box.halfWidth;
     observed_.assign(static_cast<std::size_t>(bins), 0.0);
     expected_.assign(static_cast<std::size_t>(bins), 0.0);
     reset();
@@ -186,7 +186,7 @@ void CRadialDistribution::prepareBins(const CSimulation& s)
 // bin for the pairs beyond it, so that no pair costs a branch) and added
 // to the accumulated counts once: the same sums, exactly, in whatever
 // histograms they were counted.
-void CRadialDistribution::countPairs(const CSimulation& s)
+void CRadialDistribution::countPairs(const CSimulationState& s)
 {
     x_.resize(CSimulation::kMaxAtoms);
     y_.resize(CSimulation::kMaxAtoms);
@@ -195,10 +195,10 @@ void CRadialDistribution::countPairs(const CSimulation& s)
     for (int t = 0; t < kTypes; t++) {
         typeStart_[static_cast<std::size_t>(t)] = n;
         if (!includes(t)) continue;
-        for (int i = 0; i < s.getNumber(t); i++, n++) {
-            x_[n] = s.state().atoms.loc[t][i].v[0];
-            y_[n] = s.state().atoms.loc[t][i].v[1];
-            z_[n] = s.state().atoms.loc[t][i].v[2];
+        for (int i = 0; i < s.atoms.number[t]; i++, n++) {
+            x_[n] = s.atoms.loc[t][i].v[0];
+            y_[n] = s.atoms.loc[t][i].v[1];
+            z_[n] = s.atoms.loc[t][i].v[2];
         }
     }
     typeStart_[kTypes] = n;
@@ -221,12 +221,12 @@ void CRadialDistribution::countPairs(const CSimulation& s)
     for (int b = 0; b < bins; b++) observed_[static_cast<std::size_t>(b)] += counts[b];
 }
 
-void CRadialDistribution::addExpected(const CSimulation& s)
+void CRadialDistribution::addExpected(const CSimulationState& s)
 {
     for (int t = 0; t < kTypes; t++)
         for (int u = t; u < kTypes; u++) {
             if (!pairIncluded(t, u)) continue;
-            const double nt = s.getNumber(t), nu = s.getNumber(u);
+            const double nt = s.atoms.number[t], nu = s.atoms.number[u];
             const double pairs = t == u ? nt * (nt - 1.0) / 2.0 : nt * nu;
             if (pairs <= 0.0) continue;
             const std::vector<double>& shares = referenceFor(s, t, u);
@@ -241,21 +241,21 @@ void CRadialDistribution::addExpected(const CSimulation& s)
 
 // Each counted type's centres into the grid's bins along each axis, and as
 // many uniform ones in the region they reach, by the share of each bin the region covers.
-void CRadialDistribution::addSpread(const CSimulation& s)
+void CRadialDistribution::addSpread(const CSimulationState& s)
 {
     const double half = spreadHalfWidth_, step = 2.0 * half / kSpreadBins;
     for (int t = 0; t < kTypes; t++) {
-        const int atoms = s.getNumber(t);
+        const int atoms = s.atoms.number[t];
         if (!includes(t) || atoms == 0) continue;
         CSpread& spread = spreads_[static_cast<std::size_t>(t)];
-        const CCentreRegion region = reachableRegion(half, s.getDiam(t), s.getPistonUsed() != 0, s.getPistonZ());
+        const CCentreRegion region = reachableRegion(half, s.types.diam[t], s.box.pistonUsed != 0, s.box.pistonZ);
         for (int axis = 0; axis < 3; axis++) {
             std::vector<double>& measured = spread.measured[axis];
             std::vector<double>& uniform = spread.uniform[axis];
             measured.resize(kSpreadBins, 0.0);
             uniform.resize(kSpreadBins, 0.0);
             for (int i = 0; i < atoms; i++) {
-                const double at = (s.state().atoms.loc[t][i].v[axis] + half) / step;
+                const double at = (s.atoms.loc[t][i].v[axis] + half) / step;
                 if (!std::isfinite(at)) continue;  // left to the display's net
                 measured[static_cast<std::size_t>(std::clamp(at, 0.0, kSpreadBins - 1.0))] += 1.0;
             }
@@ -270,13 +270,13 @@ void CRadialDistribution::addSpread(const CSimulation& s)
     }
 }
 
-const std::vector<double>& CRadialDistribution::referenceFor(const CSimulation& s, int t, int u)
+const std::vector<double>& CRadialDistribution::referenceFor(const CSimulationState& s, int t, int u)
 {
-    const bool piston = s.getPistonUsed() != 0;
-    const CCentreRegion a = reachableRegion(s.getHalfWidth(), s.getDiam(t), piston, s.getPistonZ());
-    const CCentreRegion b = reachableRegion(s.getHalfWidth(), s.getDiam(u), piston, s.getPistonZ());
+    const bool piston = s.box.pistonUsed != 0;
+    const CCentreRegion a = reachableRegion(s.box.halfWidth, s.types.diam[t], piston, s.box.pistonZ);
+    const CCentreRegion b = reachableRegion(s.box.halfWidth, s.types.diam[u], piston, s.box.pistonZ);
     CReference& ref = references_[static_cast<std::size_t>(t)][static_cast<std::size_t>(u)];
-    const double tolerance = kRegionTolerance * s.getHalfWidth();
+    const double tolerance = kRegionTolerance * s.box.halfWidth;
     if (ref.width != width_ || ref.bins != bins() || !sameRegion(ref.a, a, tolerance) ||
         !sameRegion(ref.b, b, tolerance)) {
         ref.a = a;

@@ -12,7 +12,7 @@
 
 #include "SIM/measure/CUniformDistances.h"
 
-class CSimulation;
+struct CSimulationState;
 
 class CRadialDistribution {
 public:
@@ -28,7 +28,7 @@ public:
     void reset();
     // Counts the pairs of this display. A new bin width or bin count (a
     // diameter or the box changed) starts the accumulation again.
-    void accumulate(const CSimulation& simulation);
+    void accumulate(const CSimulationState& simulation);
 
     unsigned long displays() const { return displays_; }
     int bins() const { return static_cast<int>(observed_.size()); }
@@ -71,11 +71,11 @@ private:
 
     bool includes(int type) const;
     bool pairIncluded(int t, int u) const;
-    void prepareBins(const CSimulation& s);
-    void countPairs(const CSimulation& s);
-    void addExpected(const CSimulation& s);
-    void addSpread(const CSimulation& s);
-    const std::vector<double>& referenceFor(const CSimulation& s, int t, int u);
+    void prepareBins(const CSimulationState& s);
+    void countPairs(const CSimulationState& s);
+    void addExpected(const CSimulationState& s);
+    void addSpread(const CSimulationState& s);
+    const std::vector<double>& referenceFor(const CSimulationState& s, int t, int u);
     const std::vector<double>& spreadFactors(int t, int u) const;
 
     int first_ = kAllTypes, second_ = kAllTypes;

@@ -36,8 +36,8 @@ void fitHistogramScale(CSimulation& simulation)
     double sumSquares = 0.0;
     int atoms = 0;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < simulation.getNumber(t); i++) {
-            const CVector& v = simulation.getVelocity(t, i);
+        for (int i = 0; i < simulation.state().atoms.number[t]; i++) {
+            const CVector& v = simulation.state().atoms.vel[t][i];
             sumSquares += v.v[0] * v.v[0] + v.v[1] * v.v[1] + v.v[2] * v.v[2];
             atoms++;
         }
@@ -124,22 +124,22 @@ double totalVariationDistance(const CSpeedBins& a, const CSpeedBins& b)
     return 0.5 * (sum + std::fabs(restA - restB));
 }
 
-CSpeedDistribution measureSpeedDistribution(const CSimulation& s, int slot)
+CSpeedDistribution measureSpeedDistribution(const CSimulationState& s, int slot)
 {
     CSpeedDistribution d;
     d.slot = slot < 0 || slot > CSimulation::kAllAtoms ? CSimulation::kAllAtoms : slot;
-    d.top = s.getGraphXmax();
-    d.measuredTemperature = s.getTCTemperature(d.slot);
+    d.top = s.display.xmax;
+    d.measuredTemperature = s.outputs.TCTemperature[d.slot];
     CSpeedMixture mixture;
     for (int t = 0; t < CSimulation::kTypes; t++) {
-        if ((d.slot != CSimulation::kAllAtoms && t != d.slot) || s.getNumber(t) == 0) continue;
-        mixture.share[mixture.kinds] = s.getNumber(t);
-        mixture.mass[mixture.kinds++] = s.getMass(t);
-        d.atoms += s.getNumber(t);
+        if ((d.slot != CSimulation::kAllAtoms && t != d.slot) || s.atoms.number[t] == 0) continue;
+        mixture.share[mixture.kinds] = s.atoms.number[t];
+        mixture.mass[mixture.kinds++] = s.types.mass[t];
+        d.atoms += s.atoms.number[t];
     }
     if (d.atoms == 0) return d;
     for (int kind = 0; kind < mixture.kinds; kind++) mixture.share[kind] /= d.atoms;
-    for (int b = 0; b < kSpeedBins; b++) d.fraction[b] = s.getHistogram(d.slot, b) / d.atoms;
+    for (int b = 0; b < kSpeedBins; b++) d.fraction[b] = s.outputs.TCHistogram[d.slot][b] / d.atoms;
     d.maxwellMeasured = maxwellBinFractions(mixture, d.top, d.measuredTemperature);
     d.fittedTemperature = fitMaxwellTemperature(mixture, d.top, d.fraction);
     // No fit (every atom beyond the last bin) draws no fitted curve.

@@ -56,7 +56,7 @@ struct CSpeedDistribution {
 void fitHistogramScale(CSimulation& simulation);
 
 // The slot's smoothed histogram (as the display shows it) at its smoothed temperature.
-CSpeedDistribution measureSpeedDistribution(const CSimulation& simulation, int slot);
+CSpeedDistribution measureSpeedDistribution(const CSimulationState& state, int slot);
 
 // CSV with the header speed_low_m_s,speed_high_m_s,fraction,maxwell_measured,maxwell_fitted.
 void appendSpeedDistributionCsv(std::string& csv, const CSpeedDistribution& distribution);

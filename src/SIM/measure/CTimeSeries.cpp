@@ -52,7 +52,6 @@ void CTimeSeries::sample(const CSimulationState& s)
     if (size() >= capacity_) thin();
 }
 
-void CTimeSeries::sample(const CSimulation& simulation) { sample(simulation.state()); }
 
 void CTimeSeries::append(const CSimulationState& s)
 {

@@ -11,7 +11,6 @@
 
 #include "SIM/model/CModelLimits.h"
 
-class CSimulation;
 struct CSimulationState;
 
 enum class CSeriesQuantity { kinetic, potential, total, temperature, pressure, volume, rmsSpeed };
@@ -36,7 +35,6 @@ public:
     // last sample (or the step count went back, as after loading a file),
     // the series start again with this sample.
     void sample(const CSimulationState& simulation);
-    void sample(const CSimulation& simulation);
     void clear();
 
     std::size_t size() const { return steps_.size(); }

@@ -78,7 +78,6 @@ public:
     // energies are computed afresh and the ledger starts again. A display
     // under way is ended first.
     void adoptState(const CSimulation& built);
-    unsigned long long getOrigin() const { return origin; }
     void initSimulationEnergies();
     void initPreviousEnergies();
     void restartEnergiesAndAverages();
@@ -179,7 +178,6 @@ public:
     double getIPS() const { return clock.ips; }
 
     // ---- view forwarding
-    const CView& getView() const { return display.View; }
     void setAngles(double phi, double theta) { display.View.setAngles(phi, theta); }
     void changeAngles(double dphi, double dtheta) { display.View.changeAngles(dphi, dtheta); }
     double getEyeR() const { return display.View.getEyeR(); }
