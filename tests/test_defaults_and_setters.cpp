@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "DIALOG/COutcomeAlert.h"
+#include "SIM/model/CParameters.h"
 #include "support/SimulationFixture.h"
 
 using Defaults = SimulationTest;
@@ -294,4 +295,52 @@ TEST_F(Setters, PistonSettings)
     EXPECT_DOUBLE_EQ(s.state().box.pistonA, -1e-24);
     EXPECT_TRUE(s.setPistonMass(2.0));
     EXPECT_DOUBLE_EQ(s.state().box.pistonA, -0.5e-24);
+}
+
+// The names lessons, scripts and the batch runner set parameters by: each
+// reads back exactly what it set, and a value outside its rule changes
+// nothing and says the rule.
+TEST_F(Setters, EveryNamedParameterRoundTripsAndRefusesOutsideItsRule)
+{
+    for (const parameters::CParameter& p : parameters::table()) {
+        parameters::CParameterRef ref;
+        std::string name = p.name;
+        if (p.scope == parameters::CScope::type) name += ".c";
+        if (p.scope == parameters::CScope::pair) name += ".DB";
+        ASSERT_EQ(parameters::find(name, ref), "") << name;
+        const std::string before = parameters::valueText(s, ref);
+        EXPECT_TRUE(parameters::set(s, ref, before)) << name;
+        EXPECT_EQ(parameters::valueText(s, ref), before) << name;
+        if (p.range && p.kind != parameters::CValueKind::text) {
+            const std::string tooLarge = valueRules::shortNumber(p.range->high * 2 + 1);
+            const COutcome refused = parameters::set(s, ref, tooLarge);
+            EXPECT_TRUE(refused.isRefused()) << name;
+            EXPECT_NE(refused.message().find("between"), std::string::npos) << name << ": " << refused.message();
+            EXPECT_EQ(parameters::valueText(s, ref), before) << name;
+        }
+        if (p.kind != parameters::CValueKind::text) EXPECT_TRUE(parameters::set(s, ref, "x1").isRefused()) << name;
+    }
+    parameters::CParameterRef pair, mass;
+    ASSERT_EQ(parameters::find("well-depth.BA", pair), "");
+    EXPECT_EQ(pair.name(), "well-depth.AB");
+    ASSERT_TRUE(parameters::set(s, pair, "2.5e-21"));
+    EXPECT_EQ(s.state().forces.LJeps[0][1], 2.5e-21);
+    ASSERT_EQ(parameters::find("mass.B", mass), "");
+    EXPECT_TRUE(parameters::set(s, mass, "6.63e-26"));
+    EXPECT_EQ(s.state().types.mass[1], 6.63e-26);
+    EXPECT_EQ(parameters::find("mass", mass), "mass needs a type of A to D, as in mass.A.");
+    EXPECT_NE(parameters::find("mass.E", mass), "");
+    EXPECT_NE(parameters::find("piston.A", mass), "");
+    EXPECT_EQ(parameters::find("heat", mass), "There is no parameter \"heat\".");
+
+    // A step too long for the atoms' speeds is a question, set only when accepted.
+    parameters::CParameterRef step;
+    ASSERT_EQ(parameters::find("time-step", step), "");
+    ASSERT_TRUE(s.changeKEnergy(1e-19));
+    const COutcome question = parameters::set(s, step, "1e-11");
+    ASSERT_TRUE(question.isQuestion());
+    EXPECT_EQ(s.state().clock.timeStep, 1e-14);
+    EXPECT_EQ(question.choices().front(), "Accept");
+    EXPECT_TRUE(parameters::set(s, step, "1e-11", true));
+    EXPECT_EQ(s.state().clock.timeStep, 1e-11);
 }

@@ -14,6 +14,7 @@
 
 #include "BASE/CTextNumbers.h"
 #include "DIALOG/CPlatform.h"
+#include "SIM/model/CParameters.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
@@ -102,12 +103,9 @@ bool CParameterDialog::readInRange(QLineEdit* field, const QString& name, const 
 // coarse step is a choice the person may make on purpose.
 bool CParameterDialog::acceptTimeStep(double timeStep, double deltaE)
 {
-    const double largest = Simulation.largestSoundTimeStep(deltaE);
-    if (!(timeStep > largest)) return true;
-    const std::string message = "The time step is too large for these speeds: at most " +
-                                valueRules::shortNumber(largest, 2) +
-                                " s. Atoms will miss one another and the energy will drift. Run with it all the same?";
-    return platform().alert("Alert.", message, {"Accept", "Cancel"}) == 0;
+    const COutcome question = parameters::timeStepQuestion(Simulation, timeStep, deltaE);
+    if (!question.isQuestion()) return true;
+    return platform().alert(question.title(), question.message(), question.choices()) == 0;
 }
 
 bool CParameterDialog::readWhole(QLineEdit* field, const QString& name, long long& value, long long minimum,

@@ -18,6 +18,7 @@
 #include "BASE/CAtomicFile.h"
 #include "BASE/CTextNumbers.h"
 #include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CParameters.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/io/CStructureImport.h"
 #include "RENDER/CScenePicture.h"
@@ -35,13 +36,13 @@ const char* const kBatchUsage =
     "                     [--lammps DIR [--replicate N]]\n"
     "                     [--msd OUT.csv] [--vacf OUT.csv] [--msd-types AB]\n"
     "                     [--trajectory OUT.xyz] [--dump OUT.lammpstrj] [--every K]\n"
-    "                     [--frame N]\n"
+    "                     [--frame N] [--set NAME=VALUE ...]\n"
     "       quorvel-batch --new TYPES [--lattice sc|bcc|fcc|random]\n"
     "                     [--density KG_M3 | --packing-fraction F | --box-width M]\n"
     "                     [--temperature K] [--seed N] [--floor-bath K]\n"
     "                     [--floor-attraction]\n"
     "                     [the options above but FILE]\n"
-    "       quorvel-batch --version | --help | --file-format\n"
+    "       quorvel-batch --version | --help | --file-format | --parameters\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
@@ -88,8 +89,12 @@ const char* const kBatchUsage =
     "             integral, and the Green-Kubo D on standard error\n"
     "  --msd-types  the atom types --msd and --vacf average over (A, AB, ...);\n"
     "             all atoms by default\n"
+    "  --set      set a parameter after the file is read, such as\n"
+    "             --set floor-temperature=300 or --set mass.A=6.6e-26;\n"
+    "             --parameters lists them\n"
     "  --version  print the version and exit\n"
     "  --help     print this summary and exit\n"
+    "  --parameters  print the parameters --set takes (a Markdown table) and exit\n"
     "  --file-format  print the simulation file's tags and the values read\n"
     "             (a Markdown table) and exit\n";
 
@@ -267,6 +272,20 @@ int runBatch(const CBatchOptions& options)
             std::fprintf(stderr, "quorvel-batch: %s: %s:\n", options.inputPath.c_str(), skippedLinesHeading(skipped.size()).c_str());
             for (const std::string& note : skippedLineNotes(skipped)) std::fprintf(stderr, "  %s\n", note.c_str());
             linesSkipped = true;
+        }
+    }
+    for (const auto& [name, text] : options.settings) {
+        parameters::CParameterRef ref;
+        parameters::find(name, ref);
+        // A command line means what it says: a question is answered yes, and said.
+        COutcome outcome = parameters::set(s, ref, text);
+        if (outcome.isQuestion()) {
+            std::fprintf(stderr, "quorvel-batch: --set %s: %s\n", name.c_str(), outcome.message().c_str());
+            outcome = parameters::set(s, ref, text, true);
+        }
+        if (!outcome) {
+            std::fprintf(stderr, "quorvel-batch: --set %s: %s\n", name.c_str(), outcome.message().c_str());
+            return 2;
         }
     }
     s.setEngineKind(options.engineKind);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "SIM/build/CNewSimulation.h"
 #include "CBatchTrajectory.h"
@@ -34,6 +36,8 @@ struct CBatchOptions {
     unsigned msdTypes = 0xF;
     bool msdTypesGiven = false;
     CTrajectoryOptions trajectory;  // trajectories recorded during the run
+    // --set NAME=VALUE, in the order given: set after the file is read.
+    std::vector<std::pair<std::string, std::string>> settings;
 };
 
 // Runs the simulation; returns the process exit status.

@@ -16,6 +16,7 @@
 #include "CBatchRun.h"
 #include "SIM/io/CFileTags.h"
 #include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CParameters.h"
 #include "QuorvelVersion.h"
 
 namespace {
@@ -53,7 +54,7 @@ const char* const kValueOptions[] = {"ticks",     "output",  "csv",       "engin
                                      "render",    "size",    "histogram", "rdf",         "rdf-types",
                                      "lammps",    "replicate", "new",     "lattice",     "density",
                                      "box-width", "packing-fraction", "temperature", "seed", "floor-bath",
-                                     "msd",       "vacf",      "msd-types"};
+                                     "msd",       "vacf",      "msd-types", "set"};
 const char* const kSwitches[] = {"stereo", "floor-attraction"};
 
 // Arguments are taken as Latin-1, which maps every byte to one character and
@@ -139,6 +140,20 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
         if (!refused() && value(name, text)) takeTrajectoryOption(std::string("--") + name, text, options.trajectory, error);
     if (!refused()) value("msd", options.msdPath);
     if (!refused()) value("vacf", options.vacfPath);
+    // Each parameter set after the file is read, in the order given; a
+    // name that is none is refused here, a value when it is set.
+    for (const QString& setting : parser.values(QStringLiteral("set"))) {
+        if (refused()) break;
+        const std::string pair = bytes(setting);
+        const std::size_t equals = pair.find('=');
+        parameters::CParameterRef ref;
+        if (equals == std::string::npos)
+            error = "--set needs NAME=VALUE, not \"" + pair + "\"";
+        else if (std::string why = parameters::find(pair.substr(0, equals), ref); !why.empty())
+            error = "--set: " + why;
+        else
+            options.settings.push_back({pair.substr(0, equals), pair.substr(equals + 1)});
+    }
     if (!refused() && value("msd-types", text)) {
         if (!parseTypeSet(text, options.msdTypes))
             error = "--msd-types needs one to four different type letters A to D such as AB, not \"" + text + "\"";
@@ -232,6 +247,10 @@ int main(int argc, char** argv)
         }
         if (std::strcmp(argv[k], "--version") == 0) {
             std::puts("quorvel-batch " QUORVEL_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[k], "--parameters") == 0) {
+            std::fputs(parameters::markdownTable().c_str(), stdout);
             return 0;
         }
         if (std::strcmp(argv[k], "--file-format") == 0) {
