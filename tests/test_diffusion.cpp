@@ -112,8 +112,8 @@ TEST(Diffusion, SamplingChangesNoTrajectoryAndAChangeRestartsIt)
     for (int t = 0; t < CSimulation::kTypes; t++)
         for (int i = 0; i < plain->getNumber(t); i++)
             for (int axis = 0; axis < 3; axis++) {
-                ASSERT_EQ(sampled->getLocation(t, i).v[axis], plain->getLocation(t, i).v[axis]);
-                ASSERT_EQ(sampled->getVelocity(t, i).v[axis], plain->getVelocity(t, i).v[axis]);
+                ASSERT_EQ(sampled->state().atoms.loc[t][i].v[axis], plain->state().atoms.loc[t][i].v[axis]);
+                ASSERT_EQ(sampled->state().atoms.vel[t][i].v[axis], plain->state().atoms.vel[t][i].v[axis]);
             }
     const unsigned long before = d.samples();
     EXPECT_EQ(d.restarts(), 0u);
@@ -220,7 +220,7 @@ TEST(Diffusion, LammpsFindsTheSameEinsteinDOnTheLiquidsTrajectory)
         int id = 0;
         for (int t = 0; t < CSimulation::kTypes; t++)
             for (int i = 0; i < sim.getNumber(t); i++) {
-                const CVector& r = sim.getLocation(t, i);
+                const CVector& r = sim.state().atoms.loc[t][i];
                 appendFormatC(dump, "%d %.17g %.17g %.17g\n", ++id, r.v[0] / lammps::kAngstrom, r.v[1] / lammps::kAngstrom,
                               r.v[2] / lammps::kAngstrom);
             }

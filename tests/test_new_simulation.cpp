@@ -50,7 +50,7 @@ std::vector<CAtom> atomsOf(const CSimulation& s)
 {
     std::vector<CAtom> atoms;
     for (int t = 0; t < CSimulation::kTypes; t++)
-        for (int i = 0; i < s.getNumber(t); i++) atoms.push_back({t, s.getLocation(t, i)});
+        for (int i = 0; i < s.getNumber(t); i++) atoms.push_back({t, s.state().atoms.loc[t][i]});
     return atoms;
 }
 
@@ -150,8 +150,8 @@ TEST(NewSimulation, TemperatureIsExactMomentumZeroAndRandomAtomsApart)
         for (int t = 0; t < 2; t++)
             for (int i = 0; i < s.getNumber(t); i++)
                 for (int axis = 0; axis < 3; axis++) {
-                    momentum[axis] += s.getMass(t) * s.getVelocity(t, i).v[axis];
-                    scale += s.getMass(t) * std::fabs(s.getVelocity(t, i).v[axis]);
+                    momentum[axis] += s.getMass(t) * s.state().atoms.vel[t][i].v[axis];
+                    scale += s.getMass(t) * std::fabs(s.state().atoms.vel[t][i].v[axis]);
                 }
         for (double p : momentum) EXPECT_LT(std::fabs(p), 1e-13 * scale);
         EXPECT_DOUBLE_EQ(s.getLJeps(0, 1), std::sqrt(171.0 * 119.8) * 1.380657e-23);
@@ -167,8 +167,8 @@ TEST(NewSimulation, TemperatureIsExactMomentumZeroAndRandomAtomsApart)
         EXPECT_GE(closestShare, 1.0);
         // The same seed builds the same state.
         auto again = built(spec);
-        EXPECT_EQ(again->sim->getLocation(1, 17).getX(), s.getLocation(1, 17).getX());
-        EXPECT_EQ(again->sim->getVelocity(0, 3).getZ(), s.getVelocity(0, 3).getZ());
+        EXPECT_EQ(again->sim->state().atoms.loc[1][17].getX(), s.state().atoms.loc[1][17].getX());
+        EXPECT_EQ(again->sim->state().atoms.vel[0][3].getZ(), s.state().atoms.vel[0][3].getZ());
     }
 }
 

@@ -53,9 +53,9 @@ protected:
             ASSERT_EQ(a.getNumber(t), b.getNumber(t)) << "type " << t;
             for (int i = 0; i < a.getNumber(t); i++)
                 for (int axis = 0; axis < 3; axis++) {
-                    const double x = a.getLocation(t, i).v[axis], v = a.getVelocity(t, i).v[axis];
-                    EXPECT_NEAR(b.getLocation(t, i).v[axis], x, 1e-9 * box);
-                    EXPECT_NEAR(b.getVelocity(t, i).v[axis], v, 1e-9 * std::fabs(v) + 1e-300);
+                    const double x = a.state().atoms.loc[t][i].v[axis], v = a.state().atoms.vel[t][i].v[axis];
+                    EXPECT_NEAR(b.state().atoms.loc[t][i].v[axis], x, 1e-9 * box);
+                    EXPECT_NEAR(b.state().atoms.vel[t][i].v[axis], v, 1e-9 * std::fabs(v) + 1e-300);
                 }
         }
         EXPECT_DOUBLE_EQ(b.getHalfWidth(), a.getHalfWidth());
@@ -111,8 +111,8 @@ TEST_F(TrajectoryTest, AseReadsEveryFrameOfTheExtendedXyz)
     EXPECT_EQ(types, "ABCD");
     double last[6];
     for (double& value : last) in >> value;
-    const CVector& x = s.getLocation(3, 99);
-    const CVector& v = s.getVelocity(3, 99);
+    const CVector& x = s.state().atoms.loc[3][99];
+    const CVector& v = s.state().atoms.vel[3][99];
     for (int axis = 0; axis < 3; axis++) {
         EXPECT_NEAR(last[axis], x.v[axis] / 1e-10 + edge / 2.0, 1e-12 * edge);
         EXPECT_NEAR(last[3 + axis], v.v[axis] / 100.0, 1e-12 * std::fabs(v.v[axis] / 100.0));
@@ -146,7 +146,7 @@ TEST_F(TrajectoryTest, LammpsRerunsTheDumpAgainstTheExportedDataFile)
         double sum = 0.0;
         for (int t = 0; t < CSimulation::kTypes; t++)
             for (int i = 0; i < s.getNumber(t); i++) {
-                const CVector& v = s.getVelocity(t, i);
+                const CVector& v = s.state().atoms.vel[t][i];
                 sum += 0.5 * s.getMass(t) * (v.v[0] * v.v[0] + v.v[1] * v.v[1] + v.v[2] * v.v[2]);
             }
         return lammps::energyOf(sum);
@@ -305,7 +305,7 @@ TEST_F(TrajectoryTest, ImportRefusesWithTheLineAndLosesNothing)
     };
     load(bench("liquid-400.txt"));
     const unsigned revision = s.getStateRevision();
-    const CVector first = s.getLocation(0, 0);
+    const CVector first = s.state().atoms.loc[0][0];
     const std::string path = scratch("structure.in");
     for (const auto& [text, refusal] : refused) {
         SCOPED_TRACE(refusal);
@@ -314,7 +314,7 @@ TEST_F(TrajectoryTest, ImportRefusesWithTheLineAndLosesNothing)
         EXPECT_EQ(opened.refusal.substr(0, refusal.size()), refusal);
         EXPECT_EQ(s.getStateRevision(), revision);
         EXPECT_EQ(s.getNumber(0), 100);
-        EXPECT_EQ(s.getLocation(0, 0).v[0], first.v[0]);
+        EXPECT_EQ(s.state().atoms.loc[0][0].v[0], first.v[0]);
     }
     ASSERT_EQ(writeFileAtomically(path, "a host name\n"), "");
     EXPECT_NE(structureImport::openAnyFile(s, path).refusal.find(structureImport::kNotAFileQuorvelReads), std::string::npos);
@@ -329,8 +329,8 @@ TEST_F(TrajectoryTest, ImportRefusesWithTheLineAndLosesNothing)
     EXPECT_EQ(s.getNumber(1), 0);
     EXPECT_EQ(s.getName(0), "Argon");
     EXPECT_DOUBLE_EQ(s.getHalfWidth(), 10e-10);
-    EXPECT_NEAR(s.getLocation(0, 1).v[1], (25.0 - 20.0) * 1e-10, 1e-20);
-    EXPECT_NEAR(s.getVelocity(0, 1).v[2], 300.0, 1e-9);
+    EXPECT_NEAR(s.state().atoms.loc[0][1].v[1], (25.0 - 20.0) * 1e-10, 1e-20);
+    EXPECT_NEAR(s.state().atoms.vel[0][1].v[2], 300.0, 1e-9);
     EXPECT_GT(s.getLJeps(0, 0), 0.0);
     EXPECT_TRUE(s.getPotentialUsed());
 }

@@ -16,4 +16,10 @@ struct CForceField {
     double LJepsFloor[kTypes] = {};  // J
     bool floorTempUsed = simulationDefaults::kFloorTempUsed;
     double floorTemp = 0.0;  // K
+
+    // A new simulation's wells, used once the potentials are turned on.
+    CForceField()
+    {
+        for (const auto& pair : simulationDefaults::kPairsWithWell) LJeps[pair[0]][pair[1]] = simulationDefaults::kPairWellDepth;
+    }
 };

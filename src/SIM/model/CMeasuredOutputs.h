@@ -32,7 +32,8 @@ struct CMeasuredOutputs {
     // Displays in the record so far, and the weights of the old average and
     // the new sample.
     unsigned record = 0;
-    double oldPart = 0.0, newPart = 0.0;
+    // The first sample of the averages replaces whatever they held.
+    double oldPart = 0.0, newPart = 1.0;
     // Counts the times the averages started afresh (a reset, the first step
     // of an accumulation, a file read), so records that follow the displayed
     // values know when to start again. Not stored in files.

@@ -91,8 +91,6 @@ public:
     // The atoms an output slot measures: one type's, or all of them.
     int getSlotAtoms(int s) const { return s == kAllAtoms ? atoms.totalAtoms : atoms.number[s]; }
     double getDiam(int t) const { return types.diam[t]; }
-    const CVector& getLocation(int t, int i) const { return atoms.loc[t][i]; }
-    const CVector& getVelocity(int t, int i) const { return atoms.vel[t][i]; }
     double getMass(int t) const { return types.mass[t]; }
     float getRed(int t) const { return types.red[t]; }
     float getGreen(int t) const { return types.green[t]; }
@@ -219,8 +217,6 @@ public:
     // ---- selection and editing
     void selectAll(char flag);
     void selectType(int t);
-    // The stored mark: 1 selected, 0 not (a file may store other values).
-    char getSelected(int t, int i) const { return atoms.sel[t][i]; }
     // A click on an atom: selected if it was not, and not if it was.
     void toggleSelection(CAtomRef atom);
     // Adds the atoms to the selection (those in a dragged rectangle).

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation a person meets first: every start-up value, stated once.
-// initWithDefaults applies them, and the fields' own initial values repeat
-// them, so a simulation is the same whether or not it was started.
+// The state's parts take them as their initial values; initWithDefaults
+// puts fresh parts in place and then does what only a whole simulation can
+// (the view's distances, the first atoms placed).
 #pragma once
 
 #include "SIM/model/CSimulationModes.h"

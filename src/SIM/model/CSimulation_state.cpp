@@ -18,100 +18,22 @@ CSimulation& CSimulation::initWithDefaults()
 {
     namespace start = simulationDefaults;
     origin = newOrigin();
+    // Fresh parts hold every default. The count of the averages' starts goes
+    // on, so that a chart following them sees this as one more start; the
+    // ledger starts again below, counting its restarts the same way.
+    const unsigned averagesStarts = outputs.averagesStarts;
+    types = CAtomTypes();
+    atoms = CAtoms();
+    box = CBoxAndPiston();
+    forces = CForceField();
+    clock = CRunClock();
+    outputs = CMeasuredOutputs();
+    outputs.averagesStarts = averagesStarts;
+    conservation = CEnergyConservation();
+    display = CDisplaySettings();
     display.View.initWithDefaults();
-    atoms.totalAtoms = 0;
-    for (int t = 0; t < kTypes; t++) {
-        atoms.number[t] = 0;
-        types.diam[t] = start::kDiameter;
-        types.mass[t] = start::kMass;
-        types.invm[t] = 1.0 / start::kMass;
-        types.name[t].clear();
-        types.name[t].reserve(100);
-        types.red[t] = start::kTypeColours[t].red;
-        types.green[t] = start::kTypeColours[t].green;
-        types.blue[t] = start::kTypeColours[t].blue;
-        for (int i = 0; i < kMaxPerType; i++) {
-            atoms.loc[t][i].init();
-            atoms.vel[t][i].init();
-            atoms.acc[t][i].init();
-            atoms.heldLoc[t][i].init();
-            atoms.aKEnergy[t][i] = atoms.aPEnergy[t][i] = atoms.aTEnergy[t][i] = atoms.paTEnergy[t][i] = 0.0;
-            atoms.nvel[t][i] = atoms.dE[t][i] = 0.0;
-            atoms.sel[t][i] = 0;
-        }
-    }
-
-    clock.runState = start::kRunState;
-    clock.runTimerInterval = start::kRunTimerInterval;
-    clock.timeStep = start::kTimeStep;
-    clock.iterationsPerDisplay = start::kStepsPerDisplay;
-    clock.iterations = 0;
-    clock.elapsedTime = 0.0;
-    clock.timeUnit = start::kTimeUnit;
-
-    forces.potentialUsed = start::kPotentialUsed;
-    forces.floorPotentialUsed = start::kFloorPotentialUsed;
-    forces.floorTempUsed = start::kFloorTempUsed;
-    forces.floorTemp = 0.0;
-    for (int i = 0; i < kTypes; i++) {
-        forces.charge[i] = forces.LJepsFloor[i] = 0.0;
-        for (int j = 0; j < kTypes; j++) forces.LJeps[i][j] = 0.0;
-    }
-    for (const auto& pair : start::kPairsWithWell) forces.LJeps[pair[0]][pair[1]] = start::kPairWellDepth;
-    outputs.area = outputs.volume = outputs.TCVolume = 0.0;
-    for (int s = 0; s < kSlots; s++) {
-        outputs.dptot[s] = outputs.pressure[s] = outputs.temperature[s] = outputs.KEnergy[s] = outputs.PEnergy[s] = outputs.TEnergy[s] = 0.0;
-        outputs.vsq[s] = outputs.avgvsq[s] = outputs.TCPressure[s] = outputs.TCTemperature[s] = outputs.TCKEnergy[s] = outputs.TCPEnergy[s] = 0.0;
-        outputs.TCTEnergy[s] = outputs.TCavgvsq[s] = outputs.sqrtTCavgvsq[s] = 0.0;
-        for (int b = 0; b < kBins; b++) outputs.histogram[s][b] = outputs.TCHistogram[s][b] = 0.0;
-    }
-
-    outputs.displayType = kAllAtoms;
-    outputs.displayTC = start::kDisplayTimeConstant;
-    outputs.recordType = start::kRecordKind;
-    outputs.record = 0;
-    // The first sample of the averages replaces whatever they held.
-    outputs.oldPart = 0.0;
-    outputs.newPart = 1.0;
-    conservation.conserve = start::kConserve;
-    conservation.tdE = conservation.tdEPercent = conservation.tdENotConserved = 0.0;
-
-    display.stateDisplayFlag = start::kStateDisplay;
-    display.energyDiffDisplayFlag = start::kEnergyDiffDisplay;
-    display.numericDisplayFlag = start::kNumericDisplay;
-    display.graphDisplayFlag = start::kGraphDisplay;
-    display.axesShowFlag = start::kAxesShow;
-    display.displayTextSize = 0;
-    display.xmin = 0.0;
-    display.xmax = start::kGraphXmax;
-    display.ymin = 0.0;
-    display.ymax = start::kGraphYmax;
-    display.histogramWidth = start::kHistogramWidth;
-    display.histogramHeight = start::kHistogramHeight;
-
-    atoms.firstSelectedType = atoms.firstSelectedIndex = -1;
-    clock.oldt = clock.newt = clock.oldi = clock.newi = clock.ips = 0.0;
-    display.aspectRatioIndex = 0;
-    display.windowWidth = start::kWindowWidth;
-    display.windowHeight = start::kWindowHeight;
-    box.halfWidth = start::kBoxHalfWidth;
-    display.boxShowFlag = start::kBoxShow;
-    display.boxShowShadowFlag = start::kBoxShowShadow;
-    display.boxFloorShowFlag = start::kBoxFloorShow;
-
-    box.pistonUsed = start::kPistonUsed;
-    box.pistonZ = box.halfWidth;
-    box.pistonV = 0.0;
-    box.pistonM = start::kPistonMass;
-    box.appliedPressure = start::kAppliedPressure;
-    box.pistonA = start::kPistonAcceleration;
-
     openPath.clear();
-    openPath.reserve(256);
     savePath.clear();
-    savePath.reserve(256);
-    atoms.centroid.init();
-    atoms.savedCentroid.init();
 
     setEyePlaneR(start::kEyePlaneDistance);
     setEyeR(start::kEyeDistance);
