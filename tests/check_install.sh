@@ -57,7 +57,10 @@ done
 
 answer=$("$prefix/bin/quorvel-batch" --version) || fail "quorvel-batch --version failed"
 [ "$answer" = "quorvel-batch $version" ] || fail "quorvel-batch --version says '$answer'"
-"$prefix/bin/quorvel-batch" --help | grep -q -- "--version" || fail "quorvel-batch --help does not list --version"
+# Taken whole first: grep -q leaves at its first match, and the writer of a
+# longer summary would die of the closed pipe.
+usage=$("$prefix/bin/quorvel-batch" --help) || fail "quorvel-batch --help failed"
+grep -q -- "--version" <<<"$usage" || fail "quorvel-batch --help does not list --version"
 # The window program answers both without a display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --version) || fail "quorvel --version failed"
 [ "$answer" = "quorvel $version" ] || fail "quorvel --version says '$answer'"

@@ -132,6 +132,15 @@ TEST(BatchRunner, BadArgumentsAndUnreadableFilesFailWithoutOutput)
     EXPECT_FALSE(exists(scratch("never1.txt")));
     EXPECT_FALSE(exists(scratch("never2.csv")));
     EXPECT_NE(runBatch("--ticks 1 --output " + scratch("no-folder/out.txt")), 0);
+    // A parameter set by name: an unknown name or a value a dialog refuses writes nothing.
+    EXPECT_EQ(runBatch("--set heat=3 --output " + scratch("never3.txt")), 2);
+    EXPECT_EQ(runBatch("--set mass.B=-1 --output " + scratch("never3.txt")), 2);
+    EXPECT_NE(readText(scratch("stderr.txt")).find("Mass of type B must be between 1e-30 and 1e-20 kg."), std::string::npos);
+    EXPECT_FALSE(exists(scratch("never3.txt")));
+    ASSERT_EQ(runBatch("--set well-depth.CA=2e-21 --set floor-bath=on --output " + scratch("set.txt")), 0);
+    const std::string set = readText(scratch("set.txt"));
+    EXPECT_NE(set.find("ULJE 0 2 2.0000000000e-21"), std::string::npos);
+    EXPECT_NE(set.find("UFTU 1"), std::string::npos);
 }
 
 // Every output is checked before the run: a typo in one costs no simulation
