@@ -12,6 +12,7 @@
 #include <set>
 
 #include "LESSON/CLesson.h"
+#include "SIM/model/CParameters.h"
 #include "SIM/model/CSimulation.h"
 #include "support/BatchProcess.h"
 #include "support/ScriptedPlatform.h"
@@ -68,6 +69,24 @@ TEST(LessonTest, ShippedLessonsAreWholeAndPassTheCheck)
         EXPECT_TRUE(opensASimulation);
         EXPECT_EQ(runBatch("--check-lesson " + path.toStdString() + " >/dev/null"), 0);
     }
+}
+
+TEST(LessonTest, TheGuideHoldsTheNamesAndAnExampleThatPasses)
+{
+    const QString guide = QString::fromStdString(readText(QUORVEL_LESSONS_DIR "/../docs/lessons.md"));
+    const char* const paste = "paste the output of quorvel-batch --parameters and --lesson-format into docs/lessons.md";
+    EXPECT_TRUE(guide.contains(QString::fromStdString(parameters::markdownTable()))) << paste;
+    EXPECT_TRUE(guide.contains(lesson::actionsMarkdownTable())) << paste;
+    EXPECT_TRUE(guide.contains(lesson::quantitiesMarkdownTable())) << paste;
+    // The small lesson it ends with, beside a gas under a piston.
+    const qsizetype start = guide.indexOf(QLatin1String("```markdown\n"));
+    ASSERT_GE(start, 0);
+    const qsizetype from = start + 12, end = guide.indexOf(QLatin1String("\n```\n"), from);
+    const lesson::CLesson example =
+        lesson::parseLesson(guide.mid(from, end - from), QStringLiteral(QUORVEL_LESSONS_DIR "/4-heat-and-work"));
+    EXPECT_TRUE(example.problems.empty()) << lesson::problemLines(example, QStringLiteral("example")).join('\n').toStdString();
+    EXPECT_EQ(example.pages.size(), 2u);
+    EXPECT_TRUE(example.pages[0].checkpoint);
 }
 
 TEST(LessonTest, EveryMistakeIsNamedByItsLineAndTheRestStillReads)

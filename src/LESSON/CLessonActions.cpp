@@ -31,7 +31,7 @@ const CActionWord kActionWords[] = {
     {"open", CActionKind::open, "file", true, "quorvel:open?file=gas.txt",
      "opens a simulation file of the lesson's folder, as File > Open does (one step to undo)"},
     {"set", CActionKind::set, nullptr, true, "quorvel:set?floor-temperature=300&floor-bath=on",
-     "sets one or more parameters by their names (the table below), as their dialogs do, as one step to undo"},
+     "sets one or more parameters by their names (quorvel-batch --parameters lists them), as their dialogs do, as one step to undo"},
     {"run", CActionKind::run, nullptr, false, "quorvel:run", "runs the simulation, as Simulation > Run does"},
     {"stop", CActionKind::stop, nullptr, false, "quorvel:stop", "stops it"},
     {"plots", CActionKind::plots, "tab", false, "quorvel:plots?tab=speed",
