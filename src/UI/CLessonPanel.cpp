@@ -94,7 +94,10 @@ void CLessonPanel::showPage(int page)
     }
     PageCount->setText(count == 0 ? QString() : tr("Page %1 of %2").arg(page_ + 1).arg(count));
     BackButton->setEnabled(page_ > 0);
-    followSimulation();
+    // The checkpoint is judged from the next change or display on: the
+    // simulation as it stands may be another lesson's, or the one before
+    // this page's own links.
+    showNextState();
 }
 
 bool CLessonPanel::nextOpen() const

@@ -31,7 +31,7 @@ public:
     bool nextOpen() const;
     // Says what an action did not do, under the page; empty: nothing to say.
     void showNote(const QString& note);
-    // The simulation moved on or changed: a checkpoint may hold now.
+    // The simulation moved on or changed: the page's checkpoint may hold now.
     void followSimulation();
     // Follows a link as a click on it would (the window's tests use it).
     void followLink(const QUrl& url);

@@ -8,8 +8,8 @@
 #include <QMenu>
 
 #include "CLessonPanel.h"
-#include "CPlotChart.h"
 #include "CPlotsWindow.h"
+#include "CUIView.h"
 #include "CUIWindow.h"
 #include "DIALOG/COutcomeAlert.h"
 #include "DIALOG/CPlatform.h"
@@ -77,7 +77,12 @@ bool CUIWindow::openLesson(const QString& path)
         }
     }
     LessonPanel->setLesson(lesson::readLesson(path));
-    LessonPanel->show();
+    if (LessonPanel->isHidden()) {
+        // The panel comes beside the view, which keeps its size.
+        const QSize view = UIView->size();
+        LessonPanel->show();
+        resizeView(view.width(), view.height());
+    }
     LessonPanel->raise();
     return true;
 }
