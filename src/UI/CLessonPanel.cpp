@@ -134,6 +134,8 @@ void CLessonPanel::showNextState()
         NextButton->setToolTip(QString());
     }
     NextButton->setEnabled(nextOpen());
+    // Wide enough for what it waits for: the panel grows rather than cut it.
+    NextButton->setMinimumWidth(NextButton->sizeHint().width());
 }
 
 void CLessonPanel::showNote(const QString& note)
