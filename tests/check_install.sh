@@ -28,7 +28,8 @@ expected=(
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 for example in "$(dirname "$0")"/../examples/*.txt; do expected+=("share/quorvel/examples/$(basename "$example")"); done
-for lesson in "$(dirname "$0")"/../lessons/*/*; do expected+=("share/quorvel/lessons/${lesson#*/lessons/}"); done
+lessons=$(dirname "$0")/../lessons
+for lesson in "$lessons"/*/*; do expected+=("share/quorvel/lessons/${lesson#"$lessons"/}"); done
 for file in "${expected[@]}"; do [ -s "$prefix/$file" ] || fail "missing or empty: $file"; done
 
 # Each PNG is square at its folder's size (the header holds width and height).
@@ -58,7 +59,10 @@ done
 
 answer=$("$prefix/bin/quorvel-batch" --version) || fail "quorvel-batch --version failed"
 [ "$answer" = "quorvel-batch $version" ] || fail "quorvel-batch --version says '$answer'"
-"$prefix/bin/quorvel-batch" --help | grep -q -- "--version" || fail "quorvel-batch --help does not list --version"
+# Read whole first: grep -q stops reading at its match, and a summary longer
+# than one pipe write would end the program with SIGPIPE under pipefail.
+summary=$("$prefix/bin/quorvel-batch" --help) || fail "quorvel-batch --help failed"
+grep -q -- "--version" <<<"$summary" || fail "quorvel-batch --help does not list --version"
 # The window program answers both without a display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --version) || fail "quorvel --version failed"
 [ "$answer" = "quorvel $version" ] || fail "quorvel --version says '$answer'"

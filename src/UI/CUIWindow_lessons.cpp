@@ -29,7 +29,7 @@ void CUIWindow::createLessonCommands()
     connect(&Document, &CDocument::displayDone, LessonPanel, &CLessonPanel::followSimulation);
     Document.onAnyChange(LessonPanel, [this] { LessonPanel->followSimulation(); });
 
-    openLessonAct = new QAction(tr("Open &Lesson..."), this);
+    openLessonAct = new QAction(tr("Open Lesso&n..."), this);
     openLessonAct->setStatusTip(tr("A lesson's pages in a panel beside the view"));
     connect(openLessonAct, &QAction::triggered, this, &CUIWindow::fileOpenLesson);
 
