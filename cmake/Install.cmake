@@ -42,6 +42,7 @@ install(FILES ${QUORVEL_GENERATED_DESKTOP_DIR}/quorvel.1 ${QUORVEL_GENERATED_DES
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel/examples
         FILES_MATCHING PATTERN "*.txt")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/lessons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel/lessons)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvel)
 # Beside the README, so that its links to docs/ hold in the installed copy too.

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what a Linux desktop
 # needs from it: both programs answering --version, the desktop entry, the
-# icons, the AppStream metainfo, the man pages, the examples, the licence and
+# icons, the AppStream metainfo, the man pages, the examples, the lessons, the licence and
 # the documentation.
 # With PACKAGE=ON it also builds the Debian package, unpacks it and runs the
 # packaged quorvel-batch.
@@ -28,6 +28,8 @@ expected=(
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 for example in "$(dirname "$0")"/../examples/*.txt; do expected+=("share/quorvel/examples/$(basename "$example")"); done
+lessons=$(dirname "$0")/../lessons
+for lesson in "$lessons"/*/*; do expected+=("share/quorvel/lessons/${lesson#"$lessons"/}"); done
 for file in "${expected[@]}"; do [ -s "$prefix/$file" ] || fail "missing or empty: $file"; done
 
 # Each PNG is square at its folder's size (the header holds width and height).
@@ -66,6 +68,10 @@ answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --version) || f
 [ "$answer" = "quorvel $version" ] || fail "quorvel --version says '$answer'"
 env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -q "\[FILE\]" ||
   fail "quorvel --help does not name the file argument"
+# The installed lessons pass the installed runner's check.
+for lesson in "$prefix"/share/quorvel/lessons/*/lesson.md; do
+  "$prefix/bin/quorvel-batch" --check-lesson "$lesson" || fail "the installed $lesson does not pass --check-lesson"
+done
 # The installed runner reads an installed example.
 "$prefix/bin/quorvel-batch" "$prefix/share/quorvel/examples/4-mixture-of-two-sizes.txt" --ticks 1 \
   --output "$scratch/after.txt" 2>/dev/null || fail "the installed quorvel-batch cannot run an installed example"

@@ -171,6 +171,8 @@ void CUIWindow::createMenus()
     file->addAction(openAct);
     exampleMenu = file->addMenu(tr("Open &Example"));
     createExampleMenu(exampleMenu);
+    createLessonCommands();
+    file->addAction(openLessonAct);
     recentMenu = file->addMenu(tr("Open &Recent"));
     connect(recentMenu, &QMenu::aboutToShow, this, &CUIWindow::fillRecentMenu);
     fillRecentMenu();
@@ -227,6 +229,7 @@ void CUIWindow::createMenus()
     createWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addMenu(lessonsMenu);
     help->addAction(keyboardHelpAct);
     help->addAction(aboutAct);
 

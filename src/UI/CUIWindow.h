@@ -15,10 +15,12 @@
 #include "CDocument.h"
 #include "CRecentFiles.h"
 #include "CViewCapture.h"
+#include "LESSON/CLesson.h"
 #include "RENDER/CScene.h"
 #include "SIM/io/CTrajectoryWriter.h"
 
 class CFrameCaptureDialog;
+class CLessonPanel;
 class CReplicateDialog;
 class CMovieDialog;
 class CTrajectoryDialog;
@@ -118,6 +120,12 @@ public:
     void openDroppedPaths(const QStringList& paths);
     // Loads an example shipped inside the application (a resource path).
     bool openExample(const QString& resourcePath);
+    // ---- lessons (CUIWindow_lessons.cpp)
+    CLessonPanel* LessonPanel = nullptr;
+    // Shows a lesson (a file or a resource path) in the panel; unsaved changes are asked about first.
+    bool openLesson(const QString& path);
+    // What a lesson's action link asks for, as the menus do it.
+    void performLessonAction(const lesson::CAction& action);
     QString documentName() const { return Document.name(); }
     // The graph's lower-right corner 5 points from the right edge and 16 above the bottom.
     void placeHistogram();
@@ -133,6 +141,8 @@ public slots:
     void redo();
     void fileOpenSimulation();
     void fileSaveSimulation();
+    // File > Open Lesson...: a lesson file chosen in the open panel.
+    void fileOpenLesson();
     // File > Open Recent: a file listed there; one gone since is dropped with a note.
     bool openRecentFile(const QString& path);
     // Simulation > New...: a simulation built from substances replaces this one.
@@ -195,6 +205,7 @@ private:
     void createDialogActions();
     void createDialogMenus(QMenu* edit, QMenu* sim, QMenu* view, QMenu* display);
     void createExampleMenu(QMenu* menu);
+    void createLessonCommands();
     // Rebuilt each time the menu opens, from the list in the settings.
     void fillRecentMenu();
     void createCaptureCommands(QMenu* menu);
@@ -245,6 +256,8 @@ private:
     QAction* textSizeAct[3];
     QAction* aspectAct[5];
     QMenu* exampleMenu = nullptr;
+    QMenu* lessonsMenu = nullptr;
+    QAction* openLessonAct = nullptr;
     QMenu* recentMenu = nullptr;
     QMenu* debugMenu = nullptr;  // only with QUORVEL_DEBUG=1
     CRecentFiles recentFiles;

@@ -100,8 +100,10 @@ void CUIWindow::keepWindowLayout(const CDisplaySettings& shown)
 void CUIWindow::resizeView(float width, float height)
 {
     if (layout()) layout()->activate();
-    const int chrome = this->height() - UIView->height();
-    resize(std::max(1, static_cast<int>(std::lround(width))), std::max(1, static_cast<int>(std::lround(height))) + chrome);
+    // The menu bar above the view, and any panel docked beside it.
+    const int chrome = this->height() - UIView->height(), besides = this->width() - UIView->width();
+    resize(std::max(1, static_cast<int>(std::lround(width))) + besides,
+           std::max(1, static_cast<int>(std::lround(height))) + chrome);
     lastViewSize = UIView->size();
 }
 

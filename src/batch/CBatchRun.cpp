@@ -42,7 +42,9 @@ const char* const kBatchUsage =
     "                     [--temperature K] [--seed N] [--floor-bath K]\n"
     "                     [--floor-attraction]\n"
     "                     [the options above but FILE]\n"
+    "       quorvel-batch --check-lesson LESSON.md\n"
     "       quorvel-batch --version | --help | --file-format | --parameters\n"
+    "                     | --lesson-format\n"
     "  FILE       a simulation file; without it the default simulation\n"
     "  --ticks T  display steps to run (each of the file's steps per display), default 0\n"
     "  --output   write the simulation file after the run\n"
@@ -96,7 +98,11 @@ const char* const kBatchUsage =
     "  --help     print this summary and exit\n"
     "  --parameters  print the parameters --set takes (a Markdown table) and exit\n"
     "  --file-format  print the simulation file's tags and the values read\n"
-    "             (a Markdown table) and exit\n";
+    "             (a Markdown table) and exit\n"
+    "  --check-lesson  check a lesson file: one line per problem with its line\n"
+    "             number, exit 0 when there is none and 2 otherwise\n"
+    "  --lesson-format  print the actions of a lesson's links and the quantities\n"
+    "             its checkpoints wait for (Markdown tables) and exit\n";
 
 const char* const kBatchTryHelp = "Try 'quorvel-batch --help' for more information.";
 

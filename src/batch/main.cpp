@@ -14,6 +14,7 @@
 #include "BASE/CTextNumbers.h"
 #include "CBatchInstruments.h"
 #include "CBatchRun.h"
+#include "LESSON/CLesson.h"
 #include "SIM/io/CFileTags.h"
 #include "SIM/io/CLammpsExport.h"
 #include "SIM/model/CParameters.h"
@@ -235,6 +236,15 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
     return true;
 }
 
+// One line per problem, with the line of the lesson to fix; 0 when there is none.
+int checkLesson(const char* path)
+{
+    const QString file = QString::fromLocal8Bit(path);
+    const QStringList problems = lesson::problemLines(lesson::readLesson(file), file);
+    for (const QString& line : problems) std::printf("%s\n", line.toLocal8Bit().constData());
+    return problems.isEmpty() ? 0 : 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -252,6 +262,17 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[k], "--parameters") == 0) {
             std::fputs(parameters::markdownTable().c_str(), stdout);
             return 0;
+        }
+        if (std::strcmp(argv[k], "--lesson-format") == 0) {
+            std::fputs((lesson::actionsMarkdownTable() + "\n" + lesson::quantitiesMarkdownTable()).toUtf8().constData(), stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[k], "--check-lesson") == 0) {
+            if (k + 1 >= argc) {
+                std::fprintf(stderr, "quorvel-batch: --check-lesson needs a lesson file\n%s\n", kBatchTryHelp);
+                return 2;
+            }
+            return checkLesson(argv[k + 1]);
         }
         if (std::strcmp(argv[k], "--file-format") == 0) {
             std::fputs(fileFormatTable().c_str(), stdout);
