@@ -9,6 +9,7 @@
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QUndoStack>
 
@@ -22,6 +23,18 @@
 namespace {
 class ControlsTest : public UiWindowTest {
 protected:
+    // A first start: nothing remembered of the panel.
+    void SetUp() override
+    {
+        QSettings().remove(QStringLiteral("controls/shown"));
+        UiWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        UiWindowTest::TearDown();
+        QSettings().setValue(QStringLiteral("controls/shown"), false);
+    }
+
     CControlsPanel& panel() { return *window->ControlsPanel; }
 
     // The panel's control a screen reader calls name.
@@ -73,6 +86,9 @@ TEST_F(ControlsTest, AValueSetWhileRunningLandsBetweenStepsAndTheRunGoesOn)
     }
     panel().focusFirstControl();
     EXPECT_EQ(QApplication::focusWidget(), control<QCheckBox>("Floor heat bath"));
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::focusWidget(), &tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QSlider>("Temperature"));
 
     runUntilSteps(3 * s->getIPD());
     QLineEdit* temperature = control<QLineEdit>("Temperature in K");

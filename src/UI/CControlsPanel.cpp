@@ -67,6 +67,13 @@ CControlsPanel::CControlsPanel(CDocument& document, QWidget* parent)
     showValues();
 }
 
+CControlsPanel::~CControlsPanel()
+{
+    // The controls outlive this part of the panel a moment: what they say
+    // as they go (a field losing the focus) is no change to make.
+    for (QWidget* control : findChildren<QWidget*>()) control->disconnect(this);
+}
+
 CControlsPanel::CSliderField* CControlsPanel::addSliderField(QFormLayout* form, CSliderField& control,
                                                               const QString& label, const QString& unit)
 {

@@ -45,6 +45,7 @@ class CControlsPanel : public QWidget {
     Q_OBJECT
 public:
     explicit CControlsPanel(CDocument& document, QWidget* parent = nullptr);
+    ~CControlsPanel() override;
 
     // Each control shows what the document holds; a field being typed in
     // and a slider being dragged are left alone.

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDockWidget>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -69,8 +70,11 @@ CUIWindow::~CUIWindow()
     // The document outlives the window's own part and its fields: what it
     // says from now on (its history clearing itself) has no one to reach.
     Document.blockSignals(true);
-    // The panel's dock goes with the window: that is not the person hiding it.
+    // The panel's dock goes with the window: that is not the person hiding
+    // it. It goes first, while the document its fields set is still there
+    // (a field left with the focus sets its value as it loses it).
     if (controlsAct) controlsAct->disconnect(this);
+    delete ControlsDock;
 }
 
 void CUIWindow::createActions()

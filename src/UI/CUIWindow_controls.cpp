@@ -7,6 +7,7 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 
 #include "CControlsPanel.h"
@@ -33,7 +34,7 @@ void CUIWindow::createControlsDock(QMenu* window)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(ControlsPanel->sizeHint().width() + 16);
+    scroll->setMinimumWidth(ControlsPanel->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
     ControlsDock->setWidget(scroll);
 
     QSettings settings;
