@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -114,7 +116,18 @@ QCheckBox* CControlsPanel::addFlag(QFormLayout* form, const char* parameter, con
 
 void CControlsPanel::buildGroups()
 {
-    auto* layout = new QVBoxLayout(this);
+    // The groups scroll in a short window; the message stays in sight under them.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* groups = new QWidget;
+    auto* layout = new QVBoxLayout(groups);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    // Tab goes from control to control; the area follows the one with the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(scroll, 1);
     QFormLayout* form = nullptr;
 
     group(layout, tr("Heat bath"), form);
@@ -210,20 +223,24 @@ void CControlsPanel::buildGroups()
     connect(averaging, &QComboBox::activated, this, [this](int index) { applyReadout("averaging", index); });
     connect(displayedType, &QComboBox::activated, this, [this](int index) { applyReadout("displayed-type", index); });
 
+    layout->addStretch(1);
+    scroll->setWidget(groups);
+    scroll->setMinimumWidth(groups->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+
     messageText = new QLabel;
     messageText->setWordWrap(true);
     messageText->setAccessibleName(tr("Message"));
     messageText->setStyleSheet(QStringLiteral("color: #b00000;"));
+    messageText->setContentsMargins(8, 0, 8, 0);
     messageText->hide();
-    layout->addWidget(messageText);
+    outer->addWidget(messageText);
     acceptButton = new QPushButton;
     acceptButton->hide();
-    layout->addWidget(acceptButton);
+    outer->addWidget(acceptButton, 0, Qt::AlignLeft);
     connect(acceptButton, &QPushButton::clicked, this, [this] {
         const std::string parameter = questionParameter, text = questionText;
         apply(parameter, text, questionStep, 0, true);
     });
-    layout->addStretch(1);
 }
 
 void CControlsPanel::showSliderField(CSliderField& control)

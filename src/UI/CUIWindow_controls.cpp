@@ -6,8 +6,6 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QMenu>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSettings>
 
 #include "CControlsPanel.h"
@@ -29,13 +27,7 @@ void CUIWindow::createControlsDock(QMenu* window)
     ControlsDock->setObjectName(QStringLiteral("controlsDock"));
     ControlsDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     ControlsPanel = new CControlsPanel(Document);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(ControlsPanel);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(ControlsPanel->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
-    ControlsDock->setWidget(scroll);
+    ControlsDock->setWidget(ControlsPanel);
 
     QSettings settings;
     const auto area = static_cast<Qt::DockWidgetArea>(settings.value(kAreaKey, int(Qt::RightDockWidgetArea)).toInt());
