@@ -57,12 +57,15 @@ done
 
 answer=$("$prefix/bin/quorvel-batch" --version) || fail "quorvel-batch --version failed"
 [ "$answer" = "quorvel-batch $version" ] || fail "quorvel-batch --version says '$answer'"
-"$prefix/bin/quorvel-batch" --help | grep -q -- "--version" || fail "quorvel-batch --help does not list --version"
+# Read whole first: grep -q stops at the first match, and the writer it leaves
+# behind would end on a broken pipe, which pipefail counts as a failure.
+help=$("$prefix/bin/quorvel-batch" --help) || fail "quorvel-batch --help failed"
+grep -q -- "--version" <<<"$help" || fail "quorvel-batch --help does not list --version"
 # The window program answers both without a display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --version) || fail "quorvel --version failed"
 [ "$answer" = "quorvel $version" ] || fail "quorvel --version says '$answer'"
-env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -q "\[FILE\]" ||
-  fail "quorvel --help does not name the file argument"
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help) || fail "quorvel --help failed"
+grep -q "\[FILE\]" <<<"$help" || fail "quorvel --help does not name the file argument"
 # The installed runner reads an installed example.
 "$prefix/bin/quorvel-batch" "$prefix/share/quorvel/examples/4-mixture-of-two-sizes.txt" --ticks 1 \
   --output "$scratch/after.txt" 2>/dev/null || fail "the installed quorvel-batch cannot run an installed example"
