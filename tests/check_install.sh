@@ -59,15 +59,15 @@ done
 
 answer=$("$prefix/bin/quorvel-batch" --version) || fail "quorvel-batch --version failed"
 [ "$answer" = "quorvel-batch $version" ] || fail "quorvel-batch --version says '$answer'"
-# Taken whole first: grep -q leaves at its first match, and the writer of a
-# longer summary would die of the closed pipe.
-usage=$("$prefix/bin/quorvel-batch" --help) || fail "quorvel-batch --help failed"
-grep -q -- "--version" <<<"$usage" || fail "quorvel-batch --help does not list --version"
+# Read whole first: grep -q stops at the first match, and the writer it leaves
+# behind would end on a broken pipe, which pipefail counts as a failure.
+help=$("$prefix/bin/quorvel-batch" --help) || fail "quorvel-batch --help failed"
+grep -q -- "--version" <<<"$help" || fail "quorvel-batch --help does not list --version"
 # The window program answers both without a display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --version) || fail "quorvel --version failed"
 [ "$answer" = "quorvel $version" ] || fail "quorvel --version says '$answer'"
-env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -q "\[FILE\]" ||
-  fail "quorvel --help does not name the file argument"
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help) || fail "quorvel --help failed"
+grep -q "\[FILE\]" <<<"$help" || fail "quorvel --help does not name the file argument"
 # The installed lessons pass the installed runner's check.
 for lesson in "$prefix"/share/quorvel/lessons/*/lesson.md; do
   "$prefix/bin/quorvel-batch" --check-lesson "$lesson" || fail "the installed $lesson does not pass --check-lesson"

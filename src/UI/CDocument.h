@@ -52,6 +52,12 @@ public:
     // and changed the state. change may rename the step from what it did.
     // Announces what, when change answered true. Answers what change answered.
     bool recordChange(QString text, const std::function<bool(QString& text)>& change, Changes what);
+    // A change made again and again by one gesture, a slider dragged or a
+    // button held: as recordChange, but the changes with the same gesture
+    // (from newGesture) are one step while it is the last of the history.
+    bool recordGestureChange(QString text, int gesture, const std::function<bool(QString& text)>& change,
+                             Changes what);
+    int newGesture() { return ++lastGesture; }
     // A change that is no step of the history (a selection, a display
     // setting, the view): made, then announced.
     void adjust(Changes what, const std::function<void()>& change);
@@ -139,7 +145,8 @@ signals:
 private:
     void createUndo();
     // Pushes the step from before to the state and name now.
-    void pushStep(const QString& text, CStateCommand::Moment before);
+    // A step of a gesture (mergeId not -1) merges with its gesture's last step.
+    void pushStep(const QString& text, CStateCommand::Moment before, int mergeId = -1);
     // Puts a state of the history back, stopped, keeping the window's shape rule.
     void applyHistoryState(const CSimulationState& state);
     // The run loop in line with the state's run state, the display under
@@ -155,6 +162,7 @@ private:
 
     QString name_;
     CStateCommand::Moment gestureStart;
+    int lastGesture = 0;
     // Since the display under way began, for its progress line.
     QElapsedTimer displayClock;
     QElapsedTimer progressClock;  // since the progress line was last written

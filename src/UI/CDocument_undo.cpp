@@ -15,14 +15,15 @@ void CDocument::createUndo()
     connect(UndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit unsavedChanged(!clean); });
 }
 
-void CDocument::pushStep(const QString& text, CStateCommand::Moment before)
+void CDocument::pushStep(const QString& text, CStateCommand::Moment before, int mergeId)
 {
     CStateCommand::Moment after{std::make_shared<const CSimulationState>(Simulation.state()), name_};
     UndoStack->push(new CStateCommand(text, std::move(before), std::move(after),
                                       [this](const CSimulationState& state, const QString* name) {
                                           applyHistoryState(state);
                                           if (name) setName(*name);
-                                      }));
+                                      },
+                                      mergeId));
     // Once the command that made the change has shown it.
     QTimer::singleShot(0, this, &CDocument::stepRecorded);
 }
@@ -77,6 +78,16 @@ void CDocument::undo()
 void CDocument::redo()
 {
     if (UndoStack->canRedo()) UndoStack->redo();
+}
+
+bool CDocument::recordGestureChange(QString text, int gesture, const std::function<bool(QString& text)>& change,
+                                    Changes what)
+{
+    CStateCommand::Moment before{std::make_shared<const CSimulationState>(Simulation.state()), name_};
+    if (!change(text)) return false;
+    if (!sameState(*before.state, Simulation.state())) pushStep(text, std::move(before), gesture);
+    announce(what);
+    return true;
 }
 
 void CDocument::gestureBegan()

@@ -61,7 +61,7 @@ float term(double a, float extent, float b)
     return static_cast<float>(a * extent + b);
 }
 
-constexpr int kAxisFieldWidth = 60, kAxisFieldHeight = 14;
+constexpr int kAxisFieldWidth = 60, kAxisFieldHeight = 14, kAxisFontSize = 10;
 }  // namespace
 
 CUIDisplay::CUIDisplay(CSimulation& simulation, CUIGraph& graph, QWidget* host)
@@ -105,7 +105,7 @@ CUIDisplay::CUIDisplay(CSimulation& simulation, CUIGraph& graph, QWidget* host)
                                     "large as the total energy"));
     for (QLabel* axis : {xmaxField, xminField, ymaxField, yminField}) {
         QFont font = axis->font();
-        font.setPixelSize(10);
+        font.setPixelSize(kAxisFontSize);
         axis->setFont(font);
         axis->resize(kAxisFieldWidth, kAxisFieldHeight);
     }
@@ -310,13 +310,24 @@ void CUIDisplay::setHistogramSize(QPointF anchor)
 void CUIDisplay::placeAxisLimits(QPointF anchor)
 {
     const float H = UIGraph.parentWidget() ? UIGraph.parentWidget()->height() : 0.0f;
-    const float x = anchor.x(), y = anchor.y();
-    const float left = x - Simulation.getHistogramWidth();
-    placeYUp(ymaxField, left - 62, y + Simulation.getHistogramHeight() - 14, kAxisFieldWidth, kAxisFieldHeight, H);
-    placeYUp(yminField, left - 62, y, kAxisFieldWidth, kAxisFieldHeight, H);
-    placeYUp(xminField, left, y - kAxisFieldHeight - 1, kAxisFieldWidth, kAxisFieldHeight, H);
+    const float x = anchor.x(), y = anchor.y(), s = scale;
+    const float fieldWidth = kAxisFieldWidth * s, fieldHeight = kAxisFieldHeight * s;
+    const float left = x - Simulation.getHistogramWidth() * s;
+    placeYUp(ymaxField, left - 62 * s, y + Simulation.getHistogramHeight() * s - 14 * s, fieldWidth, fieldHeight, H);
+    placeYUp(yminField, left - 62 * s, y, fieldWidth, fieldHeight, H);
+    placeYUp(xminField, left, y - fieldHeight - 1 * s, fieldWidth, fieldHeight, H);
     // The upper speed limit sits under the graph's right end, wherever the graph is.
-    placeYUp(xmaxField, x - kAxisFieldWidth, y - kAxisFieldHeight - 1, kAxisFieldWidth, kAxisFieldHeight, H);
+    placeYUp(xmaxField, x - fieldWidth, y - fieldHeight - 1 * s, fieldWidth, fieldHeight, H);
+}
+
+void CUIDisplay::setScale(float factor)
+{
+    scale = factor;
+    for (QLabel* axis : {xmaxField, xminField, ymaxField, yminField}) {
+        QFont font = axis->font();
+        font.setPixelSize(static_cast<int>(kAxisFontSize * scale));
+        axis->setFont(font);
+    }
 }
 
 void CUIDisplay::setDisplayTextSize(int size, float W, float H)
@@ -325,18 +336,18 @@ void CUIDisplay::setDisplayTextSize(int size, float W, float H)
     QFont font = QApplication::font();
     for (const CFieldLayout& row : kLayout) {
         QLabel* field = this->*row.field;
-        font.setPixelSize(static_cast<int>(row.font[size]));
+        font.setPixelSize(static_cast<int>(row.font[size] * scale));
         field->setFont(font);
-        float x = term(row.xW, W, row.x[size]);
-        const float width = term(row.wW, W, row.width[size]);
+        float x = term(row.xW, W, row.x[size] * scale);
+        const float width = term(row.wW, W, row.width[size] * scale);
         if (row.value) {
             // A title ends just before its value, right-aligned: the title
             // texts are as wide as this platform's font makes them.
             const CFieldLayout* valueRow = std::find_if(std::begin(kLayout), std::end(kLayout),
                                                         [&row](const CFieldLayout& r) { return r.field == row.value; });
-            x = term(valueRow->xW, W, valueRow->x[size]) - 4 - width;
+            x = term(valueRow->xW, W, valueRow->x[size] * scale) - 4 * scale - width;
         }
-        placeYUp(field, x, term(row.yH, H, row.y[size]), width, row.height[size], H);
+        placeYUp(field, x, term(row.yH, H, row.y[size] * scale), width, row.height[size] * scale, H);
     }
 }
 

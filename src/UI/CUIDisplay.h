@@ -53,6 +53,9 @@ public:
     // The view was resized: the fields and the graph keep their places
     // relative to the view's edges.
     void followViewSize(int textSize, float W, float H);
+    // The fields drawn this many times larger than the text size says
+    // (presentation), from the next layout on; 1 draws them as it says.
+    void setScale(float factor);
 
     // A number in a printf format, or a word where the value is not finite,
     // so a drift over a zero total energy never reads "nan" or "inf".
@@ -66,5 +69,6 @@ private:
     void placeAxisLimits(QPointF anchor);
     void setHighlighted(QLabel* field, bool on);
 
+    float scale = 1.0f;
     float anchorFromRight = 5.0f, anchorY = 16.0f;  // histogram anchor relative to the view's right edge
 };

@@ -29,10 +29,10 @@ void CUIGraph::calculateDimensions()
 
 void CUIGraph::setHistogramSize(QPointF anchor)
 {
-    const int w = Simulation.getHistogramWidth(), h = Simulation.getHistogramHeight();
+    const double w = Simulation.getHistogramWidth() * scale_, h = Simulation.getHistogramHeight() * scale_;
     const double viewHeight = parentWidget() ? parentWidget()->height() : 0.0;
     // y-up frame (x - w, y, w, h) in the view; Qt's widgets measure from the top.
-    setGeometry(qRound(anchor.x() - w), qRound(viewHeight - anchor.y() - h), w, h);
+    setGeometry(qRound(anchor.x() - w), qRound(viewHeight - anchor.y() - h), qRound(w), qRound(h));
     calculateDimensions();
     update();
 }
@@ -54,12 +54,13 @@ void CUIGraph::paintEvent(QPaintEvent*)
         for (int i = 0; i < CSimulation::kBins; i++) {
             const double y = std::min(h, Simulation.getHistogram(t, i) * scale);
             surface.beginPath();
-            surface.addOval(i * binWidth + 0.5 * binWidth - 2.0, y - 2.0, 4.0, 4.0);
+            const double r = 2.0 * scale_;
+            surface.addOval(i * binWidth + 0.5 * binWidth - r, y - r, 2.0 * r, 2.0 * r);
             surface.fill();
         }
     }
     surface.setColor(0.8, 0.0, 0.0, 1.0, CColorSpace::calibrated);
     surface.beginPath();
-    surface.setLineWidth(1.0);
+    surface.setLineWidth(scale_);
     surface.strokeRect(viewRect.x(), viewRect.y(), w, h);
 }

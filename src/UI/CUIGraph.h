@@ -24,7 +24,14 @@ public:
     void calculateDimensions();
     // anchor: the graph's lower-right corner in the view's y-up coordinates.
     void setHistogramSize(QPointF anchor);
+    // Drawn this many times larger than the simulation's size says
+    // (presentation); 1 draws it as the size says.
+    void setScale(double factor) { scale_ = factor; }
+    double scale() const { return scale_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    double scale_ = 1.0;
 };

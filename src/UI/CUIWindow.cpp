@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDockWidget>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,6 +56,7 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
 
     UIView->resize(600, 450);
     resize(600, 450 + menuBar()->sizeHint().height());
+    resizeView(600, 450);  // the Controls panel, if docked, beside the view
     UIView->setDisplayTextSize(0);
     placeHistogram();
     setAcceptDrops(true);
@@ -68,6 +70,11 @@ CUIWindow::~CUIWindow()
     // The document outlives the window's own part and its fields: what it
     // says from now on (its history clearing itself) has no one to reach.
     Document.blockSignals(true);
+    // The panel's dock goes with the window: that is not the person hiding
+    // it. It goes first, while the document its fields set is still there
+    // (a field left with the focus sets its value as it loses it).
+    if (controlsAct) controlsAct->disconnect(this);
+    delete ControlsDock;
 }
 
 void CUIWindow::createActions()
@@ -226,6 +233,7 @@ void CUIWindow::createMenus()
     for (QAction* a : textSizeAct) text->addAction(a);
 
     createDialogMenus(edit, sim, view, display);
+    createPresentationCommand(view);
     createWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));

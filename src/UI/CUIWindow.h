@@ -32,6 +32,8 @@ class CSimulation;
 class CUIDisplay;
 class CUIGraph;
 class CUIView;
+class CControlsPanel;
+class QDockWidget;
 class CAddAtomDialog;
 class CAtomNumbersDialog;
 class CAtomPropertiesDialog;
@@ -133,6 +135,15 @@ public:
     // ---- undo (CUIWindow_undo.cpp)
     QUndoView* HistoryView = nullptr;  // made when first shown
 
+    // ---- the Controls panel and presentation mode (CUIWindow_controls.cpp)
+    QDockWidget* ControlsDock = nullptr;
+    CControlsPanel* ControlsPanel = nullptr;
+    bool isPresenting() const { return presenting; }
+    // Full screen, the readouts and the histogram drawn large; off, the window as it was.
+    void setPresentation(bool on);
+    // How much larger presentation draws the readouts and the histogram.
+    static constexpr float kPresentationScale = 2.5f;
+
 public slots:
     // The commands other parts and scripts reach; the rest are the menus' own.
     void run();
@@ -210,6 +221,10 @@ private:
     void fillRecentMenu();
     void createCaptureCommands(QMenu* menu);
     void createWindowMenu();
+    // Window > Controls and its dock, placed and shown as last time.
+    void createControlsDock(QMenu* window);
+    // View > Presentation, and Escape to leave it.
+    void createPresentationCommand(QMenu* view);
     void createUndo();
     // Runs a parameter dialog as one step named name; the document then
     // announces the parts the dialog touches.
@@ -272,4 +287,6 @@ private:
     QAction *undoAct = nullptr, *redoAct = nullptr, *historyAct = nullptr;
     QAction *recordTrajectoryAct = nullptr, *stopTrajectoryAct = nullptr;
     QLabel* trajectoryField = nullptr;  // on the view while a trajectory records
+    QAction *controlsAct = nullptr, *presentationAct = nullptr, *leavePresentationAct = nullptr;
+    bool presenting = false, controlsShownBeforePresenting = false;
 };

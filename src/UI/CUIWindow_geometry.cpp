@@ -100,16 +100,17 @@ void CUIWindow::keepWindowLayout(const CDisplaySettings& shown)
 void CUIWindow::resizeView(float width, float height)
 {
     if (layout()) layout()->activate();
-    // The menu bar above the view, and any panel docked beside it.
-    const int chrome = this->height() - UIView->height(), besides = this->width() - UIView->width();
-    resize(std::max(1, static_cast<int>(std::lround(width))) + besides,
+    // Beside the view, a docked panel takes its width.
+    const int chromeWidth = this->width() - UIView->width(), chrome = this->height() - UIView->height();
+    resize(std::max(1, static_cast<int>(std::lround(width))) + chromeWidth,
            std::max(1, static_cast<int>(std::lround(height))) + chrome);
     lastViewSize = UIView->size();
 }
 
 void CUIWindow::placeHistogram()
 {
-    const QPointF anchor(UIView->width() - 5, 16);
+    const double scale = UIGraph->scale();
+    const QPointF anchor(UIView->width() - 5 * scale, 16 * scale);
     UIDisplay->setHistogramSize(anchor);
     UIGraph->setHistogramSize(anchor);
 }
@@ -133,7 +134,8 @@ void CUIWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     const int index = Simulation.getAspectRatioIndex();
-    if (keepingAspect || index < 1 || index > 4) return;
+    // Full screen takes the screen's shape, whatever the rule.
+    if (keepingAspect || presenting || index < 1 || index > 4) return;
     // Qt has no content aspect ratio for windows: the shape is restored
     // once the window system has finished this resize.
     QTimer::singleShot(0, this, &CUIWindow::keepAspectRatio);

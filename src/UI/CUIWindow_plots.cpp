@@ -17,6 +17,7 @@ void CUIWindow::createWindowMenu()
     QMenu* window = menuBar()->addMenu(tr("&Window"));
     window->addAction(hideAct);
     window->addAction(plotsAct);
+    createControlsDock(window);
     // Two commands that repeat others, for developers only.
     if (qEnvironmentVariable("QUORVEL_DEBUG") == QLatin1String("1")) {
         debugMenu = menuBar()->addMenu(tr("De&bug"));

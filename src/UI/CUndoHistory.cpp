@@ -54,10 +54,19 @@ bool sameState(const CSimulationState& a, const CSimulationState& b)
            sameBytes(a.ledger, b.ledger);
 }
 
-CStateCommand::CStateCommand(const QString& text, Moment before, Moment after, Apply apply)
-    : before(std::move(before)), after(std::move(after)), apply(std::move(apply))
+CStateCommand::CStateCommand(const QString& text, Moment before, Moment after, Apply apply, int mergeId)
+    : before(std::move(before)), after(std::move(after)), apply(std::move(apply)), mergeId(mergeId)
 {
     setText(text);
+}
+
+bool CStateCommand::mergeWith(const QUndoCommand* other)
+{
+    // QUndoStack asks only for a step of the same id: the same gesture.
+    after = static_cast<const CStateCommand*>(other)->after;
+    // A gesture that came back to where it began leaves nothing to go back to.
+    setObsolete(sameState(*before.state, *after.state));
+    return true;
 }
 
 void CStateCommand::redo()

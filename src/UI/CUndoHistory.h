@@ -44,7 +44,12 @@ public:
         CStateSnapshot state;
         QString document;
     };
-    CStateCommand(const QString& text, Moment before, Moment after, Apply apply);
+    // A step of a gesture (mergeId, not -1) takes in the next step of the
+    // same gesture: a slider dragged or a button held is one step.
+    CStateCommand(const QString& text, Moment before, Moment after, Apply apply, int mergeId = -1);
+
+    int id() const override { return mergeId; }
+    bool mergeWith(const QUndoCommand* other) override;
 
     void undo() override { apply(*before.state, renames() ? &before.document : nullptr); }
     // The first redo is QUndoStack::push's: the change is already made.
@@ -58,4 +63,5 @@ private:
     bool renames() const { return before.document != after.document; }
     Apply apply;
     bool made = true;
+    int mergeId = -1;
 };

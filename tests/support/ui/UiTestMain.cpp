@@ -3,6 +3,7 @@
 // unless another one was asked for, with settings in a folder of their own so
 // no test reads or changes the user's recent files and folders.
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
+    // The window's tests measure the view alone; the Controls panel's tests
+    // show the panel as at a first start.
+    QSettings().setValue(QStringLiteral("controls/shown"), false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
