@@ -129,9 +129,8 @@ void CUIWindow::performLessonAction(const lesson::CAction& action)
         else selectType(value.toUpper().at(0).unicode() - 'A');
         break;
     case CActionKind::controls:
-        // The Controls panel's command, where this build has one.
-        if (QAction* controls = findChild<QAction*>(QStringLiteral("Window > Controls"))) controls->trigger();
-        else LessonPanel->showNote(tr("This version of Quorvel has no Controls panel; use the Simulation menu's dialogs."));
+        // Shown, not toggled: a lesson that asks for the panel twice keeps it.
+        if (!controlsAct->isChecked()) controlsAct->trigger();
         break;
     }
 }
