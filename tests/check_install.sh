@@ -57,15 +57,25 @@ done
 
 answer=$("$prefix/bin/quorvel-batch" --version) || fail "quorvel-batch --version failed"
 [ "$answer" = "quorvel-batch $version" ] || fail "quorvel-batch --version says '$answer'"
-"$prefix/bin/quorvel-batch" --help | grep -q -- "--version" || fail "quorvel-batch --help does not list --version"
+# Read whole before grep looks: grep -q leaves at its match, and a writer still
+# writing would die of the closed pipe, which pipefail counts as a failure.
+help=$("$prefix/bin/quorvel-batch" --help)
+grep -q -- "--version" <<<"$help" || fail "quorvel-batch --help does not list --version"
 # The window program answers both without a display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --version) || fail "quorvel --version failed"
 [ "$answer" = "quorvel $version" ] || fail "quorvel --version says '$answer'"
-env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -q "\[FILE\]" ||
-  fail "quorvel --help does not name the file argument"
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help)
+grep -q "\[FILE\]" <<<"$help" || fail "quorvel --help does not name the file argument"
 # The installed runner reads an installed example.
 "$prefix/bin/quorvel-batch" "$prefix/share/quorvel/examples/4-mixture-of-two-sizes.txt" --ticks 1 \
   --output "$scratch/after.txt" 2>/dev/null || fail "the installed quorvel-batch cannot run an installed example"
+
+# The Python module, where the build made one, in the Python path of its prefix.
+module=$(ls "$build"/python/quorvel*.so 2>/dev/null | head -n 1 || true)
+if [ -n "$module" ]; then
+  installed=$(ls "$prefix"/lib/python3*/dist-packages/quorvel*.so 2>/dev/null | head -n 1 || true)
+  [ -n "$installed" ] || fail "the Python module is not under lib/python3.X/dist-packages"
+fi
 
 if [ "$package" = ON ]; then
   (cd "$build" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log" >&2; fail "cpack -G DEB"; }
@@ -82,6 +92,10 @@ if [ "$package" = ON ]; then
     for file in "${expected[@]}"; do [ -s "$scratch/unpacked/usr/$file" ] || fail "package lacks /usr/$file"; done
     answer=$("$scratch/unpacked/usr/bin/quorvel-batch" --version) || fail "packaged quorvel-batch --version failed"
     [ "$answer" = "quorvel-batch $version" ] || fail "packaged quorvel-batch --version says '$answer'"
+    if [ -n "$module" ]; then
+      ls "$scratch"/unpacked/usr/lib/python3/dist-packages/quorvel*.so >/dev/null 2>&1 ||
+        fail "package lacks the Python module in /usr/lib/python3/dist-packages"
+    fi
   fi
 fi
 
