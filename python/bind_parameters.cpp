@@ -48,7 +48,7 @@ std::string textOf(const CParameterRef& ref, const py::handle& value, const std:
     const bool isBool = py::isinstance<py::bool_>(value);
     const bool isNumber = !isBool && (py::isinstance<py::int_>(value) || py::isinstance<py::float_>(value));
     const CParameter& p = *ref.parameter;
-    const char* wanted = nullptr;
+    std::string wanted;
     switch (p.kind) {
     case CValueKind::real:
         if (isNumber) return py::repr(py::float_(py::reinterpret_borrow<py::object>(value))).cast<std::string>();
@@ -64,8 +64,8 @@ std::string textOf(const CParameterRef& ref, const py::handle& value, const std:
         wanted = "True or False";
         break;
     case CValueKind::choice:
-        if (isNumber && py::isinstance<py::int_>(value)) return py::str(value).cast<std::string>();
-        wanted = "one of its words";
+        wanted = "a str, one of";
+        for (const char* word : p.choices) wanted += std::string(" \"") + word + "\"";
         break;
     case CValueKind::text: wanted = "a str"; break;
     }

@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A melting curve of argon: 256 atoms on a face-centred cubic lattice
 started at rising temperatures. Against the temperature they settle at, the
-atoms' rms distance from their lattice sites jumps from a fraction of an atom
-(they vibrate) to several (they flow) where the crystal melts, and the
-potential energy per atom rises. Printed as a table and, where matplotlib is
+atoms' rms distance from their lattice sites stays a fraction of an Angstrom
+while they only vibrate about them, and jumps where the crystal melts and
+they begin to flow; the potential energy per atom rises throughout. Printed as a table and, where matplotlib is
 installed, plotted into melting.png.
 
     PYTHONPATH=build/python python3 examples/python/melting.py

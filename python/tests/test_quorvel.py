@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The quorvel module against the batch runner, its refusals, its arrays and
 its files. Run by ctest with the module's folder on PYTHONPATH."""
+import _thread
 import os
 import subprocess
 import sys
@@ -53,6 +54,10 @@ def test_refusals_raise_with_their_message_and_change_nothing(tmp_path):
         sim.floor_bath = 3
     with pytest.raises(TypeError, match="time_step takes a number"):
         sim.time_step = [1e-15]
+    with pytest.raises(TypeError, match='displayed_type takes a str, one of "A"'):
+        sim.displayed_type = 4
+    with pytest.raises(ValueError, match="is not a whole number"):
+        sim.steps_per_display = 2.5
     with pytest.raises(ValueError, match="There is no parameter"):
         sim.set("warp_speed", 9)
     with pytest.raises(ValueError, match="needs a type"):
@@ -220,6 +225,17 @@ def test_run_releases_the_interpreter():
     worker.join()
     assert refused or not worker.is_alive()
     assert sim.positions.shape == (400, 3)
+
+    # Ctrl+C stops a long display between steps; the next run goes on with it.
+    sim.steps_per_display = 1000000
+    before = sim.steps
+    threading.Timer(0.3, _thread.interrupt_main).start()
+    with pytest.raises(KeyboardInterrupt):
+        sim.run()
+    stopped = sim.steps
+    assert before < stopped < before + 1000000
+    sim.run(steps=3)
+    assert sim.steps == stopped + 3
 
 
 @pytest.mark.parametrize("example", ["isotherm.py", "melting.py", "diffusion.py"])
