@@ -3,6 +3,7 @@
 // dashes written as underscores): the simulation's on Simulation, each
 // type's on the Type that sim.type("A") gives. Values pass as text, numbers
 // in Python's repr, which reads back to the same bits.
+#include <cctype>
 #include <string>
 
 #include "CPySimulation.h"
@@ -86,6 +87,7 @@ void setValue(CSimulation& s, const CParameterRef& ref, const py::handle& value,
 std::string docOf(const CParameter& p)
 {
     std::string doc = std::string(p.help) + ".";
+    doc[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(doc[0])));
     if (p.range && p.kind == CValueKind::real) doc += std::string(" In ") + p.range->unit + ".";
     if (p.kind == CValueKind::flag) doc += " True or False.";
     if (p.kind == CValueKind::choice) {
@@ -93,7 +95,7 @@ std::string docOf(const CParameter& p)
         for (const char* word : p.choices) doc += std::string(" \"") + word + "\"";
         doc += ".";
     }
-    return doc + " Raises ValueError with the reason when refused, changing nothing.";
+    return doc + "\nA refused value raises ValueError with the reason and changes nothing.";
 }
 
 // One atom type of a simulation, by its letter.
@@ -151,7 +153,7 @@ void bindParameters(py::module_& m, CPyClass& cls)
                     return valueOf(s, refOf(full));
                 },
                 py::arg("other"), py::arg("value") = py::none(),
-                (docOf(p) + " Between this type and `other` (\"A\" to \"D\"); given a `value`, sets it first.").c_str());
+                (docOf(p) + "\nOf this type and `other` (\"A\" to \"D\"); given a `value`, sets it first.").c_str());
         }
     }
     type.def("__repr__", [](const CPyType& self) { return "<quorvel.Type " + self.letter() + ">"; });
