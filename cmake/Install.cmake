@@ -68,6 +68,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins")
+# The Python module's (python/CMakeLists.txt).
+if(TARGET quorvel_python)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS ${QUORVEL_PYTHON_RECOMMENDS})
+endif()
 include(CPack)
 
 if(QUORVEL_TESTS)

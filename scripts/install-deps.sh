@@ -16,6 +16,8 @@ packages+=(libclang-rt-14-dev)
 # files, formats the man pages and builds the Debian package (CPack finds the
 # binaries with file, their libraries with dpkg-shlibdeps).
 packages+=(qt6-svg-dev desktop-file-utils appstream groff-base dpkg-dev file)
+# The Python module: pybind11, and the NumPy and pytest of Debian's Python.
+packages+=(pybind11-dev python3-pybind11 python3-numpy python3-pytest)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

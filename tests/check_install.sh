@@ -76,6 +76,13 @@ done
 "$prefix/bin/quorvel-batch" "$prefix/share/quorvel/examples/4-mixture-of-two-sizes.txt" --ticks 1 \
   --output "$scratch/after.txt" 2>/dev/null || fail "the installed quorvel-batch cannot run an installed example"
 
+# The Python module, where the build made one, in the Python path of its prefix.
+module=$(ls "$build"/python/quorvel*.so 2>/dev/null | head -n 1 || true)
+if [ -n "$module" ]; then
+  installed=$(ls "$prefix"/lib/python3*/dist-packages/quorvel*.so 2>/dev/null | head -n 1 || true)
+  [ -n "$installed" ] || fail "the Python module is not under lib/python3.X/dist-packages"
+fi
+
 if [ "$package" = ON ]; then
   (cd "$build" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log" >&2; fail "cpack -G DEB"; }
   deb=$(ls "$scratch"/package/quorvel_"$version"_*.deb 2>/dev/null | head -n 1)
@@ -91,6 +98,10 @@ if [ "$package" = ON ]; then
     for file in "${expected[@]}"; do [ -s "$scratch/unpacked/usr/$file" ] || fail "package lacks /usr/$file"; done
     answer=$("$scratch/unpacked/usr/bin/quorvel-batch" --version) || fail "packaged quorvel-batch --version failed"
     [ "$answer" = "quorvel-batch $version" ] || fail "packaged quorvel-batch --version says '$answer'"
+    if [ -n "$module" ]; then
+      ls "$scratch"/unpacked/usr/lib/python3/dist-packages/quorvel*.so >/dev/null 2>&1 ||
+        fail "package lacks the Python module in /usr/lib/python3/dist-packages"
+    fi
   fi
 fi
 

@@ -7,7 +7,9 @@ file(GLOB_RECURSE sources
   ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.txt
   ${SOURCE_DIR}/tests/*.h ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.cmake ${SOURCE_DIR}/tests/*.txt
   ${SOURCE_DIR}/bench/*.h ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.txt ${SOURCE_DIR}/bench/*.sh
-  ${SOURCE_DIR}/cmake/*.cmake ${SOURCE_DIR}/scripts/* ${SOURCE_DIR}/CMakeLists.txt ${SOURCE_DIR}/*.sh)
+  ${SOURCE_DIR}/cmake/*.cmake ${SOURCE_DIR}/scripts/* ${SOURCE_DIR}/CMakeLists.txt ${SOURCE_DIR}/*.sh
+  ${SOURCE_DIR}/python/*.h ${SOURCE_DIR}/python/*.cpp ${SOURCE_DIR}/python/*.txt ${SOURCE_DIR}/python/tests/*.py
+  ${SOURCE_DIR}/examples/python/*.py)
 list(FILTER sources EXCLUDE REGEX "/bench/scenarios/")
 set(missing "")
 foreach(source IN LISTS sources)
