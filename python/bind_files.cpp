@@ -71,8 +71,8 @@ py::object toAse(const CPySimulation& self)
         const char* symbol = elements::forType(s.getName(t), s.getMass(t)).symbol;
         for (int i = 0; i < s.getNumber(t); i++) {
             for (int a = 0; a < 3; a++) {
-                *x++ = lammps::lengthOf(s.getLocation(t, i).v[a]) + corner;
-                *v++ = s.getVelocity(t, i).v[a] * velocityUnit;
+                *x++ = lammps::lengthOf(s.state().atoms.loc[t][i].v[a]) + corner;
+                *v++ = s.state().atoms.vel[t][i].v[a] * velocityUnit;
             }
             *m++ = elements::daltonsOf(s.getMass(t));
             *type++ = t;

@@ -36,7 +36,7 @@ CArray atomRows(const CSimulation& s, py::ssize_t columns, Row row)
 CArray vectors(const CSimulation& s, bool velocities)
 {
     return atomRows(s, 3, [&](int t, int i, double* row) {
-        const CVector& v = velocities ? s.getVelocity(t, i) : s.getLocation(t, i);
+        const CVector& v = velocities ? s.state().atoms.vel[t][i] : s.state().atoms.loc[t][i];
         for (int a = 0; a < 3; a++) row[a] = v.v[a];
     });
 }
@@ -64,7 +64,7 @@ void setVelocities(CSimulation& s, const py::object& value)
     std::vector<CAtomRef> selected;
     for (int t = 0; t < CSimulation::kTypes; t++)
         for (int i = 0; i < s.getNumber(t); i++)
-            if (s.getSelected(t, i)) selected.push_back({t, i});
+            if (s.state().atoms.sel[t][i]) selected.push_back({t, i});
     {
         CSimulation::UserChange change(s);
         for (int t = 0, row = 0; t < CSimulation::kTypes; t++)
