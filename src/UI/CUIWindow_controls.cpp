@@ -12,6 +12,7 @@
 #include "CUIDisplay.h"
 #include "CUIGraph.h"
 #include "CUIView.h"
+#include "CLessonPanel.h"
 #include "CUIWindow.h"
 #include "SIM/model/CSimulation.h"
 
@@ -35,6 +36,9 @@ void CUIWindow::createControlsDock(QMenu* window)
     ControlsDock->setFloating(settings.value(kFloatingKey, false).toBool());
     // Shown at the first start; from then on as the person left it.
     ControlsDock->setVisible(settings.value(kShownKey, true).toBool());
+    // A lesson's pages share the panel's place as a tab: stacked, each would
+    // have half the view's height, which leaves a page a few lines.
+    if (LessonPanel && !ControlsDock->isFloating()) tabifyDockWidget(ControlsDock, LessonPanel);
 
     controlsAct = ControlsDock->toggleViewAction();
     controlsAct->setText(tr("&Controls"));

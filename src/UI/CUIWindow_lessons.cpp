@@ -131,6 +131,7 @@ void CUIWindow::performLessonAction(const lesson::CAction& action)
     case CActionKind::controls:
         // Shown, not toggled: a lesson that asks for the panel twice keeps it.
         if (!controlsAct->isChecked()) controlsAct->trigger();
+        ControlsDock->raise();
         break;
     }
 }
