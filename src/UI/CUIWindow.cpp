@@ -234,6 +234,7 @@ void CUIWindow::createMenus()
 
     createDialogMenus(edit, sim, view, display);
     createPresentationCommand(view);
+    createLanguageMenu(view);
     createWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
