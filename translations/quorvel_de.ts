@@ -1554,7 +1554,7 @@ Jedes Bild steht auf der Festplatte, sobald es geschrieben ist.</translation>
     <name>CUIWindow</name>
     <message>
         <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
+        <translation>&amp;Öffnen...</translation>
     </message>
     <message>
         <source>Open a simulation file</source>
@@ -1818,7 +1818,7 @@ Jedes Bild steht auf der Festplatte, sobald es geschrieben ist.</translation>
     </message>
     <message>
         <source>Capture &amp;Frame...</source>
-        <translation>Bild auf&amp;nehmen...</translation>
+        <translation>Bild aufneh&amp;men...</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
@@ -1886,7 +1886,7 @@ Jedes Bild steht auf der Festplatte, sobald es geschrieben ist.</translation>
     </message>
     <message>
         <source>Ed&amp;it Selected Atoms...</source>
-        <translation>Ausgewählte Atome &amp;bearbeiten...</translation>
+        <translation>Ausgewählte Atome bearbe&amp;iten...</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
