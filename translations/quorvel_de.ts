@@ -1305,6 +1305,93 @@
     </message>
 </context>
 <context>
+    <name>CQtPlatform</name>
+    <message>
+        <source>Alert.</source>
+        <translation>Achtung.</translation>
+    </message>
+    <message>
+        <source>Note.</source>
+        <translation>Hinweis.</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Operation Incomplete.</source>
+        <translation>Vorgang nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Cannot Build the Simulation.</source>
+        <translation>Die Simulation kann nicht gebaut werden.</translation>
+    </message>
+    <message>
+        <source>Exported for LAMMPS.</source>
+        <translation>Für LAMMPS exportiert.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Finish Movie and Quit</source>
+        <translation>Film fertigstellen und beenden</translation>
+    </message>
+    <message>
+        <source>Finish Trajectory and Quit</source>
+        <translation>Trajektorie fertigstellen und beenden</translation>
+    </message>
+    <message>
+        <source>A trajectory is being recorded. Stop it and start another?</source>
+        <translation>Eine Trajektorie wird gerade aufgezeichnet. Soll sie beendet und eine neue begonnen werden?</translation>
+    </message>
+    <message>
+        <source>Movie making in progress. Abort current movie?</source>
+        <translation>Ein Film wird gerade aufgenommen. Soll der laufende Film abgebrochen werden?</translation>
+    </message>
+    <message>
+        <source>The example could not be found in the application.</source>
+        <translation>Das Beispiel wurde im Programm nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The example could not be copied to the temporary folder.</source>
+        <translation>Das Beispiel konnte nicht in den temporären Ordner kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The selected file type is incompatible; requires file type of &apos;txt&apos;.</source>
+        <translation>Der gewählte Dateityp passt nicht; erforderlich ist der Dateityp „txt“.</translation>
+    </message>
+</context>
+<context>
     <name>CRadialDistributionChart</name>
     <message>
         <source>r (nm)</source>

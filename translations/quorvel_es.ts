@@ -1305,6 +1305,93 @@
     </message>
 </context>
 <context>
+    <name>CQtPlatform</name>
+    <message>
+        <source>Alert.</source>
+        <translation>Atención.</translation>
+    </message>
+    <message>
+        <source>Note.</source>
+        <translation>Nota.</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Operation Incomplete.</source>
+        <translation>Operación incompleta.</translation>
+    </message>
+    <message>
+        <source>Cannot Build the Simulation.</source>
+        <translation>No se puede construir la simulación.</translation>
+    </message>
+    <message>
+        <source>Exported for LAMMPS.</source>
+        <translation>Exportado para LAMMPS.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>Finish Movie and Quit</source>
+        <translation>Terminar la película y salir</translation>
+    </message>
+    <message>
+        <source>Finish Trajectory and Quit</source>
+        <translation>Terminar la trayectoria y salir</translation>
+    </message>
+    <message>
+        <source>A trajectory is being recorded. Stop it and start another?</source>
+        <translation>Se está grabando una trayectoria. ¿Detenerla y empezar otra?</translation>
+    </message>
+    <message>
+        <source>Movie making in progress. Abort current movie?</source>
+        <translation>Se está grabando una película. ¿Interrumpir la película actual?</translation>
+    </message>
+    <message>
+        <source>The example could not be found in the application.</source>
+        <translation>No se encontró el ejemplo en la aplicación.</translation>
+    </message>
+    <message>
+        <source>The example could not be copied to the temporary folder.</source>
+        <translation>No se pudo copiar el ejemplo en la carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>The selected file type is incompatible; requires file type of &apos;txt&apos;.</source>
+        <translation>El tipo de archivo elegido no es compatible; se requiere el tipo de archivo «txt».</translation>
+    </message>
+</context>
+<context>
     <name>CRadialDistributionChart</name>
     <message>
         <source>r (nm)</source>

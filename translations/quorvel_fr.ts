@@ -1305,6 +1305,93 @@
     </message>
 </context>
 <context>
+    <name>CQtPlatform</name>
+    <message>
+        <source>Alert.</source>
+        <translation>Attention.</translation>
+    </message>
+    <message>
+        <source>Note.</source>
+        <translation>Remarque.</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Operation Incomplete.</source>
+        <translation>Opération incomplète.</translation>
+    </message>
+    <message>
+        <source>Cannot Build the Simulation.</source>
+        <translation>Impossible de construire la simulation.</translation>
+    </message>
+    <message>
+        <source>Exported for LAMMPS.</source>
+        <translation>Exporté pour LAMMPS.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Finish Movie and Quit</source>
+        <translation>Terminer le film et quitter</translation>
+    </message>
+    <message>
+        <source>Finish Trajectory and Quit</source>
+        <translation>Terminer la trajectoire et quitter</translation>
+    </message>
+    <message>
+        <source>A trajectory is being recorded. Stop it and start another?</source>
+        <translation>Une trajectoire est en cours d&apos;enregistrement. L&apos;arrêter et en commencer une autre ?</translation>
+    </message>
+    <message>
+        <source>Movie making in progress. Abort current movie?</source>
+        <translation>Un film est en cours de création. Interrompre le film en cours ?</translation>
+    </message>
+    <message>
+        <source>The example could not be found in the application.</source>
+        <translation>L&apos;exemple est introuvable dans l&apos;application.</translation>
+    </message>
+    <message>
+        <source>The example could not be copied to the temporary folder.</source>
+        <translation>L&apos;exemple n&apos;a pas pu être copié dans le dossier temporaire.</translation>
+    </message>
+    <message>
+        <source>The selected file type is incompatible; requires file type of &apos;txt&apos;.</source>
+        <translation>Le type de fichier choisi est incompatible ; le type de fichier « txt » est requis.</translation>
+    </message>
+</context>
+<context>
     <name>CRadialDistributionChart</name>
     <message>
         <source>r (nm)</source>
