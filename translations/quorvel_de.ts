@@ -121,6 +121,14 @@
         <source>Mass of type %1</source>
         <translation>Masse von Typ %1</translation>
     </message>
+    <message>
+        <source>Name of type %1</source>
+        <translation>Name von Typ %1</translation>
+    </message>
+    <message>
+        <source>Colour of type %1</source>
+        <translation>Farbe von Typ %1</translation>
+    </message>
 </context>
 <context>
     <name>CBoxDialog</name>
@@ -2231,6 +2239,14 @@ Jedes Bild steht auf der Festplatte, sobald es geschrieben ist.</translation>
         <source>The new language takes effect when Quorvel is started again.</source>
         <translation>Die neue Sprache gilt, sobald Quorvel neu gestartet wird.</translation>
     </message>
+    <message>
+        <source>Colo&amp;urs for Colour Blindness</source>
+        <translation>&amp;Farben bei Farbenblindheit</translation>
+    </message>
+    <message>
+        <source>Draw the four types in colours that stay apart with any colour vision; the file keeps its own</source>
+        <translation>Die vier Typen in Farben zeichnen, die bei jedem Farbsehen unterscheidbar bleiben; die Datei behält ihre eigenen</translation>
+    </message>
 </context>
 <context>
     <name>CViewDialog</name>
@@ -2352,6 +2368,50 @@ Jedes Bild steht auf der Festplatte, sobald es geschrieben ist.</translation>
     <message>
         <source>%1 %2 Atoms</source>
         <translation>%1 (%2 Atome)</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>ANGEHALTEN</translation>
+    </message>
+    <message>
+        <source>RUNNING</source>
+        <translation>LÄUFT</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>%1 ips</source>
+        <translation>%1 ips</translation>
+    </message>
+    <message>
+        <source>ALL TYPES</source>
+        <translation>ALLE TYPEN</translation>
+    </message>
+    <message>
+        <source>INSTANT</source>
+        <translation>MOMENTAN</translation>
+    </message>
+    <message>
+        <source>%1 secs TIME CONSTANT</source>
+        <translation>%1 s ZEITKONSTANTE</translation>
+    </message>
+    <message>
+        <source>%1 steps TIME CONSTANT</source>
+        <translation>%1 Schritte ZEITKONSTANTE</translation>
+    </message>
+    <message>
+        <source>%1 secs ACCUMULATED</source>
+        <translation>%1 s KUMULIERT</translation>
+    </message>
+    <message>
+        <source>%1 steps ACCUMULATED</source>
+        <translation>%1 Schritte KUMULIERT</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,14 @@
         <source>Mass of type %1</source>
         <translation>Masa del tipo %1</translation>
     </message>
+    <message>
+        <source>Name of type %1</source>
+        <translation>Nombre del tipo %1</translation>
+    </message>
+    <message>
+        <source>Colour of type %1</source>
+        <translation>Color del tipo %1</translation>
+    </message>
 </context>
 <context>
     <name>CBoxDialog</name>
@@ -2231,6 +2239,14 @@ Cada fotograma está en el disco en cuanto se escribe.</translation>
         <source>&lt;Start&gt;</source>
         <translation>&lt;Inicio&gt;</translation>
     </message>
+    <message>
+        <source>Colo&amp;urs for Colour Blindness</source>
+        <translation>Colores para &amp;visión daltónica</translation>
+    </message>
+    <message>
+        <source>Draw the four types in colours that stay apart with any colour vision; the file keeps its own</source>
+        <translation>Dibujar los cuatro tipos en colores que se distinguen con cualquier visión del color; el archivo conserva los suyos</translation>
+    </message>
 </context>
 <context>
     <name>CViewDialog</name>
@@ -2352,6 +2368,50 @@ Cada fotograma está en el disco en cuanto se escribe.</translation>
     <message>
         <source>%1 %2 Atoms</source>
         <translation>%1 (%2 átomos)</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>DETENIDO</translation>
+    </message>
+    <message>
+        <source>RUNNING</source>
+        <translation>EN MARCHA</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pasos</translation>
+    </message>
+    <message>
+        <source>%1 ips</source>
+        <translation>%1 ips</translation>
+    </message>
+    <message>
+        <source>ALL TYPES</source>
+        <translation>TODOS LOS TIPOS</translation>
+    </message>
+    <message>
+        <source>INSTANT</source>
+        <translation>INSTANTÁNEO</translation>
+    </message>
+    <message>
+        <source>%1 secs TIME CONSTANT</source>
+        <translation>%1 s CONSTANTE DE TIEMPO</translation>
+    </message>
+    <message>
+        <source>%1 steps TIME CONSTANT</source>
+        <translation>%1 pasos CONSTANTE DE TIEMPO</translation>
+    </message>
+    <message>
+        <source>%1 secs ACCUMULATED</source>
+        <translation>%1 s ACUMULADO</translation>
+    </message>
+    <message>
+        <source>%1 steps ACCUMULATED</source>
+        <translation>%1 pasos ACUMULADO</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,14 @@
         <source>Mass of type %1</source>
         <translation>Masse du type %1</translation>
     </message>
+    <message>
+        <source>Name of type %1</source>
+        <translation>Nom du type %1</translation>
+    </message>
+    <message>
+        <source>Colour of type %1</source>
+        <translation>Couleur du type %1</translation>
+    </message>
 </context>
 <context>
     <name>CBoxDialog</name>
@@ -2231,6 +2239,14 @@ Chaque image est sur le disque dès qu&apos;elle est écrite.</translation>
         <source>&lt;Start&gt;</source>
         <translation>&lt;Début&gt;</translation>
     </message>
+    <message>
+        <source>Colo&amp;urs for Colour Blindness</source>
+        <translation>&amp;Couleurs pour daltoniens</translation>
+    </message>
+    <message>
+        <source>Draw the four types in colours that stay apart with any colour vision; the file keeps its own</source>
+        <translation>Dessiner les quatre types dans des couleurs qui restent distinctes quelle que soit la vision des couleurs ; le fichier garde les siennes</translation>
+    </message>
 </context>
 <context>
     <name>CViewDialog</name>
@@ -2352,6 +2368,50 @@ Chaque image est sur le disque dès qu&apos;elle est écrite.</translation>
     <message>
         <source>%1 %2 Atoms</source>
         <translation>%1 (%2 atomes)</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>ARRÊTÉ</translation>
+    </message>
+    <message>
+        <source>RUNNING</source>
+        <translation>EN COURS</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pas</translation>
+    </message>
+    <message>
+        <source>%1 ips</source>
+        <translation>%1 ips</translation>
+    </message>
+    <message>
+        <source>ALL TYPES</source>
+        <translation>TOUS LES TYPES</translation>
+    </message>
+    <message>
+        <source>INSTANT</source>
+        <translation>INSTANTANÉ</translation>
+    </message>
+    <message>
+        <source>%1 secs TIME CONSTANT</source>
+        <translation>%1 s CONSTANTE DE TEMPS</translation>
+    </message>
+    <message>
+        <source>%1 steps TIME CONSTANT</source>
+        <translation>%1 pas CONSTANTE DE TEMPS</translation>
+    </message>
+    <message>
+        <source>%1 secs ACCUMULATED</source>
+        <translation>%1 s CUMULÉ</translation>
+    </message>
+    <message>
+        <source>%1 steps ACCUMULATED</source>
+        <translation>%1 pas CUMULÉ</translation>
     </message>
 </context>
 <context>

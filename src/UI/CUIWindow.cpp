@@ -234,6 +234,7 @@ void CUIWindow::createMenus()
 
     createDialogMenus(edit, sim, view, display);
     createPresentationCommand(view);
+    createColourBlindCommand(view);
     createLanguageMenu(view);
     createWindowMenu();
 
