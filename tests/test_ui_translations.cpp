@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTranslator>
@@ -81,6 +83,26 @@ QStringList clippedTexts(QWidget* top)
     return clipped;
 }
 
+// The menus in which two commands answer the same Alt key.
+QStringList sharedAccelerators(CUIWindow& window)
+{
+    QStringList shared;
+    QList<QMenu*> menus = window.findChildren<QMenu*>();
+    for (QMenu* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (QAction* action : menu->actions()) {
+            if (!action->isVisible() || action->isSeparator()) continue;
+            const QString text = QString(action->text()).replace(QStringLiteral("&&"), QString());
+            const qsizetype at = text.indexOf('&');
+            if (at < 0 || at + 1 >= text.size()) continue;
+            const QChar key = text[at + 1].toLower();
+            if (taken.contains(key)) shared << QStringLiteral("%1: %2 and %3").arg(menu->title(), taken[key], text);
+            taken[key] = text;
+        }
+    }
+    return shared;
+}
+
 // Each dialog of the window, and the Controls panel, in turn.
 QList<QWidget*> windowsOf(CUIWindow& window)
 {
@@ -108,6 +130,18 @@ TEST(TranslationTest, GermanMenusAndDialogsShowEveryTextWhole)
         if (w != german.window->ControlsPanel) w->hide();
     }
     EXPECT_TRUE(clipped.isEmpty()) << clipped.join('\n').toStdString();
+}
+
+TEST(TranslationTest, EachMenuGivesEveryCommandItsOwnKeyInEveryLanguage)
+{
+    for (const QString& code : {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QString()}) {
+        if (!code.isEmpty() && !QFile::exists(QStringLiteral(QUORVEL_QM_DIR "/quorvel_") + code + QStringLiteral(".qm")))
+            continue;
+        TranslatedWindow translated(code);
+        EXPECT_EQ(translated.loaded, !code.isEmpty());
+        const QStringList shared = sharedAccelerators(*translated.window);
+        EXPECT_TRUE(shared.isEmpty()) << code.toStdString() << ":\n" << shared.join('\n').toStdString();
+    }
 }
 
 TEST(TranslationTest, EveryControlHasAnAccessibleName)

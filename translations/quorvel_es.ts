@@ -1989,7 +1989,7 @@ Cada fotograma está en el disco en cuanto se escribe.</translation>
     </message>
     <message>
         <source>&amp;Number of Atoms...</source>
-        <translation>&amp;Número de átomos...</translation>
+        <translation>Núme&amp;ro de átomos...</translation>
     </message>
     <message>
         <source>Ctrl+Shift+N</source>

@@ -1989,7 +1989,7 @@ Chaque image est sur le disque dès qu&apos;elle est écrite.</translation>
     </message>
     <message>
         <source>&amp;Number of Atoms...</source>
-        <translation>&amp;Nombre d&apos;atomes...</translation>
+        <translation>Nomb&amp;re d&apos;atomes...</translation>
     </message>
     <message>
         <source>Ctrl+Shift+N</source>
