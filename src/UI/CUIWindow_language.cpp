@@ -18,7 +18,19 @@ void CUIWindow::createLanguageMenu(QMenu* view)
     QMenu* menu = view->addMenu(tr("&Language"));
     auto* group = new QActionGroup(menu);
     const QString current = language::chosen();
-    auto add = [&](const QString& title, const QString& code) {
+    // Each language answers the first letter of its name no other one has taken.
+    QString taken;
+    auto add = [&](QString title, const QString& code) {
+        if (title.contains('&')) {
+            taken += title[title.indexOf('&') + 1].toLower();
+        } else {
+            for (qsizetype k = 0; k < title.size(); k++)
+                if (title[k].isLetter() && !taken.contains(title[k].toLower())) {
+                    taken += title[k].toLower();
+                    title.insert(k, '&');
+                    break;
+                }
+        }
         QAction* action = menu->addAction(title);
         action->setCheckable(true);
         action->setChecked(code == current);
