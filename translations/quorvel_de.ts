@@ -2415,6 +2415,14 @@ Jedes Bild steht auf der Festplatte, sobald es geschrieben ist.</translation>
     </message>
 </context>
 <context>
+    <name>language</name>
+    <message>
+        <source>English</source>
+        <comment>this language&apos;s own name</comment>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Interactive molecular dynamics: up to 1,600 atoms of four types in a closed box.</source>

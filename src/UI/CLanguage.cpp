@@ -35,8 +35,20 @@ void choose(const QString& code)
         QSettings().setValue(kLanguageKey, code);
 }
 
+// Each translation names its own language, as its speakers write it.
+const char* const kNameContext = "language";
+const struct {
+    const char* source;
+    const char* comment;
+} kOwnName = QT_TRANSLATE_NOOP3("language", "English", "this language's own name");
+
 QString nativeName(const QString& code)
 {
+    QTranslator translation;
+    if (translation.load(resourcePath(code))) {
+        const QString name = translation.translate(kNameContext, kOwnName.source, kOwnName.comment);
+        if (!name.isEmpty()) return name;
+    }
     QString name = QLocale(code).nativeLanguageName();
     if (!name.isEmpty()) name[0] = name[0].toUpper();
     return name;
