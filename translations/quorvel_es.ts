@@ -1240,7 +1240,7 @@
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number. Write numbers with a decimal point, for example 3.00e-10.</source>
-        <translation>%1: «%2» no es un número. Escriba los números con punto decimal, por ejemplo 3.00e-10.</translation>
+        <translation>%1: «%2» no es un número. Escriba los números con coma o punto decimal, por ejemplo 3,00e-10.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a whole number.</source>

@@ -1240,7 +1240,7 @@
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number. Write numbers with a decimal point, for example 3.00e-10.</source>
-        <translation>%1 : « %2 » n&apos;est pas un nombre. Écrivez les nombres avec un point décimal, par exemple 3.00e-10.</translation>
+        <translation>%1 : « %2 » n&apos;est pas un nombre. Écrivez les nombres avec une virgule ou un point décimal, par exemple 3,00e-10.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a whole number.</source>

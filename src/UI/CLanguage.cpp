@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CLanguage.h"
 
+#include "DIALOG/CParameterDialog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -63,8 +65,11 @@ void install(QCoreApplication& app)
     if (!code.isEmpty()) QLocale::setDefault(QLocale(code));
     const QLocale locale;
     auto* ours = new QTranslator(&app);
-    if (ours->load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), kResourceFolder))
+    if (ours->load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), kResourceFolder)) {
         app.installTranslator(ours);
+        // Numbers are typed as the language writes them (or in the C form).
+        CParameterDialog::setTypingLocale(QLocale(ours->language()));
+    }
     auto* qts = new QTranslator(&app);
     if (qts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qts);
