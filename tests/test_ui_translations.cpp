@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The interface in another language, and for those who do not see it: the
-// German translation fits every dialog (German runs longest of the shipped
-// languages), and every control says what it is to a screen reader.
+// The interface in another language, and for those who do not see it: each
+// translation fits every dialog (German runs longest), gives each menu's
+// commands keys of their own, and every control says what it is to a
+// screen reader.
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -112,24 +113,28 @@ QList<QWidget*> windowsOf(CUIWindow& window)
     return list;
 }
 
-TEST(TranslationTest, GermanMenusAndDialogsShowEveryTextWhole)
+TEST(TranslationTest, GermanMenusAndEveryLanguagesDialogsShowEveryTextWhole)
 {
     if (!QFile::exists(QStringLiteral(QUORVEL_QM_DIR "/quorvel_de.qm"))) GTEST_SKIP() << "built without Qt's Linguist tools";
-    TranslatedWindow german(QStringLiteral("de"));
-    ASSERT_TRUE(german.loaded);
-    QStringList menus;
-    for (QAction* menu : german.window->menuBar()->actions()) menus << plain(menu->text());
-    EXPECT_EQ(menus.mid(0, 3), (QStringList{"Datei", "Bearbeiten", "Simulation"}));
-    EXPECT_TRUE(menus.contains("Ansicht"));
-    EXPECT_TRUE(menus.contains("Hilfe"));
-    QStringList clipped;
-    for (QWidget* w : windowsOf(*german.window)) {
-        w->show();
-        UiWindowTest::settle();
-        clipped << clippedTexts(w->window());
-        if (w != german.window->ControlsPanel) w->hide();
+    for (const QString& code : {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")}) {
+        TranslatedWindow translated(code);
+        ASSERT_TRUE(translated.loaded) << code.toStdString();
+        if (code == QStringLiteral("de")) {
+            QStringList menus;
+            for (QAction* menu : translated.window->menuBar()->actions()) menus << plain(menu->text());
+            EXPECT_EQ(menus.mid(0, 3), (QStringList{"Datei", "Bearbeiten", "Simulation"}));
+            EXPECT_TRUE(menus.contains("Ansicht"));
+            EXPECT_TRUE(menus.contains("Hilfe"));
+        }
+        QStringList clipped;
+        for (QWidget* w : windowsOf(*translated.window)) {
+            w->show();
+            UiWindowTest::settle();
+            clipped << clippedTexts(w->window());
+            if (w != translated.window->ControlsPanel) w->hide();
+        }
+        EXPECT_TRUE(clipped.isEmpty()) << code.toStdString() << ":\n" << clipped.join('\n').toStdString();
     }
-    EXPECT_TRUE(clipped.isEmpty()) << clipped.join('\n').toStdString();
 }
 
 TEST(TranslationTest, EachMenuGivesEveryCommandItsOwnKeyInEveryLanguage)
