@@ -18,6 +18,9 @@ packages+=(libclang-rt-14-dev)
 packages+=(qt6-svg-dev desktop-file-utils appstream groff-base dpkg-dev file)
 # The Python module: pybind11, and the NumPy and pytest of Debian's Python.
 packages+=(pybind11-dev python3-pybind11 python3-numpy python3-pytest)
+# The translations: lupdate and lrelease, and Qt's own texts for the
+# standard dialogs and buttons.
+packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,7 @@
 // formats, OK applying through the setters, refusals keeping the dialog open
 // with what was already applied, Cancel, and fields the engine cannot take.
 #include <QButtonGroup>
+#include <QLocale>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <tuple>
 
 #include "BASE/CTextNumbers.h"
 #include "DIALOG/CAddAtomDialog.h"
@@ -562,5 +564,28 @@ TEST_F(DialogTest, ViewRefusalKeepsTheNewScaleInUse)
     d.accept();
     EXPECT_FALSE(d.isVisible());
     EXPECT_DOUBLE_EQ(s->getEyeR(), 5e-9);
+}
+}  // namespace
+
+namespace {
+TEST_F(DialogTest, FieldsReadTheLanguagesDecimalCommaAndAlwaysTheCForm)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    for (const QLocale& typing : {QLocale::c(), german}) {
+        CParameterDialog::setTypingLocale(typing);
+        const bool comma = typing == german;
+        for (const auto& [text, readable, value] : {std::tuple{"2,5e-15", comma, 2.5e-15},
+                                                    std::tuple{"3.5e-15", true, 3.5e-15},
+                                                    std::tuple{"1.000,5e-15", false, 0.0}}) {
+            const double before = s->getTimeStep();
+            CTimingDialog& t = open(window->TimingDialog);
+            t.timeStepField->setText(text);
+            t.accept();
+            EXPECT_EQ(t.isVisible(), !readable) << text;
+            EXPECT_DOUBLE_EQ(s->getTimeStep(), readable ? value : before) << text;
+            if (t.isVisible()) t.cancel();
+        }
+    }
+    CParameterDialog::setTypingLocale(QLocale::c());
 }
 }  // namespace

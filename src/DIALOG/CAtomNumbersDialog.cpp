@@ -23,6 +23,7 @@ CAtomNumbersDialog::CAtomNumbersDialog(CSimulation& simulation, CPlatform& platf
         grid->addWidget(nameField[t] = new QLabel(this), t + 1, 1);
         grid->addWidget(numberField[t] = CParameterDialog::numberField(), t + 1, 2);
         nameField[t]->setBuddy(numberField[t]);
+        numberField[t]->setAccessibleName(tr("Number of atoms of type %1").arg(QChar('A' + t)));
     }
     layout->addLayout(grid);
     addButtons(layout);

@@ -25,6 +25,12 @@ CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, CPlatform&
         grid->addWidget(diamField[t] = numberField(), t + 1, 2);
         grid->addWidget(massField[t] = numberField(), t + 1, 3);
         grid->addWidget(colorField[t] = new CColorButton(this), t + 1, 4);
+        // A screen reader names each cell of the table by its column and row.
+        const QChar letter('A' + t);
+        nameField[t]->setAccessibleName(tr("Name of type %1").arg(letter));
+        diamField[t]->setAccessibleName(tr("Diameter of type %1").arg(letter));
+        massField[t]->setAccessibleName(tr("Mass of type %1").arg(letter));
+        colorField[t]->setAccessibleName(tr("Colour of type %1").arg(letter));
     }
     // Across a row first, then down to the next type.
     QWidget* previous = nullptr;

@@ -33,6 +33,7 @@ CFloorDialog::CFloorDialog(CSimulation& simulation, CPlatform& platform, QWidget
         grid->addWidget(name[t] = new QLabel(this), t + 2, 1);
         grid->addWidget(LJ[t] = numberField(), t + 2, 2);
         name[t]->setBuddy(LJ[t]);
+        LJ[t]->setAccessibleName(tr("Floor well depth of type %1").arg(QChar('A' + t)));
     }
     layout->addWidget(potential);
     addButtons(layout);

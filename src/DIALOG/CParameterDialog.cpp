@@ -60,12 +60,25 @@ QString CParameterDialog::typeTitle(int t) const
 }
 
 // The "C" locale without group separators: "1,5" is refused rather than
-// read as 15 by a user whose desktop writes decimal commas.
+// read as 15 by a user whose desktop writes decimal commas; it is read as
+// 1.5 where the interface's language writes decimal commas.
 static QLocale numberLocale()
 {
     QLocale c = QLocale::c();
     c.setNumberOptions(QLocale::RejectGroupSeparator);
     return c;
+}
+
+static QLocale& typingLocale()
+{
+    static QLocale locale = numberLocale();
+    return locale;
+}
+
+void CParameterDialog::setTypingLocale(const QLocale& locale)
+{
+    typingLocale() = locale;
+    typingLocale().setNumberOptions(QLocale::RejectGroupSeparator);
 }
 
 bool CParameterDialog::refuse(QLineEdit* field, const QString& message)
@@ -79,7 +92,9 @@ bool CParameterDialog::refuse(QLineEdit* field, const QString& message)
 bool CParameterDialog::readReal(QLineEdit* field, const QString& name, double& value)
 {
     bool ok = false;
-    const double read = numberLocale().toDouble(field->text().trimmed(), &ok);
+    double read = numberLocale().toDouble(field->text().trimmed(), &ok);
+    if (!ok && typingLocale().decimalPoint() != QStringLiteral("."))
+        read = typingLocale().toDouble(field->text().trimmed(), &ok);
     if (!ok)
         return refuse(field, tr("%1: \"%2\" is not a number. Write numbers with a decimal point, "
                                 "for example 3.00e-10.")

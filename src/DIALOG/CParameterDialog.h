@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QString>
 
+class QLocale;
+
 class CSimulation;
 class CPlatform;
 class QBoxLayout;
@@ -36,6 +38,11 @@ public:
     // Shown numbers: "%.2e" unless a format is given; whole numbers plain.
     static QString realText(double value, const char* format = "%.2e");
     static QString wholeText(long long value);
+    // Numbers typed into the fields are read in the C form, and also in the
+    // form of this locale (a decimal comma) when it is another; the C locale
+    // until the program sets the interface's language. Fields are filled,
+    // and files written, in the C form always.
+    static void setTypingLocale(const QLocale& locale);
     // The type's letter with its name, as rows and alerts name it: "A (Argon)".
     QString typeTitle(int t) const;
 

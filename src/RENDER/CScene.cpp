@@ -186,7 +186,9 @@ void CScene::drawAtoms(CDrawingSurface& surface) const
     for (int k = 0; k < atomCount; k++) {
         const CDepthEntry& entry = depth[k];
         const int t = entry.atom.type;
-        const double red = model.types.red[t], green = model.types.green[t], blue = model.types.blue[t];
+        const float red = typePalette ? (*typePalette)[t][0] : model.types.red[t];
+        const float green = typePalette ? (*typePalette)[t][1] : model.types.green[t];
+        const float blue = typePalette ? (*typePalette)[t][2] : model.types.blue[t];
         const double D = entry.diameter;
         const double x = entry.centre.x, y = entry.centre.y;
         const double s = entry.shade;
@@ -200,7 +202,7 @@ void CScene::drawAtoms(CDrawingSurface& surface) const
             // The outline is the atom's hue at full brightness. A black type
             // has no hue to brighten; grey brightens to white, so black,
             // grey's limit, is outlined in white and stays visible.
-            const float f = outlineFactor(s, model.types.red[t], model.types.green[t], model.types.blue[t]);
+            const float f = outlineFactor(s, red, green, blue);
             if (std::isfinite(f))
                 surface.setColor(s * f * red, s * f * green, s * f * blue, 1.0, CColorSpace::calibrated);
             else

@@ -10,12 +10,14 @@
 // projection of the box centre (the picture's centre).
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "BASE/CView.h"
 #include "SIM/model/CAtomRef.h"
+#include "SIM/model/CModelLimits.h"
 
 class CDrawingSurface;
 struct CSimulationState;
@@ -75,6 +77,13 @@ public:
     CPoint pistonCorner(int k) const { return pistonPixel[k]; }
     CSceneLayer pistonLayer() const { return pistonSide; }
 
+    // ---- colours
+    // The four types drawn in these colours (red, green, blue from 0 to 1)
+    // instead of the simulation's own, which stay as they are (and are what
+    // a saved file holds); null for the simulation's own. Not owned.
+    using CTypePalette = std::array<std::array<float, 3>, modelLimits::kTypes>;
+    void setTypePalette(const CTypePalette* palette) { typePalette = palette; }
+
     // ---- shading
     // Atoms: 0.9 at 1.2 half widths in front of the box centre, falling
     // linearly with the distance from the eye, 0.6 at the centre.
@@ -94,6 +103,7 @@ private:
     static constexpr int kFloor = 5;
 
     const CSimulationState& model;
+    const CTypePalette* typePalette = nullptr;
     CView view;  // the view of the last projection
     int atomCount = 0;
     std::vector<CDepthEntry> depth;

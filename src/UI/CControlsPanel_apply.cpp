@@ -2,6 +2,7 @@
 // The Controls panel: setting a value as a person's change, saying what its
 // rule answered, and heating or cooling while a button is held.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -64,7 +65,7 @@ void CControlsPanel::say(const COutcome& outcome)
     const bool asks = outcome.isQuestion() && !outcome.choices().empty();
     messageText->setText(QString::fromStdString(outcome.message()));
     messageText->setVisible(!outcome && !outcome.message().empty());
-    if (asks) acceptButton->setText(QString::fromStdString(outcome.choices().front()));
+    if (asks) acceptButton->setText(QCoreApplication::translate("CQtPlatform", outcome.choices().front().c_str()));
     acceptButton->setVisible(asks);
 }
 

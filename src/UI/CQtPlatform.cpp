@@ -2,6 +2,7 @@
 #include "CQtPlatform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -33,6 +34,39 @@ QString lastUsedFolder(const std::string& fileType)
     return QDir::homePath();
 }
 
+namespace {
+// The model and the commands hand alerts over as English text. Those that
+// are fixed sentences (titles, buttons, messages without a number or a
+// name in them) are shown in the person's language, each translated whole;
+// the list is where lupdate finds them. A message with a value in it stays
+// as it is.
+[[maybe_unused]] const char* const kFixedAlertTexts[] = {
+    QT_TRANSLATE_NOOP("CQtPlatform", "Alert."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Note."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Save changes?"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Operation Incomplete."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Cannot Build the Simulation."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Exported for LAMMPS."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "OK"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Cancel"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Yes"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "No"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Accept"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Revert"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Save..."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Don't Save"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Finish Movie and Quit"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Finish Trajectory and Quit"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "A trajectory is being recorded. Stop it and start another?"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Movie making in progress. Abort current movie?"),
+    QT_TRANSLATE_NOOP("CQtPlatform", "The example could not be found in the application."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "The example could not be copied to the temporary folder."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "The selected file type is incompatible; requires file type of 'txt'."),
+};
+
+QString shown(const std::string& text) { return QCoreApplication::translate("CQtPlatform", text.c_str()); }
+}  // namespace
+
 void rememberFolderOf(const QString& path, const std::string& fileType)
 {
     rememberFolder(QFileInfo(path).absolutePath(), fileType);
@@ -58,15 +92,15 @@ int CQtPlatform::alert(const std::string& title, const std::string& message,
     QMessageBox box(parent);
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setIcon(QMessageBox::Warning);
-    box.setText(QString::fromStdString(title));
-    box.setInformativeText(QString::fromStdString(message));
+    box.setText(shown(title));
+    box.setInformativeText(shown(message));
     std::vector<QPushButton*> pushed;
     const std::vector<std::string> labels = buttons.empty() ? std::vector<std::string>{"OK"} : buttons;
     const int safe = safeAlertAnswer(labels);
     for (size_t k = 0; k < labels.size(); k++) {
         // The first button is the default; the one that changes nothing answers Escape.
         auto role = static_cast<int>(k) == safe ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
-        pushed.push_back(box.addButton(QString::fromStdString(labels[k]), role));
+        pushed.push_back(box.addButton(shown(labels[k]), role));
     }
     box.setDefaultButton(pushed.front());
     box.setEscapeButton(pushed[static_cast<size_t>(safe)]);

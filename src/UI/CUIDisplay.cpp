@@ -142,20 +142,21 @@ void CUIDisplay::setHighlighted(QLabel* field, bool on)
 void CUIDisplay::drawDisplays()
 {
     CSimulation& s = Simulation;
-    char text[64];
+    // A value inside a phrase of the person's language; a value that is no
+    // number stands alone, as formatValue writes it.
+    auto phrase = [](const QString& words, const char* format, double value) {
+        return std::isfinite(value) ? words.arg(formatValue(format, value)) : formatValue(format, value);
+    };
 
     if (s.getStateDisplayFlag()) {
         setStateDisplayVisibility(true);
-        if (s.getRunState() == CRunState::stopped) runFlagField->setText(QStringLiteral("STOPPED"));
-        else if (s.getRunState() == CRunState::running) runFlagField->setText(QStringLiteral("RUNNING"));
-        if (s.getTimeUnit() == CTimeUnit::seconds) timeField->setText(formatValue("%.2e secs", s.getElapsedTime()));
-        else if (s.getTimeUnit() == CTimeUnit::steps) {
-            std::snprintf(text, sizeof text, "%u steps", s.getIterations());
-            timeField->setText(QString::fromLatin1(text));
-        }
+        if (s.getRunState() == CRunState::stopped) runFlagField->setText(QObject::tr("STOPPED"));
+        else if (s.getRunState() == CRunState::running) runFlagField->setText(QObject::tr("RUNNING"));
+        if (s.getTimeUnit() == CTimeUnit::seconds) timeField->setText(phrase(QObject::tr("%1 secs"), "%.2e", s.getElapsedTime()));
+        else if (s.getTimeUnit() == CTimeUnit::steps)
+            timeField->setText(QObject::tr("%1 steps").arg(s.getIterations()));
         const double ips = std::floor(s.getIPS());
-        std::snprintf(text, sizeof text, "%u ips", std::isfinite(ips) && ips > 0 ? static_cast<unsigned>(ips) : 0u);
-        ipsField->setText(QString::fromLatin1(text));
+        ipsField->setText(QObject::tr("%1 ips").arg(std::isfinite(ips) && ips > 0 ? static_cast<unsigned>(ips) : 0u));
     } else {
         setStateDisplayVisibility(false);
     }
@@ -177,7 +178,7 @@ void CUIDisplay::drawDisplays()
         setNumericDisplayVisibility(true);
         const int t = s.getDisplayType();
         if (t >= 0 && t < CSimulation::kTypes) atomTypeField->setText(QString::fromStdString(s.getName(t)));
-        else if (t == CSimulation::kAllAtoms) atomTypeField->setText(QStringLiteral("ALL TYPES"));
+        else if (t == CSimulation::kAllAtoms) atomTypeField->setText(QObject::tr("ALL TYPES"));
         if (t >= 0 && t < CSimulation::kSlots) {
             // Energies and pressure of no atoms are 0, as the model measures
             // them; a temperature and a speed of no atoms are no numbers.
@@ -194,18 +195,17 @@ void CUIDisplay::drawDisplays()
         const CTimeUnit unit = s.getTimeUnit();
         const bool seconds = unit == CTimeUnit::seconds, steps = unit == CTimeUnit::steps;
         if (mode == CRecordKind::instant && (seconds || steps)) {
-            recordTypeField->setText(QStringLiteral("INSTANT"));
+            recordTypeField->setText(QObject::tr("INSTANT"));
         } else if (mode == CRecordKind::timeConstant && seconds) {
-            recordTypeField->setText(formatValue("%.1e secs TIME CONSTANT", s.getTimeStep() * s.getDisplayTimeConstant()));
+            recordTypeField->setText(
+                phrase(QObject::tr("%1 secs TIME CONSTANT"), "%.1e", s.getTimeStep() * s.getDisplayTimeConstant()));
         } else if (mode == CRecordKind::timeConstant && steps) {
-            std::snprintf(text, sizeof text, "%u steps TIME CONSTANT",
-                          static_cast<unsigned>(std::floor(s.getDisplayTimeConstant())));
-            recordTypeField->setText(QString::fromLatin1(text));
+            recordTypeField->setText(QObject::tr("%1 steps TIME CONSTANT")
+                                         .arg(static_cast<unsigned>(std::floor(s.getDisplayTimeConstant()))));
         } else if (mode == CRecordKind::accumulated && seconds) {
-            recordTypeField->setText(formatValue("%.1e secs ACCUMULATED", s.getRecord() * s.getTimeStep()));
+            recordTypeField->setText(phrase(QObject::tr("%1 secs ACCUMULATED"), "%.1e", s.getRecord() * s.getTimeStep()));
         } else if (mode == CRecordKind::accumulated && steps) {
-            std::snprintf(text, sizeof text, "%u steps ACCUMULATED", s.getRecord());
-            recordTypeField->setText(QString::fromLatin1(text));
+            recordTypeField->setText(QObject::tr("%1 steps ACCUMULATED").arg(s.getRecord()));
         }
     } else {
         setNumericDisplayVisibility(false);

@@ -234,6 +234,8 @@ void CUIWindow::createMenus()
 
     createDialogMenus(edit, sim, view, display);
     createPresentationCommand(view);
+    createColourBlindCommand(view);
+    createLanguageMenu(view);
     createWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));

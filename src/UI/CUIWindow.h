@@ -225,6 +225,9 @@ private:
     void createControlsDock(QMenu* window);
     // View > Presentation, and Escape to leave it.
     void createPresentationCommand(QMenu* view);
+    // View > Language, and View > Colours for Colour Blindness.
+    void createLanguageMenu(QMenu* view);
+    void createColourBlindCommand(QMenu* view);
     void createUndo();
     // Runs a parameter dialog as one step named name; the document then
     // announces the parts the dialog touches.

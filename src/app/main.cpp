@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "QuorvelVersion.h"
+#include "UI/CLanguage.h"
 #include "UI/CQtPlatform.h"
 #include "UI/CUIWindow.h"
 
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Now with Qt's options taken out: anything else unknown is an error.
     parser.process(app);
+    language::install(app);
 
     CQtPlatform platform;
     CUIWindow window(platform);

@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Every shipped translation is complete and current: lupdate, run over the
+# sources into a scratch copy of each .ts, finds no string the file lacks
+# (it would come out unfinished) and none the sources no longer hold (it
+# would come out vanished), and the file itself has no unfinished entry.
+# Usage: cmake -DLUPDATE=... -DSCRATCH=dir -DTS_FILES=a.ts;b.ts -DSOURCES=x.cpp;y.h -P check_translations.cmake
+if(NOT TS_FILES)
+  message(FATAL_ERROR "no translations to check")
+endif()
+file(REMOVE_RECURSE ${SCRATCH})
+file(MAKE_DIRECTORY ${SCRATCH})
+set(list_file ${SCRATCH}/sources.lst)
+string(REPLACE ";" "\n" source_lines "${SOURCES}")
+file(WRITE ${list_file} "${source_lines}\n")
+set(problems "")
+foreach(ts ${TS_FILES})
+  get_filename_component(name ${ts} NAME)
+  file(READ ${ts} shipped)
+  string(REGEX MATCHALL "type=\"(unfinished|vanished|obsolete)\"" stale "${shipped}")
+  list(LENGTH stale count)
+  if(count GREATER 0)
+    string(APPEND problems "${name}: ${count} entries unfinished or vanished\n")
+  endif()
+  configure_file(${ts} ${SCRATCH}/${name} COPYONLY)
+  execute_process(COMMAND ${LUPDATE} -silent -locations none @${list_file} -ts ${SCRATCH}/${name}
+                  RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0)
+    string(APPEND problems "${name}: lupdate failed: ${errors}\n")
+    continue()
+  endif()
+  file(READ ${SCRATCH}/${name} updated)
+  string(REGEX MATCHALL "<source>[^<]*</source>[ \n]*<translation type=\"(unfinished|vanished|obsolete)\"" changed "${updated}")
+  foreach(entry ${changed})
+    string(REGEX REPLACE "[ \n]*<translation.*" "" entry "${entry}")
+    string(APPEND problems "${name}: not translated or no longer in the sources: ${entry}\n")
+  endforeach()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "${problems}Run `cmake --build build --target update_translations` and translate the entries in Qt Linguist (docs/translating.md).")
+endif()
