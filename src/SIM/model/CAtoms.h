@@ -26,6 +26,10 @@ struct CAtoms {
     double paTEnergy[kTypes][kPerType] = {};
     // Each atom's energy change since then, which conservation takes back.
     double dE[kTypes][kPerType] = {};
+    // In a periodic box, how many box widths each atom has been wrapped back
+    // by along each axis (positive: it left through the upper face), so that
+    // loc + image * width is its unwrapped position. Zero in a closed box.
+    int image[kTypes][kPerType][3] = {};
     // 1 selected, 0 not (a file may store other values, kept as read).
     char sel[kTypes][kPerType] = {};
 

@@ -7,6 +7,9 @@
 
 struct CBoxAndPiston {
     double halfWidth = simulationDefaults::kBoxHalfWidth;  // m
+    // Periodic: no walls, floor, heat bath or piston act (their settings are
+    // kept for a return to the closed box).
+    CBoundaries boundaries = simulationDefaults::kBoundaries;
 
     bool pistonUsed = simulationDefaults::kPistonUsed;
     double pistonZ = simulationDefaults::kBoxHalfWidth;  // m

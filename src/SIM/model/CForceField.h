@@ -10,6 +10,9 @@ struct CForceField {
     static constexpr int kTypes = modelLimits::kTypes;
 
     bool potentialUsed = simulationDefaults::kPotentialUsed;
+    // Off: plain Lennard-Jones, pairs inside the mean diameter feel its full
+    // repulsion and no contact step runs.
+    bool contactsUsed = simulationDefaults::kContactsUsed;
     double LJeps[kTypes][kTypes] = {};  // J, symmetric
     double charge[kTypes] = {};         // C
     bool floorPotentialUsed = simulationDefaults::kFloorPotentialUsed;

@@ -352,6 +352,22 @@ public:
     // ---- box and piston
     double getHalfWidth() const { return box.halfWidth; }
     COutcome setHalfWidth(double n);
+    // Closed box or periodic. Periodic is refused, with the reason, where
+    // periodicBoxRefusal refuses the state.
+    CBoundaries getBoundaries() const { return box.boundaries; }
+    bool isPeriodic() const { return box.boundaries == CBoundaries::periodic; }
+    COutcome setBoundaries(CBoundaries b);
+    // Applied where the state as it stands can run in a periodic box: no type
+    // with atoms is charged (that needs Ewald summation, not built yet), and
+    // the longest cut-off of the types with atoms is below half the box's
+    // width; otherwise refused with the alert that says why.
+    COutcome periodicBoxRefusal() const;
+    // The longest Lennard-Jones cut-off among the pairs of types with atoms (m);
+    // a periodic box must be wider than twice it.
+    double longestCutoff() const;
+    // Contacts at the mean diameter on (a hard core), or off (plain Lennard-Jones).
+    bool getContactsUsed() const { return forces.contactsUsed; }
+    void setContactsUsed(bool on);
     bool getBoxShowFlag() const { return display.boxShowFlag; }
     void setBoxShowFlag(bool f) { display.boxShowFlag = f; }
     bool getBoxFloorShowFlag() const { return display.boxFloorShowFlag; }

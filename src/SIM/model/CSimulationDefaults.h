@@ -36,6 +36,9 @@ inline constexpr double kPairWellDepth = 1e-21;  // J
 inline constexpr int kPairsWithWell[][2] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
 inline constexpr bool kFloorPotentialUsed = false;
 inline constexpr bool kFloorTempUsed = false;
+// Pairs closer than their mean diameter meet in a contact (a hard core)
+// rather than feel the Lennard-Jones repulsion.
+inline constexpr bool kContactsUsed = true;
 
 // ---- averaging and energy conservation
 inline constexpr double kDisplayTimeConstant = 10000.0;  // steps
@@ -62,6 +65,7 @@ inline constexpr double kViewScale = 5e12;          // points per metre on the p
 
 // ---- box and piston
 inline constexpr double kBoxHalfWidth = 5e-10;  // m
+inline constexpr CBoundaries kBoundaries = CBoundaries::closed;
 inline constexpr bool kBoxShow = true, kBoxShowShadow = true, kBoxFloorShow = true;
 inline constexpr bool kPistonUsed = false;
 inline constexpr double kPistonMass = 1.0;          // kg

@@ -19,6 +19,11 @@ enum class CTimeUnit { seconds = 0, steps = 1 };
 // display since the averages started.
 enum class CRecordKind { instant = 0, timeConstant = 1, accumulated = 2 };
 
+// What the box's faces are: walls (with the floor, its heat bath and the
+// piston), or periodic, where an atom leaving through a face enters through
+// the opposite one and pairs act through the nearest image.
+enum class CBoundaries { closed = 0, periodic = 1 };
+
 template <typename Mode>
 constexpr int modeIndex(Mode mode)
 {

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CSimulation: the kind of box (closed or periodic) and the contacts at the
+// mean diameter.
+#include "SIM/model/CSimulation.h"
+
+#include <algorithm>
+
+#include "BASE/CTextNumbers.h"
+#include "SIM/model/CForceConstants.h"
+
+double CSimulation::longestCutoff() const
+{
+    double longest = 0.0;
+    for (int t = 0; t < kTypes; t++)
+        for (int u = t; u < kTypes; u++) {
+            if (atoms.number[t] == 0 || atoms.number[u] == 0) continue;
+            longest = std::max(longest, quorvel::kCutoffDiameters * (types.diam[t] + types.diam[u]) / 2.0);
+        }
+    return longest;
+}
+
+COutcome CSimulation::periodicBoxRefusal() const
+{
+    for (int t = 0; t < kTypes; t++)
+        if (atoms.number[t] > 0 && forces.charge[t] != 0.0)
+            return COutcome::refused("Alert.", "Charged atoms in a periodic box need Ewald summation, which Quorvel does "
+                                               "not have yet. Set the charge of every type with atoms to zero first, "
+                                               "or keep the closed box.");
+    double cutoff = longestCutoff();
+    if (!(cutoff < box.halfWidth))
+        return COutcome::refused("Alert.", formatC("In a periodic box the cut-off of the forces (%.4g nm) must be less "
+                                                   "than half the box's width. The smallest box that works for these "
+                                                   "atoms is wider than %.4g nm.",
+                                                   cutoff * 1e9, 2.0 * cutoff * 1e9));
+    return {};
+}
+
+COutcome CSimulation::setBoundaries(CBoundaries b)
+{
+    if (b == box.boundaries) return {};
+    if (b == CBoundaries::periodic) {
+        COutcome allowed = periodicBoxRefusal();
+        if (!allowed) return allowed;
+    }
+    UserChange change(*this);
+    box.boundaries = b;
+    for (int t = 0; t < kTypes; t++)
+        for (int i = 0; i < atoms.number[t]; i++)
+            for (int& n : atoms.image[t][i]) n = 0;
+    restartEnergiesAndAverages();
+    return {};
+}
+
+void CSimulation::setContactsUsed(bool on)
+{
+    if (on == forces.contactsUsed) return;
+    UserChange change(*this);
+    forces.contactsUsed = on;
+    restartEnergiesAndAverages();
+}
