@@ -21,6 +21,7 @@ CStepView::CStepView(CSimulationState& state, CSimulation& model)
       dE(state.atoms.dE),
       PEnergy(state.outputs.PEnergy),
       dptot(state.outputs.dptot),
+      virial(state.outputs.virial),
       iterations(state.clock.iterations),
       elapsedTime(state.clock.elapsedTime),
       model_(&model)
@@ -29,7 +30,9 @@ CStepView::CStepView(CSimulationState& state, CSimulation& model)
 
 bool CStepView::potentialUsed() const { return model_->getPotentialUsed(); }
 bool CStepView::conserve() const { return model_->getConserve(); }
-bool CStepView::pistonUsed() const { return model_->getPistonUsed(); }
+bool CStepView::pistonUsed() const { return model_->getPistonUsed() && !model_->isPeriodic(); }
+bool CStepView::periodic() const { return model_->isPeriodic(); }
+bool CStepView::contactsUsed() const { return model_->getContactsUsed(); }
 unsigned CStepView::stateRevision() const { return model_->getStateRevision(); }
 
 void CStepView::initSimulationEnergies() { model_->initSimulationEnergies(); }

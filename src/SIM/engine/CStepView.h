@@ -50,6 +50,8 @@ public:
     double (&PEnergy)[kSlots];
     // Momentum given to the walls and the floor in this step.
     double (&dptot)[kSlots];
+    // In a periodic box, the step's virial (J), by type and for all atoms.
+    double (&virial)[kSlots];
     unsigned& iterations;
     double& elapsedTime;
 
@@ -57,6 +59,10 @@ public:
     bool potentialUsed() const;
     bool conserve() const;
     bool pistonUsed() const;
+    // Periodic box: no walls, floor or piston; pairs by the minimum image.
+    bool periodic() const;
+    // Contacts at the mean diameter; off, pairs inside it feel the full repulsion.
+    bool contactsUsed() const;
     // Moves on every change a person or a file makes to the state.
     unsigned stateRevision() const;
 

@@ -15,6 +15,10 @@ struct CMeasuredOutputs {
     double area = 0.0, volume = 0.0;  // m^2, m^3
     // Momentum given to the walls and the floor in the last step.
     double dptot[kSlots] = {};
+    // In a periodic box: the step's virial, the sum of r.F over the pairs
+    // that act (J), by type and for all atoms; the pressure is measured from
+    // it where no wall takes momentum.
+    double virial[kSlots] = {};
     double pressure[kSlots] = {}, temperature[kSlots] = {};
     double KEnergy[kSlots] = {}, PEnergy[kSlots] = {}, TEnergy[kSlots] = {};
     // Mean speed squared, instant and over the record.
