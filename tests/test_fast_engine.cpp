@@ -69,6 +69,7 @@ std::string firstDifference(const CSimulation& a, const CSimulation& b)
             if (!sameBits(a.state().atoms.paTEnergy[t][i], b.state().atoms.paTEnergy[t][i])) return "paTEnergy" + at;
             if (!sameBits(a.state().atoms.nvel[t][i], b.state().atoms.nvel[t][i])) return "nvel" + at;
             if (!sameBits(a.state().atoms.dE[t][i], b.state().atoms.dE[t][i])) return "dE" + at;
+            if (!sameBits(a.state().atoms.image[t][i], b.state().atoms.image[t][i])) return "image" + at;
         }
     SAME(clock.iterations);
     SAME(clock.elapsedTime);
@@ -78,6 +79,7 @@ std::string firstDifference(const CSimulation& a, const CSimulation& b)
     SAME(outputs.area);
     SAME(outputs.volume);
     SAME(outputs.pressure);
+    SAME(outputs.virial);
     SAME(outputs.temperature);
     SAME(outputs.KEnergy);
     SAME(outputs.PEnergy);
@@ -391,6 +393,61 @@ TEST(FastEngineIdentity, CraftedStates)
         });
         runs.expectIdentical(steps(400), 40, c.what);
         if (HasFatalFailure()) return;
+    }
+}
+
+// Periodic boxes and contact-free pairs in every combination with
+// potentials and conservation (the closed box with contacts is everywhere
+// above): boxes of two, three and four cells along each axis, atoms leaving
+// through faces, edges and corners and one starting a little outside, four
+// types or two. The atoms sit on a jittered lattice, so that without
+// contacts no pair starts deep inside the other's diameter.
+TEST(FastEngineIdentity, PeriodicBoxesAndContactFreePairs)
+{
+    const double halfWidths[] = {1.5e-9, 2.2e-9, 3.1e-9};
+    for (int setting = 0; setting < 16; setting++) {
+        bool periodic = setting & 1, contactsOff = setting & 2, potentials = setting & 4, conserve = setting & 8;
+        if (!periodic && !contactsOff) continue;
+        const double hw = halfWidths[setting % 3];
+        const int types = setting % 5 == 0 ? 2 : 4;
+        SideBySide runs([&](CSimulation& s) {
+            scatter(s, 0, 50 + setting);
+            s.setHalfWidth(hw);
+            std::mt19937_64 rng(setting);
+            std::uniform_real_distribution<double> jitter(-4e-11, 4e-11), speed(-600, 600);
+            const int sites = static_cast<int>(2 * hw / 4.4e-10);
+            const double spacing = 2 * hw / sites;
+            for (int a = 0; a < sites; a++)
+                for (int b = 0; b < sites; b++)
+                    for (int c = 0; c < sites; c++)
+                        if ((a + 2 * b + 3 * c + setting) % 3 == 0)
+                            s.addOneAtomAtLocationWithVelocity((a + b + c) % types, -hw + (a + 0.5) * spacing + jitter(rng),
+                                                               -hw + (b + 0.5) * spacing + jitter(rng),
+                                                               -hw + (c + 0.5) * spacing + jitter(rng), speed(rng),
+                                                               speed(rng), speed(rng));
+            // Through a corner, an edge and a face within the first steps, and one just outside.
+            const double edge = hw - 2e-12;
+            s.addOneAtomAtLocationWithVelocity(0, edge, edge, edge, 900, 800, 700);
+            s.addOneAtomAtLocationWithVelocity(1, -edge, edge, 0, -900, 800, 0);
+            s.addOneAtomAtLocationWithVelocity(0, 0, 0, -edge, 0, 0, -900);
+            s.addOneAtomAtLocationWithVelocity(1, hw + 1e-11, -0.5 * hw, 0.5 * hw, 100, 0, 0);
+            StateEdit(s)->forces.potentialUsed = potentials;
+            StateEdit(s)->conservation.conserve = conserve;
+            StateEdit(s)->forces.LJepsFloor[1] = 2e-21;  // a floor that acts in the closed box only
+            if (periodic) ASSERT_TRUE(static_cast<bool>(s.setBoundaries(CBoundaries::periodic))) << setting;
+            s.setContactsUsed(!contactsOff);
+            StateEdit(s)->clock.iterations = 0;
+        });
+        if (HasFatalFailure()) return;
+        runs.expectIdentical(steps(300), 50, "periodic " + std::to_string(periodic) + ", contacts " +
+                                                 std::to_string(!contactsOff) + ", potentials " +
+                                                 std::to_string(potentials) + ", conservation " + std::to_string(conserve));
+        if (HasFatalFailure()) return;
+        if (periodic) {
+            const CSimulationState& state = runs.runs[0].sim->state();
+            EXPECT_NE(state.atoms.image[0][state.atoms.number[0] - 1][2], 0) << "an atom left through the floor";
+            if (potentials) EXPECT_NE(state.outputs.virial[CSimulation::kAllAtoms], 0.0) << setting;
+        }
     }
 }
 

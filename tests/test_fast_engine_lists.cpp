@@ -24,9 +24,17 @@ namespace {
 // Every pair within the reach plus (nearly all of) the skin must be listed, in
 // its first atom's row: an atom may move half the skin before the lists are
 // built again. Pairs far beyond the reach plus the skin must not be; rows
-// ascend without repeats.
+// ascend without repeats. In a periodic box distances are by the minimum
+// image; without contacts the contact list is empty.
 void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& engine, const std::string& what)
 {
+    const double h = s.state().box.halfWidth, w = 2 * h;
+    auto separation = [&](const CVector& a, const CVector& b) {
+        CVector d = CVector().equalsSub(a, b);
+        if (s.isPeriodic())
+            for (double& c : d.v) c = c > h ? c - w : c < -h ? c + w : c;
+        return d;
+    };
     for (int t = 0; t < 4; t++)
         for (int i = 0; i < s.state().atoms.number[t]; i++) {
             int k = t * 400 + i;
@@ -45,7 +53,7 @@ void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& eng
             for (int u = t; u < 4; u++)
                 for (int j = (u == t ? i + 1 : 0); j < s.state().atoms.number[u]; j++) {
                     int l = u * 400 + j;
-                    double r2 = CVector().equalsSub(s.state().atoms.loc[t][i], s.state().atoms.loc[u][j]).norm();
+                    double r2 = separation(s.state().atoms.loc[t][i], s.state().atoms.loc[u][j]).norm();
                     double r = std::sqrt(r2);
                     double m = (s.state().types.diam[t] + s.state().types.diam[u]) / 2;
                     bool charged = s.state().forces.charge[t] != 0 && s.state().forces.charge[u] != 0;
@@ -56,14 +64,14 @@ void expectListsHoldEveryActingPair(const CSimulation& s, const CFastEngine& eng
                     if (pairActs) {
                         ASSERT_TRUE(listed(pairs, l)) << what << ": pair " << k << "-" << l << " r " << r;
                     }
-                    if (r <= m + 0.99 * engine.skin()) {
+                    if (r <= m + 0.99 * engine.skin() && s.getContactsUsed()) {
                         ASSERT_TRUE(listed(contacts, l)) << what << ": contact " << k << "-" << l;
                     }
                     // The skin is a margin, not the whole box.
                     if (!charged && r > reach + 1.01 * engine.skin()) {
                         ASSERT_FALSE(listed(pairs, l)) << what;
                     }
-                    if (r > m + 1.01 * engine.skin()) {
+                    if (r > m + 1.01 * engine.skin() || !s.getContactsUsed()) {
                         ASSERT_FALSE(listed(contacts, l)) << what;
                     }
                 }
@@ -166,6 +174,43 @@ TEST(FastEngineLists, HoldEveryPairInOneCellAndOnCellBorders)
         if (corner % 8 >= 6) engine.useAvx2 = false;
         ASSERT_TRUE(engine.rebuildOn(1 + corner % 2));
         expectListsHoldEveryActingPair(s, engine, "corner " + std::to_string(corner));
+        if (HasFatalFailure()) return;
+    }
+}
+
+// Periodic boxes of two, three and more cells along each axis, atoms on
+// the faces, edges and corners and a little outside (as a contact leaves
+// them), with contacts on and off: every pair within reach by the minimum
+// image is listed once, with either scan and one or two parts of the build.
+TEST(FastEngineLists, HoldEveryPairByTheMinimumImageInAPeriodicBox)
+{
+    const double halfWidths[] = {1.5e-9, 2.2e-9, 3.1e-9, 4.4e-9};
+    for (int trial = 0; trial < (sanitized() ? 4 : 16); trial++) {
+        ScriptedPlatform platform;
+        auto sim = std::make_unique<CSimulation>(platform);
+        CSimulation& s = sim->initWithDefaults();
+        const double hw = halfWidths[trial % 4];
+        scatter(s, 0, 200 + trial);
+        s.setHalfWidth(hw);
+        std::mt19937_64 rng(trial);
+        std::uniform_real_distribution<double> where(-hw, hw);
+        int perType = 30 + 60 * (trial % 4);
+        for (int n = 0; n < 4 * perType; n++)
+            s.addOneAtomAtLocationWithVelocity(n % 4, where(rng), where(rng), where(rng), 0, 0, 0);
+        // Faces, edges and corners, and just beyond them.
+        const double at[] = {-hw, -hw * (1 - 1e-3), hw * (1 - 1e-3), hw * (1 - 1e-16), hw * (1 + 1e-3), -hw * (1 + 1e-3)};
+        for (int a = 0; a < 6; a++)
+            for (int b = 0; b < 6; b += 2)
+                s.addOneAtomAtLocationWithVelocity((a + b) % 4, at[a], at[b], at[(a + b) % 6], 0, 0, 0);
+        StateEdit(s)->forces.potentialUsed = trial % 3 != 2;
+        StateEdit(s)->conservation.conserve = trial % 5 != 4;
+        ASSERT_TRUE(static_cast<bool>(s.setBoundaries(CBoundaries::periodic))) << hw;
+        s.setContactsUsed(trial % 2 == 0);
+        CFastEngine& engine = s.getFastEngine();
+        engine.useAvx2 = trial % 4 < 2 && CFastEngine::avx2Available();
+        engine.twoThreadMinimum = 0;
+        ASSERT_TRUE(engine.rebuildOn(1 + trial / 8));
+        expectListsHoldEveryActingPair(s, engine, "periodic trial " + std::to_string(trial));
         if (HasFatalFailure()) return;
     }
 }

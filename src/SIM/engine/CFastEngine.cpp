@@ -72,6 +72,8 @@ void CFastEngine::readListInputs(ListInputs& in) const
     in.halfWidth = s.halfWidth;
     in.potentialUsed = s.potentialUsed();
     in.conserve = s.conserve();
+    in.periodic = s.periodic();
+    in.contactsUsed = s.contactsUsed();
     in.stateRevision = s.stateRevision();
     in.threads = threads_;
     in.skinFraction = skinFraction;
@@ -109,6 +111,8 @@ void CFastEngine::prepareConstants()
     double density = width > 0 ? atoms * std::pow(maxDiam / width, 3.0) : 0.0;
     skin_ = (density < sparseDensity ? sparseSkinFraction : skinFraction) * maxDiam;
     pairsCharged_ = s.potentialUsed() || s.conserve();
+    box_ = {s.periodic(), s.halfWidth, width};
+    const bool contactsUsed = s.contactsUsed();
     double limit = 0.5 * skin_ / kCellWiden;
     moveLimit2_ = limit * limit;
     for (int t = 0; t < kTypes; t++)
@@ -126,7 +130,8 @@ void CFastEngine::prepareConstants()
             double reach = pc.charged ? 2.0 * s.halfWidth : s.diam[t] + s.diam[u];
             pc.reach2 = reach * reach;
             double contactReach = (pc.m + skin_) * kWiden;
-            pc.contactList2 = contactReach * contactReach;
+            // Without contacts no pair is in contact: the contact list stays empty.
+            pc.contactList2 = contactsUsed ? contactReach * contactReach : -1.0;
             // The pair list serves the force pass, whose marks then serve the
             // energy pairing (its reach is shorter); without potentials it
             // serves the energy pairing alone.
@@ -140,12 +145,17 @@ void CFastEngine::prepareConstants()
         RowConstants& rc = rowConstants_[t];
         rc.invmI = s.invm[t];
         rc.samePartners = true;
+        rc.periodic = box_.periodic;
+        rc.halfWidth = box_.halfWidth;
+        rc.width = box_.width;
         for (int u = 0; u < kTypes; u++) {
             const PairConstants& pc = pc_[std::min(t, u)][std::max(t, u)];
             contact2_[t][u] = pc.m2;
             reach2_[t][u] = pc.reach2;
             rc.m[u] = pc.m;
-            rc.m2[u] = pc.m2;
+            // The pair acts beyond the mean diameter, or without contacts
+            // wherever its atoms do not coincide.
+            rc.m2[u] = contactsUsed ? pc.m2 : 0.0;
             rc.cut2[u] = pc.charged ? HUGE_VAL : pc.cut2;
             rc.eps4[u] = pc.eps4;
             rc.eps24[u] = pc.eps24;
@@ -163,7 +173,9 @@ void CFastEngine::prepareConstants()
         for (int u = t + 1; u < kTypes; u++) rc.samePartners = rc.samePartners && same(u);
         // With m above 1e-100, an acting pair (r > m) has 1 / r below 1e100,
         // whose square is finite: the zero Coulomb terms are zeros, not NaN.
-        rc.uncharged = true;
+        // Without contacts a pair may act at any distance, where the powers
+        // of m / r overflow and a zero term is NaN.
+        rc.uncharged = contactsUsed;
         for (int u = 0; u < kTypes; u++)
             rc.uncharged = rc.uncharged && rc.c[u] == 0.0 && rc.b[u] == 0.0 && rc.m[u] > 1e-100;
     }
@@ -184,20 +196,36 @@ namespace {
 // One type's positions into the kernel's rows (x, y, z, type), and whether
 // any of them lies further from where the lists were built than the limit
 // allows, in the test of movedTooFar: both in one pass over the positions.
-QUORVEL_WIDEST unsigned loadSeeingMoves(const double* __restrict now, const double* __restrict then, int count,
-                                        double type, double limit2, double (*__restrict rows)[4])
+template <bool kPeriodic>
+__attribute__((always_inline)) inline unsigned loadSeeingMovesIn(const double* __restrict now, const double* __restrict then, int count, double type,
+                                  double limit2, double half, double width, double (*__restrict rows)[4])
 {
     unsigned beyond = 0;
+    // By the minimum image: a wrap into the box is no move.
+    auto moved = [half, width](double d) { return !kPeriodic ? d : d > half ? d - width : d < -half ? d + width : d; };
     for (int k = 0; k < count; k++) {
         double x = now[3 * k], y = now[3 * k + 1], z = now[3 * k + 2];
         rows[k][0] = x;
         rows[k][1] = y;
         rows[k][2] = z;
         rows[k][3] = type;
-        double dx = x - then[3 * k], dy = y - then[3 * k + 1], dz = z - then[3 * k + 2];
+        double dx = moved(x - then[3 * k]), dy = moved(y - then[3 * k + 1]), dz = moved(z - then[3 * k + 2]);
         beyond |= !(dx * dx + dy * dy + dz * dz <= limit2);
     }
     return beyond;
+}
+
+QUORVEL_WIDEST unsigned loadSeeingMoves(const double* __restrict now, const double* __restrict then, int count,
+                                        double type, double limit2, double (*__restrict rows)[4])
+{
+    return loadSeeingMovesIn<false>(now, then, count, type, limit2, 0.0, 0.0, rows);
+}
+
+QUORVEL_WIDEST unsigned loadSeeingMovesPeriodic(const double* __restrict now, const double* __restrict then, int count,
+                                                double type, double limit2, double half, double width,
+                                                double (*__restrict rows)[4])
+{
+    return loadSeeingMovesIn<true>(now, then, count, type, limit2, half, width, rows);
 }
 }  // namespace
 
@@ -205,8 +233,11 @@ bool CFastEngine::loadPositionsSeeingMoves()
 {
     unsigned beyond = 0;
     for (int t = 0, n = 0; t < kTypes; n += step_.number[t], t++)
-        beyond |= loadSeeingMoves(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t], t, moveLimit2_,
-                                  pos4_ + n);
+        beyond |= box_.periodic ? loadSeeingMovesPeriodic(flatVectors(step_.loc[t]), built_[t * kPerType],
+                                                          step_.number[t], t, moveLimit2_, box_.halfWidth, box_.width,
+                                                          pos4_ + n)
+                                : loadSeeingMoves(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t], t,
+                                                  moveLimit2_, pos4_ + n);
     positionsLoaded_ = true;
     return beyond != 0;
 }

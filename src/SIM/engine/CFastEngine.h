@@ -121,7 +121,7 @@ private:
         int number[kTypes];
         double diam[kTypes], invm[kTypes], LJeps[kTypes][kTypes], charge[kTypes];
         double halfWidth;
-        bool potentialUsed, conserve;
+        bool potentialUsed, conserve, periodic, contactsUsed;
         unsigned stateRevision;
         int threads;
         double skinFraction, sparseSkinFraction, sparseDensity, flatBelowRowLength;
@@ -241,6 +241,10 @@ private:
     int cellIndex(double x) const;
     double inCellUnits(double x) const;  // cells from the box's lower corner
     int splitAt(const std::vector<int>& start) const;
+    struct CellRange {
+        int first, last;
+    };
+    int neighbourCells(int c, CellRange* ranges) const;
     // Adds the atoms of the row's runs of the cell order within reach to
     // its found partners (only earlier atoms: where filterRanks, by rank).
     void scanRuns(RowScan& row) const;
@@ -248,6 +252,20 @@ private:
     std::vector<int> rowSlots(const std::vector<int>& start, const std::vector<int>& ranks, int slot) const;
     bool movedTooFar(int slot) const;
     bool anyMovedTooFar() const;
+    // The box the separations are formed in, as the last rebuild found it.
+    BoxShape box_{};
+    // A coordinate wrapped into the periodic box, for its cell.
+    double intoBox(double x) const;
+    // Loads the step's positions, first building the lists again where they
+    // no longer cover every pair; false where the state cannot be listed.
+    bool loadStepPositions();
+    // In a periodic box, each row's virial by rank (the sum of its acting
+    // pairs' w in list order), summed into the step's virial after the force
+    // pass; what the second thread's flat kernel forms for pairs of the
+    // first thread's rows goes to scratch (each row's own is formed once).
+    double rowVirial_[kMaxAtoms];
+    double virialScratch_[kMaxAtoms];
+    void sumVirial();
 
     void collidePairsFrom(int activeIndex, int partnerSlot);
     // Bit p set where the partner of rank nbr[p] (p < count <= 64) lies
@@ -256,7 +274,7 @@ private:
     // past count (the rank lists are padded).
     std::uint64_t closerMask(const double* xi, const int* nbr, int count, const double* limit2) const;
     static std::uint64_t closerMaskAvx2(const double* xi, const int* nbr, int count, const double* limit2,
-                                        const double (*pos4)[4]);
+                                        const double (*pos4)[4], const BoxShape& box);
     double pairRowEnergy(int n, double dEk);
     double pairRowEnergyNear(int n, double dEk);
     void forcesOnRows();
@@ -266,7 +284,7 @@ private:
     // Returns how many of the row's partners are within energy-pairing reach
     // (their ranks stored to near).
     int forceRow(int n, const RowConstants& rc, const int* row, int count, int* near, bool scatter,
-                 double (*acc4)[4]);
+                 double (*acc4)[4], double* virial);
     int forceSplitAt() const;
     void indexRanks();
     void loadPositions();
@@ -279,11 +297,11 @@ private:
     // (entries past them, up to eight, may be overwritten): their number is
     // returned.
     static int forceRowAvx2(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                            double (*acc4)[4], int* near, bool scatter);
+                            double (*acc4)[4], int* near, bool scatter, double* virial);
     static int forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                                double (*acc4)[4], int* near, bool scatter);
+                                double (*acc4)[4], int* near, bool scatter, double* virial);
     static int forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                              double (*acc4)[4], int* near, bool scatter);
+                              double (*acc4)[4], int* near, bool scatter, double* virial);
     void contactPart(int part);
 
     // Runs (this->*job)(0) here and (this->*job)(1) on the worker, and
@@ -405,9 +423,9 @@ private:
     // its contact reach, by the reference's squared distance; end if none.
     int nextContact(int q, int end) const;
     static int nextContactAvx2(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
-                               const double* reach2);
+                               const double* reach2, const BoxShape& box);
     static int nextContactAvx512(int q, int end, const int* owner, const int* partner, const double (*pos4)[4],
-                                 const double* reach2);
+                                 const double* reach2, const BoxShape& box);
 
     // Each atom's cell along x, y and z at the last build, by rank.
     int cellCoordinates_[kMaxAtoms][3];

@@ -80,6 +80,15 @@ struct Lanes8 {
                static_cast<__mmask8>(~_mm512_cmp_pd_mask(Z(r2), Z(cut2), _CMP_GT_OQ));
     }
     QUORVEL_AVX512 static V keep(M acts, V value) { return V(_mm512_maskz_mov_pd(acts, Z(value))); }
+    QUORVEL_AVX512 static M above(V a, V b) { return _mm512_cmp_pd_mask(Z(a), Z(b), _CMP_GT_OQ); }
+    QUORVEL_AVX512 static M below(V a, V b) { return _mm512_cmp_pd_mask(Z(a), Z(b), _CMP_LT_OQ); }
+    QUORVEL_AVX512 static V select(M which, V yes, V no) { return V(_mm512_mask_blend_pd(which, Z(no), Z(yes))); }
+    // Adds the lanes to the sum, in lane order.
+    QUORVEL_AVX512 static void addLanes(V value, double& sum)
+    {
+        for (int lane = 0; lane < 8; lane++) sum += value[lane];
+    }
+    QUORVEL_AVX512 static void store(double* p, V value) { _mm512_storeu_pd(p, Z(value)); }
     // Compressed in a register: a compressing store is slow on some processors.
     QUORVEL_AVX512 static int keepWithin(int* out, const int* nbr, V r2, V reach2, int left)
     {
@@ -223,9 +232,16 @@ QUORVEL_AVX512 double CFastEngine::pairRowNearAvx512(double dEk, const int* near
 
 // Eight pairs at a time; lanes past end are left out. Reads up to seven
 // entries past end (the lists are padded).
-QUORVEL_AVX512 int CFastEngine::nextContactAvx512(int q, int end, const int* owner, const int* partner,
-                                                 const double (*pos4)[4], const double* reach2)
+namespace {
+template <bool kPeriodic>
+QUORVEL_AVX512 inline int nextContactLanes(int q, int end, const int* owner, const int* partner,
+                                           const double (*pos4)[4], const double* reach2, double h, double w)
 {
+    const Z half = _mm512_set1_pd(h), negHalf = _mm512_set1_pd(-h), width = _mm512_set1_pd(w);
+    auto minimumImage = [&](Z d) QUORVEL_AVX512 {
+        Z wrapped = _mm512_mask_sub_pd(d, _mm512_cmp_pd_mask(d, half, _CMP_GT_OQ), d, width);
+        return _mm512_mask_add_pd(wrapped, _mm512_cmp_pd_mask(d, negHalf, _CMP_LT_OQ), d, width);
+    };
     const Z low = _mm512_load_pd(reach2), high = _mm512_load_pd(reach2 + 8);
     const Z four = _mm512_set1_pd(4.0);
     for (; q < end; q += 8) {
@@ -233,6 +249,11 @@ QUORVEL_AVX512 int CFastEngine::nextContactAvx512(int q, int end, const int* own
         loadColumns(pos4, owner + q, ax, ay, az, at);
         loadColumns(pos4, partner + q, bx, by, bz, bt);
         Z dx = _mm512_sub_pd(ax, bx), dy = _mm512_sub_pd(ay, by), dz = _mm512_sub_pd(az, bz);
+        if (kPeriodic) {
+            dx = minimumImage(dx);
+            dy = minimumImage(dy);
+            dz = minimumImage(dz);
+        }
         Z r2 = _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)), _mm512_mul_pd(dz, dz));
         __m512i type = _mm512_cvttpd_epi64(_mm512_add_pd(_mm512_mul_pd(at, four), bt));  // small integers: exact
         Z reach = _mm512_permutex2var_pd(low, type, high);
@@ -242,13 +263,21 @@ QUORVEL_AVX512 int CFastEngine::nextContactAvx512(int q, int end, const int* own
     }
     return end;
 }
+}  // namespace
+
+QUORVEL_AVX512 int CFastEngine::nextContactAvx512(int q, int end, const int* owner, const int* partner,
+                                                 const double (*pos4)[4], const double* reach2, const BoxShape& box)
+{
+    if (box.periodic) return nextContactLanes<true>(q, end, owner, partner, pos4, reach2, box.halfWidth, box.width);
+    return nextContactLanes<false>(q, end, owner, partner, pos4, reach2, 0.0, 0.0);
+}
 
 QUORVEL_AVX512 __attribute__((flatten)) int CFastEngine::forceRowAvx512(int n, const RowConstants& rc,
                                                                        const int* nbr, int count,
                                                                        const double (*pos4)[4], double (*acc4)[4],
-                                                                       int* near, bool scatter)
+                                                                       int* near, bool scatter, double* virial)
 {
-    return fastkernel::forceRow<Lanes8>(n, rc, nbr, count, pos4, acc4, near, scatter);
+    return fastkernel::forceRow<Lanes8>(n, rc, nbr, count, pos4, acc4, near, scatter, virial);
 }
 
 QUORVEL_AVX512 __attribute__((flatten)) void CFastEngine::forceStreamAvx512(const ForceStream& fs, const PairTable& pt,
@@ -264,13 +293,17 @@ bool CFastEngine::avx512Available() { return __builtin_cpu_supports("avx512f") &
 #else
 
 int CFastEngine::forceRowAvx512(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4], int*,
-                                bool)
+                                bool, double*)
 {
     return 0;
 }
 void CFastEngine::forceStreamAvx512(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                     double (*)[4], ForceScratch&) {}
-int CFastEngine::nextContactAvx512(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
+int CFastEngine::nextContactAvx512(int, int end, const int*, const int*, const double (*)[4], const double*,
+                                   const BoxShape&)
+{
+    return end;
+}
 double CFastEngine::pairRowNearAvx512(double dEk, const int*, int, double*) { return dEk; }
 bool CFastEngine::avx512Available() { return false; }
 

@@ -39,6 +39,7 @@ struct PairLaneConstants {
 template <class V>
 struct PairTerms {
     V ix, iy, iz, jx, jy, jz, halfEnergy;
+    V virial;  // force * r, where the kernel forms it (kVirial)
 };
 
 // The reference's pair expression (CSimulation::MDCALCCalcAcc with
@@ -51,8 +52,9 @@ struct PairTerms {
 // that 1 / r could overflow) the Coulomb and core terms are zeros: adding
 // them changes at most the sign of a zero energy or force, and the sums
 // these feed, never -0.0, receive a zero of either sign alike. So they are
-// left out, with the same bits in every sum.
-template <class V, bool kCharged = true>
+// left out, with the same bits in every sum (the virial's sums included).
+// With kVirial the pair's virial w = force * r is formed too.
+template <class V, bool kCharged = true, bool kVirial = false>
 inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const PairLaneConstants<V>& k,
                       PairTerms<V>& out)
 {
@@ -78,6 +80,17 @@ inline void pairTerms(const V& dx, const V& dy, const V& dz, const V& r, const P
     out.jy = uy * fj;
     out.jz = uz * fj;
     out.halfEnergy = energy / 2.0;
+    if (kVirial) out.virial = force * r;
+}
+
+// A separation component by the minimum image in a periodic box of the
+// given half width and width: d - w above h, d + w below -h, else d, each
+// lane chosen, never masked into the arithmetic (that would turn -0.0 into
+// +0.0); the same bits as the reference's branches.
+template <class L>
+inline typename L::V minimumImage(const typename L::V& d, const typename L::V& half, const typename L::V& width)
+{
+    return L::select(L::below(d, -half), d + width, L::select(L::above(d, half), d - width, d));
 }
 
 // A block of a row's acting partners, moved to the front in row order: their
@@ -109,12 +122,19 @@ struct ActingPartners {
 // division, powers) then overlap. A lane past the kept pairs contributes
 // +0.0, which leaves every sum as it is: the sums start at +0.0 and, being
 // sums of +0.0 and other values, are never -0.0.
-template <class L, bool kSamePartners, bool kScatter, bool kCharged = true>
+//
+// kPeriodic: separations by the minimum image, and the row's virial (the
+// sum of its acting pairs' w in list order, from +0.0) stored to *virial. It
+// is a scalar chain beside the row's sums, each group's lanes added in lane
+// order, so the two chains overlap.
+template <class L, bool kSamePartners, bool kScatter, bool kCharged = true, bool kPeriodic = false>
 inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                         double (*acc4)[4], int* near)
+                         double (*acc4)[4], int* near, double* virial)
 {
     using V = typename L::V;
     const V x = L::splat(pos4[n][0]), y = L::splat(pos4[n][1]), z = L::splat(pos4[n][2]);
+    const V half = L::splat(rc.halfWidth), width = L::splat(rc.width);
+    double rowVirial = 0.0;
     const int rowType = static_cast<int>(pos4[n][3]);
     PairLaneConstants<V> k;
     if (kSamePartners) L::sameConstants(rc, rowType, k);
@@ -129,6 +149,11 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
             L::loadPartners(pos4, nbr + p, bx, by, bz, type);
             if (!kSamePartners) L::pickConstants(rc, type, k);
             V dx = x - bx, dy = y - by, dz = z - bz;
+            if (kPeriodic) {
+                dx = minimumImage<L>(dx, half, width);
+                dy = minimumImage<L>(dy, half, width);
+                dz = minimumImage<L>(dz, half, width);
+            }
             V r2 = dx * dx + dy * dy + dz * dz;
             nearCount += L::keepWithin(near + nearCount, nbr + p, r2, k.reach2, left);
             kept += L::template keepActingPartners<!kSamePartners>(L::acting(r2, k.m2, k.cut2, left), nbr + p, dx, dy,
@@ -151,8 +176,12 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
         }
         auto terms = [&](int q, PairLaneConstants<V>& kq, PairTerms<V>& t) {
             if (!kSamePartners) L::pickConstants(rc, L::load(ap.type + q), kq);
-            pairTerms<V, kCharged>(L::load(ap.dx + q), L::load(ap.dy + q), L::load(ap.dz + q),
-                                   L::sqrt(L::load(ap.r2 + q)), kq, t);
+            pairTerms<V, kCharged, kPeriodic>(L::load(ap.dx + q), L::load(ap.dy + q), L::load(ap.dz + q),
+                                              L::sqrt(L::load(ap.r2 + q)), kq, t);
+        };
+        auto addOwn = [&](const PairTerms<V>& t) {
+            L::addOwnTerms(t, ai);
+            if (kPeriodic) L::addLanes(t.virial, rowVirial);
         };
         int q = 0;
         PairLaneConstants<V> k2 = k;
@@ -160,8 +189,8 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
             PairTerms<V> a, b;
             terms(q, k, a);
             terms(q + L::kWidth, k2, b);
-            L::addOwnTerms(a, ai);
-            L::addOwnTerms(b, ai);
+            addOwn(a);
+            addOwn(b);
             if (kScatter) {
                 L::scatterTerms(a, acc4, ap.partner + q);
                 L::scatterTerms(b, acc4, ap.partner + q + L::kWidth);
@@ -170,16 +199,22 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
         // The last one or two groups, the lanes past the kept pairs dropped.
         auto dropPast = [](PairTerms<V>& t, int left) {
             typename L::M inRow = L::inRow(left);
-            t = {L::keep(inRow, t.ix), L::keep(inRow, t.iy), L::keep(inRow, t.iz), L::keep(inRow, t.jx),
-                 L::keep(inRow, t.jy), L::keep(inRow, t.jz), L::keep(inRow, t.halfEnergy)};
+            t.ix = L::keep(inRow, t.ix);
+            t.iy = L::keep(inRow, t.iy);
+            t.iz = L::keep(inRow, t.iz);
+            t.jx = L::keep(inRow, t.jx);
+            t.jy = L::keep(inRow, t.jy);
+            t.jz = L::keep(inRow, t.jz);
+            t.halfEnergy = L::keep(inRow, t.halfEnergy);
+            if (kPeriodic) t.virial = L::keep(inRow, t.virial);
         };
         if (kept - q > L::kWidth) {
             PairTerms<V> a, b;
             terms(q, k, a);
             terms(q + L::kWidth, k2, b);
             dropPast(b, kept - q - L::kWidth);
-            L::addOwnTerms(a, ai);
-            L::addOwnTerms(b, ai);
+            addOwn(a);
+            addOwn(b);
             if (kScatter) {
                 L::scatterTerms(a, acc4, ap.partner + q);
                 L::scatterTerms(b, acc4, ap.partner + q + L::kWidth);
@@ -188,11 +223,12 @@ inline int forceRowLanes(int n, const RowConstants& rc, const int* nbr, int coun
             PairTerms<V> a;
             terms(q, k, a);
             dropPast(a, kept - q);
-            L::addOwnTerms(a, ai);
+            addOwn(a);
             if (kScatter) L::scatterTerms(a, acc4, ap.partner + q);
         }
     }
     L::storeSums(acc4[n], ai);
+    if (kPeriodic) *virial = rowVirial;
     return nearCount;
 }
 
@@ -212,6 +248,12 @@ struct Lanes1 {
     static M acting(V r2, V m2, V cut2, int) { return !(r2 <= m2) && !(r2 > cut2); }
     static M inRow(int left) { return left > 0; }
     static V keep(M acts, V value) { return acts ? value : 0.0; }
+    static M above(V a, V b) { return a > b; }
+    static M below(V a, V b) { return a < b; }
+    static V select(M which, V yes, V no) { return which ? yes : no; }
+    // Adds the lanes to the sum, in lane order.
+    static void addLanes(V value, double& sum) { sum += value; }
+    static void store(double* p, V value) { *p = value; }
     static int keepWithin(int* out, const int* nbr, V r2, V reach2, int)
     {
         *out = nbr[0];
@@ -306,20 +348,29 @@ struct Lanes1 {
 };
 
 // The row loop's four variants, chosen per row.
-template <class L>
-inline int forceRow(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                    double (*acc4)[4], int* near, bool scatter)
+template <class L, bool kPeriodic>
+inline int forceRowIn(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                      double (*acc4)[4], int* near, bool scatter, double* virial)
 {
     if (rc.samePartners && rc.uncharged) {
-        if (scatter) return forceRowLanes<L, true, true, false>(n, rc, nbr, count, pos4, acc4, near);
-        return forceRowLanes<L, true, false, false>(n, rc, nbr, count, pos4, acc4, near);
+        if (scatter) return forceRowLanes<L, true, true, false, kPeriodic>(n, rc, nbr, count, pos4, acc4, near, virial);
+        return forceRowLanes<L, true, false, false, kPeriodic>(n, rc, nbr, count, pos4, acc4, near, virial);
     }
     if (rc.samePartners) {
-        if (scatter) return forceRowLanes<L, true, true>(n, rc, nbr, count, pos4, acc4, near);
-        return forceRowLanes<L, true, false>(n, rc, nbr, count, pos4, acc4, near);
+        if (scatter) return forceRowLanes<L, true, true, true, kPeriodic>(n, rc, nbr, count, pos4, acc4, near, virial);
+        return forceRowLanes<L, true, false, true, kPeriodic>(n, rc, nbr, count, pos4, acc4, near, virial);
     }
-    if (scatter) return forceRowLanes<L, false, true>(n, rc, nbr, count, pos4, acc4, near);
-    return forceRowLanes<L, false, false>(n, rc, nbr, count, pos4, acc4, near);
+    if (scatter) return forceRowLanes<L, false, true, true, kPeriodic>(n, rc, nbr, count, pos4, acc4, near, virial);
+    return forceRowLanes<L, false, false, true, kPeriodic>(n, rc, nbr, count, pos4, acc4, near, virial);
+}
+
+// The closed box's rows compile as if the periodic box did not exist.
+template <class L>
+inline int forceRow(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
+                    double (*acc4)[4], int* near, bool scatter, double* virial)
+{
+    if (rc.periodic) return forceRowIn<L, true>(n, rc, nbr, count, pos4, acc4, near, scatter, virial);
+    return forceRowIn<L, false>(n, rc, nbr, count, pos4, acc4, near, scatter, virial);
 }
 
 
@@ -337,11 +388,12 @@ inline int forceRow(int n, const RowConstants& rc, const int* nbr, int count, co
 // Measures the pairs first..last-1 of the stream; appends those within
 // energy-pairing reach to the stream's marked pairs (where it keeps them)
 // and keeps the acting ones in sc. Returns how many were kept.
-template <class L, bool kSame>
+template <class L, bool kSame, bool kPeriodic>
 inline int keepActingPairs(const ForceStream& fs, int first, int last, const PairTable& pt,
                            const double (*pos4)[4], ForceScratch& sc)
 {
     using V = typename L::V;
+    const V half = L::splat(pt.halfWidth), width = L::splat(pt.width);
     PairLaneConstants<V> k;
     if (kSame) L::sameConstants(pt, k);
     int kept = 0;
@@ -354,6 +406,11 @@ inline int keepActingPairs(const ForceStream& fs, int first, int last, const Pai
         V type = it * 4.0 + jt;  // small integers: exact
         if (!kSame) L::pickConstants(pt, type, k);
         V dx = ix - jx, dy = iy - jy, dz = iz - jz;
+        if (kPeriodic) {
+            dx = minimumImage<L>(dx, half, width);
+            dy = minimumImage<L>(dy, half, width);
+            dz = minimumImage<L>(dz, half, width);
+        }
         V r2 = dx * dx + dy * dy + dz * dz;
         if (marked) {
             L::keepWithin(marked->owner + markedCount, fs.owner + q, r2, k.reach2, last - q);
@@ -401,10 +458,11 @@ inline void addFloorsUpTo(int upTo, const FloorTerms& floor, double (*acc4)[4], 
 // while its row lasts: the rows of a sparse system hold two or three pairs,
 // and a test for the row's end at every pair would go either way at random.
 // Only the floor terms need the row's start, and the atoms whose floor term
-// acts are few.
-template <class L, bool kSame, bool kCharged>
+// acts are few. With kPeriodic each owner's virial receives the pair's w
+// alike, in memory.
+template <class L, bool kSame, bool kCharged, bool kPeriodic>
 inline void addKeptPairTerms(int kept, const PairTable& pt, const ForceScratch& sc, int scatterEnd,
-                             const FloorTerms& floor, double (*acc4)[4], FloorCursor& cursor)
+                             const FloorTerms& floor, double (*acc4)[4], FloorCursor& cursor, double* virial)
 {
     using V = typename L::V;
     PairLaneConstants<V> k;
@@ -412,16 +470,19 @@ inline void addKeptPairTerms(int kept, const PairTable& pt, const ForceScratch& 
     auto add = [&](int p, int lanes) {
         if (!kSame) L::pickConstants(pt, L::load(sc.type + p), k);
         PairTerms<V> t;
-        pairTerms<V, kCharged>(L::load(sc.dx + p), L::load(sc.dy + p), L::load(sc.dz + p), L::sqrt(L::load(sc.r2 + p)),
-                               k, t);
+        pairTerms<V, kCharged, kPeriodic>(L::load(sc.dx + p), L::load(sc.dy + p), L::load(sc.dz + p),
+                                          L::sqrt(L::load(sc.r2 + p)), k, t);
         typename L::Row own[L::kWidth], other[L::kWidth];
         L::termRows(t, own, other);
+        alignas(64) double w[L::kWidth];
+        if (kPeriodic) L::store(w, t.virial);
 #pragma GCC unroll 8
         for (int lane = 0; lane < L::kWidth; lane++) {
             if (lane == lanes) break;  // never, in whole groups
             int i = sc.owner[p + lane];
             if (i >= cursor.next) addFloorsUpTo(i, floor, acc4, cursor);
             L::addRow(acc4[i], own[lane]);
+            if (kPeriodic) virial[i] += w[lane];
             int j = sc.partner[p + lane];
             if (j < scatterEnd) L::subtractRow(acc4[j], other[lane]);
         }
@@ -431,7 +492,7 @@ inline void addKeptPairTerms(int kept, const PairTable& pt, const ForceScratch& 
     if (p < kept) add(p, kept - p);
 }
 
-template <class L, bool kSame, bool kCharged = true>
+template <class L, bool kSame, bool kCharged, bool kPeriodic>
 inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
                              const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc)
 {
@@ -439,19 +500,27 @@ inline void forceStreamLanes(const ForceStream& fs, const PairTable& pt, const F
     addFloorsUpTo(cursor.next - 1, floor, acc4, cursor);  // to the first atom whose floor term acts
     for (int first = fs.first; first < fs.last; first += ForceScratch::kBlock) {
         int last = std::min(first + ForceScratch::kBlock, fs.last);
-        int kept = keepActingPairs<L, kSame>(fs, first, last, pt, pos4, sc);
-        addKeptPairTerms<L, kSame, kCharged>(kept, pt, sc, fs.scatterEnd, floor, acc4, cursor);
+        int kept = keepActingPairs<L, kSame, kPeriodic>(fs, first, last, pt, pos4, sc);
+        addKeptPairTerms<L, kSame, kCharged, kPeriodic>(kept, pt, sc, fs.scatterEnd, floor, acc4, cursor, fs.virial);
     }
     addFloorsUpTo(fs.lastAtom - 1, floor, acc4, cursor);
+}
+
+template <class L, bool kPeriodic>
+inline void forceStreamIn(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor, const double (*pos4)[4],
+                          double (*acc4)[4], ForceScratch& sc)
+{
+    if (pt.same && pt.uncharged) forceStreamLanes<L, true, false, kPeriodic>(fs, pt, floor, pos4, acc4, sc);
+    else if (pt.same) forceStreamLanes<L, true, true, kPeriodic>(fs, pt, floor, pos4, acc4, sc);
+    else forceStreamLanes<L, false, true, kPeriodic>(fs, pt, floor, pos4, acc4, sc);
 }
 
 template <class L>
 inline void forceStream(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor, const double (*pos4)[4],
                         double (*acc4)[4], ForceScratch& sc)
 {
-    if (pt.same && pt.uncharged) forceStreamLanes<L, true, false>(fs, pt, floor, pos4, acc4, sc);
-    else if (pt.same) forceStreamLanes<L, true>(fs, pt, floor, pos4, acc4, sc);
-    else forceStreamLanes<L, false>(fs, pt, floor, pos4, acc4, sc);
+    if (pt.periodic) forceStreamIn<L, true>(fs, pt, floor, pos4, acc4, sc);
+    else forceStreamIn<L, false>(fs, pt, floor, pos4, acc4, sc);
 }
 
 }  // namespace fastkernel

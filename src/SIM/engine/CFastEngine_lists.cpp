@@ -113,6 +113,8 @@ void CFastEngine::sortIntoCells()
         int slot = active_[n];
         const double* x = built_[slot];
         int* cell = cellCoordinates_[n];
+        // In a periodic box an atom a contact left just outside it belongs
+        // to the cell it will be wrapped into.
         cell[0] = cellIndex(x[0]);
         cell[1] = cellIndex(x[1]);
         cell[2] = cellIndex(x[2]);
@@ -122,7 +124,8 @@ void CFastEngine::sortIntoCells()
     }
     for (int c = 0; c < cellCount; c++) cellStart_[c + 1] += cellStart_[c];
     std::copy(cellStart_.begin(), cellStart_.begin() + cellCount, cellFill_.begin());
-    largestCellCoordinate_ = 0.0;
+    // The minimum image in cells moves a difference by the grid's width.
+    largestCellCoordinate_ = box_.periodic ? grid_ : 0.0;
     for (int n = 0; n < nActive_; n++) {
         int q = cellFill_[cellOf_[n]]++;
         int slot = active_[n];
@@ -133,7 +136,7 @@ void CFastEngine::sortIntoCells()
         cellType_[q] = typeOf(slot);
         double inCells[3];
         for (int axis = 0; axis < 3; axis++) {
-            inCells[axis] = inCellUnits(built_[slot][axis]);
+            inCells[axis] = inCellUnits(intoBox(built_[slot][axis]));
             largestCellCoordinate_ = std::max(largestCellCoordinate_, std::fabs(inCells[axis]));
         }
         cellXf_[q] = static_cast<float>(inCells[0]);
@@ -218,9 +221,17 @@ int CFastEngine::forceSplitAt() const
 
 double CFastEngine::inCellUnits(double x) const { return (x + step_.halfWidth) * cellScale_; }
 
+// One wrap is enough: atoms lie in the box, or a contact's move outside it.
+double CFastEngine::intoBox(double x) const
+{
+    if (!box_.periodic) return x;
+    return x >= box_.halfWidth ? x - box_.width : x < -box_.halfWidth ? x + box_.width : x;
+}
+
+// Clamped, for atoms just outside the box.
 int CFastEngine::cellIndex(double x) const
 {
-    double f = std::floor(inCellUnits(x));
+    double f = std::floor(inCellUnits(intoBox(x)));
     if (!(f >= 0.0)) f = 0.0;
     if (f > grid_ - 1) f = grid_ - 1;
     return static_cast<int>(f);
@@ -301,9 +312,9 @@ void CFastEngine::scanPart(int part)
         row.x = x;
         row.y = y;
         row.z = z;
-        row.cellX = static_cast<float>(inCellUnits(x));
-        row.cellY = static_cast<float>(inCellUnits(y));
-        row.cellZ = static_cast<float>(inCellUnits(z));
+        row.cellX = static_cast<float>(inCellUnits(intoBox(x)));
+        row.cellY = static_cast<float>(inCellUnits(intoBox(y)));
+        row.cellZ = static_cast<float>(inCellUnits(intoBox(z)));
         row.rank = n;
         row.pairCount = row.contactCount = 0;
         row.pairFound = pairs.partners.data() + pairsUsed;
@@ -315,27 +326,34 @@ void CFastEngine::scanPart(int part)
         std::memcpy(row.pairReach2Cells, r.pairCells, sizeof r.pairCells);
         std::memcpy(row.contactReach2Cells, r.contactCells, sizeof r.contactCells);
         row.sameReaches = r.same;
-        // The cells one out on every side.
+        // The cells one out on every side (in a periodic box round its
+        // faces, each cell once), as runs of neighbouring cells along x.
         int cx = cellCoordinates_[n][0], cy = cellCoordinates_[n][1], cz = cellCoordinates_[n][2];
+        CellRange ys[2], zs[2], xs[2];
+        int nz = neighbourCells(cz, zs), ny = neighbourCells(cy, ys), nx = neighbourCells(cx, xs);
         row.runs = 0;
-        for (int gz = std::max(cz - 1, 0); gz <= std::min(cz + 1, grid_ - 1); gz++)
-            for (int gy = std::max(cy - 1, 0); gy <= std::min(cy + 1, grid_ - 1); gy++) {
-                int line = (gz * grid_ + gy) * grid_;
-                int cFirst = line + std::max(cx - 1, 0), cLast = line + std::min(cx + 1, grid_ - 1);
-                if (row.filterRanks) {
-                    // The cells of one line along x follow each other in the
-                    // cell order: one run, filtered by rank.
-                    row.runBegin[row.runs] = cellStart_[cFirst];
-                    row.runEnd[row.runs++] = cellStart_[cLast + 1];
-                    continue;
-                }
-                // Each cell's atoms ascend, so its earlier atoms are those already visited.
-                for (int c = cFirst; c <= cLast; c++)
-                    if (visited[c] > 0) {
-                        row.runBegin[row.runs] = cellStart_[c];
-                        row.runEnd[row.runs++] = cellStart_[c] + visited[c];
+        for (int a = 0; a < nz; a++)
+            for (int gz = zs[a].first; gz <= zs[a].last; gz++)
+                for (int b = 0; b < ny; b++)
+                    for (int gy = ys[b].first; gy <= ys[b].last; gy++) {
+                        int line = (gz * grid_ + gy) * grid_;
+                        for (int c = 0; c < nx; c++) {
+                            int cFirst = line + xs[c].first, cLast = line + xs[c].last;
+                            if (row.filterRanks) {
+                                // The cells of one line along x follow each other in the
+                                // cell order: one run, filtered by rank.
+                                row.runBegin[row.runs] = cellStart_[cFirst];
+                                row.runEnd[row.runs++] = cellStart_[cLast + 1];
+                                continue;
+                            }
+                            // Each cell's atoms ascend, so its earlier atoms are those already visited.
+                            for (int cell = cFirst; cell <= cLast; cell++)
+                                if (visited[cell] > 0) {
+                                    row.runBegin[row.runs] = cellStart_[cell];
+                                    row.runEnd[row.runs++] = cellStart_[cell] + visited[cell];
+                                }
+                        }
                     }
-            }
         scanRuns(row);
         if (!row.filterRanks) visited[cellOf_[n]]++;
         if (chargedRow)
@@ -356,19 +374,47 @@ void CFastEngine::scanPart(int part)
     }
 }
 
+// The cells within one of cell c along an axis, as one or two ranges of
+// ascending cells; in a periodic box round the faces, each cell once (with
+// fewer than three cells, every cell).
+int CFastEngine::neighbourCells(int c, CellRange* ranges) const
+{
+    if (!box_.periodic || grid_ < 3) {
+        ranges[0] = box_.periodic ? CellRange{0, grid_ - 1} : CellRange{std::max(c - 1, 0), std::min(c + 1, grid_ - 1)};
+        return 1;
+    }
+    if (c == 0) {
+        ranges[0] = {0, 1};
+        ranges[1] = {grid_ - 1, grid_ - 1};
+        return 2;
+    }
+    if (c == grid_ - 1) {
+        ranges[0] = {0, 0};
+        ranges[1] = {grid_ - 2, grid_ - 1};
+        return 2;
+    }
+    ranges[0] = {c - 1, c + 1};
+    return 1;
+}
+
 void CFastEngine::scanRuns(RowScan& row) const
 {
     if (useAvx2) {
         // Eight lanes in single precision, also where AVX-512 has eight in double.
-        scanRunsAvx2(row, {cellXf_.data(), cellYf_.data(), cellZf_.data(), cellTypef_.data(), cellRank_.data()});
+        scanRunsAvx2(row, {cellXf_.data(), cellYf_.data(), cellZf_.data(), cellTypef_.data(), cellRank_.data(),
+                           box_.periodic, static_cast<float>(grid_), static_cast<float>(grid_) / 2.0f});
         return;
     }
+    auto image = [this](double d) {
+        if (!box_.periodic) return d;
+        return d > box_.halfWidth ? d - box_.width : d < -box_.halfWidth ? d + box_.width : d;
+    };
     for (int run = 0; run < row.runs; run++)
         for (int q = row.runBegin[run]; q < row.runEnd[run]; q++) {
             int r = cellRank_[q];
             if (row.filterRanks && r >= row.rank) continue;
             int u = static_cast<int>(cellType_[q]);
-            double dx = row.x - cellX_[q], dy = row.y - cellY_[q], dz = row.z - cellZ_[q];
+            double dx = image(row.x - cellX_[q]), dy = image(row.y - cellY_[q]), dz = image(row.z - cellZ_[q]);
             double r2 = dx * dx + dy * dy + dz * dz;
             if (r2 <= row.pairReach2[u]) row.pairFound[row.pairCount++] = r;
             if (r2 <= row.contactReach2[u]) row.contactFound[row.contactCount++] = r;
@@ -418,11 +464,18 @@ void CFastEngine::fillFound(FoundLists& found, int first, int last, std::vector<
         for (int q = found.start[n - first], end = found.start[n - first + 1]; q < end; q++) out[at[partner[q]]++] = n;
 }
 
+// By the minimum image: a wrap into the periodic box is no move.
 bool CFastEngine::movedTooFar(int slot) const
 {
     const double* x = step_.loc[typeOf(slot)][indexOf(slot)].v;
-    double dx = x[0] - built_[slot][0], dy = x[1] - built_[slot][1], dz = x[2] - built_[slot][2];
-    return !(dx * dx + dy * dy + dz * dz <= moveLimit2_);
+    double d[3];
+    for (int axis = 0; axis < 3; axis++) {
+        d[axis] = x[axis] - built_[slot][axis];
+        if (box_.periodic) d[axis] = d[axis] > box_.halfWidth ? d[axis] - box_.width
+                                     : d[axis] < -box_.halfWidth ? d[axis] + box_.width
+                                                                 : d[axis];
+    }
+    return !(d[0] * d[0] + d[1] * d[1] + d[2] * d[2] <= moveLimit2_);
 }
 
 namespace {
@@ -438,6 +491,20 @@ QUORVEL_WIDEST unsigned movedBeyond(const double* __restrict now, const double* 
     }
     return beyond;
 }
+
+// The same by the minimum image in a periodic box.
+QUORVEL_WIDEST unsigned movedBeyondPeriodic(const double* __restrict now, const double* __restrict then, int count,
+                                            double limit2, double half, double width)
+{
+    auto image = [half, width](double d) { return d > half ? d - width : d < -half ? d + width : d; };
+    unsigned beyond = 0;
+    for (int k = 0; k < count; k++) {
+        double dx = image(now[3 * k] - then[3 * k]), dy = image(now[3 * k + 1] - then[3 * k + 1]);
+        double dz = image(now[3 * k + 2] - then[3 * k + 2]);
+        beyond |= !(dx * dx + dy * dy + dz * dz <= limit2);
+    }
+    return beyond;
+}
 }  // namespace
 
 // The active atoms are every type's atoms, one type after the other.
@@ -445,7 +512,9 @@ bool CFastEngine::anyMovedTooFar() const
 {
     unsigned beyond = 0;
     for (int t = 0; t < kTypes; t++)
-        beyond |= movedBeyond(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t], moveLimit2_);
+        beyond |= box_.periodic ? movedBeyondPeriodic(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t],
+                                                      moveLimit2_, box_.halfWidth, box_.width)
+                                : movedBeyond(flatVectors(step_.loc[t]), built_[t * kPerType], step_.number[t], moveLimit2_);
     return beyond != 0;
 }
 

@@ -18,7 +18,23 @@ namespace {
 
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 inline int indexOf(int slot) { return slot % CFastEngine::kPerType; }
+
+// A separation component by the minimum image where the box is periodic.
+inline double image(double d, const BoxShape& box)
+{
+    if (!box.periodic) return d;
+    return d > box.halfWidth ? d - box.width : d < -box.halfWidth ? d + box.width : d;
+}
 }  // namespace
+
+bool CFastEngine::loadStepPositions()
+{
+    if (!listUsable_ || loadPositionsSeeingMoves()) {
+        if (!rebuild()) return false;
+        loadPositions();
+    }
+    return true;
+}
 
 // ---------------------------------------------------------------- contacts
 
@@ -28,13 +44,11 @@ void CFastEngine::contacts()
     // The atoms have drifted since the positions were last loaded.
     positionsLoaded_ = false;
     inReachValid_ = false;
-
-    if (!listUsable_ || loadPositionsSeeingMoves()) {
-        if (!rebuild()) {
-            collidePairsFrom(0, 1);
-            return;
-        }
-        loadPositions();
+    // Without contacts there is no contact pass (the force pass loads the positions).
+    if (!s.contactsUsed()) return;
+    if (!loadStepPositions()) {
+        collidePairsFrom(0, 1);
+        return;
     }
     // Until the first contact in pair order nothing moves, so it can be
     // searched for on both threads; from there on, contacts are resolved one
@@ -91,12 +105,13 @@ void CFastEngine::contactPart(int part)
 // Positions by rank (pos4_) are the current ones.
 int CFastEngine::nextContact(int q, int end) const
 {
-    if (useAvx2 && useAvx512) return nextContactAvx512(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_);
-    if (useAvx2) return nextContactAvx2(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_);
+    if (useAvx2 && useAvx512)
+        return nextContactAvx512(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_, box_);
+    if (useAvx2) return nextContactAvx2(q, end, contactOwner_.data(), contactRank_.data(), pos4_, contactReach2_, box_);
     for (; q < end; q++) {
         const double* a = pos4_[contactOwner_[q]];
         const double* b = pos4_[contactRank_[q]];
-        double dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
+        double dx = image(a[0] - b[0], box_), dy = image(a[1] - b[1], box_), dz = image(a[2] - b[2], box_);
         if (dx * dx + dy * dy + dz * dz < contactReach2_[4 * static_cast<int>(a[3]) + static_cast<int>(b[3])]) return q;
     }
     return end;
@@ -104,11 +119,11 @@ int CFastEngine::nextContact(int q, int end) const
 
 std::uint64_t CFastEngine::closerMask(const double* xi, const int* nbr, int count, const double* limit2) const
 {
-    if (useAvx2) return closerMaskAvx2(xi, nbr, count, limit2, pos4_);
+    if (useAvx2) return closerMaskAvx2(xi, nbr, count, limit2, pos4_, box_);
     std::uint64_t bits = 0;
     for (int p = 0; p < count; p++) {
         const double* b = pos4_[nbr[p]];
-        double dx = xi[0] - b[0], dy = xi[1] - b[1], dz = xi[2] - b[2];
+        double dx = image(xi[0] - b[0], box_), dy = image(xi[1] - b[1], box_), dz = image(xi[2] - b[2], box_);
         bits |= std::uint64_t(dx * dx + dy * dy + dz * dz < limit2[static_cast<int>(b[3])]) << p;
     }
     return bits;
@@ -119,6 +134,12 @@ std::uint64_t CFastEngine::closerMask(const double* xi, const int* nbr, int coun
 void CFastEngine::forces()
 {
     CStepView& s = step_;
+    if (!s.contactsUsed()) {
+        // No contact pass has loaded the step's positions.
+        positionsLoaded_ = false;
+        inReachValid_ = false;
+        loadStepPositions();
+    }
     if (!s.potentialUsed() || !listUsable_) {
         s.referenceForcePass();
         return;
@@ -128,9 +149,9 @@ void CFastEngine::forces()
 
 // The portable kernel: the generic row loop on one lane.
 int CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
-                                  double (*acc4)[4], int* near, bool scatter)
+                                  double (*acc4)[4], int* near, bool scatter, double* virial)
 {
-    return fastkernel::forceRow<fastkernel::Lanes1>(n, rc, nbr, count, pos4, acc4, near, scatter);
+    return fastkernel::forceRow<fastkernel::Lanes1>(n, rc, nbr, count, pos4, acc4, near, scatter, virial);
 }
 
 // Atom by atom in rank order: its sums (kept by rank in acc4_ while the pass
@@ -161,6 +182,7 @@ void CFastEngine::forcesOnRows()
         forceRows();
     }
     inReachValid_ = true;
+    sumVirial();
     // The totals receive the floor terms in atom order, as in the reference.
     s.PEnergy[CStepView::kAllAtoms] = 0.0;
     for (int t = 0; t < kTypes; t++) s.PEnergy[t] = 0.0;
@@ -181,6 +203,19 @@ void CFastEngine::forcesOnRows()
             s.aPEnergy[t][i] = acc[3];
             s.aTEnergy[t][i] = acc[3];
         }
+}
+
+// The rows' virials in pair order, into the totals by type and for all
+// atoms; a closed box has none.
+void CFastEngine::sumVirial()
+{
+    CStepView& s = step_;
+    if (!box_.periodic) return;
+    for (double& w : s.virial) w = 0.0;
+    for (int n = 0; n < nActive_; n++) {
+        s.virial[typeOf(active_[n])] += rowVirial_[n];
+        s.virial[CStepView::kAllAtoms] += rowVirial_[n];
+    }
 }
 
 CFastEngine::ForceOut CFastEngine::forceOut(int n) const
@@ -204,6 +239,7 @@ void CFastEngine::forcePart(int part)
 bool CFastEngine::floorTerm(int n, double& accel, double& force, double& energy) const
 {
     const CStepView& s = step_;
+    if (box_.periodic) return false;  // no floor in a periodic box
     int t = typeOf(active_[n]);
     double d = s.diam[t];
     double h = pos4_[n][2] + s.halfWidth + kFloorOffset * d;
@@ -228,8 +264,9 @@ void CFastEngine::forceRows()
         // The kernels may store up to eight entries past the row's kept
         // partners: into the next rows' room, written after.
         int* near = near_.openRow(n);
+        rowVirial_[n] = 0.0;
         near_.closeRow(n, count > 0 ? forceRow(n, rowConstants_[typeOf(active_[n])], forceRank_.data() + forceStart_[n],
-                                               count, near, true, acc4_)
+                                               count, near, true, acc4_, &rowVirial_[n])
                                     : 0);
     }
 }
@@ -280,6 +317,9 @@ void CFastEngine::indexForceStream()
             pt.invmI[e] = rc.invmI;
         }
     }
+    pt.periodic = box_.periodic;
+    pt.halfWidth = box_.halfWidth;
+    pt.width = box_.width;
     // Bit for bit, so that a NaN or a signed zero never passes for another value.
     pt.same = true;
     for (const double* column : {pt.m, pt.m2, pt.cut2, pt.eps4, pt.eps24, pt.c, pt.b, pt.invmJ, pt.reach2, pt.invmI})
@@ -301,6 +341,10 @@ QUORVEL_WIDEST void markNearFloor(const double (*__restrict pos4)[4], int first,
 void CFastEngine::measureFloorTerms(int first, int last)
 {
     const CStepView& s = step_;
+    if (box_.periodic) {  // no floor in a periodic box
+        std::fill(floorActs_ + first, floorActs_ + last, 0);
+        return;
+    }
     for (int t = 0, typeFirst = 0; t < kTypes; typeFirst += s.number[t], t++) {
         int from = std::max(first, typeFirst), to = std::min(last, typeFirst + s.number[t]);
         if (from < to) markNearFloor(pos4_, from, to, s.halfWidth, kFloorOffset * s.diam[t], kFloorRange * s.diam[t], floorActs_);
@@ -315,13 +359,21 @@ void CFastEngine::measureFloorTerms(int first, int last)
 void CFastEngine::forceAtoms(int first, int last, int scatterEnd, int part)
 {
     for (int n = first; n < last; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
+    if (box_.periodic) {
+        std::fill(rowVirial_ + first, rowVirial_ + last, 0.0);
+        std::fill(virialScratch_ + first, virialScratch_ + last, 0.0);
+    }
     measureFloorTerms(first, last);
     int crossing = static_cast<int>(crossOwner_.size()) - 8;
+    // The pairs across the split belong to the first thread's rows, which
+    // count their virials.
     if (first > 0 && crossing > 0)
-        runForceStream({crossOwner_.data(), crossPartner_.data(), 0, crossing, 0, nullptr, false, first, last}, part);
+        runForceStream({crossOwner_.data(), crossPartner_.data(), 0, crossing, 0, nullptr, false, first, last,
+                        virialScratch_},
+                       part);
     marked_[part] = {markedOwner_[part].data(), markedPartner_[part].data(), 0};
     runForceStream({forceOwner_.data(), forceRank_.data(), forceStart_[first], forceStart_[last], scatterEnd,
-                    &marked_[part], true, first, last},
+                    &marked_[part], true, first, last, rowVirial_},
                    part);
 }
 
@@ -339,12 +391,12 @@ void CFastEngine::forceStreamPortable(const ForceStream& fs, const PairTable& pt
 }
 
 int CFastEngine::forceRow(int n, const RowConstants& rc, const int* row, int count, int* near, bool scatter,
-                          double (*acc4)[4])
+                          double (*acc4)[4], double* virial)
 {
     // Eight lanes only pay where a row fills them (sparse systems have short rows).
-    if (useAvx2 && useAvx512 && count > 4) return forceRowAvx512(n, rc, row, count, pos4_, acc4, near, scatter);
-    if (useAvx2) return forceRowAvx2(n, rc, row, count, pos4_, acc4, near, scatter);
-    return forceRowPortable(n, rc, row, count, pos4_, acc4, near, scatter);
+    if (useAvx2 && useAvx512 && count > 4) return forceRowAvx512(n, rc, row, count, pos4_, acc4, near, scatter, virial);
+    if (useAvx2) return forceRowAvx2(n, rc, row, count, pos4_, acc4, near, scatter, virial);
+    return forceRowPortable(n, rc, row, count, pos4_, acc4, near, scatter, virial);
 }
 
 // ---------------------------------------------------------------- energies

@@ -102,11 +102,17 @@ void CFastEngine::forceSide(int part)
             side.acc4[n][3] += side.floorEnergy[n];
         }
         if (!row.own) {
-            forceRow(n, *row.constants, row.partners, row.count, side.scratchNear.data(), true, side.acc4);
+            // The row's virial is its own side's.
+            double scratchVirial;
+            forceRow(n, *row.constants, row.partners, row.count, side.scratchNear.data(), true, side.acc4,
+                     &scratchVirial);
             continue;
         }
         int* near = side.near.openRow(n);
-        side.near.closeRow(n, row.count > 0 ? forceRow(n, *row.constants, row.partners, row.count, near, true, side.acc4) : 0);
+        rowVirial_[n] = 0.0;
+        side.near.closeRow(n, row.count > 0 ? forceRow(n, *row.constants, row.partners, row.count, near, true,
+                                                       side.acc4, &rowVirial_[n])
+                                            : 0);
     }
 }
 

@@ -95,6 +95,18 @@ struct Lanes4 {
         return _mm256_andnot_pd(_mm256_cmp_pd(__m256d(r2), __m256d(cut2), _CMP_GT_OQ), acts);
     }
     QUORVEL_AVX2 static V keep(M acts, V value) { return V(_mm256_and_pd(acts, __m256d(value))); }
+    QUORVEL_AVX2 static M above(V a, V b) { return _mm256_cmp_pd(__m256d(a), __m256d(b), _CMP_GT_OQ); }
+    QUORVEL_AVX2 static M below(V a, V b) { return _mm256_cmp_pd(__m256d(a), __m256d(b), _CMP_LT_OQ); }
+    QUORVEL_AVX2 static V select(M which, V yes, V no) { return V(_mm256_blendv_pd(__m256d(no), __m256d(yes), which)); }
+    // Adds the lanes to the sum, in lane order.
+    QUORVEL_AVX2 static void addLanes(V value, double& sum)
+    {
+        sum += value[0];
+        sum += value[1];
+        sum += value[2];
+        sum += value[3];
+    }
+    QUORVEL_AVX2 static void store(double* p, V value) { _mm256_storeu_pd(p, __m256d(value)); }
     QUORVEL_AVX2 static int keepWithin(int* out, const int* nbr, V r2, V reach2, int left)
     {
         M within = onlyInRow(_mm256_cmp_pd(__m256d(r2), __m256d(reach2), _CMP_LT_OQ), left);
@@ -222,17 +234,30 @@ struct Lanes4 {
 
 QUORVEL_AVX2 __attribute__((flatten)) int CFastEngine::forceRowAvx2(int n, const RowConstants& rc, const int* nbr,
                                                                    int count, const double (*pos4)[4],
-                                                                   double (*acc4)[4], int* near, bool scatter)
+                                                                   double (*acc4)[4], int* near, bool scatter,
+                                                                   double* virial)
 {
-    return fastkernel::forceRow<Lanes4>(n, rc, nbr, count, pos4, acc4, near, scatter);
+    return fastkernel::forceRow<Lanes4>(n, rc, nbr, count, pos4, acc4, near, scatter, virial);
 }
 
 // Four partners at a time, reading up to three ranks past count (the lists
 // are padded); the bits beyond count are cleared.
-__attribute__((target("avx2"))) std::uint64_t CFastEngine::closerMaskAvx2(const double* xi, const int* nbr,
-                                                                         int count, const double* limit2,
-                                                                         const double (*pos4)[4])
+namespace {
+// A separation component by the minimum image (fastkernel::minimumImage).
+__attribute__((target("avx2"), always_inline)) inline V minimumImage4(V d, V half, V width)
 {
+    V wrapped = _mm256_blendv_pd(d, _mm256_sub_pd(d, width), _mm256_cmp_pd(d, half, _CMP_GT_OQ));
+    V negHalf = _mm256_sub_pd(_mm256_setzero_pd(), half);
+    return _mm256_blendv_pd(wrapped, _mm256_add_pd(d, width), _mm256_cmp_pd(d, negHalf, _CMP_LT_OQ));
+}
+
+template <bool kPeriodic>
+__attribute__((target("avx2"), always_inline)) inline std::uint64_t closerMaskLanes(const double* xi, const int* nbr,
+                                                                                 int count, const double* limit2,
+                                                                                 const double (*pos4)[4], double h,
+                                                                                 double w)
+{
+    const V half = _mm256_set1_pd(h), width = _mm256_set1_pd(w);
     const V x = _mm256_set1_pd(xi[0]), y = _mm256_set1_pd(xi[1]), z = _mm256_set1_pd(xi[2]);
     const V l0 = _mm256_set1_pd(limit2[0]), l1 = _mm256_set1_pd(limit2[1]);
     const V l2 = _mm256_set1_pd(limit2[2]), l3 = _mm256_set1_pd(limit2[3]);
@@ -243,6 +268,11 @@ __attribute__((target("avx2"))) std::uint64_t CFastEngine::closerMaskAvx2(const 
         transpose(_mm256_load_pd(pos4[nbr[p]]), _mm256_load_pd(pos4[nbr[p + 1]]), _mm256_load_pd(pos4[nbr[p + 2]]),
                   _mm256_load_pd(pos4[nbr[p + 3]]), bx, by, bz, type);
         V dx = _mm256_sub_pd(x, bx), dy = _mm256_sub_pd(y, by), dz = _mm256_sub_pd(z, bz);
+        if (kPeriodic) {
+            dx = minimumImage4(dx, half, width);
+            dy = minimumImage4(dy, half, width);
+            dz = minimumImage4(dz, half, width);
+        }
         V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
         V low = _mm256_blendv_pd(l0, l1, _mm256_cmp_pd(type, one, _CMP_GE_OQ));
         V high = _mm256_blendv_pd(l2, l3, _mm256_cmp_pd(type, three, _CMP_GE_OQ));
@@ -251,12 +281,23 @@ __attribute__((target("avx2"))) std::uint64_t CFastEngine::closerMaskAvx2(const 
     }
     return count < 64 ? bits & ((std::uint64_t(1) << count) - 1) : bits;
 }
+}  // namespace
 
-// Four pairs at a time; lanes past end are left out. Reads up to three
-// entries past end (the lists are padded).
-__attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end, const int* owner, const int* partner,
-                                                               const double (*pos4)[4], const double* reach2)
+__attribute__((target("avx2"))) std::uint64_t CFastEngine::closerMaskAvx2(const double* xi, const int* nbr,
+                                                                         int count, const double* limit2,
+                                                                         const double (*pos4)[4], const BoxShape& box)
 {
+    if (box.periodic) return closerMaskLanes<true>(xi, nbr, count, limit2, pos4, box.halfWidth, box.width);
+    return closerMaskLanes<false>(xi, nbr, count, limit2, pos4, 0.0, 0.0);
+}
+
+namespace {
+template <bool kPeriodic>
+__attribute__((target("avx2"), always_inline)) inline int nextContactLanes(int q, int end, const int* owner,
+                                                                        const int* partner, const double (*pos4)[4],
+                                                                        const double* reach2, double h, double w)
+{
+    const V half = _mm256_set1_pd(h), width = _mm256_set1_pd(w);
     const V four = _mm256_set1_pd(4.0);
     for (; q < end; q += 4) {
         V ax, ay, az, at, bx, by, bz, bt;
@@ -265,6 +306,11 @@ __attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end,
         transpose(_mm256_load_pd(pos4[partner[q]]), _mm256_load_pd(pos4[partner[q + 1]]),
                   _mm256_load_pd(pos4[partner[q + 2]]), _mm256_load_pd(pos4[partner[q + 3]]), bx, by, bz, bt);
         V dx = _mm256_sub_pd(ax, bx), dy = _mm256_sub_pd(ay, by), dz = _mm256_sub_pd(az, bz);
+        if (kPeriodic) {
+            dx = minimumImage4(dx, half, width);
+            dy = minimumImage4(dy, half, width);
+            dz = minimumImage4(dz, half, width);
+        }
         V r2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
         // Four loads rather than a gather, which is slower.
         alignas(16) int type[4];
@@ -277,6 +323,17 @@ __attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end,
     }
     return end;
 }
+}  // namespace
+
+// Four pairs at a time; lanes past end are left out. Reads up to three
+// entries past end (the lists are padded).
+__attribute__((target("avx2"))) int CFastEngine::nextContactAvx2(int q, int end, const int* owner, const int* partner,
+                                                               const double (*pos4)[4], const double* reach2,
+                                                               const BoxShape& box)
+{
+    if (box.periodic) return nextContactLanes<true>(q, end, owner, partner, pos4, reach2, box.halfWidth, box.width);
+    return nextContactLanes<false>(q, end, owner, partner, pos4, reach2, 0.0, 0.0);
+}
 
 namespace {
 
@@ -286,10 +343,16 @@ constexpr LaneCompressTable<8, 1> kCompress8;
 // (the arrays are padded by eight), without branches: most candidates are
 // out of reach, in no predictable pattern. Lanes past end are left out, and
 // atoms not earlier than the row's where the run holds such atoms.
-template <bool kSameReaches, bool kFilterRanks>
+template <bool kSameReaches, bool kFilterRanks, bool kPeriodic>
 __attribute__((target("avx2"), always_inline)) inline void scanRunLanes(RowScan& row, const CellAtoms& atoms)
 {
     using F = __m256;
+    const F half = _mm256_set1_ps(atoms.halfGrid), width = _mm256_set1_ps(atoms.grid);
+    const F negHalf = _mm256_sub_ps(_mm256_setzero_ps(), half);
+    auto minimumImage = [&](F d) __attribute__((target("avx2"))) {
+        F wrapped = _mm256_blendv_ps(d, _mm256_sub_ps(d, width), _mm256_cmp_ps(d, half, _CMP_GT_OQ));
+        return _mm256_blendv_ps(wrapped, _mm256_add_ps(d, width), _mm256_cmp_ps(d, negHalf, _CMP_LT_OQ));
+    };
     const F x = _mm256_set1_ps(row.cellX), y = _mm256_set1_ps(row.cellY), z = _mm256_set1_ps(row.cellZ);
     const F f0 = _mm256_set1_ps(row.pairReach2Cells[0]), f1 = _mm256_set1_ps(row.pairReach2Cells[1]);
     const F f2 = _mm256_set1_ps(row.pairReach2Cells[2]), f3 = _mm256_set1_ps(row.pairReach2Cells[3]);
@@ -306,6 +369,11 @@ __attribute__((target("avx2"), always_inline)) inline void scanRunLanes(RowScan&
             F dx = _mm256_sub_ps(x, _mm256_loadu_ps(atoms.cellX + q));
             F dy = _mm256_sub_ps(y, _mm256_loadu_ps(atoms.cellY + q));
             F dz = _mm256_sub_ps(z, _mm256_loadu_ps(atoms.cellZ + q));
+            if (kPeriodic) {
+                dx = minimumImage(dx);
+                dy = minimumImage(dy);
+                dz = minimumImage(dz);
+            }
             F r2 = _mm256_add_ps(_mm256_add_ps(_mm256_mul_ps(dx, dx), _mm256_mul_ps(dy, dy)), _mm256_mul_ps(dz, dz));
             F pairReach = f0, contactReach = n0;
             if (!kSameReaches) {
@@ -335,12 +403,22 @@ __attribute__((target("avx2"), always_inline)) inline void scanRunLanes(RowScan&
 
 __attribute__((target("avx2"))) void CFastEngine::scanRunsAvx2(RowScan& row, const CellAtoms& atoms)
 {
+    if (atoms.periodic) {
+        if (row.filterRanks) {
+            if (row.sameReaches) scanRunLanes<true, true, true>(row, atoms);
+            else scanRunLanes<false, true, true>(row, atoms);
+        } else {
+            if (row.sameReaches) scanRunLanes<true, false, true>(row, atoms);
+            else scanRunLanes<false, false, true>(row, atoms);
+        }
+        return;
+    }
     if (row.filterRanks) {
-        if (row.sameReaches) scanRunLanes<true, true>(row, atoms);
-        else scanRunLanes<false, true>(row, atoms);
+        if (row.sameReaches) scanRunLanes<true, true, false>(row, atoms);
+        else scanRunLanes<false, true, false>(row, atoms);
     } else {
-        if (row.sameReaches) scanRunLanes<true, false>(row, atoms);
-        else scanRunLanes<false, false>(row, atoms);
+        if (row.sameReaches) scanRunLanes<true, false, false>(row, atoms);
+        else scanRunLanes<false, false, false>(row, atoms);
     }
 }
 
@@ -394,13 +472,20 @@ bool CFastEngine::avx2Available() { return __builtin_cpu_supports("avx2"); }
 
 #else
 
-int CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4], int*, bool)
+int CFastEngine::forceRowAvx2(int, const RowConstants&, const int*, int, const double (*)[4], double (*)[4], int*, bool,
+                               double*)
 {
     return 0;
 }
-std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4]) { return 0; }
+std::uint64_t CFastEngine::closerMaskAvx2(const double*, const int*, int, const double*, const double (*)[4], const BoxShape&)
+{
+    return 0;
+}
 void CFastEngine::scanRunsAvx2(RowScan&, const CellAtoms&) {}
-int CFastEngine::nextContactAvx2(int, int end, const int*, const int*, const double (*)[4], const double*) { return end; }
+int CFastEngine::nextContactAvx2(int, int end, const int*, const int*, const double (*)[4], const double*, const BoxShape&)
+{
+    return end;
+}
 void CFastEngine::forceStreamAvx2(const ForceStream&, const PairTable&, const FloorTerms&, const double (*)[4],
                                   double (*)[4], ForceScratch&) {}
 double CFastEngine::pairRowNearAvx2(double dEk, const int*, int, double*) { return dEk; }

@@ -36,6 +36,17 @@ struct RowScan {
 struct CellAtoms {
     const float *cellX, *cellY, *cellZ, *cellType;
     const int* rank;
+    // A periodic box: separations in cells by the minimum image, the box
+    // being grid cells wide.
+    bool periodic;
+    float grid, halfGrid;
+};
+
+// The kind of box the separations are formed in: a periodic one takes them
+// by the minimum image.
+struct BoxShape {
+    bool periodic;
+    double halfWidth, width;
 };
 
 // The force pass's pair constants for atoms of one type, by partner type
@@ -49,6 +60,10 @@ struct RowConstants {
     double invmI;
     bool samePartners;  // the same constants for every partner type that can occur
     bool uncharged;     // no Coulomb or core terms with any partner type, and no tiny mean diameter
+    // A periodic box: separations by the minimum image (the box's half
+    // width and width), and each row's virial.
+    bool periodic;
+    double halfWidth, width;
 };
 
 // The force pass's pair constants by pair type, 4 * atom type + partner type
@@ -58,6 +73,8 @@ struct PairTable {
         invmI[16];
     bool same;  // every entry the same: no lookup per pair
     bool uncharged;  // no Coulomb or core terms in any entry, and no tiny mean diameter
+    bool periodic;   // as in RowConstants
+    double halfWidth, width;
 };
 
 // The listed pairs within energy-pairing reach, in list order: the flat
@@ -83,6 +100,9 @@ struct ForceStream {
     // after the terms of its earlier partners, before those of its own row.
     bool floors;
     int firstAtom, lastAtom;
+    // In a periodic box, each owner's virial (by rank) receives the pairs'
+    // w = force * r in list order; the owners' entries start at +0.0.
+    double* virial;
 };
 
 // Floor terms by rank (acceleration along z, energy) where floorActs.
