@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "DIALOG/COutcomeAlert.h"
+#include "support/EngineStates.h"
 #include "support/SimulationFixture.h"
 
 namespace {
@@ -421,4 +422,198 @@ TEST_F(Engine, BoundPairKeepsItsEnergyWithoutConservation)
     }
     EXPECT_LT(closest, 1.1 * kSigma);  // it did oscillate
     EXPECT_NEAR(s.state().outputs.TEnergy[4], start, 1e-4 * 1e-21);
+}
+
+// ---------------------------------------------------------------- the periodic box
+
+// Atoms that leave through a face, an edge or a corner come back through the
+// opposite ones, counted in their images so that loc + image * w is the path
+// they took; nothing reflects and no wall takes momentum. Pairs across the
+// faces meet by the minimum image, as if placed side by side in the middle,
+// and no floor acts.
+TEST_F(Engine, PeriodicBoxWrapsAtomsAndPairsThemByTheMinimumImage)
+{
+    const double h = 2e-9, w = 2 * h;
+    s.setPotentialUsed(1);
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::periodic));
+    place(0, h + 1e-12, -h - 2e-12, h, 300, -200, 100);  // beyond a corner; z exactly on the top face
+    place(0, -h, 0.5e-9, -h + 1e-12, -300, 0, 0);       // on the lower face: inside
+    const CVector before = s.state().atoms.loc[0][0];
+    s.MDCALCCollAdj();
+    const CAtoms& a = s.state().atoms;
+    EXPECT_EQ(a.loc[0][0].getX(), h + 1e-12 - w);
+    EXPECT_EQ(a.loc[0][0].getY(), -h - 2e-12 + w);
+    EXPECT_EQ(a.loc[0][0].getZ(), -h);
+    EXPECT_EQ(a.image[0][0][0], 1);
+    EXPECT_EQ(a.image[0][0][1], -1);
+    EXPECT_EQ(a.image[0][0][2], 1);
+    for (int axis = 0; axis < 3; axis++) {
+        EXPECT_NEAR(a.loc[0][0].v[axis] + a.image[0][0][axis] * w, before.v[axis], 1e-24);
+        EXPECT_EQ(a.image[0][1][axis], 0);
+    }
+    EXPECT_EQ(a.loc[0][1].getX(), -h);
+    EXPECT_EQ(a.vel[0][0].getX(), 300.0);
+    EXPECT_EQ(a.vel[0][1].getX(), -300.0);
+    for (double p : s.state().outputs.dptot) EXPECT_EQ(p, 0.0);
+
+    // A pair across the corner, and the same pair in the middle.
+    removeAllAtoms();
+    const double gap = 1.1 * kMinimum;
+    place(0, -h + 0.5 * gap, -h + 0.4e-10, h - 0.1e-10);
+    place(0, h - 0.5 * gap, h - 0.4e-10, -h + 0.2e-10);
+    CVector d;
+    d.equalsSub(a.loc[0][0], a.loc[0][1]);
+    for (double& c : d.v) c += c > h ? -w : (c < -h ? w : 0.0);
+    s.MDCALCCalcAcc();
+    const double across = a.aPEnergy[0][0], accelerationAcross = a.acc[0][0].getX();
+    EXPECT_NEAR(s.potentialEnergyFromPositions(), 2 * across, 1e-9 * std::fabs(across));
+    removeAllAtoms();
+    place(0, 0, 0, 0);
+    place(0, -d.getX(), -d.getY(), -d.getZ());
+    s.MDCALCCalcAcc();
+    EXPECT_NE(across, 0.0);
+    EXPECT_NEAR(across, a.aPEnergy[0][0], 1e-9 * std::fabs(across));
+    EXPECT_NEAR(accelerationAcross, a.acc[0][0].getX(), 1e-9 * std::fabs(accelerationAcross));
+
+    // On the floor of the closed box an atom feels it; in the periodic one not.
+    removeAllAtoms();
+    s.setLJepsFloor(0, 1e-20);
+    place(0, 0, 0, -h + 1e-10);
+    s.MDCALCCalcAcc();
+    EXPECT_EQ(a.aPEnergy[0][0], 0.0);
+    EXPECT_EQ(s.potentialEnergyFromPositions(), 0.0);
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::closed));
+    s.MDCALCCalcAcc();
+    EXPECT_NE(a.aPEnergy[0][0], 0.0);
+}
+
+// The pressure of a periodic box is the virial's: for an ideal gas (no
+// potentials, no contacts: atoms pass through each other) N k T / V, for a
+// pair at rest its r.F over 3 V, with the per-type slots taking the share of
+// the row (the pair's first atom).
+TEST_F(Engine, PeriodicPressureIsTheVirialsFromTheIdealGasToAPairAtRest)
+{
+    const double h = 2e-9, volume = (2 * h) * (2 * h) * (2 * h);
+    s.setContactsUsed(false);
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::periodic));
+    place(0, -1e-10, 0, 0, 400, 0, 0);
+    place(0, 1e-10, 0, 0, -400, 0, 0);  // head-on
+    for (int i = 0; i < 40; i++) place(1, -h + i * 1e-10, 0.5e-9, 0.3e-9, 100 + 10 * i, -250, 30 * i);
+    s.setIPD(100);
+    s.MDCALCIterate();
+    const CMeasuredOutputs& o = s.state().outputs;
+    EXPECT_GT(s.state().atoms.loc[0][0].getX(), s.state().atoms.loc[0][1].getX());  // passed through
+    EXPECT_EQ(o.volume, volume);
+    EXPECT_DOUBLE_EQ(o.pressure[4], 2 * o.KEnergy[4] / (3 * volume));
+    EXPECT_NEAR(o.pressure[4], 42 * 1.380657e-23 * o.temperature[4] / volume, 1e-6 * o.pressure[4]);
+    EXPECT_DOUBLE_EQ(o.pressure[1], 2 * o.KEnergy[1] / (3 * volume));
+    for (double p : o.dptot) EXPECT_EQ(p, 0.0);
+    EXPECT_EQ(s.getLedgerBalance().heat, 0.0);
+    EXPECT_EQ(s.getLedgerBalance().work, 0.0);
+
+    removeAllAtoms();
+    s.setPotentialUsed(1);
+    const double r = 1.05 * kSigma;  // inside the minimum: repelled
+    place(0, h - 0.5 * r, 0, 0);
+    place(1, -h + 0.5 * r, 0, 0);
+    s.restartEnergiesAndAverages();
+    double force, energy;
+    CSimulation::MDCALCpot(1.0 / r, (s.state().types.diam[0] + s.state().types.diam[1]) / 2, s.state().forces.LJeps[0][1], 0, 0, force, energy);
+    EXPECT_GT(force, 0.0);
+    EXPECT_NEAR(o.virial[4], force * r, 1e-9 * force * r);
+    EXPECT_EQ(o.virial[0], o.virial[4]);
+    EXPECT_EQ(o.virial[1], 0.0);
+    EXPECT_EQ(o.KEnergy[4], 0.0);
+    EXPECT_EQ(o.pressure[4], o.virial[4] / (3 * volume));
+    // The closed box keeps no virial.
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::closed));
+    s.MDCALCCalcAcc();
+    for (double v : o.virial) EXPECT_EQ(v, 0.0);
+}
+
+// Without contacts a pair inside the mean diameter feels the full LJ
+// repulsion and no contact moves it; coincident atoms, which have no
+// direction, are passed over. With contacts the same pair feels nothing.
+TEST_F(Engine, WithoutContactsAPairInsideTheMeanDiameterRepelsByTheFullForce)
+{
+    s.setPotentialUsed(1);
+    s.setContactsUsed(false);
+    place(0, 0, 0, 0);
+    place(0, 0.9 * kSigma, 0, 0);
+    place(1, 1e-9, 1e-9, 1e-9);
+    place(1, 1e-9, 1e-9, 1e-9);
+    s.MDCALCCollAdj();
+    EXPECT_EQ(s.state().atoms.loc[0][1].getX(), 0.9 * kSigma);
+    s.MDCALCCalcAcc();
+    double force, energy;
+    CSimulation::MDCALCpot(1.0 / (0.9 * kSigma), kSigma, s.state().forces.LJeps[0][0], 0, 0, force, energy);
+    EXPECT_GT(force, 0.0);
+    EXPECT_EQ(s.state().atoms.acc[0][1].getX(), s.state().types.invm[0] * force);
+    EXPECT_EQ(s.state().atoms.aPEnergy[0][0], energy / 2);
+    EXPECT_EQ(s.state().atoms.acc[1][0].norm(), 0.0);
+    EXPECT_EQ(s.potentialEnergyFromPositions(), energy);
+    s.setContactsUsed(true);
+    s.MDCALCCalcAcc();
+    EXPECT_EQ(s.state().atoms.acc[0][1].norm(), 0.0);
+}
+
+TEST_F(Engine, APeriodicBoxRefusesChargesAndABoxNarrowerThanTwiceTheCutOff)
+{
+    place(0, 0, 0, 0);
+    s.setCharge(0, 1e-19);
+    COutcome charged = s.setBoundaries(CBoundaries::periodic);
+    EXPECT_FALSE(charged);
+    EXPECT_NE(charged.message().find("Ewald"), std::string::npos);
+    s.setCharge(0, 0.0);
+    s.setHalfWidth(8e-10);  // the cut-off is 9e-10
+    COutcome small = s.setBoundaries(CBoundaries::periodic);
+    EXPECT_FALSE(small);
+    EXPECT_NE(small.message().find("cut-off"), std::string::npos);
+    EXPECT_FALSE(s.isPeriodic());
+    s.setHalfWidth(1e-9);
+    EXPECT_TRUE(s.setBoundaries(CBoundaries::periodic));
+    EXPECT_TRUE(s.isPeriodic());
+}
+
+// The periodic box and the contact-free pairs give the same bits with either
+// engine, at one thread and at two.
+TEST(PeriodicIdentity, ReferenceAndFastEngineAgreeOnPeriodicAndContactFreeStates)
+{
+    for (int setting = 0; setting < 8; setting++) {
+        const bool periodic = setting & 1, contacts = setting & 2, conserve = setting & 4;
+        if (!periodic && contacts) continue;  // the closed box with contacts: the fast engine's own tests
+        SCOPED_TRACE("setting " + std::to_string(setting));
+        ScriptedPlatform platforms[3];
+        std::unique_ptr<CSimulation> runs[3];
+        for (int k = 0; k < 3; k++) {
+            runs[k] = std::make_unique<CSimulation>(platforms[k]);
+            CSimulation& s = *runs[k];
+            s.initWithDefaults();
+            s.setEngineKind(k == 0 ? CEngineKind::reference : CEngineKind::fast);
+            s.setEngineThreads(k == 2 ? 2 : 1);
+            scatter(s, 30, 3 + setting);
+            ASSERT_TRUE(s.shiftAtomsToFit(1000));  // no pair deep inside another: contacts off meet them
+            StateEdit(s)->forces.potentialUsed = 1;
+            StateEdit(s)->conservation.conserve = conserve;
+            s.setContactsUsed(contacts);
+            ASSERT_TRUE(s.setBoundaries(periodic ? CBoundaries::periodic : CBoundaries::closed));
+            StateEdit(s)->clock.iterations = 0;
+            StateEdit(s)->clock.timeStep = 2e-15;
+            s.setIPD(sanitized() ? 5 : 50);
+        }
+        for (int display = 0; display < 4; display++)
+            for (int k = 0; k < 3; k++) ASSERT_TRUE(runs[k]->runDisplay()) << runs[k]->getRunStopReason();
+        for (int k = 1; k < 3; k++) {
+            const CSimulationState &a = runs[0]->state(), &b = runs[k]->state();
+            for (int t = 0; t < 4; t++)
+                for (int i = 0; i < a.atoms.number[t]; i++) {
+                    ASSERT_TRUE(sameBits(a.atoms.loc[t][i].v, b.atoms.loc[t][i].v)) << k << " loc " << t << " " << i;
+                    ASSERT_TRUE(sameBits(a.atoms.vel[t][i].v, b.atoms.vel[t][i].v)) << k << " vel " << t << " " << i;
+                    ASSERT_TRUE(sameBits(a.atoms.image[t][i], b.atoms.image[t][i])) << k << " image " << t << " " << i;
+                }
+            EXPECT_TRUE(sameBits(a.outputs.virial, b.outputs.virial)) << k;
+            EXPECT_TRUE(sameBits(a.outputs.pressure, b.outputs.pressure)) << k;
+            EXPECT_TRUE(sameBits(a.outputs.TEnergy, b.outputs.TEnergy)) << k;
+        }
+    }
 }

@@ -2,6 +2,7 @@
 #include "SIM/engine/CReferencePairs.h"
 
 #include "BASE/CVector.h"
+#include "SIM/model/CMinimumImage.h"
 
 namespace {
 constexpr int kTypes = CStepView::kTypes;
@@ -21,9 +22,12 @@ void pairEnergyChanges(double& a, double& b)
 }
 }  // namespace
 
+// Without contacts, pairs inside the mean diameter meet the potential's
+// repulsion instead: no pass at all.
 void CReferencePairs::contacts()
 {
     const CStepView& s = step_;
+    if (!s.contactsUsed()) return;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < s.number[t]; i++)
             for (int u = t; u < kTypes; u++)
@@ -32,9 +36,11 @@ void CReferencePairs::contacts()
 
 // A pair is within reach where its atoms are closer than the sum of their
 // diameters; charged pairs, whose forces reach across the box, always are.
+// In a periodic box the separation is the minimum image.
 void CReferencePairs::pairEnergies()
 {
     CStepView& s = step_;
+    const bool periodic = s.periodic();
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < s.number[t]; i++)
             for (int u = t; u < kTypes; u++) {
@@ -43,6 +49,7 @@ void CReferencePairs::pairEnergies()
                 for (int j = (u == t ? i + 1 : 0); j < s.number[u]; j++) {
                     CVector separation;
                     separation.equalsSub(s.loc[t][i], s.loc[u][j]);
+                    if (periodic) quorvel::minimumImage(separation, s.halfWidth);
                     if (separation.norm() < reach2) pairEnergyChanges(s.dE[t][i], s.dE[u][j]);
                 }
             }

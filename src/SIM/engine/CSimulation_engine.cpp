@@ -7,6 +7,7 @@
 #include "SIM/engine/CIntegrator.h"
 #include "SIM/engine/CReferencePairs.h"
 #include "SIM/model/CForceConstants.h"
+#include "SIM/model/CMinimumImage.h"
 #include "SIM/model/CSimulation.h"
 
 #include "BASE/CTextNumbers.h"
@@ -108,7 +109,10 @@ void CSimulation::MDCALCIterate() { iterateSteps(clock.iterationsPerDisplay, tru
 void CSimulation::iterateSteps(unsigned steps, bool endsDisplay)
 {
     CStepView step = stepView();
-    if (engineKind == CEngineKind::fast) {
+    // The fast engine's lists know the closed box with its contacts only: a
+    // periodic or contact-free state takes the reference loops, which are
+    // the definition it matches.
+    if (engineKind == CEngineKind::fast && !isPeriodic() && forces.contactsUsed) {
         integrateSteps(step, getFastEngine(), engineThreads, steps, endsDisplay);
         return;
     }
@@ -218,6 +222,7 @@ void CSimulation::collideAtomPair(int t, int i, int u, int j)
     double d = (types.diam[t] + types.diam[u]) / 2.0;
     CVector separation;
     separation.equalsSub(atoms.loc[t][i], atoms.loc[u][j]);
+    if (isPeriodic()) minimumImage(separation, box.halfWidth);
     if (!forces.potentialUsed) {
         double q = separation.norm() - d * d;
         if (!(q < 0)) return;

@@ -104,11 +104,37 @@ void CSimulation::reflectFromWalls(int t, int i, double limit, double f)
     }
 }
 
+// A periodic box has no walls: each atom that left it comes back in through
+// the opposite face, counted in its images, so that loc + image * w is the
+// path it really took. A coordinate that is not a number is left to the
+// display's net.
+namespace {
+void wrapIntoBox(double* __restrict c, int (*__restrict image)[3], int atoms, double h)
+{
+    const double w = 2.0 * h;
+    for (int i = 0; i < atoms; i++)
+        for (int axis = 0; axis < 3; axis++) {
+            double& x = c[3 * i + axis];
+            if (x >= h) {
+                x -= w;
+                image[i][axis]++;
+            } else if (x < -h) {
+                x += w;
+                image[i][axis]--;
+            }
+        }
+}
+}  // namespace
+
 // The walls, then the piston: everything of the box a step collides with.
 // Starts the step's momentum transfer (dptot) afresh.
 void CSimulation::collideWithBox()
 {
     for (double& p : outputs.dptot) p = 0.0;
+    if (isPeriodic()) {
+        for (int t = 0; t < kTypes; t++) wrapIntoBox(flat(atoms.loc[t]), atoms.image[t], atoms.number[t], box.halfWidth);
+        return;
+    }
     // Hard spheres are reflected back by their overshoot, soft ones put on the wall.
     double f = forces.potentialUsed ? 1.0 : 2.0;
     for (int t = 0; t < kTypes; t++) {

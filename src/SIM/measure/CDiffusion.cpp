@@ -188,8 +188,11 @@ void CDiffusion::store(const CSimulationState& s, int level)
         for (int i = 0; i < number_[static_cast<std::size_t>(t)]; i++, a++) {
             const CVector& r = s.atoms.loc[t][i];
             const CVector& v = s.atoms.vel[t][i];
+            const int* image = s.atoms.image[t][i];
             for (std::size_t axis = 0; axis < 3; axis++) {
-                slot[axis * n + a] = r.v[axis];
+                // In a periodic box the path the atom took: its place plus
+                // the widths its wraps took off (image is 0 in a closed box).
+                slot[axis * n + a] = periodic_ ? r.v[axis] + image[axis] * width_ : r.v[axis];
                 slot[(3 + axis) * n + a] = v.v[axis];
             }
         }
@@ -232,6 +235,8 @@ void CDiffusion::correlate(int level)
 void CDiffusion::noteGeometry(const CSimulationState& s)
 {
     const double h = s.box.halfWidth;
+    periodic_ = s.box.boundaries == CBoundaries::periodic;
+    width_ = 2.0 * h;
     const double top = s.box.pistonUsed ? s.box.pistonZ : h;
     for (int t = 0; t < kTypes; t++) {
         widthXY_[static_cast<std::size_t>(t)] = std::max(0.0, 2.0 * h - s.types.diam[t]);
@@ -302,7 +307,16 @@ void CDiffusion::fitWindow(CTypeMask types, CDiffusionResult& r) const
     const int lags = static_cast<int>(r.time.size());
     const double settled = kVacfSettled * r.vacf[0];
     int reached = -1;
-    for (int k = 1; k < lags && reached < 0; k++)
+    if (periodic_) {
+        // Nothing confines the atoms: the window closes where fewer than
+        // half the samples serve as origins of a lag, beyond which the MSD
+        // is the noise of few origins.
+        r.confinementMsd = INFINITY;
+        for (int k = 1; k < lags && reached < 0; k++)
+            if (2 * static_cast<unsigned long>(lagSamples(k)) > samples_) reached = k;
+        if (reached < 0 && samples_ > 2 * static_cast<unsigned long>(lagSamples(lags - 1))) reached = lags;
+    }
+    for (int k = 1; k < lags && reached < 0 && !periodic_; k++)
         if (r.msd[static_cast<std::size_t>(k)] >= r.confinementMsd) reached = k;
     const double longest = r.time.back();
     if (r.vacf[0] <= 0.0) {
@@ -319,7 +333,7 @@ void CDiffusion::fitWindow(CTypeMask types, CDiffusionResult& r) const
     if (r.first < 0) {
         // Confinement already reached, and the velocities still remember long after it.
         const bool past = reached > 0 && longest >= 2.0 * r.time[static_cast<std::size_t>(reached)];
-        r.window = past ? CDiffusionWindow::boxTooSmall : CDiffusionWindow::tooEarly;
+        r.window = past && !periodic_ ? CDiffusionWindow::boxTooSmall : CDiffusionWindow::tooEarly;
         return;
     }
     if (reached < 0) {
@@ -331,7 +345,8 @@ void CDiffusion::fitWindow(CTypeMask types, CDiffusionResult& r) const
     if (r.last - r.first + 1 < kMinWindowLags ||
         r.time[static_cast<std::size_t>(r.last)] < kMinWindowSpan * r.time[static_cast<std::size_t>(r.first)]) {
         r.first = r.last = -1;
-        r.window = CDiffusionWindow::boxTooSmall;
+        // A periodic box's window only grows with the run.
+        r.window = periodic_ ? CDiffusionWindow::tooEarly : CDiffusionWindow::boxTooSmall;
         return;
     }
     r.window = CDiffusionWindow::found;

@@ -16,6 +16,9 @@
 // size. The Einstein fit therefore uses only the window between the end of
 // the ballistic regime and the onset of confinement (see fitWindow), and
 // reports that there is none where the box gives none.
+// In a periodic box the positions are unwrapped by the atoms' image counts
+// and nothing confines them: the window closes where the lags have too few
+// origins instead.
 //
 // It reads the simulation's state and never changes it.
 // A change made by a person or a file (the state revision moves), a new
@@ -145,6 +148,9 @@ private:
     unsigned long blockSamples_ = kFirstBlockSamples;
     // The width the centres of each type can cover along x and y, and along z.
     std::array<double, 4> widthXY_{}, widthZ_{};
+    // A periodic box: positions unwrapped by the image counts, no confinement.
+    bool periodic_ = false;
+    double width_ = 0.0;
 };
 
 // CSV with the header time_s,msd_m2,fit_m2 (fit empty outside the window).

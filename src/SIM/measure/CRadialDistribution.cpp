@@ -40,6 +40,21 @@ QUORVEL_WIDEST void distanceBins(double xi, double yi, double zi, const double* 
     }
 }
 
+// The same by the minimum image of a periodic box of half width h and width w.
+QUORVEL_WIDEST void periodicDistanceBins(double xi, double yi, double zi, const double* __restrict x,
+                                         const double* __restrict y, const double* __restrict z, int count,
+                                         double perWidth, int bins, double h, double w, int* __restrict index)
+{
+    for (int k = 0; k < count; k++) {
+        double dx = xi - x[k], dy = yi - y[k], dz = zi - z[k];
+        dx = dx > h ? dx - w : (dx < -h ? dx + w : dx);
+        dy = dy > h ? dy - w : (dy < -h ? dy + w : dy);
+        dz = dz > h ? dz - w : (dz < -h ? dz + w : dz);
+        const double q = std::sqrt(dx * dx + dy * dy + dz * dz) * perWidth;
+        index[k] = (q < bins ? static_cast<int>(q) : bins) + (k % kHistograms) * (bins + 1);
+    }
+}
+
 bool sameRegion(const CCentreRegion& p, const CCentreRegion& q, double tolerance)
 {
     for (int axis = 0; axis < 3; axis++)
@@ -171,9 +186,12 @@ void CRadialDistribution::prepareBins(const CSimulationState& s)
     int bins = 0;
     if (width > 0.0 && std::isfinite(width))
         bins = static_cast<int>(std::min<double>(std::floor(s.box.halfWidth / width * (1.0 + 1e-12)), kMaxBins));
-    if (width == width_ && bins == this->bins() && s.box.halfWidth == spreadHalfWidth_) return;
+    const bool periodic = s.box.boundaries == CBoundaries::periodic;
+    if (width == width_ && bins == this->bins() && s.box.halfWidth == spreadHalfWidth_ && periodic == periodic_)
+        return;
     width_ = width;
     spreadHalfWidth_ = s.box.halfWidth;
+    periodic_ = periodic;
     observed_.assign(static_cast<std::size_t>(bins), 0.0);
     expected_.assign(static_cast<std::size_t>(bins), 0.0);
     reset();
@@ -212,8 +230,12 @@ void CRadialDistribution::countPairs(const CSimulationState& s)
     for (int i = 0; i < firstEnd; i++) {
         const int from = across ? typeStart_[static_cast<std::size_t>(second_)] : i + 1;
         const int count = n - from;
-        distanceBins(x_[i], y_[i], z_[i], x_.data() + from, y_.data() + from, z_.data() + from, count, perWidth,
-                     bins, index);
+        if (periodic_)
+            periodicDistanceBins(x_[i], y_[i], z_[i], x_.data() + from, y_.data() + from, z_.data() + from, count,
+                                 perWidth, bins, s.box.halfWidth, 2.0 * s.box.halfWidth, index);
+        else
+            distanceBins(x_[i], y_[i], z_[i], x_.data() + from, y_.data() + from, z_.data() + from, count,
+                         perWidth, bins, index);
         for (int k = 0; k < count; k++) counts[index[k]]++;
     }
     for (int h = 1; h < kHistograms; h++)
@@ -229,7 +251,7 @@ void CRadialDistribution::addExpected(const CSimulationState& s)
             const double nt = s.atoms.number[t], nu = s.atoms.number[u];
             const double pairs = t == u ? nt * (nt - 1.0) / 2.0 : nt * nu;
             if (pairs <= 0.0) continue;
-            const std::vector<double>& shares = referenceFor(s, t, u);
+            const std::vector<double>& shares = periodic_ ? periodicShares(s) : referenceFor(s, t, u);
             std::vector<double>& byPair = expectedByPair_[static_cast<std::size_t>(t)][static_cast<std::size_t>(u)];
             byPair.resize(expected_.size(), 0.0);
             for (std::size_t b = 0; b < expected_.size(); b++) {
@@ -239,10 +261,27 @@ void CRadialDistribution::addExpected(const CSimulationState& s)
         }
 }
 
+// In a periodic box every centre sees the same bulk round it: a partner
+// placed independently lies in a bin's shell by the shell's share of the
+// box's volume (the bins end within half the width, where the shell is
+// whole in the minimum image).
+const std::vector<double>& CRadialDistribution::periodicShares(const CSimulationState& s)
+{
+    const double w = 2.0 * s.box.halfWidth, volume = w * w * w;
+    periodicShares_.resize(expected_.size());
+    for (std::size_t b = 0; b < expected_.size(); b++) {
+        const double inner = b * width_, outer = (b + 1) * width_;
+        periodicShares_[b] = 4.0 / 3.0 * M_PI * (outer * outer * outer - inner * inner * inner) / volume;
+    }
+    return periodicShares_;
+}
+
 // Each counted type's centres into the grid's bins along each axis, and as
-// many uniform ones in the region they reach, by the share of each bin the region covers.
+// many uniform ones in the region they reach, by the share of each bin the
+// region covers. A periodic box has no walls to crowd against: no spread.
 void CRadialDistribution::addSpread(const CSimulationState& s)
 {
+    if (periodic_) return;
     const double half = spreadHalfWidth_, step = 2.0 * half / kSpreadBins;
     for (int t = 0; t < kTypes; t++) {
         const int atoms = s.atoms.number[t];

@@ -2,8 +2,9 @@
 // The radial distribution g(r) of one pair of atom types, or of all atoms,
 // accumulated over displays since its reset: the pairs found at each
 // distance over the pairs centres placed independently would give there,
-// spread through the box as the centres were. Bins are a twentieth of the
-// pair's mean diameter wide and reach half the box width.
+// spread through the box as the centres were (in a periodic box: spread
+// evenly, the bulk's shells). Bins are a twentieth of the pair's mean
+// diameter wide and reach half the box width.
 #pragma once
 
 #include <array>
@@ -76,6 +77,7 @@ private:
     void addExpected(const CSimulationState& s);
     void addSpread(const CSimulationState& s);
     const std::vector<double>& referenceFor(const CSimulationState& s, int t, int u);
+    const std::vector<double>& periodicShares(const CSimulationState& s);
     const std::vector<double>& spreadFactors(int t, int u) const;
 
     int first_ = kAllTypes, second_ = kAllTypes;
@@ -86,6 +88,8 @@ private:
     std::array<std::array<std::vector<double>, 4>, 4> expectedByPair_{};
     std::array<CSpread, 4> spreads_{};
     double spreadHalfWidth_ = 0.0;
+    bool periodic_ = false;  // minimum-image distances, the bulk's shells
+    std::vector<double> periodicShares_;
     mutable std::array<std::array<CSpreadFactors, 4>, 4> factors_{};
     // Centres gathered for the pair loop, and the first index of each type in them.
     std::vector<double> x_, y_, z_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BASE/CTextNumbers.h"
+#include "SIM/model/CMinimumImage.h"
 #include "SIM/model/CValueRules.h"
 
 namespace {
@@ -29,6 +30,7 @@ bool CSimulation::addOneAtom(int t)
             for (int j = 0; j < atoms.number[u]; j++) {
                 CVector separation;
                 separation.equalsSub(place, atoms.loc[u][j]);
+                if (isPeriodic()) quorvel::minimumImage(separation, box.halfWidth);
                 if (separation.length() < types.diam[u] / 2.0 + r) {
                     overlaps = true;
                     break;

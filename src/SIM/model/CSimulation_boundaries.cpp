@@ -44,9 +44,30 @@ COutcome CSimulation::setBoundaries(CBoundaries b)
     }
     UserChange change(*this);
     box.boundaries = b;
+    const double h = box.halfWidth, w = 2.0 * h;
     for (int t = 0; t < kTypes; t++)
-        for (int i = 0; i < atoms.number[t]; i++)
+        for (int i = 0; i < atoms.number[t]; i++) {
             for (int& n : atoms.image[t][i]) n = 0;
+            if (b == CBoundaries::periodic)
+                for (double& c : atoms.loc[t][i].v) {
+                    if (c >= h) c -= w;
+                    else if (c < -h) c += w;
+                }
+        }
+    // A periodic box does not move the piston: it waits at the top at rest,
+    // so its energy is none while the box is periodic, and it starts from
+    // there when the walls come back.
+    if (box.pistonUsed) {
+        box.pistonZ = box.halfWidth;
+        box.pistonV = 0.0;
+    }
+    if (b == CBoundaries::closed) {
+        // The walls come back: every centre within its limits, and the pairs
+        // the walls' limits pushed together parted where they can be.
+        for (double& v : outputs.virial) v = 0.0;
+        clampAllAtomsIntoBox();
+        shiftAtomsToFit(100);
+    }
     restartEnergiesAndAverages();
     return {};
 }

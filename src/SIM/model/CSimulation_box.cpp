@@ -20,6 +20,24 @@ COutcome CSimulation::setHalfWidth(double n)
         }
         return {};
     }
+    if (isPeriodic()) {
+        // No walls push the atoms in: the box takes them along, every
+        // position scaled with it (as a barostat would), so that every
+        // centre stays inside and every pair keeps its order of distance.
+        // Pairs come closer by the same ratio, which the forces meet at the
+        // next step; whether the cut-off still fits the box is the caller's
+        // refusal to give, before this.
+        double f = n / o, w = 2.0 * n;
+        box.halfWidth = n;
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < atoms.number[t]; i++)
+                for (double& c : atoms.loc[t][i].v) {
+                    c *= f;
+                    if (c >= n) c -= w;  // a rounding at the top face
+                }
+        restartEnergiesAndAverages();
+        return {};
+    }
     box.halfWidth = n;
     double rememberedPistonZ = box.pistonZ;
     if (box.pistonUsed) box.pistonZ = n;

@@ -4,6 +4,7 @@
 // energies again from, and the reference the engines' force passes match.
 // Also the energy-difference display's reset and the steps-per-second clock.
 #include "SIM/model/CForceConstants.h"
+#include "SIM/model/CMinimumImage.h"
 #include "SIM/model/CSimulation.h"
 
 #include <cmath>
@@ -27,8 +28,13 @@ void CSimulation::MDCALCpot(double invR, double sigma, double eps, double q1, do
     force = 24.0 * eps * invR * (2.0 * s12 - s6) + invR * invR * c + 12.0 * invR * b * s12;
 }
 
+// In a periodic box the pairs meet by the minimum image, no floor acts and
+// each pair's r.F is summed into the virial row by row (a row: an atom with
+// every later one). Without contacts, pairs inside the mean diameter act too;
+// only coincident atoms, which have no direction, are passed over.
 void CSimulation::MDCALCCalcAcc()
 {
+    const bool periodic = isPeriodic();
     outputs.PEnergy[kAllAtoms] = 0.0;
     for (int t = 0; t < kTypes; t++) {
         outputs.PEnergy[t] = 0.0;
@@ -38,15 +44,19 @@ void CSimulation::MDCALCCalcAcc()
             atoms.aTEnergy[t][i] = 0.0;
         }
     }
+    if (periodic)
+        for (double& w : outputs.virial) w = 0.0;
     if (!forces.potentialUsed) return;
 
+    const bool contacts = forces.contactsUsed;
+    const double h = box.halfWidth;
     double force, energy;
     for (int t = 0; t < kTypes; t++)
         for (int i = 0; i < atoms.number[t]; i++) {
             double d = types.diam[t];
-            double h = atoms.loc[t][i].getZ() + box.halfWidth + kFloorOffset * d;
-            if (h <= kFloorRange * d) {
-                MDCALCpot(1.0 / h, d, forces.LJepsFloor[t], 0.0, 0.0, force, energy);
+            double z = atoms.loc[t][i].getZ() + box.halfWidth + kFloorOffset * d;
+            if (!periodic && z <= kFloorRange * d) {
+                MDCALCpot(1.0 / z, d, forces.LJepsFloor[t], 0.0, 0.0, force, energy);
                 atoms.acc[t][i].v[2] += types.invm[t] * force;
                 atoms.aPEnergy[t][i] += energy;
                 atoms.aTEnergy[t][i] += energy;
@@ -55,15 +65,18 @@ void CSimulation::MDCALCCalcAcc()
                 outputs.dptot[t] += clock.timeStep * force;
                 outputs.dptot[kAllAtoms] += clock.timeStep * force;
             }
+            double row = 0.0;
             for (int u = t; u < kTypes; u++) {
                 bool bothCharged = forces.charge[t] != 0.0 && forces.charge[u] != 0.0;
                 double m = (types.diam[t] + types.diam[u]) / 2.0;
                 double m2 = m * m;
+                double lower2 = contacts ? m2 : 0.0;
                 for (int j = (u == t ? i + 1 : 0); j < atoms.number[u]; j++) {
                     CVector direction;
                     direction.equalsSub(atoms.loc[t][i], atoms.loc[u][j]);
+                    if (periodic) minimumImage(direction, h);
                     double r2 = direction.norm();
-                    if (r2 <= m2) continue;
+                    if (r2 <= lower2) continue;
                     if (r2 > kCutoff2 * m2 && !bothCharged) continue;
                     double r = std::sqrt(r2);
                     direction.divs(r);
@@ -78,7 +91,12 @@ void CSimulation::MDCALCCalcAcc()
                     atoms.aTEnergy[t][i] += halfEnergy;
                     atoms.aPEnergy[u][j] += halfEnergy;
                     atoms.aTEnergy[u][j] += halfEnergy;
+                    if (periodic) row += force * r;
                 }
+            }
+            if (periodic) {
+                outputs.virial[t] += row;
+                outputs.virial[kAllAtoms] += row;
             }
         }
 }
@@ -87,6 +105,7 @@ void CSimulation::MDCALCCalcAcc()
 // accelerations the next step starts from: the floor term of atom (t, i) ...
 double CSimulation::floorEnergyFromPosition(int t, int i) const
 {
+    if (isPeriodic()) return 0.0;
     double d = types.diam[t];
     double h = atoms.loc[t][i].getZ() + box.halfWidth + kFloorOffset * d;
     if (!(h <= kFloorRange * d)) return 0.0;
@@ -100,8 +119,11 @@ double CSimulation::pairEnergyFromPositions(int t, int i, int u, int j) const
 {
     double m = (types.diam[t] + types.diam[u]) / 2.0;
     double m2 = m * m;
-    double r2 = CVector().equalsSub(atoms.loc[t][i], atoms.loc[u][j]).norm();
-    if (r2 <= m2) return 0.0;
+    CVector separation;
+    separation.equalsSub(atoms.loc[t][i], atoms.loc[u][j]);
+    if (isPeriodic()) minimumImage(separation, box.halfWidth);
+    double r2 = separation.norm();
+    if (r2 <= (forces.contactsUsed ? m2 : 0.0)) return 0.0;
     if (r2 > kCutoff2 * m2 && !(forces.charge[t] != 0.0 && forces.charge[u] != 0.0)) return 0.0;
     double force, energy;
     MDCALCpot(1.0 / std::sqrt(r2), m, forces.LJeps[t][u], forces.charge[t], forces.charge[u], force, energy);

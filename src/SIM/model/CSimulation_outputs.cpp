@@ -105,7 +105,15 @@ void CSimulation::sumOverAtoms()
 void CSimulation::calculateAreaVolumePressureTemperature()
 {
     double l = box.halfWidth;
-    if (box.pistonUsed) {
+    if (isPeriodic()) {
+        // No wall takes momentum: the pressure is the virial's, from the
+        // kinetic energy and the pairs' r.F of the last force pass.
+        double w = 2.0 * l;
+        outputs.volume = w * w * w;
+        outputs.area = 6.0 * w * w;
+        for (int s = 0; s < kSlots; s++)
+            outputs.pressure[s] = getSlotAtoms(s) > 0 ? (2.0 * outputs.KEnergy[s] + outputs.virial[s]) / (3.0 * outputs.volume) : 0.0;
+    } else if (box.pistonUsed) {
         double p = box.pistonZ;
         outputs.volume = 4.0 * l * l * (l + p);
         outputs.area = 8.0 * l * (l + p) + 8.0 * l * l;
@@ -116,8 +124,9 @@ void CSimulation::calculateAreaVolumePressureTemperature()
     // A slot with no atoms has no pressure. Its wall momentum is 0 after
     // every step, but measured between steps (after its atoms were deleted)
     // it is still that of the last step taken with them.
-    for (int s = 0; s < kSlots; s++)
-        outputs.pressure[s] = getSlotAtoms(s) > 0 ? outputs.dptot[s] / (clock.timeStep * outputs.area) : 0.0;
+    if (!isPeriodic())
+        for (int s = 0; s < kSlots; s++)
+            outputs.pressure[s] = getSlotAtoms(s) > 0 ? outputs.dptot[s] / (clock.timeStep * outputs.area) : 0.0;
     outputs.temperature[kAllAtoms] = atoms.totalAtoms > 0 ? outputs.KEnergy[kAllAtoms] * kTemperaturePerEnergy / atoms.totalAtoms : 0.0;
     for (int t = 0; t < kTypes; t++)
         outputs.temperature[t] = atoms.number[t] > 0 ? outputs.KEnergy[t] * kTemperaturePerEnergy / atoms.number[t] : 0.0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CSimulation: relaxing overlapping or protruding atoms into the box.
 #include "SIM/model/CSimulation.h"
+#include "SIM/model/CMinimumImage.h"
 
 #include <algorithm>
 #include <bit>
@@ -67,6 +68,7 @@ void CSimulation::fitPair(int t, int i, int u, int j, bool& fitted)
     double dQ = types.diam[u];
     CVector halfGap;
     halfGap.equalsSub(p, q);
+    if (isPeriodic()) quorvel::minimumImage(halfGap, box.halfWidth);
     double r = halfGap.length();
     double g = (dP + dQ) * kSeparationFactor - r;
     if (g > 0) {
@@ -81,6 +83,8 @@ void CSimulation::fitPair(int t, int i, int u, int j, bool& fitted)
         // keep the refit from ever ending.
         if (g > kFitTolerance * (dP + dQ)) fitted = false;
     }
+    // A periodic box has no walls to step away from.
+    if (isPeriodic()) return;
     wallStepsFor(p, q, p, dP, fitted);
     wallStepsFor(q, p, p, dQ, fitted);
 }
@@ -248,6 +252,20 @@ bool CSimulation::shiftAtomsToFit(int passes)
     finite = finite && std::isfinite(reach) && std::isfinite(box.halfWidth) && box.halfWidth > 0 && reach > 0;
 
     bool fitted = false;
+    if (isPeriodic()) {
+        // The cells know walls and no images: every pair, every pass, by the
+        // minimum image; what a separation step pushed out of the box comes
+        // back in through the opposite face.
+        fitted = fitAllPairs(passes);
+        const double h = box.halfWidth, w = 2.0 * h;
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < atoms.number[t]; i++)
+                for (double& c : atoms.heldLoc[t][i].v) {
+                    if (c >= h) c -= w;
+                    else if (c < -h) c += w;
+                }
+        return commitFit(fitted);
+    }
     if (finite && passes > 0 && atoms.totalAtoms >= 2 && tooMuchVolumeToFit(*this)) {
         // As the first pass would have left it.
         if (box.pistonUsed) box.pistonZ = box.halfWidth;

@@ -28,8 +28,10 @@ QUORVEL_WIDEST void markAtomsBeyond(const double* __restrict c, int atoms, doubl
 // straight flight is folded between its walls: every two reflections are a
 // period of 4 limit, and an odd count mirrors the place and the velocity.
 // The momentum these extra reflections give the walls is not measured.
+// A periodic box has no walls to fold between: its wrap takes every atom.
 bool CSimulation::foldAtomsIntoBox()
 {
+    if (isPeriodic()) return false;
     bool folded = false;
     for (int t = 0; t < kTypes; t++) {
         unsigned char beyond[kMaxPerType + 8] = {};
