@@ -109,10 +109,7 @@ void CSimulation::MDCALCIterate() { iterateSteps(clock.iterationsPerDisplay, tru
 void CSimulation::iterateSteps(unsigned steps, bool endsDisplay)
 {
     CStepView step = stepView();
-    // The fast engine's lists know the closed box with its contacts only: a
-    // periodic or contact-free state takes the reference loops, which are
-    // the definition it matches.
-    if (engineKind == CEngineKind::fast && !isPeriodic() && forces.contactsUsed) {
+    if (engineKind == CEngineKind::fast) {
         integrateSteps(step, getFastEngine(), engineThreads, steps, endsDisplay);
         return;
     }
