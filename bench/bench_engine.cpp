@@ -9,10 +9,11 @@
 // safety net, every step's outputs, averages and histogram, and after each
 // display the outputs and the energy ledger its CSV row reads).
 //
-//   build/bench/bench_engine [steps] [--engine-only | --skin | --display-work]
+//   build/bench/bench_engine [steps] [--engine-only | --skin | --display-work | --periodic]
 //   (default 2000 fast-engine steps; --engine-only leaves out the refit;
 //   --skin measures the list skin's choices instead, on one thread;
-//   --display-work the per-display work of the liquid alone)
+//   --display-work the per-display work of the liquid alone; --periodic the
+//   liquid in its closed box and in a periodic one)
 // QUORVEL_KERNEL=avx2 or =portable leaves out the wider kernels.
 #include <algorithm>
 #include <chrono>
@@ -39,6 +40,7 @@ const std::string kDir = QUORVEL_BENCH_DIR;
 constexpr int kTurns = 5;
 double otherKernelRowLength = 0.0;  // the fast engine's switch to the kernel it did not choose
 double skinVariant = 0.0;           // the skin fraction tried by the skin sweep
+bool periodicBox = false;           // states loaded into a periodic box
 
 // The processor's model name, as Linux reports it.
 std::string processorName()
@@ -71,6 +73,10 @@ std::unique_ptr<CSimulation> load(CClock& clock, const std::string& file, int ki
     s->setOpenPath(kDir + "/" + file);
     if (!s->readInputFile()) {
         std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        std::exit(1);
+    }
+    if (periodicBox && !s->setBoundaries(CBoundaries::periodic)) {
+        std::fprintf(stderr, "%s cannot be made periodic\n", file.c_str());
         std::exit(1);
     }
     s->setEngineKind(static_cast<CEngineKind>(kind));
@@ -244,6 +250,33 @@ void perDisplayWork()
                 100.0 * (sampled - display) / display);
 }
 
+// The liquid in its closed box and in a periodic one: the reference, and
+// the fast engine by kernel width on one and two threads, best of the turns.
+void periodicLiquid(unsigned steps)
+{
+    const char* file = "liquid-1600.txt";
+    std::printf("%s, ms per step (steps per second), best of %d turns\n", file, kTurns);
+    for (bool periodic : {false, true}) {
+        periodicBox = periodic;
+        double ref = msPerStep(file, 0, 1, std::max(1u, steps / 10));
+        double best[std::size(kWidths)][2];
+        for (auto& b : best) std::fill(std::begin(b), std::end(b), 1e9);
+        for (int round = 0; round < kTurns; round++)
+            for (size_t w = 0; w < std::size(kWidths); w++) {
+                if (!kWidths[w].available) continue;
+                for (int threads = 1; threads <= 2; threads++)
+                    best[w][threads - 1] =
+                        std::min(best[w][threads - 1], msPerStep(file, 1, threads, steps, nullptr, kWidths[w].setup));
+            }
+        std::printf("%s box: reference %.3f ms\n", periodic ? "periodic" : "closed", ref);
+        for (size_t w = 0; w < std::size(kWidths); w++)
+            if (kWidths[w].available)
+                std::printf("  %-9s 1 thread %.4f ms (%.0f/s), 2 threads %.4f ms (%.0f/s)\n", kWidths[w].name,
+                            best[w][0], 1000.0 / best[w][0], best[w][1], 1000.0 / best[w][1]);
+    }
+    periodicBox = false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -255,6 +288,10 @@ int main(int argc, char** argv)
     }
     if (argc > 2 && std::strcmp(argv[2], "--display-work") == 0) {
         perDisplayWork();
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[2], "--periodic") == 0) {
+        periodicLiquid(steps);
         return 0;
     }
     unsigned referenceSteps = steps / 10 > 0 ? steps / 10 : 1;
