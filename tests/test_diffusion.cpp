@@ -290,3 +290,38 @@ TEST(Diffusion, LammpsFindsTheSameEinsteinDOnTheLiquidsTrajectory)
                 r.einsteinD, r.samples, lammpsD, origins, r.windowStart(), r.windowEnd());
     EXPECT_NEAR(r.einsteinD, lammpsD, 0.15 * lammpsD);
 }
+
+// In a periodic box the atoms' paths are unwrapped by their image counts:
+// atoms in free flight that cross the box many times give MSD = v^2 t^2.
+TEST(Diffusion, PeriodicFreeFlightIsMeasuredFromTheUnwrappedPaths)
+{
+    ScriptedPlatform platform;
+    CSimulation s(platform);
+    s.initWithDefaults();
+    s.setPotentialUsed(false);
+    s.setConserve(false);
+    s.setContactsUsed(false);
+    for (int t = 0; t < CSimulation::kTypes; t++) ASSERT_TRUE(s.setNumber(t, 0));
+    ASSERT_TRUE(s.setHalfWidth(1e-9));
+    ASSERT_TRUE(s.setTimeStep(1e-13));
+    ASSERT_TRUE(s.setDiam(0, 1e-11));
+    const double speed = 300.0;
+    for (int i = 0; i < 20; i++) {
+        const double phi = 0.7 * i, z = -0.9 + 0.09 * i, r = std::sqrt(1.0 - z * z);
+        ASSERT_TRUE(s.addOneAtomAtLocationWithVelocity(0, 0.5e-9 * std::cos(phi), 0.5e-9 * std::sin(phi), 0.9e-10 * i - 0.9e-9,
+                                                       speed * r * std::cos(phi), speed * r * std::sin(phi), speed * z));
+    }
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::periodic));
+    CDiffusion d;
+    runDisplays(s, d, 40);
+    const CDiffusionResult r = d.result(kAllTypesMask);
+    ASSERT_GT(speed * r.time.back(), 20e-9) << "many widths crossed";
+    int wrapped = 0;
+    for (int i = 0; i < 20; i++) wrapped += std::abs(s.state().atoms.image[0][i][0]) > 2;
+    EXPECT_GT(wrapped, 5);
+    for (std::size_t k = 0; k < r.time.size(); k++) {
+        const double t = r.time[k];
+        EXPECT_NEAR(r.msd[k], speed * speed * t * t, 1e-9 * speed * speed * t * t + 1e-40) << "lag " << k;
+    }
+    EXPECT_EQ(r.window, CDiffusionWindow::tooEarly) << "the velocities never forget in free flight";
+}

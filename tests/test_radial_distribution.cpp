@@ -236,3 +236,51 @@ TEST_F(RadialDistributionTest, TheDiluteGasBoxGivesOneForUniformAndForWallHuggin
         }
     }
 }
+
+// In a periodic box a pair across a face is counted at its minimum image's
+// distance, and centres uniform over the whole box (no walls to keep them
+// off) give 1 at every distance to half the width against the bulk's shells.
+TEST_F(RadialDistributionTest, APeriodicBoxCountsByTheMinimumImageAndGivesOneForUniformAtoms)
+{
+    removeAllAtoms();
+    const double h = 1e-9;
+    StateEdit(s)->box.halfWidth = h;
+    StateEdit(s)->box.boundaries = CBoundaries::periodic;
+    {
+        StateEdit edit(s);
+        for (double& d : edit->types.diam) d = 2e-10;  // bins of 1e-11 m, 100 of them
+    }
+    place(0, -h + 0.2e-10, 0, 0);
+    place(0, h - 0.35e-10, 0, 0);  // 5.5e-11 apart through the face: bin 5
+    place(1, -h + 0.1e-10, -h + 0.1e-10, -h + 0.1e-10);
+    place(1, h - 0.1e-10, h - 0.1e-10, h - 0.1e-10);  // through the corner: about 3.46e-11, bin 3
+    CRadialDistribution once;
+    once.accumulate(s.state());
+    ASSERT_EQ(once.bins(), 100);
+    double counted = 0;
+    for (int b = 0; b < once.bins(); b++) counted += once.observedPairs(b);
+    EXPECT_EQ(once.observedPairs(5), 1.0);
+    EXPECT_EQ(once.observedPairs(3), 1.0);
+    EXPECT_EQ(counted, 2.0) << "the other pairs are farther than half the width";
+
+    removeAllAtoms();
+    StateEdit(s)->atoms.number[0] = CSimulation::kMaxPerType;
+    StateEdit(s)->atoms.number[1] = CSimulation::kMaxPerType;
+    StateEdit(s)->atoms.totalAtoms = 2 * CSimulation::kMaxPerType;
+    CRadialDistribution all;
+    for (int display = 0; display < 100; display++) {
+        {
+            StateEdit edit(s);
+            for (int t = 0; t < 2; t++)
+                for (int i = 0; i < edit->atoms.number[t]; i++)
+                    edit->atoms.loc[t][i].setXYZ(uniform(-h, h), uniform(-h, h), uniform(-h, h));
+        }
+        all.accumulate(s.state());
+    }
+    const double pairs = 800.0 * 799.0 / 2.0, volume = 8 * h * h * h;
+    EXPECT_NEAR(all.expectedPairs(10), 100 * pairs * 4.0 / 3.0 * std::numbers::pi * (1331e-33 - 1e-30) / volume, 1e-6);
+    for (int b = 5; b < all.bins(); b++) EXPECT_NEAR(all.g(b), 1.0, 0.05) << "bin " << b;
+    StateEdit(s)->box.boundaries = CBoundaries::closed;
+    all.accumulate(s.state());
+    EXPECT_EQ(all.displays(), 1u) << "another box starts the accumulation again";
+}

@@ -114,7 +114,9 @@ void appendHeader(std::string& out, const CSimulationState& sim, int replicate)
            "# Units: metal -- Angstrom, ps, g/mol, eV, elementary charges, K, bar.\n\n";
     line(out, "units           metal", "Angstrom, ps, g/mol, eV, e, K, bar");
     line(out, "atom_style      charge", "every atom carries its type's charge");
-    if (sim.box.pistonUsed)
+    if (sim.box.boundaries == CBoundaries::periodic)
+        line(out, "boundary        p p p", "a periodic box: no walls, pairs by the minimum image");
+    else if (sim.box.pistonUsed)
         line(out, "boundary        f f m", "a closed box; its top follows the plate past the ceiling");
     else
         line(out, "boundary        f f f", "a closed box: no periodic images");
@@ -260,6 +262,10 @@ void appendBoxFixes(std::string& out, const CSimulationState& sim, const Box& bo
 {
     CLammpsTypes types(sim);
     line(out, "fix             integrate atoms nve", "velocity Verlet, as Quorvel steps");
+    if (sim.box.boundaries == CBoundaries::periodic) {
+        out += '\n';  // no walls, floor, heat bath or piston
+        return;
+    }
     if (sim.box.pistonUsed) appendPiston(out, sim, box);
     out += "# Walls: each type is reflected at half its diameter inside the box, as in Quorvel\n"
            "# (Quorvel sets an atom on the wall where LAMMPS mirrors it; the same with potentials off).\n";
