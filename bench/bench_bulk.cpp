@@ -13,7 +13,9 @@
 // (Quorvel's energy conservation off) for the same steps from it, and the
 // reference loops run Quorvel's side.
 //
-//   build/bench/bench_bulk [steps [atoms...]]      (default 10000 steps; 1600 and 500 atoms)
+//   build/bench/bench_bulk [--contacts] [steps [atoms...]]   (default 10000 steps; 1600 and 500 atoms)
+// --contacts adds two runs of Quorvel's own model from the same state, with
+// its energy conservation off and on, against the same LAMMPS run.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -52,6 +54,31 @@ struct Figures {
     double windowFrom = 0.0, windowTo = 0.0;  // s, the measurement's fit window
 };
 
+// Every velocity scaled by one factor to the temperature, after the centre
+// of mass is brought to rest: a periodic box keeps the total momentum, and a
+// drifting liquid would add the drift's square to every MSD.
+void rescaleVelocities(CSimulation& s)
+{
+    auto state = std::make_unique<CSimulationState>(s.state());
+    CAtoms& atoms = state->atoms;
+    double momentum[3] = {}, mass = 0.0, kinetic = 0.0;
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < atoms.number[t]; i++) {
+            for (int axis = 0; axis < 3; axis++) momentum[axis] += state->types.mass[t] * atoms.vel[t][i].v[axis];
+            mass += state->types.mass[t];
+        }
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < atoms.number[t]; i++) {
+            for (int axis = 0; axis < 3; axis++) atoms.vel[t][i].v[axis] -= momentum[axis] / mass;
+            kinetic += 0.5 * state->types.mass[t] * atoms.vel[t][i].norm();
+        }
+    const double factor = std::sqrt(1.5 * atoms.totalAtoms * quorvel::kBoltzmann * kTemperature / kinetic);
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        for (int i = 0; i < atoms.number[t]; i++) atoms.vel[t][i].muls(factor);
+    s.restoreState(*state);
+    s.restartEnergiesAndAverages();
+}
+
 // A square, box-wide lattice of fcc cells holding n atoms (the first n sites
 // in a shuffled order), velocities drawn from Maxwell's distribution at T.
 std::unique_ptr<CSimulation> buildLiquid(CClock& clock, int n)
@@ -86,6 +113,7 @@ std::unique_ptr<CSimulation> buildLiquid(CClock& clock, int n)
         s->addOneAtomAtLocationWithVelocity(t, sites[k][0], sites[k][1], sites[k][2], maxwell(rng), maxwell(rng),
                                             maxwell(rng));
     }
+    rescaleVelocities(*s);
     s->setTimeStep(kTimeStep);
     s->setConserve(false);
     s->setPotentialUsed(true);
@@ -100,11 +128,19 @@ std::unique_ptr<CSimulation> buildLiquid(CClock& clock, int n)
     s->setIPD(10);
     for (int k = 0; k < 150; k++) {
         s->runDisplay();
-        const double kinetic = 1.5 * n * quorvel::kBoltzmann * kTemperature;
-        s->changeKEnergy(kinetic - s->state().outputs.KEnergy[CSimulation::kAllAtoms]);
+        rescaleVelocities(*s);
     }
     for (int k = 0; k < 50; k++) s->runDisplay();
     return s;
+}
+
+std::unique_ptr<CSimulation> copyOf(CClock& clock, const CSimulation& s)
+{
+    auto copy = std::make_unique<CSimulation>(clock);
+    copy->initWithDefaults();
+    copy->setEngineKind(CEngineKind::reference);
+    copy->adoptState(s);
+    return copy;
 }
 
 double slopeOverSecondHalf(const std::vector<double>& t, const std::vector<double>& y)
@@ -287,6 +323,8 @@ void compare(const char* title, const Figures& q, const Figures& l)
 
 int main(int argc, char** argv)
 {
+    bool contacts = argc > 1 && std::string(argv[1]) == "--contacts";
+    if (contacts) argc--, argv++;
     unsigned steps = argc > 1 ? static_cast<unsigned>(std::atoi(argv[1])) : 10000;
     steps = std::max(kRdfEvery, steps / kRdfEvery * kRdfEvery);
     std::vector<int> sizes;
@@ -302,18 +340,21 @@ int main(int argc, char** argv)
                 kDensity, kTemperature / 119.8, steps, kTimeStep * 1e15, kEvery);
     for (int n : sizes) {
         auto liquid = buildLiquid(clock, n);
+        auto start = copyOf(clock, *liquid);  // the state both programs start from
         Figures theirs;
         if (!runLammps(*liquid, steps, theirs)) return 1;
         Figures off = runQuorvel(*liquid, steps);
         char title[128];
         std::snprintf(title, sizeof title, "%d atoms, contacts off (plain Lennard-Jones, as LAMMPS):", n);
         compare(title, off, theirs);
-        auto withContacts = buildLiquid(clock, n);  // the same state: the build is deterministic
+        std::fflush(stdout);
+        if (!contacts) continue;
+        auto withContacts = copyOf(clock, *start);
         withContacts->setContactsUsed(true);
         Figures on = runQuorvel(*withContacts, steps);
         std::snprintf(title, sizeof title, "%d atoms, contacts on (Quorvel's model), against the same LAMMPS run:", n);
         compare(title, on, theirs);
-        auto conserved = buildLiquid(clock, n);
+        auto conserved = copyOf(clock, *start);
         conserved->setContactsUsed(true);
         conserved->setConserve(true);
         Figures held = runQuorvel(*conserved, steps);

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include "DIALOG/COutcomeAlert.h"
-#include "support/EngineStates.h"
 #include "support/SimulationFixture.h"
 
 namespace {
@@ -573,47 +572,4 @@ TEST_F(Engine, APeriodicBoxRefusesChargesAndABoxNarrowerThanTwiceTheCutOff)
     s.setHalfWidth(1e-9);
     EXPECT_TRUE(s.setBoundaries(CBoundaries::periodic));
     EXPECT_TRUE(s.isPeriodic());
-}
-
-// The periodic box and the contact-free pairs give the same bits with either
-// engine, at one thread and at two.
-TEST(PeriodicIdentity, ReferenceAndFastEngineAgreeOnPeriodicAndContactFreeStates)
-{
-    for (int setting = 0; setting < 8; setting++) {
-        const bool periodic = setting & 1, contacts = setting & 2, conserve = setting & 4;
-        if (!periodic && contacts) continue;  // the closed box with contacts: the fast engine's own tests
-        SCOPED_TRACE("setting " + std::to_string(setting));
-        ScriptedPlatform platforms[3];
-        std::unique_ptr<CSimulation> runs[3];
-        for (int k = 0; k < 3; k++) {
-            runs[k] = std::make_unique<CSimulation>(platforms[k]);
-            CSimulation& s = *runs[k];
-            s.initWithDefaults();
-            s.setEngineKind(k == 0 ? CEngineKind::reference : CEngineKind::fast);
-            s.setEngineThreads(k == 2 ? 2 : 1);
-            scatter(s, 30, 3 + setting);
-            ASSERT_TRUE(s.shiftAtomsToFit(1000));  // no pair deep inside another: contacts off meet them
-            StateEdit(s)->forces.potentialUsed = 1;
-            StateEdit(s)->conservation.conserve = conserve;
-            s.setContactsUsed(contacts);
-            ASSERT_TRUE(s.setBoundaries(periodic ? CBoundaries::periodic : CBoundaries::closed));
-            StateEdit(s)->clock.iterations = 0;
-            StateEdit(s)->clock.timeStep = 2e-15;
-            s.setIPD(sanitized() ? 5 : 50);
-        }
-        for (int display = 0; display < 4; display++)
-            for (int k = 0; k < 3; k++) ASSERT_TRUE(runs[k]->runDisplay()) << runs[k]->getRunStopReason();
-        for (int k = 1; k < 3; k++) {
-            const CSimulationState &a = runs[0]->state(), &b = runs[k]->state();
-            for (int t = 0; t < 4; t++)
-                for (int i = 0; i < a.atoms.number[t]; i++) {
-                    ASSERT_TRUE(sameBits(a.atoms.loc[t][i].v, b.atoms.loc[t][i].v)) << k << " loc " << t << " " << i;
-                    ASSERT_TRUE(sameBits(a.atoms.vel[t][i].v, b.atoms.vel[t][i].v)) << k << " vel " << t << " " << i;
-                    ASSERT_TRUE(sameBits(a.atoms.image[t][i], b.atoms.image[t][i])) << k << " image " << t << " " << i;
-                }
-            EXPECT_TRUE(sameBits(a.outputs.virial, b.outputs.virial)) << k;
-            EXPECT_TRUE(sameBits(a.outputs.pressure, b.outputs.pressure)) << k;
-            EXPECT_TRUE(sameBits(a.outputs.TEnergy, b.outputs.TEnergy)) << k;
-        }
-    }
 }

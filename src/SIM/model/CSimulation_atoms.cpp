@@ -237,10 +237,19 @@ void CSimulation::moveSelectedBy(float dx, float dy)
     restartEnergiesAndAverages();
 }
 
-// Puts every atom's centre back within its wall limits (and below the piston).
+// Puts every atom's centre back within its wall limits (and below the piston);
+// in a periodic box, which has no walls, back in through the opposite face.
 void CSimulation::clampAllAtomsIntoBox()
 {
     double h = box.halfWidth;
+    if (isPeriodic()) {
+        const double w = 2.0 * h;
+        for (int t = 0; t < kTypes; t++)
+            for (int i = 0; i < atoms.number[t]; i++)
+                for (double& c : atoms.loc[t][i].v)
+                    if (std::isfinite(c)) c -= w * std::floor((c + h) / w);
+        return;
+    }
     for (int t = 0; t < kTypes; t++) {
         double r = types.diam[t] / 2.0;
         for (int i = 0; i < atoms.number[t]; i++) {
