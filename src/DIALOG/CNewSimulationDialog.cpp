@@ -121,12 +121,24 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     bathRow->addWidget(new QLabel(tr("K"), this));
     bathRow->addStretch();
     piston = new QCheckBox(tr("Piston on top of the box"), this);
+    contacts = new QCheckBox(tr("Contacts at the mean diameter"), this);
+    contacts->setChecked(start.contacts);
+    periodic = new QCheckBox(tr("Periodic (bulk)"), this);
+    periodic->setChecked(start.periodic);
+    periodicNote = hintLabel(periodicBoxNote());
     motionForm->addRow(pairPotentials);
+    motionForm->addRow(contacts);
+    motionForm->addRow(periodic);
+    motionForm->addRow(periodicNote);
     motionForm->addRow(floorAttraction);
     motionForm->addRow(bathRow);
     motionForm->addRow(piston);
     connect(floorTemperature, &QLineEdit::textEdited, this, &CNewSimulationDialog::update);
     connect(floorBath, &QCheckBox::toggled, this, &CNewSimulationDialog::update);
+    connect(periodic, &QCheckBox::toggled, this, [this] {
+        showKindOfBox();
+        update();
+    });
     layout->addWidget(motion);
 
     auto* previewBox = new QGroupBox(tr("What will be built"), this);
@@ -140,7 +152,17 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     addButtons(layout);
 
     for (int t = 0; t < kTypes; t++) substanceChosen(t);
+    showKindOfBox();
     update();
+}
+
+void CNewSimulationDialog::showKindOfBox()
+{
+    const bool bulk = periodic->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(floorAttraction), static_cast<QWidget*>(floorBath),
+                             static_cast<QWidget*>(floorTemperature), static_cast<QWidget*>(piston)})
+        control->setEnabled(!bulk);
+    periodicNote->setVisible(bulk);
 }
 
 void CNewSimulationDialog::fill()
@@ -198,13 +220,16 @@ bool CNewSimulationDialog::readSpec(CSpec& spec, QString& problem) const
     }
     spec.seed = static_cast<std::uint64_t>(seed->value());
     spec.pairPotentials = pairPotentials->isChecked();
-    spec.floorAttraction = floorAttraction->isChecked();
-    spec.floorBath = floorBath->isChecked();
+    spec.contacts = contacts->isChecked();
+    spec.periodic = periodic->isChecked();
+    // The floor's and the piston's switches are kept for a closed box, and do not count in a periodic one.
+    spec.floorAttraction = !spec.periodic && floorAttraction->isChecked();
+    spec.floorBath = !spec.periodic && floorBath->isChecked();
     if (spec.floorBath && !numberIn(floorTemperature, spec.floorTemperature)) {
         problem = tr("The floor temperature is not a number.");
         return false;
     }
-    spec.piston = piston->isChecked();
+    spec.piston = !spec.periodic && piston->isChecked();
     return true;
 }
 
@@ -246,6 +271,7 @@ void CNewSimulationDialog::update()
     } else {
         text += QLatin1Char(' ') + tr("Placed at random, each pair at least its mean diameter apart.");
     }
+    if (spec.periodic) text += QLatin1Char(' ') + tr("The box is periodic: the atoms fill it, with no walls.");
     preview->setText(text);
 }
 

@@ -20,6 +20,9 @@ COutcome CSimulation::setHalfWidth(double n)
         }
         return {};
     }
+    if (isPeriodic())
+        if (COutcome allowed = periodicBoxRefusalWith(0, atoms.number[0], forces.charge[0], types.diam[0], n); !allowed)
+            return allowed;
     box.halfWidth = n;
     double rememberedPistonZ = box.pistonZ;
     if (box.pistonUsed) box.pistonZ = n;
