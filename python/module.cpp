@@ -118,6 +118,8 @@ std::unique_ptr<CPySimulation> newSimulationOf(const std::string& types, const s
     if (!newSimulation::parseTypes(types, spec.types, problem)) raise(PyExc_ValueError, "types: " + problem);
     if (!newSimulation::arrangementFromWord(lattice, spec.arrangement))
         raise(PyExc_ValueError, "lattice is \"sc\", \"bcc\", \"fcc\" or \"random\", not \"" + lattice + "\"");
+    spec.periodic = periodic;  // before the default density, which depends on it
+    spec.contacts = contacts;
     const int given = density.has_value() + packingFraction.has_value() + boxWidth.has_value();
     if (given > 1) raise(PyExc_ValueError, "give one of density, packing_fraction and box_width");
     if (density) spec.measure = newSimulation::CDensityMeasure::massDensity, spec.density = *density;
@@ -129,8 +131,6 @@ std::unique_ptr<CPySimulation> newSimulationOf(const std::string& types, const s
     spec.floorBath = floorBath.has_value();
     spec.floorTemperature = floorBath.value_or(0.0);
     spec.floorAttraction = floorAttraction;
-    spec.periodic = periodic;
-    spec.contacts = contacts;
     auto out = std::make_unique<CPySimulation>();
     CSimulation& s = out->drawing();
     auto scratch = std::make_unique<CSimulation>(s.getClock());

@@ -128,8 +128,12 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     periodicNote = hintLabel(periodicBoxNote());
     motionForm->addRow(pairPotentials);
     motionForm->addRow(contacts);
-    motionForm->addRow(periodic);
-    motionForm->addRow(periodicNote);
+    // The note beside the switch, so that the dialog keeps its height.
+    auto* periodicRow = new QHBoxLayout;
+    periodicRow->addWidget(periodic);
+    periodicRow->addSpacing(12);
+    periodicRow->addWidget(periodicNote, 1);
+    motionForm->addRow(periodicRow);
     motionForm->addRow(floorAttraction);
     motionForm->addRow(bathRow);
     motionForm->addRow(piston);
@@ -162,7 +166,8 @@ void CNewSimulationDialog::showKindOfBox()
     for (QWidget* control : {static_cast<QWidget*>(floorAttraction), static_cast<QWidget*>(floorBath),
                              static_cast<QWidget*>(floorTemperature), static_cast<QWidget*>(piston)})
         control->setEnabled(!bulk);
-    periodicNote->setVisible(bulk);
+    // Kept in its place when hidden, so that the switch does not move.
+    periodicNote->setText(bulk ? periodicBoxNote() : QString());
 }
 
 void CNewSimulationDialog::fill()
@@ -207,6 +212,8 @@ bool CNewSimulationDialog::readSpec(CSpec& spec, QString& problem) const
         spec.types.push_back(type);
     }
     spec.arrangement = static_cast<CArrangement>(arrangement->currentData().toInt());
+    spec.periodic = periodic->isChecked();  // before the default density, which depends on it
+    spec.contacts = contacts->isChecked();
     spec.measure = given;
     if (!densityTyped) {
         spec.density = defaultPackingFraction(spec);
@@ -220,8 +227,6 @@ bool CNewSimulationDialog::readSpec(CSpec& spec, QString& problem) const
     }
     spec.seed = static_cast<std::uint64_t>(seed->value());
     spec.pairPotentials = pairPotentials->isChecked();
-    spec.contacts = contacts->isChecked();
-    spec.periodic = periodic->isChecked();
     // The floor's and the piston's switches are kept for a closed box, and do not count in a periodic one.
     spec.floorAttraction = !spec.periodic && floorAttraction->isChecked();
     spec.floorBath = !spec.periodic && floorBath->isChecked();
