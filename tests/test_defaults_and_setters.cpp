@@ -306,9 +306,9 @@ TEST_F(Setters, PistonSettings)
 TEST_F(Setters, APeriodicBoxRefusesWhatItCannotHold)
 {
     EXPECT_TRUE(s.setCharge(1, 1.6e-19));  // type B has no atoms: the closed box takes anything
-    ASSERT_TRUE(s.setHalfWidth(1e-9));
+    ASSERT_TRUE(s.setHalfWidth(8e-10));
     const COutcome tooSmall = s.setBoundaries(CBoundaries::periodic);
-    ASSERT_TRUE(tooSmall.isRefused());  // a cut-off of 0.9 nm in a box 2 nm wide
+    ASSERT_TRUE(tooSmall.isRefused());  // a cut-off of 0.9 nm in a box 1.6 nm wide
     EXPECT_NE(tooSmall.message().find("cut-off of the forces (0.9 nm)"), std::string::npos) << tooSmall.message();
     EXPECT_EQ(s.getBoundaries(), CBoundaries::closed);
     ASSERT_TRUE(s.setHalfWidth(2e-9));
