@@ -80,7 +80,7 @@ py::object toAse(const CPySimulation& self)
         }
     }
     py::object atoms = ase.attr("Atoms")(py::arg("symbols") = symbols, py::arg("positions") = positions,
-                                         py::arg("cell") = py::make_tuple(edge, edge, edge), py::arg("pbc") = false,
+                                         py::arg("cell") = py::make_tuple(edge, edge, edge), py::arg("pbc") = s.isPeriodic(),
                                          py::arg("masses") = masses);
     atoms.attr("set_velocities")(velocities);
     atoms.attr("set_array")("quorvel_types", types);

@@ -110,13 +110,16 @@ std::unique_ptr<CPySimulation> openFile(const std::string& path, int frame)
 std::unique_ptr<CPySimulation> newSimulationOf(const std::string& types, const std::string& lattice,
                                                std::optional<double> density, std::optional<double> packingFraction,
                                                std::optional<double> boxWidth, double temperature, unsigned long seed,
-                                               std::optional<double> floorBath, bool floorAttraction)
+                                               std::optional<double> floorBath, bool floorAttraction, bool periodic,
+                                               bool contacts)
 {
     newSimulation::CSpec spec;
     std::string problem;
     if (!newSimulation::parseTypes(types, spec.types, problem)) raise(PyExc_ValueError, "types: " + problem);
     if (!newSimulation::arrangementFromWord(lattice, spec.arrangement))
         raise(PyExc_ValueError, "lattice is \"sc\", \"bcc\", \"fcc\" or \"random\", not \"" + lattice + "\"");
+    spec.periodic = periodic;  // before the default density, which depends on it
+    spec.contacts = contacts;
     const int given = density.has_value() + packingFraction.has_value() + boxWidth.has_value();
     if (given > 1) raise(PyExc_ValueError, "give one of density, packing_fraction and box_width");
     if (density) spec.measure = newSimulation::CDensityMeasure::massDensity, spec.density = *density;
@@ -204,11 +207,13 @@ PYBIND11_MODULE(quorvel, m)
                    py::arg("density") = py::none(), py::arg("packing_fraction") = py::none(),
                    py::arg("box_width") = py::none(), py::arg("temperature") = newSimulation::kDefaultTemperature,
                    py::arg("seed") = newSimulation::CSpec().seed, py::arg("floor_bath") = py::none(),
-                   py::arg("floor_attraction") = false,
+                   py::arg("floor_attraction") = false, py::arg("periodic") = false,
+                   py::arg("contacts") = newSimulation::CSpec().contacts,
                    "Builds a new simulation as quorvel-batch --new does. `types` is a comma list such as \"Ar:256\"\n"
                    "or \"Kr:100,Ar:300\" of Ar, Ne, Kr, Xe or A; `lattice` \"sc\", \"bcc\", \"fcc\" or \"random\"; at most\n"
                    "one of `density` (kg/m3), `packing_fraction` and `box_width` (m); `temperature` in K;\n"
-                   "`floor_bath` a bath temperature in K for the floor; `floor_attraction` the floor's wells.");
+                   "`floor_bath` a bath temperature in K for the floor; `floor_attraction` the floor's wells;\n"
+                   "`periodic` a periodic box (no walls, floor or piston); `contacts` False for plain Lennard-Jones.");
     bindRun(cls);
 
     cls.def_property_readonly(

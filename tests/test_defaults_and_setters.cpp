@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The default simulation and the parameter setters with their refusals.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -295,6 +296,76 @@ TEST_F(Setters, PistonSettings)
     EXPECT_DOUBLE_EQ(s.state().box.pistonA, -1e-24);
     EXPECT_TRUE(s.setPistonMass(2.0));
     EXPECT_DOUBLE_EQ(s.state().box.pistonA, -0.5e-24);
+}
+
+// In a periodic box every change that would leave a state it cannot hold is
+// refused with the periodic box's reason and changes nothing: a charge on a
+// type with atoms, atoms added to a charged type, a diameter or a narrower
+// box that brings the longest cut-off (3 mean diameters) to half the width.
+// In the closed box the same changes are taken as they always were.
+TEST_F(Setters, APeriodicBoxRefusesWhatItCannotHold)
+{
+    EXPECT_TRUE(s.setCharge(1, 1.6e-19));  // type B has no atoms: the closed box takes anything
+    ASSERT_TRUE(s.setHalfWidth(8e-10));
+    const COutcome tooSmall = s.setBoundaries(CBoundaries::periodic);
+    ASSERT_TRUE(tooSmall.isRefused());  // a cut-off of 0.9 nm in a box 1.6 nm wide
+    EXPECT_NE(tooSmall.message().find("cut-off of the forces (0.9 nm)"), std::string::npos) << tooSmall.message();
+    EXPECT_EQ(s.getBoundaries(), CBoundaries::closed);
+    ASSERT_TRUE(s.setHalfWidth(2e-9));
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::periodic));
+    ASSERT_TRUE(s.isPeriodic());
+
+    const CSimulationState before = s.state();
+    auto unchanged = [&](const char* what) {
+        EXPECT_TRUE(std::equal(before.forces.charge, before.forces.charge + 4, s.state().forces.charge)) << what;
+        EXPECT_EQ(s.state().atoms.number[1], before.atoms.number[1]) << what;
+        EXPECT_EQ(s.state().types.diam[0], before.types.diam[0]) << what;
+        EXPECT_EQ(s.state().box.halfWidth, before.box.halfWidth) << what;
+    };
+    const COutcome charge = s.setCharge(0, 1.6e-19);
+    EXPECT_TRUE(charge.isRefused());
+    EXPECT_NE(charge.message().find("Ewald"), std::string::npos);
+    unchanged("charge");
+    EXPECT_TRUE(s.setNumber(1, 2).isRefused());  // B is charged
+    EXPECT_TRUE(s.addOneAtomAtLocationWithVelocity(1, 0, 0, 0, 0, 0, 0).isRefused());
+    EXPECT_TRUE(s.addOneAtomAtLocationWithShift(1, 0, 0, 0).isRefused());
+    unchanged("atoms added to a charged type");
+    const COutcome wide = s.setDiam(0, 7e-10);  // a cut-off of 2.1 nm
+    EXPECT_TRUE(wide.isRefused());
+    EXPECT_NE(wide.message().find("periodic box"), std::string::npos);
+    unchanged("diameter");
+    EXPECT_TRUE(s.setHalfWidth(9e-10).isRefused());
+    unchanged("narrower box");
+    EXPECT_EQ(parameters::set(s, [] {
+                  parameters::CParameterRef ref;
+                  parameters::find("charge.A", ref);
+                  return ref;
+              }(), "1e-19").message(),
+              charge.message());
+    // What the periodic box can hold is taken there too.
+    EXPECT_TRUE(s.setCharge(1, 0.0));
+    EXPECT_TRUE(s.setNumber(1, 2));
+    EXPECT_TRUE(s.setDiam(0, 4e-10));
+    EXPECT_TRUE(s.setHalfWidth(1.5e-9));
+    EXPECT_TRUE(s.setCharge(2, 1e-19));  // C has no atoms
+
+    // Back in the closed box the charge is taken, and a periodic box is then refused.
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::closed));
+    EXPECT_TRUE(s.setCharge(0, 1.6e-19));
+    EXPECT_TRUE(s.setBoundaries(CBoundaries::periodic).isRefused());
+    s.setContactsUsed(false);
+    EXPECT_FALSE(s.getContactsUsed());
+    parameters::CParameterRef boundaries, contacts;
+    ASSERT_EQ(parameters::find("boundaries", boundaries), "");
+    ASSERT_EQ(parameters::find("contacts", contacts), "");
+    EXPECT_EQ(parameters::valueText(s, boundaries), "closed");
+    EXPECT_EQ(parameters::valueText(s, contacts), "off");
+    EXPECT_NE(parameters::set(s, boundaries, "periodic").message().find("Ewald"), std::string::npos);
+    EXPECT_TRUE(parameters::set(s, contacts, "1"));
+    EXPECT_TRUE(s.getContactsUsed());
+    EXPECT_TRUE(s.setCharge(0, 0.0));
+    EXPECT_TRUE(parameters::set(s, boundaries, "PERIODIC"));
+    EXPECT_EQ(parameters::valueText(s, boundaries), "periodic");
 }
 
 // The names lessons, scripts and the batch runner set parameters by: each

@@ -210,7 +210,7 @@ TEST_F(HostileInput, ValuesOutsideTheirRangesAreRefusedBySetterAndFileAlike)
          [](const CSimulation& m) { return double(m.state().forces.LJeps[0][0]); }},
         {"ULJF 0 -1e-21", [](CSimulation& m) { return m.setLJepsFloor(0, -1e-21); },
          [](const CSimulation& m) { return double(m.state().forces.LJepsFloor[0]); }},
-        {"UCHR 0 1", [](CSimulation& m) { return m.setCharge(0, 1); },
+        {"UCHR 0 1", [](CSimulation& m) { return bool(m.setCharge(0, 1)); },
          [](const CSimulation& m) { return double(m.state().forces.charge[0]); }},
         {"DDTC 1e308", [](CSimulation& m) { return m.setDisplayTimeConstant(1e308); },
          [](const CSimulation& m) { return double(m.state().outputs.displayTC); }},

@@ -154,6 +154,35 @@ TEST_F(LammpsExportTest, AMissingFolderIsMadeAndTheReplicateIsInTheInput)
     EXPECT_NE(input.find(expected), std::string::npos) << expected;
 }
 
+// A periodic box is exported periodic, with neither walls nor the piston
+// its setting may hold, and the same unshifted cut-off; contacts off say so,
+// and with the potentials off too no pair acts at all. A closed box keeps
+// its walls.
+TEST_F(LammpsExportTest, APeriodicBoxHasNoWallsAndContactsOffNoStandIn)
+{
+    load("liquid-400.txt");
+    const std::string closed = lammpsInputText(s.state(), 1);
+    EXPECT_NE(closed.find("boundary        f f f"), std::string::npos);
+    EXPECT_NE(closed.find("wall/reflect"), std::string::npos);
+    s.setPistonUsed(true);
+    ASSERT_TRUE(s.setHalfWidth(4e-9));
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::periodic)) << s.periodicBoxRefusal().message();
+    s.setContactsUsed(false);
+    const std::string bulk = lammpsInputText(s.state(), 2);
+    EXPECT_NE(bulk.find("boundary        p p p"), std::string::npos);
+    for (const char* absent : {"wall/", "langevin", "rigid", "soft", "hybrid", "Quorvel resolves atoms closer"})
+        EXPECT_EQ(bulk.find(absent), std::string::npos) << absent;
+    EXPECT_NE(bulk.find("pair_modify     shift no"), std::string::npos);
+    EXPECT_NE(bulk.find("Contacts are off"), std::string::npos);
+    CLammpsTypes types(s.state());
+    EXPECT_EQ(types.plate, 0);
+    s.setPotentialUsed(false);
+    const std::string free = lammpsInputText(s.state(), 1);
+    EXPECT_NE(free.find("pair_style      zero "), std::string::npos);
+    EXPECT_NE(free.find("pair_coeff      * *"), std::string::npos);
+    EXPECT_EQ(free.find("kT (eV), sigma (A), contact (A)"), std::string::npos);
+}
+
 TEST(LammpsBatch, FlagsWriteBothFilesAndRefuseBadCounts)
 {
     std::string folder = freshFolder();

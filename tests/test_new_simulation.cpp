@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <tuple>
 
 #include "SIM/build/CNewSimulation.h"
 #include "SIM/model/CSimulation.h"
@@ -296,6 +297,77 @@ TEST(NewSimulation, EveryCountBuildsAtTheDefaultDensity)
         }
 }
 
+// A periodic new simulation fills the whole box: a full lattice tiles it,
+// so that every atom, at a face too, has its lattice's neighbours through
+// the faces (the nearest images); a random fill keeps the nearest images
+// apart and reaches the faces. There are no walls, so no floor or piston,
+// and the box must be wider than twice the cut-off.
+TEST(NewSimulation, APeriodicBoxIsFilledWholeWithNoWalls)
+{
+    auto nearestImage = [](const CVector& a, const CVector& b, double w) {
+        double r2 = 0.0;
+        for (int axis = 0; axis < 3; axis++) {
+            double d = a.v[axis] - b.v[axis];
+            d -= w * std::round(d / w);
+            r2 += d * d;
+        }
+        return std::sqrt(r2);
+    };
+    for (auto [arrangement, atomsWanted, neighbours] :
+         {std::tuple{CArrangement::faceCentredCubic, 256, 12}, std::tuple{CArrangement::simpleCubic, 343, 6}}) {
+        CSpec spec = argon(atomsWanted, arrangement, 1350.0);
+        spec.periodic = true;
+        spec.contacts = false;
+        const CPlan p = plan(spec);
+        ASSERT_EQ(p.refusal, "");
+        auto b = built(spec);
+        ASSERT_EQ(b->refusal, "");
+        const CSimulation& s = *b->sim;
+        EXPECT_TRUE(s.isPeriodic());
+        EXPECT_FALSE(s.getContactsUsed());
+        const double w = 2.0 * s.getHalfWidth();
+        EXPECT_DOUBLE_EQ(p.latticeConstant, w / p.cellsPerEdge);
+        const std::vector<CAtom> atoms = atomsOf(s);
+        for (const CAtom& atom : atoms) {
+            int near = 0;
+            for (const CAtom& other : atoms) {
+                if (&other == &atom) continue;
+                const double r = nearestImage(atom.at, other.at, w);
+                EXPECT_GT(r, p.nearestDistance * (1 - 1e-9));
+                if (r < p.nearestDistance * (1 + 1e-9)) near++;
+            }
+            ASSERT_EQ(near, neighbours);
+        }
+    }
+    CSpec random = argon(200, CArrangement::random, 0.0);
+    random.measure = CDensityMeasure::packingFraction;
+    random.density = 0.3;
+    random.periodic = true;
+    auto b = built(random);
+    ASSERT_EQ(b->refusal, "");
+    const double w = 2.0 * b->sim->getHalfWidth(), d = b->sim->getDiam(0);
+    double reach = 0.0;
+    const std::vector<CAtom> atoms = atomsOf(*b->sim);
+    for (std::size_t k = 0; k < atoms.size(); k++) {
+        for (int axis = 0; axis < 3; axis++) reach = std::max(reach, std::fabs(atoms[k].at.v[axis]));
+        for (std::size_t j = k + 1; j < atoms.size(); j++) ASSERT_GE(nearestImage(atoms[k].at, atoms[j].at, w), d);
+    }
+    EXPECT_GT(reach, w / 2.0 - d / 2.0);  // nearer a face than a wall would let it be
+    EXPECT_TRUE(b->sim->getContactsUsed());
+
+    CSpec piston = argon(256, CArrangement::faceCentredCubic, 1350.0);
+    piston.periodic = true;
+    piston.piston = true;
+    EXPECT_NE(plan(piston).refusal.find("A periodic box has no walls, floor or piston"), std::string::npos);
+    CSpec few = argon(32, CArrangement::faceCentredCubic, 1350.0);
+    few.periodic = true;
+    const std::string refusal = plan(few).refusal;
+    EXPECT_NE(refusal.find("In a periodic box the cut-off of the forces ("), std::string::npos) << refusal;
+    few.density = numberAfter(refusal, "a mass density of at most ");
+    EXPECT_EQ(plan(few).refusal, "") << few.density;
+    EXPECT_EQ(built(few)->refusal, "");
+}
+
 // --new builds the state for the run and the outputs; a state that cannot
 // be built exits with status 2 and one line naming the problem.
 TEST(NewSimulation, BatchRunnerBuildsAndRefuses)
@@ -317,6 +389,23 @@ TEST(NewSimulation, BatchRunnerBuildsAndRefuses)
     }
     EXPECT_EQ(runBatch("--new Ar:10 " + scratch("argon.txt")), 2);
     EXPECT_EQ(runBatch("--density 100"), 2);
+    // The periodic box and the contacts: built, saved, and set through --set.
+    ASSERT_EQ(runBatch("--new Ar:256 --density 1300 --periodic --no-contacts --output " + scratch("bulk.txt")), 0)
+        << readText(scratch("stderr.txt"));
+    file = readText(scratch("bulk.txt"));
+    EXPECT_NE(file.find("\nQBND 1\nQCNT 0\n"), std::string::npos);
+    for (const char* bad : {"--periodic", "--no-contacts", "--new Ar:256 --density 1300 --periodic --floor-bath 90",
+                            "--set boundaries=periodic", "--set boundaries=open"})
+        EXPECT_EQ(runBatch(std::string(bad) + " --output " + scratch("never.txt")), 2) << bad;
+    EXPECT_NE(readText(scratch("stderr.txt")).find("is none of closed, periodic"), std::string::npos);
+    ASSERT_EQ(runBatch("--set box-width=4e-9 --set boundaries=periodic --set contacts=off --output " +
+                       scratch("set.txt")),
+              0)
+        << readText(scratch("stderr.txt"));
+    EXPECT_NE(readText(scratch("set.txt")).find("\nQBND 1\nQCNT 0\n"), std::string::npos);
+    ASSERT_EQ(runBatch(scratch("set.txt") + " --set boundaries=closed --set contacts=on --output " + scratch("closed.txt")),
+              0);
+    EXPECT_EQ(readText(scratch("closed.txt")).find("\nQ" "BND"), std::string::npos);
 
     // The defaults build whatever the count and arrangement.
     for (const char* fine : {"--new Ar:100 --lattice random", "--new Ar:2", "--new Ar:5", "--new Ar:14",
@@ -333,6 +422,7 @@ TEST(NewSimulation, BatchRunnerBuildsAndRefuses)
     } offers[] = {{"--new Ar:256 --lattice random --packing-fraction 0.45", "a packing fraction of at most ",
                    "--packing-fraction"},
                   {"--new Ar:5 --density 2000", "a mass density of at most ", "--density"},
+                  {"--new Ar:64 --density 1400 --periodic", "a mass density of at most ", "--density"},
                   {"--new Ar:256 --lattice bcc --box-width 1e-9", "a box at least ", "--box-width"}};
     for (const auto& o : offers) {
         EXPECT_EQ(runBatch(o.arguments), 2) << o.arguments;

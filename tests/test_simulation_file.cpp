@@ -273,6 +273,66 @@ TEST_F(SimulationFile, UnreadableOrNonAsciiFilesAreRefusedAndChangeNothing)
     EXPECT_EQ(save("after.txt"), before);
 }
 
+// The kind of box and the contacts: written after the format's lines only
+// where they are not at their default, so a closed box with contacts writes
+// the file it always did; read back exactly; a file without them reads as
+// the default whatever the simulation held; a periodic box the file's atoms
+// cannot have is refused with the reason, changing nothing.
+TEST_F(SimulationFile, TheBoxAndContactSwitchesRoundTripAndAreWrittenOnlyWhenSet)
+{
+    const std::string closed = save("closed.txt");
+    EXPECT_EQ(closed.find("\nQBND"), std::string::npos);
+    EXPECT_EQ(closed.find("\nQCNT"), std::string::npos);
+    ASSERT_TRUE(s.setHalfWidth(2e-9));
+    const std::string wideClosed = save("wide-closed.txt");
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::periodic));
+    s.setContactsUsed(false);
+    std::vector<std::string> text = lines(save("periodic.txt"));
+    auto whei = std::find_if(text.begin(), text.end(), [](const std::string& line) { return line.rfind("WHEI", 0) == 0; });
+    ASSERT_NE(whei, text.end());
+    EXPECT_EQ(*(whei + 1), "QBND 1");
+    EXPECT_EQ(*(whei + 2), "QCNT 0");
+    const std::string periodicText = readText(s.getSavePath());
+
+    ScriptedPlatform otherPlatform;
+    auto other = std::make_unique<CSimulation>(otherPlatform);
+    other->initWithDefaults();
+    other->setOpenPath(s.getSavePath());
+    ASSERT_TRUE(other->readInputFile());
+    EXPECT_TRUE(other->isPeriodic());
+    EXPECT_FALSE(other->getContactsUsed());
+    other->setSavePath(temporaryDirectory() + "/periodic2.txt");
+    ASSERT_TRUE(other->writeOutputFile());
+    EXPECT_EQ(readText(other->getSavePath()), periodicText);
+
+    // Only contacts off, then a file without either line: the defaults.
+    ASSERT_TRUE(other->setBoundaries(CBoundaries::closed));
+    other->setSavePath(temporaryDirectory() + "/contacts-off.txt");
+    ASSERT_TRUE(other->writeOutputFile());
+    const std::string contactsOff = readText(other->getSavePath());
+    EXPECT_EQ(contactsOff.find("QBND"), std::string::npos);
+    EXPECT_NE(contactsOff.find("\nQCNT 0\n"), std::string::npos);
+    ASSERT_TRUE(s.setBoundaries(CBoundaries::periodic));
+    ASSERT_TRUE(load(writeText("wide-closed.txt", wideClosed)));
+    EXPECT_FALSE(s.isPeriodic());
+    EXPECT_TRUE(s.getContactsUsed());
+    EXPECT_EQ(save("again.txt").find("\nQBND"), std::string::npos);
+
+    // Refused: charged atoms, or a box not wider than twice the cut-off.
+    const std::string before = save("before-refusals.txt");
+    EXPECT_FALSE(load(writeText("charged.txt", periodicText + "UCHR 0 1.6e-19\n")));
+    EXPECT_FALSE(load(writeText("narrow.txt", periodicText + "BHWD 8e-10\n")));
+    EXPECT_EQ(save("after-refusals.txt"), before);
+    ASSERT_EQ(platform.alerts.size(), 2u);
+    EXPECT_NE(platform.alerts[0].message.find("could not be read: it asks for a periodic box. Charged atoms in a "
+                                              "periodic box need Ewald summation"),
+              std::string::npos)
+        << platform.alerts[0].message;
+    EXPECT_NE(platform.alerts[1].message.find("must be less than half the box's width"), std::string::npos);
+    EXPECT_TRUE(load(writeText("charged-empty.txt", periodicText + "UCHR 1 1.6e-19\n")));  // B has no atoms
+    EXPECT_TRUE(s.isPeriodic());
+}
+
 // The counter of the accumulated averages divides the newest sample's
 // weight: past its top a file's value is skipped, and at its top it stays.
 TEST_F(SimulationFile, TheAveragesCounterNeverWrapsRoundToZero)

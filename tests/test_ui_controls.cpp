@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -188,6 +189,39 @@ TEST_F(ControlsTest, ADragIsOneStepAndThePanelFollowsUndoAndOpen)
     EXPECT_TRUE(control<QCheckBox>("Floor heat bath")->isChecked());
     window->undo();
     EXPECT_EQ(control<QLineEdit>("Temperature in K")->text(), QString::number(temperature, 'g', 6));
+}
+
+// In a periodic box the heat bath's and the piston's controls are not
+// available, with the note that says why; heating still is. Undo brings the
+// closed box, and the controls, back.
+TEST_F(ControlsTest, APeriodicBoxTakesTheBathAndPistonAwayWithANote)
+{
+    auto note = [&] {
+        for (QLabel* label : panel().findChildren<QLabel*>())
+            if (label->text() == "A periodic box has no walls, floor or piston.") return label;
+        return static_cast<QLabel*>(nullptr);
+    };
+    ASSERT_NE(note(), nullptr);
+    EXPECT_FALSE(note()->isVisibleTo(&panel()));
+    EXPECT_TRUE(control<QCheckBox>("Floor heat bath")->isEnabled());
+    ASSERT_TRUE(window->openExample(":/examples/8-periodic-argon-liquid.txt"));
+    settle();
+    ASSERT_TRUE(s->isPeriodic());
+    EXPECT_FALSE(s->getContactsUsed());
+    EXPECT_TRUE(note()->isVisibleTo(&panel()));
+    for (QWidget* w : {static_cast<QWidget*>(control<QCheckBox>("Floor heat bath")),
+                       static_cast<QWidget*>(control<QSlider>("Temperature")),
+                       static_cast<QWidget*>(control<QCheckBox>("Piston")),
+                       static_cast<QWidget*>(control<QLineEdit>("Pressure in Pa"))})
+        EXPECT_FALSE(w->isEnabled()) << w->accessibleName().toStdString();
+    EXPECT_TRUE(control<QPushButton>("Heat: hold to add kinetic energy")->isEnabled());
+    panel().focusFirstControl();
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("Heat: hold to add kinetic energy"));
+    window->undo();
+    settle();
+    EXPECT_FALSE(s->isPeriodic());
+    EXPECT_FALSE(note()->isVisibleTo(&panel()));
+    EXPECT_TRUE(control<QCheckBox>("Piston")->isEnabled());
 }
 
 TEST_F(ControlsTest, HeatAndCoolAreThePersonsWorkInTheLedger)

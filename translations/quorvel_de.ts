@@ -168,6 +168,18 @@
         <source>Piston mass</source>
         <translation>Kolbenmasse</translation>
     </message>
+    <message>
+        <source>Closed box</source>
+        <translation>Geschlossene Box</translation>
+    </message>
+    <message>
+        <source>Periodic (bulk)</source>
+        <translation>Periodisch (Bulk)</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of box:</source>
+        <translation>&amp;Art der Box:</translation>
+    </message>
 </context>
 <context>
     <name>CChangeKEDialog</name>
@@ -1231,6 +1243,18 @@
         <source>Placed at random, each pair at least its mean diameter apart.</source>
         <translation>Zufällig platziert, jedes Paar mindestens seinen mittleren Durchmesser voneinander entfernt.</translation>
     </message>
+    <message>
+        <source>Contacts at the mean diameter</source>
+        <translation>Kontakte beim mittleren Durchmesser</translation>
+    </message>
+    <message>
+        <source>Periodic (bulk)</source>
+        <translation>Periodisch (Bulk)</translation>
+    </message>
+    <message>
+        <source>The box is periodic: the atoms fill it, with no walls.</source>
+        <translation>Die Box ist periodisch: Die Atome füllen sie ganz aus, ohne Wände.</translation>
+    </message>
 </context>
 <context>
     <name>CParameterDialog</name>
@@ -1249,6 +1273,10 @@
     <message>
         <source>%1 must be between %2 and %3.</source>
         <translation>%1 muss zwischen %2 und %3 liegen.</translation>
+    </message>
+    <message>
+        <source>A periodic box has no walls, floor or piston.</source>
+        <translation>Eine periodische Box hat keine Wände, keinen Boden und keinen Kolben.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1338,14 @@
     <message>
         <source>Charge of type %1</source>
         <translation>Ladung von Typ %1</translation>
+    </message>
+    <message>
+        <source>Con&amp;tacts at the mean diameter</source>
+        <translation>&amp;Kontakte beim mittleren Durchmesser</translation>
+    </message>
+    <message>
+        <source>Atoms meet as hard cores at the mean of their diameters; off, the Lennard-Jones potential alone keeps them apart.</source>
+        <translation>Atome stoßen als harte Kerne beim Mittel ihrer Durchmesser zusammen; ausgeschaltet hält allein das Lennard-Jones-Potential sie auseinander.</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1433,10 @@
     <message>
         <source>The selected file type is incompatible; requires file type of &apos;txt&apos;.</source>
         <translation>Der gewählte Dateityp passt nicht; erforderlich ist der Dateityp „txt“.</translation>
+    </message>
+    <message>
+        <source>Charged atoms in a periodic box need Ewald summation, which Quorvel does not have yet. Set the charge of every type with atoms to zero first, or keep the closed box.</source>
+        <translation>Geladene Atome in einer periodischen Box erfordern eine Ewald-Summation, die Quorvel noch nicht hat. Setzen Sie zuerst die Ladung jedes Typs mit Atomen auf null, oder behalten Sie die geschlossene Box.</translation>
     </message>
 </context>
 <context>

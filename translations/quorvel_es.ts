@@ -168,6 +168,18 @@
         <source>Piston mass</source>
         <translation>Masa del pistón</translation>
     </message>
+    <message>
+        <source>Closed box</source>
+        <translation>Caja cerrada</translation>
+    </message>
+    <message>
+        <source>Periodic (bulk)</source>
+        <translation>Periódica (en volumen)</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of box:</source>
+        <translation>&amp;Tipo de caja:</translation>
+    </message>
 </context>
 <context>
     <name>CChangeKEDialog</name>
@@ -1231,6 +1243,18 @@
         <source>Placed at random, each pair at least its mean diameter apart.</source>
         <translation>Colocados al azar, cada par separado al menos por su diámetro medio.</translation>
     </message>
+    <message>
+        <source>Contacts at the mean diameter</source>
+        <translation>Contactos en el diámetro medio</translation>
+    </message>
+    <message>
+        <source>Periodic (bulk)</source>
+        <translation>Periódica (en volumen)</translation>
+    </message>
+    <message>
+        <source>The box is periodic: the atoms fill it, with no walls.</source>
+        <translation>La caja es periódica: los átomos la llenan, sin paredes.</translation>
+    </message>
 </context>
 <context>
     <name>CParameterDialog</name>
@@ -1249,6 +1273,10 @@
     <message>
         <source>%1 must be between %2 and %3.</source>
         <translation>%1 debe estar entre %2 y %3.</translation>
+    </message>
+    <message>
+        <source>A periodic box has no walls, floor or piston.</source>
+        <translation>Una caja periódica no tiene paredes, suelo ni pistón.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1338,14 @@
     <message>
         <source>Charge of type %1</source>
         <translation>Carga del tipo %1</translation>
+    </message>
+    <message>
+        <source>Con&amp;tacts at the mean diameter</source>
+        <translation>&amp;Contactos en el diámetro medio</translation>
+    </message>
+    <message>
+        <source>Atoms meet as hard cores at the mean of their diameters; off, the Lennard-Jones potential alone keeps them apart.</source>
+        <translation>Los átomos chocan como núcleos duros a la media de sus diámetros; desactivado, solo el potencial de Lennard-Jones los mantiene separados.</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1433,10 @@
     <message>
         <source>The selected file type is incompatible; requires file type of &apos;txt&apos;.</source>
         <translation>El tipo de archivo elegido no es compatible; se requiere el tipo de archivo «txt».</translation>
+    </message>
+    <message>
+        <source>Charged atoms in a periodic box need Ewald summation, which Quorvel does not have yet. Set the charge of every type with atoms to zero first, or keep the closed box.</source>
+        <translation>Los átomos cargados en una caja periódica requieren la suma de Ewald, que Quorvel aún no tiene. Ponga primero a cero la carga de cada tipo con átomos, o mantenga la caja cerrada.</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,18 @@
         <source>Piston mass</source>
         <translation>Masse du piston</translation>
     </message>
+    <message>
+        <source>Closed box</source>
+        <translation>Boîte fermée</translation>
+    </message>
+    <message>
+        <source>Periodic (bulk)</source>
+        <translation>Périodique (en volume)</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of box:</source>
+        <translation>&amp;Type de boîte :</translation>
+    </message>
 </context>
 <context>
     <name>CChangeKEDialog</name>
@@ -1231,6 +1243,18 @@
         <source>Placed at random, each pair at least its mean diameter apart.</source>
         <translation>Placés au hasard, chaque paire séparée d&apos;au moins son diamètre moyen.</translation>
     </message>
+    <message>
+        <source>Contacts at the mean diameter</source>
+        <translation>Contacts au diamètre moyen</translation>
+    </message>
+    <message>
+        <source>Periodic (bulk)</source>
+        <translation>Périodique (en volume)</translation>
+    </message>
+    <message>
+        <source>The box is periodic: the atoms fill it, with no walls.</source>
+        <translation>La boîte est périodique : les atomes la remplissent, sans parois.</translation>
+    </message>
 </context>
 <context>
     <name>CParameterDialog</name>
@@ -1249,6 +1273,10 @@
     <message>
         <source>%1 must be between %2 and %3.</source>
         <translation>%1 doit être compris entre %2 et %3.</translation>
+    </message>
+    <message>
+        <source>A periodic box has no walls, floor or piston.</source>
+        <translation>Une boîte périodique n&apos;a ni parois, ni sol, ni piston.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1338,14 @@
     <message>
         <source>Charge of type %1</source>
         <translation>Charge du type %1</translation>
+    </message>
+    <message>
+        <source>Con&amp;tacts at the mean diameter</source>
+        <translation>&amp;Contacts au diamètre moyen</translation>
+    </message>
+    <message>
+        <source>Atoms meet as hard cores at the mean of their diameters; off, the Lennard-Jones potential alone keeps them apart.</source>
+        <translation>Les atomes se heurtent comme des cœurs durs à la moyenne de leurs diamètres ; désactivé, seul le potentiel de Lennard-Jones les tient à distance.</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1433,10 @@
     <message>
         <source>The selected file type is incompatible; requires file type of &apos;txt&apos;.</source>
         <translation>Le type de fichier choisi est incompatible ; le type de fichier « txt » est requis.</translation>
+    </message>
+    <message>
+        <source>Charged atoms in a periodic box need Ewald summation, which Quorvel does not have yet. Set the charge of every type with atoms to zero first, or keep the closed box.</source>
+        <translation>Des atomes chargés dans une boîte périodique demandent une sommation d&apos;Ewald, que Quorvel n&apos;a pas encore. Mettez d&apos;abord à zéro la charge de chaque type qui a des atomes, ou gardez la boîte fermée.</translation>
     </message>
 </context>
 <context>

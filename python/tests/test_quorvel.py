@@ -115,6 +115,33 @@ def test_refusals_raise_with_their_message_and_change_nothing(tmp_path):
     with pytest.raises(TypeError):
         quorvel.Simulation.new(256)
 
+    # The kind of box and the contacts: properties through the table, the
+    # periodic box's refusals raised with their reason, nothing changed.
+    assert sim.boundaries == "closed" and sim.contacts is True
+    charged = quorvel.Simulation.open(ARGON)
+    charged.box_width = 8e-9
+    charged.type("A").charge = 1.6e-19
+    with pytest.raises(ValueError, match="Ewald summation"):
+        charged.boundaries = "periodic"
+    assert charged.boundaries == "closed"
+    with pytest.raises(TypeError, match='boundaries takes a str, one of "closed" "periodic"'):
+        charged.boundaries = True
+    bulk = quorvel.Simulation.new("Ar:256", density=1300.0, temperature=100.0, periodic=True, contacts=False)
+    assert bulk.boundaries == "periodic" and bulk.contacts is False
+    with pytest.raises(ValueError, match="periodic box"):
+        bulk.type("A").charge = 1e-19
+    with pytest.raises(ValueError, match="cut-off of the forces"):
+        bulk.box_width = 1.5e-9
+    assert bulk.type("A").charge == 0.0
+    bulk.contacts = True
+    bulk.save(str(tmp_path / "bulk.txt"))
+    again = quorvel.Simulation.open(str(tmp_path / "bulk.txt"))
+    assert again.boundaries == "periodic" and again.contacts is True
+    again.boundaries = "closed"
+    assert again.boundaries == "closed"
+    with pytest.raises(ValueError, match="periodic box has no walls"):
+        quorvel.Simulation.new("Ar:256", density=1300.0, periodic=True, floor_bath=90.0)
+
 
 def test_arrays_have_their_shapes_and_units_and_never_alias():
     sim = quorvel.Simulation.new("Ar:200,Kr:56", temperature=90.0, seed=3)

@@ -2,6 +2,8 @@
 #include "CBoxDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -18,8 +20,13 @@ CBoxDialog::CBoxDialog(CSimulation& simulation, CPlatform& platform, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     form->addRow(tr("Box &width (m):"), boxWidthField = numberField());
+    kindOfBox = new QComboBox(this);
+    kindOfBox->addItems({tr("Closed box"), tr("Periodic (bulk)")});
+    form->addRow(tr("&Kind of box:"), kindOfBox);
     layout->addLayout(form);
-    auto* piston = new QGroupBox(tr("Piston"), this);
+    periodicNote = hintLabel(periodicBoxNote());
+    layout->addWidget(periodicNote);
+    auto* piston = pistonGroup = new QGroupBox(tr("Piston"), this);
     auto* pistonForm = new QFormLayout(piston);
     appliedPressureBox = new QCheckBox(tr("&Apply pressure with a piston"), this);
     pistonForm->addRow(appliedPressureBox);
@@ -27,12 +34,22 @@ CBoxDialog::CBoxDialog(CSimulation& simulation, CPlatform& platform, QWidget* pa
     pistonForm->addRow(tr("Piston &mass (kg):"), pistonMassField = numberField());
     layout->addWidget(piston);
     addButtons(layout);
+    connect(kindOfBox, &QComboBox::currentIndexChanged, this, &CBoxDialog::showKindOfBox);
+}
+
+void CBoxDialog::showKindOfBox()
+{
+    const bool periodic = kindOfBox->currentIndex() == modeIndex(CBoundaries::periodic);
+    pistonGroup->setEnabled(!periodic);
+    periodicNote->setVisible(periodic);
 }
 
 void CBoxDialog::fill()
 {
     CSimulation& s = Simulation;
     boxWidthField->setText(realText(2.0 * s.getHalfWidth()));
+    kindOfBox->setCurrentIndex(modeIndex(s.getBoundaries()));
+    showKindOfBox();
     appliedPressureBox->setChecked(s.getPistonUsed());
     appliedPressureField->setText(realText(s.getAppliedPressure()));
     pistonMassField->setText(realText(s.getPistonMass()));
@@ -47,13 +64,19 @@ void CBoxDialog::accept()
     if (!readInRange(appliedPressureField, tr("Applied pressure"), valueRules::kAppliedPressure, pressure)) return;
     if (!readInRange(pistonMassField, tr("Piston mass"), valueRules::kPistonMass, mass)) return;
     CSimulation& s = Simulation;
+    const auto kind = static_cast<CBoundaries>(kindOfBox->currentIndex());
+    // A closed box is closed before its width is set, a periodic one made
+    // periodic after, so that each width meets the rules of the box it is for.
+    bool ok = kind == CBoundaries::periodic || showOutcome(platform(), s.setBoundaries(kind));
     // The piston comes after the width, even a refused one, so that its
     // acceleration is worked out for the box that is in force.
     // A narrower box refits the atoms into it.
-    bool ok = [&] {
-        CBusyCursor busy;
-        return showOutcome(platform(), s.setHalfWidth(0.5 * width));
-    }();
+    if (ok)
+        ok = [&] {
+            CBusyCursor busy;
+            return showOutcome(platform(), s.setHalfWidth(0.5 * width));
+        }();
+    if (ok && kind == CBoundaries::periodic) ok = showOutcome(platform(), s.setBoundaries(kind));
     s.setPistonUsed(appliedPressureBox->isChecked());
     s.setAppliedPressure(pressure);
     if (!showOutcome(platform(), s.setPistonMass(mass))) ok = false;

@@ -16,7 +16,10 @@ CFloorDialog::CFloorDialog(CSimulation& simulation, CPlatform& platform, QWidget
     : CParameterDialog(simulation, platform, tr("Floor"), parent)
 {
     auto* layout = new QVBoxLayout(this);
+    periodicNote = hintLabel(periodicBoxNote());
+    layout->addWidget(periodicNote);
     auto* bath = new QGroupBox(tr("Heat bath"), this);
+    bathGroup = bath;
     auto* bathForm = new QFormLayout(bath);
     floorTempUsed = new QCheckBox(tr("&Floor exchanges heat with a bath"), this);
     bathForm->addRow(floorTempUsed);
@@ -24,6 +27,7 @@ CFloorDialog::CFloorDialog(CSimulation& simulation, CPlatform& platform, QWidget
     layout->addWidget(bath);
 
     auto* potential = new QGroupBox(tr("Floor potential"), this);
+    potentialGroup = potential;
     auto* grid = new QGridLayout(potential);
     floorPotentialUsed = new QCheckBox(tr("Floor &attracts atoms (Lennard-Jones)"), this);
     grid->addWidget(floorPotentialUsed, 0, 0, 1, 3);
@@ -50,6 +54,10 @@ void CFloorDialog::fill()
         updateSwatch(colour[t], t);
         LJ[t]->setText(realText(s.getLJepsFloor(t)));
     }
+    const bool periodic = s.isPeriodic();
+    periodicNote->setVisible(periodic);
+    bathGroup->setEnabled(!periodic);
+    potentialGroup->setEnabled(!periodic);
     floorTempUsed->setFocus();
 }
 

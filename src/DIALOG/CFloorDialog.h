@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The floor's heat bath and the floor potential's well depth per type.
+// The floor's heat bath and the floor potential's well depth per type; a
+// periodic box has no floor, and its controls are then not available.
 #pragma once
 
 #include "CParameterDialog.h"
@@ -19,6 +20,7 @@ public:
     QLineEdit* floorTempField;
     QCheckBox* floorPotentialUsed;
     QLineEdit* LJ[modelLimits::kTypes];
+    QLabel* periodicNote;
 
 public slots:
     void accept() override;
@@ -26,4 +28,5 @@ public slots:
 private:
     QLabel* name[modelLimits::kTypes];
     QLabel* colour[modelLimits::kTypes];
+    QWidget *bathGroup, *potentialGroup;
 };

@@ -121,12 +121,28 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     bathRow->addWidget(new QLabel(tr("K"), this));
     bathRow->addStretch();
     piston = new QCheckBox(tr("Piston on top of the box"), this);
+    contacts = new QCheckBox(tr("Contacts at the mean diameter"), this);
+    contacts->setChecked(start.contacts);
+    periodic = new QCheckBox(tr("Periodic (bulk)"), this);
+    periodic->setChecked(start.periodic);
+    periodicNote = hintLabel(periodicBoxNote());
     motionForm->addRow(pairPotentials);
+    motionForm->addRow(contacts);
+    // The note beside the switch, so that the dialog keeps its height.
+    auto* periodicRow = new QHBoxLayout;
+    periodicRow->addWidget(periodic);
+    periodicRow->addSpacing(12);
+    periodicRow->addWidget(periodicNote, 1);
+    motionForm->addRow(periodicRow);
     motionForm->addRow(floorAttraction);
     motionForm->addRow(bathRow);
     motionForm->addRow(piston);
     connect(floorTemperature, &QLineEdit::textEdited, this, &CNewSimulationDialog::update);
     connect(floorBath, &QCheckBox::toggled, this, &CNewSimulationDialog::update);
+    connect(periodic, &QCheckBox::toggled, this, [this] {
+        showKindOfBox();
+        update();
+    });
     layout->addWidget(motion);
 
     auto* previewBox = new QGroupBox(tr("What will be built"), this);
@@ -140,7 +156,18 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     addButtons(layout);
 
     for (int t = 0; t < kTypes; t++) substanceChosen(t);
+    showKindOfBox();
     update();
+}
+
+void CNewSimulationDialog::showKindOfBox()
+{
+    const bool bulk = periodic->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(floorAttraction), static_cast<QWidget*>(floorBath),
+                             static_cast<QWidget*>(floorTemperature), static_cast<QWidget*>(piston)})
+        control->setEnabled(!bulk);
+    // Kept in its place when hidden, so that the switch does not move.
+    periodicNote->setText(bulk ? periodicBoxNote() : QString());
 }
 
 void CNewSimulationDialog::fill()
@@ -185,6 +212,8 @@ bool CNewSimulationDialog::readSpec(CSpec& spec, QString& problem) const
         spec.types.push_back(type);
     }
     spec.arrangement = static_cast<CArrangement>(arrangement->currentData().toInt());
+    spec.periodic = periodic->isChecked();  // before the default density, which depends on it
+    spec.contacts = contacts->isChecked();
     spec.measure = given;
     if (!densityTyped) {
         spec.density = defaultPackingFraction(spec);
@@ -198,13 +227,14 @@ bool CNewSimulationDialog::readSpec(CSpec& spec, QString& problem) const
     }
     spec.seed = static_cast<std::uint64_t>(seed->value());
     spec.pairPotentials = pairPotentials->isChecked();
-    spec.floorAttraction = floorAttraction->isChecked();
-    spec.floorBath = floorBath->isChecked();
+    // The floor's and the piston's switches are kept for a closed box, and do not count in a periodic one.
+    spec.floorAttraction = !spec.periodic && floorAttraction->isChecked();
+    spec.floorBath = !spec.periodic && floorBath->isChecked();
     if (spec.floorBath && !numberIn(floorTemperature, spec.floorTemperature)) {
         problem = tr("The floor temperature is not a number.");
         return false;
     }
-    spec.piston = piston->isChecked();
+    spec.piston = !spec.periodic && piston->isChecked();
     return true;
 }
 
@@ -246,6 +276,7 @@ void CNewSimulationDialog::update()
     } else {
         text += QLatin1Char(' ') + tr("Placed at random, each pair at least its mean diameter apart.");
     }
+    if (spec.periodic) text += QLatin1Char(' ') + tr("The box is periodic: the atoms fill it, with no walls.");
     preview->setText(text);
 }
 

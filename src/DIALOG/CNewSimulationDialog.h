@@ -51,10 +51,15 @@ private:
     QCheckBox* floorBath;
     QLineEdit* floorTemperature;
     QCheckBox* piston;
+    QCheckBox* periodic;
+    QCheckBox* contacts;
+    QLabel* periodicNote;
     QLabel* preview;
     bool builtOne = false;
 
     void substanceChosen(int t);
+    // A periodic box has no floor and no piston: their switches are then not available.
+    void showKindOfBox();
     // The measures not being typed follow the one that is, then the preview.
     void update();
 };

@@ -143,6 +143,8 @@ QLineEdit* CParameterDialog::numberField()
     return field;
 }
 
+QString CParameterDialog::periodicBoxNote() { return tr("A periodic box has no walls, floor or piston."); }
+
 QLabel* CParameterDialog::hintLabel(const QString& text)
 {
     auto* label = new QLabel(text, this);

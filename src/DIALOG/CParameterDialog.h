@@ -45,6 +45,10 @@ public:
     static void setTypingLocale(const QLocale& locale);
     // The type's letter with its name, as rows and alerts name it: "A (Argon)".
     QString typeTitle(int t) const;
+    // Why the controls of the walls, the floor, its heat bath and the piston
+    // are not available in a periodic box, as the dialogs and the Controls
+    // panel say it beside them.
+    static QString periodicBoxNote();
 
 public slots:
     // Closes the dialog; the subclasses undo or clear what they must first.

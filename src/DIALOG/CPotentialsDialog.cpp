@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 
@@ -17,6 +18,10 @@ CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, CPlatform& platfor
     auto* layout = new QVBoxLayout(this);
     use = new QCheckBox(tr("&Use the pair potentials (Lennard-Jones and Coulomb)"), this);
     layout->addWidget(use);
+    contacts = new QCheckBox(tr("Con&tacts at the mean diameter"), this);
+    contacts->setToolTip(tr("Atoms meet as hard cores at the mean of their diameters; off, the Lennard-Jones "
+                            "potential alone keeps them apart."));
+    layout->addWidget(contacts);
 
     auto* wells = new QGroupBox(tr("Lennard-Jones well depth between types (J)"), this);
     auto* grid = new QGridLayout(wells);
@@ -32,7 +37,8 @@ CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, CPlatform& platfor
     }
     layout->addWidget(wells);
     // Along each row of well depths, then down the charges.
-    QWidget* previous = use;
+    setTabOrder(use, contacts);
+    QWidget* previous = contacts;
     for (int i = 0; i < CSimulation::kTypes; i++)
         for (int j = i; j < CSimulation::kTypes; j++) {
             setTabOrder(previous, LJ[i][j]);
@@ -49,6 +55,7 @@ void CPotentialsDialog::fill()
 {
     CSimulation& s = Simulation;
     use->setChecked(s.getPotentialUsed());
+    contacts->setChecked(s.getContactsUsed());
     for (int i = 0; i < CSimulation::kTypes; i++) {
         name[i]->setText(typeTitle(i));
         columnName[i]->setText(QString(QChar('A' + i)));
@@ -75,6 +82,9 @@ void CPotentialsDialog::accept()
     // Pairs 00, 01, 02, 03, 11, 12, 13, 22, 23, 33; only the upper triangle is stored.
     for (int i = 0; i < CSimulation::kTypes; i++)
         for (int j = i; j < CSimulation::kTypes; j++) s.setLJeps(i, j, eps[i][j]);
-    for (int i = 0; i < CSimulation::kTypes; i++) s.setCharge(i, q[i]);
-    end(true);
+    s.setContactsUsed(contacts->isChecked());
+    // In a periodic box a charge on a type with atoms is refused, with why.
+    bool ok = true;
+    for (int i = 0; i < CSimulation::kTypes && ok; i++) ok = showOutcome(platform(), s.setCharge(i, q[i]));
+    if (ok) end(true);
 }

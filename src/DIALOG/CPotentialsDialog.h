@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Lennard-Jones well depths of every pair of types, and the charges.
+// Lennard-Jones well depths of every pair of types, the charges, and whether
+// atoms meet as hard cores at their mean diameter (the contacts).
 #pragma once
 
 #include "CParameterDialog.h"
@@ -16,6 +17,7 @@ public:
     void fill() override;
 
     QCheckBox* use;
+    QCheckBox* contacts;
     QLabel* name[modelLimits::kTypes];
     QLineEdit* LJ[modelLimits::kTypes][modelLimits::kTypes] = {};  // the upper triangle, i <= j
     QLineEdit* charge[modelLimits::kTypes];

@@ -23,9 +23,13 @@ double distanceToMidpoint(const CVector& eye, const CVector& a, const CVector& b
     return d.length();
 }
 
-void strokeEdge(CDrawingSurface& surface, CPoint from, CPoint to, double grey)
+// Dashed, the edge of a periodic box, which is no wall: the atoms go through it.
+constexpr double kPeriodicDash[2] = {6.0, 4.0};
+
+void strokeEdge(CDrawingSurface& surface, CPoint from, CPoint to, double grey, bool dashed = false)
 {
     surface.beginPath();
+    if (dashed) surface.setLineDash(kPeriodicDash, 2, 0.0);
     surface.moveTo(from.x, from.y);
     surface.lineTo(to.x, to.y);
     surface.setColor(grey, grey, grey, 1.0, CColorSpace::device);
@@ -96,10 +100,11 @@ void CScene::projectBox()
     }
 }
 
-// The piston is in front of the atoms when the eye lies above it.
+// The piston is in front of the atoms when the eye lies above it. A periodic
+// box has none, whatever its setting holds.
 void CScene::projectPiston()
 {
-    if (!model.box.pistonUsed) return;
+    if (!pistonShown()) return;
     const double h = model.box.halfWidth, z = model.box.pistonZ;
     pistonVertex[0].setXYZ(h, h, z);
     pistonVertex[1].setXYZ(h, -h, z);
@@ -249,13 +254,17 @@ void CScene::drawAtomShadows(CDrawingSurface& surface) const
 
 // ---------------------------------------------------------------- box and piston
 
+bool CScene::pistonShown() const { return model.box.pistonUsed && model.box.boundaries != CBoundaries::periodic; }
+
 // The floor and the shadows follow the edges of earlier faces of the same
-// layer and cover them where they overlap.
+// layer and cover them where they overlap. A periodic box has no floor for
+// them to lie on, and its edges are dashed.
 void CScene::drawBox(CDrawingSurface& surface, CSceneLayer layer) const
 {
+    const bool periodic = model.box.boundaries == CBoundaries::periodic;
     for (int face = 0; face < 6; face++) {
         if (faceLayer[face] != layer) continue;
-        if (face == kFloor && model.display.boxFloorShowFlag) {
+        if (face == kFloor && model.display.boxFloorShowFlag && !periodic) {
             surface.beginPath();
             surface.moveTo(boxPixel[1].x, boxPixel[1].y);
             surface.lineTo(boxPixel[2].x, boxPixel[2].y);
@@ -265,19 +274,19 @@ void CScene::drawBox(CDrawingSurface& surface, CSceneLayer layer) const
             surface.setColor(0.2, 0.2, 0.2, 1.0, CColorSpace::device);
             surface.fill();
         }
-        if (face == kFloor && model.display.boxShowShadowFlag) drawAtomShadows(surface);
+        if (face == kFloor && model.display.boxShowShadowFlag && !periodic) drawAtomShadows(surface);
         if (!model.display.boxShowFlag) continue;
         for (int k = 0; k < 4; k++) {
             const int from = kFaceCorners[face][k], to = kFaceCorners[face][(k + 1) % 4];
             const double g = edgeShade(distanceToMidpoint(view.getEye(), boxVertex[from], boxVertex[to]));
-            strokeEdge(surface, boxPixel[from], boxPixel[to], g);
+            strokeEdge(surface, boxPixel[from], boxPixel[to], g, periodic);
         }
     }
 }
 
 void CScene::drawPiston(CDrawingSurface& surface, CSceneLayer layer) const
 {
-    if (!model.box.pistonUsed || pistonSide != layer) return;
+    if (!pistonShown() || pistonSide != layer) return;
     surface.beginPath();
     surface.moveTo(pistonPixel[0].x, pistonPixel[0].y);
     for (int k : {1, 2, 3, 0}) surface.lineTo(pistonPixel[k].x, pistonPixel[k].y);

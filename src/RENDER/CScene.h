@@ -123,6 +123,7 @@ private:
     void projectFrom(const CView& seenFrom);
     void projectBox();
     void projectPiston();
+    bool pistonShown() const;
     void sortAtomsByDepth();
     void drawProjected(CDrawingSurface& surface, const CSceneOverlay& overAtoms);
 };

@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "CDocument.h"
+#include "DIALOG/CParameterDialog.h"
 #include "SIM/model/CParameters.h"
 #include "SIM/model/CSimulation.h"
 
@@ -130,7 +131,11 @@ void CControlsPanel::buildGroups()
     outer->addWidget(scroll, 1);
     QFormLayout* form = nullptr;
 
-    group(layout, tr("Heat bath"), form);
+    periodicNote = new QLabel(CParameterDialog::periodicBoxNote());
+    periodicNote->setWordWrap(true);
+    periodicNote->setContentsMargins(4, 0, 4, 0);
+    layout->addWidget(periodicNote);
+    bathGroup = group(layout, tr("Heat bath"), form);
     floorBath = addFlag(form, "floor-bath", tr("Floor heat bath"), tr("Floor Heat Bath"));
     addSliderField(form, floorTemperature, tr("Temperature"), tr("K"));
     connect(floorTemperature.slider, &QSlider::valueChanged, this,
@@ -156,7 +161,7 @@ void CControlsPanel::buildGroups()
         connect(button, &QPushButton::released, this, &CControlsPanel::holdEnded);
     }
 
-    group(layout, tr("Piston"), form);
+    pistonGroup = group(layout, tr("Piston"), form);
     piston = addFlag(form, "piston", tr("Piston"), tr("Piston"));
     addSliderField(form, appliedPressure, tr("Pressure"), tr("Pa"));
     pressureInBar = new QLabel;
@@ -279,6 +284,10 @@ void CControlsPanel::showValues()
         const QString name = QString::fromStdString(simulation.state().types.name[t]);
         displayedType->setItemText(t, name.isEmpty() ? QString(QChar('A' + t)) : tr("%1 (%2)").arg(QChar('A' + t)).arg(name));
     }
+    const bool periodic = simulation.isPeriodic();
+    bathGroup->setEnabled(!periodic);
+    pistonGroup->setEnabled(!periodic);
+    periodicNote->setVisible(periodic);
     showWellDepth();
     showTimeStepWarning();
 }
@@ -318,4 +327,8 @@ void CControlsPanel::showTimeStepWarning()
 
 QString CControlsPanel::message() const { return messageText->isHidden() ? QString() : messageText->text(); }
 
-void CControlsPanel::focusFirstControl() { floorBath->setFocus(Qt::ShortcutFocusReason); }
+void CControlsPanel::focusFirstControl()
+{
+    // In a periodic box the heat bath is not available: heating is the first control then.
+    (floorBath->isEnabled() ? static_cast<QWidget*>(floorBath) : heat)->setFocus(Qt::ShortcutFocusReason);
+}

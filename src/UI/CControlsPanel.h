@@ -103,6 +103,10 @@ private:
     QLineEdit* timeStep = nullptr;
     QComboBox *averaging = nullptr, *displayedType = nullptr;
     QPushButton *heat = nullptr, *cool = nullptr;
+    // The heat bath's and the piston's groups, not available in a periodic
+    // box, and the note that says why.
+    QWidget *bathGroup = nullptr, *pistonGroup = nullptr;
+    QLabel* periodicNote = nullptr;
     QLabel* messageText = nullptr;
     QPushButton* acceptButton = nullptr;  // answers the question the message asks
 

@@ -62,6 +62,8 @@ namespace {
     QT_TRANSLATE_NOOP("CQtPlatform", "The example could not be found in the application."),
     QT_TRANSLATE_NOOP("CQtPlatform", "The example could not be copied to the temporary folder."),
     QT_TRANSLATE_NOOP("CQtPlatform", "The selected file type is incompatible; requires file type of 'txt'."),
+    QT_TRANSLATE_NOOP("CQtPlatform", "Charged atoms in a periodic box need Ewald summation, which Quorvel does not have "
+                                     "yet. Set the charge of every type with atoms to zero first, or keep the closed box."),
 };
 
 QString shown(const std::string& text) { return QCoreApplication::translate("CQtPlatform", text.c_str()); }

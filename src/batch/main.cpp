@@ -56,7 +56,7 @@ const char* const kValueOptions[] = {"ticks",     "output",  "csv",       "engin
                                      "lammps",    "replicate", "new",     "lattice",     "density",
                                      "box-width", "packing-fraction", "temperature", "seed", "floor-bath",
                                      "msd",       "vacf",      "msd-types", "set"};
-const char* const kSwitches[] = {"stereo", "floor-attraction"};
+const char* const kSwitches[] = {"stereo", "floor-attraction", "periodic", "no-contacts"};
 
 // Arguments are taken as Latin-1, which maps every byte to one character and
 // back, so a path that is not valid in the locale's encoding reaches the
@@ -201,6 +201,8 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
             error = "--floor-bath needs the bath's temperature in kelvin, not \"" + text + "\"";
     }
     spec.floorAttraction = parser.isSet(QStringLiteral("floor-attraction"));
+    spec.periodic = parser.isSet(QStringLiteral("periodic"));
+    spec.contacts = !parser.isSet(QStringLiteral("no-contacts"));
     if (refused()) return false;
 
     const QStringList files = parser.positionalArguments();
@@ -224,7 +226,7 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
     }
     if (options.newTypes.empty()) {
         for (const char* name : {"lattice", "density", "packing-fraction", "box-width", "temperature", "seed",
-                                 "floor-bath", "floor-attraction"})
+                                 "floor-bath", "floor-attraction", "periodic", "no-contacts"})
             if (parser.isSet(QString::fromLatin1(name))) {
                 error = std::string("--") + name + " needs --new TYPES";
                 return false;

@@ -2,12 +2,12 @@
 #include "SIM/build/CNewSimulation.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <numeric>
 #include <random>
 
 #include "BASE/CTextNumbers.h"
+#include "SIM/model/CForceConstants.h"
 #include "SIM/model/CPhysicalConstants.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CSimulationDefaults.h"
@@ -166,19 +166,32 @@ CMeasureWords measureWords(CDensityMeasure m)
 // centred, so that the atoms keep the same distance from opposite walls. The
 // cells are as wide as the box's density gives them unless the outermost
 // atoms would then come closer than half a diameter to a wall; then the
-// lattice is drawn together just enough.
-double latticeConstantIn(const CLatticeShape& shape, int cells, double width, double diameter)
+// lattice is drawn together just enough. A periodic box has no walls: the
+// cells tile it, and the sites across a face are a lattice step apart.
+double latticeConstantIn(const CLatticeShape& shape, int cells, double width, double diameter, bool periodic)
 {
     double tiling = width / cells;
     double span = cells - 1 + shape.spanOffset;
-    return span > 0.0 ? std::min(tiling, (width - diameter) / span) : tiling;
+    return span > 0.0 && !periodic ? std::min(tiling, (width - diameter) / span) : tiling;
 }
 
 // The narrowest box in which the lattice's neighbours are at least a diameter apart.
-double narrowestLatticeBox(const CLatticeShape& shape, int cells, double diameter)
+double narrowestLatticeBox(const CLatticeShape& shape, int cells, double diameter, bool periodic)
 {
     double closest = diameter / shape.nearestPerConstant;
+    if (periodic) return cells * closest;
     return std::max({cells * closest, (cells - 1 + shape.spanOffset) * closest + diameter, diameter});
+}
+
+// What the walls take of the room a random fill's centres reach along an
+// axis: a diameter; nothing in a periodic box, which has none.
+double wallMargin(const CSpec& spec, double diameter) { return spec.periodic ? 0.0 : diameter; }
+
+// The narrowest box a periodic one may be for spec's atoms: wider than twice
+// the longest cut-off of the forces (CSimulation::periodicBoxRefusal).
+double narrowestPeriodicBox(const CSpec& spec)
+{
+    return 2.0 * quorvel::kCutoffDiameters * largestDiameter(spec);
 }
 
 int cellsFor(const CLatticeShape& shape, int atoms)
@@ -243,23 +256,43 @@ int randomPlaces(const CSpec& spec, double width, std::uint64_t seed, std::vecto
     double cellWidth = width / cells, half = width / 2.0;
     std::vector<std::vector<int>> grid(static_cast<std::size_t>(cells) * cells * cells);
     auto cellOf = [&](double c) { return std::clamp(static_cast<int>((c + half) / cellWidth), 0, cells - 1); };
+    // The cells beside cell c along an axis, each once: across the faces of
+    // a periodic box too.
+    auto besideOf = [&](int c, int out[3]) {
+        int n = 0;
+        for (int d = -1; d <= 1; d++) {
+            int b = c + d;
+            if (spec.periodic) b = (b + cells) % cells;
+            else if (b < 0 || b >= cells) continue;
+            if (std::find(out, out + n, b) == out + n) out[n++] = b;
+        }
+        return n;
+    };
+    // The separation of two places along an axis: the nearest image's in a periodic box.
+    auto apart = [&](double a, double b) {
+        double d = a - b;
+        if (spec.periodic) d -= width * std::round(d / width);
+        return d;
+    };
     for (int t : typeOrder) {
         const CTypeSpec& type = spec.types[t];
-        double room = half - type.diameter / 2.0;
+        double room = half - wallMargin(spec, type.diameter) / 2.0;
         for (int n = 0; n < type.count; n++) {
             bool found = false;
             for (int attempt = 0; attempt < kRandomTries && !found; attempt++) {
                 CPlaced p{t, (2.0 * draws.uniform() - 1.0) * room, (2.0 * draws.uniform() - 1.0) * room,
                           (2.0 * draws.uniform() - 1.0) * room};
                 int cx = cellOf(p.x), cy = cellOf(p.y), cz = cellOf(p.z);
+                int bx[3], by[3], bz[3];
+                const int nx = besideOf(cx, bx), ny = besideOf(cy, by), nz = besideOf(cz, bz);
                 bool clear = true;
-                for (int i = std::max(0, cx - 1); i <= std::min(cells - 1, cx + 1) && clear; i++)
-                    for (int j = std::max(0, cy - 1); j <= std::min(cells - 1, cy + 1) && clear; j++)
-                        for (int k = std::max(0, cz - 1); k <= std::min(cells - 1, cz + 1) && clear; k++)
-                            for (int other : grid[(static_cast<std::size_t>(i) * cells + j) * cells + k]) {
+                for (int i = 0; i < nx && clear; i++)
+                    for (int j = 0; j < ny && clear; j++)
+                        for (int k = 0; k < nz && clear; k++)
+                            for (int other : grid[(static_cast<std::size_t>(bx[i]) * cells + by[j]) * cells + bz[k]]) {
                                 const CPlaced& q = placed[other];
                                 double contact = (type.diameter + spec.types[q.type].diameter) / 2.0;
-                                double dx = p.x - q.x, dy = p.y - q.y, dz = p.z - q.z;
+                                double dx = apart(p.x, q.x), dy = apart(p.y, q.y), dz = apart(p.z, q.z);
                                 if (dx * dx + dy * dy + dz * dz < contact * contact) {
                                     clear = false;
                                     break;
@@ -317,88 +350,6 @@ std::vector<CVelocity> thermalVelocities(const CSpec& spec, const std::vector<CP
 
 }  // namespace
 
-CTypeSpec substanceType(const CSubstance& substance, int count)
-{
-    return {substance.name, count, substance.sigma, substance.massInU * quorvel::kAtomicMassUnit,
-            substance.epsilonOverK * quorvel::kBoltzmann};
-}
-
-CTypeSpec customType(int count)
-{
-    return {"", count, simulationDefaults::kDiameter, simulationDefaults::kMass, simulationDefaults::kPairWellDepth};
-}
-
-bool arrangementFromWord(const std::string& word, CArrangement& out)
-{
-    for (CArrangement a : {CArrangement::simpleCubic, CArrangement::bodyCentredCubic, CArrangement::faceCentredCubic,
-                           CArrangement::random})
-        if (word == arrangementWord(a)) {
-            out = a;
-            return true;
-        }
-    return false;
-}
-
-const char* arrangementWord(CArrangement a)
-{
-    switch (a) {
-    case CArrangement::simpleCubic: return "sc";
-    case CArrangement::bodyCentredCubic: return "bcc";
-    case CArrangement::faceCentredCubic: return "fcc";
-    case CArrangement::random: return "random";
-    }
-    return "";
-}
-
-bool parseTypes(const std::string& text, std::vector<CTypeSpec>& types, std::string& error)
-{
-    types.clear();
-    auto lower = [](std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    };
-    std::size_t start = 0;
-    while (true) {
-        std::size_t comma = text.find(',', start);
-        std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        std::size_t colon = item.find(':');
-        std::string symbol = lower(item.substr(0, colon));
-        std::string count = colon == std::string::npos ? "" : item.substr(colon + 1);
-        bool digits = !count.empty() && count.size() <= 9 &&
-                      std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (!digits) {
-            error = "--new needs types such as Ar:256,Ne:100 (a symbol, a colon and a count), not \"" + item + "\"";
-            return false;
-        }
-        int n = std::stoi(count);
-        if (n > kMaxPerType) {
-            error = formatC("at most %d atoms of a type can be built, not %d (%s)", kMaxPerType, n, item.c_str());
-            return false;
-        }
-        if (symbol == lower(kCustomSymbol)) {
-            types.push_back(customType(n));
-        } else {
-            const CSubstance* found = nullptr;
-            for (const CSubstance& s : kSubstances)
-                if (symbol == lower(s.symbol)) found = &s;
-            if (!found) {
-                std::string known;
-                for (const CSubstance& s : kSubstances) known += std::string(s.symbol) + ", ";
-                error = "unknown type \"" + item.substr(0, colon) + "\" in --new: the types are " + known + "and " +
-                        kCustomSymbol + " (the default custom type)";
-                return false;
-            }
-            types.push_back(substanceType(*found, n));
-        }
-        if (types.size() > static_cast<std::size_t>(kTypes)) {
-            error = formatC("at most %d types can be built, not more", kTypes);
-            return false;
-        }
-        if (comma == std::string::npos) return true;
-        start = comma + 1;
-    }
-}
-
 CDensities densitiesOf(const CSpec& spec)
 {
     CDensities d;
@@ -425,16 +376,17 @@ double defaultPackingFraction(const CSpec& spec)
     if (atoms <= 0 || !(diameter > 0.0)) return kDefaultPackingFraction;
     double width = 0.0, narrowest = 0.0;
     if (spec.arrangement == CArrangement::random) {
-        width = narrowest = diameter + std::cbrt(spheres / kRandomDefaultShare);
+        width = narrowest = wallMargin(spec, diameter) + std::cbrt(spheres / kRandomDefaultShare);
     } else {
         // The whole cube of cells at the default packing, whatever share of
         // its sites is filled, unless its largest atoms would then touch.
         const CLatticeShape& shape = shapeOf(spec.arrangement);
         const int cells = cellsFor(shape, atoms);
         width = std::cbrt(spheres / kDefaultPackingFraction * shape.atomsPerCell * cells * cells * cells / atoms);
-        narrowest = narrowestLatticeBox(shape, cells, diameter);
+        narrowest = narrowestLatticeBox(shape, cells, diameter, spec.periodic);
     }
     width = std::max({width, narrowest, valueRules::kBoxWidth.low});
+    if (spec.periodic) width = std::max(width, roundedBound(narrowestPeriodicBox(spec), true) * (1.0 + 1e-3));
     return tidyBelow(std::min(kDefaultPackingFraction, spheres / (width * width * width)));
 }
 
@@ -477,8 +429,21 @@ CPlan plan(const CSpec& spec)
         p.refusal = valueRules::rangeMessage("The floor temperature", valueRules::kFloorTemperature);
         return p;
     }
+    if (spec.periodic && (spec.piston || spec.floorBath || spec.floorAttraction)) {
+        p.refusal = "A periodic box has no walls, floor or piston: the piston, the floor's heat bath and its attraction "
+                    "need the closed box.";
+        return p;
+    }
     p.box = densitiesOf(spec);
     double width = p.box.boxWidth, diameter = largestDiameter(spec);
+    if (spec.periodic && !(width > narrowestPeriodicBox(spec))) {
+        const double cutoff = narrowestPeriodicBox(spec) / 2.0;
+        p.refusal = "In a periodic box the cut-off of the forces (" + valueRules::shortNumber(cutoff * 1e9, 4) +
+                    " nm) must be less than half the box's width, which would be " +
+                    valueRules::shortNumber(width * 1e9, 4) + " nm: " +
+                    nearestValue(spec, roundedBound(2.0 * cutoff, true) * (1.0 + 1e-3), true) + " works, or more atoms.";
+        return p;
+    }
     if (width > valueRules::kBoxWidth.high) {
         p.refusal = "The box would be " + valueRules::shortNumber(width, 3) + " m wide, wider than the " +
                     valueRules::shortNumber(valueRules::kBoxWidth.high) + " m a box can be: " +
@@ -488,7 +453,8 @@ CPlan plan(const CSpec& spec)
     if (spec.arrangement == CArrangement::random) {
         // The centres reach a cube a diameter narrower than the box: in a
         // small box the walls take a good part of the room.
-        double narrowest = std::max(diameter + std::cbrt(sphereVolume(spec) / kRandomFillLimit), valueRules::kBoxWidth.low);
+        double narrowest = std::max(wallMargin(spec, diameter) + std::cbrt(sphereVolume(spec) / kRandomFillLimit),
+                                    valueRules::kBoxWidth.low);
         if (width < narrowest) {
             CSpec lattice = spec;
             lattice.arrangement = CArrangement::faceCentredCubic;
@@ -507,16 +473,17 @@ CPlan plan(const CSpec& spec)
     p.atomsPerCell = shape.atomsPerCell;
     p.cellsPerEdge = cellsFor(shape, p.atoms);
     p.sites = shape.atomsPerCell * p.cellsPerEdge * p.cellsPerEdge * p.cellsPerEdge;
-    p.latticeConstant = latticeConstantIn(shape, p.cellsPerEdge, width, diameter);
+    p.latticeConstant = latticeConstantIn(shape, p.cellsPerEdge, width, diameter, spec.periodic);
     p.nearestDistance = p.sites > 1 ? p.latticeConstant * shape.nearestPerConstant : 0.0;
-    double narrowest = std::max(narrowestLatticeBox(shape, p.cellsPerEdge, diameter), valueRules::kBoxWidth.low);
+    double narrowest =
+        std::max(narrowestLatticeBox(shape, p.cellsPerEdge, diameter, spec.periodic), valueRules::kBoxWidth.low);
     if (width < narrowest * (1.0 - kTouchTolerance)) {
         const bool byWidth = spec.measure == CDensityMeasure::boxWidth;
         p.refusal = formatC("%s to place %d atom%s on a lattice of %d x %d x %d %s cells: they would overlap one "
-                            "another or the walls; ",
+                            "another%s; ",
                             byWidth ? "The box is too narrow" : "The density is too high", p.atoms,
                             p.atoms == 1 ? "" : "s", p.cellsPerEdge, p.cellsPerEdge, p.cellsPerEdge,
-                            arrangementWord(spec.arrangement)) +
+                            arrangementWord(spec.arrangement), spec.periodic ? "" : " or the walls") +
                     nearestValue(spec, narrowest, true) + " works.";
     }
     return p;
@@ -581,6 +548,9 @@ std::string build(const CSpec& spec, CSimulation& scratch)
         set = static_cast<bool>(scratch.addOneAtomAtLocationWithVelocity(a.type, a.x, a.y, a.z, v[0], v[1], v[2]));
     }
     if (!set) return "The new simulation could not be set up: a value was refused by the model.";
+    scratch.setContactsUsed(spec.contacts);
+    if (spec.periodic)
+        if (COutcome periodic = scratch.setBoundaries(CBoundaries::periodic); !periodic) return periodic.message();
     // A step that carries atoms at their rms speed too far misses contacts:
     // hot light atoms get a shorter one.
     double longest = scratch.largestSoundTimeStep();

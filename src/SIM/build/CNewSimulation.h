@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole new simulation built from a description: up to four types, each a
 // real substance or a custom one, a count of each, an arrangement (a cubic
-// lattice or a random fill), a density and a temperature. The plan says what
+// lattice or a random fill), a density and a temperature, in a closed box or
+// a periodic one. The plan says what
 // will be built (box, lattice, densities) or why it cannot be, with the
 // nearest value that works; the build fills a scratch simulation through its
 // public setters, which the caller then adopts whole. Both the window's
@@ -65,6 +66,10 @@ struct CSpec {
     bool floorBath = false;
     double floorTemperature = 0.0;  // K
     bool piston = false;
+    // A periodic box: the atoms fill the whole box, a lattice tiles it across
+    // its faces, and there are no walls, so no floor and no piston.
+    bool periodic = false;
+    bool contacts = true;  // atoms meet as hard cores at their mean diameter
     std::uint64_t seed = 1;
 };
 

@@ -12,6 +12,7 @@
 
 #include "BASE/CTextNumbers.h"
 #include "SIM/model/CModelLimits.h"
+#include "SIM/model/CSimulationDefaults.h"
 #include "SIM/model/CSimulationState.h"
 
 namespace {
@@ -27,6 +28,7 @@ constexpr CRange kRecordChoices{0, valueRules::kRecordTypes - 1, "(instant, time
 constexpr CRange kTextSizeChoices{0, valueRules::kTextSizes - 1, "(small to large)"};
 constexpr CRange kAspectRatioChoices{0, valueRules::kAspectRatios - 1, "(free, 1:1, 4:3, 16:9, 24:10)"};
 constexpr CRange kAtomsPerType{0, modelLimits::kMaxPerType, "atoms"};
+constexpr CRange kBoundaryChoices{0, 1, "(closed, periodic)"};
 
 const CFileTag kLineTags[] = {
     {"VERS", CTagShape::Plain, CTagValue::Whole, nullptr, "%i", "version of the file format; not read",
@@ -102,7 +104,7 @@ const CFileTag kLineTags[] = {
      [](S& s, CTagAt a, double v) { s.forces.LJeps[a.index][a.inner] = v; }},
     {"UCHR", CTagShape::Type, CTagValue::Real, &valueRules::kCharge, "%.10e", "charge of the type's atoms",
      [](const S& s, CTagAt a) { return s.forces.charge[a.index]; },
-     [](S& s, CTagAt a, double v) { s.forces.charge[a.index] = v; }},
+     [](S& s, CTagAt a, double v) { s.forces.charge[a.index] = v; }, true},
     {"ULJF", CTagShape::Type, CTagValue::Real, &valueRules::kWellDepth, "%.10e",
      "Lennard-Jones well depth between the type and the floor",
      [](const S& s, CTagAt a) { return s.forces.LJepsFloor[a.index]; },
@@ -225,6 +227,20 @@ const CFileTag kLineTags[] = {
 // readers find a tag's text anywhere in the file and mark what they read
 // with XXXX.
 const CFileTag kOwnTags[] = {
+    // The two switches of the box and the pairs, written only when not at
+    // their default. The atoms' image counts (how often each crossed a face
+    // of a periodic box) are not stored: a file read starts the measurements
+    // that follow atoms over time again, and they start from zero.
+    {"QBND", CTagShape::Plain, CTagValue::Whole, &kBoundaryChoices, "%i",
+     "kind of box: 0 closed (walls, floor, piston), 1 periodic; the atoms' image counts are not stored",
+     [](const S& s, CTagAt) { return double(modeIndex(s.box.boundaries)); },
+     [](S& s, CTagAt, double v) { s.box.boundaries = static_cast<CBoundaries>(static_cast<int>(v)); }, true, nullptr,
+     false, double(modeIndex(simulationDefaults::kBoundaries))},
+    {"QCNT", CTagShape::Plain, CTagValue::Flag, nullptr, "%i",
+     "whether atoms make contact at their mean diameter (0: plain Lennard-Jones)",
+     [](const S& s, CTagAt) { return double(s.forces.contactsUsed); },
+     [](S& s, CTagAt, double v) { s.forces.contactsUsed = v != 0.0; }, false, nullptr, false,
+     double(simulationDefaults::kContactsUsed)},
     {"QPAC", CTagShape::Plain, CTagValue::Real, nullptr, "%.16e",
      "acceleration the applied pressure gives the piston (m/s²)", [](const S& s, CTagAt) { return s.box.pistonA; },
      [](S& s, CTagAt, double v) { s.box.pistonA = v; }, false, nullptr, true},
@@ -249,7 +265,7 @@ struct COwnLine {
     const char* exactOf;  // nullptr: one of kOwnTags
 };
 constexpr COwnLine kOwnLines[] = {
-    {"QTST", "TTST"}, {"QETM", "TETM"}, {"QFTM", "UFTM"}, {"QDTC", "DDTC"}, {"QTCM", "DTCM"}, {"QHTP", "DXMX"},
+    {"QBND", nullptr}, {"QCNT", nullptr}, {"QTST", "TTST"}, {"QETM", "TETM"}, {"QFTM", "UFTM"}, {"QDTC", "DDTC"}, {"QTCM", "DTCM"}, {"QHTP", "DXMX"},
     {"QHWD", "BHWD"}, {"QPLC", "PLOC"}, {"QPVL", "PVEL"}, {"QPMS", "PMAS"}, {"QPAP", "PAPP"}, {"QPAC", nullptr},
     {"QNCE", nullptr}, {"QDIA", "ADIA"}, {"QMAS", "AMAS"}, {"QCHR", "UCHR"}, {"QLJF", "ULJF"}, {"QLOC", "ALOC"},
     {"QVEL", "AVEL"}, {"QREF", nullptr}, {"QLJE", "ULJE"}, {"QTCK", "DTCK"}, {"QTCU", "DTCU"}, {"QTCE", "DTCE"},
@@ -338,6 +354,7 @@ std::string acceptedValues(const CFileTag& t)
     }
     if (t.exactOf) return std::string("as ") + t.exactOf->tag + ", where it rounds to the value of that line";
     if (t.afterState) return ruleText(t) + ", where QSUM matches";
+    if (t.whenAbsent) return ruleText(t) + "; written where not " + valueRules::shortNumber(*t.whenAbsent) + ", which a file without it reads as";
     return ruleText(t);
 }
 
@@ -370,10 +387,7 @@ std::string fileFormatTable()
     return out;
 }
 
-bool isOwnTag(const CFileTag& tag)
-{
-    return tag.exactOf || tag.afterState || tag.value == CTagValue::Stream || tag.value == CTagValue::Digest;
-}
+bool isOwnTag(const CFileTag& tag) { return tag.tag[0] == 'Q'; }
 
 // FNV-1a over the lines, each with one line end whatever it had.
 std::uint64_t fileDigest(std::string_view text)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -71,9 +72,14 @@ struct CFileTag {
     // piston's acceleration): taken after that, and only where the lines of
     // the other tags are as they were written (the Digest line agrees).
     bool afterState = false;
+    // A switch whose line is written only where its value is not this one:
+    // a file without the line reads as this value, whatever the state held
+    // before, so files of a state that never used the switch stay as they were.
+    std::optional<double> whenAbsent;
 };
 
-// Whether the tag is one of Quorvel's own, which other readers skip.
+// Whether the tag is one of Quorvel's own, which other readers skip: its
+// name starts with Q.
 bool isOwnTag(const CFileTag& tag);
 // The digest the Digest line holds: of the lines, in order, that start with
 // a tag that is not Quorvel's own.

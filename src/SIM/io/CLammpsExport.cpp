@@ -13,17 +13,22 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/model/CSimulation.h"
 
+bool lammpsPistonExported(const CSimulationState& sim)
+{
+    return sim.box.pistonUsed && sim.box.boundaries != CBoundaries::periodic;
+}
+
 CLammpsTypes::CLammpsTypes(const CSimulationState& sim)
 {
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (sim.atoms.number[t] > 0) of[t] = ++count;
-    plate = sim.box.pistonUsed ? count + 1 : 0;
+    plate = lammpsPistonExported(sim) ? count + 1 : 0;
     total = plate ? plate : count;
 }
 
 CLammpsPlate::CLammpsPlate(const CSimulationState& sim)
 {
-    if (!sim.box.pistonUsed) return;
+    if (!lammpsPistonExported(sim)) return;
     double smallest = 0.0;
     for (int t = 0; t < CSimulation::kTypes; t++)
         if (sim.atoms.number[t] > 0) smallest = smallest > 0.0 ? std::min(smallest, sim.types.diam[t]) : sim.types.diam[t];

@@ -30,6 +30,10 @@ inline constexpr const char* kInputName = "in.quorvel";
 inline constexpr const char* kDataName = "data.quorvel";
 }  // namespace lammps
 
+// Whether the box is exported with its piston: one that is used, in a
+// closed box (a periodic box has none, whatever its setting holds).
+bool lammpsPistonExported(const CSimulationState& sim);
+
 // The LAMMPS type (1, 2, ...) of each simulation type with atoms; 0 for an
 // empty type. A piston adds one more type for the atoms of its plate.
 struct CLammpsTypes {

@@ -68,6 +68,8 @@ double referenceTemperature(const CSimulationState& sim)
 
 bool charged(const CSimulationState& sim, int t) { return sim.forces.charge[t] != 0.0; }
 
+bool periodic(const CSimulationState& sim) { return sim.box.boundaries == CBoundaries::periodic; }
+
 bool anyChargedPair(const CSimulationState& sim)
 {
     int chargedTypes = 0;
@@ -114,9 +116,9 @@ void appendHeader(std::string& out, const CSimulationState& sim, int replicate)
            "# Units: metal -- Angstrom, ps, g/mol, eV, elementary charges, K, bar.\n\n";
     line(out, "units           metal", "Angstrom, ps, g/mol, eV, e, K, bar");
     line(out, "atom_style      charge", "every atom carries its type's charge");
-    if (sim.box.boundaries == CBoundaries::periodic)
-        line(out, "boundary        p p p", "a periodic box: no walls, pairs by the minimum image");
-    else if (sim.box.pistonUsed)
+    if (periodic(sim))
+        line(out, "boundary        p p p", "a periodic box: an atom leaving through a face comes back through the other");
+    else if (lammpsPistonExported(sim))
         line(out, "boundary        f f m", "a closed box; its top follows the plate past the ceiling");
     else
         line(out, "boundary        f f f", "a closed box: no periodic images");
@@ -150,7 +152,7 @@ void appendGroups(std::string& out, const CSimulationState& sim, const Box& box)
 // plate's. Answers the style word each pair_coeff then needs ("" without).
 std::string appendPairStyle(std::string& out, const CSimulationState& sim, const std::string& style)
 {
-    if (!sim.box.pistonUsed) {
+    if (!lammpsPistonExported(sim)) {
         line(out, "pair_style      " + style, "default cut-off(s) (Angstrom); each pair sets its own");
         return {};
     }
@@ -185,9 +187,12 @@ void appendInteractingPairs(std::string& out, const CSimulationState& sim, const
            "# cut at 3 mean diameters and not shifted. Between two charged types the repulsive core term\n"
            "# b (sigma/r)^12 with b = |0.296966 q1 q2 / (4 pi eps0 sigma)| is folded into the 12-6 terms\n"
            "# (epsilon' = eps^2 / (eps + b/4), sigma' = sigma ((eps + b/4) / eps)^(1/6)) and, as in Quorvel,\n"
-           "# no term between two charged atoms is cut off: both reach beyond the box diagonal.\n"
-           "# Quorvel resolves atoms closer than their mean diameter as a collision instead of a force;\n"
-           "# LAMMPS keeps the force there, which only matters for a state with overlapping atoms.\n";
+           "# no term between two charged atoms is cut off: both reach beyond the box diagonal.\n";
+    if (sim.forces.contactsUsed)
+        out += "# Quorvel resolves atoms closer than their mean diameter as a collision instead of a force;\n"
+               "# LAMMPS keeps the force there, which only matters for a state with overlapping atoms.\n";
+    else
+        out += "# Contacts are off: Quorvel keeps the force at every distance too, as LAMMPS does.\n";
     double longest = quorvel::kCutoffDiameters * largestDiameter(sim);
     std::string style = coulomb ? formatC("lj/cut/coul/cut %.12g %.12g", longest, coulombCut)
                                 : formatC("lj/cut %.12g", longest);
@@ -206,6 +211,17 @@ void appendInteractingPairs(std::string& out, const CSimulationState& sim, const
         }
     appendPlatePairs(out, sim);
     line(out, "pair_modify     shift no", "energies not shifted at the cut-off, as in Quorvel");
+}
+
+// Neither potentials nor contacts: the atoms pass through one another.
+void appendNoPairs(std::string& out, const CSimulationState& sim)
+{
+    out += "# No pair terms: the potentials and the contacts are both off, so the atoms pass through one\n"
+           "# another (an ideal gas). pair_style zero keeps the neighbour lists LAMMPS needs, with no force.\n";
+    std::string word = appendPairStyle(out, sim, formatC("zero %.12g", largestDiameter(sim)));
+    line(out, "pair_coeff      * *" + (word.empty() ? std::string() : " " + word.substr(0, word.size() - 1)),
+         "no force between any atoms");
+    appendPlatePairs(out, sim);
 }
 
 void appendHardSpheres(std::string& out, const CSimulationState& sim)
@@ -262,11 +278,11 @@ void appendBoxFixes(std::string& out, const CSimulationState& sim, const Box& bo
 {
     CLammpsTypes types(sim);
     line(out, "fix             integrate atoms nve", "velocity Verlet, as Quorvel steps");
-    if (sim.box.boundaries == CBoundaries::periodic) {
-        out += '\n';  // no walls, floor, heat bath or piston
+    if (periodic(sim)) {
+        out += "# A periodic box has no walls, floor, heat bath or piston.\n\n";
         return;
     }
-    if (sim.box.pistonUsed) appendPiston(out, sim, box);
+    if (lammpsPistonExported(sim)) appendPiston(out, sim, box);
     out += "# Walls: each type is reflected at half its diameter inside the box, as in Quorvel\n"
            "# (Quorvel sets an atom on the wall where LAMMPS mirrors it; the same with potentials off).\n";
     for (int t = 0; t < CSimulation::kTypes; t++) {
@@ -334,7 +350,8 @@ std::string lammpsInputText(const CSimulationState& sim, int replicate)
     appendHeader(out, sim, replicate);
     appendGroups(out, sim, box);
     if (sim.forces.potentialUsed) appendInteractingPairs(out, sim, box);
-    else appendHardSpheres(out, sim);
+    else if (sim.forces.contactsUsed) appendHardSpheres(out, sim);
+    else appendNoPairs(out, sim);
     appendNeighbours(out, sim);
     appendBoxFixes(out, sim, box);
     appendRun(out, sim);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <span>
 #include <string_view>
@@ -79,6 +80,7 @@ std::string CSimulation::fileNameOfPath(const std::string& path)
 void CSimulation::appendFileLine(const CFileTag& tag, CTagAt at)
 {
     std::string& out = fileContent;
+    if (tag.whenAbsent && tag.get(*this, at) == *tag.whenAbsent) return;
     if (tag.value == CTagValue::Stream || tag.value == CTagValue::Digest) {
         appendOwnValue(tag);
         return;
@@ -230,13 +232,17 @@ std::string CSimulation::loadInputFile(bool& notSimulation)
     if (!holdsSimulationLine(text)) return "no line of it starts with a simulation tag such as ANUM or ALOC";
     notSimulation = false;
     CLinesOfTag linesOfTag = fileLinesByTag(text);
-    std::string unfit = atomsLargerThanTheBox(linesOfTag);
+    std::string unfit = unfitFileState(linesOfTag);
     if (!unfit.empty()) return unfit;
     // A file replaces the state: the ledger starts again instead of booking
     // the setters the reader calls.
     userChangeDepth++;
     forgetOutputs();
+    takeAbsentSwitches();
     applyFileLines(linesOfTag, false);
+    // The file holds no image counts: the atoms start from where they are.
+    for (auto& perType : atoms.image)
+        for (auto& counts : perType) std::fill(std::begin(counts), std::end(counts), 0);
 
     atoms.totalAtoms = atoms.number[0] + atoms.number[1] + atoms.number[2] + atoms.number[3];
     for (int t = 0; t < kTypes; t++) types.invm[t] = 1.0 / types.mass[t];
@@ -341,19 +347,25 @@ CSimulation::CLinesOfTag CSimulation::fileLinesByTag(std::string_view text)
     return linesOfTag;
 }
 
-// Why the state the whole file would leave has atoms that cannot fit their
-// box, or nothing. The tags the question reads are tried on the state and
-// put back, so a refused file changes nothing; the reader meets diameters
-// before the box, so no single line can be refused for it.
-std::string CSimulation::atomsLargerThanTheBox(const CLinesOfTag& linesOfTag)
+// Why the state the whole file would leave cannot be: atoms that cannot fit
+// their box, or a periodic box its atoms cannot have (charged, or a cut-off
+// that reaches half the box); empty when it can. The tags the question reads
+// are tried on the state and put back, so a refused file changes nothing;
+// the reader meets diameters before the box, so no single line can be
+// refused for it.
+std::string CSimulation::unfitFileState(const CLinesOfTag& linesOfTag)
 {
     int keptNumber[kTypes];
-    double keptDiam[kTypes];
+    double keptDiam[kTypes], keptCharge[kTypes];
     std::copy(atoms.number, atoms.number + kTypes, keptNumber);
     std::copy(types.diam, types.diam + kTypes, keptDiam);
+    std::copy(forces.charge, forces.charge + kTypes, keptCharge);
     double keptHalfWidth = box.halfWidth;
+    CBoundaries keptBoundaries = box.boundaries;
+    bool keptContacts = forces.contactsUsed;
     std::string keptName[kTypes];
     std::copy(types.name, types.name + kTypes, keptName);
+    takeAbsentSwitches();
     std::span<const CFileTag> tags = fileTags();
     for (size_t k = 0; k < tags.size(); k++)
         if (tags[k].fitChecked)
@@ -364,9 +376,25 @@ std::string CSimulation::atomsLargerThanTheBox(const CLinesOfTag& linesOfTag)
             unfit = formatC("atoms of type %c%s%s%s are %.2e m across, larger than the box, which is %.2e m wide",
                             'A' + t, types.name[t].empty() ? "" : " (", types.name[t].c_str(), types.name[t].empty() ? "" : ")",
                             types.diam[t], 2.0 * box.halfWidth);
+    if (unfit.empty() && isPeriodic())
+        if (COutcome periodic = periodicBoxRefusal(); !periodic) {
+            std::string reason = periodic.message();
+            if (!reason.empty() && reason.back() == '.') reason.pop_back();
+            unfit = "it asks for a periodic box. " + reason;
+        }
     std::copy(keptNumber, keptNumber + kTypes, atoms.number);
     std::copy(keptDiam, keptDiam + kTypes, types.diam);
+    std::copy(keptCharge, keptCharge + kTypes, forces.charge);
     box.halfWidth = keptHalfWidth;
+    box.boundaries = keptBoundaries;
+    forces.contactsUsed = keptContacts;
     std::move(keptName, keptName + kTypes, types.name);
     return unfit;
+}
+
+// The switches a file without their lines reads as their default.
+void CSimulation::takeAbsentSwitches()
+{
+    for (const CFileTag& tag : fileTags())
+        if (tag.whenAbsent && tag.set) tag.set(*this, {}, *tag.whenAbsent);
 }

@@ -24,16 +24,17 @@ CTrajectoryFormat trajectory::formatOfPath(const std::string& path)
 
 namespace {
 
-// The count line and the comment line: the box, the columns, the clock and
-// Quorvel's keys for what the columns do not hold.
+// The count line and the comment line: the box (periodic along every axis or
+// none), the columns, the clock and Quorvel's keys for what the columns do not hold.
 void appendExtendedXyzHeader(std::string& out, const CSimulationState& sim, int atoms)
 {
     const double edge = lammps::lengthOf(2.0 * sim.box.halfWidth);
     appendFormatC(out, "%d\n", atoms);
     appendFormatC(out,
                   "Lattice=\"%.17g 0 0 0 %.17g 0 0 0 %.17g\" "
-                  "Properties=species:S:1:pos:R:3:velo:R:3:type:S:1:masses:R:1 pbc=\"F F F\" Time=%.17g Step=%u",
-                  edge, edge, edge, lammps::timeOf(sim.clock.elapsedTime), sim.clock.iterations);
+                  "Properties=species:S:1:pos:R:3:velo:R:3:type:S:1:masses:R:1 pbc=\"%s\" Time=%.17g Step=%u",
+                  edge, edge, edge, sim.box.boundaries == CBoundaries::periodic ? "T T T" : "F F F",
+                  lammps::timeOf(sim.clock.elapsedTime), sim.clock.iterations);
     out += extendedXyz::quorvelKeysOf(sim) + "\n";
 }
 
@@ -83,8 +84,8 @@ std::string trajectory::lammpsDumpFrame(const CSimulationState& sim)
     const double lo = lammps::lengthOf(-sim.box.halfWidth), hi = lammps::lengthOf(sim.box.halfWidth);
     std::string out;
     out.reserve(static_cast<size_t>(atoms) * 150 + 256);
-    appendFormatC(out, "ITEM: TIMESTEP\n%u\nITEM: NUMBER OF ATOMS\n%ld\nITEM: BOX BOUNDS ff ff ff\n", sim.clock.iterations,
-                  atoms);
+    appendFormatC(out, "ITEM: TIMESTEP\n%u\nITEM: NUMBER OF ATOMS\n%ld\nITEM: BOX BOUNDS %s\n", sim.clock.iterations,
+                  atoms, sim.box.boundaries == CBoundaries::periodic ? "pp pp pp" : "ff ff ff");
     for (int axis = 0; axis < 3; axis++) appendFormatC(out, "%.17g %.17g\n", lo, hi);
     out += "ITEM: ATOMS id type x y z vx vy vz\n";
     long id = 0;

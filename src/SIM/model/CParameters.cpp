@@ -32,6 +32,8 @@ const std::vector<CParameter> kTable = {
      "the depth of the floor's Lennard-Jones well for the type"},
     {"potentials", "The pair potentials", K::flag, S::simulation, nullptr, {},
      "atoms attract and repel by Lennard-Jones and Coulomb forces; off, they are hard spheres"},
+    {"contacts", "The contacts", K::flag, S::simulation, nullptr, {},
+     "atoms meet as hard cores at their mean diameter; off, the pair potentials alone act (plain Lennard-Jones)"},
     {"well-depth", "Well depth %1-%2", K::real, S::pair, &rules::kWellDepth, {},
      "the Lennard-Jones well depth between two types"},
     {"charge", "Charge of type %1", K::real, S::type, &rules::kCharge, {}, "the charge of each atom of the type"},
@@ -46,6 +48,9 @@ const std::vector<CParameter> kTable = {
      "the pressure the piston pushes down with"},
     {"piston-mass", "Piston mass", K::real, S::simulation, &rules::kPistonMass, {}, "the piston's mass"},
     {"box-width", "Box width", K::real, S::simulation, &rules::kBoxWidth, {}, "the box's inner width, the same along each axis"},
+    {"boundaries", "The kind of box", K::choice, S::simulation, nullptr, {"closed", "periodic"},
+     "closed: walls, a floor and a piston; periodic: an atom leaving through a face comes back through the opposite one "
+     "(no charges, and the box wider than twice the longest cut-off)"},
     {"time-step", "Time step", K::real, S::simulation, &rules::kTimeStep, {}, "the time each step advances"},
     {"steps-per-display", "Steps per display", K::whole, S::simulation, &rules::kStepsPerDisplay, {},
      "the steps between two pictures"},
@@ -144,7 +149,7 @@ COutcome setReal(CSimulation& s, const CParameterRef& ref, double x, bool accept
     if (name == "floor-temperature") return fromBool(s.setFloorTemp(x), ref);
     if (name == "floor-well-depth") return fromBool(s.setLJepsFloor(t, x), ref);
     if (name == "well-depth") return fromBool(s.setLJeps(t, ref.second, x), ref);
-    if (name == "charge") return fromBool(s.setCharge(t, x), ref);
+    if (name == "charge") return named(s.setCharge(t, x), ref);
     if (name == "mass") return named(s.setMass(t, x), ref);
     if (name == "diameter") return named(s.setDiam(t, x), ref);
     if (name == "applied-pressure") return fromBool(s.setAppliedPressure(x), ref);
@@ -216,6 +221,7 @@ double value(const CSimulation& simulation, const CParameterRef& ref)
     if (name == "floor-attraction") return s.forces.floorPotentialUsed;
     if (name == "floor-well-depth") return s.forces.LJepsFloor[t];
     if (name == "potentials") return s.forces.potentialUsed;
+    if (name == "contacts") return s.forces.contactsUsed;
     if (name == "well-depth") return s.forces.LJeps[t][ref.second];
     if (name == "charge") return s.forces.charge[t];
     if (name == "mass") return s.types.mass[t];
@@ -225,6 +231,7 @@ double value(const CSimulation& simulation, const CParameterRef& ref)
     if (name == "applied-pressure") return s.box.appliedPressure;
     if (name == "piston-mass") return s.box.pistonM;
     if (name == "box-width") return 2.0 * s.box.halfWidth;
+    if (name == "boundaries") return modeIndex(s.box.boundaries);
     if (name == "time-step") return s.clock.timeStep;
     if (name == "steps-per-display") return s.clock.iterationsPerDisplay;
     if (name == "conserve-energy") return s.conservation.conserve;
@@ -259,6 +266,7 @@ COutcome set(CSimulation& s, const CParameterRef& ref, std::string_view written,
         if (name == "floor-bath") s.setFloorTempUsed(on);
         else if (name == "floor-attraction") s.setFloorPotentialUsed(on);
         else if (name == "potentials") s.setPotentialUsed(on);
+        else if (name == "contacts") s.setContactsUsed(on);
         else if (name == "piston") s.setPistonUsed(on);
         else if (name == "conserve-energy") { if (on != s.getConserve()) s.setConserve(on); }
         return {};
@@ -267,6 +275,7 @@ COutcome set(CSimulation& s, const CParameterRef& ref, std::string_view written,
         int index = 0;
         if (COutcome read = readChoice(ref, text, index); !read) return read;
         if (name == "averaging") return fromBool(s.setRecordType(static_cast<CRecordKind>(index)), ref);
+        if (name == "boundaries") return s.setBoundaries(static_cast<CBoundaries>(index));
         return fromBool(s.setDisplayType(index), ref);
     }
     case CValueKind::text:

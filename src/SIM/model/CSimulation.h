@@ -197,7 +197,9 @@ public:
     COutcome setMass(int t, double m);
     void setPotentialUsed(bool f);
     bool setLJeps(int i, int j, double e);
-    bool setCharge(int t, double q);
+    // Refused with no message outside its rule; in a periodic box, a charge
+    // on a type with atoms is refused with periodicBoxRefusal's reason.
+    COutcome setCharge(int t, double q);
     void setFloorPotentialUsed(bool f);
     bool setLJepsFloor(int t, double e);
     void setConserve(bool c);
@@ -362,6 +364,10 @@ public:
     // the longest cut-off of the types with atoms is below half the box's
     // width; otherwise refused with the alert that says why.
     COutcome periodicBoxRefusal() const;
+    // What periodicBoxRefusal would answer were type t to hold number atoms
+    // of that charge and diameter, in a box of that half width: a change is
+    // weighed in the state as it would be, before anything changes.
+    COutcome periodicBoxRefusalWith(int t, int number, double charge, double diam, double halfWidth) const;
     // The longest Lennard-Jones cut-off among the pairs of types with atoms (m);
     // a periodic box must be wider than twice it.
     double longestCutoff() const;
@@ -501,7 +507,8 @@ private:
     };
     using CLinesOfTag = std::vector<std::vector<CNumberedLine>>;
     static CLinesOfTag fileLinesByTag(std::string_view text);
-    std::string atomsLargerThanTheBox(const CLinesOfTag& linesOfTag);
+    std::string unfitFileState(const CLinesOfTag& linesOfTag);
+    void takeAbsentSwitches();
     void applyFileLines(const CLinesOfTag& linesOfTag, bool afterState);
     void appendOwnValue(const CFileTag& tag);
     void appendFileLine(const CFileTag& tag, CTagAt at);

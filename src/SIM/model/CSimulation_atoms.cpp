@@ -41,6 +41,7 @@ bool CSimulation::addOneAtom(int t)
         atoms.loc[t][i].copyFrom(place);
         atoms.vel[t][i].init();
         atoms.sel[t][i] = 0;
+        std::fill(atoms.image[t][i], atoms.image[t][i] + 3, 0);
         atoms.number[t]++;
         atoms.totalAtoms++;
         bookAddedAtom(t, i);
@@ -56,10 +57,15 @@ COutcome CSimulation::addOneAtomAtLocationWithVelocity(int t, double x, double y
     if (atoms.number[t] >= kMaxPerType)
         return COutcome::refused("Alert.", formatC("Can not exceed the maximum allowable number of atoms for each type which is %i.",
                                                    kMaxPerType));
+    if (isPeriodic())
+        if (COutcome allowed = periodicBoxRefusalWith(t, atoms.number[t] + 1, forces.charge[t], types.diam[t], box.halfWidth);
+            !allowed)
+            return allowed;
     int i = atoms.number[t];
     atoms.loc[t][i].setXYZ(x, y, z);
     atoms.vel[t][i].setXYZ(vx, vy, vz);
     atoms.sel[t][i] = 0;  // the slot may still carry the mark of an atom deleted from it
+    std::fill(atoms.image[t][i], atoms.image[t][i] + 3, 0);
     atoms.number[t]++;
     atoms.totalAtoms++;
     bookAddedAtom(t, i);
@@ -351,6 +357,7 @@ void CSimulation::deleteSelected()
                 atoms.loc[t][k - 1].copyFrom(atoms.loc[t][k]);
                 atoms.vel[t][k - 1].copyFrom(atoms.vel[t][k]);
                 atoms.sel[t][k - 1] = atoms.sel[t][k];
+                std::copy(atoms.image[t][k], atoms.image[t][k] + 3, atoms.image[t][k - 1]);
             }
             atoms.sel[t][atoms.number[t] - 1] = 0;  // the freed slot holds no atom to be selected
             atoms.number[t]--;

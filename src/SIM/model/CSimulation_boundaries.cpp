@@ -8,31 +8,66 @@
 #include "BASE/CTextNumbers.h"
 #include "SIM/model/CForceConstants.h"
 
-double CSimulation::longestCutoff() const
+namespace {
+
+// The parts of a state the periodic box weighs.
+struct CPeriodicWeights {
+    int number[modelLimits::kTypes];
+    double charge[modelLimits::kTypes], diam[modelLimits::kTypes];
+    double halfWidth;
+};
+
+double longestCutoffOf(const CPeriodicWeights& w)
 {
     double longest = 0.0;
-    for (int t = 0; t < kTypes; t++)
-        for (int u = t; u < kTypes; u++) {
-            if (atoms.number[t] == 0 || atoms.number[u] == 0) continue;
-            longest = std::max(longest, quorvel::kCutoffDiameters * (types.diam[t] + types.diam[u]) / 2.0);
+    for (int t = 0; t < modelLimits::kTypes; t++)
+        for (int u = t; u < modelLimits::kTypes; u++) {
+            if (w.number[t] == 0 || w.number[u] == 0) continue;
+            longest = std::max(longest, quorvel::kCutoffDiameters * (w.diam[t] + w.diam[u]) / 2.0);
         }
     return longest;
 }
 
-COutcome CSimulation::periodicBoxRefusal() const
+COutcome periodicRefusalOf(const CPeriodicWeights& w)
 {
-    for (int t = 0; t < kTypes; t++)
-        if (atoms.number[t] > 0 && forces.charge[t] != 0.0)
+    for (int t = 0; t < modelLimits::kTypes; t++)
+        if (w.number[t] > 0 && w.charge[t] != 0.0)
             return COutcome::refused("Alert.", "Charged atoms in a periodic box need Ewald summation, which Quorvel does "
                                                "not have yet. Set the charge of every type with atoms to zero first, "
                                                "or keep the closed box.");
-    double cutoff = longestCutoff();
-    if (!(cutoff < box.halfWidth))
+    double cutoff = longestCutoffOf(w);
+    if (!(cutoff < w.halfWidth))
         return COutcome::refused("Alert.", formatC("In a periodic box the cut-off of the forces (%.4g nm) must be less "
                                                    "than half the box's width. The smallest box that works for these "
                                                    "atoms is wider than %.4g nm.",
                                                    cutoff * 1e9, 2.0 * cutoff * 1e9));
     return {};
+}
+
+CPeriodicWeights weightsOf(const CSimulationState& s)
+{
+    CPeriodicWeights w{};
+    std::copy(s.atoms.number, s.atoms.number + modelLimits::kTypes, w.number);
+    std::copy(s.forces.charge, s.forces.charge + modelLimits::kTypes, w.charge);
+    std::copy(s.types.diam, s.types.diam + modelLimits::kTypes, w.diam);
+    w.halfWidth = s.box.halfWidth;
+    return w;
+}
+
+}  // namespace
+
+double CSimulation::longestCutoff() const { return longestCutoffOf(weightsOf(state())); }
+
+COutcome CSimulation::periodicBoxRefusal() const { return periodicRefusalOf(weightsOf(state())); }
+
+COutcome CSimulation::periodicBoxRefusalWith(int t, int number, double charge, double diam, double halfWidth) const
+{
+    CPeriodicWeights w = weightsOf(state());
+    w.number[t] = number;
+    w.charge[t] = charge;
+    w.diam[t] = diam;
+    w.halfWidth = halfWidth;
+    return periodicRefusalOf(w);
 }
 
 COutcome CSimulation::setBoundaries(CBoundaries b)

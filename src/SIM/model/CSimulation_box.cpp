@@ -12,21 +12,16 @@ COutcome CSimulation::setHalfWidth(double n)
     if (!valueRules::isBoxHalfWidth(n)) return COutcome::refused();
     double o = box.halfWidth;
     if (n == o) return {};
+    if (isPeriodic())
+        if (COutcome allowed = periodicBoxRefusalWith(0, atoms.number[0], forces.charge[0], types.diam[0], n); !allowed)
+            return allowed;
     UserChange change(*this);
-    if (n > o) {
-        box.halfWidth = n;
-        if (forces.floorPotentialUsed) {
-            restartEnergiesAndAverages();
-        }
-        return {};
-    }
     if (isPeriodic()) {
-        // No walls push the atoms in: the box takes them along, every
+        // No walls hold the atoms: the box takes them along, every
         // position scaled with it (as a barostat would), so that every
         // centre stays inside and every pair keeps its order of distance.
-        // Pairs come closer by the same ratio, which the forces meet at the
-        // next step; whether the cut-off still fits the box is the caller's
-        // refusal to give, before this.
+        // Pairs part or close by the same ratio, which the forces meet at the
+        // next step; a box too narrow for the cut-off is refused above.
         double f = n / o, w = 2.0 * n;
         box.halfWidth = n;
         for (int t = 0; t < kTypes; t++)
@@ -36,6 +31,13 @@ COutcome CSimulation::setHalfWidth(double n)
                     if (c >= n) c -= w;  // a rounding at the top face
                 }
         restartEnergiesAndAverages();
+        return {};
+    }
+    if (n > o) {
+        box.halfWidth = n;
+        if (forces.floorPotentialUsed) {
+            restartEnergiesAndAverages();
+        }
         return {};
     }
     box.halfWidth = n;

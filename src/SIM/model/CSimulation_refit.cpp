@@ -340,6 +340,10 @@ bool CSimulation::shiftAtomsToFit(int passes)
 COutcome CSimulation::addOneAtomAtLocationWithShift(int t, double x, double y, double z)
 {
     if (atoms.number[t] >= kMaxPerType) return COutcome::refused();
+    if (isPeriodic())
+        if (COutcome allowed = periodicBoxRefusalWith(t, atoms.number[t] + 1, forces.charge[t], types.diam[t], box.halfWidth);
+            !allowed)
+            return allowed;
     UserChange change(*this);
     int i = atoms.number[t];
     atoms.loc[t][i].setXYZ(x, y, z);

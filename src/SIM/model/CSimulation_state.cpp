@@ -87,6 +87,9 @@ COutcome CSimulation::changeNumber(int t, int n, bool maximumAccepted)
     if (n == old) return {};
     UserChange change(*this);
     if (n < 0) return COutcome::refused("Alert.", "The number of atoms can not be negative.");
+    if (n > old && isPeriodic())
+        if (COutcome allowed = periodicBoxRefusalWith(t, n, forces.charge[t], types.diam[t], box.halfWidth); !allowed)
+            return allowed;
     int total = atoms.totalAtoms;
     int k = n - old;
     if (k < 0) {
@@ -145,6 +148,9 @@ COutcome CSimulation::setDiam(int t, double d)
         return COutcome::refused("Alert.", formatC("Atom diameter can not be greater than the width of the box which is %.2e m.",
                                                    2.0 * box.halfWidth));
     if (!(d > old)) return {};  // NaN
+    if (isPeriodic())
+        if (COutcome allowed = periodicBoxRefusalWith(t, atoms.number[t], forces.charge[t], d, box.halfWidth); !allowed)
+            return allowed;
     types.diam[t] = d;
     if (!shiftAtomsToFit(100)) {
         types.diam[t] = old;
@@ -186,14 +192,17 @@ bool CSimulation::setLJeps(int i, int j, double e)
     return true;
 }
 
-bool CSimulation::setCharge(int t, double q)
+COutcome CSimulation::setCharge(int t, double q)
 {
-    if (!valueRules::isCharge(q)) return false;
-    if (q == forces.charge[t]) return true;
+    if (!valueRules::isCharge(q)) return COutcome::refused();
+    if (q == forces.charge[t]) return {};
+    if (isPeriodic())
+        if (COutcome allowed = periodicBoxRefusalWith(t, atoms.number[t], q, types.diam[t], box.halfWidth); !allowed)
+            return allowed;
     UserChange change(*this);
     forces.charge[t] = q;
     restartEnergiesAndAverages();
-    return true;
+    return {};
 }
 
 void CSimulation::setFloorPotentialUsed(bool f)
