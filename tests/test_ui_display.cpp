@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The status fields: texts and formats, visibility groups, the layout of the
 // three text sizes, and the histogram graph.
+#include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -209,6 +211,32 @@ TEST_F(DisplayTest, LayoutOfTheTextSizesIsMeasuredFromTheTop)
     chooseCommand(*window, "Medium");
     EXPECT_EQ(s->getDisplayTextSize(), 1);
     EXPECT_EQ(d().KEField->x(), view->width() - 111);
+}
+
+TEST_F(DisplayTest, ReadoutsFollowTheSystemsTextSizeWhileTheFileKeepsItsOwn)
+{
+    chooseCommand(*window, "Medium");
+    auto measure = [this](QLabel* field) {
+        return std::pair{field->font().pixelSize(), field->height()};
+    };
+    const auto flag = measure(d().runFlagField), energy = measure(d().KEField);
+    const int glyphs = QFontMetrics(d().KEField->font()).tightBoundingRect(QStringLiteral("0")).height();
+    const QFont before = QApplication::font();
+    QFont doubled = before;
+    if (before.pointSizeF() > 0) doubled.setPointSizeF(2 * before.pointSizeF());
+    else doubled.setPixelSize(2 * before.pixelSize());
+    QApplication::setFont(doubled);
+    settle();
+    EXPECT_EQ(measure(d().runFlagField), std::pair(2 * flag.first, 2 * flag.second));
+    EXPECT_EQ(measure(d().KEField), std::pair(2 * energy.first, 2 * energy.second));
+    EXPECT_NEAR(QFontMetrics(d().KEField->font()).tightBoundingRect(QStringLiteral("0")).height(), 2 * glyphs, 2);
+    // The value follows its title, still right of it, and the state stays at the top.
+    EXPECT_GT(d().KEField->x(), d().KETitleField->x() + d().KETitleField->width() - 1);
+    EXPECT_EQ(d().runFlagField->y(), 4);
+    EXPECT_EQ(s->getDisplayTextSize(), 1);
+    QApplication::setFont(before);
+    settle();
+    EXPECT_EQ(measure(d().KEField), energy);
 }
 
 TEST_F(DisplayTest, HistogramSitsAtTheLowerRightAndClipsHighBinsAtTheTop)

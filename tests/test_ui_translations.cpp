@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The interface in another language, and for those who do not see it: each
 // translation fits every dialog (German runs longest), gives each menu's
-// commands keys of their own, and every control says what it is to a
-// screen reader.
+// commands keys of their own, every control says what it is and what it
+// sets to a screen reader, and Tab reaches each control in reading order.
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -11,12 +11,14 @@
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSet>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -147,6 +149,126 @@ TEST(TranslationTest, EachMenuGivesEveryCommandItsOwnKeyInEveryLanguage)
         const QStringList shared = sharedAccelerators(*translated.window);
         EXPECT_TRUE(shared.isEmpty()) << code.toStdString() << ":\n" << shared.join('\n').toStdString();
     }
+}
+
+// Where w lies in top, in top's coordinates.
+QRect placeIn(QWidget* top, QWidget* w) { return QRect(w->mapTo(top, QPoint(0, 0)), w->size()); }
+
+// The part of the layout w is read with under the ancestor: the outermost
+// group box between them (its controls are read together), else w.
+QWidget* readingUnit(QWidget* ancestor, QWidget* w)
+{
+    QWidget* unit = w;
+    for (QWidget* up = w->parentWidget(); up && up != ancestor; up = up->parentWidget())
+        if (qobject_cast<QGroupBox*>(up)) unit = up;
+    return unit;
+}
+
+// Whether a is read before b: of two things side by side in a row (they
+// share more than half the lower one's height) the left one, else the upper.
+bool readsBefore(QWidget* top, QWidget* a, QWidget* b)
+{
+    QWidget* common = a->parentWidget();
+    while (common && !common->isAncestorOf(b)) common = common->parentWidget();
+    const QRect ra = placeIn(top, readingUnit(common, a)), rb = placeIn(top, readingUnit(common, b));
+    const int shared = std::min(ra.bottom(), rb.bottom()) - std::max(ra.top(), rb.top());
+    if (shared > std::min(ra.height(), rb.height()) / 2) return ra.left() < rb.left();
+    return ra.center().y() < rb.center().y();
+}
+
+// The controls of top that Tab is to reach: shown, enabled, taking the focus by Tab.
+QList<QWidget*> tabStops(QWidget* top)
+{
+    QList<QWidget*> stops;
+    for (QWidget* w : top->findChildren<QWidget*>())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisibleTo(top) && w->isEnabled())
+            stops << w;
+    return stops;
+}
+
+QString what(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return QStringLiteral("%1 \"%2\"").arg(w->metaObject()->className(), face ? face->text(QAccessible::Name) : QString());
+}
+
+TEST(AccessibilityTest, TabReachesEveryControlOnceInReadingOrderAndEachSaysWhatItSets)
+{
+    ScriptedPlatform platform;
+    CUIWindow window(platform);
+    window.show();
+    QStringList faults;
+    for (QWidget* w : windowsOf(window)) {
+        for (QWidget* up = w; up; up = up->parentWidget()) up->show();  // the panel's dock too
+        w->window()->activateWindow();
+        UiWindowTest::settle();
+        const QString title = w->windowTitle().isEmpty() ? w->objectName() : w->windowTitle();
+        const QList<QWidget*> stops = tabStops(w);
+        if (stops.isEmpty()) continue;
+        // Tab from the first control in reading order round to it again.
+        QWidget* first = *std::min_element(stops.begin(), stops.end(),
+                                           [&](QWidget* a, QWidget* b) { return readsBefore(w, a, b); });
+        first->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> visited;
+        for (QWidget* at = first; at && w->isAncestorOf(at) && visited.size() <= stops.size();) {
+            visited << at;
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QCoreApplication::sendEvent(at, &tab);
+            at = w->window()->focusWidget();
+            if (at == first) break;
+        }
+        for (QWidget* stop : stops)
+            if (visited.count(stop) != 1)
+                faults << QStringLiteral("%1: Tab reaches %2 %3 times").arg(title, what(stop)).arg(visited.count(stop));
+        for (qsizetype i = 1; i < visited.size(); i++)
+            if (!readsBefore(w, visited[i - 1], visited[i]))
+                faults << QStringLiteral("%1: Tab goes from %2 back to %3").arg(title, what(visited[i - 1]), what(visited[i]));
+        for (QWidget* stop : stops) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(stop);
+            if (!face || face->text(QAccessible::Name).trimmed().isEmpty() ||
+                face->text(QAccessible::Description).trimmed().isEmpty())
+                faults << QStringLiteral("%1: %2 lacks a name or a description").arg(title, what(stop));
+        }
+        if (w != window.ControlsPanel) w->hide();
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+}
+
+TEST(AccessibilityTest, DescriptionsGiveTheUnitAndRangeInTheInterfacesLanguage)
+{
+    ScriptedPlatform platform;
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    {
+        CUIWindow window(platform);
+        window.show();
+        QStringList descriptions;
+        for (QDialog* dialog : window.findChildren<QDialog*>()) {
+            dialog->show();
+            for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) descriptions << field->accessibleDescription();
+            dialog->hide();
+        }
+        EXPECT_TRUE(descriptions.contains(QStringLiteral("Floor temperature, in kelvin, from 0 to 100,000.")))
+            << descriptions.join('\n').toStdString();
+        EXPECT_TRUE(descriptions.contains(QStringLiteral("Piston mass, in kilograms, from 1E-30 to 100.")));
+    }
+    if (!QFile::exists(QStringLiteral(QUORVEL_QM_DIR "/quorvel_de.qm"))) {
+        QLocale::setDefault(before);
+        GTEST_SKIP() << "built without Qt's Linguist tools";
+    }
+    QLocale::setDefault(QLocale(QStringLiteral("de")));
+    {
+        TranslatedWindow german(QStringLiteral("de"));
+        QStringList descriptions;
+        for (QDialog* dialog : german.window->findChildren<QDialog*>()) {
+            dialog->show();
+            for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) descriptions << field->accessibleDescription();
+            dialog->hide();
+        }
+        EXPECT_TRUE(descriptions.contains(QStringLiteral("Bodentemperatur, in Kelvin, von 0 bis 100.000.")))
+            << descriptions.join('\n').toStdString();
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(TranslationTest, EveryControlHasAnAccessibleName)

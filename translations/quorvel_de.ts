@@ -208,6 +208,113 @@
     </message>
 </context>
 <context>
+    <name>CControlDescriptions</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3.</source>
+        <translation>%1, von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1, in %2, from %3 to %4.</source>
+        <translation>%1, in %2, von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>%1, in %2.</source>
+        <translation>%1, in %2.</translation>
+    </message>
+    <message>
+        <source>%1: on or off.</source>
+        <translation>%1: ein oder aus.</translation>
+    </message>
+    <message>
+        <source>%1: one of the choices beside it.</source>
+        <translation>%1: eine der Möglichkeiten daneben.</translation>
+    </message>
+    <message>
+        <source>%1: a choice from a list.</source>
+        <translation>%1: eine Auswahl aus einer Liste.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>kelvin</source>
+        <translation>Kelvin</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>Metern</translation>
+    </message>
+    <message>
+        <source>kilograms</source>
+        <translation>Kilogramm</translation>
+    </message>
+    <message>
+        <source>joules</source>
+        <translation>Joule</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>coulombs</source>
+        <translation>Coulomb</translation>
+    </message>
+    <message>
+        <source>pascals</source>
+        <translation>Pascal</translation>
+    </message>
+    <message>
+        <source>metres per second</source>
+        <translation>Metern pro Sekunde</translation>
+    </message>
+    <message>
+        <source>cubic metres</source>
+        <translation>Kubikmetern</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>Schritten</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>Punkten</translation>
+    </message>
+    <message>
+        <source>points per metre</source>
+        <translation>Punkten pro Meter</translation>
+    </message>
+    <message>
+        <source>atoms per bin</source>
+        <translation>Atomen pro Klasse</translation>
+    </message>
+    <message>
+        <source>displays</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>frames</source>
+        <translation>Bildern</translation>
+    </message>
+    <message>
+        <source>parts of full intensity</source>
+        <translation>Anteilen der vollen Intensität</translation>
+    </message>
+    <message>
+        <source>per cent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>six-hundredths of a second</source>
+        <translation>Sechshundertstelsekunden</translation>
+    </message>
+</context>
+<context>
     <name>CControlsPanel</name>
     <message>
         <source>%1 in %2</source>
@@ -920,6 +1027,14 @@
         <source>Keyboard and Mouse</source>
         <translation>Tastatur und Maus</translation>
     </message>
+    <message>
+        <source>Keys and mouse actions</source>
+        <translation>Tasten und Mausaktionen</translation>
+    </message>
+    <message>
+        <source>Tables of what each key and mouse action does in the view and the windows.</source>
+        <translation>Tabellen dazu, was jede Taste und jede Mausaktion in der Ansicht und den Fenstern bewirkt.</translation>
+    </message>
 </context>
 <context>
     <name>CLessonPanel</name>
@@ -976,6 +1091,22 @@
     <message>
         <source>This link is not one the lesson&apos;s page holds: %1</source>
         <translation>Dieser Verweis gehört nicht zur Seite der Lektion: %1</translation>
+    </message>
+    <message>
+        <source>Lesson page</source>
+        <translation>Lektionsseite</translation>
+    </message>
+    <message>
+        <source>The text of the lesson&apos;s page; its links carry out the lesson&apos;s actions.</source>
+        <translation>Der Text der Lektionsseite; ihre Links führen die Aktionen der Lektion aus.</translation>
+    </message>
+    <message>
+        <source>Goes back to the lesson&apos;s previous page.</source>
+        <translation>Geht zur vorigen Seite der Lektion zurück.</translation>
+    </message>
+    <message>
+        <source>Goes on to the lesson&apos;s next page once its task is done.</source>
+        <translation>Geht zur nächsten Seite der Lektion weiter, sobald ihre Aufgabe erledigt ist.</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1385,10 @@
     <message>
         <source>The box is periodic: the atoms fill it, with no walls.</source>
         <translation>Die Box ist periodisch: Die Atome füllen sie ganz aus, ohne Wände.</translation>
+    </message>
+    <message>
+        <source>Floor temperature</source>
+        <translation>Bodentemperatur</translation>
     </message>
 </context>
 <context>

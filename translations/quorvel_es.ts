@@ -208,6 +208,113 @@
     </message>
 </context>
 <context>
+    <name>CControlDescriptions</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3.</source>
+        <translation>%1, de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>%1, in %2, from %3 to %4.</source>
+        <translation>%1, en %2, de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>%1, in %2.</source>
+        <translation>%1, en %2.</translation>
+    </message>
+    <message>
+        <source>%1: on or off.</source>
+        <translation>%1: activado o desactivado.</translation>
+    </message>
+    <message>
+        <source>%1: one of the choices beside it.</source>
+        <translation>%1: una de las opciones de al lado.</translation>
+    </message>
+    <message>
+        <source>%1: a choice from a list.</source>
+        <translation>%1: una opción de una lista.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>kelvin</source>
+        <translation>kelvin</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>kilograms</source>
+        <translation>kilogramos</translation>
+    </message>
+    <message>
+        <source>joules</source>
+        <translation>julios</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>coulombs</source>
+        <translation>culombios</translation>
+    </message>
+    <message>
+        <source>pascals</source>
+        <translation>pascales</translation>
+    </message>
+    <message>
+        <source>metres per second</source>
+        <translation>metros por segundo</translation>
+    </message>
+    <message>
+        <source>cubic metres</source>
+        <translation>metros cúbicos</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>pasos</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>puntos</translation>
+    </message>
+    <message>
+        <source>points per metre</source>
+        <translation>puntos por metro</translation>
+    </message>
+    <message>
+        <source>atoms per bin</source>
+        <translation>átomos por intervalo</translation>
+    </message>
+    <message>
+        <source>displays</source>
+        <translation>visualizaciones</translation>
+    </message>
+    <message>
+        <source>frames</source>
+        <translation>fotogramas</translation>
+    </message>
+    <message>
+        <source>parts of full intensity</source>
+        <translation>fracciones de la intensidad máxima</translation>
+    </message>
+    <message>
+        <source>per cent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>six-hundredths of a second</source>
+        <translation>seiscientosavos de segundo</translation>
+    </message>
+</context>
+<context>
     <name>CControlsPanel</name>
     <message>
         <source>%1 in %2</source>
@@ -920,6 +1027,14 @@
         <source>Keyboard and Mouse</source>
         <translation>Teclado y ratón</translation>
     </message>
+    <message>
+        <source>Keys and mouse actions</source>
+        <translation>Teclas y acciones del ratón</translation>
+    </message>
+    <message>
+        <source>Tables of what each key and mouse action does in the view and the windows.</source>
+        <translation>Tablas de lo que hace cada tecla y cada acción del ratón en la vista y las ventanas.</translation>
+    </message>
 </context>
 <context>
     <name>CLessonPanel</name>
@@ -976,6 +1091,22 @@
     <message>
         <source>This link is not one the lesson&apos;s page holds: %1</source>
         <translation>Este enlace no pertenece a la página de la lección: %1</translation>
+    </message>
+    <message>
+        <source>Lesson page</source>
+        <translation>Página de la lección</translation>
+    </message>
+    <message>
+        <source>The text of the lesson&apos;s page; its links carry out the lesson&apos;s actions.</source>
+        <translation>El texto de la página de la lección; sus enlaces realizan las acciones de la lección.</translation>
+    </message>
+    <message>
+        <source>Goes back to the lesson&apos;s previous page.</source>
+        <translation>Vuelve a la página anterior de la lección.</translation>
+    </message>
+    <message>
+        <source>Goes on to the lesson&apos;s next page once its task is done.</source>
+        <translation>Pasa a la página siguiente de la lección una vez hecha su tarea.</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1385,10 @@
     <message>
         <source>The box is periodic: the atoms fill it, with no walls.</source>
         <translation>La caja es periódica: los átomos la llenan, sin paredes.</translation>
+    </message>
+    <message>
+        <source>Floor temperature</source>
+        <translation>Temperatura del suelo</translation>
     </message>
 </context>
 <context>

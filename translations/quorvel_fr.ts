@@ -208,6 +208,113 @@
     </message>
 </context>
 <context>
+    <name>CControlDescriptions</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3.</source>
+        <translation>%1, de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>%1, in %2, from %3 to %4.</source>
+        <translation>%1, en %2, de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>%1, in %2.</source>
+        <translation>%1, en %2.</translation>
+    </message>
+    <message>
+        <source>%1: on or off.</source>
+        <translation>%1 : activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>%1: one of the choices beside it.</source>
+        <translation>%1 : l&apos;un des choix voisins.</translation>
+    </message>
+    <message>
+        <source>%1: a choice from a list.</source>
+        <translation>%1 : un choix dans une liste.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>kelvin</source>
+        <translation>kelvins</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>kilograms</source>
+        <translation>kilogrammes</translation>
+    </message>
+    <message>
+        <source>joules</source>
+        <translation>joules</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>coulombs</source>
+        <translation>coulombs</translation>
+    </message>
+    <message>
+        <source>pascals</source>
+        <translation>pascals</translation>
+    </message>
+    <message>
+        <source>metres per second</source>
+        <translation>mètres par seconde</translation>
+    </message>
+    <message>
+        <source>cubic metres</source>
+        <translation>mètres cubes</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>points per metre</source>
+        <translation>points par mètre</translation>
+    </message>
+    <message>
+        <source>atoms per bin</source>
+        <translation>atomes par classe</translation>
+    </message>
+    <message>
+        <source>displays</source>
+        <translation>affichages</translation>
+    </message>
+    <message>
+        <source>frames</source>
+        <translation>images</translation>
+    </message>
+    <message>
+        <source>parts of full intensity</source>
+        <translation>fractions de l&apos;intensité maximale</translation>
+    </message>
+    <message>
+        <source>per cent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>six-hundredths of a second</source>
+        <translation>six-centièmes de seconde</translation>
+    </message>
+</context>
+<context>
     <name>CControlsPanel</name>
     <message>
         <source>%1 in %2</source>
@@ -920,6 +1027,14 @@
         <source>Keyboard and Mouse</source>
         <translation>Clavier et souris</translation>
     </message>
+    <message>
+        <source>Keys and mouse actions</source>
+        <translation>Touches et actions de la souris</translation>
+    </message>
+    <message>
+        <source>Tables of what each key and mouse action does in the view and the windows.</source>
+        <translation>Tableaux de ce que fait chaque touche et chaque action de la souris dans la vue et les fenêtres.</translation>
+    </message>
 </context>
 <context>
     <name>CLessonPanel</name>
@@ -976,6 +1091,22 @@
     <message>
         <source>This link is not one the lesson&apos;s page holds: %1</source>
         <translation>Ce lien ne fait pas partie de la page de la leçon : %1</translation>
+    </message>
+    <message>
+        <source>Lesson page</source>
+        <translation>Page de la leçon</translation>
+    </message>
+    <message>
+        <source>The text of the lesson&apos;s page; its links carry out the lesson&apos;s actions.</source>
+        <translation>Le texte de la page de la leçon ; ses liens exécutent les actions de la leçon.</translation>
+    </message>
+    <message>
+        <source>Goes back to the lesson&apos;s previous page.</source>
+        <translation>Revient à la page précédente de la leçon.</translation>
+    </message>
+    <message>
+        <source>Goes on to the lesson&apos;s next page once its task is done.</source>
+        <translation>Passe à la page suivante de la leçon une fois sa tâche accomplie.</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1385,10 @@
     <message>
         <source>The box is periodic: the atoms fill it, with no walls.</source>
         <translation>La boîte est périodique : les atomes la remplissent, sans parois.</translation>
+    </message>
+    <message>
+        <source>Floor temperature</source>
+        <translation>Température du sol</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Atom Properties"), parent)
@@ -41,6 +42,8 @@ CAtomPropertiesDialog::CAtomPropertiesDialog(CSimulation& simulation, CPlatform&
             previous = w;
         }
     layout->addLayout(grid);
+    for (int t = 0; t < CSimulation::kTypes; t++)
+        CControlDescriptions::setRanges({{diamField[t], valueRules::kDiameter}, {massField[t], valueRules::kMass}});
     addButtons(layout);
 }
 

@@ -13,6 +13,7 @@
 #include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CBoxDialog::CBoxDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Box"), parent)
@@ -33,6 +34,9 @@ CBoxDialog::CBoxDialog(CSimulation& simulation, CPlatform& platform, QWidget* pa
     pistonForm->addRow(tr("Applied &pressure (Pa):"), appliedPressureField = numberField());
     pistonForm->addRow(tr("Piston &mass (kg):"), pistonMassField = numberField());
     layout->addWidget(piston);
+    CControlDescriptions::setRanges({{boxWidthField, valueRules::kBoxWidth},
+                                     {appliedPressureField, valueRules::kAppliedPressure},
+                                     {pistonMassField, valueRules::kPistonMass}});
     addButtons(layout);
     connect(kindOfBox, &QComboBox::currentIndexChanged, this, &CBoxDialog::showKindOfBox);
 }

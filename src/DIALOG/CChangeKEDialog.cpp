@@ -8,6 +8,7 @@
 
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Change Kinetic Energy"), parent)
@@ -18,6 +19,7 @@ CChangeKEDialog::CChangeKEDialog(CSimulation& simulation, CPlatform& platform, Q
     layout->addLayout(form);
     auto* hint = hintLabel(tr("Shared equally among all atoms; an atom never goes below rest."));
     layout->addWidget(hint);
+    CControlDescriptions::setRange(changeKEField, valueRules::kKineticEnergyChange);
     addButtons(layout);
 }
 

@@ -10,6 +10,7 @@
 
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CDisplaysDialog::CDisplaysDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Displays"), parent)
@@ -36,6 +37,9 @@ CDisplaysDialog::CDisplaysDialog(CSimulation& simulation, CPlatform& platform, Q
     graphForm->addRow(tr("&Width (pixels):"), histogramWidthField = numberField());
     graphForm->addRow(tr("H&eight (pixels):"), histogramHeightField = numberField());
     layout->addWidget(graph);
+    CControlDescriptions::setRanges({{tcField, valueRules::kTimeConstant},
+                                     {xmaxField, valueRules::kHistogramSpeed},
+                                     {ymaxField, valueRules::kHistogramScale}});
     addButtons(layout);
 }
 

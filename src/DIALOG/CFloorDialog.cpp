@@ -11,6 +11,7 @@
 
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CFloorDialog::CFloorDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Floor"), parent)
@@ -40,6 +41,8 @@ CFloorDialog::CFloorDialog(CSimulation& simulation, CPlatform& platform, QWidget
         LJ[t]->setAccessibleName(tr("Floor well depth of type %1").arg(QChar('A' + t)));
     }
     layout->addWidget(potential);
+    CControlDescriptions::setRange(floorTempField, valueRules::kFloorTemperature);
+    for (QLineEdit* field : LJ) CControlDescriptions::setRange(field, valueRules::kWellDepth);
     addButtons(layout);
 }
 

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "DIALOG/CPlatform.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CFrameCaptureDialog::CFrameCaptureDialog(CCaptureSettings& settings, QWidget* parent) : QDialog(parent), Settings(settings)
 {
@@ -47,6 +48,8 @@ CFrameCaptureDialog::CFrameCaptureDialog(CCaptureSettings& settings, QWidget* pa
     connect(buttons, &QDialogButtonBox::accepted, this, &CFrameCaptureDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CFrameCaptureDialog::reject);
     layout->addWidget(buttons);
+    CControlDescriptions::setRange(qualitySlider, 0, 100, "%");
+    CControlDescriptions::describeControls(this);
 }
 
 void CFrameCaptureDialog::fill()

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include "DIALOG/CControlDescriptions.h"
 
 namespace {
 struct CHelpRow {
@@ -78,8 +79,11 @@ CKeyboardMouseDialog::CKeyboardMouseDialog(QWidget* parent) : QDialog(parent)
     tables = new QTextBrowser(this);
     tables->setHtml(tablesHtml());
     tables->setMinimumSize(560, 480);
+    tables->setAccessibleName(tr("Keys and mouse actions"));
+    tables->setAccessibleDescription(tr("Tables of what each key and mouse action does in the view and the windows."));
     layout->addWidget(tables);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    CControlDescriptions::describeControls(this);
 }

@@ -16,6 +16,7 @@
 #include "BASE/CTextNumbers.h"
 #include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
+#include "DIALOG/CControlDescriptions.h"
 
 namespace {
 QString real(double value) { return QString::fromStdString(formatC("%.2e", value)); }
@@ -76,6 +77,7 @@ CMovieDialog::CMovieDialog(CSimulation& simulation, CPlatform& platform, CCaptur
     connect(buttons, &QDialogButtonBox::accepted, this, &CMovieDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CMovieDialog::reject);
     layout->addWidget(buttons);
+    CControlDescriptions::describeControls(this);
 }
 
 void CMovieDialog::fill()

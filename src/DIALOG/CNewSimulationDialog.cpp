@@ -18,6 +18,8 @@
 
 #include "DIALOG/CPlatform.h"
 #include "SIM/model/CSimulation.h"
+#include "DIALOG/CControlDescriptions.h"
+#include "SIM/model/CValueRules.h"
 
 using namespace newSimulation;
 
@@ -153,6 +155,11 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
     previewLayout->addWidget(preview);
     layout->addWidget(previewBox);
+    floorTemperature->setAccessibleName(tr("Floor temperature"));
+    CControlDescriptions::setRange(floorTemperature, valueRules::kFloorTemperature);
+    for (int t = 0; t < kTypes; t++)
+        CControlDescriptions::setRanges({{diameter[t], valueRules::kDiameter}, {mass[t], valueRules::kMass},
+                                         {wellDepth[t], valueRules::kWellDepth}});
     addButtons(layout);
 
     for (int t = 0; t < kTypes; t++) substanceChosen(t);

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "BASE/CTextNumbers.h"
+#include "DIALOG/CControlDescriptions.h"
 #include "DIALOG/CPlatform.h"
 #include "SIM/model/CParameters.h"
 #include "SIM/model/CSimulation.h"
@@ -23,6 +24,7 @@ CParameterDialog::CParameterDialog(CSimulation& simulation, CPlatform& platform,
 {
     setWindowTitle(title);
     setModal(true);
+    CControlDescriptions::describeControls(this);
 }
 
 void CParameterDialog::run()

@@ -11,6 +11,7 @@
 #include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Potentials"), parent)
@@ -36,17 +37,14 @@ CPotentialsDialog::CPotentialsDialog(CSimulation& simulation, CPlatform& platfor
         grid->addWidget(charge[i] = numberField(), i + 1, 7);
     }
     layout->addWidget(wells);
-    // Along each row of well depths, then down the charges.
-    setTabOrder(use, contacts);
-    QWidget* previous = contacts;
-    for (int i = 0; i < CSimulation::kTypes; i++)
+    // Tab reads the table as it is made: along each row, its charge last.
+    for (int i = 0; i < CSimulation::kTypes; i++) {
         for (int j = i; j < CSimulation::kTypes; j++) {
-            setTabOrder(previous, LJ[i][j]);
-            previous = LJ[i][j];
+            LJ[i][j]->setAccessibleName(tr("Well depth %1-%2").arg(QChar('A' + i)).arg(QChar('A' + j)));
+            CControlDescriptions::setRange(LJ[i][j], valueRules::kWellDepth);
         }
-    for (QLineEdit* q : charge) {
-        setTabOrder(previous, q);
-        previous = q;
+        charge[i]->setAccessibleName(tr("Charge of type %1").arg(QChar('A' + i)));
+        CControlDescriptions::setRange(charge[i], valueRules::kCharge);
     }
     addButtons(layout);
 }

@@ -10,6 +10,7 @@
 
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CTimingDialog::CTimingDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Timing"), parent)
@@ -23,6 +24,9 @@ CTimingDialog::CTimingDialog(CSimulation& simulation, CPlatform& platform, QWidg
     timeUnitButton->addItems({tr("Seconds"), tr("Steps")});
     form->addRow(tr("Show elapsed time &in:"), timeUnitButton);
     layout->addLayout(form);
+    CControlDescriptions::setRanges({{ipdField, valueRules::kStepsPerDisplay},
+                                     {timeStepField, valueRules::kTimeStep},
+                                     {realTimeBetweenDisplaysField, valueRules::kTimerInterval}});
     addButtons(layout);
 }
 

@@ -8,6 +8,7 @@
 #include "DIALOG/COutcomeAlert.h"
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
+#include "DIALOG/CControlDescriptions.h"
 
 CViewDialog::CViewDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("View"), parent)
@@ -22,6 +23,9 @@ CViewDialog::CViewDialog(CSimulation& simulation, CPlatform& platform, QWidget* 
     form->addRow(tr("&Projection plane distance (m):"), eyePlaneDistanceField = numberField());
     form->addRow(tr("&Scale (points per metre at the projection plane):"), projectionScaleField = numberField());
     layout->addLayout(form);
+    CControlDescriptions::setRanges({{eyeDistanceField, valueRules::kViewDistance},
+                                     {eyePlaneDistanceField, valueRules::kViewDistance},
+                                     {projectionScaleField, valueRules::kViewScale}});
     addButtons(layout);
 }
 

@@ -23,6 +23,7 @@
 #include "DIALOG/CParameterDialog.h"
 #include "SIM/model/CParameters.h"
 #include "SIM/model/CSimulation.h"
+#include "DIALOG/CControlDescriptions.h"
 
 double CSliderScale::value(int position) const
 {
@@ -62,6 +63,7 @@ CControlsPanel::CControlsPanel(CDocument& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("controlsPanel"));
     buildGroups();
+    CControlDescriptions::describeControls(this);
     holdTimer.setInterval(kHoldTickMs);
     connect(&holdTimer, &QTimer::timeout, this, &CControlsPanel::holdTick);
     document.onAnyChange(this, [this] { showValues(); });
@@ -96,6 +98,15 @@ CControlsPanel::CSliderField* CControlsPanel::addSliderField(QFormLayout* form, 
     line->addWidget(control.field);
     line->addWidget(new QLabel(unit));
     form->addRow(label, row);
+    // The slider covers the scale; the field takes every value the parameter's rule allows.
+    parameters::CParameterRef ref;
+    parameters::find(control.parameter, ref);
+    const valueRules::CRange* rule = ref.parameter ? ref.parameter->range : nullptr;
+    if (rule) {
+        CControlDescriptions::setRange(control.slider, control.scale.zeroAtStart ? 0.0 : control.scale.low,
+                                       control.scale.high, rule->unit);
+        CControlDescriptions::setRange(control.field, *rule);
+    }
     // A drag is one step: its changes share the gesture begun at the press.
     connect(control.slider, &QSlider::sliderPressed, this, [this, &control] { control.gesture = document.newGesture(); });
     connect(control.slider, &QSlider::sliderReleased, this, [this, &control] {
@@ -184,6 +195,7 @@ void CControlsPanel::buildGroups()
     wellFactor.slider->setSingleStep(CSliderScale::kSliderSteps / 60);
     wellFactor.slider->setPageStep(CSliderScale::kSliderSteps / 6);
     wellFactor.slider->setAccessibleName(tr("Well depth factor"));
+    CControlDescriptions::setRange(wellFactor.slider, wellFactor.scale.low, wellFactor.scale.high, "");
     factorLine->addWidget(wellFactor.slider, 1);
     auto* factorUnit = new QLabel(tr("× 0 to 3"));
     factorLine->addWidget(factorUnit);
@@ -203,6 +215,7 @@ void CControlsPanel::buildGroups()
     stepLine->setContentsMargins(0, 0, 0, 0);
     timeStep = new QLineEdit;
     timeStep->setAccessibleName(tr("Time step in s"));
+    CControlDescriptions::setRange(timeStep, valueRules::kTimeStep);
     stepLine->addWidget(timeStep, 1);
     stepLine->addWidget(new QLabel(tr("s")));
     form->addRow(tr("Time step"), stepRow);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "SIM/model/CSimulation.h"
+#include "DIALOG/CControlDescriptions.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ CLessonPanel::CLessonPanel(const CSimulation& simulation, QWidget* parent)
     TextView = new QTextBrowser(body);
     // Links are the lesson's actions, followed here, not pages to open.
     TextView->setOpenLinks(false);
+    TextView->setAccessibleName(tr("Lesson page"));
+    TextView->setAccessibleDescription(tr("The text of the lesson's page; its links carry out the lesson's actions."));
     connect(TextView, &QTextBrowser::anchorClicked, this, &CLessonPanel::followLink);
     NoteField = new QLabel(body);
     NoteField->setWordWrap(true);
@@ -65,6 +68,9 @@ CLessonPanel::CLessonPanel(const CSimulation& simulation, QWidget* parent)
     layout->addLayout(buttons);
     setWidget(body);
     setMinimumWidth(360);
+    BackButton->setAccessibleDescription(tr("Goes back to the lesson's previous page."));
+    NextButton->setAccessibleDescription(tr("Goes on to the lesson's next page once its task is done."));
+    CControlDescriptions::describeControls(this);
     showPage(0);
 }
 

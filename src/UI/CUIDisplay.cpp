@@ -62,7 +62,19 @@ float term(double a, float extent, float b)
 }
 
 constexpr int kAxisFieldWidth = 60, kAxisFieldHeight = 14, kAxisFontSize = 10;
+
+// The layout's sizes are those of an application font 12 pixels high (9
+// points at 96 dots per inch); a larger system font, or a screen of more
+// dots per inch, draws the readouts larger by as much.
+constexpr double kLayoutFontPixels = 12.0;
 }  // namespace
+
+float CUIDisplay::systemTextFactor(const QWidget* host)
+{
+    const QFont font = QApplication::font();
+    const double pixels = font.pointSizeF() > 0.0 ? font.pointSizeF() * host->logicalDpiY() / 72.0 : font.pixelSize();
+    return pixels > 0.0 ? static_cast<float>(pixels / kLayoutFontPixels) : 1.0f;
+}
 
 CUIDisplay::CUIDisplay(CSimulation& simulation, CUIGraph& graph, QWidget* host)
     : Simulation(simulation), UIGraph(graph)
@@ -334,20 +346,21 @@ void CUIDisplay::setDisplayTextSize(int size, float W, float H)
 {
     if (size < 0 || size > 2) return;
     QFont font = QApplication::font();
+    const float s = scale * systemTextFactor(runFlagField);
     for (const CFieldLayout& row : kLayout) {
         QLabel* field = this->*row.field;
-        font.setPixelSize(static_cast<int>(row.font[size] * scale));
+        font.setPixelSize(static_cast<int>(row.font[size] * s));
         field->setFont(font);
-        float x = term(row.xW, W, row.x[size] * scale);
-        const float width = term(row.wW, W, row.width[size] * scale);
+        float x = term(row.xW, W, row.x[size] * s);
+        const float width = term(row.wW, W, row.width[size] * s);
         if (row.value) {
             // A title ends just before its value, right-aligned: the title
             // texts are as wide as this platform's font makes them.
             const CFieldLayout* valueRow = std::find_if(std::begin(kLayout), std::end(kLayout),
                                                         [&row](const CFieldLayout& r) { return r.field == row.value; });
-            x = term(valueRow->xW, W, valueRow->x[size] * scale) - 4 * scale - width;
+            x = term(valueRow->xW, W, valueRow->x[size] * s) - 4 * s - width;
         }
-        placeYUp(field, x, term(row.yH, H, row.y[size] * scale), width, row.height[size] * scale, H);
+        placeYUp(field, x, term(row.yH, H, row.y[size] * s), width, row.height[size] * s, H);
     }
 }
 

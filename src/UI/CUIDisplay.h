@@ -56,6 +56,9 @@ public:
     // The fields drawn this many times larger than the text size says
     // (presentation), from the next layout on; 1 draws them as it says.
     void setScale(float factor);
+    // How much larger than their layout the system's text draws the
+    // readouts: the application font against the layout's, on host's screen.
+    static float systemTextFactor(const QWidget* host);
 
     // A number in a printf format, or a word where the value is not finite,
     // so a drift over a zero total energy never reads "nan" or "inf".

@@ -93,6 +93,15 @@ void CUIView::resizeEvent(QResizeEvent*)
     emit viewResized();
 }
 
+void CUIView::changeEvent(QEvent* event)
+{
+    // The readouts follow the system's text size and the screen's density.
+    const QEvent::Type type = event->type();
+    if (UIDisplay && (type == QEvent::ApplicationFontChange || type == QEvent::FontChange))
+        UIDisplay->setDisplayTextSize(Simulation.getDisplayTextSize(), width(), height());
+    QWidget::changeEvent(event);
+}
+
 void CUIView::drawSelectionBox(CDrawingSurface& surface)
 {
     if (!selectionBoxFlag) return;
