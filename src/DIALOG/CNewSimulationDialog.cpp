@@ -113,6 +113,10 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     motionForm->addRow(tr("Random s&eed:"), seed);
     pairPotentials = new QCheckBox(tr("Lennard-Jones forces between atoms"), this);
     pairPotentials->setChecked(start.pairPotentials);
+    contacts = new QCheckBox(tr("Contacts at the mean diameter"), this);
+    contacts->setChecked(start.contacts);
+    periodic = new QCheckBox(tr("Periodic (bulk)"), this);
+    periodic->setChecked(start.periodic);
     floorAttraction = new QCheckBox(tr("Floor attracts atoms (each type's well depth)"), this);
     floorBath = new QCheckBox(tr("Floor exchanges heat with a bath at"), this);
     floorTemperature = numberField();
@@ -122,11 +126,6 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     bathRow->addWidget(floorTemperature);
     bathRow->addWidget(new QLabel(tr("K"), this));
     bathRow->addStretch();
-    piston = new QCheckBox(tr("Piston on top of the box"), this);
-    contacts = new QCheckBox(tr("Contacts at the mean diameter"), this);
-    contacts->setChecked(start.contacts);
-    periodic = new QCheckBox(tr("Periodic (bulk)"), this);
-    periodic->setChecked(start.periodic);
     periodicNote = hintLabel(periodicBoxNote());
     motionForm->addRow(pairPotentials);
     motionForm->addRow(contacts);
@@ -138,6 +137,7 @@ CNewSimulationDialog::CNewSimulationDialog(CSimulation& simulation, CPlatform& p
     motionForm->addRow(periodicRow);
     motionForm->addRow(floorAttraction);
     motionForm->addRow(bathRow);
+    piston = new QCheckBox(tr("Piston on top of the box"), this);
     motionForm->addRow(piston);
     connect(floorTemperature, &QLineEdit::textEdited, this, &CNewSimulationDialog::update);
     connect(floorBath, &QCheckBox::toggled, this, &CNewSimulationDialog::update);

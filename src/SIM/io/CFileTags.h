@@ -75,7 +75,7 @@ struct CFileTag {
     // A switch whose line is written only where its value is not this one:
     // a file without the line reads as this value, whatever the state held
     // before, so files of a state that never used the switch stay as they were.
-    std::optional<double> whenAbsent;
+    std::optional<double> whenAbsent = std::nullopt;
 };
 
 // Whether the tag is one of Quorvel's own, which other readers skip: its
