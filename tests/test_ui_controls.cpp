@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Controls panel: a value set while the run goes on lands between two
 // steps and the run goes on; a refused value is said in the panel and changes
-// nothing; a drag is one step; the panel follows undo and a file opened;
+// nothing; a drag is one step; the panel follows undo and a file opened; a
+// periodic box takes the walls' controls away, in the panel and the dialogs;
 // heating and cooling are the person's work in the ledger; presentation
 // draws the readouts larger and gives them back as they were.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +16,9 @@
 #include <QSlider>
 #include <QUndoStack>
 
+#include "DIALOG/CBoxDialog.h"
+#include "DIALOG/CFloorDialog.h"
+#include "DIALOG/CPotentialsDialog.h"
 #include "SIM/model/CParameters.h"
 #include "SIM/model/CSimulationState.h"
 #include "UI/CControlsPanel.h"
@@ -222,6 +227,63 @@ TEST_F(ControlsTest, APeriodicBoxTakesTheBathAndPistonAwayWithANote)
     EXPECT_FALSE(s->isPeriodic());
     EXPECT_FALSE(note()->isVisibleTo(&panel()));
     EXPECT_TRUE(control<QCheckBox>("Piston")->isEnabled());
+}
+
+// The same in the dialogs: the kind of box is chosen in Box and Piston, and
+// the periodic box's refusals keep each dialog open with the reason.
+TEST_F(ControlsTest, ThePeriodicBoxIsChosenInTheBoxDialogAndTakesTheWallsControlsAway)
+{
+    auto open = [](auto* dialog) -> auto& {
+        dialog->fill();
+        dialog->show();
+        return *dialog;
+    };
+    auto lastAlertMentions = [&](const std::string& text) {
+        return !platform.alerts.empty() && platform.alerts.back().message.find(text) != std::string::npos;
+    };
+    CBoxDialog& d = open(window->BoxDialog);
+    EXPECT_EQ(d.kindOfBox->currentText(), "Closed box");
+    EXPECT_TRUE(d.pistonGroup->isEnabled());
+    EXPECT_FALSE(d.periodicNote->isVisibleTo(&d));
+    d.kindOfBox->setCurrentIndex(1);
+    EXPECT_FALSE(d.pistonGroup->isEnabled());
+    EXPECT_TRUE(d.periodicNote->isVisibleTo(&d));
+    EXPECT_EQ(d.periodicNote->text(), "A periodic box has no walls, floor or piston.");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(lastAlertMentions("must be less than half the box's width"));
+    EXPECT_FALSE(s->isPeriodic());
+    d.boxWidthField->setText("4e-9");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(s->isPeriodic());
+    EXPECT_DOUBLE_EQ(s->getHalfWidth(), 2e-9);
+
+    CFloorDialog& floor = open(window->FloorDialog);
+    EXPECT_FALSE(floor.floorTempUsed->isEnabled());
+    EXPECT_FALSE(floor.LJ[0]->isEnabled());
+    EXPECT_TRUE(floor.periodicNote->isVisibleTo(&floor));
+    floor.cancel();
+
+    CPotentialsDialog& potentials = open(window->PotentialsDialog);
+    EXPECT_TRUE(potentials.contacts->isChecked());
+    potentials.contacts->setChecked(false);
+    potentials.charge[0]->setText("1e-19");
+    potentials.accept();
+    EXPECT_TRUE(lastAlertMentions("Ewald summation"));
+    EXPECT_TRUE(potentials.isVisible());
+    potentials.charge[0]->setText("0");
+    potentials.accept();
+    EXPECT_FALSE(potentials.isVisible());
+    EXPECT_FALSE(s->getContactsUsed());
+
+    CBoxDialog& again = open(window->BoxDialog);
+    EXPECT_EQ(again.kindOfBox->currentIndex(), 1);
+    again.kindOfBox->setCurrentIndex(0);
+    again.boxWidthField->setText("1e-9");  // closed first, so the narrower box is the closed box's
+    again.accept();
+    EXPECT_FALSE(s->isPeriodic());
+    EXPECT_DOUBLE_EQ(s->getHalfWidth(), 5e-10);
 }
 
 TEST_F(ControlsTest, HeatAndCoolAreThePersonsWorkInTheLedger)

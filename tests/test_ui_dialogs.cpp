@@ -462,53 +462,6 @@ TEST_F(DialogTest, BoxTooSmallStaysOpenWithThePistonAlreadySet)
 // reason and the dialog stays open; chosen, it takes the piston's controls
 // away with the note that says why, as the Floor dialog does its own; the
 // contacts are the Potentials dialog's.
-TEST_F(DialogTest, ThePeriodicBoxIsChosenInTheBoxDialogAndTakesTheWallsControlsAway)
-{
-    CBoxDialog& d = open(window->BoxDialog);
-    EXPECT_EQ(d.kindOfBox->currentText(), "Closed box");
-    EXPECT_TRUE(d.pistonGroup->isEnabled());
-    EXPECT_FALSE(d.periodicNote->isVisibleTo(&d));
-    d.kindOfBox->setCurrentIndex(1);
-    EXPECT_FALSE(d.pistonGroup->isEnabled());
-    EXPECT_TRUE(d.periodicNote->isVisibleTo(&d));
-    EXPECT_EQ(d.periodicNote->text(), "A periodic box has no walls, floor or piston.");
-    d.accept();
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_TRUE(lastAlertMentions("must be less than half the box's width"));
-    EXPECT_FALSE(s->isPeriodic());
-    d.boxWidthField->setText("4e-9");
-    d.accept();
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(s->isPeriodic());
-    EXPECT_DOUBLE_EQ(s->getHalfWidth(), 2e-9);
-
-    CFloorDialog& floor = open(window->FloorDialog);
-    EXPECT_FALSE(floor.floorTempUsed->isEnabled());
-    EXPECT_FALSE(floor.LJ[0]->isEnabled());
-    EXPECT_TRUE(floor.periodicNote->isVisibleTo(&floor));
-    floor.cancel();
-
-    CPotentialsDialog& potentials = open(window->PotentialsDialog);
-    EXPECT_TRUE(potentials.contacts->isChecked());
-    potentials.contacts->setChecked(false);
-    potentials.charge[0]->setText("1e-19");
-    potentials.accept();
-    EXPECT_TRUE(lastAlertMentions("Ewald summation"));
-    EXPECT_TRUE(potentials.isVisible());
-    potentials.charge[0]->setText("0");
-    potentials.accept();
-    EXPECT_FALSE(potentials.isVisible());
-    EXPECT_FALSE(s->getContactsUsed());
-
-    CBoxDialog& again = open(window->BoxDialog);
-    EXPECT_EQ(again.kindOfBox->currentIndex(), 1);
-    again.kindOfBox->setCurrentIndex(0);
-    again.boxWidthField->setText("1e-9");  // closed first, so the narrower box is the closed box's
-    again.accept();
-    EXPECT_FALSE(s->isPeriodic());
-    EXPECT_DOUBLE_EQ(s->getHalfWidth(), 5e-10);
-}
-
 TEST_F(DialogTest, DisplaysSetTheAveragingAndTheHistogramWhichThenMoves)
 {
     CDisplaysDialog& d = open(window->DisplaysDialog);
