@@ -5,6 +5,7 @@
 #include <cctype>
 #include <fstream>
 #include <optional>
+#include <variant>
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
@@ -13,6 +14,7 @@
 #include "QuorvelVersion.h"
 #include "SIM/build/CNewSimulation.h"
 #include "SIM/io/CStructureImport.h"
+#include "SIM/model/CModelLimits.h"
 #include "SIM/model/CValueRules.h"
 
 namespace {
@@ -158,14 +160,22 @@ void bindRun(CPyClass& cls)
     cls.def(
         "run",
         [](CPySimulation& self, std::optional<unsigned long> displays, std::optional<unsigned long long> steps,
-           std::optional<int> threads, std::optional<std::string> engine) {
+           std::optional<std::variant<int, std::string>> threads, std::optional<std::string> engine) {
             CSimulation& s = self.simulation();
             if (displays && steps) raise(PyExc_ValueError, "give displays or steps, not both");
-            if (threads && *threads != 1 && *threads != 2)
-                raise(PyExc_ValueError, "threads is 1 or 2, not " + std::to_string(*threads));
+            int threadCount = 1;
+            if (threads) {
+                const int* count = std::get_if<int>(&*threads);
+                const std::string* word = std::get_if<std::string>(&*threads);
+                threadCount = count ? *count : modelLimits::kAutomaticThreads;
+                if ((word && *word != "auto") || (count && (*count < 1 || *count > modelLimits::kMaxEngineThreads)))
+                    raise(PyExc_ValueError, "threads is \"auto\" or a whole number from 1 to " +
+                                                std::to_string(modelLimits::kMaxEngineThreads) + ", not " +
+                                                (word ? "\"" + *word + "\"" : std::to_string(*count)));
+            }
             if (engine && *engine != "fast" && *engine != "reference")
                 raise(PyExc_ValueError, "engine is \"fast\" or \"reference\", not \"" + *engine + "\"");
-            if (threads) s.setEngineThreads(*threads);
+            if (threads) s.setEngineThreads(threadCount);
             if (engine) s.setEngineKind(*engine == "fast" ? CEngineKind::fast : CEngineKind::reference);
             if (steps) self.runSteps(*steps);
             else self.runDisplays(displays.value_or(1));
@@ -175,7 +185,8 @@ void bindRun(CPyClass& cls)
         "Runs the simulation: `displays` display steps (each `steps_per_display` integration steps, 1 by\n"
         "default), or `steps` integration steps. The same engine as quorvel-batch, with the same results bit\n"
         "for bit. Other Python threads run meanwhile; Ctrl+C stops the run between steps (KeyboardInterrupt).\n"
-        "`engine` is \"fast\" (the default) or \"reference\", `threads` 1 or 2: both are kept for later runs.\n"
+        "`engine` is \"fast\" (the default) or \"reference\", `threads` 1 to 64 or \"auto\" (every\n"
+        "core): both are kept for later runs, and any number of threads gives the bits of one.\n"
         "A run whose atoms reach a value that is not finite is taken back to the start of its last part and\n"
         "raises FloatingPointError.");
 }

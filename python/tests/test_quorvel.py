@@ -28,12 +28,12 @@ def test_run_is_the_batch_run_bit_for_bit(example, tmp_path):
     whole = quorvel.Simulation.open(example)
     whole.run(3)
     whole.save(str(tmp_path / "whole.txt"))
-    # The same steps in parts that cut across displays, on two threads.
+    # The same steps in parts that cut across displays, on three threads and on every core.
     parts = quorvel.Simulation.open(example)
     total = 3 * parts.steps_per_display
     parts.run(steps=7)
-    parts.run(steps=total - 7 - 1, threads=2)
-    parts.run(steps=1, threads=1)
+    parts.run(steps=total - 7 - 1, threads=3)
+    parts.run(steps=1, threads="auto")
     parts.save(str(tmp_path / "parts.txt"))
     batch = (tmp_path / "batch.txt").read_bytes()
     assert (tmp_path / "whole.txt").read_bytes() == batch
@@ -80,8 +80,9 @@ def test_refusals_raise_with_their_message_and_change_nothing(tmp_path):
         sim.run(1, steps=1)
     with pytest.raises(ValueError, match="engine is"):
         sim.run(engine="warp")
-    with pytest.raises(ValueError, match="threads is 1 or 2"):
-        sim.run(threads=3)
+    for threads in (0, 65, "all"):
+        with pytest.raises(ValueError, match="threads is \"auto\" or a whole number from 1 to 64"):
+            sim.run(threads=threads)
     with pytest.raises(RuntimeError, match="measure"):
         sim.rdf()
     with pytest.raises(ValueError, match="measure takes"):

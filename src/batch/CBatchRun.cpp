@@ -31,7 +31,7 @@ static_assert(newSimulation::kDefaultPackingFraction == 0.3 && newSimulation::kD
 const char* const kBatchUsage =
     "usage: quorvel-batch [FILE] [--ticks T] [--output OUT.txt] [--csv OUT.csv]\n"
     "                     [--render OUT.png [--size WxH] [--stereo]]\n"
-    "                     [--engine reference|fast] [--threads 1|2]\n"
+    "                     [--engine reference|fast] [--threads N|auto]\n"
     "                     [--histogram OUT.csv] [--rdf OUT.csv [--rdf-types AB]]\n"
     "                     [--lammps DIR [--replicate N]]\n"
     "                     [--msd OUT.csv] [--vacf OUT.csv] [--msd-types AB]\n"
@@ -55,7 +55,8 @@ const char* const kBatchUsage =
     "  --stereo   draw the stereo pair side by side\n"
     "  --engine   reference (the plain loops over all pairs) or fast (the default;\n"
     "             the same results bit for bit)\n"
-    "  --threads  threads of the fast engine, 1 (default) or 2\n"
+    "  --threads  threads of the fast engine, 1 (default) to 64, or auto for every\n"
+    "             core; the same results bit for bit on any number\n"
     "  --histogram  write the displayed slot's speed distribution with the\n"
     "             Maxwell-Boltzmann fractions after the run\n"
     "  --rdf      write g(r) averaged over every display of the run\n"

@@ -20,7 +20,7 @@ struct CBatchOptions {
     int renderWidth = 1000, renderHeight = 700;
     bool renderStereo = false;
     CEngineKind engineKind = CEngineKind::fast;
-    int engineThreads = 1;   // threads of the fast engine, 1 or 2
+    int engineThreads = 1;   // threads of the fast engine, 1 to 64 or automatic (0)
     std::string histogramPath;  // speed distribution against Maxwell-Boltzmann after the run
     std::string rdfPath;        // g(r) averaged over every display of the run
     int rdfFirstType = -1, rdfSecondType = -1;  // the pair of types; -1: all atoms

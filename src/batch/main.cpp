@@ -17,6 +17,7 @@
 #include "LESSON/CLesson.h"
 #include "SIM/io/CFileTags.h"
 #include "SIM/io/CLammpsExport.h"
+#include "SIM/model/CModelLimits.h"
 #include "SIM/model/CParameters.h"
 #include "QuorvelVersion.h"
 
@@ -119,8 +120,13 @@ bool parseBatchOptions(int argc, const char* const* argv, CBatchOptions& options
         options.engineKind = text == "fast" ? CEngineKind::fast : CEngineKind::reference;
     }
     if (!refused() && value("threads", text)) {
-        if (text != "1" && text != "2") error = "--threads is 1 or 2, not \"" + text + "\"";
-        options.engineThreads = text == "2" ? 2 : 1;
+        unsigned long n = 0;
+        if (text == "auto") options.engineThreads = modelLimits::kAutomaticThreads;
+        else if (parseCount(text, n) && n >= 1 && n <= static_cast<unsigned long>(modelLimits::kMaxEngineThreads))
+            options.engineThreads = static_cast<int>(n);
+        else
+            error = "--threads is auto or a whole number from 1 to " + std::to_string(modelLimits::kMaxEngineThreads) +
+                    ", not \"" + text + "\"";
     }
     if (!refused()) value("render", options.renderPath);
     if (!refused() && value("size", text) && !parseSize(text, options.renderWidth, options.renderHeight))

@@ -10,7 +10,7 @@
 
 class CPairEngine : public CEngineHandle {
 public:
-    // Before a call's steps, on 1 or 2 threads: made ready for the state as
+    // Before a call's steps, on up to threads threads: made ready for the state as
     // it stands (a person or a file may have changed anything since).
     virtual void beginSteps(int threads) = 0;
     // After the drift and the walls: the contacts of atoms that touch, in

@@ -13,6 +13,7 @@
 #include "BASE/CTextNumbers.h"
 
 #include <algorithm>
+#include <thread>
 #include <cmath>
 #include <cstdlib>
 
@@ -104,13 +105,29 @@ void CSimulation::endDisplayEarly()
     if (stepsDoneInDisplay > 0 && outputs.recordType == CRecordKind::instant) calculateHistogram();
 }
 
+COutcome CSimulation::setEngineThreads(int threads)
+{
+    if (threads != modelLimits::kAutomaticThreads && (threads < 1 || threads > modelLimits::kMaxEngineThreads))
+        return COutcome::refused();
+    engineThreads = threads;
+    return COutcome::applied();
+}
+
+int CSimulation::engineThreadsInUse() const
+{
+    if (engineThreads != modelLimits::kAutomaticThreads) return engineThreads;
+    // hardware_concurrency may not know (0): then one.
+    const unsigned cores = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp<unsigned>(cores, 1, modelLimits::kMaxEngineThreads));
+}
+
 void CSimulation::MDCALCIterate() { iterateSteps(clock.iterationsPerDisplay, true); }
 
 void CSimulation::iterateSteps(unsigned steps, bool endsDisplay)
 {
     CStepView step = stepView();
     if (engineKind == CEngineKind::fast) {
-        integrateSteps(step, getFastEngine(), engineThreads, steps, endsDisplay);
+        integrateSteps(step, getFastEngine(), engineThreadsInUse(), steps, endsDisplay);
         return;
     }
     CReferencePairs reference(step);

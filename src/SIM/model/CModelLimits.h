@@ -14,5 +14,9 @@ inline constexpr int kAllAtoms = kTypes;
 inline constexpr int kSlots = kAllAtoms + 1;
 // Bins of the speed histogram.
 inline constexpr int kBins = 40;
+// Threads the fast engine may be given; automatic (0) means every core the
+// system offers, up to this.
+inline constexpr int kMaxEngineThreads = 64;
+inline constexpr int kAutomaticThreads = 0;
 
 }  // namespace modelLimits

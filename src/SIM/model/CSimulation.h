@@ -265,9 +265,13 @@ public:
     CFastEngine& getFastEngine();
     CEngineKind getEngineKind() const { return engineKind; }
     void setEngineKind(CEngineKind kind) { engineKind = kind; }
+    // The threads the fast engine is given: modelLimits::kAutomaticThreads
+    // (every core the system offers) or 1 to kMaxEngineThreads; any count
+    // gives the bits of one thread. Refused outside that rule, unchanged.
     int getEngineThreads() const { return engineThreads; }
-    // 1 or 2 threads for the fast engine; anything else is one.
-    void setEngineThreads(int threads) { engineThreads = threads == 2 ? 2 : 1; }
+    COutcome setEngineThreads(int threads);
+    // The count the next steps run on: automatic resolved for this machine.
+    int engineThreadsInUse() const;
     const std::string& getRunStopReason() const { return runStopReason; }
     // The same display in parts, for a caller that hands control back between
     // steps: runDisplaySteps runs up to maxSteps of the display's remaining
@@ -436,7 +440,7 @@ private:
     // ---- files: the paths chosen, and the text being written
     std::string openPath, savePath, fileContent;
     std::vector<CSkippedLine> skippedLines;
-    // ---- engine choice; the fast engine uses up to engineThreads (1 or 2).
+    // ---- engine choice; the fast engine uses up to engineThreadsInUse().
     CEngineKind engineKind = simulationDefaults::kEngineKind;
     int engineThreads = 1;
     std::unique_ptr<CEngineHandle> fastEngine;  // a CFastEngine, made on first use
