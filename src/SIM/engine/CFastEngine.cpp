@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -41,8 +42,48 @@ void CFastEngine::beginSteps(int threads)
     long long most = std::min(threads, cores);
     if (atomsPerThread > 0) most = std::min<long long>(most, atoms / atomsPerThread);
     if (pairsPerThread > 0) most = std::min(most, pairs / pairsPerThread);
-    threads_ = static_cast<int>(std::max(1LL, most));
+    int allowed = static_cast<int>(std::max(1LL, most));
+    if (allowed != pace_.allowed || !paceThreads) pace_ = {allowed};
+    pace_.last = std::chrono::steady_clock::now().time_since_epoch().count();
+    threads_ = pacedThreads();
     if (!listsStillValid()) rebuild();
+}
+
+namespace {
+// Steps per timed window, and windows between two tries of the other count.
+constexpr int kPaceWindow = 128;
+constexpr int kPaceProbeEvery = 16;
+}  // namespace
+
+// At the start of each step. A window on the other count that ran faster
+// settles there; the other count is tried again kPaceProbeEvery windows on,
+// the first time after one window. Lists are built anew for a new count.
+void CFastEngine::paceStep()
+{
+    std::int64_t now = std::chrono::steady_clock::now().time_since_epoch().count();
+    pace_.spent += std::chrono::duration<double>(std::chrono::steady_clock::duration(now - pace_.last)).count();
+    pace_.last = now;
+    if (++pace_.steps < kPaceWindow) return;
+    double perStep = pace_.spent / pace_.steps;
+    pace_.steps = 0;
+    pace_.spent = 0.0;
+    if (pace_.probing) {
+        pace_.probing = false;
+        if (perStep < pace_.settledPerStep) {
+            pace_.alone = !pace_.alone;
+            pace_.settledPerStep = perStep;
+        }
+    } else {
+        pace_.settledPerStep = perStep;
+        pace_.probing = pace_.windows++ % kPaceProbeEvery == 0;
+    }
+    if (pacedThreads() != threads_) {
+        threads_ = pacedThreads();
+        if (listUsable_) {
+            positionsLoaded_ = false;
+            rebuild();
+        }
+    }
 }
 
 void CFastEngine::atomsFolded()

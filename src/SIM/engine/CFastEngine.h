@@ -86,6 +86,11 @@ public:
     int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     // The threads the last beginSteps or rebuildOn chose.
     int threadsInUse() const { return threads_; }
+    // The engine times its steps and runs them on one thread while more do
+    // not pay (as on a core another process keeps busy: the threads would
+    // wait for the one that lost its core at every phase), trying the other
+    // count again now and then. Off: always the threads allowed.
+    bool paceThreads = true;
     // The four-lane force kernel, where the processor has AVX2; the portable
     // kernel otherwise (the tests run both).
     bool useAvx2 = avx2Available() && widestLanesAllowed() >= 4;
@@ -138,6 +143,21 @@ private:
     double skin_ = 0, moveLimit2_ = 0;
     long long rebuilds_ = 0;
     int threads_ = 1;
+    // The steps' pace by thread count: windows of steps timed within the
+    // calls (the time between calls is the caller's), each compared with the
+    // last window on the other count.
+    struct Pace {
+        int allowed = 1;     // the threads beginSteps allows
+        bool alone = false;  // the settled choice: one thread
+        bool probing = false;  // this window runs on the other count
+        int steps = 0, windows = 0;
+        double spent = 0.0;          // seconds of this window's steps
+        double settledPerStep = 0.0;  // of the last window on the settled count
+        std::int64_t last = 0;        // when the last step began, in steady-clock ticks
+    };
+    Pace pace_;
+    void paceStep();
+    int pacedThreads() const { return pace_.alone != pace_.probing ? 1 : pace_.allowed; }
 
     int nActive_ = 0;
     int active_[kMaxAtoms];          // active slots, ascending

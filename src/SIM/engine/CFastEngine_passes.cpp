@@ -41,6 +41,7 @@ bool CFastEngine::loadStepPositions()
 void CFastEngine::contacts()
 {
     CStepView& s = step_;
+    if (pace_.allowed > 1 && paceThreads) paceStep();
     // The atoms have drifted since the positions were last loaded.
     positionsLoaded_ = false;
     inReachValid_ = false;
