@@ -331,7 +331,14 @@ void threadCounts(unsigned steps)
         }
         for (const KernelWidth* w : widths) {
             if (!w->available) continue;
-            double best[std::size(counts)], busy[2] = {1e9, 1e9};
+            // Two threads held to two (no pacing), with the kernel width.
+            static EngineSetup width;
+            width = w->setup;
+            EngineSetup unpaced = [](CFastEngine& e) {
+                width(e);
+                e.paceThreads = false;
+            };
+            double best[std::size(counts)], busy[2] = {1e9, 1e9}, held = 1e9;
             std::fill(std::begin(best), std::end(best), 1e9);
             int used[std::size(counts)] = {};
             for (int round = 0; round < kTurns; round++)
@@ -339,6 +346,7 @@ void threadCounts(unsigned steps)
                     CSimulation* run = nullptr;
                     best[k] = std::min(best[k], msPerStep(sc.file, 1, counts[k], steps, &run, w->setup));
                     used[k] = run->getFastEngine().threadsInUse();
+                    if (k == 1) held = std::min(held, msPerStep(sc.file, 1, 2, steps, nullptr, unpaced));
                 }
             {
                 BusyCore spinner;
@@ -349,6 +357,7 @@ void threadCounts(unsigned steps)
             std::printf("%-16s %-8s", sc.file, w->name);
             for (size_t k = 0; k < std::size(counts); k++)
                 std::printf(" | %d (uses %d): %5.0f/s x%.2f", counts[k], used[k], 1000.0 / best[k], best[0] / best[k]);
+            std::printf(" | 2 unpaced: %5.0f/s x%.2f", 1000.0 / held, best[0] / held);
             std::printf(" | lmp %.2f | busy core: 1: %5.0f/s, 2: %5.0f/s x%.2f\n", lmp > 0 ? lmp / best[0] : 0.0,
                         1000.0 / busy[0], 1000.0 / busy[1], busy[0] / busy[1]);
         }

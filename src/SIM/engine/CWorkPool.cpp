@@ -2,11 +2,15 @@
 #include "SIM/engine/CWorkPool.h"
 
 namespace {
-// Between the phases of a step a worker waits a few microseconds: it spins
-// that long, then gives its core away now and then, and sleeps when no run
-// comes (between the calls of a display, or on a core another process needs).
-constexpr int kSpins = 4000;
+// Between the phases of a step a worker waits while the caller runs the
+// step's serial passes, up to a few hundred microseconds: it spins that
+// long, then gives its core away now and then, and sleeps when no run comes
+// (between the calls of a display, or on a core another process needs).
+constexpr int kWorkerSpins = 20000;
 constexpr int kYields = 64;
+// The caller waits only for parts already running: a short spin, then it
+// gives its core to them, which may have lost their own.
+constexpr int kSpins = 4000;
 }  // namespace
 
 CWorkPool::~CWorkPool()
@@ -83,8 +87,8 @@ void CWorkPool::workerLoop(int thread)
     for (;;) {
         std::uint32_t generation;
         for (int waits = 0; (generation = generation_.load(std::memory_order_acquire)) == seen; waits++) {
-            if (waits < kSpins) pause();
-            else if (waits < kSpins + kYields) std::this_thread::yield();
+            if (waits < kWorkerSpins) pause();
+            else if (waits < kWorkerSpins + kYields) std::this_thread::yield();
             else generation_.wait(seen, std::memory_order_acquire);
         }
         if (stopping_.load()) return;
