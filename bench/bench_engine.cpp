@@ -9,13 +9,18 @@
 // safety net, every step's outputs, averages and histogram, and after each
 // display the outputs and the energy ledger its CSV row reads).
 //
-//   build/bench/bench_engine [steps] [--engine-only | --skin | --display-work | --periodic]
+//   build/bench/bench_engine [steps] [--engine-only | --skin | --display-work | --periodic | --threads]
 //   (default 2000 fast-engine steps; --engine-only leaves out the refit;
 //   --skin measures the list skin's choices instead, on one thread;
 //   --display-work the per-display work of the liquid alone; --periodic the
-//   liquid in its closed box and in a periodic one)
+//   liquid in its closed box and in a periodic one; --threads the fast
+//   engine on 1, 2, 3 and 8 threads, on an idle machine and with one core
+//   kept busy by a spinning thread)
 // QUORVEL_KERNEL=avx2 or =portable leaves out the wider kernels.
+#include <pthread.h>
+
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +28,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "SIM/measure/CDiffusion.h"
 #include "SIM/engine/CFastEngine.h"
@@ -277,6 +283,87 @@ void periodicLiquid(unsigned steps)
     periodicBox = false;
 }
 
+// A thread that spins on the machine's last core while it lives, as another
+// process would that keeps a core busy.
+class BusyCore {
+public:
+    BusyCore()
+        : spinner_([this] {
+              while (!stop_.load(std::memory_order_relaxed)) {
+              }
+          })
+    {
+        cpu_set_t cores;
+        CPU_ZERO(&cores);
+        CPU_SET(std::max(1u, std::thread::hardware_concurrency()) - 1, &cores);
+        pthread_setaffinity_np(spinner_.native_handle(), sizeof cores, &cores);
+    }
+    ~BusyCore()
+    {
+        stop_.store(true);
+        spinner_.join();
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::thread spinner_;
+};
+
+// The fast engine on 1, 2, 3 and 8 threads (each as many as the engine
+// takes for the system) with the four-lane kernels and the widest, against
+// LAMMPS; then 1 and 2 threads with one core kept busy.
+void threadCounts(unsigned steps)
+{
+    const struct {
+        const char* file;
+        const char* lammpsCase;
+    } scenarios[] = {{"liquid-1600.txt", "liquid"}, {"lj-gas-1600.txt", "gas"}, {"gas-1600.txt", "gas"}};
+    const int counts[] = {1, 2, 3, 8};
+    const KernelWidth* widths[] = {&kWidths[1], &kWidths[0]};
+    std::printf("fast engine, steps per second by threads (best of %d turns) on %u cores; x1 = against one thread, "
+                "lmp = one thread against LAMMPS (serial)\n",
+                kTurns, std::thread::hardware_concurrency());
+    for (const auto& sc : scenarios) {
+        double lmp = 0.0;
+        for (int round = 0; round < 2; round++) {
+            double again = lammpsMsPerStep(sc.lammpsCase, steps);
+            if (again > 0) lmp = lmp > 0 ? std::min(lmp, again) : again;
+        }
+        for (const KernelWidth* w : widths) {
+            if (!w->available) continue;
+            // Two threads held to two (no pacing), with the kernel width.
+            static EngineSetup width;
+            width = w->setup;
+            EngineSetup unpaced = [](CFastEngine& e) {
+                width(e);
+                e.paceThreads = false;
+            };
+            double best[std::size(counts)], busy[2] = {1e9, 1e9}, held = 1e9;
+            std::fill(std::begin(best), std::end(best), 1e9);
+            int used[std::size(counts)] = {};
+            for (int round = 0; round < kTurns; round++)
+                for (size_t k = 0; k < std::size(counts); k++) {
+                    CSimulation* run = nullptr;
+                    best[k] = std::min(best[k], msPerStep(sc.file, 1, counts[k], steps, &run, w->setup));
+                    used[k] = run->getFastEngine().threadsInUse();
+                    if (k == 1) held = std::min(held, msPerStep(sc.file, 1, 2, steps, nullptr, unpaced));
+                }
+            {
+                BusyCore spinner;
+                for (int round = 0; round < kTurns; round++)
+                    for (int k = 0; k < 2; k++)
+                        busy[k] = std::min(busy[k], msPerStep(sc.file, 1, k + 1, steps, nullptr, w->setup));
+            }
+            std::printf("%-16s %-8s", sc.file, w->name);
+            for (size_t k = 0; k < std::size(counts); k++)
+                std::printf(" | %d (uses %d): %5.0f/s x%.2f", counts[k], used[k], 1000.0 / best[k], best[0] / best[k]);
+            std::printf(" | 2 unpaced: %5.0f/s x%.2f", 1000.0 / held, best[0] / held);
+            std::printf(" | lmp %.2f | busy core: 1: %5.0f/s, 2: %5.0f/s x%.2f\n", lmp > 0 ? lmp / best[0] : 0.0,
+                        1000.0 / busy[0], 1000.0 / busy[1], busy[0] / busy[1]);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -288,6 +375,10 @@ int main(int argc, char** argv)
     }
     if (argc > 2 && std::strcmp(argv[2], "--display-work") == 0) {
         perDisplayWork();
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[2], "--threads") == 0) {
+        threadCounts(steps);
         return 0;
     }
     if (argc > 2 && std::strcmp(argv[2], "--periodic") == 0) {
@@ -316,7 +407,7 @@ int main(int argc, char** argv)
         // The force pass's other kernel (flat where it runs by rows and the
         // reverse), and two threads wherever they may run, for comparison.
         EngineSetup otherKernel = [](CFastEngine& e) { e.flatBelowRowLength = otherKernelRowLength; };
-        EngineSetup twoAlways = [](CFastEngine& e) { e.twoThreadPairs = 0; };
+        EngineSetup twoAlways = [](CFastEngine& e) { e.pairsPerThread = 0; };
         otherKernelRowLength = one->getFastEngine().flatKernel() ? 0.0 : 1e9;
         double other1 = 1e9, forced2 = 1e9, lmp = 0.0;
         // By width: engine alone and whole displays, on one and two threads.

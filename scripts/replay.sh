@@ -7,6 +7,8 @@
 # a change that must keep every trajectory leaves them identical.
 # Usage: scripts/replay.sh BATCH OUT_DIR
 #        diff -r OLD_DIR NEW_DIR && echo identical
+# QUORVEL_REPLAY_THREADS="1 3 8" runs the fast engine on those thread counts
+# (default: 1 and 2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 batch=$(realpath "$1")
@@ -14,7 +16,9 @@ out=$2
 mkdir -p "$out"
 for file in examples/*.txt bench/scenarios/*.txt; do
   name=$(basename "${file%.txt}")
-  for run in "reference 1" "fast 1" "fast 2"; do
+  runs=("reference 1")
+  for threads in ${QUORVEL_REPLAY_THREADS:-1 2}; do runs+=("fast $threads"); done
+  for run in "${runs[@]}"; do
     set -- $run
     "$batch" "$file" --ticks 6 --engine "$1" --threads "$2" \
       --output "$out/$name.$1$2.txt" --csv "$out/$name.$1$2.csv" >/dev/null 2>&1 || echo "failed: $name $1 $2" >&2

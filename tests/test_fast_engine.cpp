@@ -39,10 +39,12 @@ struct EngineRun {
         sim->setEngineKind(static_cast<CEngineKind>(kind));
         sim->setEngineThreads(threads);
         CFastEngine& engine = sim->getFastEngine();
-        // Two threads even for the small crafted states.
-        if (threads == 2) {
-            engine.twoThreadMinimum = 0;
-            engine.twoThreadPairs = 0;
+        // Every thread asked for, even for the small crafted states and
+        // beyond the machine's cores.
+        if (threads > 1) {
+            engine.atomsPerThread = 0;
+            engine.pairsPerThread = 0;
+            engine.cores = threads;
         }
         if (kernel == kPortable) engine.useAvx2 = false;
         if (kernel == kFourLanes) engine.useAvx512 = false;
@@ -112,9 +114,10 @@ std::string firstDifference(const CSimulation& a, const CSimulation& b)
 // The reference, the fast engine on one thread and on two (each with the
 // kernel it chooses), and with the four-lane flat kernel, the portable
 // kernel by rows and, on two threads, the portable flat kernel and the
-// four-lane and portable kernels by rows.
+// four-lane and portable kernels by rows; on three and eight threads, with
+// the kernel chosen, the flat kernel and the kernel by rows of every width.
 struct SideBySide {
-    static constexpr int kRuns = 8;
+    static constexpr int kRuns = 14;
     EngineRun runs[kRuns] = {EngineRun(0, 1),
                              EngineRun(1, 1),
                              EngineRun(1, 2),
@@ -122,7 +125,13 @@ struct SideBySide {
                              EngineRun(1, 1, EngineRun::kPortable, EngineRun::kByRows),
                              EngineRun(1, 2, EngineRun::kPortable, EngineRun::kFlat),
                              EngineRun(1, 2, EngineRun::kFourLanes, EngineRun::kByRows),
-                             EngineRun(1, 2, EngineRun::kPortable, EngineRun::kByRows)};
+                             EngineRun(1, 2, EngineRun::kPortable, EngineRun::kByRows),
+                             EngineRun(1, 3),
+                             EngineRun(1, 8),
+                             EngineRun(1, 3, EngineRun::kBest, EngineRun::kFlat),
+                             EngineRun(1, 8, EngineRun::kFourLanes, EngineRun::kFlat),
+                             EngineRun(1, 3, EngineRun::kPortable, EngineRun::kByRows),
+                             EngineRun(1, 8, EngineRun::kBest, EngineRun::kByRows)};
 
     template <class Prepare>
     explicit SideBySide(Prepare prepare)
@@ -148,7 +157,13 @@ struct SideBySide {
                                                      "the portable kernel by rows",
                                                      "two threads with the portable flat kernel",
                                                      "two threads with the four-lane kernel by rows",
-                                                     "two threads with the portable kernel by rows"};
+                                                     "two threads with the portable kernel by rows",
+                                                     "three threads",
+                                                     "eight threads",
+                                                     "three threads with the flat kernel",
+                                                     "eight threads with the four-lane flat kernel",
+                                                     "three threads with the portable kernel by rows",
+                                                     "eight threads with the kernel by rows"};
             for (int k = 1; k < kRuns; k++) {
                 std::string diff = firstDifference(*runs[0].sim, *runs[k].sim);
                 ASSERT_EQ(diff, "") << what << ": fast engine on " << names[k] << " differs after step "

@@ -20,6 +20,8 @@
 // ---------------------------------------------------------------- lists
 
 namespace {
+// The build's thread counts the list tests take in turn.
+constexpr int kBuildThreads[] = {1, 2, 3, 8};
 
 // Every pair within the reach plus (nearly all of) the skin must be listed, in
 // its first atom's row: an atom may move half the skin before the lists are
@@ -131,11 +133,12 @@ TEST(FastEngineLists, HoldEveryPairThatCanActOnRandomConfigurations)
             StateEdit(s)->forces.charge[3] = -2e-20;
         }
         // The portable scan or the vector scan (single precision) where there
-        // is one; one part or two parts of the build.
+        // is one; one part of the build or two, three or eight.
         CFastEngine& engine = s.getFastEngine();
         engine.useAvx2 = trial % 4 < 2 && CFastEngine::avx2Available();
-        engine.twoThreadMinimum = 0;
-        ASSERT_TRUE(engine.rebuildOn(1 + trial / 8));
+        engine.atomsPerThread = 0;
+        engine.cores = 8;
+        ASSERT_TRUE(engine.rebuildOn(kBuildThreads[(trial + trial / 4) % 4]));
         expectListsHoldEveryActingPair(s, engine, "trial " + std::to_string(trial));
         if (HasFatalFailure()) return;
     }
@@ -170,9 +173,10 @@ TEST(FastEngineLists, HoldEveryPairInOneCellAndOnCellBorders)
                                                            -hw + c * hw / 12, 0, 0, 0);
         }
         CFastEngine& engine = s.getFastEngine();
-        engine.twoThreadMinimum = 0;
+        engine.atomsPerThread = 0;
+        engine.cores = 8;
         if (corner % 8 >= 6) engine.useAvx2 = false;
-        ASSERT_TRUE(engine.rebuildOn(1 + corner % 2));
+        ASSERT_TRUE(engine.rebuildOn(kBuildThreads[corner % 4]));
         expectListsHoldEveryActingPair(s, engine, "corner " + std::to_string(corner));
         if (HasFatalFailure()) return;
     }
@@ -181,7 +185,7 @@ TEST(FastEngineLists, HoldEveryPairInOneCellAndOnCellBorders)
 // Periodic boxes of two, three and more cells along each axis, atoms on
 // the faces, edges and corners and a little outside (as a contact leaves
 // them), with contacts on and off: every pair within reach by the minimum
-// image is listed once, with either scan and one or two parts of the build.
+// image is listed once, with either scan and one to eight parts of the build.
 TEST(FastEngineLists, HoldEveryPairByTheMinimumImageInAPeriodicBox)
 {
     const double halfWidths[] = {1.5e-9, 2.2e-9, 3.1e-9, 4.4e-9};
@@ -208,8 +212,9 @@ TEST(FastEngineLists, HoldEveryPairByTheMinimumImageInAPeriodicBox)
         s.setContactsUsed(trial % 2 == 0);
         CFastEngine& engine = s.getFastEngine();
         engine.useAvx2 = trial % 4 < 2 && CFastEngine::avx2Available();
-        engine.twoThreadMinimum = 0;
-        ASSERT_TRUE(engine.rebuildOn(1 + trial / 8));
+        engine.atomsPerThread = 0;
+        engine.cores = 8;
+        ASSERT_TRUE(engine.rebuildOn(kBuildThreads[(trial + trial / 4) % 4]));
         expectListsHoldEveryActingPair(s, engine, "periodic trial " + std::to_string(trial));
         if (HasFatalFailure()) return;
     }

@@ -14,6 +14,7 @@
 #include <random>
 #include <string>
 
+#include "SIM/engine/CFastEngine.h"
 #include "SIM/engine/CStepView.h"
 #include "support/EngineStates.h"
 #include "support/SimulationFixture.h"
@@ -268,21 +269,27 @@ TEST(StepDisplays, TheLengthOfADisplayChangesNoOutput)
 }
 
 // The periodic box and the contact-free pairs give the same bits with either
-// engine, at one thread and at two.
+// engine, at one thread and at two, three and eight.
 TEST(PeriodicIdentity, ReferenceAndFastEngineAgreeOnPeriodicAndContactFreeStates)
 {
     for (int setting = 0; setting < 8; setting++) {
         const bool periodic = setting & 1, contacts = setting & 2, conserve = setting & 4;
         if (!periodic && contacts) continue;  // the closed box with contacts: the fast engine's own tests
         SCOPED_TRACE("setting " + std::to_string(setting));
-        ScriptedPlatform platforms[3];
-        std::unique_ptr<CSimulation> runs[3];
-        for (int k = 0; k < 3; k++) {
+        constexpr int kRuns = 5;
+        const int threads[kRuns] = {1, 1, 2, 3, 8};
+        ScriptedPlatform platforms[kRuns];
+        std::unique_ptr<CSimulation> runs[kRuns];
+        for (int k = 0; k < kRuns; k++) {
             runs[k] = std::make_unique<CSimulation>(platforms[k]);
             CSimulation& s = *runs[k];
             s.initWithDefaults();
             s.setEngineKind(k == 0 ? CEngineKind::reference : CEngineKind::fast);
-            s.setEngineThreads(k == 2 ? 2 : 1);
+            s.setEngineThreads(threads[k]);
+            // Every thread asked for, even for this small state.
+            s.getFastEngine().atomsPerThread = 0;
+            s.getFastEngine().pairsPerThread = 0;
+            s.getFastEngine().cores = threads[k];
             scatter(s, 30, 3 + setting);
             ASSERT_TRUE(s.shiftAtomsToFit(1000));  // no pair deep inside another: contacts off meet them
             StateEdit(s)->forces.potentialUsed = 1;
@@ -294,8 +301,8 @@ TEST(PeriodicIdentity, ReferenceAndFastEngineAgreeOnPeriodicAndContactFreeStates
             s.setIPD(sanitized() ? 5 : 50);
         }
         for (int display = 0; display < 4; display++)
-            for (int k = 0; k < 3; k++) ASSERT_TRUE(runs[k]->runDisplay()) << runs[k]->getRunStopReason();
-        for (int k = 1; k < 3; k++) {
+            for (int k = 0; k < kRuns; k++) ASSERT_TRUE(runs[k]->runDisplay()) << runs[k]->getRunStopReason();
+        for (int k = 1; k < kRuns; k++) {
             const CSimulationState &a = runs[0]->state(), &b = runs[k]->state();
             for (int t = 0; t < 4; t++)
                 for (int i = 0; i < a.atoms.number[t]; i++) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -28,17 +29,7 @@ CFastEngine::CFastEngine(const CStepView& step) : step_(step), reference_(step)
     earlierRank_.reserve(160 * kMaxAtoms);
 }
 
-CFastEngine::~CFastEngine()
-{
-    if (worker_.joinable()) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stopping_.store(true);
-        }
-        wake_.notify_one();
-        worker_.join();
-    }
-}
+CFastEngine::~CFastEngine() = default;
 
 // ---------------------------------------------------------------- the step
 
@@ -47,8 +38,52 @@ void CFastEngine::beginSteps(int threads)
     const CStepView& s = step_;
     int atoms = 0;
     for (int t = 0; t < kTypes; t++) atoms += s.number[t];
-    threads_ = (threads >= 2 && atoms >= twoThreadMinimum && forcePairCount() + contactPairCount() >= twoThreadPairs) ? 2 : 1;
+    long long pairs = forcePairCount() + contactPairCount();
+    long long most = std::min(threads, cores);
+    if (atomsPerThread > 0) most = std::min<long long>(most, atoms / atomsPerThread);
+    if (pairsPerThread > 0) most = std::min(most, pairs / pairsPerThread);
+    int allowed = static_cast<int>(std::max(1LL, most));
+    if (allowed != pace_.allowed || !paceThreads) pace_ = {allowed};
+    pace_.last = std::chrono::steady_clock::now().time_since_epoch().count();
+    threads_ = pacedThreads();
     if (!listsStillValid()) rebuild();
+}
+
+namespace {
+// Steps per timed window, and windows between two tries of the other count.
+constexpr int kPaceWindow = 128;
+constexpr int kPaceProbeEvery = 16;
+}  // namespace
+
+// At the start of each step. A window on the other count that ran faster
+// settles there; the other count is tried again kPaceProbeEvery windows on,
+// the first time after one window. Lists are built anew for a new count.
+void CFastEngine::paceStep()
+{
+    std::int64_t now = std::chrono::steady_clock::now().time_since_epoch().count();
+    pace_.spent += std::chrono::duration<double>(std::chrono::steady_clock::duration(now - pace_.last)).count();
+    pace_.last = now;
+    if (++pace_.steps < kPaceWindow) return;
+    double perStep = pace_.spent / pace_.steps;
+    pace_.steps = 0;
+    pace_.spent = 0.0;
+    if (pace_.probing) {
+        pace_.probing = false;
+        if (perStep < pace_.settledPerStep) {
+            pace_.alone = !pace_.alone;
+            pace_.settledPerStep = perStep;
+        }
+    } else {
+        pace_.settledPerStep = perStep;
+        pace_.probing = pace_.windows++ % kPaceProbeEvery == 0;
+    }
+    if (pacedThreads() != threads_) {
+        threads_ = pacedThreads();
+        if (listUsable_) {
+            positionsLoaded_ = false;
+            rebuild();
+        }
+    }
 }
 
 void CFastEngine::atomsFolded()
@@ -80,7 +115,6 @@ void CFastEngine::readListInputs(ListInputs& in) const
     in.sparseSkinFraction = sparseSkinFraction;
     in.sparseDensity = sparseDensity;
     in.flatBelowRowLength = flatBelowRowLength;
-    in.twoThreadMinimum = twoThreadMinimum;
 }
 
 // The lists of the last call serve this one where they were built from the
@@ -254,83 +288,4 @@ void CFastEngine::loadPositions()
             pos4_[n][3] = t;
         }
     positionsLoaded_ = true;
-}
-
-// ---------------------------------------------------------------- threads
-
-// The job's first share runs here; its second goes to whichever thread
-// claims it first. On a busy machine the worker may not get a core for a
-// while: then this thread runs the second share itself rather than wait. The
-// shares write disjoint data, so their order does not matter.
-CFastEngine::JobEnd CFastEngine::runOnBoth(void (CFastEngine::*job)(int))
-{
-    if (!worker_.joinable()) worker_ = std::thread(&CFastEngine::workerLoop, this);
-    job_ = job;
-    unsigned generation = jobGeneration_.load(std::memory_order_relaxed) + 1;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        jobGeneration_.store(generation, std::memory_order_release);
-    }
-    if (workerSleeping_.load(std::memory_order_acquire)) wake_.notify_one();
-    (this->*job)(0);
-    if (claimSecondPart(generation)) {
-        (this->*job)(1);
-        return JobEnd::kBothHere;
-    }
-    if (doneGeneration_.load(std::memory_order_acquire) == generation) return JobEnd::kWorkerFirst;
-    // The worker has the second share: give it our core rather than spin through a
-    // whole time slice if it has lost its own.
-    for (int spins = 0; doneGeneration_.load(std::memory_order_acquire) != generation; spins++) {
-        if (spins < 2000) spinPause();
-        else std::this_thread::yield();
-    }
-    return JobEnd::kWaitedForWorker;
-}
-
-// Every generation's second share is claimed before the next generation starts, so
-// the claim moves from generation - 1 to generation exactly once.
-bool CFastEngine::claimSecondPart(unsigned generation)
-{
-    unsigned expected = generation - 1;
-    return secondPartClaimed_.compare_exchange_strong(expected, generation, std::memory_order_acq_rel);
-}
-
-void CFastEngine::spinPause()
-{
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_ia32_pause();
-#else
-    std::this_thread::yield();
-#endif
-}
-
-// The worker spins briefly between jobs (the phases of a step follow each
-// other within microseconds) and sleeps when no job comes, between ticks.
-void CFastEngine::workerLoop()
-{
-    unsigned seen = 0;
-    for (;;) {
-        unsigned generation;
-        int spins = 0;
-        while ((generation = jobGeneration_.load(std::memory_order_acquire)) == seen) {
-            if (stopping_.load(std::memory_order_relaxed)) return;
-            if (++spins < 200000) {
-                spinPause();
-                continue;
-            }
-            std::unique_lock<std::mutex> lock(mutex_);
-            workerSleeping_.store(true, std::memory_order_release);
-            wake_.wait(lock, [&] { return stopping_.load() || jobGeneration_.load() != seen; });
-            workerSleeping_.store(false, std::memory_order_release);
-            if (stopping_.load()) return;
-            spins = 0;
-        }
-        if (stopping_.load()) return;
-        seen = generation;
-        // A generation whose second share the caller took already is left alone,
-        // and so is its job, which may be the next one's by now.
-        if (!claimSecondPart(generation)) continue;
-        (this->*job_)(1);
-        doneGeneration_.store(generation, std::memory_order_release);
-    }
 }

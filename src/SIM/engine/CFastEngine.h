@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fast engine: the same integration step as the reference loops of
 // CSimulation, bit for bit, with the pair passes restricted to neighbour
-// lists and, for large systems, the list build and the search for the first
-// contact shared between two threads.
+// lists and, for large systems, the list build, the search for the first
+// contact and the force pass shared between threads.
 //
 // Why the results stay identical: every floating-point operation of the
 // reference is performed on the same operands in the same order. Pairs are
@@ -12,11 +12,9 @@
 // partners listed before the atom, its floor term, partners after it.
 #pragma once
 
-#include <atomic>
-#include <condition_variable>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -24,6 +22,7 @@
 #include "SIM/engine/CPairEngine.h"
 #include "SIM/engine/CReferencePairs.h"
 #include "SIM/engine/CStepView.h"
+#include "SIM/engine/CWorkPool.h"
 
 class CFastEngine final : public CPairEngine {
 public:
@@ -41,8 +40,9 @@ public:
     // ---- the pair passes of the integrator's step, the reference's bits.
     // The model may have changed in any way since the last call: the lists
     // of the last call are kept only while they are still valid
-    // (listsStillValid). threads: 1 or 2; small systems run on one thread
-    // whatever is asked.
+    // (listsStillValid). threads: 1 to 64; small systems run on fewer
+    // threads than asked (atomsPerThread, pairsPerThread), and no system on
+    // more than there are cores.
     void beginSteps(int threads) override;
     void contacts() override;
     void atomsFolded() override;
@@ -55,8 +55,8 @@ public:
     // or diameters that are not finite), in which case the engine runs the
     // reference loops.
     bool rebuild();
-    // The same, building on the given number of threads (1 or 2; two only
-    // from twoThreadMinimum atoms).
+    // The same, building on the given number of threads (from 1; no more
+    // than one per atomsPerThread atoms, nor than cores).
     bool rebuildOn(int threads);
     // Partners (slot indices t * 400 + i, ascending, all greater than slot)
     // of the atom in the given slot. The pair list reaches every pair that
@@ -79,8 +79,18 @@ public:
     // The same below this many atoms per cubed largest diameter.
     double sparseSkinFraction = 0.6;
     double sparseDensity = 0.2;
-    // Below this many atoms a second thread costs more than it saves.
-    int twoThreadMinimum = 600;
+    // Each thread takes at least this many atoms (zero: no limit): below it
+    // a thread's start-up costs more than it saves.
+    int atomsPerThread = 300;
+    // No more threads than this (tests raise it to run many threads on few cores).
+    int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    // The threads the last beginSteps or rebuildOn chose.
+    int threadsInUse() const { return threads_; }
+    // The engine times its steps and runs them on one thread while more do
+    // not pay (as on a core another process keeps busy: the threads would
+    // wait for the one that lost its core at every phase), trying the other
+    // count again now and then. Off: always the threads allowed.
+    bool paceThreads = true;
     // The four-lane force kernel, where the processor has AVX2; the portable
     // kernel otherwise (the tests run both).
     bool useAvx2 = avx2Available() && widestLanesAllowed() >= 4;
@@ -125,7 +135,6 @@ private:
         unsigned stateRevision;
         int threads;
         double skinFraction, sparseSkinFraction, sparseDensity, flatBelowRowLength;
-        int twoThreadMinimum;
     };
     // Filled whole, padding zeroed, so that the inputs compare byte for byte.
     void readListInputs(ListInputs& in) const;
@@ -134,6 +143,21 @@ private:
     double skin_ = 0, moveLimit2_ = 0;
     long long rebuilds_ = 0;
     int threads_ = 1;
+    // The steps' pace by thread count: windows of steps timed within the
+    // calls (the time between calls is the caller's), each compared with the
+    // last window on the other count.
+    struct Pace {
+        int allowed = 1;     // the threads beginSteps allows
+        bool alone = false;  // the settled choice: one thread
+        bool probing = false;  // this window runs on the other count
+        int steps = 0, windows = 0;
+        double spent = 0.0;          // seconds of this window's steps
+        double settledPerStep = 0.0;  // of the last window on the settled count
+        std::int64_t last = 0;        // when the last step began, in steady-clock ticks
+    };
+    Pace pace_;
+    void paceStep();
+    int pacedThreads() const { return pace_.alone != pace_.probing ? 1 : pace_.allowed; }
 
     int nActive_ = 0;
     int active_[kMaxAtoms];          // active slots, ascending
@@ -167,7 +191,6 @@ private:
     // Earlier partners of every atom by rank (the force rows transposed),
     // ascending, padded by seven entries.
     std::vector<int> earlierStart_, earlierRank_, earlierFill_;
-    int forceSplit_ = 0;  // first row of the second thread's part of the flat force pass
     // Floor terms by rank, summed into the totals in atom order after the pass.
     double floorForce_[kMaxAtoms], floorEnergy_[kMaxAtoms];
     unsigned char floorActs_[kMaxAtoms];
@@ -192,12 +215,9 @@ private:
     int grid_ = 1;
     double cellScale_ = 1.0;         // cells per metre
     std::vector<int> chargedRanks_;  // ranks of charged atoms, ascending
-    int buildSplit_ = 0;             // rank where the second part's rows begin
-    // The first part's share of the atoms in the build, by whether cells are
-    // crowded: there a row's work grows with its rank, so the first part
-    // takes more than half the atoms. Moved towards the thread that finished
-    // the cell scan first at each build.
-    double buildShare_[2] = {0.55, 0.67};
+    // The build's parts by rank: part p's rows are buildBounds_[p] .. [p + 1].
+    std::vector<int> buildBounds_;
+    void chooseBuildBounds();
 
     // ---- list build, by parts: each part scans its atoms for earlier
     // partners (found, per atom in cell order), counts them by partner, and
@@ -208,11 +228,13 @@ private:
         std::vector<int> start;     // run of the part's atom n - first: start[n - first] ..
         std::vector<int> perRow;    // partners found per row (by rank), then the row's write position
     };
-    FoundLists foundPairs_[2], foundContacts_[2];
-    std::vector<int> cellVisited_[2];  // atoms of each cell visited by the part's scan
-    RowScan rowScan_[2];
-    void scanPart(int part);
-    void fillPart(int part);
+    std::vector<FoundLists> foundPairs_, foundContacts_;  // by part
+    std::vector<std::vector<int>> cellVisited_;  // by thread: atoms of each cell visited by its part's scan
+    // Per-part and per-thread working space for the thread count (threads_).
+    void sizeParts();
+    int partsSizedFor_ = 0;
+    void scanPart(int part, int thread);
+    void fillPart(int part, int thread);
     void countFound(FoundLists* found, std::vector<int>& start, std::vector<int>& rows);
     static void fillFound(FoundLists& found, int first, int last, std::vector<int>& rows);
     void allocateLists();
@@ -223,24 +245,23 @@ private:
     // in a cell index never drops a pair.
     static constexpr double kCellWiden = 1.001;      // the pair list holds every pair of two charged types
     void partRange(int part, int& first, int& last) const;
-    int splitContact_ = 0;           // contact rows of the first part of the contact search
+    // The contact search's parts by position in the contact list, more than
+    // threads, so that a thread that lost its core leaves most of its share
+    // to the others.
+    std::vector<int> contactBounds_;
+    int contactParts() const { return threads_ == 1 ? 1 : 4 * threads_; }
 
-    // Persistent worker for the second thread.
-    std::thread worker_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::atomic<unsigned> jobGeneration_{0};
-    std::atomic<unsigned> doneGeneration_{0};
-    std::atomic<unsigned> secondPartClaimed_{0};  // the last generation whose second share is taken
-    bool claimSecondPart(unsigned generation);
-    void (CFastEngine::*job_)(int) = nullptr;
-    std::atomic<bool> stopping_{false};
-    std::atomic<bool> workerSleeping_{false};
+    // The engine's threads: the caller and threads_ - 1 workers.
+    CWorkPool pool_;
+    template <void (CFastEngine::*job)(int, int)>
+    void runParts(int parts)
+    {
+        pool_.run<CFastEngine, job>(threads_, parts, this);
+    }
 
     void prepareConstants();
     int cellIndex(double x) const;
     double inCellUnits(double x) const;  // cells from the box's lower corner
-    int splitAt(const std::vector<int>& start) const;
     struct CellRange {
         int first, last;
     };
@@ -261,8 +282,8 @@ private:
     bool loadStepPositions();
     // In a periodic box, each row's virial by rank (the sum of its acting
     // pairs' w in list order), summed into the step's virial after the force
-    // pass; what the second thread's flat kernel forms for pairs of the
-    // first thread's rows goes to scratch (each row's own is formed once).
+    // pass; what a part of the flat kernel forms for pairs of earlier parts'
+    // rows goes to scratch (each row's own is formed once).
     double rowVirial_[kMaxAtoms];
     double virialScratch_[kMaxAtoms];
     void sumVirial();
@@ -280,12 +301,12 @@ private:
     void forcesOnRows();
     // The force pass by rows on one thread, each row after its floor term.
     void forceRows();
-    void forcePart(int part);
+    void forcePart(int part, int thread);
     // Returns how many of the row's partners are within energy-pairing reach
     // (their ranks stored to near).
     int forceRow(int n, const RowConstants& rc, const int* row, int count, int* near, bool scatter,
                  double (*acc4)[4], double* virial);
-    int forceSplitAt() const;
+    void chooseForceBounds();
     void indexRanks();
     void loadPositions();
     // The same, and whether any atom has moved too far since the lists were
@@ -302,15 +323,8 @@ private:
                                 double (*acc4)[4], int* near, bool scatter, double* virial);
     static int forceRowAvx512(int n, const RowConstants& rc, const int* nbr, int count, const double (*pos4)[4],
                               double (*acc4)[4], int* near, bool scatter, double* virial);
-    void contactPart(int part);
-
-    // Runs (this->*job)(0) here and (this->*job)(1) on the worker, and
-    // returns when both are done: how it went.
-    enum class JobEnd { kBothHere, kWorkerFirst, kWaitedForWorker };
-    JobEnd runOnBoth(void (CFastEngine::*job)(int));
-    void workerLoop();
-    static void spinPause();
-    int contactFound_[2] = {};      // first pair in contact per part, as position in the contact list
+    void contactPart(int part, int thread);
+    std::vector<int> contactFound_;  // first pair in contact per part, as position in the contact list
 
     // ---- the force pass's flat kernel
 public:
@@ -320,22 +334,25 @@ public:
     // where rows are long.
     double flatBelowRowLength = 16.0;
     bool flatKernel() const { return flat_; }  // the kernel of the last force pass
-    // Two threads only where the last lists held at least this many pairs
-    // (force and near): below it, the second thread's start-up and the
-    // pairs computed twice across the split cost more than they save.
-    long long twoThreadPairs = 30000;
+    // Each thread takes at least this many of the last lists' pairs (force
+    // and contact; zero: no limit): below it, a thread's start-up and the
+    // pairs computed twice across the splits cost more than they save.
+    long long pairsPerThread = 15000;
 
 private:
     PairTable pairTable_;
     // By list position: the rank of the row's atom (padded by eight entries).
     std::vector<int> forceOwner_;
-    // The second thread's pairs across the split, from its atoms' side:
-    // each atom from forceSplit_ on with its partners before it, ascending.
-    std::vector<int> crossOwner_, crossPartner_;
+    // The flat kernel's parts by rank: part p's rows are forceBounds_[p] .. [p + 1].
+    std::vector<int> forceBounds_;
+    // Each part's pairs across its lower bound, from its atoms' side: each
+    // of its atoms with its partners before the bound, ascending (padded by
+    // eight entries).
+    std::vector<std::vector<int>> crossOwner_, crossPartner_;
     long long streamIndexedFor_ = -1;  // rebuild count the kernel was chosen for
     bool flat_ = false;                // the flat kernel for the current lists
     double floorAccel_[kMaxAtoms];
-    ForceScratch forceScratch_[2];
+    std::vector<ForceScratch> forceScratch_;  // by part
     void indexForceStream();
     void forceAtoms(int first, int last, int scatterEnd, int part);
     void measureFloorTerms(int first, int last);
@@ -347,10 +364,10 @@ private:
     static void forceStreamAvx512(const ForceStream& fs, const PairTable& pt, const FloorTerms& floor,
                                   const double (*pos4)[4], double (*acc4)[4], ForceScratch& sc);
 
-    // ---- two threads: the force pass by rows, split by position
+    // ---- many threads: the force pass by rows, split by position
     // At each build the atoms are shared between the threads by position
-    // (below and above the median x), so that few listed pairs join atoms of
-    // different sides. Each thread walks every row in rank order: the rows of
+    // (slabs along x, as many as threads, each holding as many atoms), so
+    // that few listed pairs join atoms of different sides. Each thread walks every row in rank order: the rows of
     // its own atoms whole, the other side's rows for the partners on its own
     // side only. It writes only its own sums, floor terms and kept partners,
     // so nothing is written by both threads; what it adds to the sums of the
@@ -379,36 +396,31 @@ private:
         bool floorActs;
         double floorForce, floorEnergy;
     };
-    ForceSide forceSides_[2];
+    std::vector<std::unique_ptr<ForceSide>> forceSides_;  // one per thread
     unsigned char sideOf_[kMaxAtoms];  // by rank
-    double sideKeys_[kMaxAtoms];
+    struct SideKey {
+        double x;
+        int rank;
+    };
+    SideKey sideKeys_[kMaxAtoms];
     long long sidesFor_ = -1;  // rebuild count the sides were chosen for
-    // The first side's share of the atoms: the worker starts later and finds
-    // the positions in the other core's cache, so the caller's side takes a
-    // little more, as much as keeps either thread from waiting for the other.
-    double firstSideShare_ = 0.5;
     bool bySides_ = false;     // the last force pass ran by sides
     bool flatChosen() const;
     void chooseSides();
-    void balanceSides(JobEnd end);
-    // Moves a share of the first thread by step towards the thread that
-    // finished first, within lowest..highest. Only where both threads ran:
-    // on a busy machine the caller may have run both shares itself.
-    static void moveShare(double& share, JobEnd end, double step, double lowest, double highest);
     void streamPositions() const;
     mutable volatile double positionsSink_ = 0.0;
     void listSideRows(int part);
-    void forceSide(int part);
+    void forceSide(int part, int thread);
     bool floorTerm(int n, double& accel, double& force, double& energy) const;
     ForceOut forceOut(int n) const;
     // The partners within energy-pairing reach that the force pass kept from atom n's row.
-    const NearLists& rowNear(int n) const { return bySides_ ? forceSides_[sideOf_[n]].near : near_; }
+    const NearLists& rowNear(int n) const { return bySides_ ? forceSides_[sideOf_[n]]->near : near_; }
 
     // ---- the energy pairing after the flat kernel
     // The pairs within energy-pairing reach of each part's rows, from the
     // flat kernel (valid while inReachValid_ and flat_).
-    std::vector<int> markedOwner_[2], markedPartner_[2];
-    MarkedPairs marked_[2] = {};
+    std::vector<std::vector<int>> markedOwner_, markedPartner_;  // by part
+    std::vector<MarkedPairs> marked_;
     void pairMarkedPairs();
     void pairRows();
 

@@ -33,17 +33,45 @@ void CFastEngine::allocateLists()
     for (auto* cells : {&cellXf_, &cellYf_, &cellZf_, &cellTypef_}) cells->resize(kMaxAtoms + kLanePad);
     cellRank_.resize(kMaxAtoms + kLanePad);
     chargedRanks_.reserve(kMaxAtoms);
+    sizeParts();
+}
+
+// Working space by part and by thread, made when the thread count grows
+// (the parts of every phase number a small multiple of the threads).
+void CFastEngine::sizeParts()
+{
+    if (threads_ <= partsSizedFor_) return;
+    partsSizedFor_ = threads_;
+    int parts = std::max(threads_, contactParts());
+    cellVisited_.resize(threads_);
     for (auto& visited : cellVisited_) visited.resize(kMaxGrid * kMaxGrid * kMaxGrid);
-    for (int part = 0; part < 2; part++)
-        for (FoundLists* found : {&foundPairs_[part], &foundContacts_[part]}) {
-            found->start.resize(kMaxAtoms + 1);
-            found->perRow.resize(kMaxAtoms);
+    for (auto* lists : {&foundPairs_, &foundContacts_}) {
+        lists->resize(threads_);
+        for (FoundLists& found : *lists) {
+            found.start.resize(kMaxAtoms + 1);
+            found.perRow.resize(kMaxAtoms);
         }
+    }
+    buildBounds_.resize(threads_ + 1);
+    forceBounds_.resize(threads_ + 1);
+    contactBounds_.resize(parts + 1);
+    contactFound_.resize(parts);
+    crossOwner_.resize(threads_);
+    crossPartner_.resize(threads_);
+    markedOwner_.resize(threads_);
+    markedPartner_.resize(threads_);
+    marked_.resize(threads_);
+    forceScratch_.resize(threads_);
+    while (static_cast<int>(forceSides_.size()) < threads_) forceSides_.push_back(std::make_unique<ForceSide>());
 }
 
 bool CFastEngine::rebuildOn(int threads)
 {
-    threads_ = threads;
+    int atoms = 0;
+    for (int t = 0; t < kTypes; t++) atoms += step_.number[t];
+    int most = std::min(threads, cores);
+    if (atomsPerThread > 0) most = std::min(most, atoms / atomsPerThread);
+    threads_ = std::max(1, most);
     return rebuild();
 }
 
@@ -66,26 +94,36 @@ bool CFastEngine::rebuild()
         }
     }
     if (!finite) return false;
+    sizeParts();
     readListInputs(builtFrom_);
     rebuilds_++;
     sortIntoCells();
 
-    bool twoParts = threads_ == 2 && nActive_ >= twoThreadMinimum;
-    double& share = buildShare_[crowdedCells_ ? 1 : 0];
-    buildSplit_ = twoParts ? static_cast<int>(nActive_ * share) : nActive_;
-    if (twoParts) moveShare(share, runOnBoth(&CFastEngine::scanPart), 0.005, 0.3, 0.8);
-    else scanPart(0);
-    countFound(foundPairs_, forceStart_, forceRank_);
-    countFound(foundContacts_, contactStart_, contactRank_);
-    if (twoParts) runOnBoth(&CFastEngine::fillPart);
-    else fillPart(0);
+    chooseBuildBounds();
+    runParts<&CFastEngine::scanPart>(threads_);
+    countFound(foundPairs_.data(), forceStart_, forceRank_);
+    countFound(foundContacts_.data(), contactStart_, contactRank_);
+    runParts<&CFastEngine::fillPart>(threads_);
     indexRanks();
     indexContacts();
 
-    // Split point that shares the contact rows' pairs evenly between two threads.
-    splitContact_ = splitAt(contactStart_);
+    // The contact search's parts share the contact list's pairs evenly.
+    int parts = contactParts(), total = contactStart_[nActive_];
+    for (int p = 0; p <= parts; p++) contactBounds_[p] = static_cast<int>(static_cast<long long>(total) * p / parts);
     listUsable_ = true;
     return true;
+}
+
+// Parts of as much work each: with crowded cells a row scans the atoms
+// before it in the cells around it, so its work grows with its rank and the
+// work of the first n rows as n squared; sparse cells are scanned whole.
+void CFastEngine::chooseBuildBounds()
+{
+    for (int p = 0; p <= threads_; p++) {
+        double share = static_cast<double>(p) / threads_;
+        buildBounds_[p] = static_cast<int>(nActive_ * (crowdedCells_ ? std::sqrt(share) : share));
+    }
+    buildBounds_[threads_] = nActive_;
 }
 
 // Cells at least as wide as the longest list reach of pairs listed by
@@ -166,9 +204,10 @@ void CFastEngine::indexRanks()
     int forceTotal = forceStart_[nActive_];
     if (static_cast<int>(near_.ranks.size()) < forceTotal + 8) near_.ranks.resize(forceRank_.capacity() + 8);
     inReachValid_ = false;
-    forceSplit_ = nActive_;
-    // Two threads split the flat kernel's pairs by rank; the rows they split by position (chooseSides).
-    if (threads_ != 2 || !step_.potentialUsed() || !flatChosen()) return;
+    std::fill(forceBounds_.begin(), forceBounds_.begin() + threads_ + 1, nActive_);
+    forceBounds_[0] = 0;
+    // Threads split the flat kernel's pairs by rank; the rows they split by position (chooseSides).
+    if (threads_ == 1 || !step_.potentialUsed() || !flatChosen()) return;
 
     // Transposed: row n holds the atoms that list n, in row order, hence ascending.
     earlierStart_.assign(nActive_ + 1, 0);
@@ -179,7 +218,7 @@ void CFastEngine::indexRanks()
     for (int n = 0; n < nActive_; n++)
         for (int q = forceStart_[n]; q < forceStart_[n + 1]; q++) earlierRank_[earlierFill_[forceRank_[q]]++] = n;
     for (int pad = 0; pad < 7; pad++) earlierRank_[forceTotal + pad] = 0;
-    forceSplit_ = forceSplitAt();
+    chooseForceBounds();
 }
 
 // The contact list's atoms by position and its reaches by pair type, for the contact search.
@@ -194,29 +233,40 @@ void CFastEngine::indexContacts()
         for (int u = 0; u < kTypes; u++) contactReach2_[4 * t + u] = contact2_[t][u];
 }
 
-// The split of the flat kernel's pairs that gives both threads the same
-// number: the first computes the rows before it, the second the rows after it
-// and, again, the pairs that cross the split (for its atoms' sums, which
-// begin with them).
-int CFastEngine::forceSplitAt() const
+// The flat kernel's parts, each of as many pairs: its rows' and, again,
+// those that cross its lower bound (for its atoms' sums, which begin with
+// them). Each bound is the first rank where the part's pairs reach the
+// target; the target is sought so that the last part's pairs meet it too.
+void CFastEngine::chooseForceBounds()
 {
     int total = forceStart_[nActive_];
-    auto crossing = [&](int split) {
-        int count = 0;
-        for (int n = split; n < nActive_; n++) {
-            const int* row = earlierRank_.data() + earlierStart_[n];
-            count += static_cast<int>(std::lower_bound(row, row + (earlierStart_[n + 1] - earlierStart_[n]), split) - row);
-        }
-        return count;
+    auto crossing = [&](int n, int bound) {
+        const int* row = earlierRank_.data() + earlierStart_[n];
+        return static_cast<long long>(std::lower_bound(row, row + (earlierStart_[n + 1] - earlierStart_[n]), bound) - row);
     };
-    int low = 0, high = nActive_;
-    while (low < high) {
-        int mid = (low + high) / 2;
-        int first = forceStart_[mid], second = crossing(mid) + total - forceStart_[mid];
-        if (first < second) low = mid + 1;
+    // The bounds for a target; returns the last part's pairs.
+    auto place = [&](long long target) {
+        int n = 0;
+        for (int p = 1; p < threads_; p++) {
+            int bound = forceBounds_[p - 1];
+            long long pairs = 0;
+            for (n = bound; n < nActive_ && pairs < target; n++)
+                pairs += forceStart_[n + 1] - forceStart_[n] + crossing(n, bound);
+            forceBounds_[p] = n;
+        }
+        forceBounds_[threads_] = nActive_;
+        long long last = 0;
+        for (int m = forceBounds_[threads_ - 1]; m < nActive_; m++)
+            last += forceStart_[m + 1] - forceStart_[m] + crossing(m, forceBounds_[threads_ - 1]);
+        return last;
+    };
+    long long low = total / threads_, high = total;
+    for (int step = 0; step < 16 && low < high; step++) {
+        long long mid = (low + high) / 2;
+        if (place(mid) > mid) low = mid + 1;
         else high = mid;
     }
-    return low;
+    place(high);
 }
 
 double CFastEngine::inCellUnits(double x) const { return (x + step_.halfWidth) * cellScale_; }
@@ -237,16 +287,10 @@ int CFastEngine::cellIndex(double x) const
     return static_cast<int>(f);
 }
 
-int CFastEngine::splitAt(const std::vector<int>& start) const
-{
-    int total = start[nActive_];
-    return static_cast<int>(std::lower_bound(start.begin(), start.begin() + nActive_, total / 2) - start.begin());
-}
-
 void CFastEngine::partRange(int part, int& first, int& last) const
 {
-    first = part == 0 ? 0 : buildSplit_;
-    last = part == 0 ? buildSplit_ : nActive_;
+    first = buildBounds_[part];
+    last = buildBounds_[part + 1];
 }
 
 // Invariants of the rows built here: the pair row of an atom holds every
@@ -259,7 +303,7 @@ void CFastEngine::partRange(int part, int& first, int& last) const
 //
 // Each atom of the part is scanned for its earlier partners; the runs found
 // are then counted by partner, which gives every row its place.
-void CFastEngine::scanPart(int part)
+void CFastEngine::scanPart(int part, int thread)
 {
     const CStepView& s = step_;
     int first, last;
@@ -267,13 +311,13 @@ void CFastEngine::scanPart(int part)
     FoundLists& pairs = foundPairs_[part];
     FoundLists& contacts = foundContacts_[part];
     int pairsUsed = 0, contactsUsed = 0;
-    RowScan& row = rowScan_[part];
+    RowScan row;
     // Crowded cells are scanned for the atoms visited so far (those of every
     // earlier rank) cell by cell; sparse ones line by line, every atom tested
     // for its rank, which visits fewer runs. Each way is the cheaper one
     // where it is used: by cells in the liquid, line by line in the gases.
     row.filterRanks = !crowdedCells_;
-    int* visited = cellVisited_[part].data();
+    int* visited = cellVisited_[thread].data();
     if (!row.filterRanks) {
         std::fill(visited, visited + grid_ * grid_ * grid_, 0);
         for (int n = 0; n < first; n++) visited[cellOf_[n]]++;
@@ -421,22 +465,20 @@ void CFastEngine::scanRuns(RowScan& row) const
         }
 }
 
-// Every row's start, from the partners found by both parts: a row holds
-// first the atoms of the first part that list it, then those of the second.
-// perRow becomes each part's write position in the row.
+// Every row's start, from the partners found by every part: a row holds
+// the atoms of the parts that list it, part after part (a part's atoms list
+// rows before its last atom only). perRow becomes each part's write
+// position in the row.
 void CFastEngine::countFound(FoundLists* found, std::vector<int>& start, std::vector<int>& rows)
 {
     int total = 0;
+    int firstPart = 0;
     for (int n = 0; n < nActive_; n++) {
         start[n] = total;
-        if (n < buildSplit_) {
-            int count = found[0].perRow[n];
-            found[0].perRow[n] = total;
-            total += count;
-        }
-        if (buildSplit_ < nActive_) {
-            int count = found[1].perRow[n];
-            found[1].perRow[n] = total;
+        while (buildBounds_[firstPart + 1] <= n) firstPart++;
+        for (int p = firstPart; p < threads_; p++) {
+            int count = found[p].perRow[n];
+            found[p].perRow[n] = total;
             total += count;
         }
     }
@@ -447,7 +489,7 @@ void CFastEngine::countFound(FoundLists* found, std::vector<int>& start, std::ve
 }
 
 // Each atom of the part, in ascending order, into the rows of its earlier partners.
-void CFastEngine::fillPart(int part)
+void CFastEngine::fillPart(int part, int)
 {
     int first, last;
     partRange(part, first, last);

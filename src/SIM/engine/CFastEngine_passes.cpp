@@ -41,6 +41,7 @@ bool CFastEngine::loadStepPositions()
 void CFastEngine::contacts()
 {
     CStepView& s = step_;
+    if (pace_.allowed > 1 && paceThreads) paceStep();
     // The atoms have drifted since the positions were last loaded.
     positionsLoaded_ = false;
     inReachValid_ = false;
@@ -51,13 +52,17 @@ void CFastEngine::contacts()
         return;
     }
     // Until the first contact in pair order nothing moves, so it can be
-    // searched for on both threads; from there on, contacts are resolved one
+    // searched for on every thread; from there on, contacts are resolved one
     // after the other, each seeing the moves of those before it.
     int total = contactStart_[nActive_];
     int q;
-    if (threads_ == 2) {
-        runOnBoth(&CFastEngine::contactPart);
-        q = contactFound_[0] < contactStart_[splitContact_] ? contactFound_[0] : contactFound_[1];
+    if (threads_ > 1) {
+        int parts = contactParts();
+        runParts<&CFastEngine::contactPart>(parts);
+        // The first part that found one holds the first in pair order.
+        q = total;
+        for (int p = 0; p < parts && q == total; p++)
+            if (contactFound_[p] < contactBounds_[p + 1]) q = contactFound_[p];
     } else {
         q = nextContact(0, total);
     }
@@ -96,10 +101,9 @@ void CFastEngine::collidePairsFrom(int n, int partnerRank)
     }
 }
 
-void CFastEngine::contactPart(int part)
+void CFastEngine::contactPart(int part, int)
 {
-    int split = contactStart_[splitContact_], total = contactStart_[nActive_];
-    contactFound_[part] = part == 0 ? nextContact(0, split) : nextContact(split, total);
+    contactFound_[part] = nextContact(contactBounds_[part], contactBounds_[part + 1]);
 }
 
 // Positions by rank (pos4_) are the current ones.
@@ -156,7 +160,7 @@ int CFastEngine::forceRowPortable(int n, const RowConstants& rc, const int* nbr,
 
 // Atom by atom in rank order: its sums (kept by rank in acc4_ while the pass
 // runs) already hold the terms of its earlier partners when its turn comes;
-// then its floor term, then its later partners, as in the reference. On two
+// then its floor term, then its later partners, as in the reference. On several
 // threads the atoms are shared between them by position (forceSide), or for
 // the flat kernel by rank (forcePart).
 
@@ -169,13 +173,13 @@ void CFastEngine::forcesOnRows()
         if (flat_) indexForceStream();
         streamIndexedFor_ = rebuilds_;
     }
-    marked_[0].count = marked_[1].count = 0;  // a part that does not run keeps none
-    bySides_ = threads_ == 2 && !flat_;
+    for (MarkedPairs& m : marked_) m.count = 0;  // a part that does not run keeps none
+    bySides_ = threads_ > 1 && !flat_;
     if (bySides_) {
         if (sidesFor_ != rebuilds_) chooseSides();
-        balanceSides(runOnBoth(&CFastEngine::forceSide));
-    } else if (threads_ == 2) {
-        runOnBoth(&CFastEngine::forcePart);
+        runParts<&CFastEngine::forceSide>(threads_);
+    } else if (threads_ > 1) {
+        runParts<&CFastEngine::forcePart>(threads_);
     } else if (flat_) {
         forceAtoms(0, nActive_, nActive_, 0);
     } else {
@@ -221,7 +225,7 @@ void CFastEngine::sumVirial()
 CFastEngine::ForceOut CFastEngine::forceOut(int n) const
 {
     if (!bySides_) return {acc4_[n], floorActs_[n] != 0, floorForce_[n], floorEnergy_[n]};
-    const ForceSide& side = forceSides_[sideOf_[n]];
+    const ForceSide& side = *forceSides_[sideOf_[n]];
     return {side.acc4[n], side.floorActs[n] != 0, side.floorForce[n], side.floorEnergy[n]};
 }
 
@@ -229,10 +233,9 @@ CFastEngine::ForceOut CFastEngine::forceOut(int n) const
 // sums, are what a lane set holds.
 bool CFastEngine::flatChosen() const { return forceStart_[nActive_] < flatBelowRowLength * nActive_; }
 
-void CFastEngine::forcePart(int part)
+void CFastEngine::forcePart(int part, int)
 {
-    if (part == 0) forceAtoms(0, forceSplit_, forceSplit_, 0);
-    else forceAtoms(forceSplit_, nActive_, nActive_, 1);
+    forceAtoms(forceBounds_[part], forceBounds_[part + 1], forceBounds_[part + 1], part);
 }
 
 // Atom n's floor term, where the floor acts on it.
@@ -273,8 +276,8 @@ void CFastEngine::forceRows()
 
 // ---- the flat kernel
 
-// The stream's atoms by list position, the second thread's pairs across the
-// split, and the pair constants by pair type, for the lists just built.
+// The stream's atoms by list position, each part's pairs across its lower
+// bound, and the pair constants by pair type, for the lists just built.
 void CFastEngine::indexForceStream()
 {
     int total = forceStart_[nActive_];
@@ -282,23 +285,28 @@ void CFastEngine::indexForceStream()
     forceOwner_.resize(total + 8);
     for (int n = 0; n < nActive_; n++) std::fill(forceOwner_.begin() + forceStart_[n], forceOwner_.begin() + forceStart_[n + 1], n);
     std::fill(forceOwner_.begin() + total, forceOwner_.end(), 0);
-    for (int part = 0; part < 2; part++) {
-        // Lanes store whole vectors past the pairs kept.
-        markedOwner_[part].resize(total + 8);
-        markedPartner_[part].resize(total + 8);
-    }
-    crossOwner_.reserve(forceRank_.capacity() + 8);
-    crossPartner_.reserve(forceRank_.capacity() + 8);
-    crossOwner_.clear();
-    crossPartner_.clear();
-    for (int n = forceSplit_; n < nActive_; n++)
-        for (int q = earlierStart_[n]; q < earlierStart_[n + 1] && earlierRank_[q] < forceSplit_; q++) {
-            crossOwner_.push_back(n);
-            crossPartner_.push_back(earlierRank_[q]);
+    for (int part = 0; part < threads_; part++) {
+        // Lanes store whole vectors past the pairs kept: room for every
+        // listed pair, so that the next lists seldom need more.
+        int room = forceRank_.capacity() + 8;
+        if (static_cast<int>(markedOwner_[part].size()) < total + 8) markedOwner_[part].resize(room);
+        if (static_cast<int>(markedPartner_[part].size()) < total + 8) markedPartner_[part].resize(room);
+        std::vector<int>& owner = crossOwner_[part];
+        std::vector<int>& partner = crossPartner_[part];
+        owner.clear();
+        partner.clear();
+        if (threads_ > 1 && part > 0) {
+            int bound = forceBounds_[part];
+            for (int n = bound; n < forceBounds_[part + 1]; n++)
+                for (int q = earlierStart_[n]; q < earlierStart_[n + 1] && earlierRank_[q] < bound; q++) {
+                    owner.push_back(n);
+                    partner.push_back(earlierRank_[q]);
+                }
         }
-    int crossing = static_cast<int>(crossOwner_.size());
-    crossOwner_.resize(crossing + 8, 0);
-    crossPartner_.resize(crossing + 8, 0);
+        int crossing = static_cast<int>(owner.size());
+        owner.resize(crossing + 8, 0);
+        partner.resize(crossing + 8, 0);
+    }
 
     PairTable& pt = pairTable_;
     for (int t = 0; t < kTypes; t++) {
@@ -354,8 +362,8 @@ void CFastEngine::measureFloorTerms(int first, int last)
 }
 
 // The sums of atoms first..last-1: their terms with partners before first
-// (on the second thread), then their rows' stream with their floor terms in
-// place; partners from scatterEnd on are left to the other thread.
+// (on later parts), then their rows' stream with their floor terms in
+// place; partners from scatterEnd on are left to the later parts.
 void CFastEngine::forceAtoms(int first, int last, int scatterEnd, int part)
 {
     for (int n = first; n < last; n++) acc4_[n][0] = acc4_[n][1] = acc4_[n][2] = acc4_[n][3] = 0.0;
@@ -364,12 +372,12 @@ void CFastEngine::forceAtoms(int first, int last, int scatterEnd, int part)
         std::fill(virialScratch_ + first, virialScratch_ + last, 0.0);
     }
     measureFloorTerms(first, last);
-    int crossing = static_cast<int>(crossOwner_.size()) - 8;
-    // The pairs across the split belong to the first thread's rows, which
+    int crossing = static_cast<int>(crossOwner_[part].size()) - 8;
+    // The pairs across the bound belong to earlier parts' rows, which
     // count their virials.
     if (first > 0 && crossing > 0)
-        runForceStream({crossOwner_.data(), crossPartner_.data(), 0, crossing, 0, nullptr, false, first, last,
-                        virialScratch_},
+        runForceStream({crossOwner_[part].data(), crossPartner_[part].data(), 0, crossing, 0, nullptr, false, first,
+                        last, virialScratch_},
                        part);
     marked_[part] = {markedOwner_[part].data(), markedPartner_[part].data(), 0};
     runForceStream({forceOwner_.data(), forceRank_.data(), forceStart_[first], forceStart_[last], scatterEnd,

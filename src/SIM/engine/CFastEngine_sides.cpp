@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// CFastEngine: the force pass by rows on two threads, the atoms shared
+// CFastEngine: the force pass by rows on several threads, the atoms shared
 // between them by position.
 //
 // Why every sum still receives its terms in the reference order: each thread
 // walks every row in ascending rank. An atom of its own side receives the
 // -terms of its earlier partners from their rows (whole rows of its own side,
-// the partners on its side of the other side's rows), each when the walk
+// the partners on its side of the other sides' rows), each when the walk
 // reaches that row, hence in ascending order; then its floor term; then the
 // +terms of its own row, which the thread computes whole. A pair of atoms on
-// different sides is thus computed by both threads, each for its own atom,
+// different sides is thus computed by both sides, each for its own atom,
 // from the same operands in the same order: the same bits. The partners
 // within energy-pairing reach are kept from the row's own side only, so each
 // row's are written once.
@@ -21,30 +21,26 @@ namespace {
 inline int typeOf(int slot) { return slot / CFastEngine::kPerType; }
 }  // namespace
 
-// The atoms below a quantile of x at the build (the median, give or take
-// firstSideShare_) form the first side, the others the second; atoms on the
-// dividing plane are shared in rank order so that the first side holds just
-// its share. Pairs across the split lie within a list reach of the plane, a
-// slab a few diameters thick.
+// The sides are slabs along x holding as many atoms each, from the
+// positions at the build: atoms ordered by x (on a dividing plane, by rank)
+// and cut into threads_ runs. Pairs across the sides lie within a list reach
+// of a dividing plane; few slabs keep them few, so there are never more
+// sides than threads (nor threads than cores).
 void CFastEngine::chooseSides()
 {
-    for (int n = 0; n < nActive_; n++) sideKeys_[n] = built_[active_[n]][0];
-    int firstCount = static_cast<int>(nActive_ * firstSideShare_);
-    double dividing = 0.0;
-    if (firstCount < nActive_) {
-        std::nth_element(sideKeys_, sideKeys_ + firstCount, sideKeys_ + nActive_);
-        dividing = sideKeys_[firstCount];
+    for (int n = 0; n < nActive_; n++) sideKeys_[n] = {built_[active_[n]][0], n};
+    auto before = [](const SideKey& a, const SideKey& b) { return a.x < b.x || (a.x == b.x && a.rank < b.rank); };
+    int sides = threads_;
+    for (int p = 0; p < sides; p++) forceSides_[p]->atoms.clear();
+    for (int p = 0, from = 0; p < sides; p++) {
+        int to = static_cast<int>(static_cast<long long>(nActive_) * (p + 1) / sides);
+        // Each cut in the rest of the order, which holds the later slabs.
+        if (to < nActive_) std::nth_element(sideKeys_ + from, sideKeys_ + to, sideKeys_ + nActive_, before);
+        for (int k = from; k < to; k++) sideOf_[sideKeys_[k].rank] = static_cast<unsigned char>(p);
+        from = to;
     }
-    int below = 0;
-    for (int n = 0; n < nActive_; n++) below += built_[active_[n]][0] < dividing;
-    int onPlaneToFirst = firstCount - below;
-    for (ForceSide& side : forceSides_) side.atoms.clear();
-    for (int n = 0; n < nActive_; n++) {
-        double x = built_[active_[n]][0];
-        bool first = x < dividing || (x == dividing && onPlaneToFirst-- > 0);
-        sideOf_[n] = first ? 0 : 1;
-        forceSides_[sideOf_[n]].atoms.push_back(n);
-    }
+    for (int n = 0; n < nActive_; n++) forceSides_[sideOf_[n]]->atoms.push_back(n);
+    for (int p = 0; p < sides; p++) forceSides_[p]->listedFor = -1;
     sidesFor_ = rebuilds_;
 }
 
@@ -53,7 +49,7 @@ void CFastEngine::chooseSides()
 // partners on its side, with those partners only (still ascending).
 void CFastEngine::listSideRows(int part)
 {
-    ForceSide& side = forceSides_[part];
+    ForceSide& side = *forceSides_[part];
     int total = forceStart_[nActive_];
     // Room for every listed pair, the compaction's overshoot and the lanes' padding.
     if (static_cast<int>(side.crossPartners.size()) < total + 8) side.crossPartners.resize(forceRank_.capacity() + 8);
@@ -86,11 +82,11 @@ void CFastEngine::listSideRows(int part)
 
 // One side's share of the pass: its atoms' sums from zero, each receiving its
 // floor term when its own row comes.
-void CFastEngine::forceSide(int part)
+void CFastEngine::forceSide(int part, int thread)
 {
-    ForceSide& side = forceSides_[part];
+    ForceSide& side = *forceSides_[part];
     if (side.listedFor != rebuilds_) listSideRows(part);
-    if (part == 1) streamPositions();
+    if (thread != 0) streamPositions();
     // The other side's sums are scratch: clearing them too keeps them finite.
     std::memset(side.acc4, 0, sizeof(double[4]) * nActive_);
     side.near.fill = 0;
@@ -123,15 +119,4 @@ void CFastEngine::streamPositions() const
     double sum = 0.0;
     for (int n = 0; n < nActive_; n += 2) sum += pos4_[n][0];  // two atoms per cache line
     positionsSink_ = sum;
-}
-
-// Moves the next sides' split a little towards the thread that finished
-// first. Only where both threads ran: on a busy machine the caller may have
-// run both shares itself.
-void CFastEngine::balanceSides(JobEnd end) { moveShare(firstSideShare_, end, 0.002, 0.35, 0.65); }
-
-void CFastEngine::moveShare(double& share, JobEnd end, double step, double lowest, double highest)
-{
-    if (end == JobEnd::kWaitedForWorker) share = std::min(highest, share + step);
-    if (end == JobEnd::kWorkerFirst) share = std::max(lowest, share - step);
 }
