@@ -96,7 +96,6 @@ int measureWindow(QApplication& app, const QString& path, int threads, double se
     window.stop();
     CSimulation& s = window.Simulation;
     s.setIPD(kStepsPerDisplay);
-    s.setRunTimerInterval(0.0);
     s.setEngineThreads(threads);
     CUIView& view = *window.UIView;
     window.resize(kViewWidth, kViewHeight + (window.height() - view.height()));

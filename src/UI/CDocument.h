@@ -133,7 +133,7 @@ public:
     void takeShownState();
     bool stepsRunning() const { return stepsRunning_; }
     // A picture asked for now will be drawn by the next slice, which runs
-    // at once: the run goes on with no pause and no modal session holds it.
+    // within a frame and is held by no modal session.
     bool nextSliceDraws() const;
     // False when QUORVEL_SERIAL_DRAWING is set in the environment: the steps
     // then run on this thread and the picture is drawn after them, in the

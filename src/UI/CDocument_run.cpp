@@ -15,6 +15,13 @@
 #include "SIM/measure/CDiffusion.h"
 #include "SIM/model/CSimulation.h"
 
+namespace {
+// A slice due within a frame of a 60 Hz screen draws what was asked for
+// before it; one due later leaves it to the event loop, so that a display
+// is seen for the time between displays a person set.
+constexpr int kDrawnByNextSliceMs = 16;
+}  // namespace
+
 int CDocument::intervalBetweenDisplays() const
 {
     const double seconds = Simulation.getRunTimerInterval();
@@ -26,7 +33,7 @@ void CDocument::startRunTimer()
     startedInterval = intervalBetweenDisplays();
     runTimer.start(startedInterval);
     // A picture left for a slice that now comes later is drawn now.
-    if (startedInterval != 0 && sliceDrawing.drawNow) sliceDrawing.drawNow();
+    if (startedInterval > kDrawnByNextSliceMs && sliceDrawing.drawNow) sliceDrawing.drawNow();
 }
 
 void CDocument::restartRunTimer()
@@ -118,7 +125,7 @@ bool CDocument::drawsWhileStepping()
 bool CDocument::nextSliceDraws() const
 {
     return drawsWhileStepping() && sliceDrawing.whileSteps && runTimerActive && runTimer.isActive() &&
-           runTimer.interval() == 0 && !isModalSessionActive();
+           runTimer.interval() <= kDrawnByNextSliceMs && !isModalSessionActive();
 }
 
 void CDocument::takeShownState()
