@@ -71,30 +71,28 @@ void CUIView::listenTo(CDocument& followed)
     // state shown are taken before they start, the scene over that state is
     // painted (with the readouts and the graph) while they run.
     followed.sliceDrawing.beforeSteps = [this] {
-        if (drawingLeftForSlice) {
-            drawingLeftForSlice = false;
-            if (UIDisplay) UIDisplay->drawDisplays();
-            paintPending = true;
-        }
+        if (drawReadoutsLeft()) paintPending = true;
         if (paintPending) document->takeShownState();
     };
     followed.sliceDrawing.whileSteps = [this] {
         if (paintPending) repaint();
     };
     followed.sliceDrawing.drawNow = [this] {
-        if (!drawingLeftForSlice) return;
-        drawingLeftForSlice = false;
-        if (UIDisplay) UIDisplay->drawDisplays();
-        update();
+        if (drawReadoutsLeft()) update();
     };
+}
+
+bool CUIView::drawReadoutsLeft()
+{
+    if (!drawingLeftForSlice) return false;
+    drawingLeftForSlice = false;
+    if (UIDisplay) UIDisplay->drawDisplays();
+    return true;
 }
 
 void CUIView::drawLeftNow()
 {
-    if (drawingLeftForSlice) {
-        drawingLeftForSlice = false;
-        if (UIDisplay) UIDisplay->drawDisplays();
-    }
+    drawReadoutsLeft();
     if (paintPending && isVisible()) repaint();
 }
 

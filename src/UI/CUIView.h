@@ -112,6 +112,8 @@ private:
     QImage frame;      // the picture is painted here, then shown in one copy
     bool paintPending = true;
     bool drawingLeftForSlice = false;  // readouts and picture the next slice draws
+    // The readouts left for the next slice written now; false if none were.
+    bool drawReadoutsLeft();
     double wheelRemainder = 0.0;
     bool movedAtoms = false;  // in the gesture under way
 };
