@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open Recent's list in the settings: newest first, each file once, at
 // most eight, missing files dropped, and the list kept across restarts; and
-// the folders the file panels start in.
+// the folders the file panels start in; and the engine's threads, chosen in
+// Simulation > Timing and kept as this computer's preference.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,10 +11,18 @@
 #include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTimer>
+
+#include <thread>
 
 #include "UI/CQtPlatform.h"
 #include "UI/CRecentFiles.h"
+#include "DIALOG/CEngineThreadsSetting.h"
+#include "DIALOG/CTimingDialog.h"
+#include "SIM/model/CSimulation.h"
+#include "UI/CUIWindow.h"
+#include "support/ScriptedPlatform.h"
 
 namespace {
 class RecentFilesTest : public ::testing::Test {
@@ -157,3 +166,59 @@ TEST_F(RecentFilesTest, TheFolderPanelAnswersThePathTypedANewFolderToo)
     EXPECT_TRUE(folderForTypedName("\"" + shown + "\" \"new-run\"", shown, problem).isEmpty());
     EXPECT_TRUE(problem.contains("quotation marks"));
 }
+
+namespace {
+// Automatic is the first choice and the default; a count chosen in one
+// window is what every window made after it, and every simulation opened
+// in it, steps with, until automatic is chosen again.
+TEST(EngineThreadsTest, TimingChoosesTheThreadsEveryWindowAndSimulationStepsWith)
+{
+    engineThreadsSetting::store(modelLimits::kAutomaticThreads);
+    ScriptedPlatform platform;
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    auto timing = [](CUIWindow& window) -> CTimingDialog& {
+        window.TimingDialog->fill();
+        window.TimingDialog->show();
+        return *window.TimingDialog;
+    };
+    {
+        CUIWindow first(platform);
+        EXPECT_EQ(first.Simulation.getEngineThreads(), modelLimits::kAutomaticThreads);
+        CTimingDialog& t = timing(first);
+        EXPECT_EQ(t.threadsField->value(), t.threadsField->minimum());
+        EXPECT_EQ(t.threadsField->text(), QStringLiteral("automatic"));
+        EXPECT_EQ(t.threadsField->maximum(), cores);
+        t.threadsField->setValue(1);
+        t.accept();
+        EXPECT_FALSE(t.isVisible());
+        EXPECT_EQ(first.Simulation.getEngineThreads(), 1);
+        EXPECT_EQ(first.Simulation.engineThreadsInUse(), 1);
+        // A simulation put in place keeps the window's threads.
+        ASSERT_TRUE(first.openSimulationFile(QStringLiteral(QUORVEL_BENCH_DIR "/liquid-400.txt")));
+        EXPECT_EQ(first.Simulation.getEngineThreads(), 1);
+        first.Document.markSaved();
+    }
+    {
+        CUIWindow second(platform);
+        EXPECT_EQ(second.Simulation.getEngineThreads(), 1);
+        CTimingDialog& t = timing(second);
+        EXPECT_EQ(t.threadsField->value(), 1);
+        // Cancelled, nothing is kept.
+        t.threadsField->setValue(t.threadsField->minimum());
+        t.cancel();
+        EXPECT_EQ(engineThreadsSetting::stored(), 1);
+        timing(second).threadsField->setValue(t.threadsField->minimum());
+        t.accept();
+        EXPECT_EQ(second.Simulation.getEngineThreads(), modelLimits::kAutomaticThreads);
+        EXPECT_EQ(second.Simulation.engineThreadsInUse(), cores);
+    }
+    CUIWindow third(platform);
+    EXPECT_EQ(third.Simulation.getEngineThreads(), modelLimits::kAutomaticThreads);
+    // A settings file edited by hand to a count the engine refuses: automatic.
+    for (const QVariant& kept : {QVariant(QStringLiteral("many")), QVariant(-3), QVariant(1000)}) {
+        QSettings().setValue(QStringLiteral("engine/threads"), kept);
+        EXPECT_EQ(engineThreadsSetting::stored(), modelLimits::kAutomaticThreads) << kept.toString().toStdString();
+    }
+    engineThreadsSetting::store(modelLimits::kAutomaticThreads);
+}
+}  // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: running under the timer in slices of steps, never ticking
+// The main window: running under the timer in slices of steps (the view
+// drawing the display just done while the next one's steps run), never ticking
 // under a modal dialog, opening, saving and dropping files with what follows a load, the
 // aspect ratios and the stored window size, the shipped examples, and the
 // document's announcements that the window follows.
@@ -7,13 +8,17 @@
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
 #include <map>
+#include <optional>
+#include <thread>
 
+#include "RENDER/CQPainterSurface.h"
 #include "UI/CQtPlatform.h"
 #include "UI/CSimulationPanels.h"
 #include "UI/CUIGraph.h"
@@ -158,6 +163,61 @@ TEST_F(WindowTest, RunInSlicesIsBitIdenticalToWholeDisplaysEditsIncluded)
     ASSERT_TRUE(whole.runDisplay());
     EXPECT_EQ(s->getIterations(), 6u * 7u);
     EXPECT_EQ(saved(*s, "sliced-edited.txt"), saved(whole, "whole-edited.txt"));
+}
+
+// While a slice's steps run on their worker, the view paints the display
+// just done, whole: the picture of the state that display ended in (not one
+// of the steps under way, nor of the display after it), with the readouts of
+// that state over it.
+TEST_F(WindowTest, TheViewDrawsTheDisplayJustDoneWhileTheNextOnesStepsRun)
+{
+    if (!CDocument::drawsWhileStepping()) GTEST_SKIP() << "QUORVEL_SERIAL_DRAWING is set";
+    ASSERT_TRUE(window->openSimulationFile(QStringLiteral(QUORVEL_BENCH_DIR "/liquid-400.txt")));
+    ASSERT_TRUE(s->setIPD(40));
+    ASSERT_TRUE(s->setTimeUnit(CTimeUnit::steps));
+    CDocument& document = window->Document;
+    // The scene of the state as it stands, as the view paints it.
+    auto pictureOfTheState = [&] {
+        CScene scene(s->state());
+        QImage picture(view->lastPicture().size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&picture);
+        CQPainterSurface surface(painter, view->height());
+        scene.drawPicture(surface, view->width(), view->height(), false);
+        return picture;
+    };
+    struct CDisplayEnd {
+        unsigned iterations;
+        QImage picture;
+        QString timeText;
+    };
+    std::optional<CDisplayEnd> due;  // the display done, not yet drawn
+    QObject::connect(&document, &CDocument::displayDone, view, [&] {
+        due = CDisplayEnd{s->getIterations(), pictureOfTheState(), QStringLiteral("%1 steps").arg(s->getIterations())};
+    });
+    int drawn = 0;
+    const auto paint = document.sliceDrawing.whileSteps;
+    document.sliceDrawing.whileSteps = [&] {
+        EXPECT_TRUE(document.stepsRunning());
+        // The steps are well under way when the view paints.
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+        paint();
+        if (!due) return;
+        EXPECT_TRUE(view->pictureCurrent());
+        EXPECT_EQ(document.shownState().clock.iterations, due->iterations);
+        EXPECT_TRUE(view->lastPicture() == due->picture) << "display ending at step " << due->iterations;
+        EXPECT_EQ(window->UIDisplay->timeField->text(), due->timeText);
+        due.reset();
+        drawn++;
+    };
+    window->run();
+    for (int k = 0; k < 400 && drawn < 4; k++) settle(10);
+    window->stop();
+    EXPECT_GE(drawn, 4);
+    EXPECT_FALSE(document.stepsRunning());
+    // Not vacuous: the atoms moved in a display, so its picture is not the last one's.
+    const QImage before = pictureOfTheState();
+    ASSERT_TRUE(s->runDisplay());
+    EXPECT_FALSE(pictureOfTheState() == before);
 }
 
 TEST_F(WindowTest, NoTickWhileADialogOrPanelIsOpen)

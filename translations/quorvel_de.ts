@@ -1786,6 +1786,18 @@ Schreibt in.quorvel und data.quorvel; ausführen mit: lmp -in in.quorvel</transl
         <source>Real time between displays</source>
         <translation>Echtzeit zwischen den Anzeigen</translation>
     </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>The threads the engine steps with: automatic (every core of this computer) or 1 to %1. Every count gives the same results.</source>
+        <translation>Die Threads, mit denen die Engine rechnet: automatisch (jeder Kern dieses Computers) oder 1 bis %1. Jede Anzahl liefert dieselben Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>T&amp;hreads:</source>
+        <translation>&amp;Threads:</translation>
+    </message>
 </context>
 <context>
     <name>CTrajectoryDialog</name>

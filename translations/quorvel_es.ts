@@ -1786,6 +1786,18 @@ Escribe in.quorvel y data.quorvel; ejecutar con: lmp -in in.quorvel</translation
         <source>Real time between displays</source>
         <translation>Tiempo real entre visualizaciones</translation>
     </message>
+    <message>
+        <source>automatic</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>The threads the engine steps with: automatic (every core of this computer) or 1 to %1. Every count gives the same results.</source>
+        <translation>Los hilos con los que calcula el motor: automático (cada núcleo de este ordenador) o de 1 a %1. Cualquier número da los mismos resultados.</translation>
+    </message>
+    <message>
+        <source>T&amp;hreads:</source>
+        <translation>&amp;Hilos:</translation>
+    </message>
 </context>
 <context>
     <name>CTrajectoryDialog</name>

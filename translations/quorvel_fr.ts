@@ -1786,6 +1786,18 @@ Writes in.quorvel and data.quorvel; run with: lmp -in in.quorvel</source>
         <source>Real time between displays</source>
         <translation>Temps réel entre deux affichages</translation>
     </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>The threads the engine steps with: automatic (every core of this computer) or 1 to %1. Every count gives the same results.</source>
+        <translation>Les fils d’exécution du moteur : automatique (chaque cœur de cet ordinateur) ou 1 à %1. Tout nombre donne les mêmes résultats.</translation>
+    </message>
+    <message>
+        <source>T&amp;hreads:</source>
+        <translation>&amp;Fils d’exécution :</translation>
+    </message>
 </context>
 <context>
     <name>CTrajectoryDialog</name>

@@ -4,13 +4,17 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <climits>
+#include <thread>
 
 #include "SIM/model/CSimulation.h"
 #include "SIM/model/CValueRules.h"
 #include "DIALOG/CControlDescriptions.h"
+#include "DIALOG/CEngineThreadsSetting.h"
 
 CTimingDialog::CTimingDialog(CSimulation& simulation, CPlatform& platform, QWidget* parent)
     : CParameterDialog(simulation, platform, tr("Timing"), parent)
@@ -23,6 +27,17 @@ CTimingDialog::CTimingDialog(CSimulation& simulation, CPlatform& platform, QWidg
     timeUnitButton = new QComboBox(this);
     timeUnitButton->addItems({tr("Seconds"), tr("Steps")});
     form->addRow(tr("Show elapsed time &in:"), timeUnitButton);
+    // One thread per core at most: more would only wait for one another.
+    const int cores = static_cast<int>(std::clamp<unsigned>(std::thread::hardware_concurrency(), 1,
+                                                            modelLimits::kMaxEngineThreads));
+    threadsField = new QSpinBox(this);
+    threadsField->setRange(modelLimits::kAutomaticThreads, cores);
+    threadsField->setSpecialValueText(tr("automatic"));
+    threadsField->setAccessibleDescription(
+        tr("The threads the engine steps with: automatic (every core of this computer) or 1 to %1. "
+           "Every count gives the same results.")
+            .arg(cores));
+    form->addRow(tr("T&hreads:"), threadsField);
     layout->addLayout(form);
     CControlDescriptions::setRanges({{ipdField, valueRules::kStepsPerDisplay},
                                      {timeStepField, valueRules::kTimeStep},
@@ -37,6 +52,7 @@ void CTimingDialog::fill()
     timeStepField->setText(realText(s.getTimeStep()));
     realTimeBetweenDisplaysField->setText(realText(s.getRunTimerInterval(), "%.4f"));
     timeUnitButton->setCurrentIndex(modeIndex(s.getTimeUnit()));
+    threadsField->setValue(s.getEngineThreads());
     ipdField->setFocus();
     ipdField->selectAll();
 }
@@ -64,5 +80,7 @@ void CTimingDialog::accept()
     s.setTimeStep(timeStep);
     s.setRunTimerInterval(interval);
     s.setTimeUnit(static_cast<CTimeUnit>(timeUnitButton->currentIndex()));
+    // The spin box offers only counts the engine takes.
+    if (s.setEngineThreads(threadsField->value())) engineThreadsSetting::store(s.getEngineThreads());
     end(true);
 }

@@ -12,7 +12,8 @@ CDocument::CDocument(CPlatform& platform, QObject* parent)
     : QObject(parent),
       simulation(std::make_unique<CSimulation>(platform)),
       platform(platform),
-      Simulation(*simulation)
+      Simulation(*simulation),
+      shown(std::make_unique<CSimulationState>())
 {
     createUndo();
     runTimer.setTimerType(Qt::PreciseTimer);
@@ -20,6 +21,7 @@ CDocument::CDocument(CPlatform& platform, QObject* parent)
     // A running timer takes a changed interval at once; a stopped one at the next run.
     connect(this, &CDocument::parametersChanged, this, &CDocument::followRunInterval);
     Simulation.initWithDefaults();
+    takeShownState();
     runTimerActive = Simulation.getRunState() == CRunState::running;
 }
 

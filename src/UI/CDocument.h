@@ -22,6 +22,7 @@
 class CDiffusion;
 class CPlatform;
 class CSimulation;
+struct CSimulationState;
 class QUndoStack;
 
 class CDocument : public QObject {
@@ -115,6 +116,30 @@ public:
     // Ends the run loop without a word (the window closes).
     void endRunLoop();
 
+    // ---- drawing while the steps run (CDocument_run.cpp)
+    // A slice's steps run on a worker thread while this thread draws the
+    // state shown: the state as it stood just before them (the previous
+    // display's end, or where the last change between two slices left it).
+    // Nothing on this thread reads or writes the simulation meanwhile, and
+    // the slice returns to the event loop only once they are done.
+    struct CSliceDrawing {
+        std::function<void()> beforeSteps;  // nothing steps: the shown state may be taken
+        std::function<void()> whileSteps;   // the steps run: draw from shownState() only
+        std::function<void()> drawNow;      // no slice comes at once: draw in the event loop
+    };
+    CSliceDrawing sliceDrawing;
+    const CSimulationState& shownState() const { return *shown; }
+    // The state as it stands becomes the one shown; kept while steps run.
+    void takeShownState();
+    bool stepsRunning() const { return stepsRunning_; }
+    // A picture asked for now will be drawn by the next slice, which runs
+    // within a frame and is held by no modal session.
+    bool nextSliceDraws() const;
+    // False when QUORVEL_SERIAL_DRAWING is set in the environment: the steps
+    // then run on this thread and the picture is drawn after them, in the
+    // event loop (to measure what drawing alongside them gains).
+    static bool drawsWhileStepping();
+
 signals:
     // A whole other state is in place: a file opened, a simulation built,
     // undo or redo. Everything shown may differ.
@@ -160,6 +185,8 @@ private:
     void runSlice();
     void showDisplayProgress();
 
+    std::unique_ptr<CSimulationState> shown;
+    bool stepsRunning_ = false;
     QString name_;
     CStateCommand::Moment gestureStart;
     int lastGesture = 0;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <future>
 
 #include "BASE/CTextNumbers.h"
 #include "CDocument.h"
@@ -12,6 +14,13 @@
 #include "SIM/engine/CSampledRun.h"
 #include "SIM/measure/CDiffusion.h"
 #include "SIM/model/CSimulation.h"
+
+namespace {
+// A slice due within a frame of a 60 Hz screen draws what was asked for
+// before it; one due later leaves it to the event loop, so that a display
+// is seen for the time between displays a person set.
+constexpr int kDrawnByNextSliceMs = 16;
+}  // namespace
 
 int CDocument::intervalBetweenDisplays() const
 {
@@ -23,6 +32,8 @@ void CDocument::startRunTimer()
 {
     startedInterval = intervalBetweenDisplays();
     runTimer.start(startedInterval);
+    // A picture left for a slice that now comes later is drawn now.
+    if (startedInterval > kDrawnByNextSliceMs && sliceDrawing.drawNow) sliceDrawing.drawNow();
 }
 
 void CDocument::restartRunTimer()
@@ -75,13 +86,16 @@ void CDocument::followStateRunState()
     }
 }
 
-// The run loop. A display's steps run on this thread in slices of about
-// sliceBudgetMs, handing control back to the event loop between two slices
-// (a zero-interval timer carries the display on). The view, the scene, the
-// dialogs and the Plots window read and write the simulation directly; with
-// slices, every change they make lands between two steps, never half-way
-// through one, and none of them ever sees a half-written state, with no
-// locks and no second thread. The same steps run in the same order as a
+// The run loop. A display's steps run in slices of about sliceBudgetMs,
+// handing control back to the event loop between two slices (a
+// zero-interval timer carries the display on). The view, the scene, the
+// dialogs and the Plots window read and write the simulation directly
+// between two slices, so every change they make lands between two steps,
+// never half-way through one, with no locks. Within a slice the steps run
+// on a worker thread while this thread draws the state shown, a copy taken
+// before they began: the picture of the display just done costs the steps
+// nothing, and this thread touches neither the simulation nor the event
+// loop until they are done. The same steps run in the same order as a
 // display run whole, so the results are the same bit for bit.
 void CDocument::runTimerMethod()
 {
@@ -90,6 +104,8 @@ void CDocument::runTimerMethod()
     if (isModalSessionActive()) {
         // Waiting in the middle of a display: no need to ask at every turn.
         runTimer.setInterval(intervalBetweenDisplays());
+        // What was left for this slice to draw is drawn under the dialog.
+        if (sliceDrawing.drawNow) sliceDrawing.drawNow();
         return;
     }
     if (!Simulation.isDisplayUnderway()) {
@@ -100,13 +116,49 @@ void CDocument::runTimerMethod()
     runSlice();
 }
 
+bool CDocument::drawsWhileStepping()
+{
+    static const bool overlapped = std::getenv("QUORVEL_SERIAL_DRAWING") == nullptr;
+    return overlapped;
+}
+
+bool CDocument::nextSliceDraws() const
+{
+    return drawsWhileStepping() && sliceDrawing.whileSteps && runTimerActive && runTimer.isActive() &&
+           runTimer.interval() <= kDrawnByNextSliceMs && !isModalSessionActive();
+}
+
+void CDocument::takeShownState()
+{
+    if (!stepsRunning_) *shown = Simulation.state();
+}
+
 void CDocument::runSlice()
 {
     QElapsedTimer sliceClock;
     sliceClock.start();
     CDiffusion* sampler = sampledDiffusion ? sampledDiffusion() : nullptr;
-    const bool finite = runDisplayStepsSampled(Simulation, sampler, sliceSteps);
+    bool finite = true;
+    if (drawsWhileStepping() && sliceDrawing.whileSteps) {
+        if (sliceDrawing.beforeSteps) sliceDrawing.beforeSteps();
+        stepsRunning_ = true;
+        // The future waits for the steps even if drawing throws.
+        struct CEndOfSteps {
+            bool& running;
+            ~CEndOfSteps() { running = false; }
+        } endOfSteps{stepsRunning_};
+        const unsigned steps = sliceSteps;
+        std::future<bool> stepped = std::async(std::launch::async, [this, sampler, steps] {
+            return runDisplayStepsSampled(Simulation, sampler, steps);
+        });
+        sliceDrawing.whileSteps();
+        finite = stepped.get();
+    } else {
+        finite = runDisplayStepsSampled(Simulation, sampler, sliceSteps);
+    }
     noteRunAdvanced();
+    // The slice's time on the clock, drawing included: it is what holds the
+    // event loop back.
     const double budget = sliceBudgetMs * 1e6, took = std::max<double>(1.0, sliceClock.nsecsElapsed());
     if (Simulation.isDisplayUnderway() || took > budget) {
         // Only a slice that the display did not cut short says how many fit.

@@ -11,6 +11,7 @@
 
 void CUIGraph::listenTo(CDocument& document)
 {
+    this->document = &document;
     auto follow = [this] { setVisible(Simulation.getGraphDisplayFlag()); };
     connect(&document, &CDocument::stateReplaced, this, follow);
     connect(&document, &CDocument::displaySettingsChanged, this, follow);
@@ -39,10 +40,12 @@ void CUIGraph::setHistogramSize(QPointF anchor)
 
 void CUIGraph::paintEvent(QPaintEvent*)
 {
-    if (!Simulation.getGraphDisplayFlag()) return;
+    // While a slice's steps run, the histogram is the shown state's, as the scene beneath it.
+    const CSimulationState& s = document && document->stepsRunning() ? document->shownState() : Simulation.state();
+    if (!s.display.graphDisplayFlag) return;
     const double w = viewRect.width(), h = viewRect.height();
-    const double ymax = Simulation.getGraphYmax();
-    const int t = Simulation.getDisplayType();
+    const double ymax = s.display.ymax;
+    const int t = s.outputs.displayType;
 
     QPainter painter(this);
     CQPainterSurface surface(painter, h);
@@ -52,7 +55,7 @@ void CUIGraph::paintEvent(QPaintEvent*)
         const double binWidth = w / CSimulation::kBins;
         surface.setColor(0.9, 0.6, 0.6, 1.0, CColorSpace::calibrated);
         for (int i = 0; i < CSimulation::kBins; i++) {
-            const double y = std::min(h, Simulation.getHistogram(t, i) * scale);
+            const double y = std::min(h, s.outputs.TCHistogram[t][i] * scale);
             surface.beginPath();
             const double r = 2.0 * scale_;
             surface.addOval(i * binWidth + 0.5 * binWidth - r, y - r, 2.0 * r, 2.0 * r);

@@ -34,4 +34,5 @@ protected:
 
 private:
     double scale_ = 1.0;
+    const CDocument* document = nullptr;  // the one followed, once listenTo was called
 };

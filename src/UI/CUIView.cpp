@@ -67,6 +67,33 @@ void CUIView::listenTo(CDocument& followed)
     document = &followed;
     followed.onAnyChange(this, [this] { setNeedsDisplay(); });
     connect(&followed, &CDocument::displayDone, this, &CUIView::setNeedsDisplay);
+    // What the next slice draws while its steps run: the readouts and the
+    // state shown are taken before they start, the scene over that state is
+    // painted (with the readouts and the graph) while they run.
+    followed.sliceDrawing.beforeSteps = [this] {
+        if (drawReadoutsLeft()) paintPending = true;
+        if (paintPending) document->takeShownState();
+    };
+    followed.sliceDrawing.whileSteps = [this] {
+        if (paintPending) repaint();
+    };
+    followed.sliceDrawing.drawNow = [this] {
+        if (drawReadoutsLeft()) update();
+    };
+}
+
+bool CUIView::drawReadoutsLeft()
+{
+    if (!drawingLeftForSlice) return false;
+    drawingLeftForSlice = false;
+    if (UIDisplay) UIDisplay->drawDisplays();
+    return true;
+}
+
+void CUIView::drawLeftNow()
+{
+    drawReadoutsLeft();
+    if (paintPending && isVisible()) repaint();
 }
 
 void CUIView::changed(unsigned parts)
@@ -77,10 +104,18 @@ void CUIView::changed(unsigned parts)
 
 void CUIView::setNeedsDisplay()
 {
+    paintPending = true;
+    // A slice that follows at once draws it while its steps run; until
+    // then the readouts stay as they are, or a label changed now would ask
+    // the event loop for a pass over the scene beneath it.
+    if (document && document->nextSliceDraws()) {
+        drawingLeftForSlice = true;
+        return;
+    }
+    drawingLeftForSlice = false;
     // Texts change here rather than in paintEvent: a label changed while its
     // parent paints would ask for a second pass over the scene beneath it.
     if (UIDisplay) UIDisplay->drawDisplays();
-    paintPending = true;
     update();
 }
 
@@ -124,6 +159,9 @@ void CUIView::paintEvent(QPaintEvent*)
     const QSize pixels(static_cast<int>(std::ceil(width() * ratio)), static_cast<int>(std::ceil(height() * ratio)));
     if (frame.size() != pixels) frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     frame.setDevicePixelRatio(ratio);
+    // The scene reads the document's shown state: the state as it stands,
+    // except while a slice's steps run, when it is the one taken before them.
+    if (document) document->takeShownState();
     {
         QPainter painter(&frame);
         CQPainterSurface surface(painter, height());

@@ -60,11 +60,15 @@ public:
     void setDisplayTextSize(int size);
     char getStereoFlag() const { return stereoFlag; }
     void setStereoFlag(char flag) { stereoFlag = flag; }
-    // Refreshes the status fields and schedules a drawing pass.
+    // Refreshes the status fields and schedules a drawing pass (left to the
+    // run's next slice when one comes at once).
     void setNeedsDisplay();
     // Follows the document: drawn again after every change it announces
     // and every display of the run.
     void listenTo(CDocument& document);
+    // What was left for the run's next slice, or asked for and not yet
+    // painted, drawn now (a movie frame of it is due).
+    void drawLeftNow();
 
     // The gestures that need Command or Option, reachable from menus and the wheel.
     void zoomBy(double step);      // scale x (1 + step / H)
@@ -107,6 +111,9 @@ private:
     std::optional<CAtomRef> pressedAtom;  // under a Shift-press; a release on it toggles it
     QImage frame;      // the picture is painted here, then shown in one copy
     bool paintPending = true;
+    bool drawingLeftForSlice = false;  // readouts and picture the next slice draws
+    // The readouts left for the next slice written now; false if none were.
+    bool drawReadoutsLeft();
     double wheelRemainder = 0.0;
     bool movedAtoms = false;  // in the gesture under way
 };

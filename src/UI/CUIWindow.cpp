@@ -23,6 +23,7 @@
 #include "CUIDisplay.h"
 #include "CUIGraph.h"
 #include "CUIView.h"
+#include "DIALOG/CEngineThreadsSetting.h"
 #include "DIALOG/CKeyboardMouseDialog.h"
 #include "QuorvelVersion.h"
 #include "SIM/model/CSimulation.h"
@@ -35,9 +36,12 @@ CUIWindow::CUIWindow(CPlatform& platform, QWidget* parent)
       document(std::make_unique<CDocument>(platform)),
       Document(*document),
       Simulation(Document.Simulation),
-      Scene(Simulation.state())
+      Scene(Document.shownState())
 {
     initResources();
+    // Every simulation this window opens or builds steps on these threads:
+    // they belong to the document's simulation, not to a state put in place.
+    Simulation.setEngineThreads(engineThreadsSetting::stored());
     setWindowIcon(QIcon(QStringLiteral(":/qrv.png")));
     UIView = new CUIView(Simulation, Scene, platform, this);
     setCentralWidget(UIView);

@@ -63,7 +63,8 @@ QImage CViewCapture::viewImage() const
 
 QImage CViewCapture::lastShownImage() const
 {
-    // A paint asked for and not yet done: the picture is older than the view.
+    UIView.drawLeftNow();
+    // A paint asked for and not done (a view not shown): the picture is older than the view.
     if (!UIView.pictureCurrent() || UIView.lastPicture().size() != UIView.size()) return viewImage();
     QImage picture = UIView.lastPicture().copy();
     QPainter painter(&picture);
