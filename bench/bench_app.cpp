@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "BenchPlatform.h"
+#include "BenchMachine.h"
 #include "BenchTiming.h"
 #include "SIM/model/CClock.h"
 #include "SIM/model/CModelLimits.h"
@@ -35,24 +36,6 @@ constexpr unsigned kStepsPerDisplay = 100;
 constexpr int kViewWidth = 1000, kViewHeight = 700;
 constexpr double kWarmUpSeconds = 1.0;
 
-// The processor's model name, as Linux reports it.
-std::string processorName()
-{
-    FILE* f = std::fopen("/proc/cpuinfo", "r");
-    if (!f) return "unknown";
-    char line[512];
-    std::string name = "unknown";
-    while (std::fgets(line, sizeof line, f)) {
-        const char* colon = std::strchr(line, ':');
-        if (std::strncmp(line, "model name", 10) == 0 && colon) {
-            name = colon + 2;
-            name.erase(name.find_last_not_of("\n") + 1);
-            break;
-        }
-    }
-    std::fclose(f);
-    return name;
-}
 
 // What one window measured.
 struct CWindowFigures {

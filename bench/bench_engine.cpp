@@ -30,6 +30,7 @@
 #include <string>
 #include <thread>
 
+#include "BenchMachine.h"
 #include "SIM/measure/CDiffusion.h"
 #include "SIM/engine/CFastEngine.h"
 #include "SIM/measure/CRadialDistribution.h"
@@ -47,25 +48,6 @@ constexpr int kTurns = 5;
 double otherKernelRowLength = 0.0;  // the fast engine's switch to the kernel it did not choose
 double skinVariant = 0.0;           // the skin fraction tried by the skin sweep
 bool periodicBox = false;           // states loaded into a periodic box
-
-// The processor's model name, as Linux reports it.
-std::string processorName()
-{
-    FILE* f = std::fopen("/proc/cpuinfo", "r");
-    if (!f) return "unknown";
-    char line[512];
-    std::string name = "unknown";
-    while (std::fgets(line, sizeof line, f)) {
-        const char* colon = std::strchr(line, ':');
-        if (std::strncmp(line, "model name", 10) == 0 && colon) {
-            name = colon + 2;
-            name.erase(name.find_last_not_of("\n") + 1);
-            break;
-        }
-    }
-    std::fclose(f);
-    return name;
-}
 
 double seconds(std::chrono::steady_clock::time_point since)
 {
